@@ -25,6 +25,14 @@ struct PeqBand {
     uint8_t type;
 };
 
+// The four crossover fields of a channel record, in image order (6 bytes).
+struct CrossoverRecord {
+    uint16_t hpfFreq;
+    uint16_t lpfFreq;
+    uint8_t hpfType;
+    uint8_t lpfType;
+};
+
 struct InputChannelRecord {
     uint8_t name[kChannelNameSize];
     uint16_t gate[4]; // attack, release, hold, threshold + 180
@@ -86,6 +94,7 @@ struct ParameterImage {
 };
 
 static_assert(sizeof(PeqBand) == 6, "PeqBand layout");
+static_assert(sizeof(CrossoverRecord) == 6, "CrossoverRecord layout");
 static_assert(sizeof(InputChannelRecord) == 140, "InputChannelRecord layout");
 static_assert(offsetof(InputChannelRecord, peq) == 78, "InputChannelRecord layout");
 static_assert(offsetof(InputChannelRecord, hpfType) == 130, "InputChannelRecord layout");

@@ -1,0 +1,3 @@
+#include "LUnitHost.h"
+
+LUnitHost::~LUnitHost() = default;
