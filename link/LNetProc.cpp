@@ -1,0 +1,9 @@
+#include "LNetProc.h"
+
+LNetProc::~LNetProc() { Close(); }
+
+bool LNetProc::Open()
+{
+    StartPollTimer();
+    return LNet::Open();
+}

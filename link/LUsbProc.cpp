@@ -1,0 +1,9 @@
+#include "LUsbProc.h"
+
+LUsbProc::~LUsbProc() { Close(); }
+
+bool LUsbProc::Open()
+{
+    StartPollTimer();
+    return LUsb::Open();
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+// wParam of WM_LINK_ERROR. lParam is the device ID of the unanswered frame for
+// NoReply and WaitFailed, else 0.
+enum LinkErrorCode : int {
+    LinkErrorNoReply = 0,        // the frame was rewritten as often as allowed and stayed unanswered
+    LinkErrorWaitStart = 1,      // the serial port's event wait cannot start
+    LinkErrorStopTimeout = 5,    // the worker had not ended 5000 ms after the stop request
+    LinkErrorWaitFailed = 6,     // the worker's wait or the port failed (hang-up); the worker ended
+    LinkErrorConnectionLost = 7, // the TCP connection failed, was closed or a send failed
+};

@@ -1,0 +1,160 @@
+#pragma once
+#include "FrameCollector.h"
+#include "LinkOwner.h"
+#include "PerfCounter.h"
+#include "RequestQueue.h"
+
+#include <QThread>
+#include <QTimer>
+#include <memory>
+#include <mutex>
+
+constexpr uint8_t CMD_POLL = 0x12;
+
+// The request queue on top of a link transport (LComm, LUsb or LNet): at most
+// one frame outstanding, later frames queued and merged (RequestQueue), the
+// received bytes collected into frames (FrameCollector), each complete reply
+// sent to the main window as WM_LINK_REPLY with its round-trip time, and a poll
+// frame when the link has been idle for the poll interval.
+//
+// Threads: construction, Open, Close, QueueFrame, the setters and the poll
+// timer on the UI thread; the collector, FrameReceived and SendNext on the
+// worker. The worker waiting in WM_LINK_REPLY also wakes on the stop request,
+// so Close never waits on the UI thread.
+template <class Transport>
+class LinkProc : public Transport {
+public:
+    static constexpr int kPollIntervalMs = 2000;
+
+    template <class... Args>
+    explicit LinkProc(LinkOwner &o, Args &&...args)
+        : Transport(o, std::forward<Args>(args)...), deviceId(o.GetDeviceId())
+    {
+    }
+    ~LinkProc() override { Close(); }
+
+    // Stops polling, empties the queue and closes the transport. Busy stays as it was.
+    void Close() override
+    {
+        pollTimer.reset();
+        {
+            std::lock_guard<std::mutex> l(queueLock);
+            queue.Clear();
+        }
+        Transport::Close();
+    }
+
+    // The entry for every outgoing frame. Idle: written at once and the link
+    // becomes busy; busy: queued by the RequestQueue rule. Nothing while closed.
+    void QueueFrame(const ByteVector &frame, bool append)
+    {
+        if (!this->IsOpen())
+            return;
+        RestartPollTimer();
+        std::lock_guard<std::mutex> l(queueLock);
+        if (!busy) {
+            busy = true;
+            replyStart = QueryPerfCounter();
+            counterFrequency = QueryPerfFrequency();
+            Transport::SendFrame(frame);
+        } else {
+            queue.Push(frame, append);
+        }
+    }
+    // Without the append flag, as QueueFrame.
+    void SendBytes(const uint8_t *p, size_t n) override { QueueFrame(ByteVector(p, p + n), false); }
+    void SendFrame(const ByteVector &frame) override { QueueFrame(frame, false); }
+
+    void SetPollingSuspended(bool flag) { pollingSuspended.store(flag); }
+    bool IsPollingSuspended() const { return pollingSuspended.load(); }
+    void SetDeviceId(int id) { deviceId.store(id); }
+    int GetDeviceId() const { return deviceId.load(); }
+    bool IsBusy() const
+    {
+        std::lock_guard<std::mutex> l(queueLock);
+        return busy;
+    }
+    size_t QueuedCount() const
+    {
+        std::lock_guard<std::mutex> l(queueLock);
+        return queue.Size();
+    }
+
+    // The poll timer's handler: when idle, nothing queued and polling allowed,
+    // sets the transport's poll reply timeout and queues the poll frame.
+    void PollTimer()
+    {
+        {
+            std::lock_guard<std::mutex> l(queueLock);
+            if (busy || !queue.Empty() || pollingSuspended.load())
+                return;
+        }
+        this->SetTimeout(Transport::kPollTimeoutMs);
+        QueueFrame(LCmd(uint8_t(deviceId.load()), CMD_POLL).ToBytes(1), false);
+    }
+
+protected:
+    // Creates the poll timer (even when the transport then fails to open).
+    void StartPollTimer()
+    {
+        pollTimer = std::make_unique<QTimer>();
+        pollTimer->setInterval(kPollIntervalMs);
+        QObject::connect(pollTimer.get(), &QTimer::timeout, [this] { PollTimer(); });
+        pollTimer->start();
+    }
+
+    void OnByte(uint8_t b) override
+    {
+        collector.Feed(&b, 1, QueryPerfCounter() / 1000000, [this](const ByteVector &f) { FrameReceived(f); });
+    }
+
+    // Worker, under the lock: a complete reply.
+    void FrameReceived(const ByteVector &reply)
+    {
+        this->ReplyComplete();
+        const uint32_t ms = PerfElapsedMs(replyStart, counterFrequency);
+        this->LogReply(reply);
+        const SendResult r = SendWindowMessage(this->owner.LinkWindow(), this->ReplyMessageId(), reply,
+                                               intptr_t(ms), &this->stopEvent, &this->Source());
+        if (r == SendResult::Stopped) {
+            this->RequestStop();
+            return;
+        }
+        SendNext();
+    }
+
+    // Worker: writes the front of the queue, or goes idle.
+    void SendNext()
+    {
+        std::lock_guard<std::mutex> l(queueLock);
+        ByteVector next;
+        if (!queue.PopFront(next)) {
+            busy = false;
+            return;
+        }
+        replyStart = QueryPerfCounter();
+        counterFrequency = QueryPerfFrequency();
+        Transport::SendFrame(next);
+    }
+
+private:
+    void RestartPollTimer()
+    {
+        if (!pollTimer)
+            return;
+        if (pollTimer->thread() == QThread::currentThread())
+            pollTimer->start();
+        else
+            QMetaObject::invokeMethod(pollTimer.get(), [t = pollTimer.get()] { t->start(); }, Qt::QueuedConnection);
+    }
+
+    std::atomic<bool> pollingSuspended{false};
+    std::atomic<int> deviceId;
+    mutable std::mutex queueLock;
+    bool busy = false;
+    RequestQueue queue;
+    FrameCollector collector;
+    std::unique_ptr<QTimer> pollTimer;
+    int64_t replyStart = 0;
+    int64_t counterFrequency = 1;
+};
