@@ -252,8 +252,11 @@ long SerialPort::Read(uint8_t *p, size_t n)
         const ssize_t r = ::read(fd, p, n);
         if (r > 0)
             return long(r);
-        if (r == 0)
-            return n == 0 ? 0 : -1; // hang-up: the other side is gone
+        if (r == 0) {
+            // Raw mode reads 0 both when nothing is there and after a hang-up.
+            pollfd p{fd, POLLIN, 0};
+            return (poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL))) ? -1 : 0;
+        }
         if (errno == EINTR)
             continue;
         if (errno == EAGAIN || errno == EWOULDBLOCK)

@@ -1,0 +1,24 @@
+#pragma once
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+// Runs the UI event loop until pred() holds or timeoutMs passes; returns pred().
+template <class Pred>
+bool PumpUntil(Pred pred, int timeoutMs = 5000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!pred()) {
+        if (t.elapsed() > timeoutMs)
+            return pred();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+inline void PumpFor(int ms)
+{
+    PumpUntil([] { return false; }, ms);
+}
