@@ -1,5 +1,7 @@
 #include "UnitFile.h"
 
+#include "LUnitControl.h"
+
 #include <cstring>
 
 UnitRecord UnitRecord::Empty()
@@ -38,13 +40,13 @@ std::array<uint8_t, UnitRecord::kBlockSize> UnitRecord::DownloadBlock(int block)
     return out;
 }
 
-UnitFile UnitFile::Compose(const UnitInfoBlock &info, const uint8_t presetStored[kRecordCount],
-                           const StoredPresetRecord storedPresets[kRecordCount])
+UnitFile UnitFile::FromModel(const LUnitControl &model)
 {
     UnitFile f;
-    f.unitInfo = info;
+    f.unitInfo = model.GetUnitInfo();
     for (int k = 0; k < kRecordCount; ++k)
-        f.records[k] = presetStored[k] ? UnitRecord::FromStoredPreset(storedPresets[k]) : UnitRecord::Empty();
+        f.records[k] = model.IsPresetStored(k) ? UnitRecord::FromStoredPreset(model.GetStoredPreset(k))
+                                               : UnitRecord::Empty();
     return f;
 }
 

@@ -9,6 +9,8 @@
 #include "PresetFile.h"
 #include "UnitInfoBlock.h"
 
+class LUnitControl;
+
 // One user preset as a ".unt" file keeps it: byte 0 the preset number (1 to 20),
 // bytes 1 to 1445 image bytes 0 to 1444. A stored preset's first image byte is
 // 255; a slot that holds no preset is written as 1446 bytes of 0x64.
@@ -47,11 +49,10 @@ struct UnitFile {
     UnitInfoBlock unitInfo;
     UnitRecord records[kRecordCount];
 
-    // What a whole-unit upload writes: the device information, and per user
-    // preset n its stored record when presetStored[n - 1] is not 0, else an
-    // empty record.
-    static UnitFile Compose(const UnitInfoBlock &info, const uint8_t presetStored[kRecordCount],
-                            const StoredPresetRecord storedPresets[kRecordCount]);
+    // What a whole-unit upload writes: the model's device information, and per
+    // user preset n its stored record when the model holds preset n as stored,
+    // else an empty record.
+    static UnitFile FromModel(const LUnitControl &model);
 
     ByteVector ToBytes() const;
 
