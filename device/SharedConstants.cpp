@@ -95,4 +95,5 @@ const float QTable[101] = {
 
 const double PhaseRange = 180.0;
 const double PhaseAxisRange = 18.0;
-const double PhaseScale = PhaseAxisRange / PhaseRange * 180.0 / M_PI;
+// 18 / pi: phase in tenths of a degree on the +-18 dB axis.
+const double PhaseScale = PhaseAxisRange / PhaseRange * 180.0 / 3.14159265358979323846;

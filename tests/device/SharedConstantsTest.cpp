@@ -7,6 +7,8 @@
 
 namespace {
 
+const double kPi = std::acos(-1.0);
+
 TEST(SharedConstantsTest, TablesMapAsTheFiltersAndPagesExpect)
 {
     EXPECT_STREQ(RatioTexts[15], "Limit");
@@ -22,7 +24,7 @@ TEST(SharedConstantsTest, TablesMapAsTheFiltersAndPagesExpect)
     for (int i = 1; i <= 100; ++i)
         EXPECT_LT(QTable[i - 1], QTable[i]) << i;
     EXPECT_NEAR(std::pow(FreqStep, 30), 2.0, 1e-12);
-    EXPECT_NEAR(PhaseScale, 18.0 / M_PI, 1e-12);
+    EXPECT_NEAR(PhaseScale, 18.0 / kPi, 1e-12);
     EXPECT_EQ(GeqCentreFrequencies[17], 1000.0f);
     EXPECT_EQ(GeqCentreFrequencies[30], 20000.0f);
     EXPECT_EQ(std::string(TitleText) + " " + VersionText, "Brelland TQ-62 DSP Processor Editor V1.0");
@@ -34,7 +36,7 @@ TEST(SharedConstantsTest, ButterworthSectionsFollowTheirFormula)
         EXPECT_EQ(ButterworthSections[n - 1][0], n % 2 ? 1.0f : 0.0f) << n;
         int col = 1;
         for (int k = 1; k <= n / 2; ++k) // 2 sin((2k - 1) pi / 2n), rounded to 4 places
-            EXPECT_NEAR(ButterworthSections[n - 1][col++], 2 * std::sin((2 * k - 1) * M_PI / (2 * n)), 6e-4)
+            EXPECT_NEAR(ButterworthSections[n - 1][col++], 2 * std::sin((2 * k - 1) * kPi / (2 * n)), 6e-4)
                 << n << "/" << k;
         while (col < 5)
             EXPECT_EQ(ButterworthSections[n - 1][col++], 0.0f);
