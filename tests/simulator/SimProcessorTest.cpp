@@ -5,6 +5,7 @@
 #include "LUnitControl.h"
 #include "SimProcessor.h"
 #include "TestImages.h"
+#include "UnitFile.h"
 
 #include <cstring>
 #include <random>
@@ -439,6 +440,67 @@ TEST(SimProcessorTest, ParameterBlocksRebuildTheImageInTheModel)
         ASSERT_TRUE(model.ReceiveImageChunk(r.payload));
     }
     EXPECT_EQ(std::memcmp(model.GetImage().Bytes() + 2, sim.image.Bytes() + 2, 1446), 0);
+}
+
+TEST(SimProcessorTest, WholeUnitGoesThroughAFileIntoAnotherProcessor)
+{
+    // Upload from a processor holding user presets 2 and 5, as the editor reads them.
+    SimProcessor a = Fixture();
+    a.stored.fill(false);
+    for (int slot : {1, 4}) {
+        a.slots[size_t(slot)] = RandomImage(uint32_t(50 + slot));
+        a.slots[size_t(slot)].Bytes()[0] = 255;
+        a.stored[size_t(slot)] = true;
+    }
+    LUnitControl model;
+    ASSERT_TRUE(model.SetPresetFlags(Ask(a, CM_MCS_CMD(1, CMD_UPLOAD_START)).payload));
+    ASSERT_TRUE(model.SetDeviceInfo(Ask(a, CM_MCS_READ_EEPROM(1, 0, 18)).payload));
+    for (int n : {2, 5}) {
+        ASSERT_EQ(Ask(a, CM_MCS_CMD(1, CMD_PARAMETER_BLOCK, uint8_t(n))).code, 0x01);
+        for (int b = 0; b < 29; ++b)
+            ASSERT_TRUE(model.ReceivePresetChunk(n, Ask(a, CM_MCS_CMD(1, CMD_STORED_PRESET_BLOCK, uint8_t(b))).payload));
+    }
+    const ByteVector file = UnitFile::FromModel(model).ToBytes();
+    ASSERT_EQ(file.size(), 28994u);
+    for (int k = 0; k < 20; ++k) {
+        const uint8_t *rec = file.data() + 34 + 1448 * size_t(k);
+        if (k == 1 || k == 4) {
+            EXPECT_EQ(rec[0], k + 1);
+            EXPECT_EQ(Bytes(rec + 1, 1445), Bytes(a.slots[size_t(k)].Bytes(), 1445));
+        } else {
+            EXPECT_EQ(Bytes(rec, 1446), ByteVector(1446, 0x64)) << k;
+        }
+    }
+
+    // Download into a processor that held other presets: they are replaced.
+    SimProcessor b(1);
+    b.stored[9] = true;
+    b.unitInfo.fill(0x11);
+    UnitFile unit;
+    ASSERT_EQ(UnitFile::FromBytes(file, unit), FileStatus::Ok);
+    EXPECT_EQ(Ask(b, CM_MCS_CMD(1, CMD_PREPARE_DOWNLOAD)).code, 0x01);
+    EXPECT_EQ(Ask(b, CM_MCS_WRITE_EEPROM(1, 1, 17, unit.unitInfo.bytes + 1)).code, 0x01);
+    for (const UnitRecord &r : unit.records) {
+        if (!r.IsStored())
+            continue;
+        for (int blk = 0; blk < 29; ++blk) {
+            const auto data = r.DownloadBlock(blk);
+            const Parsed reply =
+                Ask(b, CM_MCS_DOWNLOAD(1, uint8_t(blk), uint8_t(r.PresetNumber() - 1), data.data(), data.size()));
+            EXPECT_EQ(reply.code, 0x25);
+            EXPECT_EQ(reply.payload, ByteVector{uint8_t(blk)});
+        }
+    }
+    EXPECT_EQ(Ask(b, CM_MCS_MCU_RESET(1)).code, 0x01);
+    EXPECT_EQ(b.resetCount, 1);
+    EXPECT_EQ(b.stored, a.stored);
+    for (int slot : {1, 4}) {
+        EXPECT_EQ(Bytes(b.slots[size_t(slot)].Bytes(), 1445), Bytes(a.slots[size_t(slot)].Bytes(), 1445));
+        EXPECT_EQ(Bytes(b.slots[size_t(slot)].Bytes() + 1445, 3), ByteVector(3, 0));
+    }
+    EXPECT_EQ(b.unitInfo[0], 0x11);
+    EXPECT_EQ(Bytes(b.unitInfo.data() + 1, 17), Bytes(a.unitInfo.data() + 1, 17));
+    EXPECT_EQ(b.refusedCount, 0);
 }
 
 } // namespace
