@@ -23,6 +23,28 @@ void SetBit(uint16_t &mask, uint16_t bit, bool on)
 
 constexpr char kDefaultPresetName[] = "Default Preset";
 
+// Calls f with ch's input or output record (ch must be a channel); both record
+// types share the field names f uses.
+template <typename Image, typename F> decltype(auto) OnRecord(Image &img, int ch, F f)
+{
+    if (IsInput(ch))
+        return f(img.inputs[ch]);
+    return f(img.outputs[ch - kInputCount]);
+}
+
+template <size_t N> std::array<uint16_t, N> ToArray(const uint16_t (&words)[N])
+{
+    std::array<uint16_t, N> r{};
+    std::copy(words, words + N, r.begin());
+    return r;
+}
+
+template <typename R> void AssignFilter(R &r, bool high, uint16_t freq, uint8_t type)
+{
+    (high ? r.hpfFreq : r.lpfFreq) = freq;
+    (high ? r.hpfType : r.lpfType) = type;
+}
+
 } // namespace
 
 const uint8_t *ChannelRecord::Bytes() const
@@ -85,23 +107,17 @@ void LUnitControl::SetOutputRecord(int ch, const OutputChannelRecord &r)
 
 uint16_t LUnitControl::GetGain(int ch) const
 {
-    if (IsInput(ch))
-        return image.inputs[ch].gain;
-    return IsOutput(ch) ? image.outputs[ch - kInputCount].gain : 0;
+    return IsChannel(ch) ? OnRecord(image, ch, [](const auto &r) { return r.gain; }) : 0;
 }
 
 uint16_t LUnitControl::GetDelay(int ch) const
 {
-    if (IsInput(ch))
-        return image.inputs[ch].delay;
-    return IsOutput(ch) ? image.outputs[ch - kInputCount].delay : 0;
+    return IsChannel(ch) ? OnRecord(image, ch, [](const auto &r) { return r.delay; }) : 0;
 }
 
 uint8_t LUnitControl::GetPolarity(int ch) const
 {
-    if (IsInput(ch))
-        return image.inputs[ch].polarity != 0;
-    return IsOutput(ch) ? image.outputs[ch - kInputCount].polarity != 0 : 0;
+    return IsChannel(ch) && OnRecord(image, ch, [](const auto &r) { return r.polarity; }) != 0;
 }
 
 bool LUnitControl::IsMuted(int ch) const
@@ -118,9 +134,7 @@ bool LUnitControl::IsPeqBandBypassed(int ch, int band) const
 
 PeqBand LUnitControl::GetPeqBand(int ch, int band) const
 {
-    if (!IsPeqBand(ch, band))
-        return PeqBand{};
-    return IsInput(ch) ? image.inputs[ch].peq[band] : image.outputs[ch - kInputCount].peq[band];
+    return IsPeqBand(ch, band) ? OnRecord(image, ch, [&](const auto &r) { return r.peq[band]; }) : PeqBand{};
 }
 
 uint16_t LUnitControl::GetGeqBand(int input, int band) const
@@ -130,10 +144,8 @@ uint16_t LUnitControl::GetGeqBand(int input, int band) const
 
 PeqBand LUnitControl::GetDefaultPeqBand(int ch, int band)
 {
-    if (!IsPeqBand(ch, band))
-        return PeqBand{};
-    const ParameterImage &d = ParameterImage::Default();
-    return IsInput(ch) ? d.inputs[ch].peq[band] : d.outputs[ch - kInputCount].peq[band];
+    return IsPeqBand(ch, band) ? OnRecord(ParameterImage::Default(), ch, [&](const auto &r) { return r.peq[band]; })
+                               : PeqBand{};
 }
 
 uint16_t LUnitControl::GetDefaultGeqBand(int input, int band)
@@ -144,55 +156,34 @@ uint16_t LUnitControl::GetDefaultGeqBand(int input, int band)
 
 std::array<uint16_t, 5> LUnitControl::GetComp(int output) const
 {
-    std::array<uint16_t, 5> r{};
-    if (IsOutput(output))
-        std::copy(std::begin(image.outputs[output - kInputCount].comp),
-                  std::end(image.outputs[output - kInputCount].comp), r.begin());
-    return r;
+    return IsOutput(output) ? ToArray(image.outputs[output - kInputCount].comp) : std::array<uint16_t, 5>{};
 }
 
 std::array<uint16_t, 4> LUnitControl::GetLimit(int output) const
 {
-    std::array<uint16_t, 4> r{};
-    if (IsOutput(output))
-        std::copy(std::begin(image.outputs[output - kInputCount].limit),
-                  std::end(image.outputs[output - kInputCount].limit), r.begin());
-    return r;
+    return IsOutput(output) ? ToArray(image.outputs[output - kInputCount].limit) : std::array<uint16_t, 4>{};
 }
 
 std::array<uint16_t, 4> LUnitControl::GetGate(int input) const
 {
-    std::array<uint16_t, 4> r{};
-    if (IsInput(input))
-        std::copy(std::begin(image.inputs[input].gate), std::end(image.inputs[input].gate), r.begin());
-    return r;
+    return IsInput(input) ? ToArray(image.inputs[input].gate) : std::array<uint16_t, 4>{};
 }
 
 CrossoverRecord LUnitControl::GetCrossover(int ch) const
 {
-    if (IsInput(ch)) {
-        const InputChannelRecord &r = image.inputs[ch];
-        return CrossoverRecord{r.hpfFreq, r.lpfFreq, r.hpfType, r.lpfType};
-    }
-    if (IsOutput(ch)) {
-        const OutputChannelRecord &r = image.outputs[ch - kInputCount];
-        return CrossoverRecord{r.hpfFreq, r.lpfFreq, r.hpfType, r.lpfType};
-    }
-    return CrossoverRecord{};
+    if (!IsChannel(ch))
+        return CrossoverRecord{};
+    return OnRecord(image, ch, [](const auto &r) { return CrossoverRecord{r.hpfFreq, r.lpfFreq, r.hpfType, r.lpfType}; });
 }
 
 const uint8_t *LUnitControl::GetChannelName(int ch) const
 {
-    if (IsOutput(ch))
-        return image.outputs[ch - kInputCount].name;
-    return image.inputs[IsInput(ch) ? ch : 0].name;
+    return OnRecord(image, IsChannel(ch) ? ch : 0, [](const auto &r) { return &r.name[0]; });
 }
 
 uint16_t LUnitControl::GetLinkMask(int ch) const
 {
-    if (IsInput(ch))
-        return image.inputs[ch].linkMask;
-    return IsOutput(ch) ? image.outputs[ch - kInputCount].linkMask : 0;
+    return IsChannel(ch) ? OnRecord(image, ch, [](const auto &r) { return r.linkMask; }) : 0;
 }
 
 uint16_t LUnitControl::GetRouteMask(int output) const
@@ -278,9 +269,7 @@ void LUnitControl::SetPolarity(int ch, uint16_t polarity)
 {
     if (!IsChannel(ch))
         return;
-    ForEachMember(ch, [&](int m) {
-        (IsInput(m) ? image.inputs[m].polarity : image.outputs[m - kInputCount].polarity) = polarity;
-    });
+    ForEachMember(ch, [&](int m) { OnRecord(image, m, [&](auto &r) { r.polarity = polarity; }); });
     Send(CM_MCS_POLARITY(DeviceId(), uint8_t(ch), polarity), false);
 }
 
@@ -288,9 +277,7 @@ void LUnitControl::SetGain(int ch, uint16_t gain)
 {
     if (!IsChannel(ch))
         return;
-    ForEachMember(ch, [&](int m) {
-        (IsInput(m) ? image.inputs[m].gain : image.outputs[m - kInputCount].gain) = gain;
-    });
+    ForEachMember(ch, [&](int m) { OnRecord(image, m, [&](auto &r) { r.gain = gain; }); });
     Send(CM_MCS_GAIN(DeviceId(), uint8_t(ch), gain), false);
 }
 
@@ -298,9 +285,7 @@ void LUnitControl::SetDelay(int ch, uint16_t delay)
 {
     if (!IsChannel(ch))
         return;
-    ForEachMember(ch, [&](int m) {
-        (IsInput(m) ? image.inputs[m].delay : image.outputs[m - kInputCount].delay) = delay;
-    });
+    ForEachMember(ch, [&](int m) { OnRecord(image, m, [&](auto &r) { r.delay = delay; }); });
     Send(CM_MCS_DELAY(DeviceId(), uint8_t(ch), delay), false);
 }
 
@@ -318,7 +303,7 @@ void LUnitControl::SetPeqBand(int ch, int band, const PeqBand &v, bool bypass)
     if (!IsPeqBand(ch, band))
         return;
     ForEachMember(ch, [&](int m) {
-        (IsInput(m) ? image.inputs[m].peq[band] : image.outputs[m - kInputCount].peq[band]) = v;
+        OnRecord(image, m, [&](auto &r) { r.peq[band] = v; });
         SetBit(image.peqBypassMasks[m], uint16_t(1u << band), bypass);
     });
     Send(CM_MCS_PEQ(DeviceId(), uint8_t(ch), uint8_t(band), v.gainIndex, v.freqIndex, v.qIndex, v.type,
@@ -341,15 +326,7 @@ void LUnitControl::SetHighPass(int ch, const CrossoverRecord &x)
 {
     if (!IsChannel(ch))
         return;
-    ForEachMember(ch, [&](int m) {
-        if (IsInput(m)) {
-            image.inputs[m].hpfFreq = x.hpfFreq;
-            image.inputs[m].hpfType = x.hpfType;
-        } else {
-            image.outputs[m - kInputCount].hpfFreq = x.hpfFreq;
-            image.outputs[m - kInputCount].hpfType = x.hpfType;
-        }
-    });
+    ForEachMember(ch, [&](int m) { OnRecord(image, m, [&](auto &r) { AssignFilter(r, true, x.hpfFreq, x.hpfType); }); });
     Send(CM_MCS_HIGH_PASS(DeviceId(), uint8_t(ch), x.hpfFreq, x.hpfType), false);
     InvalidateCurve(ch);
 }
@@ -358,15 +335,7 @@ void LUnitControl::SetLowPass(int ch, const CrossoverRecord &x)
 {
     if (!IsChannel(ch))
         return;
-    ForEachMember(ch, [&](int m) {
-        if (IsInput(m)) {
-            image.inputs[m].lpfFreq = x.lpfFreq;
-            image.inputs[m].lpfType = x.lpfType;
-        } else {
-            image.outputs[m - kInputCount].lpfFreq = x.lpfFreq;
-            image.outputs[m - kInputCount].lpfType = x.lpfType;
-        }
-    });
+    ForEachMember(ch, [&](int m) { OnRecord(image, m, [&](auto &r) { AssignFilter(r, false, x.lpfFreq, x.lpfType); }); });
     Send(CM_MCS_LOW_PASS(DeviceId(), uint8_t(ch), x.lpfFreq, x.lpfType), false);
     InvalidateCurve(ch);
 }
@@ -400,7 +369,7 @@ void LUnitControl::SetLinkMask(int ch, uint16_t mask)
 {
     if (!IsChannel(ch))
         return;
-    (IsInput(ch) ? image.inputs[ch].linkMask : image.outputs[ch - kInputCount].linkMask) = mask;
+    OnRecord(image, ch, [&](auto &r) { r.linkMask = mask; });
     Send(CM_MCS_CMD(DeviceId(), CMD_LINK_MASK, uint8_t(ch), uint8_t(mask & 0xFF)), true);
 }
 
@@ -408,7 +377,7 @@ void LUnitControl::SetChannelName(int ch, const uint8_t *name)
 {
     if (!IsChannel(ch) || name == nullptr)
         return;
-    uint8_t *dst = IsInput(ch) ? image.inputs[ch].name : image.outputs[ch - kInputCount].name;
+    uint8_t *dst = OnRecord(image, ch, [](auto &r) { return &r.name[0]; });
     std::memcpy(dst, name, kChannelNameSize);
     Send(CM_MCS_CHANNEL_NAME(DeviceId(), uint8_t(ch), dst), true);
 }
