@@ -21,8 +21,8 @@ bool LevelReply::Decode(const uint8_t *payload, size_t n, LevelReply &out)
     for (int i = 0; i < kChannelCount; ++i) {
         const uint8_t *b = payload + 3 * i;
         const float v = LevelValue(b[0], b[1], b[2]);
-        // No logarithm for these: the meter shows silence.
-        out.levels[size_t(i)] = (std::isnan(v) || v < 0.0f) ? 0.0f : v;
+        // Negative levels (negative zero too) and NaN have no logarithm: the meter shows silence.
+        out.levels[size_t(i)] = (std::isnan(v) || std::signbit(v)) ? 0.0f : v;
     }
     out.activity = uint16_t(payload[36] | payload[37] << 8);
     return true;

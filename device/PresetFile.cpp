@@ -24,24 +24,34 @@ ByteVector PresetFile::ToBytes(const ParameterImage &image)
     return out;
 }
 
+FileStatus PresetFile::Refuse(FileStatus status, std::string text, std::string *why)
+{
+    if (why)
+        *why = std::move(text);
+    return status;
+}
+
+FileStatus PresetFile::CheckSizeAndMagic(const uint8_t *p, size_t n, size_t size, std::string *why)
+{
+    if (p == nullptr || n != size)
+        return Refuse(FileStatus::WrongSize, "file size " + std::to_string(n) + ", expected " + std::to_string(size), why);
+    if (std::memcmp(p, kMagic, kMagicSize) != 0)
+        return Refuse(FileStatus::WrongMagic, "magic", why);
+    return FileStatus::Ok;
+}
+
 FileStatus PresetFile::FromBytes(const uint8_t *p, size_t n, ParameterImage &image, std::string *why)
 {
-    auto refuse = [why](FileStatus s, std::string text) {
-        if (why)
-            *why = std::move(text);
-        return s;
-    };
-    if (p == nullptr || n != kSize)
-        return refuse(FileStatus::WrongSize, "file size " + std::to_string(n) + ", expected " + std::to_string(kSize));
-    if (std::memcmp(p, kMagic, kMagicSize) != 0)
-        return refuse(FileStatus::WrongMagic, "magic");
+    const FileStatus framing = CheckSizeAndMagic(p, n, kSize, why);
+    if (framing != FileStatus::Ok)
+        return framing;
 
     // Check on a copy so that a refused file leaves the caller's image untouched.
     ParameterImage loaded = image;
     std::memcpy(loaded.Bytes() + kFirstImageByte, p + kMagicSize, kBodySize);
     std::string fault = RangeFault(loaded, ImageFields::PresetBody);
     if (!fault.empty())
-        return refuse(FileStatus::OutOfRange, fault);
+        return Refuse(FileStatus::OutOfRange, fault, why);
     image = loaded;
     return FileStatus::Ok;
 }

@@ -60,6 +60,12 @@ public:
     // bypass bit, inputs first. All go with the append flag.
     static std::vector<LCmd> LoadCommands(const ParameterImage &image, uint8_t deviceId);
 
+    // The first test of both file kinds: Ok when the n bytes at p are exactly
+    // `size` long and begin with kMagic; otherwise the refusal, named in `why`.
+    static FileStatus CheckSizeAndMagic(const uint8_t *p, size_t n, size_t size, std::string *why);
+    // `status`, with `text` put into `why` when given.
+    static FileStatus Refuse(FileStatus status, std::string text, std::string *why);
+
     // Empty when every field of the given part lies in its stored range; else
     // the name of the first field that does not.
     static std::string RangeFault(const ParameterImage &image, ImageFields fields);

@@ -66,15 +66,9 @@ ByteVector UnitFile::ToBytes() const
 
 FileStatus UnitFile::FromBytes(const uint8_t *p, size_t n, UnitFile &file, std::string *why)
 {
-    auto refuse = [why](FileStatus s, std::string text) {
-        if (why)
-            *why = std::move(text);
-        return s;
-    };
-    if (p == nullptr || n != kSize)
-        return refuse(FileStatus::WrongSize, "file size " + std::to_string(n) + ", expected " + std::to_string(kSize));
-    if (std::memcmp(p, PresetFile::kMagic, PresetFile::kMagicSize) != 0)
-        return refuse(FileStatus::WrongMagic, "magic");
+    const FileStatus framing = PresetFile::CheckSizeAndMagic(p, n, kSize, why);
+    if (framing != FileStatus::Ok)
+        return framing;
 
     UnitFile loaded;
     std::memcpy(loaded.unitInfo.bytes, p + PresetFile::kMagicSize, UnitInfoBlock::kSize);
@@ -86,10 +80,11 @@ FileStatus UnitFile::FromBytes(const uint8_t *p, size_t n, UnitFile &file, std::
         const std::string record = "record " + std::to_string(k + 1);
         // The download addresses block 0 by this number and the rest by position.
         if (r.PresetNumber() != k + 1)
-            return refuse(FileStatus::OutOfRange, record + " preset number " + std::to_string(r.PresetNumber()));
+            return PresetFile::Refuse(FileStatus::OutOfRange,
+                                      record + " preset number " + std::to_string(r.PresetNumber()), why);
         const std::string fault = PresetFile::RangeFault(r.Image(), ImageFields::UnitRecord);
         if (!fault.empty())
-            return refuse(FileStatus::OutOfRange, record + ": " + fault);
+            return PresetFile::Refuse(FileStatus::OutOfRange, record + ": " + fault, why);
     }
     file = loaded;
     return FileStatus::Ok;

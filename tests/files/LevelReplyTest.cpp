@@ -52,6 +52,7 @@ TEST(LevelReplyTest, LevelBytesAndMeterSegments)
         const ByteVector p = Payload(c.b0, c.b1, c.b2);
         ASSERT_TRUE(LevelReply::Decode(p.data(), p.size(), r));
         EXPECT_EQ(r.levels[0], c.level);
+        EXPECT_FALSE(std::signbit(r.levels[0]));
         EXPECT_EQ(r.levels[11], c.level);
         EXPECT_EQ(r.Steps(0), c.inSteps);
         EXPECT_EQ(r.Steps(3), c.inSteps);
