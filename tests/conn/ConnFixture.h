@@ -1,0 +1,102 @@
+#pragma once
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+
+#include <functional>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "LHeadlessUi.h"
+#include "LMainLink.h"
+#include "LSysLinkFactory.h"
+#include "SimFrontEnd.h"
+
+// Runs the UI event loop until cond holds or timeoutMs passed.
+inline bool WaitUntil(const std::function<bool()> &cond, int timeoutMs = 10000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!cond()) {
+        if (t.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    }
+    return true;
+}
+
+// Lets the event loop run for ms milliseconds.
+inline void Pump(int ms)
+{
+    WaitUntil([] { return false; }, ms);
+}
+
+enum class Transport { Pty, Tcp };
+
+inline const char *TransportName(const testing::TestParamInfo<Transport> &p)
+{
+    return p.param == Transport::Pty ? "Pty" : "Tcp";
+}
+
+// The editor's connection logic over the real links, against the simulated
+// processor behind a pseudo-terminal or a loopback TCP server.
+class ConnFixture {
+public:
+    explicit ConnFixture(Transport t, uint8_t simId = 1) : transport(t), main(&ui, &factory)
+    {
+        ui.SetMain(&main);
+        if (t == Transport::Pty) {
+            auto pty = std::make_unique<SimPty>(simId);
+            ui.candidates.push_back(LHeadlessUi::ComCandidate(pty->SlavePath()));
+            sim = std::move(pty);
+        } else {
+            auto tcp = std::make_unique<SimTcp>(simId);
+            factory.SetNetAddress("127.0.0.1", tcp->Port());
+            ui.candidates.push_back(LHeadlessUi::NetCandidate(factory));
+            sim = std::move(tcp);
+        }
+    }
+
+    ~ConnFixture() { main.CloseLink(); }
+
+    // Presses the link button offline: the scan runs over the one candidate.
+    void Connect()
+    {
+        if (transport == Transport::Tcp)
+            factory.DiscoverDevices();
+        main.skbMenuLinkClick();
+    }
+
+    bool UploadDone() const
+    {
+        return main.IsOnline() && ui.pageRefreshes > 0 && main.GetSequence() == LMainLink::Sequence::None;
+    }
+
+    // Connects and waits until the upload has ended.
+    bool ConnectAndUpload(int timeoutMs = 10000)
+    {
+        Connect();
+        return WaitUntil([this] { return UploadDone(); }, timeoutMs);
+    }
+
+    bool Settled() const
+    {
+        return main.GetSequence() == LMainLink::Sequence::None && main.GetAfterLoadStep() == 0 && !ui.busyVisible;
+    }
+
+    // Command codes of the frames the simulator received.
+    std::vector<uint8_t> Codes() const
+    {
+        std::vector<uint8_t> codes;
+        for (const ByteVector &f : sim->Frames())
+            codes.push_back(f.size() > 5 ? f[5] : 0);
+        return codes;
+    }
+
+    Transport transport;
+    std::unique_ptr<SimFrontEnd> sim;
+    LHeadlessUi ui;
+    LSysLinkFactory factory;
+    LMainLink main;
+};
