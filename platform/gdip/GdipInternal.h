@@ -1,0 +1,33 @@
+#pragma once
+// Helpers shared by the implementation of the drawing services.
+
+#include "GdipFlat.h"
+
+namespace gdip {
+bool started();
+QColor toQColor(ARGB c);
+ARGB fromQColor(const QColor &c);
+QString toQString(const WCHAR *s, INT length);
+ARGB lerpArgb(ARGB a, ARGB b, double t, bool gamma);
+// GDI+ angles (degrees, clockwise, measured on the ellipse itself) as Qt's
+// counter-clockwise parametric angles for arcTo.
+void arcAngles(const QRectF &r, REAL start, REAL sweep, qreal &qtStart,
+               qreal &qtSweep);
+QImage hatchTile(HatchStyle style, ARGB fore, ARGB back);
+bool smoothingIsAntiAlias(SmoothingMode m);
+QFont qfontOf(const GpFont &font);
+qreal emPixels(REAL emSize, Unit_ unit);
+QString resolveFamily(const QString &name);
+QImage toPremultiplied(const QImage &img);
+} // namespace gdip
+
+template <typename T>
+inline Status gdipNew(T **out, T *obj)
+{
+    if (!out) {
+        delete obj;
+        return InvalidParameter;
+    }
+    *out = obj;
+    return Ok;
+}
