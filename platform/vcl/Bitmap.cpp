@@ -1,0 +1,209 @@
+#include "Bitmap.h"
+
+#include "Exceptions.h"
+#include "Stream.h"
+
+#include <QBuffer>
+#include <QPainter>
+
+TBitmapCanvas::~TBitmapCanvas()
+{
+    Flush();
+}
+
+void TBitmapCanvas::Flush()
+{
+    if (own_) {
+        Detach();
+        own_->end();
+        own_.reset();
+    }
+}
+
+void TBitmapCanvas::CreateHandle()
+{
+    QImage &img = owner_->image_;
+    if (img.isNull() || img.width() == 0 || img.height() == 0)
+        return;
+    own_ = std::make_unique<QPainter>(&img);
+    Attach(own_.get(), TPoint(0, 0), Bounds(0, 0, img.width(), img.height()));
+}
+
+const QImage *TBitmapCanvas::ReadableImage()
+{
+    return &owner_->image_;
+}
+
+TBitmap::TBitmap() = default;
+
+TBitmap::TBitmap(int AWidth, int AHeight)
+{
+    SetSize(AWidth, AHeight);
+}
+
+TBitmap::~TBitmap()
+{
+    canvas_.Flush();
+}
+
+QImage::Format TBitmap::QtFormat() const
+{
+    return format_ == pf32bit ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+}
+
+void TBitmap::SetSize(int AWidth, int AHeight)
+{
+    AWidth = std::max(AWidth, 0);
+    AHeight = std::max(AHeight, 0);
+    if (AWidth == Width() && AHeight == Height() && !image_.isNull())
+        return;
+    canvas_.Flush();
+    QImage next(AWidth, AHeight, QtFormat());
+    next.fill(format_ == pf32bit ? QColor(0, 0, 0, 0) : QColor(Qt::white));
+    if (!image_.isNull() && AWidth > 0 && AHeight > 0) {
+        QPainter p(&next);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, image_);
+    }
+    image_ = next;
+    Changed(this);
+}
+
+void TBitmap::SetPixelFormat(TPixelFormat Value)
+{
+    if (Value == format_)
+        return;
+    canvas_.Flush();
+    format_ = Value;
+    if (!image_.isNull())
+        image_ = image_.convertToFormat(QtFormat());
+    Changed(this);
+}
+
+void TBitmap::SetTransparentMode(TTransparentMode Value)
+{
+    if (Value == transparentMode_)
+        return;
+    transparentMode_ = Value;
+    Changed(this);
+}
+
+TColor TBitmap::TransparentColor() const
+{
+    if (transparentMode_ == tmFixed)
+        return transparentColor_;
+    const QImage &img = Image();
+    if (img.isNull() || img.width() == 0 || img.height() == 0)
+        return clDefault;
+    return FromQColor(img.pixelColor(0, img.height() - 1));
+}
+
+void TBitmap::SetTransparentColor(TColor Value)
+{
+    transparentColor_ = Value;
+    transparentMode_ = tmFixed;
+    Changed(this);
+}
+
+QImage &TBitmap::Image()
+{
+    canvas_.Flush();
+    return image_;
+}
+
+const QImage &TBitmap::Image() const
+{
+    return image_; // readable while the canvas draws on it
+}
+
+void TBitmap::SetImage(const QImage &Img)
+{
+    canvas_.Flush();
+    image_ = Img.convertToFormat(QtFormat());
+    Changed(this);
+}
+
+void TBitmap::Draw(TCanvas *ACanvas, const TRect &Rect)
+{
+    if (!ACanvas || ACanvas == &canvas_ || Empty())
+        return;
+    QPainter *p = ACanvas->Handle();
+    if (!p)
+        return;
+    const QImage &src = Image();
+    QImage keyed;
+    if (Transparent()) {
+        QRgb key = ToQColor(TransparentColor()).rgb() & 0xFFFFFF;
+        keyed = src.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < keyed.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
+            for (int x = 0; x < keyed.width(); ++x)
+                if ((line[x] & 0xFFFFFF) == key)
+                    line[x] = 0;
+        }
+    }
+    p->save();
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p->drawImage(ToQRect(Rect), keyed.isNull() ? src : keyed);
+    p->restore();
+}
+
+void TBitmap::LoadFromStream(TStream *Stream)
+{
+    if (!Stream)
+        return;
+    QByteArray bytes = Stream->ReadAll();
+    QImage img;
+    if (bytes.isEmpty() || !img.loadFromData(bytes))
+        throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));
+    canvas_.Flush();
+    format_ = img.hasAlphaChannel() ? pf32bit : pf24bit;
+    image_ = img.convertToFormat(QtFormat());
+    Changed(this);
+}
+
+void TBitmap::SaveToStream(TStream *Stream)
+{
+    if (!Stream)
+        return;
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    if (!Empty())
+        Image().save(&buf, format_ == pf32bit ? "PNG" : "BMP");
+    Stream->WriteBytes(bytes);
+}
+
+void TBitmap::Assign(TPersistent *Source)
+{
+    if (!Source) {
+        canvas_.Flush();
+        image_ = QImage();
+        Changed(this);
+        return;
+    }
+    if (auto *src = dynamic_cast<TBitmap *>(Source)) {
+        if (src == this)
+            return;
+        canvas_.Flush();
+        format_ = src->format_;
+        image_ = src->Image().copy();
+        transparentMode_ = src->transparentMode_;
+        transparentColor_ = src->transparentColor_;
+        SetTransparent(src->Transparent());
+        Changed(this);
+        return;
+    }
+    if (auto *g = dynamic_cast<TGraphic *>(Source)) {
+        canvas_.Flush();
+        image_ = QImage();
+        SetSize(g->Width(), g->Height());
+        if (!Empty())
+            g->Draw(&canvas_, Bounds(0, 0, Width(), Height()));
+        canvas_.Flush();
+        Changed(this);
+        return;
+    }
+    TGraphic::Assign(Source);
+}

@@ -1,0 +1,507 @@
+#include "Canvas.h"
+
+#include "Graphic.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// Dash patterns of one-pixel pens, in pixels on / off, as GDI draws them.
+const std::vector<int> &DashPattern(TPenStyle style)
+{
+    static const std::vector<int> solid;
+    static const std::vector<int> dash{18, 6};
+    static const std::vector<int> dot{3, 3};
+    static const std::vector<int> dashDot{9, 6, 3, 6};
+    static const std::vector<int> dashDotDot{9, 3, 3, 3, 3, 3};
+    switch (style) {
+    case psDash: return dash;
+    case psDot: return dot;
+    case psDashDot: return dashDot;
+    case psDashDotDot: return dashDotDot;
+    default: return solid;
+    }
+}
+
+Qt::PenStyle QtPenStyle(TPenStyle s)
+{
+    switch (s) {
+    case psDash: return Qt::DashLine;
+    case psDot: return Qt::DotLine;
+    case psDashDot: return Qt::DashDotLine;
+    case psDashDotDot: return Qt::DashDotDotLine;
+    case psClear: return Qt::NoPen;
+    default: return Qt::SolidLine;
+    }
+}
+
+QBrush QtBrush(const TBrush &b)
+{
+    QColor c = ToQColor(b.Color());
+    switch (b.Style()) {
+    case bsSolid: return QBrush(c);
+    case bsClear: return QBrush(Qt::NoBrush);
+    case bsHorizontal: return QBrush(c, Qt::HorPattern);
+    case bsVertical: return QBrush(c, Qt::VerPattern);
+    case bsFDiagonal: return QBrush(c, Qt::BDiagPattern);
+    case bsBDiagonal: return QBrush(c, Qt::FDiagPattern);
+    case bsCross: return QBrush(c, Qt::CrossPattern);
+    case bsDiagCross: return QBrush(c, Qt::DiagCrossPattern);
+    }
+    return QBrush(c);
+}
+
+} // namespace
+
+TCanvas::TCanvas() = default;
+
+TCanvas::~TCanvas()
+{
+    Detach();
+}
+
+QPainter *TCanvas::Handle()
+{
+    Ready();
+    return painter_;
+}
+
+bool TCanvas::Ready()
+{
+    if (!painter_)
+        CreateHandle();
+    return painter_ != nullptr;
+}
+
+void TCanvas::Attach(QPainter *Painter, TPoint Origin, const TRect &Bounds)
+{
+    Detach();
+    if (!Painter)
+        return;
+    painter_ = Painter;
+    painter_->save();
+    painter_->translate(Origin.X, Origin.Y);
+    painter_->setClipRect(ToQRect(Bounds), painter_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    painter_->setRenderHint(QPainter::TextAntialiasing, true);
+    painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    baseClip_ = painter_->clipRegion();
+}
+
+void TCanvas::Detach()
+{
+    if (!painter_)
+        return;
+    while (!savedPenPos_.empty()) {
+        painter_->restore();
+        savedPenPos_.pop_back();
+    }
+    painter_->restore();
+    painter_ = nullptr;
+    baseClip_ = QRegion();
+}
+
+void TCanvas::ApplyPenMode()
+{
+    QPainter::CompositionMode m = QPainter::CompositionMode_SourceOver;
+    switch (pen_.Mode()) {
+    case pmCopy: break;
+    case pmXor: m = QPainter::RasterOp_SourceXorDestination; break;
+    case pmNotXor: m = QPainter::RasterOp_NotSourceXorDestination; break;
+    case pmNot: m = QPainter::RasterOp_NotDestination; break;
+    }
+    painter_->setCompositionMode(m);
+}
+
+void TCanvas::ApplyPen()
+{
+    if (pen_.Style() == psClear) {
+        painter_->setPen(Qt::NoPen);
+        return;
+    }
+    QPen p(ToQColor(pen_.Color()));
+    p.setWidth(pen_.Width());
+    p.setStyle(QtPenStyle(pen_.Style()));
+    p.setCapStyle(pen_.Width() > 1 ? Qt::RoundCap : Qt::SquareCap);
+    p.setJoinStyle(pen_.Width() > 1 ? Qt::RoundJoin : Qt::MiterJoin);
+    painter_->setPen(p);
+}
+
+void TCanvas::ApplyBrush()
+{
+    painter_->setBrush(QtBrush(brush_));
+}
+
+void TCanvas::FillPixelsRect(const QRect &r, const QColor &c)
+{
+    if (r.isEmpty())
+        return;
+    painter_->fillRect(r, c);
+}
+
+// One-pixel pens step along the line (Bresenham) and stop before the end
+// point; wider pens are round-capped strokes through pixel centres.
+void TCanvas::DrawLineExcludingEnd(int X1, int Y1, int X2, int Y2)
+{
+    if (pen_.Style() == psClear || (X1 == X2 && Y1 == Y2))
+        return;
+    ApplyPenMode();
+    QColor color = ToQColor(pen_.Color());
+    if (pen_.Width() > 1) {
+        ApplyPen();
+        painter_->setBrush(Qt::NoBrush);
+        painter_->drawLine(QPointF(X1 + 0.5, Y1 + 0.5), QPointF(X2 + 0.5, Y2 + 0.5));
+        return;
+    }
+    const std::vector<int> &pattern = DashPattern(pen_.Style());
+    if (pattern.empty() && (X1 == X2 || Y1 == Y2)) {
+        if (Y1 == Y2)
+            FillPixelsRect(X2 > X1 ? QRect(X1, Y1, X2 - X1, 1) : QRect(X2 + 1, Y1, X1 - X2, 1), color);
+        else
+            FillPixelsRect(Y2 > Y1 ? QRect(X1, Y1, 1, Y2 - Y1) : QRect(X1, Y2 + 1, 1, Y1 - Y2), color);
+        return;
+    }
+    const int dx = std::abs(X2 - X1), dy = std::abs(Y2 - Y1);
+    const int sx = X2 > X1 ? 1 : -1, sy = Y2 > Y1 ? 1 : -1;
+    const int n = std::max(dx, dy);
+    QPolygon points;
+    points.reserve(n);
+    size_t seg = 0;
+    int left = pattern.empty() ? 0 : pattern[0];
+    for (int i = 0; i < n; ++i) {
+        int x, y;
+        if (dx >= dy) {
+            x = X1 + sx * i;
+            y = Y1 + sy * static_cast<int>((2LL * i * dy + dx) / (2LL * dx));
+        } else {
+            y = Y1 + sy * i;
+            x = X1 + sx * static_cast<int>((2LL * i * dx + dy) / (2LL * dy));
+        }
+        bool on = pattern.empty() || (seg % 2 == 0);
+        if (on)
+            points << QPoint(x, y);
+        if (!pattern.empty() && --left == 0) {
+            seg = (seg + 1) % pattern.size();
+            left = pattern[seg];
+        }
+    }
+    QPen p(color);
+    p.setWidth(1);
+    p.setCapStyle(Qt::SquareCap);
+    painter_->setPen(p);
+    painter_->drawPoints(points);
+}
+
+void TCanvas::LineTo(int X, int Y)
+{
+    if (Ready())
+        DrawLineExcludingEnd(penPos_.X, penPos_.Y, X, Y);
+    penPos_ = {X, Y};
+}
+
+void TCanvas::Polyline(const std::vector<TPoint> &Points)
+{
+    if (Points.empty())
+        return;
+    TPoint saved = penPos_;
+    MoveTo(Points[0].X, Points[0].Y);
+    for (size_t i = 1; i < Points.size(); ++i)
+        LineTo(Points[i].X, Points[i].Y);
+    penPos_ = saved;
+}
+
+void TCanvas::Polygon(const std::vector<TPoint> &Points)
+{
+    if (Points.size() < 2 || !Ready())
+        return;
+    QPolygon poly;
+    for (const TPoint &p : Points)
+        poly << ToQPoint(p);
+    ApplyPenMode();
+    ApplyPen();
+    ApplyBrush();
+    painter_->drawPolygon(poly, Qt::OddEvenFill);
+}
+
+void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
+{
+    if (!Ready())
+        return;
+    if (X2 < X1)
+        std::swap(X1, X2);
+    if (Y2 < Y1)
+        std::swap(Y1, Y2);
+    ApplyPenMode();
+    if (pen_.Style() == psClear) {
+        // GDI: without a pen the filled figure is one pixel smaller.
+        if (brush_.Style() != bsClear)
+            painter_->fillRect(QRect(X1, Y1, X2 - X1 - 1, Y2 - Y1 - 1), QtBrush(brush_));
+        return;
+    }
+    if (brush_.Style() != bsClear)
+        painter_->fillRect(QRect(X1, Y1, X2 - X1, Y2 - Y1), QtBrush(brush_));
+    if (pen_.Width() == 1) {
+        TPoint saved = penPos_;
+        DrawLineExcludingEnd(X1, Y1, X2 - 1, Y1);
+        DrawLineExcludingEnd(X2 - 1, Y1, X2 - 1, Y2 - 1);
+        DrawLineExcludingEnd(X2 - 1, Y2 - 1, X1, Y2 - 1);
+        DrawLineExcludingEnd(X1, Y2 - 1, X1, Y1);
+        if (X2 - X1 == 1 || Y2 - Y1 == 1) // a line: the loop above draws nothing
+            painter_->fillRect(QRect(X1, Y1, X2 - X1, Y2 - Y1), ToQColor(pen_.Color()));
+        penPos_ = saved;
+        return;
+    }
+    double inset = pen_.Style() == psInsideFrame ? (pen_.Width() - 1) / 2.0 : 0.0;
+    QPen p(ToQColor(pen_.Color()), pen_.Width(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    painter_->setPen(p);
+    painter_->setBrush(Qt::NoBrush);
+    painter_->drawRect(QRectF(X1 + 0.5 + inset, Y1 + 0.5 + inset, X2 - X1 - 1 - 2 * inset,
+                              Y2 - Y1 - 1 - 2 * inset));
+}
+
+void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int CornerWidth, int CornerHeight)
+{
+    if (!Ready())
+        return;
+    ApplyPenMode();
+    ApplyPen();
+    ApplyBrush();
+    painter_->drawRoundedRect(QRect(X1, Y1, X2 - X1 - 1, Y2 - Y1 - 1), CornerWidth / 2.0,
+                              CornerHeight / 2.0, Qt::AbsoluteSize);
+}
+
+void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
+{
+    if (!Ready())
+        return;
+    ApplyPenMode();
+    ApplyPen();
+    ApplyBrush();
+    painter_->drawEllipse(QRect(X1, Y1, X2 - X1 - 1, Y2 - Y1 - 1));
+}
+
+void TCanvas::FillRect(const TRect &R)
+{
+    if (!Ready() || brush_.Style() == bsClear)
+        return;
+    ApplyPenMode();
+    painter_->fillRect(ToQRect(R), QtBrush(brush_));
+}
+
+void TCanvas::FrameRect(const TRect &R)
+{
+    if (!Ready() || R.IsEmpty())
+        return;
+    ApplyPenMode();
+    QBrush b(ToQColor(brush_.Color()));
+    painter_->fillRect(QRect(R.Left, R.Top, R.Width(), 1), b);
+    painter_->fillRect(QRect(R.Left, R.Bottom - 1, R.Width(), 1), b);
+    painter_->fillRect(QRect(R.Left, R.Top, 1, R.Height()), b);
+    painter_->fillRect(QRect(R.Right - 1, R.Top, 1, R.Height()), b);
+}
+
+void TCanvas::DrawFocusRect(const TRect &R)
+{
+    if (!Ready() || R.IsEmpty())
+        return;
+    QPolygon points;
+    for (int x = R.Left; x < R.Right; x += 2) {
+        points << QPoint(x, R.Top);
+        if (R.Bottom - 1 > R.Top)
+            points << QPoint(x, R.Bottom - 1);
+    }
+    for (int y = R.Top + 2; y < R.Bottom - 1; y += 2) {
+        points << QPoint(R.Left, y);
+        if (R.Right - 1 > R.Left)
+            points << QPoint(R.Right - 1, y);
+    }
+    painter_->save();
+    painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter_->setPen(QPen(Qt::white, 1));
+    painter_->drawPoints(points);
+    painter_->restore();
+}
+
+TColor TCanvas::Pixels(int X, int Y)
+{
+    if (const QImage *img = ReadableImage()) {
+        if (!img->valid(X, Y))
+            return -1;
+        return FromQColor(img->pixelColor(X, Y));
+    }
+    if (!Ready())
+        return -1;
+    // A painter on an image (a control painted into a picture) can be read.
+    auto *img = dynamic_cast<QImage *>(painter_->device());
+    if (!img)
+        return -1;
+    QPoint p = painter_->transform().map(QPoint(X, Y));
+    if (!img->valid(p))
+        return -1;
+    return FromQColor(img->pixelColor(p));
+}
+
+void TCanvas::SetPixel(int X, int Y, TColor Color)
+{
+    if (!Ready())
+        return;
+    ApplyPenMode();
+    painter_->fillRect(QRect(X, Y, 1, 1), ToQColor(Color));
+}
+
+void TCanvas::TextOut(int X, int Y, const QString &Text)
+{
+    DrawTextAt(X, Y, Text, brush_.Style() != bsClear);
+}
+
+void TCanvas::DrawTextAt(int X, int Y, const QString &Text, bool FillCell)
+{
+    QFont f = font_.ToQFont();
+    QFontMetrics fm(f);
+    int width = fm.horizontalAdvance(Text);
+    if (Ready() && !Text.isEmpty()) {
+        painter_->save();
+        ApplyPenMode();
+        painter_->setFont(f);
+        painter_->translate(X, Y);
+        if (font_.Orientation() != 0)
+            painter_->rotate(-font_.Orientation() / 10.0);
+        if (FillCell)
+            painter_->fillRect(QRect(0, 0, width, fm.height()), ToQColor(brush_.Color()));
+        painter_->setPen(ToQColor(font_.Color()));
+        painter_->drawText(QPoint(0, fm.ascent()), Text);
+        painter_->restore();
+    }
+    penPos_ = {X + width, Y};
+}
+
+void TCanvas::TextRect(const TRect &R, int X, int Y, const QString &Text)
+{
+    if (!Ready())
+        return;
+    painter_->save();
+    painter_->setClipRect(ToQRect(R), Qt::IntersectClip);
+    if (brush_.Style() != bsClear)
+        painter_->fillRect(ToQRect(R), ToQColor(brush_.Color()));
+    DrawTextAt(X, Y, Text, false);
+    painter_->restore();
+}
+
+int TCanvas::TextWidth(const QString &Text)
+{
+    return QFontMetrics(font_.ToQFont()).horizontalAdvance(Text);
+}
+
+int TCanvas::TextHeight(const QString &)
+{
+    return QFontMetrics(font_.ToQFont()).height();
+}
+
+TSize TCanvas::TextExtent(const QString &Text)
+{
+    QFontMetrics fm(font_.ToQFont());
+    return TSize(fm.horizontalAdvance(Text), fm.height());
+}
+
+void TCanvas::Draw(int X, int Y, TGraphic *Graphic)
+{
+    if (Graphic && !Graphic->Empty())
+        Graphic->Draw(this, Bounds(X, Y, Graphic->Width(), Graphic->Height()));
+}
+
+void TCanvas::StretchDraw(const TRect &R, TGraphic *Graphic)
+{
+    if (Graphic && !Graphic->Empty())
+        Graphic->Draw(this, R);
+}
+
+void TCanvas::CopyRect(const TRect &Dest, TCanvas *Source, const TRect &SourceRect)
+{
+    if (!Source || !Ready())
+        return;
+    const QImage *img = Source->ReadableImage();
+    QImage copy;
+    if (img && Source == this) { // overlapping copy within one image
+        copy = img->copy();
+        img = &copy;
+    }
+    if (!img || !painter_)
+        return;
+    ApplyPenMode();
+    painter_->drawImage(ToQRect(Dest), *img, ToQRect(SourceRect));
+}
+
+TRect TCanvas::ClipRect()
+{
+    if (!Ready())
+        return TRect();
+    if (painter_->hasClipping())
+        return FromQRect(painter_->clipBoundingRect().toAlignedRect());
+    QPaintDevice *d = painter_->device();
+    QRect r = painter_->transform().inverted().mapRect(QRect(0, 0, d->width(), d->height()));
+    return FromQRect(r);
+}
+
+void TCanvas::IntersectClipRect(const TRect &R)
+{
+    if (!Ready())
+        return;
+    painter_->setClipRect(ToQRect(R), painter_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+void TCanvas::ExcludeClipRect(const TRect &R)
+{
+    if (!Ready())
+        return;
+    QRegion current = painter_->hasClipping() ? painter_->clipRegion() : QRegion(ToQRect(ClipRect()));
+    painter_->setClipRegion(current.subtracted(QRegion(ToQRect(R))));
+}
+
+void TCanvas::SelectClipRgn(const TRegion *Region)
+{
+    if (!Ready())
+        return;
+    QRegion base = baseClip_;
+    if (base.isEmpty() && !painter_->hasClipping())
+        base = QRegion(ToQRect(ClipRect()));
+    if (Region)
+        painter_->setClipRegion(base.isEmpty() ? Region->ToQRegion() : base.intersected(Region->ToQRegion()));
+    else if (!base.isEmpty())
+        painter_->setClipRegion(base);
+    else
+        painter_->setClipping(false);
+}
+
+void TCanvas::SaveState()
+{
+    if (!Ready())
+        return;
+    painter_->save();
+    savedPenPos_.push_back(penPos_);
+}
+
+void TCanvas::RestoreState()
+{
+    if (!painter_ || savedPenPos_.empty())
+        return;
+    painter_->restore();
+    penPos_ = savedPenPos_.back();
+    savedPenPos_.pop_back();
+}
+
+void TCanvas::Assign(TPersistent *Source)
+{
+    if (auto *src = dynamic_cast<TCanvas *>(Source)) {
+        font_.Assign(&src->font_);
+        pen_.Assign(&src->pen_);
+        brush_.Assign(&src->brush_);
+        return;
+    }
+    TPersistent::Assign(Source);
+}

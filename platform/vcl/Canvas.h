@@ -1,0 +1,137 @@
+#pragma once
+#include "Brush.h"
+#include "Font.h"
+#include "Pen.h"
+#include "Persistent.h"
+#include "Region.h"
+#include "Types.h"
+
+#include <QImage>
+#include <QRegion>
+#include <QString>
+#include <vector>
+
+class QPainter;
+class TGraphic;
+
+// A drawing surface with a pen, a brush and a font, drawing through a
+// QPainter with the pixel rules of GDI:
+//  - rectangles (Rectangle, FillRect, FrameRect, Ellipse, RoundRect, clip
+//    rectangles) cover Left..Right-1 and Top..Bottom-1: the right and bottom
+//    edges are left out; Rectangle with a clear pen fills one pixel less
+//    in each direction, as GDI does;
+//  - LineTo draws from the pen position up to, not including, the end point,
+//    then moves the pen there; Polyline likewise leaves out its last point;
+//  - shapes are drawn aliased; only text is smoothed;
+//  - TextOut puts the top-left corner of the text cell at (X, Y), fills the
+//    cell with the brush colour unless the brush is bsClear, honours
+//    Font.Orientation and moves the pen position to the end of the text.
+// Coordinates are the canvas owner's: a control's canvas has (0, 0) at the
+// control's top-left corner, whatever window it is painted in.
+//
+// A control's canvas has a device only while the control paints (inside
+// Paint); a bitmap's canvas always has one. Without a device every drawing
+// call does nothing, measuring still works, and Pixels answers -1.
+class TCanvas : public TPersistent {
+public:
+    TCanvas();
+    ~TCanvas() override;
+
+    TFont *Font() { return &font_; }
+    TPen *Pen() { return &pen_; }
+    TBrush *Brush() { return &brush_; }
+    void SetFont(TFont *Value) { font_.Assign(Value); }
+    void SetPen(TPen *Value) { pen_.Assign(Value); }
+    void SetBrush(TBrush *Value) { brush_.Assign(Value); }
+
+    // The painter the canvas draws with (it stands where GDI's device context
+    // stood); none outside a paint. Code that draws on it directly saves and
+    // restores the painter's state around its work.
+    QPainter *Handle();
+    bool HandleAllocated() const { return painter_ != nullptr; }
+
+    TPoint PenPos() const { return penPos_; }
+    void SetPenPos(TPoint Value) { penPos_ = Value; }
+    void MoveTo(int X, int Y) { penPos_ = {X, Y}; }
+    void LineTo(int X, int Y);
+    void Polyline(const std::vector<TPoint> &Points);
+    void Polygon(const std::vector<TPoint> &Points);
+    void Rectangle(int X1, int Y1, int X2, int Y2);
+    void Rectangle(const TRect &R) { Rectangle(R.Left, R.Top, R.Right, R.Bottom); }
+    void RoundRect(int X1, int Y1, int X2, int Y2, int CornerWidth, int CornerHeight);
+    void Ellipse(int X1, int Y1, int X2, int Y2);
+    void Ellipse(const TRect &R) { Ellipse(R.Left, R.Top, R.Right, R.Bottom); }
+    // Fills R with the brush; no outline.
+    void FillRect(const TRect &R);
+    // A one-pixel frame just inside R, in the brush colour.
+    void FrameRect(const TRect &R);
+    // The dotted focus frame just inside R, drawn by inverting pixels (so a
+    // second call removes it).
+    void DrawFocusRect(const TRect &R);
+
+    TColor Pixels(int X, int Y);
+    void SetPixel(int X, int Y, TColor Color);
+
+    void TextOut(int X, int Y, const QString &Text);
+    // TextOut clipped to R; with a brush other than bsClear R is filled first.
+    void TextRect(const TRect &R, int X, int Y, const QString &Text);
+    int TextWidth(const QString &Text);
+    // The cell height (ascent + descent) of the font, whatever the text.
+    int TextHeight(const QString &Text);
+    TSize TextExtent(const QString &Text);
+
+    // Draws a picture at its own size with its top-left at (X, Y), or
+    // stretched into R. The picture decides how (TGraphic::Draw).
+    void Draw(int X, int Y, TGraphic *Graphic);
+    void StretchDraw(const TRect &R, TGraphic *Graphic);
+    // Copies the Source rectangle of another canvas (which must have an
+    // image: a bitmap's canvas) stretched into Dest.
+    void CopyRect(const TRect &Dest, TCanvas *Source, const TRect &SourceRect);
+
+    // Clipping, in canvas coordinates. ClipRect is the bounding box of what
+    // can be drawn. SelectClipRgn replaces the clip by the region (within the
+    // area the owner allows; none restores that area).
+    TRect ClipRect();
+    void IntersectClipRect(const TRect &R);
+    void ExcludeClipRect(const TRect &R);
+    void SelectClipRgn(const TRegion *Region);
+    // Saves / restores pen position, clip and painter state (SaveDC /
+    // RestoreDC); pairs must match.
+    void SaveState();
+    void RestoreState();
+
+    // Binding to a device: the owner attaches its painter for the time of a
+    // paint (Origin: where (0, 0) of the canvas lies on the painter, Bounds:
+    // the canvas's own area in canvas coordinates, used as its base clip) and
+    // detaches it afterwards.
+    void Attach(QPainter *Painter, TPoint Origin, const TRect &Bounds);
+    void Detach();
+
+    void Assign(TPersistent *Source) override;
+
+protected:
+    // Called when a drawing call finds no painter; a bitmap's canvas begins
+    // one on its image here.
+    virtual void CreateHandle() {}
+    // The image behind the canvas when it has one (bitmap canvases); it can be
+    // read while the canvas keeps drawing on it.
+    virtual const QImage *ReadableImage() { return nullptr; }
+
+    QPainter *painter_ = nullptr;
+
+private:
+    bool Ready();
+    void ApplyPen();
+    void ApplyBrush();
+    void ApplyPenMode();
+    void DrawTextAt(int X, int Y, const QString &Text, bool FillCell);
+    void DrawLineExcludingEnd(int X1, int Y1, int X2, int Y2);
+    void FillPixelsRect(const QRect &r, const QColor &c);
+
+    TFont font_;
+    TPen pen_;
+    TBrush brush_;
+    TPoint penPos_;
+    QRegion baseClip_;
+    std::vector<TPoint> savedPenPos_;
+};

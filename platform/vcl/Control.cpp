@@ -1,0 +1,402 @@
+#include "Control.h"
+
+#include "Form.h"
+#include "WinControl.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QWidget>
+#include <QtDebug>
+#include <algorithm>
+#include <cstdlib>
+
+#include "Exceptions.h"
+#include <exception>
+
+TControl::TControl(TComponent *AOwner) : TComponent(AOwner)
+{
+    font_.OnChange = [this](TObject *) {
+        if (!applyingParent_)
+            parentFont_ = false;
+        FontChanged();
+    };
+}
+
+TControl::~TControl()
+{
+    Destroying();
+    *aliveToken_ = false;
+    font_.OnChange = nullptr;
+    if (parent_)
+        parent_->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl *AParent)
+{
+    if (AParent == parent_)
+        return;
+    if (AParent == this)
+        throw EInvalidOperation(QStringLiteral("A control cannot have itself as its parent"));
+    if (parent_)
+        parent_->RemoveControl(this);
+    if (AParent)
+        AParent->InsertControl(this);
+}
+
+void TControl::ApplyParentStyle()
+{
+    if (!parent_)
+        return;
+    if (parentFont_)
+        ParentFontChanged();
+    if (parentColor_)
+        ParentColorChanged();
+}
+
+void TControl::ParentFontChanged()
+{
+    if (!parent_ || !parentFont_)
+        return;
+    applyingParent_ = true;
+    font_.Assign(parent_->Font());
+    applyingParent_ = false;
+}
+
+void TControl::ParentColorChanged()
+{
+    if (!parent_ || !parentColor_ || color_ == parent_->Color())
+        return;
+    color_ = parent_->Color();
+    ColorChanged();
+}
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    AWidth = std::max(AWidth, 0);
+    AHeight = std::max(AHeight, 0);
+    if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_)
+        return;
+    TRect old = BoundsRect();
+    bool resized = AWidth != width_ || AHeight != height_;
+    left_ = ALeft;
+    top_ = ATop;
+    width_ = AWidth;
+    height_ = AHeight;
+    if (parent_ && !windowed_)
+        parent_->ChildBoundsChanged(this, old);
+    if (resized)
+        Resize();
+}
+
+TPoint TControl::ClientToScreen(TPoint P) const
+{
+    if (windowed_) {
+        auto *self = static_cast<const TWinControl *>(this);
+        if (self->Widget())
+            return FromQPoint(self->Widget()->mapToGlobal(ToQPoint(P)));
+    }
+    if (parent_)
+        return parent_->ClientToScreen(ClientToParent(P));
+    return P;
+}
+
+TPoint TControl::ScreenToClient(TPoint P) const
+{
+    TPoint origin = ClientToScreen(TPoint(0, 0));
+    return {P.X - origin.X, P.Y - origin.Y};
+}
+
+void TControl::SetVisible(bool Value)
+{
+    if (Value == visible_)
+        return;
+    visible_ = Value;
+    VisibleChanged();
+}
+
+bool TControl::Showing() const
+{
+    if (windowed_) {
+        auto *self = static_cast<const TWinControl *>(this);
+        return self->Widget() && self->Widget()->isVisible();
+    }
+    return visible_ && parent_ && parent_->Showing();
+}
+
+void TControl::SetEnabled(bool Value)
+{
+    if (Value == enabled_)
+        return;
+    enabled_ = Value;
+    EnabledChanged();
+}
+
+void TControl::SetColor(TColor Value)
+{
+    parentColor_ = false;
+    if (Value == color_)
+        return;
+    color_ = Value;
+    ColorChanged();
+}
+
+void TControl::SetParentColor(bool Value)
+{
+    if (Value == parentColor_)
+        return;
+    parentColor_ = Value;
+    if (Value)
+        ParentColorChanged();
+}
+
+void TControl::SetParentFont(bool Value)
+{
+    if (Value == parentFont_)
+        return;
+    parentFont_ = Value;
+    if (Value)
+        ParentFontChanged();
+}
+
+void TControl::SetCaption(const QString &Value)
+{
+    if (Value == text_)
+        return;
+    text_ = Value;
+    TextChanged();
+}
+
+void TControl::SetHint(const QString &Value)
+{
+    if (Value == hint_)
+        return;
+    hint_ = Value;
+    HintChanged();
+}
+
+void TControl::SetShowHint(bool Value)
+{
+    if (Value == showHint_)
+        return;
+    showHint_ = Value;
+    HintChanged();
+}
+
+void TControl::SetCursor(TCursor Value)
+{
+    if (Value == cursor_)
+        return;
+    cursor_ = Value;
+    CursorChanged();
+}
+
+void TControl::Invalidate()
+{
+    if (parent_ && parent_->Widget() && visible_)
+        parent_->Widget()->update(ToQRect(BoundsRect()));
+}
+
+void TControl::Repaint()
+{
+    if (parent_ && parent_->Widget() && visible_)
+        parent_->Widget()->repaint(ToQRect(BoundsRect()));
+}
+
+void TControl::Update()
+{
+    QWidget *w = windowed_ ? static_cast<TWinControl *>(this)->Widget() : parent_ ? parent_->Widget() : nullptr;
+    if (w && w->window())
+        QCoreApplication::sendPostedEvents(w->window(), QEvent::UpdateRequest);
+}
+
+void TControl::BringToFront()
+{
+    if (windowed_) {
+        if (auto *w = static_cast<TWinControl *>(this)->Widget())
+            w->raise();
+        return;
+    }
+    if (!parent_)
+        return;
+    auto &list = parent_->controls_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    list.push_back(this);
+    Invalidate();
+}
+
+void TControl::SendToBack()
+{
+    if (windowed_) {
+        if (auto *w = static_cast<TWinControl *>(this)->Widget())
+            w->lower();
+        return;
+    }
+    if (!parent_)
+        return;
+    auto &list = parent_->controls_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    list.insert(list.begin(), this);
+    Invalidate();
+}
+
+QImage TControl::PaintToImage()
+{
+    QImage img(std::max(width_, 1), std::max(height_, 1), QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    if (windowed_) {
+        if (QWidget *w = static_cast<TWinControl *>(this)->Widget()) {
+            w->render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
+            return img;
+        }
+    }
+    QPainter p(&img);
+    PaintWith(&p, ClientRect());
+    return img;
+}
+
+void TControl::PaintWith(QPainter *Painter, const TRect &Area)
+{
+    canvas_.Attach(Painter, TPoint(0, 0), Area);
+    canvas_.SetFont(&font_);
+    canvas_.Brush()->SetColor(color_);
+    try {
+        Paint();
+    } catch (const std::exception &e) {
+        qWarning("%s %s: paint failed: %s", qPrintable(ClassName()), qPrintable(Name()), e.what());
+    } catch (...) {
+        qWarning("%s %s: paint failed", qPrintable(ClassName()), qPrintable(Name()));
+    }
+    canvas_.Detach();
+}
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (OnMouseDown)
+        OnMouseDown(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (OnMouseUp)
+        OnMouseUp(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseMove(TShiftState Shift, int X, int Y)
+{
+    if (OnMouseMove)
+        OnMouseMove(this, Shift, X, Y);
+}
+
+void TControl::Click()
+{
+    if (OnClick)
+        OnClick(this);
+}
+
+void TControl::DblClick()
+{
+    if (OnDblClick)
+        OnDblClick(this);
+}
+
+bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)
+{
+    bool handled = false;
+    if (OnMouseWheel)
+        OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+    if (handled)
+        return true;
+    // Whole notches become wheel-up / wheel-down calls; the rest waits.
+    const int notch = 120;
+    wheelAccumulator_ += WheelDelta;
+    while (std::abs(wheelAccumulator_) >= notch) {
+        bool down = wheelAccumulator_ < 0;
+        wheelAccumulator_ += down ? notch : -notch;
+        handled = down ? DoMouseWheelDown(Shift, MousePos) : DoMouseWheelUp(Shift, MousePos);
+    }
+    return handled;
+}
+
+bool TControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
+{
+    bool handled = false;
+    if (OnMouseWheelUp)
+        OnMouseWheelUp(this, Shift, MousePos, handled);
+    return handled;
+}
+
+bool TControl::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
+{
+    bool handled = false;
+    if (OnMouseWheelDown)
+        OnMouseWheelDown(this, Shift, MousePos, handled);
+    return handled;
+}
+
+void TControl::MouseEnter()
+{
+    mouseInControl_ = true;
+    if (OnMouseEnter)
+        OnMouseEnter(this);
+}
+
+void TControl::MouseLeave()
+{
+    mouseInControl_ = false;
+    if (OnMouseLeave)
+        OnMouseLeave(this);
+}
+
+void TControl::FontChanged()
+{
+    Invalidate();
+}
+
+void TControl::ColorChanged()
+{
+    Invalidate();
+}
+
+void TControl::TextChanged()
+{
+    Invalidate();
+}
+
+void TControl::EnabledChanged()
+{
+    Invalidate();
+}
+
+void TControl::VisibleChanged()
+{
+    if (parent_ && parent_->Widget())
+        parent_->Widget()->update(ToQRect(BoundsRect()));
+    if (!visible_ && parent_)
+        parent_->ChildGone(this);
+}
+
+void TControl::HintChanged() {}
+
+void TControl::CursorChanged()
+{
+    if (parent_ && parent_->hoverControl_ == this && parent_->Widget())
+        parent_->Widget()->setCursor(CursorToQt(cursor_));
+}
+
+void TControl::Resize()
+{
+    if (OnResize)
+        OnResize(this);
+}
+
+void TControl::Notification(TComponent *AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+}
+
+TCustomForm *GetParentForm(TControl *Control)
+{
+    while (Control && Control->Parent())
+        Control = Control->Parent();
+    return dynamic_cast<TCustomForm *>(Control);
+}

@@ -1,0 +1,211 @@
+#pragma once
+#include "Canvas.h"
+#include "Color.h"
+#include "Component.h"
+#include "Cursors.h"
+#include "Events.h"
+#include "Font.h"
+#include "Types.h"
+
+#include <QString>
+#include <memory>
+
+class TWinControl;
+
+enum TControlStyleItem {
+    csAcceptsControls,  // may hold child controls
+    csCaptureMouse,     // keeps the mouse from button-down to button-up
+    csClickEvents,      // a left press and release inside makes a Click
+    csSetCaption,
+    csOpaque,           // paints its whole area
+    csDoubleClicks,     // a second quick press makes DblClick (else a plain press)
+    csReplicatable,
+    csParentBackground, // a windowed control lets its parent show through
+};
+using TControlStyle = TSet<TControlStyleItem>;
+
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+
+// A control: a component with a place in a parent window, drawn and driven by
+// the mouse. Two kinds exist, as in the original toolkit:
+//  - windowed controls (TWinControl and below) own a Qt widget; they take the
+//    keyboard focus and hold child controls;
+//  - windowless controls (TGraphicControl and below: labels, plots, shaped
+//    buttons) have no widget: the parent paints them inside its own paint,
+//    after itself and in their z-order, and hands them the mouse events that
+//    fall on them. They therefore always lie below windowed siblings.
+//
+// Properties are pairs of getter and setter (Width() / SetWidth()); a setter
+// that changes nothing does nothing. Events are public callbacks, called only
+// when assigned, with this control as Sender.
+//
+// Geometry: Left, Top relative to the parent's client area; ClientRect is
+// (0, 0, Width, Height) (a form's size is its client size: no frame).
+//
+// Painting: Paint draws on Canvas() (a control's canvas has a device only
+// during Paint). Invalidate asks for a paint later, Repaint paints at once.
+// A control that must show a change at once (a progress bar moved from a long
+// loop) calls Repaint, never Paint.
+//
+// Mouse: MouseDown, MouseMove, MouseUp, Click, DblClick, DoMouseWheel,
+// MouseEnter and MouseLeave are virtual; the base versions fire the events.
+// Click comes before the OnMouseUp of the same release, as in the original
+// toolkit. A disabled control gets no mouse input (a windowless one lets it
+// fall to its parent).
+class TControl : public TComponent {
+public:
+    explicit TControl(TComponent *AOwner);
+    ~TControl() override;
+
+    TWinControl *Parent() const { return parent_; }
+    virtual void SetParent(TWinControl *AParent);
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void SetLeft(int Value) { SetBounds(Value, top_, width_, height_); }
+    void SetTop(int Value) { SetBounds(left_, Value, width_, height_); }
+    void SetWidth(int Value) { SetBounds(left_, top_, Value, height_); }
+    void SetHeight(int Value) { SetBounds(left_, top_, width_, Value); }
+    virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
+    void SetBoundsRect(const TRect &R) { SetBounds(R.Left, R.Top, R.Width(), R.Height()); }
+    virtual TRect ClientRect() const { return Rect(0, 0, width_, height_); }
+    int ClientWidth() const { return ClientRect().Width(); }
+    int ClientHeight() const { return ClientRect().Height(); }
+    void SetClientWidth(int Value) { SetWidth(Value + width_ - ClientWidth()); }
+    void SetClientHeight(int Value) { SetHeight(Value + height_ - ClientHeight()); }
+    TPoint ClientToScreen(TPoint P) const;
+    TPoint ScreenToClient(TPoint P) const;
+    // The point P of this control in its parent's client coordinates.
+    TPoint ClientToParent(TPoint P) const { return {P.X + left_, P.Y + top_}; }
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool Value);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible here and in every parent up to a shown window.
+    bool Showing() const;
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool Value);
+
+    TColor Color() const { return color_; }
+    void SetColor(TColor Value);
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool Value);
+    TFont *Font() { return &font_; }
+    void SetFont(TFont *Value) { font_.Assign(Value); }
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool Value);
+
+    const QString &Caption() const { return text_; }
+    void SetCaption(const QString &Value);
+    const QString &Text() const { return text_; }
+    void SetText(const QString &Value) { SetCaption(Value); }
+    const QString &Hint() const { return hint_; }
+    void SetHint(const QString &Value);
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool Value);
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor Value);
+
+    TControlStyle ControlStyle() const { return style_; }
+    void SetControlStyle(TControlStyle Value) { style_ = Value; }
+    TCanvas *Canvas() { return &canvas_; }
+
+    virtual void Invalidate();
+    virtual void Repaint();
+    // Paints what is pending now.
+    void Update();
+    void Refresh() { Repaint(); }
+    void BringToFront();
+    void SendToBack();
+
+    // Draws this control (and, for a windowed one, its children) into an
+    // image of its size; what a screenshot of it would show, without the
+    // parent underneath.
+    QImage PaintToImage();
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+    TMouseWheelEvent OnMouseWheel;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TNotifyEvent OnResize;
+
+    // Input entry points (the platform calls these; controls override them).
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void Click();
+    virtual void DblClick();
+    // Returns true when the wheel was handled here.
+    virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+    virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+    virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+    virtual void MouseEnter();
+    virtual void MouseLeave();
+    bool MouseInControl() const { return mouseInControl_; }
+
+    // Paints the control on Canvas(); nothing here.
+    virtual void Paint() {}
+
+protected:
+    // Change notifications, after the value is stored.
+    virtual void FontChanged();
+    virtual void ColorChanged();
+    virtual void TextChanged();
+    virtual void EnabledChanged();
+    virtual void VisibleChanged();
+    virtual void HintChanged();
+    virtual void CursorChanged();
+    // After a size change; fires OnResize.
+    virtual void Resize();
+    void Notification(TComponent *AComponent, TOperation Operation) override;
+
+    // Runs Paint with Canvas() bound to Painter, whose origin is this
+    // control's top-left corner. Exceptions of Paint are caught and logged.
+    void PaintWith(QPainter *Painter, const TRect &Area);
+
+private:
+    friend class TWinControl;
+    void ParentFontChanged();
+    void ParentColorChanged();
+    void ApplyParentStyle();
+
+    TWinControl *parent_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = true;
+    bool enabled_ = true;
+    TColor color_ = clWindow;
+    bool parentColor_ = false;
+    TFont font_;
+    bool parentFont_ = true;
+    bool applyingParent_ = false;
+    QString text_;
+    QString hint_;
+    bool showHint_ = false;
+    TCursor cursor_ = crDefault;
+    TControlStyle style_{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+    TCanvas canvas_;
+    int wheelAccumulator_ = 0;
+    bool clicked_ = false;
+    bool mouseInControl_ = false;
+
+protected:
+    bool IsWindowed() const { return windowed_; }
+    bool windowed_ = false;
+    // Turns false when the control is freed; dispatch code holds a copy
+    // across user handlers that may free the control.
+    std::shared_ptr<bool> aliveToken_ = std::make_shared<bool>(true);
+};
+
+// The form (top-level window) that holds the control, or none.
+class TCustomForm;
+TCustomForm *GetParentForm(TControl *Control);

@@ -1,0 +1,607 @@
+#include "WinControl.h"
+
+#include "ControlWidget.h"
+#include "Exceptions.h"
+#include "VirtualKeys.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <QWidget>
+#include <QtDebug>
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const char *const kControlProperty = "tq62Control";
+
+TShiftState ShiftFrom(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons = Qt::NoButton)
+{
+    TShiftState s;
+    if (mods & Qt::ShiftModifier)
+        s.Include(ssShift);
+    if (mods & Qt::ControlModifier)
+        s.Include(ssCtrl);
+    if (mods & Qt::AltModifier)
+        s.Include(ssAlt);
+    if (buttons & Qt::LeftButton)
+        s.Include(ssLeft);
+    if (buttons & Qt::RightButton)
+        s.Include(ssRight);
+    if (buttons & Qt::MiddleButton)
+        s.Include(ssMiddle);
+    return s;
+}
+
+bool ButtonFrom(Qt::MouseButton b, TMouseButton &out)
+{
+    switch (b) {
+    case Qt::LeftButton: out = mbLeft; return true;
+    case Qt::RightButton: out = mbRight; return true;
+    case Qt::MiddleButton: out = mbMiddle; return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+// -- ControlWidget / ControlEventBridge ------------------------------------
+
+ControlWidget::ControlWidget(TWinControl *Owner) : owner_(Owner) {}
+
+void ControlWidget::paintEvent(QPaintEvent *Event)
+{
+    QPainter p(this);
+    owner_->PaintWindow(p, FromQRect(Event->rect()));
+}
+
+bool ControlEventBridge::eventFilter(QObject *Watched, QEvent *Event)
+{
+    if (!owner_)
+        return false;
+    try {
+        return owner_->WidgetEvent(Watched, Event);
+    } catch (const std::exception &e) {
+        qWarning("%s: event handler failed: %s", qPrintable(owner_->ClassName()), e.what());
+    } catch (...) {
+        qWarning("%s: event handler failed", qPrintable(owner_->ClassName()));
+    }
+    return true;
+}
+
+// -- TWinControl -------------------------------------------------------------
+
+TWinControl::TWinControl(TComponent *AOwner, QWidget *Widget) : TControl(AOwner)
+{
+    windowed_ = true;
+    ownWidget_ = Widget == nullptr;
+    widget_ = Widget ? Widget : new ControlWidget(this);
+    widget_->setProperty(kControlProperty, QVariant::fromValue(static_cast<void *>(this)));
+    widget_->setMouseTracking(true);
+    if (ownWidget_)
+        widget_->setFocusPolicy(Qt::NoFocus);
+    widget_->setFont(Font()->ToQFont());
+    bridge_ = new ControlEventBridge(this);
+    widget_->installEventFilter(bridge_);
+}
+
+TWinControl::~TWinControl()
+{
+    Destroying();
+    // A windowed control frees the controls it holds, the topmost first.
+    while (!controls_.empty()) {
+        TControl *c = controls_.back();
+        delete c;
+    }
+    bridge_->Detach();
+    if (widget_) {
+        widget_->removeEventFilter(bridge_);
+        widget_->setProperty(kControlProperty, QVariant());
+        delete widget_.data();
+    }
+    delete bridge_;
+    bridge_ = nullptr;
+}
+
+TWinControl *TWinControl::FindControl(const QWidget *Widget)
+{
+    for (const QWidget *w = Widget; w; w = w->parentWidget()) {
+        QVariant v = w->property(kControlProperty);
+        if (v.isValid())
+            return static_cast<TWinControl *>(v.value<void *>());
+    }
+    return nullptr;
+}
+
+TControl *TWinControl::Controls(int Index) const
+{
+    if (Index < 0 || Index >= ControlCount())
+        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(Index));
+    return controls_[static_cast<size_t>(Index)];
+}
+
+bool TWinControl::ContainsControl(TControl *AControl) const
+{
+    for (TControl *c = AControl; c; c = c->Parent())
+        if (c == this)
+            return true;
+    return false;
+}
+
+void TWinControl::InsertControl(TControl *AControl)
+{
+    if (!AControl || AControl->parent_ == this)
+        return;
+    if (auto *w = dynamic_cast<TWinControl *>(AControl); w && w->ContainsControl(this))
+        throw EInvalidOperation(QStringLiteral("A control cannot be placed inside itself"));
+    if (AControl->parent_)
+        AControl->parent_->RemoveControl(AControl);
+    controls_.push_back(AControl);
+    AControl->parent_ = this;
+    if (AControl->windowed_) {
+        auto *child = static_cast<TWinControl *>(AControl);
+        if (child->widget_ && widget_) {
+            child->widget_->setParent(widget_);
+            child->widget_->setGeometry(ToQRect(child->BoundsRect()));
+            child->UpdateWidgetVisibility();
+        }
+    }
+    AControl->ApplyParentStyle();
+    if (!AControl->windowed_)
+        AControl->Invalidate();
+}
+
+void TWinControl::RemoveControl(TControl *AControl)
+{
+    auto it = std::find(controls_.begin(), controls_.end(), AControl);
+    if (it == controls_.end())
+        return;
+    ChildGone(AControl);
+    controls_.erase(it);
+    AControl->parent_ = nullptr;
+    if (AControl->windowed_) {
+        auto *child = static_cast<TWinControl *>(AControl);
+        if (child->widget_ && !child->ComponentState().Contains(csDestroying)) {
+            child->widget_->hide();
+            child->widget_->setParent(nullptr);
+        }
+    } else if (widget_) {
+        widget_->update(ToQRect(AControl->BoundsRect()));
+    }
+}
+
+void TWinControl::ChildGone(TControl *Child)
+{
+    if (captureControl_ == Child)
+        captureControl_ = nullptr;
+    if (hoverControl_ == Child)
+        hoverControl_ = nullptr;
+    if (pressTarget_ == Child)
+        pressTarget_ = nullptr;
+}
+
+void TWinControl::ChildBoundsChanged(TControl *Child, const TRect &OldBounds)
+{
+    if (!widget_)
+        return;
+    widget_->update(ToQRect(OldBounds));
+    widget_->update(ToQRect(Child->BoundsRect()));
+}
+
+TControl *TWinControl::ControlAtPos(TPoint Pos, bool AllowDisabled) const
+{
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        TControl *c = *it;
+        if (c->windowed_ || !c->visible_ || (!AllowDisabled && !c->enabled_))
+            continue;
+        if (c->BoundsRect().Contains(Pos))
+            return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::SetParent(TWinControl *AParent)
+{
+    TControl::SetParent(AParent);
+    if (!AParent && widget_ && widget_->parentWidget()) {
+        widget_->hide();
+        widget_->setParent(nullptr);
+    }
+}
+
+void TWinControl::UpdateWidgetVisibility()
+{
+    if (widget_)
+        widget_->setVisible(Visible() && Parent() != nullptr);
+}
+
+void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    if (widget_ && widget_->geometry() != ToQRect(BoundsRect()))
+        widget_->setGeometry(ToQRect(BoundsRect()));
+}
+
+void TWinControl::Invalidate()
+{
+    if (widget_)
+        widget_->update();
+}
+
+void TWinControl::Repaint()
+{
+    if (widget_)
+        widget_->repaint();
+}
+
+void TWinControl::SetFocus()
+{
+    if (!widget_)
+        return;
+    if (!CanFocus())
+        throw EInvalidOperation(QStringLiteral("Cannot focus a disabled or invisible window"));
+    widget_->setFocus(Qt::OtherFocusReason);
+}
+
+bool TWinControl::Focused() const
+{
+    return widget_ && FindControl(QApplication::focusWidget()) == this;
+}
+
+bool TWinControl::CanFocus() const
+{
+    for (const TControl *c = this; c; c = c->Parent())
+        if (!c->Visible() || !c->Enabled())
+            return false;
+    return true;
+}
+
+void TWinControl::SetTabStop(bool Value)
+{
+    if (Value == tabStop_)
+        return;
+    tabStop_ = Value;
+    if (ownWidget_ && widget_)
+        widget_->setFocusPolicy(Value ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void TWinControl::KeyDown(Word &Key, TShiftState Shift)
+{
+    if (OnKeyDown)
+        OnKeyDown(this, Key, Shift);
+}
+
+void TWinControl::KeyUp(Word &Key, TShiftState Shift)
+{
+    if (OnKeyUp)
+        OnKeyUp(this, Key, Shift);
+}
+
+void TWinControl::KeyPress(QChar &Key)
+{
+    if (OnKeyPress)
+        OnKeyPress(this, Key);
+}
+
+void TWinControl::DoEnter()
+{
+    if (OnEnter)
+        OnEnter(this);
+}
+
+void TWinControl::DoExit()
+{
+    if (OnExit)
+        OnExit(this);
+}
+
+void TWinControl::FontChanged()
+{
+    if (widget_)
+        widget_->setFont(Font()->ToQFont());
+    TControl::FontChanged();
+    for (TControl *c : controls_)
+        c->ParentFontChanged();
+}
+
+void TWinControl::ColorChanged()
+{
+    TControl::ColorChanged();
+    for (TControl *c : controls_)
+        c->ParentColorChanged();
+}
+
+void TWinControl::EnabledChanged()
+{
+    if (widget_)
+        widget_->setEnabled(Enabled());
+    TControl::EnabledChanged();
+}
+
+void TWinControl::VisibleChanged()
+{
+    UpdateWidgetVisibility();
+    if (!Visible() && Parent())
+        Parent()->ChildGone(this);
+}
+
+void TWinControl::HintChanged()
+{
+    if (widget_)
+        widget_->setToolTip(ShowHint() ? Hint() : QString());
+}
+
+void TWinControl::CursorChanged()
+{
+    if (!widget_)
+        return;
+    if (Cursor() == crDefault)
+        widget_->unsetCursor();
+    else
+        widget_->setCursor(CursorToQt(Cursor()));
+}
+
+void TWinControl::PaintWindow(QPainter &Painter, const TRect &Dirty)
+{
+    if (!ControlStyle().Contains(csParentBackground))
+        Painter.fillRect(ToQRect(ClientRect()), ToQColor(Color()));
+    PaintWith(&Painter, ClientRect());
+    PaintControls(Painter, Dirty);
+}
+
+void TWinControl::PaintControls(QPainter &Painter, const TRect &Dirty)
+{
+    // Copy: a Paint may change the list.
+    std::vector<TControl *> list = controls_;
+    for (TControl *c : list) {
+        if (c->windowed_ || !c->visible_ || IntersectRect(c->BoundsRect(), Dirty).IsEmpty())
+            continue;
+        Painter.save();
+        Painter.translate(c->Left(), c->Top());
+        c->PaintWith(&Painter, c->ClientRect());
+        Painter.restore();
+    }
+}
+
+bool TWinControl::PositionIsOurs(QObject *Watched, QPointF Pos) const
+{
+    auto *w = qobject_cast<QWidget *>(Watched);
+    if (!w)
+        return true;
+    for (QWidget *c = w->childAt(Pos.toPoint()); c && c != w; c = c->parentWidget())
+        if (c->property(kControlProperty).isValid())
+            return FindControl(c) == this;
+    return true;
+}
+
+void TWinControl::TrackHover(TControl *Target)
+{
+    if (Target == hoverControl_)
+        return;
+    TControl *old = hoverControl_;
+    hoverControl_ = Target;
+    if (old)
+        old->MouseLeave();
+    if (Target)
+        Target->MouseEnter();
+    if (!widget_)
+        return;
+    TCursor c = Target && Target->Cursor() != crDefault ? Target->Cursor() : Cursor();
+    if (c == crDefault)
+        widget_->unsetCursor();
+    else
+        widget_->setCursor(CursorToQt(c));
+}
+
+bool TWinControl::MouseEventFor(QObject *Watched, QMouseEvent *E)
+{
+    if (!PositionIsOurs(Watched, E->position()) || !Enabled())
+        return false;
+    std::shared_ptr<bool> selfAlive = aliveToken_;
+    const QPoint pos = E->position().toPoint();
+    TShiftState shift = ShiftFrom(E->modifiers(), E->buttons());
+    TControl *target = captureControl_;
+    if (!target) {
+        target = ControlAtPos(FromQPoint(pos));
+        if (!target)
+            target = this;
+    }
+    const int x = target == this ? pos.x() : pos.x() - target->Left();
+    const int y = target == this ? pos.y() : pos.y() - target->Top();
+    std::shared_ptr<bool> targetAlive = target->aliveToken_;
+    TMouseButton button = mbLeft;
+
+    switch (E->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        if (!ButtonFrom(E->button(), button))
+            return ownWidget_;
+        bool dbl = E->type() == QEvent::MouseButtonDblClick && target->ControlStyle().Contains(csDoubleClicks);
+        if (target->ControlStyle().Contains(csCaptureMouse))
+            captureControl_ = target;
+        pressTarget_ = target;
+        if (dbl) {
+            shift.Include(ssDouble);
+            if (button == mbLeft && target->ControlStyle().Contains(csClickEvents))
+                target->DblClick();
+            if (!*targetAlive)
+                return true;
+        } else if (button == mbLeft) {
+            target->clicked_ = true;
+        }
+        target->MouseDown(button, shift, x, y);
+        break;
+    }
+    case QEvent::MouseButtonRelease: {
+        if (!ButtonFrom(E->button(), button))
+            return ownWidget_;
+        if (button == mbLeft && target->clicked_) {
+            target->clicked_ = false;
+            if (target->ControlStyle().Contains(csClickEvents) && target->ClientRect().Contains(x, y))
+                target->Click();
+            if (!*targetAlive || !*selfAlive)
+                return true;
+        }
+        target->MouseUp(button, shift, x, y);
+        if (!*selfAlive)
+            return true;
+        if (E->buttons() == Qt::NoButton) {
+            captureControl_ = nullptr;
+            pressTarget_ = nullptr;
+        }
+        break;
+    }
+    case QEvent::MouseMove:
+        if (!captureControl_)
+            TrackHover(target == this ? nullptr : target);
+        if (!*targetAlive || !*selfAlive)
+            return true;
+        target->MouseMove(shift, x, y);
+        break;
+    default:
+        return false;
+    }
+    return ownWidget_;
+}
+
+bool TWinControl::WheelEventFor(QObject *Watched, QWheelEvent *E)
+{
+    if (!PositionIsOurs(Watched, E->position()) || !Enabled())
+        return false;
+    const QPoint pos = E->position().toPoint();
+    int delta = E->angleDelta().y() != 0 ? E->angleDelta().y() : E->angleDelta().x();
+    TShiftState shift = ShiftFrom(E->modifiers(), E->buttons());
+    TPoint screen = FromQPoint(E->globalPosition().toPoint());
+    std::shared_ptr<bool> selfAlive = aliveToken_;
+    bool handled = false;
+    if (TControl *child = ControlAtPos(FromQPoint(pos)))
+        handled = child->DoMouseWheel(shift, delta, screen);
+    if (!*selfAlive)
+        return true;
+    if (!handled)
+        handled = DoMouseWheel(shift, delta, screen);
+    if (handled) {
+        E->accept();
+        return true;
+    }
+    if (ownWidget_) {
+        E->ignore(); // Qt passes it on to the parent's widget
+        return true;
+    }
+    return false;
+}
+
+bool TWinControl::KeyEventFor(QKeyEvent *E)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && FindControl(focus) != this)
+        return false; // passed up from a child control: keys stay where they were typed
+    const int qtKey = E->key();
+    if ((qtKey == Qt::Key_Tab || qtKey == Qt::Key_Backtab) &&
+        !(E->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    std::shared_ptr<bool> selfAlive = aliveToken_;
+    TShiftState shift = ShiftFrom(E->modifiers());
+    Word key = VirtualKeyFromQt(qtKey, E->modifiers() & Qt::KeypadModifier);
+    if (E->type() == QEvent::KeyPress) {
+        if (key != 0) {
+            KeyDown(key, shift);
+            if (!*selfAlive)
+                return true;
+            if (key == 0) {
+                E->accept();
+                return true;
+            }
+        }
+        QString text = E->text();
+        if (!text.isEmpty()) {
+            QChar ch = text[0];
+            KeyPress(ch);
+            if (!*selfAlive)
+                return true;
+            if (ch.isNull()) {
+                E->accept();
+                return true;
+            }
+        }
+    } else {
+        if (key == 0)
+            return false;
+        KeyUp(key, shift);
+        if (!*selfAlive)
+            return true;
+        if (key == 0) {
+            E->accept();
+            return true;
+        }
+    }
+    if (ownWidget_)
+        E->accept();
+    return ownWidget_;
+}
+
+bool TWinControl::WidgetEvent(QObject *Watched, QEvent *Event)
+{
+    switch (Event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        return MouseEventFor(Watched, static_cast<QMouseEvent *>(Event));
+    case QEvent::Wheel:
+        return WheelEventFor(Watched, static_cast<QWheelEvent *>(Event));
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        return KeyEventFor(static_cast<QKeyEvent *>(Event));
+    case QEvent::FocusIn:
+        if (static_cast<QFocusEvent *>(Event)->reason() != Qt::ActiveWindowFocusReason)
+            DoEnter();
+        return false;
+    case QEvent::FocusOut: {
+        auto reason = static_cast<QFocusEvent *>(Event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            DoExit();
+        return false;
+    }
+    case QEvent::Enter:
+        if (Watched == widget_)
+            MouseEnter();
+        return false;
+    case QEvent::Leave:
+        if (Watched == widget_) {
+            TrackHover(nullptr);
+            MouseLeave();
+        }
+        return false;
+    case QEvent::ToolTip: {
+        auto *help = static_cast<QHelpEvent *>(Event);
+        if (TControl *child = ControlAtPos(FromQPoint(help->pos()))) {
+            if (child->ShowHint() && !child->Hint().isEmpty())
+                QToolTip::showText(help->globalPos(), child->Hint(), widget_, ToQRect(child->BoundsRect()));
+            else
+                QToolTip::hideText();
+            return true;
+        }
+        return false;
+    }
+    case QEvent::Resize:
+    case QEvent::Move:
+        if (Watched == widget_ && widget_) {
+            QRect g = widget_->geometry();
+            if (widget_->isWindow())
+                g.moveTopLeft(widget_->pos());
+            if (g != ToQRect(BoundsRect()))
+                TControl::SetBounds(g.x(), g.y(), g.width(), g.height());
+        }
+        return false;
+    default:
+        return false;
+    }
+}

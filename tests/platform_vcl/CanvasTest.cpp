@@ -1,0 +1,120 @@
+#include "Bitmap.h"
+#include "Canvas.h"
+#include "Region.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A white 20 x 20 bitmap to draw on.
+struct CanvasFixture : ::testing::Test {
+    TBitmap bmp{20, 20};
+    TCanvas *c = bmp.Canvas();
+    TColor At(int x, int y) { return c->Pixels(x, y); }
+    int CountColor(TColor color)
+    {
+        int n = 0;
+        for (int y = 0; y < bmp.Height(); ++y)
+            for (int x = 0; x < bmp.Width(); ++x)
+                n += At(x, y) == color;
+        return n;
+    }
+};
+
+TEST_F(CanvasFixture, NewBitmapIsWhite)
+{
+    EXPECT_EQ(CountColor(clWhite), 400);
+}
+
+TEST_F(CanvasFixture, FillRectCoversExactlyLeftToRightMinusOne)
+{
+    c->Brush()->SetColor(clRed);
+    c->FillRect(Rect(2, 3, 7, 9));
+    EXPECT_EQ(CountColor(clRed), 5 * 6);
+    EXPECT_EQ(At(2, 3), clRed);
+    EXPECT_EQ(At(6, 8), clRed);
+    EXPECT_EQ(At(7, 8), clWhite);
+    EXPECT_EQ(At(6, 9), clWhite);
+    EXPECT_EQ(At(1, 3), clWhite);
+}
+
+TEST_F(CanvasFixture, RectangleLeavesOutRightAndBottomEdge)
+{
+    c->Pen()->SetColor(clBlue);
+    c->Brush()->SetColor(clLime);
+    c->Rectangle(2, 2, 8, 6);
+    // Outline on columns 2 and 7, rows 2 and 5; inside lime.
+    EXPECT_EQ(At(2, 2), clBlue);
+    EXPECT_EQ(At(7, 2), clBlue);
+    EXPECT_EQ(At(7, 5), clBlue);
+    EXPECT_EQ(At(2, 5), clBlue);
+    EXPECT_EQ(At(8, 2), clWhite);
+    EXPECT_EQ(At(2, 6), clWhite);
+    EXPECT_EQ(At(3, 3), clLime);
+    EXPECT_EQ(At(6, 4), clLime);
+    EXPECT_EQ(CountColor(clBlue), 2 * 6 + 2 * 2);
+    EXPECT_EQ(CountColor(clLime), 4 * 2);
+}
+
+TEST_F(CanvasFixture, RectangleWithClearPenFillsOnePixelLess)
+{
+    c->Pen()->SetStyle(psClear);
+    c->Brush()->SetColor(clRed);
+    c->Rectangle(0, 0, 5, 5);
+    EXPECT_EQ(CountColor(clRed), 16);
+    EXPECT_EQ(At(3, 3), clRed);
+    EXPECT_EQ(At(4, 0), clWhite);
+}
+
+TEST_F(CanvasFixture, LineToLeavesOutTheEndPixel)
+{
+    struct Case {
+        int x1, y1, x2, y2, pixels;
+    } cases[] = {
+        {1, 1, 10, 1, 9},  // horizontal
+        {1, 1, 1, 10, 9},  // vertical
+        {10, 1, 1, 1, 9},  // right to left
+        {1, 1, 6, 6, 5},   // diagonal
+        {6, 6, 1, 1, 5},   // diagonal back
+        {1, 1, 13, 4, 12}, // shallow
+    };
+    for (const Case &k : cases) {
+        bmp.Canvas()->Brush()->SetColor(clWhite);
+        c->FillRect(Rect(0, 0, 20, 20));
+        c->Pen()->SetColor(clBlack);
+        c->MoveTo(k.x1, k.y1);
+        c->LineTo(k.x2, k.y2);
+        SCOPED_TRACE(testing::Message() << k.x1 << "," << k.y1 << " -> " << k.x2 << "," << k.y2);
+        EXPECT_EQ(CountColor(clBlack), k.pixels);
+        EXPECT_EQ(At(k.x1, k.y1), clBlack);
+        EXPECT_EQ(At(k.x2, k.y2), clWhite);
+        EXPECT_EQ(c->PenPos(), Point(k.x2, k.y2));
+    }
+}
+
+TEST_F(CanvasFixture, PolylineJoinsAndLeavesOutLastPoint)
+{
+    c->Pen()->SetColor(clBlack);
+    c->Polyline({Point(1, 1), Point(5, 1), Point(5, 5)});
+    EXPECT_EQ(At(5, 1), clBlack);
+    EXPECT_EQ(At(5, 4), clBlack);
+    EXPECT_EQ(At(5, 5), clWhite);
+    EXPECT_EQ(CountColor(clBlack), 8);
+}
+
+TEST_F(CanvasFixture, ClipRegionLimitsDrawing)
+{
+    TRegion r(Rect(5, 5, 10, 10));
+    c->SelectClipRgn(&r);
+    c->Brush()->SetColor(clRed);
+    c->FillRect(Rect(0, 0, 20, 20));
+    EXPECT_EQ(CountColor(clRed), 25);
+    EXPECT_EQ(c->ClipRect(), Rect(5, 5, 10, 10));
+    c->SelectClipRgn(nullptr);
+    c->ExcludeClipRect(Rect(0, 0, 20, 10));
+    c->Brush()->SetColor(clBlue);
+    c->FillRect(Rect(0, 0, 20, 20));
+    EXPECT_EQ(CountColor(clBlue), 200);
+}
+
+} // namespace
