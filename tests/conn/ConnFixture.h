@@ -11,6 +11,7 @@
 #include "LHeadlessUi.h"
 #include "LMainLink.h"
 #include "LSysLinkFactory.h"
+#include "LUnitControl.h"
 #include "SimFrontEnd.h"
 
 // Runs the UI event loop until cond holds or timeoutMs passed.
