@@ -98,6 +98,7 @@ protected:
     void StartPollTimer()
     {
         pollTimer = std::make_unique<QTimer>();
+        pollTimer->setTimerType(Qt::PreciseTimer);
         pollTimer->setInterval(kPollIntervalMs);
         QObject::connect(pollTimer.get(), &QTimer::timeout, [this] { PollTimer(); });
         pollTimer->start();

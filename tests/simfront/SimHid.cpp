@@ -59,7 +59,9 @@ void SimHid::WriteOut(const uint8_t *p, size_t n)
 
 void SimHid::CloseTransport()
 {
-    if (device >= 0)
+    if (device >= 0) {
+        shutdown(device, SHUT_RDWR);
         close(device);
+    }
     device = -1;
 }

@@ -73,7 +73,10 @@ void SimTcp::WriteOut(const uint8_t *p, size_t n)
 
 void SimTcp::CloseTransport()
 {
-    if (conn >= 0)
+    // Shut down first: a close alone waits for the serving thread's poll.
+    if (conn >= 0) {
+        shutdown(conn, SHUT_RDWR);
         close(conn);
+    }
     conn = -1;
 }

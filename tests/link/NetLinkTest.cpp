@@ -1,0 +1,63 @@
+#include "LinkRig.h"
+#include "LinkTestUtil.h"
+
+#include <gtest/gtest.h>
+
+TEST(NetLink, ShortReadsAllReachTheCollectorWithoutARepeat)
+{
+    NetRig rig;
+    ASSERT_TRUE(rig.Open());
+    rig.link->SetPollingSuspended(true);
+    rig.sim.knobs.splitBytes = 3;
+    rig.sim.knobs.splitGapMs = 15; // separate reads of 3 bytes
+    rig.link->QueueFrame(Gain(6, 280), false);
+    ASSERT_TRUE(PumpUntil([&] { return rig.owner.replies.size() == 1; }));
+    EXPECT_EQ(rig.owner.replies[0].bytes, kAck);
+    PumpFor(100);
+    EXPECT_EQ(rig.sim.FrameCount(), 1u);
+    const auto lines = rig.owner.Lines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "NET W 10 02 00 01 04 34 06 18 01 10 03 2F ");
+    EXPECT_EQ(lines[1], "NET R 10 02 01 ");
+}
+
+TEST(NetLink, TheOtherSideClosingIsALinkError)
+{
+    NetRig rig;
+    ASSERT_TRUE(rig.Open());
+    rig.link->SetPollingSuspended(true);
+    rig.sim.HangUp();
+    ASSERT_TRUE(PumpUntil([&] { return !rig.owner.errors.empty(); }));
+    EXPECT_EQ(rig.owner.errors[0].code, int(LinkErrorConnectionLost));
+}
+
+TEST(NetLink, ARefusedConnectIsALinkError)
+{
+    uint16_t deadPort;
+    {
+        SimTcp gone;
+        deadPort = gone.Port();
+    }
+    NetRig rig;
+    rig.socket.SetAddress("127.0.0.1");
+    rig.socket.SetPort(deadPort);
+    ASSERT_TRUE(rig.socket.Open());
+    ASSERT_TRUE(rig.OpenLink());
+    rig.link->QueueFrame(LCmd(1, 0x10).ToBytes(1), true);
+    ASSERT_TRUE(PumpUntil([&] { return !rig.owner.errors.empty(); }));
+    EXPECT_EQ(rig.owner.errors[0].code, int(LinkErrorConnectionLost));
+}
+
+TEST(NetLink, DataWithNoLinkOpenRepeatsTheLastFrame)
+{
+    NetRig rig;
+    ASSERT_TRUE(rig.Open());
+    rig.link->SetPollingSuspended(true);
+    rig.link->QueueFrame(Gain(6, 280), false);
+    ASSERT_TRUE(PumpUntil([&] { return rig.owner.replies.size() == 1; }));
+    rig.link->Close();
+    rig.glue.SetLink(nullptr); // the socket stays up
+    rig.sim.SendRaw({0x01, 0x02});
+    ASSERT_TRUE(PumpUntil([&] { return rig.sim.FrameCount() == 2; }));
+    EXPECT_EQ(rig.sim.Frames()[1], Gain(6, 280));
+}
