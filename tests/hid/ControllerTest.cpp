@@ -120,6 +120,7 @@ TEST_F(HidController, RemovalDuplicateAndArrivalPasses)
     EXPECT_EQ(changes, 2);
     ExpectCounts(2, 1, 0);
     EXPECT_EQ(c->CountByID(0x046D, -1), 1);
+    c->CheckIn(held);
 }
 
 TEST_F(HidController, CheckInInsideTheUnplugHandler)
