@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <ctime>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
@@ -86,8 +87,8 @@ bool SimFrontEnd::Pause(int64_t us)
     if (us <= 0)
         return !stopping.load();
     pollfd p{ctl, POLLIN, 0};
-    const int ms = int((us + 999) / 1000);
-    poll(&p, 1, ms);
+    const timespec ts{time_t(us / 1000000), long(us % 1000000) * 1000};
+    ppoll(&p, 1, &ts, nullptr);
     return !stopping.load();
 }
 
