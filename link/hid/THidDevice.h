@@ -184,7 +184,7 @@ private:
     THidDeviceController *FMyController = nullptr;
     std::atomic<bool> FIsPluggedIn{true};
     std::atomic<bool> FIsCheckedOut{false};
-    bool FIsEnumerated = false;
+    std::atomic<bool> FIsEnumerated{false};
     int FHidFileHandle = -1;
     int FHidOverlappedRead = -1;
     int FHidOverlappedWrite = -1;
