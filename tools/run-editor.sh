@@ -4,4 +4,12 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
 "$root/tools/build.sh"
+# Lets the logged-in user open the processor's USB HID node without root.
+rules=/etc/udev/rules.d/60-tq62.rules
+if ! cmp -s "$root/tools/60-tq62.rules" "$rules" 2>/dev/null; then
+  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  if $sudo install -m 644 "$root/tools/60-tq62.rules" "$rules"; then
+    $sudo udevadm control --reload-rules 2>/dev/null && $sudo udevadm trigger --subsystem-match=hidraw 2>/dev/null || true
+  fi
+fi
 exec "${BUILD_DIR:-$root/build}/app/tq62edit" "$@"
