@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 rules=/etc/udev/rules.d/60-tq62.rules
 if ! cmp -s "$root/tools/60-tq62.rules" "$rules" 2>/dev/null; then
   sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  if $sudo install -m 644 "$root/tools/60-tq62.rules" "$rules"; then
+  if $sudo install -D -m 644 "$root/tools/60-tq62.rules" "$rules"; then
     $sudo udevadm control --reload-rules 2>/dev/null && $sudo udevadm trigger --subsystem-match=hidraw 2>/dev/null || true
   fi
 fi

@@ -393,6 +393,52 @@ void TCanvas::TextRect(const TRect &R, int X, int Y, const QString &Text)
     painter_->restore();
 }
 
+int TCanvas::DrawText(const QString &Text, TRect &R, unsigned Flags)
+{
+    QFont f = font_.ToQFont();
+    QFontMetrics fm(f);
+    const bool single = Flags & DT_SINGLELINE;
+    int qf = (Flags & DT_CENTER) ? Qt::AlignHCenter : (Flags & DT_RIGHT) ? Qt::AlignRight : Qt::AlignLeft;
+    if (single)
+        qf |= Qt::TextSingleLine | ((Flags & DT_VCENTER) ? Qt::AlignVCenter : (Flags & DT_BOTTOM) ? Qt::AlignBottom : Qt::AlignTop);
+    else
+        qf |= Qt::AlignTop;
+    if ((Flags & DT_WORDBREAK) && !single)
+        qf |= Qt::TextWordWrap;
+    if (Flags & DT_EXPANDTABS)
+        qf |= Qt::TextExpandTabs;
+    if (!(Flags & DT_NOPREFIX))
+        qf |= (Flags & DT_HIDEPREFIX) ? Qt::TextHideMnemonic : Qt::TextShowMnemonic;
+    QString text = Text;
+    if ((Flags & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS)) && !(qf & Qt::TextWordWrap))
+        text = fm.elidedText(text, (Flags & DT_PATH_ELLIPSIS) ? Qt::ElideMiddle : Qt::ElideRight,
+                             std::max(R.Width(), 0), qf & Qt::TextShowMnemonic);
+    const QRect area = ToQRect(R);
+    QRect bound = fm.boundingRect(area, qf, text);
+    if (text.isEmpty())
+        bound = QRect(area.topLeft(), QSize(0, single ? fm.height() : 0));
+    if (Flags & DT_CALCRECT) {
+        R.Right = R.Left + bound.width();
+        R.Bottom = R.Top + bound.height();
+        return bound.height();
+    }
+    if (Ready() && !text.isEmpty()) {
+        painter_->save();
+        ApplyPenMode();
+        if (!(Flags & DT_NOCLIP))
+            painter_->setClipRect(area, Qt::IntersectClip);
+        if (brush_.Style() != bsClear)
+            painter_->fillRect(bound, ToQColor(brush_.Color()));
+        painter_->setFont(f);
+        painter_->setPen(ToQColor(font_.Color()));
+        painter_->drawText(area, qf, text);
+        painter_->restore();
+    }
+    if (single && (Flags & (DT_VCENTER | DT_BOTTOM)))
+        return bound.bottom() + 1 - R.Top;
+    return bound.height();
+}
+
 int TCanvas::TextWidth(const QString &Text)
 {
     return QFontMetrics(font_.ToQFont()).horizontalAdvance(Text);

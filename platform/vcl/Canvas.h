@@ -14,6 +14,14 @@
 class QPainter;
 class TGraphic;
 
+// Flags of TCanvas::DrawText (the Win32 values).
+enum : unsigned {
+    DT_TOP = 0x0, DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4, DT_BOTTOM = 0x8,
+    DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_EXPANDTABS = 0x40, DT_NOCLIP = 0x100,
+    DT_CALCRECT = 0x400, DT_NOPREFIX = 0x800, DT_PATH_ELLIPSIS = 0x4000, DT_END_ELLIPSIS = 0x8000,
+    DT_WORD_ELLIPSIS = 0x40000, DT_HIDEPREFIX = 0x100000,
+};
+
 // A drawing surface with a pen, a brush and a font, drawing through a
 // QPainter with the pixel rules of GDI:
 //  - rectangles (Rectangle, FillRect, FrameRect, Ellipse, RoundRect, clip
@@ -79,6 +87,15 @@ public:
     // The cell height (ascent + descent) of the font, whatever the text.
     int TextHeight(const QString &Text);
     TSize TextExtent(const QString &Text);
+
+    // Text laid out in a rectangle, as Win32 DrawText does, with the DT_ flags
+    // below: horizontal alignment always, vertical alignment only with
+    // DT_SINGLELINE, word wrapping with DT_WORDBREAK, "&" marking the next
+    // character unless DT_NOPREFIX ("&&" gives "&"), ellipsis for single
+    // lines. DT_CALCRECT draws nothing and sets R's right and bottom to the
+    // text's extent. Returns the height of the text. Text backgrounds are
+    // filled with the brush colour unless the brush is bsClear.
+    int DrawText(const QString &Text, TRect &R, unsigned Flags);
 
     // Draws a picture at its own size with its top-left at (X, Y), or
     // stretched into R. The picture decides how (TGraphic::Draw).

@@ -1,6 +1,8 @@
 #include "Form.h"
 
+#include "Button.h"
 #include "Exceptions.h"
+#include "VirtualKeys.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -209,4 +211,36 @@ bool TCustomForm::WidgetEvent(QObject *Watched, QEvent *Event)
         return true;
     }
     return TCustomControl::WidgetEvent(Watched, Event);
+}
+
+namespace {
+TButton *FindDialogButton(TWinControl *Parent, Word Key)
+{
+    for (int i = 0; i < Parent->ControlCount(); ++i) {
+        TControl *c = Parent->Controls(i);
+        if (!c->Visible() || !c->Enabled())
+            continue;
+        if (auto *b = dynamic_cast<TButton *>(c)) {
+            if (Key == VK_RETURN ? b->Default() : b->Cancel())
+                return b;
+        } else if (auto *w = dynamic_cast<TWinControl *>(c)) {
+            if (TButton *found = FindDialogButton(w, Key))
+                return found;
+        }
+    }
+    return nullptr;
+}
+} // namespace
+
+bool TCustomForm::DialogKey(Word Key, TWinControl *From)
+{
+    TButton *target = nullptr;
+    if (Key == VK_RETURN)
+        target = dynamic_cast<TButton *>(From);
+    if (!target)
+        target = FindDialogButton(this, Key);
+    if (!target)
+        return false;
+    target->Click();
+    return true;
 }

@@ -55,6 +55,10 @@ public:
     void SetKeyPreview(bool Value) { keyPreview_ = Value; }
     // True when the form would close; runs OnCloseQuery.
     virtual bool CloseQuery();
+    // Enter or Escape typed in From and not swallowed there: clicks the
+    // focused button (Enter), else the Default (Enter) or Cancel (Escape)
+    // button of the form. True when a button was clicked.
+    virtual bool DialogKey(Word Key, TWinControl *From);
 
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;

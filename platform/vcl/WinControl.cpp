@@ -1,6 +1,7 @@
 #include "WinControl.h"
 
 #include "ControlWidget.h"
+#include "Form.h"
 #include "Exceptions.h"
 #include "VirtualKeys.h"
 
@@ -510,9 +511,16 @@ bool TWinControl::KeyEventFor(QKeyEvent *E)
     std::shared_ptr<bool> selfAlive = aliveToken_;
     TShiftState shift = ShiftFrom(E->modifiers());
     Word key = VirtualKeyFromQt(qtKey, E->modifiers() & Qt::KeypadModifier);
+    TCustomForm *form = GetParentForm(this);
+    TWinControl *preview = form && form != this && form->KeyPreview() ? form : nullptr;
     if (E->type() == QEvent::KeyPress) {
         if (key != 0) {
-            KeyDown(key, shift);
+            if (preview)
+                preview->KeyDown(key, shift);
+            if (!*selfAlive)
+                return true;
+            if (key != 0)
+                KeyDown(key, shift);
             if (!*selfAlive)
                 return true;
             if (key == 0) {
@@ -520,10 +528,19 @@ bool TWinControl::KeyEventFor(QKeyEvent *E)
                 return true;
             }
         }
+        if ((key == VK_RETURN || key == VK_ESCAPE) && form && form->DialogKey(key, this)) {
+            E->accept();
+            return true;
+        }
         QString text = E->text();
         if (!text.isEmpty()) {
             QChar ch = text[0];
-            KeyPress(ch);
+            if (preview)
+                preview->KeyPress(ch);
+            if (!*selfAlive)
+                return true;
+            if (!ch.isNull())
+                KeyPress(ch);
             if (!*selfAlive)
                 return true;
             if (ch.isNull()) {
@@ -534,7 +551,12 @@ bool TWinControl::KeyEventFor(QKeyEvent *E)
     } else {
         if (key == 0)
             return false;
-        KeyUp(key, shift);
+        if (preview)
+            preview->KeyUp(key, shift);
+        if (!*selfAlive)
+            return true;
+        if (key != 0)
+            KeyUp(key, shift);
         if (!*selfAlive)
             return true;
         if (key == 0) {

@@ -2,9 +2,9 @@
 #include "Control.h"
 
 #include <QPointer>
+#include <QWidget>
 #include <vector>
 
-class QWidget;
 class QEvent;
 class QMouseEvent;
 class QWheelEvent;

@@ -197,7 +197,7 @@ public:
     {
         socket.SetAddress("127.0.0.1");
         socket.SetPort(port);
-        return socket.Open() && PumpUntil([&] { return socket.IsConnected(); });
+        return socket.Open() && PumpUntil([&] { return socket.IsConnected() && sim.HasClient(); });
     }
     bool OpenLink()
     {
