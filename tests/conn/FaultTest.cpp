@@ -1,0 +1,259 @@
+// The connection logic against a fake link whose replies the test hands in
+// directly: bounds of device replies, stalled sequences, stale timers and the
+// transfer state around opening and closing.
+#include <cmath>
+#include <cstring>
+
+#include "CM_MCS_CMD.h"
+#include "CommandClasses.h"
+#include "ConnFixture.h"
+#include "SimProcessor.h"
+
+namespace {
+
+struct FakePort : LLinkPort {
+    explicit FakePort(std::vector<ByteVector> *sent) : sent(sent) {}
+    Kind GetKind() const override { return Kind::Net; }
+    void QueueFrame(const ByteVector &frame, bool) override { sent->push_back(frame); }
+    void SetTimeout(unsigned ms) override { timeout = ms; }
+    void SetRetryCount(int) override {}
+    void SetPollingSuspended(bool) override {}
+    void SetDeviceId(int) override {}
+    void Close() override {}
+    std::vector<ByteVector> *sent;
+    unsigned timeout = 0;
+};
+
+struct FakeFactory : LLinkFactory {
+    std::unique_ptr<LLinkPort> OpenCom(const std::string &, int, LLinkEvents *) override { return Make(); }
+    std::unique_ptr<LLinkPort> OpenUsb(int, LLinkEvents *) override { return Make(); }
+    std::unique_ptr<LLinkPort> OpenNet(int, LLinkEvents *) override { return Make(); }
+    std::unique_ptr<LLinkPort> Make() { return std::make_unique<FakePort>(&sent); }
+    std::vector<ByteVector> sent;
+};
+
+class Faults : public testing::Test {
+protected:
+    Faults() : main(&ui, &factory) { ui.SetMain(&main); }
+
+    void Reply(uint8_t code, const ByteVector &payload = {})
+    {
+        main.OnReplyFrame(SimProcessor::ReplyFrame(1, code, payload));
+    }
+    // Connect probe, identity and lock status answered: online and unlocked.
+    void GoOnline()
+    {
+        main.OpenNetLink();
+        Reply(CMD_CONNECT);
+        const std::string id = "TQ62 V010";
+        Reply(CMD_IDENTITY, ByteVector(id.begin(), id.end()));
+        ASSERT_TRUE(main.IsOnline());
+        factory.sent.clear();
+    }
+    // Upload start and current preset: the names follow.
+    void StartUpload(uint8_t current = 0)
+    {
+        Reply(CMD_UPLOAD_START, ByteVector(20, 0));
+        Reply(CMD_CURRENT_PRESET, {current});
+    }
+    static ByteVector Block(int n, size_t dataBytes = 50, uint8_t fill = 0)
+    {
+        ByteVector p(1 + dataBytes, fill);
+        p[0] = uint8_t(n);
+        return p;
+    }
+    static ByteVector Name(int slot, const char *text)
+    {
+        ByteVector p(15, ' ');
+        p[0] = uint8_t(slot);
+        std::memcpy(p.data() + 1, text, std::strlen(text));
+        return p;
+    }
+    uint8_t LastCode() const { return factory.sent.empty() ? 0 : factory.sent.back()[5]; }
+    size_t Sent() const { return factory.sent.size(); }
+
+    LHeadlessUi ui;
+    FakeFactory factory;
+    LMainLink main;
+};
+
+TEST_F(Faults, RepliesOutsideTheirBoundsAreDropped)
+{
+    GoOnline();
+    StartUpload();
+    // A preset-name slot above 19.
+    size_t before = Sent();
+    Reply(CMD_PRESET_NAME, Name(20, "x"));
+    EXPECT_EQ(Sent(), before);
+    for (int n = 0; n < 20; ++n)
+        Reply(CMD_PRESET_NAME, Name(n, "Name"));
+    ASSERT_EQ(LastCode(), CMD_GET_PARAMETER_BLOCK);
+
+    struct Case {
+        const char *what;
+        ByteVector payload;
+    } cases[] = {
+        {"block 29", Block(29)},
+        {"block 255", Block(255)},
+        {"49 data bytes", Block(3, 49)},
+        {"51 data bytes", Block(3, 51)},
+        {"no data", Block(3, 0)},
+    };
+    for (const Case &c : cases) {
+        before = Sent();
+        Reply(CMD_PARAMETER_BLOCK, c.payload);
+        EXPECT_EQ(Sent(), before) << c.what;
+    }
+    Reply(CMD_PARAMETER_BLOCK, Block(0));
+    EXPECT_EQ(factory.sent.back()[6], 1) << "a good block asks for the next";
+}
+
+TEST_F(Faults, TheImageIsTakenOnlyWhenEveryBlockCame)
+{
+    GoOnline();
+    const ParameterImage before = main.Model().GetImage();
+    StartUpload();
+    for (int n = 0; n < 20; ++n)
+        Reply(CMD_PRESET_NAME, Name(n, "Name"));
+    for (int b = 0; b <= 28; ++b)
+        if (b != 5)
+            Reply(CMD_PARAMETER_BLOCK, Block(b, 50, 0x11));
+    EXPECT_EQ(std::memcmp(main.Model().GetImage().Bytes(), before.Bytes(), ParameterImage::kSize), 0);
+    EXPECT_EQ(main.GetSequence(), LMainLink::Sequence::None);
+    EXPECT_FALSE(ui.busyVisible);
+    EXPECT_EQ(ui.informations.size(), 1u) << "the abandoned upload is reported";
+
+    // A later upload stages from scratch: blocks of the earlier one do not count.
+    StartUpload();
+    for (int n = 0; n < 20; ++n)
+        Reply(CMD_PRESET_NAME, Name(n, "Name"));
+    Reply(CMD_PARAMETER_BLOCK, Block(28, 50, 0x22));
+    EXPECT_EQ(std::memcmp(main.Model().GetImage().Bytes(), before.Bytes(), ParameterImage::kSize), 0);
+}
+
+TEST_F(Faults, TheCurrentPresetsNameComesFromItsOwnSlot)
+{
+    GoOnline();
+    StartUpload(3); // user preset 3 lives in slot 2
+    for (int n = 0; n < 20; ++n)
+        Reply(CMD_PRESET_NAME, Name(n, n == 2 ? "Right" : "Wrong"));
+    EXPECT_EQ(std::memcmp(main.Model().GetPresetName(), "Right         ", 14), 0);
+    EXPECT_EQ(ui.recallNames[3], "Right         ");
+    EXPECT_EQ(ui.storeNames[2], "Right         ");
+}
+
+TEST_F(Faults, AStalledSequenceIsGivenUpAndALateBusyTimerShowsNothing)
+{
+    GoOnline();
+    // An upload that finishes within the 100 ms before its busy window would show.
+    StartUpload();
+    for (int n = 0; n < 20; ++n)
+        Reply(CMD_PRESET_NAME, Name(n, "Name"));
+    for (int b = 0; b <= 28; ++b)
+        Reply(CMD_PARAMETER_BLOCK, Block(b));
+    Pump(250);
+    EXPECT_EQ(ui.busyShows, 0);
+    EXPECT_TRUE(main.IsLevelPolling());
+
+    // An upload whose name replies never come: given up after twice the reply
+    // timeout, with a message, the busy window closed and polling running again.
+    main.SetLinkTimeout(100);
+    StartUpload();
+    ASSERT_TRUE(WaitUntil([&] { return ui.busyShows == 1; }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return main.GetSequence() == LMainLink::Sequence::None; }, 5000));
+    EXPECT_FALSE(ui.busyVisible);
+    EXPECT_EQ(ui.informations, std::vector<std::string>{"SID_INFO_ERROR_CMD"});
+    EXPECT_TRUE(ui.linkButtonEnabled);
+    EXPECT_TRUE(main.IsLevelPolling());
+}
+
+TEST_F(Faults, AcknowledgementsActOnlyInTheirOwnSequence)
+{
+    GoOnline();
+    const uint8_t name[14] = {'A', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    main.StorePreset(0, name);
+    ASSERT_EQ(main.GetTransferState(), 2);
+    main.CloseLink();
+    EXPECT_EQ(main.GetTransferState(), 0);
+    EXPECT_FALSE(ui.busyVisible);
+
+    // After the next connect the device's answer to a poll starts nothing.
+    GoOnline();
+    const int current = main.GetCurrentPreset();
+    EXPECT_EQ(main.GetTransferState(), 0);
+    Reply(CMD_ACK);
+    EXPECT_EQ(Sent(), 0u);
+
+    // The whole-unit replies outside their sequences.
+    Reply(CMD_READ_EEPROM_REPLY, ByteVector(18, 1));
+    Reply(CMD_STORED_PRESET_BLOCK, Block(0));
+    Reply(CMD_DOWNLOAD_REPLY, {0});
+    Reply(CMD_CURRENT_PRESET, {4});
+    Reply(CMD_PRESET_NAME, Name(0, "x"));
+    Reply(CMD_PARAMETER_BLOCK, Block(0));
+    EXPECT_EQ(Sent(), 0u);
+    EXPECT_EQ(main.GetCurrentPreset(), current);
+
+    // Offline, store, recall and factory default change nothing.
+    main.CloseLink();
+    main.StorePreset(1, name);
+    main.RecallPreset(3);
+    main.StartFactoryDefault();
+    main.SetTransferState(6);
+    EXPECT_EQ(main.GetTransferState(), 0);
+    EXPECT_FALSE(main.Model().IsPresetStored(1));
+    EXPECT_EQ(main.GetCurrentPreset(), current);
+}
+
+TEST_F(Faults, LevelRepliesThatAreShortOrNotANumberShowSilence)
+{
+    GoOnline();
+    const int before = ui.levelDisplays;
+    Reply(CMD_LEVELS, ByteVector(37, 0x3F));
+    EXPECT_EQ(ui.levelDisplays, before) << "a short reply is dropped";
+
+    ByteVector p(38, 0);
+    const auto nan = SimProcessor::EncodeLevel(std::nanf(""));
+    const auto neg = SimProcessor::EncodeLevel(-2.0f);
+    const auto inf = SimProcessor::EncodeLevel(INFINITY);
+    std::copy(nan.begin(), nan.end(), p.begin());          // input A
+    std::copy(neg.begin(), neg.end(), p.begin() + 3);      // input B
+    std::copy(inf.begin(), inf.end(), p.begin() + 3 * 4);  // output 1
+    std::copy(nan.begin(), nan.end(), p.begin() + 3 * 5);  // output 2
+    Reply(CMD_LEVELS, p);
+    ASSERT_EQ(ui.levelDisplays, before + 1);
+    EXPECT_EQ(ui.lastLevels.inputSteps[0], 0);
+    EXPECT_EQ(ui.lastLevels.inputSteps[1], 0);
+    EXPECT_EQ(ui.lastLevels.outputSteps[0], 8);
+    EXPECT_EQ(ui.lastLevels.outputSteps[1], 0);
+}
+
+TEST_F(Faults, TheConnectDialogLearnsTheResultOfTheIdentityCheck)
+{
+    main.OpenNetLink();
+    Reply(CMD_CONNECT);
+    EXPECT_EQ(ui.connectResults, 0) << "nothing before the identity is checked";
+    const std::string id = "TQ62 V010 and more";
+    Reply(CMD_IDENTITY, ByteVector(id.begin(), id.end()));
+    EXPECT_EQ(ui.connectResults, 1);
+    EXPECT_EQ(ui.connectFailures, 0);
+    EXPECT_TRUE(main.IsOnline());
+    EXPECT_EQ(LastCode(), CMD_LOCK_STATUS);
+}
+
+TEST_F(Faults, DeviceIdAndPortNames)
+{
+    main.SetDeviceId(0);
+    main.SetDeviceId(255);
+    EXPECT_EQ(main.GetDeviceId(), 1);
+    main.SetDeviceId(7);
+    EXPECT_EQ(main.GetDeviceId(), 7);
+    EXPECT_EQ(ui.deviceIdLabel, "ID : 7");
+    EXPECT_EQ(LSysLinkFactory::PortNumber("COM7"), 7);
+    EXPECT_EQ(LSysLinkFactory::PortNumber("COM12"), 12);
+    EXPECT_EQ(LSysLinkFactory::PortNumber("\\\\.\\COM12"), 12);
+    EXPECT_EQ(LSysLinkFactory::PortNumber("COMX"), 0);
+    EXPECT_EQ(LSysLinkFactory::PortNumber("/dev/ttyUSB0"), 0);
+}
+
+} // namespace
