@@ -1,0 +1,107 @@
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "ConnFixture.h"
+#include "PresetFile.h"
+
+namespace {
+
+struct ProbeRun {
+    int exitCode;
+    std::string out;
+};
+
+ProbeRun RunLinkprobe(const QStringList &args)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(QStringLiteral(LINKPROBE_PATH), args);
+    if (!p.waitForFinished(30000)) {
+        p.kill();
+        p.waitForFinished();
+        return {-1, "timeout"};
+    }
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAll().toStdString()};
+}
+
+ByteVector ReadFile(const std::string &name)
+{
+    std::ifstream in(name, std::ios::binary);
+    return ByteVector(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class Linkprobe : public testing::TestWithParam<Transport> {
+protected:
+    std::unique_ptr<SimFrontEnd> sim;
+    QStringList target;
+
+    void SetUp() override
+    {
+        if (GetParam() == Transport::Tcp) {
+            auto tcp = std::make_unique<SimTcp>(3);
+            target = {"--tcp", QStringLiteral("127.0.0.1:%1").arg(tcp->Port())};
+            sim = std::move(tcp);
+        } else {
+            auto pty = std::make_unique<SimPty>(3);
+            target = {"--serial", QString::fromStdString(pty->SlavePath())};
+            sim = std::move(pty);
+        }
+        target << "--id" << "3";
+    }
+};
+
+TEST_P(Linkprobe, SavesThePresetOfTheDeviceAndLoadsOneBack)
+{
+    QTemporaryDir dir;
+    sim->WithSim([](SimProcessor &s) { s.image.outputs[6].gain = 333; });
+    const QString saved = dir.filePath("dev.prs");
+    const ProbeRun save = RunLinkprobe(QStringList(target) << "--save-prs" << saved << "--levels" << "2");
+    ASSERT_EQ(save.exitCode, 0) << save.out;
+    EXPECT_NE(save.out.find("online: device 3"), std::string::npos) << save.out;
+    EXPECT_NE(save.out.find("levels: in"), std::string::npos) << save.out;
+    EXPECT_EQ(save.out.find("information:"), std::string::npos) << save.out;
+    const ParameterImage device = sim->WithSim([](SimProcessor &s) { return s.image; });
+    EXPECT_EQ(ReadFile(saved.toStdString()), PresetFile::ToBytes(device));
+
+    ParameterImage other = device;
+    other.inputs[2].gain = 99;
+    other.outputs[0].delay = 480;
+    const std::string load = dir.filePath("other.prs").toStdString();
+    const ByteVector bytes = PresetFile::ToBytes(other);
+    std::ofstream(load, std::ios::binary).write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
+    const ProbeRun loadRun = RunLinkprobe(QStringList(target) << "--load-prs" << QString::fromStdString(load));
+    ASSERT_EQ(loadRun.exitCode, 0) << loadRun.out;
+    const ParameterImage after = sim->WithSim([](SimProcessor &s) { return s.image; });
+    EXPECT_EQ(std::memcmp(after.Bytes() + 2, other.Bytes() + 2, PresetFile::kBodySize), 0);
+}
+
+TEST_P(Linkprobe, FailsWithTheTextTheEditorWouldShow)
+{
+    sim->WithSim([](SimProcessor &s) { s.identity = "TQ62 V011"; });
+    const ProbeRun r = RunLinkprobe(target);
+    EXPECT_EQ(r.exitCode, 1) << r.out;
+    EXPECT_NE(r.out.find("information: Unit's Version Error !!"), std::string::npos) << r.out;
+
+    QTemporaryDir dir;
+    sim->WithSim([](SimProcessor &s) { s.identity = "TQ62 V010"; });
+    const ProbeRun none = RunLinkprobe(QStringList(target) << "--save-unt" << dir.filePath("u.unt"));
+    EXPECT_EQ(none.exitCode, 1) << none.out;
+    EXPECT_NE(none.out.find("information: No Saving Preset Exist !!"), std::string::npos) << none.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, Linkprobe, testing::Values(Transport::Pty, Transport::Tcp), TransportName);
+
+TEST(LinkprobeArgs, RefusesBadArgumentsAndOtherHosts)
+{
+    EXPECT_EQ(RunLinkprobe({}).exitCode, 2);
+    EXPECT_EQ(RunLinkprobe({"--tcp", "127.0.0.1"}).exitCode, 2);
+    EXPECT_EQ(RunLinkprobe({"--tcp", "127.0.0.1:1", "--serial", "/dev/null"}).exitCode, 2);
+    EXPECT_EQ(RunLinkprobe({"--serial", "/dev/null", "--id", "255"}).exitCode, 2);
+    EXPECT_EQ(RunLinkprobe({"--tcp", "192.0.2.1:9761"}).exitCode, 2);
+}
+
+} // namespace
