@@ -1,0 +1,171 @@
+#include "Clipboard.h"
+
+#include "Bitmap.h"
+#include "Exceptions.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <vector>
+
+namespace {
+
+std::vector<QString> &Registered()
+{
+    static std::vector<QString> names;
+    return names;
+}
+
+constexpr unsigned kFirstRegistered = 0xC000;
+
+QString MimeFor(unsigned Format)
+{
+    if (Format == CF_TEXT || Format == CF_UNICODETEXT)
+        return QStringLiteral("text/plain");
+    QString name = ClipboardFormatName(Format);
+    if (name.isEmpty())
+        return QString();
+    return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"").arg(name);
+}
+
+QClipboard *System()
+{
+    return QGuiApplication::clipboard();
+}
+
+} // namespace
+
+unsigned RegisterClipboardFormat(const QString &Name)
+{
+    if (Name.isEmpty())
+        return 0;
+    auto &names = Registered();
+    for (size_t i = 0; i < names.size(); ++i)
+        if (names[i].compare(Name, Qt::CaseInsensitive) == 0)
+            return kFirstRegistered + static_cast<unsigned>(i);
+    names.push_back(Name);
+    return kFirstRegistered + static_cast<unsigned>(names.size() - 1);
+}
+
+QString ClipboardFormatName(unsigned Format)
+{
+    auto &names = Registered();
+    if (Format >= kFirstRegistered && Format - kFirstRegistered < names.size())
+        return names[Format - kFirstRegistered];
+    return QString();
+}
+
+TClipboard *Clipboard()
+{
+    static TClipboard clipboard;
+    return &clipboard;
+}
+
+bool TClipboard::HasFormat(unsigned Format) const
+{
+    const QMimeData *m = System() ? System()->mimeData() : nullptr;
+    if (!m)
+        return false;
+    if (Format == CF_BITMAP)
+        return m->hasImage();
+    QString mime = MimeFor(Format);
+    return !mime.isEmpty() && m->hasFormat(mime);
+}
+
+QMimeData *TClipboard::Pending()
+{
+    if (!pending_)
+        pending_ = new QMimeData;
+    return pending_;
+}
+
+void TClipboard::Commit()
+{
+    if (!pending_ || !System())
+        return;
+    System()->setMimeData(pending_);
+    pending_ = nullptr; // the clipboard owns it now
+}
+
+void TClipboard::Open()
+{
+    ++openCount_;
+}
+
+void TClipboard::Close()
+{
+    if (openCount_ == 0)
+        return;
+    if (--openCount_ == 0)
+        Commit();
+}
+
+void TClipboard::SetBuffer(unsigned Format, const QByteArray &Data)
+{
+    if (Format == CF_BITMAP) {
+        QImage img;
+        img.loadFromData(Data);
+        Open();
+        Pending()->setImageData(img);
+        Close();
+        return;
+    }
+    QString mime = MimeFor(Format);
+    if (mime.isEmpty())
+        throw EClipboardException(QStringLiteral("Clipboard format %1 is not registered").arg(Format));
+    Open();
+    Pending()->setData(mime, Data);
+    Close();
+}
+
+QByteArray TClipboard::GetBuffer(unsigned Format) const
+{
+    const QMimeData *m = System() ? System()->mimeData() : nullptr;
+    QString mime = MimeFor(Format);
+    if (!m || mime.isEmpty())
+        return QByteArray();
+    return m->data(mime);
+}
+
+QString TClipboard::AsText() const
+{
+    return System() ? System()->text() : QString();
+}
+
+void TClipboard::SetAsText(const QString &Value)
+{
+    Open();
+    Pending()->setText(Value);
+    Close();
+}
+
+void TClipboard::Clear()
+{
+    delete pending_;
+    pending_ = nullptr;
+    if (System())
+        System()->clear();
+}
+
+void TClipboard::Assign(TPersistent *Source)
+{
+    if (auto *bmp = dynamic_cast<TBitmap *>(Source)) {
+        Open();
+        Pending()->setImageData(bmp->Image());
+        Close();
+        return;
+    }
+    TPersistent::Assign(Source);
+}
+
+void TClipboard::AssignTo(TPersistent *Dest)
+{
+    if (auto *bmp = dynamic_cast<TBitmap *>(Dest)) {
+        const QMimeData *m = System() ? System()->mimeData() : nullptr;
+        if (m && m->hasImage())
+            bmp->SetImage(qvariant_cast<QImage>(m->imageData()));
+        return;
+    }
+    TPersistent::AssignTo(Dest);
+}
