@@ -157,6 +157,9 @@ void LHeadlessUi::CloseBusy()
 
 void LHeadlessUi::StartConnectScan()
 {
+    // A new scan drops what the last one still had pending.
+    tmConnect.stop();
+    watchdog.stop();
     dialogConnected = false;
     scanFailed = false;
     scanning = true;
