@@ -40,13 +40,15 @@ void NetLinkSocket::ClientSocketRead()
             link->PutReceived(buf, size_t(n));
         return;
     }
-    // Nobody to take the data: repeat the last frame, as the device expects.
+    // Nobody to take the data: repeat the last frame, once, so that the
+    // device's answer to the repeat does not start an endless exchange.
     uint8_t again[kLastFrameSize];
     size_t len;
     {
         std::lock_guard<std::mutex> l(lastLock);
         len = lastNetFrameLength;
         std::copy(lastNetFrame, lastNetFrame + len, again);
+        lastNetFrameLength = 0;
     }
     if (len)
         socket.SendBuf(again, len);

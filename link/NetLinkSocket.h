@@ -30,7 +30,7 @@ public:
     // TfmMain::NetWrite: keeps the frame for a repeat, sends it, logs "NET W ".
     bool NetWrite(const uint8_t *p, size_t n);
     // TfmMain::ClientSocketRead: reads up to 100 bytes, logs "NET R " and hands
-    // them to the link; with no link open, sends the last frame again ("NET RW ").
+    // them to the link; with no link open, sends the last frame written once more.
     void ClientSocketRead();
     // TfmMain::ClientSocketError: silences the error and tells the link.
     void ClientSocketError(ClientSocket::ErrorEvent e, int &errorCode);

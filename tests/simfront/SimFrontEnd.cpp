@@ -72,8 +72,14 @@ bool SimFrontEnd::WaitForFrames(size_t n, int timeoutMs) const
 
 void SimFrontEnd::HangUp()
 {
-    std::lock_guard<std::recursive_mutex> l(ioLock);
-    CloseTransport();
+    // The serving thread closes the transport itself: a descriptor closed
+    // under its poll would stay alive, and the other side would see nothing.
+    hangUp.store(true);
+    const uint64_t one = 1;
+    if (write(ctl, &one, sizeof one) < 0) {
+    }
+    for (int i = 0; i < 2000 && hangUp.load(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 void SimFrontEnd::SendRaw(const ByteVector &bytes)
@@ -163,8 +169,19 @@ void SimFrontEnd::Run()
         const int r = poll(p.data(), p.size(), fds.empty() ? 50 : -1);
         if (r < 0 && errno != EINTR)
             break;
-        if (p[0].revents)
-            break;
+        if (p[0].revents) {
+            uint64_t v;
+            if (read(ctl, &v, sizeof v) < 0) {
+            }
+            if (stopping.load())
+                break;
+            if (hangUp.load()) {
+                std::lock_guard<std::recursive_mutex> l(ioLock);
+                CloseTransport();
+                hangUp.store(false);
+            }
+            continue;
+        }
         for (size_t i = 1; i < p.size(); ++i)
             if (p[i].revents) {
                 bool ok;

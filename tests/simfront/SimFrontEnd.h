@@ -82,6 +82,7 @@ private:
     ByteVector partial;
     int ctl = -1; // eventfd that wakes the thread to stop
     std::atomic<bool> stopping{false};
+    std::atomic<bool> hangUp{false};
     std::thread th;
 };
 
