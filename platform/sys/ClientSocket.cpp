@@ -1,5 +1,7 @@
 #include "ClientSocket.h"
 
+#include "WriteFully.h"
+
 #include <QSocketNotifier>
 #include <arpa/inet.h>
 #include <cerrno>
@@ -153,26 +155,7 @@ bool ClientSocket::SendBuf(const void *p, size_t n)
         std::lock_guard<std::mutex> l(lock);
         if (fd < 0 || !connected)
             return false;
-        const char *b = static_cast<const char *>(p);
-        size_t done = 0;
-        while (done < n) {
-            const ssize_t r = ::send(fd, b + done, n - done, MSG_NOSIGNAL | MSG_DONTWAIT);
-            if (r > 0) {
-                done += size_t(r);
-                continue;
-            }
-            if (r < 0 && errno == EINTR)
-                continue;
-            if (r < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-                pollfd w{fd, POLLOUT, 0};
-                if (poll(&w, 1, kSendWaitMs) > 0 && !(w.revents & (POLLERR | POLLHUP | POLLNVAL)))
-                    continue;
-                err = ETIMEDOUT;
-            } else {
-                err = r < 0 ? errno : EPIPE;
-            }
-            break;
-        }
+        err = WriteFully(fd, p, n, kSendWaitMs, true);
         if (!err)
             return true;
     }

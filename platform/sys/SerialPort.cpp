@@ -1,5 +1,7 @@
 #include "SerialPort.h"
 
+#include "WriteFully.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -14,6 +16,8 @@
 #include <unistd.h>
 
 namespace {
+
+constexpr int kWriteWaitMs = 1000; // longest wait for room in the output queue
 
 struct RateMap {
     uint32_t baud;
@@ -270,22 +274,10 @@ bool SerialPort::Write(const uint8_t *p, size_t n)
 {
     if (fd < 0)
         return Fail("the port is not open");
-    size_t done = 0;
-    while (done < n) {
-        const ssize_t r = ::write(fd, p + done, n - done);
-        if (r > 0) {
-            done += size_t(r);
-            continue;
-        }
-        if (r < 0 && errno == EINTR)
-            continue;
-        if (r < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            pollfd w{fd, POLLOUT, 0};
-            if (poll(&w, 1, 1000) <= 0 || (w.revents & (POLLERR | POLLHUP | POLLNVAL)))
-                return Fail("write timed out");
-            continue;
-        }
-        return Fail(std::string("write failed: ") + std::strerror(errno));
-    }
+    const int err = WriteFully(fd, p, n, kWriteWaitMs, false);
+    if (err == ETIMEDOUT)
+        return Fail("write timed out");
+    if (err)
+        return Fail(std::string("write failed: ") + std::strerror(err));
     return true;
 }

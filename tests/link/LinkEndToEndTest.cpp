@@ -82,6 +82,18 @@ TEST_P(LinkE2E, CoalescingKeepsEveryChannelsLastValue)
     }
 }
 
+TEST_P(LinkE2E, LogsTheFrameWrittenAndTheReply)
+{
+    const std::string kind = GetParam();
+    const std::string w = "10 02 00 01 04 34 06 18 01 10 03 2F ", r = "10 02 01 00 01 01 10 03 00 ";
+    const std::vector<std::string> want = kind == "serial" ? std::vector<std::string>{"COM W " + w, "COM R " + r}
+                                        : kind == "usb"    ? std::vector<std::string>{"USB W 00  " + w, "USB R 00  " + r}
+                                                           : std::vector<std::string>{"NET W " + w, "NET R " + r};
+    rig->QueueFrame(Gain(6, 280), false);
+    ASSERT_TRUE(PumpUntil([&] { return rig->owner.replies.size() == 1; }));
+    EXPECT_EQ(rig->owner.Lines(), want);
+}
+
 TEST_P(LinkE2E, ResendsThenReportsNoReplyOnTime)
 {
     struct Timing {

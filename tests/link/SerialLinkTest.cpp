@@ -36,19 +36,6 @@ TEST(SerialLink, OpensAt115200_8N1ExclusivelyAndRefusesBadArguments)
     EXPECT_TRUE(second.Open(rig.sim.SlavePath(), 115200, 8, 0, 0)) << second.LastError();
 }
 
-TEST(SerialLink, WritesAndReadsTrafficLines)
-{
-    SerialRig rig;
-    ASSERT_TRUE(rig.Open());
-    rig.link->SetPollingSuspended(true);
-    rig.link->QueueFrame(Gain(6, 280), false);
-    ASSERT_TRUE(PumpUntil([&] { return rig.owner.replies.size() == 1; }));
-    const auto lines = rig.owner.Lines();
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "COM W 10 02 00 01 04 34 06 18 01 10 03 2F ");
-    EXPECT_EQ(lines[1], "COM R 10 02 01 00 01 01 10 03 00 ");
-}
-
 TEST(SerialLink, UncountedResendsComeFirstAndNeverRewriteADroppedFrame)
 {
     SerialRig rig;

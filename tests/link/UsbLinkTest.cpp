@@ -19,16 +19,3 @@ TEST(UsbLink, ChunksHandedInBeforeTheWorkerDrainsAreAllKept)
     PumpFor(50);
     EXPECT_EQ(rig.owner.replies.size(), 1u);
 }
-
-TEST(UsbLink, WritesOneReportPerFrameAndLogsBothWays)
-{
-    UsbRig rig;
-    ASSERT_TRUE(rig.Open());
-    rig.link->SetPollingSuspended(true);
-    rig.link->QueueFrame(Gain(6, 280), false);
-    ASSERT_TRUE(PumpUntil([&] { return rig.owner.replies.size() == 1; }));
-    const auto lines = rig.owner.Lines();
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "USB W 00  10 02 00 01 04 34 06 18 01 10 03 2F ");
-    EXPECT_EQ(lines[1], "USB R 00  10 02 01 00 01 01 10 03 00 ");
-}

@@ -7,38 +7,18 @@
 #include "LUsbProc.h"
 #include "LinkOwner.h"
 #include "NetLinkSocket.h"
+#include "PumpEvents.h"
 #include "TrafficLog.h"
 #include "WindowMessage.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSocketNotifier>
-#include <QThread>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <sys/socket.h>
 #include <vector>
-
-template <class Pred>
-bool PumpUntil(Pred pred, int timeoutMs = 5000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!pred()) {
-        if (t.elapsed() > timeoutMs)
-            return pred();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-    return true;
-}
-
-inline void PumpFor(int ms)
-{
-    PumpUntil([] { return false; }, ms);
-}
 
 // The main window as the links see it: records every message and traffic line.
 class TestOwner : public MessageWindow, public LinkOwner, public TrafficLogSink {

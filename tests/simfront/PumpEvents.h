@@ -4,6 +4,7 @@
 #include <QThread>
 
 // Runs the UI event loop until pred() holds or timeoutMs passes; returns pred().
+// For tests: events are handled at least every few milliseconds.
 template <class Pred>
 bool PumpUntil(Pred pred, int timeoutMs = 5000)
 {
@@ -12,7 +13,7 @@ bool PumpUntil(Pred pred, int timeoutMs = 5000)
     while (!pred()) {
         if (t.elapsed() > timeoutMs)
             return pred();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         QThread::msleep(1);
     }
     return true;
