@@ -65,10 +65,7 @@ TComponent *TComponent::FindComponent(const QString &AName) const
 {
     if (AName.isEmpty())
         return nullptr;
-    for (TComponent *c : components_)
-        if (c->name_.compare(AName, Qt::CaseInsensitive) == 0)
-            return c;
-    return nullptr;
+    return byName_.value(AName.toCaseFolded(), nullptr);
 }
 
 void TComponent::SetName(const QString &NewName)
@@ -84,7 +81,11 @@ void TComponent::SetName(const QString &NewName)
                 throw EComponentError(QStringLiteral("A component named %1 already exists").arg(NewName));
         }
     }
+    if (owner_ && !name_.isEmpty())
+        owner_->byName_.remove(name_.toCaseFolded());
     name_ = NewName;
+    if (owner_ && !name_.isEmpty())
+        owner_->byName_.insert(name_.toCaseFolded(), this);
 }
 
 void TComponent::InsertComponent(TComponent *AComponent)
@@ -115,13 +116,20 @@ void TComponent::Insert(TComponent *AComponent)
 {
     components_.push_back(AComponent);
     AComponent->owner_ = this;
+    if (!AComponent->name_.isEmpty())
+        byName_.insert(AComponent->name_.toCaseFolded(), AComponent);
     if (state_.Contains(csLoading))
         AComponent->SetLoadingTree(true);
 }
 
 void TComponent::Remove(TComponent *AComponent)
 {
-    components_.erase(std::remove(components_.begin(), components_.end(), AComponent), components_.end());
+    // Components go mostly in reverse order of creation: search from the end.
+    auto it = std::find(components_.rbegin(), components_.rend(), AComponent);
+    if (it != components_.rend())
+        components_.erase(std::next(it).base());
+    if (!AComponent->name_.isEmpty())
+        byName_.remove(AComponent->name_.toCaseFolded());
     AComponent->owner_ = nullptr;
 }
 
@@ -148,12 +156,14 @@ void TComponent::RemoveFreeNotification(TComponent *AComponent)
 
 void TComponent::Notification(TComponent *AComponent, TOperation Operation)
 {
-    if (Operation == opRemove && AComponent)
+    if (Operation == opRemove && AComponent && !freeNotifies_.empty())
         RemoveFreeNotification(AComponent);
+    if (components_.empty())
+        return;
     // Copy: a handler may free components of ours.
     std::vector<TComponent *> owned = components_;
     for (TComponent *c : owned)
-        if (c != AComponent || Operation != opRemove)
+        if (c != AComponent)
             c->Notification(AComponent, Operation);
 }
 

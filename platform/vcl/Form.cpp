@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -58,7 +59,8 @@ void TCustomForm::Show()
 {
     SetVisible(true);
     if (Widget() && !Parent()) {
-        Widget()->raise();
+        if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+            Widget()->raise();
         Widget()->activateWindow();
     }
 }

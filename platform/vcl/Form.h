@@ -51,6 +51,8 @@ public:
     void SetModalResult(TModalResult Value);
     bool Modal() const { return modal_; }
     bool Active() const;
+    // The control that has (or last had) the focus in this form.
+    TWinControl *ActiveControl() const { return TWinControl::FindControl(lastFocused_); }
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool Value) { keyPreview_ = Value; }
     // True when the form would close; runs OnCloseQuery.
@@ -78,6 +80,7 @@ protected:
     bool WidgetEvent(QObject *Watched, QEvent *Event) override;
 
 private:
+    friend class TWinControl;
     bool CloseModal();
     void ApplyCloseAction(TCloseAction Action);
 
@@ -85,6 +88,7 @@ private:
     bool modal_ = false;
     bool keyPreview_ = false;
     QEventLoop *modalLoop_ = nullptr;
+    QPointer<QWidget> lastFocused_;
 };
 
 class TForm : public TCustomForm {

@@ -161,11 +161,11 @@ void TWinControl::InsertControl(TControl *AControl)
 
 void TWinControl::RemoveControl(TControl *AControl)
 {
-    auto it = std::find(controls_.begin(), controls_.end(), AControl);
-    if (it == controls_.end())
+    auto rit = std::find(controls_.rbegin(), controls_.rend(), AControl); // freed topmost first
+    if (rit == controls_.rend())
         return;
     ChildGone(AControl);
-    controls_.erase(it);
+    controls_.erase(std::next(rit).base());
     AControl->parent_ = nullptr;
     if (AControl->windowed_) {
         auto *child = static_cast<TWinControl *>(AControl);
@@ -488,15 +488,13 @@ bool TWinControl::WheelEventFor(QObject *Watched, QWheelEvent *E)
         return true;
     if (!handled)
         handled = DoMouseWheel(shift, delta, screen);
-    if (handled) {
-        E->accept();
-        return true;
-    }
-    if (ownWidget_) {
-        E->ignore(); // Qt passes it on to the parent's widget
-        return true;
-    }
-    return false;
+    if (!handled && !ownWidget_)
+        return false; // a standard widget uses it in its own way
+    // Not handled: the parents may have it, as wheel messages climb windows.
+    for (TWinControl *p = Parent(); p && !handled && *selfAlive; p = p->Parent())
+        handled = p->DoMouseWheel(shift, delta, screen);
+    E->accept();
+    return true;
 }
 
 bool TWinControl::KeyEventFor(QKeyEvent *E)
@@ -582,10 +580,19 @@ bool TWinControl::WidgetEvent(QObject *Watched, QEvent *Event)
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         return KeyEventFor(static_cast<QKeyEvent *>(Event));
-    case QEvent::FocusIn:
-        if (static_cast<QFocusEvent *>(Event)->reason() != Qt::ActiveWindowFocusReason)
+    case QEvent::FocusIn: {
+        // Regaining the window's activation gives the focus back to the
+        // control that had it: that is no entering. The first focus a window
+        // gives on activation is.
+        TCustomForm *form = GetParentForm(this);
+        bool back = static_cast<QFocusEvent *>(Event)->reason() == Qt::ActiveWindowFocusReason && form &&
+                    form->lastFocused_ == widget_;
+        if (form)
+            form->lastFocused_ = widget_.data();
+        if (!back)
             DoEnter();
         return false;
+    }
     case QEvent::FocusOut: {
         auto reason = static_cast<QFocusEvent *>(Event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)

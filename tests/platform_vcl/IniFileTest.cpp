@@ -1,0 +1,109 @@
+#include "Exceptions.h"
+#include "IniFiles.h"
+#include "Strings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct IniFixture : ::testing::Test {
+    QTemporaryDir dir;
+    QString path = dir.filePath("test.ini");
+
+    QString FileText()
+    {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(f.readAll());
+    }
+    void WriteText(const QByteArray &bytes)
+    {
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+    }
+};
+
+TEST_F(IniFixture, RoundTripThroughBothKinds)
+{
+    {
+        TIniFile ini(path);
+        ini.WriteString("Fill", "Picture", "89504E47");
+        ini.WriteInteger("Fill", "Color", -16777201); // a system colour
+        ini.WriteInteger("Fill", "ColorTo", 536870911);
+        ini.WriteBool("Fill", "Focus", true);
+        ini.WriteFloat("Fill", "Gamma", 2.5);
+        ini.WriteString("Other", "Name", QString::fromUtf8("\xE9\x9F\xB3\xE9\x87\x8F"));
+    }
+    TMemIniFile mem(path);
+    EXPECT_EQ(mem.ReadString("fill", "PICTURE", ""), "89504E47");
+    EXPECT_EQ(mem.ReadInteger("Fill", "Color", 0), -16777201);
+    EXPECT_EQ(mem.ReadInteger("Fill", "ColorTo", 0), 536870911);
+    EXPECT_TRUE(mem.ReadBool("Fill", "Focus", false));
+    EXPECT_DOUBLE_EQ(mem.ReadFloat("Fill", "Gamma", 0), 2.5);
+    EXPECT_EQ(mem.ReadString("Other", "Name", ""), QString::fromUtf8("\xE9\x9F\xB3\xE9\x87\x8F"));
+    EXPECT_EQ(mem.ReadString("Fill", "Missing", "dflt"), "dflt");
+    EXPECT_EQ(mem.ReadInteger("Nowhere", "Color", 7), 7);
+
+    TStringList keys, sections;
+    mem.ReadSection("Fill", &keys);
+    EXPECT_EQ(keys.CommaText(), "Picture,Color,ColorTo,Focus,Gamma");
+    mem.ReadSections(&sections);
+    EXPECT_EQ(sections.CommaText(), "Fill,Other");
+    EXPECT_TRUE(mem.SectionExists("OTHER"));
+    EXPECT_TRUE(mem.ValueExists("Fill", "gamma"));
+
+    // In-memory writes reach the file only with UpdateFile.
+    mem.WriteInteger("Fill", "Color", 255);
+    EXPECT_EQ(TIniFile(path).ReadInteger("Fill", "Color", 0), -16777201);
+    mem.EraseSection("Other");
+    mem.UpdateFile();
+    TIniFile again(path);
+    EXPECT_EQ(again.ReadInteger("Fill", "Color", 0), 255);
+    EXPECT_FALSE(again.SectionExists("Other"));
+    again.DeleteKey("Fill", "Gamma");
+    EXPECT_FALSE(TMemIniFile(path).ValueExists("Fill", "Gamma"));
+}
+
+TEST_F(IniFixture, ReadingIsForgivingAndNothingIsLost)
+{
+    WriteText("\xEF\xBB\xBF; a comment\r\n"
+              "[Fill]\r\n"
+              "  Color = 42 \r\n"
+              "Hex=$1F\n"
+              "CHex=0x20\n"
+              "Bad=12abc\n"
+              "Quoted=\"  spaced  \"\n"
+              "garbage line without equals\n"
+              "[Empty]\n");
+    TIniFile ini(path);
+    EXPECT_EQ(ini.ReadInteger("Fill", "Color", 0), 42);
+    EXPECT_EQ(ini.ReadInteger("Fill", "Hex", 0), 31);
+    EXPECT_EQ(ini.ReadInteger("Fill", "CHex", 0), 32);
+    EXPECT_EQ(ini.ReadInteger("Fill", "Bad", -5), -5);
+    EXPECT_EQ(ini.ReadString("Fill", "Quoted", ""), "  spaced  ");
+    EXPECT_EQ(ini.ReadFloat("Fill", "Bad", 1.5), 1.5);
+    EXPECT_TRUE(ini.SectionExists("Empty"));
+    ini.WriteInteger("Fill", "Color", 43);
+    QString text = FileText();
+    EXPECT_TRUE(text.contains("; a comment"));
+    EXPECT_TRUE(text.contains("garbage line without equals"));
+    EXPECT_TRUE(text.contains("Color=43"));
+}
+
+TEST_F(IniFixture, ValuesThatCannotBeStoredAreRefused)
+{
+    TIniFile ini(path);
+    EXPECT_THROW(ini.WriteString("S", "Key", "two\nlines"), EIniFileException);
+    EXPECT_THROW(ini.WriteString("S", "a=b", "x"), EIniFileException);
+    EXPECT_THROW(ini.WriteString("S", "", "x"), EIniFileException);
+    EXPECT_THROW(ini.WriteString("S]", "k", "x"), EIniFileException);
+    EXPECT_FALSE(QFile::exists(path)); // nothing half-written
+    TIniFile unwritable(dir.filePath("missing-folder/x.ini"));
+    EXPECT_THROW(unwritable.WriteString("S", "k", "v"), EIniFileException);
+    EXPECT_EQ(unwritable.ReadString("S", "k", "d"), "d");
+}
+
+} // namespace

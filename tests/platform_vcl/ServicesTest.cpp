@@ -1,0 +1,95 @@
+#include "Bitmap.h"
+#include "Clipboard.h"
+#include "Exceptions.h"
+#include "Resources.h"
+#include "Stream.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Clipboard, RegisteredFormatsCarryBytes)
+{
+    unsigned fill = RegisterClipboardFormat("GDI+ Fill");
+    EXPECT_GE(fill, 0xC000u);
+    EXPECT_EQ(RegisterClipboardFormat("gdi+ fill"), fill);
+    EXPECT_NE(RegisterClipboardFormat("Another"), fill);
+    EXPECT_EQ(ClipboardFormatName(fill), "GDI+ Fill");
+    EXPECT_EQ(RegisterClipboardFormat(""), 0u);
+
+    QByteArray bytes("\x00\x01\xFFobject", 9);
+    Clipboard()->SetBuffer(fill, bytes);
+    EXPECT_TRUE(Clipboard()->HasFormat(fill));
+    EXPECT_EQ(Clipboard()->GetBuffer(fill), bytes);
+    Clipboard()->SetAsText("text"); // replaces the content
+    EXPECT_FALSE(Clipboard()->HasFormat(fill));
+    EXPECT_EQ(Clipboard()->AsText(), "text");
+
+    Clipboard()->Open(); // both together
+    Clipboard()->SetBuffer(fill, bytes);
+    Clipboard()->SetAsText("both");
+    Clipboard()->Close();
+    EXPECT_EQ(Clipboard()->GetBuffer(fill), bytes);
+    EXPECT_EQ(Clipboard()->AsText(), "both");
+
+    EXPECT_THROW(Clipboard()->SetBuffer(0xBFFF, bytes), EClipboardException);
+    Clipboard()->Clear();
+    EXPECT_FALSE(Clipboard()->HasFormat(fill));
+    EXPECT_TRUE(Clipboard()->GetBuffer(fill).isEmpty());
+}
+
+TEST(Resources, LookedUpByNameIgnoringCaseOrByNumber)
+{
+    ClearResources();
+    RegisterResource("SplashLogo", QByteArray("PNGDATA"));
+    RegisterResource(101, QByteArray("BYID"));
+    QByteArray data;
+    EXPECT_TRUE(FindResource(HInstance, "SPLASHLOGO", RT_RCDATA, &data));
+    EXPECT_EQ(data, "PNGDATA");
+    EXPECT_FALSE(FindResource(HInstance, "SplashLogo", RT_BITMAP, nullptr));
+    TResourceStream s(HInstance, 101, RT_RCDATA);
+    EXPECT_EQ(s.ReadAll(), "BYID");
+    EXPECT_THROW(TResourceStream(HInstance, "Missing", RT_RCDATA), EResNotFound);
+    ClearResources();
+}
+
+TEST(Streams, MemoryStreamReadsWithinItsData)
+{
+    TMemoryStream m;
+    m.WriteBytes("abcdef");
+    m.SetPosition(4);
+    char buf[8] = {};
+    EXPECT_EQ(m.Read(buf, 8), 2);
+    EXPECT_THROW(m.ReadBuffer(buf, 1), EReadError);
+    m.Seek(-100, soCurrent);
+    EXPECT_EQ(m.Position(), 0);
+    EXPECT_THROW(TFileStream("/nonexistent/dir/file", fmOpenRead), EFOpenError);
+}
+
+TEST(Bitmap, TransparentColourIsLeftOutWhenDrawn)
+{
+    TBitmap src(4, 4);
+    src.Canvas()->Brush()->SetColor(clRed);
+    src.Canvas()->FillRect(Rect(1, 1, 3, 3));
+    src.SetTransparent(true); // auto: the bottom-left pixel's white
+    TBitmap dst(6, 6);
+    dst.Canvas()->Brush()->SetColor(clBlue);
+    dst.Canvas()->FillRect(Rect(0, 0, 6, 6));
+    dst.Canvas()->Draw(1, 1, &src);
+    EXPECT_EQ(dst.Canvas()->Pixels(1, 1), clBlue);
+    EXPECT_EQ(dst.Canvas()->Pixels(2, 2), clRed);
+
+    // Saved and loaded again through a stream.
+    TMemoryStream m;
+    src.SaveToStream(&m);
+    m.SetPosition(0);
+    TBitmap copy;
+    copy.LoadFromStream(&m);
+    EXPECT_EQ(copy.Width(), 4);
+    EXPECT_EQ(copy.Canvas()->Pixels(2, 2), clRed);
+    TMemoryStream junk(QByteArray("not a picture"));
+    EXPECT_THROW(copy.LoadFromStream(&junk), EInvalidGraphic);
+    EXPECT_EQ(copy.Width(), 4); // unchanged
+}
+
+} // namespace
