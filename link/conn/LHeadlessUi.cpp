@@ -56,6 +56,9 @@ LHeadlessUi::Candidate LHeadlessUi::NetCandidate(LSysLinkFactory &factory)
                     factory.Socket().OnConnect = nullptr;
                     m.OpenNetLink();
                 };
+                // Closing a network link deactivates the socket: connect again.
+                if (!factory.Socket().IsActive())
+                    factory.DiscoverDevices();
             },
             2000};
 }

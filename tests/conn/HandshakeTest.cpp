@@ -35,11 +35,12 @@ TEST_P(Handshake, ReachesOnlineWithTheFramesInOrderAndTheDevicesImage)
     expected.insert(expected.end(), 20, CMD_PRESET_NAME);
     expected.insert(expected.end(), 29, CMD_GET_PARAMETER_BLOCK);
     expected.push_back(CMD_POLL);
-    ASSERT_TRUE(f.sim->WaitForFrames(expected.size(), 5000));
-    std::vector<uint8_t> codes = f.Codes();
-    codes.resize(expected.size());
+    ASSERT_TRUE(WaitUntil([&] { return f.FramesFromLastProbe().size() >= expected.size(); }, 5000));
+    const auto frames = f.FramesFromLastProbe();
+    std::vector<uint8_t> codes;
+    for (size_t i = 0; i < expected.size(); ++i)
+        codes.push_back(frames[i][5]);
     EXPECT_EQ(codes, expected);
-    const auto frames = f.sim->Frames();
     for (int n = 0; n < 20; ++n)
         EXPECT_EQ(frames[5 + size_t(n)][6], n) << "preset name request " << n;
     for (int b = 0; b < 29; ++b)
@@ -62,7 +63,7 @@ TEST_P(Handshake, ReachesOnlineWithTheFramesInOrderAndTheDevicesImage)
     EXPECT_TRUE(f.ui.linkButtonDown);
     EXPECT_TRUE(f.ui.linkButtonEnabled);
     EXPECT_TRUE(WaitUntil([&] { return !f.ui.dialogVisible; }, 2000)) << "the connect dialog closes when connected";
-    EXPECT_EQ(f.ui.connectResults, 1);
+    EXPECT_EQ(f.ui.connectResults - f.ui.connectFailures, 1);
     EXPECT_TRUE(f.ui.informations.empty());
 }
 

@@ -130,6 +130,8 @@ public:
         } else {
             ui.candidates.push_back(LHeadlessUi::ComCandidate(opt.serialPath));
         }
+        // Two scan rounds: a device busy with something else may miss one probe.
+        ui.candidates.push_back(ui.candidates.front());
         deadline.start(20000 + opt.levels * 1000);
         driver.start();
         // Offline, the link button prepares the network candidate and scans.
