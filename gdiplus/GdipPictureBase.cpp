@@ -1,0 +1,133 @@
+// The encoded-picture store shared by TGpPicture and TSmGDIPPicture.
+
+#include "GdipPictureBase.h"
+
+#include "Bitmap.h"
+#include "Canvas.h"
+#include "Exceptions.h"
+#include "Picture.h"
+#include "Stream.h"
+
+#include <QBuffer>
+#include <QFile>
+
+TGdipPictureBase::TGdipPictureBase() = default;
+TGdipPictureBase::~TGdipPictureBase() = default;
+
+void TGdipPictureBase::SaveToStream(TStream *Stream)
+{
+    if (Stream)
+        Stream->WriteBytes(data_);
+}
+
+void TGdipPictureBase::SetData(const QByteArray &bytes)
+{
+    data_ = bytes;
+    decoded_.reset();
+}
+
+TGPImage *TGdipPictureBase::Decoded()
+{
+    if (empty_ || data_.isEmpty())
+        return nullptr;
+    if (!decoded_) {
+        QBuffer buffer(&data_);
+        buffer.open(QIODevice::ReadOnly);
+        decoded_.reset(new TGPImage(&buffer, false));
+    }
+    return decoded_.get();
+}
+
+bool TGdipPictureBase::GetImageSizes()
+{
+    TGPImage *img = Decoded();
+    if (!img)
+        return false;
+    width_ = int(img->GetWidth());
+    height_ = int(img->GetHeight());
+    return true;
+}
+
+QByteArray TGdipPictureBase::ReadWholeStream(TStream *Stream)
+{
+    Stream->SetPosition(0);
+    QByteArray bytes(int(Stream->Size()), Qt::Uninitialized);
+    if (!bytes.isEmpty())
+        Stream->ReadBuffer(bytes.data(), bytes.size());
+    return bytes;
+}
+
+bool TGdipPictureBase::SavedBytes(TPersistent *Source, bool anyGraphic, QByteArray &bytes)
+{
+    TGraphic *graphic = nullptr;
+    if (auto *holder = dynamic_cast<TPicture *>(Source))
+        graphic = holder->Graphic();
+    else if (auto *bmp = dynamic_cast<TBitmap *>(Source))
+        graphic = bmp;
+    else if (anyGraphic)
+        graphic = dynamic_cast<TGraphic *>(Source);
+    if (!graphic)
+        return false;
+    TMemoryStream temp;
+    graphic->SaveToStream(&temp);
+    bytes = temp.Bytes();
+    return true;
+}
+
+void TGdipPictureBase::FireClear()
+{
+    if (OnClear)
+        OnClear(this);
+}
+
+void TGdipPictureBase::LoadFromResourceName(const QString &ResName)
+{
+    QFile res(QStringLiteral(":/") + ResName);
+    if (!res.open(QIODevice::ReadOnly))
+        return;
+    TMemoryStream stream(res.readAll());
+    LoadFromStream(&stream);
+}
+
+void TGdipPictureBase::LoadFromURL(const QString &URL)
+{
+    const QString upper = URL.toUpper();
+    if (upper.startsWith(QLatin1String("RES://"))) {
+        const QString rest = URL.mid(6);
+        if (!rest.isEmpty())
+            LoadFromResourceName(rest);
+    } else if (upper.startsWith(QLatin1String("FILE://"))) {
+        const QString rest = URL.mid(7);
+        if (!rest.isEmpty())
+            LoadFromFile(rest);
+    }
+}
+
+void TGdipPictureBase::DrawKeyedBitmap(TCanvas *ACanvas, const TRect &Rect, bool stretch)
+{
+    TBitmap bmp;
+    try {
+        TMemoryStream stream(data_);
+        bmp.LoadFromStream(&stream);
+    } catch (const Exception &) {
+        return;
+    }
+    bmp.SetTransparentMode(tmAuto);
+    bmp.SetTransparent(true);
+    if (stretch)
+        ACanvas->StretchDraw(Rect, &bmp);
+    else
+        ACanvas->Draw(Rect.Left, Rect.Top, &bmp);
+}
+
+void TGdipPictureBase::DrawScaled(TCanvas *ACanvas, const TRect &Rect)
+{
+    TGPImage *img = Decoded();
+    if (!img || !ACanvas->Handle())
+        return;
+    width_ = int(img->GetWidth());
+    height_ = int(img->GetHeight());
+    TGPGraphics g(ACanvas->Handle());
+    g.DrawImage(img, REAL(Rect.Left), REAL(Rect.Top), REAL(Rect.Right - Rect.Left),
+                REAL(Rect.Bottom - Rect.Top));
+}

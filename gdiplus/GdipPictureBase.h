@@ -1,0 +1,66 @@
+#pragma once
+// What the two picture classes share: the encoded bytes of one picture file
+// (kept exactly as read), the empty flag, the size as last determined, and
+// the decoded picture, made on first use and kept until the bytes change
+// (drawing a kept decode is many times cheaper than decoding again; the
+// stored form stays the unchanged file).
+
+#include "Graphic.h"
+#include "SmGDIP.h"
+
+#include <QByteArray>
+#include <memory>
+
+class TGdipPictureBase : public TGraphic {
+public:
+    TGdipPictureBase();
+    ~TGdipPictureBase() override;
+
+    bool Empty() const override { return empty_; }
+    int Width() const override { return width_; }
+    int Height() const override { return height_; }
+    // The size follows the picture; these do nothing.
+    void SetWidth(int) override {}
+    void SetHeight(int) override {}
+    void SaveToStream(TStream *Stream) override;
+    void WriteData(TStream *Stream) override { SaveToStream(Stream); }
+
+    // Loads the program resource (raw data) of that name; a missing one
+    // changes nothing.
+    void LoadFromResourceName(const QString &ResName);
+    // "RES://name" loads a resource, "FILE://path" a file (scheme in any
+    // case); anything else, or an empty rest, does nothing.
+    void LoadFromURL(const QString &URL);
+    // Decodes the picture and stores its size: false for an empty picture
+    // or no data.
+    bool GetImageSizes();
+
+    const QByteArray &Data() const { return data_; }
+
+    TNotifyEvent OnClear;
+
+protected:
+    // The decoded picture, or none for an empty picture or no data. A
+    // picture that cannot be decoded gives a wrapper without a handle.
+    TGPImage *Decoded();
+    void SetData(const QByteArray &bytes);
+    // Reads the whole stream (from its start), or throws EStreamError.
+    static QByteArray ReadWholeStream(TStream *Stream);
+    // The bytes of another picture-like source (bitmap, picture holder,
+    // other graphic) as the source saves them; false for other classes.
+    static bool SavedBytes(TPersistent *Source, bool anyGraphic, QByteArray &bytes);
+    void FireClear();
+    // Draws a BMP through a class-library bitmap, its bottom-left colour
+    // transparent: stretched into Rect or at its own size.
+    void DrawKeyedBitmap(TCanvas *ACanvas, const TRect &Rect, bool stretch);
+    // Draws the decoded picture scaled into Rect on the canvas's painter.
+    void DrawScaled(TCanvas *ACanvas, const TRect &Rect);
+
+    bool empty_ = true;
+    int width_ = 0;
+    int height_ = 0;
+
+private:
+    QByteArray data_;
+    std::unique_ptr<TGPImage> decoded_;
+};

@@ -1,0 +1,90 @@
+// TGpPicture.
+
+#include "GpPicture.h"
+
+#include "Canvas.h"
+#include "Exceptions.h"
+#include "Stream.h"
+
+void TGpPicture::LoadFromFile(const QString &FileName)
+{
+    try {
+        TFileStream file(FileName, fmOpenRead);
+        const QByteArray bytes = ReadWholeStream(&file);
+        SetData(bytes);
+        empty_ = bytes.isEmpty();
+        FireClear();
+        GetImageSizes();
+        Changed(this);
+    } catch (const Exception &) {
+        empty_ = true;
+    }
+}
+
+// A stream with no bytes leaves an empty picture.
+void TGpPicture::LoadFromStream(TStream *Stream)
+{
+    if (!Stream)
+        return;
+    const QByteArray bytes = ReadWholeStream(Stream);
+    SetData(bytes);
+    empty_ = bytes.isEmpty();
+    GetImageSizes();
+    Changed(this);
+}
+
+void TGpPicture::ReadData(TStream *Stream)
+{
+    if (!Stream)
+        return;
+    const QByteArray bytes = ReadWholeStream(Stream);
+    SetData(bytes);
+    empty_ = bytes.isEmpty();
+}
+
+void TGpPicture::Assign(TPersistent *Source)
+{
+    empty_ = true;
+    if (!Source) {
+        SetData(QByteArray());
+        Changed(this);
+        FireClear();
+        return;
+    }
+    QByteArray bytes;
+    if (auto *other = dynamic_cast<TGpPicture *>(Source)) {
+        SetData(other->Data());
+        empty_ = Data().isEmpty();
+        Changed(this);
+    } else if (SavedBytes(Source, false, bytes)) {
+        SetData(bytes);
+        empty_ = bytes.isEmpty();
+        Changed(this);
+    }
+    GetImageSizes();
+}
+
+void TGpPicture::Draw(TCanvas *ACanvas, const TRect &Rect)
+{
+    TGPImage *img = Decoded();
+    if (!img || !ACanvas)
+        return;
+    if (img->GetFormat() == ifBMP)
+        DrawKeyedBitmap(ACanvas, Rect, true);
+    else
+        DrawScaled(ACanvas, Rect);
+}
+
+void TGpPicture::DrawImage(TGPGraphics *Graphics, int X, int Y)
+{
+    TGPImage *img = Decoded();
+    if (img && Graphics)
+        Graphics->DrawImage(img, INT(X), INT(Y));
+}
+
+void TGpPicture::DrawImageRect(TGPGraphics *Graphics, int X, int Y, int W, int H)
+{
+    TGPImage *img = Decoded();
+    if (img && Graphics)
+        Graphics->DrawImageRect(img, X, Y, W, H);
+}
