@@ -155,17 +155,26 @@ void LMainLink::SetDeviceId(int id)
 // ---------------------------------------------------------------------------
 // Opening and closing
 
-bool LMainLink::PrepareOpen(LLinkPort::Kind)
+void LMainLink::PrepareOpen()
 {
     isLinked = false;
     // One link at a time: whatever exists goes before the new candidate.
     DestroyLink();
     ResetTransfer();
-    return true;
 }
 
-void LMainLink::ProbeOpened(unsigned timeout, int retries)
+void LMainLink::ProbeOpened(LLinkPort::Kind kind, std::unique_ptr<LLinkPort> opened, unsigned timeout,
+                            int retries)
 {
+    link = std::move(opened);
+    if (!link) {
+        // A serial port that cannot be opened shows as a broken link.
+        if (kind == LLinkPort::Kind::Com)
+            ui->ShowLinkBroken();
+        else
+            ui->ConnectResult(false);
+        return;
+    }
     SetLinkTimeout(timeout);
     SetLinkRetries(retries);
     isConnecting = true;
@@ -174,35 +183,21 @@ void LMainLink::ProbeOpened(unsigned timeout, int retries)
 
 void LMainLink::OpenComLink()
 {
-    PrepareOpen(LLinkPort::Kind::Com);
-    link = factory->OpenCom(comPortName, deviceId, this);
-    if (!link) {
-        ui->ShowLinkBroken();
-        return;
-    }
-    ProbeOpened(kComProbeTimeout, kComProbeRetries);
+    PrepareOpen();
+    ProbeOpened(LLinkPort::Kind::Com, factory->OpenCom(comPortName, deviceId, this), kComProbeTimeout,
+                kComProbeRetries);
 }
 
 void LMainLink::OpenUsbLink()
 {
-    PrepareOpen(LLinkPort::Kind::Usb);
-    link = factory->OpenUsb(deviceId, this);
-    if (!link) {
-        ui->ConnectResult(false);
-        return;
-    }
-    ProbeOpened(kUsbProbeTimeout, kUsbProbeRetries);
+    PrepareOpen();
+    ProbeOpened(LLinkPort::Kind::Usb, factory->OpenUsb(deviceId, this), kUsbProbeTimeout, kUsbProbeRetries);
 }
 
 void LMainLink::OpenNetLink()
 {
-    PrepareOpen(LLinkPort::Kind::Net);
-    link = factory->OpenNet(deviceId, this);
-    if (!link) {
-        ui->ConnectResult(false);
-        return;
-    }
-    ProbeOpened(kNetProbeTimeout, kNetProbeRetries);
+    PrepareOpen();
+    ProbeOpened(LLinkPort::Kind::Net, factory->OpenNet(deviceId, this), kNetProbeTimeout, kNetProbeRetries);
 }
 
 void LMainLink::DestroyLink()

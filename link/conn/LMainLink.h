@@ -111,8 +111,10 @@ public:
 
 private:
     // Link life.
-    bool PrepareOpen(LLinkPort::Kind kind);
-    void ProbeOpened(unsigned timeout, int retries);
+    void PrepareOpen();
+    // Takes the opened candidate and sends the connect probe; a candidate that
+    // could not be opened is reported to the connect dialog.
+    void ProbeOpened(LLinkPort::Kind kind, std::unique_ptr<LLinkPort> opened, unsigned timeout, int retries);
     void DestroyLink();
     void ResetTransfer();
 
@@ -127,6 +129,9 @@ private:
 
     // Sequences.
     void BeginSequence(Sequence s);
+    // A sequence the user starts: level polling stops, the meters clear, the
+    // reply timeout is set before the first command.
+    void BeginUserSequence(Sequence s, int state, unsigned timeout);
     void Progress();
     void EndSequence();
     void AbandonSequence();
@@ -157,6 +162,8 @@ private:
     // anything failed (nothing is left behind then).
     static bool WriteFileAtomically(const std::string &name, const ByteVector &bytes);
     static bool ReadWholeFile(const std::string &name, size_t limit, ByteVector &bytes);
+    // Asks for a file name and writes content under it ("SID_INFO_ERROR_FILE" on failure).
+    void SaveAs(LMainLinkUi::FileKind kind, const ByteVector &content);
     void SaveUnitFile();
 
     LMainLinkUi *ui;

@@ -65,15 +65,20 @@ bool LMainLink::ReadWholeFile(const std::string &name, size_t limit, ByteVector 
 // ---------------------------------------------------------------------------
 // Preset files
 
-void LMainLink::SavePresetFile()
+void LMainLink::SaveAs(LMainLinkUi::FileKind kind, const ByteVector &content)
 {
-    const ByteVector content = PresetFile::ToBytes(unitControl->GetImage());
-    ui->AskSaveFileName(LMainLinkUi::FileKind::Preset, [this, content](const std::string &chosen) {
+    ui->AskSaveFileName(kind, [this, kind, content](const std::string &chosen) {
         if (chosen.empty())
             return;
-        if (!WriteFileAtomically(SaveFileName(chosen, LMainLinkUi::FileKind::Preset), content))
+        if (!WriteFileAtomically(SaveFileName(chosen, kind), content))
             ShowInfo("SID_INFO_ERROR_FILE");
     });
+}
+
+void LMainLink::SavePresetFile()
+{
+    // The content is taken before the question, as the model stands now.
+    SaveAs(LMainLinkUi::FileKind::Preset, PresetFile::ToBytes(unitControl->GetImage()));
 }
 
 void LMainLink::OpenPresetFile()
@@ -115,13 +120,7 @@ void LMainLink::OpenClick()
 
 void LMainLink::SaveUnitFile()
 {
-    const ByteVector content = UnitFile::FromModel(*unitControl).ToBytes();
-    ui->AskSaveFileName(LMainLinkUi::FileKind::Unit, [this, content](const std::string &chosen) {
-        if (chosen.empty())
-            return;
-        if (!WriteFileAtomically(SaveFileName(chosen, LMainLinkUi::FileKind::Unit), content))
-            ShowInfo("SID_INFO_ERROR_FILE");
-    });
+    SaveAs(LMainLinkUi::FileKind::Unit, UnitFile::FromModel(*unitControl).ToBytes());
 }
 
 // ---------------------------------------------------------------------------

@@ -24,6 +24,16 @@ void LMainLink::BeginSequence(Sequence s)
     Progress();
 }
 
+void LMainLink::BeginUserSequence(Sequence s, int state, unsigned timeout)
+{
+    transferState = state;
+    BeginSequence(s);
+    StopLevelPolling();
+    ResetMeters();
+    SetLinkTimeout(timeout);
+    Progress();
+}
+
 // A sequence that makes no progress within twice its reply timeout is given up.
 void LMainLink::Progress()
 {
@@ -227,16 +237,11 @@ void LMainLink::StorePreset(int slot, const uint8_t *name14)
     if (!isLinked || slot < 0 || slot >= kPresetCount || !name14)
         return;
     const ByteVector name(name14, name14 + kPresetNameSize);
-    transferState = 2;
-    BeginSequence(Sequence::Store);
-    StopLevelPolling();
-    ResetMeters();
+    BeginUserSequence(Sequence::Store, 2, kLongTimeout);
     currentPreset = slot + 1;
     unitControl->SetPresetStored(slot);
     unitControl->SetPresetName(name);
     ui->SetPresetLabels(PresetLabel(currentPreset), std::string(name.begin(), name.end()));
-    SetLinkTimeout(kLongTimeout);
-    Progress();
     SendCommand(CM_MCS_PRESETNAME(uint8_t(deviceId), unitControl->GetPresetName()), true);
     SetBusy("SID_STORE_PRESET", 2);
     ui->ShowBusy(true);
@@ -246,12 +251,7 @@ void LMainLink::RecallPreset(int number)
 {
     if (!isLinked || number < 0 || number > kPresetCount)
         return;
-    transferState = 1;
-    BeginSequence(Sequence::Upload);
-    StopLevelPolling();
-    ResetMeters();
-    SetLinkTimeout(kLongTimeout);
-    Progress();
+    BeginUserSequence(Sequence::Upload, 1, kLongTimeout);
     currentPreset = number;
     SendArg(CMD_RECALL_PRESET, uint8_t(number));
     SetBusy("SID_LOAD_PRESET", LBlockStaging::kBlocks);
@@ -270,12 +270,7 @@ void LMainLink::StartFactoryDefault()
 {
     if (!isLinked)
         return;
-    transferState = 3;
-    BeginSequence(Sequence::Upload);
-    StopLevelPolling();
-    ResetMeters();
-    SetLinkTimeout(kLongTimeout);
-    Progress();
+    BeginUserSequence(Sequence::Upload, 3, kLongTimeout);
     Send(CMD_PREPARE_DOWNLOAD);
 }
 
@@ -388,11 +383,7 @@ void LMainLink::DownloadUnit()
             count += r.IsStored() ? 1 : 0;
         downloadPresetNo = 1;
         downloadedRecords = 0;
-        StopLevelPolling();
-        ResetMeters();
-        SetLinkTimeout(kLongTimeout);
-        transferState = 10;
-        BeginSequence(Sequence::UnitDownload);
+        BeginUserSequence(Sequence::UnitDownload, 10, kLongTimeout);
         Send(CMD_PREPARE_DOWNLOAD);
         mainWindowDisabled = true;
         ui->SetMainWindowEnabled(false);

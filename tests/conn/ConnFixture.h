@@ -3,7 +3,9 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -31,6 +33,19 @@ inline bool WaitUntil(const std::function<bool()> &cond, int timeoutMs = 10000)
 inline void Pump(int ms)
 {
     WaitUntil([] { return false; }, ms);
+}
+
+// Whole files as bytes.
+inline ByteVector ReadFile(const std::string &name)
+{
+    std::ifstream in(name, std::ios::binary);
+    return ByteVector(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteFile(const std::string &name, const ByteVector &bytes)
+{
+    std::ofstream out(name, std::ios::binary);
+    out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 enum class Transport { Pty, Tcp };

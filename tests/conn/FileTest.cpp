@@ -12,17 +12,7 @@
 
 namespace {
 
-ByteVector ReadFile(const std::string &name)
-{
-    std::ifstream in(name, std::ios::binary);
-    return ByteVector(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
-void WriteFile(const std::string &name, const ByteVector &bytes)
-{
-    std::ofstream out(name, std::ios::binary);
-    out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
-}
 
 bool SameBody(const ParameterImage &a, const ParameterImage &b)
 {

@@ -57,7 +57,7 @@ TEST_P(LinkLoss, MidDownload)
         file.push_back(0x0A);
     }
     const std::string name = dir.filePath("all.unt").toStdString();
-    std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char *>(file.data()), std::streamsize(file.size()));
+    WriteFile(name, file);
 
     f.sim->knobs.replyDelayMs = 5;
     f.ui.openNames.push_back(name);

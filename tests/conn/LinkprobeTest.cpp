@@ -28,11 +28,6 @@ ProbeRun RunLinkprobe(const QStringList &args)
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAll().toStdString()};
 }
 
-ByteVector ReadFile(const std::string &name)
-{
-    std::ifstream in(name, std::ios::binary);
-    return ByteVector(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 class Linkprobe : public testing::TestWithParam<Transport> {
 protected:
@@ -72,7 +67,7 @@ TEST_P(Linkprobe, SavesThePresetOfTheDeviceAndLoadsOneBack)
     other.outputs[0].delay = 480;
     const std::string load = dir.filePath("other.prs").toStdString();
     const ByteVector bytes = PresetFile::ToBytes(other);
-    std::ofstream(load, std::ios::binary).write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
+    WriteFile(load, bytes);
     const ProbeRun loadRun = RunLinkprobe(QStringList(target) << "--load-prs" << QString::fromStdString(load));
     ASSERT_EQ(loadRun.exitCode, 0) << loadRun.out;
     const ParameterImage after = sim->WithSim([](SimProcessor &s) { return s.image; });
