@@ -144,6 +144,27 @@ TEST_P(LinkE2E, AnAnsweredFrameIsNotWrittenAgain)
     EXPECT_TRUE(rig->owner.errors.empty());
 }
 
+TEST_P(LinkE2E, ALostReplyIsRecoveredByAResendAndTimedFromTheFirstWrite)
+{
+    sim().knobs.dropReplies = 1;
+    rig->SetTimeout(150);
+    rig->SetRetryCount(2);
+    rig->QueueFrame(Gain(4, 9), false);
+    ASSERT_TRUE(PumpUntil([&] { return rig->owner.replies.size() == 1; }));
+    EXPECT_EQ(sim().FrameCount(), 2u);
+    EXPECT_GE(rig->owner.replies[0].ms, 140u);
+    EXPECT_TRUE(rig->owner.errors.empty());
+}
+
+TEST_P(LinkE2E, AReplyFromAnotherDeviceIsDeliveredForTheDispatcherToJudge)
+{
+    sim().knobs.wrongId = 7;
+    rig->QueueFrame(Gain(4, 9), false);
+    ASSERT_TRUE(PumpUntil([&] { return rig->owner.replies.size() == 1; }));
+    EXPECT_EQ(rig->owner.replies[0].bytes[CommandFrame::kReplyIdByte], 7);
+    EXPECT_TRUE(PumpUntil([&] { return !rig->IsBusy(); }));
+}
+
 TEST_P(LinkE2E, AnIdleLinkPollsAfter2000ms)
 {
     rig->SetPollingSuspended(false);
