@@ -6,10 +6,10 @@
 #include "Canvas.h"
 #include "Exceptions.h"
 #include "Picture.h"
+#include "Resources.h"
 #include "Stream.h"
 
 #include <QBuffer>
-#include <QFile>
 
 TGdipPictureBase::TGdipPictureBase() = default;
 TGdipPictureBase::~TGdipPictureBase() = default;
@@ -80,12 +80,18 @@ void TGdipPictureBase::FireClear()
         OnClear(this);
 }
 
-void TGdipPictureBase::LoadFromResourceName(const QString &ResName)
+void TGdipPictureBase::LoadFromResourceName(HINSTANCE Instance, const QString &ResName)
 {
-    QFile res(QStringLiteral(":/") + ResName);
-    if (!res.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!FindResource(Instance, ResName, RT_RCDATA, &bytes))
         return;
-    TMemoryStream stream(res.readAll());
+    TMemoryStream stream(bytes);
+    LoadFromStream(&stream);
+}
+
+void TGdipPictureBase::LoadFromResourceID(HINSTANCE Instance, int ResID)
+{
+    TResourceStream stream(Instance, ResID, RT_RCDATA);
     LoadFromStream(&stream);
 }
 
@@ -95,7 +101,7 @@ void TGdipPictureBase::LoadFromURL(const QString &URL)
     if (upper.startsWith(QLatin1String("RES://"))) {
         const QString rest = URL.mid(6);
         if (!rest.isEmpty())
-            LoadFromResourceName(rest);
+            LoadFromResourceName(HInstance, rest);
     } else if (upper.startsWith(QLatin1String("FILE://"))) {
         const QString rest = URL.mid(7);
         if (!rest.isEmpty())

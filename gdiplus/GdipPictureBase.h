@@ -6,6 +6,7 @@
 // stored form stays the unchanged file).
 
 #include "Graphic.h"
+#include "Resources.h"
 #include "SmGDIP.h"
 
 #include <QByteArray>
@@ -27,7 +28,9 @@ public:
 
     // Loads the program resource (raw data) of that name; a missing one
     // changes nothing.
-    void LoadFromResourceName(const QString &ResName);
+    void LoadFromResourceName(HINSTANCE Instance, const QString &ResName);
+    // A missing resource throws EResNotFound.
+    void LoadFromResourceID(HINSTANCE Instance, int ResID);
     // "RES://name" loads a resource, "FILE://path" a file (scheme in any
     // case); anything else, or an empty rest, does nothing.
     void LoadFromURL(const QString &URL);

@@ -1,0 +1,331 @@
+// Pictures, their header readers and the picture container.
+
+#include "GpPicture.h"
+#include "GpPictureContainer.h"
+#include "ImageHeaderReader.h"
+#include "SmGDIPPicture.h"
+#include "TestPictures.h"
+
+#include "Bitmap.h"
+#include "Exceptions.h"
+#include "Resources.h"
+#include "Stream.h"
+
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+template <typename Pic>
+void loadBytes(Pic &pic, const QByteArray &bytes)
+{
+    TMemoryStream stream(bytes);
+    pic.LoadFromStream(&stream);
+}
+
+struct Events {
+    std::string log;
+    template <typename Pic>
+    void watch(Pic &pic)
+    {
+        pic.OnChange = [this](TObject *) { log += "change;"; };
+        pic.OnClear = [this](TObject *) { log += "clear;"; };
+    }
+};
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return path;
+}
+} // namespace
+
+TEST(Pictures, NewPictureIsEmpty)
+{
+    TGpPicture gp;
+    TSmGDIPPicture sm;
+    EXPECT_TRUE(gp.Empty());
+    EXPECT_TRUE(sm.Empty());
+    EXPECT_EQ(gp.Width(), 0);
+    EXPECT_EQ(sm.Height(), 0);
+    EXPECT_FALSE(sm.Transparent());
+    EXPECT_EQ(sm.TransparentColor(), clWhite);
+}
+
+TEST(Pictures, StreamLoadGivesSizeAndSavesIdenticalBytes)
+{
+    const QByteArray png = EncodedPicture("PNG", 12, 7);
+    TGpPicture gp;
+    TSmGDIPPicture sm;
+    loadBytes(gp, png);
+    loadBytes(sm, png);
+    for (TGdipPictureBase *p : {static_cast<TGdipPictureBase *>(&gp), static_cast<TGdipPictureBase *>(&sm)}) {
+        EXPECT_FALSE(p->Empty());
+        EXPECT_EQ(p->Width(), 12);
+        EXPECT_EQ(p->Height(), 7);
+        TMemoryStream out;
+        p->SaveToStream(&out);
+        EXPECT_EQ(out.Bytes(), png);
+    }
+    EXPECT_EQ(sm.PixelDepth(), 0);  // refreshed only by GpDraw
+}
+
+// A stream without bytes leaves both kinds of picture empty.
+TEST(Pictures, ZeroByteStreamLeavesThePictureEmpty)
+{
+    TGpPicture gp;
+    TSmGDIPPicture sm;
+    loadBytes(gp, QByteArray());
+    loadBytes(sm, QByteArray());
+    EXPECT_TRUE(gp.Empty());
+    EXPECT_TRUE(sm.Empty());
+    loadBytes(sm, EncodedPicture("PNG", 3, 3));
+    loadBytes(sm, QByteArray());
+    EXPECT_FALSE(sm.Empty());
+    EXPECT_EQ(sm.Width(), 3);
+}
+
+TEST(Pictures, UndecodableDataHasNoSize)
+{
+    TSmGDIPPicture sm;
+    loadBytes(sm, QByteArray("this is no picture"));
+    EXPECT_FALSE(sm.Empty());
+    EXPECT_EQ(sm.Width(), 0);
+    EXPECT_EQ(sm.Height(), 0);
+}
+
+TEST(Pictures, MissingFileLeavesEmptyWithoutEvents)
+{
+    TGpPicture gp;
+    TSmGDIPPicture sm;
+    Events eg, es;
+    eg.watch(gp);
+    es.watch(sm);
+    gp.LoadFromFile(QStringLiteral("/nonexistent/picture.png"));
+    sm.LoadFromFile(QStringLiteral("/nonexistent/picture.png"));
+    EXPECT_TRUE(gp.Empty());
+    EXPECT_TRUE(sm.Empty());
+    EXPECT_EQ(eg.log, "");
+    EXPECT_EQ(es.log, "");
+}
+
+TEST(Pictures, FileLoadFiresClearThenChange)
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("a.jpg"), EncodedPicture("JPEG", 30, 20));
+    TSmGDIPPicture sm;
+    Events e;
+    e.watch(sm);
+    sm.LoadFromFile(path);
+    EXPECT_EQ(e.log, "clear;change;");
+    EXPECT_EQ(sm.Width(), 30);
+    EXPECT_EQ(sm.Height(), 20);
+}
+
+TEST(Pictures, AssignNoneEmptyAndLoaded)
+{
+    TSmGDIPPicture a, b, empty;
+    loadBytes(a, EncodedPicture("PNG", 5, 4));
+    Events e;
+    e.watch(a);
+    a.Assign(nullptr);
+    EXPECT_EQ(e.log, "change;clear;");
+    EXPECT_TRUE(a.Empty());
+    loadBytes(b, EncodedPicture("PNG", 9, 8));
+    a.Assign(&b);
+    EXPECT_FALSE(a.Empty());
+    EXPECT_EQ(a.Data(), b.Data());
+    EXPECT_EQ(a.Width(), 9);
+    a.Assign(&empty);
+    EXPECT_TRUE(a.Empty());
+    // A class-library bitmap is taken as the file its SaveToStream writes.
+    TBitmap bmp(6, 3);
+    TGpPicture gp;
+    gp.Assign(&bmp);
+    EXPECT_FALSE(gp.Empty());
+    EXPECT_EQ(gp.Width(), 6);
+    EXPECT_EQ(gp.Height(), 3);
+}
+
+TEST(Pictures, BitmapWithWhiteCornerIsTransparentThroughDraw)
+{
+    // 4 x 4 BMP, white except a black top-left pixel.
+    const QByteArray bmp = EncodedPicture("BMP", 4, 4, Qt::white);
+    TSmGDIPPicture sm;
+    loadBytes(sm, bmp);
+    TBitmap target(8, 8);
+    target.Canvas()->Brush()->SetColor(clBlue);
+    target.Canvas()->FillRect(Rect(0, 0, 8, 8));
+    sm.Draw(target.Canvas(), Rect(2, 2, 6, 6));
+    const QImage &im = target.Image();
+    EXPECT_EQ(QColor(im.pixel(2, 2)), QColor(255, 0, 0));   // the red corner pixel
+    EXPECT_EQ(QColor(im.pixel(4, 4)), QColor(0, 0, 255));   // white left out
+
+    // Through GpDraw it is opaque unless Transparent is set.
+    for (bool transparent : {false, true}) {
+        QImage out(8, 8, QImage::Format_ARGB32_Premultiplied);
+        out.fill(Qt::blue);
+        {
+            QPainter p(&out);
+            TGPGraphics g(&p);
+            sm.SetTransparent(transparent);
+            sm.GpDraw(&g, Rect(2, 2, 6, 6));
+        }
+        EXPECT_EQ(QColor(out.pixel(4, 4)), transparent ? QColor(0, 0, 255) : QColor(255, 255, 255));
+        EXPECT_EQ(QColor(out.pixel(2, 2)), QColor(255, 0, 0));
+    }
+    EXPECT_EQ(sm.PixelDepth(), 24);
+    EXPECT_FALSE(sm.HasAlpha());
+}
+
+TEST(Pictures, LoadFromUrlByScheme)
+{
+    RegisterResource(QStringLiteral("Logo"), EncodedPicture("PNG", 11, 3));
+    TSmGDIPPicture sm;
+    sm.LoadFromURL(QStringLiteral("res://Logo"));
+    EXPECT_EQ(sm.Width(), 11);
+    TSmGDIPPicture other;
+    other.LoadFromURL(QStringLiteral("http://Logo"));
+    other.LoadFromURL(QStringLiteral("RES://"));
+    EXPECT_TRUE(other.Empty());
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("p.png"), EncodedPicture("PNG", 2, 9));
+    other.LoadFromURL(QStringLiteral("File://") + path);
+    EXPECT_EQ(other.Height(), 9);
+    ClearResources();
+}
+
+TEST(Pictures, ContainerFindsByNameIgnoringAsciiCase)
+{
+    TGpPictureContainer c(nullptr);
+    EXPECT_EQ(c.FindPicture(QStringLiteral("logo")), nullptr);
+    TPictureItem *a = c.Items()->Add();
+    a->SetName(QStringLiteral("Logo"));
+    TPictureItem *b = c.Items()->Add();
+    b->SetName(QStringLiteral("LOGO"));
+    TPictureItem *d = c.Items()->Add();
+    d->SetName(QStringLiteral("Other"));
+    EXPECT_EQ(c.FindPicture(QStringLiteral("logo")), a->Picture());
+    EXPECT_EQ(c.FindPicture(QStringLiteral("oTHER")), d->Picture());
+    EXPECT_EQ(c.FindPicture(QStringLiteral("missing")), nullptr);
+    EXPECT_EQ(c.Version(), QStringLiteral("1.0.0.0"));
+    TSmGDIPPicture font;
+    EXPECT_THROW(a->Assign(&font), EInvalidCast);
+    b->Assign(d);
+    EXPECT_EQ(b->Name(), QStringLiteral("Other"));
+}
+
+struct HeaderCase {
+    const char *name;
+    QByteArray data;
+    int w, h;
+};
+
+TEST(PictureHeaders, EveryReaderFindsTheSize)
+{
+    // A JPEG whose SOF comes after an extra application segment.
+    QByteArray jpeg = EncodedPicture("JPEG", 321, 123);
+    jpeg.insert(2, QByteArray("\xFF\xE5\x00\x06\x01\x02\x03\x04\xFF\xFF", 10));
+    const HeaderCase cases[] = {
+        {"a.jpg", jpeg, 321, 123},
+        {"a.JPEG", EncodedPicture("JPEG", 5, 6), 5, 6},
+        {"a.png", EncodedPicture("PNG", 300, 2), 300, 2},
+        {"a.bmp", EncodedPicture("BMP", 17, 19), 17, 19},
+        {"a.tiff", TiffHeader(640, 480, false), 640, 480},
+        {"a.TIFF", TiffHeader(640, 480, true), 640, 480},
+        {"a.gif", GifPicture(13, 4), 13, 4},
+        {"a.tif", TiffHeader(640, 480, false), 0, 0},
+        {"a.xyz", EncodedPicture("PNG", 3, 3), 0, 0},
+    };
+    for (const HeaderCase &c : cases) {
+        ImageHeaderSize size;
+        const bool found = ReadHeaderSizeByName(QString::fromLatin1(c.name), c.data, size);
+        EXPECT_EQ(found, c.w != 0) << c.name;
+        EXPECT_EQ(size.Width, c.w) << c.name;
+        EXPECT_EQ(size.Height, c.h) << c.name;
+    }
+    // Qt reads the hand-made GIF too.
+    TSmGDIPPicture gif;
+    loadBytes(gif, GifPicture(13, 4));
+    EXPECT_EQ(gif.Width(), 13);
+}
+
+// Damaged headers: a zero segment length (that never moved on), offsets and
+// counts past the end, cut files; all give 0 x 0 quickly.
+TEST(PictureHeaders, DamagedHeadersEndInBoundedTime)
+{
+    const QByteArray zeroLength("\xFF\xD8\xFF\xE0\x00\x00\xFF\xE0\x00\x00", 10);
+    QByteArray farIfd = TiffHeader(10, 10, false);
+    farIfd[4] = char(0xF0);
+    farIfd[7] = char(0x7F);
+    QByteArray manyEntries = TiffHeader(10, 10, true);
+    manyEntries[8] = char(0xFF);
+    manyEntries[9] = char(0xFF);
+    manyEntries.truncate(30);
+    QByteArray hugeTable = GifPicture(3, 3);
+    hugeTable[10] = char(0x87);
+    const HeaderCase damaged[] = {
+        {"z.jpg", zeroLength, 0, 0},
+        {"z.jpg", QByteArray("\xFF\xD8\xFF", 3), 0, 0},
+        {"z.jpg", QByteArray("\xFF\xD8\x00\x00", 4), 0, 0},
+        {"z.tiff", farIfd, 0, 0},
+        {"z.tiff", manyEntries, 0, 0},
+        {"z.tiff", QByteArray("XX\x2A\x00", 4), 0, 0},
+        {"z.gif", hugeTable, 0, 0},
+        {"z.gif", GifPicture(3, 3).left(20), 0, 0},
+        {"z.png", EncodedPicture("PNG", 3, 3).left(20), 0, 0},
+        {"z.bmp", QByteArray("BM", 2), 0, 0},
+    };
+    for (const HeaderCase &c : damaged) {
+        ImageHeaderSize size{7, 7};
+        EXPECT_FALSE(ReadHeaderSizeByName(QString::fromLatin1(c.name), c.data, size)) << c.name;
+        EXPECT_EQ(size.Width, 0);
+        EXPECT_EQ(size.Height, 0);
+    }
+    // Every cut and random damage of real headers ends, and fast.
+    QElapsedTimer timer;
+    timer.start();
+    QRandomGenerator rng(42);
+    const HeaderCase sources[] = {{"r.jpg", EncodedPicture("JPEG", 40, 30), 0, 0},
+                                  {"r.tiff", TiffHeader(40, 30, true), 0, 0},
+                                  {"r.gif", GifPicture(8, 8), 0, 0}};
+    for (const HeaderCase &src : sources) {
+        for (int cut = 0; cut < src.data.size(); ++cut) {
+            ImageHeaderSize size;
+            ReadHeaderSizeByName(QString::fromLatin1(src.name), src.data.left(cut), size);
+        }
+        for (int round = 0; round < 300; ++round) {
+            QByteArray d = src.data;
+            for (int k = 0; k < 4; ++k)
+                d[int(rng.bounded(int(d.size())))] = char(rng.bounded(256));
+            ImageHeaderSize size;
+            ReadHeaderSizeByName(QString::fromLatin1(src.name), d, size);
+        }
+    }
+    EXPECT_LT(timer.elapsed(), 10000);
+}
+
+TEST(PictureHeaders, FileNameReaderSetsTheStoredSize)
+{
+    QTemporaryDir dir;
+    const QString tiff = writeFile(dir, QStringLiteral("t.tiff"), TiffHeader(77, 55, true));
+    TSmGDIPPicture sm;
+    sm.LoadFromFile(tiff);
+    EXPECT_FALSE(sm.Empty());
+    EXPECT_EQ(sm.Width(), 77);
+    EXPECT_EQ(sm.Height(), 55);
+    const QString tif = writeFile(dir, QStringLiteral("t.tif"), TiffHeader(77, 55, false));
+    sm.LoadFromFile(tif);
+    EXPECT_EQ(sm.Width(), 0);
+    const QString gifPath = writeFile(dir, QStringLiteral("g.gif"), GifPicture(21, 2));
+    sm.LoadFromFile(gifPath);
+    EXPECT_EQ(sm.Width(), 21);
+    EXPECT_THROW(sm.GetImageSizesFromFileName(dir.filePath(QStringLiteral("gone.png"))), EFOpenError);
+    EXPECT_FALSE(sm.GetImageSizesFromFileName(dir.filePath(QStringLiteral("gone.gif"))));
+}
