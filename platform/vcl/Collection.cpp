@@ -58,7 +58,7 @@ TCollection::~TCollection()
 TCollectionItem *TCollection::Items(int Index) const
 {
     if (Index < 0 || Index >= Count())
-        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(Index));
+        ThrowListIndexError(Index);
     return items_[static_cast<size_t>(Index)];
 }
 

@@ -48,7 +48,7 @@ TComponent::~TComponent()
 TComponent *TComponent::Components(int Index) const
 {
     if (Index < 0 || Index >= ComponentCount())
-        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(Index));
+        ThrowListIndexError(Index);
     return components_[static_cast<size_t>(Index)];
 }
 

@@ -36,3 +36,9 @@ TQ62_EXCEPTION(EClipboardException, Exception) // clipboard refused the data
 TQ62_EXCEPTION(EInvalidGraphic, Exception)    // picture data that cannot be decoded
 
 #undef TQ62_EXCEPTION
+
+// Throws EListError "List index out of bounds (Index)".
+[[noreturn]] inline void ThrowListIndexError(int Index)
+{
+    throw EListError(QStringLiteral("List index out of bounds (%1)").arg(Index));
+}

@@ -95,13 +95,8 @@ bool TCustomIniFile::ValueExists(const QString &Section, const QString &Ident)
 
 static void Fill(TStrings *Strings, const QStringList &Lines)
 {
-    if (!Strings)
-        return;
-    Strings->BeginUpdate();
-    Strings->Clear();
-    for (const QString &s : Lines)
-        Strings->Add(s);
-    Strings->EndUpdate();
+    if (Strings)
+        Strings->SetStrings(Lines);
 }
 
 // -- TIniFile ---------------------------------------------------------------

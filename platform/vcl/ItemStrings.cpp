@@ -7,10 +7,6 @@
 #include <QSignalBlocker>
 
 namespace {
-[[noreturn]] void IndexError(int Index)
-{
-    throw EListError(QStringLiteral("List index out of bounds (%1)").arg(Index));
-}
 QVariant ObjectData(TObject *o)
 {
     return QVariant::fromValue(static_cast<void *>(o));
@@ -22,7 +18,7 @@ QVariant ObjectData(TObject *o)
 void TComboBoxStrings::Check(int Index, bool allowEnd) const
 {
     if (Index < 0 || Index > Count() - (allowEnd ? 0 : 1))
-        IndexError(Index);
+        ThrowListIndexError(Index);
 }
 
 int TComboBoxStrings::Count() const
@@ -89,7 +85,7 @@ void TComboBoxStrings::Clear()
 void TListBoxStrings::Check(int Index, bool allowEnd) const
 {
     if (Index < 0 || Index > Count() - (allowEnd ? 0 : 1))
-        IndexError(Index);
+        ThrowListIndexError(Index);
 }
 
 int TListBoxStrings::Count() const

@@ -6,11 +6,6 @@
 #include <QFile>
 #include <algorithm>
 
-[[noreturn]] static void ListIndexError(int Index)
-{
-    throw EListError(QStringLiteral("List index out of bounds (%1)").arg(Index));
-}
-
 void TStrings::Put(int Index, const QString &S)
 {
     TObject *obj = GetObject(Index);
@@ -276,7 +271,7 @@ void TStringList::CheckIndex(int Index, bool allowEnd) const
 {
     int limit = Count() + (allowEnd ? 1 : 0);
     if (Index < 0 || Index >= limit)
-        ListIndexError(Index);
+        ThrowListIndexError(Index);
 }
 
 QString TStringList::Get(int Index) const

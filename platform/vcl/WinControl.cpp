@@ -124,7 +124,7 @@ TWinControl *TWinControl::FindControl(const QWidget *Widget)
 TControl *TWinControl::Controls(int Index) const
 {
     if (Index < 0 || Index >= ControlCount())
-        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(Index));
+        ThrowListIndexError(Index);
     return controls_[static_cast<size_t>(Index)];
 }
 
