@@ -36,4 +36,4 @@ bool ChunkLinkTransport::DrainReceived()
     return true;
 }
 
-bool ChunkLinkTransport::WriteOut(const uint8_t *p, size_t n) { return writer ? writer(p, n) : false; }
+bool ChunkLinkTransport::WriteViaMainWindow(const uint8_t *p, size_t n) { return writer ? writer(p, n) : false; }

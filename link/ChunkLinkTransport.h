@@ -22,8 +22,11 @@ protected:
     void LogReply(const ByteVector &) {} // the main window logs what it reads
     ChunkLinkTransport(LinkOwner &owner, LinkWriter writer);
     WaitItem ReceiveItem() override { return WaitItem::Of(received.Event()); }
+    // FeedReceived: every queued chunk, byte by byte, to OnByte.
     bool DrainReceived() override;
-    bool WriteOut(const uint8_t *p, size_t n) override;
+    bool WriteOut(const uint8_t *p, size_t n) override { return WriteViaMainWindow(p, n); }
+    // The worker's write: hands the frame to the injected writer.
+    bool WriteViaMainWindow(const uint8_t *p, size_t n);
 
 private:
     LinkWriter writer;

@@ -40,6 +40,7 @@ protected:
     // "COM R " line of a reply.
     void LogReply(const ByteVector &reply);
     WaitItem ReceiveItem() override { return WaitItem::Input(port.Fd()); }
+    // ReadAvailable: every byte the port holds, in order, to OnByte.
     bool DrainReceived() override;
     bool WriteOut(const uint8_t *p, size_t n) override;
     void OnReplyTimeout() override;

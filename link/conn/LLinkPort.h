@@ -17,6 +17,8 @@ public:
     virtual Kind GetKind() const = 0;
     virtual void QueueFrame(const ByteVector &frame, bool append) = 0;
     virtual void SetTimeout(unsigned ms) = 0;
+    // The reply timeout in force (the link's idle poll sets its own).
+    virtual unsigned GetTimeout() const = 0;
     virtual void SetRetryCount(int n) = 0;
     virtual void SetPollingSuspended(bool suspended) = 0;
     virtual void SetDeviceId(int id) = 0;

@@ -126,7 +126,6 @@ void LMainLink::SetLinkTimeout(unsigned ms)
 {
     if (!link)
         return;
-    linkTimeout = ms;
     link->SetTimeout(ms);
 }
 

@@ -50,6 +50,9 @@ public:
     bool HasLink() const { return link != nullptr; }
     bool HasLinkOfKind(LLinkPort::Kind kind) const { return link && link->GetKind() == kind; }
     bool IsLinked() const { return isLinked; }
+    // A device answered on the link that is open now: what the user-started
+    // sequences need (a link closed during a scan leaves isLinked as it was).
+    bool HasDevice() const { return isLinked && link != nullptr; }
     bool IsOnline() const { return isOnline; }
     bool IsConnecting() const { return isConnecting; }
 
@@ -183,7 +186,6 @@ private:
     Sequence sequence = Sequence::None;
     int currentPreset = 0;
     int afterLoadStep = 0;
-    unsigned linkTimeout = 0;       // the reply timeout last set on the link
     int busyPosition = 0;
     int busyMax = 0;
 

@@ -101,7 +101,7 @@ void LMainLink::OpenPresetFile()
             SendCommand(cmd, true);
         ui->RefreshAllPages();
         isUpdatingControls = wasUpdating;
-        if (isLinked) {
+        if (HasDevice()) {
             // The level request queued behind the commands ends the wait.
             afterLoadStep = 12;
             BeginSequence(Sequence::FileLoad);

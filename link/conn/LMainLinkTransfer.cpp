@@ -2,6 +2,7 @@
 // preset store and recall, factory default, whole-unit upload and download.
 #include "LMainLink.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "CM_MCS_CMD.h"
@@ -34,13 +35,14 @@ void LMainLink::BeginUserSequence(Sequence s, int state, unsigned timeout)
     Progress();
 }
 
-// A sequence that makes no progress within twice its reply timeout is given up.
+// A sequence that makes no progress within twice the link's reply timeout is
+// given up (by then the link has resent and reported what it could not deliver).
 void LMainLink::Progress()
 {
     if (sequence == Sequence::None)
         return;
-    const unsigned timeout = linkTimeout ? linkTimeout : 1000;
-    tmWatchdog.start(int(2 * timeout));
+    const unsigned timeout = link ? link->GetTimeout() : 0u;
+    tmWatchdog.start(int(2 * std::max(timeout, 100u)));
 }
 
 void LMainLink::EndSequence()
@@ -86,7 +88,7 @@ void LMainLink::tmProcessShowTimer()
 
 void LMainLink::SetTransferState(int state)
 {
-    if (!isLinked)
+    if (!HasDevice())
         return;
     transferState = state;
     if (state == 6)
@@ -234,7 +236,7 @@ void LMainLink::OnParameterBlockReply(uint8_t replyId, const ByteVector &payload
 
 void LMainLink::StorePreset(int slot, const uint8_t *name14)
 {
-    if (!isLinked || slot < 0 || slot >= kPresetCount || !name14)
+    if (!HasDevice() || slot < 0 || slot >= kPresetCount || !name14)
         return;
     const ByteVector name(name14, name14 + kPresetNameSize);
     BeginUserSequence(Sequence::Store, 2, kLongTimeout);
@@ -249,7 +251,7 @@ void LMainLink::StorePreset(int slot, const uint8_t *name14)
 
 void LMainLink::RecallPreset(int number)
 {
-    if (!isLinked || number < 0 || number > kPresetCount)
+    if (!HasDevice() || number < 0 || number > kPresetCount)
         return;
     BeginUserSequence(Sequence::Upload, 1, kLongTimeout);
     currentPreset = number;
@@ -260,7 +262,7 @@ void LMainLink::RecallPreset(int number)
 
 void LMainLink::FactoryDefaultClick()
 {
-    if (isLinked)
+    if (HasDevice())
         ui->ShowFactoryConfirmation();
     else
         ShowInfo("SID_INFO_CON_FIRST");
@@ -268,7 +270,7 @@ void LMainLink::FactoryDefaultClick()
 
 void LMainLink::StartFactoryDefault()
 {
-    if (!isLinked)
+    if (!HasDevice())
         return;
     BeginUserSequence(Sequence::Upload, 3, kLongTimeout);
     Send(CMD_PREPARE_DOWNLOAD);
@@ -279,7 +281,7 @@ void LMainLink::StartFactoryDefault()
 
 void LMainLink::UploadUnit()
 {
-    if (!isLinked) {
+    if (!HasDevice()) {
         ShowInfo("SID_INFO_CON_FIRST");
         return;
     }
@@ -359,7 +361,7 @@ void LMainLink::tmUploadTimer()
 
 void LMainLink::DownloadUnit()
 {
-    if (!isLinked) {
+    if (!HasDevice()) {
         ShowInfo("SID_INFO_CON_FIRST");
         return;
     }
@@ -373,7 +375,7 @@ void LMainLink::DownloadUnit()
             return;
         }
         // The link may have gone while the dialog was open.
-        if (!isLinked) {
+        if (!HasDevice()) {
             ShowInfo("SID_INFO_CON_FIRST");
             return;
         }

@@ -70,6 +70,7 @@ public:
         if (proc)
             proc->SetTimeout(ms);
     }
+    unsigned GetTimeout() const override { return proc ? proc->GetTimeout() : 0; }
     void SetRetryCount(int n) override
     {
         if (proc)
