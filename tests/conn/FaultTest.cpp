@@ -16,6 +16,7 @@ struct FakePort : LLinkPort {
     Kind GetKind() const override { return Kind::Net; }
     void QueueFrame(const ByteVector &frame, bool) override { sent->push_back(frame); }
     void SetTimeout(unsigned ms) override { timeout = ms; }
+    unsigned GetTimeout() const override { return timeout; }
     void SetRetryCount(int) override {}
     void SetPollingSuspended(bool) override {}
     void SetDeviceId(int) override {}
@@ -203,6 +204,22 @@ TEST_F(Faults, AcknowledgementsActOnlyInTheirOwnSequence)
     EXPECT_EQ(main.GetTransferState(), 0);
     EXPECT_FALSE(main.Model().IsPresetStored(1));
     EXPECT_EQ(main.GetCurrentPreset(), current);
+}
+
+TEST_F(Faults, ALinkGivenUpAfterItsConnectReplyStartsNoSequence)
+{
+    main.OpenNetLink();
+    Reply(CMD_CONNECT);
+    ASSERT_TRUE(main.IsLinked());
+    main.CloseLink(); // the scan gives the candidate up; isLinked stays as it was
+    main.StorePreset(0, reinterpret_cast<const uint8_t *>("x             "));
+    main.RecallPreset(1);
+    main.StartFactoryDefault();
+    main.UploadUnit();
+    EXPECT_EQ(main.GetTransferState(), 0);
+    EXPECT_EQ(main.GetSequence(), LMainLink::Sequence::None);
+    EXPECT_EQ(ui.busyShows, 0);
+    EXPECT_EQ(ui.informations, std::vector<std::string>{"You Must Connect First !!"});
 }
 
 TEST_F(Faults, LevelRepliesThatAreShortOrNotANumberShowSilence)

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "CM_MCS_CMD.h"
 #include "CommandClasses.h"
@@ -99,6 +100,53 @@ TEST_P(Handshake, FactoryPresetShowsF00AndLevelsArePolledEvery300ms)
     const int64_t median = gaps[gaps.size() / 2];
     EXPECT_GE(median, 250);
     EXPECT_LE(median, 400);
+}
+
+TEST_P(Handshake, ASilentDeviceIsGivenUpAfterItsProbeTimeout)
+{
+    ConnFixture f(GetParam());
+    f.sim->knobs.silent = true;
+    f.ui.candidates.resize(1);
+    QElapsedTimer t;
+    t.start();
+    f.Connect();
+    if (GetParam() == Transport::Pty) {
+        // The serial probe: 100 ms without resends, then code 0 ends the candidate.
+        ASSERT_TRUE(WaitUntil([&] { return f.ui.connectFailures == 1; }, 5000));
+        EXPECT_GE(t.elapsed(), 90);
+        EXPECT_LE(t.elapsed(), 2000);
+    }
+    // The network probe waits 4000 ms; the dialog's 2000 ms watchdog is first.
+    ASSERT_TRUE(WaitUntil([&] { return f.ui.scanFailed; }, 8000));
+    if (GetParam() == Transport::Tcp) {
+        EXPECT_GE(t.elapsed(), 1900);
+    }
+    EXPECT_FALSE(f.main.HasLink());
+}
+
+TEST_P(Handshake, TrafficLinesOnlyWhileTheLogIsVisible)
+{
+    ConnFixture f(GetParam());
+    ASSERT_TRUE(f.ConnectAndUpload());
+    Pump(50);
+    EXPECT_TRUE(f.ui.trafficLines.empty());
+    f.ui.trafficLogVisible = true;
+    f.main.StorePreset(0, reinterpret_cast<const uint8_t *>("Traffic       "));
+    ASSERT_TRUE(WaitUntil([&] { return f.Settled(); }));
+    Pump(50);
+    const std::string w = GetParam() == Transport::Pty ? "COM W " : "NET W ";
+    const std::string r = GetParam() == Transport::Pty ? "COM R " : "NET R ";
+    size_t writes = 0, reads = 0;
+    for (const std::string &line : f.ui.trafficLines) {
+        writes += line.compare(0, w.size(), w) == 0;
+        reads += line.compare(0, r.size(), r) == 0;
+    }
+    EXPECT_GE(writes, 3u);
+    EXPECT_GE(reads, 3u);
+    // The preset-name frame as written.
+    EXPECT_NE(std::find_if(f.ui.trafficLines.begin(), f.ui.trafficLines.end(),
+                           [&](const std::string &l) { return l.rfind(w + "10 02 00 01 0F 26 54 72 61 ", 0) == 0; }),
+              f.ui.trafficLines.end());
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, Handshake, testing::Values(Transport::Pty, Transport::Tcp), TransportName);
