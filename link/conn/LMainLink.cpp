@@ -6,6 +6,7 @@
 #include "CommandClasses.h"
 #include "LUnitControl.h"
 #include "SharedConstants.h"
+#include "TextHelpers.h"
 
 LMainLinkUi::~LMainLinkUi() = default;
 LLinkPort::~LLinkPort() = default;
@@ -146,7 +147,7 @@ void LMainLink::SetDeviceId(int id)
     if (id < kMinDeviceId || id > kMaxDeviceId)
         return;
     deviceId = id;
-    ui->SetDeviceIdLabel("ID : " + std::to_string(id));
+    ui->SetDeviceIdLabel("ID : " + IntToText(id));
     if (link)
         link->SetDeviceId(id);
 }
@@ -233,6 +234,7 @@ void LMainLink::CloseLink()
     if (!ui->IsConnectDialogConnected())
         return;
     isLinked = false;
+    ui->HidDeviceChange();
     ui->SetConnectItemCaption(ui->Translate("SID_CONNECT"));
     ui->SetLinkButtonCaption(ui->Translate("SID_OFFLINE"));
     ui->SetWindowCaption(std::string(TitleText) + " " + VersionText);
@@ -384,11 +386,14 @@ void LMainLink::OnConnectReply()
 
 void LMainLink::OnIdentityReply(const ByteVector &payload)
 {
-    const std::string text(payload.begin(), payload.end());
+    std::string text;
+    for (uint8_t b : payload)
+        text += CharToText(b);
     const char *fault = nullptr;
-    if (text.compare(0, 4, kModel) != 0 || text.size() < 4)
+    // A text shorter than what it is compared with fails.
+    if (text.compare(0, 4, kModel) != 0)
         fault = "SID_INFO_ERROR_UNIT";
-    else if (text.compare(0, 9, kModelAndVersion) != 0 || text.size() < 9)
+    else if (text.compare(0, 9, kModelAndVersion) != 0)
         fault = "SID_INFO_ERROR_VERSION";
 
     if (fault) {

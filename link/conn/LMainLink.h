@@ -56,8 +56,9 @@ public:
     bool IsOnline() const { return isOnline; }
     bool IsConnecting() const { return isConnecting; }
 
-    // The link button (and the Connected menu item, and the start-up timer).
+    // The link button, and the Connected menu item that presses it.
     void skbMenuLinkClick();
+    void ConnectedClick() { skbMenuLinkClick(); }
     // Starts the one-shot start-up timer that presses the link button.
     void StartConnectTimer() { tmStartConnect.start(); }
     // A lost USB device: closes the link 300 ms later (when one exists then).

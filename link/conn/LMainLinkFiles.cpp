@@ -102,9 +102,12 @@ void LMainLink::OpenPresetFile()
         ui->RefreshAllPages();
         isUpdatingControls = wasUpdating;
         if (HasDevice()) {
-            // The level request queued behind the commands ends the wait.
+            // The level request queued behind the commands ends the wait; one
+            // is queued here when polling is not running.
             afterLoadStep = 12;
             BeginSequence(Sequence::FileLoad);
+            if (!IsLevelPolling())
+                Send(CMD_LEVELS, false);
             ui->ShowBusy(true);
         }
     });

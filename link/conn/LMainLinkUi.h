@@ -81,6 +81,10 @@ public:
     virtual void ShowLevels(const LevelDisplay &levels) = 0;
     virtual void ResetMeters() = 0;
 
+    // The HID controller's device change (enumerate again), when the window goes
+    // offline; nothing without a HID controller.
+    virtual void HidDeviceChange() {}
+
     // Traffic log: lines are only built while it is visible.
     virtual bool IsTrafficLogVisible() = 0;
     virtual void AddTrafficLine(const std::string &line) = 0;
