@@ -1,5 +1,4 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -11,7 +10,6 @@
 #include "LMainLinkUi.h"
 #include "LUnitHost.h"
 #include "UnitFile.h"
-#include "UnitInfoBlock.h"
 
 class LUnitControl;
 
@@ -95,8 +93,8 @@ public:
     void UploadUnit();
     void DownloadUnit();
 
-    // Preset files. OpenClick is OpenPresetFile with the controls' update flag
-    // set while the file is applied.
+    // Preset files (menu Save and Open). The controls' update flag is set while
+    // a loaded file is applied and the pages refreshed.
     void SavePresetFile();
     void OpenPresetFile();
     void OpenClick();
@@ -107,10 +105,10 @@ public:
     bool IsLevelPolling() const { return tmInLevelDet.isActive(); }
     void ResetMeters();
 
-    // Save-name rule of both file kinds: the name keeps a final ".prs"/".unt"
-    // (any case), otherwise gets it appended.
     // "F00" for the factory preset, "U01" to "U20" for the user presets.
     static std::string PresetLabel(int preset);
+    // Save-name rule of both file kinds: a name whose file name ends in
+    // ".prs"/".unt" (any case) is kept, any other gets the suffix appended.
     static std::string SaveFileName(const std::string &chosen, LMainLinkUi::FileKind kind);
 
 private:
