@@ -74,6 +74,28 @@ bool TGdipPictureBase::SavedBytes(TPersistent *Source, bool anyGraphic, QByteArr
     return true;
 }
 
+void TGdipPictureBase::AssignFrom(TPersistent *Source, TGdipPictureBase *Same, bool anyGraphic)
+{
+    empty_ = true;
+    if (!Source) {
+        SetData(QByteArray());
+        Changed(this);
+        FireClear();
+        return;
+    }
+    QByteArray bytes;
+    if (Same) {
+        SetData(Same->Data());
+        empty_ = data_.isEmpty();
+        Changed(this);
+    } else if (SavedBytes(Source, anyGraphic, bytes)) {
+        SetData(bytes);
+        empty_ = bytes.isEmpty();
+        Changed(this);
+    }
+    GetImageSizes();
+}
+
 void TGdipPictureBase::FireClear()
 {
     if (OnClear)

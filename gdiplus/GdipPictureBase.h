@@ -53,6 +53,11 @@ protected:
     // other graphic) as the source saves them; false for other classes.
     static bool SavedBytes(TPersistent *Source, bool anyGraphic, QByteArray &bytes);
     void FireClear();
+    // Assign of both classes: none empties the picture; Same (Source as this
+    // picture's class, or none) copies its bytes; a bitmap, a picture holder
+    // or, with anyGraphic, any other graphic gives the bytes it saves; any
+    // other source leaves the data and marks the picture empty.
+    void AssignFrom(TPersistent *Source, TGdipPictureBase *Same, bool anyGraphic);
     // Draws a BMP through a class-library bitmap, its bottom-left colour
     // transparent: stretched into Rect or at its own size.
     void DrawKeyedBitmap(TCanvas *ACanvas, const TRect &Rect, bool stretch);

@@ -44,24 +44,7 @@ void TGpPicture::ReadData(TStream *Stream)
 
 void TGpPicture::Assign(TPersistent *Source)
 {
-    empty_ = true;
-    if (!Source) {
-        SetData(QByteArray());
-        Changed(this);
-        FireClear();
-        return;
-    }
-    QByteArray bytes;
-    if (auto *other = dynamic_cast<TGpPicture *>(Source)) {
-        SetData(other->Data());
-        empty_ = Data().isEmpty();
-        Changed(this);
-    } else if (SavedBytes(Source, false, bytes)) {
-        SetData(bytes);
-        empty_ = bytes.isEmpty();
-        Changed(this);
-    }
-    GetImageSizes();
+    AssignFrom(Source, dynamic_cast<TGpPicture *>(Source), false);
 }
 
 void TGpPicture::Draw(TCanvas *ACanvas, const TRect &Rect)

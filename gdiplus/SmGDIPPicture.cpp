@@ -50,24 +50,7 @@ void TSmGDIPPicture::ReadData(TStream *Stream)
 
 void TSmGDIPPicture::Assign(TPersistent *Source)
 {
-    empty_ = true;
-    if (!Source) {
-        SetData(QByteArray());
-        Changed(this);
-        FireClear();
-        return;
-    }
-    QByteArray bytes;
-    if (auto *other = dynamic_cast<TSmGDIPPicture *>(Source)) {
-        SetData(other->Data());
-        empty_ = Data().isEmpty();
-        Changed(this);
-    } else if (SavedBytes(Source, true, bytes)) {
-        SetData(bytes);
-        empty_ = bytes.isEmpty();
-        Changed(this);
-    }
-    GetImageSizes();
+    AssignFrom(Source, dynamic_cast<TSmGDIPPicture *>(Source), true);
 }
 
 void TSmGDIPPicture::Draw(TCanvas *ACanvas, const TRect &Rect)

@@ -173,22 +173,28 @@ QPointF centroid(const QPainterPath &path)
     return QPointF(cx / (3 * area), cy / (3 * area));
 }
 
+// Applies a matrix operation to the texture's transform.
+template <typename Op>
+Status onTextureMatrix(GpTexture *brush, Op op)
+{
+    if (!brush)
+        return InvalidParameter;
+    GpMatrix m{brush->transform};
+    const Status s = op(&m);
+    brush->transform = m.m;
+    return s;
+}
+
 } // namespace
 
 Status GdipDeleteBrush(GpBrush *brush)
 {
-    if (!brush)
-        return InvalidParameter;
-    delete brush;
-    return Ok;
+    return gdipDelete(brush);
 }
 
 Status GdipGetBrushType(GpBrush *brush, BrushType *type)
 {
-    if (!brush || !type)
-        return InvalidParameter;
-    *type = brush->type;
-    return Ok;
+    return gdipGet(brush, type, [](const auto &o) { return o.type; });
 }
 
 Status GdipCreateSolidFill(ARGB color, GpSolidFill **brush)
@@ -200,10 +206,7 @@ Status GdipCreateSolidFill(ARGB color, GpSolidFill **brush)
 
 Status GdipGetSolidFillColor(GpSolidFill *brush, ARGB *color)
 {
-    if (!brush || !color)
-        return InvalidParameter;
-    *color = brush->color;
-    return Ok;
+    return gdipGet(brush, color, [](const auto &o) { return o.color; });
 }
 
 Status GdipCreateHatchBrush(GpHatchStyle hatchStyle, ARGB foreColor,
@@ -220,26 +223,17 @@ Status GdipCreateHatchBrush(GpHatchStyle hatchStyle, ARGB foreColor,
 
 Status GdipGetHatchStyle(GpHatch *brush, GpHatchStyle *hatchStyle)
 {
-    if (!brush || !hatchStyle)
-        return InvalidParameter;
-    *hatchStyle = brush->style;
-    return Ok;
+    return gdipGet(brush, hatchStyle, [](const auto &o) { return o.style; });
 }
 
 Status GdipGetHatchForegroundColor(GpHatch *brush, ARGB *foreColor)
 {
-    if (!brush || !foreColor)
-        return InvalidParameter;
-    *foreColor = brush->fore;
-    return Ok;
+    return gdipGet(brush, foreColor, [](const auto &o) { return o.fore; });
 }
 
 Status GdipGetHatchBackgroundColor(GpHatch *brush, ARGB *backColor)
 {
-    if (!brush || !backColor)
-        return InvalidParameter;
-    *backColor = brush->back;
-    return Ok;
+    return gdipGet(brush, backColor, [](const auto &o) { return o.back; });
 }
 
 Status GdipCreateTextureIA(GpImage *image,
@@ -307,34 +301,19 @@ Status GdipResetTextureTransform(GpTexture *brush)
 Status GdipTranslateTextureTransform(GpTexture *brush, REAL dx, REAL dy,
                                      GpMatrixOrder order)
 {
-    if (!brush)
-        return InvalidParameter;
-    GpMatrix m{brush->transform};
-    Status s = GdipTranslateMatrix(&m, dx, dy, order);
-    brush->transform = m.m;
-    return s;
+    return onTextureMatrix(brush, [&](GpMatrix *m) { return GdipTranslateMatrix(m, dx, dy, order); });
 }
 
 Status GdipScaleTextureTransform(GpTexture *brush, REAL sx, REAL sy,
                                  GpMatrixOrder order)
 {
-    if (!brush)
-        return InvalidParameter;
-    GpMatrix m{brush->transform};
-    Status s = GdipScaleMatrix(&m, sx, sy, order);
-    brush->transform = m.m;
-    return s;
+    return onTextureMatrix(brush, [&](GpMatrix *m) { return GdipScaleMatrix(m, sx, sy, order); });
 }
 
 Status GdipRotateTextureTransform(GpTexture *brush, REAL angle,
                                   GpMatrixOrder order)
 {
-    if (!brush)
-        return InvalidParameter;
-    GpMatrix m{brush->transform};
-    Status s = GdipRotateMatrix(&m, angle, order);
-    brush->transform = m.m;
-    return s;
+    return onTextureMatrix(brush, [&](GpMatrix *m) { return GdipRotateMatrix(m, angle, order); });
 }
 
 Status GdipSetTextureWrapMode(GpTexture *brush, GpWrapMode wrapMode)
@@ -347,10 +326,7 @@ Status GdipSetTextureWrapMode(GpTexture *brush, GpWrapMode wrapMode)
 
 Status GdipGetTextureWrapMode(GpTexture *brush, GpWrapMode *wrapMode)
 {
-    if (!brush || !wrapMode)
-        return InvalidParameter;
-    *wrapMode = brush->wrap;
-    return Ok;
+    return gdipGet(brush, wrapMode, [](const auto &o) { return o.wrap; });
 }
 
 Status GdipGetTextureImage(GpTexture *brush, GpImage **image)
@@ -480,10 +456,7 @@ Status GdipCreatePathGradientFromPath(const GpPath *path,
 
 Status GdipGetPathGradientCenterColor(GpPathGradient *brush, ARGB *colors)
 {
-    if (!brush || !colors)
-        return InvalidParameter;
-    *colors = brush->centerColor;
-    return Ok;
+    return gdipGet(brush, colors, [](const auto &o) { return o.centerColor; });
 }
 
 Status GdipSetPathGradientCenterColor(GpPathGradient *brush, ARGB colors)
@@ -496,18 +469,12 @@ Status GdipSetPathGradientCenterColor(GpPathGradient *brush, ARGB colors)
 
 Status GdipGetPathGradientPointCount(GpPathGradient *brush, INT *count)
 {
-    if (!brush || !count)
-        return InvalidParameter;
-    *count = brush->path.elementCount();
-    return Ok;
+    return gdipGet(brush, count, [](const auto &o) { return o.path.elementCount(); });
 }
 
 Status GdipGetPathGradientSurroundColorCount(GpPathGradient *brush, INT *count)
 {
-    if (!brush || !count)
-        return InvalidParameter;
-    *count = INT(brush->surround.size());
-    return Ok;
+    return gdipGet(brush, count, [](const auto &o) { return INT(o.surround.size()); });
 }
 
 Status GdipGetPathGradientSurroundColorsWithCount(GpPathGradient *brush,
@@ -536,10 +503,7 @@ Status GdipSetPathGradientSurroundColorsWithCount(GpPathGradient *brush,
 
 Status GdipGetPathGradientCenterPoint(GpPathGradient *brush, GpPointF *point)
 {
-    if (!brush || !point)
-        return InvalidParameter;
-    *point = GpPointF{REAL(brush->center.x()), REAL(brush->center.y())};
-    return Ok;
+    return gdipGet(brush, point, [](const auto &o) { return GpPointF{REAL(o.center.x()), REAL(o.center.y())}; });
 }
 
 Status GdipGetPathGradientCenterPointI(GpPathGradient *brush, GpPoint *point)

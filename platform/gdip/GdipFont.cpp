@@ -92,10 +92,7 @@ Status GdipCreateFontFamilyFromName(const WCHAR *name,
 
 Status GdipDeleteFontFamily(GpFontFamily *fontFamily)
 {
-    if (!fontFamily)
-        return InvalidParameter;
-    delete fontFamily;
-    return Ok;
+    return gdipDelete(fontFamily);
 }
 
 Status GdipGetFamilyName(const GpFontFamily *family, WCHAR *name,
@@ -149,16 +146,10 @@ Status GdipCreateFont(const GpFontFamily *fontFamily, REAL emSize, INT style,
 
 Status GdipDeleteFont(GpFont *font)
 {
-    if (!font)
-        return InvalidParameter;
-    delete font;
-    return Ok;
+    return gdipDelete(font);
 }
 
 Status GdipGetFontSize(GpFont *font, REAL *size)
 {
-    if (!font || !size)
-        return InvalidParameter;
-    *size = font->emSize;
-    return Ok;
+    return gdipGet(font, size, [](const auto &o) { return o.emSize; });
 }

@@ -111,10 +111,7 @@ Status GdipGetImageGraphicsContext(GpImage *image, GpGraphics **graphics)
 
 Status GdipDeleteGraphics(GpGraphics *graphics)
 {
-    if (!graphics)
-        return InvalidParameter;
-    delete graphics;
-    return Ok;
+    return gdipDelete(graphics);
 }
 
 Status GdipFlush(GpGraphics *graphics, FlushIntention)
@@ -153,10 +150,7 @@ Status GdipResetWorldTransform(GpGraphics *graphics)
 
 Status GdipGetDC(GpGraphics *graphics, QPainter **hdc)
 {
-    if (!graphics || !hdc)
-        return InvalidParameter;
-    *hdc = graphics->painter;
-    return Ok;
+    return gdipGet(graphics, hdc, [](const auto &o) { return o.painter; });
 }
 
 Status GdipReleaseDC(GpGraphics *graphics, QPainter *hdc)
@@ -179,10 +173,7 @@ Status GdipSetCompositingQuality(GpGraphics *graphics,
 Status GdipGetCompositingQuality(GpGraphics *graphics,
                                  CompositingQuality *compositingQuality)
 {
-    if (!graphics || !compositingQuality)
-        return InvalidParameter;
-    *compositingQuality = graphics->compositing;
-    return Ok;
+    return gdipGet(graphics, compositingQuality, [](const auto &o) { return o.compositing; });
 }
 
 Status GdipSetTextRenderingHint(GpGraphics *graphics, TextRenderingHint mode)
@@ -196,10 +187,7 @@ Status GdipSetTextRenderingHint(GpGraphics *graphics, TextRenderingHint mode)
 
 Status GdipGetTextRenderingHint(GpGraphics *graphics, TextRenderingHint *mode)
 {
-    if (!graphics || !mode)
-        return InvalidParameter;
-    *mode = graphics->textHint;
-    return Ok;
+    return gdipGet(graphics, mode, [](const auto &o) { return o.textHint; });
 }
 
 Status GdipSetSmoothingMode(GpGraphics *graphics, SmoothingMode smoothingMode)
@@ -213,10 +201,7 @@ Status GdipSetSmoothingMode(GpGraphics *graphics, SmoothingMode smoothingMode)
 
 Status GdipGetSmoothingMode(GpGraphics *graphics, SmoothingMode *smoothingMode)
 {
-    if (!graphics || !smoothingMode)
-        return InvalidParameter;
-    *smoothingMode = graphics->smoothing;
-    return Ok;
+    return gdipGet(graphics, smoothingMode, [](const auto &o) { return o.smoothing; });
 }
 
 Status GdipDrawPath(GpGraphics *graphics, GpPen *pen, GpPath *path)

@@ -182,18 +182,12 @@ Status GdipDisposeImage(GpImage *image)
 
 Status GdipGetImageRawFormat(GpImage *image, GUID *format)
 {
-    if (!image || !format)
-        return InvalidParameter;
-    *format = image->rawFormat;
-    return Ok;
+    return gdipGet(image, format, [](const auto &o) { return o.rawFormat; });
 }
 
 Status GdipGetImagePixelFormat(GpImage *image, PixelFormat *format)
 {
-    if (!image || !format)
-        return InvalidParameter;
-    *format = image->pixelFormat;
-    return Ok;
+    return gdipGet(image, format, [](const auto &o) { return o.pixelFormat; });
 }
 
 Status GdipGetImageWidth(GpImage *image, UINT *width)

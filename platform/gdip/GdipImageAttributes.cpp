@@ -115,10 +115,7 @@ Status GdipCloneImageAttributes(const GpImageAttributes *imageattr,
 
 Status GdipDisposeImageAttributes(GpImageAttributes *imageattr)
 {
-    if (!imageattr)
-        return InvalidParameter;
-    delete imageattr;
-    return Ok;
+    return gdipDelete(imageattr);
 }
 
 Status GdipSetImageAttributesToIdentity(GpImageAttributes *imageattr,

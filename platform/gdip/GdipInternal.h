@@ -31,3 +31,23 @@ inline Status gdipNew(T **out, T *obj)
     *out = obj;
     return Ok;
 }
+
+// The shape of every simple query: a handle and an out parameter, both
+// required, the answer read from the object.
+template <typename H, typename V, typename Read>
+inline Status gdipGet(H *handle, V *out, Read read)
+{
+    if (!handle || !out)
+        return InvalidParameter;
+    *out = read(*handle);
+    return Ok;
+}
+
+template <typename T>
+inline Status gdipDelete(T *handle)
+{
+    if (!handle)
+        return InvalidParameter;
+    delete handle;
+    return Ok;
+}

@@ -70,10 +70,7 @@ Status GdipCloneMatrix(GpMatrix *matrix, GpMatrix **cloneMatrix)
 
 Status GdipDeleteMatrix(GpMatrix *matrix)
 {
-    if (!matrix)
-        return InvalidParameter;
-    delete matrix;
-    return Ok;
+    return gdipDelete(matrix);
 }
 
 Status GdipSetMatrixElements(GpMatrix *matrix, REAL m11, REAL m12, REAL m21,
@@ -210,16 +207,10 @@ Status GdipVectorTransformMatrixPointsI(GpMatrix *matrix, GpPoint *pts,
 
 Status GdipIsMatrixInvertible(const GpMatrix *matrix, BOOL *result)
 {
-    if (!matrix || !result)
-        return InvalidParameter;
-    *result = std::abs(matrix->m.determinant()) >= 1e-12;
-    return Ok;
+    return gdipGet(matrix, result, [](const auto &o) { return std::abs(o.m.determinant()) >= 1e-12; });
 }
 
 Status GdipIsMatrixIdentity(const GpMatrix *matrix, BOOL *result)
 {
-    if (!matrix || !result)
-        return InvalidParameter;
-    *result = matrix->m.isIdentity();
-    return Ok;
+    return gdipGet(matrix, result, [](const auto &o) { return o.m.isIdentity(); });
 }

@@ -62,10 +62,7 @@ Status GdipCreatePath(GpFillMode brushMode, GpPath **path)
 
 Status GdipDeletePath(GpPath *path)
 {
-    if (!path)
-        return InvalidParameter;
-    delete path;
-    return Ok;
+    return gdipDelete(path);
 }
 
 Status GdipResetPath(GpPath *path)
@@ -275,10 +272,7 @@ Status GdipCreateRegionPath(GpPath *path, GpRegion **region)
 
 Status GdipDeleteRegion(GpRegion *region)
 {
-    if (!region)
-        return InvalidParameter;
-    delete region;
-    return Ok;
+    return gdipDelete(region);
 }
 
 namespace {
@@ -330,10 +324,9 @@ Status GdipCombineRegionRegion(GpRegion *region, GpRegion *region2,
 Status GdipIsVisibleRegionPoint(GpRegion *region, REAL x, REAL y,
                                 GpGraphics *graphics, BOOL *result)
 {
-    if (!region || !result)
-        return InvalidParameter;
-    *result = region->infinite || region->path.contains(QPointF(x, y));
-    return Ok;
+    return gdipGet(region, result, [x, y](const GpRegion &o) {
+        return BOOL(o.infinite || o.path.contains(QPointF(x, y)));
+    });
 }
 
 Status GdipAddPathString(GpPath *path, const WCHAR *string, INT length,

@@ -28,10 +28,7 @@ Status GdipCreatePen2(GpBrush *brush, REAL width, GpUnit unit, GpPen **pen)
 
 Status GdipDeletePen(GpPen *pen)
 {
-    if (!pen)
-        return InvalidParameter;
-    delete pen;
-    return Ok;
+    return gdipDelete(pen);
 }
 
 Status GdipSetPenBrushFill(GpPen *pen, GpBrush *brush)
@@ -47,18 +44,12 @@ Status GdipSetPenBrushFill(GpPen *pen, GpBrush *brush)
 // Hands out a copy of the pen's brush, which the caller deletes.
 Status GdipGetPenBrushFill(GpPen *pen, GpBrush **brush)
 {
-    if (!pen || !brush)
-        return InvalidParameter;
-    *brush = pen->brush->clone();
-    return Ok;
+    return gdipGet(pen, brush, [](const auto &o) { return o.brush->clone(); });
 }
 
 Status GdipGetPenFillType(GpPen *pen, GpPenType *type)
 {
-    if (!pen || !type)
-        return InvalidParameter;
-    *type = static_cast<GpPenType>(pen->brush->type);
-    return Ok;
+    return gdipGet(pen, type, [](const auto &o) { return static_cast<GpPenType>(o.brush->type); });
 }
 
 Status GdipSetPenDashStyle(GpPen *pen, GpDashStyle dashStyle)
@@ -71,10 +62,7 @@ Status GdipSetPenDashStyle(GpPen *pen, GpDashStyle dashStyle)
 
 Status GdipGetPenDashStyle(GpPen *pen, GpDashStyle *dashStyle)
 {
-    if (!pen || !dashStyle)
-        return InvalidParameter;
-    *dashStyle = pen->dash;
-    return Ok;
+    return gdipGet(pen, dashStyle, [](const auto &o) { return o.dash; });
 }
 
 Status GdipSetPenEndCap(GpPen *pen, GpLineCap endCap)

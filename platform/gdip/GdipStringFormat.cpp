@@ -21,10 +21,7 @@ Status GdipCloneStringFormat(const GpStringFormat *format,
 
 Status GdipDeleteStringFormat(GpStringFormat *format)
 {
-    if (!format)
-        return InvalidParameter;
-    delete format;
-    return Ok;
+    return gdipDelete(format);
 }
 
 namespace {
@@ -45,10 +42,7 @@ Status GdipSetStringFormatAlign(GpStringFormat *format, StringAlignment align)
 Status GdipGetStringFormatAlign(const GpStringFormat *format,
                                 StringAlignment *align)
 {
-    if (!format || !align)
-        return InvalidParameter;
-    *align = format->align;
-    return Ok;
+    return gdipGet(format, align, [](const auto &o) { return o.align; });
 }
 
 Status GdipSetStringFormatLineAlign(GpStringFormat *format,
@@ -63,10 +57,7 @@ Status GdipSetStringFormatLineAlign(GpStringFormat *format,
 Status GdipGetStringFormatLineAlign(const GpStringFormat *format,
                                     StringAlignment *align)
 {
-    if (!format || !align)
-        return InvalidParameter;
-    *align = format->lineAlign;
-    return Ok;
+    return gdipGet(format, align, [](const auto &o) { return o.lineAlign; });
 }
 
 Status GdipSetStringFormatTrimming(GpStringFormat *format,
@@ -82,10 +73,7 @@ Status GdipSetStringFormatTrimming(GpStringFormat *format,
 Status GdipGetStringFormatTrimming(const GpStringFormat *format,
                                    StringTrimming *trimming)
 {
-    if (!format || !trimming)
-        return InvalidParameter;
-    *trimming = format->trimming;
-    return Ok;
+    return gdipGet(format, trimming, [](const auto &o) { return o.trimming; });
 }
 
 Status GdipSetStringFormatFlags(GpStringFormat *format, INT flags)
@@ -98,10 +86,7 @@ Status GdipSetStringFormatFlags(GpStringFormat *format, INT flags)
 
 Status GdipGetStringFormatFlags(const GpStringFormat *format, INT *flags)
 {
-    if (!format || !flags)
-        return InvalidParameter;
-    *flags = format->flags;
-    return Ok;
+    return gdipGet(format, flags, [](const auto &o) { return o.flags; });
 }
 
 Status GdipSetStringFormatHotkeyPrefix(GpStringFormat *format,
@@ -117,8 +102,5 @@ Status GdipSetStringFormatHotkeyPrefix(GpStringFormat *format,
 Status GdipGetStringFormatHotkeyPrefix(const GpStringFormat *format,
                                        INT *hotkeyPrefix)
 {
-    if (!format || !hotkeyPrefix)
-        return InvalidParameter;
-    *hotkeyPrefix = format->hotkeyPrefix;
-    return Ok;
+    return gdipGet(format, hotkeyPrefix, [](const auto &o) { return o.hotkeyPrefix; });
 }

@@ -3,6 +3,7 @@
 
 #include "GpFill.h"
 #include "TestPictures.h"
+#include "TestSurface.h"
 
 #include "Exceptions.h"
 #include "Font.h"
@@ -18,24 +19,6 @@
 #include <memory>
 
 namespace {
-struct Surface {
-    explicit Surface(int w = 120, int h = 70) : image(w, h, QImage::Format_ARGB32_Premultiplied)
-    {
-        image.fill(Qt::white);
-        painter.begin(&image);
-        g = std::make_unique<TGPGraphics>(&painter);
-        g->SetSmoothingMode(SmoothingModeNone);
-    }
-    const QImage &done()
-    {
-        g.reset();
-        painter.end();
-        return image;
-    }
-    QImage image;
-    QPainter painter;
-    std::unique_ptr<TGPGraphics> g;
-};
 
 bool sameRect(const TGPRectF &a, const TGPRectF &b)
 {
@@ -48,7 +31,7 @@ QColor at(const QImage &im, int x, int y) { return QColor(im.pixel(x, y)); }
 TEST(Fill, NewFillPaintsAVerticalSilverToGrayGradient)
 {
     TGpFill fill;
-    Surface s;
+    Surface s(120, 70, SmoothingModeNone);
     const TGPRectF r = fill.Fill(s.g.get(), MakeRectF(0, 0, 100, 50));
     EXPECT_TRUE(sameRect(r, MakeRectF(0, 0, 100, 50)));
     EXPECT_TRUE(sameRect(fill.FocusRect, MakeRectF(1, 1, 98, 48)));
@@ -65,7 +48,7 @@ TEST(Fill, OpacityArgumentsOverrideOnlyBelow255)
     TGpFill fill;
     fill.SetColorTo(clNone);
     fill.SetColor(clBlack);
-    Surface a, b;
+    Surface a(120, 70, SmoothingModeNone), b(120, 70, SmoothingModeNone);
     fill.Fill(a.g.get(), MakeRectF(0, 0, 20, 20), 255, 255);
     fill.Fill(b.g.get(), MakeRectF(0, 0, 20, 20), 255, 127);
     EXPECT_EQ(at(a.done(), 10, 10), QColor(Qt::black));
@@ -76,12 +59,12 @@ TEST(Fill, OpacityArgumentsOverrideOnlyBelow255)
 TEST(Fill, OnePixelHighRectangleDrawsOnlyTheBorderLine)
 {
     TGpFill fill;
-    Surface none;
+    Surface none(120, 70, SmoothingModeNone);
     fill.Fill(none.g.get(), MakeRectF(5, 10, 100, 1));
     const QImage &n = none.done();
     EXPECT_EQ(at(n, 50, 10), QColor(Qt::white));
     fill.SetBorderColor(clRed);
-    Surface s;
+    Surface s(120, 70, SmoothingModeNone);
     fill.Fill(s.g.get(), MakeRectF(5, 10, 100, 1));
     const QImage &im = s.done();
     EXPECT_EQ(at(im, 50, 10), QColor(Qt::red));
@@ -97,7 +80,7 @@ TEST(Fill, ShadowShrinksTheResult)
         TGpFill fill;
         fill.SetShadowOffset(4);
         fill.SetShadowType(c.type);
-        Surface s(130, 80);
+        Surface s(130, 80, SmoothingModeNone);
         const TGPRectF r = fill.Fill(s.g.get(), MakeRectF(10, 10, 100, 50));
         EXPECT_TRUE(sameRect(r, c.expected)) << c.type;
         const QImage &im = s.done();
@@ -112,13 +95,13 @@ TEST(Fill, MissingColoursMakeSolidOrNoBody)
     TGpFill fill;
     fill.SetColor(clRed);
     fill.SetColorTo(clNone);
-    Surface s;
+    Surface s(120, 70, SmoothingModeNone);
     fill.Fill(s.g.get(), MakeRectF(0, 0, 40, 40));
     const QImage &im = s.done();
     EXPECT_EQ(at(im, 1, 1), QColor(Qt::red));
     EXPECT_EQ(at(im, 38, 38), QColor(Qt::red));
     fill.SetColor(clNone);
-    Surface t;
+    Surface t(120, 70, SmoothingModeNone);
     fill.Fill(t.g.get(), MakeRectF(0, 0, 40, 40));
     EXPECT_EQ(at(t.done(), 20, 20), QColor(Qt::white));
 }
@@ -131,7 +114,7 @@ TEST(Fill, MirrorPartsOverlapInTheMiddle)
     fill.SetColorTo(clRed);
     fill.SetColorMirror(clBlue);
     fill.SetGradientMirrorType(gtSolid);
-    Surface s;
+    Surface s(120, 70, SmoothingModeNone);
     fill.Fill(s.g.get(), MakeRectF(0, 0, 40, 50));
     const QImage &im = s.done();
     EXPECT_EQ(at(im, 20, 23), QColor(Qt::red));
@@ -147,13 +130,13 @@ TEST(Fill, TextureTilesOrPlacesTheBackgroundPicture)
     TMemoryStream png(EncodedPicture("PNG", 4, 4, Qt::blue));
     fill.BackGroundPicture()->LoadFromStream(&png);
     fill.SetBackGroundPicturePosition(ppTiled);
-    Surface tiled;
+    Surface tiled(120, 70, SmoothingModeNone);
     fill.Fill(tiled.g.get(), MakeRectF(0, 0, 20, 20));
     const QImage &t = tiled.done();
     EXPECT_EQ(at(t, 4, 4), QColor(Qt::red));   // the second tile's corner
     EXPECT_EQ(at(t, 10, 10), QColor(Qt::blue));
     fill.SetBackGroundPicturePosition(ppCenterCenter);
-    Surface placed;
+    Surface placed(120, 70, SmoothingModeNone);
     fill.Fill(placed.g.get(), MakeRectF(0, 0, 20, 20));
     const QImage &p = placed.done();
     EXPECT_EQ(at(p, 8, 8), QColor(Qt::red));

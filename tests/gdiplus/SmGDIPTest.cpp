@@ -2,6 +2,7 @@
 // the shape filler.
 
 #include "SmGDIP.h"
+#include "TestSurface.h"
 
 #include "Canvas.h"
 #include "Font.h"
@@ -11,25 +12,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-namespace {
-struct Surface {
-    explicit Surface(int w = 64, int h = 64) : image(w, h, QImage::Format_ARGB32_Premultiplied)
-    {
-        image.fill(Qt::white);
-        painter.begin(&image);
-        g = std::make_unique<TGPGraphics>(&painter);
-    }
-    const QImage &done()
-    {
-        g.reset();
-        painter.end();
-        return image;
-    }
-    QImage image;
-    QPainter painter;
-    std::unique_ptr<TGPGraphics> g;
-};
-} // namespace
 
 TEST(SmGDIPColours, ArgbFromColorResolvesAndPacks)
 {
