@@ -39,6 +39,10 @@ public:
     virtual void LogLine(const std::string &line) = 0;
 };
 
+// How the USB link writes one frame (the main window's USB report write), on
+// the link's worker thread; false when the write failed.
+using UsbFrameWriter = std::function<bool(const uint8_t *p, size_t n)>;
+
 // Creates and opens links. Each returns the open link, or null when it could not
 // be opened (nothing is left behind then). The link reports to `events`.
 class LLinkFactory {
@@ -47,6 +51,7 @@ public:
     // portName: "COM<n>", "\\.\COM<n>" or a device path such as /dev/ttyUSB0.
     virtual std::unique_ptr<LLinkPort> OpenCom(const std::string &portName, int deviceId,
                                                LLinkEvents *events) = 0;
-    virtual std::unique_ptr<LLinkPort> OpenUsb(int deviceId, LLinkEvents *events) = 0;
+    // Without a writer (no HID device held) frames go nowhere and the probe times out.
+    virtual std::unique_ptr<LLinkPort> OpenUsb(int deviceId, LLinkEvents *events, UsbFrameWriter writer) = 0;
     virtual std::unique_ptr<LLinkPort> OpenNet(int deviceId, LLinkEvents *events) = 0;
 };

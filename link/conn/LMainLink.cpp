@@ -188,10 +188,11 @@ void LMainLink::OpenComLink()
                 kComProbeRetries);
 }
 
-void LMainLink::OpenUsbLink()
+void LMainLink::OpenUsbLink(UsbFrameWriter writer)
 {
     PrepareOpen();
-    ProbeOpened(LLinkPort::Kind::Usb, factory->OpenUsb(deviceId, this), kUsbProbeTimeout, kUsbProbeRetries);
+    ProbeOpened(LLinkPort::Kind::Usb, factory->OpenUsb(deviceId, this, std::move(writer)), kUsbProbeTimeout,
+                kUsbProbeRetries);
 }
 
 void LMainLink::OpenNetLink()

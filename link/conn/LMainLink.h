@@ -38,7 +38,10 @@ public:
     void SetComPortName(const std::string &name) { comPortName = name; }
     const std::string &GetComPortName() const { return comPortName; }
     void OpenComLink();
-    void OpenUsbLink();
+    // The USB link writes through `writer` (the main window's report write).
+    void OpenUsbLink(UsbFrameWriter writer);
+    void SetUsbWriter(UsbFrameWriter writer) { usbWriter = std::move(writer); }
+    void OpenUsbLink() { OpenUsbLink(usbWriter); }
     void OpenNetLink();
     void CloseLink();
     void SetLinkTimeout(unsigned ms);
@@ -174,6 +177,7 @@ private:
     std::unique_ptr<LLinkPort> link;
 
     std::string comPortName;
+    UsbFrameWriter usbWriter;
     int deviceId = 1;
     bool isOnline = false;
     bool isConnecting = false;

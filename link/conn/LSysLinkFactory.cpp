@@ -190,11 +190,10 @@ std::unique_ptr<LLinkPort> LSysLinkFactory::OpenCom(const std::string &portName,
     return std::make_unique<Port<LCommProc>>(*this, LLinkPort::Kind::Com, std::move(proc));
 }
 
-std::unique_ptr<LLinkPort> LSysLinkFactory::OpenUsb(int id, LLinkEvents *ev)
+std::unique_ptr<LLinkPort> LSysLinkFactory::OpenUsb(int id, LLinkEvents *ev, UsbFrameWriter usbWriter)
 {
     Bind(id, ev);
-    // Without a writer (no HID device held) frames go nowhere and the probe times out.
-    LinkWriter writer = usbWriter ? usbWriter : LinkWriter([](const uint8_t *, size_t) { return false; });
+    LinkWriter writer = usbWriter ? LinkWriter(std::move(usbWriter)) : LinkWriter([](const uint8_t *, size_t) { return false; });
     auto proc = std::make_unique<LUsbProc>(*this, writer);
     if (!proc->Open()) {
         proc->Close();

@@ -28,14 +28,12 @@ public:
     // Manual address mode: starts connecting the socket to the device address.
     bool DiscoverDevices();
 
-    // USB: how the link writes a frame (the HID side's TfmMain::UsbWrite), and
-    // the open USB link that received reports go to (nullptr when none).
-    void SetUsbWriter(LinkWriter writer) { usbWriter = std::move(writer); }
+    // USB: the open USB link that received reports go to (nullptr when none).
     LUsb *UsbLink() const { return usbLink; }
 
     // LLinkFactory.
     std::unique_ptr<LLinkPort> OpenCom(const std::string &portName, int deviceId, LLinkEvents *events) override;
-    std::unique_ptr<LLinkPort> OpenUsb(int deviceId, LLinkEvents *events) override;
+    std::unique_ptr<LLinkPort> OpenUsb(int deviceId, LLinkEvents *events, UsbFrameWriter writer) override;
     std::unique_ptr<LLinkPort> OpenNet(int deviceId, LLinkEvents *events) override;
 
     // LinkOwner.
@@ -63,6 +61,5 @@ private:
     LLinkEvents *events = nullptr;
     ClientSocket socket;
     NetLinkSocket netSocket;
-    LinkWriter usbWriter;
     LUsb *usbLink = nullptr;
 };

@@ -27,7 +27,7 @@ struct FakePort : LLinkPort {
 
 struct FakeFactory : LLinkFactory {
     std::unique_ptr<LLinkPort> OpenCom(const std::string &, int, LLinkEvents *) override { return Make(); }
-    std::unique_ptr<LLinkPort> OpenUsb(int, LLinkEvents *) override { return Make(); }
+    std::unique_ptr<LLinkPort> OpenUsb(int, LLinkEvents *, UsbFrameWriter) override { return Make(); }
     std::unique_ptr<LLinkPort> OpenNet(int, LLinkEvents *) override { return Make(); }
     std::unique_ptr<LLinkPort> Make() { return std::make_unique<FakePort>(&sent); }
     std::vector<ByteVector> sent;

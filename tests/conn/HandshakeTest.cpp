@@ -152,3 +152,24 @@ TEST_P(Handshake, TrafficLinesOnlyWhileTheLogIsVisible)
 INSTANTIATE_TEST_SUITE_P(Links, Handshake, testing::Values(Transport::Pty, Transport::Tcp), TransportName);
 
 } // namespace
+
+namespace {
+
+// A port that cannot be opened shows as a broken link; nothing is left open.
+TEST(OpenFailure, APortThatCannotBeOpenedIsReportedAndDropped)
+{
+    LHeadlessUi ui;
+    LSysLinkFactory factory;
+    LMainLink main(&ui, &factory);
+    ui.SetMain(&main);
+    for (const char *name : {"COM100", "COM0", "COMX", "/nonexistent/tty"}) {
+        main.SetComPortName(name);
+        main.OpenComLink();
+        EXPECT_FALSE(main.HasLink()) << name;
+        EXPECT_FALSE(main.IsConnecting()) << name;
+    }
+    EXPECT_EQ(ui.linkBrokenCount, 4);
+    EXPECT_EQ(ui.connectResults, 0);
+}
+
+} // namespace
