@@ -33,11 +33,12 @@ void NetLinkSocket::ClientSocketRead()
 {
     uint8_t buf[kReadSize];
     const int n = socket.ReceiveBuf(buf, kReadSize);
-    if (n > 0 && log && link)
+    LNet *l = link.load();
+    if (n > 0 && log && l)
         log->AddTrafficLine(NetReadLine(buf, size_t(n)));
-    if (link) {
+    if (l) {
         if (n > 0)
-            link->PutReceived(buf, size_t(n));
+            l->PutReceived(buf, size_t(n));
         return;
     }
     // Nobody to take the data: repeat the last frame, once, so that the
@@ -57,12 +58,12 @@ void NetLinkSocket::ClientSocketRead()
 void NetLinkSocket::ClientSocketError(ClientSocket::ErrorEvent, int &errorCode)
 {
     errorCode = 0;
-    if (link)
-        link->ConnectionLost();
+    if (LNet *l = link.load())
+        l->ConnectionLost();
 }
 
 void NetLinkSocket::ClientSocketDisconnect()
 {
-    if (link)
-        link->ConnectionLost();
+    if (LNet *l = link.load())
+        l->ConnectionLost();
 }

@@ -2,6 +2,7 @@
 #include "ClientSocket.h"
 #include "LinkWriter.h"
 
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 
@@ -22,7 +23,7 @@ public:
     explicit NetLinkSocket(ClientSocket &socket);
 
     // The open network link, or nullptr; set by whoever opens and closes it.
-    void SetLink(LNet *link) { this->link = link; }
+    void SetLink(LNet *l) { link.store(l); }
     void SetTrafficLog(TrafficLogSink *sink) { log = sink; }
     // The writer to give the LNetProc.
     LinkWriter Writer();
@@ -38,7 +39,7 @@ public:
 
 private:
     ClientSocket &socket;
-    LNet *link = nullptr;
+    std::atomic<LNet *> link{nullptr}; // read by NetWrite on the worker
     TrafficLogSink *log = nullptr;
     std::mutex lastLock; // lastNetFrame is written by the worker, read on the UI thread
     uint8_t lastNetFrame[kLastFrameSize] = {};
