@@ -74,6 +74,21 @@ TEST_P(Linkprobe, SavesThePresetOfTheDeviceAndLoadsOneBack)
     EXPECT_EQ(std::memcmp(after.Bytes() + 2, other.Bytes() + 2, PresetFile::kBodySize), 0);
 }
 
+TEST_P(Linkprobe, WritesAUnitFile)
+{
+    QTemporaryDir dir;
+    sim->WithSim([](SimProcessor &s) {
+        s.stored[7] = true;
+        s.slots[7].Bytes()[0] = 255;
+    });
+    const ProbeRun r = RunLinkprobe(QStringList(target) << "--save-unt" << dir.filePath("whole"));
+    ASSERT_EQ(r.exitCode, 0) << r.out;
+    const ByteVector unit = ReadFile(dir.filePath("whole.unt").toStdString());
+    ASSERT_EQ(unit.size(), 28994u);
+    EXPECT_EQ(unit[34 + 1448 * 7], 8) << "record 8 holds preset 8";
+    EXPECT_EQ(unit[34 + 1448 * 6], 0x64) << "record 7 is empty";
+}
+
 TEST_P(Linkprobe, FailsWithTheTextTheEditorWouldShow)
 {
     sim->WithSim([](SimProcessor &s) { s.identity = "TQ62 V011"; });
