@@ -76,7 +76,7 @@ TEST_P(Identity, ALockedDeviceIsUnlockedAboutASecondLaterThenUploaded)
     ASSERT_GE(lockAt, 0);
     ASSERT_GE(firstSubmitAt, 0);
     EXPECT_GE(firstSubmitAt - lockAt, 900);
-    EXPECT_LE(firstSubmitAt - lockAt, 1600);
+    EXPECT_LE(firstSubmitAt - lockAt, 3000); // generous: loaded machines
     EXPECT_EQ(after, (std::vector<uint8_t>{CM_MCS_PASS_SUBMIT::kCode, CM_MCS_PASS_SUBMIT::kCode, CMD_UPLOAD_START}));
 }
 
