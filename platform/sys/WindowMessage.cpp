@@ -88,6 +88,7 @@ SendResult SendWindowMessage(MessageWindow *target, uint32_t msg, const std::vec
     rec->payload = payload;
     if (!rec->done.IsValid())
         return SendResult::Failed;
+    rec->state.store(kPending, std::memory_order_release); // publishes the payload to the receiver
     QCoreApplication::postEvent(target, new MessageEvent(m, nullptr, rec));
     WaitItem items[2] = {WaitItem::Of(rec->done), stop ? WaitItem::Of(*stop) : WaitItem::Of(rec->done)};
     const int r = WaitForAny(items, stop ? 2 : 1, kWaitInfinite);
