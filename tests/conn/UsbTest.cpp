@@ -12,7 +12,7 @@
 
 namespace {
 
-TEST(UsbLink, HandshakeAndUploadThroughTheWriterHook)
+TEST(ConnUsb, HandshakeAndUploadThroughTheWriterHook)
 {
     SimHid hid(1);
     LHeadlessUi ui;
