@@ -56,6 +56,7 @@ bool ClientSocket::Open()
         fd = s;
         connected = false;
     }
+    ++generation;
     if (OnConnecting)
         OnConnecting();
     int r;
@@ -159,9 +160,16 @@ bool ClientSocket::SendBuf(const void *p, size_t n)
         if (!err)
             return true;
     }
-    // Reported on the owning thread; dropped when the socket is gone by then.
+    // Reported on the owning thread; dropped when the socket is gone or was
+    // opened anew by then.
+    const uint64_t gen = generation.load();
     QMetaObject::invokeMethod(
-        this, [this, err] { Fail(eeSend, err); }, Qt::QueuedConnection);
+        this,
+        [this, err, gen] {
+            if (generation.load() == gen)
+                Fail(eeSend, err);
+        },
+        Qt::QueuedConnection);
     return false;
 }
 

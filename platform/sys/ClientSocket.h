@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -58,6 +59,7 @@ private:
     mutable std::mutex lock; // guards fd against SendBuf on a worker thread
     int fd = -1;
     bool connected = false;
+    std::atomic<uint64_t> generation{0}; // one per Open, so late reports find their connection
     QSocketNotifier *readNotifier = nullptr;
     QSocketNotifier *writeNotifier = nullptr;
 };
