@@ -1,4 +1,5 @@
 #pragma once
+#include "CM_MCS_CMD.h"
 #include "FrameCollector.h"
 #include "LinkOwner.h"
 #include "PerfCounter.h"
@@ -8,8 +9,6 @@
 #include <QTimer>
 #include <memory>
 #include <mutex>
-
-constexpr uint8_t CMD_POLL = 0x12;
 
 // The request queue on top of a link transport (LComm, LUsb or LNet): at most
 // one frame outstanding, later frames queued and merged (RequestQueue), the

@@ -24,7 +24,7 @@ TEST_P(Handshake, ReachesOnlineWithTheFramesInOrderAndTheDevicesImage)
         s.image.outputs[2].gain = 311;
         s.image.inputs[1].peq[3].freqIndex = 123;
         s.stored[2] = true;
-        SetName(s.slots[2], "Stage Left");
+        SetName(s.storedSlots[2], "Stage Left");
         s.currentPreset = 3;
         SetName(s.image, "Stage Left");
     });

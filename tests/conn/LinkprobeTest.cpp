@@ -79,7 +79,7 @@ TEST_P(Linkprobe, WritesAUnitFile)
     QTemporaryDir dir;
     sim->WithSim([](SimProcessor &s) {
         s.stored[7] = true;
-        s.slots[7].Bytes()[0] = 255;
+        s.storedSlots[7].Bytes()[0] = 255;
     });
     const ProbeRun r = RunLinkprobe(QStringList(target) << "--save-unt" << dir.filePath("whole"));
     ASSERT_EQ(r.exitCode, 0) << r.out;

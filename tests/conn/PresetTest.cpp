@@ -41,17 +41,17 @@ TEST_P(Presets, StoreRecallAndFactoryDefault)
     EXPECT_EQ(f.sim->Frames()[mark + 1][6], 5);
     f.sim->WithSim([&](SimProcessor &s) {
         EXPECT_TRUE(s.stored[4]);
-        EXPECT_EQ(std::memcmp(s.slots[4].presetName, name, 14), 0);
+        EXPECT_EQ(std::memcmp(s.storedSlots[4].presetName, name, 14), 0);
     });
     EXPECT_TRUE(f.main.IsLevelPolling());
 
     // Recall user preset 7, which differs from the current settings.
     const ParameterImage seven = f.sim->WithSim([](SimProcessor &s) {
-        s.slots[6] = s.image;
-        s.slots[6].outputs[0].gain = 123;
-        s.slots[6].inputs[3].geq[10] = 77;
+        s.storedSlots[6] = s.image;
+        s.storedSlots[6].outputs[0].gain = 123;
+        s.storedSlots[6].inputs[3].geq[10] = 77;
         s.stored[6] = true;
-        return s.slots[6];
+        return s.storedSlots[6];
     });
     const int refreshes = f.ui.pageRefreshes;
     mark = f.sim->FrameCount();

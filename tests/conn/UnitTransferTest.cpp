@@ -55,8 +55,8 @@ TEST_P(UnitTransfer, UploadWritesTheStoredPresetsByteExact)
         info[i] = uint8_t(0xA0 + i);
     f.sim->WithSim([&](SimProcessor &s) {
         std::memcpy(s.unitInfo.data(), info, 18);
-        s.slots[1] = StoredImage(2);
-        s.slots[4] = StoredImage(5);
+        s.storedSlots[1] = StoredImage(2);
+        s.storedSlots[4] = StoredImage(5);
         s.stored[1] = s.stored[4] = true;
     });
     ASSERT_TRUE(f.ConnectAndUpload());
@@ -97,8 +97,8 @@ TEST_P(UnitTransfer, DownloadFillsTheDevicesSlotsFromTheFile)
         for (int n : {2, 5}) {
             const ParameterImage want = StoredImage(n);
             EXPECT_TRUE(s.stored[size_t(n - 1)]) << n;
-            EXPECT_EQ(std::memcmp(s.slots[size_t(n - 1)].Bytes(), want.Bytes(), 1445), 0) << n;
-            const uint8_t *tail = s.slots[size_t(n - 1)].Bytes() + 1445;
+            EXPECT_EQ(std::memcmp(s.storedSlots[size_t(n - 1)].Bytes(), want.Bytes(), 1445), 0) << n;
+            const uint8_t *tail = s.storedSlots[size_t(n - 1)].Bytes() + 1445;
             EXPECT_EQ(tail[0] | tail[1] | tail[2], 0) << "bytes past the record are sent as 0";
         }
         for (int slot = 0; slot < 20; ++slot) {

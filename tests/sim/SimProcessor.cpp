@@ -85,7 +85,7 @@ ByteVector Block(const ParameterImage &img, unsigned block)
 
 SimProcessor::SimProcessor(uint8_t id) : image(ParameterImage::Default()), deviceId(id)
 {
-    for (auto &s : slots)
+    for (auto &s : storedSlots)
         s = ParameterImage::Default();
 }
 
@@ -152,7 +152,7 @@ std::vector<ByteVector> SimProcessor::HandleFrame(const ByteVector &frame)
 void SimProcessor::FactoryReset()
 {
     image = ParameterImage::Default();
-    for (auto &s : slots)
+    for (auto &s : storedSlots)
         s = ParameterImage::Default();
     stored.fill(false);
     currentPreset = 0;
@@ -214,7 +214,7 @@ SimProcessor::Reply SimProcessor::Answer(uint8_t code, const ByteVector &d)
         if (n != 1 || d[0] >= kSlots)
             return refused;
         ByteVector out{d[0]};
-        out.insert(out.end(), slots[d[0]].presetName, slots[d[0]].presetName + kPresetNameSize);
+        out.insert(out.end(), storedSlots[d[0]].presetName, storedSlots[d[0]].presetName + kPresetNameSize);
         return {CMD_PRESET_NAME, out};
     }
     case CMD_GET_PARAMETER_BLOCK:
@@ -229,17 +229,17 @@ SimProcessor::Reply SimProcessor::Answer(uint8_t code, const ByteVector &d)
     case CMD_STORED_PRESET_BLOCK:
         if (n != 1 || d[0] > kLastBlock || selectedSlot < 0)
             return refused;
-        return {CMD_STORED_PRESET_BLOCK, Block(slots[size_t(selectedSlot)], d[0])};
+        return {CMD_STORED_PRESET_BLOCK, Block(storedSlots[size_t(selectedSlot)], d[0])};
     case CMD_RECALL_PRESET:
         if (n != 1 || d[0] > kSlots)
             return refused;
-        image = d[0] == 0 ? ParameterImage::Default() : slots[d[0] - 1u];
+        image = d[0] == 0 ? ParameterImage::Default() : storedSlots[d[0] - 1u];
         currentPreset = d[0];
         return ack;
     case CMD_STORE_PRESET: {
         if (n != 1 || !InRange(d[0], 1, kSlots))
             return refused;
-        ParameterImage &slot = slots[d[0] - 1u];
+        ParameterImage &slot = storedSlots[d[0] - 1u];
         slot = image;
         slot.Bytes()[0] = 255; // marks a stored preset for whole-unit transfers
         stored[d[0] - 1u] = true;
@@ -251,7 +251,7 @@ SimProcessor::Reply SimProcessor::Answer(uint8_t code, const ByteVector &d)
             return refused;
         std::memcpy(image.presetName, d.data(), kPresetNameSize);
         return ack;
-    case CMD_PREPARE_DOWNLOAD: // factory settings; a whole-unit download then fills the slots
+    case CMD_PREPARE_DOWNLOAD: // factory settings; a whole-unit download then fills the storedSlots
         if (n != 0)
             return refused;
         FactoryReset();
@@ -259,7 +259,7 @@ SimProcessor::Reply SimProcessor::Answer(uint8_t code, const ByteVector &d)
     case CM_MCS_DOWNLOAD::kCode: {
         if (n < 2 || n > 2 + kBlockSize || d[0] > kLastBlock || d[1] >= kSlots)
             return refused;
-        uint8_t *dst = slots[d[1]].Bytes();
+        uint8_t *dst = storedSlots[d[1]].Bytes();
         for (size_t k = 2; k < n; ++k) {
             const size_t at = d[0] * kBlockSize + (k - 2);
             if (at < ParameterImage::kSize)

@@ -52,7 +52,7 @@ public:
 
     // The device's state, open to tests.
     ParameterImage image;                                  // current settings
-    std::array<ParameterImage, kSlots> slots;              // stored user presets 1..20
+    std::array<ParameterImage, kSlots> storedSlots;              // stored user presets 1..20
     std::array<bool, kSlots> stored{};                     // slot holds a preset
     std::array<uint8_t, kUnitInfoSize> unitInfo{};         // bytes read by READ_EEPROM at 0
     uint8_t currentPreset = 0;                             // 0 factory, 1..20 user

@@ -1,5 +1,4 @@
 #pragma once
-// Before any Qt header: the simulator has a member that Qt's "slots" keyword would eat.
 #include "SimFrontEnd.h"
 
 #include "LCommProc.h"

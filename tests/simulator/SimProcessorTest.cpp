@@ -39,9 +39,9 @@ SimProcessor Fixture()
 {
     SimProcessor sim(1);
     sim.image = RandomImage(31);
-    sim.slots[0] = RandomImage(32);
-    sim.slots[5] = RandomImage(33);
-    sim.slots[0].Bytes()[0] = sim.slots[5].Bytes()[0] = 255;
+    sim.storedSlots[0] = RandomImage(32);
+    sim.storedSlots[5] = RandomImage(33);
+    sim.storedSlots[0].Bytes()[0] = sim.storedSlots[5].Bytes()[0] = 255;
     sim.stored[0] = sim.stored[5] = true;
     sim.currentPreset = 6;
     for (size_t i = 0; i < sim.unitInfo.size(); ++i)
@@ -66,7 +66,7 @@ TEST(SimProcessorTest, AnswersEveryRequest)
     block28.insert(block28.end(), {0, 0});
     ByteVector block0 = Bytes(f.image.Bytes(), 50);
     block0.insert(block0.begin(), 0);
-    ByteVector name5 = Bytes(f.slots[5].presetName, 14);
+    ByteVector name5 = Bytes(f.storedSlots[5].presetName, 14);
     name5.insert(name5.begin(), 5);
     ByteVector flags(20, 0);
     flags[0] = flags[5] = 255;
@@ -97,7 +97,7 @@ TEST(SimProcessorTest, AnswersEveryRequest)
         {"prepare download", CM_MCS_CMD(1, CMD_PREPARE_DOWNLOAD), 0x01, {}},
         {"recall", CM_MCS_CMD(1, CMD_RECALL_PRESET, 1), 0x01, {}},
         {"store", CM_MCS_CMD(1, CMD_STORE_PRESET, 20), 0x01, {}},
-        {"preset name", CM_MCS_PRESETNAME(1, f.slots[0].presetName), 0x01, {}},
+        {"preset name", CM_MCS_PRESETNAME(1, f.storedSlots[0].presetName), 0x01, {}},
         {"copy channel", CM_MCS_CMD(1, CMD_COPY_CHANNEL, 4, 11), 0x01, {}},
         {"set lock", CM_MCS_SET_LOCK(1, "9876"), 0x01, {}},
         {"restart", CM_MCS_MCU_RESET(1), 0x01, {}},
@@ -145,7 +145,7 @@ TEST(SimProcessorTest, StoredPresetBlocksFollowTheSelection)
         EXPECT_EQ(r.payload[0], b);
         for (size_t k = 0; k < 50; ++k) {
             const size_t at = size_t(b) * 50 + k;
-            EXPECT_EQ(r.payload[1 + k], at < 1448 ? sim.slots[5].Bytes()[at] : 0) << at;
+            EXPECT_EQ(r.payload[1 + k], at < 1448 ? sim.storedSlots[5].Bytes()[at] : 0) << at;
         }
     }
 }
@@ -214,8 +214,8 @@ TEST(SimProcessorTest, StoreRecallAndFactoryDefault)
     EXPECT_EQ(Ask(sim, CM_MCS_CMD(1, CMD_STORE_PRESET, 3)).code, 0x01);
     EXPECT_TRUE(sim.stored[2]);
     EXPECT_EQ(sim.currentPreset, 3);
-    EXPECT_EQ(sim.slots[2].Bytes()[0], 255); // a stored preset is marked for whole-unit transfers
-    EXPECT_EQ(std::memcmp(sim.slots[2].Bytes() + 2, sim.image.Bytes() + 2, 1446), 0);
+    EXPECT_EQ(sim.storedSlots[2].Bytes()[0], 255); // a stored preset is marked for whole-unit transfers
+    EXPECT_EQ(std::memcmp(sim.storedSlots[2].Bytes() + 2, sim.image.Bytes() + 2, 1446), 0);
     EXPECT_EQ(Ask(sim, CM_MCS_CMD(1, CMD_UPLOAD_START)).payload[2], 255);
     const Parsed n = Ask(sim, CM_MCS_CMD(1, CMD_PRESET_NAME, 2));
     EXPECT_EQ(n.payload, ByteVector({2, 'M', 'y', ' ', 'S', 'h', 'o', 'w', ' ', ' ', ' ', ' ', ' ', ' ', ' '}));
@@ -448,8 +448,8 @@ TEST(SimProcessorTest, WholeUnitGoesThroughAFileIntoAnotherProcessor)
     SimProcessor a = Fixture();
     a.stored.fill(false);
     for (int slot : {1, 4}) {
-        a.slots[size_t(slot)] = RandomImage(uint32_t(50 + slot));
-        a.slots[size_t(slot)].Bytes()[0] = 255;
+        a.storedSlots[size_t(slot)] = RandomImage(uint32_t(50 + slot));
+        a.storedSlots[size_t(slot)].Bytes()[0] = 255;
         a.stored[size_t(slot)] = true;
     }
     LUnitControl model;
@@ -466,7 +466,7 @@ TEST(SimProcessorTest, WholeUnitGoesThroughAFileIntoAnotherProcessor)
         const uint8_t *rec = file.data() + 34 + 1448 * size_t(k);
         if (k == 1 || k == 4) {
             EXPECT_EQ(rec[0], k + 1);
-            EXPECT_EQ(Bytes(rec + 1, 1445), Bytes(a.slots[size_t(k)].Bytes(), 1445));
+            EXPECT_EQ(Bytes(rec + 1, 1445), Bytes(a.storedSlots[size_t(k)].Bytes(), 1445));
         } else {
             EXPECT_EQ(Bytes(rec, 1446), ByteVector(1446, 0x64)) << k;
         }
@@ -495,8 +495,8 @@ TEST(SimProcessorTest, WholeUnitGoesThroughAFileIntoAnotherProcessor)
     EXPECT_EQ(b.resetCount, 1);
     EXPECT_EQ(b.stored, a.stored);
     for (int slot : {1, 4}) {
-        EXPECT_EQ(Bytes(b.slots[size_t(slot)].Bytes(), 1445), Bytes(a.slots[size_t(slot)].Bytes(), 1445));
-        EXPECT_EQ(Bytes(b.slots[size_t(slot)].Bytes() + 1445, 3), ByteVector(3, 0));
+        EXPECT_EQ(Bytes(b.storedSlots[size_t(slot)].Bytes(), 1445), Bytes(a.storedSlots[size_t(slot)].Bytes(), 1445));
+        EXPECT_EQ(Bytes(b.storedSlots[size_t(slot)].Bytes() + 1445, 3), ByteVector(3, 0));
     }
     EXPECT_EQ(b.unitInfo[0], 0x11);
     EXPECT_EQ(Bytes(b.unitInfo.data() + 1, 17), Bytes(a.unitInfo.data() + 1, 17));
