@@ -123,6 +123,12 @@ void LHeadlessUi::ShowInformation(const std::string &text, std::function<void()>
         closed();
 }
 
+void LHeadlessUi::ShowMessageBox(const std::string &text)
+{
+    messageBoxes.push_back(text);
+    Changed();
+}
+
 void LHeadlessUi::CloseInformation()
 {
     auto closed = std::move(pendingClose);

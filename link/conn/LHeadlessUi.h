@@ -46,6 +46,7 @@ public:
 
     // What was shown.
     std::vector<std::string> informations;
+    std::vector<std::string> messageBoxes;
     std::vector<std::string> trafficLines;
     std::vector<std::string> unlockSubmissions;
     std::map<int, std::string> storeNames, recallNames;
@@ -67,6 +68,7 @@ public:
     // LMainLinkUi.
     std::string Translate(const std::string &sid) override;
     void ShowInformation(const std::string &text, std::function<void()> closed) override;
+    void ShowMessageBox(const std::string &text) override;
     void SetBusyStatus(const std::string &text) override;
     void SetBusyMax(int max) override;
     void SetBusyPosition(int position) override;

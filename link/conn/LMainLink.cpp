@@ -7,6 +7,7 @@
 #include "LUnitControl.h"
 #include "SharedConstants.h"
 #include "TextHelpers.h"
+#include "THidDeviceController.h"
 
 LMainLinkUi::~LMainLinkUi() = default;
 LLinkPort::~LLinkPort() = default;
@@ -235,7 +236,8 @@ void LMainLink::CloseLink()
     if (!ui->IsConnectDialogConnected())
         return;
     isLinked = false;
-    ui->HidDeviceChange();
+    if (hidCtl)
+        hidCtl->DeviceChange();
     ui->SetConnectItemCaption(ui->Translate("SID_CONNECT"));
     ui->SetLinkButtonCaption(ui->Translate("SID_OFFLINE"));
     ui->SetWindowCaption(std::string(TitleText) + " " + VersionText);

@@ -12,6 +12,7 @@
 #include "UnitFile.h"
 
 class LUnitControl;
+class THidDeviceController;
 
 // The main window's connection logic: opening and closing the link, the one send
 // routine, the reply dispatcher with the connect handshake, the acknowledgement-
@@ -43,6 +44,8 @@ public:
     void SetUsbWriter(UsbFrameWriter writer) { usbWriter = std::move(writer); }
     void OpenUsbLink() { OpenUsbLink(usbWriter); }
     void OpenNetLink();
+    // The HID controller that going offline enumerates again (nullptr: none).
+    void SetHidController(THidDeviceController *controller) { hidCtl = controller; }
     void CloseLink();
     void SetLinkTimeout(unsigned ms);
     void SetLinkRetries(int n);
@@ -178,6 +181,7 @@ private:
 
     std::string comPortName;
     UsbFrameWriter usbWriter;
+    THidDeviceController *hidCtl = nullptr;
     int deviceId = 1;
     bool isOnline = false;
     bool isConnecting = false;

@@ -81,9 +81,9 @@ public:
     virtual void ShowLevels(const LevelDisplay &levels) = 0;
     virtual void ResetMeters() = 0;
 
-    // The HID controller's device change (enumerate again), when the window goes
-    // offline; nothing without a HID controller.
-    virtual void HidDeviceChange() {}
+    // A system message box of the information kind with only an OK button
+    // (a failed read of the USB device).
+    virtual void ShowMessageBox(const std::string &text) = 0;
 
     // Traffic log: lines are only built while it is visible.
     virtual bool IsTrafficLogVisible() = 0;

@@ -128,11 +128,15 @@ private:
 };
 
 // The simulator as a HID device: a SOCK_SEQPACKET pair whose packets are
-// reports (report ID 0, then the frame, zero-filled to 64 data bytes).
+// reports. Output reports arrive with their report ID 0 in front; input
+// reports carry the frame zero-filled to 64 data bytes, with report ID 0 in
+// front as the HID reader hands them on (WithReportId), or without it as
+// hidraw delivers them for a descriptor that declares no report IDs (Hidraw).
 class SimHid : public SimFrontEnd {
 public:
     static constexpr size_t kReportData = 64;
-    explicit SimHid(uint8_t deviceId = 1);
+    enum class InputReports { WithReportId, Hidraw };
+    explicit SimHid(uint8_t deviceId = 1, InputReports inputReports = InputReports::WithReportId);
     ~SimHid() override;
     // The host's end: write output reports to it, read input reports from it.
     int HostFd() const { return host; }
@@ -146,5 +150,5 @@ protected:
 private:
     int device = -1;
     int host = -1;
-    bool padReplies = true;
+    InputReports inputReports;
 };

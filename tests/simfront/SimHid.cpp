@@ -5,7 +5,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-SimHid::SimHid(uint8_t deviceId) : SimFrontEnd(deviceId)
+SimHid::SimHid(uint8_t deviceId, InputReports reports) : SimFrontEnd(deviceId), inputReports(reports)
 {
     int sv[2];
     if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, sv) == 0) {
@@ -49,10 +49,11 @@ void SimHid::WriteOut(const uint8_t *p, size_t n)
     if (device < 0)
         return;
     // Whole replies fill a report; pieces of a split reply go as they are.
-    ByteVector report(1, 0);
+    const size_t idBytes = inputReports == InputReports::WithReportId ? 1 : 0;
+    ByteVector report(idBytes, 0);
     report.insert(report.end(), p, p + n);
-    if (knobs.splitBytes.load() == 0 && report.size() < 1 + kReportData)
-        report.resize(1 + kReportData, 0);
+    if (knobs.splitBytes.load() == 0 && report.size() < idBytes + kReportData)
+        report.resize(idBytes + kReportData, 0);
     if (send(device, report.data(), report.size(), MSG_NOSIGNAL) < 0) {
     }
 }
