@@ -256,6 +256,20 @@ TEST_F(UsbHid, OutputReportsCarryTheFrameAfterReportIdZero)
     EXPECT_LT(recv(dev->far, report, sizeof report, MSG_DONTWAIT), 0);
 }
 
+TEST_F(UsbHid, AUsbLinkOutlivingTheHidSideWritesNothing)
+{
+    PlugSimulatedProcessor();
+    sim->knobs.silent = true;  // the probe is resent every 100 ms
+    StartAndTakeProcessor();
+    main.OpenUsbLink();
+    ASSERT_TRUE(sim->WaitForFrames(2, 5000));
+    hid.reset();  // the devices go back while the worker keeps resending
+    const size_t frames = sim->FrameCount();
+    PumpFor(400);
+    EXPECT_LE(sim->FrameCount(), frames + 1);  // at most a write already under way
+    EXPECT_TRUE(main.HasLinkOfKind(LLinkPort::Kind::Usb));
+}
+
 TEST_F(UsbHid, WithoutTheProcessorTheUsbProbeTimesOut)
 {
     bus.Add("kbd", 0x046D, 0xC31C, KeyboardDescriptor());
