@@ -66,6 +66,7 @@ LHeadlessUi::Candidate LHeadlessUi::NetCandidate(LSysLinkFactory &factory)
 LHeadlessUi::LHeadlessUi()
 {
     watchdog.setSingleShot(true);
+    watchdog.setTimerType(Qt::PreciseTimer); // the scan budget is measured against it
     tmConnect.setSingleShot(true);
     tmConnect.setInterval(100);
     QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [this] {
