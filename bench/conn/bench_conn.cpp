@@ -8,8 +8,6 @@
 #include <QEventLoop>
 #include <QTemporaryDir>
 
-#include <dirent.h>
-
 #include <algorithm>
 #include <chrono>
 #include <fstream>
@@ -22,6 +20,8 @@
 #include "LMainLink.h"
 #include "LSysLinkFactory.h"
 #include "PresetFile.h"
+#include "ProcessCounts.h"
+#include "PumpEvents.h"
 #include "SimFrontEnd.h"
 
 namespace {
@@ -29,18 +29,6 @@ namespace {
 // Bytes on the wire of a connect and upload: every request and reply frame.
 constexpr double kConnectWireBytes = 2854;
 constexpr double kBytesPerSecond = 11520; // 115200 baud, 10 bits per byte
-
-bool WaitUntil(const std::function<bool()> &cond, int timeoutMs)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 2);
-    }
-    return true;
-}
 
 struct Rig {
     explicit Rig(bool paced) : sim(std::make_unique<SimPty>(1)), main(&ui, &factory)
@@ -58,7 +46,7 @@ struct Rig {
     {
         const int refreshes = ui.pageRefreshes;
         main.skbMenuLinkClick();
-        return WaitUntil([&] { return Online() && ui.pageRefreshes > refreshes; }, 20000);
+        return PumpUntil([&] { return Online() && ui.pageRefreshes > refreshes; }, 20000);
     }
     std::unique_ptr<SimPty> sim;
     LHeadlessUi ui;
@@ -77,7 +65,7 @@ void BM_ConnectToOnline(benchmark::State &state)
         }
         state.PauseTiming();
         rig.main.CloseLink();
-        WaitUntil([] { return false; }, 20);
+        PumpUntil([] { return false; }, 20);
         state.ResumeTiming();
     }
     state.counters["wire_floor_ms"] = kConnectWireBytes / kBytesPerSecond * 1000.0;
@@ -102,7 +90,7 @@ void BM_PresetFileLoad(benchmark::State &state)
     for (auto _ : state) {
         rig.ui.openNames.push_back(name);
         rig.main.OpenClick();
-        if (!WaitUntil([&] { return !rig.ui.busyVisible && rig.main.GetAfterLoadStep() == 0; }, 20000)) {
+        if (!PumpUntil([&] { return !rig.ui.busyVisible && rig.main.GetAfterLoadStep() == 0; }, 20000)) {
             state.SkipWithError("busy window stayed");
             return;
         }
@@ -122,7 +110,7 @@ void BM_LevelPollJitter(benchmark::State &state)
     for (auto _ : state) {
         rig.sim->ClearFrames();
         const int polls = 21;
-        WaitUntil([&] {
+        PumpUntil([&] {
             const auto frames = rig.sim->Frames();
             return std::count_if(frames.begin(), frames.end(), [](const ByteVector &f) { return f[5] == CMD_LEVELS; }) >=
                    polls;
@@ -150,17 +138,6 @@ void BM_LevelPollJitter(benchmark::State &state)
 }
 BENCHMARK(BM_LevelPollJitter)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-int CountEntries(const char *path)
-{
-    int n = 0;
-    if (DIR *d = opendir(path)) {
-        while (readdir(d))
-            ++n;
-        closedir(d);
-    }
-    return n;
-}
-
 long RssKb()
 {
     std::ifstream in("/proc/self/status");
@@ -182,10 +159,10 @@ void BM_ConnectCloseCycles(benchmark::State &state)
     // One cycle first, so that everything made once per process exists.
     rig.Connect();
     rig.main.CloseLink();
-    WaitUntil([] { return false; }, 50);
+    PumpUntil([] { return false; }, 50);
     rig.sim->ClearFrames();
     rig.sim->WithSim([](SimProcessor &s) { s.ClearReceived(); });
-    const int threads0 = CountEntries("/proc/self/task"), fds0 = CountEntries("/proc/self/fd");
+    const int threads0 = CountThreads(), fds0 = CountFds();
     const long rss0 = RssKb();
     int failures = 0;
     for (auto _ : state) {
@@ -198,10 +175,10 @@ void BM_ConnectCloseCycles(benchmark::State &state)
             rig.sim->WithSim([](SimProcessor &s) { s.ClearReceived(); });
         }
     }
-    WaitUntil([] { return false; }, 100);
+    PumpUntil([] { return false; }, 100);
     state.counters["failed_connects"] = failures;
-    state.counters["threads_delta"] = CountEntries("/proc/self/task") - threads0;
-    state.counters["fds_delta"] = CountEntries("/proc/self/fd") - fds0;
+    state.counters["threads_delta"] = CountThreads() - threads0;
+    state.counters["fds_delta"] = CountFds() - fds0;
     state.counters["rss_delta_kb"] = double(RssKb() - rss0);
 }
 BENCHMARK(BM_ConnectCloseCycles)->Unit(benchmark::kMillisecond)->Iterations(1);

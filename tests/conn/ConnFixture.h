@@ -14,26 +14,8 @@
 #include "LMainLink.h"
 #include "LSysLinkFactory.h"
 #include "LUnitControl.h"
+#include "PumpEvents.h"
 #include "SimFrontEnd.h"
-
-// Runs the UI event loop until cond holds or timeoutMs passed.
-inline bool WaitUntil(const std::function<bool()> &cond, int timeoutMs = 10000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
-    }
-    return true;
-}
-
-// Lets the event loop run for ms milliseconds.
-inline void Pump(int ms)
-{
-    WaitUntil([] { return false; }, ms);
-}
 
 // Whole files as bytes.
 inline ByteVector ReadFile(const std::string &name)
@@ -95,7 +77,7 @@ public:
     bool ConnectAndUpload(int timeoutMs = 10000)
     {
         Connect();
-        return WaitUntil([this] { return UploadDone(); }, timeoutMs);
+        return PumpUntil([this] { return UploadDone(); }, timeoutMs);
     }
 
     bool Settled() const

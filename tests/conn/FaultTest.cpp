@@ -152,7 +152,7 @@ TEST_F(Faults, AStalledSequenceIsGivenUpAndALateBusyTimerShowsNothing)
         Reply(CMD_PRESET_NAME, Name(n, "Name"));
     for (int b = 0; b <= 28; ++b)
         Reply(CMD_PARAMETER_BLOCK, Block(b));
-    Pump(250);
+    PumpFor(250);
     EXPECT_EQ(ui.busyShows, 0);
     EXPECT_TRUE(main.IsLevelPolling());
 
@@ -160,8 +160,8 @@ TEST_F(Faults, AStalledSequenceIsGivenUpAndALateBusyTimerShowsNothing)
     // timeout, with a message, the busy window closed and polling running again.
     main.SetLinkTimeout(100);
     StartUpload();
-    ASSERT_TRUE(WaitUntil([&] { return ui.busyShows == 1; }, 2000));
-    ASSERT_TRUE(WaitUntil([&] { return main.GetSequence() == LMainLink::Sequence::None; }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return ui.busyShows == 1; }, 2000));
+    ASSERT_TRUE(PumpUntil([&] { return main.GetSequence() == LMainLink::Sequence::None; }, 5000));
     EXPECT_FALSE(ui.busyVisible);
     EXPECT_EQ(ui.informations, std::vector<std::string>{"SID_INFO_ERROR_CMD"});
     EXPECT_TRUE(ui.linkButtonEnabled);

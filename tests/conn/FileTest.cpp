@@ -74,12 +74,12 @@ TEST_P(PresetFiles, SaveAndLoadOnline)
     const std::string loaded = dir.filePath("load.prs").toStdString();
     WriteFile(loaded, PresetFile::ToBytes(EditedImage()));
     f.ui.openNames.push_back(loaded);
-    Pump(50);
+    PumpFor(50);
     const size_t mark = f.sim->FrameCount();
     f.main.OpenClick();
     EXPECT_EQ(f.main.GetAfterLoadStep(), 12);
     EXPECT_TRUE(f.ui.busyVisible);
-    ASSERT_TRUE(WaitUntil([&] { return f.Settled(); }, 10000));
+    ASSERT_TRUE(PumpUntil([&] { return f.Settled(); }, 10000));
     EXPECT_TRUE(SameBody(f.main.Model().GetImage(), EditedImage()));
     EXPECT_TRUE(SameBody(f.sim->WithSim([](SimProcessor &s) { return s.image; }), EditedImage()));
     std::vector<uint8_t> codes = f.Codes();

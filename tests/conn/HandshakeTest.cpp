@@ -36,7 +36,7 @@ TEST_P(Handshake, ReachesOnlineWithTheFramesInOrderAndTheDevicesImage)
     expected.insert(expected.end(), 20, CMD_PRESET_NAME);
     expected.insert(expected.end(), 29, CMD_GET_PARAMETER_BLOCK);
     expected.push_back(CMD_POLL);
-    ASSERT_TRUE(WaitUntil([&] { return f.FramesFromLastProbe().size() >= expected.size(); }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return f.FramesFromLastProbe().size() >= expected.size(); }, 5000));
     const auto frames = f.FramesFromLastProbe();
     std::vector<uint8_t> codes;
     for (size_t i = 0; i < expected.size(); ++i)
@@ -63,7 +63,7 @@ TEST_P(Handshake, ReachesOnlineWithTheFramesInOrderAndTheDevicesImage)
     EXPECT_EQ(f.ui.interfaceLabel, GetParam() == Transport::Tcp ? "NET" : f.main.GetComPortName());
     EXPECT_TRUE(f.ui.linkButtonDown);
     EXPECT_TRUE(f.ui.linkButtonEnabled);
-    EXPECT_TRUE(WaitUntil([&] { return !f.ui.dialogVisible; }, 2000)) << "the connect dialog closes when connected";
+    EXPECT_TRUE(PumpUntil([&] { return !f.ui.dialogVisible; }, 2000)) << "the connect dialog closes when connected";
     EXPECT_EQ(f.ui.connectResults - f.ui.connectFailures, 1);
     EXPECT_TRUE(f.ui.informations.empty());
 }
@@ -80,7 +80,7 @@ TEST_P(Handshake, FactoryPresetShowsF00AndLevelsArePolledEvery300ms)
     EXPECT_EQ(f.ui.presetNumberLabel, "F00");
 
     f.sim->ClearFrames();
-    ASSERT_TRUE(WaitUntil([&] { return f.ui.levelDisplays >= 8; }, 8000));
+    ASSERT_TRUE(PumpUntil([&] { return f.ui.levelDisplays >= 8; }, 8000));
     EXPECT_EQ(f.ui.lastLevels.inputSteps[0], 8);
     EXPECT_EQ(f.ui.lastLevels.inputSteps[1], 0);
     EXPECT_EQ(f.ui.lastLevels.outputSteps[0], 8);
@@ -112,12 +112,12 @@ TEST_P(Handshake, ASilentDeviceIsGivenUpAfterItsProbeTimeout)
     f.Connect();
     if (GetParam() == Transport::Pty) {
         // The serial probe: 100 ms without resends, then code 0 ends the candidate.
-        ASSERT_TRUE(WaitUntil([&] { return f.ui.connectFailures == 1; }, 5000));
+        ASSERT_TRUE(PumpUntil([&] { return f.ui.connectFailures == 1; }, 5000));
         EXPECT_GE(t.elapsed(), 90);
         EXPECT_LE(t.elapsed(), 2000);
     }
     // The network probe waits 4000 ms; the dialog's 2000 ms watchdog is first.
-    ASSERT_TRUE(WaitUntil([&] { return f.ui.scanFailed; }, 8000));
+    ASSERT_TRUE(PumpUntil([&] { return f.ui.scanFailed; }, 8000));
     if (GetParam() == Transport::Tcp) {
         EXPECT_GE(t.elapsed(), 1850);
     }
@@ -128,12 +128,12 @@ TEST_P(Handshake, TrafficLinesOnlyWhileTheLogIsVisible)
 {
     ConnFixture f(GetParam());
     ASSERT_TRUE(f.ConnectAndUpload());
-    Pump(50);
+    PumpFor(50);
     EXPECT_TRUE(f.ui.trafficLines.empty());
     f.ui.trafficLogVisible = true;
     f.main.StorePreset(0, reinterpret_cast<const uint8_t *>("Traffic       "));
-    ASSERT_TRUE(WaitUntil([&] { return f.Settled(); }));
-    Pump(50);
+    ASSERT_TRUE(PumpUntil([&] { return f.Settled(); }));
+    PumpFor(50);
     const std::string w = GetParam() == Transport::Pty ? "COM W " : "NET W ";
     const std::string r = GetParam() == Transport::Pty ? "COM R " : "NET R ";
     size_t writes = 0, reads = 0;

@@ -24,7 +24,7 @@ TEST_P(Identity, AFailedCheckDisconnectsShowsItsTextAndClosesTheLinkAfterTheWind
         f.sim->WithSim([&](SimProcessor &s) { s.identity = c.identity; });
         f.ui.holdInformation = true;
         f.Connect();
-        ASSERT_TRUE(WaitUntil([&] { return !f.ui.informations.empty(); }));
+        ASSERT_TRUE(PumpUntil([&] { return !f.ui.informations.empty(); }));
         EXPECT_EQ(f.ui.informations.front(), c.text);
         EXPECT_FALSE(f.main.IsOnline());
         EXPECT_FALSE(f.main.IsLinked());
@@ -32,15 +32,15 @@ TEST_P(Identity, AFailedCheckDisconnectsShowsItsTextAndClosesTheLinkAfterTheWind
         EXPECT_EQ(f.ui.connectResults, f.ui.connectFailures) << "never told connected";
 
         // The device is told to disconnect, to ID 255, while the window shows.
-        ASSERT_TRUE(WaitUntil([&] {
+        ASSERT_TRUE(PumpUntil([&] {
             const auto frames = f.sim->Frames();
             return !frames.empty() && frames.back() == disconnect;
         }, 3000));
-        Pump(400);
+        PumpFor(400);
         EXPECT_TRUE(f.main.HasLink()) << "the link stays until the window is closed";
 
         f.ui.CloseInformation();
-        ASSERT_TRUE(WaitUntil([&] { return !f.main.HasLink(); }, 3000));
+        ASSERT_TRUE(PumpUntil([&] { return !f.main.HasLink(); }, 3000));
         EXPECT_GE(f.ui.linkBrokenCount, 1);
         EXPECT_EQ(f.main.GetTransferState(), 0);
     }
@@ -86,7 +86,7 @@ TEST_P(Identity, AReplyFromAnotherIdGivesUpTheCandidateDuringAScanOnly)
         ConnFixture f(GetParam());
         f.sim->knobs.wrongId = 7;
         f.Connect();
-        ASSERT_TRUE(WaitUntil([&] { return f.ui.scanFailed; }, 5000));
+        ASSERT_TRUE(PumpUntil([&] { return f.ui.scanFailed; }, 5000));
         EXPECT_FALSE(f.main.HasLink());
         EXPECT_FALSE(f.main.IsLinked());
         EXPECT_EQ(f.ui.connectFailures, 2) << "each round gives the candidate up";
@@ -95,14 +95,14 @@ TEST_P(Identity, AReplyFromAnotherIdGivesUpTheCandidateDuringAScanOnly)
     {
         ConnFixture f(GetParam());
         ASSERT_TRUE(f.ConnectAndUpload());
-        ASSERT_TRUE(WaitUntil([&] { return !f.ui.dialogVisible; }, 2000));
+        ASSERT_TRUE(PumpUntil([&] { return !f.ui.dialogVisible; }, 2000));
         const size_t seen = f.sim->FrameCount();
         f.sim->knobs.wrongId = 7;
-        ASSERT_TRUE(WaitUntil([&] { return f.sim->FrameCount() >= seen + 3; }, 3000));
-        Pump(50);
+        ASSERT_TRUE(PumpUntil([&] { return f.sim->FrameCount() >= seen + 3; }, 3000));
+        PumpFor(50);
         f.sim->knobs.wrongId = 0;
         const int displays = f.ui.levelDisplays;
-        ASSERT_TRUE(WaitUntil([&] { return f.ui.levelDisplays > displays; }, 3000));
+        ASSERT_TRUE(PumpUntil([&] { return f.ui.levelDisplays > displays; }, 3000));
         EXPECT_TRUE(f.main.HasLink());
         EXPECT_TRUE(f.main.IsOnline());
     }

@@ -31,13 +31,13 @@ TEST_P(LinkLoss, MidUpload)
     ConnFixture f(GetParam());
     f.sim->knobs.replyDelayMs = 15;
     f.Connect();
-    ASSERT_TRUE(WaitUntil([&] {
+    ASSERT_TRUE(PumpUntil([&] {
         const auto codes = f.Codes();
         return std::count(codes.begin(), codes.end(), CMD_GET_PARAMETER_BLOCK) >= 3;
     }));
     ASSERT_EQ(f.main.GetSequence(), LMainLink::Sequence::Upload);
     f.sim->HangUp();
-    ASSERT_TRUE(WaitUntil([&] { return !f.main.HasLink(); }, 8000));
+    ASSERT_TRUE(PumpUntil([&] { return !f.main.HasLink(); }, 8000));
     ExpectOfflineAndReset(f);
 }
 
@@ -63,16 +63,16 @@ TEST_P(LinkLoss, MidDownload)
     f.ui.openNames.push_back(name);
     f.main.DownloadUnit();
     ASSERT_FALSE(f.ui.mainWindowEnabled);
-    ASSERT_TRUE(WaitUntil([&] {
+    ASSERT_TRUE(PumpUntil([&] {
         const auto codes = f.Codes();
         return std::count(codes.begin(), codes.end(), CM_MCS_DOWNLOAD::kCode) >= 5;
     }));
     f.sim->HangUp();
-    ASSERT_TRUE(WaitUntil([&] { return !f.main.HasLink(); }, 8000));
+    ASSERT_TRUE(PumpUntil([&] { return !f.main.HasLink(); }, 8000));
     ExpectOfflineAndReset(f);
 
     // Nothing left running: no acknowledgement of a later link moves a sequence.
-    Pump(400);
+    PumpFor(400);
     EXPECT_EQ(f.main.GetTransferState(), 0);
 }
 

@@ -26,7 +26,7 @@ TEST_P(Presets, StoreRecallAndFactoryDefault)
 {
     ConnFixture f(GetParam());
     ASSERT_TRUE(f.ConnectAndUpload());
-    Pump(50); // the closing poll reaches the device
+    PumpFor(50); // the closing poll reaches the device
 
     // Store into slot 4: name, store command, closing poll.
     const uint8_t name[14] = {'M', 'y', ' ', 'P', 'r', 'e', 's', 'e', 't', ' ', ' ', ' ', ' ', ' '};
@@ -35,8 +35,8 @@ TEST_P(Presets, StoreRecallAndFactoryDefault)
     EXPECT_EQ(f.ui.presetNumberLabel, "U05");
     EXPECT_TRUE(f.main.Model().IsPresetStored(4));
     EXPECT_TRUE(f.ui.busyVisible);
-    ASSERT_TRUE(WaitUntil([&] { return f.Settled(); }));
-    Pump(50);
+    ASSERT_TRUE(PumpUntil([&] { return f.Settled(); }));
+    PumpFor(50);
     EXPECT_EQ(CodesFrom(f, mark), (std::vector<uint8_t>{CM_MCS_PRESETNAME::kCode, CMD_STORE_PRESET, CMD_POLL}));
     EXPECT_EQ(f.sim->Frames()[mark + 1][6], 5);
     f.sim->WithSim([&](SimProcessor &s) {
@@ -56,10 +56,10 @@ TEST_P(Presets, StoreRecallAndFactoryDefault)
     const int refreshes = f.ui.pageRefreshes;
     mark = f.sim->FrameCount();
     f.main.RecallPreset(7);
-    ASSERT_TRUE(WaitUntil([&] { return f.Settled() && f.ui.pageRefreshes > refreshes; }));
+    ASSERT_TRUE(PumpUntil([&] { return f.Settled() && f.ui.pageRefreshes > refreshes; }));
     EXPECT_TRUE(SameUploadedBytes(f.main.Model().GetImage(), seven));
     EXPECT_EQ(f.ui.presetNumberLabel, "U07");
-    Pump(50);
+    PumpFor(50);
     const auto codes = CodesFrom(f, mark);
     ASSERT_GE(codes.size(), 31u);
     EXPECT_EQ(codes[0], CMD_RECALL_PRESET);
@@ -67,16 +67,16 @@ TEST_P(Presets, StoreRecallAndFactoryDefault)
 
     // Recall the factory preset.
     f.main.RecallPreset(0);
-    ASSERT_TRUE(WaitUntil([&] { return f.Settled() && f.ui.presetNumberLabel == "F00"; }));
+    ASSERT_TRUE(PumpUntil([&] { return f.Settled() && f.ui.presetNumberLabel == "F00"; }));
     EXPECT_TRUE(SameUploadedBytes(f.main.Model().GetImage(), f.sim->WithSim([](SimProcessor &s) { return s.image; })));
-    Pump(50);
+    PumpFor(50);
 
     // Factory default: prepare, then the same upload as after a connect.
     f.sim->WithSim([](SimProcessor &s) { s.image.outputs[5].gain = 17; });
     mark = f.sim->FrameCount();
     const int before = f.ui.pageRefreshes;
     f.main.StartFactoryDefault();
-    ASSERT_TRUE(WaitUntil([&] { return f.Settled() && f.ui.pageRefreshes > before; }));
+    ASSERT_TRUE(PumpUntil([&] { return f.Settled() && f.ui.pageRefreshes > before; }));
     const auto fd = CodesFrom(f, mark);
     ASSERT_GE(fd.size(), 3u);
     EXPECT_EQ(fd[0], CMD_PREPARE_DOWNLOAD);

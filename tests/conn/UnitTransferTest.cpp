@@ -65,7 +65,7 @@ TEST_P(UnitTransfer, UploadWritesTheStoredPresetsByteExact)
     f.main.UploadUnit();
     EXPECT_TRUE(f.ui.busyVisible);
     EXPECT_EQ(f.ui.busyMax, 2);
-    ASSERT_TRUE(WaitUntil([&] { return QFileInfo::exists(QString::fromStdString(name + ".unt")) && f.Settled(); }));
+    ASSERT_TRUE(PumpUntil([&] { return QFileInfo::exists(QString::fromStdString(name + ".unt")) && f.Settled(); }));
     EXPECT_EQ(ReadFile(name + ".unt"), UnitBytes(info, {{2, StoredImage(2)}, {5, StoredImage(5)}}));
     EXPECT_TRUE(f.main.IsLevelPolling());
     EXPECT_TRUE(f.ui.informations.empty());
@@ -86,7 +86,7 @@ TEST_P(UnitTransfer, DownloadFillsTheDevicesSlotsFromTheFile)
     EXPECT_FALSE(f.ui.mainWindowEnabled);
     EXPECT_TRUE(f.ui.busyVisible);
     EXPECT_FALSE(f.ui.busyModal);
-    ASSERT_TRUE(WaitUntil([&] { return !f.main.HasLink(); }, 10000)) << "the device restarts and the link closes";
+    ASSERT_TRUE(PumpUntil([&] { return !f.main.HasLink(); }, 10000)) << "the device restarts and the link closes";
     EXPECT_TRUE(f.ui.mainWindowEnabled);
     EXPECT_EQ(f.ui.busyMax, 2);
     EXPECT_EQ(f.ui.busyPositions.back(), 2) << "progress counts records sent";
@@ -114,7 +114,7 @@ TEST_P(UnitTransfer, DamagedFilesAreRefusedBeforeAnythingIsSent)
     QTemporaryDir dir;
     ConnFixture f(GetParam());
     ASSERT_TRUE(f.ConnectAndUpload());
-    Pump(50);
+    PumpFor(50);
     const uint8_t info[18] = {};
     const ByteVector good = UnitBytes(info, {{3, StoredImage(3)}});
     ByteVector shortFile(good.begin(), good.end() - 1), longFile = good, wrongSlot = good, badMagic = good;
@@ -131,7 +131,7 @@ TEST_P(UnitTransfer, DamagedFilesAreRefusedBeforeAnythingIsSent)
         EXPECT_EQ(f.ui.informations, std::vector<std::string>{"Download File Error !!"}) << b->size();
         EXPECT_TRUE(f.ui.mainWindowEnabled);
     }
-    Pump(50);
+    PumpFor(50);
     std::vector<uint8_t> codes = f.Codes();
     codes.erase(codes.begin(), codes.begin() + long(mark));
     EXPECT_EQ(std::count(codes.begin(), codes.end(), CMD_PREPARE_DOWNLOAD), 0);

@@ -41,7 +41,7 @@ TEST(ConnUsb, HandshakeAndUploadThroughTheWriterHook)
 
     ui.candidates.push_back({"USB", [&](LMainLink &m) { m.OpenUsbLink(writer); }, 6000});
     main.skbMenuLinkClick();
-    ASSERT_TRUE(WaitUntil([&] { return main.IsOnline() && ui.pageRefreshes > 0 && main.GetSequence() == LMainLink::Sequence::None; }));
+    ASSERT_TRUE(PumpUntil([&] { return main.IsOnline() && ui.pageRefreshes > 0 && main.GetSequence() == LMainLink::Sequence::None; }));
     EXPECT_EQ(ui.interfaceLabel, "USB");
     EXPECT_EQ(main.Model().GetGain(8), 222);
     main.CloseLink();

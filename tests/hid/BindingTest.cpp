@@ -1,6 +1,6 @@
 #include "FakeHidBus.h"
 #include "HidApi.h"
-#include "HidTestUtil.h"
+#include "PumpEvents.h"
 #include "THidDeviceController.h"
 #include "Udev.h"
 

@@ -1,5 +1,5 @@
 #include "FakeHidBus.h"
-#include "HidTestUtil.h"
+#include "PumpEvents.h"
 #include "THidDeviceController.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "FakeHidBus.h"
 #include "HidError.h"
-#include "HidTestUtil.h"
+#include "PumpEvents.h"
 #include "THidDeviceController.h"
 #include "THidDeviceReadThread.h"
 

@@ -2,7 +2,7 @@
 #include "CommandClasses.h"
 #include "LCmd.h"
 
-#include <dirent.h>
+#include "ProcessCounts.h"
 #include <string>
 
 inline ByteVector Gain(uint8_t ch, uint16_t v) { return CM_MCS_GAIN(1, ch, v).ToBytes(1); }
@@ -12,16 +12,3 @@ const ByteVector kPollFrame = {0x10, 0x02, 0x00, 0x01, 0x01, 0x12, 0x10, 0x03, 0
 // An acknowledgement from device 1.
 const ByteVector kAck = {0x10, 0x02, 0x01, 0x00, 0x01, 0x01, 0x10, 0x03, 0x00};
 
-inline int CountEntries(const char *dir)
-{
-    int n = 0;
-    if (DIR *d = opendir(dir)) {
-        while (dirent *e = readdir(d))
-            if (e->d_name[0] != '.')
-                ++n;
-        closedir(d);
-    }
-    return n;
-}
-inline int CountThreads() { return CountEntries("/proc/self/task"); }
-inline int CountFds() { return CountEntries("/proc/self/fd") - 1; } // less the one reading it

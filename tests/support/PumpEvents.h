@@ -6,7 +6,7 @@
 // Runs the UI event loop until pred() holds or timeoutMs passes; returns pred().
 // For tests: events are handled at least every few milliseconds.
 template <class Pred>
-bool PumpUntil(Pred pred, int timeoutMs = 5000)
+bool PumpUntil(Pred pred, int timeoutMs = 10000)
 {
     QElapsedTimer t;
     t.start();
