@@ -46,4 +46,3 @@ std::string UsbReadLine(uint8_t reportId, const uint8_t *data, size_t n)
 
 std::string NetWriteLine(const uint8_t *p, size_t n) { return TrafficLine("NET W ", p, n); }
 std::string NetReadLine(const uint8_t *p, size_t n) { return TrafficLine("NET R ", p, FirstFrameSize(p, n)); }
-std::string NetRewriteLine(const uint8_t *p, size_t n) { return TrafficLine("NET RW ", p, n); }

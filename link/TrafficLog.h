@@ -24,8 +24,6 @@ std::string ComReadLine(const uint8_t *p, size_t n);
 std::string UsbWriteLine(uint8_t reportId, const uint8_t *frame, size_t n);
 // "USB R %02X  ": the report ID, then the data bytes below byte 4 + 8.
 std::string UsbReadLine(uint8_t reportId, const uint8_t *data, size_t n);
-// "NET W ": the frame written; "NET R ": the bytes read below byte 4 + 8;
-// "NET RW ": the frame sent again.
+// "NET W ": the frame written; "NET R ": the bytes read below byte 4 + 8.
 std::string NetWriteLine(const uint8_t *p, size_t n);
 std::string NetReadLine(const uint8_t *p, size_t n);
-std::string NetRewriteLine(const uint8_t *p, size_t n);
