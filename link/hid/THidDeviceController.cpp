@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -45,6 +46,15 @@ private:
 };
 
 } // namespace
+
+struct THidDeviceController::PassScope
+{
+    explicit PassScope(THidDeviceController &controller) : c(controller) { c.BeginPass(); }
+    ~PassScope() { c.EndPass(); }
+    PassScope(const PassScope &) = delete;
+    PassScope &operator=(const PassScope &) = delete;
+    THidDeviceController &c;
+};
 
 THidDeviceController::THidDeviceController()
     : FHidGuid(StandardHidGuid), FVersion(QStringLiteral("1.0.34"))
@@ -82,17 +92,18 @@ THidDeviceController::~THidDeviceController()
     }
     std::vector<THidDevice *> list;
     list.swap(FList);
-    BeginPass();
-    for (THidDevice *dev : list) {
-        dev->FMyController = nullptr;
-        if (dev->IsCheckedOut()) {
-            // Its own unplug handler fires and may check it in.
-            dev->DoUnplug();
-        } else {
-            delete dev;
+    {
+        PassScope pass(*this);
+        for (THidDevice *dev : list) {
+            dev->FMyController = nullptr;
+            if (dev->IsCheckedOut()) {
+                // Its own unplug handler fires and may check it in.
+                Guarded([dev] { dev->DoUnplug(); });
+            } else {
+                delete dev;
+            }
         }
     }
-    EndPass();
     if (FSetupBound)
         UnloadSetupApi();
     UnloadHid();
@@ -185,60 +196,75 @@ void THidDeviceController::Recount()
 void THidDeviceController::DeviceChange()
 {
     bool changed = FLParam == -1;
-    std::vector<THidDevice *> fresh = EnumerateInterfaces();
-    auto present = [&](const THidDevice *dev) {
-        for (THidDevice *f : fresh)
-            if (f && f->PnPInfo()->DeviceID() == dev->PnPInfo()->DeviceID())
-                return true;
-        return false;
-    };
+    {
+        PassScope pass(*this);
+        std::vector<THidDevice *> fresh = EnumerateInterfaces();
+        // Fresh devices that the list has not taken are freed, also when a
+        // handler throws.
+        struct FreeFresh
+        {
+            std::vector<THidDevice *> &fresh;
+            ~FreeFresh()
+            {
+                for (THidDevice *f : fresh) {
+                    if (f)
+                        f->FMyController = nullptr;
+                    delete f;
+                }
+            }
+        } freeFresh{fresh};
+        auto present = [&](const THidDevice *dev) {
+            for (THidDevice *f : fresh)
+                if (f && f->PnPInfo()->DeviceID() == dev->PnPInfo()->DeviceID())
+                    return true;
+            return false;
+        };
 
-    BeginPass();
-    // Removal: collect the vanished devices first; handlers may check them
-    // in (which takes them out of the list), but they stay alive until the
-    // pass ends.
-    std::vector<THidDevice *> vanished;
-    for (size_t i = FList.size(); i-- > 0;) {
-        THidDevice *dev = FList[i];
-        if (!(dev->IsPluggedIn() && present(dev)))
-            vanished.push_back(dev);
-    }
-    for (THidDevice *dev : vanished) {
-        if (IndexOf(dev) < 0)
-            continue;  // a handler has already dealt with it
-        changed = true;
-        dev->DoUnplug();
-        FireInCallback(FRemovalEvent, dev);
-        int idx = IndexOf(dev);
-        if (idx >= 0 && !dev->IsCheckedOut()) {
-            FList.erase(FList.begin() + idx);
-            Discard(dev);
+        // Removal: collect the vanished devices first; handlers may check
+        // them in (which takes them out of the list), but they stay alive
+        // until the pass ends.
+        std::vector<THidDevice *> vanished;
+        for (size_t i = FList.size(); i-- > 0;) {
+            THidDevice *dev = FList[i];
+            if (!(dev->IsPluggedIn() && present(dev)))
+                vanished.push_back(dev);
         }
-    }
-
-    // Duplicates: interfaces already known and plugged in.
-    for (THidDevice *&f : fresh) {
-        for (THidDevice *dev : FList) {
-            if (dev->IsPluggedIn() && dev->PnPInfo()->DeviceID() == f->PnPInfo()->DeviceID()) {
-                f->FMyController = nullptr;
-                delete f;
-                f = nullptr;
-                break;
+        for (THidDevice *dev : vanished) {
+            if (IndexOf(dev) < 0)
+                continue;  // a handler has already dealt with it
+            changed = true;
+            dev->DoUnplug();
+            FireInCallback(FRemovalEvent, dev);
+            int idx = IndexOf(dev);
+            if (idx >= 0 && !dev->IsCheckedOut()) {
+                FList.erase(FList.begin() + idx);
+                Discard(dev);
             }
         }
-    }
 
-    // Arrivals.
-    for (THidDevice *f : fresh) {
-        if (!f)
-            continue;
-        FList.push_back(f);
-        changed = true;
-        FireInCallback(FArrivalEvent, f);
-    }
+        // Duplicates: interfaces already known and plugged in.
+        for (THidDevice *&f : fresh) {
+            for (THidDevice *dev : FList) {
+                if (dev->IsPluggedIn() && dev->PnPInfo()->DeviceID() == f->PnPInfo()->DeviceID()) {
+                    f->FMyController = nullptr;
+                    delete f;
+                    f = nullptr;
+                    break;
+                }
+            }
+        }
 
-    Recount();
-    EndPass();
+        // Arrivals.
+        for (THidDevice *&f : fresh) {
+            if (!f)
+                continue;
+            THidDevice *dev = std::exchange(f, nullptr);
+            FList.push_back(dev);
+            changed = true;
+            FireInCallback(FArrivalEvent, dev);
+        }
+        Recount();
+    }
     if (changed && FDeviceChangeEvent) {
         THidNotifyEvent event = FDeviceChangeEvent;
         event(this);
@@ -278,7 +304,7 @@ bool THidDeviceController::DoEnumerate(THidDevice *dev, int32_t idx)
 int32_t THidDeviceController::Enumerate()
 {
     int32_t count = 0;
-    BeginPass();
+    PassScope pass(*this);
     std::vector<THidDevice *> snapshot = FList;
     for (size_t i = 0; i < snapshot.size(); ++i) {
         THidDevice *dev = snapshot[i];
@@ -289,7 +315,6 @@ int32_t THidDeviceController::Enumerate()
         if (!DoEnumerate(dev, idx))
             break;
     }
-    EndPass();
     return count;
 }
 
@@ -310,7 +335,7 @@ template <typename Match>
 bool THidDeviceController::CheckOutWhere(THidDevice *&HidDev, Match match)
 {
     HidDev = nullptr;
-    BeginPass();
+    PassScope pass(*this);
     bool ok = false;
     std::vector<THidDevice *> snapshot = FList;
     for (THidDevice *dev : snapshot) {
@@ -323,7 +348,6 @@ bool THidDeviceController::CheckOutWhere(THidDevice *&HidDev, Match match)
             break;
         }
     }
-    EndPass();
     return ok;
 }
 
@@ -477,15 +501,13 @@ int32_t THidDeviceController::CountByCallback(THidCheckCallback Check)
 {
     if (!Check)
         return 0;
-    BeginPass();
-    int32_t n = CountIn(FList, [&](THidDevice *dev) {
+    PassScope pass(*this);
+    return CountIn(FList, [&](THidDevice *dev) {
         bool m = CheckInCallback(Check, dev);
         if (!dev->IsCheckedOut())
             CloseAll(dev);
         return m;
     });
-    EndPass();
-    return n;
 }
 
 QString THidDeviceController::HidVersion()

@@ -109,7 +109,9 @@ private:
     int IndexOf(const THidDevice *dev) const;
     void Recount();
     // Devices taken out of the list while handlers run are freed only when
-    // the outermost pass ends.
+    // the outermost pass ends; a PassScope brackets a pass, so a handler's
+    // exception ends it too.
+    struct PassScope;
     void BeginPass() { ++FPassDepth; }
     void EndPass();
     void Discard(THidDevice *dev);

@@ -37,7 +37,9 @@ void THidDeviceReadThread::WaitFor()
 void THidDeviceReadThread::Execute()
 {
     const size_t length = Report.size();
-    while (FReadFd >= 0 && length > 0 && !Terminated()) {
+    // Input reports of the ID byte alone carry no data: nothing to read,
+    // and no empty reads to spin on.
+    while (FReadFd >= 0 && length >= 2 && !Terminated()) {
         std::memset(Report.data(), 0, length);
         // The wait is re-read each time, so a new ThreadSleepTime takes
         // effect with the next wait.

@@ -231,8 +231,15 @@ bool HidPreparsedData::Parse(const uint8_t *d, size_t n, std::string *error)
                 base.DesignatorMax = l.hasDesignatorRange ? l.designatorMax : l.designatorIdx;
                 bool button = !variable || g.reportSize == 1;
                 std::vector<HidItemCaps> &out = button ? buttons_[rt] : values_[rt];
+                // Data indices are 16 bits wide and the count of them too:
+                // a descriptor that needs more is refused, never wrapped.
+                bool tooMany = false;
                 auto add = [&](HidItemCaps c) {
                     uint32_t count = c.IsRange ? uint32_t(c.UsageMax - c.UsageMin) + 1 : 1;
+                    if (uint32_t(dataIndex[rt]) + count > 0xFFFFu) {
+                        tooMany = true;
+                        return;
+                    }
                     c.DataIndexMin = dataIndex[rt];
                     c.DataIndexMax = uint16_t(dataIndex[rt] + count - 1);
                     dataIndex[rt] = uint16_t(dataIndex[rt] + count);
@@ -269,6 +276,8 @@ bool HidPreparsedData::Parse(const uint8_t *d, size_t n, std::string *error)
                         add(c);
                     }
                 }
+                if (tooMany)
+                    return fail("too many data indices");
             }
         } else {
             return fail("unknown main item");

@@ -14,8 +14,9 @@ class HidPreparsedData
 {
 public:
     // Parses a whole descriptor. A damaged one (truncated item, bad report
-    // ID, unbalanced End Collection, a report longer than 65534 bytes) gives
-    // false, a reason in error and leaves this object empty.
+    // ID, unbalanced End Collection, a report longer than 65534 bytes, more
+    // data indices than 16 bits count) gives false, a reason in error and
+    // leaves this object empty.
     bool Parse(const uint8_t *descriptor, size_t length, std::string *error = nullptr);
 
     const HidCaps &Caps() const { return caps_; }

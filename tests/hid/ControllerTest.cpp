@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -324,6 +325,35 @@ TEST_F(HidController, DestructionUnplugsHeldDevices)
     ASSERT_TRUE(c->CheckOut(dev));
     c.reset();
     EXPECT_EQ(unplugs, 1);
+}
+
+int g_preparsedFreed = 0;
+
+TEST_F(HidController, AThrowingHandlerStillEndsItsPass)
+{
+    g_preparsedFreed = 0;
+    bus.table.FreePreparsedData = [](HidPreparsedData *p) {
+        ++g_preparsedFreed;
+        delete p;
+    };
+    auto p = bus.Add("p");
+    Start();
+    c->SetOnDeviceData([](THidDevice *, uint8_t, const uint8_t *, uint16_t) {});
+    THidDevice *dev = nullptr;
+    ASSERT_TRUE(c->CheckOutByID(dev, kVid, kPid));  // its reader fetched the preparsed data
+    c->SetOnDeviceUnplug([&](THidDevice *d) {
+        c->CheckIn(d);
+        throw std::runtime_error("unplug handler");
+    });
+    bus.Remove(p);
+    bus.Add("q");
+    EXPECT_THROW(c->DeviceChange(), std::runtime_error);
+    // The device given back inside the pass is freed when the pass ends,
+    // exception or not.
+    EXPECT_EQ(g_preparsedFreed, 1);
+    c->DeviceChange();
+    EXPECT_EQ(arrivals.back(), "q");
+    ExpectCounts(1, 0, 0);
 }
 
 } // namespace

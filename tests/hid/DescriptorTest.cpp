@@ -134,6 +134,8 @@ TEST(HidReportDescriptor, DamagedDescriptorsAreRejected)
         {0x85, 0x00},              // report ID 0
         {0xB4},                    // Pop without Push
         {0x75, 0x20, 0x96, 0xFF, 0xFF, 0x81, 0x02, 0x81, 0x02, 0x81, 0x02, 0x81, 0x02, 0x81, 0x02},  // too long
+        {0xFE, 0x05, 0x00, 0x01, 0x02},  // long item cut short
+        {0x19, 0x00, 0x2A, 0xFF, 0xFF, 0x75, 0x01, 0x95, 0x01, 0x81, 0x02},  // 65536 data indices
     };
     for (const auto &d : bad) {
         HidPreparsedData p;
@@ -141,6 +143,40 @@ TEST(HidReportDescriptor, DamagedDescriptorsAreRejected)
         EXPECT_FALSE(p.Parse(d.data(), d.size(), &error));
         EXPECT_FALSE(error.empty());
         EXPECT_EQ(p.Caps().InputReportByteLength, 0);
+    }
+}
+
+TEST(HidReportDescriptor, AnyPrefixOrNoiseParsesOrFailsCleanly)
+{
+    // Every prefix of the fixed descriptors and a run of random ones: a
+    // result or a clean refusal, each read within the bytes given (the
+    // copy is exactly as long as the prefix) and every count in range.
+    std::vector<std::vector<uint8_t>> inputs;
+    for (const auto &d : {VendorDescriptor64(false), VendorDescriptor64(true), KeyboardDescriptor()})
+        for (size_t n = 0; n <= d.size(); ++n)
+            inputs.emplace_back(d.begin(), d.begin() + long(n));
+    uint32_t seed = 12345;
+    for (int i = 0; i < 3000; ++i) {
+        std::vector<uint8_t> d(size_t(seed % 48));
+        for (uint8_t &b : d) {
+            seed = seed * 1103515245u + 12345u;
+            b = uint8_t(seed >> 16);
+        }
+        seed = seed * 1103515245u + 12345u;
+        inputs.push_back(std::move(d));
+    }
+    for (const auto &d : inputs) {
+        HidPreparsedData p;
+        std::string error;
+        const bool ok = p.Parse(d.data(), d.size(), &error);
+        EXPECT_EQ(ok, error.empty());
+        const HidCaps &caps = p.Caps();
+        EXPECT_EQ(caps.NumberLinkCollectionNodes, p.LinkCollections().size());
+        for (uint32_t t = HidP_Input; t <= HidP_Feature; ++t) {
+            for (const HidItemCaps &c : p.ButtonCaps(THidReportType(t)))
+                EXPECT_LE(c.DataIndexMin, c.DataIndexMax);
+            EXPECT_LE(p.MaxDataListLength(t), 0xFFFFu);
+        }
     }
 }
 

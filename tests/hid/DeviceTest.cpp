@@ -1,5 +1,6 @@
 #include "FakeHidBus.h"
 #include "HidError.h"
+#include "ProcessCounts.h"
 #include "PumpEvents.h"
 #include "THidDeviceController.h"
 #include "THidDeviceReadThread.h"
@@ -166,6 +167,22 @@ TEST_F(HidDeviceIo, ReaderStopsWithinOneWaitSlice)
     // One slice of 100 ms, with room for a loaded machine.
     EXPECT_LT(t.elapsed(), 100 + 400);
     EXPECT_EQ(dev, nullptr);
+}
+
+TEST_F(HidDeviceIo, InputReportsWithoutDataLeaveNoReaderRunning)
+{
+    // Input items of no bits: each input report would be its ID byte alone.
+    const std::vector<uint8_t> descriptor = {
+        0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01,        // vendor page, usage 1, application
+        0x75, 0x08, 0x95, 0x00, 0x09, 0x02, 0x81, 0x02,  //   no input fields
+        0x95, 0x40, 0x09, 0x03, 0x91, 0x02, 0xC0,        //   64 output bytes
+    };
+    const int threads = CountThreads();
+    Open(descriptor);
+    EXPECT_EQ(dev->Caps().InputReportByteLength, 1);
+    // The reader ends at once rather than spinning on reads of no bytes.
+    EXPECT_TRUE(PumpUntil([&] { return CountThreads() == threads; }));
+    EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(HidDeviceIo, DataHandlerStartsAndStopsTheReader)
