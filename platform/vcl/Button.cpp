@@ -1,5 +1,7 @@
 #include "Button.h"
 
+#include "HandlerGuard.h"
+
 #include <QPushButton>
 
 TButton::TButton(TComponent *AOwner) : TWinControl(AOwner, new QPushButton), button_(static_cast<QPushButton *>(Widget()))
@@ -9,7 +11,7 @@ TButton::TButton(TComponent *AOwner) : TWinControl(AOwner, new QPushButton), but
     SetTabStop(true);
     SetBounds(0, 0, 75, 25);
     button_->setAutoDefault(false);
-    QObject::connect(button_, &QPushButton::clicked, button_, [this]() { Click(); });
+    QObject::connect(button_, &QPushButton::clicked, button_, [this]() { GuardHandler("click", Name(), [this] { Click(); }); });
 }
 
 void TButton::Click()

@@ -167,21 +167,46 @@ void TCanvas::DrawLineExcludingEnd(int X1, int Y1, int X2, int Y2)
             FillPixelsRect(Y2 > Y1 ? QRect(X1, Y1, 1, Y2 - Y1) : QRect(X1, Y2 + 1, 1, Y1 - Y2), color);
         return;
     }
-    const int dx = std::abs(X2 - X1), dy = std::abs(Y2 - Y1);
+    const long long dx = std::llabs(static_cast<long long>(X2) - X1);
+    const long long dy = std::llabs(static_cast<long long>(Y2) - Y1);
     const int sx = X2 > X1 ? 1 : -1, sy = Y2 > Y1 ? 1 : -1;
-    const int n = std::max(dx, dy);
+    const long long n = std::max(dx, dy);
+    // Walk only the steps whose major coordinate lies on the clip area: a line
+    // may run far off the canvas (a curve point at an extreme value).
+    const TRect clip = ClipRect();
+    const bool xMajor = dx >= dy;
+    const long long from = xMajor ? X1 : Y1, step = xMajor ? sx : sy;
+    const long long lo = (xMajor ? clip.Left : clip.Top) - 1LL, hi = xMajor ? clip.Right : clip.Bottom;
+    const long long first = std::max(0LL, step > 0 ? lo - from : from - hi);
+    const long long last = std::min(n - 1, step > 0 ? hi - from : from - lo);
+    if (first > last)
+        return;
     QPolygon points;
-    points.reserve(n);
+    points.reserve(static_cast<int>(last - first + 1));
     size_t seg = 0;
-    int left = pattern.empty() ? 0 : pattern[0];
-    for (int i = 0; i < n; ++i) {
+    long long left = pattern.empty() ? 0 : pattern[0];
+    if (!pattern.empty()) { // the dash phase of step `first`
+        long long period = 0;
+        for (int len : pattern)
+            period += len;
+        for (long long skip = first % period; skip > 0;) {
+            long long take = std::min(skip, left);
+            skip -= take;
+            left -= take;
+            if (left == 0) {
+                seg = (seg + 1) % pattern.size();
+                left = pattern[seg];
+            }
+        }
+    }
+    for (long long i = first; i <= last; ++i) {
         int x, y;
-        if (dx >= dy) {
-            x = X1 + sx * i;
-            y = Y1 + sy * static_cast<int>((2LL * i * dy + dx) / (2LL * dx));
+        if (xMajor) {
+            x = static_cast<int>(X1 + sx * i);
+            y = static_cast<int>(Y1 + sy * static_cast<long long>((__int128(2) * i * dy + dx) / (2LL * dx)));
         } else {
-            y = Y1 + sy * i;
-            x = X1 + sx * static_cast<int>((2LL * i * dx + dy) / (2LL * dy));
+            y = static_cast<int>(Y1 + sy * i);
+            x = static_cast<int>(X1 + sx * static_cast<long long>((__int128(2) * i * dx + dy) / (2LL * dy)));
         }
         bool on = pattern.empty() || (seg % 2 == 0);
         if (on)

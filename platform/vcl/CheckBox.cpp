@@ -1,5 +1,7 @@
 #include "CheckBox.h"
 
+#include "HandlerGuard.h"
+
 #include <QCheckBox>
 
 TCheckBox::TCheckBox(TComponent *AOwner) : TWinControl(AOwner, new QCheckBox), box_(static_cast<QCheckBox *>(Widget()))
@@ -7,7 +9,7 @@ TCheckBox::TCheckBox(TComponent *AOwner) : TWinControl(AOwner, new QCheckBox), b
     SetControlStyle(TControlStyle{csSetCaption, csDoubleClicks});
     SetTabStop(true);
     SetBounds(0, 0, 97, 17);
-    QObject::connect(box_, &QCheckBox::stateChanged, box_, [this](int) { Click(); });
+    QObject::connect(box_, &QCheckBox::stateChanged, box_, [this](int) { GuardHandler("click", Name(), [this] { Click(); }); });
 }
 
 TCheckBoxState TCheckBox::State() const

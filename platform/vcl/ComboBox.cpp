@@ -1,5 +1,6 @@
 #include "ComboBox.h"
 
+#include "HandlerGuard.h"
 #include "ItemStrings.h"
 
 #include <QComboBox>
@@ -19,10 +20,12 @@ TComboBox::TComboBox(TComponent *AOwner)
         syncing_ = true;
         SetText(box_->currentText());
         syncing_ = false;
-        std::shared_ptr<bool> alive = aliveToken_;
-        Click();
-        if (*alive)
-            Select();
+        GuardHandler("selection", Name(), [this] {
+            std::shared_ptr<bool> alive = aliveToken_;
+            Click();
+            if (*alive)
+                Select();
+        });
     });
     QObject::connect(box_, &QComboBox::editTextChanged, box_, [this](const QString &t) {
         if (!box_->lineEdit() || !box_->lineEdit()->isModified())
@@ -31,7 +34,7 @@ TComboBox::TComboBox(TComponent *AOwner)
         syncing_ = true;
         SetText(t);
         syncing_ = false;
-        Change();
+        GuardHandler("change", Name(), [this] { Change(); });
     });
 }
 

@@ -1,6 +1,8 @@
 #include "Control.h"
 
+#include "Exceptions.h"
 #include "Form.h"
+#include "HandlerGuard.h"
 #include "WinControl.h"
 
 #include <QApplication>
@@ -9,9 +11,6 @@
 #include <QtDebug>
 #include <algorithm>
 #include <cstdlib>
-
-#include "Exceptions.h"
-#include <exception>
 
 TControl::TControl(TComponent *AOwner) : TComponent(AOwner)
 {
@@ -259,14 +258,10 @@ void TControl::PaintWith(QPainter *Painter, const TRect &Area)
     canvas_.Attach(Painter, TPoint(0, 0), Area);
     canvas_.SetFont(&font_);
     canvas_.Brush()->SetColor(color_);
-    try {
-        Paint();
-    } catch (const std::exception &e) {
-        qWarning("%s %s: paint failed: %s", qPrintable(ClassName()), qPrintable(Name()), e.what());
-    } catch (...) {
-        qWarning("%s %s: paint failed", qPrintable(ClassName()), qPrintable(Name()));
-    }
-    canvas_.Detach();
+    std::shared_ptr<bool> alive = aliveToken_;
+    GuardHandler("paint", Name(), [this] { Paint(); });
+    if (*alive)
+        canvas_.Detach();
 }
 
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)

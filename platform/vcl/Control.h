@@ -170,7 +170,8 @@ protected:
     void Notification(TComponent *AComponent, TOperation Operation) override;
 
     // Runs Paint with Canvas() bound to Painter, whose origin is this
-    // control's top-left corner. Exceptions of Paint are caught and logged.
+    // control's top-left corner. An exception of Paint stops there and is
+    // reported (HandlerGuard.h).
     void PaintWith(QPainter *Painter, const TRect &Area);
 
 private:

@@ -1,5 +1,7 @@
 #include "Edit.h"
 
+#include "HandlerGuard.h"
+
 #include <QLineEdit>
 #include <QPalette>
 
@@ -12,7 +14,7 @@ TEdit::TEdit(TComponent *AOwner) : TWinControl(AOwner, new QLineEdit), edit_(sta
         syncing_ = true;
         SetText(t);
         syncing_ = false;
-        Change();
+        GuardHandler("change", Name(), [this] { Change(); });
     });
 }
 

@@ -1,6 +1,7 @@
 #include "FontSubstitution.h"
 
 #include <QFontDatabase>
+#include <QHash>
 
 namespace {
 
@@ -66,13 +67,16 @@ const Substitute kTable[] = {
     {"WenQuanYi Micro Hei", kCjk},
 };
 
+// Every text measurement looks a name up: a hash of the case-folded names.
 const char *Lookup(const QString &Name)
 {
-    QString n = Name.trimmed();
-    for (const Substitute &s : kTable)
-        if (n.compare(QString::fromUtf8(s.windowsName), Qt::CaseInsensitive) == 0)
-            return s.installed;
-    return nullptr;
+    static const QHash<QString, const char *> byName = [] {
+        QHash<QString, const char *> h;
+        for (const Substitute &s : kTable)
+            h.insert(QString::fromUtf8(s.windowsName).toCaseFolded(), s.installed);
+        return h;
+    }();
+    return byName.value(Name.trimmed().toCaseFolded(), nullptr);
 }
 
 bool Installed(const QString &Name)

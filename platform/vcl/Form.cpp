@@ -202,7 +202,12 @@ void TCustomForm::Release()
 {
     if (!Widget())
         return;
-    QTimer::singleShot(0, Widget(), [this]() { delete this; });
+    // Once only, however often it is asked, and not after the form was freed otherwise.
+    QTimer::singleShot(0, Widget(), [this, alive = std::weak_ptr<bool>(aliveToken_)]() {
+        std::shared_ptr<bool> token = alive.lock();
+        if (token && *token)
+            delete this;
+    });
 }
 
 bool TCustomForm::WidgetEvent(QObject *Watched, QEvent *Event)

@@ -1,5 +1,6 @@
 #include "ListBox.h"
 
+#include "HandlerGuard.h"
 #include "ItemStrings.h"
 
 #include <QListWidget>
@@ -14,7 +15,7 @@ TListBox::TListBox(TComponent *AOwner)
     SetColor(clWindow);
     QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this](int) {
         if (!fromCode_)
-            Click();
+            GuardHandler("click", Name(), [this] { Click(); });
     });
 }
 

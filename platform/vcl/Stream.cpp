@@ -59,7 +59,7 @@ std::int64_t TMemoryStream::Write(const void *Buffer, std::int64_t Count)
     if (Count <= 0)
         return 0;
     if (pos_ + Count > Size())
-        data_.resize(static_cast<qsizetype>(pos_ + Count));
+        data_.resize(static_cast<qsizetype>(pos_ + Count), '\0'); // a gap after a seek reads as zeros
     std::memcpy(data_.data() + pos_, Buffer, static_cast<size_t>(Count));
     pos_ += Count;
     return Count;
@@ -74,7 +74,7 @@ std::int64_t TMemoryStream::Seek(std::int64_t Offset, TSeekOrigin Origin)
 
 void TMemoryStream::SetSize(std::int64_t NewSize)
 {
-    data_.resize(static_cast<qsizetype>(std::max<std::int64_t>(NewSize, 0)));
+    data_.resize(static_cast<qsizetype>(std::max<std::int64_t>(NewSize, 0)), '\0');
     pos_ = std::min<std::int64_t>(pos_, Size());
 }
 

@@ -1,27 +1,24 @@
 #include "Timer.h"
 
+#include "HandlerGuard.h"
+
 #include <QTimer>
-#include <QtDebug>
-#include <exception>
 
 TTimer::TTimer(TComponent *AOwner) : TComponent(AOwner), timer_(new QTimer)
 {
-    QObject::connect(timer_, &QTimer::timeout, [this]() {
-        try {
-            Timer();
-        } catch (const std::exception &e) {
-            qWarning("timer %s: %s", qPrintable(Name()), e.what());
-        } catch (...) {
-            qWarning("timer %s: handler failed", qPrintable(Name()));
-        }
-    });
+    QObject::connect(timer_, &QTimer::timeout, [this]() { GuardHandler("timer", Name(), [this] { Timer(); }); });
     UpdateTimer();
 }
 
 TTimer::~TTimer()
 {
     Destroying();
-    delete timer_;
+    timer_->stop();
+    QObject::disconnect(timer_, nullptr, nullptr, nullptr);
+    if (InsideHandler())
+        timer_->deleteLater(); // its timeout may be the signal being delivered
+    else
+        delete timer_;
 }
 
 void TTimer::Timer()

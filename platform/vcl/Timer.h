@@ -6,8 +6,8 @@ class QTimer;
 
 // A UI-thread timer: while Enabled and Interval (milliseconds) is above 0 it
 // calls OnTimer every Interval. Setting Enabled or Interval restarts the
-// count. An exception thrown by OnTimer is caught and logged, never passed
-// into the event loop. New timers are enabled with an interval of 1000.
+// count. An exception thrown by OnTimer stops at the tick and is reported
+// (HandlerGuard.h). A timer may be freed inside its own OnTimer. New timers are enabled with an interval of 1000.
 class TTimer : public TComponent {
 public:
     explicit TTimer(TComponent *AOwner);

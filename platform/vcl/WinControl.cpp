@@ -2,6 +2,7 @@
 
 #include "ControlWidget.h"
 #include "Form.h"
+#include "HandlerGuard.h"
 #include "Exceptions.h"
 #include "VirtualKeys.h"
 
@@ -59,21 +60,23 @@ ControlWidget::ControlWidget(TWinControl *Owner) : owner_(Owner) {}
 
 void ControlWidget::paintEvent(QPaintEvent *Event)
 {
+    if (!property(kControlProperty).isValid())
+        return; // the control is gone; Qt frees this widget soon
     QPainter p(this);
-    owner_->PaintWindow(p, FromQRect(Event->rect()));
+    GuardHandler("paint", owner_->Name(), [&] { owner_->PaintWindow(p, FromQRect(Event->rect())); });
 }
 
 bool ControlEventBridge::eventFilter(QObject *Watched, QEvent *Event)
 {
     if (!owner_)
         return false;
-    try {
-        return owner_->WidgetEvent(Watched, Event);
-    } catch (const std::exception &e) {
-        qWarning("%s: event handler failed: %s", qPrintable(owner_->ClassName()), e.what());
-    } catch (...) {
-        qWarning("%s: event handler failed", qPrintable(owner_->ClassName()));
-    }
+    std::shared_ptr<bool> alive = owner_->aliveToken_;
+    bool consumed = true;
+    GuardHandler("event", owner_->Name(), [&] { consumed = owner_->WidgetEvent(Watched, Event); });
+    if (*alive)
+        return consumed;
+    // A handler freed the control: nothing may act on this event any more.
+    Event->accept();
     return true;
 }
 
@@ -105,9 +108,21 @@ TWinControl::~TWinControl()
     if (widget_) {
         widget_->removeEventFilter(bridge_);
         widget_->setProperty(kControlProperty, QVariant());
-        delete widget_.data();
+        QObject::disconnect(widget_, nullptr, widget_, nullptr); // signal handlers that call this control
+        if (InsideHandler()) {
+            // The widget (or its window) may be delivering the event whose
+            // handler freed us: Qt deletes it once that event is over.
+            widget_->hide();
+            widget_->setParent(nullptr);
+            widget_->deleteLater();
+        } else {
+            delete widget_.data();
+        }
     }
-    delete bridge_;
+    if (InsideHandler())
+        bridge_->deleteLater(); // its eventFilter may be on the stack
+    else
+        delete bridge_;
     bridge_ = nullptr;
 }
 
@@ -388,11 +403,15 @@ void TWinControl::TrackHover(TControl *Target)
         return;
     TControl *old = hoverControl_;
     hoverControl_ = Target;
+    std::shared_ptr<bool> selfAlive = aliveToken_;
+    std::shared_ptr<bool> targetAlive = Target ? Target->aliveToken_ : selfAlive;
     if (old)
         old->MouseLeave();
+    if (!*selfAlive || !*targetAlive || hoverControl_ != Target)
+        return; // the leave handler freed or moved things: the next move sorts it out
     if (Target)
         Target->MouseEnter();
-    if (!widget_)
+    if (!*selfAlive || !widget_)
         return;
     TCursor c = Target && Target->Cursor() != crDefault ? Target->Cursor() : Cursor();
     if (c == crDefault)
@@ -438,6 +457,8 @@ bool TWinControl::MouseEventFor(QObject *Watched, QMouseEvent *E)
             target->clicked_ = true;
         }
         target->MouseDown(button, shift, x, y);
+        if (!*selfAlive)
+            return true;
         break;
     }
     case QEvent::MouseButtonRelease: {
@@ -465,6 +486,8 @@ bool TWinControl::MouseEventFor(QObject *Watched, QMouseEvent *E)
         if (!*targetAlive || !*selfAlive)
             return true;
         target->MouseMove(shift, x, y);
+        if (!*selfAlive)
+            return true;
         break;
     default:
         return false;
@@ -491,8 +514,11 @@ bool TWinControl::WheelEventFor(QObject *Watched, QWheelEvent *E)
     if (!handled && !ownWidget_)
         return false; // a standard widget uses it in its own way
     // Not handled: the parents may have it, as wheel messages climb windows.
-    for (TWinControl *p = Parent(); p && !handled && *selfAlive; p = p->Parent())
+    for (TWinControl *p = Parent(); p && !handled && *selfAlive;) {
+        std::shared_ptr<bool> parentAlive = p->aliveToken_;
         handled = p->DoMouseWheel(shift, delta, screen);
+        p = *parentAlive ? p->Parent() : nullptr;
+    }
     E->accept();
     return true;
 }

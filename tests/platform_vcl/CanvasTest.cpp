@@ -2,6 +2,8 @@
 #include "Canvas.h"
 #include "Region.h"
 
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -115,6 +117,73 @@ TEST_F(CanvasFixture, ClipRegionLimitsDrawing)
     c->Brush()->SetColor(clBlue);
     c->FillRect(Rect(0, 0, 20, 20));
     EXPECT_EQ(CountColor(clBlue), 200);
+}
+
+// The box of the pixels that are not white; empty when there are none.
+TRect InkBox(TCanvas *c, int w, int h)
+{
+    TRect box = Rect(w, h, 0, 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (c->Pixels(x, y) != clWhite)
+                box = Rect(std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
+                           std::max(box.Bottom, y + 1));
+    return box;
+}
+
+TEST_F(CanvasFixture, ShapesCoverLeftTopUpToRightBottomMinusOne)
+{
+    struct Case {
+        const char *shape;
+        std::function<void(TCanvas *)> draw;
+    } cases[] = {
+        {"Rectangle", [](TCanvas *k) { k->Rectangle(3, 4, 15, 12); }},
+        {"Ellipse", [](TCanvas *k) { k->Ellipse(3, 4, 15, 12); }},
+        {"RoundRect", [](TCanvas *k) { k->RoundRect(3, 4, 15, 12, 6, 6); }},
+        {"FrameRect", [](TCanvas *k) { k->FrameRect(Rect(3, 4, 15, 12)); }},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.shape);
+        c->Brush()->SetColor(clWhite);
+        c->FillRect(Rect(0, 0, 20, 20));
+        c->Pen()->SetColor(clBlack);
+        c->Brush()->SetColor(clRed);
+        k.draw(c);
+        EXPECT_EQ(InkBox(c, 20, 20), Rect(3, 4, 15, 12));
+    }
+}
+
+TEST(Canvas, LinesFarOffTheCanvasEndAtOnceAndKeepTheirDashes)
+{
+    // The part of a dashed line inside a narrow bitmap equals that part of
+    // the same line drawn whole on a wide one.
+    TBitmap wide(300, 10), narrow(50, 10);
+    for (TBitmap *b : {&wide, &narrow})
+        b->Canvas()->Pen()->SetStyle(psDash);
+    wide.Canvas()->MoveTo(0, 5);
+    wide.Canvas()->LineTo(150, 5);
+    narrow.Canvas()->MoveTo(-100, 5);
+    narrow.Canvas()->LineTo(50, 5);
+    for (int x = 0; x < 50; ++x)
+        ASSERT_EQ(narrow.Canvas()->Pixels(x, 5), wide.Canvas()->Pixels(x + 100, 5)) << x;
+    EXPECT_EQ(InkBox(narrow.Canvas(), 50, 10), Rect(0, 5, 50, 6));
+
+    // Two billion steps away: only the visible ones are walked.
+    TBitmap small(20, 20);
+    TCanvas *c = small.Canvas();
+    c->MoveTo(-2000000000, 10);
+    c->LineTo(2000000000, 11);
+    c->MoveTo(5, -2000000000);
+    c->LineTo(6, 2000000000);
+    EXPECT_EQ(InkBox(c, 20, 20), Rect(0, 0, 20, 20));
+    c->Pen()->SetStyle(psDot);
+    c->MoveTo(-2000000001, 3);
+    c->LineTo(2000000000, 3);
+    int dots = 0;
+    for (int x = 0; x < 20; ++x)
+        dots += c->Pixels(x, 3) == clBlack;
+    EXPECT_GT(dots, 5);
+    EXPECT_LT(dots, 15);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "Font.h"
 #include "FontSubstitution.h"
 
+#include <QFontInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -99,8 +100,13 @@ TEST(Font, WindowsFamiliesMapToInstalledFonts)
         {"\xE5\xAE\x8B\xE4\xBD\x93", "WenQuanYi Micro Hei"},
         {"No Such Family 42", "DejaVu Sans"},
     };
-    for (const Case &c : cases)
+    for (const Case &c : cases) {
         EXPECT_EQ(SubstituteFontFamily(QString::fromUtf8(c.windows)), QString::fromLatin1(c.installed)) << c.windows;
+        // The set-up installed it: Qt draws with that very family.
+        TFont f;
+        f.SetName(QString::fromUtf8(c.windows));
+        EXPECT_EQ(QFontInfo(f.ToQFont()).family(), QString::fromLatin1(c.installed)) << c.windows;
+    }
     EXPECT_TRUE(IsKnownFontFamily("Arial"));
     EXPECT_FALSE(IsKnownFontFamily("No Such Family 42"));
     QStringList fams = FontFamiliesFor("Verdana");

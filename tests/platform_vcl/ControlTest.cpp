@@ -3,16 +3,21 @@
 #include "Edit.h"
 #include "Exceptions.h"
 #include "Form.h"
+#include "HandlerGuard.h"
 #include "Label.h"
 #include "PaintBox.h"
 #include "Panel.h"
+#include "Timer.h"
 #include "TestInput.h"
 #include "VirtualKeys.h"
 
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -443,6 +448,125 @@ TEST(Controls, FreeingAControlInsideItsClickIsSafe)
     Click(form.Widget(), QPoint(5, 5));
     EXPECT_EQ(form.ControlCount(), 0);
     Click(form.Widget(), QPoint(5, 5)); // nothing left to hit
+}
+
+TEST(Controls, ExceptionsOfHandlersStopAtTheQtBoundaryAndAreReported)
+{
+    std::vector<QString> reports;
+    SetExceptionReporter([&](const QString &m) { reports.push_back(m); });
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    auto *button = new TButton(&form);
+    button->SetName("bnThrow");
+    button->SetParent(&form);
+    button->OnClick = [](TObject *) { throw EConvertError("from a click"); };
+    auto *pad = new Pad(&form);
+    pad->SetName("pdThrow");
+    pad->SetParent(&form);
+    pad->SetBounds(100, 0, 50, 50);
+    pad->OnMouseDown = [](TObject *, TMouseButton, TShiftState, int, int) { throw std::runtime_error("down"); };
+    auto *edit = new TEdit(&form);
+    edit->SetParent(&form);
+    edit->SetTop(60);
+    edit->OnChange = [](TObject *) { throw 42; };
+    auto *timer = new TTimer(&form);
+    timer->SetName("tmThrow");
+    timer->SetInterval(1);
+    timer->OnTimer = [timer](TObject *) {
+        timer->SetEnabled(false);
+        throw EInvalidOperation("from a tick");
+    };
+    form.OnPaint = [](TObject *) { throw EConvertError("from a paint"); };
+    form.Show();
+
+    EXPECT_NO_THROW(static_cast<QPushButton *>(button->Widget())->click());
+    EXPECT_NO_THROW(Click(pad->Widget(), QPoint(5, 5)));
+    EXPECT_NO_THROW(Key(edit->Widget(), Qt::Key_A, "a"));
+    EXPECT_NO_THROW(form.PaintToImage());
+    QElapsedTimer clock;
+    clock.start();
+    while (timer->Enabled() && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    SetExceptionReporter(nullptr);
+
+    auto reported = [&](const char *what) {
+        for (const QString &m : reports)
+            if (m.contains(QLatin1String(what)))
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(reported("bnThrow failed: from a click"));
+    EXPECT_TRUE(reported("pdThrow failed: down"));
+    EXPECT_TRUE(reported("unknown exception"));
+    EXPECT_TRUE(reported("tmThrow failed: from a tick"));
+    EXPECT_TRUE(reported("from a paint"));
+}
+
+TEST(Controls, ControlsFreedInsideTheirOwnHandlersAreSafe)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    form.Show();
+
+    // A standard button freed by its own click: its widget is still delivering
+    // the release, so Qt frees it afterwards; it is already out of the form.
+    auto *button = new TButton(&form);
+    button->SetParent(&form);
+    QPointer<QWidget> buttonWidget = button->Widget();
+    button->OnClick = [button](TObject *) { delete button; };
+    Click(buttonWidget, QPoint(5, 5));
+    EXPECT_EQ(form.ControlCount(), 0);
+    ASSERT_TRUE(buttonWidget);
+    EXPECT_FALSE(buttonWidget->isVisible());
+    EXPECT_EQ(buttonWidget->parentWidget(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(buttonWidget);
+
+    // A self-drawn control freed in its mouse-down; the release still comes.
+    auto *pad = new Pad(&form);
+    pad->SetParent(&form);
+    pad->SetBounds(0, 0, 50, 50);
+    QPointer<QWidget> padWidget = pad->Widget();
+    int leaves = 0;
+    pad->OnMouseLeave = [&](TObject *) { ++leaves; };
+    pad->OnMouseDown = [pad](TObject *, TMouseButton, TShiftState, int, int) { delete pad; };
+    Click(padWidget, QPoint(5, 5));
+    EXPECT_EQ(form.ControlCount(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(padWidget);
+    EXPECT_EQ(leaves, 0);
+
+    // A window freed by a click on one of its buttons, twice released as well.
+    auto *dialog = new TForm(nullptr);
+    auto *close = new TButton(dialog);
+    close->SetParent(dialog);
+    QPointer<QWidget> dialogWidget = dialog->Widget(), closeWidget = close->Widget();
+    close->OnClick = [dialog](TObject *) {
+        dialog->Release();
+        dialog->Release();
+        delete dialog;
+    };
+    dialog->Show();
+    Click(closeWidget, QPoint(5, 5));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(dialogWidget);
+    EXPECT_FALSE(closeWidget);
+
+    // A timer freed in its own tick.
+    bool fired = false;
+    auto *timer = new TTimer(&form);
+    timer->SetInterval(1);
+    timer->OnTimer = [&fired, timer](TObject *) {
+        fired = true;
+        delete timer;
+    };
+    QElapsedTimer clock;
+    clock.start();
+    while (!fired && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(fired);
+    EXPECT_EQ(form.ComponentCount(), 0);
 }
 
 } // namespace

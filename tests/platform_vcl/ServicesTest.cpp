@@ -64,6 +64,20 @@ TEST(Streams, MemoryStreamReadsWithinItsData)
     m.Seek(-100, soCurrent);
     EXPECT_EQ(m.Position(), 0);
     EXPECT_THROW(TFileStream("/nonexistent/dir/file", fmOpenRead), EFOpenError);
+
+    // Growing leaves zeros, never stale memory.
+    for (int round = 0; round < 2; ++round) {
+        TMemoryStream g;
+        g.WriteBytes("ab");
+        if (round == 0) {
+            g.Seek(4096, soBeginning);
+            g.WriteBytes("z");
+        } else {
+            g.SetSize(4097);
+        }
+        ASSERT_EQ(g.Size(), 4097);
+        EXPECT_EQ(g.Bytes().mid(2, 4094), QByteArray(4094, '\0'));
+    }
 }
 
 TEST(Bitmap, TransparentColourIsLeftOutWhenDrawn)
