@@ -105,7 +105,8 @@ void TClipboard::SetBuffer(unsigned Format, const QByteArray &Data)
 {
     if (Format == CF_BITMAP) {
         QImage img;
-        img.loadFromData(Data);
+        if (!img.loadFromData(Data)) // the clipboard keeps what it had
+            throw EClipboardException(QStringLiteral("The clipboard bitmap is not a valid picture"));
         Open();
         Pending()->setImageData(img);
         Close();

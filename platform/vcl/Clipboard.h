@@ -20,7 +20,8 @@ QString ClipboardFormatName(unsigned Format);           // empty when unknown
 class TClipboard : public TPersistent {
 public:
     bool HasFormat(unsigned Format) const;
-    // Throws EClipboardException for a format number never registered.
+    // Throws EClipboardException for a format number never registered and
+    // for CF_BITMAP bytes that are no picture (BMP, PNG, JPEG, GIF).
     void SetBuffer(unsigned Format, const QByteArray &Data);
     // The bytes of that format, empty when the clipboard has none.
     QByteArray GetBuffer(unsigned Format) const;

@@ -12,6 +12,14 @@ QString Unquote(const QString &v)
     return v;
 }
 
+// The value as written to a line: quoted when reading it back (trimmed, one
+// pair of quotes removed) would otherwise change it.
+QString Stored(const QString &v)
+{
+    bool quoted = v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front();
+    return quoted || v != v.trimmed() ? u'"' + v + u'"' : v;
+}
+
 bool Same(const QString &a, const QString &b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -57,7 +65,8 @@ QString IniDocument::ToText() const
         if (s.header)
             out += u'[' + s.name + QStringLiteral("]\r\n");
         for (const Line &l : s.lines)
-            out += (l.key.isEmpty() ? l.raw : l.key + u'=' + l.value) + QStringLiteral("\r\n");
+            out += (l.key.isEmpty() || !l.raw.isEmpty() ? l.raw : l.key + u'=' + Stored(l.value)) +
+                   QStringLiteral("\r\n");
     }
     return out;
 }
@@ -120,6 +129,7 @@ void IniDocument::Set(const QString &Section, const QString &Key, const QString 
     for (Line &l : s->lines)
         if (!l.key.isEmpty() && Same(l.key, Key)) {
             l.value = Value;
+            l.raw.clear();
             return;
         }
     // Append after the last key, before trailing blank lines.

@@ -28,7 +28,7 @@ private:
     struct Line {
         QString key;   // empty for a comment or an unknown line
         QString value; // as read, already unquoted
-        QString raw;   // the line as read, for comments and unknown lines
+        QString raw;   // the line as read; empty once the value was set: then written anew
     };
     struct Section {
         QString name;

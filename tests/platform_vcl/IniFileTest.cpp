@@ -91,6 +91,15 @@ TEST_F(IniFixture, ReadingIsForgivingAndNothingIsLost)
     EXPECT_TRUE(text.contains("; a comment"));
     EXPECT_TRUE(text.contains("garbage line without equals"));
     EXPECT_TRUE(text.contains("Color=43"));
+    EXPECT_TRUE(text.contains("Quoted=\"  spaced  \"")); // untouched lines stay as they were
+    EXPECT_EQ(ini.ReadString("Fill", "Quoted", ""), "  spaced  ");
+
+    // Values that reading would trim or unquote are written so that they come back.
+    const QString values[] = {" lead", "trail ", "\"quoted\"", "'single'", "\"", "a \"b\" c", ""};
+    for (const QString &v : values) {
+        ini.WriteString("Kept", "Value", v);
+        EXPECT_EQ(TIniFile(path).ReadString("Kept", "Value", "x"), v) << qPrintable(v);
+    }
 }
 
 TEST_F(IniFixture, ValuesThatCannotBeStoredAreRefused)

@@ -33,6 +33,8 @@ TEST(Clipboard, RegisteredFormatsCarryBytes)
     EXPECT_EQ(Clipboard()->AsText(), "both");
 
     EXPECT_THROW(Clipboard()->SetBuffer(0xBFFF, bytes), EClipboardException);
+    EXPECT_THROW(Clipboard()->SetBuffer(CF_BITMAP, bytes), EClipboardException);
+    EXPECT_EQ(Clipboard()->AsText(), "both"); // unchanged
     Clipboard()->Clear();
     EXPECT_FALSE(Clipboard()->HasFormat(fill));
     EXPECT_TRUE(Clipboard()->GetBuffer(fill).isEmpty());
