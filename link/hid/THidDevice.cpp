@@ -438,46 +438,33 @@ HidCaps THidDevice::Caps()
     return caps;
 }
 
-namespace {
-QString ReadName(int fd, bool (*entry)(int, std::string &))
+QString THidDevice::CachedString(QString &cache, bool (*entry)(int, std::string &))
 {
-    std::string s;
-    if (!entry || !entry(fd, s))
-        return QString();
-    return QString::fromUtf8(s.c_str());
+    std::lock_guard<std::recursive_mutex> g(FLock);
+    if (cache.isEmpty() && OpenFile()) {
+        std::string s;
+        if (entry && entry(FHidFileHandle, s))
+            cache = QString::fromUtf8(s.c_str());
+        CloseFile();
+    }
+    return cache;
 }
-} // namespace
 
 QString THidDevice::VendorName()
 {
-    std::lock_guard<std::recursive_mutex> g(FLock);
-    if (FVendorName.isEmpty() && OpenFile()) {
-        FVendorName = ReadName(FHidFileHandle, HidApi.GetManufacturerString);
-        CloseFile();
-    }
-    return FVendorName;
+    return CachedString(FVendorName, HidApi.GetManufacturerString);
 }
 
 QString THidDevice::ProductName()
 {
-    std::lock_guard<std::recursive_mutex> g(FLock);
-    if (FProductName.isEmpty() && OpenFile()) {
-        FProductName = ReadName(FHidFileHandle, HidApi.GetProductString);
-        CloseFile();
-    }
-    return FProductName;
+    return CachedString(FProductName, HidApi.GetProductString);
 }
 
 QString THidDevice::SerialNumber()
 {
     // The USB device's serial as the kernel has read it; there is no
     // language list to compare it with.
-    std::lock_guard<std::recursive_mutex> g(FLock);
-    if (FSerialNumber.isEmpty() && OpenFile()) {
-        FSerialNumber = ReadName(FHidFileHandle, HidApi.GetSerialNumberString);
-        CloseFile();
-    }
-    return FSerialNumber;
+    return CachedString(FSerialNumber, HidApi.GetSerialNumberString);
 }
 
 const TPhysicalDescriptor &THidDevice::PhysicalDescriptor()
@@ -553,18 +540,18 @@ void THidDevice::DoUnplug()
 
 void THidDevice::PostData(const uint8_t *report, size_t count)
 {
-    std::lock_guard<std::mutex> g(FInbox->lock);
-    FInbox->items.push_back({false, 0, std::vector<uint8_t>(report, report + count)});
-    if (!FInbox->posted) {
-        FInbox->posted = true;
-        PostWindowMessage(static_cast<MessageWindow *>(FContext.get()), WM_HID_REPORTS, 0, 0);
-    }
+    Post(false, 0, std::vector<uint8_t>(report, report + count));
 }
 
 void THidDevice::PostDataError(uint32_t error)
 {
+    Post(true, error, {});
+}
+
+void THidDevice::Post(bool isError, uint32_t error, std::vector<uint8_t> report)
+{
     std::lock_guard<std::mutex> g(FInbox->lock);
-    FInbox->items.push_back({true, error, {}});
+    FInbox->items.push_back({isError, error, std::move(report)});
     if (!FInbox->posted) {
         FInbox->posted = true;
         PostWindowMessage(static_cast<MessageWindow *>(FContext.get()), WM_HID_REPORTS, 0, 0);

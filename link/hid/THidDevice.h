@@ -175,9 +175,12 @@ private:
     // device declares none: its byte count, 0 when none came, -1 with errno.
     static int ReadReport(int fd, uint8_t *report, size_t count, bool usesReportIds, int timeoutMs);
     bool UsesReportIds();
+    // The cached device string, read through entry while it is empty.
+    QString CachedString(QString &cache, bool (*entry)(int, std::string &));
     // Reader side: queue a report or an error for the UI thread.
     void PostData(const uint8_t *report, size_t count);
     void PostDataError(uint32_t error);
+    void Post(bool isError, uint32_t error, std::vector<uint8_t> report);
     void DeliverPending();  // UI thread
     void HaltReader();      // stops a running reader, keeps its object
 

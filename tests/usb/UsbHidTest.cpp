@@ -203,6 +203,29 @@ TEST_F(UsbHid, UnplugWhileTheReaderWaitsStopsItWithinOneSlice)
     EXPECT_EQ(ui.linkBrokenCount, 0);
 }
 
+TEST_F(UsbHid, UnpluggingAProcessorNotHeldKeepsTheOneHeld)
+{
+    // Two processors: the last one taken is the one held.
+    auto first = bus.Add("tq62-a");
+    bus.Add("tq62-b");
+    StartAndTakeProcessor();
+    ASSERT_EQ(hid->HidDevice()->PnPInfo()->DeviceID(), QString("tq62-b"));
+    EXPECT_EQ(hid->HidCtl().NumCheckedOutDevices(), 2);
+    main.OpenUsbLink();
+    ASSERT_TRUE(main.HasLinkOfKind(LLinkPort::Kind::Usb));
+
+    bus.Remove(first);
+    Change();
+    ASSERT_NE(hid->HidDevice(), nullptr);
+    EXPECT_EQ(hid->HidDevice()->PnPInfo()->DeviceID(), QString("tq62-b"));
+    EXPECT_EQ(hid->StatusText(), "Detect HID");
+    EXPECT_EQ(hid->HidCtl().NumCheckedOutDevices(), 1);
+    EXPECT_EQ(hid->HidCtl().NumUnpluggedDevices(), 0);
+    PumpFor(400);  // no link-lost timer runs
+    EXPECT_TRUE(main.HasLinkOfKind(LLinkPort::Kind::Usb));
+    EXPECT_EQ(ui.linkBrokenCount, 0);
+}
+
 TEST_F(UsbHid, ReadErrorsOfAGoneDeviceStayQuiet)
 {
     struct Case {
