@@ -14,9 +14,11 @@
 TGdipPictureBase::TGdipPictureBase() = default;
 TGdipPictureBase::~TGdipPictureBase() = default;
 
+// The bytes a failed load or an unusable Assign left behind are no longer
+// the picture: an empty picture writes nothing.
 void TGdipPictureBase::SaveToStream(TStream *Stream)
 {
-    if (Stream)
+    if (Stream && !empty_)
         Stream->WriteBytes(data_);
 }
 
@@ -50,8 +52,11 @@ bool TGdipPictureBase::GetImageSizes()
 
 QByteArray TGdipPictureBase::ReadWholeStream(TStream *Stream)
 {
+    const std::int64_t size = Stream->Size();
+    if (size < 0 || size > kMaxPictureBytes)
+        throw EReadError(QStringLiteral("Picture data too large"));
     Stream->SetPosition(0);
-    QByteArray bytes(int(Stream->Size()), Qt::Uninitialized);
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
     if (!bytes.isEmpty())
         Stream->ReadBuffer(bytes.data(), bytes.size());
     return bytes;

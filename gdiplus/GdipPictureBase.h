@@ -10,6 +10,7 @@
 #include "SmGDIP.h"
 
 #include <QByteArray>
+#include <cstdint>
 #include <memory>
 
 class TGdipPictureBase : public TGraphic {
@@ -47,8 +48,10 @@ protected:
     // picture that cannot be decoded gives a wrapper without a handle.
     TGPImage *Decoded();
     void SetData(const QByteArray &bytes);
-    // Reads the whole stream (from its start), or throws EStreamError.
+    // Reads the whole stream (from its start), or throws EStreamError; a
+    // stream larger than any picture the decoder accepts throws EReadError.
     static QByteArray ReadWholeStream(TStream *Stream);
+    static constexpr std::int64_t kMaxPictureBytes = std::int64_t(256) << 20;
     // The bytes of another picture-like source (bitmap, picture holder,
     // other graphic) as the source saves them; false for other classes.
     static bool SavedBytes(TPersistent *Source, bool anyGraphic, QByteArray &bytes);

@@ -40,7 +40,7 @@ TGPGraphicsPath *TGpFill::RoundRectPath(const TGPRectF &r, int d, TFillRoundingT
     const bool tr = type == rtTop || type == rtBoth || type == rtRight;
     const bool br = type == rtBottom || type == rtBoth || type == rtRight;
     const bool bl = type == rtBottom || type == rtBoth || type == rtLeft;
-    const REAL s = REAL(2 * d);
+    const REAL s = 2 * REAL(d);
     const bool round = d > 0;
     const REAL x = r.X, y = r.Y, w = r.Width, h = r.Height;
     auto corner = [&](bool rounded, REAL ax, REAL ay, REAL start, REAL px, REAL py) {
@@ -240,7 +240,7 @@ TGPRectF TGpFill::Fill(TGPGraphics *Graphics, TGPRectF R, Byte ABorderOpacity, B
         const int s = shadowOffset_;
         if (s > 0 && shadowColor_ != clNone) {
             if (shadowType_ == stBottom) {
-                DrawRadialPart(Graphics, MakeRectF(r.X, r.Y + r.Height - 2 * s, r.Width, REAL(2 * s)),
+                DrawRadialPart(Graphics, MakeRectF(r.X, r.Y + r.Height - 2 * REAL(s), r.Width, 2 * REAL(s)),
                                shadowColor_, shadowColor_, 0, 255, true, rounding_, rtBottom);
                 r.Height -= s;
             } else {
@@ -257,8 +257,8 @@ TGPRectF TGpFill::Fill(TGPGraphics *Graphics, TGPRectF R, Byte ABorderOpacity, B
                 if (surround) {
                     r.X += s;
                     r.Y += s;
-                    r.Width -= 2 * s;
-                    r.Height -= 2 * s;
+                    r.Width -= 2 * REAL(s);
+                    r.Height -= 2 * REAL(s);
                 } else {
                     r.Width -= s;
                     r.Height -= s;

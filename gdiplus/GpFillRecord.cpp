@@ -40,6 +40,16 @@ struct FillRecord {
                    std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), def, always,
                    true};
     }
+    // Positions, sizes and widths in pixels: a stored value beyond any
+    // screen is damage, and keeps the painting arithmetic far from overflow.
+    static Key pixelKey(const char *name, int TGpFill::*field, int def, bool always = false)
+    {
+        Key k = intKey(name, field, def, always);
+        k.lo = -kMaxPixels;
+        k.hi = kMaxPixels;
+        return k;
+    }
+    static constexpr int kMaxPixels = 32767;
     static Key byteKey(const char *name, Byte TGpFill::*field)
     {
         return Key{name, [field](const TGpFill &f) { return int(f.*field); },
@@ -67,24 +77,24 @@ struct FillRecord {
                     pmOutsideFill),
             enumKey("BackGroundPicturePosition", &TGpFill::backGroundPicturePosition_, ppCustom,
                     ppTopLeft),
-            intKey("BackGroundPictureLeft", &TGpFill::backGroundPictureLeft_, 0),
-            intKey("BackGroundPictureTop", &TGpFill::backGroundPictureTop_, 0),
+            pixelKey("BackGroundPictureLeft", &TGpFill::backGroundPictureLeft_, 0),
+            pixelKey("BackGroundPictureTop", &TGpFill::backGroundPictureTop_, 0),
             enumKey("PicturePosition", &TGpFill::picturePosition_, ppCustom, ppTopLeft),
-            intKey("PictureLeft", &TGpFill::pictureLeft_, 0),
-            intKey("PictureTop", &TGpFill::pictureTop_, 0),
+            pixelKey("PictureLeft", &TGpFill::pictureLeft_, 0),
+            pixelKey("PictureTop", &TGpFill::pictureTop_, 0),
             enumKey("PictureSize", &TGpFill::pictureSize_, psCustom, psOriginal),
-            intKey("PictureWidth", &TGpFill::pictureWidth_, 50),
-            intKey("PictureHeight", &TGpFill::pictureHeight_, 50),
+            pixelKey("PictureWidth", &TGpFill::pictureWidth_, 50),
+            pixelKey("PictureHeight", &TGpFill::pictureHeight_, 50),
             byteKey("Opacity", &TGpFill::opacity_),
             byteKey("OpacityTo", &TGpFill::opacityTo_),
             byteKey("OpacityMirror", &TGpFill::opacityMirror_),
             byteKey("OpacityMirrorTo", &TGpFill::opacityMirrorTo_),
             intKey("BorderColor", &TGpFill::borderColor_, clNone, true),
             byteKey("BorderOpacity", &TGpFill::borderOpacity_),
-            intKey("BorderWidth", &TGpFill::borderWidth_, 1),
-            intKey("Rounding", &TGpFill::rounding_, 0, true),
+            pixelKey("BorderWidth", &TGpFill::borderWidth_, 1),
+            pixelKey("Rounding", &TGpFill::rounding_, 0, true),
             enumKey("RoundingType", &TGpFill::roundingType_, rtRight, rtBoth),
-            intKey("ShadowOffset", &TGpFill::shadowOffset_, 0, true),
+            pixelKey("ShadowOffset", &TGpFill::shadowOffset_, 0, true),
             intKey("ShadowColor", &TGpFill::shadowColor_, clGray),
             intKey("Angle", &TGpFill::angle_, 0),
             enumKey("Glow", &TGpFill::glow_, gmRadialGradient, gmNone, true, true),
@@ -205,10 +215,13 @@ void TGpFill::SaveToFile(TCustomIniFile *ini, const QString &Section)
 }
 
 // Records written before the length had its own key keep the picture text's
-// length under "PictureSize"; for them that key is the length only.
+// length under "PictureSize"; for them that key is the length only. Such a
+// record always holds the "Picture" text; without it "PictureSize" is the
+// property.
 void TGpFill::LoadFromFile(TCustomIniFile *ini, const QString &Section)
 {
-    const bool oldRecord = !ini->ValueExists(Section, QLatin1String(kPictureLengthKey));
+    const bool oldRecord = !ini->ValueExists(Section, QLatin1String(kPictureLengthKey))
+                           && ini->ValueExists(Section, QLatin1String(kPictureKey));
     std::vector<int> values;
     int pictureLength = 0;
     for (const FillRecord::Key &k : FillRecord::Keys()) {

@@ -59,6 +59,13 @@ inline Byte ArgbRed(ARGB c) { return Byte((c >> 16) & 0xFF); }
 inline Byte ArgbGreen(ARGB c) { return Byte((c >> 8) & 0xFF); }
 inline Byte ArgbBlue(ARGB c) { return Byte(c & 0xFF); }
 
+// A text length handed to the drawing services never runs past the text
+// (a negative one means all of it).
+inline INT ClampedTextLength(const QString &text, INT length)
+{
+    return (length < 0 || length > text.size()) ? INT(text.size()) : length;
+}
+
 // Root of the wrappers; instances live on the drawing services' heap.
 class TGdiplusBase {
 public:

@@ -11,12 +11,6 @@ const WCHAR *wide(const QString &s)
     return reinterpret_cast<const WCHAR *>(s.utf16());
 }
 
-// The length handed on never runs past the text (a negative one means all).
-INT clampedLength(const QString &text, INT length)
-{
-    return (length < 0 || length > text.size()) ? INT(text.size()) : length;
-}
-
 GpPen *penOf(TGPPen *pen) { return pen ? pen->NativePen() : nullptr; }
 GpBrush *brushOf(const TGPBrush *brush) { return brush ? brush->NativeBrush() : nullptr; }
 GpImage *imageOf(TGPImage *image) { return image ? image->NativeImage() : nullptr; }
@@ -252,7 +246,7 @@ Status TGPGraphics::DrawString(const QString &text, INT length, const TGPFont *f
                                const TGPRectF &layoutRect, const TGPStringFormat *stringFormat,
                                const TGPBrush *brush)
 {
-    return SetStatus(GdipDrawString(nativeGraphics, wide(text), clampedLength(text, length),
+    return SetStatus(GdipDrawString(nativeGraphics, wide(text), ClampedTextLength(text, length),
                                     fontOf(font), &layoutRect, formatOf(stringFormat),
                                     brushOf(brush)));
 }
@@ -276,7 +270,7 @@ Status TGPGraphics::MeasureString(const QString &text, INT length, const TGPFont
                                   const TGPStringFormat *stringFormat, TGPRectF &boundingBox,
                                   INT *codepointsFitted, INT *linesFilled)
 {
-    return SetStatus(GdipMeasureString(nativeGraphics, wide(text), clampedLength(text, length),
+    return SetStatus(GdipMeasureString(nativeGraphics, wide(text), ClampedTextLength(text, length),
                                        fontOf(font), &layoutRect, formatOf(stringFormat),
                                        &boundingBox, codepointsFitted, linesFilled));
 }

@@ -122,9 +122,8 @@ Status TGPGraphicsPath::AddString(const QString &text, INT length, const TGPFont
                                   INT style, REAL emSize, const TGPRectF &layoutRect,
                                   const TGPStringFormat *format)
 {
-    const INT n = (length < 0 || length > text.size()) ? INT(text.size()) : length;
     return SetStatus(GdipAddPathString(
-        nativePath, reinterpret_cast<const WCHAR *>(text.utf16()), n,
+        nativePath, reinterpret_cast<const WCHAR *>(text.utf16()), ClampedTextLength(text, length),
         family ? family->NativeFamily() : nullptr, style, emSize, &layoutRect,
         format ? format->NativeFormat() : nullptr));
 }

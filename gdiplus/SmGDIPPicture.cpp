@@ -159,7 +159,7 @@ bool TSmGDIPPicture::GetImageSizesFromFileName(const QString &FileName)
         throw EFOpenError(QStringLiteral("Cannot open file \"%1\"").arg(FileName));
     }
     ImageHeaderSize size;
-    const bool found = ReadHeaderSizeByName(FileName, file.readAll(), size);
+    const bool found = ReadHeaderSizeByName(FileName, file.read(kMaxPictureBytes), size);
     width_ = size.Width;
     height_ = size.Height;
     return found;

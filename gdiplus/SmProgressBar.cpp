@@ -230,34 +230,36 @@ int TSmProgressBar::Percentage() const
 {
     if (max_ == min_)
         return 0;
-    return RoundHalfEven(double(position_ - min_) / double(max_ - min_) * 100.0);
+    return RoundHalfEven(double(qint64(position_) - min_) / double(qint64(max_) - min_) * 100.0);
 }
 
+// Distances within the range are taken in 64 bits: Min and Max may lie
+// anywhere in the int range.
 void TSmProgressBar::SetPosition(int Value)
 {
     const int lo = std::min(min_, max_), hi = std::max(min_, max_);
     position_ = std::clamp(Value, lo, hi);
     const int p = Percentage();
-    const int steps = position_ - min_;
+    const qint64 steps = qint64(position_) - min_;
     if (maxIncrement_ == 0 || steps % maxIncrement_ == 0 || steps / maxIncrement_ != oldBlockPos_
         || p != oldPos_)
         Repaint();
     oldPos_ = p;
     if (maxIncrement_ != 0)
-        oldBlockPos_ = steps / maxIncrement_;
+        oldBlockPos_ = int(steps / maxIncrement_);
 }
 
 void TSmProgressBar::SetMin(int Value)
 {
     min_ = Value;
-    maxIncrement_ = (max_ - min_) / 100;
+    maxIncrement_ = int((qint64(max_) - min_) / 100);
     Invalidate();
 }
 
 void TSmProgressBar::SetMax(int Value)
 {
     max_ = Value;
-    maxIncrement_ = (max_ - min_) / 100;
+    maxIncrement_ = int((qint64(max_) - min_) / 100);
     Invalidate();
 }
 

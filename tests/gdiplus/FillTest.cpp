@@ -5,6 +5,7 @@
 #include "TestPictures.h"
 #include "TestSurface.h"
 
+#include "Clipboard.h"
 #include "Exceptions.h"
 #include "Font.h"
 #include "IniFiles.h"
@@ -254,6 +255,36 @@ TEST_F(IniFixture, OldRecordsStillLoad)
     EXPECT_EQ(f.Picture()->Data(), QByteArray("\x01\xAB\xFF", 3));
 }
 
+// Without a "Picture" text the section is no old record: "PictureSize" is
+// the property.
+TEST_F(IniFixture, PartialSectionReadsPictureSizeAsTheProperty)
+{
+    writeRaw("[P]\nPictureSize=1\nPictureWidth=80\n");
+    TGpFill f;
+    f.LoadFromFile(path(), QStringLiteral("P"));
+    EXPECT_EQ(f.PictureSize(), psCustom);
+    EXPECT_EQ(f.PictureWidth(), 80);
+    EXPECT_TRUE(f.Picture()->Empty());
+}
+
+// A picture whose last load failed is empty and is saved as no picture,
+// not as the bytes it held before.
+TEST_F(IniFixture, FailedPictureLoadSavesNoPicture)
+{
+    TGpFill a;
+    TMemoryStream png(EncodedPicture("PNG", 4, 4));
+    a.Picture()->LoadFromStream(&png);
+    a.Picture()->LoadFromFile(dir.filePath(QStringLiteral("gone.png")));
+    ASSERT_TRUE(a.Picture()->Empty());
+    a.SaveToFile(path(), QStringLiteral("S"));
+    TIniFile ini(path());
+    EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("Picture"), QStringLiteral("x")),
+              QString());
+    TGpFill b;
+    b.LoadFromFile(path(), QStringLiteral("S"));
+    EXPECT_TRUE(b.Picture()->Empty());
+}
+
 TEST_F(IniFixture, EmptySectionChangesNothingAndNotifiesOnce)
 {
     writeRaw("[Other]\nColor=1\n");
@@ -280,6 +311,9 @@ TEST_F(IniFixture, BadRecordsAreRefusedBeforeAnythingIsApplied)
         {"[F]\nColor=255\nGradientType=11\n"},
         {"[F]\nColor=255\nOpacity=256\n"},
         {"[F]\nColor=255\nHatchStyle=-1\n"},
+        {"[F]\nColor=255\nRounding=2147483647\n"},
+        {"[F]\nColor=255\nPictureWidth=-40000\n"},
+        {"[F]\nColor=255\nShadowOffset=1073741824\n"},
     };
     for (const Case &c : cases) {
         writeRaw(c.text);
@@ -321,4 +355,40 @@ TEST(Fill, ClipboardRoundTrip)
     EXPECT_EQ(b.PictureAspectMode(), pmNormal);
     EXPECT_EQ(b.Rounding(), 0);  // always stored
     EXPECT_EQ(b.Picture()->Data(), a.Picture()->Data());
+}
+
+// Damaged clipboard data is refused whole, quickly: nothing of it is set and
+// no change is raised.
+TEST(Fill, DamagedClipboardDataIsRefusedWhole)
+{
+    const unsigned format = RegisterClipboardFormat(QStringLiteral("GDI+ Fill"));
+    const QByteArray big = QByteArray(2000000, 'A');
+    const QByteArray cases[] = {
+        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Picture.Data = {01AG}\nend\n",
+        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Picture.Data = {01A}\nend\n",
+        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Picture.Data = 01AB\nend\n",
+        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.GradientType = 11\nend\n",
+        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Opacity = x\nend\n",
+        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Rounding = 99999999\nend\n",
+        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Picture.Data = {" + big + "G}\nend\n",
+    };
+    for (const QByteArray &text : cases) {
+        Clipboard()->SetBuffer(format, text);
+        TGpFill f;
+        int changes = 0;
+        f.OnChange = [&](TObject *) { ++changes; };
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_THROW(f.LoadFromClipBoard(), EConvertError) << text.left(80).constData();
+        EXPECT_LT(timer.elapsed(), 5000);
+        EXPECT_EQ(f.Color(), clSilver);
+        EXPECT_EQ(f.GradientType(), gtVertical);
+        EXPECT_TRUE(f.Picture()->Empty());
+        EXPECT_EQ(changes, 0);
+    }
+    // Another format on the clipboard: nothing happens.
+    Clipboard()->Clear();
+    TGpFill f;
+    f.LoadFromClipBoard();
+    EXPECT_EQ(f.Color(), clSilver);
 }

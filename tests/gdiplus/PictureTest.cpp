@@ -16,6 +16,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -89,6 +90,39 @@ TEST(Pictures, ZeroByteStreamLeavesThePictureEmpty)
     loadBytes(sm, QByteArray());
     EXPECT_FALSE(sm.Empty());
     EXPECT_EQ(sm.Width(), 3);
+}
+
+namespace {
+// A stream of zeros that claims more bytes than any picture has; a 32-bit
+// size would wrap to 16 bytes and load a cut picture.
+struct HugeStream : TStream {
+    std::int64_t Read(void *Buffer, std::int64_t Count) override
+    {
+        std::memset(Buffer, 0, size_t(Count));
+        return Count;
+    }
+    std::int64_t Write(const void *, std::int64_t) override { return 0; }
+    std::int64_t Seek(std::int64_t, TSeekOrigin) override { return 0; }
+    std::int64_t Size() const override { return (std::int64_t(1) << 32) + 16; }
+    void SetSize(std::int64_t) override {}
+};
+} // namespace
+
+// An oversized stream is refused with a clear error; the picture keeps what
+// it had.
+TEST(Pictures, OversizedStreamIsRefused)
+{
+    TGpPicture gp;
+    TSmGDIPPicture sm;
+    loadBytes(gp, EncodedPicture("PNG", 3, 3));
+    loadBytes(sm, EncodedPicture("PNG", 3, 3));
+    HugeStream huge;
+    EXPECT_THROW(gp.LoadFromStream(&huge), EReadError);
+    EXPECT_THROW(sm.LoadFromStream(&huge), EReadError);
+    EXPECT_THROW(sm.ReadData(&huge), EReadError);
+    EXPECT_EQ(gp.Width(), 3);
+    EXPECT_EQ(sm.Width(), 3);
+    EXPECT_FALSE(sm.Empty());
 }
 
 TEST(Pictures, UndecodableDataHasNoSize)

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <gtest/gtest.h>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -122,6 +123,19 @@ TEST_F(BarFixture, PercentageCountsFromMin)
     EXPECT_TRUE(blue(paint()).empty());
     bar->SetMax(50);
     EXPECT_EQ(bar->Percentage(), 0);
+}
+
+// A range as wide as int itself: its distances do not wrap.
+TEST_F(BarFixture, WidestRangeKeepsItsPercentage)
+{
+    plainBar();
+    bar->SetMin(std::numeric_limits<int>::min());
+    bar->SetMax(std::numeric_limits<int>::max());
+    bar->SetPosition(0);
+    EXPECT_EQ(bar->Percentage(), 50);
+    bar->SetPosition(std::numeric_limits<int>::max());
+    EXPECT_EQ(bar->Percentage(), 100);
+    EXPECT_EQ(blue(paint()).size(), size_t(7 + 10 * 7));
 }
 
 TEST_F(BarFixture, ClampedPositionIsStoredAndPainted)
