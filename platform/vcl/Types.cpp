@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 TRect IntersectRect(const TRect &a, const TRect &b)
 {
@@ -31,10 +32,15 @@ int MulDiv(int a, int b, int c)
     long long q = std::llabs(p) + std::llabs(static_cast<long long>(c)) / 2;
     q /= std::llabs(static_cast<long long>(c));
     bool negative = (p < 0) != (c < 0);
+    if (q > std::numeric_limits<int>::max())
+        return -1; // the result does not fit, as Windows answers
     return static_cast<int>(negative ? -q : q);
 }
 
 int RoundHalfEven(double v)
 {
-    return static_cast<int>(std::nearbyint(v)); // default rounding mode: to nearest, ties to even
+    double r = std::nearbyint(v); // default rounding mode: to nearest, ties to even
+    if (r >= std::numeric_limits<int>::min() && r <= std::numeric_limits<int>::max())
+        return static_cast<int>(r);
+    return std::isnan(r) ? 0 : r < 0 ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
 }

@@ -63,11 +63,12 @@ TRect IntersectRect(const TRect &a, const TRect &b);
 // The smallest rectangle holding both; an empty one does not count.
 TRect UnionRect(const TRect &a, const TRect &b);
 
-// a * b / c with the 64-bit product, rounded half away from zero; -1 when c is 0.
+// a * b / c with the 64-bit product, rounded half away from zero; -1 when c is
+// 0 or the result does not fit in an int.
 int MulDiv(int a, int b, int c);
 
 // Round to the nearest integer, halves to even (the rounding the drawing code
-// of the controls uses).
+// of the controls uses); beyond the int range it gives the nearest end, NaN 0.
 int RoundHalfEven(double v);
 
 inline QRect ToQRect(const TRect &r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }

@@ -3,6 +3,8 @@
 #include "Region.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -184,6 +186,22 @@ TEST(Canvas, LinesFarOffTheCanvasEndAtOnceAndKeepTheirDashes)
         dots += c->Pixels(x, 3) == clBlack;
     EXPECT_GT(dots, 5);
     EXPECT_LT(dots, 15);
+}
+
+TEST(Geometry, MulDivAndRoundingStayDefined)
+{
+    EXPECT_EQ(MulDiv(10, 96, 72), 13);
+    EXPECT_EQ(MulDiv(-13, 72, 96), -10);
+    EXPECT_EQ(MulDiv(3, 1, 2), 2);  // half away from zero
+    EXPECT_EQ(MulDiv(-3, 1, 2), -2);
+    EXPECT_EQ(MulDiv(1, 2, 0), -1);
+    EXPECT_EQ(MulDiv(2000000000, 2000000000, 1), -1); // does not fit
+    EXPECT_EQ(RoundHalfEven(2.5), 2);
+    EXPECT_EQ(RoundHalfEven(3.5), 4);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2);
+    EXPECT_EQ(RoundHalfEven(1e300), std::numeric_limits<int>::max());
+    EXPECT_EQ(RoundHalfEven(-1e300), std::numeric_limits<int>::min());
+    EXPECT_EQ(RoundHalfEven(std::nan("")), 0);
 }
 
 } // namespace
