@@ -168,6 +168,7 @@ void LMainLink::ProbeOpened(LLinkPort::Kind kind, std::unique_ptr<LLinkPort> ope
                             int retries)
 {
     link = std::move(opened);
+    ++linkSerial;
     if (!link) {
         // A serial port that cannot be opened shows as a broken link.
         if (kind == LLinkPort::Kind::Com)
@@ -233,8 +234,12 @@ void LMainLink::CloseLink()
     DestroyLink();
     ResetTransfer();
     StopLevelPolling();
-    if (!ui->IsConnectDialogConnected())
-        return;
+    if (ui->IsConnectDialogConnected())
+        ResetWindowOffline();
+}
+
+void LMainLink::ResetWindowOffline()
+{
     isLinked = false;
     if (hidCtl)
         hidCtl->DeviceChange();
@@ -296,7 +301,12 @@ void LMainLink::tmDisconnectTimer()
     tmDisconnect.stop();
     if (!link)
         return;
+    // A device refused by the identity check never made the connect dialog
+    // report a connection, yet the window must come back offline too.
+    const bool resetByClose = ui->IsConnectDialogConnected();
     CloseLink();
+    if (!resetByClose)
+        ResetWindowOffline();
     ui->ShowLinkBroken();
 }
 
@@ -405,7 +415,14 @@ void LMainLink::OnIdentityReply(const ByteVector &payload)
         ui->ConnectResult(false);
         ui->HideConnectDialog();
         isLinked = false;
-        ShowInfo(fault, [this] { tmDisconnect.start(); });
+        // Closing the window disconnects the refused link only: the scan may
+        // have closed it meanwhile and opened another candidate.
+        ShowInfo(fault, [this, refused = linkSerial] {
+            if (link && linkSerial == refused)
+                tmDisconnect.start();
+            else if (!link)
+                ResetWindowOffline();
+        });
         return;
     }
 

@@ -98,11 +98,15 @@ public:
     void FactoryDefaultClick();
     void UploadUnit();
     void DownloadUnit();
+    // Menu Upload and Download.
+    void UploadClick() { UploadUnit(); }
+    void DownloadClick() { DownloadUnit(); }
 
     // Preset files (menu Save and Open). The controls' update flag is set while
     // a loaded file is applied and the pages refreshed.
     void SavePresetFile();
     void OpenPresetFile();
+    void SaveClick() { SavePresetFile(); }
     void OpenClick();
 
     // Level polling (300 ms while online and no transfer runs).
@@ -125,6 +129,8 @@ private:
     void ProbeOpened(LLinkPort::Kind kind, std::unique_ptr<LLinkPort> opened, unsigned timeout, int retries);
     void DestroyLink();
     void ResetTransfer();
+    // The main window's offline captions, buttons and flags.
+    void ResetWindowOffline();
 
     // Handshake.
     void OnConnectReply();
@@ -178,6 +184,7 @@ private:
     LLinkFactory *factory;
     std::unique_ptr<LUnitControl> unitControl;
     std::unique_ptr<LLinkPort> link;
+    unsigned linkSerial = 0; // counts the links opened, so that a late step can tell its own
 
     std::string comPortName;
     UsbFrameWriter usbWriter;

@@ -37,6 +37,7 @@ void LMainLink::BeginUserSequence(Sequence s, int state, unsigned timeout)
 
 // A sequence that makes no progress within twice the link's reply timeout is
 // given up (by then the link has resent and reported what it could not deliver).
+// Called after the timeout of the step's command is set.
 void LMainLink::Progress()
 {
     if (sequence == Sequence::None)
@@ -106,28 +107,28 @@ void LMainLink::OnAcknowledge()
     switch (state) {
     case 1: // recall sent: read the recalled image
         transferState = 0;
-        Progress();
         SetLinkTimeout(kTransferTimeout);
+        Progress();
         SendArg(CMD_GET_PARAMETER_BLOCK, 0);
         break;
     case 2: // preset name taken: store
         transferState = 9;
-        Progress();
         SetLinkTimeout(kLongTimeout);
+        Progress();
         SendArg(CMD_STORE_PRESET, uint8_t(currentPreset));
         SetBusyPosition(1);
         break;
     case 3: // factory settings restored: read them
     case 6: // re-upload wanted by the editor
         transferState = 0;
-        Progress();
         SetLinkTimeout(kTransferTimeout);
+        Progress();
         Send(CMD_UPLOAD_START);
         break;
     case 4: // stored preset selected: read its blocks
         transferState = 0;
-        Progress();
         SetLinkTimeout(kTransferTimeout);
+        Progress();
         SendArg(CMD_STORED_PRESET_BLOCK, 0);
         break;
     case 5: // unit header written: the records follow

@@ -258,6 +258,46 @@ TEST_F(Faults, TheConnectDialogLearnsTheResultOfTheIdentityCheck)
     EXPECT_EQ(LastCode(), CMD_LOCK_STATUS);
 }
 
+TEST_F(Faults, ARefusedDeviceLeavesTheWindowOfflineAndOnlyItsOwnLinkIsClosed)
+{
+    const std::string wrong = "TQ63 V010";
+    ui.holdInformation = true;
+    main.skbMenuLinkClick(); // the link button is disabled while the scan runs
+    ASSERT_FALSE(ui.linkButtonEnabled);
+    main.OpenNetLink();
+    Reply(CMD_CONNECT);
+    Reply(CMD_IDENTITY, ByteVector(wrong.begin(), wrong.end()));
+    ui.CloseInformation();
+    ASSERT_TRUE(PumpUntil([&] { return !main.HasLink(); }, 3000));
+    EXPECT_TRUE(ui.linkButtonEnabled);
+    EXPECT_EQ(ui.linkButtonCaption, "OffLine");
+    EXPECT_EQ(ui.connectItemCaption, "Connect");
+    EXPECT_FALSE(ui.linkButtonDown);
+
+    // The refused link was replaced by the next candidate before the window
+    // closed: that candidate stays.
+    main.OpenNetLink();
+    Reply(CMD_CONNECT);
+    Reply(CMD_IDENTITY, ByteVector(wrong.begin(), wrong.end()));
+    main.OpenNetLink();
+    ui.CloseInformation();
+    PumpFor(500);
+    EXPECT_TRUE(main.HasLink());
+    EXPECT_TRUE(main.IsConnecting());
+}
+
+TEST_F(Faults, TheStallWatchdogFollowsTheTimeoutOfTheStepsOwnCommand)
+{
+    GoOnline();
+    main.SetLinkTimeout(100);
+    main.SetTransferState(6);
+    Reply(CMD_ACK); // the upload start goes out with a 5000 ms reply timeout
+    ASSERT_EQ(LastCode(), CMD_UPLOAD_START);
+    PumpFor(500);
+    EXPECT_EQ(main.GetSequence(), LMainLink::Sequence::Upload);
+    EXPECT_TRUE(ui.informations.empty());
+}
+
 TEST_F(Faults, DeviceIdAndPortNames)
 {
     main.SetDeviceId(0);

@@ -43,6 +43,8 @@ TEST_P(Identity, AFailedCheckDisconnectsShowsItsTextAndClosesTheLinkAfterTheWind
         ASSERT_TRUE(PumpUntil([&] { return !f.main.HasLink(); }, 3000));
         EXPECT_GE(f.ui.linkBrokenCount, 1);
         EXPECT_EQ(f.main.GetTransferState(), 0);
+        EXPECT_TRUE(f.ui.linkButtonEnabled) << "the window is offline again";
+        EXPECT_EQ(f.ui.linkButtonCaption, "OffLine");
     }
 }
 

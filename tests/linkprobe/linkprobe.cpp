@@ -171,7 +171,8 @@ private:
             if (!opt.savePrs.empty()) {
                 ui.saveNames.push_back(opt.savePrs);
                 main.SavePresetFile();
-                std::printf("saved preset file %s\n", LMainLink::SaveFileName(opt.savePrs, LMainLinkUi::FileKind::Preset).c_str());
+                if (!failed) // a file that cannot be written was reported above
+                    std::printf("saved preset file %s\n", LMainLink::SaveFileName(opt.savePrs, LMainLinkUi::FileKind::Preset).c_str());
             }
             ++step;
             break;
