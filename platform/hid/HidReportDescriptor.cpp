@@ -9,6 +9,7 @@ struct Globals
 {
     uint16_t usagePage = 0;
     int32_t logicalMin = 0, logicalMax = 0;
+    int64_t logicalMaxUnsigned = 0;  // the Logical Maximum read unsigned (4 bytes: as it is)
     int32_t physicalMin = 0, physicalMax = 0;
     uint32_t unitExp = 0, unit = 0;
     uint32_t reportSize = 0, reportCount = 0;
@@ -118,7 +119,10 @@ bool HidPreparsedData::Parse(const uint8_t *d, size_t n, std::string *error)
             switch (tag) {
             case 0x0: g.usagePage = uint16_t(u); break;
             case 0x1: g.logicalMin = s; break;
-            case 0x2: g.logicalMax = s; break;
+            case 0x2:
+                g.logicalMax = s;
+                g.logicalMaxUnsigned = size < 4 ? int64_t(u) : int64_t(s);
+                break;
             case 0x3: g.physicalMin = s; break;
             case 0x4: g.physicalMax = s; break;
             case 0x5: g.unitExp = u; break;
@@ -141,9 +145,10 @@ bool HidPreparsedData::Parse(const uint8_t *d, size_t n, std::string *error)
             default: break;
             }
             // A logical maximum below a non-negative minimum was written
-            // unsigned (e.g. 0..255 as one byte).
-            if ((tag == 0x1 || tag == 0x2) && g.logicalMin >= 0 && g.logicalMax < g.logicalMin && size < 4)
-                g.logicalMax = int32_t(Unsigned(p, size));
+            // unsigned (e.g. 0..255 as one byte), whichever item came last.
+            if ((tag == 0x1 || tag == 0x2) && g.logicalMin >= 0 && g.logicalMax < g.logicalMin &&
+                g.logicalMaxUnsigned >= g.logicalMin)
+                g.logicalMax = int32_t(g.logicalMaxUnsigned);
             continue;
         }
         if (type == 2) {  // local

@@ -89,6 +89,26 @@ TEST(HidReportDescriptor, VendorValueCapsSpanTheReport)
     EXPECT_EQ(v.LogicalMax, 255);
 }
 
+TEST(HidReportDescriptor, LogicalMaximumReadsUnsignedOverANonNegativeMinimum)
+{
+    const std::vector<uint8_t> d = {
+        0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x75, 0x08, 0x95, 0x01,
+        0x15, 0x80, 0x25, 0xFF, 0x09, 0x02, 0x81, 0x02,  // -128..-1
+        0x15, 0x00, 0x09, 0x03, 0x81, 0x02,              // minimum 0 after maximum FF: 0..255
+        0x27, 0xFF, 0xFF, 0xFF, 0xFF, 0x09, 0x04, 0x81, 0x02,  // four bytes are taken as they are
+        0xC0,
+    };
+    HidPreparsedData p;
+    ASSERT_TRUE(p.Parse(d.data(), d.size()));
+    const auto &v = p.ValueCaps(HidP_Input);
+    ASSERT_EQ(v.size(), 3u);
+    EXPECT_EQ(v[0].LogicalMin, -128);
+    EXPECT_EQ(v[0].LogicalMax, -1);
+    EXPECT_EQ(v[1].LogicalMin, 0);
+    EXPECT_EQ(v[1].LogicalMax, 255);
+    EXPECT_EQ(v[2].LogicalMax, -1);
+}
+
 TEST(HidReportDescriptor, LinkCollectionsFormATree)
 {
     // Application (0xFF00:1) holding two logical collections (usages 2 and 3).
