@@ -149,6 +149,9 @@ void LSysLinkFactory::Bind(int id, LLinkEvents *ev)
 
 void LSysLinkFactory::Closed(LLinkPort::Kind kind)
 {
+    // Nothing of a closed link reaches its events any more; the next open binds
+    // them again. So a late message never finds a connection logic that is gone.
+    events = nullptr;
     if (kind == LLinkPort::Kind::Usb)
         usbLink = nullptr;
     if (kind == LLinkPort::Kind::Net) {
