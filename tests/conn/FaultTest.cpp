@@ -3,6 +3,7 @@
 // transfer state around opening and closing.
 #include <cmath>
 #include <cstring>
+#include <functional>
 
 #include "CM_MCS_CMD.h"
 #include "CommandClasses.h"
@@ -12,9 +13,13 @@
 namespace {
 
 struct FakePort : LLinkPort {
-    explicit FakePort(std::vector<ByteVector> *sent) : sent(sent) {}
+    FakePort(std::vector<ByteVector> *sent, std::vector<bool> *appends) : sent(sent), appends(appends) {}
     Kind GetKind() const override { return Kind::Net; }
-    void QueueFrame(const ByteVector &frame, bool) override { sent->push_back(frame); }
+    void QueueFrame(const ByteVector &frame, bool append) override
+    {
+        sent->push_back(frame);
+        appends->push_back(append);
+    }
     void SetTimeout(unsigned ms) override { timeout = ms; }
     unsigned GetTimeout() const override { return timeout; }
     void SetRetryCount(int) override {}
@@ -22,6 +27,7 @@ struct FakePort : LLinkPort {
     void SetDeviceId(int) override {}
     void Close() override {}
     std::vector<ByteVector> *sent;
+    std::vector<bool> *appends;
     unsigned timeout = 0;
 };
 
@@ -29,8 +35,15 @@ struct FakeFactory : LLinkFactory {
     std::unique_ptr<LLinkPort> OpenCom(const std::string &, int, LLinkEvents *) override { return Make(); }
     std::unique_ptr<LLinkPort> OpenUsb(int, LLinkEvents *, UsbFrameWriter) override { return Make(); }
     std::unique_ptr<LLinkPort> OpenNet(int, LLinkEvents *) override { return Make(); }
-    std::unique_ptr<LLinkPort> Make() { return std::make_unique<FakePort>(&sent); }
+    std::unique_ptr<LLinkPort> Make()
+    {
+        auto port = std::make_unique<FakePort>(&sent, &appends);
+        last = port.get();
+        return port;
+    }
+    FakePort *last = nullptr; // the open link's (valid while it is open)
     std::vector<ByteVector> sent;
+    std::vector<bool> appends;
 };
 
 class Faults : public testing::Test {
@@ -296,6 +309,90 @@ TEST_F(Faults, TheStallWatchdogFollowsTheTimeoutOfTheStepsOwnCommand)
     PumpFor(500);
     EXPECT_EQ(main.GetSequence(), LMainLink::Sequence::Upload);
     EXPECT_TRUE(ui.informations.empty());
+}
+
+// Each user- or editor-started sequence: its first command, reply timeout and
+// busy window, then what the acknowledgement sends and which state follows.
+TEST_F(Faults, TransferStatesStepByStep)
+{
+    const uint8_t name[14] = {'N', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    struct Case {
+        const char *what;
+        std::function<void(LMainLink &)> start;
+        uint8_t firstCode;
+        unsigned firstTimeout;
+        const char *busyText; // nullptr: the busy window is not shown by the start
+        int busyMax;
+        uint8_t ackCode, ackArg;
+        unsigned ackTimeout;
+        int stateAfter;
+    };
+    const Case cases[] = {
+        {"recall U05", [](LMainLink &m) { m.RecallPreset(5); }, CMD_RECALL_PRESET, 10000,
+         "Load preset now , please wait...", 29, CMD_GET_PARAMETER_BLOCK, 0, 5000, 0},
+        {"store U03", [&](LMainLink &m) { m.StorePreset(2, name); }, CM_MCS_PRESETNAME::kCode, 10000,
+         "Store preset now , please wait...", 2, CMD_STORE_PRESET, 3, 10000, 9},
+        {"factory default", [](LMainLink &m) { m.StartFactoryDefault(); }, CMD_PREPARE_DOWNLOAD, 10000, nullptr, 0,
+         CMD_UPLOAD_START, 0, 5000, 0},
+        {"re-upload", [](LMainLink &m) { m.SetTransferState(6); }, 0, 1000, nullptr, 0, CMD_UPLOAD_START, 0, 5000, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ui.busyStatus.clear();
+        ui.busyShows = 0;
+        GoOnline();
+        c.start(main);
+        if (c.firstCode) {
+            ASSERT_EQ(Sent(), 1u);
+            EXPECT_EQ(LastCode(), c.firstCode);
+            EXPECT_TRUE(factory.appends.back());
+        }
+        EXPECT_EQ(factory.last->timeout, c.firstTimeout);
+        if (c.busyText) {
+            EXPECT_EQ(ui.busyStatus, c.busyText);
+            EXPECT_EQ(ui.busyMax, c.busyMax);
+            EXPECT_EQ(ui.busyPosition, 0);
+            EXPECT_EQ(ui.busyShows, 1);
+            EXPECT_TRUE(ui.busyModal);
+        }
+        factory.sent.clear();
+        Reply(CMD_ACK);
+        ASSERT_EQ(Sent(), 1u);
+        EXPECT_EQ(LastCode(), c.ackCode);
+        if (c.ackArg) {
+            EXPECT_EQ(factory.sent.back()[6], c.ackArg);
+        }
+        EXPECT_TRUE(factory.appends.back());
+        EXPECT_EQ(factory.last->timeout, c.ackTimeout);
+        EXPECT_EQ(main.GetTransferState(), c.stateAfter);
+        main.CloseLink();
+    }
+
+    // The store's second acknowledgement ends it: the progress full, one
+    // closing poll that may be replaced, the busy window closed, polling on.
+    GoOnline();
+    main.StorePreset(0, name);
+    Reply(CMD_ACK);
+    EXPECT_EQ(ui.busyPosition, 1);
+    factory.sent.clear();
+    Reply(CMD_ACK);
+    ASSERT_EQ(Sent(), 1u);
+    EXPECT_EQ(LastCode(), CMD_POLL);
+    EXPECT_FALSE(factory.appends.back());
+    EXPECT_EQ(ui.busyPosition, 2);
+    EXPECT_FALSE(ui.busyVisible);
+    EXPECT_TRUE(main.IsLevelPolling());
+    EXPECT_EQ(main.GetTransferState(), 0);
+
+    // A locked device: state 8 until an acknowledgement, which sends nothing.
+    ByteVector lock(6, 0);
+    lock[5] = 1;
+    Reply(CMD_LOCK_STATUS, lock);
+    EXPECT_EQ(main.GetTransferState(), 8);
+    factory.sent.clear();
+    Reply(CMD_ACK);
+    EXPECT_EQ(Sent(), 0u);
+    EXPECT_EQ(main.GetTransferState(), 0);
 }
 
 TEST_F(Faults, DeviceIdAndPortNames)
