@@ -99,131 +99,98 @@ static void Fill(TStrings *Strings, const QStringList &Lines)
         Strings->SetStrings(Lines);
 }
 
-// -- TIniFile ---------------------------------------------------------------
+// -- TDocumentIniFile --------------------------------------------------------
 
-TIniFile::TIniFile(const QString &FileName) : TCustomIniFile(FileName), doc_(std::make_unique<IniDocument>()) {}
-TIniFile::~TIniFile() = default;
-
-IniDocument &TIniFile::Load()
+TDocumentIniFile::TDocumentIniFile(const QString &FileName)
+    : TCustomIniFile(FileName), doc_(std::make_unique<IniDocument>())
 {
-    doc_->LoadFile(FileName());
-    return *doc_;
 }
 
-void TIniFile::Save()
+TDocumentIniFile::~TDocumentIniFile() = default;
+
+void TDocumentIniFile::Save()
 {
     if (!doc_->SaveFile(FileName()))
         throw EIniFileException(QStringLiteral("Unable to write to %1").arg(FileName()));
 }
 
-QString TIniFile::ReadString(const QString &Section, const QString &Ident, const QString &Default)
+QString TDocumentIniFile::ReadString(const QString &Section, const QString &Ident, const QString &Default)
 {
-    QString v;
-    return Load().Find(Section, Ident, &v) ? v : Default;
-}
-
-void TIniFile::WriteString(const QString &Section, const QString &Ident, const QString &Value)
-{
-    CheckStorable(Section, Ident, Value);
-    Load().Set(Section, Ident.trimmed(), Value);
-    Save();
-}
-
-void TIniFile::ReadSection(const QString &Section, TStrings *Strings)
-{
-    Fill(Strings, Load().Keys(Section));
-}
-
-void TIniFile::ReadSections(TStrings *Strings)
-{
-    Fill(Strings, Load().Sections());
-}
-
-void TIniFile::ReadSectionValues(const QString &Section, TStrings *Strings)
-{
-    Fill(Strings, Load().Values(Section));
-}
-
-void TIniFile::EraseSection(const QString &Section)
-{
-    if (!Load().HasSection(Section))
-        return;
-    doc_->EraseSection(Section);
-    Save();
-}
-
-void TIniFile::DeleteKey(const QString &Section, const QString &Ident)
-{
-    if (!Load().Find(Section, Ident, nullptr))
-        return;
-    doc_->DeleteKey(Section, Ident);
-    Save();
-}
-
-// -- TMemIniFile ------------------------------------------------------------
-
-TMemIniFile::TMemIniFile(const QString &FileName) : TCustomIniFile(FileName), doc_(std::make_unique<IniDocument>())
-{
-    doc_->LoadFile(FileName);
-}
-
-TMemIniFile::~TMemIniFile() = default;
-
-QString TMemIniFile::ReadString(const QString &Section, const QString &Ident, const QString &Default)
-{
+    Reload();
     QString v;
     return doc_->Find(Section, Ident, &v) ? v : Default;
 }
 
-void TMemIniFile::WriteString(const QString &Section, const QString &Ident, const QString &Value)
+void TDocumentIniFile::WriteString(const QString &Section, const QString &Ident, const QString &Value)
 {
     CheckStorable(Section, Ident, Value);
+    Reload();
     doc_->Set(Section, Ident.trimmed(), Value);
+    Written();
 }
 
-void TMemIniFile::ReadSection(const QString &Section, TStrings *Strings)
+void TDocumentIniFile::ReadSection(const QString &Section, TStrings *Strings)
 {
+    Reload();
     Fill(Strings, doc_->Keys(Section));
 }
 
-void TMemIniFile::ReadSections(TStrings *Strings)
+void TDocumentIniFile::ReadSections(TStrings *Strings)
 {
+    Reload();
     Fill(Strings, doc_->Sections());
 }
 
-void TMemIniFile::ReadSectionValues(const QString &Section, TStrings *Strings)
+void TDocumentIniFile::ReadSectionValues(const QString &Section, TStrings *Strings)
 {
+    Reload();
     Fill(Strings, doc_->Values(Section));
 }
 
-void TMemIniFile::EraseSection(const QString &Section)
+void TDocumentIniFile::EraseSection(const QString &Section)
 {
+    Reload();
+    if (!doc_->HasSection(Section))
+        return;
     doc_->EraseSection(Section);
+    Written();
 }
 
-void TMemIniFile::DeleteKey(const QString &Section, const QString &Ident)
+void TDocumentIniFile::DeleteKey(const QString &Section, const QString &Ident)
 {
+    Reload();
+    if (!doc_->Find(Section, Ident, nullptr))
+        return;
     doc_->DeleteKey(Section, Ident);
+    Written();
 }
 
-void TMemIniFile::UpdateFile()
+// -- TIniFile ---------------------------------------------------------------
+
+void TIniFile::Reload()
 {
-    if (!doc_->SaveFile(FileName()))
-        throw EIniFileException(QStringLiteral("Unable to write to %1").arg(FileName()));
+    Doc().LoadFile(FileName());
+}
+
+// -- TMemIniFile ------------------------------------------------------------
+
+TMemIniFile::TMemIniFile(const QString &FileName) : TDocumentIniFile(FileName)
+{
+    Doc().LoadFile(FileName);
 }
 
 void TMemIniFile::Clear()
 {
-    doc_->Clear();
+    Doc().Clear();
 }
 
 void TMemIniFile::GetStrings(TStrings *Strings)
 {
     if (Strings)
-        Strings->SetText(doc_->ToText());
+        Strings->SetText(Doc().ToText());
 }
 
 void TMemIniFile::SetStrings(TStrings *Strings)
 {
-    doc_->Parse(Strings ? Strings->Text() : QString());
+    Doc().Parse(Strings ? Strings->Text() : QString());
 }

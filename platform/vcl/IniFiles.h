@@ -47,12 +47,11 @@ private:
     QString fileName_;
 };
 
-// Works on the file itself: every read looks at the file as it is now and
-// every write updates the file at once.
-class TIniFile : public TCustomIniFile {
+// The INI operations over a parsed document, shared by both kinds below;
+// they differ only in when the document meets the file (the two hooks).
+class TDocumentIniFile : public TCustomIniFile {
 public:
-    explicit TIniFile(const QString &FileName);
-    ~TIniFile() override;
+    ~TDocumentIniFile() override;
 
     QString ReadString(const QString &Section, const QString &Ident, const QString &Default) override;
     void WriteString(const QString &Section, const QString &Ident, const QString &Value) override;
@@ -61,34 +60,42 @@ public:
     void ReadSectionValues(const QString &Section, TStrings *Strings) override;
     void EraseSection(const QString &Section) override;
     void DeleteKey(const QString &Section, const QString &Ident) override;
-    void UpdateFile() override {}
+
+protected:
+    explicit TDocumentIniFile(const QString &FileName);
+    // Before each operation: brings the document up to date.
+    virtual void Reload() {}
+    // After each change of the document.
+    virtual void Written() {}
+    // Writes the document to the file; EIniFileException on failure.
+    void Save();
+    IniDocument &Doc() { return *doc_; }
 
 private:
-    IniDocument &Load();
-    void Save();
     std::unique_ptr<IniDocument> doc_;
+};
+
+// Works on the file itself: every read looks at the file as it is now and
+// every write updates the file at once.
+class TIniFile : public TDocumentIniFile {
+public:
+    explicit TIniFile(const QString &FileName) : TDocumentIniFile(FileName) {}
+    void UpdateFile() override {}
+
+protected:
+    void Reload() override;
+    void Written() override { Save(); }
 };
 
 // Reads the file once at construction and keeps it in memory; writes stay in
 // memory until UpdateFile.
-class TMemIniFile : public TCustomIniFile {
+class TMemIniFile : public TDocumentIniFile {
 public:
     explicit TMemIniFile(const QString &FileName);
-    ~TMemIniFile() override;
 
-    QString ReadString(const QString &Section, const QString &Ident, const QString &Default) override;
-    void WriteString(const QString &Section, const QString &Ident, const QString &Value) override;
-    void ReadSection(const QString &Section, TStrings *Strings) override;
-    void ReadSections(TStrings *Strings) override;
-    void ReadSectionValues(const QString &Section, TStrings *Strings) override;
-    void EraseSection(const QString &Section) override;
-    void DeleteKey(const QString &Section, const QString &Ident) override;
-    void UpdateFile() override;
+    void UpdateFile() override { Save(); }
     void Clear();
     // The whole file as lines / from lines.
     void GetStrings(TStrings *Strings);
     void SetStrings(TStrings *Strings);
-
-private:
-    std::unique_ptr<IniDocument> doc_;
 };

@@ -19,6 +19,7 @@
 #include <QtDebug>
 #include <algorithm>
 #include <memory>
+#include <type_traits>
 
 namespace {
 
@@ -537,15 +538,20 @@ bool TWinControl::KeyEventFor(QKeyEvent *E)
     Word key = VirtualKeyFromQt(qtKey, E->modifiers() & Qt::KeypadModifier);
     TCustomForm *form = GetParentForm(this);
     TWinControl *preview = form && form != this && form->KeyPreview() ? form : nullptr;
+    // The previewing form first, then this control; a handler that sets the
+    // key to 0 (or the character to null) swallows it. False when a handler
+    // freed this control.
+    auto deliver = [&](auto &value, auto handler) {
+        using Value = std::decay_t<decltype(value)>;
+        if (preview)
+            handler(preview, value);
+        if (*selfAlive && value != Value())
+            handler(this, value);
+        return *selfAlive;
+    };
     if (E->type() == QEvent::KeyPress) {
         if (key != 0) {
-            if (preview)
-                preview->KeyDown(key, shift);
-            if (!*selfAlive)
-                return true;
-            if (key != 0)
-                KeyDown(key, shift);
-            if (!*selfAlive)
+            if (!deliver(key, [&](TWinControl *c, Word &k) { c->KeyDown(k, shift); }))
                 return true;
             if (key == 0) {
                 E->accept();
@@ -559,13 +565,7 @@ bool TWinControl::KeyEventFor(QKeyEvent *E)
         QString text = E->text();
         if (!text.isEmpty()) {
             QChar ch = text[0];
-            if (preview)
-                preview->KeyPress(ch);
-            if (!*selfAlive)
-                return true;
-            if (!ch.isNull())
-                KeyPress(ch);
-            if (!*selfAlive)
+            if (!deliver(ch, [](TWinControl *c, QChar &k) { c->KeyPress(k); }))
                 return true;
             if (ch.isNull()) {
                 E->accept();
@@ -575,13 +575,7 @@ bool TWinControl::KeyEventFor(QKeyEvent *E)
     } else {
         if (key == 0)
             return false;
-        if (preview)
-            preview->KeyUp(key, shift);
-        if (!*selfAlive)
-            return true;
-        if (key != 0)
-            KeyUp(key, shift);
-        if (!*selfAlive)
+        if (!deliver(key, [&](TWinControl *c, Word &k) { c->KeyUp(k, shift); }))
             return true;
         if (key == 0) {
             E->accept();
