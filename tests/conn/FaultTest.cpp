@@ -261,13 +261,16 @@ TEST_F(Faults, LevelRepliesThatAreShortOrNotANumberShowSilence)
 TEST_F(Faults, TheConnectDialogLearnsTheResultOfTheIdentityCheck)
 {
     main.OpenNetLink();
+    EXPECT_EQ(factory.last->timeout, 4000u) << "network probe";
     Reply(CMD_CONNECT);
+    EXPECT_EQ(factory.last->timeout, 5000u) << "identity request";
     EXPECT_EQ(ui.connectResults, 0) << "nothing before the identity is checked";
     const std::string id = "TQ62 V010 and more";
     Reply(CMD_IDENTITY, ByteVector(id.begin(), id.end()));
     EXPECT_EQ(ui.connectResults, 1);
     EXPECT_EQ(ui.connectFailures, 0);
     EXPECT_TRUE(main.IsOnline());
+    EXPECT_EQ(factory.last->timeout, 1000u) << "online over the network";
     EXPECT_EQ(LastCode(), CMD_LOCK_STATUS);
 }
 
