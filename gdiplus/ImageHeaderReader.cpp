@@ -189,19 +189,34 @@ bool ReadGifHeaderSize(const QByteArray &data, ImageHeaderSize &size)
     }
 }
 
-bool ReadHeaderSizeByName(const QString &fileName, const QByteArray &data, ImageHeaderSize &size)
+namespace {
+using Reader = bool (*)(const QByteArray &, ImageHeaderSize &);
+
+Reader readerFor(const QString &fileName)
 {
     const int dot = fileName.lastIndexOf(QLatin1Char('.'));
     const QString ext = dot < 0 ? QString() : fileName.mid(dot).toUpper();
     if (ext == QLatin1String(".JPG") || ext == QLatin1String(".JPEG"))
-        return ReadJpegHeaderSize(data, size);
+        return ReadJpegHeaderSize;
     if (ext == QLatin1String(".PNG"))
-        return ReadPngHeaderSize(data, size);
+        return ReadPngHeaderSize;
     if (ext == QLatin1String(".BMP"))
-        return ReadBmpHeaderSize(data, size);
+        return ReadBmpHeaderSize;
     if (ext == QLatin1String(".TIFF"))
-        return ReadTiffHeaderSize(data, size);
+        return ReadTiffHeaderSize;
     if (ext == QLatin1String(".GIF"))
-        return ReadGifHeaderSize(data, size);
-    return none(size);
+        return ReadGifHeaderSize;
+    return nullptr;
+}
+} // namespace
+
+bool HasHeaderReader(const QString &fileName)
+{
+    return readerFor(fileName) != nullptr;
+}
+
+bool ReadHeaderSizeByName(const QString &fileName, const QByteArray &data, ImageHeaderSize &size)
+{
+    const Reader read = readerFor(fileName);
+    return read ? read(data, size) : none(size);
 }

@@ -18,6 +18,9 @@ bool ReadBmpHeaderSize(const QByteArray &data, ImageHeaderSize &size);
 bool ReadTiffHeaderSize(const QByteArray &data, ImageHeaderSize &size);
 bool ReadGifHeaderSize(const QByteArray &data, ImageHeaderSize &size);
 
+// Whether the file name's extension has a reader below.
+bool HasHeaderReader(const QString &fileName);
+
 // The reader chosen by the file name's extension (".JPG", ".JPEG", ".PNG",
 // ".BMP", ".TIFF", ".GIF", compared in upper case); other names give false.
 bool ReadHeaderSizeByName(const QString &fileName, const QByteArray &data,

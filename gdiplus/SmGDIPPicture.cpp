@@ -149,6 +149,11 @@ bool TSmGDIPPicture::GetImageSizesFromFileName(const QString &FileName)
 {
     if (Empty() || Data().isEmpty())
         return false;
+    // Names without a reader give 0 x 0 and read no file.
+    if (!HasHeaderReader(FileName)) {
+        width_ = height_ = 0;
+        return false;
+    }
     const bool gif = FileName.toUpper().endsWith(QLatin1String(".GIF"));
     QFile file(FileName);
     if (!file.open(QIODevice::ReadOnly)) {

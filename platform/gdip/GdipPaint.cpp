@@ -180,6 +180,15 @@ void fillPathGradient(PaintScope &s, const QPainterPath &shape,
     const QPainterPath devBrushPath = toDev.map(b.path);
     const QPainterPath devShape = toDev.map(shape);
     QRectF area = devShape.boundingRect().intersected(devBrushPath.boundingRect());
+    // Only what can show is computed: the device and the clip bound the
+    // work, however far the shape reaches beyond them.
+    if (const QPaintDevice *dev = p.device()) {
+        QRectF visible = g->base.inverted().mapRect(QRectF(0, 0, dev->width(), dev->height()));
+        if (p.hasClipping())
+            visible = visible.intersected(
+                (toDev * QTransform::fromTranslate(s.shift(), s.shift())).mapRect(p.clipBoundingRect()));
+        area = area.intersected(visible.adjusted(-2, -2, 2, 2));
+    }
     if (area.isEmpty())
         return;
     const QRect px(int(std::floor(area.left())) - 1, int(std::floor(area.top())) - 1,

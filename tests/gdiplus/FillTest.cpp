@@ -392,3 +392,34 @@ TEST(Fill, DamagedClipboardDataIsRefusedWhole)
     f.LoadFromClipBoard();
     EXPECT_EQ(f.Color(), clSilver);
 }
+
+// The largest values a record may hold paint in bounded time, whatever the
+// shadow, body and glow.
+TEST_F(IniFixture, LargestStoredValuesPaintQuickly)
+{
+    writeRaw("[L]\nRounding=32767\nShadowOffset=32767\nBorderWidth=32767\nBorderColor=0\n"
+             "PictureWidth=32767\nPictureHeight=-32767\nPictureLeft=32767\nPictureTop=-32767\n"
+             "ColorMirror=255\nGlow=3\n");
+    TGpFill f;
+    f.LoadFromFile(path(), QStringLiteral("L"));
+    ASSERT_EQ(f.Rounding(), 32767);
+    TMemoryStream png(EncodedPicture("PNG", 4, 4));
+    f.Picture()->LoadFromStream(&png);
+    f.Focus = true;
+    QElapsedTimer timer;
+    timer.start();
+    for (TShadowType shadow : {stRightBottom, stBottom, stSurround})
+        for (TSmGradientType kind : {gtVertical, gtRadial, gtHatch}) {
+            for (TFillPictureSize size : {psOriginal, psCustom})
+                for (TFillPicturePosition pos : {ppCustom, ppStretched, ppBottomRight}) {
+                    f.SetShadowType(shadow);
+                    f.SetGradientType(kind);
+                    f.SetGradientMirrorType(kind);
+                    f.SetPictureSize(size);
+                    f.SetPicturePosition(pos);
+                    Surface s(120, 70, SmoothingModeAntiAlias);
+                    f.Fill(s.g.get(), MakeRectF(0, 0, 100, 50));
+                }
+        }
+    EXPECT_LT(timer.elapsed(), 10000);
+}

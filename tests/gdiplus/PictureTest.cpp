@@ -362,4 +362,8 @@ TEST(PictureHeaders, FileNameReaderSetsTheStoredSize)
     EXPECT_EQ(sm.Width(), 21);
     EXPECT_THROW(sm.GetImageSizesFromFileName(dir.filePath(QStringLiteral("gone.png"))), EFOpenError);
     EXPECT_FALSE(sm.GetImageSizesFromFileName(dir.filePath(QStringLiteral("gone.gif"))));
+    // A name no reader takes gives 0 x 0 without opening anything.
+    sm.LoadFromFile(gifPath);
+    EXPECT_FALSE(sm.GetImageSizesFromFileName(dir.filePath(QStringLiteral("gone.xyz"))));
+    EXPECT_EQ(sm.Width(), 0);
 }

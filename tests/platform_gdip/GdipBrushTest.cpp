@@ -2,6 +2,7 @@
 
 #include "GdipTestCanvas.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -119,6 +120,39 @@ TEST(GdipBrushes, PathGradientRunsFromCentreToRimInsideThePath)
     EXPECT_GT(red(im, 11, 40), 200);
     EXPECT_EQ(im.pixel(2, 2), qRgb(255, 255, 255));
     EXPECT_EQ(im.pixel(12, 12), qRgb(255, 255, 255));
+}
+
+// A path gradient far larger than the device is computed only where it can
+// show: it still paints, with the same colours, and quickly.
+TEST(GdipBrushes, PathGradientLargerThanTheDevicePaintsItsVisiblePart)
+{
+    GdipTestCanvas c(64, 64, SmoothingModeAntiAlias);
+    GpPath *path = nullptr;
+    GdipCreatePath(FillModeAlternate, &path);
+    GdipAddPathEllipse(path, 20 - 3000, 20 - 3000, 6000, 6000);
+    GpPathGradient *pg = nullptr;
+    ASSERT_EQ(GdipCreatePathGradientFromPath(path, &pg), Ok);
+    GdipSetPathGradientCenterColor(pg, 0xFF0000FF);
+    ARGB rim = 0xFFFF0000;
+    INT n = 1;
+    GdipSetPathGradientSurroundColorsWithCount(pg, &rim, &n);
+    GpRegion *clip = nullptr;
+    GpRectF half{0, 0, 32, 64};
+    GdipCreateRegionRect(&half, &clip);
+    GdipSetClipRegion(c.g, clip, CombineModeReplace);
+    QElapsedTimer timer;
+    timer.start();
+    GdipFillPath(c.g, pg, path);
+    EXPECT_LT(timer.elapsed(), 5000);
+    GdipDeleteRegion(clip);
+    GdipDeleteBrush(pg);
+    GdipDeletePath(path);
+    const QImage &im = c.done();
+    EXPECT_GT(blue(im, 20, 20), 240);
+    EXPECT_LT(red(im, 20, 20), 15);
+    EXPECT_GT(blue(im, 31, 63), 230);  // 1 % of the way to the rim
+    EXPECT_LT(red(im, 31, 63), 25);
+    EXPECT_EQ(im.pixel(40, 20), qRgb(255, 255, 255));  // clipped away
 }
 
 TEST(GdipBrushes, SurroundColoursAreBoundedByThePointCount)
