@@ -469,6 +469,23 @@ bool LUnitControl::SetStoredPresetName(int n, const ByteVector &payload)
     return true;
 }
 
+// ---------------------------------------------------------------- preset files
+
+ByteVector LUnitControl::ToPresetString() const
+{
+    return PresetFile::ToPresetString(image);
+}
+
+FileStatus LUnitControl::ApplyPresetBytes(const uint8_t *body, size_t n, std::string *why)
+{
+    const FileStatus status = PresetFile::FromBody(body, n, image, why);
+    if (status != FileStatus::Ok || !host)
+        return status;
+    for (const LCmd &cmd : PresetFile::LoadCommands(image, DeviceId()))
+        host->SendCommand(cmd, true);
+    return status;
+}
+
 // ---------------------------------------------------------------- block transfers
 
 namespace {

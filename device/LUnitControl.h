@@ -2,6 +2,7 @@
 #include "LUnitHost.h"
 #include "LCmd.h"
 #include "ParameterImage.h"
+#include "PresetFile.h"
 #include "UnitInfoBlock.h"
 
 #include <array>
@@ -118,6 +119,16 @@ public:
     // Preset-name reply: bytes 1-14 (NUL shown as blank) named user preset n
     // (1-20) in both lists; needs 15 bytes.
     bool SetStoredPresetName(int n, const ByteVector &payload);
+
+    // --- preset files ---
+    // The magic followed by image bytes 2 to 1435 (1450 bytes, no line end).
+    ByteVector ToPresetString() const;
+    // Body of a ".prs" file (from offset 16; its first 1434 bytes are taken).
+    // Every field is range-checked first: a short body or a value outside its
+    // range changes and sends nothing. Otherwise image bytes 2 to 1435 are
+    // replaced and the 385 commands of the load go to the host with append 1,
+    // also while it updates its controls (no setter and no link group is used).
+    FileStatus ApplyPresetBytes(const uint8_t *body, size_t n, std::string *why = nullptr);
 
     // --- block transfers ---
     // Parameter-block reply: byte 0 block n (0-28), then at most 50 data bytes

@@ -30,7 +30,7 @@ bool LevelReply::Decode(const uint8_t *payload, size_t n, LevelReply &out)
 
 double LevelReply::LevelDb(int channel) const
 {
-    float v = levels[size_t(channel)];
+    float v = channel >= 0 && channel < kChannelCount ? levels[size_t(channel)] : 0.0f;
     if (!(v > 0.0f))
         v = 1e-7f;
     return 20.0 * std::log10(double(v));
@@ -38,6 +38,8 @@ double LevelReply::LevelDb(int channel) const
 
 int LevelReply::Steps(int channel) const
 {
+    if (channel < 0 || channel >= kChannelCount)
+        return 0;
     const bool input = channel < kInputCount;
     const float *steps = input ? MeterSteps.inputs : MeterSteps.outputs;
     const int count = input ? int(std::size(MeterSteps.inputs)) : int(std::size(MeterSteps.outputs));

@@ -23,6 +23,7 @@ struct LevelReply {
     static float LevelValue(uint8_t b0, uint8_t b1, uint8_t b2);
 
     // 20 log10 of the level, 0 counting as 1e-7 (-140 dB); +inf for an infinite level.
+    // A channel outside 0 to 11 reads as silence (-140 dB, no segment lit).
     double LevelDb(int channel) const;
     // Lit segments of the channel's meter: the index of the first meter step
     // whose threshold (step - 15 dB) is at or above the level, or the step

@@ -45,10 +45,16 @@ FileStatus PresetFile::FromBytes(const uint8_t *p, size_t n, ParameterImage &ima
     const FileStatus framing = CheckSizeAndMagic(p, n, kSize, why);
     if (framing != FileStatus::Ok)
         return framing;
+    return FromBody(p + kMagicSize, n - kMagicSize, image, why);
+}
 
+FileStatus PresetFile::FromBody(const uint8_t *body, size_t n, ParameterImage &image, std::string *why)
+{
+    if (body == nullptr || n < kBodySize)
+        return Refuse(FileStatus::WrongSize, "body size " + std::to_string(n) + ", expected " + std::to_string(kBodySize), why);
     // Check on a copy so that a refused file leaves the caller's image untouched.
     ParameterImage loaded = image;
-    std::memcpy(loaded.Bytes() + kFirstImageByte, p + kMagicSize, kBodySize);
+    std::memcpy(loaded.Bytes() + kFirstImageByte, body, kBodySize);
     std::string fault = RangeFault(loaded, ImageFields::PresetBody);
     if (!fault.empty())
         return Refuse(FileStatus::OutOfRange, fault, why);

@@ -51,6 +51,10 @@ public:
     {
         return FromBytes(bytes.data(), bytes.size(), image, why);
     }
+    // The same for the body alone (the file from offset 16): its first kBodySize
+    // bytes are checked and taken, anything after them (the line end) is not
+    // looked at; a shorter body is refused with WrongSize.
+    static FileStatus FromBody(const uint8_t *body, size_t n, ParameterImage &image, std::string *why = nullptr);
 
     // The commands that send a loaded preset to the device, in the device's
     // expected order (385 of them): preset name; per input name, gate, 31 GEQ

@@ -1,14 +1,14 @@
 #include "SharedConstants.h"
 
-#include <cmath>
-
 const char *const TitleText = "Brelland TQ-62 DSP Processor Editor";
 const char *const VersionText = "V1.0";
 // Loopback until the user enters the device's address in the network setup, so
 // that a fresh editor never reaches out to an address it was not given.
 const char *const DefaultDeviceAddressText = "127.0.0.1";
 
-const double FreqStep = std::pow(2.0, 1.0 / 30.0);
+// 2^(1/30) as a literal, so that it is constant-initialised and other units'
+// static initialisers never see it unset.
+const double FreqStep = 1.023373891996775;
 const double GeqBandQ = 8.65;
 
 const char *const UnitTexts[kUnitTextCount] = {

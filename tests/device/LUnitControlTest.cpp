@@ -4,6 +4,7 @@
 #include "CommandClasses.h"
 #include "LUnitControl.h"
 #include "RecordingHost.h"
+#include "TestImages.h"
 
 #include <cstring>
 #include <functional>
@@ -331,6 +332,62 @@ TEST_F(LUnitControlTest, PresetFlagsAndNames)
 
     EXPECT_TRUE(model.SetPresetName(ByteVector(reply.begin() + 1, reply.end())));
     EXPECT_EQ(std::memcmp(model.GetPresetName(), "Vocal\0\0\0\0\0\0\0\0\0", 14), 0);
+}
+
+TEST_F(LUnitControlTest, PresetBytesAreAppliedWholeAndSentEvenWhileControlsUpdate)
+{
+    ParameterImage start = RandomImage(41);
+    start.reserved = 0x4321;
+    model.SetImage(start);
+    EXPECT_EQ(model.ToPresetString(), PresetFile::ToPresetString(start));
+
+    const ParameterImage file = RandomImage(42);
+    ByteVector body = PresetFile::ToBytes(file);
+    body.erase(body.begin(), body.begin() + PresetFile::kMagicSize); // body and line end, 1436 bytes
+    host.updating = true; // the main window loads a file with its controls held
+    host.deviceId = 9;
+    ASSERT_EQ(model.ApplyPresetBytes(body.data(), body.size()), FileStatus::Ok);
+
+    const uint8_t *got = model.GetImage().Bytes();
+    EXPECT_EQ(std::memcmp(got + 2, file.Bytes() + 2, PresetFile::kBodySize), 0);
+    EXPECT_EQ(model.GetImage().reserved, 0x4321);                  // not in the file
+    EXPECT_EQ(std::memcmp(got + 1436, start.Bytes() + 1436, 12), 0); // neither are the last 12 bytes
+    const std::vector<LCmd> expected = PresetFile::LoadCommands(model.GetImage(), 9);
+    ASSERT_EQ(host.sent.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(host.sent[i].frame, expected[i].ToBytes(1)) << i;
+        EXPECT_TRUE(host.sent[i].append) << i;
+    }
+}
+
+TEST_F(LUnitControlTest, PresetBytesThatAreShortOrOutOfRangeChangeAndSendNothing)
+{
+    const ParameterImage start = RandomImage(43);
+    ParameterImage bad = RandomImage(44);
+    bad.outputs[2].peq[4].type = 9;
+    ByteVector good = PresetFile::ToBytes(RandomImage(44));
+    good.erase(good.begin(), good.begin() + PresetFile::kMagicSize);
+    ByteVector outOfRange = PresetFile::ToBytes(bad);
+    outOfRange.erase(outOfRange.begin(), outOfRange.begin() + PresetFile::kMagicSize);
+    const struct {
+        const char *what;
+        const uint8_t *body;
+        size_t n;
+        FileStatus status;
+    } cases[] = {
+        {"one byte short", good.data(), PresetFile::kBodySize - 1, FileStatus::WrongSize},
+        {"no body", nullptr, 0, FileStatus::WrongSize},
+        {"PEQ type 9", outOfRange.data(), outOfRange.size(), FileStatus::OutOfRange},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        model.SetImage(start);
+        std::string why;
+        EXPECT_EQ(model.ApplyPresetBytes(c.body, c.n, &why), c.status);
+        EXPECT_FALSE(why.empty());
+        EXPECT_EQ(std::memcmp(&model.GetImage(), &start, sizeof start), 0);
+        EXPECT_TRUE(host.sent.empty());
+    }
 }
 
 TEST_F(LUnitControlTest, ShortReplyPayloadsAreRejectedWithNothingChanged)

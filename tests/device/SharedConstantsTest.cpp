@@ -23,7 +23,7 @@ TEST(SharedConstantsTest, TablesMapAsTheFiltersAndPagesExpect)
     EXPECT_FLOAT_EQ(QTable[35], 3.0f);
     for (int i = 1; i <= 100; ++i)
         EXPECT_LT(QTable[i - 1], QTable[i]) << i;
-    EXPECT_NEAR(std::pow(FreqStep, 30), 2.0, 1e-12);
+    EXPECT_EQ(FreqStep, std::pow(2.0, 1.0 / 30.0));
     EXPECT_NEAR(PhaseScale, 18.0 / kPi, 1e-12);
     EXPECT_EQ(GeqCentreFrequencies[17], 1000.0f);
     EXPECT_EQ(GeqCentreFrequencies[30], 20000.0f);

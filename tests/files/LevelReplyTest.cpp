@@ -118,6 +118,11 @@ TEST(LevelReplyTest, ShortReplyIsRefusedLongerOneIsRead)
     EXPECT_TRUE(LevelReply::Decode(p.data(), p.size(), r));
     EXPECT_EQ(r.levels[0], 1.0f);
     EXPECT_EQ(r.activity, 1);
+    // Channels outside 0 to 11 read as silence instead of past the levels.
+    for (int ch : {-1, 12}) {
+        EXPECT_EQ(r.Steps(ch), 0) << ch;
+        EXPECT_NEAR(r.LevelDb(ch), LevelReply::kSilenceDb, 1e-4) << ch;
+    }
 }
 
 } // namespace

@@ -270,7 +270,7 @@ SimProcessor::Reply SimProcessor::Answer(uint8_t code, const ByteVector &d)
         return {CMD_DOWNLOAD_REPLY, {d[0]}};
     }
     case CM_MCS_READ_EEPROM::kCode: {
-        if (n != 3)
+        if (n != 3 || d[2] > CommandFrame::kMaxPayload) // the reply must fit one frame
             return refused;
         const size_t address = Word(d, 0);
         ByteVector out;

@@ -327,6 +327,7 @@ TEST(SimProcessorTest, ValuesOutsideTheirRangesAreRefused)
         {"test signal mode 4", CM_MCS_WORK_MODE(1, 4, 0)},
         {"sine frequency 31", CM_MCS_WORK_MODE(1, 3, 31)},
         {"name of channel 12", CM_MCS_CHANNEL_NAME(1, 12, name)},
+        {"memory read too long for one reply", CM_MCS_READ_EEPROM(1, 0, 255)},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
