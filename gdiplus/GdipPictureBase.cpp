@@ -136,8 +136,21 @@ void TGdipPictureBase::LoadFromURL(const QString &URL)
     }
 }
 
-void TGdipPictureBase::DrawKeyedBitmap(TCanvas *ACanvas, const TRect &Rect, bool stretch)
+void TGdipPictureBase::DrawOnCanvas(TCanvas *ACanvas, const TRect &Rect, bool stretchBitmap)
 {
+    TGPImage *img = Decoded();
+    if (!img || !ACanvas)
+        return;
+    if (img->GetFormat() != ifBMP) {
+        if (!ACanvas->Handle())
+            return;
+        width_ = int(img->GetWidth());
+        height_ = int(img->GetHeight());
+        TGPGraphics g(ACanvas->Handle());
+        g.DrawImage(img, REAL(Rect.Left), REAL(Rect.Top), REAL(Rect.Right - Rect.Left),
+                    REAL(Rect.Bottom - Rect.Top));
+        return;
+    }
     TBitmap bmp;
     try {
         TMemoryStream stream(data_);
@@ -147,20 +160,8 @@ void TGdipPictureBase::DrawKeyedBitmap(TCanvas *ACanvas, const TRect &Rect, bool
     }
     bmp.SetTransparentMode(tmAuto);
     bmp.SetTransparent(true);
-    if (stretch)
+    if (stretchBitmap)
         ACanvas->StretchDraw(Rect, &bmp);
     else
         ACanvas->Draw(Rect.Left, Rect.Top, &bmp);
-}
-
-void TGdipPictureBase::DrawScaled(TCanvas *ACanvas, const TRect &Rect)
-{
-    TGPImage *img = Decoded();
-    if (!img || !ACanvas->Handle())
-        return;
-    width_ = int(img->GetWidth());
-    height_ = int(img->GetHeight());
-    TGPGraphics g(ACanvas->Handle());
-    g.DrawImage(img, REAL(Rect.Left), REAL(Rect.Top), REAL(Rect.Right - Rect.Left),
-                REAL(Rect.Bottom - Rect.Top));
 }

@@ -61,11 +61,10 @@ protected:
     // or, with anyGraphic, any other graphic gives the bytes it saves; any
     // other source leaves the data and marks the picture empty.
     void AssignFrom(TPersistent *Source, TGdipPictureBase *Same, bool anyGraphic);
-    // Draws a BMP through a class-library bitmap, its bottom-left colour
-    // transparent: stretched into Rect or at its own size.
-    void DrawKeyedBitmap(TCanvas *ACanvas, const TRect &Rect, bool stretch);
-    // Draws the decoded picture scaled into Rect on the canvas's painter.
-    void DrawScaled(TCanvas *ACanvas, const TRect &Rect);
+    // Draw of both classes: a BMP through a class-library bitmap, its
+    // bottom-left colour transparent, stretched into Rect (stretchBitmap) or
+    // at its own size; any other picture scaled into Rect.
+    void DrawOnCanvas(TCanvas *ACanvas, const TRect &Rect, bool stretchBitmap);
 
     bool empty_ = true;
     int width_ = 0;

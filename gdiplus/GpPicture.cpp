@@ -2,7 +2,6 @@
 
 #include "GpPicture.h"
 
-#include "Canvas.h"
 #include "Exceptions.h"
 #include "Stream.h"
 
@@ -49,13 +48,7 @@ void TGpPicture::Assign(TPersistent *Source)
 
 void TGpPicture::Draw(TCanvas *ACanvas, const TRect &Rect)
 {
-    TGPImage *img = Decoded();
-    if (!img || !ACanvas)
-        return;
-    if (img->GetFormat() == ifBMP)
-        DrawKeyedBitmap(ACanvas, Rect, true);
-    else
-        DrawScaled(ACanvas, Rect);
+    DrawOnCanvas(ACanvas, Rect, true);
 }
 
 void TGpPicture::DrawImage(TGPGraphics *Graphics, int X, int Y)

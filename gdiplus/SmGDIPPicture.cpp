@@ -55,13 +55,7 @@ void TSmGDIPPicture::Assign(TPersistent *Source)
 
 void TSmGDIPPicture::Draw(TCanvas *ACanvas, const TRect &Rect)
 {
-    TGPImage *img = Decoded();
-    if (!img || !ACanvas)
-        return;
-    if (img->GetFormat() == ifBMP)
-        DrawKeyedBitmap(ACanvas, Rect, false);
-    else
-        DrawScaled(ACanvas, Rect);
+    DrawOnCanvas(ACanvas, Rect, false);
 }
 
 void TSmGDIPPicture::Refresh(TGPImage *img)
