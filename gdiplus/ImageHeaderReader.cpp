@@ -144,7 +144,7 @@ bool ReadTiffHeaderSize(const QByteArray &data, ImageHeaderSize &size)
         } else {
             if (!b.u32(e + 8, big, value))
                 return none(size);
-            value = uint32_t(std::abs(int32_t(value)));
+            value = uint32_t(std::llabs(int64_t(int32_t(value))));  // INT_MIN too
         }
         (tag == 256 ? w : h) = value;
         (tag == 256 ? haveW : haveH) = true;
