@@ -81,28 +81,6 @@ ChannelRecord LUnitControl::GetChannelRecord(int ch) const
     return r;
 }
 
-const InputChannelRecord &LUnitControl::GetInputRecord(int input) const
-{
-    return image.inputs[std::clamp(input, 0, kInputCount - 1)];
-}
-
-const OutputChannelRecord &LUnitControl::GetOutputRecord(int ch) const
-{
-    return image.outputs[std::clamp(ch, kInputCount, kChannelCount - 1) - kInputCount];
-}
-
-void LUnitControl::SetInputRecord(int input, const InputChannelRecord &r)
-{
-    if (IsInput(input))
-        image.inputs[input] = r;
-}
-
-void LUnitControl::SetOutputRecord(int ch, const OutputChannelRecord &r)
-{
-    if (IsOutput(ch))
-        image.outputs[ch - kInputCount] = r;
-}
-
 // ---------------------------------------------------------------- getters
 
 uint16_t LUnitControl::GetGain(int ch) const

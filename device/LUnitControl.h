@@ -36,7 +36,6 @@ public:
     ~LUnitControl();
 
     void SetHost(LUnitHost *host) { this->host = host; }
-    LUnitHost *GetHost() const { return host; }
 
     // Copies the built-in default image over the model's image.
     void LoadDefaults();
@@ -45,10 +44,6 @@ public:
     const ParameterImage &GetImage() const { return image; }
     void SetImage(const ParameterImage &img) { image = img; }
     ChannelRecord GetChannelRecord(int ch) const;
-    const InputChannelRecord &GetInputRecord(int input) const;    // input 0-3 (clamped)
-    const OutputChannelRecord &GetOutputRecord(int ch) const;     // ChannelIndex 4-11 (clamped)
-    void SetInputRecord(int input, const InputChannelRecord &r);  // input 0-3
-    void SetOutputRecord(int ch, const OutputChannelRecord &r);   // ChannelIndex 4-11
 
     // --- getters ---
     uint16_t GetGain(int ch) const;

@@ -208,7 +208,7 @@ TEST_F(LUnitControlTest, GettersAndDefaults)
 {
     model.SetPolarity(3, 2);
     EXPECT_EQ(model.GetPolarity(3), 1);
-    EXPECT_EQ(model.GetInputRecord(3).polarity, 2); // stored unchanged
+    EXPECT_EQ(model.GetImage().inputs[3].polarity, 2); // stored unchanged
     const PeqBand d = LUnitControl::GetDefaultPeqBand(11, 8);
     EXPECT_EQ(d.gainIndex, 120);
     EXPECT_EQ(d.freqIndex, 285);
@@ -252,14 +252,13 @@ TEST_F(LUnitControlTest, CopyChannelCopiesOnlyTheProcessingRange)
     const Range ranges[] = {{0, 1, 8, 138, 140}, {3, 0, 8, 138, 140}, {4, 11, 18, 102, 104}, {10, 5, 18, 102, 104}};
     for (const Range &r : ranges) {
         SCOPED_TRACE(r.from * 100 + r.to);
-        model.LoadDefaults();
+        ParameterImage img = ParameterImage::Default();
         for (int ch = 0; ch < kChannelCount; ++ch) {
             if (ch < 4)
-                model.SetInputRecord(ch, Patterned<InputChannelRecord>(uint8_t(ch * 31)));
+                img.inputs[ch] = Patterned<InputChannelRecord>(uint8_t(ch * 31));
             else
-                model.SetOutputRecord(ch, Patterned<OutputChannelRecord>(uint8_t(ch * 31)));
+                img.outputs[ch - 4] = Patterned<OutputChannelRecord>(uint8_t(ch * 31));
         }
-        ParameterImage img = model.GetImage();
         img.peqBypassMasks[r.from] = 0x1F3;
         img.peqBypassMasks[r.to] = 0x00C;
         const bool in = r.from < 4;
