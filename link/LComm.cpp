@@ -67,9 +67,9 @@ void LComm::Close()
     }
 }
 
-bool LComm::GetPortSettings(SerialPort::Settings &s)
+bool LComm::GetPortSettings(SerialPort::Settings &s) const
 {
-    CriticalSectionLock l(lock);
+    // Without the lock: the worker holds it while a reply is being handled.
     return port.IsOpen() && port.ReadSettings(s);
 }
 
@@ -80,7 +80,7 @@ bool LComm::DrainReceived()
         const long n = port.Read(buf, sizeof buf);
         if (n < 0)
             return false;
-        if (n == 0)
+        if (n == 0 || Stopping())
             return true;
         for (long i = 0; i < n && !Stopping(); ++i)
             OnByte(buf[i]);
@@ -91,9 +91,11 @@ bool LComm::WriteOut(const uint8_t *p, size_t n) { return port.Write(p, n); }
 
 void LComm::OnReplyTimeout()
 {
+    // Taken with a compare-exchange: the UI thread may grant more meanwhile.
     int uncounted = uncountedResends.load();
+    while (uncounted > 0 && !uncountedResends.compare_exchange_weak(uncounted, uncounted - 1)) {
+    }
     if (uncounted > 0) {
-        uncountedResends.store(uncounted - 1);
         RewritePending();
     } else if (resendCounter < resendCount.load()) {
         RewritePending();

@@ -29,8 +29,9 @@ public:
 
     // Coming timeouts on which the frame is rewritten without counting a resend.
     void SetUncountedResends(int n) { uncountedResends.store(n); }
-    // The port's current settings; false when not open.
-    bool GetPortSettings(SerialPort::Settings &s);
+    // The port's current settings; false when not open. UI thread, also while
+    // a reply is being handled.
+    bool GetPortSettings(SerialPort::Settings &s) const;
     const std::string &LastError() const { return lastError; }
 
 protected:

@@ -7,6 +7,7 @@
 class LCommProc : public LinkProc<LComm> {
 public:
     explicit LCommProc(LinkOwner &owner) : LinkProc<LComm>(owner) {}
+    // Closes before any base is torn down: the worker never runs on a half-destroyed link.
     ~LCommProc() override;
 
     // Starts the poll timer, then opens the port (see LComm::Open).

@@ -7,6 +7,7 @@
 class LNetProc : public LinkProc<LNet> {
 public:
     LNetProc(LinkOwner &owner, LinkWriter writer) : LinkProc<LNet>(owner, std::move(writer)) {}
+    // Closes before any base is torn down: the worker never runs on a half-destroyed link.
     ~LNetProc() override;
 
     // Starts the poll timer, then the worker.

@@ -7,6 +7,7 @@
 class LUsbProc : public LinkProc<LUsb> {
 public:
     LUsbProc(LinkOwner &owner, LinkWriter writer) : LinkProc<LUsb>(owner, std::move(writer)) {}
+    // Closes before any base is torn down: the worker never runs on a half-destroyed link.
     ~LUsbProc() override;
 
     // Starts the poll timer, then the worker.

@@ -105,14 +105,20 @@ protected:
 
     void OnByte(uint8_t b) override
     {
-        collector.Feed(&b, 1, QueryPerfCounter() / 1000000, [this](const ByteVector &f) { FrameReceived(f); });
+        const int64_t nowMs = QueryPerfCounter() / (QueryPerfFrequency() / 1000);
+        collector.Feed(&b, 1, nowMs, [this](const ByteVector &f) { FrameReceived(f); });
     }
 
     // Worker, under the lock: a complete reply.
     void FrameReceived(const ByteVector &reply)
     {
         this->ReplyComplete();
-        const uint32_t ms = PerfElapsedMs(replyStart, counterFrequency);
+        uint32_t ms;
+        {
+            // A reply that comes while idle races with QueueFrame restarting the clock.
+            std::lock_guard<std::mutex> l(queueLock);
+            ms = PerfElapsedMs(replyStart, counterFrequency);
+        }
         this->LogReply(reply);
         const SendResult r = SendWindowMessage(this->owner.LinkWindow(), this->ReplyMessageId(), reply,
                                                intptr_t(ms), &this->stopEvent, &this->Source());

@@ -27,9 +27,10 @@ public:
     LinkTransport &operator=(const LinkTransport &) = delete;
 
     bool IsOpen() const { return open.load(); }
-    // Stops the worker (waiting up to 5000 ms, then reporting code 5 and waiting
+    // Stops the worker (waiting up to 5000 ms, then posting code 5 and waiting
     // on: no thread is ever left behind) and drops what is pending. Every message
-    // the link posted that has not arrived yet is dropped.
+    // the link posted that has not arrived yet is dropped, code 5 with them: it
+    // comes from a link that is closed by the time it could be handled.
     virtual void Close();
 
     // Copies the frame into the send buffer and has the worker write it; only

@@ -7,7 +7,6 @@ class CriticalSection {
 public:
     void Enter() { m.lock(); }
     void Leave() { m.unlock(); }
-    bool TryEnter() { return m.try_lock(); }
 
 private:
     friend class CriticalSectionLock;

@@ -206,11 +206,11 @@ bool SerialPort::Configure(const Settings &s)
     return true;
 }
 
-bool SerialPort::ReadSettings(Settings &s)
+bool SerialPort::ReadSettings(Settings &s) const
 {
     termios t;
     if (fd < 0 || tcgetattr(fd, &t) != 0)
-        return Fail("cannot read the port settings");
+        return false;
     s.baud = RateOf(cfgetospeed(&t));
     switch (t.c_cflag & CSIZE) {
     case CS5: s.byteSize = 5; break;

@@ -43,7 +43,8 @@ public:
 
     // Raw mode, no flow control, the given framing.
     bool Configure(const Settings &s);
-    bool ReadSettings(Settings &s);
+    // Changes nothing, so it may run beside the thread that reads and writes.
+    bool ReadSettings(Settings &s) const;
     // Drops everything queued in both directions.
     void Purge();
     // Bytes waiting to be read, or -1 on failure.

@@ -20,8 +20,6 @@ public:
     MessageSource();
     uint32_t Id() const { return id; }
     void Retire() { alive->store(false); }
-    void Revive() { alive->store(true); }
-    bool IsAlive() const { return alive->load(); }
     std::shared_ptr<const std::atomic<bool>> Token() const { return alive; }
 
 private:

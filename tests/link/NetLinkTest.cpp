@@ -30,6 +30,28 @@ TEST(NetLink, TheOtherSideClosingIsALinkError)
     EXPECT_EQ(rig.owner.errors[0].code, int(LinkErrorConnectionLost));
 }
 
+TEST(NetLink, AFailedSendEndsTheWorkerWithALinkError)
+{
+    NetRig rig;
+    ASSERT_TRUE(rig.Open());
+    rig.link->SetPollingSuspended(true);
+    rig.link->SetTimeout(100);
+    rig.link->SetRetryCount(5);
+    rig.sim.HangUp();
+    // No events are handled meanwhile, so the socket has not seen the close:
+    // only the worker's own send can fail.
+    rig.link->QueueFrame(Gain(4, 1), false);
+    QElapsedTimer t;
+    t.start();
+    while (rig.link->IsOpen() && t.elapsed() < 5000)
+        QThread::msleep(5);
+    EXPECT_FALSE(rig.link->IsOpen());
+    ASSERT_TRUE(PumpUntil([&] { return !rig.owner.errors.empty(); }));
+    EXPECT_EQ(rig.owner.errors[0].code, int(LinkErrorConnectionLost));
+    PumpFor(100);
+    EXPECT_EQ(rig.owner.errors.size(), 1u);
+}
+
 TEST(NetLink, ARefusedConnectIsALinkError)
 {
     uint16_t deadPort;

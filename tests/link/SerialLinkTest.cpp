@@ -36,6 +36,20 @@ TEST(SerialLink, OpensAt115200_8N1ExclusivelyAndRefusesBadArguments)
     EXPECT_TRUE(second.Open(rig.sim.SlavePath(), 115200, 8, 0, 0)) << second.LastError();
 }
 
+TEST(SerialLink, ThePortSettingsCanBeReadWhileAReplyIsHandled)
+{
+    SerialRig rig;
+    ASSERT_TRUE(rig.Open());
+    rig.link->SetPollingSuspended(true);
+    bool read = false;
+    SerialPort::Settings s;
+    rig.owner.onReply = [&](const ByteVector &) { read = rig.link->GetPortSettings(s); };
+    rig.link->QueueFrame(Gain(4, 1), false);
+    ASSERT_TRUE(PumpUntil([&] { return rig.owner.replies.size() == 1; }));
+    EXPECT_TRUE(read);
+    EXPECT_EQ(s.baud, 115200u);
+}
+
 TEST(SerialLink, UncountedResendsComeFirstAndNeverRewriteADroppedFrame)
 {
     SerialRig rig;

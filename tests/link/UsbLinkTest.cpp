@@ -3,6 +3,42 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// A link whose received-input wait cannot work, as when its descriptor is gone.
+template <class Proc>
+class FailingWait : public Proc {
+public:
+    FailingWait(LinkOwner &o) : Proc(o, [](const uint8_t *, size_t) { return true; }) {}
+    ~FailingWait() override { this->Close(); }
+
+protected:
+    WaitItem ReceiveItem() override { return WaitItem::Input(-1); }
+};
+
+template <class Proc>
+void ExpectAFailedWaitIsReported(const char *kind)
+{
+    TestOwner owner;
+    FailingWait<Proc> link(owner);
+    link.SetPollingSuspended(true);
+    ASSERT_TRUE(link.Open()) << kind;
+    ASSERT_TRUE(PumpUntil([&] { return !owner.errors.empty(); })) << kind;
+    EXPECT_EQ(owner.errors[0].code, int(LinkErrorWaitFailed)) << kind;
+    EXPECT_EQ(owner.errors[0].source, link.Source().Id()) << kind;
+    EXPECT_TRUE(PumpUntil([&] { return !link.IsOpen(); })) << kind;
+    link.QueueFrame(Gain(4, 1), false); // the link takes nothing more
+    EXPECT_FALSE(link.IsBusy()) << kind;
+}
+
+} // namespace
+
+TEST(ChunkLinks, AWorkerEndingOnAFailedWaitPostsALinkError)
+{
+    ExpectAFailedWaitIsReported<LUsbProc>("usb");
+    ExpectAFailedWaitIsReported<LNetProc>("net");
+}
+
 TEST(UsbLink, ChunksHandedInBeforeTheWorkerDrainsAreAllKept)
 {
     UsbRig rig;
