@@ -29,7 +29,7 @@ void shadeHalf(TCanvas *c, const TRect &half, TColor from, TColor to, int steps,
     if (extent <= 0)
         return;
     const double s = double(extent) / bands;
-    for (int i = 0; i < bands; ++i) {
+    auto paintBand = [&](int i) {
         auto channel = [&](int ca, int cb) { return ca + RoundHalfEven(double(i) * (cb - ca) / bands); };
         const TColor band = RGB(channel(GetRValue(a), GetRValue(b)), channel(GetGValue(a), GetGValue(b)),
                                 channel(GetBValue(a), GetBValue(b)));
@@ -44,6 +44,29 @@ void shadeHalf(TCanvas *c, const TRect &half, TColor from, TColor to, int steps,
             r.Right = std::min(half.Right, r.Left + len);
         }
         fill(c, r, band);
+    };
+    if (bands <= extent) {
+        for (int i = 0; i < bands; ++i)
+            paintBand(i);
+        return;
+    }
+    // More bands than pixels: each band is one pixel and later bands paint
+    // over earlier ones, so only the last band starting on each pixel shows.
+    // Painting just those keeps the time bounded by the size, not by Steps.
+    auto start = [&](int i) { return RoundHalfEven(i * s); };
+    for (int k = 0; k < extent; ++k) {
+        int lo = 0, hi = bands - 1, last = -1;
+        while (lo <= hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (start(mid) <= k) {
+                last = mid;
+                lo = mid + 1;
+            } else {
+                hi = mid - 1;
+            }
+        }
+        if (last >= 0 && start(last) == k)
+            paintBand(last);
     }
 }
 

@@ -217,6 +217,31 @@ TEST_F(BarFixture, StackedSegmentsUseEveryLevelPassed)
     EXPECT_FALSE(is(im, 96, 9, clRed));
 }
 
+// More shading bands than pixels: only the last band on each pixel shows,
+// and painting takes no longer than the bar is long. The edges show the
+// second colour, the middle the first.
+TEST_F(BarFixture, ShadingWithMoreStepsThanPixels)
+{
+    busyBar();
+    bar->SetShowPosition(false);
+    bar->SetPosition(50);
+    const QImage eight = paint();
+    bar->SetSteps(5000000);
+    QElapsedTimer timer;
+    timer.start();
+    const QImage many = paint();
+    EXPECT_LT(timer.elapsed(), 2000);
+    auto near = [&](int y, TColor c) {
+        const QColor got(many.pixel(5, y)), want = ToQColor(c);
+        return std::abs(got.red() - want.red()) <= 8 && std::abs(got.green() - want.green()) <= 8
+               && std::abs(got.blue() - want.blue()) <= 8;
+    };
+    EXPECT_TRUE(near(2, TColor(0xE1FFE1)));   // top edge
+    EXPECT_TRUE(near(20, clLime));            // middle
+    EXPECT_TRUE(near(38, TColor(0xE1FFE1)));  // bottom edge
+    EXPECT_NE(eight.pixel(5, 10), many.pixel(5, 10));  // finer bands
+}
+
 TEST_F(BarFixture, InfiniteModeSweeps)
 {
     plainBar();
