@@ -90,15 +90,15 @@ void LMainLink::OpenPresetFile()
         isUpdatingControls = true;
         ui->ClearPeqBandSelection();
         ByteVector bytes;
-        ParameterImage image = unitControl->GetImage();
-        if (!ReadWholeFile(name, PresetFile::kSize, bytes) || PresetFile::FromBytes(bytes, image) != FileStatus::Ok) {
+        // The model checks the whole body before it takes or sends anything.
+        if (!ReadWholeFile(name, PresetFile::kSize, bytes)
+            || PresetFile::CheckSizeAndMagic(bytes.data(), bytes.size(), PresetFile::kSize, nullptr) != FileStatus::Ok
+            || unitControl->ApplyPresetBytes(bytes.data() + PresetFile::kMagicSize,
+                                             bytes.size() - PresetFile::kMagicSize) != FileStatus::Ok) {
             isUpdatingControls = wasUpdating;
             ShowInfo("SID_INFO_ERROR_FILE");
             return;
         }
-        unitControl->SetImage(image);
-        for (const LCmd &cmd : PresetFile::LoadCommands(image, uint8_t(deviceId)))
-            SendCommand(cmd, true);
         ui->RefreshAllPages();
         isUpdatingControls = wasUpdating;
         if (HasDevice()) {
