@@ -1,7 +1,7 @@
 #pragma once
 
-// wParam of WM_LINK_ERROR. lParam is the device ID of the unanswered frame for
-// NoReply and WaitFailed, else 0.
+// wParam of WM_LINK_ERROR. lParam is the device ID of the frame in the send
+// buffer for NoReply, WaitFailed and a ConnectionLost from a failed send, else 0.
 enum LinkErrorCode : int {
     LinkErrorNoReply = 0,        // the frame was rewritten as often as allowed and stayed unanswered
     LinkErrorWaitStart = 1,      // the serial port's event wait cannot start

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QThread>
+#include <exception>
 
 namespace {
 
@@ -39,6 +40,19 @@ MessageSource::MessageSource() : id(nextSourceId++), alive(std::make_shared<std:
 
 MessageWindow::MessageWindow(QObject *parent) : QObject(parent) {}
 
+void MessageWindow::DispatchFromLoop(const WindowMessage &m)
+{
+    // Nothing may leave a handler into the event loop, and a sender must
+    // still be released when its handler failed.
+    try {
+        Dispatch(m);
+    } catch (const std::exception &ex) {
+        qWarning("window message 0x%X: handler failed: %s", unsigned(m.msg), ex.what());
+    } catch (...) {
+        qWarning("window message 0x%X: handler failed", unsigned(m.msg));
+    }
+}
+
 bool MessageWindow::event(QEvent *e)
 {
     if (e->type() != kMessageEvent)
@@ -50,14 +64,14 @@ bool MessageWindow::event(QEvent *e)
             return true; // withdrawn by a sender that was stopped
         WindowMessage m = me->message;
         m.wParam = reinterpret_cast<uintptr_t>(&me->record->payload);
-        Dispatch(m);
+        DispatchFromLoop(m);
         me->record->state.store(kDone);
         me->record->done.Set();
         return true;
     }
     if (me->sourceAlive && !me->sourceAlive->load())
         return true; // its link was closed meanwhile
-    Dispatch(me->message);
+    DispatchFromLoop(me->message);
     return true;
 }
 

@@ -42,11 +42,15 @@ struct WindowMessage {
 class MessageWindow : public QObject {
 public:
     explicit MessageWindow(QObject *parent = nullptr);
-    // Called on the window's thread for every message delivered.
+    // Called on the window's thread for every message delivered. An exception
+    // that leaves it is caught and logged, never passed to the event loop.
     virtual void Dispatch(const WindowMessage &m) = 0;
 
 protected:
     bool event(QEvent *e) override;
+
+private:
+    void DispatchFromLoop(const WindowMessage &m);
 };
 
 // Queues a message for the window and returns at once; delivered later on the

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -91,6 +92,20 @@ TEST(WindowMessage, ASenderWakesOnItsStopEventAndTheMessageIsWithdrawn)
     EXPECT_EQ(result.load(), int(SendResult::Stopped));
     PumpFor(30);
     EXPECT_TRUE(w.seen.empty());
+}
+
+TEST(WindowMessage, AHandlerThatThrowsReleasesItsSenderAndStaysInsideTheWindow)
+{
+    RecordingWindow w;
+    w.onDispatch = [] { throw std::runtime_error("handler failed"); };
+    AutoResetEvent stop;
+    std::atomic<int> result{-1};
+    std::thread t([&] { result = int(SendWindowMessage(&w, WM_LINK_REPLY, {1}, 0, &stop)); });
+    ASSERT_TRUE(PumpUntil([&] { return result.load() >= 0; }));
+    t.join();
+    EXPECT_EQ(result.load(), int(SendResult::Handled));
+    PostWindowMessage(&w, WM_LINK_ERROR, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return w.seen.size() == 2; }));
 }
 
 TEST(WindowMessage, SendOnTheWindowsOwnThreadDispatchesAtOnce)
