@@ -181,12 +181,20 @@ TEST_P(LinkE2E, AnIdleLinkPollsAfter2000ms)
 
 TEST_P(LinkE2E, PollingWaitsWhileSuspendedOrBusy)
 {
+    rig->PollTimer(); // idle but suspended
+    PumpFor(100);
+    EXPECT_EQ(sim().FrameCount(), 0u);
     sim().knobs.silent = true;
     rig->SetTimeout(10000);
     rig->QueueFrame(Gain(4, 9), false);
     rig->SetPollingSuspended(false);
-    PumpFor(2300); // busy: no poll
+    rig->PollTimer(); // busy
+    rig->QueueFrame(Gain(4, 10), true);
+    rig->PollTimer(); // busy, and a frame is queued
+    PumpFor(100);
     EXPECT_EQ(sim().FrameCount(), 1u);
+    EXPECT_EQ(rig->QueuedCount(), 1u);
+    EXPECT_EQ(rig->GetTimeout(), 10000u);
 }
 
 TEST_P(LinkE2E, CollectsRepliesBehindJunkAndSplitAnywhere)

@@ -81,6 +81,7 @@ public:
     virtual uint32_t GetTimeout() const = 0;
     virtual void SetRetryCount(int n) = 0;
     virtual void SetPollingSuspended(bool f) = 0;
+    virtual void PollTimer() = 0;
     virtual bool IsBusy() const = 0;
     virtual size_t QueuedCount() const = 0;
     virtual bool IsOpen() const = 0;
@@ -98,6 +99,7 @@ public:
     uint32_t GetTimeout() const override { return link->GetTimeout(); }
     void SetRetryCount(int n) override { link->SetRetryCount(n); }
     void SetPollingSuspended(bool f) override { link->SetPollingSuspended(f); }
+    void PollTimer() override { link->PollTimer(); }
     bool IsBusy() const override { return link->IsBusy(); }
     size_t QueuedCount() const override { return link->QueuedCount(); }
     bool IsOpen() const override { return link->IsOpen(); }
