@@ -92,8 +92,9 @@ public:
         if (!proc)
             return;
         proc->Close();
-        proc.reset();
+        // The factory lets go of the link before it is destroyed.
         factory.Closed(kind);
+        proc.reset();
     }
     Proc *Get() const { return proc.get(); }
 
