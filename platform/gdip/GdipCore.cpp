@@ -155,6 +155,29 @@ void arcAngles(const QRectF &r, REAL start, REAL sweep, qreal &qtStart,
     qtSweep = -(e - s);
 }
 
+QPainterPath infinitePlane()
+{
+    QPainterPath everything;
+    everything.addRect(QRectF(-4194304, -4194304, 8388608, 8388608));
+    return everything;
+}
+
+bool combineShapes(const QPainterPath &current, const QPainterPath &shape,
+                   CombineMode mode, QPainterPath &out)
+{
+    switch (mode) {
+    case CombineModeReplace: out = shape; return true;
+    case CombineModeIntersect: out = current.intersected(shape); return true;
+    case CombineModeUnion: out = current.united(shape); return true;
+    case CombineModeXor:
+        out = current.united(shape).subtracted(current.intersected(shape));
+        return true;
+    case CombineModeExclude: out = current.subtracted(shape); return true;
+    case CombineModeComplement: out = shape.subtracted(current); return true;
+    default: return false;
+    }
+}
+
 bool smoothingIsAntiAlias(SmoothingMode m)
 {
     return m == SmoothingModeHighQuality || m == SmoothingModeAntiAlias

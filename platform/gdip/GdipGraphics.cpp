@@ -56,22 +56,11 @@ Status setClip(GpGraphics *g, const QPainterPath &worldShape, bool infinite,
                CombineMode mode)
 {
     QPainterPath shape = g->world.map(worldShape);
-    QPainterPath everything;
-    everything.addRect(QRectF(-4194304, -4194304, 8388608, 8388608));
+    const QPainterPath everything = gdip::infinitePlane();
     if (infinite)
         shape = everything;
-    const QPainterPath current = g->clipped ? g->clip : everything;
-    switch (mode) {
-    case CombineModeReplace: g->clip = shape; break;
-    case CombineModeIntersect: g->clip = current.intersected(shape); break;
-    case CombineModeUnion: g->clip = current.united(shape); break;
-    case CombineModeXor:
-        g->clip = current.united(shape).subtracted(current.intersected(shape));
-        break;
-    case CombineModeExclude: g->clip = current.subtracted(shape); break;
-    case CombineModeComplement: g->clip = shape.subtracted(current); break;
-    default: return InvalidParameter;
-    }
+    if (!gdip::combineShapes(g->clipped ? g->clip : everything, shape, mode, g->clip))
+        return InvalidParameter;
     g->clipped = !(mode == CombineModeReplace && infinite);
     return Ok;
 }

@@ -3,6 +3,8 @@
 
 #include "GdipFlat.h"
 
+#include <QPainterPath>
+
 namespace gdip {
 bool started();
 QColor toQColor(ARGB c);
@@ -19,6 +21,12 @@ QFont qfontOf(const GpFont &font);
 qreal emPixels(REAL emSize, Unit_ unit);
 QString resolveFamily(const QString &name);
 QImage toPremultiplied(const QImage &img);
+// The area that stands for "everything" in clips and infinite regions.
+QPainterPath infinitePlane();
+// `current` combined with `shape` by a GDI+ combine mode (Replace gives
+// `shape`); false for a mode outside the enumeration, `out` untouched then.
+bool combineShapes(const QPainterPath &current, const QPainterPath &shape,
+                   CombineMode mode, QPainterPath &out);
 } // namespace gdip
 
 template <typename T>

@@ -40,12 +40,7 @@ void addCardinal(GpPath *p, const std::vector<QPointF> &pts, qreal tension)
 
 QPainterPath regionPath(const GpRegion *r)
 {
-    if (r->infinite) {
-        QPainterPath huge;
-        huge.addRect(QRectF(-4194304, -4194304, 8388608, 8388608));
-        return huge;
-    }
-    return r->path;
+    return r->infinite ? gdip::infinitePlane() : r->path;
 }
 
 } // namespace
@@ -280,27 +275,10 @@ Status combineRegion(GpRegion *region, const QPainterPath &other,
                      bool otherInfinite, CombineMode mode)
 {
     const QPainterPath mine = regionPath(region);
-    QPainterPath theirs = other;
-    if (otherInfinite) {
-        GpRegion inf;
-        inf.infinite = true;
-        theirs = regionPath(&inf);
-    }
-    switch (mode) {
-    case CombineModeReplace:
-        region->path = theirs;
-        region->infinite = otherInfinite;
-        return Ok;
-    case CombineModeIntersect: region->path = mine.intersected(theirs); break;
-    case CombineModeUnion: region->path = mine.united(theirs); break;
-    case CombineModeXor:
-        region->path = mine.united(theirs).subtracted(mine.intersected(theirs));
-        break;
-    case CombineModeExclude: region->path = mine.subtracted(theirs); break;
-    case CombineModeComplement: region->path = theirs.subtracted(mine); break;
-    default: return InvalidParameter;
-    }
-    region->infinite = false;
+    const QPainterPath theirs = otherInfinite ? gdip::infinitePlane() : other;
+    if (!gdip::combineShapes(mine, theirs, mode, region->path))
+        return InvalidParameter;
+    region->infinite = mode == CombineModeReplace && otherInfinite;
     return Ok;
 }
 } // namespace
