@@ -33,9 +33,13 @@ function(tq62_test name)
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
 endfunction()
 
-# tq62_bench(name source DEPS ...): one Google Benchmark program.
+# tq62_bench(name source [QT] DEPS ...): one Google Benchmark program; QT
+# gives it the shared main() that runs the benchmarks under a QApplication.
 function(tq62_bench name source)
-  cmake_parse_arguments(A "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(A "QT" "" "DEPS" ${ARGN})
   add_executable(${name} ${source})
   target_link_libraries(${name} PRIVATE ${A_DEPS} benchmark::benchmark)
+  if(A_QT)
+    target_link_libraries(${name} PRIVATE tq62_benchmain_qt)
+  endif()
 endfunction()

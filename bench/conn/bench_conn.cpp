@@ -184,12 +184,3 @@ void BM_ConnectCloseCycles(benchmark::State &state)
 BENCHMARK(BM_ConnectCloseCycles)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

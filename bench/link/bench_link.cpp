@@ -116,12 +116,3 @@ BENCHMARK_CAPTURE(BM_PollRoundTrip, net, std::string("net"))->Iterations(1)->Uni
 BENCHMARK(BM_SliderBurst)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_PresetLoad, full_speed, false)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_PresetLoad, paced_115200, true)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
