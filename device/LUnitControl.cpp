@@ -179,6 +179,22 @@ uint16_t LUnitControl::GetEqBypassMask(int ch) const
     return IsInput(ch) ? image.inputEqBypassMask : image.outputEqBypassMask;
 }
 
+uint16_t LUnitControl::FindGroupLinkMask(int ch) const
+{
+    if (!IsChannel(ch))
+        return 0;
+    const uint16_t bit = SideBit(ch);
+    uint16_t mask = GetLinkMask(ch);
+    if (mask & bit)
+        return mask;
+    for (int c = IsInput(ch) ? 0 : kInputCount; c < ch; ++c) {
+        mask = GetLinkMask(c);
+        if (mask & bit)
+            break;
+    }
+    return mask;
+}
+
 bool LUnitControl::IsPresetStored(int slot) const
 {
     return slot >= 0 && slot < kPresetSlots && presetStored[size_t(slot)] != 0;
@@ -205,7 +221,7 @@ void LUnitControl::InvalidateCurve(int ch)
 
 template <typename F> void LUnitControl::ForEachMember(int ch, F f)
 {
-    const uint16_t mask = GetLinkMask(ch);
+    const uint16_t mask = FindGroupLinkMask(ch);
     const int first = IsInput(ch) ? 0 : kInputCount;
     const int count = IsInput(ch) ? kInputCount : kOutputCount;
     for (int i = 0; i < count; ++i)

@@ -19,8 +19,10 @@ struct ChannelRecord {
 };
 
 // The editor's model of the processor: the parameter image, the preset-stored
-// flags, the block staging of uploads and the whole-unit data. Setters write
-// the value into every channel of the edited channel's link group and send one
+// flags, the block staging of uploads and the whole-unit data. Group setters
+// write the value into every channel of the edited channel's link group (found
+// by FindGroupLinkMask, so that a member's edit reaches its leader and the
+// whole group, as the saved file must show) and send one
 // command for the edited channel through the host (nothing while the host is
 // updating its controls or when there is no host). Channels are ChannelIndex
 // values; calls with a channel, band or slot outside its range change and send
@@ -61,6 +63,11 @@ public:
     CrossoverRecord GetCrossover(int ch) const;
     const uint8_t *GetChannelName(int ch) const; // 8 bytes, NUL padded
     uint16_t GetLinkMask(int ch) const;
+    // The mask of ch's link group: ch's own mask when it holds ch's bit, else
+    // the mask of the first lower channel of the side that holds it; when none
+    // does, the mask of the channel just below (ch's own for the first of a
+    // side). 0 for a channel outside 0-11.
+    uint16_t FindGroupLinkMask(int ch) const;
     uint16_t GetRouteMask(int output) const;
     uint16_t GetMixLevel(int output, int input) const;
     uint16_t GetDelayUnit() const { return image.delayUnit; }
@@ -148,7 +155,7 @@ private:
     void Send(const LCmd &cmd, bool append);
     uint8_t DeviceId() const;
     void InvalidateCurve(int ch);
-    // Calls f(member) for every channel of ch's side whose bit is in ch's link mask.
+    // Calls f(member) for every channel of ch's side in ch's link group.
     template <typename F> void ForEachMember(int ch, F f);
 
     ParameterImage image;

@@ -3,12 +3,15 @@
 #include "CM_MCS_CMD.h"
 #include "CommandClasses.h"
 #include "LUnitControl.h"
+#include "PresetFile.h"
 #include "RecordingHost.h"
 #include "TestImages.h"
 
 #include <cstring>
 #include <functional>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -45,8 +48,25 @@ TEST_F(LUnitControlTest, GroupSettersWriteTheLinkGroupAndSendOneFrameForTheEdite
          CM_MCS_GAIN(1, 6, 300).ToBytes(1)},
         {"outputs 1-3 linked", link456, [](LUnitControl &m) { m.SetGain(5, 300); }, {4, 5, 6},
          CM_MCS_GAIN(1, 5, 300).ToBytes(1)},
-        {"channel without its own bit is not written, still sent",
-         [](LUnitControl &m) { m.SetLinkMask(5, 0x05); }, [](LUnitControl &m) { m.SetDelay(5, 96); }, {4, 6},
+        {"member (mask 0) writes its leader's whole group",
+         [](LUnitControl &m) {
+             m.SetLinkMask(4, 0x07);
+             m.SetLinkMask(5, 0);
+             m.SetLinkMask(6, 0);
+         },
+         [](LUnitControl &m) { m.SetDelay(5, 96); }, {4, 5, 6}, CM_MCS_DELAY(1, 5, 96).ToBytes(1)},
+        {"member of a leader above the first channel", [](LUnitControl &m) {
+             m.SetLinkMask(1, 0x0E);
+             m.SetLinkMask(3, 0);
+         },
+         [](LUnitControl &m) { m.SetGain(3, 10); }, {1, 2, 3}, CM_MCS_GAIN(1, 3, 10).ToBytes(1)},
+        {"GEQ of a member reaches the leader", [](LUnitControl &m) {
+             m.SetLinkMask(0, 0x03);
+             m.SetLinkMask(1, 0);
+         },
+         [](LUnitControl &m) { m.SetGeqBand(1, 4, 200); }, {0, 1}, CM_MCS_GEQ(1, 1, 4, 200).ToBytes(1)},
+        {"mask without its own bit and no lower holder: the mask just below",
+         [](LUnitControl &m) { m.SetLinkMask(5, 0x05); }, [](LUnitControl &m) { m.SetDelay(5, 96); }, {4},
          CM_MCS_DELAY(1, 5, 96).ToBytes(1)},
         {"input mask covers inputs only", [](LUnitControl &m) { m.SetLinkMask(0, 0xFF); },
          [](LUnitControl &m) { m.SetPolarity(0, 2); }, {0, 1, 2, 3}, CM_MCS_POLARITY(1, 0, 1).ToBytes(1)},
@@ -115,6 +135,57 @@ TEST_F(LUnitControlTest, GroupValuesLandInTheRightFields)
     EXPECT_EQ(model.GetImage().outputMuteMask, 0);
     model.SetPeqBand(6, 3, PeqBand{100, 150, 20, 4}, false);
     EXPECT_EQ(model.GetImage().peqBypassMasks[4], 0);
+}
+
+TEST_F(LUnitControlTest, FindGroupLinkMaskFollowsTheLeaderRule)
+{
+    struct Row {
+        const char *what;
+        std::vector<std::pair<int, uint16_t>> masks; // set before asking
+        int ch;
+        uint16_t group;
+    };
+    const Row rows[] = {
+        {"own bit: own mask", {}, 6, 0x04},
+        {"leader", {{4, 0x0D}}, 4, 0x0D},
+        {"member finds the first lower holder", {{4, 0x0D}, {5, 0x02}, {6, 0}, {7, 0}}, 7, 0x0D},
+        {"first holder wins over a later one", {{0, 0x0C}, {1, 0x0E}, {3, 0}}, 3, 0x0C},
+        {"no holder: the channel just below", {{3, 0}}, 3, 0x04},
+        {"first of a side keeps its own mask", {{4, 0}}, 4, 0},
+        {"inputs and outputs never mix", {{3, 0x0F}, {4, 0}}, 4, 0},
+        {"outside the channels", {}, 12, 0},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.what);
+        model.LoadDefaults();
+        for (auto [ch, mask] : r.masks)
+            model.SetLinkMask(ch, mask);
+        EXPECT_EQ(model.FindGroupLinkMask(r.ch), r.group);
+    }
+}
+
+TEST_F(LUnitControlTest, AMembersEditLandsInTheSavedPresetOfTheWholeGroup)
+{
+    // Outputs 2 and 3 follow output 1; the member output 3 is edited.
+    model.SetLinkMask(4, 0x07);
+    model.SetLinkMask(5, 0);
+    model.SetLinkMask(6, 0);
+    host.sent.clear();
+    model.SetGain(6, 79);
+    model.SetPolarity(6, 1);
+    model.SetMute(6, true);
+    ASSERT_EQ(host.sent.size(), 3u);
+    EXPECT_EQ(host.sent[0].frame, CM_MCS_GAIN(1, 6, 79).ToBytes(1));
+
+    ParameterImage saved = ParameterImage::Default();
+    const ByteVector file = PresetFile::ToBytes(model.GetImage());
+    ASSERT_EQ(PresetFile::FromBytes(file, saved), FileStatus::Ok);
+    for (int o : {0, 1, 2}) {
+        EXPECT_EQ(saved.outputs[o].gain, 79) << o;
+        EXPECT_EQ(saved.outputs[o].polarity, 1) << o;
+    }
+    EXPECT_EQ(saved.outputs[3].gain, ParameterImage::Default().outputs[3].gain);
+    EXPECT_EQ(saved.outputMuteMask, 0x07);
 }
 
 TEST_F(LUnitControlTest, UpdatingControlsWritesTheModelButSendsNothing)
