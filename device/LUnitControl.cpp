@@ -181,18 +181,7 @@ uint16_t LUnitControl::GetEqBypassMask(int ch) const
 
 uint16_t LUnitControl::FindGroupLinkMask(int ch) const
 {
-    if (!IsChannel(ch))
-        return 0;
-    const uint16_t bit = SideBit(ch);
-    uint16_t mask = GetLinkMask(ch);
-    if (mask & bit)
-        return mask;
-    for (int c = IsInput(ch) ? 0 : kInputCount; c < ch; ++c) {
-        mask = GetLinkMask(c);
-        if (mask & bit)
-            break;
-    }
-    return mask;
+    return ::FindGroupLinkMask(image, ch);
 }
 
 bool LUnitControl::IsPresetStored(int slot) const

@@ -63,10 +63,7 @@ public:
     CrossoverRecord GetCrossover(int ch) const;
     const uint8_t *GetChannelName(int ch) const; // 8 bytes, NUL padded
     uint16_t GetLinkMask(int ch) const;
-    // The mask of ch's link group: ch's own mask when it holds ch's bit, else
-    // the mask of the first lower channel of the side that holds it; when none
-    // does, the mask of the channel just below (ch's own for the first of a
-    // side). 0 for a channel outside 0-11.
+    // The mask of ch's link group (see FindGroupLinkMask of the image).
     uint16_t FindGroupLinkMask(int ch) const;
     uint16_t GetRouteMask(int output) const;
     uint16_t GetMixLevel(int output, int input) const;

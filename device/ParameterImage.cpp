@@ -77,3 +77,22 @@ bool ParameterImage::FromBytes(const uint8_t *p, size_t n)
     std::memcpy(this, p, kSize);
     return true;
 }
+
+uint16_t FindGroupLinkMask(const ParameterImage &image, int ch)
+{
+    if (ch < 0 || ch >= kChannelCount)
+        return 0;
+    const bool input = ch < kInputCount;
+    auto mask = [&](int c) { return input ? image.inputs[c].linkMask : image.outputs[c - kInputCount].linkMask; };
+    const int first = input ? 0 : kInputCount;
+    const unsigned bit = 1u << (ch - first);
+    uint16_t m = mask(ch);
+    if (m & bit)
+        return m;
+    for (int c = first; c < ch; ++c) {
+        m = mask(c);
+        if (m & bit)
+            break;
+    }
+    return m;
+}

@@ -93,6 +93,13 @@ struct ParameterImage {
     const uint8_t *Bytes() const { return reinterpret_cast<const uint8_t *>(this); }
 };
 
+// The link mask of ch's group: ch's own mask when it holds ch's bit (a leader
+// or a single channel), else the mask of the first lower channel of the same
+// side that holds it (the leader of a member, whose own mask is 0); when none
+// does, the mask of the channel just below (ch's own for the first of a side).
+// 0 for a channel outside 0-11.
+uint16_t FindGroupLinkMask(const ParameterImage &image, int ch);
+
 static_assert(sizeof(PeqBand) == 6, "PeqBand layout");
 static_assert(sizeof(CrossoverRecord) == 6, "CrossoverRecord layout");
 static_assert(sizeof(InputChannelRecord) == 140, "InputChannelRecord layout");

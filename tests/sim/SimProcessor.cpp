@@ -20,20 +20,17 @@ constexpr unsigned kMaxAttack = 998, kMinRelease = 9, kMaxRelease = 2999, kMinHo
 constexpr unsigned kMaxKnee = 12, kMaxRatio = 15, kMaxDynThreshold = 220, kMaxGateThreshold = 180;
 constexpr unsigned kLastBlock = 28;
 
-// Channels written by an edit of ch: every channel of its kind whose bit is
-// set in ch's link mask (ch itself only when its own bit is set).
+// Channels written by an edit of ch: every channel of its kind in ch's link
+// group, so that a member's edit reaches its leader's whole group.
 std::vector<int> Group(const ParameterImage &img, unsigned ch)
 {
     std::vector<int> members;
-    if (IsInput(ch)) {
-        for (int i = 0; i < kInputCount; ++i)
-            if ((img.inputs[ch].linkMask >> i) & 1)
-                members.push_back(i);
-    } else {
-        for (int o = 0; o < kOutputCount; ++o)
-            if ((img.outputs[ch - kInputCount].linkMask >> o) & 1)
-                members.push_back(kInputCount + o);
-    }
+    const uint16_t mask = FindGroupLinkMask(img, int(ch));
+    const int first = IsInput(ch) ? 0 : kInputCount;
+    const int count = IsInput(ch) ? kInputCount : kOutputCount;
+    for (int i = 0; i < count; ++i)
+        if ((mask >> i) & 1)
+            members.push_back(first + i);
     return members;
 }
 

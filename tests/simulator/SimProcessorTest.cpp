@@ -278,11 +278,17 @@ TEST(SimProcessorTest, ParameterEditsWriteTheLinkGroup)
     }
     Ask(sim, CM_MCS_MUTE(1, 6, 1));
     EXPECT_EQ(sim.image.outputMuteMask, 0x07);
-    // A channel without its own bit writes only the channels its mask names.
+    // A member (mask 0) writes its leader's group.
+    Ask(sim, CM_MCS_CMD(1, CMD_LINK_MASK, 5, 0));
+    Ask(sim, CM_MCS_POLARITY(1, 5, 1));
+    for (int o = 0; o < 8; ++o)
+        EXPECT_EQ(sim.image.outputs[o].polarity, o < 3 ? 1 : 0) << o;
+    // A mask without its own bit that no lower channel holds: the group of the
+    // mask just below (output 4's, itself alone).
     Ask(sim, CM_MCS_CMD(1, CMD_LINK_MASK, 8, 0x02));
     Ask(sim, CM_MCS_DELAY(1, 8, 960));
-    EXPECT_EQ(sim.image.outputs[4].delay, 0);
-    EXPECT_EQ(sim.image.outputs[1].delay, 960);
+    for (int o = 0; o < 8; ++o)
+        EXPECT_EQ(sim.image.outputs[o].delay, o == 3 ? 960 : 0) << o;
     // Routing, mix and names stay per channel.
     Ask(sim, CM_MCS_MATRIX(1, 4, 0x05));
     EXPECT_EQ(sim.image.outputs[0].routeMask, 0x05);
@@ -345,6 +351,7 @@ TEST(SimProcessorTest, CopyChannelMatchesTheModelsCopyOverTheDestinationGroup)
         ParameterImage img = RandomImage(uint32_t(40 + to));
         img.inputs[2].linkMask = 0x0C; // inputs C and D
         img.outputs[5].linkMask = 0x60; // outputs 6 and 7
+        img.outputs[0].linkMask = 0x01;
         img.outputs[1].linkMask = 0x01; // output 2's group is output 1 alone
         SimProcessor sim(1);
         sim.image = img;
@@ -352,7 +359,7 @@ TEST(SimProcessorTest, CopyChannelMatchesTheModelsCopyOverTheDestinationGroup)
 
         LUnitControl model;
         model.SetImage(img);
-        const uint16_t group = model.GetLinkMask(to);
+        const uint16_t group = model.FindGroupLinkMask(to);
         for (int m = 0; m < (to < 4 ? 4 : 8); ++m)
             if ((group >> m) & 1)
                 model.CopyChannel(from, to < 4 ? m : 4 + m);
