@@ -7,6 +7,8 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -33,8 +35,159 @@ void TCustomForm::UpdateWidgetVisibility()
         TCustomControl::UpdateWidgetVisibility();
         return;
     }
+    if (!Widget())
+        return;
+    if (Visible() && !Widget()->isVisible())
+        ApplyPosition();
+    Widget()->setVisible(Visible());
+}
+
+void TCustomForm::ApplyWindowFlags()
+{
+    QWidget *w = Widget();
+    if (!w || Parent())
+        return;
+    Qt::WindowFlags f = borderStyle_ == bsToolWindow || borderStyle_ == bsSizeToolWin ? Qt::Tool : Qt::Window;
+    if (borderStyle_ == bsNone) {
+        f |= Qt::FramelessWindowHint;
+    } else {
+        f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (borderIcons_.Contains(biSystemMenu))
+            f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (borderIcons_.Contains(biMinimize))
+            f |= Qt::WindowMinimizeButtonHint;
+        if (borderIcons_.Contains(biMaximize))
+            f |= Qt::WindowMaximizeButtonHint;
+        if (borderIcons_.Contains(biHelp))
+            f |= Qt::WindowContextHelpButtonHint;
+    }
+    if (formStyle_ == fsStayOnTop)
+        f |= Qt::WindowStaysOnTopHint;
+    if (noActivate_)
+        f |= Qt::WindowDoesNotAcceptFocus;
+    if (w->windowFlags() == f)
+        return;
+    // Qt hides a window whose flags change; show it again where it was.
+    const bool shown = w->isVisible();
+    w->setWindowFlags(f);
+    w->setGeometry(ToQRect(BoundsRect()));
+    if (shown)
+        w->show();
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle Value)
+{
+    borderStyle_ = Value;
+    ApplyWindowFlags();
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons Value)
+{
+    borderIcons_ = Value;
+    ApplyWindowFlags();
+}
+
+void TCustomForm::SetFormStyle(TFormStyle Value)
+{
+    formStyle_ = Value;
+    ApplyWindowFlags();
+}
+
+void TCustomForm::SetNoActivate(bool Value)
+{
+    noActivate_ = Value;
     if (Widget())
-        Widget()->setVisible(Visible());
+        Widget()->setAttribute(Qt::WA_ShowWithoutActivating, Value);
+    ApplyWindowFlags();
+}
+
+void TCustomForm::SetPosition(TPosition Value)
+{
+    position_ = Value;
+}
+
+void TCustomForm::ApplyPosition()
+{
+    if (position_ != poScreenCenter && position_ != poDesktopCenter)
+        return;
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    SetBounds(area.x() + (area.width() - Width()) / 2, area.y() + (area.height() - Height()) / 2,
+              Width(), Height());
+}
+
+void TCustomForm::SetAlphaBlend(bool Value)
+{
+    alphaBlend_ = Value;
+    ApplyOpacity();
+}
+
+void TCustomForm::SetAlphaBlendValue(Byte Value)
+{
+    alphaBlendValue_ = Value;
+    ApplyOpacity();
+}
+
+void TCustomForm::ApplyOpacity()
+{
+    if (!Widget() || Parent())
+        return;
+    const Byte alpha = layered_ ? layeredOpacity_ : alphaBlend_ ? alphaBlendValue_ : 255;
+    Widget()->setWindowOpacity(alpha / 255.0);
+}
+
+void TCustomForm::SetLayered(bool Value)
+{
+    if (Value == layered_)
+        return;
+    layered_ = Value;
+    if (QWidget *w = Widget()) {
+        w->setAttribute(Qt::WA_TranslucentBackground, Value);
+        w->setAttribute(Qt::WA_NoSystemBackground, Value);
+    }
+    if (!Value)
+        layeredImage_ = QImage();
+    ApplyOpacity();
+}
+
+void TCustomForm::UpdateLayered(const QImage &Premultiplied, Byte Opacity)
+{
+    if (!layered_)
+        SetLayered(true);
+    layeredImage_ = Premultiplied;
+    layeredOpacity_ = Opacity;
+    ApplyOpacity();
+    if (Widget() && Widget()->isVisible())
+        Widget()->repaint();
+}
+
+void TCustomForm::SetWindowRgn(const TRegion *Region)
+{
+    if (!Widget())
+        return;
+    if (Region)
+        Widget()->setMask(Region->ToQRegion());
+    else
+        Widget()->clearMask();
+}
+
+TRegion TCustomForm::WindowRgn() const
+{
+    return Widget() ? TRegion(Widget()->mask()) : TRegion();
+}
+
+void TCustomForm::PaintWindow(QPainter &Painter, const TRect &Dirty)
+{
+    if (!layered_) {
+        TCustomControl::PaintWindow(Painter, Dirty);
+        return;
+    }
+    Painter.setCompositionMode(QPainter::CompositionMode_Source);
+    Painter.fillRect(ToQRect(ClientRect()), Qt::transparent);
+    if (!layeredImage_.isNull())
+        Painter.drawImage(0, 0, layeredImage_);
 }
 
 void TCustomForm::VisibleChanged()
@@ -61,7 +214,8 @@ void TCustomForm::Show()
     if (Widget() && !Parent()) {
         if (QGuiApplication::platformName() != QLatin1String("offscreen"))
             Widget()->raise();
-        Widget()->activateWindow();
+        if (!noActivate_)
+            Widget()->activateWindow();
     }
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 #include "CustomControl.h"
+#include "Region.h"
 
+#include <QImage>
 #include <functional>
+#include <memory>
 
 class QEventLoop;
 
@@ -20,6 +23,19 @@ constexpr TModalResult mrYesToAll = 10;
 constexpr TModalResult mrClose = 11;
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSet<TBorderIcon>;
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TPosition {
+    poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
+    poMainFormCenter, poOwnerFormCenter
+};
+
+// Tag of the constructor that builds a form in code, without a stored layout.
+struct TCreateNew {};
+inline constexpr TCreateNew CreateNew{};
 using TCloseEvent = std::function<void(TObject *Sender, TCloseAction &Action)>;
 using TCloseQueryEvent = std::function<void(TObject *Sender, bool &CanClose)>;
 
@@ -38,7 +54,49 @@ using TCloseQueryEvent = std::function<void(TObject *Sender, bool &CanClose)>;
 class TCustomForm : public TCustomControl {
 public:
     explicit TCustomForm(TComponent *AOwner);
+    TCustomForm(TComponent *AOwner, TCreateNew) : TCustomForm(AOwner) {}
     ~TCustomForm() override;
+
+    // Window frame and placement. BorderStyle bsNone gives a frameless window,
+    // the tool styles a tool window; BorderIcons are the title-bar buttons;
+    // fsStayOnTop keeps the window above ordinary ones. Position is applied
+    // each time the window is shown: poScreenCenter and poDesktopCenter centre
+    // it on the primary screen, poDesigned keeps Left and Top, the others
+    // leave the place to the window system.
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle Value);
+    TBorderIcons BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(TBorderIcons Value);
+    TFormStyle FormStyle() const { return formStyle_; }
+    void SetFormStyle(TFormStyle Value);
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition Value);
+    // Whole-window translucency: with AlphaBlend the window's opacity is
+    // AlphaBlendValue / 255, else it is opaque.
+    bool AlphaBlend() const { return alphaBlend_; }
+    void SetAlphaBlend(bool Value);
+    Byte AlphaBlendValue() const { return alphaBlendValue_; }
+    void SetAlphaBlendValue(Byte Value);
+    // A window that never takes the focus: showing or clicking it leaves the
+    // active window as it was.
+    bool NoActivate() const { return noActivate_; }
+    void SetNoActivate(bool Value);
+
+    // Layered windows: the window shows exactly the pixels last pushed (an
+    // ARGB premultiplied image of the window's size; per-pixel alpha where the
+    // window system composites), at the constant alpha Opacity / 255. Paint
+    // is not called while the window is layered. The push repaints at once.
+    // Without a compositing window manager transparent pixels show black;
+    // the offscreen platform keeps the opacity value without applying it.
+    bool Layered() const { return layered_; }
+    void SetLayered(bool Value);
+    void UpdateLayered(const QImage &Premultiplied, Byte Opacity);
+    const QImage &LayeredImage() const { return layeredImage_; }
+    Byte LayeredOpacity() const { return layeredOpacity_; }
+    // The window's shape: only pixels inside the region show and take the
+    // mouse; none restores the whole window.
+    void SetWindowRgn(const TRegion *Region);
+    TRegion WindowRgn() const;
 
     void Show();
     void Hide();
@@ -75,6 +133,7 @@ protected:
     virtual void DoHide();
     virtual void DoClose(TCloseAction &Action);
     void UpdateWidgetVisibility() override;
+    void PaintWindow(QPainter &Painter, const TRect &Dirty) override;
     void VisibleChanged() override;
     void TextChanged() override;
     bool WidgetEvent(QObject *Watched, QEvent *Event) override;
@@ -83,15 +142,29 @@ private:
     friend class TWinControl;
     bool CloseModal();
     void ApplyCloseAction(TCloseAction Action);
+    void ApplyWindowFlags();
+    void ApplyOpacity();
+    void ApplyPosition();
 
     TModalResult modalResult_ = mrNone;
     bool modal_ = false;
     bool keyPreview_ = false;
     QEventLoop *modalLoop_ = nullptr;
     QPointer<QWidget> lastFocused_;
+    TFormBorderStyle borderStyle_ = bsSizeable;
+    TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
+    TFormStyle formStyle_ = fsNormal;
+    TPosition position_ = poDefaultPosOnly;
+    bool alphaBlend_ = false;
+    Byte alphaBlendValue_ = 255;
+    bool noActivate_ = false;
+    bool layered_ = false;
+    Byte layeredOpacity_ = 255;
+    QImage layeredImage_;
 };
 
 class TForm : public TCustomForm {
 public:
     explicit TForm(TComponent *AOwner) : TCustomForm(AOwner) {}
+    TForm(TComponent *AOwner, TCreateNew Tag) : TCustomForm(AOwner, Tag) {}
 };

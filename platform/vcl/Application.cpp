@@ -1,0 +1,85 @@
+#include "Application.h"
+
+#include "Form.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <chrono>
+#include <thread>
+
+namespace {
+TApplication *MakeApplication()
+{
+    // Never freed: its forms hold widgets that must not outlive Qt's own
+    // application object, whose end comes before static destructors.
+    static TApplication *instance = new TApplication(nullptr);
+    return instance;
+}
+} // namespace
+
+TApplication *const Application = MakeApplication();
+
+TApplication::TApplication(TComponent *AOwner) : TComponent(AOwner) {}
+
+void TApplication::SetTitle(const QString &Value)
+{
+    title_ = Value;
+    if (QCoreApplication::instance())
+        QGuiApplication::setApplicationDisplayName(Value);
+}
+
+QString TApplication::ExeName() const
+{
+    return QCoreApplication::instance() ? QCoreApplication::applicationFilePath() : QString();
+}
+
+void TApplication::ProcessMessages()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void TApplication::ProcessPendingNonInput()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TApplication::Run()
+{
+    if (terminated_ || !QCoreApplication::instance())
+        return;
+    if (mainForm_ && showMainForm_)
+        mainForm_->Show();
+    QEventLoop loop;
+    while (!terminated_) {
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
+        // The main form closed ends the program, as closing it does on Windows.
+        if (mainForm_ && showMainForm_ && !mainForm_->Visible())
+            terminated_ = true;
+    }
+}
+
+void TApplication::Terminate()
+{
+    terminated_ = true;
+    if (QCoreApplication::instance())
+        QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::None));
+}
+
+void TApplication::Sleep(unsigned Milliseconds)
+{
+    if (sleep_) {
+        sleep_(Milliseconds);
+        return;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(Milliseconds));
+}
+
+void TApplication::Notification(TComponent *AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == mainForm_)
+        mainForm_ = nullptr;
+}

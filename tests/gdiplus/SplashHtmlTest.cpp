@@ -1,0 +1,198 @@
+#include "Font.h"
+#include "SmSplashHtml.h"
+#include "TestSurface.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+struct Rendered {
+    bool hit = false;
+    THtmlDrawResult result;
+    QImage image;
+};
+
+Rendered Render(const QString &text, THtmlDrawOptions o = {}, TRect r = Rect(0, 0, 300, 200),
+                int fontPoints = 8)
+{
+    Surface s(300, 200);
+    TFont font;
+    font.SetSize(fontPoints);
+    Rendered out;
+    out.hit = DrawHtmlTextGdip(s.g.get(), &font, text, r, o, out.result);
+    out.image = s.done();
+    return out;
+}
+
+THtmlDrawOptions Measure()
+{
+    THtmlDrawOptions o;
+    o.MeasureOnly = true;
+    return o;
+}
+
+// Bounding box of the pixels for which pred holds.
+template <class Pred>
+QRect Box(const QImage &img, Pred pred)
+{
+    QRect box;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (pred(img.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+bool Inked(QRgb p) { return qRed(p) < 200 || qGreen(p) < 200 || qBlue(p) < 200; }
+bool Reddish(QRgb p) { return qRed(p) > 150 && qGreen(p) < 100 && qBlue(p) < 100; }
+
+int LineHeight(int points)
+{
+    Surface s(10, 10);
+    TFont f;
+    f.SetSize(points);
+    return s.g->TextHeight(QStringLiteral("Loading Program...."), &f);
+}
+
+} // namespace
+
+TEST(SplashHtml, SplashLineIsOneWhiteLineAtTwentyPoints)
+{
+    const QString line = QStringLiteral("<FONT size=\"20\" color=\"clWhite\">Loading Program....</FONT><br>");
+    const Rendered m = Render(line, Measure());
+    EXPECT_EQ(m.result.YSize, LineHeight(20) + 2); // no spacing after the last line
+    EXPECT_EQ(m.result.StrippedText, QStringLiteral("Loading Program....\r"));
+
+    // Drawn on black: white text starting just right of the left edge.
+    Surface s(300, 100);
+    s.image.fill(Qt::black);
+    TFont font;
+    THtmlDrawResult r;
+    DrawHtmlTextGdip(s.g.get(), &font, line, Rect(0, 0, 300, 100), {}, r);
+    const QRect white = Box(s.done(), [](QRgb p) { return qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) > 200; });
+    ASSERT_FALSE(white.isEmpty());
+    EXPECT_LE(white.left(), 10);
+    EXPECT_GT(white.width(), 120); // 19 characters at 20 points
+    EXPECT_LT(white.bottom(), LineHeight(20));
+    EXPECT_EQ(r.YSize, m.result.YSize); // measuring and drawing agree
+}
+
+TEST(SplashHtml, CharacterReferencesDecodeOnce)
+{
+    struct Row { const char *text; const char *shown; };
+    const std::vector<Row> rows = {
+        {"a &amp; b", "a & b"},
+        {"a&amp;b", "a&b"},
+        {"&amp;lt;", "&lt;"},          // decoded once, not twice
+        {"&amp;amp;", "&amp;"},
+        {"&lt;b&gt;x", "<b>x"},        // never a tag
+        {"&LT;b&GT;", "&LT;b&GT;"},    // only lower case inside runs
+        {"&QUOT;&copy;", "\"\u00A9"},  // the others in any case
+        {"<#name> and <#x>", "#name and "},
+    };
+    for (const Row &r : rows) {
+        const Rendered m = Render(QString::fromUtf8(r.text), Measure());
+        EXPECT_EQ(m.result.StrippedText, QString::fromUtf8(r.shown)) << r.text;
+    }
+    // "&lt;b&gt;" shows the characters without making the rest bold.
+    EXPECT_EQ(Render(QStringLiteral("&lt;b&gt;WWWW"), Measure()).result.XSize,
+              Render(QStringLiteral("<i></i>&lt;b&gt;WWWW"), Measure()).result.XSize);
+    EXPECT_NE(Render(QStringLiteral("<b>WWWW"), Measure()).result.XSize,
+              Render(QStringLiteral("WWWW"), Measure()).result.XSize);
+}
+
+TEST(SplashHtml, FontSizesFromSizeAttribute)
+{
+    struct Row { const char *size; int points; };
+    const std::vector<Row> rows = {{"1", 8}, {"3", 12}, {"5", 16}, {"7", 7}, {"20", 20}};
+    for (const Row &r : rows) {
+        const QString tagged = QStringLiteral("<FONT size=\"%1\">WWWWWW</FONT>").arg(QLatin1String(r.size));
+        const int expected = Render(QStringLiteral("WWWWWW"), Measure(), Rect(0, 0, 300, 200), r.points).result.XSize;
+        EXPECT_EQ(Render(tagged, Measure()).result.XSize, expected) << r.size;
+    }
+}
+
+TEST(SplashHtml, ColourValuesInAnyCaseGiveRed)
+{
+    for (const char *value : {"#FF0000", "#ff0000", "clred", "ClRed"}) {
+        const Rendered d = Render(QStringLiteral("<FONT size=\"20\" color=\"%1\">HHHH</FONT>").arg(QLatin1String(value)));
+        const QRect red = Box(d.image, Reddish);
+        EXPECT_FALSE(red.isEmpty()) << value;
+        EXPECT_EQ(Box(d.image, Inked), Box(d.image, [](QRgb p) { return Inked(p) && qRed(p) > qBlue(p); })) << value;
+    }
+    EXPECT_EQ(HtmlHexToColor(QStringLiteral("#00FF80")), RGB(0, 255, 128));
+    EXPECT_EQ(HtmlHexToColor(QStringLiteral("#F")), RGB(0, 0, 0));
+    EXPECT_EQ(HtmlColorNameToColor(QStringLiteral("clbtnface")), clBtnFace);
+    EXPECT_EQ(HtmlColorNameToColor(QStringLiteral("nosuchcolour")), clBlack);
+}
+
+TEST(SplashHtml, LineBreaking)
+{
+    const int one = Render(QStringLiteral("x"), Measure()).result.YSize;
+    auto lines = [&](const Rendered &r) { return (r.result.YSize - 2 + 2) / (one - 2 + 2); };
+    const TRect narrow = Rect(0, 0, 60, 200);
+    // A word wider than the rectangle stays on a line of its own; the next
+    // word goes to the next line.
+    const Rendered longWord = Render(QStringLiteral("Supercalifragilistic ab"), Measure(), narrow);
+    EXPECT_EQ(lines(longWord), 2);
+    EXPECT_GT(longWord.result.XSize, 60);
+    // Without word wrap only tags end lines.
+    THtmlDrawOptions noWrap = Measure();
+    noWrap.WordWrap = false;
+    EXPECT_EQ(lines(Render(QStringLiteral("aa bb cc dd ee ff gg hh"), noWrap, narrow)), 1);
+    EXPECT_EQ(lines(Render(QStringLiteral("aa bb<BR>cc dd"), noWrap, narrow)), 2);
+    EXPECT_GE(lines(Render(QStringLiteral("aa bb cc dd ee ff gg hh"), Measure(), narrow)), 3);
+    // A second list item on a line starts the next one.
+    EXPECT_EQ(lines(Render(QStringLiteral("<LI>one<LI>two"), Measure())), 2);
+    EXPECT_EQ(lines(Render(QStringLiteral("<LI>one two"), Measure())), 1);
+}
+
+TEST(SplashHtml, MeasureOnlyDrawsNothingAndSizesMatchTheDrawing)
+{
+    const QString text = QStringLiteral("<B>bold</B> <U>under</U> <FONT bgcolor=\"clRed\">x</FONT><HR>next");
+    const Rendered m = Render(text, Measure());
+    EXPECT_TRUE(Box(m.image, Inked).isEmpty());
+    const Rendered d = Render(text);
+    EXPECT_FALSE(Box(d.image, Inked).isEmpty());
+    EXPECT_EQ(m.result.XSize, d.result.XSize);
+    EXPECT_EQ(m.result.YSize, d.result.YSize);
+}
+
+TEST(SplashHtml, AnchorHitTest)
+{
+    const QString text = QStringLiteral("<A href=\"doc:1\">link</A> plain <a href=\"two\">second</a>");
+    THtmlDrawOptions o;
+    o.XPos = 8;
+    o.YPos = 6;
+    o.HitOnly = true;
+    Rendered r = Render(text, o);
+    EXPECT_TRUE(r.hit);
+    EXPECT_EQ(r.result.AnchorValue, QStringLiteral("doc:1"));
+    EXPECT_EQ(r.result.MouseLink, 0);
+    EXPECT_EQ(r.result.LinkCount, 2);
+    EXPECT_TRUE(Box(r.image, Inked).isEmpty()); // HitOnly draws nothing
+
+    o.XPos = Render(QStringLiteral("link pla"), Measure()).result.XSize; // on "plain"
+    r = Render(text, o);
+    EXPECT_FALSE(r.hit);
+    EXPECT_TRUE(r.result.AnchorValue.isEmpty());
+
+    o.XPos = 8;
+    o.YPos = 150; // below the line
+    EXPECT_FALSE(Render(text, o).hit);
+
+    // Links are drawn in the link colour.
+    THtmlDrawOptions red;
+    red.URLColor = clRed;
+    EXPECT_FALSE(Box(Render(QStringLiteral("<FONT size=\"16\"><A href=\"x\">link</A></FONT>"), red).image, Reddish).isEmpty());
+}
+
+TEST(SplashHtml, ReplaceFirstTextIgnoresCase)
+{
+    QString s = QStringLiteral("a&AMP;b&amp;");
+    EXPECT_TRUE(ReplaceFirstText(QStringLiteral("&amp;"), QStringLiteral("&"), s));
+    EXPECT_EQ(s, QStringLiteral("a&b&amp;"));
+    EXPECT_FALSE(ReplaceFirstText(QStringLiteral("&euro;"), QStringLiteral("E"), s));
+}

@@ -1,0 +1,153 @@
+#include "Application.h"
+#include "Form.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Probe : TForm {
+    explicit Probe(TComponent *AOwner) : TForm(AOwner, CreateNew)
+    {
+        // The main form is not known while its own constructor runs.
+        sawMainFormWhileBuilding = Application->MainForm();
+    }
+    TCustomForm *sawMainFormWhileBuilding = reinterpret_cast<TCustomForm *>(1);
+};
+
+} // namespace
+
+TEST(FormWindow, FramelessTopmostNonActivatingFlags)
+{
+    TForm f(nullptr, CreateNew);
+    f.SetBorderIcons({});
+    f.SetBorderStyle(bsNone);
+    f.SetFormStyle(fsStayOnTop);
+    f.SetNoActivate(true);
+    const Qt::WindowFlags flags = f.Widget()->windowFlags();
+    EXPECT_TRUE(flags & Qt::FramelessWindowHint);
+    EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(flags & Qt::WindowDoesNotAcceptFocus);
+    EXPECT_TRUE(f.Widget()->testAttribute(Qt::WA_ShowWithoutActivating));
+
+    // A flag change on a shown window keeps it shown and in place.
+    f.SetBounds(40, 50, 120, 80);
+    f.Show();
+    f.SetFormStyle(fsNormal);
+    EXPECT_TRUE(f.Widget()->isVisible());
+    EXPECT_FALSE(f.Widget()->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(f.Widget()->geometry(), QRect(40, 50, 120, 80));
+}
+
+TEST(FormWindow, PositionAppliedAtShow)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    struct Row { TPosition position; QPoint expected; };
+    const std::vector<Row> rows = {
+        {poScreenCenter, QPoint(screen.x() + (screen.width() - 622) / 2, screen.y() + (screen.height() - 352) / 2)},
+        {poDesigned, QPoint(7, 9)},
+    };
+    for (const Row &r : rows) {
+        TForm f(nullptr, CreateNew);
+        f.SetBorderStyle(bsNone); // no frame: Left and Top are the client's
+        f.SetBounds(7, 9, 622, 352);
+        f.SetPosition(r.position);
+        f.Show();
+        EXPECT_EQ(QPoint(f.Left(), f.Top()), r.expected) << r.position;
+        EXPECT_EQ(f.Widget()->geometry().topLeft(), r.expected) << r.position;
+    }
+}
+
+TEST(FormWindow, AlphaBlendAndLayeredOpacity)
+{
+    TForm f(nullptr, CreateNew);
+    f.SetAlphaBlendValue(100);
+    EXPECT_DOUBLE_EQ(f.Widget()->windowOpacity(), 1.0); // AlphaBlend off: opaque
+    f.SetAlphaBlend(true);
+    EXPECT_NEAR(f.Widget()->windowOpacity(), 100 / 255.0, 0.01);
+
+    // A layered window's opacity is the pushed constant alpha.
+    f.SetBounds(0, 0, 10, 10);
+    QImage img(10, 10, QImage::Format_ARGB32_Premultiplied);
+    img.fill(qRgba(0, 0, 128, 128));
+    f.UpdateLayered(img, 50);
+    EXPECT_TRUE(f.Layered());
+    EXPECT_EQ(f.LayeredOpacity(), 50);
+    EXPECT_NEAR(f.Widget()->windowOpacity(), 50 / 255.0, 0.01);
+    EXPECT_TRUE(f.Widget()->testAttribute(Qt::WA_TranslucentBackground));
+}
+
+TEST(FormWindow, LayeredWindowShowsThePushedPixelsNotPaint)
+{
+    TForm f(nullptr, CreateNew);
+    f.SetBounds(0, 0, 8, 8);
+    int paints = 0;
+    f.OnPaint = [&](TObject *) { ++paints; };
+    QImage img(8, 8, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    img.setPixel(3, 4, qRgba(0, 0, 255, 255));
+    f.Show();
+    f.UpdateLayered(img, 255);
+    QImage shot(8, 8, QImage::Format_ARGB32_Premultiplied);
+    shot.fill(Qt::red);
+    {
+        QPainter p(&shot);
+        f.Widget()->render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
+    }
+    EXPECT_EQ(paints, 0);
+    EXPECT_EQ(shot.pixel(3, 4), qRgba(0, 0, 255, 255));
+    EXPECT_EQ(qAlpha(shot.pixel(0, 0)), 0); // transparent where the buffer is
+}
+
+TEST(FormWindow, WindowRegionShapesTheWindow)
+{
+    TForm f(nullptr, CreateNew);
+    f.SetBounds(0, 0, 40, 40);
+    TRegion r = TRegion::FromEllipse(Rect(0, 0, 40, 40));
+    f.SetWindowRgn(&r);
+    EXPECT_FALSE(f.WindowRgn().Contains(0, 0));
+    EXPECT_TRUE(f.WindowRgn().Contains(20, 20));
+    f.SetWindowRgn(nullptr);
+    EXPECT_TRUE(f.WindowRgn().IsEmpty());
+}
+
+TEST(ApplicationObject, MainFormIsTheFirstCreatedAfterItsConstructor)
+{
+    ASSERT_EQ(Application->MainForm(), nullptr);
+    Probe *first = nullptr;
+    Probe *second = nullptr;
+    Application->CreateForm(first);
+    Application->CreateForm(second);
+    EXPECT_EQ(first->sawMainFormWhileBuilding, nullptr);
+    EXPECT_EQ(Application->MainForm(), first);
+    EXPECT_EQ(first->Owner(), Application);
+    delete first; // a freed main form is forgotten
+    EXPECT_EQ(Application->MainForm(), nullptr);
+    delete second;
+}
+
+TEST(ApplicationObject, TitleExeNameAndSleepSeam)
+{
+    Application->SetTitle(QStringLiteral("TQ-62 DSP Processor Editor V1.0"));
+    EXPECT_EQ(Application->Title(), QStringLiteral("TQ-62 DSP Processor Editor V1.0"));
+    EXPECT_FALSE(Application->ExeName().isEmpty());
+    std::vector<unsigned> slept;
+    Application->SetSleepHandler([&](unsigned ms) { slept.push_back(ms); });
+    Sleep(5);
+    Sleep(15);
+    Application->SetSleepHandler(nullptr);
+    EXPECT_EQ(slept, (std::vector<unsigned>{5, 15}));
+}
+
+TEST(ApplicationObject, RunReturnsAtOnceAfterTerminate)
+{
+    // Terminate before Run (the single-instance guard's case) ends at once.
+    Application->Terminate();
+    Application->Run();
+    EXPECT_TRUE(Application->Terminated());
+}
