@@ -20,7 +20,9 @@ const std::vector<int> &DashPattern(TPenStyle style)
     static const std::vector<int> dot{3, 3};
     static const std::vector<int> dashDot{9, 6, 3, 6};
     static const std::vector<int> dashDotDot{9, 3, 3, 3, 3, 3};
+    static const std::vector<int> alternate{1, 1};
     switch (style) {
+    case psAlternate: return alternate;
     case psDash: return dash;
     case psDot: return dot;
     case psDashDot: return dashDot;
@@ -36,6 +38,7 @@ Qt::PenStyle QtPenStyle(TPenStyle s)
     case psDot: return Qt::DotLine;
     case psDashDot: return Qt::DashDotLine;
     case psDashDotDot: return Qt::DashDotDotLine;
+    case psAlternate: return Qt::DotLine;
     case psClear: return Qt::NoPen;
     default: return Qt::SolidLine;
     }
@@ -153,7 +156,7 @@ void TCanvas::DrawLineExcludingEnd(int X1, int Y1, int X2, int Y2)
         return;
     ApplyPenMode();
     QColor color = ToQColor(pen_.Color());
-    if (pen_.Width() > 1) {
+    if (pen_.Width() > 1 && pen_.Style() != psAlternate) {
         ApplyPen();
         painter_->setBrush(Qt::NoBrush);
         painter_->drawLine(QPointF(X1 + 0.5, Y1 + 0.5), QPointF(X2 + 0.5, Y2 + 0.5));

@@ -2,6 +2,7 @@
 #include "Persistent.h"
 
 #include <functional>
+#include <utility>
 #include <memory>
 #include <vector>
 
@@ -70,4 +71,11 @@ private:
     std::vector<TCollectionItem *> items_;
     int nextId_ = 0;
     int updateCount_ = 0;
+};
+
+// A collection that belongs to a component or another persistent object (a
+// control's list of embedded buttons); Owner is that object.
+class TOwnedCollection : public TCollection {
+public:
+    TOwnedCollection(TPersistent *AOwner, ItemFactory Factory) : TCollection(std::move(Factory), AOwner) {}
 };

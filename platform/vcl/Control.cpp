@@ -264,6 +264,22 @@ void TControl::PaintWith(QPainter *Painter, const TRect &Area)
         canvas_.Detach();
 }
 
+void TControl::SetMouseCapture(bool Value)
+{
+    mouseCapture_ = Value;
+    // The window that routes the mouse to this control holds the capture.
+    TWinControl *router = windowed_ ? static_cast<TWinControl *>(this) : parent_;
+    if (!router)
+        return;
+    if (Value) {
+        if (router->captureControl_ && router->captureControl_ != this)
+            router->captureControl_->mouseCapture_ = false;
+        router->captureControl_ = this;
+    } else if (router->captureControl_ == this) {
+        router->captureControl_ = nullptr;
+    }
+}
+
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     if (OnMouseDown)

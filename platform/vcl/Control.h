@@ -11,6 +11,7 @@
 #include <memory>
 
 class TWinControl;
+class TControl;
 
 enum TControlStyleItem {
     csAcceptsControls,  // may hold child controls
@@ -25,6 +26,16 @@ enum TControlStyleItem {
 using TControlStyle = TSet<TControlStyleItem>;
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+
+// What a hint about to show says and where; a control's HintShow may change
+// it for the mouse position (CursorPos and CursorRect in the control's client
+// coordinates). An empty HintStr shows no hint.
+struct THintInfo {
+    TControl *HintControl = nullptr;
+    TPoint CursorPos;
+    TRect CursorRect;
+    QString HintStr;
+};
 
 // A control: a component with a place in a parent window, drawn and driven by
 // the mouse. Two kinds exist, as in the original toolkit:
@@ -152,6 +163,14 @@ public:
     virtual void MouseEnter();
     virtual void MouseLeave();
     bool MouseInControl() const { return mouseInControl_; }
+    // True from a press that the control holds the mouse for (csCaptureMouse)
+    // until the last button is released; Qt's own grab is implicit and does
+    // not say so. Clearing it ends the capture: later moves go where the mouse is.
+    bool MouseCapture() const { return mouseCapture_; }
+    void SetMouseCapture(bool Value);
+
+    // Called before this control's hint shows; the base leaves Info as it is.
+    virtual void HintShow(THintInfo &Info) { (void)Info; }
 
     // Paints the control on Canvas(); nothing here.
     virtual void Paint() {}
@@ -198,6 +217,7 @@ private:
     int wheelAccumulator_ = 0;
     bool clicked_ = false;
     bool mouseInControl_ = false;
+    bool mouseCapture_ = false;
 
 protected:
     bool IsWindowed() const { return windowed_; }

@@ -2,7 +2,9 @@
 
 #include "HandlerGuard.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPalette>
 
 TEdit::TEdit(TComponent *AOwner) : TWinControl(AOwner, new QLineEdit), edit_(static_cast<QLineEdit *>(Widget()))
@@ -11,6 +13,12 @@ TEdit::TEdit(TComponent *AOwner) : TWinControl(AOwner, new QLineEdit), edit_(sta
     SetTabStop(true);
     SetBounds(0, 0, 121, 21);
     QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this](const QString &t) {
+        if (charCase_ != ecNormal && Cased(t) != t) {
+            const int cursor = edit_->cursorPosition();
+            edit_->setText(Cased(t)); // comes back here with the cased text
+            edit_->setCursorPosition(cursor);
+            return;
+        }
         syncing_ = true;
         SetText(t);
         syncing_ = false;
@@ -88,4 +96,95 @@ QString TEdit::SelText() const
 void TEdit::SelectAll()
 {
     edit_->selectAll();
+}
+
+QString TEdit::Cased(const QString &Text) const
+{
+    switch (charCase_) {
+    case ecUpperCase: return Text.toUpper();
+    case ecLowerCase: return Text.toLower();
+    default: return Text;
+    }
+}
+
+void TEdit::SetAlignment(TAlignment Value)
+{
+    alignment_ = Value;
+    Qt::Alignment a = Value == taCenter ? Qt::AlignHCenter : (Value == taRightJustify ? Qt::AlignRight : Qt::AlignLeft);
+    edit_->setAlignment(a | Qt::AlignVCenter);
+}
+
+void TEdit::SetCharCase(TEditCharCase Value)
+{
+    if (Value == charCase_)
+        return;
+    charCase_ = Value;
+    if (Cased(edit_->text()) != edit_->text())
+        edit_->setText(Cased(edit_->text()));
+}
+
+void TEdit::SetHideSelection(bool Value)
+{
+    hideSelection_ = Value;
+    QPalette p = edit_->palette();
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        // Unfocused, the selection keeps its focused colours or fades into the text.
+        p.setColor(QPalette::Inactive, role,
+                   Value ? (role == QPalette::Highlight ? p.color(QPalette::Active, QPalette::Base)
+                                                        : p.color(QPalette::Active, QPalette::Text))
+                         : p.color(QPalette::Active, role));
+    }
+    edit_->setPalette(p);
+}
+
+QString TEdit::TextHint() const
+{
+    return edit_->placeholderText();
+}
+
+void TEdit::SetTextHint(const QString &Value)
+{
+    edit_->setPlaceholderText(Value);
+}
+
+void TEdit::SetBiDiMode(TBiDiMode Value)
+{
+    biDiMode_ = Value;
+    edit_->setLayoutDirection(Value == bdLeftToRight ? Qt::LeftToRight : Qt::RightToLeft);
+}
+
+void TEdit::SetBorderStyle(int Value)
+{
+    borderStyle_ = Value;
+    edit_->setFrame(Value != 0);
+}
+
+void TEdit::KeyPress(QChar &Key)
+{
+    TWinControl::KeyPress(Key);
+    if (numbersOnly_ && !Key.isNull() && Key.isPrint() && !Key.isDigit())
+        Key = QChar();
+}
+
+bool TEdit::WidgetEvent(QObject *Watched, QEvent *Event)
+{
+    if (Watched == edit_ && Event->type() == QEvent::Paint) {
+        edit_->event(Event); // the line edit's own painting first
+        QPainter p(edit_);
+        PaintWith(&p, ClientRect());
+        return true;
+    }
+    if (Watched == edit_ && Event->type() == QEvent::FocusIn) {
+        std::shared_ptr<bool> alive = aliveToken_;
+        TWinControl::WidgetEvent(Watched, Event);
+        if (!*alive)
+            return true;
+        edit_->event(Event);
+        if (autoSelect_ && static_cast<QFocusEvent *>(Event)->reason() != Qt::MouseFocusReason)
+            edit_->selectAll();
+        else if (!autoSelect_ && static_cast<QFocusEvent *>(Event)->reason() != Qt::MouseFocusReason)
+            edit_->deselect();
+        return true;
+    }
+    return TWinControl::WidgetEvent(Watched, Event);
 }

@@ -3,11 +3,52 @@
 
 class QLineEdit;
 
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+enum TImeMode { imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata,
+                imChinese, imSHanguel, imHanguel };
+
 // A one-line text edit (a Qt line edit inside). Text follows every edit;
 // OnChange fires whenever the text changes, by the user or by code.
+//
+// Paint runs after the line edit has painted itself, on the same widget, so
+// a descendant can draw over it. Entering the edit other than by a mouse
+// press selects the whole text when AutoSelect is set, and selects nothing
+// otherwise (also on Tab).
 class TEdit : public TWinControl {
 public:
     explicit TEdit(TComponent *AOwner);
+
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment Value);
+    bool AutoSelect() const { return autoSelect_; }
+    void SetAutoSelect(bool Value) { autoSelect_ = Value; }
+    // Typed and set text is turned to upper or lower case.
+    TEditCharCase CharCase() const { return charCase_; }
+    void SetCharCase(TEditCharCase Value);
+    // False: the selection still shows while another control has the focus.
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool Value);
+    // Typed characters other than digits are refused (pasted text is not
+    // checked, as with the system's edit).
+    bool NumbersOnly() const { return numbersOnly_; }
+    void SetNumbersOnly(bool Value) { numbersOnly_ = Value; }
+    // The grey cue text of an empty edit.
+    QString TextHint() const;
+    void SetTextHint(const QString &Value);
+    TBiDiMode BiDiMode() const { return biDiMode_; }
+    void SetBiDiMode(TBiDiMode Value);
+    // 0 (the forms' bsNone): no frame; any other value: the sunken frame.
+    int BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(int Value);
+    // Stored only: the desktop's input methods need no setting here.
+    bool OEMConvert() const { return oemConvert_; }
+    void SetOEMConvert(bool Value) { oemConvert_ = Value; }
+    TImeMode ImeMode() const { return imeMode_; }
+    void SetImeMode(TImeMode Value) { imeMode_ = Value; }
+    const QString &ImeName() const { return imeName_; }
+    void SetImeName(const QString &Value) { imeName_ = Value; }
+    QLineEdit *LineEdit() const { return edit_; }
 
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int Value); // 0: no limit
@@ -24,13 +65,27 @@ public:
 
     TNotifyEvent OnChange;
 
+    void KeyPress(QChar &Key) override;
+
 protected:
     virtual void Change();
     void TextChanged() override;
     void ColorChanged() override;
+    bool WidgetEvent(QObject *Watched, QEvent *Event) override;
 
 private:
+    QString Cased(const QString &Text) const;
     QLineEdit *edit_;
+    TAlignment alignment_ = taLeftJustify;
+    bool autoSelect_ = true;
+    TEditCharCase charCase_ = ecNormal;
+    bool hideSelection_ = true;
+    bool numbersOnly_ = false;
+    TBiDiMode biDiMode_ = bdLeftToRight;
+    int borderStyle_ = 1;
+    bool oemConvert_ = false;
+    TImeMode imeMode_ = imDontCare;
+    QString imeName_;
     int maxLength_ = 0;
     QChar passwordChar_;
     bool syncing_ = false;

@@ -2,7 +2,9 @@
 #include "Color.h"
 #include "GraphicsObject.h"
 
-enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+// psAlternate is the cosmetic pen that sets exactly every other pixel (focus
+// frames); it is always one pixel wide.
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame, psAlternate };
 // pmCopy draws the pen colour; pmNotXor / pmXor combine it with what is there
 // (so that drawing twice restores the picture: rubber-band lines, cursors).
 enum TPenMode { pmCopy, pmNotXor, pmXor, pmNot };

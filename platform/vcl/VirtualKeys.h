@@ -26,3 +26,7 @@ enum : Word {
 // The virtual-key code of a Qt key (Qt::Key plus the keypad modifier flag);
 // 0 when the key has no code.
 Word VirtualKeyFromQt(int qtKey, bool keypad);
+
+// The Qt key of a virtual-key code (the inverse of VirtualKeyFromQt for the
+// keys that have one); Qt::Key_unknown (0x01ffffff) when there is none.
+int QtKeyFromVirtualKey(Word vk);

@@ -164,6 +164,7 @@ void TWinControl::InsertControl(TControl *AControl)
     AControl->parent_ = this;
     if (AControl->windowed_) {
         auto *child = static_cast<TWinControl *>(AControl);
+        tabList_.push_back(child);
         if (child->widget_ && widget_) {
             child->widget_->setParent(widget_);
             child->widget_->setGeometry(ToQRect(child->BoundsRect()));
@@ -185,6 +186,7 @@ void TWinControl::RemoveControl(TControl *AControl)
     AControl->parent_ = nullptr;
     if (AControl->windowed_) {
         auto *child = static_cast<TWinControl *>(AControl);
+        tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), child), tabList_.end());
         if (child->widget_ && !child->ComponentState().Contains(csDestroying)) {
             child->widget_->hide();
             child->widget_->setParent(nullptr);
@@ -196,8 +198,10 @@ void TWinControl::RemoveControl(TControl *AControl)
 
 void TWinControl::ChildGone(TControl *Child)
 {
-    if (captureControl_ == Child)
+    if (captureControl_ == Child) {
         captureControl_ = nullptr;
+        Child->mouseCapture_ = false;
+    }
     if (hoverControl_ == Child)
         hoverControl_ = nullptr;
     if (pressTarget_ == Child)
@@ -287,6 +291,80 @@ void TWinControl::SetTabStop(bool Value)
     tabStop_ = Value;
     if (ownWidget_ && widget_)
         widget_->setFocusPolicy(Value ? Qt::TabFocus : Qt::NoFocus);
+}
+
+long TWinControl::Perform(unsigned Msg, unsigned long WParam, long LParam)
+{
+    (void)LParam;
+    if (!widget_)
+        return 0;
+    if (Msg == WM_KEYDOWN || Msg == WM_KEYUP) {
+        const Word vk = static_cast<Word>(WParam);
+        QKeyEvent e(Msg == WM_KEYDOWN ? QEvent::KeyPress : QEvent::KeyRelease, QtKeyFromVirtualKey(vk),
+                    Qt::NoModifier);
+        QApplication::sendEvent(widget_, &e);
+    } else if (Msg == WM_CHAR) {
+        const QString text(QChar(static_cast<char16_t>(WParam)));
+        QKeyEvent e(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QApplication::sendEvent(widget_, &e);
+    }
+    return 0;
+}
+
+int TWinControl::TabOrder() const
+{
+    if (!Parent())
+        return -1;
+    const auto &list = Parent()->tabList_;
+    auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int Value)
+{
+    if (!Parent())
+        return;
+    auto &list = Parent()->tabList_;
+    auto it = std::find(list.begin(), list.end(), this);
+    if (it == list.end())
+        return;
+    list.erase(it);
+    const int at = std::clamp(Value, 0, static_cast<int>(list.size()));
+    list.insert(list.begin() + at, this);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl *> &List) const
+{
+    for (TWinControl *c : tabList_) {
+        List.push_back(c);
+        c->GetTabOrderList(List);
+    }
+}
+
+TWinControl *TWinControl::FindNextControl(TWinControl *CurControl, bool GoForward, bool CheckTabStop,
+                                          bool CheckParent) const
+{
+    std::vector<TWinControl *> list;
+    GetTabOrderList(list);
+    const int count = static_cast<int>(list.size());
+    if (count == 0)
+        return nullptr;
+    auto found = std::find(list.begin(), list.end(), CurControl);
+    int start = found != list.end() ? static_cast<int>(found - list.begin()) : (GoForward ? count - 1 : 0);
+    int i = start;
+    do {
+        i = GoForward ? (i + 1) % count : (i + count - 1) % count;
+        TWinControl *c = list[static_cast<size_t>(i)];
+        if (c->CanFocus() && (!CheckTabStop || c->TabStop()) && (!CheckParent || c->Parent() == this))
+            return c;
+    } while (i != start);
+    return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl *CurControl, bool GoForward, bool CheckTabStop)
+{
+    if (TWinControl *c = FindNextControl(CurControl, GoForward, CheckTabStop, !CheckTabStop))
+        c->SetFocus();
 }
 
 void TWinControl::KeyDown(Word &Key, TShiftState Shift)
@@ -445,8 +523,10 @@ bool TWinControl::MouseEventFor(QObject *Watched, QMouseEvent *E)
         if (!ButtonFrom(E->button(), button))
             return ownWidget_;
         bool dbl = E->type() == QEvent::MouseButtonDblClick && target->ControlStyle().Contains(csDoubleClicks);
-        if (target->ControlStyle().Contains(csCaptureMouse))
+        if (target->ControlStyle().Contains(csCaptureMouse)) {
             captureControl_ = target;
+            target->mouseCapture_ = true;
+        }
         pressTarget_ = target;
         if (dbl) {
             shift.Include(ssDouble);
@@ -476,6 +556,8 @@ bool TWinControl::MouseEventFor(QObject *Watched, QMouseEvent *E)
         if (!*selfAlive)
             return true;
         if (E->buttons() == Qt::NoButton) {
+            if (captureControl_)
+                captureControl_->mouseCapture_ = false;
             captureControl_ = nullptr;
             pressTarget_ = nullptr;
         }
@@ -531,8 +613,18 @@ bool TWinControl::KeyEventFor(QKeyEvent *E)
         return false; // passed up from a child control: keys stay where they were typed
     const int qtKey = E->key();
     if ((qtKey == Qt::Key_Tab || qtKey == Qt::Key_Backtab) &&
-        !(E->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        return false;
+        !(E->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        // Tab walks the window's controls in their TabOrder, not Qt's chain.
+        if (E->type() == QEvent::KeyPress) {
+            TWinControl *top = this;
+            while (top->Parent())
+                top = top->Parent();
+            const bool back = qtKey == Qt::Key_Backtab || (E->modifiers() & Qt::ShiftModifier);
+            top->SelectNext(this, !back, true);
+        }
+        E->accept();
+        return true;
+    }
     std::shared_ptr<bool> selfAlive = aliveToken_;
     TShiftState shift = ShiftFrom(E->modifiers());
     Word key = VirtualKeyFromQt(qtKey, E->modifiers() & Qt::KeypadModifier);
@@ -609,14 +701,20 @@ bool TWinControl::WidgetEvent(QObject *Watched, QEvent *Event)
                     form->lastFocused_ == widget_;
         if (form)
             form->lastFocused_ = widget_.data();
+        std::shared_ptr<bool> alive = aliveToken_;
         if (!back)
             DoEnter();
+        if (*alive)
+            FocusGained();
         return false;
     }
     case QEvent::FocusOut: {
         auto reason = static_cast<QFocusEvent *>(Event)->reason();
+        std::shared_ptr<bool> alive = aliveToken_;
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             DoExit();
+        if (*alive)
+            FocusLost();
         return false;
     }
     case QEvent::Enter:
@@ -630,15 +728,28 @@ bool TWinControl::WidgetEvent(QObject *Watched, QEvent *Event)
         }
         return false;
     case QEvent::ToolTip: {
+        if (Watched != widget_)
+            return false;
         auto *help = static_cast<QHelpEvent *>(Event);
-        if (TControl *child = ControlAtPos(FromQPoint(help->pos()))) {
-            if (child->ShowHint() && !child->Hint().isEmpty())
-                QToolTip::showText(help->globalPos(), child->Hint(), widget_, ToQRect(child->BoundsRect()));
-            else
-                QToolTip::hideText();
-            return true;
+        TControl *target = ControlAtPos(FromQPoint(help->pos()));
+        if (!target)
+            target = this;
+        const TPoint origin = target == this ? TPoint{0, 0} : TPoint{target->Left(), target->Top()};
+        THintInfo info;
+        info.HintControl = target;
+        info.CursorPos = {help->pos().x() - origin.X, help->pos().y() - origin.Y};
+        info.CursorRect = target->ClientRect();
+        info.HintStr = target->ShowHint() ? target->Hint() : QString();
+        if (target->ShowHint())
+            target->HintShow(info);
+        if (info.HintStr.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            TRect r = info.CursorRect;
+            r.Offset(origin.X, origin.Y);
+            QToolTip::showText(help->globalPos(), info.HintStr, widget_, ToQRect(r));
         }
-        return false;
+        return true;
     }
     case QEvent::Resize:
     case QEvent::Move:

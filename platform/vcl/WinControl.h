@@ -30,6 +30,10 @@ class ControlEventBridge;
 // Focus: DoEnter / OnEnter when the control gains the focus, DoExit / OnExit
 // when it loses it to another control; a window losing or regaining
 // activation fires neither.
+// Window messages that Perform understands: keys sent to the control as if
+// typed (wParam the virtual-key code, or the character for WM_CHAR).
+enum : unsigned { WM_KEYDOWN = 0x0100, WM_KEYUP = 0x0101, WM_CHAR = 0x0102 };
+
 class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent *AOwner, QWidget *Widget = nullptr);
@@ -51,6 +55,21 @@ public:
     bool CanFocus() const;
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool Value);
+    // Place among the parent's windowed children in Tab order (0 first; -1
+    // without a parent). Setting it moves the control there, clamped to the
+    // list; the others keep their order.
+    int TabOrder() const;
+    void SetTabOrder(int Value);
+    // The windowed controls below this one in Tab order, each followed by
+    // its own children's list.
+    void GetTabOrderList(std::vector<TWinControl *> &List) const;
+    // The control after (before) CurControl in the Tab order below this one,
+    // wrapping round, that can take the focus and, when asked, has TabStop
+    // and this control as its parent; none when no control qualifies.
+    TWinControl *FindNextControl(TWinControl *CurControl, bool GoForward, bool CheckTabStop,
+                                 bool CheckParent) const;
+    // Focuses the next control in Tab order (the Tab key walks with it).
+    void SelectNext(TWinControl *CurControl, bool GoForward, bool CheckTabStop);
 
     void SetParent(TWinControl *AParent) override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -69,6 +88,11 @@ public:
     virtual void DoEnter();
     virtual void DoExit();
 
+    // Delivers a window message to the control at once, as the system would:
+    // a key goes through the key handlers to the widget (a standard widget
+    // acts on it). Other messages do nothing. Returns 0.
+    long Perform(unsigned Msg, unsigned long WParam, long LParam = 0);
+
     // The control whose widget is Widget or the nearest widget above it that
     // belongs to a control; none for foreign widgets.
     static TWinControl *FindControl(const QWidget *Widget);
@@ -82,6 +106,10 @@ protected:
     virtual bool WidgetEvent(QObject *Watched, QEvent *Event);
     // True when the widget is our own painting widget (not a standard one).
     bool OwnWidget() const { return ownWidget_; }
+    // Every focus change of the widget, also one that only follows the
+    // window's activation (DoEnter and DoExit do not see those).
+    virtual void FocusGained() {}
+    virtual void FocusLost() {}
     // Shows or hides the widget from Visible and the parent chain.
     virtual void UpdateWidgetVisibility();
 
@@ -109,6 +137,7 @@ private:
     bool ownWidget_ = false;
     bool tabStop_ = false;
     std::vector<TControl *> controls_;
+    std::vector<TWinControl *> tabList_;
     TControl *captureControl_ = nullptr;
     TControl *hoverControl_ = nullptr;
     TControl *pressTarget_ = nullptr;

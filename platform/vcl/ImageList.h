@@ -1,0 +1,43 @@
+#pragma once
+#include "Component.h"
+#include "Events.h"
+
+#include <QImage>
+#include <vector>
+
+class TCanvas;
+
+// A list of small pictures of one size (Width x Height), drawn by index. A
+// control that shows one asks FreeNotification of the list, so that it hears
+// (Notification, opRemove) when the list goes away.
+class TCustomImageList : public TComponent {
+public:
+    explicit TCustomImageList(TComponent *AOwner);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // A new size empties the list.
+    void SetWidth(int Value);
+    void SetHeight(int Value);
+    int Count() const { return static_cast<int>(images_.size()); }
+
+    // Adds a picture, cropped or padded (transparent) to the list's size;
+    // returns its index.
+    int Add(const QImage &Image);
+    void Delete(int Index); // throws EListError out of range
+    void Clear();
+    QImage Image(int Index) const; // throws EListError out of range
+
+    // Draws picture Index with its top-left corner at (X, Y); a disabled one
+    // is drawn greyed. An index outside the list draws nothing.
+    void Draw(TCanvas *Canvas, int X, int Y, int Index, bool Enabled = true) const;
+
+    // After every change of the pictures or the size.
+    TNotifyEvent OnChange;
+
+private:
+    void Change();
+    int width_ = 16;
+    int height_ = 16;
+    std::vector<QImage> images_;
+};
