@@ -17,7 +17,14 @@ void TBitmapCanvas::Flush()
         Detach();
         own_->end();
         own_.reset();
+        if (owner_->Monochrome())
+            owner_->Threshold();
     }
+}
+
+bool TBitmapCanvas::IsMonochrome() const
+{
+    return owner_->Monochrome();
 }
 
 void TBitmapCanvas::CreateHandle()
@@ -77,6 +84,32 @@ void TBitmap::SetPixelFormat(TPixelFormat Value)
     format_ = Value;
     if (!image_.isNull())
         image_ = image_.convertToFormat(QtFormat());
+    if (format_ == pf1bit)
+        Threshold();
+    Changed(this);
+}
+
+void TBitmap::Threshold()
+{
+    for (int y = 0; y < image_.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image_.scanLine(y));
+        for (int x = 0; x < image_.width(); ++x)
+            line[x] = (line[x] & 0xFFFFFF) == 0xFFFFFF ? 0xFFFFFFFFu : 0xFF000000u;
+    }
+}
+
+void TBitmap::Mask(TColor TransparentColor)
+{
+    canvas_.Flush();
+    const QRgb key = ToQColor(ColorToRGB(TransparentColor)).rgb() & 0xFFFFFF;
+    if (format_ == pf32bit)
+        image_ = image_.convertToFormat(QImage::Format_RGB32);
+    format_ = pf1bit;
+    for (int y = 0; y < image_.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image_.scanLine(y));
+        for (int x = 0; x < image_.width(); ++x)
+            line[x] = (line[x] & 0xFFFFFF) == key ? 0xFFFFFFFFu : 0xFF000000u;
+    }
     Changed(this);
 }
 
@@ -120,6 +153,8 @@ void TBitmap::SetImage(const QImage &Img)
 {
     canvas_.Flush();
     image_ = Img.convertToFormat(QtFormat());
+    if (format_ == pf1bit)
+        Threshold();
     Changed(this);
 }
 

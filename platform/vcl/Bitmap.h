@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <memory>
 
-enum TPixelFormat { pf24bit, pf32bit };
+enum TPixelFormat { pf1bit, pf24bit, pf32bit };
 enum TTransparentMode { tmAuto, tmFixed };
 
 class TBitmap;
@@ -24,6 +24,7 @@ public:
 protected:
     void CreateHandle() override;
     const QImage *ReadableImage() override;
+    bool IsMonochrome() const override;
 
 private:
     TBitmap *owner_;
@@ -32,7 +33,10 @@ private:
 
 // An off-screen raster picture with a canvas. New pixels are white.
 // pf24bit (the default) is opaque; pf32bit keeps an alpha channel, which
-// Draw honours (0 = fully transparent). With Transparent set, pixels of the
+// Draw honours (0 = fully transparent); pf1bit (Monochrome) holds only black
+// and white: whatever is drawn on it becomes white where it is white and
+// black elsewhere, and copies between it and colour canvases follow the
+// monochrome rules of TCanvas::CopyRect. With Transparent set, pixels of the
 // transparent colour are left out when the bitmap is drawn: in tmAuto the
 // colour of the bottom-left pixel, in tmFixed TransparentColor.
 // LoadFromStream decodes BMP, PNG, JPEG or GIF data (throws EInvalidGraphic
@@ -57,6 +61,14 @@ public:
 
     TPixelFormat PixelFormat() const { return format_; }
     void SetPixelFormat(TPixelFormat Value);
+    bool Monochrome() const { return format_ == pf1bit; }
+    void SetMonochrome(bool Value) { SetPixelFormat(Value ? pf1bit : pf24bit); }
+    // Turns the bitmap into a monochrome mask of itself: white where a pixel
+    // has TransparentColor, black elsewhere.
+    void Mask(TColor TransparentColor);
+    // True once the bitmap has pixels (of any size): a freshly made bitmap
+    // has none until it is sized, assigned or loaded.
+    bool HandleAllocated() const { return !image_.isNull(); }
     TTransparentMode TransparentMode() const { return transparentMode_; }
     void SetTransparentMode(TTransparentMode Value);
     // tmAuto: the bottom-left pixel's colour (clDefault when empty).
@@ -77,6 +89,8 @@ public:
 private:
     friend class TBitmapCanvas;
     QImage::Format QtFormat() const;
+    // Black and white only (monochrome bitmaps after drawing).
+    void Threshold();
 
     QImage image_;
     TBitmapCanvas canvas_{this};

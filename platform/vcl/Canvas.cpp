@@ -1,5 +1,6 @@
 #include "Canvas.h"
 
+#include "Exceptions.h"
 #include "Graphic.h"
 
 #include <QFontMetrics>
@@ -495,20 +496,120 @@ void TCanvas::StretchDraw(const TRect &R, TGraphic *Graphic)
         Graphic->Draw(this, R);
 }
 
+namespace {
+
+// One axis of a StretchBlt extent: the first pixel covered, the count, and
+// whether the picture runs backwards along it.
+struct Span {
+    int first, count;
+    bool reversed;
+};
+
+Span SpanOf(int Origin, int Extent)
+{
+    if (Extent >= 0)
+        return {Origin, Extent, false};
+    return {Origin + Extent + 1, -Extent, true};
+}
+
+// The raster operations that the painter does in one pass.
+bool PainterMode(TCopyMode Mode, QPainter::CompositionMode &Out)
+{
+    switch (Mode) {
+    case SRCAND: Out = QPainter::RasterOp_SourceAndDestination; return true;
+    case SRCPAINT: Out = QPainter::RasterOp_SourceOrDestination; return true;
+    case SRCINVERT: Out = QPainter::RasterOp_SourceXorDestination; return true;
+    case SRCERASE: Out = QPainter::RasterOp_SourceAndNotDestination; return true;
+    case NOTSRCCOPY: Out = QPainter::RasterOp_NotSource; return true;
+    case MERGEPAINT: Out = QPainter::RasterOp_NotSourceOrDestination; return true;
+    case DSNA: Out = QPainter::RasterOp_NotSourceAndDestination; return true;
+    case BLACKNESS: Out = QPainter::RasterOp_ClearDestination; return true;
+    case WHITENESS: Out = QPainter::RasterOp_SetDestination; return true;
+    case DSTINVERT: Out = QPainter::RasterOp_NotDestination; return true;
+    default: return false;
+    }
+}
+
+// Every pixel p becomes (p and Bits).
+void AndPixels(QImage &Img, QRgb Bits)
+{
+    for (int y = 0; y < Img.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(Img.scanLine(y));
+        for (int x = 0; x < Img.width(); ++x)
+            line[x] = (line[x] & Bits) | 0xFF000000u;
+    }
+}
+
+// Black pixels become Black, white ones White (monochrome to colour).
+void ColourMonochrome(QImage &Img, QRgb Black, QRgb White)
+{
+    for (int y = 0; y < Img.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(Img.scanLine(y));
+        for (int x = 0; x < Img.width(); ++x)
+            line[x] = (line[x] & 0xFFFFFF) == 0xFFFFFF ? White : Black;
+    }
+}
+
+} // namespace
+
+void TCanvas::SetCopyMode(TCopyMode Value)
+{
+    QPainter::CompositionMode unused;
+    if (Value != SRCCOPY && Value != DSPDXAX && !PainterMode(Value, unused))
+        throw EInvalidOperation(QStringLiteral("Unknown copy mode 0x%1").arg(Value, 6, 16, QLatin1Char('0')));
+    copyMode_ = Value;
+}
+
 void TCanvas::CopyRect(const TRect &Dest, TCanvas *Source, const TRect &SourceRect)
 {
     if (!Source || !Ready())
         return;
     const QImage *img = Source->ReadableImage();
-    QImage copy;
-    if (img && Source == this) { // overlapping copy within one image
-        copy = img->copy();
-        img = &copy;
-    }
     if (!img || !painter_)
         return;
-    ApplyPenMode();
-    painter_->drawImage(ToQRect(Dest), *img, ToQRect(SourceRect));
+    const Span dx = SpanOf(Dest.Left, Dest.Right - Dest.Left), dy = SpanOf(Dest.Top, Dest.Bottom - Dest.Top);
+    const Span sx = SpanOf(SourceRect.Left, SourceRect.Right - SourceRect.Left);
+    const Span sy = SpanOf(SourceRect.Top, SourceRect.Bottom - SourceRect.Top);
+    if (dx.count == 0 || dy.count == 0 || sx.count == 0 || sy.count == 0)
+        return;
+    // A copy of the part, so that a canvas may copy onto itself.
+    QImage part = img->copy(sx.first, sy.first, sx.count, sy.count);
+    if (part.width() != dx.count || part.height() != dy.count)
+        part = part.scaled(dx.count, dy.count, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const bool flipX = dx.reversed != sx.reversed, flipY = dy.reversed != sy.reversed;
+    if (flipX || flipY)
+        part = part.mirrored(flipX, flipY);
+    const bool srcMono = Source->IsMonochrome(), dstMono = IsMonochrome();
+    if (srcMono && !dstMono) {
+        part = part.convertToFormat(QImage::Format_RGB32);
+        ColourMonochrome(part, ToQColor(ColorToRGB(font_.Color())).rgb(), ToQColor(ColorToRGB(brush_.Color())).rgb());
+    } else if (!srcMono && dstMono) {
+        part = part.convertToFormat(QImage::Format_RGB32);
+        const QRgb key = ToQColor(ColorToRGB(Source->brush_.Color())).rgb() & 0xFFFFFF;
+        for (int y = 0; y < part.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(part.scanLine(y));
+            for (int x = 0; x < part.width(); ++x)
+                line[x] = (line[x] & 0xFFFFFF) == key ? 0xFFFFFFFFu : 0xFF000000u;
+        }
+    }
+    const QPoint at(dx.first, dy.first);
+    painter_->save();
+    QPainter::CompositionMode mode;
+    if (copyMode_ == SRCCOPY) {
+        painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter_->drawImage(at, part);
+    } else if (PainterMode(copyMode_, mode)) {
+        painter_->setCompositionMode(mode);
+        painter_->drawImage(at, part.convertToFormat(QImage::Format_RGB32));
+    } else { // DSPDXAX = (D and not S) or (S and P)
+        part = part.convertToFormat(QImage::Format_RGB32);
+        painter_->setCompositionMode(QPainter::RasterOp_NotSourceAndDestination);
+        painter_->drawImage(at, part);
+        AndPixels(part, ToQColor(ColorToRGB(brush_.Color())).rgb());
+        painter_->setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+        painter_->drawImage(at, part);
+    }
+    painter_->restore();
 }
 
 TRect TCanvas::ClipRect()

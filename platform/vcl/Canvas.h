@@ -14,6 +14,24 @@
 class QPainter;
 class TGraphic;
 
+// Raster operations of CopyRect (the Win32 values). S is the source, D the
+// destination, P the brush colour; the operation works on every bit.
+enum : unsigned {
+    SRCCOPY = 0xCC0020,    // S
+    SRCAND = 0x8800C6,     // S and D
+    SRCPAINT = 0xEE0086,   // S or D
+    SRCINVERT = 0x660046,  // S xor D
+    SRCERASE = 0x440328,   // S and not D
+    NOTSRCCOPY = 0x330008, // not S
+    MERGEPAINT = 0xBB0226, // not S or D
+    DSNA = 0x220326,       // D and not S
+    DSPDXAX = 0xE20746,    // P where S is set, D where it is clear
+    BLACKNESS = 0x000042,
+    WHITENESS = 0xFF0062,
+    DSTINVERT = 0x550009,
+};
+using TCopyMode = unsigned;
+
 // Flags of TCanvas::DrawText (the Win32 values).
 enum : unsigned {
     DT_TOP = 0x0, DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4, DT_BOTTOM = 0x8,
@@ -102,8 +120,22 @@ public:
     void Draw(int X, int Y, TGraphic *Graphic);
     void StretchDraw(const TRect &R, TGraphic *Graphic);
     // Copies the Source rectangle of another canvas (which must have an
-    // image: a bitmap's canvas) stretched into Dest.
+    // image: a bitmap's canvas) stretched into Dest with CopyMode, as GDI's
+    // StretchBlt does:
+    //  - a rectangle whose Right is left of its Left (or Bottom above Top)
+    //    has a negative extent: it covers the |extent| pixels ending at
+    //    Left (Top) and mirrors the picture along that axis;
+    //  - stretching picks the nearest pixel, never blends;
+    //  - a monochrome source drawn on a colour canvas gives its black pixels
+    //    this canvas's Font colour and its white ones the Brush colour;
+    //  - a colour source drawn on a monochrome canvas gives white where the
+    //    source pixel has the source canvas's Brush colour, black elsewhere.
+    // SRCCOPY of a source with alpha blends it over the destination.
     void CopyRect(const TRect &Dest, TCanvas *Source, const TRect &SourceRect);
+    // One of the raster operations above; any other value throws
+    // EInvalidOperation and keeps the mode. New canvases copy with SRCCOPY.
+    TCopyMode CopyMode() const { return copyMode_; }
+    void SetCopyMode(TCopyMode Value);
 
     // Clipping, in canvas coordinates. ClipRect is the bounding box of what
     // can be drawn. SelectClipRgn replaces the clip by the region (within the
@@ -133,6 +165,8 @@ protected:
     // The image behind the canvas when it has one (bitmap canvases); it can be
     // read while the canvas keeps drawing on it.
     virtual const QImage *ReadableImage() { return nullptr; }
+    // True for the canvas of a monochrome bitmap.
+    virtual bool IsMonochrome() const { return false; }
 
     QPainter *painter_ = nullptr;
 
@@ -148,6 +182,7 @@ private:
     TFont font_;
     TPen pen_;
     TBrush brush_;
+    TCopyMode copyMode_ = SRCCOPY;
     TPoint penPos_;
     QRegion baseClip_;
     std::vector<TPoint> savedPenPos_;
