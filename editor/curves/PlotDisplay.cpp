@@ -1,0 +1,3 @@
+#include "PlotDisplay.h"
+
+PlotDisplay::~PlotDisplay() = default;

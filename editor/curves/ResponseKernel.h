@@ -1,0 +1,26 @@
+#pragma once
+
+// One section's transfer function H(z) = N(z) / D(z), with
+// N = b0 + b1 z^-1 + b2 z^-2 and D = a0 + a1 z^-1 + a2 z^-2.
+struct FilterCoefficients {
+    double b0 = 1, b1 = 0, b2 = 0;
+    double a0 = 1, a1 = 0, a2 = 0;
+};
+
+// Evaluates the section at every point of the frequency grid into out[4096]:
+// magnitude -20 log10(|D| / |N|) in dB, or (phase) the folded phase
+// -atan((Im D Re N - Re D Im N) / (Re D Re N + Im D Im N)) * PhaseScale, which
+// lies within +-9 before any fix-up. N and D are accumulated from their
+// constant terms exactly as the plain evaluation does; the logarithm and the
+// arc tangent are evaluated several points at a time, within 1e-9 of the
+// library functions. A curve with a zero, infinite or undefined value
+// anywhere is evaluated the plain way throughout.
+void EvaluateResponse(const FilterCoefficients &c, bool phase, double *out);
+
+// The same, point by point with the library's cos, sin, log10 and atan: the
+// reference the fast evaluation is measured against.
+void EvaluateResponsePlain(const FilterCoefficients &c, bool phase, double *out);
+
+// out[i] := sum of slots[k][i] for k = 0 to count - 1, added in that order
+// starting from 0.0, at every grid point.
+void SumResponses(const double *const *slots, int count, double *out);
