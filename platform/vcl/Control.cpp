@@ -69,10 +69,21 @@ void TControl::ParentColorChanged()
     ColorChanged();
 }
 
+namespace {
+
+int Constrained(int Value, int Min, int Max)
+{
+    if (Max > 0)
+        Value = std::min(Value, Max);
+    return std::max(Value, Min);
+}
+
+} // namespace
+
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
-    AWidth = std::max(AWidth, 0);
-    AHeight = std::max(AHeight, 0);
+    AWidth = std::max(Constrained(AWidth, constraints_.MinWidth, constraints_.MaxWidth), 0);
+    AHeight = std::max(Constrained(AHeight, constraints_.MinHeight, constraints_.MaxHeight), 0);
     if (ALeft == left_ && ATop == top_ && AWidth == width_ && AHeight == height_)
         return;
     TRect old = BoundsRect();
@@ -81,10 +92,55 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     top_ = ATop;
     width_ = AWidth;
     height_ = AHeight;
+    UpdateAnchorRules();
     if (parent_ && !windowed_)
         parent_->ChildBoundsChanged(this, old);
     if (resized)
         Resize();
+    if (resized && parent_ && align_ != alNone)
+        parent_->Realign();
+}
+
+void TControl::UpdateAnchorRules()
+{
+    if (parent_ && parent_->aligning_)
+        return;
+    anchorBounds_ = BoundsRect();
+    const TRect pc = parent_ ? parent_->ClientRect() : TRect();
+    anchorParentSize_ = {pc.Width(), pc.Height()};
+}
+
+void TControl::SetAlign(TAlign Value)
+{
+    if (Value == align_)
+        return;
+    align_ = Value;
+    if (parent_)
+        parent_->Realign();
+}
+
+void TControl::SetAnchors(TAnchors Value)
+{
+    if (Value == anchors_)
+        return;
+    anchors_ = Value;
+    UpdateAnchorRules();
+}
+
+void TControl::SetConstraints(const TSizeConstraints &Value)
+{
+    if (Value == constraints_)
+        return;
+    constraints_ = Value;
+    SetBounds(left_, top_, width_, height_);
+}
+
+bool TControl::EnabledInParents() const
+{
+    for (const TControl *c = this; c; c = c->parent_)
+        if (!c->enabled_)
+            return false;
+    return true;
 }
 
 TPoint TControl::ClientToScreen(TPoint P) const
@@ -111,6 +167,8 @@ void TControl::SetVisible(bool Value)
         return;
     visible_ = Value;
     VisibleChanged();
+    if (parent_ && align_ != alNone)
+        parent_->Realign();
 }
 
 bool TControl::Showing() const
@@ -249,7 +307,7 @@ QImage TControl::PaintToImage()
         }
     }
     QPainter p(&img);
-    PaintWith(&p, ClientRect());
+    PaintWith(&p, Rect(0, 0, width_, height_));
     return img;
 }
 

@@ -37,6 +37,21 @@ struct THintInfo {
     QString HintStr;
 };
 
+// Alignment in the parent's client rectangle (see TWinControl::AlignControls).
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+// Edges whose distance to the same edge of the parent stays fixed when the
+// parent is resized; both edges of a direction stretch the control.
+enum TAnchorKind { akLeft, akTop, akRight, akBottom };
+using TAnchors = TSet<TAnchorKind>;
+// Size limits applied by every SetBounds; 0 is no limit.
+struct TSizeConstraints {
+    int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
+    bool operator==(const TSizeConstraints &o) const
+    {
+        return MinWidth == o.MinWidth && MinHeight == o.MinHeight && MaxWidth == o.MaxWidth && MaxHeight == o.MaxHeight;
+    }
+};
+
 // A control: a component with a place in a parent window, drawn and driven by
 // the mouse. Two kinds exist, as in the original toolkit:
 //  - windowed controls (TWinControl and below) own a Qt widget; they take the
@@ -83,6 +98,12 @@ public:
     TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
     void SetBoundsRect(const TRect &R) { SetBounds(R.Left, R.Top, R.Width(), R.Height()); }
     virtual TRect ClientRect() const { return Rect(0, 0, width_, height_); }
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign Value);
+    TAnchors Anchors() const { return anchors_; }
+    void SetAnchors(TAnchors Value);
+    const TSizeConstraints &Constraints() const { return constraints_; }
+    void SetConstraints(const TSizeConstraints &Value);
     int ClientWidth() const { return ClientRect().Width(); }
     int ClientHeight() const { return ClientRect().Height(); }
     void SetClientWidth(int Value) { SetWidth(Value + width_ - ClientWidth()); }
@@ -98,8 +119,12 @@ public:
     void Hide() { SetVisible(false); }
     // Visible here and in every parent up to a shown window.
     bool Showing() const;
+    // The control's own setting. A control inside a disabled parent keeps it
+    // (and gets it back when the parent is enabled) but takes no input and
+    // paints disabled meanwhile: EnabledInParents.
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool Value);
+    bool EnabledInParents() const;
 
     TColor Color() const { return color_; }
     void SetColor(TColor Value);
@@ -199,8 +224,17 @@ private:
     void ParentColorChanged();
     void ApplyParentStyle();
 
+    // Remembers where the control stands against its parent's client size,
+    // for the anchors; not while the parent places it.
+    void UpdateAnchorRules();
+
     TWinControl *parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    TAlign align_ = alNone;
+    TAnchors anchors_{akLeft, akTop};
+    TSizeConstraints constraints_;
+    TRect anchorBounds_;
+    TSize anchorParentSize_;
     bool visible_ = true;
     bool enabled_ = true;
     TColor color_ = clWindow;

@@ -36,7 +36,7 @@ void TLabel::Paint()
         int h = c->DrawText(Caption(), calc, TextFlags() | DT_CALCRECT);
         text.Top = layout_ == tlCenter ? r.Top + (r.Height() - h) / 2 : r.Bottom - h;
     }
-    if (!Enabled()) {
+    if (!EnabledInParents()) {
         TRect shifted = text;
         shifted.Offset(1, 1);
         c->Font()->SetColor(clBtnHighlight);

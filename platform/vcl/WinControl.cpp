@@ -172,8 +172,11 @@ void TWinControl::InsertControl(TControl *AControl)
         }
     }
     AControl->ApplyParentStyle();
+    AControl->UpdateAnchorRules();
     if (!AControl->windowed_)
         AControl->Invalidate();
+    if (AControl->align_ != alNone)
+        Realign();
 }
 
 void TWinControl::RemoveControl(TControl *AControl)
@@ -245,9 +248,75 @@ void TWinControl::UpdateWidgetVisibility()
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
+    const bool resized = AWidth != Width() || AHeight != Height();
     TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
     if (widget_ && widget_->geometry() != ToQRect(BoundsRect()))
         widget_->setGeometry(ToQRect(BoundsRect()));
+    if (resized)
+        Realign();
+}
+
+void TWinControl::Realign()
+{
+    if (aligning_)
+        return;
+    TRect r = ClientRect();
+    AdjustClientRect(r);
+    aligning_ = true;
+    try {
+        AlignControls(nullptr, r);
+    } catch (...) {
+        aligning_ = false;
+        throw;
+    }
+    aligning_ = false;
+}
+
+void TWinControl::AlignControls(TControl *AControl, TRect &Rect)
+{
+    const std::vector<TControl *> list = controls_;
+    for (TAlign a : {alTop, alBottom, alLeft, alRight, alClient}) {
+        for (TControl *c : list) {
+            if (c->align_ != a || !c->visible_)
+                continue;
+            const int w = c->width_, h = c->height_;
+            switch (a) {
+            case alTop:
+                c->SetBounds(Rect.Left, Rect.Top, Rect.Width(), h);
+                Rect.Top += c->height_;
+                break;
+            case alBottom:
+                c->SetBounds(Rect.Left, Rect.Bottom - h, Rect.Width(), h);
+                Rect.Bottom -= c->height_;
+                break;
+            case alLeft:
+                c->SetBounds(Rect.Left, Rect.Top, w, Rect.Height());
+                Rect.Left += c->width_;
+                break;
+            case alRight:
+                c->SetBounds(Rect.Right - w, Rect.Top, w, Rect.Height());
+                Rect.Right -= c->width_;
+                break;
+            default:
+                c->SetBounds(Rect.Left, Rect.Top, Rect.Width(), Rect.Height());
+                break;
+            }
+        }
+    }
+    const TRect client = ClientRect();
+    for (TControl *c : list) {
+        const TAnchors an = c->anchors_;
+        if (c->align_ != alNone || an == TAnchors{akLeft, akTop})
+            continue;
+        const int dw = client.Width() - c->anchorParentSize_.cx, dh = client.Height() - c->anchorParentSize_.cy;
+        const TRect o = c->anchorBounds_;
+        int left = o.Left, width = o.Width(), top = o.Top, height = o.Height();
+        if (an.Contains(akRight))
+            an.Contains(akLeft) ? width += dw : left += dw;
+        if (an.Contains(akBottom))
+            an.Contains(akTop) ? height += dh : top += dh;
+        c->SetBounds(left, top, width, height);
+    }
 }
 
 void TWinControl::Invalidate()
@@ -418,6 +487,7 @@ void TWinControl::EnabledChanged()
     if (widget_)
         widget_->setEnabled(Enabled());
     TControl::EnabledChanged();
+    Invalidate(); // windowless children paint disabled with their parent
 }
 
 void TWinControl::VisibleChanged()
@@ -445,9 +515,11 @@ void TWinControl::CursorChanged()
 
 void TWinControl::PaintWindow(QPainter &Painter, const TRect &Dirty)
 {
+    // The whole window: a subclass's ClientRect may leave out its frames.
+    const TRect all = Rect(0, 0, Width(), Height());
     if (!ControlStyle().Contains(csParentBackground))
-        Painter.fillRect(ToQRect(ClientRect()), ToQColor(Color()));
-    PaintWith(&Painter, ClientRect());
+        Painter.fillRect(ToQRect(all), ToQColor(Color()));
+    PaintWith(&Painter, all);
     PaintControls(Painter, Dirty);
 }
 
@@ -460,7 +532,7 @@ void TWinControl::PaintControls(QPainter &Painter, const TRect &Dirty)
             continue;
         Painter.save();
         Painter.translate(c->Left(), c->Top());
-        c->PaintWith(&Painter, c->ClientRect());
+        c->PaintWith(&Painter, Rect(0, 0, c->Width(), c->Height()));
         Painter.restore();
     }
 }

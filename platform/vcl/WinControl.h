@@ -73,6 +73,9 @@ public:
 
     void SetParent(TWinControl *AParent) override;
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // Places the aligned and anchored children again (after a resize, a
+    // child's Align change, or a change of what the client rectangle holds).
+    void Realign();
     void Invalidate() override;
     void Repaint() override;
 
@@ -98,6 +101,13 @@ public:
     static TWinControl *FindControl(const QWidget *Widget);
 
 protected:
+    // The rectangle the children are aligned in; ClientRect unless a
+    // subclass keeps frames or captions out of it.
+    virtual void AdjustClientRect(TRect &Rect) {}
+    // Docks the visible aligned children to Rect's edges in the order top,
+    // bottom, left, right, client (each group in child order), shrinking
+    // Rect as it goes; then moves the anchored ones by the size change.
+    virtual void AlignControls(TControl *AControl, TRect &Rect);
     // Paints background, Paint and the windowless children (our own widget).
     virtual void PaintWindow(QPainter &Painter, const TRect &Dirty);
     // Paints the windowless children that meet Dirty.
@@ -136,6 +146,7 @@ private:
     ControlEventBridge *bridge_ = nullptr;
     bool ownWidget_ = false;
     bool tabStop_ = false;
+    bool aligning_ = false;
     std::vector<TControl *> controls_;
     std::vector<TWinControl *> tabList_;
     TControl *captureControl_ = nullptr;
