@@ -1,10 +1,10 @@
 #include "SkRegIniFile.h"
 
+#include "Application.h"
 #include "IniFiles.h"
 #include "Stream.h"
 #include "Strings.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -38,8 +38,7 @@ QString WithIniExtension(const QString &FileName)
 
 QString ExeFileName()
 {
-    const QString exe = QCoreApplication::applicationFilePath();
-    return exe.isEmpty() ? QStringLiteral("tq62edit") : QFileInfo(exe).fileName();
+    return QFileInfo(Application->ExeName()).fileName();
 }
 
 const char *const RootKeyNames[] = {
@@ -145,7 +144,7 @@ void TSkRegIniFile::RefreshStorage()
         keyPrefix_.clear();
     } else {
         if (p.isEmpty()) {
-            QString title = QCoreApplication::applicationName();
+            QString title = Application->Title();
             if (title.isEmpty())
                 title = QFileInfo(ExeFileName()).completeBaseName();
             p = QStringLiteral("\\Software\\Temp\\") + title;

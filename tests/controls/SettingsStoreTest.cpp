@@ -1,4 +1,5 @@
 #include "SkRegIniFile.h"
+#include "Application.h"
 #include "StoreFixture.h"
 
 #include "Stream.h"
@@ -90,10 +91,17 @@ TEST_F(StoreFixture, PathRulesResolveTheFile)
 
 TEST_F(StoreFixture, RegistryModeKeysASecondFileByTheKeyPath)
 {
+    // Without a title the key is named after the executable.
+    TSkRegIniFile untitled(nullptr);
+    untitled.SetPathType(ptRegistry);
+    untitled.ReadInteger(QStringLiteral("Colors"), QStringLiteral("Frame"), 0);
+    EXPECT_EQ(untitled.Path(), QStringLiteral("\\Software\\Temp\\") + QFileInfo(ExeBase()).completeBaseName());
+
+    const QString title = QStringLiteral("Band Editor");
+    Application->SetTitle(title);
     TSkRegIniFile store(nullptr);
     store.SetPathType(ptRegistry);
     store.WriteInteger(QStringLiteral("Colors"), QStringLiteral("Frame"), 42);
-    const QString title = QCoreApplication::applicationName();
     EXPECT_EQ(store.Path(), QStringLiteral("\\Software\\Temp\\") + title);
     TStringList lines;
     store.ReadSectionValues(QStringLiteral("Colors"), &lines);
@@ -111,6 +119,7 @@ TEST_F(StoreFixture, RegistryModeKeysASecondFileByTheKeyPath)
     EXPECT_TRUE(file.readAll().contains("[HKEY_CURRENT_USER\\Software\\Temp\\" + title.toUtf8() + "\\Colors]"));
     EXPECT_EQ(TSkRegIniFile::AccessMask({keyAllAccess}), 0xF003Fu);
     EXPECT_EQ(TSkRegIniFile::AccessMask({keyQueryValue, keySetValue}), 0x3u);
+    Application->SetTitle(QString());
 }
 
 TEST_F(StoreFixture, StorageReopensOnlyAfterAPropertyChange)
