@@ -143,7 +143,41 @@ std::vector<ByteVector> SimProcessor::HandleFrame(const ByteVector &frame)
     }
     if (r.code == kReplyRefused)
         ++refusedCount;
+    const uint8_t code = frame[CommandFrame::kCodeByte];
+    if (r.code == kReplyAck && IsSetter(code) && setterAnswer != SetterAnswer::Ack) {
+        r.code = setterAnswer == SetterAnswer::Echo ? code : kReplyRefused;
+        if (setterAnswer == SetterAnswer::Echo)
+            r.payload.assign(frame.begin() + long(CommandFrame::kHeaderSize), frame.end() - 3);
+    }
     return {ReplyFrame(deviceId, r.code, r.payload)};
+}
+
+bool SimProcessor::IsSetter(uint8_t code)
+{
+    switch (code) {
+    case CM_MCS_COMP::kCode:
+    case CM_MCS_LIMIT::kCode:
+    case CM_MCS_GATE::kCode:
+    case CM_MCS_POLARITY::kCode:
+    case CM_MCS_PEQ::kCode:
+    case CM_MCS_GEQ::kCode:
+    case CM_MCS_HIGH_PASS::kCode:
+    case CM_MCS_LOW_PASS::kCode:
+    case CM_MCS_GAIN::kCode:
+    case CM_MCS_DELAY::kCode:
+    case CM_MCS_DELAYUNIT::kCode:
+    case CM_MCS_MATRIX::kCode:
+    case CM_MCS_MIX::kCode:
+    case CM_MCS_MUTE::kCode:
+    case CM_MCS_CHANNEL_NAME::kCode:
+    case CM_MCS_WORK_MODE::kCode:
+    case CMD_LINK_MASK:
+    case CMD_EQ_BYPASS:
+    case CMD_GEQ_BYPASS:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void SimProcessor::FactoryReset()

@@ -26,6 +26,11 @@ public:
     static constexpr size_t kBlockSize = 50;
     static constexpr int kBlockCount = 29;
 
+    // How the device answers a parameter setter it took: acknowledgement (01),
+    // another code the editor ignores (02), or an echo of the setter's own code
+    // and payload. Refused frames are answered with kReplyRefused in every mode.
+    enum class SetterAnswer { Ack, Other, Echo };
+
     explicit SimProcessor(uint8_t deviceId = 1);
 
     // Bytes received from the editor, in any chunking (junk between frames is
@@ -44,6 +49,10 @@ public:
     uint8_t DeviceId() const { return deviceId; }
     void SetDeviceId(uint8_t id) { deviceId = id; }
 
+    // True for the codes of the parameter setters (the model's and a preset
+    // file's commands, apart from the preset name that a store waits on).
+    static bool IsSetter(uint8_t code);
+
     // A reply frame as the device sends it: 10 02 ID 00 LEN CODE DATA 10 03 CHK.
     static ByteVector ReplyFrame(uint8_t id, uint8_t code, const ByteVector &payload);
     // The three level bytes, in payload order, that carry the single v (its
@@ -59,6 +68,7 @@ public:
     bool locked = false;
     std::array<uint8_t, 4> password{};                     // NUL-padded
     const char *identity = "TQ62 V010";                    // reply text of CMD_IDENTITY
+    SetterAnswer setterAnswer = SetterAnswer::Ack;         // answer to a setter that was taken
 
     std::array<float, kChannelCount> levels{};             // linear levels sent by CMD_LEVELS
     uint16_t activity = 0;                                 // compressor bits 0-7, limiter bits 8-15

@@ -121,12 +121,15 @@ void SimFrontEnd::Answer(const ByteVector &frame)
         times.push_back(NowMs());
     }
     cv.notify_all();
-    if (knobs.silent.load() || replies.empty())
+    if (knobs.silent.load() || replies.empty() || int(frame[CommandFrame::kCodeByte]) == knobs.unansweredCode.load())
         return;
     if (knobs.dropReplies.load() > 0) {
         --knobs.dropReplies;
         return;
     }
+    const int every = knobs.dropEvery.load();
+    if (every > 0 && ++answered % every == 0)
+        return;
     if (!Pause(int64_t(knobs.replyDelayMs.load()) * 1000))
         return;
     size_t replyBytes = 0;

@@ -13,6 +13,8 @@
 struct SimKnobs {
     std::atomic<int> replyDelayMs{0};  // wait before each reply
     std::atomic<int> dropReplies{0};   // the next this many replies are not sent
+    std::atomic<int> dropEvery{0};     // non-zero: every this many-th reply is not sent
+    std::atomic<int> unansweredCode{-1}; // frames of this command code are never answered
     std::atomic<bool> silent{false};   // no replies at all
     std::atomic<int> junkBytes{0};     // junk (0x55 0x10 0xAA ...) sent before each reply
     std::atomic<int> splitBytes{0};    // replies leave in pieces of this size (0: whole)
@@ -84,6 +86,7 @@ private:
     std::atomic<bool> stopping{false};
     std::atomic<bool> hangUp{false};
     std::thread th;
+    int answered = 0; // replies due so far, for dropEvery
 };
 
 // The simulator behind a pseudo-terminal in raw mode; the link opens SlavePath().
