@@ -128,6 +128,9 @@ constexpr unsigned kMaxGainWord = 400;
 constexpr unsigned kMaxMixWord = 280;
 constexpr unsigned kMaxDelay = 65280;
 constexpr unsigned kMaxPolarity = 1;
+// Preset files written elsewhere may hold 2 for an inverted channel: the device
+// gets 1 for it and the image keeps the word.
+constexpr unsigned kMaxPresetFilePolarity = 2;
 constexpr unsigned kMaxAttack = 998;
 constexpr unsigned kMinRelease = 9, kMaxRelease = 2999;
 constexpr unsigned kMinHold = 9, kMaxHold = 998;
@@ -170,14 +173,14 @@ public:
         }
     }
     template <class Record>
-    void Common(const Record &r, const std::string &ch, unsigned linkBits)
+    void Common(const Record &r, const std::string &ch, unsigned linkBits, unsigned maxPolarity)
     {
         Max(r.hpfFreq, kMaxFreqIndex, ch + " high-pass frequency");
         Max(r.lpfFreq, kMaxFreqIndex, ch + " low-pass frequency");
         Max(r.hpfType, kMaxCrossoverType, ch + " high-pass type");
         Max(r.lpfType, kMaxCrossoverType, ch + " low-pass type");
         Max(r.gain, kMaxGainWord, ch + " gain");
-        Max(r.polarity, kMaxPolarity, ch + " polarity");
+        Max(r.polarity, maxPolarity, ch + " polarity");
         Max(r.delay, kMaxDelay, ch + " delay");
         Max(r.linkMask, linkBits, ch + " link mask");
     }
@@ -190,6 +193,7 @@ public:
 std::string PresetFile::RangeFault(const ParameterImage &img, ImageFields fields)
 {
     RangeCheck k;
+    const unsigned maxPolarity = fields == ImageFields::PresetBody ? kMaxPresetFilePolarity : kMaxPolarity;
     for (int i = 0; i < kInputCount; ++i) {
         const InputChannelRecord &r = img.inputs[i];
         const std::string ch = ChannelName(i);
@@ -200,7 +204,7 @@ std::string PresetFile::RangeFault(const ParameterImage &img, ImageFields fields
         for (int b = 0; b < kGeqBands; ++b)
             k.Max(r.geq[b], kMaxEqGainIndex, ch + " GEQ band " + std::to_string(b));
         k.Peq(r.peq, kInputPeqBands, ch);
-        k.Common(r, ch, kInputBits);
+        k.Common(r, ch, kInputBits, maxPolarity);
     }
     for (int o = 0; o < kOutputCount; ++o) {
         const OutputChannelRecord &r = img.outputs[o];
@@ -218,7 +222,7 @@ std::string PresetFile::RangeFault(const ParameterImage &img, ImageFields fields
         k.Range(r.limit[1], kMinRelease, kMaxRelease, ch + " limiter release");
         k.Max(r.limit[2], kMaxKnee, ch + " limiter knee");
         k.Max(r.limit[3], kMaxDynThreshold, ch + " limiter threshold");
-        k.Common(r, ch, kOutputBits);
+        k.Common(r, ch, kOutputBits, maxPolarity);
     }
     k.Max(img.inputMuteMask, kInputBits, "input mute mask");
     k.Max(img.outputMuteMask, kOutputBits, "output mute mask");

@@ -9,3 +9,8 @@ enum LinkErrorCode : int {
     LinkErrorWaitFailed = 6,     // the worker's wait or the port failed (hang-up); the worker ended
     LinkErrorConnectionLost = 7, // the TCP connection failed, was closed or a send failed
 };
+
+#include <string>
+
+// The error as a user reads it, with its code: "no reply from the device (link error 0)".
+std::string LinkErrorText(int code);

@@ -162,6 +162,12 @@ void LHeadlessUi::CloseBusy()
     Changed();
 }
 
+void LHeadlessUi::BusyInterrupted(const std::string &why)
+{
+    busyInterruptions.push_back(why);
+    Changed();
+}
+
 // ---------------------------------------------------------------------------
 // Connect dialog
 
@@ -334,6 +340,8 @@ void LHeadlessUi::ShowLevels(const LevelDisplay &levels)
 {
     lastLevels = levels;
     ++levelDisplays;
+    if (onLevels)
+        onLevels(levels);
     Changed();
 }
 

@@ -43,6 +43,7 @@ public:
     void CloseInformation();
     std::function<void(const std::string &)> onInformation; // each text as shown
     std::function<void()> onChange;                       // after every recorded change
+    std::function<void(const LevelDisplay &)> onLevels;   // each level reply as shown
 
     // What was shown.
     std::vector<std::string> informations;
@@ -57,6 +58,7 @@ public:
     bool busyVisible = false, busyModal = false;
     int busyShows = 0, busyMax = 0, busyPosition = 0;
     std::vector<int> busyPositions;
+    std::vector<std::string> busyInterruptions; // why each interrupted sequence ended
     bool dialogVisible = false, dialogConnected = false;
     bool scanFailed = false; // the last candidate failed: "SID_NO_DEVICE"
     int connectResults = 0, connectFailures = 0, linkBrokenCount = 0;
@@ -74,6 +76,7 @@ public:
     void SetBusyPosition(int position) override;
     void ShowBusy(bool modal) override;
     void CloseBusy() override;
+    void BusyInterrupted(const std::string &why) override;
     void ConnectResult(bool connected) override;
     void ShowLinkBroken() override;
     bool IsConnectDialogConnected() override { return dialogConnected; }

@@ -5,6 +5,7 @@
 #include "CM_MCS_CMD.h"
 #include "CommandClasses.h"
 #include "LUnitControl.h"
+#include "LinkErrorCode.h"
 #include "SharedConstants.h"
 #include "TextHelpers.h"
 #include "THidDeviceController.h"
@@ -133,8 +134,10 @@ void LMainLink::SetLinkTimeout(unsigned ms)
 
 void LMainLink::SetLinkRetries(int n)
 {
-    if (link)
-        link->SetRetryCount(n);
+    if (!link)
+        return;
+    linkRetries = n;
+    link->SetRetryCount(n);
 }
 
 void LMainLink::SetLinkPollingOff(bool off)
@@ -159,6 +162,7 @@ void LMainLink::SetDeviceId(int id)
 void LMainLink::PrepareOpen()
 {
     isLinked = false;
+    lastLinkError.clear();
     // One link at a time: whatever exists goes before the new candidate.
     DestroyLink();
     ResetTransfer();
@@ -229,6 +233,12 @@ void LMainLink::ResetTransfer()
     }
 }
 
+void LMainLink::InterruptSequence(const std::string &why)
+{
+    if (sequence != Sequence::None || afterLoadStep != 0)
+        ui->BusyInterrupted(why);
+}
+
 void LMainLink::CloseLink()
 {
     DestroyLink();
@@ -265,6 +275,8 @@ void LMainLink::OnLinkError(int code, int)
         ui->ConnectResult(false);
     }
     if (isLinked) {
+        lastLinkError = LinkErrorText(code);
+        InterruptSequence(lastLinkError);
         CloseLink();
         ui->ShowLinkBroken();
         ui->ShowConnectDialog();
@@ -315,6 +327,8 @@ void LMainLink::tmLinkBrokenTimer()
     tmLinkBroken.stop();
     if (!link)
         return;
+    lastLinkError = "the USB device was unplugged";
+    InterruptSequence(lastLinkError);
     CloseLink();
     ui->ShowLinkBroken();
     ui->ShowConnectDialog();
@@ -330,6 +344,10 @@ void LMainLink::OnReplyFrame(const ByteVector &frame)
         tmComScan.start();
         return;
     }
+    // While a preset file loads, the device may answer a setter with any
+    // code: every reply is a step forward.
+    if (sequence == Sequence::FileLoad)
+        Progress();
     const ByteVector payload = reply.GetData();
     switch (reply.GetCode()) {
     case CMD_ACK:
@@ -371,15 +389,7 @@ void LMainLink::OnReplyFrame(const ByteVector &frame)
         break;
     case CMD_LEVELS:
         OnLevelReply(payload);
-        // The level request queued behind a loaded preset's commands comes
-        // back only after the device took them all.
-        if (afterLoadStep == 12) {
-            afterLoadStep = 0;
-            Send(CMD_POLL, false);
-            if (sequence == Sequence::FileLoad)
-                EndSequence();
-            ui->CloseBusy();
-        }
+        OnLoadEndReply();
         break;
     default:
         break;

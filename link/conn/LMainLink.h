@@ -59,6 +59,9 @@ public:
     bool HasDevice() const { return isLinked && link != nullptr; }
     bool IsOnline() const { return isOnline; }
     bool IsConnecting() const { return isConnecting; }
+    // Text of the link error that last closed a linked link (empty until one
+    // did; cleared when a link is opened).
+    const std::string &GetLastLinkError() const { return lastLinkError; }
 
     // The link button, and the Connected menu item that presses it.
     void skbMenuLinkClick();
@@ -129,6 +132,9 @@ private:
     void ProbeOpened(LLinkPort::Kind kind, std::unique_ptr<LLinkPort> opened, unsigned timeout, int retries);
     void DestroyLink();
     void ResetTransfer();
+    // A link that goes away ends the running sequence: the busy window learns
+    // that it was interrupted, and why.
+    void InterruptSequence(const std::string &why);
     // The main window's offline captions, buttons and flags.
     void ResetWindowOffline();
 
@@ -164,6 +170,9 @@ private:
     void tmProcessShowTimer();
     void tmUploadTimer();
     void OnLevelReply(const ByteVector &payload);
+    // A level reply that answers the last frame queued ends a preset-file
+    // load: the device has taken every command of the file by then.
+    void OnLoadEndReply();
     void tmInLevelDetTimer();
 
     // Sends a generic command to the device ID.
@@ -190,6 +199,8 @@ private:
     UsbFrameWriter usbWriter;
     THidDeviceController *hidCtl = nullptr;
     int deviceId = 1;
+    int linkRetries = 0; // resend count in force on the link
+    std::string lastLinkError;
     bool isOnline = false;
     bool isConnecting = false;
     bool isLinked = false;

@@ -102,12 +102,13 @@ void LMainLink::OpenPresetFile()
         ui->RefreshAllPages();
         isUpdatingControls = wasUpdating;
         if (HasDevice()) {
-            // The level request queued behind the commands ends the wait; one
-            // is queued here when polling is not running.
+            // The level request queued right behind the commands ends the
+            // wait. Polling pauses meanwhile, so that no later request stands
+            // between the last command and that one.
             afterLoadStep = 12;
             BeginSequence(Sequence::FileLoad);
-            if (!IsLevelPolling())
-                Send(CMD_LEVELS, false);
+            StopLevelPolling();
+            Send(CMD_LEVELS, false);
             ui->ShowBusy(true);
         }
     });
@@ -148,6 +149,20 @@ void LMainLink::ResetMeters()
 void LMainLink::tmInLevelDetTimer()
 {
     Send(CMD_LEVELS, false);
+}
+
+void LMainLink::OnLoadEndReply()
+{
+    // A request already on the wire or queued when the file was opened comes
+    // back while the file's commands still wait.
+    if (afterLoadStep != 12 || (link && link->QueuedCount() != 0))
+        return;
+    afterLoadStep = 0;
+    Send(CMD_POLL, false);
+    if (sequence == Sequence::FileLoad)
+        EndSequence();
+    ui->CloseBusy();
+    StartLevelPolling();
 }
 
 void LMainLink::OnLevelReply(const ByteVector &payload)

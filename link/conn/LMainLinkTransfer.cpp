@@ -35,15 +35,18 @@ void LMainLink::BeginUserSequence(Sequence s, int state, unsigned timeout)
     Progress();
 }
 
-// A sequence that makes no progress within twice the link's reply timeout is
-// given up (by then the link has resent and reported what it could not deliver).
-// Called after the timeout of the step's command is set.
+// A sequence that makes no progress within one reply timeout more than the
+// link takes to give a frame up is abandoned; a link that fails reports its own
+// error first. Called after the timeout of the step's command is set.
 void LMainLink::Progress()
 {
     if (sequence == Sequence::None)
         return;
-    const unsigned timeout = link ? link->GetTimeout() : 0u;
-    tmWatchdog.start(int(2 * std::max(timeout, 100u)));
+    const unsigned timeout = std::max(link ? link->GetTimeout() : 0u, 100u);
+    // The USB link waits five timeouts more after its resends.
+    const bool usb = link && link->GetKind() == LLinkPort::Kind::Usb;
+    const int timeouts = std::max(linkRetries, 0) + (usb ? 5 : 1) + 1;
+    tmWatchdog.start(int(unsigned(timeouts) * timeout));
 }
 
 void LMainLink::EndSequence()
@@ -101,8 +104,6 @@ void LMainLink::SetTransferState(int state)
 
 void LMainLink::OnAcknowledge()
 {
-    if (sequence == Sequence::FileLoad)
-        Progress();
     const int state = transferState;
     switch (state) {
     case 1: // recall sent: read the recalled image

@@ -34,6 +34,9 @@ public:
     virtual void SetBusyPosition(int position) = 0;
     virtual void ShowBusy(bool modal) = 0;
     virtual void CloseBusy() = 0;
+    // The sequence that the busy window waits on was ended by a link error
+    // (`why`): it did not complete. CloseBusy follows.
+    virtual void BusyInterrupted(const std::string &why) = 0;
 
     // Connect dialog.
     virtual void ConnectResult(bool connected) = 0;

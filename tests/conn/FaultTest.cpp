@@ -1,6 +1,8 @@
 // The connection logic against a fake link whose replies the test hands in
 // directly: bounds of device replies, stalled sequences, stale timers and the
 // transfer state around opening and closing.
+#include <QTemporaryDir>
+
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -8,6 +10,7 @@
 #include "CM_MCS_CMD.h"
 #include "CommandClasses.h"
 #include "ConnFixture.h"
+#include "PresetFile.h"
 #include "SimProcessor.h"
 
 namespace {
@@ -20,6 +23,7 @@ struct FakePort : LLinkPort {
         sent->push_back(frame);
         appends->push_back(append);
     }
+    size_t QueuedCount() const override { return queued; }
     void SetTimeout(unsigned ms) override { timeout = ms; }
     unsigned GetTimeout() const override { return timeout; }
     void SetRetryCount(int) override {}
@@ -29,6 +33,7 @@ struct FakePort : LLinkPort {
     std::vector<ByteVector> *sent;
     std::vector<bool> *appends;
     unsigned timeout = 0;
+    size_t queued = 0; // what the test says waits behind the frame on the wire
 };
 
 struct FakeFactory : LLinkFactory {
@@ -300,6 +305,54 @@ TEST_F(Faults, ARefusedDeviceLeavesTheWindowOfflineAndOnlyItsOwnLinkIsClosed)
     PumpFor(500);
     EXPECT_TRUE(main.HasLink());
     EXPECT_TRUE(main.IsConnecting());
+}
+
+// A preset-file load: any reply moves it on, whatever its code, and only the
+// level reply to the request queued behind the file's commands ends it.
+TEST_F(Faults, APresetLoadEndsOnlyAtTheReplyToItsOwnLevelRequest)
+{
+    QTemporaryDir dir;
+    GoOnline();
+    main.StartLevelPolling();
+    main.SetLinkTimeout(200); // one resend: given up 600 ms after the last reply
+    const std::string name = dir.filePath("a.prs").toStdString();
+    WriteFile(name, PresetFile::ToBytes(ParameterImage::Default()));
+    ui.openNames.push_back(name);
+    main.OpenClick();
+    ASSERT_EQ(Sent(), size_t(PresetFile::kLoadCommandCount) + 1);
+    EXPECT_EQ(LastCode(), CMD_LEVELS);
+    EXPECT_FALSE(factory.appends.back()) << "the level request goes with append 0";
+    EXPECT_FALSE(main.IsLevelPolling()) << "no poll may come between the commands and that request";
+    EXPECT_EQ(main.GetAfterLoadStep(), 12);
+
+    // Replies of codes that are not acknowledgements keep the load alive.
+    for (const uint8_t code : {uint8_t(0x02), uint8_t(CM_MCS_GAIN::kCode), uint8_t(CMD_ACK), uint8_t(0x02)}) {
+        PumpFor(150);
+        Reply(code);
+    }
+    EXPECT_EQ(main.GetSequence(), LMainLink::Sequence::FileLoad);
+    EXPECT_TRUE(ui.informations.empty());
+
+    // A level reply while frames still wait behind it is a request of before.
+    factory.last->queued = 200;
+    Reply(CMD_LEVELS, ByteVector(38, 0));
+    EXPECT_EQ(main.GetAfterLoadStep(), 12);
+    EXPECT_TRUE(ui.busyVisible);
+    factory.last->queued = 0;
+    factory.sent.clear();
+    Reply(CMD_LEVELS, ByteVector(38, 0));
+    EXPECT_EQ(main.GetAfterLoadStep(), 0);
+    EXPECT_EQ(main.GetSequence(), LMainLink::Sequence::None);
+    EXPECT_FALSE(ui.busyVisible);
+    EXPECT_EQ(LastCode(), CMD_POLL);
+    EXPECT_TRUE(main.IsLevelPolling());
+
+    // A load whose replies stop is given up with a message.
+    ui.openNames.push_back(name);
+    main.OpenClick();
+    ASSERT_TRUE(PumpUntil([&] { return main.GetSequence() == LMainLink::Sequence::None; }, 3000));
+    EXPECT_EQ(ui.informations, std::vector<std::string>{"SID_INFO_ERROR_CMD"});
+    EXPECT_EQ(main.GetAfterLoadStep(), 0);
 }
 
 TEST_F(Faults, TheStallWatchdogFollowsTheTimeoutOfTheStepsOwnCommand)

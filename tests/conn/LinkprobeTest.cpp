@@ -5,6 +5,11 @@
 #include <fstream>
 #include <iterator>
 
+#include <QElapsedTimer>
+#include <thread>
+
+#include "CM_MCS_CMD.h"
+#include "CommandClasses.h"
 #include "ConnFixture.h"
 #include "PresetFile.h"
 
@@ -103,6 +108,59 @@ TEST_P(Linkprobe, FailsWithTheTextTheEditorWouldShow)
     EXPECT_NE(none.out.find("information: No Saving Preset Exist !!"), std::string::npos) << none.out;
 }
 
+// A load the device never finishes is no success: the link's error, exit 1.
+TEST_P(Linkprobe, ALoadCutShortFailsWithTheLinkError)
+{
+    QTemporaryDir dir;
+    const std::string load = dir.filePath("cut.prs").toStdString();
+    ParameterImage img = ParameterImage::Default();
+    img.outputs[3].mix[1] = 50;
+    WriteFile(load, PresetFile::ToBytes(img));
+    sim->knobs.unansweredCode = CM_MCS_MIX::kCode;
+    const ProbeRun r = RunLinkprobe(QStringList(target) << "--load-prs" << QString::fromStdString(load));
+    EXPECT_EQ(r.exitCode, 1) << r.out;
+    EXPECT_NE(r.out.find("interrupted: no reply from the device (link error 0)"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("loaded preset file"), std::string::npos) << r.out;
+}
+
+// Level replies that follow each other closely are each printed; lost
+// replies are resent by the link and do not cost a line.
+TEST_P(Linkprobe, PrintsEveryLevelReplyAsked)
+{
+    sim->knobs.dropEvery = 9;
+    const ProbeRun r = RunLinkprobe(QStringList(target) << "--levels" << "2");
+    ASSERT_EQ(r.exitCode, 0) << r.out;
+    size_t lines = 0;
+    for (size_t at = r.out.find("levels: in"); at != std::string::npos; at = r.out.find("levels: in", at + 1))
+        ++lines;
+    EXPECT_EQ(lines, 2u) << r.out;
+}
+
+// A link that breaks is reported at once with its error, long before the deadline.
+TEST_P(Linkprobe, ABrokenLinkEndsTheRunAtOnce)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(QStringLiteral(LINKPROBE_PATH), QStringList(target) << "--levels" << "1000" << "--timeout" << "600");
+    ASSERT_TRUE(p.waitForStarted());
+    auto levelRequests = [&] {
+        const auto frames = sim->Frames();
+        return std::count_if(frames.begin(), frames.end(), [](const ByteVector &f) { return f[5] == CMD_LEVELS; });
+    };
+    QElapsedTimer t;
+    t.start();
+    while (levelRequests() < 2 && t.elapsed() < 20000)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_GE(levelRequests(), 2);
+    sim->HangUp();
+    t.restart();
+    ASSERT_TRUE(p.waitForFinished(10000));
+    EXPECT_LT(t.elapsed(), 5000);
+    const std::string out = p.readAll().toStdString();
+    EXPECT_EQ(p.exitCode(), 1) << out;
+    EXPECT_NE(out.find("link broken: "), std::string::npos) << out;
+}
+
 INSTANTIATE_TEST_SUITE_P(Links, Linkprobe, testing::Values(Transport::Pty, Transport::Tcp), TransportName);
 
 TEST(LinkprobeArgs, RefusesBadArgumentsAndOtherHosts)
@@ -112,6 +170,8 @@ TEST(LinkprobeArgs, RefusesBadArgumentsAndOtherHosts)
     EXPECT_EQ(RunLinkprobe({"--tcp", "127.0.0.1:1", "--serial", "/dev/null"}).exitCode, 2);
     EXPECT_EQ(RunLinkprobe({"--serial", "/dev/null", "--id", "255"}).exitCode, 2);
     EXPECT_EQ(RunLinkprobe({"--tcp", "192.0.2.1:9761"}).exitCode, 2);
+    EXPECT_EQ(RunLinkprobe({"--serial", "/dev/null", "--timeout", "0"}).exitCode, 2);
+    EXPECT_EQ(RunLinkprobe({"--serial", "/dev/null", "--timeout", "x"}).exitCode, 2);
 }
 
 } // namespace

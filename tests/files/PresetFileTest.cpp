@@ -119,7 +119,8 @@ const RangeCase kRangeCases[] = {
     {"output 8 PEQ band 8 frequency", 576 + 728 + 24 + 48 + 2, 2, 300},
     {"output 2 PEQ band 0 gain", 576 + 104 + 24, 2, 240},
     {"output 3 gain", 576 + 208 + 96, 2, 400},
-    {"output 4 polarity", 576 + 312 + 98, 2, 1},
+    {"output 4 polarity", 576 + 312 + 98, 2, 2}, // 2 is taken as inverted
+    {"input B polarity", 16 + 140 + 134, 2, 2},
     {"output 5 mix D", 576 + 416 + 16, 2, 280},
     {"output 6 route mask", 576 + 520 + 8, 2, 0x0F},
     {"output 7 compressor ratio", 576 + 624 + 78, 2, 15},

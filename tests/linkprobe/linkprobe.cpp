@@ -25,12 +25,14 @@ struct Options {
     int id = 1;
     std::string savePrs, loadPrs, saveUnt;
     int levels = 0;
+    int timeoutSeconds = 20;
 };
 
 int Usage()
 {
     std::fprintf(stderr, "usage: linkprobe (--tcp HOST:PORT | --serial PATH) [--id N] [--save-prs FILE] "
-                         "[--load-prs FILE] [--save-unt FILE] [--levels N]\n");
+                         "[--load-prs FILE] [--save-unt FILE] [--levels N] [--timeout SECONDS]\n"
+                         "  --timeout: the whole run's deadline (default 20), one second more per level line\n");
     return 2;
 }
 
@@ -73,6 +75,9 @@ bool ParseOptions(int argc, char **argv, Options &o)
         } else if (a == "--levels") {
             if (!ParseInt(v, 0, 100000, o.levels))
                 return false;
+        } else if (a == "--timeout") {
+            if (!ParseInt(v, 1, 86400, o.timeoutSeconds))
+                return false;
         } else {
             return false;
         }
@@ -111,6 +116,14 @@ public:
             std::fflush(stdout);
             failed = true;
         };
+        // Every level reply is printed once, however closely two follow each other.
+        ui.onLevels = [this](const LMainLinkUi::LevelDisplay &d) {
+            if (step != kLevelStep || printedLevels >= opt.levels)
+                return;
+            ++printedLevels;
+            std::printf("%s\n", LevelText(d).c_str());
+            std::fflush(stdout);
+        };
         main.SetDeviceId(opt.id);
         driver.setInterval(5);
         QObject::connect(&driver, &QTimer::timeout, &driver, [this] { Step(); });
@@ -132,7 +145,7 @@ public:
         }
         // Two scan rounds: a device busy with something else may miss one probe.
         ui.candidates.push_back(ui.candidates.front());
-        deadline.start(20000 + opt.levels * 1000);
+        deadline.start(opt.timeoutSeconds * 1000 + opt.levels * 1000);
         driver.start();
         // Offline, the link button prepares the network candidate and scans.
         if (!opt.tcpHost.empty() && !factory.DiscoverDevices()) {
@@ -152,8 +165,18 @@ private:
         return main.GetSequence() == LMainLink::Sequence::None && main.GetAfterLoadStep() == 0 && !ui.busyVisible;
     }
 
+    static constexpr int kLevelStep = 6;
+
     void Step()
     {
+        // A sequence cut short, or a link that broke, ends the run at once with its error.
+        if (!failed && !ui.busyInterruptions.empty()) {
+            std::printf("interrupted: %s\n", ui.busyInterruptions.front().c_str());
+            failed = true;
+        } else if (!failed && !main.GetLastLinkError().empty()) {
+            std::printf("link broken: %s\n", main.GetLastLinkError().c_str());
+            failed = true;
+        }
         if (failed || ui.scanFailed) {
             failed = true;
             Finish();
@@ -201,17 +224,11 @@ private:
             if (opt.saveUnt.empty() || (ui.saveNames.empty() && Settled())) {
                 if (!opt.saveUnt.empty())
                     std::printf("saved unit file %s\n", LMainLink::SaveFileName(opt.saveUnt, LMainLinkUi::FileKind::Unit).c_str());
-                levelsAtStart = ui.levelDisplays;
                 ++step;
             }
             break;
-        case 6:
-            if (ui.levelDisplays > levelsSeen && ui.levelDisplays > levelsAtStart) {
-                levelsSeen = ui.levelDisplays;
-                if (levelsSeen - levelsAtStart <= opt.levels)
-                    std::printf("%s\n", LevelText(ui.lastLevels).c_str());
-            }
-            if (ui.levelDisplays - levelsAtStart >= opt.levels)
+        case kLevelStep:
+            if (printedLevels >= opt.levels)
                 Finish();
             break;
         default:
@@ -234,7 +251,7 @@ private:
     LMainLink main;
     QTimer driver, deadline;
     int step = 0;
-    int levelsAtStart = 0, levelsSeen = 0;
+    int printedLevels = 0;
     bool failed = false;
 };
 
