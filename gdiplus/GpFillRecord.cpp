@@ -314,9 +314,8 @@ void TGpFill::LoadFromClipBoard()
         }
         for (const FillRecord::Key &k : FillRecord::Keys())
             if (name == QLatin1String(k.name)) {
-                bool ok = false;
-                const int v = value.toInt(&ok);
-                if (!ok || v < k.lo || v > k.hi)
+                int v = 0;
+                if (!TryStrToInt(value, v) || v < k.lo || v > k.hi)
                     throw EConvertError(QStringLiteral("Invalid value for \"%1\"").arg(name));
                 found.emplace_back(&k, v);
             }

@@ -13,36 +13,64 @@ void CheckStorable(const QString &Section, const QString &Ident, const QString &
 {
     auto hasBreak = [](const QString &s) { return s.contains(u'\n') || s.contains(u'\r'); };
     QString key = Ident.trimmed();
-    if (hasBreak(Section) || Section.contains(u']') || hasBreak(Ident) || key.isEmpty() ||
-        key.contains(u'=') || key.startsWith(u'[') || key.startsWith(u';') || hasBreak(Value))
+    // A section name is read back trimmed: one with blanks at an end would lose its keys.
+    if (hasBreak(Section) || Section.contains(u']') || Section != Section.trimmed() || hasBreak(Ident) ||
+        key.isEmpty() || key.contains(u'=') || key.startsWith(u'[') || key.startsWith(u';') || hasBreak(Value))
         throw EIniFileException(QStringLiteral("Cannot store key \"%1\" of section \"%2\" in an INI file").arg(Ident, Section));
+}
+
+int DigitValue(QChar c, int base)
+{
+    const char16_t u = c.unicode();
+    int d = -1;
+    if (u >= u'0' && u <= u'9')
+        d = u - u'0';
+    else if (u >= u'a' && u <= u'f')
+        d = u - u'a' + 10;
+    else if (u >= u'A' && u <= u'F')
+        d = u - u'A' + 10;
+    return d < base ? d : -1;
 }
 
 } // namespace
 
+bool TryStrToInt(const QString &Text, int &Value)
+{
+    constexpr std::uint64_t kMaxPattern = 4294967295ULL, kMaxNegative = 2147483648ULL;
+    const QString s = Text.trimmed();
+    qsizetype i = 0;
+    const bool negative = i < s.size() && s[i] == u'-';
+    if (i < s.size() && (s[i] == u'-' || s[i] == u'+'))
+        ++i;
+    int base = 10;
+    if (i < s.size() && s[i] == u'$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < s.size() && s[i] == u'0' && (s[i + 1] == u'x' || s[i + 1] == u'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= s.size())
+        return false;
+    std::uint64_t v = 0;
+    for (; i < s.size(); ++i) {
+        const int d = DigitValue(s[i], base);
+        if (d < 0)
+            return false;
+        v = v * std::uint64_t(base) + std::uint64_t(d);
+        if (v > kMaxPattern) // stops long before 64 bits could overflow
+            return false;
+    }
+    if (negative && v > kMaxNegative)
+        return false;
+    Value = negative ? int(-std::int64_t(v)) : int(std::uint32_t(v));
+    return true;
+}
+
 int TCustomIniFile::ReadInteger(const QString &Section, const QString &Ident, int Default)
 {
-    QString s = ReadString(Section, Ident, QString()).trimmed();
-    if (s.isEmpty())
-        return Default;
-    bool ok = false;
-    long long v = 0;
-    bool negative = s.startsWith(u'-');
-    QString body = negative ? s.mid(1) : s;
-    if (body.startsWith(u'$'))
-        v = body.mid(1).toLongLong(&ok, 16);
-    else if (body.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-        v = body.mid(2).toLongLong(&ok, 16);
-    else
-        v = body.toLongLong(&ok, 10);
-    if (!ok)
-        return Default;
-    if (negative)
-        v = -v;
-    // Colours and masks are stored as 32-bit patterns: accept them whole.
-    if (v < -2147483648LL || v > 4294967295LL)
-        return Default;
-    return static_cast<int>(static_cast<std::uint32_t>(v));
+    int v = Default;
+    return TryStrToInt(ReadString(Section, Ident, QString()), v) ? v : Default;
 }
 
 void TCustomIniFile::WriteInteger(const QString &Section, const QString &Ident, int Value)

@@ -7,6 +7,12 @@
 class TStrings;
 class IniDocument;
 
+// One integer and nothing else: an optional sign, then decimal digits, "$" and
+// hexadecimal digits, or "0x" and hexadecimal digits; blanks only around it.
+// Values from -2147483648 to 4294967295 (colours and masks are stored as
+// 32-bit patterns and taken whole). False, and Value untouched, otherwise.
+bool TryStrToInt(const QString &Text, int &Value);
+
 // INI files: sections of "key=value" lines. Section and key names are
 // compared without regard to case; values are trimmed and one pair of
 // surrounding quotes is removed on reading. Lines that are neither a
@@ -14,10 +20,11 @@ class IniDocument;
 // written again, so a damaged file loses nothing. Files are UTF-8.
 //
 // Reads never fail: a missing file, section or key gives the default.
-// ReadInteger accepts decimal, "$1F" and "0x1F" and gives the default for
-// anything else; floats use "." whatever the locale. A key or value that
-// cannot be stored in one line (line breaks, a key with "=" or starting with
-// "[" or ";") is refused with EIniFileException, as is a file that cannot be
+// ReadInteger accepts exactly one integer (TryStrToInt) and gives the
+// default for anything else; floats use "." whatever the locale. A section,
+// key or value that would not read back as written (line breaks, a section
+// with "]" or blanks at either end, a key with "=" or starting with "[" or
+// ";") is refused with EIniFileException, as is a file that cannot be
 // written.
 class TCustomIniFile : public TObject {
 public:

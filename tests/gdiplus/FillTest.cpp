@@ -370,6 +370,8 @@ TEST(Fill, DamagedClipboardDataIsRefusedWhole)
         "object TSaver\n  SaveObject.Color = 255\n  SaveObject.GradientType = 11\nend\n",
         "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Opacity = x\nend\n",
         "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Rounding = 99999999\nend\n",
+        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Rounding = --5\nend\n",
+        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Rounding = 0x-5\nend\n",
         "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Picture.Data = {" + big + "G}\nend\n",
     };
     for (const QByteArray &text : cases) {

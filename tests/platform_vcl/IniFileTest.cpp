@@ -102,6 +102,100 @@ TEST_F(IniFixture, ReadingIsForgivingAndNothingIsLost)
     }
 }
 
+// A text that is exactly one integer in range gives it; anything else gives
+// the default, whatever it starts with.
+TEST_F(IniFixture, IntegerTexts)
+{
+    constexpr int kDefault = -77;
+    struct Case {
+        const char *text;
+        int expected;
+    } cases[] = {
+        {"0", 0},
+        {"-0", 0},
+        {"+5", 5},
+        {"  12  ", 12},
+        {"2147483647", 2147483647},
+        {"-2147483648", int(0x80000000u)},
+        {"4294967295", -1}, // a 32-bit pattern, taken whole
+        {"$FF000005", int(0xFF000005u)},
+        {"0xffffffff", -1},
+        {"0X1f", 31},
+        {"-$10", -16},
+        {"-0x10", -16},
+        {"00000000000000000000042", 42},
+        {"4294967296", kDefault},
+        {"-2147483649", kDefault},
+        {"-9223372036854775808", kDefault},
+        {"--9223372036854775808", kDefault},
+        {"99999999999999999999999", kDefault},
+        {"$100000000", kDefault},
+        {"--5", kDefault},
+        {"+-5", kDefault},
+        {"-$-10", kDefault},
+        {"-0x-1F", kDefault},
+        {"$-10", kDefault},
+        {"0x+1F", kDefault},
+        {"- 5", kDefault},
+        {"1 2", kDefault},
+        {"5.0", kDefault},
+        {"1e3", kDefault},
+        {"$", kDefault},
+        {"0x", kDefault},
+        {"-", kDefault},
+        {"12abc", kDefault},
+        {"\xD9\xA3", kDefault}, // an Arabic-Indic digit
+    };
+    TMemIniFile ini(path);
+    for (const Case &c : cases) {
+        ini.WriteString("Numbers", "Value", QString::fromUtf8(c.text));
+        EXPECT_EQ(ini.ReadInteger("Numbers", "Value", kDefault), c.expected) << c.text;
+        int v = 1234;
+        EXPECT_EQ(TryStrToInt(QString::fromUtf8(c.text), v), c.expected != kDefault) << c.text;
+    }
+}
+
+// A section name is written only when it reads back as written, so that no
+// key is lost by a save and a new read.
+TEST_F(IniFixture, SectionNamesReadBackOrAreRefused)
+{
+    struct Case {
+        const char *name;
+        bool storable;
+    } cases[] = {
+        {"Fill", true},
+        {"Two words", true},
+        {"[bracketed", true},
+        {";semicolon", true},
+        {"a=b", true},
+        {"", true},
+        {" lead", false},
+        {"trail ", false},
+        {" both ", false},
+        {"\ttab", false},
+        {"close]", false},
+        {"line\nbreak", false},
+        {"cr\r", false},
+    };
+    for (const Case &c : cases) {
+        QFile::remove(path);
+        TIniFile ini(path);
+        const QString name = QString::fromUtf8(c.name);
+        if (!c.storable) {
+            EXPECT_THROW(ini.WriteString(name, "Key", "v"), EIniFileException) << c.name;
+            EXPECT_FALSE(QFile::exists(path)) << c.name;
+            continue;
+        }
+        ini.WriteString(name, "Key", "v");
+        TMemIniFile again(path);
+        EXPECT_EQ(again.ReadString(name, "Key", "lost"), "v") << c.name;
+        TStringList sections;
+        again.ReadSections(&sections);
+        EXPECT_EQ(sections.Count(), 1) << c.name;
+        EXPECT_EQ(sections.Strings(0), name) << c.name;
+    }
+}
+
 TEST_F(IniFixture, ValuesThatCannotBeStoredAreRefused)
 {
     TIniFile ini(path);
