@@ -12,4 +12,11 @@ if ! cmp -s "$root/tools/60-tq62.rules" "$rules" 2>/dev/null; then
     $sudo udevadm control --reload-rules 2>/dev/null && $sudo udevadm trigger --subsystem-match=hidraw 2>/dev/null || true
   fi
 fi
-exec "${BUILD_DIR:-$root/build}/app/tq62edit" "$@"
+exe="${BUILD_DIR:-$root/build}/app/tq62edit"
+# A menu entry and icon for the user who builds it (the desktop finds them there).
+apps=${XDG_DATA_HOME:-$HOME/.local/share}
+if mkdir -p "$apps/applications" "$apps/icons/hicolor/scalable/apps" 2>/dev/null; then
+  install -m 644 "$root/tools/desktop/tq62edit.svg" "$apps/icons/hicolor/scalable/apps/tq62edit.svg"
+  sed "s|@EXEC@|$exe|" "$root/tools/desktop/tq62edit.desktop.in" > "$apps/applications/tq62edit.desktop"
+fi
+exec "$exe" "$@"
