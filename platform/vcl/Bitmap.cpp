@@ -41,6 +41,11 @@ const QImage *TBitmapCanvas::ReadableImage()
     return &owner_->image_;
 }
 
+QImage *TBitmapCanvas::WritableImage()
+{
+    return &owner_->image_;
+}
+
 TBitmap::TBitmap() = default;
 
 TBitmap::TBitmap(int AWidth, int AHeight)

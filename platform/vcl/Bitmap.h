@@ -25,6 +25,7 @@ protected:
     void CreateHandle() override;
     const QImage *ReadableImage() override;
     bool IsMonochrome() const override;
+    QImage *WritableImage() override;
 
 private:
     TBitmap *owner_;

@@ -63,7 +63,10 @@ QBrush QtBrush(const TBrush &b)
 
 } // namespace
 
-TCanvas::TCanvas() = default;
+TCanvas::TCanvas()
+{
+    brush_.OnChange = [this](TObject *) { bkMode_ = brush_.Style() == bsSolid ? OPAQUE : TRANSPARENT; };
+}
 
 TCanvas::~TCanvas()
 {
@@ -149,44 +152,30 @@ void TCanvas::FillPixelsRect(const QRect &r, const QColor &c)
     painter_->fillRect(r, c);
 }
 
-// One-pixel pens step along the line (Bresenham) and stop before the end
-// point; wider pens are round-capped strokes through pixel centres.
-void TCanvas::DrawLineExcludingEnd(int X1, int Y1, int X2, int Y2)
+// The pixels of a one-pixel line from (X1, Y1) up to, not including,
+// (X2, Y2), Bresenham's walk, appended to Points. Only the steps whose major
+// coordinate lies on Clip are walked: a line may run far off the canvas (a
+// curve point at an extreme value). One-pixel pens leave out the gaps of
+// their dash pattern, which starts afresh with each line.
+void TCanvas::AddLinePixels(int X1, int Y1, int X2, int Y2, const TRect &Clip, QPolygon &Points)
 {
-    if (pen_.Style() == psClear || (X1 == X2 && Y1 == Y2))
+    if (X1 == X2 && Y1 == Y2)
         return;
-    ApplyPenMode();
-    QColor color = ToQColor(pen_.Color());
-    if (pen_.Width() > 1 && pen_.Style() != psAlternate) {
-        ApplyPen();
-        painter_->setBrush(Qt::NoBrush);
-        painter_->drawLine(QPointF(X1 + 0.5, Y1 + 0.5), QPointF(X2 + 0.5, Y2 + 0.5));
-        return;
-    }
-    const std::vector<int> &pattern = DashPattern(pen_.Style());
-    if (pattern.empty() && (X1 == X2 || Y1 == Y2)) {
-        if (Y1 == Y2)
-            FillPixelsRect(X2 > X1 ? QRect(X1, Y1, X2 - X1, 1) : QRect(X2 + 1, Y1, X1 - X2, 1), color);
-        else
-            FillPixelsRect(Y2 > Y1 ? QRect(X1, Y1, 1, Y2 - Y1) : QRect(X1, Y2 + 1, 1, Y1 - Y2), color);
-        return;
-    }
+    static const std::vector<int> solid;
+    const std::vector<int> &pattern = WidePen() ? solid : DashPattern(pen_.Style());
     const long long dx = std::llabs(static_cast<long long>(X2) - X1);
     const long long dy = std::llabs(static_cast<long long>(Y2) - Y1);
     const int sx = X2 > X1 ? 1 : -1, sy = Y2 > Y1 ? 1 : -1;
     const long long n = std::max(dx, dy);
-    // Walk only the steps whose major coordinate lies on the clip area: a line
-    // may run far off the canvas (a curve point at an extreme value).
-    const TRect clip = ClipRect();
     const bool xMajor = dx >= dy;
+    // A wide pen reaches a few pixels beyond its line: walk a little further.
+    const long long reach = WidePen() ? pen_.Width() / 2 + 1 : 1;
     const long long from = xMajor ? X1 : Y1, step = xMajor ? sx : sy;
-    const long long lo = (xMajor ? clip.Left : clip.Top) - 1LL, hi = xMajor ? clip.Right : clip.Bottom;
+    const long long lo = (xMajor ? Clip.Left : Clip.Top) - reach, hi = (xMajor ? Clip.Right : Clip.Bottom) + reach;
     const long long first = std::max(0LL, step > 0 ? lo - from : from - hi);
     const long long last = std::min(n - 1, step > 0 ? hi - from : from - lo);
     if (first > last)
         return;
-    QPolygon points;
-    points.reserve(static_cast<int>(last - first + 1));
     size_t seg = 0;
     long long left = pattern.empty() ? 0 : pattern[0];
     if (!pattern.empty()) { // the dash phase of step `first`
@@ -203,6 +192,7 @@ void TCanvas::DrawLineExcludingEnd(int X1, int Y1, int X2, int Y2)
             }
         }
     }
+    Points.reserve(Points.size() + static_cast<int>(last - first + 1));
     for (long long i = first; i <= last; ++i) {
         int x, y;
         if (xMajor) {
@@ -212,13 +202,101 @@ void TCanvas::DrawLineExcludingEnd(int X1, int Y1, int X2, int Y2)
             y = static_cast<int>(Y1 + sy * i);
             x = static_cast<int>(X1 + sx * static_cast<long long>((__int128(2) * i * dx + dy) / (2LL * dy)));
         }
-        bool on = pattern.empty() || (seg % 2 == 0);
-        if (on)
-            points << QPoint(x, y);
+        if (pattern.empty() || seg % 2 == 0)
+            Points << QPoint(x, y);
         if (!pattern.empty() && --left == 0) {
             seg = (seg + 1) % pattern.size();
             left = pattern[seg];
         }
+    }
+}
+
+// Stamps the pen's disc on each of the points: offsets -(w-1)/2 .. w/2 on
+// each axis, kept when within half the width of the disc's centre.
+void TCanvas::DrawWidePixels(const QPolygon &Points)
+{
+    if (Points.isEmpty())
+        return;
+    const int w = pen_.Width();
+    const int lo = -((w - 1) / 2), hi = w / 2;
+    const double c = (lo + hi) / 2.0, r2 = w * w / 4.0;
+    if (WritePixels(Points, lo, hi, c, r2))
+        return;
+    QPen p(ToQColor(pen_.Color()));
+    p.setWidth(1);
+    p.setCapStyle(Qt::SquareCap);
+    painter_->setPen(p);
+    for (int oy = lo; oy <= hi; ++oy)
+        for (int ox = lo; ox <= hi; ++ox) {
+            if ((ox - c) * (ox - c) + (oy - c) * (oy - c) > r2 + 1e-9)
+                continue;
+            painter_->translate(ox, oy);
+            painter_->drawPoints(Points);
+            painter_->translate(-ox, -oy);
+        }
+}
+
+// The fast way for a copying pen on a 32-bit image under a plain offset and
+// a rectangular clip: the stamps go straight into the pixels. False when the
+// painter must draw them.
+bool TCanvas::WritePixels(const QPolygon &Points, int Lo, int Hi, double Centre, double Radius2)
+{
+    QImage *img = WritableImage();
+    // A shared image would be copied by writing to it, away from the painter.
+    if (!img || !img->isDetached() || pen_.Mode() != pmCopy || painter_->compositionMode() != QPainter::CompositionMode_SourceOver)
+        return false;
+    if (img->format() != QImage::Format_RGB32 && img->format() != QImage::Format_ARGB32_Premultiplied &&
+        img->format() != QImage::Format_ARGB32)
+        return false;
+    const QTransform t = painter_->transform();
+    if (t.type() > QTransform::TxTranslate)
+        return false;
+    const int ox = static_cast<int>(t.dx()), oy = static_cast<int>(t.dy());
+    if (ox != t.dx() || oy != t.dy())
+        return false;
+    QRect clip = img->rect();
+    if (painter_->hasClipping()) {
+        const QRegion r = painter_->clipRegion();
+        if (r.rectCount() > 1)
+            return false;
+        clip &= r.boundingRect().translated(ox, oy);
+    }
+    const QRgb colour = 0xFF000000u | ToQColor(pen_.Color()).rgb();
+    std::vector<QPoint> offsets;
+    for (int dy = Lo; dy <= Hi; ++dy)
+        for (int dx = Lo; dx <= Hi; ++dx)
+            if ((dx - Centre) * (dx - Centre) + (dy - Centre) * (dy - Centre) <= Radius2 + 1e-9)
+                offsets.emplace_back(dx + ox, dy + oy);
+    uchar *bits = img->bits();
+    const qsizetype stride = img->bytesPerLine();
+    const int l = clip.left(), r = clip.right(), top = clip.top(), b = clip.bottom();
+    for (const QPoint &p : Points)
+        for (const QPoint &o : offsets) {
+            const int x = p.x() + o.x(), y = p.y() + o.y();
+            if (x >= l && x <= r && y >= top && y <= b)
+                reinterpret_cast<QRgb *>(bits + y * stride)[x] = colour;
+        }
+    return true;
+}
+
+void TCanvas::DrawLineExcludingEnd(int X1, int Y1, int X2, int Y2)
+{
+    if (pen_.Style() == psClear || (X1 == X2 && Y1 == Y2))
+        return;
+    ApplyPenMode();
+    QColor color = ToQColor(pen_.Color());
+    if (!WidePen() && pen_.Style() == psSolid && (X1 == X2 || Y1 == Y2)) {
+        if (Y1 == Y2)
+            FillPixelsRect(X2 > X1 ? QRect(X1, Y1, X2 - X1, 1) : QRect(X2 + 1, Y1, X1 - X2, 1), color);
+        else
+            FillPixelsRect(Y2 > Y1 ? QRect(X1, Y1, 1, Y2 - Y1) : QRect(X1, Y2 + 1, 1, Y1 - Y2), color);
+        return;
+    }
+    QPolygon points;
+    AddLinePixels(X1, Y1, X2, Y2, ClipRect(), points);
+    if (WidePen()) {
+        DrawWidePixels(points);
+        return;
     }
     QPen p(color);
     p.setWidth(1);
@@ -236,13 +314,28 @@ void TCanvas::LineTo(int X, int Y)
 
 void TCanvas::Polyline(const std::vector<TPoint> &Points)
 {
-    if (Points.empty())
+    Polyline(Points.data(), Points.size());
+}
+
+// The same pixels as LineTo from point to point, gathered and drawn at once.
+void TCanvas::Polyline(const TPoint *Points, size_t Count)
+{
+    if (Count < 2 || !Ready() || pen_.Style() == psClear)
         return;
-    TPoint saved = penPos_;
-    MoveTo(Points[0].X, Points[0].Y);
-    for (size_t i = 1; i < Points.size(); ++i)
-        LineTo(Points[i].X, Points[i].Y);
-    penPos_ = saved;
+    ApplyPenMode();
+    const TRect clip = ClipRect();
+    QPolygon points;
+    for (size_t i = 1; i < Count; ++i)
+        AddLinePixels(Points[i - 1].X, Points[i - 1].Y, Points[i].X, Points[i].Y, clip, points);
+    if (WidePen()) {
+        DrawWidePixels(points);
+        return;
+    }
+    QPen p(ToQColor(pen_.Color()));
+    p.setWidth(1);
+    p.setCapStyle(Qt::SquareCap);
+    painter_->setPen(p);
+    painter_->drawPoints(points);
 }
 
 void TCanvas::Polygon(const std::vector<TPoint> &Points)
@@ -386,7 +479,7 @@ void TCanvas::SetPixel(int X, int Y, TColor Color)
 
 void TCanvas::TextOut(int X, int Y, const QString &Text)
 {
-    DrawTextAt(X, Y, Text, brush_.Style() != bsClear);
+    DrawTextAt(X, Y, Text, bkMode_ == OPAQUE);
 }
 
 void TCanvas::DrawTextAt(int X, int Y, const QString &Text, bool FillCell)

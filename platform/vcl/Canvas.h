@@ -7,6 +7,7 @@
 #include "Types.h"
 
 #include <QImage>
+#include <QPolygon>
 #include <QRegion>
 #include <QString>
 #include <vector>
@@ -40,6 +41,9 @@ enum : unsigned {
     DT_WORD_ELLIPSIS = 0x40000, DT_HIDEPREFIX = 0x100000,
 };
 
+// Text background modes of SetBkMode (the Win32 values).
+enum : int { TRANSPARENT = 1, OPAQUE = 2 };
+
 // A drawing surface with a pen, a brush and a font, drawing through a
 // QPainter with the pixel rules of GDI:
 //  - rectangles (Rectangle, FillRect, FrameRect, Ellipse, RoundRect, clip
@@ -48,10 +52,18 @@ enum : unsigned {
 //    in each direction, as GDI does;
 //  - LineTo draws from the pen position up to, not including, the end point,
 //    then moves the pen there; Polyline likewise leaves out its last point;
+//  - pens wider than one pixel are solid whatever their style and have
+//    round caps and joins: a disc of the pen's width stamped on every pixel
+//    of the one-pixel line (width 2: the pixel and its right, lower and
+//    lower-right neighbours);
+//  - hatch brushes repeat an 8 x 8 pattern and leave their gaps untouched;
 //  - shapes are drawn aliased; only text is smoothed;
 //  - TextOut puts the top-left corner of the text cell at (X, Y), fills the
-//    cell with the brush colour unless the brush is bsClear, honours
+//    cell with the brush colour in the OPAQUE background mode, honours
 //    Font.Orientation and moves the pen position to the end of the text.
+//    Each change of the brush sets the mode from its style (OPAQUE for a
+//    solid brush, TRANSPARENT otherwise); SetBkMode overrides it until the
+//    brush changes again.
 // Coordinates are the canvas owner's: a control's canvas has (0, 0) at the
 // control's top-left corner, whatever window it is painted in.
 //
@@ -81,6 +93,7 @@ public:
     void MoveTo(int X, int Y) { penPos_ = {X, Y}; }
     void LineTo(int X, int Y);
     void Polyline(const std::vector<TPoint> &Points);
+    void Polyline(const TPoint *Points, size_t Count);
     void Polygon(const std::vector<TPoint> &Points);
     void Rectangle(int X1, int Y1, int X2, int Y2);
     void Rectangle(const TRect &R) { Rectangle(R.Left, R.Top, R.Right, R.Bottom); }
@@ -97,6 +110,9 @@ public:
 
     TColor Pixels(int X, int Y);
     void SetPixel(int X, int Y, TColor Color);
+
+    int BkMode() const { return bkMode_; }
+    void SetBkMode(int Mode) { bkMode_ = Mode == TRANSPARENT ? TRANSPARENT : OPAQUE; }
 
     void TextOut(int X, int Y, const QString &Text);
     // TextOut clipped to R; with a brush other than bsClear R is filled first.
@@ -167,6 +183,9 @@ protected:
     virtual const QImage *ReadableImage() { return nullptr; }
     // True for the canvas of a monochrome bitmap.
     virtual bool IsMonochrome() const { return false; }
+    // The same image for drawing pixels straight into it while the canvas's
+    // painter stays open on it.
+    virtual QImage *WritableImage() { return nullptr; }
 
     QPainter *painter_ = nullptr;
 
@@ -177,6 +196,11 @@ private:
     void ApplyPenMode();
     void DrawTextAt(int X, int Y, const QString &Text, bool FillCell);
     void DrawLineExcludingEnd(int X1, int Y1, int X2, int Y2);
+    void AddLinePixels(int X1, int Y1, int X2, int Y2, const TRect &Clip, QPolygon &Points);
+    void DrawWidePixels(const QPolygon &Points);
+    // Pens wider than a pixel, but for the alternate pen, which is always one.
+    bool WidePen() const { return pen_.Width() > 1 && pen_.Style() != psAlternate; }
+    bool WritePixels(const QPolygon &Points, int Lo, int Hi, double Centre, double Radius2);
     void FillPixelsRect(const QRect &r, const QColor &c);
 
     TFont font_;
@@ -184,6 +208,7 @@ private:
     TBrush brush_;
     TCopyMode copyMode_ = SRCCOPY;
     TPoint penPos_;
+    int bkMode_ = OPAQUE;
     QRegion baseClip_;
     std::vector<TPoint> savedPenPos_;
 };
