@@ -18,6 +18,11 @@ enum TAlignmentVertical { avTop, avCenter, avBottom };
 enum TBlinkState { bsOn, bsOff };
 enum TTextStyle { tsNormal, tsRaised, tsRecessed, tsShadow };
 enum TFramingPreference { fpCustomFraming, fpXPThemes };
+// Shapes of the two-colour gradient fills.
+enum TGradientDirection {
+    gdDiagonalUp, gdDiagonalDown, gdHorizontalEnd, gdHorizontalCenter, gdHorizontalBox,
+    gdVerticalEnd, gdVerticalCenter, gdVerticalBox, gdSquareBox, gdBigSquareBox,
+};
 enum TSkHotTrackColorType { htctComplement, htctActual };
 enum TSkGradientColorStyle { gcsSystem, gcsMSOffice, gcsCustom };
 enum TSkVisualStyle { vsClassic, vsWinXP, vsGradient };

@@ -469,3 +469,54 @@ TCustomForm *GetParentForm(TControl *Control)
         Control = Control->Parent();
     return dynamic_cast<TCustomForm *>(Control);
 }
+
+long TControl::Perform(unsigned Msg, unsigned long WParam, long LParam)
+{
+    TMessage m;
+    m.Msg = Msg;
+    m.WParam = WParam;
+    m.LParam = LParam;
+    WndProc(m);
+    return m.Result;
+}
+
+void TControl::WndProc(TMessage &Message)
+{
+    switch (Message.Msg) {
+    case CM_SYSCOLORCHANGE: SysColorChanged(); break;
+    case CM_FOCUSCHANGED: FocusChanged(reinterpret_cast<TWinControl *>(Message.LParam)); break;
+    case CM_DIALOGCHAR:
+        if (Enabled() && DialogChar(QChar(static_cast<char16_t>(Message.WParam)))) {
+            Message.Result = 1;
+            return;
+        }
+        break;
+    default: break;
+    }
+    Message.Result = 0;
+}
+
+bool IsAccel(QChar Key, const QString &Caption)
+{
+    for (int i = 0; i + 1 < Caption.size(); ++i) {
+        if (Caption[i] != QLatin1Char('&'))
+            continue;
+        if (Caption[i + 1] == QLatin1Char('&')) {
+            ++i; // "&&" is a plain "&"
+            continue;
+        }
+        return Caption[i + 1].toUpper() == Key.toUpper();
+    }
+    return false;
+}
+
+void broadcastToSiblings(unsigned Msg, int GroupIndex, TControl *Sender)
+{
+    if (!Sender || !Sender->Parent())
+        return;
+    TMessage m;
+    m.Msg = Msg;
+    m.WParam = static_cast<unsigned long>(GroupIndex);
+    m.LParam = reinterpret_cast<long>(Sender);
+    Sender->Parent()->Broadcast(m);
+}

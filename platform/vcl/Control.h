@@ -11,6 +11,21 @@
 #include <memory>
 
 class TWinControl;
+
+// A control message: its number, two parameters and the answer.
+struct TMessage {
+    unsigned Msg = 0;
+    unsigned long WParam = 0;
+    long LParam = 0;
+    long Result = 0;
+};
+
+// Control messages of the toolkit (its base 0xB000).
+enum : unsigned {
+    CM_FOCUSCHANGED = 0xB000 + 7,  // LParam: the control that now has the focus
+    CM_SYSCOLORCHANGE = 0xB000 + 25,
+    CM_DIALOGCHAR = 0xB000 + 6,    // WParam: the character typed with Alt
+};
 class TControl;
 
 enum TControlStyleItem {
@@ -200,7 +215,24 @@ public:
     // Paints the control on Canvas(); nothing here.
     virtual void Paint() {}
 
+    // Delivers a message to the control at once through WndProc and returns
+    // its answer.
+    long Perform(unsigned Msg, unsigned long WParam, long LParam = 0);
+
 protected:
+    // Answers the messages the control knows: CM_SYSCOLORCHANGE calls
+    // SysColorChanged, CM_FOCUSCHANGED calls FocusChanged, CM_DIALOGCHAR
+    // calls DialogChar (Result 1 when it took the character). Anything else
+    // is answered 0.
+    virtual void WndProc(TMessage &Message);
+    // The system colours changed; nothing here.
+    virtual void SysColorChanged() {}
+    // The focus moved to Focused (a control of the same form); nothing here.
+    virtual void FocusChanged(TWinControl *Focused) { (void)Focused; }
+    // A character typed with Alt in the control's form: true when the control
+    // acted on it (its caption's accelerator); nothing here.
+    virtual bool DialogChar(QChar Key) { (void)Key; return false; }
+
     // Change notifications, after the value is stored.
     virtual void FontChanged();
     virtual void ColorChanged();
@@ -260,6 +292,16 @@ protected:
     // across user handlers that may free the control.
     std::shared_ptr<bool> aliveToken_ = std::make_shared<bool>(true);
 };
+
+// True when Key is the accelerator of Caption: the character after a single
+// "&" ("&&" stands for "&"), compared without case.
+bool IsAccel(QChar Key, const QString &Caption);
+
+// Sends Msg (WParam GroupIndex, LParam Sender) to every direct child of
+// Sender's parent, in the parent's order, until one answers non-zero; the
+// button groups tell their members of a change so. Does nothing without a
+// parent.
+void broadcastToSiblings(unsigned Msg, int GroupIndex, TControl *Sender);
 
 // The form (top-level window) that holds the control, or none.
 class TCustomForm;

@@ -38,3 +38,8 @@ QCursor CursorToQt(TCursor Cursor)
     auto it = Registered().find(Cursor);
     return it != Registered().end() ? it->second : QCursor(Qt::ArrowCursor);
 }
+
+void RegisterProgramCursors()
+{
+    RegisterCursor(crProgramHandPoint, QCursor(Qt::PointingHandCursor));
+}

@@ -32,3 +32,7 @@ constexpr TCursor crSizeAll = -22;
 void RegisterCursor(TCursor Id, const QCursor &Cursor);
 // The Qt cursor for a number; unknown numbers give the arrow.
 QCursor CursorToQt(TCursor Cursor);
+
+// The program's pointing hand, registered at start-up as cursor 99.
+constexpr TCursor crProgramHandPoint = 99;
+void RegisterProgramCursors();

@@ -23,6 +23,37 @@
 
 namespace {
 
+// CM_DIALOGCHAR to every enabled control inside Root, depth first in child
+// order, until one takes it.
+bool SendDialogChar(TWinControl *Root, QChar Key)
+{
+    for (int i = 0; i < Root->ControlCount(); ++i) {
+        TControl *c = Root->Controls(i);
+        if (!c->Visible() || !c->Enabled())
+            continue;
+        if (c->Perform(CM_DIALOGCHAR, Key.unicode(), 0) != 0)
+            return true;
+        if (auto *w = dynamic_cast<TWinControl *>(c); w && SendDialogChar(w, Key))
+            return true;
+    }
+    return false;
+}
+
+// CM_FOCUSCHANGED to every control inside Root.
+void BroadcastFocusChange(TWinControl *Root, TWinControl *Focused)
+{
+    for (int i = 0; i < Root->ControlCount(); ++i) {
+        TControl *c = Root->Controls(i);
+        c->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<long>(Focused));
+        if (auto *w = dynamic_cast<TWinControl *>(c))
+            BroadcastFocusChange(w, Focused);
+    }
+}
+
+} // namespace
+
+namespace {
+
 const char *const kControlProperty = "tq62Control";
 
 TShiftState ShiftFrom(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons = Qt::NoButton)
@@ -362,22 +393,48 @@ void TWinControl::SetTabStop(bool Value)
         widget_->setFocusPolicy(Value ? Qt::TabFocus : Qt::NoFocus);
 }
 
-long TWinControl::Perform(unsigned Msg, unsigned long WParam, long LParam)
+void TWinControl::WndProc(TMessage &Message)
 {
-    (void)LParam;
+    const unsigned Msg = Message.Msg;
+    if (Msg != WM_KEYDOWN && Msg != WM_KEYUP && Msg != WM_CHAR) {
+        TControl::WndProc(Message);
+        return;
+    }
+    Message.Result = 0;
     if (!widget_)
-        return 0;
+        return;
     if (Msg == WM_KEYDOWN || Msg == WM_KEYUP) {
-        const Word vk = static_cast<Word>(WParam);
+        const Word vk = static_cast<Word>(Message.WParam);
         QKeyEvent e(Msg == WM_KEYDOWN ? QEvent::KeyPress : QEvent::KeyRelease, QtKeyFromVirtualKey(vk),
                     Qt::NoModifier);
         QApplication::sendEvent(widget_, &e);
-    } else if (Msg == WM_CHAR) {
-        const QString text(QChar(static_cast<char16_t>(WParam)));
+    } else {
+        const QString text(QChar(static_cast<char16_t>(Message.WParam)));
         QKeyEvent e(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
         QApplication::sendEvent(widget_, &e);
     }
-    return 0;
+}
+
+void TWinControl::Broadcast(TMessage &Message)
+{
+    // By index: a control that is told may remove itself or a sibling.
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        TControl *c = controls_[i];
+        Message.Result = c->Perform(Message.Msg, Message.WParam, Message.LParam);
+        if (Message.Result != 0)
+            return;
+    }
+}
+
+void TWinControl::NotifySysColorChange()
+{
+    Perform(CM_SYSCOLORCHANGE, 0, 0);
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        if (auto *w = dynamic_cast<TWinControl *>(controls_[i]))
+            w->NotifySysColorChange();
+        else
+            controls_[i]->Perform(CM_SYSCOLORCHANGE, 0, 0);
+    }
 }
 
 int TWinControl::TabOrder() const
@@ -726,6 +783,14 @@ bool TWinControl::KeyEventFor(QKeyEvent *E)
             E->accept();
             return true;
         }
+        // Alt and a letter or digit: the accelerator of a control of the form.
+        if ((E->modifiers() & Qt::AltModifier) && form &&
+            ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))) {
+            if (SendDialogChar(form, QChar(static_cast<char16_t>(qtKey)))) {
+                E->accept();
+                return true;
+            }
+        }
         QString text = E->text();
         if (!text.isEmpty()) {
             QChar ch = text[0];
@@ -778,6 +843,8 @@ bool TWinControl::WidgetEvent(QObject *Watched, QEvent *Event)
             DoEnter();
         if (*alive)
             FocusGained();
+        if (*alive && form && !back)
+            BroadcastFocusChange(form, this);
         return false;
     }
     case QEvent::FocusOut: {

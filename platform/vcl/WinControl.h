@@ -91,10 +91,11 @@ public:
     virtual void DoEnter();
     virtual void DoExit();
 
-    // Delivers a window message to the control at once, as the system would:
-    // a key goes through the key handlers to the widget (a standard widget
-    // acts on it). Other messages do nothing. Returns 0.
-    long Perform(unsigned Msg, unsigned long WParam, long LParam = 0);
+    // Sends Message to every child in order until one answers non-zero.
+    void Broadcast(TMessage &Message);
+    // Tells this control and every control inside it that the system
+    // colours changed.
+    void NotifySysColorChange();
 
     // The control whose widget is Widget or the nearest widget above it that
     // belongs to a control; none for foreign widgets.
@@ -108,6 +109,11 @@ protected:
     // bottom, left, right, client (each group in child order), shrinking
     // Rect as it goes; then moves the anchored ones by the size change.
     virtual void AlignControls(TControl *AControl, TRect &Rect);
+    // Keys (WM_KEYDOWN, WM_KEYUP, WM_CHAR) are delivered as if typed, through
+    // the key handlers to the widget (a standard widget acts on them) and
+    // answered 0; other messages as TControl::WndProc.
+    void WndProc(TMessage &Message) override;
+
     // Paints background, Paint and the windowless children (our own widget).
     virtual void PaintWindow(QPainter &Painter, const TRect &Dirty);
     // Paints the windowless children that meet Dirty.

@@ -1,0 +1,38 @@
+#pragma once
+#include "Bitmap.h"
+#include "Color.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+// A picture as rows of characters, one per pixel, from a legend of colours
+// (system colours resolved); '?' marks a colour outside the legend.
+inline std::vector<std::string> PixelMap(TBitmap &Bitmap, const std::map<char, TColor> &Legend)
+{
+    std::vector<std::string> rows;
+    const QImage &img = static_cast<const TBitmap &>(Bitmap).Image();
+    for (int y = 0; y < img.height(); ++y) {
+        std::string row;
+        for (int x = 0; x < img.width(); ++x) {
+            const TColor c = FromQColor(img.pixelColor(x, y));
+            char ch = '?';
+            for (const auto &[key, colour] : Legend)
+                if (ColorToRGB(colour) == c) {
+                    ch = key;
+                    break;
+                }
+            row += ch;
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// A bitmap of the given size filled with one colour.
+inline void FillBitmap(TBitmap &Bitmap, int Width, int Height, TColor Color)
+{
+    Bitmap.SetSize(Width, Height);
+    Bitmap.Canvas()->Brush()->SetColor(Color);
+    Bitmap.Canvas()->FillRect(Rect(0, 0, Width, Height));
+}
