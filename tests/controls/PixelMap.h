@@ -2,6 +2,7 @@
 #include "Bitmap.h"
 #include "Color.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -35,4 +36,20 @@ inline void FillBitmap(TBitmap &Bitmap, int Width, int Height, TColor Color)
     Bitmap.SetSize(Width, Height);
     Bitmap.Canvas()->Brush()->SetColor(Color);
     Bitmap.Canvas()->FillRect(Rect(0, 0, Width, Height));
+}
+
+// The smallest rectangle holding every pixel that is not Background; empty
+// (all 0) when there is none.
+inline TRect InkBounds(TBitmap &Bitmap, TColor Background)
+{
+    const QImage &img = static_cast<const TBitmap &>(Bitmap).Image();
+    const TColor bg = ColorToRGB(Background);
+    int left = img.width(), right = -1, top = img.height(), bottom = -1;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (FromQColor(img.pixelColor(x, y)) != bg) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    return right < 0 ? TRect() : Rect(left, top, right + 1, bottom + 1);
 }

@@ -63,15 +63,9 @@ TEST(SkTextUtils, RotatedFontRunsUpwards)
     bmp.Canvas()->SetFont(rotated.get());
     bmp.Canvas()->Brush()->SetStyle(bsClear);
     bmp.Canvas()->TextOut(20, 55, "WWWW");
-    int left = 60, right = -1, top = 60, bottom = -1;
-    for (int y = 0; y < 60; ++y)
-        for (int x = 0; x < 60; ++x)
-            if (bmp.Canvas()->Pixels(x, y) != clWhite) {
-                left = std::min(left, x), right = std::max(right, x);
-                top = std::min(top, y), bottom = std::max(bottom, y);
-            }
-    ASSERT_GE(right, 0);
-    EXPECT_GT(bottom - top, 2 * (right - left)); // taller than wide
+    const TRect ink = InkBounds(bmp, clWhite);
+    ASSERT_FALSE(ink.IsEmpty());
+    EXPECT_GT(ink.Height(), 2 * ink.Width()); // taller than wide
 }
 
 TEST(SkTextUtils, CentredTextSitsInTheMiddle)
@@ -81,15 +75,9 @@ TEST(SkTextUtils, CentredTextSitsInTheMiddle)
     bmp.Canvas()->Brush()->SetStyle(bsClear);
     bmp.Canvas()->Font()->SetColor(clBlack);
     DrawCenteredText(bmp.Canvas(), "IIII", Rect(0, 0, 60, 30));
-    int left = 60, right = -1, top = 30, bottom = -1;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 60; ++x)
-            if (bmp.Canvas()->Pixels(x, y) != clWhite) {
-                left = std::min(left, x), right = std::max(right, x);
-                top = std::min(top, y), bottom = std::max(bottom, y);
-            }
-    EXPECT_NEAR(left + right, 59, 3);
-    EXPECT_NEAR(top + bottom, 29, 4);
+    const TRect ink = InkBounds(bmp, clWhite);
+    EXPECT_NEAR(ink.Left + ink.Right, 60, 3);
+    EXPECT_NEAR(ink.Top + ink.Bottom, 30, 4);
     TRect r = Rect(0, 0, 60, 0);
     EXPECT_GT(DrawTextInRect(bmp.Canvas(), "IIII", r, DT_CALCRECT), 0);
 }
