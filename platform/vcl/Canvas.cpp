@@ -192,7 +192,6 @@ void TCanvas::AddLinePixels(int X1, int Y1, int X2, int Y2, const TRect &Clip, Q
             }
         }
     }
-    Points.reserve(Points.size() + static_cast<int>(last - first + 1));
     for (long long i = first; i <= last; ++i) {
         int x, y;
         if (xMajor) {
