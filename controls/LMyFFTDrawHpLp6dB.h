@@ -1,5 +1,5 @@
 #pragma once
-#include "FloatToStr.h"
+#include "FloatFormat.h"
 #include "PaintPage.h"
 #include "PlotList.h"
 #include "ScreenImagePaintBox.h"
