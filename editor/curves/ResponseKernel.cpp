@@ -41,67 +41,110 @@ const double kAtanSeries[] = {1.0,       -1.0 / 3,  1.0 / 5,   -1.0 / 7,  1.0 / 
 // they round exactly as there; the series use fused multiply-adds.
 //
 // Magnitude: with p = |N|^2 = mp 2^ep and q = |D|^2 = mq 2^eq, mantissas in
-// [1, 2), ln(p / q) = (ep - eq) ln 2 + 2 atanh(t), t = (mp - mq) / (mp + mq).
+// [1, 2), ln(p / q) = (ep - eq) ln 2 + 2 atanh(u), u = (mp - mq) / (mp + mq).
 // Phase: atan(x / y) of the magnitudes x, y of the quotient's terms, reduced to
 // an argument within tan(pi / 8): x / y, -y / x + pi / 2 or
 // (x - y) / (x + y) + pi / 4; the quotient's sign is put back afterwards.
 
-__attribute__((target("avx512f,avx512dq"))) bool MagnitudeAvx512(const FilterCoefficients &c, double *out)
+#define TQ62_AVX512 __attribute__((target("avx512f,avx512dq")))
+#define TQ62_AVX2 __attribute__((target("avx2,fma")))
+
+// N and D at eight (AVX-512) or four (AVX2) grid points, from coefficients
+// broadcast once per curve; shared by the magnitude and phase kernels.
+struct Broadcast512 {
+    __m512d b0, b1, b2, a0, a1, a2, nb1, nb2, na1, na2;
+};
+struct Terms512 {
+    __m512d reN, imN, reD, imD;
+};
+
+TQ62_AVX512 inline __attribute__((always_inline)) void Broadcast(const FilterCoefficients &c, Broadcast512 &k)
+{
+    k.b0 = _mm512_set1_pd(c.b0), k.b1 = _mm512_set1_pd(c.b1), k.b2 = _mm512_set1_pd(c.b2);
+    k.a0 = _mm512_set1_pd(c.a0), k.a1 = _mm512_set1_pd(c.a1), k.a2 = _mm512_set1_pd(c.a2);
+    k.nb1 = _mm512_set1_pd(-c.b1), k.nb2 = _mm512_set1_pd(-c.b2);
+    k.na1 = _mm512_set1_pd(-c.a1), k.na2 = _mm512_set1_pd(-c.a2);
+}
+
+TQ62_AVX512 inline __attribute__((always_inline)) void Terms(const Broadcast512 &k, const FrequencyGridTables &g, int i, Terms512 &t)
+{
+    const __m512d c1 = _mm512_load_pd(g.cos1 + i), s1 = _mm512_load_pd(g.sin1 + i);
+    const __m512d c2 = _mm512_load_pd(g.cos2 + i), s2 = _mm512_load_pd(g.sin2 + i);
+    t.reN = _mm512_add_pd(_mm512_add_pd(k.b0, _mm512_mul_pd(k.b1, c1)), _mm512_mul_pd(k.b2, c2));
+    t.imN = _mm512_add_pd(_mm512_mul_pd(k.nb1, s1), _mm512_mul_pd(k.nb2, s2));
+    t.reD = _mm512_add_pd(_mm512_add_pd(k.a0, _mm512_mul_pd(k.a1, c1)), _mm512_mul_pd(k.a2, c2));
+    t.imD = _mm512_add_pd(_mm512_mul_pd(k.na1, s1), _mm512_mul_pd(k.na2, s2));
+}
+
+struct Broadcast256 {
+    __m256d b0, b1, b2, a0, a1, a2, nb1, nb2, na1, na2;
+};
+struct Terms256 {
+    __m256d reN, imN, reD, imD;
+};
+
+TQ62_AVX2 inline __attribute__((always_inline)) void Broadcast(const FilterCoefficients &c, Broadcast256 &k)
+{
+    k.b0 = _mm256_set1_pd(c.b0), k.b1 = _mm256_set1_pd(c.b1), k.b2 = _mm256_set1_pd(c.b2);
+    k.a0 = _mm256_set1_pd(c.a0), k.a1 = _mm256_set1_pd(c.a1), k.a2 = _mm256_set1_pd(c.a2);
+    k.nb1 = _mm256_set1_pd(-c.b1), k.nb2 = _mm256_set1_pd(-c.b2);
+    k.na1 = _mm256_set1_pd(-c.a1), k.na2 = _mm256_set1_pd(-c.a2);
+}
+
+TQ62_AVX2 inline __attribute__((always_inline)) void Terms(const Broadcast256 &k, const FrequencyGridTables &g, int i, Terms256 &t)
+{
+    const __m256d c1 = _mm256_load_pd(g.cos1 + i), s1 = _mm256_load_pd(g.sin1 + i);
+    const __m256d c2 = _mm256_load_pd(g.cos2 + i), s2 = _mm256_load_pd(g.sin2 + i);
+    t.reN = _mm256_add_pd(_mm256_add_pd(k.b0, _mm256_mul_pd(k.b1, c1)), _mm256_mul_pd(k.b2, c2));
+    t.imN = _mm256_add_pd(_mm256_mul_pd(k.nb1, s1), _mm256_mul_pd(k.nb2, s2));
+    t.reD = _mm256_add_pd(_mm256_add_pd(k.a0, _mm256_mul_pd(k.a1, c1)), _mm256_mul_pd(k.a2, c2));
+    t.imD = _mm256_add_pd(_mm256_mul_pd(k.na1, s1), _mm256_mul_pd(k.na2, s2));
+}
+
+TQ62_AVX512 bool MagnitudeAvx512(const FilterCoefficients &c, double *out)
 {
     const FrequencyGridTables &g = FrequencyGridTables::Get();
-    const __m512d b0 = _mm512_set1_pd(c.b0), b1 = _mm512_set1_pd(c.b1), b2 = _mm512_set1_pd(c.b2);
-    const __m512d a0 = _mm512_set1_pd(c.a0), a1 = _mm512_set1_pd(c.a1), a2 = _mm512_set1_pd(c.a2);
-    const __m512d nb1 = _mm512_set1_pd(-c.b1), nb2 = _mm512_set1_pd(-c.b2);
-    const __m512d na1 = _mm512_set1_pd(-c.a1), na2 = _mm512_set1_pd(-c.a2);
+    Broadcast512 k;
+    Broadcast(c, k);
     const __m512d minNormal = _mm512_set1_pd(kMinNormal), maxFinite = _mm512_set1_pd(kMaxFinite);
     const size_t terms = sizeof kAtanhSeries / sizeof kAtanhSeries[0];
     __mmask8 bad = 0;
     for (int i = 0; i < kGridPoints; i += 8) {
-        const __m512d c1 = _mm512_load_pd(g.cos1 + i), s1 = _mm512_load_pd(g.sin1 + i);
-        const __m512d c2 = _mm512_load_pd(g.cos2 + i), s2 = _mm512_load_pd(g.sin2 + i);
-        const __m512d reN = _mm512_add_pd(_mm512_add_pd(b0, _mm512_mul_pd(b1, c1)), _mm512_mul_pd(b2, c2));
-        const __m512d imN = _mm512_add_pd(_mm512_mul_pd(nb1, s1), _mm512_mul_pd(nb2, s2));
-        const __m512d reD = _mm512_add_pd(_mm512_add_pd(a0, _mm512_mul_pd(a1, c1)), _mm512_mul_pd(a2, c2));
-        const __m512d imD = _mm512_add_pd(_mm512_mul_pd(na1, s1), _mm512_mul_pd(na2, s2));
-        const __m512d p = _mm512_add_pd(_mm512_mul_pd(reN, reN), _mm512_mul_pd(imN, imN));
-        const __m512d q = _mm512_add_pd(_mm512_mul_pd(reD, reD), _mm512_mul_pd(imD, imD));
+        Terms512 t;
+        Terms(k, g, i, t);
+        const __m512d p = _mm512_add_pd(_mm512_mul_pd(t.reN, t.reN), _mm512_mul_pd(t.imN, t.imN));
+        const __m512d q = _mm512_add_pd(_mm512_mul_pd(t.reD, t.reD), _mm512_mul_pd(t.imD, t.imD));
         bad |= _mm512_cmp_pd_mask(p, minNormal, _CMP_NGE_UQ) | _mm512_cmp_pd_mask(p, maxFinite, _CMP_NLE_UQ)
                | _mm512_cmp_pd_mask(q, minNormal, _CMP_NGE_UQ) | _mm512_cmp_pd_mask(q, maxFinite, _CMP_NLE_UQ);
         const __m512d e = _mm512_sub_pd(_mm512_maskz_getexp_pd(0xFF, p), _mm512_maskz_getexp_pd(0xFF, q));
         const __m512d mp = _mm512_maskz_getmant_pd(0xFF, p, _MM_MANT_NORM_1_2, _MM_MANT_SIGN_zero);
         const __m512d mq = _mm512_maskz_getmant_pd(0xFF, q, _MM_MANT_NORM_1_2, _MM_MANT_SIGN_zero);
-        const __m512d t = _mm512_div_pd(_mm512_sub_pd(mp, mq), _mm512_add_pd(mp, mq));
-        const __m512d t2 = _mm512_mul_pd(t, t);
+        const __m512d u = _mm512_div_pd(_mm512_sub_pd(mp, mq), _mm512_add_pd(mp, mq));
+        const __m512d u2 = _mm512_mul_pd(u, u);
         __m512d series = _mm512_set1_pd(kAtanhSeries[terms - 1]);
         for (size_t k = terms - 1; k-- > 0;)
-            series = _mm512_fmadd_pd(series, t2, _mm512_set1_pd(kAtanhSeries[k]));
-        const __m512d ln = _mm512_fmadd_pd(e, _mm512_set1_pd(kLn2), _mm512_mul_pd(_mm512_add_pd(t, t), series));
+            series = _mm512_fmadd_pd(series, u2, _mm512_set1_pd(kAtanhSeries[k]));
+        const __m512d ln = _mm512_fmadd_pd(e, _mm512_set1_pd(kLn2), _mm512_mul_pd(_mm512_add_pd(u, u), series));
         _mm512_storeu_pd(out + i, _mm512_mul_pd(ln, _mm512_set1_pd(kDbPerNeper)));
     }
     return bad == 0;
 }
 
-__attribute__((target("avx512f,avx512dq"))) bool PhaseAvx512(const FilterCoefficients &c, double *out)
+TQ62_AVX512 bool PhaseAvx512(const FilterCoefficients &c, double *out)
 {
     const FrequencyGridTables &g = FrequencyGridTables::Get();
-    const __m512d b0 = _mm512_set1_pd(c.b0), b1 = _mm512_set1_pd(c.b1), b2 = _mm512_set1_pd(c.b2);
-    const __m512d a0 = _mm512_set1_pd(c.a0), a1 = _mm512_set1_pd(c.a1), a2 = _mm512_set1_pd(c.a2);
-    const __m512d nb1 = _mm512_set1_pd(-c.b1), nb2 = _mm512_set1_pd(-c.b2);
-    const __m512d na1 = _mm512_set1_pd(-c.a1), na2 = _mm512_set1_pd(-c.a2);
+    Broadcast512 k;
+    Broadcast(c, k);
     const __m512d maxFinite = _mm512_set1_pd(kMaxFinite), tanPi8 = _mm512_set1_pd(kTanPi8);
     const __m512d signBit = _mm512_set1_pd(-0.0), zero = _mm512_setzero_pd();
     const __m512d quarter = _mm512_set1_pd(kPi / 4), half = _mm512_set1_pd(kPi / 2);
     const size_t terms = sizeof kAtanSeries / sizeof kAtanSeries[0];
     __mmask8 bad = 0;
     for (int i = 0; i < kGridPoints; i += 8) {
-        const __m512d c1 = _mm512_load_pd(g.cos1 + i), s1 = _mm512_load_pd(g.sin1 + i);
-        const __m512d c2 = _mm512_load_pd(g.cos2 + i), s2 = _mm512_load_pd(g.sin2 + i);
-        const __m512d reN = _mm512_add_pd(_mm512_add_pd(b0, _mm512_mul_pd(b1, c1)), _mm512_mul_pd(b2, c2));
-        const __m512d imN = _mm512_add_pd(_mm512_mul_pd(nb1, s1), _mm512_mul_pd(nb2, s2));
-        const __m512d reD = _mm512_add_pd(_mm512_add_pd(a0, _mm512_mul_pd(a1, c1)), _mm512_mul_pd(a2, c2));
-        const __m512d imD = _mm512_add_pd(_mm512_mul_pd(na1, s1), _mm512_mul_pd(na2, s2));
-        const __m512d num = _mm512_sub_pd(_mm512_mul_pd(imD, reN), _mm512_mul_pd(reD, imN));
-        const __m512d den = _mm512_add_pd(_mm512_mul_pd(reD, reN), _mm512_mul_pd(imD, imN));
+        Terms512 t;
+        Terms(k, g, i, t);
+        const __m512d num = _mm512_sub_pd(_mm512_mul_pd(t.imD, t.reN), _mm512_mul_pd(t.reD, t.imN));
+        const __m512d den = _mm512_add_pd(_mm512_mul_pd(t.reD, t.reN), _mm512_mul_pd(t.imD, t.imN));
         const __m512d sign = _mm512_and_pd(_mm512_xor_pd(num, den), signBit);
         const __m512d x = _mm512_andnot_pd(signBit, num), y = _mm512_andnot_pd(signBit, den);
         bad |= _mm512_cmp_pd_mask(x, maxFinite, _CMP_NLE_UQ) | _mm512_cmp_pd_mask(y, maxFinite, _CMP_NLE_UQ);
@@ -123,13 +166,11 @@ __attribute__((target("avx512f,avx512dq"))) bool PhaseAvx512(const FilterCoeffic
     return bad == 0;
 }
 
-__attribute__((target("avx2,fma"))) bool MagnitudeAvx2(const FilterCoefficients &c, double *out)
+TQ62_AVX2 bool MagnitudeAvx2(const FilterCoefficients &c, double *out)
 {
     const FrequencyGridTables &g = FrequencyGridTables::Get();
-    const __m256d b0 = _mm256_set1_pd(c.b0), b1 = _mm256_set1_pd(c.b1), b2 = _mm256_set1_pd(c.b2);
-    const __m256d a0 = _mm256_set1_pd(c.a0), a1 = _mm256_set1_pd(c.a1), a2 = _mm256_set1_pd(c.a2);
-    const __m256d nb1 = _mm256_set1_pd(-c.b1), nb2 = _mm256_set1_pd(-c.b2);
-    const __m256d na1 = _mm256_set1_pd(-c.a1), na2 = _mm256_set1_pd(-c.a2);
+    Broadcast256 k;
+    Broadcast(c, k);
     const __m256d minNormal = _mm256_set1_pd(kMinNormal), maxFinite = _mm256_set1_pd(kMaxFinite);
     const __m256i exponentBits = _mm256_set1_epi64x(kExponentBits), mantissa = _mm256_set1_epi64x(kMantissaMask);
     const __m256i oneBits = _mm256_set1_epi64x(kOneBits);
@@ -137,14 +178,10 @@ __attribute__((target("avx2,fma"))) bool MagnitudeAvx2(const FilterCoefficients 
     const size_t terms = sizeof kAtanhSeries / sizeof kAtanhSeries[0];
     __m256d bad = _mm256_setzero_pd();
     for (int i = 0; i < kGridPoints; i += 4) {
-        const __m256d c1 = _mm256_load_pd(g.cos1 + i), s1 = _mm256_load_pd(g.sin1 + i);
-        const __m256d c2 = _mm256_load_pd(g.cos2 + i), s2 = _mm256_load_pd(g.sin2 + i);
-        const __m256d reN = _mm256_add_pd(_mm256_add_pd(b0, _mm256_mul_pd(b1, c1)), _mm256_mul_pd(b2, c2));
-        const __m256d imN = _mm256_add_pd(_mm256_mul_pd(nb1, s1), _mm256_mul_pd(nb2, s2));
-        const __m256d reD = _mm256_add_pd(_mm256_add_pd(a0, _mm256_mul_pd(a1, c1)), _mm256_mul_pd(a2, c2));
-        const __m256d imD = _mm256_add_pd(_mm256_mul_pd(na1, s1), _mm256_mul_pd(na2, s2));
-        const __m256d p = _mm256_add_pd(_mm256_mul_pd(reN, reN), _mm256_mul_pd(imN, imN));
-        const __m256d q = _mm256_add_pd(_mm256_mul_pd(reD, reD), _mm256_mul_pd(imD, imD));
+        Terms256 t;
+        Terms(k, g, i, t);
+        const __m256d p = _mm256_add_pd(_mm256_mul_pd(t.reN, t.reN), _mm256_mul_pd(t.imN, t.imN));
+        const __m256d q = _mm256_add_pd(_mm256_mul_pd(t.reD, t.reD), _mm256_mul_pd(t.imD, t.imD));
         bad = _mm256_or_pd(bad, _mm256_or_pd(_mm256_cmp_pd(p, minNormal, _CMP_NGE_UQ), _mm256_cmp_pd(p, maxFinite, _CMP_NLE_UQ)));
         bad = _mm256_or_pd(bad, _mm256_or_pd(_mm256_cmp_pd(q, minNormal, _CMP_NGE_UQ), _mm256_cmp_pd(q, maxFinite, _CMP_NLE_UQ)));
         const __m256i pb = _mm256_castpd_si256(p), qb = _mm256_castpd_si256(q);
@@ -152,38 +189,32 @@ __attribute__((target("avx2,fma"))) bool MagnitudeAvx2(const FilterCoefficients 
         const __m256d eq = _mm256_sub_pd(_mm256_castsi256_pd(_mm256_or_si256(_mm256_srli_epi64(qb, 52), exponentBits)), exponentBias);
         const __m256d mp = _mm256_castsi256_pd(_mm256_or_si256(_mm256_and_si256(pb, mantissa), oneBits));
         const __m256d mq = _mm256_castsi256_pd(_mm256_or_si256(_mm256_and_si256(qb, mantissa), oneBits));
-        const __m256d t = _mm256_div_pd(_mm256_sub_pd(mp, mq), _mm256_add_pd(mp, mq));
-        const __m256d t2 = _mm256_mul_pd(t, t);
+        const __m256d u = _mm256_div_pd(_mm256_sub_pd(mp, mq), _mm256_add_pd(mp, mq));
+        const __m256d u2 = _mm256_mul_pd(u, u);
         __m256d series = _mm256_set1_pd(kAtanhSeries[terms - 1]);
         for (size_t k = terms - 1; k-- > 0;)
-            series = _mm256_fmadd_pd(series, t2, _mm256_set1_pd(kAtanhSeries[k]));
-        const __m256d ln = _mm256_fmadd_pd(_mm256_sub_pd(ep, eq), _mm256_set1_pd(kLn2), _mm256_mul_pd(_mm256_add_pd(t, t), series));
+            series = _mm256_fmadd_pd(series, u2, _mm256_set1_pd(kAtanhSeries[k]));
+        const __m256d ln = _mm256_fmadd_pd(_mm256_sub_pd(ep, eq), _mm256_set1_pd(kLn2), _mm256_mul_pd(_mm256_add_pd(u, u), series));
         _mm256_storeu_pd(out + i, _mm256_mul_pd(ln, _mm256_set1_pd(kDbPerNeper)));
     }
     return _mm256_movemask_pd(bad) == 0;
 }
 
-__attribute__((target("avx2,fma"))) bool PhaseAvx2(const FilterCoefficients &c, double *out)
+TQ62_AVX2 bool PhaseAvx2(const FilterCoefficients &c, double *out)
 {
     const FrequencyGridTables &g = FrequencyGridTables::Get();
-    const __m256d b0 = _mm256_set1_pd(c.b0), b1 = _mm256_set1_pd(c.b1), b2 = _mm256_set1_pd(c.b2);
-    const __m256d a0 = _mm256_set1_pd(c.a0), a1 = _mm256_set1_pd(c.a1), a2 = _mm256_set1_pd(c.a2);
-    const __m256d nb1 = _mm256_set1_pd(-c.b1), nb2 = _mm256_set1_pd(-c.b2);
-    const __m256d na1 = _mm256_set1_pd(-c.a1), na2 = _mm256_set1_pd(-c.a2);
+    Broadcast256 k;
+    Broadcast(c, k);
     const __m256d maxFinite = _mm256_set1_pd(kMaxFinite), tanPi8 = _mm256_set1_pd(kTanPi8);
     const __m256d signBit = _mm256_set1_pd(-0.0), zero = _mm256_setzero_pd();
     const __m256d quarter = _mm256_set1_pd(kPi / 4), half = _mm256_set1_pd(kPi / 2);
     const size_t terms = sizeof kAtanSeries / sizeof kAtanSeries[0];
     __m256d bad = _mm256_setzero_pd();
     for (int i = 0; i < kGridPoints; i += 4) {
-        const __m256d c1 = _mm256_load_pd(g.cos1 + i), s1 = _mm256_load_pd(g.sin1 + i);
-        const __m256d c2 = _mm256_load_pd(g.cos2 + i), s2 = _mm256_load_pd(g.sin2 + i);
-        const __m256d reN = _mm256_add_pd(_mm256_add_pd(b0, _mm256_mul_pd(b1, c1)), _mm256_mul_pd(b2, c2));
-        const __m256d imN = _mm256_add_pd(_mm256_mul_pd(nb1, s1), _mm256_mul_pd(nb2, s2));
-        const __m256d reD = _mm256_add_pd(_mm256_add_pd(a0, _mm256_mul_pd(a1, c1)), _mm256_mul_pd(a2, c2));
-        const __m256d imD = _mm256_add_pd(_mm256_mul_pd(na1, s1), _mm256_mul_pd(na2, s2));
-        const __m256d num = _mm256_sub_pd(_mm256_mul_pd(imD, reN), _mm256_mul_pd(reD, imN));
-        const __m256d den = _mm256_add_pd(_mm256_mul_pd(reD, reN), _mm256_mul_pd(imD, imN));
+        Terms256 t;
+        Terms(k, g, i, t);
+        const __m256d num = _mm256_sub_pd(_mm256_mul_pd(t.imD, t.reN), _mm256_mul_pd(t.reD, t.imN));
+        const __m256d den = _mm256_add_pd(_mm256_mul_pd(t.reD, t.reN), _mm256_mul_pd(t.imD, t.imN));
         const __m256d sign = _mm256_and_pd(_mm256_xor_pd(num, den), signBit);
         const __m256d x = _mm256_andnot_pd(signBit, num), y = _mm256_andnot_pd(signBit, den);
         bad = _mm256_or_pd(bad, _mm256_or_pd(_mm256_cmp_pd(x, maxFinite, _CMP_NLE_UQ), _mm256_cmp_pd(y, maxFinite, _CMP_NLE_UQ)));
@@ -217,12 +248,23 @@ struct Kernels {
     Kernel magnitude, phase;
 };
 
-Kernels PickKernels()
+bool HasAvx512()
 {
     __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq"))
+    return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq");
+}
+
+bool HasAvx2()
+{
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+}
+
+Kernels PickKernels()
+{
+    if (HasAvx512())
         return {MagnitudeAvx512, PhaseAvx512};
-    if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma"))
+    if (HasAvx2())
         return {MagnitudeAvx2, PhaseAvx2};
     return {PlainOnly, PlainOnly};
 }
@@ -234,6 +276,13 @@ void EvaluateResponse(const FilterCoefficients &c, bool phase, double *out)
     static const Kernels kernels = PickKernels();
     if (!(phase ? kernels.phase : kernels.magnitude)(c, out))
         EvaluateResponsePlain(c, phase, out);
+}
+
+bool EvaluateResponseWith(KernelIsa isa, const FilterCoefficients &c, bool phase, double *out)
+{
+    if (isa == KernelIsa::Avx512)
+        return HasAvx512() && (phase ? PhaseAvx512 : MagnitudeAvx512)(c, out);
+    return HasAvx2() && (phase ? PhaseAvx2 : MagnitudeAvx2)(c, out);
 }
 
 void EvaluateResponsePlain(const FilterCoefficients &c, bool phase, double *out)

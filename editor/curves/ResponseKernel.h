@@ -13,9 +13,16 @@ struct FilterCoefficients {
 // lies within +-9 before any fix-up. N and D are accumulated from their
 // constant terms exactly as the plain evaluation does; the logarithm and the
 // arc tangent are evaluated several points at a time, within 1e-9 of the
-// library functions. A curve with a zero, infinite or undefined value
-// anywhere is evaluated the plain way throughout.
+// library functions. A magnitude curve with a zero, denormal, infinite or
+// undefined power anywhere, or a phase curve with an infinite or undefined
+// term, is evaluated the plain way throughout.
 void EvaluateResponse(const FilterCoefficients &c, bool phase, double *out);
+
+// The fast evaluation on one instruction set, whatever the machine would
+// choose: false when the machine lacks it or when a value needs the plain way
+// (out then holds nothing useful). For measuring each variant.
+enum class KernelIsa { Avx2, Avx512 };
+bool EvaluateResponseWith(KernelIsa isa, const FilterCoefficients &c, bool phase, double *out);
 
 // The same, point by point with the library's cos, sin, log10 and atan: the
 // reference the fast evaluation is measured against.

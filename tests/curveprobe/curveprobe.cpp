@@ -15,6 +15,7 @@
 #include "LUnitControl.h"
 #include "Plot.h"
 #include "PresetFile.h"
+#include "ToolOptions.h"
 
 namespace {
 
@@ -33,40 +34,27 @@ int Usage()
     return 2;
 }
 
-bool ParseInt(const char *text, int lo, int hi, int &out)
-{
-    char *end = nullptr;
-    const long v = std::strtol(text, &end, 10);
-    if (!*text || *end || v < lo || v > hi)
-        return false;
-    out = int(v);
-    return true;
-}
-
 bool ParseOptions(int argc, char **argv, Options &o)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (i + 1 >= argc)
-            return false;
-        const char *v = argv[++i];
+    const bool taken = ForEachOption(argc, argv, [&o](const std::string &a, const char *v) {
         if (a == "--prs") {
             o.prs = v;
         } else if (a == "--channel") {
-            if (!ParseInt(v, 0, kChannelCount - 1, o.channel))
+            if (!ParseIntOption(v, 0, kChannelCount - 1, o.channel))
                 return false;
         } else if (a == "--points") {
-            if (!ParseInt(v, 1, kGridPoints, o.points))
+            if (!ParseIntOption(v, 1, kGridPoints, o.points))
                 return false;
         } else if (a == "--section") {
-            if (!ParseInt(v, 0, Plot::kLowPassSlot, o.section)
+            if (!ParseIntOption(v, 0, Plot::kLowPassSlot, o.section)
                 || (o.section > kOutputPeqBands - 1 && o.section < Plot::kHighPassSlot))
                 return false;
         } else {
             return false;
         }
-    }
-    return !o.prs.empty() && o.channel >= 0;
+        return true;
+    });
+    return taken && !o.prs.empty() && o.channel >= 0;
 }
 
 // The model with the file's preset, as the editor's file opening leaves it.

@@ -126,26 +126,46 @@ TEST(FilterMath, FastEvaluationStaysWithin1e9OfThePlainOne)
         FilterCoefficients c;
         ASSERT_TRUE(f.ComputeCoefficients(c));
         for (bool phase : {false, true}) {
-            EvaluateResponse(c, phase, fast.data());
             EvaluateResponsePlain(c, phase, plain.data());
+            EvaluateResponse(c, phase, fast.data());
             for (int i = 0; i < kGridPoints; ++i)
                 ASSERT_NEAR(fast[i], plain[i], 1e-9) << "code " << f.code << " phase " << phase << " point " << i;
+            // Each instruction set this machine has, whichever the evaluation chose.
+            for (KernelIsa isa : {KernelIsa::Avx2, KernelIsa::Avx512}) {
+                if (!EvaluateResponseWith(isa, c, phase, fast.data()))
+                    continue;
+                for (int i = 0; i < kGridPoints; ++i)
+                    ASSERT_NEAR(fast[i], plain[i], 1e-9)
+                        << "set " << int(isa) << " code " << f.code << " phase " << phase << " point " << i;
+            }
         }
     }
 }
 
 TEST(FilterMath, ZeroAndInfiniteValuesFallBackToThePlainEvaluation)
 {
-    // A first-order low-pass at 0 Hz has N = 0: minus infinity throughout.
-    const FilterCoefficients rows[] = {
-        {0, 0, 0, 1, 0, 0},                                   // silence
-        {1, 0, 0, 0, 0, 0},                                   // D = 0: infinite gain
-        {std::numeric_limits<double>::quiet_NaN(), 0, 0, 1, 0, 0},
-        {1e-300, 0, 0, 1, 0, 0},                              // denormal power
+    // Magnitude needs the plain way for every such curve, phase only where a
+    // term is undefined (its zero terms give the plain way's 0 or NaN).
+    struct Row {
+        FilterCoefficients c;
+        bool phasePlain;
+    };
+    const Row rows[] = {
+        {{0, 0, 0, 1, 0, 0}, false}, // silence: N = 0
+        {{1, 0, 0, 0, 0, 0}, false}, // D = 0: infinite gain
+        {{std::numeric_limits<double>::quiet_NaN(), 0, 0, 1, 0, 0}, true},
+        {{1e-300, 0, 0, 1, 0, 0}, false}, // denormal power
     };
     std::vector<double> plain(kGridPoints), fast(kGridPoints);
-    for (const FilterCoefficients &c : rows) {
+    for (const Row &r : rows) {
+        const FilterCoefficients &c = r.c;
         for (bool phase : {false, true}) {
+            for (KernelIsa isa : {KernelIsa::Avx2, KernelIsa::Avx512}) {
+                const bool plainNeeded = !phase || r.phasePlain;
+                if (plainNeeded) {
+                    EXPECT_FALSE(EvaluateResponseWith(isa, c, phase, fast.data())) << int(isa);
+                }
+            }
             EvaluateResponse(c, phase, fast.data());
             EvaluateResponsePlain(c, phase, plain.data());
             for (int i = 0; i < kGridPoints; i += 97) {

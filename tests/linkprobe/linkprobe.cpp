@@ -15,6 +15,7 @@
 #include "LHeadlessUi.h"
 #include "LMainLink.h"
 #include "LSysLinkFactory.h"
+#include "ToolOptions.h"
 
 namespace {
 
@@ -36,35 +37,21 @@ int Usage()
     return 2;
 }
 
-bool ParseInt(const char *text, int lo, int hi, int &out)
-{
-    char *end = nullptr;
-    const long v = std::strtol(text, &end, 10);
-    if (!*text || *end || v < lo || v > hi)
-        return false;
-    out = int(v);
-    return true;
-}
-
 bool ParseOptions(int argc, char **argv, Options &o)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (i + 1 >= argc)
-            return false;
-        const char *v = argv[++i];
+    const bool taken = ForEachOption(argc, argv, [&o](const std::string &a, const char *v) {
         if (a == "--tcp") {
             const std::string hp = v;
             const size_t colon = hp.rfind(':');
             int port = 0;
-            if (colon == std::string::npos || !ParseInt(hp.c_str() + colon + 1, 1, 65535, port))
+            if (colon == std::string::npos || !ParseIntOption(hp.c_str() + colon + 1, 1, 65535, port))
                 return false;
             o.tcpHost = hp.substr(0, colon);
             o.tcpPort = uint16_t(port);
         } else if (a == "--serial") {
             o.serialPath = v;
         } else if (a == "--id") {
-            if (!ParseInt(v, LMainLink::kMinDeviceId, LMainLink::kMaxDeviceId, o.id))
+            if (!ParseIntOption(v, LMainLink::kMinDeviceId, LMainLink::kMaxDeviceId, o.id))
                 return false;
         } else if (a == "--save-prs") {
             o.savePrs = v;
@@ -73,16 +60,17 @@ bool ParseOptions(int argc, char **argv, Options &o)
         } else if (a == "--save-unt") {
             o.saveUnt = v;
         } else if (a == "--levels") {
-            if (!ParseInt(v, 0, 100000, o.levels))
+            if (!ParseIntOption(v, 0, 100000, o.levels))
                 return false;
         } else if (a == "--timeout") {
-            if (!ParseInt(v, 1, 86400, o.timeoutSeconds))
+            if (!ParseIntOption(v, 1, 86400, o.timeoutSeconds))
                 return false;
         } else {
             return false;
         }
-    }
-    return o.tcpHost.empty() != o.serialPath.empty();
+        return true;
+    });
+    return taken && o.tcpHost.empty() != o.serialPath.empty();
 }
 
 // This tool talks to loopback only.
