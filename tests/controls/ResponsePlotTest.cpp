@@ -1,6 +1,12 @@
 // The response plot: range upkeep, layout, grid, ticks, labels and curves.
 #include "PlotFixture.h"
 
+#include "Form.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QWidget>
+
 #include <cmath>
 #include <limits>
 
@@ -309,6 +315,88 @@ TEST_F(CurveFixture, TheCurveAddedLastLiesUnderneath)
     EXPECT_EQ(At(2000, 0), clYellow);
     EXPECT_TRUE(plot.SetPlotColor(clRed, 2));
     EXPECT_EQ(At(2000, 0), clRed);
+}
+
+} // namespace
+
+namespace {
+
+// On a shown form the plot paints its screen image and asks for no further
+// paint from within its own.
+TEST(ResponsePlotOnForm, PaintsTheScreenImageWithoutRepaintingItself)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 1100, 300);
+    LMyFFTDrawHpLp6dB p(&form);
+    p.SetParent(&form);
+    p.SetBounds(10, 20, 1070, 255);
+    int paints = 0;
+    p.OnPaint = [&](TObject *) { ++paints; };
+    form.Show();
+    QCoreApplication::processEvents();
+    QImage shot(1100, 300, QImage::Format_RGB32);
+    {
+        QPainter painter(&shot);
+        form.Widget()->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    }
+    ASSERT_GT(paints, 0);
+    EXPECT_EQ(shot.copy(10, 20, 1070, 255), p.ScreenImage().convertToFormat(QImage::Format_RGB32));
+    const int settled = paints;
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, settled);
+    // A copy outside the paint asks for one.
+    p.UpdateCurvePage();
+    QCoreApplication::processEvents();
+    EXPECT_GT(paints, settled);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PlotFixture, LogAxesDrawTheDecadeSchemeAndLabelEachDecade)
+{
+    plot.SetAxisStyle(TMyAxisStyle::None);
+    plot.SetXYMinMax(1, 1000, 1, 1000);
+    plot.SetXAxisFormat(TMyAxisFormat::Log);
+    plot.SetYAxisFormat(TMyAxisFormat::Log);
+    plot.SetNumHorzGrid(1);
+    plot.SetNumVertGrid(0);
+    // Y: each decade and one line halfway through it; X: decades only.
+    for (double v : {10.0, 100.0, 5.5, 55.0}) {
+        EXPECT_EQ(PagePixel(40, static_cast<int>(plot.ScreenY(v))), TColor(18432)) << v;
+        EXPECT_EQ(PagePixel(static_cast<int>(plot.ScreenX(v)), 40), v == 10 || v == 100 ? TColor(18432) : clBlack) << v;
+    }
+    EXPECT_EQ(PagePixel(40, static_cast<int>(plot.ScreenY(30))), clBlack);
+    // Labels at the inner decades 10 and 100, not at the ends.
+    const QImage labels = static_cast<const TBitmap *>(plot.YLabelPage()->Bitmap())->Image();
+    auto inkRows = [&](int from, int to) {
+        for (int y = std::max(from, 0); y < std::min(to, labels.height()); ++y)
+            for (int x = 0; x < labels.width(); ++x)
+                if (FromQColor(labels.pixelColor(x, y)) != clBlack)
+                    return true;
+        return false;
+    };
+    for (double v : {10.0, 100.0})
+        EXPECT_TRUE(inkRows(static_cast<int>(plot.ScreenY(v)) - 3, static_cast<int>(plot.ScreenY(v)) + 3)) << v;
+    EXPECT_FALSE(inkRows(static_cast<int>(plot.ScreenY(30)) - 3, static_cast<int>(plot.ScreenY(30)) + 3));
+}
+
+TEST_F(PlotFixture, TitlesTakeTwiceTheirTextHeight)
+{
+    plot.SetShowPlotTitle(true);
+    plot.SetShowXTitle(true);
+    plot.SetShowYTitle(true);
+    TBitmap b(1, 1);
+    b.Canvas()->Font()->Assign(plot.PlotTitleFont());
+    const int th = b.Canvas()->TextHeight(plot.PlotTitle());
+    const TRect before = plot.XLabelPage()->Dest();
+    EXPECT_EQ(plot.PlotPage()->Dest().Top, 2 * th);
+    EXPECT_EQ(plot.PlotTitlePage()->Dest(), Rect(0, 0, 1060, 2 * th));
+    EXPECT_EQ(plot.XTitlePage()->Dest(), Rect(before.Left, 255 - 2 * th, 1060, 255));
+    EXPECT_EQ(plot.YTitlePage()->Dest(), Rect(0, 2 * th, 2 * th, 255));
+    EXPECT_EQ(plot.YLabelPage()->Dest().Left, 2 * th);
 }
 
 } // namespace
