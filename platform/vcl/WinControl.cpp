@@ -356,6 +356,12 @@ void TWinControl::Invalidate()
         widget_->update();
 }
 
+void TWinControl::InvalidateRect(const TRect &R)
+{
+    if (widget_ && !R.IsEmpty())
+        widget_->update(ToQRect(R));
+}
+
 void TWinControl::Repaint()
 {
     if (widget_)

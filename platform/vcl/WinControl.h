@@ -78,6 +78,8 @@ public:
     void Realign();
     void Invalidate() override;
     void Repaint() override;
+    // Asks for a paint of R (client coordinates) only.
+    void InvalidateRect(const TRect &R);
 
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;
