@@ -239,6 +239,7 @@ void TCustomTrackBar::DrawThumb()
             FillPair(c, look.color, clNone, dir, T, 1);
         c->SelectClipRgn(nullptr);
         c->RestoreState();
+        c->Brush()->SetStyle(bsClear); // the outlines below fill nothing
     };
 
     c->Brush()->SetStyle(bsClear);
