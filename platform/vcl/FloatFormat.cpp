@@ -496,3 +496,64 @@ double StrToFloatDef(const QString &S, double Default, const TFormatSettings &Se
     double v = 0;
     return TryStrToFloat(S, v, Settings) ? v : Default;
 }
+
+bool TryStrToInt64(const QString &S, long long &Value)
+{
+    int i = 0;
+    const int n = static_cast<int>(S.size());
+    while (i < n && S[i] == u' ')
+        ++i;
+    bool negative = false;
+    if (i < n && (S[i] == u'+' || S[i] == u'-'))
+        negative = S[i++] == u'-';
+    int base = 10;
+    if (i < n && S[i] == u'$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < n && S[i] == u'0' && (S[i + 1] == u'x' || S[i + 1] == u'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= n)
+        return false;
+    unsigned long long mag = 0;
+    for (; i < n; ++i) {
+        const int d = S[i].isDigit() && S[i].unicode() < 128 ? S[i].unicode() - '0'
+                      : base == 16 && S[i].toLower() >= u'a' && S[i].toLower() <= u'f' ? S[i].toLower().unicode() - 'a' + 10
+                                                                                       : -1;
+        if (d < 0)
+            return false;
+        if (mag > (~0ULL - static_cast<unsigned>(d)) / static_cast<unsigned>(base))
+            return false;
+        mag = mag * static_cast<unsigned>(base) + static_cast<unsigned>(d);
+    }
+    if (mag > (negative ? 9223372036854775808ULL : 9223372036854775807ULL))
+        return false;
+    Value = negative ? static_cast<long long>(0 - mag) : static_cast<long long>(mag);
+    return true;
+}
+
+bool TryStrToInt(const QString &S, int &Value)
+{
+    long long v = 0;
+    if (!TryStrToInt64(S, v) || v < -2147483648LL || v > 2147483647LL)
+        return false;
+    Value = static_cast<int>(v);
+    return true;
+}
+
+long long StrToInt64(const QString &S)
+{
+    long long v = 0;
+    if (!TryStrToInt64(S, v))
+        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(S));
+    return v;
+}
+
+int StrToInt(const QString &S)
+{
+    int v = 0;
+    if (!TryStrToInt(S, v))
+        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(S));
+    return v;
+}

@@ -38,3 +38,11 @@ QString FormatFloat(const QString &Format, double Value, const TFormatSettings &
 bool TryStrToFloat(const QString &S, double &Value, const TFormatSettings &Settings = FormatSettings);
 double StrToFloat(const QString &S, const TFormatSettings &Settings = FormatSettings);
 double StrToFloatDef(const QString &S, double Default, const TFormatSettings &Settings = FormatSettings);
+
+// Whole numbers: optional blanks before, a sign, decimal digits or "$" / "0x"
+// hexadecimal. StrToInt throws EConvertError "'<text>' is not a valid integer
+// value", also when the number does not fit in 32 bits (64 for StrToInt64).
+bool TryStrToInt64(const QString &S, long long &Value);
+bool TryStrToInt(const QString &S, int &Value);
+int StrToInt(const QString &S);
+long long StrToInt64(const QString &S);

@@ -1,6 +1,7 @@
 #include "Font.h"
 
 #include "FontSubstitution.h"
+#include "TypInfo.h"
 
 #include <QFontMetricsF>
 #include <cmath>
@@ -123,4 +124,21 @@ bool TFont::operator==(const TFont &o) const
 {
     return name_ == o.name_ && height_ == o.height_ && style_ == o.style_ && color_ == o.color_ &&
            orientation_ == o.orientation_ && charset_ == o.charset_ && pitch_ == o.pitch_;
+}
+
+const TPublishedClass *TFont::PublishedClass() const
+{
+    static const TPublishedClass info =
+        TPublishedBuilder<TFont>()
+            .Integer("Charset", &TFont::Charset, &TFont::SetCharset)
+            .Integer("Color", &TFont::Color, &TFont::SetColor)
+            .Integer("Height", &TFont::Height, &TFont::SetHeight)
+            .String("Name", &TFont::Name, &TFont::SetName)
+            .Integer("Orientation", &TFont::Orientation, &TFont::SetOrientation, 0)
+            .Enumeration("Pitch", &TFont::Pitch, &TFont::SetPitch, {"fpDefault", "fpVariable", "fpFixed"}, fpDefault)
+            .Integer("Size", &TFont::Size, &TFont::SetSize)
+            .StoredWhen([](TFont *) { return false; })
+            .Set("Style", &TFont::Style, &TFont::SetStyle, 0xF)
+            .Build();
+    return &info;
 }

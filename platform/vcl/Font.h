@@ -46,6 +46,8 @@ public:
     QFont ToQFont() const;
 
     void Assign(TPersistent *Source) override;
+    // Charset, Color, Height, Name, Orientation, Pitch, Size (not stored), Style.
+    const TPublishedClass *PublishedClass() const override;
     bool operator==(const TFont &o) const;
 
 private:

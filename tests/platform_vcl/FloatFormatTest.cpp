@@ -160,3 +160,29 @@ TEST(StrToFloat, AcceptsOnlyWholeNumbers)
 }
 
 } // namespace
+
+namespace {
+
+TEST(StrToInt, DecimalAndHexadecimal)
+{
+    struct Case {
+        const char *text;
+        bool ok;
+        long long want;
+    } cases[] = {{"42", true, 42},   {"  -7", true, -7},     {"+3", true, 3},      {"$FF", true, 255},
+                 {"0x1f", true, 31}, {"-2147483648", true, -2147483648LL},     {"2147483648", false, 0},
+                 {"", false, 0},     {"1 ", false, 0},       {"1.0", false, 0},    {"$", false, 0},
+                 {"-", false, 0},    {"12a", false, 0}};
+    for (const Case &c : cases) {
+        int v = 0;
+        EXPECT_EQ(TryStrToInt(QLatin1String(c.text), v), c.ok) << c.text;
+        if (c.ok)
+            EXPECT_EQ(v, c.want) << c.text;
+        else
+            EXPECT_THROW(StrToInt(QLatin1String(c.text)), EConvertError) << c.text;
+    }
+    EXPECT_EQ(StrToInt64("-9223372036854775808"), std::numeric_limits<long long>::min());
+    EXPECT_THROW(StrToInt64("9223372036854775808"), EConvertError);
+}
+
+} // namespace
