@@ -1,0 +1,43 @@
+#pragma once
+#include "DateTime.h"
+#include "Types.h"
+
+class TComponent;
+class TWinControl;
+
+// Geometry, number and date helpers shared by the plot library.
+
+enum TgPrecisionStyle { ipsSignificantDigits, ipsFixedDecimalPoints };
+
+struct TgDoublePoint {
+    double X = 0;
+    double Y = 0;
+};
+inline TgDoublePoint DoublePoint(double X, double Y) { return {X, Y}; }
+
+// (A, B), or (B, A) when the plot's axes are exchanged.
+inline TPoint ReversiblePoint(bool Reversed, int A, int B) { return Reversed ? TPoint(B, A) : TPoint(A, B); }
+TRect NormalizedRect(int X1, int Y1, int X2, int Y2);
+TRect ReversibleNormalizedRect(bool Reversed, int X1, int Y1, int X2, int Y2);
+inline void SwapIntegers(int &A, int &B) { std::swap(A, B); }
+
+// Decimals that show Precision significant digits of the span |A - B|
+// (at least one below 1), or Precision itself for fixed decimals.
+int PrecisionDecimals(int Precision, TgPrecisionStyle Style, double A, double B);
+
+// Whole units of a span in days, in 32-bit arithmetic; a negative result
+// (a span below -1 day, or an overflow) gives 2^31 - 1, for minutes 10000.
+int DateTimeToMilliseconds(TDateTime Span);
+int DateTimeToSeconds(TDateTime Span);
+int DateTimeToMinutes(TDateTime Span);
+int DateTimeToHours(TDateTime Span);
+
+bool IsShiftDown();
+bool IsControlDown();
+void FocusControlWindow(TWinControl *Control);
+// Up the owner chain: the first form, else the outermost windowed control.
+TWinControl *FindOwnerForm(TComponent *Component);
+
+inline double MillimetresToInches(double X) { return X / 10 / 2.54; }
+// Inches of a printer paper code (3 to 68); any other code is Letter.
+void PaperSizeToInches(int PaperCode, double &Width, double &Height);
