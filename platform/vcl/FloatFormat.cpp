@@ -533,15 +533,6 @@ bool TryStrToInt64(const QString &S, long long &Value)
     return true;
 }
 
-bool TryStrToInt(const QString &S, int &Value)
-{
-    long long v = 0;
-    if (!TryStrToInt64(S, v) || v < -2147483648LL || v > 2147483647LL)
-        return false;
-    Value = static_cast<int>(v);
-    return true;
-}
-
 long long StrToInt64(const QString &S)
 {
     long long v = 0;
@@ -552,8 +543,8 @@ long long StrToInt64(const QString &S)
 
 int StrToInt(const QString &S)
 {
-    int v = 0;
-    if (!TryStrToInt(S, v))
+    long long v = 0;
+    if (!TryStrToInt64(S, v) || v < -2147483648LL || v > 2147483647LL)
         throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(S));
-    return v;
+    return static_cast<int>(v);
 }

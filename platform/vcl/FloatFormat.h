@@ -42,7 +42,7 @@ double StrToFloatDef(const QString &S, double Default, const TFormatSettings &Se
 // Whole numbers: optional blanks before, a sign, decimal digits or "$" / "0x"
 // hexadecimal. StrToInt throws EConvertError "'<text>' is not a valid integer
 // value", also when the number does not fit in 32 bits (64 for StrToInt64).
+// (TryStrToInt of IniFiles.h also takes 32-bit patterns up to 4294967295.)
 bool TryStrToInt64(const QString &S, long long &Value);
-bool TryStrToInt(const QString &S, int &Value);
 int StrToInt(const QString &S);
 long long StrToInt64(const QString &S);
