@@ -493,6 +493,9 @@ void TCanvas::DrawTextAt(int X, int Y, const QString &Text, bool FillCell)
         painter_->translate(X, Y);
         if (font_.Orientation() != 0)
             painter_->rotate(-font_.Orientation() / 10.0);
+        const unsigned horizontal = textAlign_ & TA_CENTER, vertical = textAlign_ & TA_BASELINE;
+        painter_->translate(horizontal == TA_CENTER ? -width / 2 : horizontal == TA_RIGHT ? -width : 0,
+                            vertical == TA_BASELINE ? -fm.ascent() : vertical == TA_BOTTOM ? -fm.height() : 0);
         if (FillCell)
             painter_->fillRect(QRect(0, 0, width, fm.height()), ToQColor(brush_.Color()));
         painter_->setPen(ToQColor(font_.Color()));

@@ -43,6 +43,11 @@ enum : unsigned {
 
 // Text background modes of SetBkMode (the Win32 values).
 enum : int { TRANSPARENT = 1, OPAQUE = 2 };
+// Text alignment of TextOut (the Win32 values): where (X, Y) lies on the
+// text: left, right or centre; top, bottom or baseline.
+enum : unsigned {
+    TA_LEFT = 0, TA_RIGHT = 2, TA_CENTER = 6, TA_TOP = 0, TA_BOTTOM = 8, TA_BASELINE = 24,
+};
 
 // A drawing surface with a pen, a brush and a font, drawing through a
 // QPainter with the pixel rules of GDI:
@@ -115,6 +120,11 @@ public:
     void SetBkMode(int Mode) { bkMode_ = Mode == TRANSPARENT ? TRANSPARENT : OPAQUE; }
 
     void TextOut(int X, int Y, const QString &Text);
+    // TA_ flags; (X, Y) of TextOut and TextRect is the top-left corner of the
+    // text cell with the default TA_LEFT | TA_TOP, otherwise the aligned point
+    // (taken in the text's own direction when the font is rotated).
+    unsigned TextAlign() const { return textAlign_; }
+    void SetTextAlign(unsigned Value) { textAlign_ = Value; }
     // TextOut clipped to R; with a brush other than bsClear R is filled first.
     void TextRect(const TRect &R, int X, int Y, const QString &Text);
     int TextWidth(const QString &Text);
@@ -209,6 +219,7 @@ private:
     TCopyMode copyMode_ = SRCCOPY;
     TPoint penPos_;
     int bkMode_ = OPAQUE;
+    unsigned textAlign_ = TA_LEFT | TA_TOP;
     QRegion baseClip_;
     std::vector<TPoint> savedPenPos_;
 };

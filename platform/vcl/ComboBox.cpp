@@ -3,19 +3,92 @@
 #include "HandlerGuard.h"
 #include "ItemStrings.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 
-TComboBox::TComboBox(TComponent *AOwner)
-    : TWinControl(AOwner, new QComboBox), box_(static_cast<QComboBox *>(Widget())),
+// The Qt combo box of a TCustomComboBox: tells its control when the list
+// opens and closes.
+class ComboWidget : public QComboBox {
+public:
+    explicit ComboWidget(TCustomComboBox *Owner) : owner_(Owner) {}
+    void showPopup() override
+    {
+        bool go = true;
+        GuardHandler("drop-down", owner_->Name(), [&] {
+            std::shared_ptr<bool> alive = owner_->aliveToken_;
+            owner_->DropDown();
+            go = *alive;
+        });
+        if (!go)
+            return;
+        const int listWidth = owner_->listWidth_ > 0 ? owner_->listWidth_ : width();
+        view()->setMinimumWidth(listWidth);
+        QComboBox::showPopup();
+        if (QWidget *popup = view()->window(); popup && popup->width() < listWidth)
+            popup->resize(listWidth, popup->height());
+    }
+    void hidePopup() override
+    {
+        const bool wasOpen = view()->isVisible();
+        QComboBox::hidePopup();
+        if (wasOpen)
+            GuardHandler("close-up", owner_->Name(), [this] { owner_->CloseUp(); });
+    }
+    TCustomComboBox *owner_;
+};
+
+// Draws the list items of the owner-drawn styles through the control.
+class ComboItemDelegate : public QStyledItemDelegate {
+public:
+    ComboItemDelegate(TCustomComboBox *Owner, QObject *Parent) : QStyledItemDelegate(Parent), owner_(Owner) {}
+    void paint(QPainter *Painter, const QStyleOptionViewItem &Option, const QModelIndex &Index) const override
+    {
+        const TComboBoxStyle style = owner_->style_;
+        if (style != csOwnerDrawFixed && style != csOwnerDrawVariable) {
+            QStyledItemDelegate::paint(Painter, Option, Index);
+            return;
+        }
+        TOwnerDrawState state;
+        if (Option.state & QStyle::State_Selected)
+            state.Include(odSelected).Include(odFocused);
+        if (!(Option.state & QStyle::State_Enabled))
+            state.Include(odDisabled);
+        const TRect r = FromQRect(Option.rect);
+        TCanvas *canvas = &owner_->itemCanvas_;
+        canvas->Attach(Painter, TPoint(0, 0), r);
+        canvas->SetFont(owner_->Font());
+        canvas->Brush()->SetStyle(bsSolid);
+        canvas->Brush()->SetColor(state.Contains(odSelected) ? clHighlight : owner_->Color());
+        canvas->Font()->SetColor(state.Contains(odSelected) ? clHighlightText : owner_->Font()->Color());
+        GuardHandler("item drawing", owner_->Name(), [&] { owner_->DrawItem(Index.row(), r, state); });
+        canvas->Detach();
+    }
+    QSize sizeHint(const QStyleOptionViewItem &Option, const QModelIndex &Index) const override
+    {
+        QSize s = QStyledItemDelegate::sizeHint(Option, Index);
+        if (owner_->style_ == csOwnerDrawFixed || owner_->style_ == csOwnerDrawVariable)
+            s.setHeight(owner_->itemHeight_);
+        return s;
+    }
+
+private:
+    TCustomComboBox *owner_;
+};
+
+TCustomComboBox::TCustomComboBox(TComponent *AOwner)
+    : TWinControl(AOwner, new ComboWidget(this)), box_(static_cast<QComboBox *>(Widget())),
       items_(std::make_unique<TComboBoxStrings>(box_))
 {
     SetControlStyle(TControlStyle{csSetCaption, csDoubleClicks});
     SetTabStop(true);
     SetBounds(0, 0, 145, 21);
-    box_->setEditable(true);
-    box_->setInsertPolicy(QComboBox::NoInsert);
+    box_->setItemDelegate(new ComboItemDelegate(this, box_));
+    ApplyStyle();
     QObject::connect(box_, qOverload<int>(&QComboBox::activated), box_, [this](int) {
         syncing_ = true;
         SetText(box_->currentText());
@@ -38,14 +111,29 @@ TComboBox::TComboBox(TComponent *AOwner)
     });
 }
 
-TComboBox::~TComboBox() = default;
+TCustomComboBox::~TCustomComboBox() = default;
 
-int TComboBox::ItemIndex() const
+void TCustomComboBox::ApplyStyle()
+{
+    QSignalBlocker block(box_);
+    const int index = box_->currentIndex();
+    const bool editable = style_ == csDropDown || style_ == csSimple;
+    box_->setEditable(editable);
+    if (editable) {
+        box_->setInsertPolicy(QComboBox::NoInsert);
+        box_->setCompleter(nullptr);
+    }
+    box_->setCurrentIndex(index);
+    if (editable)
+        box_->setEditText(Text());
+}
+
+int TCustomComboBox::ItemIndex() const
 {
     return box_->currentIndex();
 }
 
-void TComboBox::SetItemIndex(int Value)
+void TCustomComboBox::SetItemIndex(int Value)
 {
     if (Value < -1 || Value >= box_->count())
         return;
@@ -53,39 +141,106 @@ void TComboBox::SetItemIndex(int Value)
     box_->setCurrentIndex(Value);
     syncing_ = true;
     SetText(Value >= 0 ? box_->itemText(Value) : QString());
+    if (box_->lineEdit())
+        box_->setEditText(Text());
     syncing_ = false;
 }
 
-void TComboBox::SetStyle(TComboBoxStyle Value)
+void TCustomComboBox::SetStyle(TComboBoxStyle Value)
 {
     if (Value == style_)
         return;
     style_ = Value;
-    QSignalBlocker block(box_);
-    int index = box_->currentIndex();
-    box_->setEditable(Value == csDropDown);
-    if (Value == csDropDown)
-        box_->setInsertPolicy(QComboBox::NoInsert);
-    box_->setCurrentIndex(index);
+    ApplyStyle();
 }
 
-int TComboBox::DropDownCount() const
+int TCustomComboBox::DropDownCount() const
 {
     return box_->maxVisibleItems();
 }
 
-void TComboBox::SetDropDownCount(int Value)
+void TCustomComboBox::SetDropDownCount(int Value)
 {
     box_->setMaxVisibleItems(std::max(Value, 1));
 }
 
-void TComboBox::Change()
+void TCustomComboBox::SetItemHeight(int Value)
+{
+    if (Value > 0)
+        itemHeight_ = Value;
+}
+
+bool TCustomComboBox::DroppedDown() const
+{
+    return box_->view() && box_->view()->isVisible();
+}
+
+void TCustomComboBox::SetDroppedDown(bool Value)
+{
+    if (Value == DroppedDown())
+        return;
+    Value ? box_->showPopup() : box_->hidePopup();
+}
+
+QLineEdit *TCustomComboBox::LineEdit() const
+{
+    return box_->lineEdit();
+}
+
+int TCustomComboBox::SelStart() const
+{
+    QLineEdit *e = box_->lineEdit();
+    if (!e)
+        return 0;
+    return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+}
+
+void TCustomComboBox::SetSelStart(int Value)
+{
+    if (QLineEdit *e = box_->lineEdit())
+        e->setCursorPosition(Value);
+}
+
+int TCustomComboBox::SelLength() const
+{
+    QLineEdit *e = box_->lineEdit();
+    return e ? e->selectedText().size() : 0;
+}
+
+void TCustomComboBox::SetSelLength(int Value)
+{
+    if (QLineEdit *e = box_->lineEdit())
+        e->setSelection(SelStart(), Value);
+}
+
+int TCustomComboBox::FindItemByPrefix(const QString &Prefix) const
+{
+    if (Prefix.isEmpty())
+        return -1;
+    for (int i = 0; i < box_->count(); ++i)
+        if (box_->itemText(i).startsWith(Prefix, Qt::CaseInsensitive))
+            return i;
+    return -1;
+}
+
+void TCustomComboBox::DrawItem(int Index, const TRect &Rect, TOwnerDrawState State)
+{
+    if (OnDrawItem) {
+        OnDrawItem(this, Index, Rect, State);
+        return;
+    }
+    itemCanvas_.FillRect(Rect);
+    if (Index >= 0 && Index < box_->count())
+        itemCanvas_.TextOut(Rect.Left + 2, Rect.Top, box_->itemText(Index));
+}
+
+void TCustomComboBox::Change()
 {
     if (OnChange)
         OnChange(this);
 }
 
-void TComboBox::Select()
+void TCustomComboBox::Select()
 {
     if (OnSelect)
         OnSelect(this);
@@ -93,17 +248,59 @@ void TComboBox::Select()
         Change();
 }
 
-void TComboBox::TextChanged()
+void TCustomComboBox::DropDown()
+{
+    listWidth_ = dropDownWidth_ > 0 ? dropDownWidth_ : 0;
+    if (OnDropDown)
+        OnDropDown(this);
+}
+
+void TCustomComboBox::CloseUp()
+{
+    if (OnCloseUp)
+        OnCloseUp(this);
+}
+
+void TCustomComboBox::TextChanged()
 {
     if (syncing_)
         return;
     QSignalBlocker block(box_);
     int i = box_->findText(Text(), Qt::MatchFixedString);
-    if (style_ == csDropDownList) {
+    if (!box_->isEditable()) {
         box_->setCurrentIndex(i);
         return;
     }
     if (i >= 0 && box_->currentIndex() != i)
         box_->setCurrentIndex(i);
     box_->setEditText(Text());
+}
+
+void TCustomComboBox::ColorChanged()
+{
+    TWinControl::ColorChanged();
+    QPalette p = box_->palette();
+    p.setColor(QPalette::Base, ToQColor(Color()));
+    p.setColor(QPalette::Button, ToQColor(Color()));
+    box_->setPalette(p);
+    if (QLineEdit *e = box_->lineEdit())
+        e->setPalette(p);
+}
+
+bool TCustomComboBox::WidgetEvent(QObject *Watched, QEvent *Event)
+{
+    if (Event->type() == QEvent::KeyPress && !box_->isEditable()) {
+        // The list styles: the control's keys first; what they leave of a
+        // character is not searched by Qt.
+        auto *key = static_cast<QKeyEvent *>(Event);
+        std::shared_ptr<bool> alive = aliveToken_;
+        if (TWinControl::WidgetEvent(Watched, Event) || !*alive)
+            return true;
+        if (!key->text().isEmpty() && key->text()[0].isPrint()) {
+            Event->accept();
+            return true;
+        }
+        return false;
+    }
+    return TWinControl::WidgetEvent(Watched, Event);
 }

@@ -1,22 +1,37 @@
 #pragma once
+#include "Set.h"
 #include "Strings.h"
 #include "WinControl.h"
 
+#include <functional>
 #include <memory>
 
 class QComboBox;
+class QLineEdit;
+class ComboWidget;
 
-enum TComboBoxStyle { csDropDown, csDropDownList };
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
-// A combo box (a Qt combo box inside) with its Items as TStrings. New items
-// leave ItemIndex as it was (-1 in a new box). Setting ItemIndex from code
-// fires nothing; a selection by the user fires OnClick, then OnSelect (or
-// OnChange when OnSelect is not assigned); typing into a csDropDown box fires
-// OnChange.
-class TComboBox : public TWinControl {
+enum TOwnerDrawStateItem { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odComboBoxEdit };
+using TOwnerDrawState = TSet<TOwnerDrawStateItem>;
+using TDrawItemEvent = std::function<void(TObject *Sender, int Index, const TRect &Rect, TOwnerDrawState State)>;
+
+// A combo box (a Qt combo box inside) with its Items as TStrings.
+//  - csDropDown and csSimple have an edit field (the inner edit, LineEdit);
+//    csDropDownList and the owner-drawn styles select from the list only.
+//  - The owner-drawn styles draw each list item through DrawItem on
+//    ItemCanvas (OnDrawItem); the others draw their item texts.
+//  - Qt's own keyboard search and completer are off: typed characters reach
+//    KeyPress, and a list style without a handler for them ignores them.
+// New items leave ItemIndex as it was (-1 in a new box). Setting ItemIndex
+// from code fires nothing; a selection by the user fires OnClick, then
+// OnSelect (or OnChange when OnSelect is not assigned); typing into the
+// edit field fires OnChange. Opening and closing the list fire OnDropDown
+// and OnCloseUp.
+class TCustomComboBox : public TWinControl {
 public:
-    explicit TComboBox(TComponent *AOwner);
-    ~TComboBox() override;
+    explicit TCustomComboBox(TComponent *AOwner);
+    ~TCustomComboBox() override;
 
     TStrings *Items() { return items_.get(); }
     void SetItems(TStrings *Value) { items_->Assign(Value); }
@@ -26,18 +41,70 @@ public:
     void SetStyle(TComboBoxStyle Value);
     int DropDownCount() const;
     void SetDropDownCount(int Value);
+    // The list's width in pixels; 0 or less: the control's width.
+    int DropDownWidth() const { return dropDownWidth_; }
+    void SetDropDownWidth(int Value) { dropDownWidth_ = Value; }
+    bool DroppedDown() const;
+    void SetDroppedDown(bool Value);
+    // Only counted here: a subclass decides what a full text refuses.
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int Value) { maxLength_ = std::max(Value, 0); }
+    int ItemHeight() const { return itemHeight_; }
+    void SetItemHeight(int Value);
+    bool AutoDropDown() const { return autoDropDown_; }
+    void SetAutoDropDown(bool Value) { autoDropDown_ = Value; }
+
+    // The inner edit field, none for the list styles.
+    QLineEdit *LineEdit() const;
+    int SelStart() const;
+    void SetSelStart(int Value);
+    int SelLength() const;
+    void SetSelLength(int Value);
+    // The first item whose text begins with Prefix, letters compared without
+    // case, from the top; -1 when none (and for an empty prefix).
+    int FindItemByPrefix(const QString &Prefix) const;
+    // Draws the item Index into Rect on ItemCanvas (owner-drawn styles).
+    virtual void DrawItem(int Index, const TRect &Rect, TOwnerDrawState State);
+    TCanvas *ItemCanvas() { return &itemCanvas_; }
+    // The width the list opens with (after OnDropDown).
+    int ListWidth() const { return listWidth_; }
 
     TNotifyEvent OnChange;
     TNotifyEvent OnSelect;
+    TNotifyEvent OnDropDown;
+    TNotifyEvent OnCloseUp;
+    TDrawItemEvent OnDrawItem;
 
 protected:
     virtual void Change();
     virtual void Select();
+    // Before the list opens: fires OnDropDown; a subclass may then set the
+    // list's width with SetListWidth.
+    virtual void DropDown();
+    virtual void CloseUp();
+    void SetListWidth(int Value) { listWidth_ = Value; }
     void TextChanged() override;
+    void ColorChanged() override;
+    bool WidgetEvent(QObject *Watched, QEvent *Event) override;
+    QComboBox *Box() const { return box_; }
 
 private:
+    friend class ComboWidget;
+    friend class ComboItemDelegate;
+    void ApplyStyle();
     QComboBox *box_;
     std::unique_ptr<TStrings> items_;
     TComboBoxStyle style_ = csDropDown;
     bool syncing_ = false;
+    int dropDownWidth_ = 0;
+    int listWidth_ = 0;
+    int maxLength_ = 0;
+    int itemHeight_ = 16;
+    bool autoDropDown_ = false;
+    TCanvas itemCanvas_;
+};
+
+class TComboBox : public TCustomComboBox {
+public:
+    explicit TComboBox(TComponent *AOwner) : TCustomComboBox(AOwner) {}
 };

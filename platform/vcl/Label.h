@@ -31,7 +31,7 @@ protected:
     void TextChanged() override;
     void FontChanged() override;
     // Resizes to the text when AutoSize is set.
-    void AdjustBounds();
+    virtual void AdjustBounds();
     unsigned TextFlags() const;
 
 private:

@@ -1,0 +1,174 @@
+#include "Bitmap.h"
+#include "ComboBox.h"
+#include "Form.h"
+#include "MessageBeep.h"
+#include "UpDown.h"
+#include "TestInput.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CustomComboBox, StylesAndTheInnerEdit)
+{
+    TForm form(nullptr);
+    auto *combo = new TComboBox(&form);
+    combo->SetParent(&form);
+    combo->Items()->SetText("BW -6\nBL -6\nLK -12");
+    struct Row {
+        TComboBoxStyle style;
+        bool edit;
+    } rows[] = {{csDropDown, true}, {csSimple, true}, {csDropDownList, false}, {csOwnerDrawFixed, false},
+                {csOwnerDrawVariable, false}};
+    for (const Row &r : rows) {
+        combo->SetStyle(r.style);
+        EXPECT_EQ(combo->LineEdit() != nullptr, r.edit) << r.style;
+        if (r.edit) {
+            EXPECT_EQ(static_cast<QComboBox *>(combo->Widget())->completer(), nullptr) << "Qt's completer is off";
+        }
+    }
+    combo->SetStyle(csDropDown);
+    combo->SetItemIndex(2);
+    EXPECT_EQ(combo->LineEdit()->text(), "LK -12");
+    combo->SetSelStart(1);
+    combo->SetSelLength(3);
+    EXPECT_EQ(combo->SelStart(), 1);
+    EXPECT_EQ(combo->SelLength(), 3);
+
+    struct Find {
+        const char *prefix;
+        int index;
+    } finds[] = {{"b", 0}, {"BL", 1}, {"lk -1", 2}, {"x", -1}, {"", -1}};
+    for (const Find &f : finds)
+        EXPECT_EQ(combo->FindItemByPrefix(f.prefix), f.index) << f.prefix;
+}
+
+TEST(CustomComboBox, ListStyleKeysReachKeyPressAndQtDoesNotSearch)
+{
+    TForm form(nullptr);
+    auto *combo = new TComboBox(&form);
+    combo->SetParent(&form);
+    combo->SetStyle(csDropDownList);
+    combo->Items()->SetText("Alpha\nBeta\nGamma");
+    combo->SetItemIndex(0);
+    QString typed;
+    combo->OnKeyPress = [&](TObject *, QChar &k) { typed += k; };
+    Key(combo->Widget(), Qt::Key_G, "g");
+    EXPECT_EQ(typed, "g");
+    EXPECT_EQ(combo->ItemIndex(), 0) << "no search by Qt";
+}
+
+TEST(CustomComboBox, DropDownAndCloseUpWithTheListWidth)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto *combo = new TComboBox(&form);
+    combo->SetParent(&form);
+    combo->SetStyle(csDropDownList);
+    combo->Items()->SetText("one\ntwo");
+    form.Show();
+    std::vector<std::string> events;
+    combo->OnDropDown = [&](TObject *) { events.push_back("drop"); };
+    combo->OnCloseUp = [&](TObject *) { events.push_back("close"); };
+    combo->SetDropDownWidth(260);
+    combo->SetDroppedDown(true);
+    EXPECT_TRUE(combo->DroppedDown());
+    EXPECT_EQ(combo->ListWidth(), 260);
+    EXPECT_GE(static_cast<QComboBox *>(combo->Widget())->view()->window()->width(), 260);
+    combo->SetDroppedDown(false);
+    EXPECT_EQ(events, (std::vector<std::string>{"drop", "close"}));
+}
+
+TEST(CustomComboBox, OwnerDrawnItemsGoThroughOnDrawItem)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto *combo = new TComboBox(&form);
+    combo->SetParent(&form);
+    combo->SetStyle(csOwnerDrawFixed);
+    combo->SetItemHeight(18);
+    combo->Items()->SetText("red\ngreen");
+    std::vector<int> drawn;
+    combo->OnDrawItem = [&](TObject *, int index, const TRect &r, TOwnerDrawState) {
+        drawn.push_back(index);
+        combo->ItemCanvas()->Brush()->SetColor(index == 0 ? clRed : clLime);
+        combo->ItemCanvas()->FillRect(r);
+    };
+    form.Show();
+    combo->SetDroppedDown(true);
+    QAbstractItemView *view = static_cast<QComboBox *>(combo->Widget())->view();
+    QImage image = view->viewport()->grab().toImage();
+    combo->SetDroppedDown(false);
+    ASSERT_FALSE(drawn.empty());
+    EXPECT_EQ(view->visualRect(view->model()->index(1, 0)).height(), 18);
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(5, 18 + 5), QColor(0, 255, 0));
+}
+
+TEST(UpDown, ClicksStepInsideTheRangeButCodeIsNotLimited)
+{
+    TForm form(nullptr);
+    auto *ud = new TUpDown(&form);
+    ud->SetParent(&form);
+    ud->SetBounds(0, 0, 17, 20);
+    ud->SetMin(-2);
+    ud->SetMax(2);
+    std::vector<TUDBtnType> clicks;
+    ud->OnClick = [&](TObject *, TUDBtnType b) { clicks.push_back(b); };
+    ud->SetPosition(40);
+    EXPECT_EQ(ud->Position(), 40);
+    Click(ud->Widget(), QPoint(8, 15));
+    EXPECT_EQ(ud->Position(), 2) << "back inside the range";
+    Click(ud->Widget(), QPoint(8, 3));
+    EXPECT_EQ(ud->Position(), 2);
+    EXPECT_EQ(clicks, (std::vector<TUDBtnType>{btPrev, btNext}));
+}
+
+TEST(MessageBeep, GoesThroughTheHook)
+{
+    std::vector<unsigned> beeps;
+    SetMessageBeepHandler([&](unsigned t) { beeps.push_back(t); });
+    MessageBeep();
+    MessageBeep(0x30);
+    SetMessageBeepHandler(nullptr);
+    EXPECT_EQ(beeps, (std::vector<unsigned>{MB_OK, 0x30u}));
+}
+
+TEST(Canvas, TextAlignPlacesTheReferencePoint)
+{
+    // The ink of "H" against the point (50, 40) under each alignment.
+    struct Row {
+        unsigned align;
+        bool leftOfX, aboveY;
+    } rows[] = {{TA_LEFT | TA_TOP, false, false}, {TA_RIGHT | TA_TOP, true, false}, {TA_LEFT | TA_BASELINE, false, true},
+                {TA_LEFT | TA_BOTTOM, false, true}};
+    for (const Row &r : rows) {
+        TBitmap bmp;
+        bmp.SetSize(100, 80);
+        TCanvas *c = bmp.Canvas();
+        c->Brush()->SetColor(clWhite);
+        c->FillRect(Rect(0, 0, 100, 80));
+        c->Brush()->SetStyle(bsClear);
+        c->Font()->SetHeight(-20);
+        c->SetTextAlign(r.align);
+        c->TextOut(50, 40, "H");
+        int minX = 100, maxX = -1, minY = 80, maxY = -1;
+        for (int y = 0; y < 80; ++y)
+            for (int x = 0; x < 100; ++x)
+                if (c->Pixels(x, y) != clWhite) {
+                    minX = std::min(minX, x), maxX = std::max(maxX, x);
+                    minY = std::min(minY, y), maxY = std::max(maxY, y);
+                }
+        ASSERT_GE(maxX, 0) << r.align;
+        EXPECT_EQ(maxX < 50, r.leftOfX) << r.align;
+        EXPECT_EQ(maxY < 41, r.aboveY) << r.align;
+        if (!r.leftOfX) {
+            EXPECT_GE(minX, 49) << r.align;
+        }
+    }
+}
+
+} // namespace
