@@ -22,10 +22,20 @@ void TGdipPictureBase::SaveToStream(TStream *Stream)
         Stream->WriteBytes(data_);
 }
 
-void TGdipPictureBase::SetData(const QByteArray &bytes)
+bool TGdipPictureBase::SetData(const QByteArray &bytes)
 {
-    data_ = bytes;
     decoded_.reset();
+    canvasBitmap_.reset();
+    QBuffer header;
+    header.setData(bytes);
+    header.open(QIODevice::ReadOnly);
+    if (DeclaredPicturePixels(&header) > kMaxPicturePixels) {
+        data_.clear();
+        width_ = height_ = 0;
+        return false;
+    }
+    data_ = bytes;
+    return true;
 }
 
 TGPImage *TGdipPictureBase::Decoded()
@@ -95,7 +105,7 @@ void TGdipPictureBase::AssignFrom(TPersistent *Source, TGdipPictureBase *Same, b
         Changed(this);
     } else if (SavedBytes(Source, anyGraphic, bytes)) {
         SetData(bytes);
-        empty_ = bytes.isEmpty();
+        empty_ = data_.isEmpty();
         Changed(this);
     }
     GetImageSizes();
@@ -151,17 +161,20 @@ void TGdipPictureBase::DrawOnCanvas(TCanvas *ACanvas, const TRect &Rect, bool st
                     REAL(Rect.Bottom - Rect.Top));
         return;
     }
-    TBitmap bmp;
-    try {
-        TMemoryStream stream(data_);
-        bmp.LoadFromStream(&stream);
-    } catch (const Exception &) {
-        return;
+    if (!canvasBitmap_) {
+        auto bmp = std::make_unique<TBitmap>();
+        try {
+            TMemoryStream stream(data_);
+            bmp->LoadFromStream(&stream);
+        } catch (const Exception &) {
+            return;
+        }
+        bmp->SetTransparentMode(tmAuto);
+        bmp->SetTransparent(true);
+        canvasBitmap_ = std::move(bmp);
     }
-    bmp.SetTransparentMode(tmAuto);
-    bmp.SetTransparent(true);
     if (stretchBitmap)
-        ACanvas->StretchDraw(Rect, &bmp);
+        ACanvas->StretchDraw(Rect, canvasBitmap_.get());
     else
-        ACanvas->Draw(Rect.Left, Rect.Top, &bmp);
+        ACanvas->Draw(Rect.Left, Rect.Top, canvasBitmap_.get());
 }

@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <memory>
 
+class TBitmap;
+
 class TGdipPictureBase : public TGraphic {
 public:
     TGdipPictureBase();
@@ -47,7 +49,10 @@ protected:
     // The decoded picture, or none for an empty picture or no data. A
     // picture that cannot be decoded gives a wrapper without a handle.
     TGPImage *Decoded();
-    void SetData(const QByteArray &bytes);
+    // Takes the bytes as the picture's; a picture that declares more than
+    // kMaxPicturePixels is refused: nothing is kept, the size is 0 x 0 and
+    // the answer false.
+    bool SetData(const QByteArray &bytes);
     // Reads the whole stream (from its start), or throws EStreamError; a
     // stream larger than any picture the decoder accepts throws EReadError.
     static QByteArray ReadWholeStream(TStream *Stream);
@@ -73,4 +78,6 @@ protected:
 private:
     QByteArray data_;
     std::unique_ptr<TGPImage> decoded_;
+    // A BMP as the class library draws it on a canvas, made on the first such draw.
+    std::unique_ptr<TBitmap> canvasBitmap_;
 };

@@ -11,7 +11,7 @@ void TGpPicture::LoadFromFile(const QString &FileName)
         TFileStream file(FileName, fmOpenRead);
         const QByteArray bytes = ReadWholeStream(&file);
         SetData(bytes);
-        empty_ = bytes.isEmpty();
+        empty_ = Data().isEmpty();
         FireClear();
         GetImageSizes();
         Changed(this);
@@ -25,9 +25,8 @@ void TGpPicture::LoadFromStream(TStream *Stream)
 {
     if (!Stream)
         return;
-    const QByteArray bytes = ReadWholeStream(Stream);
-    SetData(bytes);
-    empty_ = bytes.isEmpty();
+    SetData(ReadWholeStream(Stream));
+    empty_ = Data().isEmpty();
     GetImageSizes();
     Changed(this);
 }
@@ -36,9 +35,8 @@ void TGpPicture::ReadData(TStream *Stream)
 {
     if (!Stream)
         return;
-    const QByteArray bytes = ReadWholeStream(Stream);
-    SetData(bytes);
-    empty_ = bytes.isEmpty();
+    SetData(ReadWholeStream(Stream));
+    empty_ = Data().isEmpty();
 }
 
 void TGpPicture::Assign(TPersistent *Source)

@@ -19,8 +19,7 @@ void TSmGDIPPicture::LoadFromFile(const QString &FileName)
             empty_ = true;
             return;
         }
-        SetData(bytes);
-        empty_ = false;
+        empty_ = !SetData(bytes);
         FireClear();
         GetImageSizesFromFileName(FileName);
         Changed(this);
@@ -33,8 +32,7 @@ void TSmGDIPPicture::LoadFromStream(TStream *Stream)
 {
     if (!Stream || Stream->Size() == 0)
         return;
-    SetData(ReadWholeStream(Stream));
-    empty_ = false;
+    empty_ = !SetData(ReadWholeStream(Stream));
     GetImageSizes();
     Changed(this);
 }
@@ -43,8 +41,7 @@ void TSmGDIPPicture::ReadData(TStream *Stream)
 {
     if (!Stream || Stream->Size() == 0)
         return;
-    SetData(ReadWholeStream(Stream));
-    empty_ = false;
+    empty_ = !SetData(ReadWholeStream(Stream));
     GetImageSizes();
 }
 
@@ -72,12 +69,9 @@ ARGB TSmGDIPPicture::KeyColor(TGPImage *img)
 {
     if (transparentMode_ == tmFixed)
         return ArgbFromColor(255, transparentColor_);
-    QByteArray bytes = Data();
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    TGPBitmap bmp(&buffer);
+    // The kept decode is a bitmap: its bottom-left pixel is read from it.
     ARGB key = 0;
-    bmp.GetPixel(0, INT(img->GetHeight()) - 1, key);
+    GdipBitmapGetPixel(static_cast<GpBitmap *>(img->NativeImage()), 0, INT(img->GetHeight()) - 1, &key);
     return key;
 }
 

@@ -300,7 +300,14 @@ Status GdipAddPathString(GpPath *path, const WCHAR *string, INT length,
                          const GpStringFormat *format);
 
 // Images and bitmaps. Streams are read from their current position to
-// their end; the stream is used during the call only.
+// their end; the stream is used during the call only. A decoded raster
+// picture is a bitmap (the bitmap calls take it). Pictures that declare more
+// than kMaxPicturePixels are refused with OutOfMemory before anything is
+// decoded.
+constexpr long long kMaxPicturePixels = 64000000;
+// Pixels that the picture's header declares (0 when it tells none); reads
+// only the header.
+long long DeclaredPicturePixels(QIODevice *stream);
 Status GdipLoadImageFromFile(const WCHAR *filename, GpImage **image);
 Status GdipLoadImageFromFileICM(const WCHAR *filename, GpImage **image);
 Status GdipLoadImageFromStream(QIODevice *stream, GpImage **image);

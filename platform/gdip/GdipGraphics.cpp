@@ -2,6 +2,7 @@
 
 #include "GdipPaint.h"
 
+#include <algorithm>
 #include <cmath>
 
 GpGraphics::~GpGraphics()
@@ -309,9 +310,6 @@ Status GdipDrawImageRectRect(GpGraphics *graphics, GpImage *image, REAL dstx,
         return Aborted;
     if (image == graphics->image)
         return ObjectBusy;
-    QImage src = image->drawable();
-    if (imageAttributes)
-        src = imageAttributes->apply(src, ColorAdjustTypeBitmap);
     PaintScope s(graphics);
     QPainter &p = s.painter();
     p.setTransform(s.imageGeometry());
@@ -322,7 +320,61 @@ Status GdipDrawImageRectRect(GpGraphics *graphics, GpImage *image, REAL dstx,
                        && std::floor(p.transform().dx() + dstx) == p.transform().dx() + dstx
                        && std::floor(p.transform().dy() + dsty) == p.transform().dy() + dsty;
     p.setRenderHint(QPainter::SmoothPixmapTransform, !exact);
-    p.drawImage(dst, src, from);
+    const GpColorAdjust *adjust = imageAttributes ? &imageAttributes->effective(ColorAdjustTypeBitmap) : nullptr;
+    if (!adjust || !adjust->any() || adjust->noOp) {
+        p.drawImage(dst, image->drawable(), from);
+        return Ok;
+    }
+    if (dst.width() <= 0 || dst.height() <= 0 || from.width() <= 0 || from.height() <= 0) {
+        p.drawImage(dst, imageAttributes->apply(image->drawable(), ColorAdjustTypeBitmap), from);
+        return Ok;
+    }
+    // Adjusted pixels cost per pixel: only the part of the picture that can
+    // show (device and clip, with a margin for smoothing) is taken and adjusted.
+    QRect part = from.toAlignedRect().intersected(image->image.rect());
+    const QPaintDevice *dev = p.device();
+    bool invertible = false;
+    const QTransform toWorld = p.transform().inverted(&invertible);
+    if (dev && invertible) {
+        QRectF visible = toWorld.mapRect(QRectF(0, 0, dev->width(), dev->height()));
+        if (p.hasClipping())
+            visible = visible.intersected(p.clipBoundingRect());
+        const QRectF shown = dst.intersected(visible);
+        if (shown.isEmpty())
+            return Ok;
+        const qreal sx = from.width() / dst.width(), sy = from.height() / dst.height();
+        const QRectF source(from.x() + (shown.x() - dst.x()) * sx, from.y() + (shown.y() - dst.y()) * sy,
+                            shown.width() * sx, shown.height() * sy);
+        const int mx = 2 + int(std::ceil(sx)), my = 2 + int(std::ceil(sy));
+        part = part.intersected(source.toAlignedRect().adjusted(-mx, -my, mx, my));
+    }
+    if (part.isEmpty())
+        return Ok;
+    const QRectF take = QRectF(part).intersected(from);
+    const QRectF into(dst.x() + (take.x() - from.x()) * dst.width() / from.width(),
+                      dst.y() + (take.y() - from.y()) * dst.height() / from.height(),
+                      take.width() * dst.width() / from.width(), take.height() * dst.height() / from.height());
+    // Far more picture pixels than device pixels: sampled down first, to
+    // twice the device pixels, so that the work follows what is drawn.
+    const QRectF onDevice = p.transform().mapRect(into);
+    const int tw = std::min(part.width(), 2 * std::max(1, int(std::ceil(onDevice.width()))));
+    const int th = std::min(part.height(), 2 * std::max(1, int(std::ceil(onDevice.height()))));
+    // The part is read in place (no copy of the whole picture) where its
+    // pixels are whole bytes.
+    const QImage &whole = image->image;
+    QImage view = whole.depth() >= 8 ? QImage(whole.constScanLine(part.y()) + part.x() * (whole.depth() / 8),
+                                              part.width(), part.height(), whole.bytesPerLine(), whole.format())
+                                     : whole.copy(part);
+    if (whole.depth() == 8)
+        view.setColorTable(whole.colorTable());
+    const QImage piece = (tw < part.width() || th < part.height()
+                              ? view.scaled(tw, th, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                              : view)
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const qreal kx = qreal(tw) / part.width(), ky = qreal(th) / part.height();
+    const QRectF pieceSource((take.x() - part.x()) * kx, (take.y() - part.y()) * ky, take.width() * kx,
+                             take.height() * ky);
+    p.drawImage(into, imageAttributes->apply(piece, ColorAdjustTypeBitmap), pieceSource);
     return Ok;
 }
 

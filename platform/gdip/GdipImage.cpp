@@ -3,6 +3,7 @@
 #include "GdipInternal.h"
 
 #include <QBuffer>
+#include <cstdlib>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
@@ -75,6 +76,9 @@ Status decode(QIODevice *stream, GpImage *img)
         return InvalidParameter;
     QBuffer buf(&bytes);
     buf.open(QIODevice::ReadOnly);
+    if (DeclaredPicturePixels(&buf) > kMaxPicturePixels)
+        return OutOfMemory;
+    buf.seek(0);
     QImageReader reader(&buf);
     reader.setAutoTransform(false);
     const QByteArray format = reader.format();
@@ -94,7 +98,8 @@ Status loadStream(QIODevice *stream, T **out, bool bitmap)
 {
     if (!out)
         return InvalidParameter;
-    auto *img = new T;
+    // Every picture decoded here is a raster picture, so a bitmap.
+    GpBitmap *img = new GpBitmap;
     img->isBitmap = bitmap;
     Status s = decode(stream, img);
     if (s != Ok) {
@@ -116,6 +121,30 @@ Status loadFile(const WCHAR *filename, GpImage **image)
         return AccessDenied;
     return loadStream(&f, image, false);
 }
+
+} // namespace
+
+long long DeclaredPicturePixels(QIODevice *stream)
+{
+    if (!stream || !stream->isReadable())
+        return 0;
+    // Qt's BMP reader tells no size for a picture above its allocation limit:
+    // that header is read here.
+    const QByteArray head = stream->peek(26);
+    if (head.size() == 26 && head.startsWith("BM")) {
+        auto le32 = [&head](int at) {
+            return qint32(quint32(quint8(head[at])) | quint32(quint8(head[at + 1])) << 8
+                          | quint32(quint8(head[at + 2])) << 16 | quint32(quint8(head[at + 3])) << 24);
+        };
+        if (le32(14) >= 40)
+            return std::abs(qint64(le32(18))) * std::abs(qint64(le32(22)));
+    }
+    QImageReader reader(stream);
+    const QSize size = reader.size();
+    return size.isValid() ? qint64(size.width()) * size.height() : 0;
+}
+
+namespace {
 
 const char *encoderName(const CLSID *clsid)
 {

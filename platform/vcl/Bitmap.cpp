@@ -5,6 +5,8 @@
 
 #include <QBuffer>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 TBitmapCanvas::~TBitmapCanvas()
 {
@@ -171,21 +173,58 @@ void TBitmap::Draw(TCanvas *ACanvas, const TRect &Rect)
     if (!p)
         return;
     const QImage &src = Image();
-    QImage keyed;
-    if (Transparent()) {
-        QRgb key = ToQColor(TransparentColor()).rgb() & 0xFFFFFF;
-        keyed = src.convertToFormat(QImage::Format_ARGB32);
+    const QRectF target = ToQRect(Rect);
+    p->save();
+    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (!Transparent()) {
+        p->drawImage(target, src);
+        p->restore();
+        return;
+    }
+    // Keying costs per pixel: only the source pixels that can show (device and
+    // clip, one pixel of margin) are keyed and drawn, at the places the whole
+    // picture would put them.
+    QRect part = src.rect();
+    bool invertible = false;
+    const QTransform toLogical = p->transform().inverted(&invertible);
+    if (p->device() && invertible && target.width() > 0 && target.height() > 0) {
+        QRectF visible = toLogical.mapRect(QRectF(0, 0, p->device()->width(), p->device()->height()));
+        if (p->hasClipping())
+            visible = visible.intersected(p->clipBoundingRect());
+        const QRectF shown = target.intersected(visible);
+        const qreal sx = src.width() / target.width(), sy = src.height() / target.height();
+        part = shown.isEmpty() ? QRect()
+                               : QRectF((shown.x() - target.x()) * sx, (shown.y() - target.y()) * sy,
+                                        shown.width() * sx, shown.height() * sy)
+                                     .toAlignedRect()
+                                     .adjusted(-1, -1, 1, 1)
+                                     .intersected(src.rect());
+    }
+    if (!part.isEmpty()) {
+        const QRgb key = ToQColor(TransparentColor()).rgb() & 0xFFFFFF;
+        const qreal kx = target.width() / src.width(), ky = target.height() / src.height();
+        const QRectF into(target.x() + part.x() * kx, target.y() + part.y() * ky, part.width() * kx,
+                          part.height() * ky);
+        // Far more source pixels than device pixels: the nearest ones are taken
+        // first, so that the work follows what is drawn.
+        const QRectF onDevice = p->transform().mapRect(into);
+        const int tw = std::min(part.width(), std::max(1, int(std::ceil(std::abs(onDevice.width())))));
+        const int th = std::min(part.height(), std::max(1, int(std::ceil(std::abs(onDevice.height())))));
+        const QImage view(src.constScanLine(part.y()) + part.x() * (src.depth() / 8), part.width(), part.height(),
+                          src.bytesPerLine(), src.format());
+        QImage keyed = (tw < part.width() || th < part.height()
+                            ? view.scaled(tw, th, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                            : view)
+                           .convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < keyed.height(); ++y) {
             auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
             for (int x = 0; x < keyed.width(); ++x)
                 if ((line[x] & 0xFFFFFF) == key)
                     line[x] = 0;
         }
+        p->drawImage(into, keyed);
     }
-    p->save();
-    p->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    p->drawImage(ToQRect(Rect), keyed.isNull() ? src : keyed);
     p->restore();
 }
 

@@ -37,6 +37,33 @@ struct Events {
     }
 };
 
+// A 24-bit BMP whose header declares w x h pixels over only 19 bytes of data.
+QByteArray DeclaredBitmap(qint32 w, qint32 h)
+{
+    QByteArray b("BM");
+    auto u32 = [&b](quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            b.append(char((v >> (8 * i)) & 0xFF));
+    };
+    auto u16 = [&b](quint16 v) { b.append(char(v & 0xFF)).append(char(v >> 8)); };
+    u32(73);
+    u32(0);
+    u32(54);
+    u32(40);
+    u32(quint32(w));
+    u32(quint32(h));
+    u16(1);
+    u16(24);
+    u32(0);
+    u32(0);
+    u32(2835);
+    u32(2835);
+    u32(0);
+    u32(0);
+    b.append(QByteArray(19, char(0x7F)));
+    return b;
+}
+
 QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
 {
     const QString path = dir.filePath(name);
@@ -216,6 +243,51 @@ TEST(Pictures, BitmapWithWhiteCornerIsTransparentThroughDraw)
     }
     EXPECT_EQ(sm.PixelDepth(), 24);
     EXPECT_FALSE(sm.HasAlpha());
+}
+
+// A few bytes that declare a huge picture: drawing it costs what is drawn,
+// not what is declared, also with its colour key; above 64 million pixels
+// the picture is refused and stays empty.
+TEST(Pictures, DeclaredHugeBitmapsAreBoundedAndDrawQuickly)
+{
+    const QByteArray tall = DeclaredBitmap(3, 8388610);
+    ASSERT_EQ(tall.size(), 73);
+    TSmGDIPPicture sm;
+    loadBytes(sm, tall);
+    ASSERT_FALSE(sm.Empty());
+    EXPECT_EQ(sm.Height(), 8388610);
+    sm.SetTransparent(true);
+    QImage out(64, 64, QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::blue);
+    QElapsedTimer timer;
+    timer.start();
+    {
+        QPainter p(&out);
+        TGPGraphics g(&p);
+        sm.GpDraw(&g, Rect(0, 0, 64, 64));
+        sm.GpDraw(&g, MakeRectF(0, 0, 64, 64));
+        sm.FillRect(&g, MakeRectF(0, 0, 64, 64));
+    }
+    TBitmap target(64, 64);
+    sm.Draw(target.Canvas(), Rect(0, 0, 64, 64));
+    TGpPicture gp;
+    loadBytes(gp, tall);
+    gp.Draw(target.Canvas(), Rect(0, 0, 64, 64));
+    EXPECT_LT(timer.elapsed(), 1500);
+
+    for (const QByteArray &bytes : {DeclaredBitmap(8, 8000001), DeclaredBitmap(65536, 65536)}) {
+        TSmGDIPPicture big;
+        loadBytes(big, bytes);
+        EXPECT_TRUE(big.Empty());
+        EXPECT_EQ(big.Width(), 0);
+        big.SetTransparent(true);
+        QPainter p(&out);
+        TGPGraphics g(&p);
+        big.GpDraw(&g, Rect(0, 0, 64, 64));
+        TGpPicture gpBig;
+        loadBytes(gpBig, bytes);
+        EXPECT_TRUE(gpBig.Empty());
+    }
 }
 
 TEST(Pictures, LoadFromUrlByScheme)

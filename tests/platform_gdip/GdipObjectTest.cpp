@@ -257,6 +257,56 @@ TEST(GdipObjects, ColorKeyMakesPixelsTransparent)
     GdipDisposeImage(img);
 }
 
+// A colour-keyed draw adjusts only what shows: a small canvas that sees a
+// window of the drawn picture gets the same pixels as a large one that sees
+// it whole, unscaled, scaled up, down and far down, and under a clip.
+TEST(GdipObjects, ColorKeyedDrawsOfAWindowMatchTheWholeDraw)
+{
+    QImage pattern(40, 30, QImage::Format_RGB32);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x)
+            pattern.setPixel(x, y, (x + 2 * y) % 3 == 0 ? qRgb(10, 200, 30) : qRgb(x * 6, y * 8, 200 - x * 4));
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    pattern.save(&buf, "PNG");
+    GpImage *img = nullptr;
+    ASSERT_EQ(load(bytes, &img), Ok);
+    GpImageAttributes *ia = nullptr;
+    GdipCreateImageAttributes(&ia);
+    GdipSetImageAttributesColorKeys(ia, ColorAdjustTypeDefault, 1, 0xFF0AC81E, 0xFF0AC81E);
+    struct Case {
+        REAL x, y, w, h;
+        bool clip;
+    } cases[] = {
+        {-7, -5, 40, 30, false}, {-13, -9, 60, 45, false}, {-3, -4, 20, 15, false},
+        {-150, -120, 400, 300, false}, {1, 2, 4, 3, false}, {-7, -5, 40, 30, true}, {-13.5f, -9.25f, 61, 47, true},
+    };
+    constexpr int kOffset = 20;
+    for (const Case &k : cases) {
+        GdipTestCanvas whole(450, 360, SmoothingModeNone), window(20, 20, SmoothingModeNone);
+        GdipDrawImageRectRect(whole.g, img, k.x + kOffset, k.y + kOffset, k.w, k.h, 0, 0, 40, 30, UnitPixel, ia,
+                              nullptr, nullptr);
+        if (k.clip)
+            GdipSetClipRect(window.g, 4, 3, 9, 11, CombineModeReplace);
+        GdipDrawImageRectRect(window.g, img, k.x, k.y, k.w, k.h, 0, 0, 40, 30, UnitPixel, ia, nullptr, nullptr);
+        const QImage &a = whole.done(), &b = window.done();
+        int differing = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x) {
+                if (k.clip && (x < 4 || x >= 13 || y < 3 || y >= 14))
+                    continue;
+                const QRgb p = a.pixel(x + kOffset, y + kOffset), q = b.pixel(x, y);
+                if (std::abs(qRed(p) - qRed(q)) > 2 || std::abs(qGreen(p) - qGreen(q)) > 2 ||
+                    std::abs(qBlue(p) - qBlue(q)) > 2)
+                    ++differing;
+            }
+        EXPECT_EQ(differing, 0) << k.x << "," << k.y << " " << k.w << "x" << k.h;
+    }
+    GdipDisposeImageAttributes(ia);
+    GdipDisposeImage(img);
+}
+
 TEST(GdipObjects, BitmapGraphicsDrawsIntoTheBitmap)
 {
     GpBitmap *bmp = nullptr;
