@@ -675,7 +675,9 @@ void TCanvas::CopyRect(const TRect &Dest, TCanvas *Source, const TRect &SourceRe
     if (flipX || flipY)
         part = part.mirrored(flipX, flipY);
     const bool srcMono = Source->IsMonochrome(), dstMono = IsMonochrome();
-    if (srcMono && !dstMono) {
+    // Combined with the brush, a mask keeps its own black and white: the
+    // brush colour is the pattern there, not the colour of white.
+    if (srcMono && !dstMono && copyMode_ != DSPDXAX) {
         part = part.convertToFormat(QImage::Format_RGB32);
         ColourMonochrome(part, ToQColor(ColorToRGB(font_.Color())).rgb(), ToQColor(ColorToRGB(brush_.Color())).rgb());
     } else if (!srcMono && dstMono) {

@@ -153,7 +153,9 @@ public:
     //    Left (Top) and mirrors the picture along that axis;
     //  - stretching picks the nearest pixel, never blends;
     //  - a monochrome source drawn on a colour canvas gives its black pixels
-    //    this canvas's Font colour and its white ones the Brush colour;
+    //    this canvas's Font colour and its white ones the Brush colour
+    //    (except with DSPDXAX, where white sets every bit and the Brush
+    //    colour is the pattern);
     //  - a colour source drawn on a monochrome canvas gives white where the
     //    source pixel has the source canvas's Brush colour, black elsewhere.
     // SRCCOPY of a source with alpha blends it over the destination.

@@ -1,0 +1,27 @@
+#include "LdCustomControl.h"
+
+void TLdCustomControl::EndUpdate()
+{
+    if (updateCount_ > 0)
+        --updateCount_;
+    Changed();
+}
+
+void TLdCustomControl::Changed()
+{
+    if (!ComponentState().Contains(csLoading) && updateCount_ == 0)
+        Repaint();
+}
+
+void TLdCustomImageControl::ClearBitmap()
+{
+    image_.SetSize(Width(), Height());
+    image_.Canvas()->Brush()->SetStyle(bsSolid);
+    image_.Canvas()->Brush()->SetColor(Color());
+    image_.Canvas()->FillRect(Rect(0, 0, Width(), Height()));
+}
+
+void TLdCustomImageControl::Paint()
+{
+    Canvas()->Draw(0, 0, &image_);
+}

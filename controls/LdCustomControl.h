@@ -1,0 +1,39 @@
+#pragma once
+#include "Bitmap.h"
+#include "CustomControl.h"
+
+#include <QString>
+
+// The base of the Ld controls: grouped updates, and a repaint for each
+// change outside them.
+class TLdCustomControl : public TCustomControl {
+public:
+    explicit TLdCustomControl(TComponent *AOwner) : TCustomControl(AOwner) {}
+    QString Version() const { return QStringLiteral("1.4.5"); }
+    void BeginUpdate() { ++updateCount_; }
+    void EndUpdate();
+
+protected:
+    // Repaints unless loading or inside an update.
+    virtual void Changed();
+
+private:
+    int updateCount_ = 0;
+};
+
+// An Ld control that paints into an off-screen bitmap and copies it to the
+// screen in one step.
+class TLdCustomImageControl : public TLdCustomControl {
+public:
+    explicit TLdCustomImageControl(TComponent *AOwner) : TLdCustomControl(AOwner) {}
+    // Copies the off-screen bitmap to the control.
+    void Paint() override;
+
+protected:
+    // Sizes the bitmap to the control and fills it with Color.
+    virtual void ClearBitmap();
+    TBitmap *Image() { return &image_; }
+
+private:
+    TBitmap image_;
+};
