@@ -25,3 +25,27 @@ void TLdCustomImageControl::Paint()
 {
     Canvas()->Draw(0, 0, &image_);
 }
+
+void TLdCustomImageControl::FocusGained()
+{
+    TLdCustomControl::FocusGained();
+    if (!focused_) {
+        focused_ = true;
+        Changed();
+    }
+}
+
+void TLdCustomImageControl::FocusLost()
+{
+    TLdCustomControl::FocusLost();
+    if (focused_) {
+        focused_ = false;
+        Changed();
+    }
+}
+
+void TLdCustomImageControl::EnabledChanged()
+{
+    TLdCustomControl::EnabledChanged();
+    Changed();
+}

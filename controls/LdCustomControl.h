@@ -33,7 +33,13 @@ protected:
     // Sizes the bitmap to the control and fills it with Color.
     virtual void ClearBitmap();
     TBitmap *Image() { return &image_; }
+    // Focus changes and enabling or disabling repaint.
+    bool HasFocus() const { return focused_; }
+    void FocusGained() override;
+    void FocusLost() override;
+    void EnabledChanged() override;
 
 private:
     TBitmap image_;
+    bool focused_ = false;
 };

@@ -75,7 +75,7 @@ void TLdDemoButton::Paint()
     if (!bitmap_.Empty())
         TileBitmap(c, r, &bitmap_);
     r = ClientRect();
-    const TColor outline = focused_ ? focusColor_ : outlineColor_;
+    const TColor outline = HasFocus() ? focusColor_ : outlineColor_;
     DrawFrame3D(c, r, outline, outline, outlineWidth_);
     if (down_)
         DrawFrame3D(c, r, shadowColor_, highlightColor_, bevelWidth_);
@@ -174,29 +174,8 @@ void TLdDemoButton::MouseLeave()
     Changed();
 }
 
-void TLdDemoButton::FocusGained()
-{
-    TLdCustomImageControl::FocusGained();
-    if (!focused_) {
-        focused_ = true;
-        Changed();
-    }
-}
 
-void TLdDemoButton::FocusLost()
-{
-    TLdCustomImageControl::FocusLost();
-    if (focused_) {
-        focused_ = false;
-        Changed();
-    }
-}
 
-void TLdDemoButton::EnabledChanged()
-{
-    TLdCustomImageControl::EnabledChanged();
-    Changed();
-}
 
 void TLdDemoButton::TextChanged()
 {

@@ -51,9 +51,6 @@ public:
 
 protected:
     void PressAt(int X, int Y);
-    void FocusGained() override;
-    void FocusLost() override;
-    void EnabledChanged() override;
     void TextChanged() override;
     bool DialogChar(QChar Key) override;
 
@@ -71,5 +68,5 @@ private:
     TLdTextAlignment textAlignment_ = vtaCenter;
     TColor disabledTextColor_ = clInactiveCaption;
     TLdFont3D font3D_;
-    bool flat_ = false, hasMouse_ = false, focused_ = false, down_ = false, pressed_ = false;
+    bool flat_ = false, hasMouse_ = false, down_ = false, pressed_ = false;
 };

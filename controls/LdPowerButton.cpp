@@ -67,7 +67,7 @@ void TLdPowerButton::Paint()
     ClearBitmap();
     TCanvas *c = Image()->Canvas();
     TRect r = ClientRect();
-    DrawFrame3D(c, r, focused_ ? focusColor_ : outlineColor_, focused_ ? focusColor_ : outlineColor_, outlineWidth_);
+    DrawFrame3D(c, r, HasFocus() ? focusColor_ : outlineColor_, HasFocus() ? focusColor_ : outlineColor_, outlineWidth_);
     if (pressed_) {
         r = ClientRect();
         DrawFrame3D(c, r, outlineColor_, highlightColor_, outlineWidth_);
@@ -175,26 +175,5 @@ void TLdPowerButton::TextChanged()
     Changed();
 }
 
-void TLdPowerButton::EnabledChanged()
-{
-    TLdCustomImageControl::EnabledChanged();
-    Changed();
-}
 
-void TLdPowerButton::FocusGained()
-{
-    TLdCustomImageControl::FocusGained();
-    if (!focused_) {
-        focused_ = true;
-        Changed();
-    }
-}
 
-void TLdPowerButton::FocusLost()
-{
-    TLdCustomImageControl::FocusLost();
-    if (focused_) {
-        focused_ = false;
-        Changed();
-    }
-}

@@ -60,9 +60,6 @@ protected:
     void Resize() override;
     void FontChanged() override;
     void TextChanged() override;
-    void EnabledChanged() override;
-    void FocusGained() override;
-    void FocusLost() override;
     bool DialogChar(QChar Key) override;
 
 private:
@@ -78,7 +75,6 @@ private:
     int outlineWidth_ = 1;
     int spacing_ = 5, margin_ = -1;
     TLdImageTextLayout layout_ = ImageLeft;
-    bool focused_ = false;
     TColor focusColor_ = clBlue;
     bool down_ = false, pressed_ = false;
     TRect textBounds_, imageRect_;
