@@ -6,6 +6,7 @@
 // dotted focus outline. Every setter that changes a value calls Changed,
 // which raises OnChange outside BeginUpdate / EndUpdate.
 
+#include "ChangedProperty.h"
 #include "Component.h"
 #include "Persistent.h"
 #include "SmGDIP.h"
@@ -26,59 +27,50 @@ enum TPictureMode { pmStretch, pmNormal };
 enum TShadowType { stRightBottom, stBottom, stSurround };
 enum TGlowMode { gmNone, gmGradient, gmRadial, gmRadialGradient };
 
-#define TQ62_FILL_PROPERTY(Type, Name, field)                                                      \
-    Type Name() const { return field; }                                                            \
-    void Set##Name(Type Value)                                                                     \
-    {                                                                                              \
-        if (field == Value)                                                                        \
-            return;                                                                                \
-        field = Value;                                                                             \
-        Changed();                                                                                 \
-    }
 
 class TGpFill : public TPersistent {
 public:
     TGpFill();
     ~TGpFill() override;
 
-    TQ62_FILL_PROPERTY(TColor, Color, color_)
-    TQ62_FILL_PROPERTY(TColor, ColorTo, colorTo_)
-    TQ62_FILL_PROPERTY(TColor, ColorMirror, colorMirror_)
-    TQ62_FILL_PROPERTY(TColor, ColorMirrorTo, colorMirrorTo_)
-    TQ62_FILL_PROPERTY(TSmGradientType, GradientType, gradientType_)
-    TQ62_FILL_PROPERTY(TSmGradientType, GradientMirrorType, gradientMirrorType_)
-    TQ62_FILL_PROPERTY(HatchStyle, HatchStyle_, hatchStyle_)
-    TQ62_FILL_PROPERTY(HatchStyle, HatchStyleMirror, hatchStyleMirror_)
-    TQ62_FILL_PROPERTY(bool, BackGroundPictureAspectRatio, backGroundPictureAspectRatio_)
-    TQ62_FILL_PROPERTY(TFillPictureMode, BackGroundPictureMode, backGroundPictureMode_)
-    TQ62_FILL_PROPERTY(TFillPicturePosition, BackGroundPicturePosition, backGroundPicturePosition_)
-    TQ62_FILL_PROPERTY(int, BackGroundPictureLeft, backGroundPictureLeft_)
-    TQ62_FILL_PROPERTY(int, BackGroundPictureTop, backGroundPictureTop_)
-    TQ62_FILL_PROPERTY(TPictureMode, BackGroundPictureAspectMode, backGroundPictureAspectMode_)
-    TQ62_FILL_PROPERTY(TFillPicturePosition, PicturePosition, picturePosition_)
-    TQ62_FILL_PROPERTY(int, PictureLeft, pictureLeft_)
-    TQ62_FILL_PROPERTY(int, PictureTop, pictureTop_)
-    TQ62_FILL_PROPERTY(TFillPictureSize, PictureSize, pictureSize_)
-    TQ62_FILL_PROPERTY(int, PictureWidth, pictureWidth_)
-    TQ62_FILL_PROPERTY(int, PictureHeight, pictureHeight_)
-    TQ62_FILL_PROPERTY(bool, PictureAspectRatio, pictureAspectRatio_)
-    TQ62_FILL_PROPERTY(TPictureMode, PictureAspectMode, pictureAspectMode_)
-    TQ62_FILL_PROPERTY(Byte, Opacity, opacity_)
-    TQ62_FILL_PROPERTY(Byte, OpacityTo, opacityTo_)
-    TQ62_FILL_PROPERTY(Byte, OpacityMirror, opacityMirror_)
-    TQ62_FILL_PROPERTY(Byte, OpacityMirrorTo, opacityMirrorTo_)
-    TQ62_FILL_PROPERTY(TColor, BorderColor, borderColor_)
-    TQ62_FILL_PROPERTY(Byte, BorderOpacity, borderOpacity_)
-    TQ62_FILL_PROPERTY(int, BorderWidth, borderWidth_)
-    TQ62_FILL_PROPERTY(int, Rounding, rounding_)
-    TQ62_FILL_PROPERTY(TFillRoundingType, RoundingType, roundingType_)
-    TQ62_FILL_PROPERTY(TColor, ShadowColor, shadowColor_)
-    TQ62_FILL_PROPERTY(int, ShadowOffset, shadowOffset_)
-    TQ62_FILL_PROPERTY(TShadowType, ShadowType, shadowType_)
-    TQ62_FILL_PROPERTY(int, Angle, angle_)
-    TQ62_FILL_PROPERTY(TGlowMode, Glow, glow_)
-    TQ62_FILL_PROPERTY(TColor, GlowGradientColor, glowGradientColor_)
-    TQ62_FILL_PROPERTY(TColor, GlowRadialColor, glowRadialColor_)
+    TQ62_CHANGED_PROPERTY(TColor, Color, color_)
+    TQ62_CHANGED_PROPERTY(TColor, ColorTo, colorTo_)
+    TQ62_CHANGED_PROPERTY(TColor, ColorMirror, colorMirror_)
+    TQ62_CHANGED_PROPERTY(TColor, ColorMirrorTo, colorMirrorTo_)
+    TQ62_CHANGED_PROPERTY(TSmGradientType, GradientType, gradientType_)
+    TQ62_CHANGED_PROPERTY(TSmGradientType, GradientMirrorType, gradientMirrorType_)
+    TQ62_CHANGED_PROPERTY(HatchStyle, HatchStyle_, hatchStyle_)
+    TQ62_CHANGED_PROPERTY(HatchStyle, HatchStyleMirror, hatchStyleMirror_)
+    TQ62_CHANGED_PROPERTY(bool, BackGroundPictureAspectRatio, backGroundPictureAspectRatio_)
+    TQ62_CHANGED_PROPERTY(TFillPictureMode, BackGroundPictureMode, backGroundPictureMode_)
+    TQ62_CHANGED_PROPERTY(TFillPicturePosition, BackGroundPicturePosition, backGroundPicturePosition_)
+    TQ62_CHANGED_PROPERTY(int, BackGroundPictureLeft, backGroundPictureLeft_)
+    TQ62_CHANGED_PROPERTY(int, BackGroundPictureTop, backGroundPictureTop_)
+    TQ62_CHANGED_PROPERTY(TPictureMode, BackGroundPictureAspectMode, backGroundPictureAspectMode_)
+    TQ62_CHANGED_PROPERTY(TFillPicturePosition, PicturePosition, picturePosition_)
+    TQ62_CHANGED_PROPERTY(int, PictureLeft, pictureLeft_)
+    TQ62_CHANGED_PROPERTY(int, PictureTop, pictureTop_)
+    TQ62_CHANGED_PROPERTY(TFillPictureSize, PictureSize, pictureSize_)
+    TQ62_CHANGED_PROPERTY(int, PictureWidth, pictureWidth_)
+    TQ62_CHANGED_PROPERTY(int, PictureHeight, pictureHeight_)
+    TQ62_CHANGED_PROPERTY(bool, PictureAspectRatio, pictureAspectRatio_)
+    TQ62_CHANGED_PROPERTY(TPictureMode, PictureAspectMode, pictureAspectMode_)
+    TQ62_CHANGED_PROPERTY(Byte, Opacity, opacity_)
+    TQ62_CHANGED_PROPERTY(Byte, OpacityTo, opacityTo_)
+    TQ62_CHANGED_PROPERTY(Byte, OpacityMirror, opacityMirror_)
+    TQ62_CHANGED_PROPERTY(Byte, OpacityMirrorTo, opacityMirrorTo_)
+    TQ62_CHANGED_PROPERTY(TColor, BorderColor, borderColor_)
+    TQ62_CHANGED_PROPERTY(Byte, BorderOpacity, borderOpacity_)
+    TQ62_CHANGED_PROPERTY(int, BorderWidth, borderWidth_)
+    TQ62_CHANGED_PROPERTY(int, Rounding, rounding_)
+    TQ62_CHANGED_PROPERTY(TFillRoundingType, RoundingType, roundingType_)
+    TQ62_CHANGED_PROPERTY(TColor, ShadowColor, shadowColor_)
+    TQ62_CHANGED_PROPERTY(int, ShadowOffset, shadowOffset_)
+    TQ62_CHANGED_PROPERTY(TShadowType, ShadowType, shadowType_)
+    TQ62_CHANGED_PROPERTY(int, Angle, angle_)
+    TQ62_CHANGED_PROPERTY(TGlowMode, Glow, glow_)
+    TQ62_CHANGED_PROPERTY(TColor, GlowGradientColor, glowGradientColor_)
+    TQ62_CHANGED_PROPERTY(TColor, GlowRadialColor, glowRadialColor_)
 
     TSmGDIPPicture *BackGroundPicture() const { return backGroundPicture_.get(); }
     // Copies the given picture's content into the fill's own.
@@ -185,7 +177,6 @@ private:
     int updateCount_ = 0;
 };
 
-#undef TQ62_FILL_PROPERTY
 
 // Carries a persistent object through a component stream (the clipboard
 // form of a fill).

@@ -2,8 +2,9 @@
 
 #include "Font.h"
 #include "GpPictureContainer.h"
+#include "ImageList.h"
 
-#include <QDir>
+#include <QBuffer>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QIcon>
@@ -692,6 +693,7 @@ bool HtmlRenderer::Image(TagState &s, const QString &up, const QString &tag, boo
     const QString src = AttributeValue(up, tag, QStringLiteral("SRC"));
     int iw = 0, ih = 0;
     QPixmap icon;
+    QImage listImage;
     TSmGDIPPicture *picture = nullptr;
     const QString upSrc = src.toUpper();
     if (upSrc.startsWith(QLatin1String("SSYS:")) || upSrc.startsWith(QLatin1String("LSYS:"))) {
@@ -709,7 +711,12 @@ bool HtmlRenderer::Image(TagState &s, const QString &up, const QString &tag, boo
         icon = i.pixmap(size, size);
         iw = ih = size;
     } else if (upSrc.startsWith(QLatin1String("IDX:"))) {
-        // Image lists are not wired to the renderer yet: nothing drawn, no room.
+        const int n = LeadingNumber(src.mid(4), INT_MAX);
+        if (o_.Images && n < o_.Images->Count()) {
+            listImage = o_.Images->Image(n);
+            iw = o_.Images->Width();
+            ih = o_.Images->Height();
+        }
     } else if (!src.isEmpty() && !src.contains(QLatin1Char(':')) && o_.PictureContainer) {
         picture = o_.PictureContainer->FindPicture(src);
         if (picture && !picture->Empty()) {
@@ -719,7 +726,7 @@ bool HtmlRenderer::Image(TagState &s, const QString &up, const QString &tag, boo
             picture = nullptr;
         }
     }
-    if (explicitSize && (picture || !icon.isNull() || iw > 0)) {
+    if (explicitSize && iw > 0) {
         iw = w;
         ih = h;
     }
@@ -735,15 +742,12 @@ bool HtmlRenderer::Image(TagState &s, const QString &up, const QString &tag, boo
     if (draw) {
         if (picture) {
             picture->GpDraw(g_, MakeRectF(REAL(x), REAL(lineTop), REAL(iw), REAL(ih)));
+        } else if (!listImage.isNull()) {
+            if (!o_.Print)
+                DrawQImage(g_, listImage, MakeRectF(REAL(x), REAL(lineTop), REAL(iw), REAL(ih)));
         } else if (!icon.isNull()) {
             const double scale = o_.Print ? o_.Scale : 1.0;
-            QImage img = icon.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-            if (QPainter *p = g_->GetHDC()) {
-                p->save();
-                p->drawImage(QRectF(x, lineTop, iw * scale, ih * scale), img);
-                p->restore();
-                g_->ReleaseHDC(p);
-            }
+            DrawQImage(g_, icon.toImage(), MakeRectF(REAL(x), REAL(lineTop), REAL(iw * scale), REAL(ih * scale)));
         }
     }
     x += iw;
@@ -807,6 +811,18 @@ bool DrawHtmlTextGdip(TGPGraphics *Graphics, TFont *Font, const QString &Text, c
         return false;
     HtmlRenderer renderer(Graphics, Font, Rect, Options, Result);
     return renderer.Run(Text);
+}
+
+void DrawQImage(TGPGraphics *Graphics, const QImage &Image, const TGPRectF &Dest)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    Image.save(&buffer, "PNG");
+    buffer.close();
+    buffer.open(QIODevice::ReadOnly);
+    TGPBitmap bitmap(&buffer);
+    Graphics->DrawImage(&bitmap, Dest);
 }
 
 TColor HtmlColorNameToColor(const QString &Name)

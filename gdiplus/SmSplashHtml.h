@@ -13,6 +13,7 @@
 #include "Color.h"
 #include "Types.h"
 
+#include <QImage>
 #include <QString>
 
 class TFont;
@@ -69,6 +70,10 @@ TColor HtmlColorNameToColor(const QString &Name);
 // "#RRGGBB" (upper-case hexadecimal digits) as a colour; missing or foreign
 // digits count 0.
 TColor HtmlHexToColor(const QString &Value);
+// Draws a picture made in memory (an icon, an image-list entry) into dest
+// through the drawing layer, which takes pictures as encoded streams.
+void DrawQImage(TGPGraphics *Graphics, const QImage &Image, const TGPRectF &Dest);
+
 // Replaces the first occurrence of Old in Text, found without regard to
 // case; true when there was one.
 bool ReplaceFirstText(const QString &Old, const QString &New, QString &Text);

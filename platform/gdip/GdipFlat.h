@@ -337,7 +337,8 @@ Status GdipCreateBitmapFromScan0(INT width, INT height, INT stride,
                                  GpBitmap **bitmap);
 Status GdipBitmapGetPixel(GpBitmap *bitmap, INT x, INT y, ARGB *color);
 Status GdipBitmapSetPixel(GpBitmap *bitmap, INT x, INT y, ARGB color);
-// Renders the bitmap over the background colour into *hbmReturn.
+// Renders the bitmap over the background colour into *hbmReturn: opaque
+// for an opaque background, premultiplied ARGB otherwise.
 Status GdipCreateHBITMAPFromBitmap(GpBitmap *bitmap, QImage *hbmReturn,
                                    ARGB background);
 

@@ -372,8 +372,11 @@ Status GdipCreateHBITMAPFromBitmap(GpBitmap *bitmap, QImage *hbmReturn,
 {
     if (!bitmap || !hbmReturn)
         return InvalidParameter;
-    QImage out(bitmap->image.size(), QImage::Format_RGB32);
-    out.fill(gdip::toQColor(background | 0xFF000000));
+    // A background with alpha keeps the bitmap's own alpha (premultiplied),
+    // which is what a layered window is pushed from.
+    const bool translucent = (background >> 24) != 0xFF;
+    QImage out(bitmap->image.size(), translucent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    out.fill(translucent ? gdip::toQColor(background) : gdip::toQColor(background | 0xFF000000));
     QPainter p(&out);
     p.drawImage(0, 0, bitmap->drawable());
     p.end();

@@ -44,6 +44,7 @@ const Substitute kTable[] = {
     {"Trebuchet MS", kWide},
     {"Marlett", kWide},
     {"Wingdings", kWide},
+    {"Symbol", kWide}, // list bullets: the same glyphs by their Unicode code points
     {"SimSun", kCjk},
     {"NSimSun", kCjk},
     {"SimHei", kCjk},

@@ -130,12 +130,18 @@ void TCustomForm::SetAlphaBlendValue(Byte Value)
     ApplyOpacity();
 }
 
+double TCustomForm::WindowOpacity() const
+{
+    const Byte alpha = layered_ ? layeredOpacity_ : alphaBlend_ ? alphaBlendValue_ : 255;
+    return alpha / 255.0;
+}
+
 void TCustomForm::ApplyOpacity()
 {
-    if (!Widget() || Parent())
+    // The offscreen platform has no opacity (and says so on every call).
+    if (!Widget() || Parent() || QGuiApplication::platformName() == QLatin1String("offscreen"))
         return;
-    const Byte alpha = layered_ ? layeredOpacity_ : alphaBlend_ ? alphaBlendValue_ : 255;
-    Widget()->setWindowOpacity(alpha / 255.0);
+    Widget()->setWindowOpacity(WindowOpacity());
 }
 
 void TCustomForm::SetLayered(bool Value)
@@ -226,8 +232,10 @@ void TCustomForm::Hide()
 
 void TCustomForm::DoShow()
 {
-    if (OnShow)
-        OnShow(this);
+    // A copy: the handler may replace OnShow while it runs.
+    const TNotifyEvent handler = OnShow;
+    if (handler)
+        handler(this);
 }
 
 void TCustomForm::DoHide()

@@ -77,6 +77,9 @@ public:
     void SetAlphaBlend(bool Value);
     Byte AlphaBlendValue() const { return alphaBlendValue_; }
     void SetAlphaBlendValue(Byte Value);
+    // The opacity the window system is given (0..1): the layered constant
+    // alpha, else AlphaBlendValue with AlphaBlend, else 1.
+    double WindowOpacity() const;
     // A window that never takes the focus: showing or clicking it leaves the
     // active window as it was.
     bool NoActivate() const { return noActivate_; }

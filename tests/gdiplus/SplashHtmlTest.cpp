@@ -33,18 +33,6 @@ THtmlDrawOptions Measure()
     return o;
 }
 
-// Bounding box of the pixels for which pred holds.
-template <class Pred>
-QRect Box(const QImage &img, Pred pred)
-{
-    QRect box;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (pred(img.pixel(x, y)))
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 bool Inked(QRgb p) { return qRed(p) < 200 || qGreen(p) < 200 || qBlue(p) < 200; }
 bool Reddish(QRgb p) { return qRed(p) > 150 && qGreen(p) < 100 && qBlue(p) < 100; }
 
@@ -71,7 +59,7 @@ TEST(SplashHtml, SplashLineIsOneWhiteLineAtTwentyPoints)
     TFont font;
     THtmlDrawResult r;
     DrawHtmlTextGdip(s.g.get(), &font, line, Rect(0, 0, 300, 100), {}, r);
-    const QRect white = Box(s.done(), [](QRgb p) { return qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) > 200; });
+    const QRect white = PixelBox(s.done(), [](QRgb p) { return qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) > 200; });
     ASSERT_FALSE(white.isEmpty());
     EXPECT_LE(white.left(), 10);
     EXPECT_GT(white.width(), 120); // 19 characters at 20 points
@@ -118,9 +106,9 @@ TEST(SplashHtml, ColourValuesInAnyCaseGiveRed)
 {
     for (const char *value : {"#FF0000", "#ff0000", "clred", "ClRed"}) {
         const Rendered d = Render(QStringLiteral("<FONT size=\"20\" color=\"%1\">HHHH</FONT>").arg(QLatin1String(value)));
-        const QRect red = Box(d.image, Reddish);
+        const QRect red = PixelBox(d.image, Reddish);
         EXPECT_FALSE(red.isEmpty()) << value;
-        EXPECT_EQ(Box(d.image, Inked), Box(d.image, [](QRgb p) { return Inked(p) && qRed(p) > qBlue(p); })) << value;
+        EXPECT_EQ(PixelBox(d.image, Inked), PixelBox(d.image, [](QRgb p) { return Inked(p) && qRed(p) > qBlue(p); })) << value;
     }
     EXPECT_EQ(HtmlHexToColor(QStringLiteral("#00FF80")), RGB(0, 255, 128));
     EXPECT_EQ(HtmlHexToColor(QStringLiteral("#F")), RGB(0, 0, 0));
@@ -153,9 +141,9 @@ TEST(SplashHtml, MeasureOnlyDrawsNothingAndSizesMatchTheDrawing)
 {
     const QString text = QStringLiteral("<B>bold</B> <U>under</U> <FONT bgcolor=\"clRed\">x</FONT><HR>next");
     const Rendered m = Render(text, Measure());
-    EXPECT_TRUE(Box(m.image, Inked).isEmpty());
+    EXPECT_TRUE(PixelBox(m.image, Inked).isEmpty());
     const Rendered d = Render(text);
-    EXPECT_FALSE(Box(d.image, Inked).isEmpty());
+    EXPECT_FALSE(PixelBox(d.image, Inked).isEmpty());
     EXPECT_EQ(m.result.XSize, d.result.XSize);
     EXPECT_EQ(m.result.YSize, d.result.YSize);
 }
@@ -172,7 +160,7 @@ TEST(SplashHtml, AnchorHitTest)
     EXPECT_EQ(r.result.AnchorValue, QStringLiteral("doc:1"));
     EXPECT_EQ(r.result.MouseLink, 0);
     EXPECT_EQ(r.result.LinkCount, 2);
-    EXPECT_TRUE(Box(r.image, Inked).isEmpty()); // HitOnly draws nothing
+    EXPECT_TRUE(PixelBox(r.image, Inked).isEmpty()); // HitOnly draws nothing
 
     o.XPos = Render(QStringLiteral("link pla"), Measure()).result.XSize; // on "plain"
     r = Render(text, o);
@@ -186,7 +174,7 @@ TEST(SplashHtml, AnchorHitTest)
     // Links are drawn in the link colour.
     THtmlDrawOptions red;
     red.URLColor = clRed;
-    EXPECT_FALSE(Box(Render(QStringLiteral("<FONT size=\"16\"><A href=\"x\">link</A></FONT>"), red).image, Reddish).isEmpty());
+    EXPECT_FALSE(PixelBox(Render(QStringLiteral("<FONT size=\"16\"><A href=\"x\">link</A></FONT>"), red).image, Reddish).isEmpty());
 }
 
 TEST(SplashHtml, ReplaceFirstTextIgnoresCase)

@@ -67,9 +67,9 @@ TEST(FormWindow, AlphaBlendAndLayeredOpacity)
 {
     TForm f(nullptr, CreateNew);
     f.SetAlphaBlendValue(100);
-    EXPECT_DOUBLE_EQ(f.Widget()->windowOpacity(), 1.0); // AlphaBlend off: opaque
+    EXPECT_DOUBLE_EQ(f.WindowOpacity(), 1.0); // AlphaBlend off: opaque
     f.SetAlphaBlend(true);
-    EXPECT_NEAR(f.Widget()->windowOpacity(), 100 / 255.0, 0.01);
+    EXPECT_NEAR(f.WindowOpacity(), 100 / 255.0, 0.01);
 
     // A layered window's opacity is the pushed constant alpha.
     f.SetBounds(0, 0, 10, 10);
@@ -78,7 +78,7 @@ TEST(FormWindow, AlphaBlendAndLayeredOpacity)
     f.UpdateLayered(img, 50);
     EXPECT_TRUE(f.Layered());
     EXPECT_EQ(f.LayeredOpacity(), 50);
-    EXPECT_NEAR(f.Widget()->windowOpacity(), 50 / 255.0, 0.01);
+    EXPECT_NEAR(f.WindowOpacity(), 50 / 255.0, 0.01);
     EXPECT_TRUE(f.Widget()->testAttribute(Qt::WA_TranslucentBackground));
 }
 
