@@ -41,7 +41,6 @@ enum TControlStyleItem {
 using TControlStyle = TSet<TControlStyleItem>;
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 
 // What a hint about to show says and where; a control's HintShow may change
 // it for the mouse position (CursorPos and CursorRect in the control's client
