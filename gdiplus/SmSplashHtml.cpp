@@ -58,6 +58,8 @@ const NamedColour kColourNames[] = {
 
 enum class Align { Left, Center, Right };
 
+const int kMaxRunLength = 256;
+
 // Everything the tags change; copied at the start of each line so that the
 // drawing pass replays the line from the same state as the measuring pass.
 struct TagState {
@@ -340,6 +342,13 @@ int HtmlRenderer::Pass(TagState &s, const QString &text, int from, int end, bool
             const int sp = text.indexOf(QLatin1Char(' '), i);
             if (sp >= 0 && sp < stop)
                 runEnd = sp + 1;
+        }
+        // Very long words are measured in pieces; the pieces stay together
+        // on a line (the text before each does not end in a blank).
+        if (runEnd - i > kMaxRunLength) {
+            runEnd = i + kMaxRunLength;
+            if (text[runEnd - 1].isHighSurrogate())
+                --runEnd;
         }
         const QString run = DecodeRun(text.mid(i, runEnd - i));
         if (s.hidden) {

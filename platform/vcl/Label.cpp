@@ -1,13 +1,13 @@
 #include "Label.h"
 
-TLabel::TLabel(TComponent *AOwner) : TGraphicControl(AOwner)
+TCustomLabel::TCustomLabel(TComponent *AOwner) : TGraphicControl(AOwner)
 {
     SetControlStyle(ControlStyle().Include(csReplicatable));
     SetBounds(0, 0, 65, 17);
     SetParentColor(true);
 }
 
-unsigned TLabel::TextFlags() const
+unsigned TCustomLabel::TextFlags() const
 {
     unsigned f = DT_EXPANDTABS;
     f |= alignment_ == taCenter ? DT_CENTER : alignment_ == taRightJustify ? DT_RIGHT : DT_LEFT;
@@ -20,7 +20,7 @@ unsigned TLabel::TextFlags() const
     return f;
 }
 
-void TLabel::Paint()
+void TCustomLabel::Paint()
 {
     TCanvas *c = Canvas();
     TRect r = ClientRect();
@@ -46,7 +46,7 @@ void TLabel::Paint()
     c->DrawText(Caption(), text, TextFlags());
 }
 
-void TLabel::AdjustBounds()
+void TCustomLabel::AdjustBounds()
 {
     if (!autoSize_ || ComponentState().Contains(csLoading))
         return;
@@ -60,19 +60,19 @@ void TLabel::AdjustBounds()
     SetBounds(left, Top(), w, r.Height());
 }
 
-void TLabel::TextChanged()
+void TCustomLabel::TextChanged()
 {
     AdjustBounds();
     TGraphicControl::TextChanged();
 }
 
-void TLabel::FontChanged()
+void TCustomLabel::FontChanged()
 {
     AdjustBounds();
     TGraphicControl::FontChanged();
 }
 
-void TLabel::SetAlignment(TAlignment Value)
+void TCustomLabel::SetAlignment(TAlignment Value)
 {
     if (Value == alignment_)
         return;
@@ -80,7 +80,7 @@ void TLabel::SetAlignment(TAlignment Value)
     Invalidate();
 }
 
-void TLabel::SetLayout(TTextLayout Value)
+void TCustomLabel::SetLayout(TTextLayout Value)
 {
     if (Value == layout_)
         return;
@@ -88,7 +88,7 @@ void TLabel::SetLayout(TTextLayout Value)
     Invalidate();
 }
 
-void TLabel::SetAutoSize(bool Value)
+void TCustomLabel::SetAutoSize(bool Value)
 {
     if (Value == autoSize_)
         return;
@@ -96,7 +96,7 @@ void TLabel::SetAutoSize(bool Value)
     AdjustBounds();
 }
 
-void TLabel::SetWordWrap(bool Value)
+void TCustomLabel::SetWordWrap(bool Value)
 {
     if (Value == wordWrap_)
         return;
@@ -105,7 +105,7 @@ void TLabel::SetWordWrap(bool Value)
     Invalidate();
 }
 
-void TLabel::SetTransparent(bool Value)
+void TCustomLabel::SetTransparent(bool Value)
 {
     if (Value == transparent_)
         return;
@@ -113,7 +113,7 @@ void TLabel::SetTransparent(bool Value)
     Invalidate();
 }
 
-void TLabel::SetShowAccelChar(bool Value)
+void TCustomLabel::SetShowAccelChar(bool Value)
 {
     if (Value == showAccelChar_)
         return;

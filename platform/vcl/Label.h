@@ -8,9 +8,9 @@ enum TTextLayout { tlTop, tlCenter, tlBottom };
 // WordWrap is set). Unless Transparent it fills itself with Color (which
 // follows the parent's by default). A disabled label draws its text
 // embossed. "&" marks an accelerator unless ShowAccelChar is off.
-class TLabel : public TGraphicControl {
+class TCustomLabel : public TGraphicControl {
 public:
-    explicit TLabel(TComponent *AOwner);
+    explicit TCustomLabel(TComponent *AOwner);
 
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment Value);
@@ -41,4 +41,9 @@ private:
     bool wordWrap_ = false;
     bool transparent_ = false;
     bool showAccelChar_ = true;
+};
+
+class TLabel : public TCustomLabel {
+public:
+    explicit TLabel(TComponent *AOwner) : TCustomLabel(AOwner) {}
 };

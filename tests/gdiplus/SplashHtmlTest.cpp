@@ -1,9 +1,12 @@
 #include "Font.h"
 #include "SmSplashHtml.h"
+#include "Mutations.h"
 #include "TestSurface.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <gtest/gtest.h>
+#include <random>
 #include <vector>
 
 namespace {
@@ -183,4 +186,47 @@ TEST(SplashHtml, ReplaceFirstTextIgnoresCase)
     EXPECT_TRUE(ReplaceFirstText(QStringLiteral("&amp;"), QStringLiteral("&"), s));
     EXPECT_EQ(s, QStringLiteral("a&b&amp;"));
     EXPECT_FALSE(ReplaceFirstText(QStringLiteral("&euro;"), QStringLiteral("E"), s));
+}
+
+TEST(SplashHtml, MalformedInputEndsQuickly)
+{
+    std::vector<QString> inputs = {
+        QStringLiteral("<"), QStringLiteral("<a"), QStringLiteral("&"), QStringLiteral("a & b &"),
+        QStringLiteral("<FONT size=\"20"), QStringLiteral("<FONT color=\"#12"), QStringLiteral("<A href=\"x>y</A>"),
+        QStringLiteral("<FONT size=\"99999999999999999999\">big</FONT>"),
+        QStringLiteral("<IMG src=\"nothing\" width=\"99999999999999999999\" height=\"99999999999999999999\">"),
+        QStringLiteral("<IND x=\"99999999999999999999\">a<OF x=\"99999999999999999999\">b"),
+        QStringLiteral("<#"), QStringLiteral("<#<#<#>"), QStringLiteral("</"), QStringLiteral("<>"),
+        QStringLiteral("<IMG src=\"SSYS:/no/such/file\" width=\"999\" height=\"999\">x"),
+        QStringLiteral("<IMG src=\"IDX:99999999999999999999\">"),
+        QString(20000, QLatin1Char('<')), QString(20000, QLatin1Char('&')),
+        QStringLiteral("<UL>").repeated(5000) + QStringLiteral("<LI>x").repeated(2000),
+        QStringLiteral("<SUP>x<SUB>y").repeated(500) + QStringLiteral("\r\n").repeated(500),
+        QStringLiteral("word ").repeated(4000),
+    };
+    const QString samples[] = {
+        QStringLiteral("<FONT size=\"20\" color=\"clWhite\">Loading Program....</FONT><br>"),
+        QStringLiteral("<P align=\"center\"><B>b</B> <I>i</I> <U>u</U> <S>s</S> <A href=\"t\">link</A>"
+                       "<HR><UL><LI type=\"square\" color=\"#FF0000\">one<LI>two</UL><SHAD>sh</SHAD>"
+                       "<HI>hi</HI><E>err</E><Z>hidden</Z> &amp;&lt;&gt;&nbsp;x<SUB>2</SUB></P>"),
+    };
+    std::mt19937 random(14);
+    for (int i = 0; i < 600; ++i) {
+        const QString s = Mutate(random, samples[i % 2], 128);
+        inputs.push_back(s);
+    }
+    Surface surface(300, 200);
+    TFont font;
+    for (const QString &in : inputs) {
+        for (bool measureOnly : {true, false}) {
+            THtmlDrawOptions o;
+            o.MeasureOnly = measureOnly;
+            THtmlDrawResult r;
+            QElapsedTimer t;
+            t.start();
+            DrawHtmlTextGdip(surface.g.get(), &font, in, Rect(0, 0, 300, 200), o, r);
+            EXPECT_LT(t.elapsed(), 100) << in.left(60).toStdString();
+            EXPECT_GE(r.YSize, 2);
+        }
+    }
 }

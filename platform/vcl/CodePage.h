@@ -1,0 +1,16 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+// Conversion between Windows code pages (1252, 936, 950, 932, 949, 1250 ..
+// 1258, 874; 0 and 1 mean 1252 here, 65001 UTF-8) and Unicode, through
+// iconv. Bytes that the code page does not map become U+FFFD and the rest
+// goes on; characters the code page lacks become "?".
+QString MultiByteToWide(int CodePage, const QByteArray &Bytes);
+QByteArray WideToMultiByte(int CodePage, const QString &Text);
+// The code page of a font character set (ANSI_CHARSET 0 gives 1252,
+// GB2312_CHARSET 134 gives 936, ...); 0 for a set without one (symbol).
+int CodePageOfCharset(int Charset);
+// True when Byte starts a two-byte character in the code page (936, 950,
+// 932, 949).
+bool IsLeadByte(int CodePage, unsigned char Byte);

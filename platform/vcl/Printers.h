@@ -1,0 +1,6 @@
+#pragma once
+class QPrinter;
+
+// The program's printer, made on first use and kept; tests point its output
+// at a PDF file.
+QPrinter *Printer();

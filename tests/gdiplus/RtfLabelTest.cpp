@@ -1,0 +1,167 @@
+#include "Form.h"
+#include "Printers.h"
+#include "RichEdit.h"
+#include "TestSurface.h"
+#include "rtflabel.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct LabelFixture : ::testing::Test {
+    void SetUp() override
+    {
+        form = std::make_unique<TForm>(nullptr, CreateNew);
+        form->SetBounds(0, 0, 700, 500);
+        form->SetColor(clWhite);
+        label = new TRTFLabel(form.get());
+        label->SetParent(form.get());
+        label->SetBounds(0, 0, 300, 200);
+        label->SetColor(clWhite);
+    }
+    QImage Paint()
+    {
+        const QImage img = label->PaintToImage();
+        if (!qEnvironmentVariableIsEmpty("TQ62_DUMP_DIR")) // to look at what the label draws
+            img.save(qEnvironmentVariable("TQ62_DUMP_DIR") + QStringLiteral("/rtflabel-") +
+                     QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                     QStringLiteral(".png"));
+        return img;
+    }
+    std::unique_ptr<TForm> form;
+    TRTFLabel *label = nullptr;
+};
+using RtfLabel = LabelFixture;
+
+bool Inked(QRgb p) { return qRed(p) < 200 || qGreen(p) < 200 || qBlue(p) < 200; }
+bool Reddish(QRgb p) { return qRed(p) > 150 && qGreen(p) < 110 && qBlue(p) < 110; }
+
+QString Lines(int n)
+{
+    QString rtf = QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs20 ");
+    for (int i = 0; i < n; ++i)
+        rtf += QStringLiteral("Line %1 of the document\\par ").arg(i);
+    return rtf + QLatin1Char('}');
+}
+
+} // namespace
+
+TEST(RtfLabelGeometry, TwipsRectangle)
+{
+    struct Row { TRect r; int dpiX, dpiY; TRect twips; };
+    const std::vector<Row> rows = {
+        {Rect(0, 0, 630, 1400), 96, 96, Rect(15, 15, 9450, 21000)},
+        {Rect(0, 0, 630, 1400), 0, 0, Rect(15, 15, 9450, 21000)}, // 0 counts as 96
+        {Rect(0, 0, 630, 1400), 192, 192, Rect(8, 8, 4726, 10500)}, // halves to even
+        {Rect(10, 20, 110, 70), 120, 72, Rect(132, 420, 1320, 1400)},
+    };
+    for (const Row &r : rows)
+        EXPECT_EQ(TRTFLabel::TwipsRect(r.r, r.dpiX, r.dpiY), r.twips) << r.dpiX;
+}
+
+TEST_F(RtfLabel, EmptyRichTextPaintsOnlyTheBackground)
+{
+    label->SetColor(clYellow);
+    const QImage img = Paint();
+    EXPECT_EQ(PixelBox(img, [](QRgb p) { return p != qRgb(255, 255, 0); }), QRect());
+    EXPECT_EQ(label->Version(), QStringLiteral("1.3.1.0"));
+    label->SetVersion(QStringLiteral("9.9"));
+    EXPECT_EQ(label->Version(), QStringLiteral("1.3.1.0"));
+}
+
+TEST_F(RtfLabel, BoldColourAndChineseText)
+{
+    label->SetRichText(QStringLiteral(
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Tahoma;}}{\\colortbl ;\\red255\\green0\\blue0;}\\f0\\fs28 "
+        "\\cf1\\b Bold\\b0\\cf0\\par \\u20013?\\u25991?\\par}"));
+    const QImage img = Paint();
+    const QRect red = PixelBox(img, Reddish);
+    ASSERT_FALSE(red.isEmpty());
+    EXPECT_LT(red.top(), 12);
+    const QRect chinese = PixelBox(img.copy(0, red.bottom() + 2, 300, 60), Inked);
+    ASSERT_FALSE(chinese.isEmpty()); // the two characters drew (not blanks)
+    EXPECT_GT(chinese.width(), 20);
+    EXPECT_EQ(PixelBox(img.copy(0, red.bottom() + 2, 300, 60), Reddish), QRect()); // back in black
+    EXPECT_EQ(label->LastTwipsRect(), TRTFLabel::TwipsRect(Rect(0, 0, 300, 200), 96, 96));
+}
+
+TEST_F(RtfLabel, HighBytesAreIgnored)
+{
+    const QString doc = Lines(3);
+    label->SetRichText(doc);
+    const QImage plain = Paint();
+    QString marked = doc;
+    for (QChar &c : marked)
+        c = QChar(char16_t(c.unicode() | 0x1000));
+    label->SetRichText(marked);
+    EXPECT_EQ(Paint(), plain);
+}
+
+TEST_F(RtfLabel, TallDocumentIsCutAtAWholeLine)
+{
+    label->SetRichText(Lines(200));
+    label->SetHeight(100);
+    const QImage cut = Paint();
+    const int inkBottom = PixelBox(cut, Inked).bottom();
+    ASSERT_GT(inkBottom, 40);
+    EXPECT_LT(inkBottom, 99);
+    // Growing the label by less than a line shows no part of the next one.
+    label->SetHeight(inkBottom + 6);
+    const int again = PixelBox(Paint(), Inked).bottom();
+    EXPECT_LE(again, inkBottom);
+    TRichEdit edit(nullptr);
+    label->CopyToRichEdit(&edit);
+    const int next = edit.FormatRange(nullptr, 96, 96, TRTFLabel::TwipsRect(Rect(0, 0, 300, 100), 96, 96));
+    EXPECT_GT(next, 0);
+    EXPECT_LT(next, edit.Document()->characterCount() - 1);
+}
+
+TEST_F(RtfLabel, UpdatesPublishOnTheLastEndUpdate)
+{
+    label->BeginUpdate();
+    label->BeginUpdate();
+    TRichEdit *edit = label->RTF();
+    ASSERT_NE(edit, nullptr);
+    QTextCursor(edit->Document()).insertText(QStringLiteral("Published text"));
+    label->EndUpdate();
+    EXPECT_TRUE(label->RichText().isEmpty());
+    EXPECT_EQ(PixelBox(Paint(), Inked), QRect()); // only the background meanwhile
+    label->EndUpdate();
+    EXPECT_TRUE(label->RichText().startsWith(QStringLiteral("{\\rtf")));
+    EXPECT_FALSE(PixelBox(Paint(), Inked).isEmpty());
+    const QString published = label->RichText();
+    label->EndUpdate(); // at 0: nothing
+    EXPECT_EQ(label->UpdateCount(), 0);
+    EXPECT_EQ(label->RichText(), published);
+
+    // And back into another rich edit: the same text.
+    TRichEdit other(nullptr);
+    label->CopyToRichEdit(&other);
+    EXPECT_EQ(other.Document()->toPlainText(), QStringLiteral("Published text"));
+    TRTFLabel orphan(nullptr);
+    EXPECT_EQ(orphan.RTF(), nullptr); // no parent, no rich edit handed out
+}
+
+TEST_F(RtfLabel, PrintsToAPdf)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("doc.pdf"));
+    Printer()->setOutputFormat(QPrinter::PdfFormat);
+    Printer()->setOutputFileName(file);
+    label->SetRichText(Lines(80));
+    label->Print(QStringLiteral("RS232 Protocal Code"));
+    QFile pdf(file);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
+    EXPECT_GT(pdf.size(), 1000);
+    EXPECT_EQ(Printer()->docName(), QStringLiteral("RS232 Protocal Code"));
+    Printer()->setOutputFileName(QString());
+}
