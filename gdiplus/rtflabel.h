@@ -45,7 +45,8 @@ public:
     void Print(const QString &Caption);
 
     // Keep the parsed document between paints while RichText stays the same
-    // (a paint then only formats and draws).
+    // (a paint then only formats and draws); on by default, since parsing a
+    // viewer's document at every paint takes longer than a scroll step may.
     bool CacheDocument() const { return cacheDocument_; }
     void SetCacheDocument(bool Value);
 
@@ -70,7 +71,7 @@ private:
     std::unique_ptr<TRichEdit> richEdit_;
     int updateCount_ = 0;
     bool painting_ = false;
-    bool cacheDocument_ = false;
+    bool cacheDocument_ = true;
     bool cacheValid_ = false;
     TRect lastTwips_;
 };

@@ -92,6 +92,20 @@ TEST_F(RtfLabel, BoldColourAndChineseText)
     EXPECT_EQ(label->LastTwipsRect(), TRTFLabel::TwipsRect(Rect(0, 0, 300, 200), 96, 96));
 }
 
+TEST_F(RtfLabel, KeptDocumentFollowsEveryNewRichText)
+{
+    ASSERT_TRUE(label->CacheDocument());
+    const QString red = QStringLiteral("{\\rtf1{\\colortbl ;\\red255\\green0\\blue0;}\\fs40\\cf1 Text}");
+    label->SetRichText(red);
+    EXPECT_FALSE(PixelBox(Paint(), Reddish).isEmpty());
+    label->SetRichText(QStringLiteral("{\\rtf1\\fs40 Text}"));
+    const QImage black = Paint();
+    EXPECT_TRUE(PixelBox(black, Reddish).isEmpty());
+    EXPECT_FALSE(PixelBox(black, Inked).isEmpty());
+    label->SetCacheDocument(false); // parsed at every paint: the same picture
+    EXPECT_EQ(Paint(), black);
+}
+
 TEST_F(RtfLabel, HighBytesAreIgnored)
 {
     const QString doc = Lines(3);

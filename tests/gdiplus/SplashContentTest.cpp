@@ -1,5 +1,6 @@
 #include "Exceptions.h"
 #include "Form.h"
+#include "ImageList.h"
 #include "SmSplashScreen.h"
 #include "TestSurface.h"
 
@@ -137,6 +138,53 @@ TEST_F(Content, ProgramInformationPlacement)
             EXPECT_NEAR(v.right(), r.Right, 8);
         }
     }
+}
+
+TEST_F(Content, TopLayerPanelsAndItems)
+{
+    TSmSplashTopLayerItem *none = splash->TopLayerItems()->Add();
+    none->SetAlign(alNone);
+    none->Fill()->SetColor(clBlue);
+    none->Fill()->SetColorTo(clBlue);
+    TSmSplashTopLayerItem *panel = splash->TopLayerItems()->Add();
+    panel->SetLeft(10);
+    panel->SetTop(20);
+    panel->SetWidth(50);
+    panel->SetHeight(30);
+    panel->Fill()->SetColor(clRed);
+    panel->Fill()->SetColorTo(clRed);
+    Surface layer(200, 100);
+    window->DrawTopLayerItems(layer.g.get());
+    const QImage img = layer.done();
+    EXPECT_TRUE(PixelBox(img, Bluish).isEmpty()); // alNone paints nothing
+    const QRect red = PixelBox(img, Reddish);
+    EXPECT_NEAR(red.left(), 10, 1);
+    EXPECT_NEAR(red.top(), 20, 1);
+    EXPECT_NEAR(red.width(), 50, 2);
+    EXPECT_NEAR(red.height(), 30, 2);
+
+    // An item: its image from the list, then its text after the gap.
+    TCustomImageList images(nullptr);
+    QImage green(16, 16, QImage::Format_ARGB32);
+    green.fill(qRgb(0, 160, 0));
+    images.Add(green);
+    splash->SetImages(&images);
+    TSplashItem *item = splash->Items()->Add();
+    item->SetPosX(30);
+    item->SetPosY(40);
+    item->SetImageIndex(0);
+    item->SetText(QStringLiteral("ITEM"));
+    item->Font()->SetColor(clRed);
+    item->Font()->SetSize(14);
+    Surface items(200, 100);
+    window->DrawItems(items.g.get());
+    const QImage drawn = items.done();
+    EXPECT_EQ(PixelBox(drawn, Greenish), QRect(30, 40, 16, 16));
+    const QRect text = PixelBox(drawn, Reddish);
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_GE(text.left(), 30 + 16 + 5);
+    EXPECT_LE(text.left(), 30 + 16 + 5 + 7); // the layout box pads the glyphs
+    splash->SetImages(nullptr);
 }
 
 TEST(SplashProgress, ValueTextAndFormatChecks)
