@@ -180,6 +180,24 @@ TEST(SplashHtml, AnchorHitTest)
     EXPECT_FALSE(PixelBox(Render(QStringLiteral("<FONT size=\"16\"><A href=\"x\">link</A></FONT>"), red).image, Reddish).isEmpty());
 }
 
+TEST(SplashHtml, ImagesTakeTheirRoom)
+{
+    const int plain = Render(QStringLiteral("a<i></i>b"), Measure()).result.XSize; // two runs, as below
+    struct Row { const char *tag; int width; };
+    const std::vector<Row> rows = {
+        {"<IMG src=\"SSYS:/\">", 16},               // small system icon
+        {"<IMG src=\"LSYS:/no/such.txt\">", 32},    // large, by file type
+        {"<IMG src=\"LSYS:3\">", 32},               // by index
+        {"<IMG src=\"SSYS:/\" width=\"40\" height=\"20\">", 40},
+        {"<IMG src=\"missing\">", 0},               // no picture container: no room
+        {"<IMG src=\"IDX:0\">", 0},                 // no image list: no room
+    };
+    for (const Row &r : rows) {
+        const QString text = QStringLiteral("a%1b").arg(QLatin1String(r.tag));
+        EXPECT_EQ(Render(text, Measure()).result.XSize, plain + r.width) << r.tag;
+    }
+}
+
 TEST(SplashHtml, ReplaceFirstTextIgnoresCase)
 {
     QString s = QStringLiteral("a&AMP;b&amp;");

@@ -114,6 +114,26 @@ TEST_F(SplashScreen, ProgramSettingsGiveTheLayeredFrame)
     EXPECT_NEAR(version.top(), 145, 8);
 }
 
+TEST_F(SplashScreen, ProgressBarOnTheLayeredFrame)
+{
+    LoadProgramLayout();
+    TSplashScreenWindow *w = splash->SplashWindow();
+    const QRect bar(160, 220, 300, 12);
+    auto red = [](QRgb p) { return qAlpha(p) == 255 && qRed(p) > 150 && qGreen(p) < 120 && qBlue(p) < 120; };
+    splash->ProgressBar()->ProgressFill()->SetColor(clRed);
+    splash->ProgressBar()->ProgressFill()->SetColorTo(clRed);
+    EXPECT_TRUE(Box(w->LayeredImage(), bar, red).isEmpty()); // hidden in the program's layout
+    int changes = 0;
+    splash->OnProgressPositionChanged = [&](TObject *, double) { ++changes; };
+    splash->ProgressBar()->SetVisible(true);
+    splash->ProgressBar()->SetPosition(50);
+    EXPECT_GE(changes, 1);
+    const QRect filled = Box(w->LayeredImage(), bar, red);
+    ASSERT_FALSE(filled.isEmpty());
+    EXPECT_NEAR(filled.left(), 161, 3);
+    EXPECT_NEAR(filled.right(), 160 + 150, 6); // half of the inside
+}
+
 TEST_F(SplashScreen, MainFormShowClosesItAndCallsThePreviousHandler)
 {
     std::vector<TObject *> senders;
