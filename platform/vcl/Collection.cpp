@@ -62,9 +62,19 @@ TCollectionItem *TCollection::Items(int Index) const
     return items_[static_cast<size_t>(Index)];
 }
 
+// The change is reported once the new item is whole: a handler may look at it.
 TCollectionItem *TCollection::Add()
 {
-    return factory_(this);
+    BeginUpdate();
+    TCollectionItem *item = nullptr;
+    try {
+        item = factory_(this);
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+    return item;
 }
 
 TCollectionItem *TCollection::Insert(int Index)

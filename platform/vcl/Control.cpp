@@ -3,6 +3,7 @@
 #include "Exceptions.h"
 #include "Form.h"
 #include "HandlerGuard.h"
+#include "Menus.h"
 #include "WinControl.h"
 
 #include <QApplication>
@@ -322,6 +323,17 @@ void TControl::PaintWith(QPainter *Painter, const TRect &Area)
         canvas_.Detach();
 }
 
+void TControl::SetPopupMenu(TPopupMenu *Value)
+{
+    if (Value == popupMenu_)
+        return;
+    if (popupMenu_)
+        popupMenu_->RemoveFreeNotification(this);
+    popupMenu_ = Value;
+    if (popupMenu_)
+        popupMenu_->FreeNotification(this);
+}
+
 void TControl::SetMouseCapture(bool Value)
 {
     mouseCapture_ = Value;
@@ -461,6 +473,8 @@ void TControl::Resize()
 void TControl::Notification(TComponent *AComponent, TOperation Operation)
 {
     TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == popupMenu_)
+        popupMenu_ = nullptr;
 }
 
 TCustomForm *GetParentForm(TControl *Control)

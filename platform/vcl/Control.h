@@ -27,6 +27,10 @@ enum : unsigned {
     CM_DIALOGCHAR = 0xB000 + 6,    // WParam: the character typed with Alt
 };
 class TControl;
+class TPopupMenu;
+
+enum TDragMode { dmManual, dmAutomatic };
+enum TDragKind { dkDrag, dkDock };
 
 enum TControlStyleItem {
     csAcceptsControls,  // may hold child controls
@@ -160,6 +164,10 @@ public:
     void SetShowHint(bool Value);
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor Value);
+    // The menu a right click (or the menu key) pops up at the mouse; none
+    // leaves the widget's own context menu, if it has one.
+    TPopupMenu *PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu *Value);
 
     TControlStyle ControlStyle() const { return style_; }
     void SetControlStyle(TControlStyle Value) { style_ = Value; }
@@ -284,6 +292,7 @@ private:
     bool clicked_ = false;
     bool mouseInControl_ = false;
     bool mouseCapture_ = false;
+    TPopupMenu *popupMenu_ = nullptr;
 
 protected:
     bool IsWindowed() const { return windowed_; }

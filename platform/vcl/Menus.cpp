@@ -109,6 +109,11 @@ TPopupMenu::~TPopupMenu()
     delete items_;
 }
 
+QMenu *TPopupMenu::Menu() const
+{
+    return menu_.data();
+}
+
 void TPopupMenu::Popup(int X, int Y)
 {
     popupPoint_ = {X, Y};

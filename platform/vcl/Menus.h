@@ -60,7 +60,7 @@ public:
     // The screen point of the last Popup.
     TPoint PopupPoint() const { return popupPoint_; }
     // The Qt menu of the last Popup while it exists (tests choose from it).
-    QMenu *Menu() const { return menu_; }
+    QMenu *Menu() const;
     TNotifyEvent OnPopup;
 
 private:

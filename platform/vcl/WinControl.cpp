@@ -3,10 +3,12 @@
 #include "ControlWidget.h"
 #include "Form.h"
 #include "HandlerGuard.h"
+#include "Menus.h"
 #include "Exceptions.h"
 #include "VirtualKeys.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -806,6 +808,14 @@ bool TWinControl::KeyEventFor(QKeyEvent *E)
                 E->accept();
                 return true;
             }
+            if (ch != text[0] && widget_) {
+                // A handler changed the character: the widget gets that one
+                // (past this filter, whose handlers have seen it).
+                QKeyEvent changed(QEvent::KeyPress, E->key(), E->modifiers(), QString(ch));
+                static_cast<QObject *>(widget_.data())->event(&changed);
+                E->accept();
+                return true;
+            }
         }
     } else {
         if (key == 0)
@@ -872,6 +882,17 @@ bool TWinControl::WidgetEvent(QObject *Watched, QEvent *Event)
             MouseLeave();
         }
         return false;
+    case QEvent::ContextMenu: {
+        if (Watched != widget_)
+            return false;
+        auto *e = static_cast<QContextMenuEvent *>(Event);
+        TControl *target = ControlAtPos(FromQPoint(e->pos()));
+        TPopupMenu *menu = target && target->PopupMenu() ? target->PopupMenu() : PopupMenu();
+        if (!menu)
+            return false;
+        menu->Popup(e->globalPos().x(), e->globalPos().y());
+        return true;
+    }
     case QEvent::ToolTip: {
         if (Watched != widget_)
             return false;
