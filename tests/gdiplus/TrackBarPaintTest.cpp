@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -152,6 +153,68 @@ TEST(TrackBarPaint, BackgroundWithOnlyOneColourOfThePairFillsWithIt)
     f.slider->SetColor(clBlue);
     f.slider->SetColorTo(clNone);
     EXPECT_EQ(f.Render().pixelColor(2, 40), QColor(0, 0, 255));
+    QApplication::setActiveWindow(nullptr);
+}
+
+// A plain horizontal slider (no pictures) on the green form.
+struct PlainSlider {
+    TForm form{nullptr};
+    TSmTrackBar *s = new TSmTrackBar(&form);
+    PlainSlider(int w, int h)
+    {
+        form.SetBounds(0, 0, w + 20, h + 20);
+        form.SetColor(RGB(0, 128, 0));
+        s->SetParent(&form);
+        s->SetBounds(10, 10, w, h);
+    }
+    QImage Render() { return form.PaintToImage().copy(10, 10, s->Width(), s->Height()); }
+};
+
+TEST(TrackBarPaint, TicksLieWhereTheValuesMapBelowTheBar)
+{
+    PlainSlider p(150, 26);
+    TRect band;
+    p.s->GetTickRectBottomRight(band);
+    EXPECT_EQ(band, Rect(8, 22, 142, 26));
+    const QImage img = p.Render();
+    // Values 0..10 over (144 - 10) pixels: offsets trunc(i * 13.4).
+    for (int i : {1, 2, 5, 10}) {
+        const int x = 8 + int(i * 13.4);
+        EXPECT_EQ(img.pixelColor(x, 23), QColor(0, 0, 0)) << i;
+        EXPECT_EQ(img.pixelColor(x + 1, 23), kParent) << i;
+    }
+}
+
+TEST(TrackBarPaint, ButtonsAndLabel)
+{
+    PlainSlider p(150, 60);
+    p.s->Buttons()->SetVisible(true);
+    p.s->TrackLabel()->SetVisible(true);
+    p.s->TickMark()->SetStyle(tsNone);
+    p.s->SetPosition(5);
+    auto inkIn = [](const QImage &img, const TRect &r) {
+        int n = 0;
+        for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, img.height()); ++y)
+            for (int x = std::max(r.Left, 0); x < std::min(r.Right, img.width()); ++x)
+                n += img.pixelColor(x, y) != kParent;
+        return n;
+    };
+    QImage img = p.Render();
+    const TRect minus = p.s->MinButtonRect(), plus = p.s->MaxButtonRect();
+    EXPECT_GT(inkIn(img, minus), 100);
+    EXPECT_GT(inkIn(img, plus), 100);
+    // The value label sits in its band above the track, with its text.
+    const TRect label = p.s->LabelRect(false);
+    EXPECT_LT(label.Bottom, p.s->TrackRect().Top);
+    EXPECT_GT(inkIn(img, label), 20);
+    // Pressing the minus button shows its pressed colours.
+    p.form.Show();
+    const QPoint at(minus.Left + 5, minus.Top + minus.Height() / 2 - 4); // in the round face
+    const QColor before = img.pixelColor(at);
+    SendMouse(p.s->Widget(), QEvent::MouseButtonPress, at);
+    EXPECT_NE(p.Render().pixelColor(at), before);
+    SendMouse(p.s->Widget(), QEvent::MouseButtonRelease, at);
+    EXPECT_EQ(p.s->Position(), 4);
     QApplication::setActiveWindow(nullptr);
 }
 
