@@ -190,6 +190,26 @@ TEST(TrackBarSettings, StylePresets)
     EXPECT_TRUE(s.Slider()->Picture()->Empty());
 }
 
+TEST(TrackBarSettings, OrientationSwapsTheSizeAtRunTimeOnlyAndTickImagesGoAway)
+{
+    TSmTrackBar s(nullptr);
+    s.SetBounds(0, 0, 150, 26);
+    s.SetOrientation(trVertical);
+    EXPECT_EQ(s.BoundsRect(), Rect(0, 0, 26, 150));
+    TSmTrackBar loading(nullptr);
+    loading.BeginLoading();
+    loading.SetBounds(0, 0, 27, 193);
+    loading.SetOrientation(trVertical);
+    loading.EndLoading();
+    EXPECT_EQ(loading.BoundsRect(), Rect(0, 0, 27, 193));
+
+    auto *list = new TCustomImageList(nullptr);
+    s.SetTickImages(list);
+    EXPECT_EQ(s.TickImages(), list);
+    delete list;
+    EXPECT_EQ(s.TickImages(), nullptr);
+}
+
 // -- value model ----------------------------------------------------------------
 
 TEST(TrackBarValue, OnChangeOnceAfterTheValueIsStoredAndAtTheEnds)
