@@ -186,5 +186,18 @@ bool TEdit::WidgetEvent(QObject *Watched, QEvent *Event)
             edit_->deselect();
         return true;
     }
+    if (Watched == edit_ && Event->type() == QEvent::FocusOut && !hideSelection_) {
+        // The line edit drops its selection when the focus leaves; an edit
+        // that does not hide its selection keeps it.
+        const int start = edit_->selectionStart(), length = edit_->selectedText().size();
+        std::shared_ptr<bool> alive = aliveToken_;
+        TWinControl::WidgetEvent(Watched, Event);
+        if (!*alive)
+            return true;
+        edit_->event(Event);
+        if (length > 0)
+            edit_->setSelection(start, length);
+        return true;
+    }
     return TWinControl::WidgetEvent(Watched, Event);
 }

@@ -26,7 +26,8 @@ public:
     // Typed and set text is turned to upper or lower case.
     TEditCharCase CharCase() const { return charCase_; }
     void SetCharCase(TEditCharCase Value);
-    // False: the selection still shows while another control has the focus.
+    // False: the selection stays, and shows, while another control has the
+    // focus; true: leaving the edit drops it.
     bool HideSelection() const { return hideSelection_; }
     void SetHideSelection(bool Value);
     // Typed characters other than digits are refused (pasted text is not

@@ -194,6 +194,21 @@ TEST_F(Window, EditExtensions)
     e->SetImeName("any");
     EXPECT_EQ(e->ImeName(), "any");
 
+    // HideSelection false keeps the selection when the focus leaves.
+    e->SetFocus();
+    e->SetText("abcdef");
+    e->SetSelStart(1);
+    e->SetSelLength(3);
+    other->SetFocus();
+    EXPECT_EQ(e->SelLength(), 0);
+    e->SetFocus();
+    e->SetSelStart(1);
+    e->SetSelLength(3);
+    e->SetHideSelection(false);
+    other->SetFocus();
+    EXPECT_EQ(e->SelText(), "bcd");
+    e->SetHideSelection(true);
+
     // AutoSelect: Tab selects all only when set.
     e->SetText("abc");
     other->SetFocus();
