@@ -107,11 +107,18 @@ int TRichEdit::FormatRange(QPainter *Painter, int DpiX, int DpiY, const TRect &T
     // Laid out at 96 pixels per inch and scaled to the device.
     const double width = Twips.Width() / 15.0, height = Twips.Height() / 15.0;
     QTextDocument *doc = Document();
+    // Each setting lays the document out again: set only what changed.
     QTextOption option = doc->defaultTextOption();
-    option.setWrapMode(wordWrap_ ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-    doc->setDefaultTextOption(option);
-    doc->setDocumentMargin(0);
-    doc->setTextWidth(wordWrap_ ? std::max(1.0, width) : -1);
+    const QTextOption::WrapMode wrap = wordWrap_ ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap;
+    if (option.wrapMode() != wrap) {
+        option.setWrapMode(wrap);
+        doc->setDefaultTextOption(option);
+    }
+    if (doc->documentMargin() != 0)
+        doc->setDocumentMargin(0);
+    const double textWidth = wordWrap_ ? std::max(1.0, width) : -1;
+    if (doc->textWidth() != textWidth)
+        doc->setTextWidth(textWidth);
 
     QAbstractTextDocumentLayout *layout = doc->documentLayout();
     double skip = 0; // the lines before FirstChar

@@ -74,6 +74,7 @@ private:
     void ControlWord(const QByteArray &word, bool hasParam, int param);
     void ControlSymbol(char c);
     void TextByte(char c);
+    void EndFontName();
     void AppendChar(QChar c);
     void Flush();
     void EndParagraph();
@@ -92,7 +93,8 @@ private:
     int defaultFont_ = 0;
     QHash<int, FontEntry> fonts_;
     int fontEntry_ = -1;
-    QByteArray fontName_;
+    QByteArray fontName_;   // name bytes waiting for the code page
+    QString fontNameText_;  // the name read so far
     std::vector<QColor> colours_;
     int red_ = -1, green_ = -1, blue_ = -1;
     ParaState lastPara_; // paragraph settings of the last text inserted
@@ -173,19 +175,25 @@ void Reader::EndParagraph()
     cursor_.insertBlock(QTextBlockFormat(), Format());
 }
 
+void Reader::EndFontName()
+{
+    fontNameText_ += MultiByteToWide(docCodePage_, fontName_);
+    if (fontEntry_ >= 0)
+        fonts_[fontEntry_].name = fontNameText_.trimmed();
+    fontName_.clear();
+    fontNameText_.clear();
+}
+
 void Reader::TextByte(char c)
 {
     switch (state_.dest) {
     case Dest::Skip:
         return;
     case Dest::FontTable:
-        if (c == ';') {
-            if (fontEntry_ >= 0)
-                fonts_[fontEntry_].name = MultiByteToWide(docCodePage_, fontName_).trimmed();
-            fontName_.clear();
-        } else if (fontName_.size() < 256) {
+        if (c == ';')
+            EndFontName();
+        else if (fontName_.size() + fontNameText_.size() < 256)
             fontName_ += c;
-        }
         return;
     case Dest::ColorTable:
         if (c == ';') {
@@ -231,8 +239,14 @@ void Reader::ControlWord(const QByteArray &w, bool hasParam, int param)
         if (w == "f") {
             fontEntry_ = param;
             fontName_.clear();
+            fontNameText_.clear();
         } else if (w == "fcharset" && fontEntry_ >= 0) {
             fonts_[fontEntry_].charset = param;
+        } else if (w == "u" && fontNameText_.size() < 256) {
+            fontNameText_ += MultiByteToWide(docCodePage_, fontName_);
+            fontName_.clear();
+            fontNameText_ += QChar(char16_t(param < 0 ? param + 65536 : param));
+            skipChars_ = state_.chr.uc;
         }
         return;
     }
@@ -341,10 +355,8 @@ void Reader::Run()
             } else if (excessDepth_ > 0) {
                 --excessDepth_;
             } else if (!stack_.empty()) {
-                if (state_.dest == Dest::FontTable && fontEntry_ >= 0 && !fontName_.isEmpty()) {
-                    fonts_[fontEntry_].name = MultiByteToWide(docCodePage_, fontName_).trimmed();
-                    fontName_.clear();
-                }
+                if (state_.dest == Dest::FontTable && (!fontName_.isEmpty() || !fontNameText_.isEmpty()))
+                    EndFontName();
                 state_ = stack_.back();
                 stack_.pop_back();
             }

@@ -118,7 +118,7 @@ TEST(Rtf, WrittenDocumentsReadBackTheSame)
     right.setBottomMargin(2);
     c.insertBlock(right);
     QTextCharFormat g;
-    g.setFontFamilies({QStringLiteral("SimSun")});
+    g.setFontFamilies({QStringLiteral("\u5B8B\u4F53")}); // a font name beyond ASCII
     g.setFontPointSize(14.5);
     g.setFontItalic(true);
     g.setFontUnderline(true);
