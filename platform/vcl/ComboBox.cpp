@@ -32,6 +32,13 @@ public:
         if (QWidget *popup = view()->window(); popup && popup->width() < listWidth)
             popup->resize(listWidth, popup->height());
     }
+    // The combo box's own painting first, then the control's Paint over it.
+    void paintEvent(QPaintEvent *Event) override
+    {
+        QComboBox::paintEvent(Event);
+        QPainter p(this);
+        owner_->PaintWith(&p, Rect(0, 0, owner_->Width(), owner_->Height()));
+    }
     void hidePopup() override
     {
         const bool wasOpen = view()->isVisible();

@@ -27,7 +27,7 @@ using TDrawItemEvent = std::function<void(TObject *Sender, int Index, const TRec
 // from code fires nothing; a selection by the user fires OnClick, then
 // OnSelect (or OnChange when OnSelect is not assigned); typing into the
 // edit field fires OnChange. Opening and closing the list fire OnDropDown
-// and OnCloseUp.
+// and OnCloseUp. Paint runs after Qt has painted the box, to draw over it.
 class TCustomComboBox : public TWinControl {
 public:
     explicit TCustomComboBox(TComponent *AOwner);
