@@ -33,7 +33,7 @@ QByteArray Convert(const QByteArray &from, const QByteArray &to, const QByteArra
 {
     iconv_t cd = iconv_open(to.constData(), from.constData());
     if (cd == iconv_t(-1))
-        return QByteArray();
+        return QByteArray(); // the caller falls back to Latin-1
     QByteArray out;
     std::vector<char> buffer(4096);
     char *in = const_cast<char *>(input.constData());
@@ -66,6 +66,8 @@ QString MultiByteToWide(int CodePage, const QByteArray &Bytes)
         return QString();
     static const QByteArray kReplacement("\xFD\xFF", 2); // U+FFFD, UTF-16LE
     const QByteArray utf16 = Convert(IconvName(CodePage), "UTF-16LE", Bytes, kReplacement, 1);
+    if (utf16.isEmpty()) // no converter on this machine: keep the bytes as Latin-1
+        return QString::fromLatin1(Bytes);
     return QString::fromUtf16(reinterpret_cast<const char16_t *>(utf16.constData()), utf16.size() / 2);
 }
 
@@ -74,7 +76,8 @@ QByteArray WideToMultiByte(int CodePage, const QString &Text)
     if (Text.isEmpty())
         return QByteArray();
     const QByteArray utf16(reinterpret_cast<const char *>(Text.utf16()), Text.size() * 2);
-    return Convert("UTF-16LE", IconvName(CodePage), utf16, "?", 2);
+    const QByteArray bytes = Convert("UTF-16LE", IconvName(CodePage), utf16, "?", 2);
+    return bytes.isEmpty() ? Text.toLatin1() : bytes;
 }
 
 int CodePageOfCharset(int Charset)
