@@ -25,6 +25,7 @@ enum : unsigned {
     CM_FOCUSCHANGED = 0xB000 + 7,  // LParam: the control that now has the focus
     CM_SYSCOLORCHANGE = 0xB000 + 25,
     CM_DIALOGCHAR = 0xB000 + 6,    // WParam: the character typed with Alt
+    CM_DIALOGKEY = 0xB000 + 5,     // WParam: Enter or Escape, LParam: the shift state's bits
 };
 class TControl;
 class TPopupMenu;

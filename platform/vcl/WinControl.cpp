@@ -41,6 +41,22 @@ bool SendDialogChar(TWinControl *Root, QChar Key)
     return false;
 }
 
+// CM_DIALOGKEY to every enabled, visible control inside Root, depth first,
+// until one takes the key.
+bool SendDialogKey(TWinControl *Root, Word Key, TShiftState Shift)
+{
+    for (int i = 0; i < Root->ControlCount(); ++i) {
+        TControl *c = Root->Controls(i);
+        if (!c->Visible() || !c->Enabled())
+            continue;
+        if (c->Perform(CM_DIALOGKEY, Key, static_cast<long>(Shift.Bits())) != 0)
+            return true;
+        if (auto *w = dynamic_cast<TWinControl *>(c); w && SendDialogKey(w, Key, Shift))
+            return true;
+    }
+    return false;
+}
+
 // CM_FOCUSCHANGED to every control inside Root.
 void BroadcastFocusChange(TWinControl *Root, TWinControl *Focused)
 {
@@ -787,7 +803,10 @@ bool TWinControl::KeyEventFor(QKeyEvent *E)
                 return true;
             }
         }
-        if ((key == VK_RETURN || key == VK_ESCAPE) && form && form->DialogKey(key, this)) {
+        // Enter and Escape: first a control of the form that takes them
+        // (CM_DIALOGKEY answered 1), then the form's standard buttons.
+        if ((key == VK_RETURN || key == VK_ESCAPE) && form &&
+            (SendDialogKey(form, key, shift) || form->DialogKey(key, this))) {
             E->accept();
             return true;
         }
