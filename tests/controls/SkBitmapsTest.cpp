@@ -95,3 +95,37 @@ TEST(SkBitmaps, ParentBackgroundShowsThroughATransparentImage)
 }
 
 } // namespace
+
+namespace {
+
+// A child with a Transparent property that counts its invalidations.
+class Glass : public TCustomControl, public ITransparentControl {
+public:
+    Glass(TComponent *owner, bool transparent) : TCustomControl(owner), transparent_(transparent) {}
+    bool Transparent() const override { return transparent_; }
+    void Invalidate() override
+    {
+        ++invalidations;
+        TCustomControl::Invalidate();
+    }
+    int invalidations = 0;
+
+private:
+    bool transparent_;
+};
+
+TEST(SkBitmaps, OnlyTransparentChildrenAreInvalidated)
+{
+    TForm form(nullptr);
+    auto *clear = new Glass(&form, true);
+    auto *solid = new Glass(&form, false);
+    auto *plain = new TCustomControl(&form);
+    for (TControl *c : {static_cast<TControl *>(clear), static_cast<TControl *>(solid), static_cast<TControl *>(plain)})
+        c->SetParent(&form);
+    const int clearBefore = clear->invalidations, solidBefore = solid->invalidations;
+    InvalidateTransparentChildren(&form);
+    EXPECT_EQ(clear->invalidations, clearBefore + 1);
+    EXPECT_EQ(solid->invalidations, solidBefore);
+}
+
+} // namespace
