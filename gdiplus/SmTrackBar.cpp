@@ -1,5 +1,6 @@
-// TCustomTrackBar: construction, properties, layout, value model and input.
-// Painting is in SmTrackBarPaint.cpp, the style presets in SmTrackBarStyles.cpp.
+// TCustomTrackBar: construction, properties, value model and input. The
+// layout is in SmTrackBarLayout.cpp, painting in SmTrackBarPaint.cpp, the
+// style presets in SmTrackBarStyles.cpp.
 #include "SmTrackBar.h"
 
 #include "Screen.h"
@@ -7,15 +8,6 @@
 
 #include <QFontMetrics>
 #include <cmath>
-
-namespace {
-const TRect kNoRect{-1, -1, -1, -1};
-
-bool IsTopLabel(TLabelPosition p)
-{
-    return p == lpTopCenter || p == lpTopLeft || p == lpTopRight;
-}
-} // namespace
 
 TCustomTrackBar::TCustomTrackBar(TComponent *AOwner) : TCustomControl(AOwner)
 {
@@ -188,286 +180,6 @@ void TCustomTrackBar::DoExit()
     Repaint();
 }
 
-// -- layout -------------------------------------------------------------------
-
-int TCustomTrackBar::PointerOffset() const
-{
-    const int w = thumb_->Width();
-    if (w <= 0)
-        return 0;
-    switch (thumb_->ThumbPointer()) {
-    case tpLeft: return 0;
-    case tpCenter: return w / 2;
-    case tpRight: return w;
-    }
-    return 0;
-}
-
-TRect TCustomTrackBar::InnerRect() const
-{
-    TRect r = ClientRect();
-    r.Inflate(-(borderWidth_ + offset_), -(borderWidth_ + offset_));
-    return r;
-}
-
-TRect TCustomTrackBar::MinButtonRect() const
-{
-    TRect r = InnerRect();
-    if (orientation_ == trVertical)
-        r.Top = r.Bottom - buttons_->Size();
-    else
-        r.Right = r.Left + buttons_->Size();
-    return r;
-}
-
-TRect TCustomTrackBar::MaxButtonRect() const
-{
-    TRect r = InnerRect();
-    if (orientation_ == trVertical)
-        r.Bottom = r.Top + buttons_->Size();
-    else
-        r.Left = r.Right - buttons_->Size();
-    return r;
-}
-
-TRect TCustomTrackBar::TrackRect() const
-{
-    TRect r = InnerRect();
-    const bool vertical = orientation_ == trVertical;
-    (vertical ? r.Left : r.Top) += slider_->Offset();
-    if (trackLabel_->Visible() && IsTopLabel(trackLabel_->Position())) {
-        const TRect band = LabelRect(false);
-        (vertical ? r.Left : r.Top) += (vertical ? band.Width() : band.Height()) + 1;
-    }
-    if (buttons_->Visible()) {
-        const int sp = buttons_->Spacing();
-        if (vertical) {
-            r.Top = MaxButtonRect().Bottom + sp;
-            r.Bottom = MinButtonRect().Top - sp;
-        } else {
-            r.Left = MinButtonRect().Right + sp;
-            r.Right = MaxButtonRect().Left - sp;
-        }
-    }
-    return r;
-}
-
-void TCustomTrackBar::GetTickRectTopLeft(TRect &Rect) const
-{
-    const TTickMark pos = tickMark_->Position();
-    if (tickMark_->Style() == tsNone || (pos != tmTopLeft && pos != tmBoth)) {
-        Rect = kNoRect;
-        return;
-    }
-    const TRect t = TrackRect();
-    const int e = PointerOffset();
-    const int extent = (tickMark_->ShowText() ? textHeight_ : 0) + tickMark_->Size();
-    Rect = orientation_ == trVertical ? ::Rect(t.Left, t.Top + e, t.Left + extent, t.Bottom - e)
-                                      : ::Rect(t.Left + e, t.Top, t.Right - e, t.Top + extent);
-}
-
-void TCustomTrackBar::GetTickRectBottomRight(TRect &Rect) const
-{
-    const TTickMark pos = tickMark_->Position();
-    if (tickMark_->Style() == tsNone || (pos != tmBottomRight && pos != tmBoth)) {
-        Rect = kNoRect;
-        return;
-    }
-    const bool vertical = orientation_ == trVertical;
-    const TRect t = TrackRect();
-    const TRect bar = SliderRect();
-    TRect topLeft;
-    GetTickRectTopLeft(topLeft);
-    int s;
-    if (bar != kNoRect)
-        s = (vertical ? bar.Right : bar.Bottom) - (slider_->Border3D() ? 1 : 0) + tickMark_->Spacing();
-    else if (topLeft != kNoRect)
-        s = (vertical ? topLeft.Right : topLeft.Bottom) + 2 * tickMark_->Spacing();
-    else
-        s = vertical ? t.Left : t.Top;
-    const int e = PointerOffset();
-    const int extent = (tickMark_->ShowText() ? textHeight_ : 0) + tickMark_->Size();
-    Rect = vertical ? ::Rect(s, t.Top + e, s + extent, t.Bottom - e) : ::Rect(t.Left + e, s, t.Right - e, s + extent);
-}
-
-TRect TCustomTrackBar::SliderRect() const
-{
-    if (!slider_->Visible() || slider_->Size() <= 0)
-        return kNoRect;
-    TRect r = TrackRect();
-    TRect band;
-    GetTickRectTopLeft(band);
-    const bool hasBand = band != kNoRect;
-    if (orientation_ == trVertical) {
-        r.Left = hasBand ? band.Right + tickMark_->Spacing() : r.Left;
-        r.Right = r.Left + slider_->Size();
-    } else {
-        r.Top = hasBand ? band.Bottom + tickMark_->Spacing() : r.Top;
-        r.Bottom = r.Top + slider_->Size();
-    }
-    return r;
-}
-
-TRect TCustomTrackBar::LabelRect(bool TextOnly) const
-{
-    if (!trackLabel_->Visible())
-        return kNoRect;
-    QString text;
-    GetTrackLabelText(text);
-    if (text.isEmpty() && HasTrackLabelHandler())
-        text = QStringLiteral("Pos");
-    QFontMetrics fm(trackLabel_->Font()->ToQFont());
-    const int w = fm.horizontalAdvance(text), h = fm.height();
-    const int sp = trackLabel_->Spacing();
-    const bool vertical = orientation_ == trVertical;
-    const TLabelPosition pos = trackLabel_->Position();
-    TRect r = InnerRect();
-    if (IsTopLabel(pos)) {
-        if (vertical) {
-            r.Left = r.Left + slider_->Offset();
-            r.Right = r.Left + h + sp;
-        } else {
-            r.Top = r.Top + slider_->Offset();
-            r.Bottom = r.Top + h + sp;
-        }
-    } else {
-        TRect band;
-        GetTickRectBottomRight(band);
-        if (vertical) {
-            r.Left = band.Right + 1;
-            r.Right = band.Right + h + sp + 1;
-        } else {
-            r.Top = band.Bottom + 1;
-            r.Bottom = band.Bottom + h + sp + 1;
-        }
-    }
-    if (!TextOnly)
-        return r;
-    const bool left = pos == lpTopLeft || pos == lpBottomLeft;
-    const bool right = pos == lpTopRight || pos == lpBottomRight;
-    if (!vertical) {
-        if (left) {
-            r.Right = r.Left + w + 5;
-        } else if (right) {
-            r.Left = r.Right - w - 5;
-        } else {
-            r.Left = r.Left + (r.Right - r.Left - w) / 2;
-            r.Right = r.Left + w + 5;
-        }
-    } else if (left) { // the text runs upwards: top lies below bottom
-        const int bottom = r.Bottom;
-        r.Top = bottom;
-        r.Bottom = bottom - w - 5;
-    } else if (right) {
-        const int top = r.Top;
-        r.Bottom = top;
-        r.Top = top + w + 5;
-    } else {
-        const int c = r.Top + (r.Bottom - r.Top - w) / 2;
-        r.Bottom = c;
-        r.Top = c + w + 5;
-    }
-    return r;
-}
-
-TRect TCustomTrackBar::ThumbRectAt(int Value) const
-{
-    const TRect t = TrackRect();
-    const bool vertical = orientation_ == trVertical;
-    const int length = (vertical ? t.Height() : t.Width()) - GetThumbWidth();
-    int d = 0;
-    if (max_ != min_)
-        d = RoundHalfEven(length * (double(Value) - min_) / (double(max_) - min_));
-    TRect r;
-    if (vertical) {
-        r.Bottom = t.Bottom - d;
-        r.Top = r.Bottom - thumb_->Width();
-    } else {
-        r.Left = t.Left + d;
-        r.Right = r.Left + thumb_->Width();
-    }
-    int across;
-    const TRect bar = SliderRect();
-    if (bar != kNoRect) {
-        across = vertical ? bar.Left + bar.Width() / 2 - thumb_->Size() / 2
-                          : bar.Top + bar.Height() / 2 - thumb_->Size() / 2;
-    } else if (tickMark_->Style() == tsNone) {
-        across = vertical ? t.Left : t.Top;
-    } else if (tickMark_->Position() != tmBottomRight) {
-        TRect band;
-        GetTickRectTopLeft(band);
-        across = (vertical ? band.Left : band.Top) + tickMark_->Spacing() - thumb_->Size() / 2;
-    } else {
-        TRect band;
-        GetTickRectBottomRight(band);
-        across = vertical ? band.Left : band.Top;
-    }
-    if (vertical) {
-        r.Left = across;
-        r.Right = across + thumb_->Size();
-    } else {
-        r.Top = across;
-        r.Bottom = across + thumb_->Size();
-    }
-    if (thumb_->Shape() == tsLine && thumb_->Picture()->Empty()) {
-        const TRect inner = InnerRect();
-        if (vertical) {
-            r.Left = inner.Left;
-            r.Right = Width() - borderWidth_;
-        } else {
-            r.Top = inner.Top;
-            r.Bottom = Height() - borderWidth_;
-        }
-    }
-    return r;
-}
-
-void TCustomTrackBar::GetThumbRect(bool Flag, TRect &Rect) const
-{
-    (void)Flag;
-    Rect = ThumbRectAt(position_);
-}
-
-bool TCustomTrackBar::RatingMode() const
-{
-    return !rateActive_->Empty() && !rateInActive_->Empty();
-}
-
-TRect TCustomTrackBar::RatingCellRect(int Value) const
-{
-    if (Value <= min_ || Value > max_)
-        return kNoRect;
-    const int cw = std::max(rateActive_->Width(), rateInActive_->Width());
-    const int ch = std::max(rateActive_->Height(), rateInActive_->Height());
-    if (cw <= 0 || ch <= 0)
-        return kNoRect;
-    const TRect t = TrackRect();
-    int x = t.Left, y = t.Top;
-    for (int v = min_ + 1; v <= Value; ++v) {
-        if (v > min_ + 1)
-            x += cw;
-        if (x + cw > t.Right && x != t.Left) {
-            x = t.Left;
-            y += ch;
-        }
-        if (y > t.Bottom)
-            return kNoRect;
-    }
-    return Bounds(x, y, cw, ch);
-}
-
-int TCustomTrackBar::RatingValueAt(TPoint P) const
-{
-    for (int v = min_ + 1; v <= max_; ++v) {
-        const TRect r = RatingCellRect(v);
-        if (r == kNoRect)
-            return -1;
-        if (r.Contains(P))
-            return v;
-    }
-    return -1;
-}
-
 // -- value model --------------------------------------------------------------
 
 void TCustomTrackBar::SetPosition(int Value)
@@ -520,7 +232,7 @@ void TCustomTrackBar::DoChange()
 void TCustomTrackBar::InvalidateTrackLabel()
 {
     TRect r = LabelRect(!HasTrackLabelHandler());
-    if (r == kNoRect)
+    if (r == NoRect)
         return;
     if (orientation_ == trHorizontal) {
         r.Inflate(5, 0);
@@ -781,7 +493,7 @@ void TCustomTrackBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
             const TRect first = RatingCellRect(min_ + 1);
             if (v >= 0)
                 SetPosition(v);
-            else if (first != TRect(-1, -1, -1, -1) && X >= first.Left - 4 && X <= first.Left - 1 &&
+            else if (first != NoRect && X >= first.Left - 4 && X <= first.Left - 1 &&
                      Y >= first.Top && Y <= first.Bottom)
                 SetPosition(min_);
         }
@@ -876,46 +588,3 @@ bool TCustomTrackBar::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
     return true;
 }
 
-// -- drag hint ----------------------------------------------------------------
-
-TRect TTrackHintWindow::CalcHintRect(int MaxWidth, const QString &AHint, void *AData)
-{
-    (void)MaxWidth, (void)AHint, (void)AData;
-    QFontMetrics fm(Font()->ToQFont());
-    return Rect(0, 0, fm.horizontalAdvance(Caption()) + 16, fm.height() + 4);
-}
-
-void TTrackHintWindow::ActivateHint(const TRect &Rect, const QString &AHint)
-{
-    SetCaption(AHint);
-    QFontMetrics fm(Font()->ToQFont());
-    textWidth_ = fm.horizontalAdvance(AHint);
-    textHeight_ = fm.height();
-    TRect r = Bounds(Rect.Left, Rect.Top, textWidth_ + 16, textHeight_ + 4);
-    const TRect mon = Screen->MonitorFromPoint(r.TopLeft()).BoundsRect;
-    if (r.Right > mon.Right)
-        r.Offset(mon.Right - 2 - r.Right, 0);
-    if (r.Bottom > mon.Bottom)
-        r.Offset(0, mon.Bottom - 2 - r.Bottom);
-    THintWindow::ActivateHint(r, AHint);
-}
-
-void TTrackHintWindow::Paint()
-{
-    const TRect r = ClientRect();
-    TCanvas *c = Canvas();
-    c->Brush()->SetStyle(bsSolid);
-    c->Brush()->SetColor(Color());
-    c->FillRect(r);
-    c->Pen()->SetColor(cl3DLight);
-    c->MoveTo(r.Left, r.Bottom - 1);
-    c->LineTo(r.Left, r.Top);
-    c->LineTo(r.Right - 1, r.Top);
-    c->Pen()->SetColor(cl3DDkShadow);
-    c->LineTo(r.Right - 1, r.Bottom - 1);
-    c->LineTo(r.Left, r.Bottom - 1);
-    c->SetFont(Font());
-    c->Brush()->SetStyle(bsClear);
-    TRect text = r;
-    c->DrawText(Caption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-}

@@ -111,7 +111,8 @@ public:
     TGetTrackLabelEvent OnGetTrackLabelText;
     TGetTickMarkTextEvent OnGetTickMarkText;
 
-    // Layout (client coordinates; absent rectangles are all -1).
+    // Layout (client coordinates; an absent rectangle is NoRect).
+    static constexpr TRect NoRect{-1, -1, -1, -1};
     TRect InnerRect() const;
     TRect TrackRect() const;
     TRect SliderRect() const;

@@ -9,8 +9,6 @@
 
 namespace {
 
-const TRect kNoRect{-1, -1, -1, -1};
-
 bool Set(TColor c)
 {
     return c != clNone;
@@ -124,14 +122,14 @@ void TCustomTrackBar::DrawSlider()
 
     // The completed part (below or left of the thumb's middle) and the rest.
     const bool hasCompleted = Set(s.ColorCompleted()) || !done->Empty();
-    TRect completed = kNoRect, rest = R;
+    TRect completed = NoRect, rest = R;
     if (hasCompleted) {
         const TRect T = ThumbRect();
         if (position_ == min_) {
             rest = R;
         } else if (position_ == max_) {
             completed = R;
-            rest = kNoRect;
+            rest = NoRect;
         } else if (vertical) {
             const int y = T.Top + thumb_->Width() / 2;
             completed = Rect(R.Left, y, R.Right, R.Bottom);
@@ -152,7 +150,7 @@ void TCustomTrackBar::DrawSlider()
     }
     if (!pic->Empty()) {
         auto draw = [&](TGpPicture *p, const TRect &part) {
-            if (p->Empty() || part == kNoRect)
+            if (p->Empty() || part == NoRect)
                 return;
             if (s.PictureStretched()) {
                 DrawPictureStretched(c, p, part);
@@ -167,9 +165,9 @@ void TCustomTrackBar::DrawSlider()
             draw(done, completed);
         draw(pic, rest);
     } else {
-        if (completed != kNoRect)
+        if (completed != NoRect)
             FillPair(c, d1, d2, s.Direction(), completed, s.Steps());
-        if (rest != kNoRect)
+        if (rest != NoRect)
             FillPair(c, c1, c2, s.Direction(), rest, 20);
     }
     c->RestoreState();
@@ -613,7 +611,7 @@ void TCustomTrackBar::DrawRatingCells()
 void TCustomTrackBar::DrawRatingCell(int Value)
 {
     const TRect r = RatingCellRect(Value);
-    if (r == kNoRect || r.Left <= 0 || r.Bottom <= 0)
+    if (r == NoRect || r.Left <= 0 || r.Bottom <= 0)
         return;
     DrawPictureAt(Canvas(), Value > position_ ? rateInActive_.get() : rateActive_.get(), r.Left, r.Top);
 }
