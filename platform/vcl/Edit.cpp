@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
+#include <QPointer>
+#include <QTimer>
 
 TEdit::TEdit(TComponent *AOwner) : TWinControl(AOwner, new QLineEdit), edit_(static_cast<QLineEdit *>(Widget()))
 {
@@ -13,7 +15,7 @@ TEdit::TEdit(TComponent *AOwner) : TWinControl(AOwner, new QLineEdit), edit_(sta
     SetTabStop(true);
     SetBounds(0, 0, 121, 21);
     QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this](const QString &t) {
-        if (charCase_ != ecNormal && Cased(t) != t) {
+        if ((charCase_ != ecNormal || asciiOnly_) && Cased(t) != t) {
             const int cursor = edit_->cursorPosition();
             edit_->setText(Cased(t)); // comes back here with the cased text
             edit_->setCursorPosition(cursor);
@@ -100,11 +102,21 @@ void TEdit::SelectAll()
 
 QString TEdit::Cased(const QString &Text) const
 {
+    QString s = Text;
+    if (asciiOnly_)
+        s.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() > 0x7E; });
     switch (charCase_) {
-    case ecUpperCase: return Text.toUpper();
-    case ecLowerCase: return Text.toLower();
-    default: return Text;
+    case ecUpperCase: return s.toUpper();
+    case ecLowerCase: return s.toLower();
+    default: return s;
     }
+}
+
+void TEdit::SetPrintableAsciiOnly(bool Value)
+{
+    asciiOnly_ = Value;
+    if (Cased(edit_->text()) != edit_->text())
+        edit_->setText(Cased(edit_->text()));
 }
 
 void TEdit::SetAlignment(TAlignment Value)
@@ -164,6 +176,8 @@ void TEdit::KeyPress(QChar &Key)
     TWinControl::KeyPress(Key);
     if (numbersOnly_ && !Key.isNull() && Key.isPrint() && !Key.isDigit())
         Key = QChar();
+    if (asciiOnly_ && Key.unicode() > 0x7E)
+        Key = QChar();
 }
 
 bool TEdit::WidgetEvent(QObject *Watched, QEvent *Event)
@@ -198,6 +212,13 @@ bool TEdit::WidgetEvent(QObject *Watched, QEvent *Event)
         if (length > 0)
             edit_->setSelection(start, length);
         return true;
+    }
+    if (Watched == edit_ && Event->type() == QEvent::MouseButtonPress && selectOnClick_) {
+        QPointer<QLineEdit> edit = edit_;
+        QTimer::singleShot(0, edit_, [edit] {
+            if (edit)
+                edit->selectAll();
+        });
     }
     return TWinControl::WidgetEvent(Watched, Event);
 }

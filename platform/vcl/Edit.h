@@ -35,6 +35,14 @@ public:
     bool NumbersOnly() const { return numbersOnly_; }
     void SetNumbersOnly(bool Value) { numbersOnly_ = Value; }
     // The grey cue text of an empty edit.
+    // Only printable ASCII (0x20 to 0x7E) is kept, typed or set, so that one
+    // character is one byte of the device's 8-bit texts.
+    bool PrintableAsciiOnly() const { return asciiOnly_; }
+    void SetPrintableAsciiOnly(bool Value);
+    // A mouse press selects the whole text; the select is deferred until the
+    // press has placed the caret, or the press would undo it.
+    bool SelectAllOnClick() const { return selectOnClick_; }
+    void SetSelectAllOnClick(bool Value) { selectOnClick_ = Value; }
     QString TextHint() const;
     void SetTextHint(const QString &Value);
     TBiDiMode BiDiMode() const { return biDiMode_; }
@@ -75,6 +83,7 @@ protected:
     bool WidgetEvent(QObject *Watched, QEvent *Event) override;
 
 private:
+    // The text as the edit keeps it: cased, and filtered to printable ASCII.
     QString Cased(const QString &Text) const;
     QLineEdit *edit_;
     TAlignment alignment_ = taLeftJustify;
@@ -90,4 +99,6 @@ private:
     int maxLength_ = 0;
     QChar passwordChar_;
     bool syncing_ = false;
+    bool asciiOnly_ = false;
+    bool selectOnClick_ = false;
 };

@@ -1,0 +1,24 @@
+#pragma once
+#include "Control.h"
+
+#include <QString>
+
+#include <string>
+
+// Makes a named control of a dialog's layout on its parent.
+template <class T>
+T *PlaceControl(TWinControl *Parent, const char *Name, int Left, int Top, int Width, int Height,
+                const QString &Caption = QString())
+{
+    T *c = new T(Parent);
+    c->SetName(Name);
+    c->SetParent(Parent);
+    c->SetBounds(Left, Top, Width, Height);
+    if (!Caption.isNull())
+        c->SetCaption(Caption);
+    return c;
+}
+
+// Latin-1 bytes of an edit's text (the edits keep printable ASCII only), cut
+// to `size` and filled with `pad` up to it.
+std::string FixedBytes(const QString &Text, size_t size, char pad);

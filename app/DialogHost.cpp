@@ -1,0 +1,3 @@
+#include "DialogHost.h"
+
+DialogHost::~DialogHost() = default;

@@ -1,0 +1,116 @@
+#include "ValueListEditor.h"
+
+#include "HandlerGuard.h"
+
+#include <QHeaderView>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+TValueListEditor::TValueListEditor(TComponent *AOwner)
+    : TWinControl(AOwner, new QTableWidget(0, 2)), table_(static_cast<QTableWidget *>(Widget()))
+{
+    SetTabStop(true);
+    SetBounds(0, 0, 306, 300);
+    SetColor(clWindow);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(18);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setHorizontalHeaderLabels({QString(), QString()});
+    QObject::connect(table_, &QTableWidget::currentCellChanged, table_,
+                     [this](int row, int col, int oldRow, int oldCol) {
+                         if (fromCode_ || row < 0)
+                             return;
+                         bool can = true;
+                         GuardHandler("select cell", Name(), [&] {
+                             if (OnSelectCell)
+                                 OnSelectCell(this, col, row + 1, can);
+                         });
+                         if (!can) {
+                             fromCode_ = true;
+                             table_->setCurrentCell(oldRow, oldCol);
+                             fromCode_ = false;
+                         }
+                     });
+    // A click on the row already current selects it again for the user.
+    QObject::connect(table_, &QTableWidget::cellClicked, table_, [this](int row, int col) {
+        if (fromCode_ || row != table_->currentRow() || !clickRepeats_)
+            return;
+        bool can = true;
+        GuardHandler("select cell", Name(), [&] {
+            if (OnSelectCell)
+                OnSelectCell(this, col, row + 1, can);
+        });
+    });
+    QObject::connect(table_, &QTableWidget::currentCellChanged, table_,
+                     [this](int, int, int, int) { clickRepeats_ = false; });
+    QObject::connect(table_, &QTableWidget::cellPressed, table_,
+                     [this](int row, int) { clickRepeats_ = row == table_->currentRow(); });
+}
+
+void TValueListEditor::SetTitleCaptions(const QString &KeyTitle, const QString &ValueTitle)
+{
+    table_->setHorizontalHeaderLabels({KeyTitle, ValueTitle});
+}
+
+QString TValueListEditor::TitleCaption(int ACol) const
+{
+    QTableWidgetItem *item = table_->horizontalHeaderItem(ACol);
+    return item ? item->text() : QString();
+}
+
+int TValueListEditor::RowCount() const
+{
+    return table_->rowCount() + 1;
+}
+
+int TValueListEditor::InsertRow(const QString &Key, const QString &Value)
+{
+    const int r = table_->rowCount();
+    table_->insertRow(r);
+    table_->setItem(r, 0, new QTableWidgetItem(Key));
+    table_->setItem(r, 1, new QTableWidgetItem(Value));
+    return r + 1;
+}
+
+void TValueListEditor::ClearRows()
+{
+    fromCode_ = true;
+    table_->setRowCount(0);
+    fromCode_ = false;
+}
+
+QString TValueListEditor::Cell(int ACol, int ARow) const
+{
+    if (ARow == 0)
+        return TitleCaption(ACol);
+    QTableWidgetItem *item = table_->item(ARow - 1, ACol);
+    return item ? item->text() : QString();
+}
+
+void TValueListEditor::SetCell(int ACol, int ARow, const QString &Text)
+{
+    if (ACol < 0 || ACol > 1 || ARow < 0 || ARow >= RowCount())
+        return;
+    if (ARow == 0) {
+        QTableWidgetItem *item = table_->horizontalHeaderItem(ACol);
+        if (item)
+            item->setText(Text);
+        return;
+    }
+    table_->item(ARow - 1, ACol)->setText(Text);
+}
+
+int TValueListEditor::Row() const
+{
+    return table_->currentRow() + 1;
+}
+
+void TValueListEditor::SetRow(int ARow)
+{
+    fromCode_ = true;
+    table_->setCurrentCell(ARow - 1, 0);
+    fromCode_ = false;
+}
