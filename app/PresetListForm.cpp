@@ -4,6 +4,7 @@
 #include "DialogControls.h"
 #include "DialogHost.h"
 #include "Label.h"
+#include "TfmStoreName.h"
 #include "ValueListEditor.h"
 
 namespace {
@@ -14,7 +15,7 @@ const QString kNameIndent(2, QChar(' '));
 
 TPresetListForm::TPresetListForm(TComponent *AOwner, DialogHost *Host, const char *FormName, int Rows,
                                  bool FactoryRow)
-    : TForm(AOwner, CreateNew), host_(Host)
+    : TForm(AOwner, CreateNew), host_(Host), storeMode_(FactoryRow ? 0 : 1)
 {
     SetName(FormName);
     SetBorderStyle(bsDialog);
@@ -82,8 +83,13 @@ void TPresetListForm::FormShow(const char *CaptionSid)
 
 void TPresetListForm::vledPresetNameSelectCell(int ARow)
 {
-    if (ARow >= 1 && ARow <= RowCount())
-        RowSelected(ARow - 1);
+    if (ARow < 1 || ARow > RowCount() || !nameDialog_)
+        return;
+    nameDialog_->SetPresetName(PresetName(ARow - 1));
+    nameDialog_->SetPresetIndex(ARow - 1);
+    nameDialog_->SetTitle(vledPresetName->Cell(0, ARow).trimmed() + QStringLiteral(" : "));
+    nameDialog_->SetStoreMode(storeMode_);
+    nameDialog_->Show();
 }
 
 void TPresetListForm::bnCancelClick()

@@ -38,14 +38,15 @@ public:
     TButton *bnCancel;
 
 protected:
-    // The list's own reaction to a picked row (row = grid row - 1).
-    virtual void RowSelected(int row) = 0;
     void FormShow(const char *CaptionSid);
 
     DialogHost *host_;
     TfmStoreName *nameDialog_ = nullptr;
+    int storeMode_;
 
 private:
+    // Opens the name dialog on list row `row`: titled by the row's key, in
+    // store mode for the store list (the one without the factory row).
     void vledPresetNameSelectCell(int ARow);
     void bnCancelClick();
 };

@@ -6,7 +6,4 @@
 class TfmRecallPreset : public TPresetListForm {
 public:
     TfmRecallPreset(TComponent *AOwner, DialogHost *Host);
-
-protected:
-    void RowSelected(int row) override;
 };

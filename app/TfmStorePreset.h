@@ -6,7 +6,4 @@
 class TfmStorePreset : public TPresetListForm {
 public:
     TfmStorePreset(TComponent *AOwner, DialogHost *Host);
-
-protected:
-    void RowSelected(int row) override;
 };
