@@ -28,6 +28,15 @@ public:
     virtual void SendCommand(const LCmd &cmd, bool append) = 0;
     virtual void CloseLink() = 0;
 
+    // Device ID (1-250 from the network setup) and the packed IPv4 address of
+    // the device (first octet in the high byte, 0 none).
+    virtual void SetDeviceId(int id) = 0;
+    virtual uint32_t GetDeviceAddress() = 0;
+    virtual void SetDeviceAddress(uint32_t packed) = 0;
+    // Deactivates the network client socket, sets its address ("a.b.c.d"),
+    // activates it again, and shows "IP : " and the address.
+    virtual void PointSocketAt(const QString &address) = 0;
+
     // Presets: slot 0-19 for U01-U20 with its 14 name bytes; number 0 for F00,
     // 1-20 for U01-U20.
     virtual void StorePreset(int slot, const uint8_t *name14) = 0;

@@ -28,6 +28,8 @@ struct FakeDialogHost : DialogHost {
     std::vector<int> peqResets, geqResets;
     int factoryStarts = 0;
     int closeLinks = 0;
+    uint32_t deviceAddress = 0;
+    QStringList socketTargets;
     QStringList information, messageBoxes;
 
     QString Translate(const char *sid) override { return (english ? QString() : QStringLiteral("中")) + sid; }
@@ -45,6 +47,10 @@ struct FakeDialogHost : DialogHost {
         ++closeLinks;
         linked = false;
     }
+    void SetDeviceId(int id) override { deviceId = uint8_t(id); }
+    uint32_t GetDeviceAddress() override { return deviceAddress; }
+    void SetDeviceAddress(uint32_t packed) override { deviceAddress = packed; }
+    void PointSocketAt(const QString &address) override { socketTargets << address; }
     void StorePreset(int slot, const uint8_t *name14) override
     {
         stored.emplace_back(slot, std::string(reinterpret_cast<const char *>(name14), 14));

@@ -1,0 +1,99 @@
+#include "TfmLockSetup.h"
+
+#include "Button.h"
+#include "CommandClasses.h"
+#include "DialogControls.h"
+#include "DialogHost.h"
+#include "Edit.h"
+#include "Label.h"
+#include "Timer.h"
+#include "VirtualKeys.h"
+
+TfmLockSetup::TfmLockSetup(TComponent *AOwner, DialogHost *Host) : TForm(AOwner, CreateNew), host_(Host)
+{
+    SetName("fmLockSetup");
+    SetBorderStyle(bsDialog);
+    SetPosition(poScreenCenter);
+    SetClientWidth(280);
+    SetClientHeight(110);
+
+    lblLockPassword = PlaceControl<TLabel>(this, "lblLockPassword", 16, 22, 110, 16, "Lock Password");
+    edName = PlaceControl<TEdit>(this, "edName", 140, 18, 120, 21, "8265");
+    edName->SetMaxLength(4);
+    edName->SetCharCase(ecUpperCase);
+    edName->SetPrintableAsciiOnly(true);
+    edName->OnKeyDown = [this](TObject *, Word &Key, TShiftState) {
+        if (Key == VK_RETURN) {
+            Key = 0;
+            SkBmpButton1Click();
+        }
+    };
+    btnOK = PlaceControl<TButton>(this, "btnOK", 104, 70, 75, 25, "OK");
+    btnOK->OnClick = [this](TObject *) { SkBmpButton1Click(); };
+    btnExit = PlaceControl<TButton>(this, "btnExit", 185, 70, 75, 25, "Cancel");
+    btnExit->SetCancel(true);
+    btnExit->OnClick = [this](TObject *) {
+        if (!awaiting_)
+            Close();
+    };
+    tmClose = new TTimer(this);
+    tmClose->SetName("tmClose");
+    tmClose->SetEnabled(false);
+    tmClose->SetInterval(1000);
+    tmClose->OnTimer = [this](TObject *) { tmCloseTimer(); };
+
+    OnShow = [this](TObject *) { FormShow(); };
+    // The answer is awaited with the window open: closing it then would
+    // leave the link as it is behind an unanswered lock.
+    OnCloseQuery = [this](TObject *, bool &CanClose) { CanClose = !awaiting_; };
+}
+
+void TfmLockSetup::SetReplyTimeout(unsigned Ms)
+{
+    tmClose->SetInterval(Ms);
+}
+
+void TfmLockSetup::FormShow()
+{
+    SetCaption(host_->Translate("SID_LOCK_TITLE"));
+    lblLockPassword->SetCaption(host_->Translate("SID_LOCK_PASSWORD"));
+    btnOK->SetCaption(host_->Translate("SID_EXIT_OK"));
+    btnExit->SetCaption(host_->Translate("SID_EXIT_CANCEL"));
+    edName->SetText("8265");
+    edName->SetFocus();
+    edName->SelectAll();
+}
+
+void TfmLockSetup::SkBmpButton1Click()
+{
+    if (awaiting_)
+        return;
+    const std::string pw = FixedBytes(edName->Text(), 4, '\0');
+    host_->SendCommand(CM_MCS_SET_LOCK(host_->GetDeviceId(), pw), true);
+    awaiting_ = true;
+    tmClose->SetEnabled(true);
+}
+
+void TfmLockSetup::LockAnswered()
+{
+    if (awaiting_)
+        Finish();
+}
+
+void TfmLockSetup::tmCloseTimer()
+{
+    if (!awaiting_) {
+        tmClose->SetEnabled(false);
+        return;
+    }
+    Finish();
+    host_->ShowInformation(host_->Translate("SID_INFO_ERROR_CMD"));
+}
+
+void TfmLockSetup::Finish()
+{
+    tmClose->SetEnabled(false);
+    awaiting_ = false;
+    host_->CloseLink();
+    Close();
+}
