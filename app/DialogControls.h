@@ -3,7 +3,13 @@
 
 #include <QString>
 
+#include <functional>
 #include <string>
+
+class TButton;
+class TEdit;
+class TForm;
+class TLabel;
 
 // Makes a named control of a dialog's layout on its parent.
 template <class T>
@@ -22,3 +28,16 @@ T *PlaceControl(TWinControl *Parent, const char *Name, int Left, int Top, int Wi
 // Latin-1 bytes of an edit's text (the edits keep printable ASCII only), cut
 // to `size` and filled with `pad` up to it.
 std::string FixedBytes(const QString &Text, size_t size, char pad);
+
+// Enter in the edit does what the dialog's OK does.
+void EnterActsAs(TEdit *Edit, std::function<void()> Ok);
+
+// The lock dialogs' layout: a password label, an upper-case edit of four
+// printable characters, OK and a cancel button (named CancelName).
+struct PasswordLayout {
+    TLabel *label;
+    TEdit *edit;
+    TButton *ok;
+    TButton *cancel;
+};
+PasswordLayout BuildPasswordLayout(TForm *Form, const char *FormName, const char *LabelText, const char *CancelName);

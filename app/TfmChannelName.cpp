@@ -5,7 +5,6 @@
 #include "DialogHost.h"
 #include "Edit.h"
 #include "Label.h"
-#include "VirtualKeys.h"
 
 QString ChannelLabel(int Channel)
 {
@@ -31,12 +30,7 @@ TfmChannelName::TfmChannelName(TComponent *AOwner, DialogHost *Host) : TForm(AOw
     edName = PlaceControl<TEdit>(this, "edName", 120, 40, 140, 21, "");
     edName->SetMaxLength(8);
     edName->SetPrintableAsciiOnly(true);
-    edName->OnKeyDown = [this](TObject *, Word &Key, TShiftState) {
-        if (Key == VK_RETURN) {
-            Key = 0;
-            btnOKClick();
-        }
-    };
+    EnterActsAs(edName, [this] { btnOKClick(); });
     btnOK = PlaceControl<TButton>(this, "btnOK", 104, 80, 75, 25, "OK");
     btnOK->OnClick = [this](TObject *) { btnOKClick(); };
     bnCancel = PlaceControl<TButton>(this, "bnCancel", 185, 80, 75, 25, "Cancel");

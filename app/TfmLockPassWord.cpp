@@ -8,7 +8,6 @@
 #include "Edit.h"
 #include "Label.h"
 #include "Timer.h"
-#include "VirtualKeys.h"
 
 namespace {
 constexpr uint8_t kUploadStart = 34;
@@ -16,28 +15,15 @@ constexpr uint8_t kUploadStart = 34;
 
 TfmLockPassWord::TfmLockPassWord(TComponent *AOwner, DialogHost *Host) : TForm(AOwner, CreateNew), host_(Host)
 {
-    SetName("fmLockPassWord");
-    SetBorderStyle(bsDialog);
-    SetPosition(poScreenCenter);
-    SetClientWidth(280);
-    SetClientHeight(110);
-
-    lblLockPassword = PlaceControl<TLabel>(this, "lblLockPassword", 16, 22, 110, 16, "UnLock Password");
-    edName = PlaceControl<TEdit>(this, "edName", 140, 18, 120, 21, "****");
-    edName->SetMaxLength(4);
-    edName->SetCharCase(ecUpperCase);
-    edName->SetPrintableAsciiOnly(true);
+    const PasswordLayout l = BuildPasswordLayout(this, "fmLockPassWord", "UnLock Password", "bnCancel");
+    lblLockPassword = l.label;
+    edName = l.edit;
+    btnOK = l.ok;
+    bnCancel = l.cancel;
+    edName->SetText("****");
     edName->SetPasswordChar('*');
-    edName->OnKeyDown = [this](TObject *, Word &Key, TShiftState) {
-        if (Key == VK_RETURN) {
-            Key = 0;
-            SkBmpButton1Click();
-        }
-    };
-    btnOK = PlaceControl<TButton>(this, "btnOK", 104, 70, 75, 25, "OK");
+    EnterActsAs(edName, [this] { SkBmpButton1Click(); });
     btnOK->OnClick = [this](TObject *) { SkBmpButton1Click(); };
-    bnCancel = PlaceControl<TButton>(this, "bnCancel", 185, 70, 75, 25, "Cancel");
-    bnCancel->SetCancel(true);
     bnCancel->OnClick = [this](TObject *) { bnCancelClick(); };
     for (TTimer **t : {&tmCheck, &tmCmd}) {
         *t = new TTimer(this);

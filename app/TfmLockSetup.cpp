@@ -7,31 +7,17 @@
 #include "Edit.h"
 #include "Label.h"
 #include "Timer.h"
-#include "VirtualKeys.h"
 
 TfmLockSetup::TfmLockSetup(TComponent *AOwner, DialogHost *Host) : TForm(AOwner, CreateNew), host_(Host)
 {
-    SetName("fmLockSetup");
-    SetBorderStyle(bsDialog);
-    SetPosition(poScreenCenter);
-    SetClientWidth(280);
-    SetClientHeight(110);
-
-    lblLockPassword = PlaceControl<TLabel>(this, "lblLockPassword", 16, 22, 110, 16, "Lock Password");
-    edName = PlaceControl<TEdit>(this, "edName", 140, 18, 120, 21, "8265");
-    edName->SetMaxLength(4);
-    edName->SetCharCase(ecUpperCase);
-    edName->SetPrintableAsciiOnly(true);
-    edName->OnKeyDown = [this](TObject *, Word &Key, TShiftState) {
-        if (Key == VK_RETURN) {
-            Key = 0;
-            SkBmpButton1Click();
-        }
-    };
-    btnOK = PlaceControl<TButton>(this, "btnOK", 104, 70, 75, 25, "OK");
+    const PasswordLayout l = BuildPasswordLayout(this, "fmLockSetup", "Lock Password", "btnExit");
+    lblLockPassword = l.label;
+    edName = l.edit;
+    btnOK = l.ok;
+    btnExit = l.cancel;
+    edName->SetText("8265");
+    EnterActsAs(edName, [this] { SkBmpButton1Click(); });
     btnOK->OnClick = [this](TObject *) { SkBmpButton1Click(); };
-    btnExit = PlaceControl<TButton>(this, "btnExit", 185, 70, 75, 25, "Cancel");
-    btnExit->SetCancel(true);
     btnExit->OnClick = [this](TObject *) {
         if (!awaiting_)
             Close();

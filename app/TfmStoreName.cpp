@@ -7,7 +7,6 @@
 #include "Label.h"
 #include "TfmRecallPreset.h"
 #include "TfmStorePreset.h"
-#include "VirtualKeys.h"
 
 TfmStoreName::TfmStoreName(TComponent *AOwner, DialogHost *Host, TfmStorePreset *StoreList,
                            TfmRecallPreset *RecallList)
@@ -25,12 +24,7 @@ TfmStoreName::TfmStoreName(TComponent *AOwner, DialogHost *Host, TfmStorePreset 
     edName = PlaceControl<TEdit>(this, "edName", 100, 40, 180, 21, "Default Preset");
     edName->SetMaxLength(14);
     edName->SetPrintableAsciiOnly(true);
-    edName->OnKeyDown = [this](TObject *, Word &Key, TShiftState) {
-        if (Key == VK_RETURN) {
-            Key = 0;
-            btnOKClick();
-        }
-    };
+    EnterActsAs(edName, [this] { btnOKClick(); });
     btnOK = PlaceControl<TButton>(this, "btnOK", 124, 80, 75, 25, "OK");
     btnOK->OnClick = [this](TObject *) { btnOKClick(); };
     bnCancel = PlaceControl<TButton>(this, "bnCancel", 205, 80, 75, 25, "Cancel");
