@@ -315,4 +315,38 @@ TEST_F(BoxForm, EmbeddedButtonsHitClickAndPopup)
         menu.Menu()->close();
 }
 
+TEST_F(BoxForm, ImageListButtonsAndFreedListsAndMenus)
+{
+    TRoundedEdit *b = Make(10, 40, 120);
+    auto *list = new TCustomImageList(nullptr);
+    list->SetWidth(8);
+    list->SetHeight(8);
+    QImage blue(8, 8, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    list->Add(blue);
+    b->SetImages(list);
+    TRoundedControl *c = b->Controls()->Add();
+    c->SetImageIndex(0);
+    c->SetPosition(cpLeftInControl);
+    EXPECT_EQ(b->Controls()->LeftControlSize(), 10);
+    EXPECT_EQ(b->Edit()->Left(), 6 + 10);
+    const QImage img = form->PaintToImage().copy(b->Left(), b->Top(), b->Width(), b->Height());
+    EXPECT_EQ(img.pixelColor(3 + 2, 8 + 2), QColor(0, 0, 255)); // at (Rounding div 2, (24 - 8) div 2)
+
+    auto *menu = new TPopupMenu(nullptr);
+    c->SetPopupMenu(menu);
+    delete menu;
+    EXPECT_EQ(c->PopupMenu(), nullptr);
+    delete list;
+    EXPECT_EQ(b->Images(), nullptr);
+
+    // Assign copies the settings but neither the pictures nor the menu.
+    TRoundedEdit *other = Make(10, 70, 120);
+    c->SetHint("h");
+    other->SetControls(b->Controls());
+    ASSERT_EQ(other->Controls()->Count(), 1);
+    EXPECT_EQ(other->Controls()->Items(0)->Hint(), "h");
+    EXPECT_EQ(other->Controls()->Items(0)->Position(), cpLeftInControl);
+}
+
 } // namespace
