@@ -43,19 +43,24 @@ TMyPEQType8::TMyPEQType8(TComponent *AOwner) : TSkGroupBox(AOwner)
     // The defaults are loaded once, here: a language chosen before the table
     // is first shown stays.
     captions_ = PeqDefaultCaptions();
-    SetBounds(Left(), Top(), 490, 420);
-    SetCaption(QString());
     for (TSkLabel *&title : titles_) {
         title = new TSkLabel(this);
         title->SetVisible(false);
     }
-    for (int i = 0; i < MaxRows; ++i)
-        BuildRow(i);
-    laidWidth_ = -1; // lay the rows out once for the size they start with
-    Relayout();
+    constructing_ = true; // the rows are laid out when first needed
+    SetBounds(Left(), Top(), 490, 420);
+    constructing_ = false;
+    SetCaption(QString());
 }
 
 TMyPEQType8::~TMyPEQType8() = default;
+
+TMyPEQType8::BandRow &TMyPEQType8::EnsureRow(int Row)
+{
+    if (!Built(Row))
+        BuildRow(Row);
+    return rows_[Row];
+}
 
 void TMyPEQType8::BuildRow(int I)
 {
@@ -102,11 +107,20 @@ void TMyPEQType8::BuildRow(int I)
     r.bypass->SetTag(I);
     r.bypass->SetCaption(captions_[9]);
     r.bypass->OnClick = [this](TObject *s) { ByPassClick(s); };
+    if (editBackColor_ != 0) {
+        for (TEdit *e : {r.freq, r.q, r.gain})
+            e->SetColor(editBackColor_);
+        r.type->SetColor(editBackColor_);
+    }
+    if (bypassBackColor_ != 0)
+        r.bypass->SetColor(bypassBackColor_);
+    if (updownVisable_)
+        MakeSpinners();
 }
 
 void TMyPEQType8::FillTypeList(int Row)
 {
-    TSkComboBox *list = rows_[Row].type;
+    TSkComboBox *list = EnsureRow(Row).type;
     const int selected = list->ItemIndex();
     TStrings *items = list->Items();
     bool same = items->Count() == 9;
@@ -136,12 +150,12 @@ void TMyPEQType8::Resize()
 
 void TMyPEQType8::Relayout()
 {
-    if (Width() == laidWidth_ && Height() == laidHeight_)
+    if (constructing_ || (Width() == laidWidth_ && Height() == laidHeight_ && Built(channelNumber_ - 1)))
         return;
     laidWidth_ = Width();
     laidHeight_ = Height();
     ++layoutCount_;
-    normalFontColor_ = rows_[0].freq->Font()->Color();
+    normalFontColor_ = EnsureRow(0).freq->Font()->Color();
     PlaceRows();
 }
 
@@ -160,7 +174,9 @@ void TMyPEQType8::PlaceRows()
     const int x0 = 12 + 20;
     const int editW = updownVisable_ ? colW - 20 : colW;
     for (int i = 0; i < MaxRows; ++i) {
-        BandRow &r = rows_[i];
+        if (i >= channelNumber_ && !Built(i))
+            continue;
+        BandRow &r = EnsureRow(i);
         if (i >= channelNumber_) {
             for (TControl *c : std::initializer_list<TControl *>{r.number, r.freq, r.q, r.gain, r.type, r.bypass}) {
                 c->SetVisible(false);
@@ -206,6 +222,7 @@ void TMyPEQType8::PaintRowColours(int Row, TColor Colour)
 {
     if (Row < 0 || Row >= MaxRows)
         return;
+    EnsureRow(Row);
     for (TEdit *e : {rows_[Row].freq, rows_[Row].q, rows_[Row].gain})
         e->Font()->SetColor(Colour);
 }
@@ -246,7 +263,7 @@ void TMyPEQType8::ChangeLanguage()
 {
     for (int i = 0; i < channelNumber_; ++i) {
         FillTypeList(i);
-        rows_[i].bypass->SetCaption(captions_[9]);
+        EnsureRow(i).bypass->SetCaption(captions_[9]);
     }
 }
 
@@ -255,7 +272,7 @@ void TMyPEQType8::Change()
     if (!OnChange)
         return;
     for (int i = 0; i < channelNumber_; ++i)
-        rows_[i].bypass->SetColor(rows_[i].bypassed ? BypassedColor : bypassBackColor_);
+        EnsureRow(i).bypass->SetColor(rows_[i].bypassed ? BypassedColor : bypassBackColor_);
     OnChange(this);
 }
 
@@ -278,7 +295,7 @@ double TMyPEQType8::GetGainValue(int Row) const
 
 int TMyPEQType8::GetTypeValue(int Row) const
 {
-    return RowOk(Row) ? rows_[Row].type->ItemIndex() : -1;
+    return RowOk(Row) ? const_cast<TMyPEQType8 *>(this)->EnsureRow(Row).type->ItemIndex() : -1;
 }
 
 bool TMyPEQType8::GetBypassValue(int Row) const
@@ -288,7 +305,7 @@ bool TMyPEQType8::GetBypassValue(int Row) const
 
 void TMyPEQType8::ShowCell(int Row, Cell Kind)
 {
-    const BandRow &r = rows_[Row];
+    const BandRow &r = EnsureRow(Row);
     switch (Kind) {
     case FreqCell: r.freq->SetText(FreqText(r.freqPos)); break;
     case QCell: r.q->SetText(QText(r.qPos)); break;
@@ -302,7 +319,7 @@ void TMyPEQType8::SetEqParamValue(int Row, double FreqHz, double QPosition, doub
 {
     if (!RowOk(Row))
         return;
-    BandRow &r = rows_[Row];
+    BandRow &r = EnsureRow(Row);
     r.freqPos = FreqPositionFromHz(FreqHz);
     ShowCell(Row, FreqCell);
     r.gainPos = GainPositionFromDb(GainDb);
@@ -327,7 +344,7 @@ void TMyPEQType8::SetGainValue(int Row, double Db)
 {
     if (!RowOk(Row))
         return;
-    rows_[Row].gainPos = GainPositionFromDb(Db);
+    EnsureRow(Row).gainPos = GainPositionFromDb(Db);
     rows_[Row].gain->SetText(GainDbText(Db)); // the value as given, not the position
     Change();
 }
@@ -345,7 +362,7 @@ void TMyPEQType8::SetTypeValue(int Row, int Type)
 {
     if (!RowOk(Row))
         return;
-    rows_[Row].type->SetItemIndex(Type);
+    EnsureRow(Row).type->SetItemIndex(Type);
     Change();
 }
 
@@ -447,7 +464,7 @@ void TMyPEQType8::MakeSpinners()
 {
     for (int i = 0; i < MaxRows; ++i)
         for (int c = 0; c < 3; ++c) {
-            if (rows_[i].spinners[c])
+            if (!Built(i) || rows_[i].spinners[c])
                 continue;
             auto *s = new TUpDown(this);
             s->SetParent(this);
@@ -524,7 +541,7 @@ void TMyPEQType8::SetEditBackColor(TColor Value)
         return;
     editBackColor_ = Value;
     for (int i = 0; i < channelNumber_; ++i) {
-        for (TEdit *e : {rows_[i].freq, rows_[i].q, rows_[i].gain})
+        for (TEdit *e : {EnsureRow(i).freq, rows_[i].q, rows_[i].gain})
             e->SetColor(Value);
         rows_[i].type->SetColor(Value);
     }
@@ -537,6 +554,6 @@ void TMyPEQType8::SetBypassBackColor(TColor Value)
         return;
     bypassBackColor_ = Value;
     for (int i = 0; i < channelNumber_; ++i)
-        rows_[i].bypass->SetColor(Value);
+        EnsureRow(i).bypass->SetColor(Value);
     Relayout();
 }

@@ -21,7 +21,9 @@ using TPeqTypeMouseWheelEvent = TMouseWheelEvent;
 // and the row the user last touched is the now index.
 //
 // The table holds 50 rows; ChannelNumber (1..50) of them are laid out and
-// shown. It lays its rows out again when its size changes, never on a
+// shown. A row's controls are made when the row is first needed (laid out,
+// set or asked for), so that a window of twelve 8- and 9-row tables does not
+// build 600 rows of controls it never shows. It lays its rows out again when its size changes, never on a
 // repaint at the same size. Operations on a row outside 0..ChannelNumber-1
 // do nothing (getters answer 0, or -1 for the type).
 class TMyPEQType8 : public TSkGroupBox {
@@ -72,13 +74,13 @@ public:
     TColor BypassBackColor() const { return bypassBackColor_; }
     void SetBypassBackColor(TColor Value);
 
-    // The row's controls, for layouts and tests.
-    TSkLabel *NumberLabel(int Row) const { return rows_[Row].number; }
-    TEdit *FreqEdit(int Row) const { return rows_[Row].freq; }
-    TEdit *QEdit(int Row) const { return rows_[Row].q; }
-    TEdit *GainEdit(int Row) const { return rows_[Row].gain; }
-    TSkComboBox *TypeList(int Row) const { return rows_[Row].type; }
-    TSkButton *BypassButton(int Row) const { return rows_[Row].bypass; }
+    // The row's controls (0 <= Row < 50), for layouts and tests.
+    TSkLabel *NumberLabel(int Row) { return EnsureRow(Row).number; }
+    TEdit *FreqEdit(int Row) { return EnsureRow(Row).freq; }
+    TEdit *QEdit(int Row) { return EnsureRow(Row).q; }
+    TEdit *GainEdit(int Row) { return EnsureRow(Row).gain; }
+    TSkComboBox *TypeList(int Row) { return EnsureRow(Row).type; }
+    TSkButton *BypassButton(int Row) { return EnsureRow(Row).bypass; }
     int FreqPosition(int Row) const { return RowOk(Row) ? rows_[Row].freqPos : 0; }
     int QPosition(int Row) const { return RowOk(Row) ? rows_[Row].qPos : 0; }
     int GainPosition(int Row) const { return RowOk(Row) ? rows_[Row].gainPos : 0; }
@@ -118,6 +120,8 @@ private:
         bool bypassed = false;
     };
     bool RowOk(int Row) const { return Row >= 0 && Row < channelNumber_; }
+    bool Built(int Row) const { return rows_[Row].number != nullptr; }
+    BandRow &EnsureRow(int Row);
     void BuildRow(int I);
     void PlaceRows();
     void Touch(int Row);
@@ -144,6 +148,7 @@ private:
     TColor normalFontColor_ = 0;
     int laidWidth_ = 490, laidHeight_ = 420;
     int layoutCount_ = 0;
+    bool constructing_ = false;
 };
 
 // The default captions of the nine band types (0..8) and of the bypass

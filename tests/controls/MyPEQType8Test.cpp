@@ -56,7 +56,7 @@ struct TypedRow {
 
 // Each row typed into row 2, confirmed once with Enter and once by leaving
 // the edit; either way OnChange fires once and the row becomes the now index.
-void RunTypedTable(PeqFixture &f, TEdit *(TMyPEQType8::*edit)(int) const, int (TMyPEQType8::*position)(int) const,
+void RunTypedTable(PeqFixture &f, TEdit *(TMyPEQType8::*edit)(int), int (TMyPEQType8::*position)(int) const,
                    const std::vector<TypedRow> &rows)
 {
     for (bool byEnter : {true, false}) {
