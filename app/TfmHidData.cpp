@@ -5,6 +5,7 @@
 #include "ListBox.h"
 
 #include <QListWidget>
+#include <QTimer>
 
 TfmHidData::TfmHidData(TComponent *AOwner) : TForm(AOwner, CreateNew)
 {
@@ -29,7 +30,16 @@ void TfmHidData::AddLine(const std::string &Line)
     if (items->Count() >= kMaxLines)
         items->Delete(0);
     items->Add(QString::fromStdString(Line));
-    hbHidData->SetItemIndex(items->Count() - 1);
+    // Selecting a row after rows went lays out every row again, so the newest
+    // line is selected (and scrolled into view) once per turn of the event
+    // loop, after a burst of frames, not once per line.
+    if (!selectPending_) {
+        selectPending_ = true;
+        QTimer::singleShot(0, hbHidData->Widget(), [this] {
+            selectPending_ = false;
+            hbHidData->SetItemIndex(hbHidData->Items()->Count() - 1);
+        });
+    }
 }
 
 int TfmHidData::LineCount() const

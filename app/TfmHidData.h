@@ -9,7 +9,7 @@ class TListBox;
 // The traffic log: one line per frame sent or received, written by the link
 // code only while this window is visible. It keeps the newest kMaxLines
 // lines, so a long session cannot grow it without bound, and selects the
-// newest so that it stays in view.
+// newest so that it stays in view (once the event loop turns: see AddLine).
 class TfmHidData : public TForm {
 public:
     explicit TfmHidData(TComponent *AOwner);
@@ -23,4 +23,7 @@ public:
 
     TListBox *hbHidData;
     TButton *bnClear;
+
+private:
+    bool selectPending_ = false;
 };

@@ -4,6 +4,7 @@
 #include "TfmHidData.h"
 #include "TfmMemo.h"
 
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 TEST(TrafficLog, LinesOnlyWhileVisibleNewestSelectedAndCapped)
@@ -18,7 +19,12 @@ TEST(TrafficLog, LinesOnlyWhileVisibleNewestSelectedAndCapped)
     EXPECT_EQ(log.LineCount(), TfmHidData::kMaxLines);
     EXPECT_EQ(log.hbHidData->Items()->Get(0), "NET R 5");
     EXPECT_EQ(log.hbHidData->Items()->Get(TfmHidData::kMaxLines - 1), "NET R 10004");
+    QCoreApplication::processEvents();
     EXPECT_EQ(log.hbHidData->ItemIndex(), TfmHidData::kMaxLines - 1);
+    log.AddLine("COM R 10 03 ");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log.hbHidData->ItemIndex(), TfmHidData::kMaxLines - 1);
+    EXPECT_EQ(log.hbHidData->Items()->Get(TfmHidData::kMaxLines - 1), "COM R 10 03 ");
     log.bnClear->Click();
     EXPECT_EQ(log.LineCount(), 0);
     log.Hide();
