@@ -78,6 +78,14 @@ public:
         std::lock_guard<std::mutex> l(queueLock);
         return queue.Size();
     }
+    // While a reply is being handled: the frames after the one it answers,
+    // queued or already on the wire. 0 means that it answers the last frame
+    // queued so far.
+    size_t FramesBehind() const
+    {
+        std::lock_guard<std::mutex> l(queueLock);
+        return queue.Size() + (wroteAhead ? 1 : 0);
+    }
 
     // The poll timer's handler: when idle, nothing queued and polling allowed,
     // sets the transport's poll reply timeout and queues the poll frame.
@@ -109,7 +117,10 @@ protected:
         collector.Feed(&b, 1, nowMs, [this](const ByteVector &f) { FrameReceived(f); });
     }
 
-    // Worker, under the lock: a complete reply.
+    // Worker, under the lock: a complete reply. A frame already queued goes
+    // out before the reply is handed to the main window, so that the device
+    // works on it while the UI thread handles the reply; still only one frame
+    // is ever outstanding.
     void FrameReceived(const ByteVector &reply)
     {
         this->ReplyComplete();
@@ -120,27 +131,40 @@ protected:
             ms = PerfElapsedMs(replyStart, counterFrequency);
         }
         this->LogReply(reply);
+        const bool ahead = SendNext(false);
+        if (ahead)
+            this->WriteNewFrameNow();
         const SendResult r = SendWindowMessage(this->owner.LinkWindow(), this->ReplyMessageId(), reply,
                                                intptr_t(ms), &this->stopEvent, &this->Source());
+        {
+            std::lock_guard<std::mutex> l(queueLock);
+            wroteAhead = false;
+        }
         if (r == SendResult::Stopped) {
             this->RequestStop();
             return;
         }
-        SendNext();
+        // What the reply's handler queued, when nothing went out ahead.
+        if (!ahead)
+            SendNext(true);
     }
 
-    // Worker: writes the front of the queue, or goes idle.
-    void SendNext()
+    // Worker: puts the front of the queue into the send buffer (true), or,
+    // with an empty queue and mayGoIdle, makes the link idle.
+    bool SendNext(bool mayGoIdle)
     {
         std::lock_guard<std::mutex> l(queueLock);
         ByteVector next;
         if (!queue.PopFront(next)) {
-            busy = false;
-            return;
+            if (mayGoIdle)
+                busy = false;
+            return false;
         }
+        wroteAhead = !mayGoIdle;
         replyStart = QueryPerfCounter();
         counterFrequency = QueryPerfFrequency();
         Transport::SendFrame(next);
+        return true;
     }
 
 private:
@@ -158,6 +182,7 @@ private:
     std::atomic<int> deviceId;
     mutable std::mutex queueLock;
     bool busy = false;
+    bool wroteAhead = false; // a frame went out while the reply before it is being handled
     RequestQueue queue;
     FrameCollector collector;
     std::unique_ptr<QTimer> pollTimer;

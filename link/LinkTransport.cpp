@@ -104,6 +104,14 @@ bool LinkTransport::WritePending()
     return WriteOut(copy.data(), copy.size());
 }
 
+void LinkTransport::WriteNewFrameNow()
+{
+    sendEvent.TryReset();
+    resendCounter = 0;
+    OnNewFrame();
+    RewritePending();
+}
+
 void LinkTransport::RewritePending()
 {
     if (!WritePending()) {
@@ -148,9 +156,7 @@ void LinkTransport::ThreadProc()
                 break;
             }
         } else if (r == 1) {
-            resendCounter = 0;
-            OnNewFrame();
-            RewritePending();
+            WriteNewFrameNow();
         } else if (r == 2) {
             break;
         } else if (r == kWaitTimeout) {

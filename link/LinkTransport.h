@@ -72,6 +72,9 @@ protected:
     // A line for a frame put into the send buffer (serial only).
     virtual void LogSend(const uint8_t *, size_t) {}
 
+    // Worker: writes the frame just put into the send buffer, as the send
+    // request would, without waiting for the request (it is consumed).
+    void WriteNewFrameNow();
     // For the resend rules, on the worker thread.
     void RewritePending();     // writes the outstanding frame again
     void GiveUpPending();      // drops it and reports code 0 with its device ID

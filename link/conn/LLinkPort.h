@@ -16,8 +16,9 @@ public:
     virtual ~LLinkPort();
     virtual Kind GetKind() const = 0;
     virtual void QueueFrame(const ByteVector &frame, bool append) = 0;
-    // Frames waiting behind the one on the wire. Read while a reply is being
-    // handled, 0 means that the reply answers the last frame queued so far.
+    // Read while a reply is being handled: the frames after the one it
+    // answers (queued, or already on the wire). 0 means that the reply
+    // answers the last frame queued so far.
     virtual size_t QueuedCount() const = 0;
     virtual void SetTimeout(unsigned ms) = 0;
     // The reply timeout in force (the link's idle poll sets its own).

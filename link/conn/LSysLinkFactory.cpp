@@ -65,7 +65,7 @@ public:
         factory.logSink->wanted.store(factory.events && factory.events->LogWanted());
         proc->QueueFrame(frame, append);
     }
-    size_t QueuedCount() const override { return proc ? proc->QueuedCount() : 0; }
+    size_t QueuedCount() const override { return proc ? proc->FramesBehind() : 0; }
     void SetTimeout(unsigned ms) override
     {
         if (proc)

@@ -42,6 +42,35 @@ TEST_P(LinkE2E, AnIdleLinkWritesAtOnceABusyOneQueues)
     EXPECT_EQ(OutputGain(0), 100);
 }
 
+// A queued frame goes out as soon as the reply before it is complete, while
+// the main window still handles that reply; the device never has two frames.
+// During each reply the link tells how many frames follow the answered one.
+TEST_P(LinkE2E, TheNextFrameLeavesWhileAReplyIsHandled)
+{
+    const std::vector<ByteVector> frames = {Gain(4, 100), Mute(4, 1), Gain(5, 7), Mute(6, 1)};
+    std::vector<size_t> behind;
+    std::vector<bool> nextAlreadySent;
+    rig->owner.onReply = [&](const ByteVector &) {
+        behind.push_back(rig->FramesBehind());
+        const size_t answered = rig->owner.replies.size();
+        nextAlreadySent.push_back(answered < frames.size() && sim().WaitForFrames(answered + 1, 2000));
+    };
+    for (const ByteVector &f : frames)
+        rig->QueueFrame(f, true);
+    ASSERT_TRUE(PumpUntil([&] { return rig->owner.replies.size() == frames.size() && !rig->IsBusy(); }));
+    EXPECT_EQ(behind, (std::vector<size_t>{3, 2, 1, 0}));
+    EXPECT_EQ(nextAlreadySent, (std::vector<bool>{true, true, true, false}));
+    EXPECT_EQ(sim().Frames(), frames);
+    // A frame that a reply's handler queues still goes out after it.
+    rig->owner.onReply = [&](const ByteVector &) {
+        if (rig->owner.replies.size() == frames.size() + 1)
+            rig->QueueFrame(Mute(7, 1), true);
+    };
+    rig->QueueFrame(Gain(7, 9), true);
+    ASSERT_TRUE(PumpUntil([&] { return rig->owner.replies.size() == frames.size() + 2 && !rig->IsBusy(); }));
+    EXPECT_EQ(sim().Frames().back(), Mute(7, 1));
+}
+
 TEST_P(LinkE2E, CoalescingKeepsEveryChannelsLastValue)
 {
     struct Step {

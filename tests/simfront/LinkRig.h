@@ -84,6 +84,7 @@ public:
     virtual void PollTimer() = 0;
     virtual bool IsBusy() const = 0;
     virtual size_t QueuedCount() const = 0;
+    virtual size_t FramesBehind() const = 0;
     virtual bool IsOpen() const = 0;
     virtual uint32_t SourceId() const = 0;
     virtual SimFrontEnd &Sim() = 0;
@@ -102,6 +103,7 @@ public:
     void PollTimer() override { link->PollTimer(); }
     bool IsBusy() const override { return link->IsBusy(); }
     size_t QueuedCount() const override { return link->QueuedCount(); }
+    size_t FramesBehind() const override { return link->FramesBehind(); }
     bool IsOpen() const override { return link->IsOpen(); }
     uint32_t SourceId() const override { return link->Source().Id(); }
     SimFrontEnd &Sim() override { return sim; }

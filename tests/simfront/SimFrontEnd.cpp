@@ -7,6 +7,7 @@
 #include <ctime>
 #include <poll.h>
 #include <sys/eventfd.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -88,6 +89,22 @@ void SimFrontEnd::SendRaw(const ByteVector &bytes)
     WriteOut(bytes.data(), bytes.size());
 }
 
+int64_t SimFrontEnd::NowUs()
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+bool SimFrontEnd::PauseUntil(int64_t deadlineUs)
+{
+    for (;;) {
+        const int64_t left = deadlineUs - NowUs();
+        if (left <= 0 || stopping.load())
+            return !stopping.load();
+        Pause(left);
+    }
+}
+
 bool SimFrontEnd::Pause(int64_t us)
 {
     if (us <= 0)
@@ -113,6 +130,11 @@ void SimFrontEnd::Received(const ByteVector &bytes)
 
 void SimFrontEnd::Answer(const ByteVector &frame)
 {
+    // The request's wire time runs from its arrival: paced replies leave at
+    // arrival + delay + the wire time of request and reply.
+    const int64_t arrivedUs = NowUs();
+    if (const int64_t last = lastReplyUs.exchange(0))
+        hostTurnaroundUs.fetch_add(arrivedUs - last);
     std::vector<ByteVector> replies;
     {
         std::lock_guard<std::mutex> l(m);
@@ -130,13 +152,16 @@ void SimFrontEnd::Answer(const ByteVector &frame)
     const int every = knobs.dropEvery.load();
     if (every > 0 && ++answered % every == 0)
         return;
-    if (!Pause(int64_t(knobs.replyDelayMs.load()) * 1000))
-        return;
     size_t replyBytes = 0;
     for (const ByteVector &r : replies)
         replyBytes += r.size();
-    if (knobs.pace115200.load() && !Pause(int64_t(frame.size() + replyBytes) * 1000000 / kWireBytesPerSecond))
+    int64_t due = arrivedUs + int64_t(knobs.replyDelayMs.load()) * 1000;
+    if (knobs.pace115200.load())
+        due += int64_t(frame.size() + replyBytes) * 1000000 / kWireBytesPerSecond;
+    if (!PauseUntil(due))
         return;
+    if (knobs.pace115200.load())
+        pacingLateUs.fetch_add(NowUs() - due);
     for (ByteVector r : replies) {
         if (const int id = knobs.wrongId.load()) {
             r[CommandFrame::kReplyIdByte] = uint8_t(id);
@@ -155,10 +180,13 @@ void SimFrontEnd::Answer(const ByteVector &frame)
             WriteOut(out.data() + at, std::min(piece, out.size() - at));
         }
     }
+    lastReplyUs.store(NowUs());
 }
 
 void SimFrontEnd::Run()
 {
+    // Paced replies are due to the microsecond: no timer slack on this thread.
+    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     while (!stopping.load()) {
         std::vector<int> fds;
         {

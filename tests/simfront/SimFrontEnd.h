@@ -51,6 +51,18 @@ public:
     void SendRaw(const ByteVector &bytes);
 
     static int64_t NowMs();
+    // Microseconds by which the paced replies left later than their wire time
+    // (the simulator's own turnaround: scheduling and timer wake-ups).
+    int64_t PacingLateUs() const { return pacingLateUs.load(); }
+    // Microseconds from each reply written to the next frame's arrival: the
+    // editor's side of the exchange, with the transport's transit both ways.
+    int64_t HostTurnaroundUs() const { return hostTurnaroundUs.load(); }
+    void ResetPacingLate()
+    {
+        pacingLateUs.store(0);
+        hostTurnaroundUs.store(0);
+        lastReplyUs.store(0);
+    }
 
 protected:
     explicit SimFrontEnd(uint8_t deviceId);
@@ -75,6 +87,9 @@ private:
     void Run();
     void Answer(const ByteVector &frame);
     bool Pause(int64_t us);
+    // Sleeps until the steady clock reaches the deadline (µs); false when stopping.
+    bool PauseUntil(int64_t deadlineUs);
+    static int64_t NowUs();
 
     SimProcessor sim;
     mutable std::mutex m;
@@ -87,6 +102,9 @@ private:
     std::atomic<bool> hangUp{false};
     std::thread th;
     int answered = 0; // replies due so far, for dropEvery
+    std::atomic<int64_t> pacingLateUs{0};
+    std::atomic<int64_t> hostTurnaroundUs{0};
+    std::atomic<int64_t> lastReplyUs{0}; // when the last reply was written (0: none since the reset)
 };
 
 // The simulator behind a pseudo-terminal in raw mode; the link opens SlavePath().
