@@ -3,6 +3,7 @@
 #include "PixelMap.h"
 #include "SkButton.h"
 #include "SkColorUtils.h"
+#include "SkCommon.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -158,6 +159,83 @@ TEST_F(Host, DisabledCaptionIsGrey)
         }
     EXPECT_TRUE(grey);
     EXPECT_FALSE(black);
+}
+
+} // namespace
+
+namespace {
+
+// How many pixels of each colour a picture has.
+int Count(const QImage &img, TColor c)
+{
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            n += FromQColor(img.pixelColor(x, y)) == ColorToRGB(c);
+    return n;
+}
+
+TEST(SkButton, RaisedAndRecessedCaptionCopies)
+{
+    TForm form(nullptr);
+    auto *b = new TSkButton(&form);
+    b->SetParent(&form);
+    b->SetThemeAware(false);
+    b->SetBounds(0, 0, 90, 30);
+    b->SetCaption("WWW");
+    b->Font()->SetColor(clBlack);
+    b->Font()->SetHeight(-20);
+    b->Font()->SetStyle(TFontStyles{fsBold});
+    b->SetTextHighlightColor(clRed);
+    b->SetTextShadowColor(clBlue);
+    // Text is smoothed: count the pixels where a copy's colour dominates.
+    auto tinted = [](const QImage &img, bool red) {
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QColor c = img.pixelColor(x, y);
+                const int main = red ? c.red() : c.blue(), other = red ? c.blue() : c.red();
+                n += main > other + 60 && main > c.green() + 60;
+            }
+        return n;
+    };
+    struct Row {
+        TTextStyle style;
+        bool light, highlight, shadow;
+    } rows[] = {
+        {tsNormal, false, false, false}, {tsRaised, false, true, true},  {tsRaised, true, true, false},
+        {tsRecessed, true, true, false}, {tsShadow, false, false, true},
+    };
+    for (const Row &r : rows) {
+        b->SetTextStyle(r.style);
+        b->SetLightTextStyle(r.light);
+        const QImage img = b->PaintToImage();
+        EXPECT_EQ(tinted(img, true) > 0, r.highlight) << r.style << " " << r.light;
+        EXPECT_EQ(tinted(img, false) > 0, r.shadow) << r.style << " " << r.light;
+        EXPECT_GT(Count(img, clBlack), 0);
+    }
+}
+
+TEST(SkButton, FlatLookShowsTheHotBorderOnlyUnderTheMouse)
+{
+    TForm form(nullptr);
+    form.SetColor(clBtnFace);
+    auto *b = new TSkButton(&form);
+    b->SetParent(&form);
+    b->SetThemeAware(false);
+    b->SetHotTrack(true);
+    b->SetBounds(0, 0, 60, 24);
+    b->SetCaption("");
+    const TColor hot = b->HotTrackColor();
+    // The hot border's bottom rows end in the hot-track colour.
+    const int before = Count(b->PaintToImage(), hot);
+    b->MouseEnter();
+    const QImage img = b->PaintToImage();
+    EXPECT_EQ(before, 0);
+    EXPECT_GT(Count(img, hot), 0);
+    EXPECT_EQ(FromQColor(img.pixelColor(30, 2)), MixColors(clWhite, hot, 190)); // top of the border
+    EXPECT_EQ(FromQColor(img.pixelColor(2, 12)), FromQColor(img.pixelColor(57, 12)));
+    EXPECT_EQ(FromQColor(img.pixelColor(1, 5)), ColorToRGB(b->FrameColor()));
 }
 
 } // namespace
