@@ -83,6 +83,10 @@ TEST_F(SplashScreen, ProgramSettingsGiveTheLayeredFrame)
     EXPECT_TRUE(w->Widget()->isVisible());
     EXPECT_EQ(w->Owner(), Application);
     EXPECT_TRUE(sleeps.empty());
+    // No version resource on Linux: the layout's texts stay, no legal notice.
+    EXPECT_EQ(splash->BasicProgramInfo()->ProgramName()->Text(), QStringLiteral("TQ-62 DSP Processor Editor"));
+    EXPECT_EQ(splash->BasicProgramInfo()->ProgramVersion()->Text(), QStringLiteral("Ver 1.0"));
+    EXPECT_TRUE(splash->BasicProgramInfo()->CopyRight().isEmpty());
 
     const QImage frame = w->LayeredImage();
     ASSERT_EQ(frame.size(), QSize(622, 352));
