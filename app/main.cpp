@@ -1,8 +1,45 @@
-#include <cstdio>
+#include <QApplication>
 
-// The windows of the editor are not built yet; the program says so and ends.
-int main()
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "Application.h"
+#include "ConnectOption.h"
+#include "EditorWindows.h"
+#include "SharedConstants.h"
+#include "SingleInstance.h"
+#include "TfmMain.h"
+
+int main(int argc, char **argv)
 {
-    std::puts("TQ-62 DSP Processor Editor V1.0: the editor windows are not available in this build yet.");
+    ConnectOption option;
+    std::string error;
+    if (!ParseConnectOption(argc, argv, option, error)) {
+        std::fprintf(stderr, "tq62edit: %s\n", error.c_str());
+        return 2;
+    }
+    QApplication qt(argc, argv);
+    // One copy per user: a second start brings the first one forward and ends.
+    SingleInstance instance(QStringLiteral("tq62edit"));
+    if (!instance.Claim())
+        return 0;
+    try {
+        Application->SetTitle(SharedConstants::kApplicationTitle);
+        TfmMain::connectOption = option;
+        CreateEditorWindows();
+        instance.OnActivateRequest = [] {
+            if (!fmMain || !fmMain->Widget())
+                return;
+            QWidget *w = fmMain->Widget();
+            w->showNormal();
+            w->raise();
+            w->activateWindow();
+        };
+        Application->Run();
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "tq62edit: %s\n", e.what());
+    }
+    DestroyEditorWindows();
     return 0;
 }

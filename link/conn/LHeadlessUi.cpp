@@ -34,65 +34,26 @@ const std::map<std::string, std::string> &EnglishTexts()
 
 } // namespace
 
-LHeadlessUi::Candidate LHeadlessUi::ComCandidate(const std::string &portName)
+LHeadlessUi::LHeadlessUi() : candidates(scan.candidates)
 {
-    return {portName,
-            [portName](LMainLink &m) {
-                m.SetComPortName(portName);
-                m.OpenComLink();
-            },
-            10000};
-}
-
-LHeadlessUi::Candidate LHeadlessUi::NetCandidate(LSysLinkFactory &factory)
-{
-    return {"NET",
-            [&factory](LMainLink &m) {
-                if (factory.Socket().IsConnected()) {
-                    m.OpenNetLink();
-                    return;
-                }
-                factory.Socket().OnConnect = [&factory, &m] {
-                    factory.Socket().OnConnect = nullptr;
-                    m.OpenNetLink();
-                };
-                // Closing a network link deactivates the socket: connect again.
-                if (!factory.Socket().IsActive())
-                    factory.DiscoverDevices();
-            },
-            2000};
-}
-
-LHeadlessUi::LHeadlessUi()
-{
-    watchdog.setSingleShot(true);
-    watchdog.setTimerType(Qt::PreciseTimer); // the scan budget is measured against it
-    tmConnect.setSingleShot(true);
-    tmConnect.setInterval(100);
-    QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [this] {
-        // The candidate did not become online in time: give it up.
+    tmCancel.setSingleShot(true);
+    tmCancel.setInterval(0);
+    QObject::connect(&tmCancel, &QTimer::timeout, &tmCancel, [this] {
         if (main)
             main->CloseLink();
-        CandidateFailed();
     });
-    QObject::connect(&tmConnect, &QTimer::timeout, &tmConnect, [this] {
-        if (dialogConnected) {
-            watchdog.stop();
-            scanning = false;
-            dialogVisible = false;
-            Changed();
-            return;
-        }
-        if (!dialogVisible || !scanning) {
-            // A hidden dialog does not move on (a failed identity check hides it).
-            watchdog.stop();
-            scanning = false;
-            return;
-        }
-        if (main)
-            main->CloseLink();
-        CandidateFailed();
-    });
+    scan.isDialogVisible = [this] { return dialogVisible; };
+    scan.onConnected = [this] {
+        dialogVisible = false;
+        Changed();
+    };
+    scan.onExhausted = [this] {
+        scanFailed = true;
+        informations.push_back(Translate("SID_NO_DEVICE"));
+        if (onInformation)
+            onInformation(informations.back());
+        Changed();
+    };
 }
 
 LHeadlessUi::~LHeadlessUi() = default;
@@ -173,40 +134,9 @@ void LHeadlessUi::BusyInterrupted(const std::string &why)
 
 void LHeadlessUi::StartConnectScan()
 {
-    // A new scan drops what the last one still had pending.
-    tmConnect.stop();
-    watchdog.stop();
     dialogConnected = false;
     scanFailed = false;
-    scanning = true;
-    candidate = 0;
-    OpenCandidate();
-}
-
-void LHeadlessUi::OpenCandidate()
-{
-    if (candidate >= candidates.size()) {
-        scanning = false;
-        scanFailed = true;
-        informations.push_back(Translate("SID_NO_DEVICE"));
-        if (onInformation)
-            onInformation(informations.back());
-        Changed();
-        return;
-    }
-    const Candidate &c = candidates[candidate];
-    watchdog.start(c.watchdogMs);
-    if (main)
-        c.open(*main);
-}
-
-void LHeadlessUi::CandidateFailed()
-{
-    watchdog.stop();
-    if (!scanning)
-        return;
-    ++candidate;
-    OpenCandidate();
+    scan.Start();
 }
 
 void LHeadlessUi::ConnectResult(bool connected)
@@ -215,7 +145,7 @@ void LHeadlessUi::ConnectResult(bool connected)
     ++connectResults;
     if (!connected)
         ++connectFailures;
-    tmConnect.start();
+    scan.ConnectResult(connected);
     Changed();
 }
 
@@ -223,8 +153,7 @@ void LHeadlessUi::ShowLinkBroken()
 {
     dialogConnected = false;
     ++linkBrokenCount;
-    watchdog.stop();
-    scanning = false;
+    scan.Stop();
     busyVisible = false;
     Changed();
 }
@@ -281,7 +210,7 @@ void LHeadlessUi::SubmitPassword()
         return;
     if (passwords.empty()) {
         // Cancel.
-        QTimer::singleShot(0, &tmConnect, [this] { main->CloseLink(); });
+        tmCancel.start();
         return;
     }
     const std::string pw = passwords.front();

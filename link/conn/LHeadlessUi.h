@@ -7,6 +7,7 @@
 
 #include <QTimer>
 
+#include "LConnectScan.h"
 #include "LMainLinkUi.h"
 
 class LMainLink;
@@ -18,24 +19,23 @@ class LSysLinkFactory;
 // candidates as the real one does (one at a time, each under a watchdog, the
 // next when one fails). Everything shown is recorded.
 class LHeadlessUi : public LMainLinkUi {
-public:
-    struct Candidate {
-        std::string name;
-        std::function<void(LMainLink &)> open; // calls one of the open routines
-        int watchdogMs;                         // serial 10000, USB 6000, network 2000
-    };
+    LConnectScan scan; // first: `candidates` refers into it
 
-    // A serial candidate (port name or device path) and the network candidate,
-    // which opens its link once the factory's socket has connected.
-    static Candidate ComCandidate(const std::string &portName);
-    static Candidate NetCandidate(LSysLinkFactory &factory);
+public:
+    using Candidate = LConnectScan::Candidate;
+    static Candidate ComCandidate(const std::string &portName) { return LConnectScan::ComCandidate(portName); }
+    static Candidate NetCandidate(LSysLinkFactory &factory) { return LConnectScan::NetCandidate(factory); }
 
     LHeadlessUi();
     ~LHeadlessUi() override;
-    void SetMain(LMainLink *m) { main = m; }
+    void SetMain(LMainLink *m)
+    {
+        main = m;
+        scan.SetMain(m);
+    }
 
     // Knobs.
-    std::vector<Candidate> candidates;
+    std::vector<Candidate> &candidates; // the scan's list
     std::deque<std::string> saveNames, openNames; // answers; empty = cancel
     std::deque<std::string> passwords;            // typed into the unlock dialog in turn
     bool trafficLogVisible = false;
@@ -111,13 +111,9 @@ public:
 
 private:
     void Changed();
-    void OpenCandidate();
-    void CandidateFailed();
     void SubmitPassword();
 
     LMainLink *main = nullptr;
     std::function<void()> pendingClose;
-    size_t candidate = 0;
-    bool scanning = false;
-    QTimer watchdog, tmConnect;
+    QTimer tmCancel; // carries the unlock dialog's Cancel to the event loop
 };

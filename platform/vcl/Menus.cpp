@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 #include <algorithm>
 
 TMenuItem::TMenuItem(TComponent *AOwner) : TComponent(AOwner) {}
@@ -73,6 +74,27 @@ void TMenuItem::Click()
 }
 
 namespace {
+void Fill(QMenu *menu, TMenuItem *items);
+
+// One visible item as a menu action or a submenu of `menu` (QMenu or QMenuBar).
+template <typename Menu>
+void AddItem(Menu *menu, TMenuItem *item)
+{
+    if (item->Count() > 0) {
+        QMenu *sub = menu->addMenu(item->Caption());
+        sub->setEnabled(item->Enabled());
+        Fill(sub, item);
+        return;
+    }
+    QAction *a = menu->addAction(item->Caption());
+    a->setEnabled(item->Enabled());
+    a->setCheckable(item->Checked());
+    a->setChecked(item->Checked());
+    QObject::connect(a, &QAction::triggered, a, [item] {
+        GuardHandler("menu", item->Name(), [item] { item->Click(); });
+    });
+}
+
 void Fill(QMenu *menu, TMenuItem *items)
 {
     for (int i = 0; i < items->Count(); ++i) {
@@ -83,20 +105,7 @@ void Fill(QMenu *menu, TMenuItem *items)
             menu->addSeparator();
             continue;
         }
-        QString text = item->Caption();
-        if (item->Count() > 0) {
-            QMenu *sub = menu->addMenu(text);
-            sub->setEnabled(item->Enabled());
-            Fill(sub, item);
-            continue;
-        }
-        QAction *a = menu->addAction(text);
-        a->setEnabled(item->Enabled());
-        a->setCheckable(item->Checked());
-        a->setChecked(item->Checked());
-        QObject::connect(a, &QAction::triggered, a, [item] {
-            GuardHandler("menu", item->Name(), [item] { item->Click(); });
-        });
+        AddItem(menu, item);
     }
 }
 } // namespace
@@ -124,4 +133,35 @@ void TPopupMenu::Popup(int X, int Y)
     menu_->setAttribute(Qt::WA_DeleteOnClose);
     Fill(menu_, items_);
     menu_->popup(QPoint(X, Y));
+}
+
+TMainMenu::TMainMenu(TComponent *AOwner) : TComponent(AOwner), items_(new TMenuItem(nullptr)) {}
+
+TMainMenu::~TMainMenu()
+{
+    delete bar_.data();
+    delete items_;
+}
+
+void TMainMenu::Attach(QWidget *Window)
+{
+    delete bar_.data();
+    if (!Window)
+        return;
+    bar_ = new QMenuBar(Window);
+    bar_->setNativeMenuBar(false); // inside the window on every desktop
+    Rebuild();
+}
+
+void TMainMenu::Rebuild()
+{
+    if (!bar_)
+        return;
+    bar_->clear();
+    for (int i = 0; i < items_->Count(); ++i) {
+        TMenuItem *item = items_->Items(i);
+        if (item->Visible())
+            AddItem(bar_.data(), item);
+    }
+    bar_->adjustSize();
 }

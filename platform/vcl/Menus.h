@@ -2,11 +2,13 @@
 #include "Component.h"
 #include "Events.h"
 
+#include <QMenuBar>
 #include <QPointer>
 #include <QString>
 #include <vector>
 
 class QMenu;
+class QWidget;
 
 // One entry of a menu, and the list of entries below it. The item frees
 // its sub-items. Click runs OnClick.
@@ -67,4 +69,24 @@ private:
     TMenuItem *items_;
     TPoint popupPoint_;
     QPointer<QMenu> menu_;
+};
+
+// A window's menu bar. Items are its top-level entries; Attach puts a Qt menu
+// bar into a window and Rebuild shows the items as they are now (call it after
+// changing captions, checks or visibility). Hidden items stay in Items and
+// their Click still runs their handler.
+class TMainMenu : public TComponent {
+public:
+    explicit TMainMenu(TComponent *AOwner);
+    ~TMainMenu() override;
+
+    TMenuItem *Items() const { return items_; }
+    // Makes the bar a child of `Window` (nullptr detaches it) and fills it.
+    void Attach(QWidget *Window);
+    void Rebuild();
+    QMenuBar *Bar() const { return bar_; }
+
+private:
+    TMenuItem *items_;
+    QPointer<QMenuBar> bar_;
 };

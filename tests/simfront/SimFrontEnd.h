@@ -128,10 +128,11 @@ private:
     std::string slavePath;
 };
 
-// The simulator as a TCP server on 127.0.0.1 and a port of the system's choice.
+// The simulator as a TCP server on 127.0.0.1 and a port of the system's choice
+// (or `wantedPort`; Port() is 0 when it could not be had).
 class SimTcp : public SimFrontEnd {
 public:
-    explicit SimTcp(uint8_t deviceId = 1);
+    explicit SimTcp(uint8_t deviceId = 1, uint16_t wantedPort = 0);
     ~SimTcp() override;
     uint16_t Port() const { return port; }
     bool HasClient() const;

@@ -6,13 +6,16 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-SimTcp::SimTcp(uint8_t deviceId) : SimFrontEnd(deviceId)
+SimTcp::SimTcp(uint8_t deviceId, uint16_t wantedPort) : SimFrontEnd(deviceId)
 {
     listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in sa{};
     sa.sin_family = AF_INET;
     sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    sa.sin_port = 0;
+    sa.sin_port = htons(wantedPort);
+    const int on = 1;
+    if (listener >= 0 && wantedPort != 0) // a fixed port can be taken again at once after a run
+        setsockopt(listener, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
     socklen_t len = sizeof sa;
     if (listener >= 0 && bind(listener, reinterpret_cast<sockaddr *>(&sa), sizeof sa) == 0 && listen(listener, 4) == 0
         && getsockname(listener, reinterpret_cast<sockaddr *>(&sa), &len) == 0)

@@ -1,0 +1,31 @@
+#include "EditorWindows.h"
+
+#include "Application.h"
+#include "TfmExit.h"
+#include "TfmInformation.h"
+#include "TfmMain.h"
+#include "TfmNetwork.h"
+#include "TfmProcess.h"
+
+void CreateEditorWindows()
+{
+    Application->CreateForm(fmMain);
+    Application->CreateForm(fmNetwork);
+    Application->CreateForm(fmProcess);
+    Application->CreateForm(fmInformation);
+    Application->CreateForm(fmExit);
+}
+
+void DestroyEditorWindows()
+{
+    delete fmExit;
+    fmExit = nullptr;
+    delete fmInformation;
+    fmInformation = nullptr;
+    delete fmProcess;
+    fmProcess = nullptr;
+    delete fmNetwork;
+    fmNetwork = nullptr;
+    delete fmMain;
+    fmMain = nullptr;
+}

@@ -1,0 +1,439 @@
+#include "TfmMain.h"
+
+#include "Button.h"
+#include "Label.h"
+#include "LMainLink.h"
+#include "Menus.h"
+#include "Panel.h"
+#include "SerialPort.h"
+#include "SharedConstants.h"
+#include "SmProgressBar.h"
+#include "TfmExit.h"
+#include "TfmInformation.h"
+#include "TfmNetwork.h"
+#include "TfmProcess.h"
+
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QWidget>
+
+#include <arpa/inet.h>
+
+TfmMain *fmMain = nullptr;
+ConnectOption TfmMain::connectOption;
+
+namespace {
+
+constexpr int kClientWidth = 1108;
+constexpr int kClientHeight = 668;
+
+QString Q(const std::string &s) { return QString::fromStdString(s); }
+
+// The menu in layout order: parent (nullptr for the bar), name, caption key
+// ("" keeps the layout caption), shown.
+struct MenuRow {
+    TMenuItem *TfmMain::*item;
+    TMenuItem *TfmMain::*parent;
+    const char *name;
+    const char *sid;
+    const char *layoutCaption;
+    bool visible;
+};
+
+const MenuRow kMenu[] = {
+    {&TfmMain::File, nullptr, "File", "SID_FILE", "File", true},
+    {&TfmMain::Open, &TfmMain::File, "Open", "SID_OPEN", "Open", true},
+    {&TfmMain::Save, &TfmMain::File, "Save", "SID_SAVE", "Save", true},
+    {&TfmMain::Upload, &TfmMain::File, "Upload", "SID_UPLOAD", "Upload", true},
+    {&TfmMain::Download, &TfmMain::File, "Download", "SID_DOWNLOAD", "Download", true},
+    {&TfmMain::FactoryDefault, &TfmMain::File, "FactoryDefault", "SID_RETRUN_FACTORY", "Factory Default", false},
+    {&TfmMain::Exit, &TfmMain::File, "Exit", "SID_EXIT", "Exit", true},
+    {&TfmMain::Link, nullptr, "Link", "SID_LINK", "Link", true},
+    {&TfmMain::Copy, nullptr, "Copy", "SID_COPY", "Copy", true},
+    {&TfmMain::Lock, nullptr, "Lock", "SID_LOCK", "Lock", true},
+    {&TfmMain::SettingID, nullptr, "SettingID", "SID_SET_ID", "Setting ID", false},
+    // Shown by FormCreate.
+    {&TfmMain::NetworkSetup, nullptr, "NetworkSetup", "SID_SET_NETWORK", "Network Setup", false},
+    {&TfmMain::TestTone, nullptr, "TestTone", "SID_TEST_TONE", "Test Tone", true},
+    {&TfmMain::ChNameList, nullptr, "ChNameList", "SID_CH_NAME_LIST", "Channel Name", true},
+    {&TfmMain::LanguageSel, nullptr, "LanguageSel", "SID_LANGUAGE", "Language", true},
+    {&TfmMain::ChineseSimplified, &TfmMain::LanguageSel, "ChineseSimplified", "", "简体中文", true},
+    {&TfmMain::ChineseTraditional, &TfmMain::LanguageSel, "ChineseTraditional", "", "繁體中文", false},
+    {&TfmMain::English, &TfmMain::LanguageSel, "English", "", "English", true},
+    {&TfmMain::Help, nullptr, "Help", "SID_HELP", "Help", true},
+    {&TfmMain::Rs232Code, &TfmMain::Help, "Rs232Code", "SID_RS232_CODE", "RS232 Code", true},
+    {&TfmMain::MemoShow, &TfmMain::Help, "MemoShow", "", "Memo Show", false},
+    {&TfmMain::HidData, &TfmMain::Help, "HidData", "", "HidData", false},
+    {&TfmMain::LockSetup, &TfmMain::Help, "LockSetup", "SID_LOCK_SETUP", "Lock Setup", false},
+    {&TfmMain::BlockDiagram, nullptr, "BlockDiagram", "SID_BLOCK", "Block Diagram", false},
+    {&TfmMain::Connect, nullptr, "Connect", "SID_CONNECT", "Connect", false},
+    {&TfmMain::Connected, &TfmMain::Connect, "Connected", "", "Connect", true},
+    {&TfmMain::ConnectHelp, &TfmMain::Connect, "ConnectHelp", "SID_CONNECT_HELP", "Connect Help", false},
+    {&TfmMain::About, nullptr, "About", "SID_ABOUT", "About", true},
+};
+
+// Packs dotted IPv4 text with the first octet in the high byte (0 when not an address).
+uint32_t PackAddress(const std::string &text)
+{
+    in_addr a{};
+    return inet_pton(AF_INET, text.c_str(), &a) == 1 ? ntohl(a.s_addr) : 0;
+}
+
+} // namespace
+
+TfmMain::TfmMain(TComponent *AOwner) : TForm(AOwner, CreateNew)
+{
+    fmMain = this;
+    SetName("fmMain");
+    englishTable = LanguageTable::FromFile(":/lang/English.txt");
+    chineseTable = LanguageTable::FromFile(":/lang/ChineseGB.txt");
+    BuildMenu();
+    BuildControls();
+    SetPosition(poScreenCenter);
+    OnClose = [this](TObject *, TCloseAction &Action) { FormClose(Action); };
+    mainLink = std::make_unique<LMainLink>(this, &factory);
+    FormCreate();
+}
+
+TfmMain::~TfmMain()
+{
+    // The connection logic calls back into this window: it goes first.
+    mainLink.reset();
+    if (fmMain == this)
+        fmMain = nullptr;
+}
+
+void TfmMain::BuildMenu()
+{
+    MainMenu = new TMainMenu(this);
+    MainMenu->SetName("MainMenu");
+    for (const MenuRow &r : kMenu) {
+        TMenuItem *item = new TMenuItem(this);
+        item->SetName(r.name);
+        item->SetCaption(QString::fromUtf8(r.layoutCaption));
+        item->SetVisible(r.visible);
+        (r.parent ? this->*r.parent : MainMenu->Items())->Add(item);
+        this->*r.item = item;
+    }
+    English->SetChecked(true);
+    Open->OnClick = [this](TObject *) { mainLink->OpenClick(); };
+    Save->OnClick = [this](TObject *) { mainLink->SaveClick(); };
+    Upload->OnClick = [this](TObject *) { mainLink->UploadClick(); };
+    Download->OnClick = [this](TObject *) { mainLink->DownloadClick(); };
+    FactoryDefault->OnClick = [this](TObject *) { mainLink->FactoryDefaultClick(); };
+    Exit->OnClick = [this](TObject *) { ExitClick(); };
+    Connected->OnClick = [this](TObject *) { mainLink->ConnectedClick(); };
+    ChineseSimplified->OnClick = [this](TObject *) { LanguageClick(ChineseSimplified); };
+    English->OnClick = [this](TObject *) { LanguageClick(English); };
+    ChineseSimplified->SetTag(0);
+    ChineseTraditional->SetTag(1);
+    English->SetTag(2);
+    // SettingID, BlockDiagram and ConnectHelp do nothing; the dialogs of the
+    // other items are not part of this window.
+    MainMenu->Attach(Widget());
+}
+
+void TfmMain::BuildControls()
+{
+    const int barHeight = MainMenu->Bar() ? MainMenu->Bar()->sizeHint().height() : 0;
+    SetClientWidth(kClientWidth);
+    SetClientHeight(kClientHeight + barHeight);
+    ClientArea = new TPanel(this);
+    ClientArea->SetName("ClientArea");
+    ClientArea->SetParent(this);
+    ClientArea->SetBevelOuter(bvNone);
+    ClientArea->SetCaption("");
+    ClientArea->SetBounds(0, barHeight, kClientWidth, kClientHeight);
+    ClientArea->SetColor(TColor(0x303030));
+
+    auto label = [this](TWinControl *parent, const char *name, int x, int y, int w) {
+        TLabel *l = new TLabel(this);
+        l->SetName(name);
+        l->SetParent(parent);
+        l->SetAutoSize(false);
+        l->SetTransparent(true);
+        l->Font()->SetColor(clWhite);
+        l->SetBounds(x, y, w, 18);
+        l->SetCaption("");
+        return l;
+    };
+    skgPreset = new TPanel(this);
+    skgPreset->SetName("skgPreset");
+    skgPreset->SetParent(ClientArea);
+    skgPreset->SetCaption("");
+    skgPreset->SetColor(TColor(0x202020));
+    skgPreset->SetBounds(10, 626, 420, 34);
+    lbPstNum = label(skgPreset, "lbPstNum", 10, 8, 60);
+    lbPstName = label(skgPreset, "lbPstName", 80, 8, 300);
+
+    skbMenuLink = new TButton(this);
+    skbMenuLink->SetName("skbMenuLink");
+    skbMenuLink->SetParent(ClientArea);
+    skbMenuLink->SetBounds(980, 628, 110, 30);
+    skbMenuLink->OnClick = [this](TObject *) { mainLink->skbMenuLinkClick(); };
+    lbConInterface = label(ClientArea, "lbConInterface", 860, 624, 110);
+    lbShowIdNumber = label(ClientArea, "lbShowIdNumber", 860, 642, 110);
+    lbShowIp = label(ClientArea, "lbShowIp", 700, 642, 150);
+    lbStatus = label(ClientArea, "lbStatus", 450, 634, 200);
+    lbStatus->SetVisible(false);
+}
+
+void TfmMain::FormCreate()
+{
+    SetCaption(QString("%1 %2").arg(SharedConstants::kTitle, SharedConstants::kVersion));
+    mainLink->SetDeviceId(1);
+    dragBlock = -1;
+    currentPage = 14;
+    gatePlotChannel = 0;
+    compPlotChannel = 4;
+    limitPlotChannel = 4;
+    matrixRowPitch = 0;
+    language = "English";
+    ChineseSimplified->SetChecked(false);
+    ChineseTraditional->SetChecked(false);
+    English->SetChecked(true);
+    ApplyLanguage();
+    RefreshAllPages();
+    mainLink->StartConnectTimer();
+    // The network device: the default address, or the one address of the test option.
+    const std::string address =
+        connectOption.given ? connectOption.host : std::string(SharedConstants::kDefaultDeviceAddress);
+    const uint16_t port = connectOption.given ? connectOption.port : SharedConstants::kDevicePort;
+    factory.SetNetAddress(address, port);
+    deviceAddress = PackAddress(address);
+    NetworkSetup->SetVisible(true);
+    MainMenu->Rebuild();
+}
+
+void TfmMain::ConfigureScan()
+{
+    if (!fmNetwork)
+        return;
+    LConnectScan &scan = fmNetwork->Scan();
+    scan.SetMain(mainLink.get());
+    scan.candidates.clear();
+    if (deviceAddress != 0)
+        scan.candidates.push_back(LConnectScan::NetCandidate(factory));
+    if (connectOption.given)
+        return;
+    for (const std::string &port : SerialPort::ListPorts())
+        scan.candidates.push_back(LConnectScan::ComCandidate(port));
+}
+
+void TfmMain::FormClose(TCloseAction &Action)
+{
+    if (fmExit)
+        fmExit->Show();
+    if (mayClose != 1) {
+        Action = caNone;
+        return;
+    }
+    Action = caHide;
+    if (fmExit)
+        fmExit->Hide();
+    mainLink->CloseLink();
+}
+
+void TfmMain::ExitClick()
+{
+    if (fmExit)
+        fmExit->ShowModal();
+}
+
+void TfmMain::LanguageClick(TMenuItem *Item)
+{
+    SetLanguage(Item == English ? "English" : "ChineseGB");
+}
+
+void TfmMain::SetLanguage(const QString &Name)
+{
+    language = Name == "ChineseGB" ? "ChineseGB" : "English";
+    ChineseSimplified->SetChecked(language == "ChineseGB");
+    English->SetChecked(language == "English");
+    ApplyLanguage();
+}
+
+void TfmMain::ApplyLanguage()
+{
+    for (const MenuRow &r : kMenu)
+        if (*r.sid)
+            (this->*r.item)->SetCaption(TranslateQ(r.sid));
+    Connected->SetCaption(TranslateQ(mainLink && mainLink->IsOnline() ? "SID_DISCONNECT" : "SID_CONNECT"));
+    skbMenuLink->SetCaption(TranslateQ(mainLink && mainLink->IsOnline() ? "SID_ONLINE" : "SID_OFFLINE"));
+    MainMenu->Rebuild();
+}
+
+QString TfmMain::TranslateQ(const char *Sid) const
+{
+    return (language == "ChineseGB" ? chineseTable : englishTable).Translate(QString::fromLatin1(Sid));
+}
+
+std::string TfmMain::Translate(const std::string &sid)
+{
+    return TranslateQ(sid.c_str()).toStdString();
+}
+
+// ---------------------------------------------------------------------------
+// Information and busy windows
+
+void TfmMain::ShowInformation(const std::string &text, std::function<void()> closed)
+{
+    if (fmInformation)
+        fmInformation->ShowMessage(Q(text), std::move(closed));
+    else if (closed)
+        closed();
+}
+
+void TfmMain::SetBusyStatus(const std::string &text)
+{
+    if (fmProcess)
+        fmProcess->StatusBar->SetCaption(Q(text));
+}
+
+void TfmMain::SetBusyMax(int max)
+{
+    if (fmProcess)
+        fmProcess->ProgressBar->SetMax(max);
+}
+
+void TfmMain::SetBusyPosition(int position)
+{
+    if (fmProcess)
+        fmProcess->ProgressBar->SetPosition(position);
+}
+
+void TfmMain::ShowBusy(bool modal)
+{
+    if (fmProcess)
+        fmProcess->ShowBusy(modal);
+}
+
+void TfmMain::CloseBusy()
+{
+    if (fmProcess)
+        fmProcess->CloseBusy();
+}
+
+void TfmMain::BusyInterrupted(const std::string &why)
+{
+    SetBusyStatus(Translate("SID_LINK_BROKEN") + ": " + why);
+}
+
+// ---------------------------------------------------------------------------
+// Connect window
+
+void TfmMain::ConnectResult(bool connected)
+{
+    if (fmNetwork)
+        fmNetwork->ConnectResult(connected);
+}
+
+void TfmMain::ShowLinkBroken()
+{
+    if (fmNetwork)
+        fmNetwork->ShowLinkBroken();
+    CloseBusy();
+}
+
+bool TfmMain::IsConnectDialogConnected() { return fmNetwork && fmNetwork->IsConnected(); }
+bool TfmMain::IsConnectDialogVisible() { return fmNetwork && fmNetwork->Visible(); }
+
+void TfmMain::HideConnectDialog()
+{
+    if (fmNetwork)
+        fmNetwork->HideDialog();
+}
+
+void TfmMain::ShowConnectDialog()
+{
+    if (!fmNetwork)
+        return;
+    fmNetwork->pbScan->SetPosition(0);
+    fmNetwork->Show();
+}
+
+void TfmMain::StartConnectScan()
+{
+    // The port list is read at every scan: a converter plugged in meanwhile is found.
+    ConfigureScan();
+    if (fmNetwork)
+        fmNetwork->StartScan();
+}
+
+// ---------------------------------------------------------------------------
+// Dialog stand-ins
+
+void TfmMain::SetStorePresetName(int, const std::string &) {}
+void TfmMain::SetRecallPresetName(int, const std::string &) {}
+
+void TfmMain::AskSaveFileName(FileKind kind, std::function<void(const std::string &)> chosen)
+{
+    const QString filter = kind == FileKind::Preset ? "Preset (*.prs)" : "Unit (*.unt)";
+    const QString name = askFileName ? askFileName(true, filter)
+                                     : QFileDialog::getSaveFileName(Widget(), QString(), QString(), filter);
+    chosen(name.toStdString());
+}
+
+void TfmMain::AskOpenFileName(FileKind kind, std::function<void(const std::string &)> chosen)
+{
+    const QString filter = kind == FileKind::Preset ? "Preset (*.prs)" : "Unit (*.unt)";
+    const QString name = askFileName ? askFileName(false, filter)
+                                     : QFileDialog::getOpenFileName(Widget(), QString(), QString(), filter);
+    chosen(name.toStdString());
+}
+
+void TfmMain::ShowUnlockDialog()
+{
+    // Without the password dialog a locked device cannot be unlocked: give the link up.
+    QTimer::singleShot(0, Widget(), [this] { mainLink->CloseLink(); });
+}
+
+void TfmMain::SetUnlockResult(uint8_t) {}
+void TfmMain::ShowFactoryConfirmation() {}
+
+// ---------------------------------------------------------------------------
+// Captions and state
+
+void TfmMain::SetWindowCaption(const std::string &text) { SetCaption(Q(text)); }
+void TfmMain::SetLinkButtonCaption(const std::string &text) { skbMenuLink->SetCaption(Q(text)); }
+
+void TfmMain::SetConnectItemCaption(const std::string &text)
+{
+    Connected->SetCaption(Q(text));
+    MainMenu->Rebuild();
+}
+
+void TfmMain::SetLinkButtonEnabled(bool enabled)
+{
+    skbMenuLink->SetEnabled(enabled);
+    Connect->SetEnabled(enabled);
+}
+
+void TfmMain::SetLinkButtonDown(bool down) { linkButtonDown = down; }
+void TfmMain::SetInterfaceLabel(const std::string &text) { lbConInterface->SetCaption(Q(text)); }
+void TfmMain::SetDeviceIdLabel(const std::string &text) { lbShowIdNumber->SetCaption(Q(text)); }
+
+void TfmMain::SetPresetLabels(const std::string &number, const std::string &name)
+{
+    lbPstNum->SetCaption(Q(number));
+    // The name is a fixed-size field: it ends at its first NUL.
+    lbPstName->SetCaption(Q(std::string(name.c_str())));
+}
+
+void TfmMain::SetMainWindowEnabled(bool enabled) { SetEnabled(enabled); }
+void TfmMain::RefreshAllPages() {}
+void TfmMain::InvalidateCurve(int) {}
+void TfmMain::ShowLevels(const LevelDisplay &) {}
+void TfmMain::ResetMeters() {}
+
+void TfmMain::ShowMessageBox(const std::string &text)
+{
+    if (messageBox) {
+        messageBox(Q(text));
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Information, Caption(), Q(text), QMessageBox::Ok, Widget());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}

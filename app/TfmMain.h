@@ -1,0 +1,127 @@
+#pragma once
+#include "Form.h"
+
+#include "ConnectOption.h"
+#include "LMainLinkUi.h"
+#include "LSysLinkFactory.h"
+#include "LanguageTable.h"
+
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+class LMainLink;
+class TButton;
+class TLabel;
+class TMainMenu;
+class TMenuItem;
+class TPanel;
+
+// The editor's main window: the menu, the link button and the status labels
+// around the pages, and the windows' side of the connection logic, which it
+// owns and forwards to.
+class TfmMain : public TForm, public LMainLinkUi {
+public:
+    explicit TfmMain(TComponent *AOwner);
+    ~TfmMain() override;
+
+    // The scan of the connect window tries only this address when given
+    // (set before the window is created: FormCreate reads it).
+    static ConnectOption connectOption;
+
+    LMainLink &MainLink() { return *mainLink; }
+    LSysLinkFactory &Factory() { return factory; }
+    const QString &Language() const { return language; }
+    void SetLanguage(const QString &Name); // "English" or "ChineseGB"
+    void ApplyLanguage();
+    QString TranslateQ(const char *Sid) const;
+    int MayClose() const { return mayClose; }
+    void SetMayClose(int Flag) { mayClose = Flag; }
+    bool DiscoverDevices() { return factory.DiscoverDevices(); }
+    int CurrentPage() const { return currentPage; }
+
+    // System message box and file questions; tests replace them.
+    std::function<void(const QString &Text)> messageBox;
+    std::function<QString(bool Save, const QString &Filter)> askFileName;
+
+    // LMainLinkUi.
+    std::string Translate(const std::string &sid) override;
+    void ShowInformation(const std::string &text, std::function<void()> closed) override;
+    void SetBusyStatus(const std::string &text) override;
+    void SetBusyMax(int max) override;
+    void SetBusyPosition(int position) override;
+    void ShowBusy(bool modal) override;
+    void CloseBusy() override;
+    void BusyInterrupted(const std::string &why) override;
+    void ConnectResult(bool connected) override;
+    void ShowLinkBroken() override;
+    bool IsConnectDialogConnected() override;
+    bool IsConnectDialogVisible() override;
+    void HideConnectDialog() override;
+    void ShowConnectDialog() override;
+    void StartConnectScan() override;
+    void SetStorePresetName(int row, const std::string &name) override;
+    void SetRecallPresetName(int row, const std::string &name) override;
+    void AskSaveFileName(FileKind kind, std::function<void(const std::string &)> chosen) override;
+    void AskOpenFileName(FileKind kind, std::function<void(const std::string &)> chosen) override;
+    void ShowUnlockDialog() override;
+    void SetUnlockResult(uint8_t answer) override;
+    void ShowFactoryConfirmation() override;
+    void SetWindowCaption(const std::string &text) override;
+    void SetLinkButtonCaption(const std::string &text) override;
+    void SetConnectItemCaption(const std::string &text) override;
+    void SetLinkButtonEnabled(bool enabled) override;
+    void SetLinkButtonDown(bool down) override;
+    void SetInterfaceLabel(const std::string &text) override;
+    void SetDeviceIdLabel(const std::string &text) override;
+    void SetPresetLabels(const std::string &number, const std::string &name) override;
+    void SetMainWindowEnabled(bool enabled) override;
+    void RefreshAllPages() override;
+    void ClearPeqBandSelection() override {}
+    void HideGeqBandOverlay() override {}
+    void InvalidateCurve(int channel) override;
+    void ShowLevels(const LevelDisplay &levels) override;
+    void ResetMeters() override;
+    void ShowMessageBox(const std::string &text) override;
+    bool IsTrafficLogVisible() override { return false; }
+    void AddTrafficLine(const std::string &) override {}
+
+    // Menu.
+    TMainMenu *MainMenu;
+    TMenuItem *File, *Open, *Save, *Upload, *Download, *FactoryDefault, *Exit;
+    TMenuItem *Link, *Copy, *Lock, *SettingID, *NetworkSetup, *TestTone, *ChNameList;
+    TMenuItem *LanguageSel, *ChineseSimplified, *ChineseTraditional, *English;
+    TMenuItem *Help, *Rs232Code, *MemoShow, *HidData, *LockSetup;
+    TMenuItem *BlockDiagram, *Connect, *Connected, *ConnectHelp, *About;
+
+    // The area under the menu bar that holds the pages.
+    TPanel *ClientArea;
+    TButton *skbMenuLink;
+    TLabel *lbConInterface, *lbShowIdNumber, *lbShowIp, *lbStatus;
+    TPanel *skgPreset;
+    TLabel *lbPstNum, *lbPstName;
+
+private:
+    void BuildMenu();
+    void BuildControls();
+    void FormCreate();
+    void FormClose(TCloseAction &Action);
+    void ConfigureScan();
+    void LanguageClick(TMenuItem *Item);
+    void ExitClick();
+
+    LanguageTable englishTable, chineseTable;
+    QString language = "English";
+    int mayClose = 0;
+    int currentPage = 14;
+    int dragBlock = -1;
+    int compPlotChannel = 4, gatePlotChannel = 0, limitPlotChannel = 4;
+    int matrixRowPitch = 0;
+    uint32_t deviceAddress = 0;
+    bool linkButtonDown = false;
+
+    LSysLinkFactory factory;
+    std::unique_ptr<LMainLink> mainLink;
+};
+
+extern TfmMain *fmMain;

@@ -1,0 +1,246 @@
+#include <QImage>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+
+#include "Button.h"
+#include "ConnectOption.h"
+#include "EditorWindows.h"
+#include "LMainLink.h"
+#include "LUnitControl.h"
+#include "Label.h"
+#include "Menus.h"
+#include "PumpEvents.h"
+#include "SimFrontEnd.h"
+#include "TfmExit.h"
+#include "TfmInformation.h"
+#include "TfmMain.h"
+#include "TfmNetwork.h"
+#include "TfmProcess.h"
+
+namespace {
+
+// The editor's windows as the program makes them, the scan pointed at `port`
+// on loopback (a port nothing listens on unless a simulator is given).
+class MainWindowTest : public testing::Test {
+protected:
+    void Create(uint16_t port)
+    {
+        TfmMain::connectOption = {true, "127.0.0.1", port};
+        CreateEditorWindows();
+    }
+    void TearDown() override
+    {
+        DestroyEditorWindows();
+        TfmMain::connectOption = {};
+    }
+    static QString Text(TControl *c) { return c->Caption(); }
+    // A port that refuses: bound to nothing once the simulator is gone.
+    static uint16_t DeadPort()
+    {
+        SimTcp probe;
+        return probe.Port();
+    }
+};
+
+TEST_F(MainWindowTest, StartsInItsStartState)
+{
+    Create(DeadPort());
+    EXPECT_EQ(fmMain->Caption(), "Brelland TQ-62 DSP Processor Editor V1.0");
+    EXPECT_EQ(Text(fmMain->lbShowIdNumber), "ID : 1");
+    EXPECT_EQ(fmMain->CurrentPage(), 14);
+    EXPECT_EQ(fmMain->Language(), "English");
+    EXPECT_EQ(fmMain->Factory().Socket().RemoteAddress(), "127.0.0.1");
+    EXPECT_FALSE(fmMain->MainLink().IsOnline());
+    for (TForm *f : std::initializer_list<TForm *>{fmNetwork, fmProcess, fmInformation, fmExit})
+        EXPECT_FALSE(f->Visible()) << f->Name().toStdString();
+    // The nine hidden menu items, and NetworkSetup shown.
+    std::vector<std::string> hidden;
+    std::function<void(TMenuItem *)> walk = [&](TMenuItem *m) {
+        for (int i = 0; i < m->Count(); ++i) {
+            if (!m->Items(i)->Visible())
+                hidden.push_back(m->Items(i)->Name().toStdString());
+            walk(m->Items(i));
+        }
+    };
+    walk(fmMain->MainMenu->Items());
+    std::sort(hidden.begin(), hidden.end());
+    EXPECT_EQ(hidden, (std::vector<std::string>{"BlockDiagram", "ChineseTraditional", "Connect", "ConnectHelp",
+                                                "FactoryDefault", "HidData", "LockSetup", "MemoShow", "SettingID"}));
+    EXPECT_TRUE(fmMain->NetworkSetup->Visible());
+    EXPECT_TRUE(fmMain->English->Checked());
+    EXPECT_EQ(fmMain->File->Caption(), "File");
+    // Hidden items still run their handlers: SettingID does nothing, harmlessly.
+    fmMain->SettingID->Click();
+}
+
+TEST_F(MainWindowTest, LanguageSwitchRecaptionsTheMenu)
+{
+    Create(DeadPort());
+    const QString english = fmMain->File->Caption();
+    fmMain->ChineseSimplified->Click();
+    EXPECT_EQ(fmMain->Language(), "ChineseGB");
+    EXPECT_TRUE(fmMain->ChineseSimplified->Checked());
+    EXPECT_FALSE(fmMain->English->Checked());
+    EXPECT_NE(fmMain->File->Caption(), english);
+    EXPECT_TRUE(std::any_of(fmMain->File->Caption().begin(), fmMain->File->Caption().end(),
+                            [](QChar c) { return c.unicode() >= 0x4E00; }));
+    fmMain->English->Click();
+    EXPECT_EQ(fmMain->File->Caption(), english);
+}
+
+TEST_F(MainWindowTest, ExitTakesTwoPassesAndCancelKeepsRunning)
+{
+    Create(DeadPort());
+    fmMain->Show();
+    fmMain->Close();
+    EXPECT_TRUE(fmMain->Visible());
+    EXPECT_TRUE(fmExit->Visible());
+    EXPECT_EQ(Text(fmExit->lbExit), "Are you sure to quit ?");
+    fmMain->Close(); // a second request: still the one window, still running
+    EXPECT_TRUE(fmMain->Visible());
+    fmExit->btnCancel->Click();
+    EXPECT_FALSE(fmExit->Visible());
+    EXPECT_EQ(fmMain->MayClose(), 0);
+    EXPECT_TRUE(fmMain->Visible());
+
+    fmMain->Close();
+    fmExit->btnOK->Click();
+    EXPECT_EQ(fmMain->MayClose(), 1);
+    EXPECT_FALSE(fmMain->Visible());
+}
+
+TEST_F(MainWindowTest, BusyWindowOnlyCodeClosesIt)
+{
+    Create(DeadPort());
+    fmMain->SetBusyStatus("Upload preset now , please wait...");
+    fmMain->ShowBusy(true);
+    EXPECT_TRUE(fmProcess->Visible());
+    fmProcess->Close(); // the window system's close, or Escape
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(fmProcess->Widget(), &esc);
+    EXPECT_TRUE(fmProcess->Visible());
+    fmMain->CloseBusy();
+    EXPECT_FALSE(fmProcess->Visible());
+    fmMain->CloseBusy(); // not shown: nothing happens
+    EXPECT_FALSE(fmProcess->Visible());
+}
+
+TEST_F(MainWindowTest, InformationRunsItsContinuationOnOk)
+{
+    Create(DeadPort());
+    int closed = 0;
+    fmMain->ShowInformation("You Must Connect First !!", [&] { ++closed; });
+    EXPECT_TRUE(fmInformation->Visible());
+    EXPECT_EQ(fmInformation->Caption(), fmMain->TranslateQ("SID_INFO_TITLE"));
+    EXPECT_EQ(closed, 0);
+    fmInformation->btnOK->Click();
+    EXPECT_FALSE(fmInformation->Visible());
+    EXPECT_EQ(closed, 1);
+}
+
+TEST_F(MainWindowTest, GoesOnlineUploadsAndFallsBackOfflineOnHangUp)
+{
+    SimTcp sim;
+    sim.WithSim([](SimProcessor &s) {
+        s.image.outputs[2].gain = 311;
+        s.currentPreset = 3;
+        std::memset(s.image.presetName, ' ', sizeof s.image.presetName);
+        std::memcpy(s.image.presetName, "Stage Left", 10);
+        return 0;
+    });
+    Create(sim.Port());
+    fmMain->Show();
+    LMainLink &link = fmMain->MainLink();
+    // The start timer presses the link button; the scan finds the simulator.
+    // Online, the upload ended (it shows the preset labels), the connect window gone.
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            return link.IsOnline() && !Text(fmMain->lbPstNum).isEmpty() && !fmNetwork->Visible() &&
+                   link.GetSequence() == LMainLink::Sequence::None;
+        },
+        15000));
+    EXPECT_FALSE(fmNetwork->Visible());
+    EXPECT_EQ(Text(fmMain->lbPstNum), "U03");
+    EXPECT_EQ(Text(fmMain->lbPstName), "Stage Left    ");
+    EXPECT_FALSE(Text(fmMain->lbConInterface).isEmpty());
+    const ParameterImage device = sim.WithSim([](SimProcessor &s) { return s.image; });
+    const auto mine = link.Model().GetImage().ToBytes();
+    const auto theirs = device.ToBytes();
+    EXPECT_TRUE(std::equal(mine.begin() + 2, mine.end(), theirs.begin() + 2));
+
+    sim.HangUp();
+    ASSERT_TRUE(PumpUntil([&] { return !link.IsOnline() && fmNetwork->Visible(); }, 10000));
+    EXPECT_EQ(Text(fmMain->skbMenuLink), fmMain->TranslateQ("SID_OFFLINE"));
+}
+
+TEST_F(MainWindowTest, DemoStaysOffline)
+{
+    Create(DeadPort());
+    fmMain->Show();
+    ASSERT_TRUE(PumpUntil([] { return fmNetwork->Visible() && fmNetwork->btnExit->Enabled(); }, 10000));
+    fmNetwork->btnExit->Click();
+    EXPECT_FALSE(fmNetwork->Visible());
+    EXPECT_TRUE(fmMain->skbMenuLink->Enabled());
+    PumpFor(200);
+    EXPECT_FALSE(fmMain->MainLink().IsOnline());
+    EXPECT_FALSE(fmNetwork->Visible());
+}
+
+TEST_F(MainWindowTest, FirstPaintShowsTheWindow)
+{
+    Create(DeadPort());
+    fmMain->Show();
+    QImage img = fmMain->Widget()->grab().toImage();
+    ASSERT_FALSE(img.isNull());
+    EXPECT_EQ(img.width(), 1108);
+    EXPECT_GE(img.height(), 668);
+    const char *out = std::getenv("TQ62_MAIN_PNG");
+    if (out)
+        img.save(out);
+    // The client area is painted dark under the menu bar.
+    EXPECT_LT(qGray(img.pixel(500, 300)), 80);
+}
+
+struct OptionCase {
+    std::vector<const char *> args;
+    bool ok;
+    bool given;
+    uint16_t port;
+};
+
+TEST(ConnectOptionTest, OnlyLoopbackIsTaken)
+{
+    const OptionCase cases[] = {
+        {{"tq62edit"}, true, false, 0},
+        {{"tq62edit", "--connect", "127.0.0.1:9761"}, true, true, 9761},
+        {{"tq62edit", "--connect=127.0.0.2:1"}, true, true, 1},
+        {{"tq62edit", "--connect", "10.0.0.1:9761"}, false, false, 0},
+        {{"tq62edit", "--connect", "localhost:9761"}, false, false, 0},
+        {{"tq62edit", "--connect", "127.0.0.1"}, false, false, 0},
+        {{"tq62edit", "--connect", "127.0.0.1:0"}, false, false, 0},
+        {{"tq62edit", "--connect", "127.0.0.1:65536"}, false, false, 0},
+        {{"tq62edit", "--connect"}, false, false, 0},
+        {{"tq62edit", "--other"}, false, false, 0},
+    };
+    for (const OptionCase &c : cases) {
+        ConnectOption o;
+        std::string error;
+        const bool ok = ParseConnectOption(int(c.args.size()), c.args.data(), o, error);
+        const std::string row = c.args.size() > 2 ? c.args[2] : (c.args.size() > 1 ? c.args[1] : "none");
+        EXPECT_EQ(ok, c.ok) << row;
+        EXPECT_EQ(ok, error.empty()) << row;
+        if (ok) {
+            EXPECT_EQ(o.given, c.given) << row;
+            EXPECT_EQ(o.port, c.port) << row;
+        }
+    }
+}
+
+} // namespace
