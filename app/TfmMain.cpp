@@ -1,20 +1,26 @@
 #include "TfmMain.h"
 
-#include "Button.h"
 #include "Label.h"
+#include "MainLayout.h"
 #include "LMainLink.h"
 #include "Menus.h"
 #include "Panel.h"
 #include "SerialPort.h"
 #include "SharedConstants.h"
+#include "SkBmpButton.h"
+#include "SkGroupBox.h"
 #include "SmProgressBar.h"
 #include "TfmExit.h"
 #include "TfmInformation.h"
 #include "TfmNetwork.h"
 #include "TfmProcess.h"
+#include "TgXYPlot.h"
 
 #include <QFileDialog>
 #include <QMenuBar>
+#include <QResizeEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -144,39 +150,108 @@ void TfmMain::BuildControls()
     ClientArea->SetParent(this);
     ClientArea->SetBevelOuter(bvNone);
     ClientArea->SetCaption("");
-    ClientArea->SetBounds(0, barHeight, kClientWidth, kClientHeight);
     ClientArea->SetColor(TColor(0x303030));
+    // The pages scroll inside the window when it is smaller than the base.
+    scroller = new QScrollArea(Widget());
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setGeometry(0, barHeight, kClientWidth, kClientHeight);
+    scroller->setWidget(ClientArea->Widget());
+    ClientArea->SetBounds(0, 0, kClientWidth, kClientHeight);
+    MainLayout::Build(*this, ClientArea);
 
-    auto label = [this](TWinControl *parent, const char *name, int x, int y, int w) {
-        TLabel *l = new TLabel(this);
-        l->SetName(name);
-        l->SetParent(parent);
-        l->SetAutoSize(false);
-        l->SetTransparent(true);
-        l->Font()->SetColor(clWhite);
-        l->SetBounds(x, y, w, 18);
-        l->SetCaption("");
-        return l;
-    };
-    skgPreset = new TPanel(this);
-    skgPreset->SetName("skgPreset");
-    skgPreset->SetParent(ClientArea);
-    skgPreset->SetCaption("");
-    skgPreset->SetColor(TColor(0x202020));
-    skgPreset->SetBounds(10, 626, 420, 34);
-    lbPstNum = label(skgPreset, "lbPstNum", 10, 8, 60);
-    lbPstName = label(skgPreset, "lbPstName", 80, 8, 300);
-
-    skbMenuLink = new TButton(this);
-    skbMenuLink->SetName("skbMenuLink");
-    skbMenuLink->SetParent(ClientArea);
-    skbMenuLink->SetBounds(980, 628, 110, 30);
+    auto find = [this](const char *name) { return FindControl(QString::fromLatin1(name)); };
+    skbMenuLink = static_cast<TSkBmpButton *>(find("skbMenuLink"));
     skbMenuLink->OnClick = [this](TObject *) { mainLink->skbMenuLinkClick(); };
-    lbConInterface = label(ClientArea, "lbConInterface", 860, 624, 110);
-    lbShowIdNumber = label(ClientArea, "lbShowIdNumber", 860, 642, 110);
-    lbShowIp = label(ClientArea, "lbShowIp", 700, 642, 150);
-    lbStatus = label(ClientArea, "lbStatus", 450, 634, 200);
+    skgPreset = static_cast<TSkGroupBox *>(find("skgPreset"));
+    lbPstNum = static_cast<TLabel *>(find("lbPstNum"));
+    lbPstName = static_cast<TLabel *>(find("lbPstName"));
+    lbConInterface = static_cast<TLabel *>(find("lbConInterface"));
+    lbShowIdNumber = static_cast<TLabel *>(find("lbShowIdNumber"));
+    lbShowIp = static_cast<TLabel *>(find("lbShowIp"));
+    lbStatus = static_cast<TLabel *>(find("lbStatus"));
     lbStatus->SetVisible(false);
+    ipComp = static_cast<TgXYPlot *>(find("ipComp"));
+    ipLimit = static_cast<TgXYPlot *>(find("ipLimit"));
+    ipGate = static_cast<TgXYPlot *>(find("ipGate"));
+}
+
+TControl *TfmMain::FindControl(const QString &Name) const
+{
+    return byName.value(Name.toUpper(), nullptr);
+}
+
+void TfmMain::RegisterControl(TControl *Control)
+{
+    byName.insert(Control->Name().toUpper(), Control);
+}
+
+int TfmMain::OuterWidth() const { return scroller->width() + kFrameWidth; }
+int TfmMain::OuterHeight() const { return scroller->height() + kFrameHeight; }
+
+void TfmMain::SetOuterSize(int Width, int Height)
+{
+    const int barHeight = MainMenu->Bar() ? MainMenu->Bar()->sizeHint().height() : 0;
+    SetClientWidth(Width - kFrameWidth);
+    SetClientHeight(Height - kFrameHeight + barHeight);
+    FormResize();
+}
+
+bool TfmMain::WidgetEvent(QObject *Watched, QEvent *Event)
+{
+    const bool handled = TForm::WidgetEvent(Watched, Event);
+    if (Event->type() == QEvent::Resize && Watched == Widget())
+        FormResize();
+    return handled;
+}
+
+void TfmMain::FormResize()
+{
+    if (!scroller)
+        return;
+    const int barHeight = MainMenu->Bar() ? MainMenu->Bar()->sizeHint().height() : 0;
+    const int viewW = Widget()->width(), viewH = std::max(0, Widget()->height() - barHeight);
+    scroller->setGeometry(0, barHeight, viewW, viewH);
+    if (MainMenu->Bar())
+        MainMenu->Bar()->setGeometry(0, 0, viewW, barHeight);
+    const int width = OuterWidth(), height = OuterHeight();
+    const int dh = height - 720, dw = width - 1118;
+    autoScroll = width < 1118 || height < 720;
+    const Qt::ScrollBarPolicy policy = autoScroll ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+    scroller->setHorizontalScrollBarPolicy(policy);
+    scroller->setVerticalScrollBarPolicy(policy);
+    if (dh >= 0) {
+        matrixRowPitch = dh;
+        lastDh = dh;
+    }
+    if (dw >= 0)
+        lastDw = dw;
+    // A direction below the base keeps the positions of its last stretch.
+    ClientArea->SetBounds(0, 0, kClientWidth + lastDw, kClientHeight + lastDh);
+    MainLayout::Stretch(*this, dw, dh, dh >= 0, dw >= 0);
+    if (TControl *main = FindControl("skgMain")) {
+        main->SetVisible(false);
+        main->SetVisible(true);
+    }
+}
+
+void TfmMain::SeedTransferPlots()
+{
+    const double comp[][2] = {{20, 20}, {-10, -10}, {-10, -10}, {-100, -100}};
+    const double gate[][2] = {{20, 20}, {-90, -90}, {-90, -100}};
+    for (TgXYPlot *plot : {ipComp, ipLimit}) {
+        plot->GetChannel(0).DeletePoints();
+        for (const auto &p : comp)
+            plot->GetChannel(0).AddXY(p[0], p[1]);
+        plot->GetChannel(1).DeletePoints();
+        plot->GetChannel(1).AddXY(19.8, 20.4);
+    }
+    ipGate->GetChannel(0).DeletePoints();
+    for (const auto &p : gate)
+        ipGate->GetChannel(0).AddXY(p[0], p[1]);
+    ipGate->GetChannel(1).DeletePoints();
+    ipGate->GetChannel(1).AddXY(-89.8, -90.4);
 }
 
 void TfmMain::FormCreate()
@@ -193,9 +268,15 @@ void TfmMain::FormCreate()
     ChineseSimplified->SetChecked(false);
     ChineseTraditional->SetChecked(false);
     English->SetChecked(true);
+    SetOuterSize(1118, 720);
     ApplyLanguage();
     RefreshAllPages();
+    // The Gain page is the start page.
+    for (const char *front : {"skgFftGain", "skgParamGain"})
+        if (TControl *c = FindControl(QString::fromLatin1(front)))
+            c->BringToFront();
     mainLink->StartConnectTimer();
+    SeedTransferPlots();
     // The network device: the default address, or the one address of the test option.
     const std::string address =
         connectOption.given ? connectOption.host : std::string(SharedConstants::kDefaultDeviceAddress);

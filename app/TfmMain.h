@@ -6,12 +6,16 @@
 #include "LSysLinkFactory.h"
 #include "LanguageTable.h"
 
+#include <QHash>
 #include <QTimer>
 #include <functional>
 #include <memory>
 
 class LMainLink;
-class TButton;
+class TSkBmpButton;
+class TSkGroupBox;
+class TgXYPlot;
+class QScrollArea;
 class TLabel;
 class TMainMenu;
 class TMenuItem;
@@ -94,18 +98,37 @@ public:
     TMenuItem *Help, *Rs232Code, *MemoShow, *HidData, *LockSetup;
     TMenuItem *BlockDiagram, *Connect, *Connected, *ConnectHelp, *About;
 
-    // The area under the menu bar that holds the pages.
+    // The area under the menu bar that holds the pages; it scrolls when the
+    // window is smaller than the base size.
     TPanel *ClientArea;
-    TButton *skbMenuLink;
+    TSkBmpButton *skbMenuLink;
     TLabel *lbConInterface, *lbShowIdNumber, *lbShowIp, *lbStatus;
-    TPanel *skgPreset;
+    TSkGroupBox *skgPreset;
     TLabel *lbPstNum, *lbPstName;
+    TgXYPlot *ipComp, *ipLimit, *ipGate;
+
+    // Named controls of the layout, looked up with the case of the name ignored.
+    TControl *FindControl(const QString &Name) const;
+    void RegisterControl(TControl *Control);
+    int ControlCount() const { return int(byName.size()); }
+
+    // The window's outer size (client area + a fixed frame of 10 x 52), as
+    // the layout rules measure it.
+    static constexpr int kFrameWidth = 10, kFrameHeight = 52;
+    int OuterWidth() const;
+    int OuterHeight() const;
+    void SetOuterSize(int Width, int Height);
+    bool AutoScroll() const { return autoScroll; }
+    int MatrixRowPitch() const { return matrixRowPitch; }
+    void FormResize();
 
 private:
     void BuildMenu();
     void BuildControls();
     void FormCreate();
     void FormClose(TCloseAction &Action);
+    void SeedTransferPlots();
+    bool WidgetEvent(QObject *Watched, QEvent *Event) override;
     void ConfigureScan();
     void LanguageClick(TMenuItem *Item);
     void ExitClick();
@@ -119,6 +142,10 @@ private:
     int matrixRowPitch = 0;
     uint32_t deviceAddress = 0;
     bool linkButtonDown = false;
+    bool autoScroll = false;
+    int lastDw = 0, lastDh = 0; // of the last resize that applied each direction
+    QScrollArea *scroller = nullptr;
+    QHash<QString, TControl *> byName;
 
     LSysLinkFactory factory;
     std::unique_ptr<LMainLink> mainLink;

@@ -17,7 +17,12 @@
 #include "Label.h"
 #include "Menus.h"
 #include "PumpEvents.h"
+#include "LMyFFTDrawHpLp6dB.h"
 #include "SimFrontEnd.h"
+#include "SkBmpButton.h"
+#include "SkGroupBox.h"
+#include "SkLabel.h"
+#include "TgXYPlot.h"
 #include "TfmExit.h"
 #include "TfmInformation.h"
 #include "TfmMain.h"
@@ -204,8 +209,85 @@ TEST_F(MainWindowTest, FirstPaintShowsTheWindow)
     const char *out = std::getenv("TQ62_MAIN_PNG");
     if (out)
         img.save(out);
-    // The client area is painted dark under the menu bar.
+    // The Gain page is in front: its response plots paint a dark plot area
+    // there, over the light page frame around them.
     EXPECT_LT(qGray(img.pixel(500, 300)), 80);
+    EXPECT_GT(qGray(img.pixel(500, 500)), 160);
+}
+
+TEST_F(MainWindowTest, NamedControlsHaveTheirClassesAndAreFoundIgnoringCase)
+{
+    Create(DeadPort());
+    struct Row {
+        const char *name;
+        bool (*is)(TControl *);
+    };
+    auto groupBox = [](TControl *c) { return dynamic_cast<TSkGroupBox *>(c) != nullptr; };
+    auto button = [](TControl *c) { return dynamic_cast<TSkBmpButton *>(c) != nullptr; };
+    auto label = [](TControl *c) { return dynamic_cast<TSkLabel *>(c) != nullptr; };
+    auto fft = [](TControl *c) { return dynamic_cast<LMyFFTDrawHpLp6dB *>(c) != nullptr; };
+    auto xy = [](TControl *c) { return dynamic_cast<TgXYPlot *>(c) != nullptr; };
+    const Row rows[] = {
+        {"skgMain", groupBox},       {"skgFunction", groupBox},   {"skgPreset", groupBox},
+        {"skgFftGain", groupBox},    {"skgFftMatrix", groupBox},  {"skgParamGeq", groupBox},
+        {"skbMenuLink", button},     {"skbMenuGain", button},     {"skbMenuOut8", button},
+        {"skbMenuInD", button},      {"lbPstNum", label},         {"lbShowIdNumber", label},
+        {"lbConInterface", label},   {"fftDrawGainIn", fft},      {"fftDrawOut8", fft},
+        {"fftDrawGeqInD", fft},      {"ipComp", xy},              {"ipGate", xy},
+        {"skgFftInA", groupBox},     {"skgParamOut1", groupBox},  {"SKGPARAMOUT8", groupBox},
+    };
+    for (const Row &r : rows) {
+        TControl *c = fmMain->FindControl(r.name);
+        ASSERT_NE(c, nullptr) << r.name;
+        EXPECT_TRUE(r.is(c)) << r.name;
+    }
+    EXPECT_EQ(fmMain->FindControl("skgfftouT3")->Tag(), 6); // outputs take channels 4-11
+    EXPECT_EQ(fmMain->FindControl("noSuchControl"), nullptr);
+}
+
+TEST_F(MainWindowTest, TransferPlotsAreSeeded)
+{
+    Create(DeadPort());
+    EXPECT_EQ(fmMain->ipComp->GetChannel(0).Count(), 4);
+    EXPECT_EQ(fmMain->ipLimit->GetChannel(0).Count(), 4);
+    EXPECT_EQ(fmMain->ipGate->GetChannel(0).Count(), 3);
+    EXPECT_DOUBLE_EQ(fmMain->ipGate->GetChannel(1).y[0], -90.4);
+    EXPECT_DOUBLE_EQ(fmMain->ipComp->GetChannel(1).x[0], 19.8);
+}
+
+TEST_F(MainWindowTest, ResizeStretchesByTheRules)
+{
+    Create(DeadPort());
+    fmMain->Show();
+    auto rect = [](const char *name) { return fmMain->FindControl(name)->BoundsRect(); };
+    struct Row {
+        int width, height;
+        bool scroll;
+        int mainW, mainH, gainInW, gainOutL, paramT, presetL, linkL, pitch;
+    };
+    const Row rows[] = {
+        {1118, 720, false, 1112, 629, 530, 550, 292, 10, 1040, 0},
+        {1200, 800, false, 1194, 709, 571, 591, 372, 51, 1122, 80},
+        // Narrower than the base: scrolls; the horizontal values stay those of the last stretch.
+        {1000, 800, true, 1194, 709, 571, 591, 372, 51, 1122, 80},
+        {1118, 720, false, 1112, 629, 530, 550, 292, 10, 1040, 0},
+    };
+    for (const Row &r : rows) {
+        fmMain->SetOuterSize(r.width, r.height);
+        const std::string at = std::to_string(r.width) + "x" + std::to_string(r.height);
+        EXPECT_EQ(fmMain->OuterWidth(), r.width) << at;
+        EXPECT_EQ(fmMain->OuterHeight(), r.height) << at;
+        EXPECT_EQ(fmMain->AutoScroll(), r.scroll) << at;
+        EXPECT_EQ(rect("skgMain").Width(), r.mainW) << at;
+        EXPECT_EQ(rect("skgMain").Height(), r.mainH) << at;
+        EXPECT_EQ(rect("fftDrawGainIn").Width(), r.gainInW) << at;
+        EXPECT_EQ(rect("fftDrawGainOut").Left, r.gainOutL) << at;
+        EXPECT_EQ(rect("skgParamOut5").Top, r.paramT) << at;
+        EXPECT_EQ(rect("skgPreset").Left, r.presetL) << at;
+        EXPECT_EQ(rect("skbMenuLink").Left, r.linkL) << at;
+        EXPECT_EQ(fmMain->MatrixRowPitch(), r.pitch) << at;
+        EXPECT_EQ(rect("pbMatrix").Top, (r.height - 720) / 9 + 38) << at;
+    }
 }
 
 struct OptionCase {
