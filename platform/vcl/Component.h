@@ -38,6 +38,9 @@ public:
     virtual void SetName(const QString &NewName);
     int Tag() const { return tag_; }
     void SetTag(int Value) { tag_ = Value; }
+    // Name and Tag (TypInfo.h).
+    const TPublishedClass *PublishedClass() const override;
+    static const TPublishedClass *StaticComponentPublished();
 
     int ComponentCount() const { return static_cast<int>(components_.size()); }
     TComponent *Components(int Index) const; // throws EListError out of range

@@ -224,6 +224,10 @@ public:
     // Paints the control on Canvas(); nothing here.
     virtual void Paint() {}
 
+    // Name, Tag, the bounds, Cursor, Hint, ShowHint, Visible, Enabled.
+    const TPublishedClass *PublishedClass() const override;
+    static const TPublishedClass *StaticControlPublished();
+
     // Delivers a message to the control at once through WndProc and returns
     // its answer.
     long Perform(unsigned Msg, unsigned long WParam, long LParam = 0);

@@ -1,0 +1,168 @@
+#include "gVCLComponent.h"
+
+#include "Bitmap.h"
+#include "Exceptions.h"
+#include "FloatFormat.h"
+#include "ImageWriters.h"
+#include "Timer.h"
+
+#include <QFile>
+
+TgVCLComponent::TgVCLComponent(TComponent *AOwner) : TgComponent(AOwner)
+{
+    FTimer = new TTimer(this);
+    FTimer->SetEnabled(false);
+    FTimer->OnTimer = [this](TObject *) {
+        if (FTimerFirstMessage) {
+            FTimerFirstMessage = false;
+            FTimer->SetInterval(static_cast<unsigned>(std::max(FTimerInterval, 1)));
+        }
+        if (OnInternalTimer)
+            OnInternalTimer(this);
+    };
+}
+
+TgVCLComponent::~TgVCLComponent() = default;
+
+void TgVCLComponent::Lock()
+{
+    if (!ComponentState().Contains(csDestroying))
+        FDataCriticalSection.lock();
+}
+
+void TgVCLComponent::Unlock()
+{
+    if (!ComponentState().Contains(csDestroying))
+        FDataCriticalSection.unlock();
+}
+
+void TgVCLComponent::TimerStart(int FirstDelay, int Interval)
+{
+    if (FTimerActive)
+        return;
+    FTimerInterval = Interval;
+    int first = 0;
+    if (FirstDelay != 0) {
+        first = FirstDelay;
+        FTimerFirstMessage = true;
+    } else if (Interval != 0) {
+        first = Interval;
+    } else {
+        return;
+    }
+    FTimer->SetInterval(static_cast<unsigned>(std::max(first, 1)));
+    FTimer->SetEnabled(true);
+    FTimerActive = true;
+}
+
+void TgVCLComponent::TimerStop()
+{
+    FTimer->SetEnabled(false);
+    FTimerActive = false;
+    FTimerFirstMessage = false;
+}
+
+void TgVCLComponent::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    if (ALeft == Left() && ATop == Top() && AWidth == Width() && AHeight == Height())
+        return;
+    TgComponent::SetBounds(ALeft, ATop, AWidth, AHeight);
+    if (AWidth > 0 && AHeight > 0 && CachedDrawing())
+        GetBackGroundBitmap()->SetSize(AWidth, AHeight);
+    BackGroundChange();
+}
+
+QImage TgVCLComponent::Picture()
+{
+    TBitmap bmp(Width(), Height());
+    PaintToCanvas(bmp.Canvas());
+    return bmp.Image();
+}
+
+namespace {
+
+void CheckJpeg(int Compression)
+{
+    if (Compression < 1 || Compression > 100)
+        throw Exception(QStringLiteral("Compression must be in the range of 1-100"));
+}
+
+void CheckPng(int Compression)
+{
+    if (Compression < 0 || Compression > 9)
+        throw Exception(QStringLiteral("Compression must be in the range of 0-9"));
+}
+
+void WriteFile(const QString &FileName, const QByteArray &Bytes)
+{
+    QFile f(FileName);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(Bytes) != Bytes.size() || !f.flush())
+        throw EFOpenError(QStringLiteral("Cannot create file \"%1\". %2").arg(FileName, f.errorString()));
+}
+
+// Lock for the scope.
+struct Locked {
+    TgVCLComponent *c;
+    explicit Locked(TgVCLComponent *x) : c(x) { c->Lock(); }
+    ~Locked() { c->Unlock(); }
+};
+
+} // namespace
+
+void TgVCLComponent::SaveImageToJPEG(const QString &FileName, int Compression, bool Progressive)
+{
+    CheckJpeg(Compression);
+    WriteFile(FileName, EncodeJPEG(Picture(), Compression, Progressive));
+}
+
+void TgVCLComponent::SaveImageToPNG(const QString &FileName, int Compression)
+{
+    CheckPng(Compression);
+    WriteFile(FileName, EncodePNG(Picture(), Compression));
+}
+
+QByteArray TgVCLComponent::GetBytesJPEG(int Compression, bool Progressive)
+{
+    Locked lock(this);
+    CheckJpeg(Compression);
+    return EncodeJPEG(Picture(), Compression, Progressive);
+}
+
+QByteArray TgVCLComponent::GetBytesPNG(int Compression)
+{
+    Locked lock(this);
+    CheckPng(Compression);
+    return EncodePNG(Picture(), Compression);
+}
+
+void SetPropertyByPath(TObject *Instance, const QString &Path, const QVariant &Value, const QString &PropertyName)
+{
+    for (const TPropInfo &p : GetPropList(Instance)) {
+        if (!p.Writable)
+            continue;
+        const QString full = Path.trimmed().isEmpty() ? p.Name : Path + u'.' + p.Name;
+        if (p.Kind == tkClass) {
+            if (auto *sub = dynamic_cast<TPersistent *>(GetObjectProp(Instance, p)))
+                SetPropertyByPath(sub, full, Value, PropertyName);
+            continue;
+        }
+        if (full.compare(PropertyName, Qt::CaseInsensitive) != 0)
+            continue;
+        QString text = Value.toString();
+        if (p.IsOrdinal()) {
+            if (p.Kind == tkEnumeration) {
+                if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+                    text = QStringLiteral("1");
+                else if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+                    text = QStringLiteral("0");
+                if (p.MinValue == 0 && p.MaxValue == 1 && text != QLatin1String("0"))
+                    text = QStringLiteral("1");
+            }
+            SetOrdProp(Instance, p, StrToInt64(text));
+        } else if (p.Kind == tkFloat) {
+            SetFloatProp(Instance, p, StrToFloat(text));
+        } else if (p.IsString()) {
+            SetStrProp(Instance, p, text);
+        }
+    }
+}

@@ -1,0 +1,57 @@
+#pragma once
+#include "gComponent.h"
+
+#include <QByteArray>
+#include <mutex>
+
+// The windowed layer of the plot-library controls: the lock their paint and
+// data changes share, a private timer (a first delay, then a steady
+// interval), image export and the setting of published properties from
+// variants by name (for OPC values and colour schemes).
+class TgVCLComponent : public TgComponent {
+public:
+    explicit TgVCLComponent(TComponent *AOwner);
+    ~TgVCLComponent() override;
+
+    // A recursive lock; does nothing while the control is being destroyed.
+    void Lock() override;
+    void Unlock() override;
+
+    bool GetTimerActive() const override { return FTimerActive; }
+    // Nothing while a timer runs; FirstDelay 0 starts with Interval, both 0
+    // start nothing. OnInternalTimer fires on every message.
+    void TimerStart(int FirstDelay, int Interval) override;
+    void TimerStop() override;
+    TNotifyEvent OnInternalTimer;
+
+    // Nothing (no repaint) when the bounds stay the same.
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+    // The control drawn and encoded. Compression out of range raises "Compression
+    // must be in the range of 1-100" (JPEG) or "... 0-9" (PNG) before drawing.
+    void SaveImageToJPEG(const QString &FileName, int Compression, bool Progressive);
+    void SaveImageToPNG(const QString &FileName, int Compression);
+    QByteArray GetBytesJPEG(int Compression, bool Progressive);
+    QByteArray GetBytesPNG(int Compression);
+
+private:
+    QImage Picture();
+    std::recursive_mutex FDataCriticalSection;
+    TTimer *FTimer = nullptr;
+    bool FTimerActive = false;
+    bool FTimerFirstMessage = false;
+    int FTimerInterval = 0;
+};
+
+// The plot components, check box and radio group derive from this.
+class TgCustomComponent : public TgVCLComponent {
+public:
+    using TgVCLComponent::TgVCLComponent;
+};
+
+// Sets every writable property of Instance (and of its sub-objects, under
+// dotted names) whose full name is PropertyName, ignoring case, from Value's
+// text: ordinals by StrToInt ("True"/"False" for enumerations, any text but
+// "0" for a Boolean), floats by StrToFloat, texts unchanged. Raises
+// EConvertError for a value that does not convert or an ordinal out of range.
+void SetPropertyByPath(TObject *Instance, const QString &Path, const QVariant &Value, const QString &PropertyName);
