@@ -1,3 +1,4 @@
+#include "MessageOf.h"
 #include "Exceptions.h"
 #include "MonotonicClock.h"
 #include "gLimitDataList.h"
@@ -8,16 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString MessageOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Exception &e) {
-        return e.Message();
-    }
-    return QStringLiteral("(nothing raised)");
-}
 
 
 TEST(PlotMemoryStream, StringLimitAndBytes)

@@ -1,3 +1,4 @@
+#include "../plot/MessageOf.h"
 #include "Exceptions.h"
 #include "ModuleLoader.h"
 #include "gOPCLibrary.h"
@@ -9,16 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString MessageOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Exception &e) {
-        return e.Message();
-    }
-    return QStringLiteral("(nothing raised)");
-}
 
 TEST(OPCLibrary, AbsentIsSilentAndInert)
 {
