@@ -5,11 +5,17 @@
 #include "FloatFormat.h"
 #include "ImageWriters.h"
 #include "Timer.h"
+#include "gOPCItem.h"
 
 #include <QFile>
 
-TgVCLComponent::TgVCLComponent(TComponent *AOwner) : TgComponent(AOwner)
+TgVCLComponent::TgVCLComponent(TComponent *AOwner)
+    : TgComponent(AOwner), FOPCItemManager(std::make_unique<TgOPCItemManager>(this))
 {
+    FOPCItemManager->OnGetDesigning = [this](TObject *s, bool &d) { OPCGetDesigning(s, d); };
+    FOPCItemManager->OnGetType = [this](TObject *s, const QString &n, TTypeKind &k) { OPCGetPropertyType(s, n, k); };
+    FOPCItemManager->OnNewData = [this](TObject *s) { OPCNewData(s); };
+    FOPCItemManager->OnErrorState = [this](bool e) { SetErrorActive(e); };
     FTimer = new TTimer(this);
     FTimer->SetEnabled(false);
     FTimer->OnTimer = [this](TObject *) {
@@ -22,7 +28,79 @@ TgVCLComponent::TgVCLComponent(TComponent *AOwner) : TgComponent(AOwner)
     };
 }
 
-TgVCLComponent::~TgVCLComponent() = default;
+TgVCLComponent::~TgVCLComponent()
+{
+    FOPCItemManager.reset(); // the items deactivate while the control still stands
+}
+
+int TgVCLComponent::OPCAddItem()
+{
+    return FOPCItemManager->Add();
+}
+
+int TgVCLComponent::OPCItemCount() const
+{
+    return FOPCItemManager->Count();
+}
+
+void TgVCLComponent::OPCRemoveAllItems()
+{
+    FOPCItemManager->Clear();
+}
+
+void TgVCLComponent::OPCDeleteItem(int Index)
+{
+    FOPCItemManager->Delete(Index);
+}
+
+TgOPCItem *TgVCLComponent::OPCItem(int Index) const
+{
+    return FOPCItemManager->Item(Index);
+}
+
+void TgVCLComponent::OPCNewData(TObject *Sender)
+{
+    auto *item = dynamic_cast<TgOPCItem *>(Sender);
+    if (!item || item->PropertyName().isEmpty())
+        return;
+    const int index = FOPCItemManager->FindIndex(item);
+    QVariant value = item->Data();
+    if (OnBeforeNewOPCData)
+        OnBeforeNewOPCData(this, index, value);
+    struct Incoming {
+        bool &f;
+        explicit Incoming(bool &v) : f(v) { f = true; }
+        ~Incoming() { f = false; }
+    } incoming(FOPCIncomingActive);
+    if (item->GetQualityGood() && !OPCApplyIncomingValue(item->PropertyName(), value))
+        SetPropertyByPath(this, QString(), value, item->PropertyName());
+    if (OnNewOPCData)
+        OnNewOPCData(this, index);
+}
+
+bool TgVCLComponent::OPCPropertyChanged(const QString &PropertyName, const QVariant &Value)
+{
+    if (FOPCIncomingActive) {
+        FOPCIncomingActive = false; // the echo of an incoming value goes nowhere
+        return false;
+    }
+    bool sent = false;
+    for (int i = 0; i < FOPCItemManager->Count(); ++i) {
+        TgOPCItem *item = FOPCItemManager->Item(i);
+        if (item->GetActive() && item->PropertyName().compare(PropertyName, Qt::CaseInsensitive) == 0) {
+            item->SetData(Value);
+            sent = true;
+        }
+    }
+    return sent;
+}
+
+void TgVCLComponent::DefineProperties(TFiler *Filer)
+{
+    Filer->DefineProperty(
+        QStringLiteral("OPCItems"), [this](TReader *r) { FOPCItemManager->ReadFromStream(r); },
+        [this](TWriter *w) { FOPCItemManager->WriteToStream(w); }, FOPCItemManager->DoWriteToStream());
+}
 
 void TgVCLComponent::Lock()
 {

@@ -1,14 +1,22 @@
 #pragma once
+#include "ComponentStream.h"
 #include "gComponent.h"
 
 #include <QByteArray>
+#include <memory>
 #include <mutex>
+
+class TgOPCItem;
+class TgOPCItemManager;
+
+using TIndexObjectEvent = std::function<void(TObject *Sender, int Index)>;
+using TBeforeOPCNewDataEvent = std::function<void(TObject *Sender, int Index, QVariant &Data)>;
 
 // The windowed layer of the plot-library controls: the lock their paint and
 // data changes share, a private timer (a first delay, then a steady
 // interval), image export and the setting of published properties from
 // variants by name (for OPC values and colour schemes).
-class TgVCLComponent : public TgComponent {
+class TgVCLComponent : public TgComponent, public IDefinesProperties {
 public:
     explicit TgVCLComponent(TComponent *AOwner);
     ~TgVCLComponent() override;
@@ -34,13 +42,36 @@ public:
     QByteArray GetBytesJPEG(int Compression, bool Progressive);
     QByteArray GetBytesPNG(int Compression);
 
+    // OPC items (thin calls on the item manager); values the server sends
+    // are written into the bound properties, property changes that are not
+    // such an echo go out to the active items bound to them.
+    int OPCAddItem();
+    int OPCItemCount() const;
+    void OPCRemoveAllItems();
+    void OPCDeleteItem(int Index);
+    TgOPCItem *OPCItem(int Index) const;
+    TgOPCItemManager *OPCItemManager() const { return FOPCItemManager.get(); }
+    bool OPCPropertyChanged(const QString &PropertyName, const QVariant &Value) override;
+    TBeforeOPCNewDataEvent OnBeforeNewOPCData;
+    TIndexObjectEvent OnNewOPCData;
+
+    // "OPCItems", written when the control has items.
+    void DefineProperties(TFiler *Filer) override;
+
+protected:
+    // True when a descendant applied an incoming value itself.
+    virtual bool OPCApplyIncomingValue(const QString &PropertyName, QVariant &Value) { return false; }
+
 private:
+    void OPCNewData(TObject *Sender);
     QImage Picture();
     std::recursive_mutex FDataCriticalSection;
     TTimer *FTimer = nullptr;
     bool FTimerActive = false;
     bool FTimerFirstMessage = false;
     int FTimerInterval = 0;
+    std::unique_ptr<TgOPCItemManager> FOPCItemManager;
+    bool FOPCIncomingActive = false;
 };
 
 // The plot components, check box and radio group derive from this.

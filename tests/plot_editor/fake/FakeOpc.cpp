@@ -19,9 +19,19 @@ struct Signal {
     TqOpcValue value{tqoEmpty, 0, 0, {nullptr, 0}};
     std::string text;
     std::string item;
+    uint16_t quality = 0xC0;
 };
 
 std::map<int32_t, Signal> signals;
+
+struct Group {
+    std::string name;
+    TqOpcGroupCallback before = nullptr, after = nullptr;
+    void *context = nullptr;
+    int32_t rate = 0;
+    bool suspended = false;
+};
+std::map<int32_t, Group> groups;
 int32_t nextHandle = 1;
 std::string lastError;
 std::string scratch;
@@ -125,7 +135,8 @@ EXPORT void SignalGetTimeStamp(int32_t handle, double *timeStamp)
 
 EXPORT void SignalGetQuality(int32_t handle, uint16_t *quality)
 {
-    *quality = Find(handle) ? 0xC0 : 0;
+    Signal *s = Find(handle);
+    *quality = s ? s->quality : 0;
 }
 
 EXPORT int32_t ServerConnectionGetCount()
@@ -154,4 +165,72 @@ EXPORT void FakeFireFromThread(int32_t handle)
         return;
     std::thread t([s] { s->callback(s->context); });
     t.join();
+}
+
+// Test hook: the quality the next values arrive with.
+EXPORT void FakeSetQuality(int32_t handle, uint16_t quality)
+{
+    if (Signal *s = Find(handle))
+        s->quality = quality;
+}
+
+EXPORT void GroupAdd(int32_t *handle, TqOpcString name, TqOpcString, TqOpcString, TqOpcGroupCallback before,
+                     TqOpcGroupCallback after, void *context, int32_t updateRate)
+{
+    Group g;
+    g.name.assign(name.data, static_cast<size_t>(name.length));
+    g.before = before;
+    g.after = after;
+    g.context = context;
+    g.rate = updateRate;
+    *handle = nextHandle++;
+    groups[*handle] = g;
+    lastError.clear();
+}
+
+EXPORT void GroupDelete(int32_t handle)
+{
+    auto it = groups.find(handle);
+    lastError = it == groups.end() ? "Unknown group" : it->second.name == "busy" ? "Group busy" : "";
+    if (it != groups.end())
+        groups.erase(it);
+}
+
+EXPORT void GroupResume(int32_t handle)
+{
+    lastError = groups.count(handle) ? "" : "Unknown group";
+}
+
+EXPORT void GroupSuspend(int32_t handle)
+{
+    lastError = groups.count(handle) ? "" : "Unknown group";
+}
+
+EXPORT void GroupSetUpdateRate(int32_t handle, int32_t updateRate)
+{
+    auto it = groups.find(handle);
+    lastError = it == groups.end() ? "Unknown group" : "";
+    if (it != groups.end())
+        it->second.rate = updateRate;
+}
+
+EXPORT void CloseAllServerConnections()
+{
+    lastError.clear();
+}
+
+// Test hooks: the number of registered groups, and a group notification
+// delivered for any handle through the callbacks of the group `via`.
+EXPORT int32_t FakeGroupCount()
+{
+    return static_cast<int32_t>(groups.size());
+}
+
+EXPORT void FakeNotifyGroup(int32_t via, int32_t handle)
+{
+    auto it = groups.find(via);
+    if (it == groups.end())
+        return;
+    it->second.before(it->second.context, handle);
+    it->second.after(it->second.context, handle);
 }
