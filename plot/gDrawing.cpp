@@ -1,6 +1,7 @@
 #include "gDrawing.h"
 
 #include "Brush.h"
+#include "ButtonFace.h"
 #include "Font.h"
 #include "Pen.h"
 
@@ -133,36 +134,12 @@ void DrawFocusRectangle(TCanvas *Canvas, const TRect &Rect)
     Canvas->DrawFocusRect(Rect);
 }
 
-void DrawBevelEdge(TCanvas *Canvas, const TRect &R, bool Raised)
-{
-    // Outer ring then inner ring: (top-left colour, bottom-right colour).
-    const TColor rings[2][2] = {{Raised ? cl3DLight : clBtnShadow, Raised ? cl3DDkShadow : clBtnHighlight},
-                                {Raised ? clBtnHighlight : cl3DDkShadow, Raised ? clBtnShadow : cl3DLight}};
-    const TColor savedColor = Canvas->Pen()->Color();
-    const int savedWidth = Canvas->Pen()->Width();
-    const TPenStyle savedStyle = Canvas->Pen()->Style();
-    Canvas->Pen()->SetWidth(1);
-    Canvas->Pen()->SetStyle(psSolid);
-    TRect r = R;
-    for (const auto &ring : rings) {
-        if (r.Width() <= 0 || r.Height() <= 0)
-            break;
-        Canvas->Pen()->SetColor(ring[0]);
-        Canvas->Polyline({{r.Left, r.Bottom - 1}, {r.Left, r.Top}, {r.Right, r.Top}});
-        Canvas->Pen()->SetColor(ring[1]);
-        Canvas->Polyline({{r.Left, r.Bottom - 1}, {r.Right - 1, r.Bottom - 1}, {r.Right - 1, r.Top - 1}});
-        r.Inflate(-1, -1);
-    }
-    Canvas->Pen()->SetColor(savedColor);
-    Canvas->Pen()->SetWidth(savedWidth);
-    Canvas->Pen()->SetStyle(savedStyle);
-}
-
 void DrawBorderFrame(TCanvas *Canvas, const TRect &Rect, int Style)
 {
+    TRect r = Rect;
     switch (Style) {
-    case 0: DrawBevelEdge(Canvas, Rect, false); break;
-    case 1: DrawBevelEdge(Canvas, Rect, true); break;
+    case 0: DrawEdge(Canvas, r, EDGE_SUNKEN, BF_RECT); break;
+    case 1: DrawEdge(Canvas, r, EDGE_RAISED, BF_RECT); break;
     case 2:
         Canvas->Pen()->SetStyle(psSolid);
         Canvas->Pen()->SetColor(clBtnShadow);

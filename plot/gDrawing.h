@@ -46,8 +46,6 @@ void DrawFocusRectangle(TCanvas *Canvas, const TRect &Rect);
 // 0 a sunken edge, 1 a raised edge, 2 an outline in clBtnShadow filled with
 // the canvas brush; other styles draw nothing.
 void DrawBorderFrame(TCanvas *Canvas, const TRect &Rect, int Style);
-// A two-pixel bevel just inside R: raised (light top-left) or sunken.
-void DrawBevelEdge(TCanvas *Canvas, const TRect &R, bool Raised);
 
 // A gradient of lines, rectangles or ellipses from StartColor to StopColor
 // (colour values taken as they are). A single step draws in the start colour.
