@@ -4,7 +4,9 @@
 #include "Exceptions.h"
 #include "FloatFormat.h"
 #include "ImageWriters.h"
+#include "Registry.h"
 #include "Timer.h"
+#include "gXMLMemoryStream.h"
 #include "gOPCItem.h"
 
 #include <QFile>
@@ -242,5 +244,139 @@ void SetPropertyByPath(TObject *Instance, const QString &Path, const QVariant &V
         } else if (p.IsString()) {
             SetStrProp(Instance, p, text);
         }
+    }
+}
+
+// -- themes -------------------------------------------------------------------
+
+namespace {
+
+[[noreturn]] void Malformed()
+{
+    throw Exception(QStringLiteral("Error Loading Scheme. XML File Malformed"));
+}
+
+// The two theme folders: the machine's values, replaced by the user's
+// non-empty ones; a non-empty path ends in a separator.
+void ReadThemePaths(QString &VendorPath, QString &UserPath)
+{
+    const QString key = QStringLiteral("SOFTWARE\\Tarvex\\Themes");
+    for (TRootKey root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+        TRegistry reg(root);
+        if (!reg.OpenKeyReadOnly(key))
+            continue;
+        const QString vendor = reg.ReadString(QStringLiteral("Tarvex Defined Theme Path")).trimmed();
+        const QString user = reg.ReadString(QStringLiteral("User Defined Theme Path")).trimmed();
+        if (root == HKEY_LOCAL_MACHINE || !vendor.isEmpty())
+            VendorPath = vendor;
+        if (root == HKEY_LOCAL_MACHINE || !user.isEmpty())
+            UserPath = user;
+    }
+    for (QString *p : {&VendorPath, &UserPath})
+        if (!p->isEmpty() && !p->endsWith(u'/'))
+            *p += u'/';
+}
+
+} // namespace
+
+void TgVCLComponent::LoadThemes()
+{
+    FThemeCategoryList.clear();
+    QString vendor, user;
+    ReadThemePaths(vendor, user);
+    const QString vendorFile = vendor + ClassName() + QStringLiteral(".xml");
+    if (QFile::exists(vendorFile))
+        LoadSchemeFile(vendorFile, false);
+    const QString userFile = user + ClassName() + QStringLiteral("User.xml");
+    if (QFile::exists(userFile))
+        LoadSchemeFile(userFile, true);
+}
+
+void TgVCLComponent::LoadSchemeFile(const QString &FileName, bool User)
+{
+    TgXMLMemoryStream s;
+    s.LoadFromFile(FileName);
+    s.GotoElementStart(QStringLiteral("SchemeTypes"));
+    while (s.PeekNextPiece() == QLatin1String("SchemeType")) {
+        s.GotoElementStart(QStringLiteral("SchemeType"));
+        const QString categoryName = s.GetElement(QStringLiteral("Name"));
+        Category *category = nullptr;
+        for (Category &c : FThemeCategoryList)
+            if (c.name.compare(categoryName, Qt::CaseInsensitive) == 0)
+                category = &c;
+        if (!category) {
+            FThemeCategoryList.push_back({categoryName, {}});
+            category = &FThemeCategoryList.back();
+        }
+        while (s.PeekNextPiece() == QLatin1String("Scheme")) {
+            s.GotoElementStart(QStringLiteral("Scheme"));
+            Scheme scheme;
+            scheme.name = s.GetElement(QStringLiteral("Name"));
+            scheme.user = User;
+            category->schemes.push_back(scheme);
+            Scheme &added = category->schemes.back();
+            s.GotoElementStart(QStringLiteral("Properties"));
+            while (s.PeekNextPiece() != QLatin1String("/Properties")) {
+                const QString tag = s.GetNextPiece();
+                const QString value = s.GetElementValue();
+                if (s.GetNameElementStop() != tag)
+                    Malformed();
+                if (!tag.isEmpty())
+                    added.lines << tag + QStringLiteral(" = ") + value;
+            }
+            if (s.GetNextPiece() != QLatin1String("/Properties") || s.GetNextPiece() != QLatin1String("/Scheme"))
+                Malformed();
+        }
+        if (s.GetNextPiece() != QLatin1String("/SchemeType"))
+            Malformed();
+    }
+    if (s.GetNextPiece() != QLatin1String("/SchemeTypes"))
+        Malformed();
+}
+
+const TgVCLComponent::Category &TgVCLComponent::CategoryAt(int Index) const
+{
+    if (Index < 0 || Index >= GetThemeCategoryCount())
+        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(Index));
+    return FThemeCategoryList[static_cast<size_t>(Index)];
+}
+
+const TgVCLComponent::Scheme &TgVCLComponent::SchemeAt(int CategoryIndex, int SchemeIndex) const
+{
+    const Category &c = CategoryAt(CategoryIndex);
+    if (SchemeIndex < 0 || SchemeIndex >= static_cast<int>(c.schemes.size()))
+        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(SchemeIndex));
+    return c.schemes[static_cast<size_t>(SchemeIndex)];
+}
+
+QString TgVCLComponent::GetThemeCategoryName(int CategoryIndex) const
+{
+    return CategoryAt(CategoryIndex).name;
+}
+
+int TgVCLComponent::GetThemeCategorySchemeCount(int CategoryIndex) const
+{
+    return static_cast<int>(CategoryAt(CategoryIndex).schemes.size());
+}
+
+QString TgVCLComponent::GetThemeCategorySchemeName(int CategoryIndex, int SchemeIndex) const
+{
+    return SchemeAt(CategoryIndex, SchemeIndex).name;
+}
+
+bool TgVCLComponent::GetThemeCategorySchemeIsUser(int CategoryIndex, int SchemeIndex) const
+{
+    return SchemeAt(CategoryIndex, SchemeIndex).user;
+}
+
+void TgVCLComponent::ApplyScheme(int CategoryIndex, int SchemeIndex)
+{
+    const QStringList lines = SchemeAt(CategoryIndex, SchemeIndex).lines;
+    for (const QString &line : lines) {
+        const int eq = static_cast<int>(line.indexOf(u'='));
+        const QString name = eq < 0 ? QString() : line.left(eq).trimmed();
+        if (name.isEmpty())
+            continue;
+        SetPropertyByPath(this, QString(), line.mid(eq + 2), name); // the blank after "=" is dropped
     }
 }

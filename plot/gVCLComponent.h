@@ -3,6 +3,8 @@
 #include "gComponent.h"
 
 #include <QByteArray>
+#include <QStringList>
+#include <vector>
 #include <memory>
 #include <mutex>
 
@@ -55,6 +57,19 @@ public:
     TBeforeOPCNewDataEvent OnBeforeNewOPCData;
     TIndexObjectEvent OnNewOPCData;
 
+    // Colour schemes from "<vendor path><class>.xml" and "<user path><class>User.xml",
+    // the paths read from the registry key "SOFTWARE\Tarvex\Themes" (the
+    // user's values over the machine's). A malformed file raises "Error
+    // Loading Scheme. XML File Malformed" and keeps what was read before.
+    void LoadThemes();
+    int GetThemeCategoryCount() const { return static_cast<int>(FThemeCategoryList.size()); }
+    QString GetThemeCategoryName(int CategoryIndex) const;
+    int GetThemeCategorySchemeCount(int CategoryIndex) const;
+    QString GetThemeCategorySchemeName(int CategoryIndex, int SchemeIndex) const;
+    bool GetThemeCategorySchemeIsUser(int CategoryIndex, int SchemeIndex) const;
+    // Sets each property line of the scheme through SetPropertyByPath.
+    void ApplyScheme(int CategoryIndex, int SchemeIndex);
+
     // "OPCItems", written when the control has items.
     void DefineProperties(TFiler *Filer) override;
 
@@ -63,6 +78,18 @@ protected:
     virtual bool OPCApplyIncomingValue(const QString &PropertyName, QVariant &Value) { return false; }
 
 private:
+    struct Scheme {
+        QString name;
+        bool user = false;
+        QStringList lines; // "name = value"
+    };
+    struct Category {
+        QString name;
+        std::vector<Scheme> schemes;
+    };
+    const Category &CategoryAt(int Index) const;
+    const Scheme &SchemeAt(int CategoryIndex, int SchemeIndex) const;
+    void LoadSchemeFile(const QString &FileName, bool User);
     void OPCNewData(TObject *Sender);
     QImage Picture();
     std::recursive_mutex FDataCriticalSection;
@@ -72,6 +99,7 @@ private:
     int FTimerInterval = 0;
     std::unique_ptr<TgOPCItemManager> FOPCItemManager;
     bool FOPCIncomingActive = false;
+    std::vector<Category> FThemeCategoryList;
 };
 
 // The plot components, check box and radio group derive from this.
