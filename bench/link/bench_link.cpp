@@ -93,9 +93,10 @@ void BM_PresetLoad(benchmark::State &state, bool paced)
     }
     double totalMs = 0;
     int runs = 0;
+    rig->Sim().ResetPacingLate();
     for (auto _ : state) {
         rig->owner.replies.clear();
-        rig->Sim().ResetPacingLate();
+        rig->Sim().NewExchange();
         const auto t0 = std::chrono::steady_clock::now();
         for (const ByteVector &f : frames)
             rig->QueueFrame(f, true);

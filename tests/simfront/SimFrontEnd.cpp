@@ -160,8 +160,6 @@ void SimFrontEnd::Answer(const ByteVector &frame)
         due += int64_t(frame.size() + replyBytes) * 1000000 / kWireBytesPerSecond;
     if (!PauseUntil(due))
         return;
-    if (knobs.pace115200.load())
-        pacingLateUs.fetch_add(NowUs() - due);
     for (ByteVector r : replies) {
         if (const int id = knobs.wrongId.load()) {
             r[CommandFrame::kReplyIdByte] = uint8_t(id);
@@ -180,7 +178,10 @@ void SimFrontEnd::Answer(const ByteVector &frame)
             WriteOut(out.data() + at, std::min(piece, out.size() - at));
         }
     }
-    lastReplyUs.store(NowUs());
+    const int64_t sentUs = NowUs();
+    if (knobs.pace115200.load())
+        pacingLateUs.fetch_add(sentUs - due);
+    lastReplyUs.store(sentUs);
 }
 
 void SimFrontEnd::Run()

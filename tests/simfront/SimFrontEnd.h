@@ -51,8 +51,9 @@ public:
     void SendRaw(const ByteVector &bytes);
 
     static int64_t NowMs();
-    // Microseconds by which the paced replies left later than their wire time
-    // (the simulator's own turnaround: scheduling and timer wake-ups).
+    // Microseconds by which the paced replies were written later than their
+    // wire time (the simulator's own turnaround: timer wake-ups, scheduling
+    // and its writes).
     int64_t PacingLateUs() const { return pacingLateUs.load(); }
     // Microseconds from each reply written to the next frame's arrival: the
     // editor's side of the exchange, with the transport's transit both ways.
@@ -61,8 +62,10 @@ public:
     {
         pacingLateUs.store(0);
         hostTurnaroundUs.store(0);
-        lastReplyUs.store(0);
+        NewExchange();
     }
+    // The next frame starts an exchange: the time since the last reply is not a turnaround.
+    void NewExchange() { lastReplyUs.store(0); }
 
 protected:
     explicit SimFrontEnd(uint8_t deviceId);
