@@ -60,6 +60,28 @@ TgOPCItem *TgVCLComponent::OPCItem(int Index) const
     return FOPCItemManager->Item(Index);
 }
 
+void TgVCLComponent::OPCItemActivate(int Index) { OPCItem(Index)->Activate(); }
+void TgVCLComponent::OPCItemDeactivate(int Index) { OPCItem(Index)->Deactivate(); }
+void TgVCLComponent::OPCItemUpdateResume(int Index) { OPCItem(Index)->UpdateResume(); }
+void TgVCLComponent::OPCItemUpdateSuspend(int Index) { OPCItem(Index)->UpdateSuspend(); }
+void TgVCLComponent::OPCItemLoaded(int Index) { OPCItem(Index)->Loaded(); }
+void TgVCLComponent::SetOPCItemData(int Index, const QVariant &Value) { OPCItem(Index)->SetData(Value); }
+void TgVCLComponent::SetOPCItemComputerName(int Index, const QString &Value) { OPCItem(Index)->SetComputerName(Value); }
+void TgVCLComponent::SetOPCItemServerName(int Index, const QString &Value) { OPCItem(Index)->SetServerName(Value); }
+void TgVCLComponent::SetOPCItemItemName(int Index, const QString &Value) { OPCItem(Index)->SetItemName(Value); }
+void TgVCLComponent::SetOPCItemPropertyName(int Index, const QString &Value) { OPCItem(Index)->SetPropertyName(Value); }
+void TgVCLComponent::SetOPCItemAutoConnect(int Index, bool Value) { OPCItem(Index)->SetAutoConnect(Value); }
+void TgVCLComponent::SetOPCItemUpdateRate(int Index, int Value) { OPCItem(Index)->SetUpdateRate(Value); }
+QString TgVCLComponent::GetOPCItemComputerName(int Index) const { return OPCItem(Index)->ComputerName(); }
+QString TgVCLComponent::GetOPCItemServerName(int Index) const { return OPCItem(Index)->ServerName(); }
+QString TgVCLComponent::GetOPCItemItemName(int Index) const { return OPCItem(Index)->ItemName(); }
+QString TgVCLComponent::GetOPCItemPropertyName(int Index) const { return OPCItem(Index)->PropertyName(); }
+bool TgVCLComponent::GetOPCItemAutoConnect(int Index) const { return OPCItem(Index)->AutoConnect(); }
+int TgVCLComponent::GetOPCItemUpdateRate(int Index) const { return OPCItem(Index)->UpdateRate(); }
+QVariant TgVCLComponent::GetOPCItemData(int Index) const { return OPCItem(Index)->Data(); }
+int TgVCLComponent::GetOPCItemQuality(int Index) const { return OPCItem(Index)->Quality(); }
+TDateTime TgVCLComponent::GetOPCItemTimeStamp(int Index) const { return OPCItem(Index)->TimeStamp(); }
+
 void TgVCLComponent::OPCNewData(TObject *Sender)
 {
     auto *item = dynamic_cast<TgOPCItem *>(Sender);

@@ -1,5 +1,6 @@
 #pragma once
 #include "ComponentStream.h"
+#include "DateTime.h"
 #include "gComponent.h"
 
 #include <QByteArray>
@@ -53,6 +54,27 @@ public:
     void OPCDeleteItem(int Index);
     TgOPCItem *OPCItem(int Index) const;
     TgOPCItemManager *OPCItemManager() const { return FOPCItemManager.get(); }
+    void OPCItemActivate(int Index);
+    void OPCItemDeactivate(int Index);
+    void OPCItemUpdateResume(int Index);
+    void OPCItemUpdateSuspend(int Index);
+    void OPCItemLoaded(int Index);
+    void SetOPCItemData(int Index, const QVariant &Value);
+    void SetOPCItemComputerName(int Index, const QString &Value);
+    void SetOPCItemServerName(int Index, const QString &Value);
+    void SetOPCItemItemName(int Index, const QString &Value);
+    void SetOPCItemPropertyName(int Index, const QString &Value);
+    void SetOPCItemAutoConnect(int Index, bool Value);
+    void SetOPCItemUpdateRate(int Index, int Value);
+    QString GetOPCItemComputerName(int Index) const;
+    QString GetOPCItemServerName(int Index) const;
+    QString GetOPCItemItemName(int Index) const;
+    QString GetOPCItemPropertyName(int Index) const;
+    bool GetOPCItemAutoConnect(int Index) const;
+    int GetOPCItemUpdateRate(int Index) const;
+    QVariant GetOPCItemData(int Index) const;
+    int GetOPCItemQuality(int Index) const;
+    TDateTime GetOPCItemTimeStamp(int Index) const;
     bool OPCPropertyChanged(const QString &PropertyName, const QVariant &Value) override;
     TBeforeOPCNewDataEvent OnBeforeNewOPCData;
     TIndexObjectEvent OnNewOPCData;

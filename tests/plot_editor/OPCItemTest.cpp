@@ -177,6 +177,30 @@ TEST_F(OPCItemFixture, EchoesAreNotSentBack)
     EXPECT_EQ(item->Data().toInt(), 43);
 }
 
+TEST_F(OPCItemFixture, ControlCallsReachTheItem)
+{
+    const int i = meter.OPCAddItem();
+    meter.SetOPCItemPropertyName(i, "Value");
+    meter.SetOPCItemServerName(i, "Server");
+    meter.SetOPCItemItemName(i, "Tag");
+    meter.SetOPCItemUpdateRate(i, 200);
+    meter.SetOPCItemComputerName(i, "Host");
+    EXPECT_EQ(meter.GetOPCItemComputerName(i), "Host");
+    EXPECT_EQ(meter.GetOPCItemUpdateRate(i), 200);
+    meter.OPCItemActivate(i);
+    EXPECT_TRUE(meter.OPCItem(i)->GetActive());
+    meter.SetOPCItemData(i, 12);
+    EXPECT_EQ(meter.GetOPCItemData(i).toInt(), 12);
+    EXPECT_EQ(meter.GetOPCItemQuality(i), 0xC0);
+    EXPECT_EQ(meter.GetOPCItemTimeStamp(i), 46000.5);
+    EXPECT_EQ(meter.Value(), 12);
+    meter.OPCItemDeactivate(i);
+    EXPECT_FALSE(meter.OPCItem(i)->GetActive());
+    EXPECT_THROW(meter.GetOPCItemServerName(i + 1), EListError);
+    meter.OPCDeleteItem(i);
+    EXPECT_EQ(meter.OPCItemCount(), 0);
+}
+
 TEST_F(OPCItemFixture, FailingConversionSetsTheErrorStateAndDropsTheValue)
 {
     TgOPCItem *item = Bound();
