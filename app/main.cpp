@@ -26,6 +26,7 @@ int main(int argc, char **argv)
         return 0;
     try {
         Application->SetTitle(SharedConstants::kApplicationTitle);
+        Application->InstallExceptionBox();
         TfmMain::connectOption = option;
         CreateEditorWindows();
         instance.OnActivateRequest = [] {
@@ -39,6 +40,8 @@ int main(int argc, char **argv)
         Application->Run();
     } catch (const std::exception &e) {
         std::fprintf(stderr, "tq62edit: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "tq62edit: unknown exception\n");
     }
     DestroyEditorWindows();
     return 0;

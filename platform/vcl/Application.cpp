@@ -1,10 +1,12 @@
 #include "Application.h"
 
 #include "Form.h"
+#include "HandlerGuard.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <chrono>
 #include <thread>
 
@@ -82,4 +84,22 @@ void TApplication::Notification(TComponent *AComponent, TOperation Operation)
     TComponent::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == mainForm_)
         mainForm_ = nullptr;
+}
+
+void TApplication::ShowException(const QString &Message)
+{
+    if (exceptionBox_) {
+        exceptionBox_(Message);
+        return;
+    }
+    if (!QCoreApplication::instance())
+        return;
+    auto *box = new QMessageBox(QMessageBox::Critical, title_, Message, QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void TApplication::InstallExceptionBox()
+{
+    SetExceptionReporter([this](const QString &Message) { ShowException(Message); });
 }

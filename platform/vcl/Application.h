@@ -50,6 +50,14 @@ public:
     void Sleep(unsigned Milliseconds);
     void SetSleepHandler(std::function<void(unsigned)> Handler) { sleep_ = std::move(Handler); }
 
+    // The standard exception box: the message in a box of its own, shown
+    // without a loop of its own so that the program goes on. Tests replace
+    // the box through the handler (empty restores it).
+    void ShowException(const QString &Message);
+    void SetExceptionBoxHandler(std::function<void(const QString &)> Handler) { exceptionBox_ = std::move(Handler); }
+    // Every exception that an event handler lets out comes to ShowException.
+    void InstallExceptionBox();
+
 protected:
     void Notification(TComponent *AComponent, TOperation Operation) override;
 
@@ -59,6 +67,7 @@ private:
     bool showMainForm_ = true;
     bool terminated_ = false;
     std::function<void(unsigned)> sleep_;
+    std::function<void(const QString &)> exceptionBox_;
 };
 
 extern TApplication *const Application;

@@ -1,4 +1,5 @@
 #include <QImage>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QWidget>
@@ -8,8 +9,11 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <stdexcept>
 
+#include "Application.h"
 #include "Button.h"
+#include "HandlerGuard.h"
 #include "ConnectOption.h"
 #include "EditorWindows.h"
 #include "LMainLink.h"
@@ -288,6 +292,25 @@ TEST_F(MainWindowTest, ResizeStretchesByTheRules)
         EXPECT_EQ(fmMain->MatrixRowPitch(), r.pitch) << at;
         EXPECT_EQ(rect("pbMatrix").Top, (r.height - 720) / 9 + 38) << at;
     }
+}
+
+TEST_F(MainWindowTest, AnExceptionInAHandlerShowsTheBoxAndTheLoopGoesOn)
+{
+    Create(DeadPort());
+    std::vector<QString> boxes;
+    Application->SetExceptionBoxHandler([&](const QString &m) { boxes.push_back(m); });
+    Application->InstallExceptionBox();
+    fmMain->SettingID->OnClick = [](TObject *) { throw std::runtime_error("broken handler"); };
+    fmMain->MainMenu->Rebuild();
+    // Through the menu's own entry: the guard stops the exception.
+    GuardHandler("menu", "SettingID", [] { fmMain->SettingID->Click(); });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].contains("broken handler"));
+    bool later = false;
+    QTimer::singleShot(0, [&] { later = true; });
+    EXPECT_TRUE(PumpUntil([&] { return later; }, 2000));
+    Application->SetExceptionBoxHandler(nullptr);
+    SetExceptionReporter(nullptr);
 }
 
 struct OptionCase {
