@@ -163,5 +163,7 @@ void TMainMenu::Rebuild()
         if (item->Visible())
             AddItem(bar_.data(), item);
     }
-    bar_->adjustSize();
+    // New captions keep the width the window gave the bar.
+    const QSize hint = bar_->sizeHint();
+    bar_->resize(std::max(bar_->width(), hint.width()), hint.height());
 }

@@ -104,6 +104,21 @@ TEST_F(MainWindowTest, LanguageSwitchRecaptionsTheMenu)
     EXPECT_EQ(fmMain->File->Caption(), english);
 }
 
+TEST_F(MainWindowTest, ChineseMenuBarRendersOtherPixelsAndEnglishComesBack)
+{
+    Create(DeadPort());
+    fmMain->Show();
+    auto bar = [] { return fmMain->MainMenu->Bar()->grab().toImage(); };
+    const QImage english = bar();
+    fmMain->SetLanguage("ChineseGB");
+    const QImage chinese = bar();
+    fmMain->SetLanguage("English");
+    const QImage again = bar();
+    ASSERT_FALSE(english.isNull());
+    EXPECT_NE(english, chinese); // the captions are drawn in CJK glyphs
+    EXPECT_EQ(english, again);
+}
+
 TEST_F(MainWindowTest, ExitTakesTwoPassesAndCancelKeepsRunning)
 {
     Create(DeadPort());
