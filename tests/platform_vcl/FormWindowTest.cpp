@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
@@ -15,7 +16,7 @@ struct Probe : TForm {
     explicit Probe(TComponent *AOwner) : TForm(AOwner, CreateNew)
     {
         // The main form is not known while its own constructor runs.
-        sawMainFormWhileBuilding = Application->MainForm();
+        sawMainFormWhileBuilding = static_cast<TApplication *>(AOwner)->MainForm();
     }
     TCustomForm *sawMainFormWhileBuilding = reinterpret_cast<TCustomForm *>(1);
 };
@@ -118,17 +119,18 @@ TEST(FormWindow, WindowRegionShapesTheWindow)
 
 TEST(ApplicationObject, MainFormIsTheFirstCreatedAfterItsConstructor)
 {
-    ASSERT_EQ(Application->MainForm(), nullptr);
+    TApplication app(nullptr); // not the program's: no state left behind
+    ASSERT_EQ(app.MainForm(), nullptr);
     Probe *first = nullptr;
     Probe *second = nullptr;
-    Application->CreateForm(first);
-    Application->CreateForm(second);
+    app.CreateForm(first);
+    app.CreateForm(second);
     EXPECT_EQ(first->sawMainFormWhileBuilding, nullptr);
-    EXPECT_EQ(Application->MainForm(), first);
-    EXPECT_EQ(first->Owner(), Application);
+    EXPECT_EQ(second->sawMainFormWhileBuilding, first);
+    EXPECT_EQ(app.MainForm(), first);
+    EXPECT_EQ(first->Owner(), &app);
     delete first; // a freed main form is forgotten
-    EXPECT_EQ(Application->MainForm(), nullptr);
-    delete second;
+    EXPECT_EQ(app.MainForm(), nullptr);
 }
 
 TEST(ApplicationObject, TitleExeNameAndSleepSeam)
@@ -147,7 +149,28 @@ TEST(ApplicationObject, TitleExeNameAndSleepSeam)
 TEST(ApplicationObject, RunReturnsAtOnceAfterTerminate)
 {
     // Terminate before Run (the single-instance guard's case) ends at once.
-    Application->Terminate();
-    Application->Run();
-    EXPECT_TRUE(Application->Terminated());
+    TApplication app(nullptr);
+    app.Terminate();
+    app.Run();
+    EXPECT_TRUE(app.Terminated());
+
+    // Otherwise Run shows the main form and ends when it is closed.
+    TApplication program(nullptr);
+    Probe *main = nullptr;
+    program.CreateForm(main);
+    bool shownWhenRunning = false;
+    QTimer close, guard; // both die with the test, fired or not
+    close.setSingleShot(true);
+    guard.setSingleShot(true);
+    QObject::connect(&close, &QTimer::timeout, [&] {
+        shownWhenRunning = main->Visible();
+        main->Close();
+    });
+    QObject::connect(&guard, &QTimer::timeout, [&] { program.Terminate(); }); // never hang the suite
+    close.start(10);
+    guard.start(5000);
+    program.Run();
+    EXPECT_TRUE(shownWhenRunning);
+    EXPECT_FALSE(main->Visible());
+    EXPECT_TRUE(program.Terminated());
 }
