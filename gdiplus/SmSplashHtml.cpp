@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QHash>
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
@@ -196,6 +197,7 @@ private:
     const THtmlDrawOptions &o_;
     THtmlDrawResult &r_;
     TFont work_;
+    QHash<QString, int> ghHeights_;
     int linkStartX_ = 0;
     bool hoverPending_ = false;
 };
@@ -210,8 +212,16 @@ void HtmlRenderer::ApplyFont(const TagState &s, TFont &f) const
 
 int HtmlRenderer::TextHeightGh(const TagState &s)
 {
+    // Asked at every line: measured once per font of the call.
+    const QString key = s.fontName + QLatin1Char('|') + QString::number(s.fontPoints) + QLatin1Char('|') +
+                        QString::number(s.style.Bits());
+    const auto it = ghHeights_.constFind(key);
+    if (it != ghHeights_.constEnd())
+        return *it;
     ApplyFont(s, work_);
-    return g_->TextHeight(QStringLiteral("gh"), &work_);
+    const int h = g_->TextHeight(QStringLiteral("gh"), &work_);
+    ghHeights_.insert(key, h);
+    return h;
 }
 
 bool HtmlRenderer::Run(QString text)
