@@ -223,6 +223,10 @@ public:
 
     // Paints the control on Canvas(); nothing here.
     virtual void Paint() {}
+    // Whether the point (X, Y) of the control's own area takes the mouse; a
+    // windowless control shaped like its picture answers false beside the
+    // shape, and the mouse goes to what lies below.
+    virtual bool HitTest(int X, int Y) const { return true; }
 
     // Name, Tag, the bounds, Cursor, Hint, ShowHint, Visible, Enabled.
     const TPublishedClass *PublishedClass() const override;

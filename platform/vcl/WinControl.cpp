@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <QWidget>
@@ -274,7 +275,7 @@ TControl *TWinControl::ControlAtPos(TPoint Pos, bool AllowDisabled) const
         TControl *c = *it;
         if (c->windowed_ || !c->visible_ || (!AllowDisabled && !c->enabled_))
             continue;
-        if (c->BoundsRect().Contains(Pos))
+        if (c->BoundsRect().Contains(Pos) && c->HitTest(Pos.X - c->Left(), Pos.Y - c->Top()))
             return c;
     }
     return nullptr;
@@ -551,6 +552,14 @@ void TWinControl::FontChanged()
 {
     if (widget_)
         widget_->setFont(Font()->ToQFont());
+    if (widget_ && !ownWidget_) {
+        // A standard widget writes its text in the font's colour.
+        QPalette p = widget_->palette();
+        const QColor c = ToQColor(Font()->Color());
+        for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            p.setColor(role, c);
+        widget_->setPalette(p);
+    }
     TControl::FontChanged();
     for (TControl *c : controls_)
         c->ParentFontChanged();

@@ -218,6 +218,14 @@ TEST_F(PeqFixture, NowIndexAndHighlight)
     EXPECT_EQ(table->GetNowIndex(), 0);
     table->SetNowIndex(3);
     EXPECT_EQ(table->FreqEdit(3)->Font()->Color(), TMyPEQType8::HighlightColor);
+    const QImage shot = table->FreqEdit(3)->PaintToImage();
+    bool green = false;
+    for (int y = 0; y < shot.height() && !green; ++y)
+        for (int x = 0; x < shot.width() && !green; ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            green = c.green() > 120 && c.red() < 60 && c.blue() < 60;
+        }
+    EXPECT_TRUE(green) << "the highlighted row's values are written in green";
     EXPECT_EQ(table->GetNowIndex(), 3);
     EXPECT_EQ(table->PreviousIndex(), 0) << "not touched";
     table->SetNowIndex(-1);

@@ -1,0 +1,117 @@
+#include "SkShapeButton.h"
+
+#include "Form.h"
+#include "PaintBox.h"
+#include "TestInput.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A 12 x 12 picture: a black 4 x 4 square at (4, 4) on teal (the bottom-left
+// pixel, so the transparent colour).
+void MakeShape(TBitmap &b)
+{
+    b.SetSize(12, 12);
+    b.Canvas()->Brush()->SetColor(clTeal);
+    b.Canvas()->FillRect(Rect(0, 0, 12, 12));
+    b.Canvas()->Brush()->SetColor(clBlack);
+    b.Canvas()->FillRect(Rect(4, 4, 8, 8));
+}
+
+TEST(SkShapeButton, GeneratedFacesPerBevelWidth)
+{
+    TSkShapeButton button(nullptr);
+    button.SetBevelHighlightColor(clWhite);
+    button.SetBevelShadowColor(clGray);
+    button.SetBorderColor(clRed);
+    TBitmap shape;
+    MakeShape(shape);
+    button.SetBitmap(&shape);
+    EXPECT_EQ(button.Width(), 16) << "auto size: the picture plus 4";
+    struct Row {
+        int bevel;
+        TFormBorderStyle border;
+        // Colours along the row y = 5 at x = 7..11 (right of the square) and
+        // x = 4..0 (left of it), for the up and the down image.
+        std::vector<TColor> upRight, upLeft, downRight, downLeft;
+    } rows[] = {
+        {0, bsNone, {clBlack, clTeal, clTeal, clTeal, clTeal}, {clBlack, clTeal, clTeal, clTeal, clTeal},
+         {clBlack, clTeal, clTeal, clTeal, clTeal}, {clBlack, clTeal, clTeal, clTeal, clTeal}},
+        {1, bsNone, {clBlack, clGray, clTeal, clTeal, clTeal}, {clBlack, clWhite, clTeal, clTeal, clTeal},
+         {clBlack, clTeal, clTeal, clTeal, clTeal}, {clBlack, clGray, clTeal, clTeal, clTeal}},
+        {2, bsNone, {clBlack, clGray, clGray, clTeal, clTeal}, {clBlack, clWhite, clWhite, clTeal, clTeal},
+         {clBlack, clWhite, clTeal, clTeal, clTeal}, {clBlack, clGray, clGray, clTeal, clTeal}},
+        {2, bsSingle, {clBlack, clGray, clGray, clRed, clTeal}, {clBlack, clWhite, clWhite, clRed, clTeal},
+         {clBlack, clWhite, clWhite, clTeal, clTeal}, {clBlack, clGray, clGray, clRed, clTeal}},
+        {5, bsSingle, {clBlack, clGray, clGray, clRed, clTeal}, {clBlack, clWhite, clWhite, clRed, clTeal},
+         {clBlack, clWhite, clWhite, clTeal, clTeal}, {clBlack, clGray, clGray, clRed, clTeal}},
+    };
+    for (const Row &r : rows) {
+        button.SetBorderStyle(r.border);
+        button.SetBevelWidth(r.bevel);
+        EXPECT_EQ(button.BevelWidth(), std::min(r.bevel, 2));
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(button.BitmapUp()->Canvas()->Pixels(7 + i, 5), ColorToRGB(r.upRight[i])) << r.bevel << " up x=" << 7 + i;
+            EXPECT_EQ(button.BitmapUp()->Canvas()->Pixels(4 - i, 5), ColorToRGB(r.upLeft[i])) << r.bevel << " up x=" << 4 - i;
+            EXPECT_EQ(button.BitmapDown()->Canvas()->Pixels(7 + i, 5), ColorToRGB(r.downRight[i])) << r.bevel << " down x=" << 7 + i;
+            EXPECT_EQ(button.BitmapDown()->Canvas()->Pixels(4 - i, 5), ColorToRGB(r.downLeft[i])) << r.bevel << " down x=" << 4 - i;
+        }
+    }
+}
+
+TEST(SkShapeButton, ClicksOffTheShapeReachTheControlBelow)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 100, 100);
+    auto *below = new TPaintBox(&form);
+    below->SetParent(&form);
+    below->SetBounds(0, 0, 100, 100);
+    int belowClicks = 0, buttonClicks = 0;
+    below->OnClick = [&](TObject *) { ++belowClicks; };
+    auto *button = new TSkShapeButton(&form);
+    button->SetParent(&form);
+    button->SetLeft(10);
+    button->SetTop(10);
+    button->SetBevelWidth(0);
+    button->SetBorderStyle(bsNone);
+    TBitmap shape;
+    MakeShape(shape);
+    button->SetBitmap(&shape);
+    button->OnClick = [&](TObject *) { ++buttonClicks; };
+    form.Show();
+    QWidget *w = form.Widget();
+    Click(w, QPoint(10 + 5, 10 + 5)); // on the square
+    Click(w, QPoint(10 + 1, 10 + 1)); // a transparent pixel of the button
+    EXPECT_EQ(buttonClicks, 1);
+    EXPECT_EQ(belowClicks, 1);
+    // A press on the shape released off it gives no click.
+    SendMouse(w, QEvent::MouseButtonPress, QPoint(15, 15));
+    SendMouse(w, QEvent::MouseButtonRelease, QPoint(11, 11), Qt::LeftButton);
+    EXPECT_EQ(buttonClicks, 1);
+
+    TBitmap none;
+    button->SetBitmap(&none);
+    EXPECT_TRUE(button->BitmapUp()->Empty());
+    Click(w, QPoint(10 + 1, 10 + 1));
+    Click(w, QPoint(10 + 5, 10 + 5)); // no shape is drawn any more: nothing to click
+    EXPECT_EQ(buttonClicks, 1);
+    EXPECT_EQ(belowClicks, 3);
+}
+
+TEST(SkShapeButton, CaptionPlaceAndAButtonWithoutPicture)
+{
+    TSkShapeButton button(nullptr);
+    EXPECT_TRUE(button.PtInMask(70, 70)) << "never had a picture: the whole area";
+    button.SetCaptionXY(0, 0);
+    EXPECT_EQ(button.CaptionPosition(), cpCentered) << "unchanged coordinates change nothing";
+    button.SetCaptionX(5);
+    EXPECT_EQ(button.CaptionPosition(), cpXY);
+    TBitmap big;
+    big.SetSize(100, 40);
+    button.SetBitmap(&big);
+    EXPECT_EQ(button.Width(), 104);
+    EXPECT_EQ(button.Height(), 44);
+}
+
+} // namespace
