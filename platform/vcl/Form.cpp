@@ -376,7 +376,9 @@ bool TCustomForm::WidgetEvent(QObject *Watched, QEvent *Event)
 {
     if (Event->type() == QEvent::Close && Watched == Widget()) {
         Event->ignore();
-        Close();
+        // A window without a close box closes only through its own operations.
+        if (borderIcons_.Contains(biSystemMenu))
+            Close();
         return true;
     }
     return TCustomControl::WidgetEvent(Watched, Event);

@@ -45,6 +45,9 @@ using TCloseQueryEvent = std::function<void(TObject *Sender, bool &CanClose)>;
 // Setting ModalResult on a window that is not modal changes nothing else: it
 // stays open.
 //
+// A window whose BorderIcons lack biSystemMenu has no close box: the window
+// system's close request (and Escape, unless a Cancel button takes it) leaves
+// it open; Close from code still closes it.
 // Closing (Close, the window's close button, or a modal result) asks
 // OnCloseQuery, then OnClose with the action caHide (caNone keeps the window
 // open, caFree frees it once the event loop is back, caMinimize minimises).
