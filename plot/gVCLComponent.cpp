@@ -10,6 +10,7 @@
 #include "gOPCItem.h"
 
 #include <QFile>
+#include <QPainter>
 
 TgVCLComponent::TgVCLComponent(TComponent *AOwner)
     : TgComponent(AOwner), FOPCItemManager(std::make_unique<TgOPCItemManager>(this))
@@ -172,6 +173,33 @@ void TgVCLComponent::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     if (AWidth > 0 && AHeight > 0 && CachedDrawing())
         GetBackGroundBitmap()->SetSize(AWidth, AHeight);
     BackGroundChange();
+}
+
+void TgVCLComponent::gPaintToDC(int X, int Y, bool Transparent, QPainter *DC)
+{
+    if (!DC)
+        return;
+    DC->save();
+    DC->setClipRect(QRect(X, Y, Width(), Height()), Qt::IntersectClip);
+    FPaintDCTransparent = Transparent;
+    const bool cached = CachedDrawing();
+    TCanvas canvas;
+    try {
+        Lock();
+        struct Unlocked {
+            TgVCLComponent *c;
+            ~Unlocked() { c->Unlock(); }
+        } unlock{this};
+        canvas.Attach(DC, TPoint(X, Y), TRect(0, 0, Width(), Height()));
+        SetCachedDrawing(false);
+        PaintToCanvas(&canvas);
+    } catch (const Exception &) {
+        // a failed paint leaves the device as far as it got
+    }
+    canvas.Detach();
+    SetCachedDrawing(cached);
+    FPaintDCTransparent = false;
+    DC->restore();
 }
 
 QImage TgVCLComponent::Picture()

@@ -9,6 +9,7 @@
 #include <memory>
 #include <mutex>
 
+class QPainter;
 class TgOPCItem;
 class TgOPCItemManager;
 
@@ -34,6 +35,11 @@ public:
     void TimerStart(int FirstDelay, int Interval) override;
     void TimerStop() override;
     TNotifyEvent OnInternalTimer;
+
+    // The whole control painted onto DC with its top-left at (X, Y), clipped
+    // to its size, cached drawing off meanwhile, under the lock; a failure
+    // draws nothing more and raises nothing.
+    void gPaintToDC(int X, int Y, bool Transparent, QPainter *DC);
 
     // Nothing (no repaint) when the bounds stay the same.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -121,6 +127,7 @@ private:
     int FTimerInterval = 0;
     std::unique_ptr<TgOPCItemManager> FOPCItemManager;
     bool FOPCIncomingActive = false;
+    bool FPaintDCTransparent = false;
     std::vector<Category> FThemeCategoryList;
 };
 

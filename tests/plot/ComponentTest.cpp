@@ -7,6 +7,7 @@
 #include "gVCLComponent.h"
 
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -353,6 +354,24 @@ TEST_F(ComponentFixture, SetPropertyByPath)
     }
     EXPECT_THROW(SetPropertyByPath(c.get(), QString(), "abc", "Level"), EConvertError);
     SetPropertyByPath(c.get(), QString(), 1, "NoSuch"); // reaches nothing, raises nothing
+}
+
+TEST_F(ComponentFixture, PaintToDeviceAtAnOffset)
+{
+    QImage img(100, 100, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    {
+        QPainter p(&img);
+        c->gPaintToDC(10, 20, false, &p);
+        c->raise = true;
+        c->gPaintToDC(60, 60, false, &p); // swallowed
+    }
+    EXPECT_EQ(img.pixel(10, 20) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(img.pixel(49, 49) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(img.pixel(9, 20) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(img.pixel(50, 49) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(img.pixel(70, 70) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_TRUE(c->CachedDrawing()); // restored
 }
 
 TEST_F(ComponentFixture, SameBoundsDoNotRepaint)
