@@ -114,3 +114,19 @@ bool IsLeadByte(int CodePage, unsigned char Byte)
     default: return false;
     }
 }
+
+QString TextFileToString(const QByteArray &Bytes)
+{
+    if (Bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(Bytes.mid(3));
+    const bool le = Bytes.startsWith("\xFF\xFE");
+    if (le || Bytes.startsWith("\xFE\xFF")) {
+        QString text;
+        for (int i = 2; i + 1 < Bytes.size(); i += 2) {
+            const auto a = uchar(Bytes[i]), b = uchar(Bytes[i + 1]);
+            text += QChar(le ? ushort(a | (b << 8)) : ushort((a << 8) | b));
+        }
+        return text;
+    }
+    return MultiByteToWide(1252, Bytes);
+}

@@ -14,3 +14,7 @@ int CodePageOfCharset(int Charset);
 // True when Byte starts a two-byte character in the code page (936, 950,
 // 932, 949).
 bool IsLeadByte(int CodePage, unsigned char Byte);
+// The text of a whole text file: a byte-order mark selects UTF-8, UTF-16 LE
+// or UTF-16 BE (the mark itself is dropped); without one the bytes are read
+// in the ANSI code page 1252.
+QString TextFileToString(const QByteArray &Bytes);

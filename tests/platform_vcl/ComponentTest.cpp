@@ -5,6 +5,7 @@
 #include "Strings.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -141,6 +142,42 @@ TEST(Strings, ListBasics)
     TStringList copy;
     copy.Assign(&l);
     EXPECT_TRUE(copy.Equals(&l));
+}
+
+// A sorted list that accepts duplicates places an entry before the entries
+// whose key equals its own, so the one added last among equals comes first.
+TEST(Strings, SortedDuplicatesGoBeforeEqualKeys)
+{
+    struct Row {
+        const char *name;
+        std::vector<const char *> keys; // added in this order; entry i is object i
+        std::vector<int> order;         // resulting list, by entry number
+    };
+    const Row rows[] = {
+        {"all keys equal: newest first", {"", "", ""}, {2, 1, 0}},
+        {"equal keys among others", {"002050", "001000", "002050", "003000", "002050"}, {1, 4, 2, 0, 3}},
+        {"equal ignoring case", {"b", "B", "a"}, {2, 1, 0}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        TStringList l;
+        l.SetSorted(true);
+        l.SetDuplicates(dupAccept);
+        std::vector<std::unique_ptr<TStringList>> objects;
+        for (const char *key : row.keys) {
+            objects.push_back(std::make_unique<TStringList>());
+            l.AddObject(QString::fromLatin1(key), objects.back().get());
+        }
+        ASSERT_EQ(l.Count(), int(row.order.size()));
+        for (int i = 0; i < l.Count(); ++i)
+            EXPECT_EQ(l.GetObject(i), objects[size_t(row.order[size_t(i)])].get()) << "position " << i;
+    }
+    TStringList strict;
+    strict.SetSorted(true);
+    strict.SetDuplicates(dupError);
+    strict.Add("x");
+    EXPECT_THROW(strict.Add("X"), EListError);
+    EXPECT_EQ(strict.Count(), 1);
 }
 
 class Item : public TCollectionItem {

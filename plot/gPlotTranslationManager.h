@@ -1,0 +1,51 @@
+#pragma once
+#include "Events.h"
+#include "Object.h"
+#include "Strings.h"
+
+#include <QString>
+
+class TgPlotTranslationObject;
+
+// A plot's table of text replacements, newest entry first: when two entries
+// share a source text, the one added last wins. Entries are owned by the
+// table; each registers itself through the callbacks the table hands it
+// (the master manager routes them back to NotificationInsert and
+// NotificationRemove). The table announces itself the same way when made
+// and when freed.
+class TgPlotTranslationManager : public TObject {
+public:
+    // Raises when either callback is missing.
+    TgPlotTranslationManager(TNotifyEvent AOnInsert, TNotifyEvent AOnRemove);
+    ~TgPlotTranslationManager() override;
+
+    void Clear();
+    void Delete(int Index);
+    TgPlotTranslationObject *CreateObject();
+    // A new entry ("Unknown" in both texts); returns its position, always 0.
+    int Add();
+    int Count() const { return FList.Count(); }
+    TgPlotTranslationObject *GetItem(int Index) const;
+
+    // The replacement of the newest entry whose source text equals
+    // OriginalString exactly; OriginalString itself when there is none.
+    QString FindReplacement(const QString &OriginalString) const;
+
+    // One line per entry, oldest first, "source TAB replacement" ended by
+    // CR LF, in UTF-8 with a byte-order mark. Failures raise "Error Saving
+    // Translation Data - " and the cause.
+    void SaveToFile(const QString &FileName) const;
+    // Reads a file of that form (a byte-order mark selects UTF-8 or UTF-16,
+    // otherwise code page 1252). The table is replaced only when every line
+    // parses; otherwise it is left as it was and "Error Loading Data - " and
+    // the cause is raised.
+    void LoadFromFile(const QString &FileName);
+
+    void NotificationInsert(TObject *Sender);
+    void NotificationRemove(TObject *Sender);
+
+private:
+    TStringList FList; // sorted, duplicates accepted, all keys empty: inserts land at 0
+    TNotifyEvent FOnInsert;
+    TNotifyEvent FOnRemove;
+};
