@@ -1,6 +1,7 @@
 #include "gPlotTranslationManager.h"
 
 #include "CodePage.h"
+#include "ComponentStream.h"
 #include "Exceptions.h"
 #include "Stream.h"
 #include "gPlotTranslationObject.h"
@@ -120,12 +121,47 @@ void TgPlotTranslationManager::LoadFromFile(const QString &FileName)
     } catch (const std::exception &e) {
         throw Exception(QStringLiteral("Error Loading Data - ") + QString::fromUtf8(e.what()));
     }
+    Replace(entries);
+}
+
+void TgPlotTranslationManager::Replace(const std::vector<std::pair<QString, QString>> &Entries)
+{
     Clear();
-    for (const auto &[original, replacement] : entries) {
+    for (const auto &[original, replacement] : Entries) {
         TgPlotTranslationObject *entry = CreateObject();
         entry->SetOriginalString(original);
         entry->SetReplacementString(replacement);
     }
+}
+
+void TgPlotTranslationManager::WriteToStream(TWriter *Writer) const
+{
+    Writer->WriteValue(vaCollection);
+    for (int i = FList.Count() - 1; i >= 0; --i) {
+        Writer->WriteListBegin();
+        Writer->WriteProperties(GetItem(i));
+        Writer->WriteListEnd();
+    }
+    Writer->WriteListEnd();
+}
+
+void TgPlotTranslationManager::ReadFromStream(TReader *Reader)
+{
+    if (Reader->ReadValue() != vaCollection) {
+        Clear();
+        return;
+    }
+    // Read into loose entries (not registered anywhere) so that a damaged
+    // stream leaves the table as it was.
+    std::vector<std::pair<QString, QString>> entries;
+    while (!Reader->EndOfList()) {
+        TgPlotTranslationObject loose(nullptr, nullptr);
+        Reader->ReadListBegin();
+        Reader->ReadProperties(&loose);
+        entries.emplace_back(loose.OriginalString(), loose.ReplacementString());
+    }
+    Reader->ReadListEnd();
+    Replace(entries);
 }
 
 void TgPlotTranslationManager::NotificationInsert(TObject *Sender)

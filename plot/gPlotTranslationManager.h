@@ -4,8 +4,12 @@
 #include "Strings.h"
 
 #include <QString>
+#include <utility>
+#include <vector>
 
 class TgPlotTranslationObject;
+class TReader;
+class TWriter;
 
 // A plot's table of text replacements, newest entry first: when two entries
 // share a source text, the one added last wins. Entries are owned by the
@@ -41,10 +45,19 @@ public:
     // the cause is raised.
     void LoadFromFile(const QString &FileName);
 
+    // The form stream: a collection of entries, oldest first, each its
+    // published properties. Written only when the table holds entries.
+    // Reading replaces the table once the whole collection has been read.
+    bool DoWriteToStream() const { return FList.Count() > 0; }
+    void WriteToStream(TWriter *Writer) const;
+    void ReadFromStream(TReader *Reader);
+
     void NotificationInsert(TObject *Sender);
     void NotificationRemove(TObject *Sender);
 
 private:
+    void Replace(const std::vector<std::pair<QString, QString>> &Entries);
+
     TStringList FList; // sorted, duplicates accepted, all keys empty: inserts land at 0
     TNotifyEvent FOnInsert;
     TNotifyEvent FOnRemove;

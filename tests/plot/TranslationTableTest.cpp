@@ -1,5 +1,8 @@
+#include "ComponentStream.h"
 #include "Exceptions.h"
+#include "MessageOf.h"
 #include "gPlotTranslationManager.h"
+#include "Stream.h"
 #include "gPlotTranslationObject.h"
 
 #include <QFile>
@@ -12,16 +15,6 @@
 #include <vector>
 
 namespace {
-
-QString MessageOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Exception &e) {
-        return e.Message();
-    }
-    return QStringLiteral("(nothing raised)");
-}
 
 // Stands in for the master manager: routes each entry's notices to its
 // table and records the table's own announcements.
@@ -144,6 +137,35 @@ TEST(TranslationTable, FileRoundTripKeepsOrderAndWinner)
     EXPECT_EQ(MessageOf([&] { m.table->SaveToFile(dir.filePath("missing/dir/x.txt")); })
                   .left(32),
               "Error Saving Translation Data - ");
+}
+
+TEST(TranslationTable, FormStreamRoundTripKeepsWinner)
+{
+    Master m;
+    EXPECT_FALSE(m.table->DoWriteToStream());
+    m.Add("A", "1");
+    m.Add("Legend", "图例");
+    m.Add("A", "2");
+    ASSERT_TRUE(m.table->DoWriteToStream());
+    TMemoryStream stream;
+    TWriter writer(&stream);
+    m.table->WriteToStream(&writer);
+
+    Master back;
+    back.Add("old", "entry");
+    stream.Seek(0, soBeginning);
+    TReader reader(&stream);
+    back.table->ReadFromStream(&reader);
+    EXPECT_EQ(back.Entries(), m.Entries());
+    EXPECT_EQ(back.table->FindReplacement("A"), "2");
+    EXPECT_EQ(stream.Position(), stream.Size()); // the closing list end read too
+
+    // A stream cut short raises and leaves the table as it was.
+    TMemoryStream cut(stream.Bytes().left(int(stream.Size()) - 3));
+    TReader cutReader(&cut);
+    const Entries before = back.Entries();
+    EXPECT_THROW(back.table->ReadFromStream(&cutReader), EReadError);
+    EXPECT_EQ(back.Entries(), before);
 }
 
 TEST(TranslationTable, LoadReadsEncodingsAndLineEnds)
