@@ -114,6 +114,8 @@ void TSkButton::WndProc(TMessage &Message)
         Message.Result = 0;
         return;
     }
+    if (Message.Msg == CM_PARENTCOLORCHANGED && HotTrack())
+        Invalidate(); // the flat look's shade ring follows the parent's colour
     if (Message.Msg == CM_DIALOGKEY) {
         const TShiftState shift = TShiftState::FromBits(static_cast<std::uint64_t>(Message.LParam));
         const bool plain = !shift.Contains(ssShift) && !shift.Contains(ssCtrl) && !shift.Contains(ssAlt);

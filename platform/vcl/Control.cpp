@@ -497,6 +497,7 @@ long TControl::Perform(unsigned Msg, unsigned long WParam, long LParam)
 void TControl::WndProc(TMessage &Message)
 {
     switch (Message.Msg) {
+    case CM_PARENTCOLORCHANGED: ParentColorChanged(); break;
     case CM_SYSCOLORCHANGE: SysColorChanged(); break;
     case CM_FOCUSCHANGED: FocusChanged(reinterpret_cast<TWinControl *>(Message.LParam)); break;
     case CM_DIALOGCHAR:

@@ -26,6 +26,7 @@ enum : unsigned {
     CM_SYSCOLORCHANGE = 0xB000 + 25,
     CM_DIALOGCHAR = 0xB000 + 6,    // WParam: the character typed with Alt
     CM_DIALOGKEY = 0xB000 + 5,     // WParam: Enter or Escape, LParam: the shift state's bits
+    CM_PARENTCOLORCHANGED = 0xB000 + 9, // to every child when its parent's Color changed
 };
 class TControl;
 class TPopupMenu;
@@ -237,7 +238,8 @@ public:
     long Perform(unsigned Msg, unsigned long WParam, long LParam = 0);
 
 protected:
-    // Answers the messages the control knows: CM_SYSCOLORCHANGE calls
+    // Answers the messages the control knows: CM_PARENTCOLORCHANGED takes
+    // the parent's colour when ParentColor is set; CM_SYSCOLORCHANGE calls
     // SysColorChanged, CM_FOCUSCHANGED calls FocusChanged, CM_DIALOGCHAR
     // calls DialogChar (Result 1 when it took the character). Anything else
     // is answered 0.

@@ -569,7 +569,7 @@ void TWinControl::ColorChanged()
 {
     TControl::ColorChanged();
     for (TControl *c : controls_)
-        c->ParentColorChanged();
+        c->Perform(CM_PARENTCOLORCHANGED, 0, 0);
 }
 
 void TWinControl::EnabledChanged()

@@ -17,6 +17,7 @@ class Listener : public TCustomControl {
 public:
     Listener(TComponent *owner, std::string *log, char name) : TCustomControl(owner), log_(log), name_(name) {}
     long Answer = 0;
+    int ParentColours = 0;
     QString Accel;
     TWinControl *LastFocus = nullptr;
     int SysColours = 0;
@@ -24,6 +25,8 @@ public:
 protected:
     void WndProc(TMessage &m) override
     {
+        if (m.Msg == CM_PARENTCOLORCHANGED)
+            ++ParentColours;
         if (m.Msg == 0x2420) {
             *log_ += name_;
             *log_ += std::to_string(m.WParam);
@@ -138,6 +141,17 @@ TEST(ControlMessages, FocusChangeIsToldToEveryControlOfTheForm)
     form.NotifySysColorChange();
     EXPECT_EQ(a->SysColours, 1);
     EXPECT_EQ(b->SysColours, 1);
+
+    // A parent's colour change is told to each child, whatever its
+    // ParentColor; one that has ParentColor set takes the colour.
+    a->SetParentColor(true);
+    form.SetColor(clTeal);
+    EXPECT_EQ(a->ParentColours, 1);
+    EXPECT_EQ(a->Color(), clTeal);
+    EXPECT_EQ(b->ParentColours, 0); // not a child of the form
+    panel->SetColor(clNavy);
+    EXPECT_EQ(b->ParentColours, 1);
+    EXPECT_NE(b->Color(), clNavy);
 }
 
 TEST(ControlMessages, FixedSystemAnswersAndProgramCursor)
