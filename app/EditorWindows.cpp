@@ -14,6 +14,7 @@ void CreateEditorWindows()
     Application->CreateForm(fmProcess);
     Application->CreateForm(fmInformation);
     Application->CreateForm(fmExit);
+    fmMain->CreateDialogs();
 }
 
 void DestroyEditorWindows()

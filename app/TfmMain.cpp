@@ -1,5 +1,7 @@
 #include "TfmMain.h"
 
+#include "MainDialogs.h"
+
 #include "Label.h"
 #include "MainLayout.h"
 #include "LMainLink.h"
@@ -104,8 +106,9 @@ TfmMain::TfmMain(TComponent *AOwner) : TForm(AOwner, CreateNew)
 
 TfmMain::~TfmMain()
 {
-    // The connection logic calls back into this window: it goes first.
+    // The connection logic calls back into this window and its dialogs: it goes first.
     mainLink.reset();
+    dialogs.reset();
     if (fmMain == this)
         fmMain = nullptr;
 }
@@ -445,8 +448,25 @@ void TfmMain::StartConnectScan()
 // ---------------------------------------------------------------------------
 // Dialog stand-ins
 
-void TfmMain::SetStorePresetName(int, const std::string &) {}
-void TfmMain::SetRecallPresetName(int, const std::string &) {}
+void TfmMain::CreateDialogs()
+{
+    if (dialogs)
+        return;
+    dialogs = std::make_unique<MainDialogs>(this);
+    dialogs->Attach();
+}
+
+void TfmMain::SetStorePresetName(int row, const std::string &name)
+{
+    if (dialogs)
+        dialogs->SetStorePresetName(row, name);
+}
+
+void TfmMain::SetRecallPresetName(int row, const std::string &name)
+{
+    if (dialogs)
+        dialogs->SetRecallPresetName(row, name);
+}
 
 void TfmMain::AskSaveFileName(FileKind kind, std::function<void(const std::string &)> chosen)
 {
@@ -466,12 +486,33 @@ void TfmMain::AskOpenFileName(FileKind kind, std::function<void(const std::strin
 
 void TfmMain::ShowUnlockDialog()
 {
+    if (dialogs) {
+        dialogs->ShowUnlockDialog();
+        return;
+    }
     // Without the password dialog a locked device cannot be unlocked: give the link up.
     QTimer::singleShot(0, Widget(), [this] { mainLink->CloseLink(); });
 }
 
-void TfmMain::SetUnlockResult(uint8_t) {}
-void TfmMain::ShowFactoryConfirmation() {}
+void TfmMain::SetUnlockResult(uint8_t answer)
+{
+    if (dialogs)
+        dialogs->SetUnlockResult(answer);
+}
+
+void TfmMain::ShowFactoryConfirmation()
+{
+    if (dialogs)
+        dialogs->ShowFactoryConfirmation();
+}
+
+bool TfmMain::IsTrafficLogVisible() { return dialogs && dialogs->IsTrafficLogVisible(); }
+
+void TfmMain::AddTrafficLine(const std::string &line)
+{
+    if (dialogs)
+        dialogs->AddTrafficLine(line);
+}
 
 // ---------------------------------------------------------------------------
 // Captions and state

@@ -12,6 +12,7 @@
 #include <memory>
 
 class LMainLink;
+class MainDialogs;
 class TSkBmpButton;
 class TSkGroupBox;
 class TgXYPlot;
@@ -87,8 +88,13 @@ public:
     void ShowLevels(const LevelDisplay &levels) override;
     void ResetMeters() override;
     void ShowMessageBox(const std::string &text) override;
-    bool IsTrafficLogVisible() override { return false; }
-    void AddTrafficLine(const std::string &) override {}
+    bool IsTrafficLogVisible() override;
+    void AddTrafficLine(const std::string &line) override;
+
+    // Makes the dialogs and points the menu at them; until then the calls that
+    // reach dialogs answer as if none were shown.
+    void CreateDialogs();
+    MainDialogs *Dialogs() const { return dialogs.get(); }
 
     // Menu.
     TMainMenu *MainMenu;
@@ -149,6 +155,7 @@ private:
 
     LSysLinkFactory factory;
     std::unique_ptr<LMainLink> mainLink;
+    std::unique_ptr<MainDialogs> dialogs;
 };
 
 extern TfmMain *fmMain;
