@@ -30,15 +30,6 @@
 #include "TfmExit.h"
 #include "TfmInformation.h"
 #include "TfmMain.h"
-#include "MainDialogs.h"
-#include "TfmAbout.h"
-#include "TfmChNameList.h"
-#include "TfmFactory.h"
-#include "TfmHidData.h"
-#include "TfmLockSetup.h"
-#include "TfmNetworkSetup.h"
-#include "TProtocolViewer.h"
-#include "TfmTest.h"
 #include "TfmNetwork.h"
 #include "TfmProcess.h"
 
@@ -373,33 +364,3 @@ TEST(ConnectOptionTest, OnlyLoopbackIsTaken)
 }
 
 } // namespace
-
-TEST_F(MainWindowTest, MenuItemsOpenTheDialogsAndTheLinkLogicReachesThem)
-{
-    Create(DeadPort());
-    MainDialogs *d = fmMain->Dialogs();
-    ASSERT_NE(d, nullptr);
-    struct Row {
-        TMenuItem *item;
-        TForm *dialog;
-    };
-    const Row rows[] = {
-        {fmMain->About, d->fmAbout},           {fmMain->TestTone, d->fmTest},
-        {fmMain->ChNameList, d->fmChNameList}, {fmMain->NetworkSetup, d->fmNetworkSetup},
-        {fmMain->LockSetup, d->fmLockSetup},   {fmMain->Rs232Code, d->fmRs232CodeEnglish},
-        {fmMain->HidData, d->fmHidData},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.item->Name().toStdString());
-        EXPECT_FALSE(row.dialog->Visible());
-        row.item->Click();
-        EXPECT_TRUE(row.dialog->Visible());
-        row.dialog->Hide();
-    }
-    // The traffic log is fed only while it shows.
-    EXPECT_FALSE(fmMain->IsTrafficLogVisible());
-    fmMain->HidData->Click();
-    EXPECT_TRUE(fmMain->IsTrafficLogVisible());
-    fmMain->ShowFactoryConfirmation();
-    EXPECT_TRUE(d->fmFactory->Visible());
-}

@@ -15,6 +15,7 @@
 #include "TfmTest.h"
 #include "TfmAbout.h"
 #include "TfmChNameList.h"
+#include "TfmFactory.h"
 #include "TfmLockSetup.h"
 #include "TfmMemo.h"
 
@@ -23,24 +24,23 @@
 #include <memory>
 
 namespace {
-// The program's windows with the dialogs attached; the scan points at a
-// loopback port that nobody is expected to serve, and is not waited for.
+// The program's windows with the dialogs the main window attaches; the scan
+// points at a loopback port that nobody is expected to serve, and is not waited for.
 class MainDialogsTest : public testing::Test {
 protected:
     void SetUp() override
     {
         TfmMain::connectOption = {true, "127.0.0.1", 1};
         CreateEditorWindows();
-        dialogs = std::make_unique<MainDialogs>(fmMain);
-        dialogs->Attach();
+        dialogs = fmMain->Dialogs();
+        ASSERT_NE(dialogs, nullptr);
     }
     void TearDown() override
     {
-        dialogs.reset();
         DestroyEditorWindows();
         TfmMain::connectOption = {};
     }
-    std::unique_ptr<MainDialogs> dialogs;
+    MainDialogs *dialogs = nullptr;
 };
 } // namespace
 
@@ -76,22 +76,28 @@ TEST_F(MainDialogsTest, MenuItemsOpenTheirDialogs)
 
 TEST_F(MainDialogsTest, ConnectionLogicCallsReachTheDialogs)
 {
-    dialogs->SetStorePresetName(2, "Live");
-    dialogs->SetRecallPresetName(3, "Live");
+    // Through the main window's side of the connection logic, as the link calls it.
+    LMainLinkUi &ui = *fmMain;
+    ui.SetStorePresetName(2, "Live");
+    ui.SetRecallPresetName(3, "Live");
     EXPECT_EQ(dialogs->fmStorePreset->PresetName(2), "Live          ");
     EXPECT_EQ(dialogs->fmRecallPreset->PresetName(3), "Live          ");
 
-    EXPECT_FALSE(dialogs->IsTrafficLogVisible());
+    EXPECT_FALSE(ui.IsTrafficLogVisible());
     dialogs->fmHidData->Show();
-    EXPECT_TRUE(dialogs->IsTrafficLogVisible());
-    dialogs->AddTrafficLine("COM W 10 02 ");
+    EXPECT_TRUE(ui.IsTrafficLogVisible());
+    ui.AddTrafficLine("COM W 10 02 ");
     EXPECT_EQ(dialogs->fmHidData->LineCount(), 1);
 
-    dialogs->ShowUnlockDialog();
+    ui.ShowUnlockDialog();
     EXPECT_TRUE(dialogs->fmLockPassWord->Visible());
-    dialogs->SetUnlockResult(1);
+    ui.SetUnlockResult(1);
     EXPECT_EQ(dialogs->fmLockPassWord->Answer(), 1);
     dialogs->fmLockPassWord->Close();
+
+    ui.ShowFactoryConfirmation();
+    EXPECT_TRUE(dialogs->fmFactory->Visible());
+    dialogs->fmFactory->Close();
 
     // Offline a channel name changes the model only.
     dialogs->ShowChannelName(6);
