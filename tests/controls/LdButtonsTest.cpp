@@ -1,4 +1,4 @@
-#include "../platform_vcl/TestInput.h"
+#include "TestInput.h"
 #include "Form.h"
 #include "LdDemoButton.h"
 #include "LdPowerButton.h"

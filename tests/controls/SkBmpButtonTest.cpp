@@ -1,6 +1,6 @@
 #include "PixelMap.h"
 #include "SkBmpButton.h"
-#include "../platform_vcl/TestInput.h"
+#include "TestInput.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "../platform_vcl/TestInput.h"
+#include "TestInput.h"
 #include "Edit.h"
 #include "PixelMap.h"
 #include "SkButton.h"

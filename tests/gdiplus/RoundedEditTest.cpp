@@ -6,7 +6,7 @@
 #include "Stream.h"
 #include "TestPictures.h"
 #include "VirtualKeys.h"
-#include "../platform_vcl/TestInput.h"
+#include "TestInput.h"
 
 #include <QLineEdit>
 #include <QMenu>

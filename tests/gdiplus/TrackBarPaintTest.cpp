@@ -2,7 +2,7 @@
 #include "Bitmap.h"
 #include "SmTrackBarDrawing.h"
 #include "TrackBarFixture.h"
-#include "../platform_vcl/TestInput.h"
+#include "TestInput.h"
 
 #include <QCoreApplication>
 #include <QPainter>

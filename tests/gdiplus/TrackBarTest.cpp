@@ -4,7 +4,7 @@
 #include "Screen.h"
 #include "TrackBarFixture.h"
 #include "VirtualKeys.h"
-#include "../platform_vcl/TestInput.h"
+#include "TestInput.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "../platform_vcl/TestInput.h"
+#include "TestInput.h"
 #include "Bitmap.h"
 #include "Exceptions.h"
 #include "Font.h"
