@@ -341,7 +341,7 @@ TEST(ConnectOptionTest, OnlyLoopbackIsTaken)
         {{"tq62edit"}, true, false, 0},
         {{"tq62edit", "--connect", "127.0.0.1:9761"}, true, true, 9761},
         {{"tq62edit", "--connect=127.0.0.2:1"}, true, true, 1},
-        {{"tq62edit", "--connect", "10.0.0.1:9761"}, false, false, 0},
+        {{"tq62edit", "--connect", "192.0.2.1:9761"}, false, false, 0},
         {{"tq62edit", "--connect", "localhost:9761"}, false, false, 0},
         {{"tq62edit", "--connect", "127.0.0.1"}, false, false, 0},
         {{"tq62edit", "--connect", "127.0.0.1:0"}, false, false, 0},

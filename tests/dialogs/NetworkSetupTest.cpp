@@ -12,7 +12,7 @@ struct NetworkFixture : ::testing::Test {
     TfmNetworkSetup dlg{nullptr, &host};
     NetworkFixture()
     {
-        host.deviceAddress = 0x0A000007; // 10.0.0.7
+        host.deviceAddress = 0xC0000207; // 192.0.2.7, a documentation address never reached
         host.deviceId = 5;
         host.linked = false;
         dlg.Show();
@@ -22,7 +22,7 @@ struct NetworkFixture : ::testing::Test {
 
 TEST_F(NetworkFixture, ShowsTheAddressOctetsFirstOctetFromHighByte)
 {
-    const char *expected[4] = {"10", "0", "0", "7"};
+    const char *expected[4] = {"192", "0", "2", "7"};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(dlg.edIp[i]->Text(), expected[i]);
     EXPECT_EQ(dlg.Caption(), "SID_SET_NETWORK");
@@ -34,7 +34,7 @@ TEST_F(NetworkFixture, EditsAreClampedWhenLeftEmptyOnesShowTheOldValue)
         bool id;
         const char *typed;
         const char *shown;
-    } cases[] = {{false, "300", "255"}, {false, "255", "255"}, {false, "", "10"},  {true, "0", "1"},
+    } cases[] = {{false, "300", "255"}, {false, "255", "255"}, {false, "", "192"}, {true, "0", "1"},
                  {true, "999", "250"},  {true, "250", "250"},  {true, "", "5"}};
     for (const Case &c : cases) {
         TEdit *e = c.id ? dlg.edId : dlg.edIp[0];
