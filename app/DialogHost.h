@@ -26,6 +26,9 @@ public:
     virtual bool IsUpdatingControls() = 0;
     // Frames the command and hands it to the open link; does nothing offline.
     virtual void SendCommand(const LCmd &cmd, bool append) = 0;
+    // Runs `done` once the device has answered every command sent so far;
+    // never when the link closes first or nothing is linked.
+    virtual void CallWhenAnswered(std::function<void()> done) = 0;
     virtual void CloseLink() = 0;
 
     // Device ID (1-250 from the network setup) and the packed IPv4 address of

@@ -164,6 +164,11 @@ void MainDialogs::SendCommand(const LCmd &cmd, bool append)
     main_->MainLink().SendCommand(cmd, append);
 }
 
+void MainDialogs::CallWhenAnswered(std::function<void()> done)
+{
+    main_->MainLink().CallWhenAnswered(std::move(done));
+}
+
 void MainDialogs::CloseLink()
 {
     main_->MainLink().CloseLink();

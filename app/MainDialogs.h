@@ -64,6 +64,7 @@ public:
     bool IsLinked() override;
     bool IsUpdatingControls() override;
     void SendCommand(const LCmd &cmd, bool append) override;
+    void CallWhenAnswered(std::function<void()> done) override;
     void CloseLink() override;
     void SetDeviceId(int id) override;
     uint32_t GetDeviceAddress() override { return deviceAddress_; }

@@ -58,6 +58,7 @@ void TfmLockSetup::SkBmpButton1Click()
     host_->SendCommand(CM_MCS_SET_LOCK(host_->GetDeviceId(), pw), true);
     awaiting_ = true;
     tmClose->SetEnabled(true);
+    host_->CallWhenAnswered([this] { LockAnswered(); });
 }
 
 void TfmLockSetup::LockAnswered()

@@ -213,6 +213,7 @@ void LMainLink::DestroyLink()
         return;
     // Moved out first, so that nothing reached from Close sees a half-closed link.
     std::unique_ptr<LLinkPort> closing = std::move(link);
+    answerWaiters.clear();   // what this link never answered, no other link will
     closing->Close();
 }
 
@@ -394,6 +395,19 @@ void LMainLink::OnReplyFrame(const ByteVector &frame)
     default:
         break;
     }
+    // No frame behind this reply: the device has answered every frame queued so far.
+    if (!answerWaiters.empty() && link && link->QueuedCount() == 0) {
+        std::vector<std::function<void()>> answered;
+        answered.swap(answerWaiters);
+        for (const auto &done : answered)
+            done();
+    }
+}
+
+void LMainLink::CallWhenAnswered(std::function<void()> done)
+{
+    if (link && done)
+        answerWaiters.push_back(std::move(done));
 }
 
 void LMainLink::OnConnectReply()

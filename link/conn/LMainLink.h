@@ -63,6 +63,10 @@ public:
     // did; cleared when a link is opened).
     const std::string &GetLastLinkError() const { return lastLinkError; }
 
+    // Runs `done` once the device has answered every frame queued on the open
+    // link until now; dropped when the link closes first (nothing runs offline).
+    void CallWhenAnswered(std::function<void()> done);
+
     // The link button, and the Connected menu item that presses it.
     void skbMenuLinkClick();
     void ConnectedClick() { skbMenuLinkClick(); }
@@ -125,6 +129,8 @@ public:
     static std::string SaveFileName(const std::string &chosen, LMainLinkUi::FileKind kind);
 
 private:
+    std::vector<std::function<void()>> answerWaiters;
+
     // Link life.
     void PrepareOpen();
     // Takes the opened candidate and sends the connect probe; a candidate that

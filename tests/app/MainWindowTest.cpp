@@ -29,6 +29,9 @@
 #include "TgXYPlot.h"
 #include "TfmExit.h"
 #include "TfmInformation.h"
+#include "Edit.h"
+#include "TfmLockSetup.h"
+#include "MainDialogs.h"
 #include "TfmMain.h"
 #include "TfmNetwork.h"
 #include "TfmProcess.h"
@@ -202,6 +205,26 @@ TEST_F(MainWindowTest, GoesOnlineUploadsAndFallsBackOfflineOnHangUp)
     sim.HangUp();
     ASSERT_TRUE(PumpUntil([&] { return !link.IsOnline() && fmNetwork->Visible(); }, 10000));
     EXPECT_EQ(Text(fmMain->skbMenuLink), fmMain->TranslateQ("SID_OFFLINE"));
+}
+
+TEST_F(MainWindowTest, LockSetupClosesTheLinkOnceTheDeviceAnsweredTheLockFrame)
+{
+    SimTcp sim;
+    Create(sim.Port());
+    fmMain->Show();
+    LMainLink &link = fmMain->MainLink();
+    ASSERT_TRUE(PumpUntil([&] { return link.IsOnline() && link.GetSequence() == LMainLink::Sequence::None; },
+                          15000));
+    fmMain->LockSetup->Click();
+    TfmLockSetup *lock = fmMain->Dialogs()->fmLockSetup;
+    ASSERT_TRUE(lock->Visible());
+    lock->edName->SetText("AB");
+    lock->SkBmpButton1Click();
+    // The answer closes the dialog and the link well before the reply time-out,
+    // with no error shown; the device got the lock first.
+    ASSERT_TRUE(PumpUntil([&] { return !link.HasLink() && !lock->Visible(); }, 5000));
+    EXPECT_FALSE(fmInformation->Visible());
+    EXPECT_TRUE(sim.WithSim([](SimProcessor &s) { return s.locked; }));
 }
 
 TEST_F(MainWindowTest, DemoStaysOffline)

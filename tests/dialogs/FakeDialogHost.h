@@ -21,6 +21,7 @@ struct FakeDialogHost : DialogHost {
     bool updating = false;
     uint8_t deviceId = 1;
     std::vector<Sent> sent;
+    std::vector<std::function<void()>> answerWaiters;
     std::vector<std::pair<int, std::string>> stored;
     std::vector<int> recalled;
     std::map<int, std::string> channelNames;
@@ -42,10 +43,24 @@ struct FakeDialogHost : DialogHost {
         if (linked)
             sent.push_back({cmd.GetCode(), cmd.GetData(), append});
     }
+    void CallWhenAnswered(std::function<void()> done) override
+    {
+        if (linked)
+            answerWaiters.push_back(std::move(done));
+    }
+    // The device answers everything sent so far.
+    void AnswerAll()
+    {
+        std::vector<std::function<void()>> done;
+        done.swap(answerWaiters);
+        for (const auto &f : done)
+            f();
+    }
     void CloseLink() override
     {
         ++closeLinks;
         linked = false;
+        answerWaiters.clear();
     }
     void SetDeviceId(int id) override { deviceId = uint8_t(id); }
     uint32_t GetDeviceAddress() override { return deviceAddress; }

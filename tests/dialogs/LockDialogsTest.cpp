@@ -34,7 +34,7 @@ TEST_F(LockFixture, LockSetupSendsUpperCasePasswordAndClosesLinkOnTheAnswer)
     dlg.Close();
     EXPECT_TRUE(dlg.Visible());
     EXPECT_EQ(host.closeLinks, 0);
-    dlg.LockAnswered();
+    host.AnswerAll();
     EXPECT_EQ(host.closeLinks, 1);
     EXPECT_FALSE(dlg.Visible());
     EXPECT_TRUE(host.information.isEmpty());
