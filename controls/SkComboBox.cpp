@@ -419,15 +419,7 @@ void TSkCustomComboBox::SetFramingPreference(TFramingPreference Value)
 
 void TSkCustomComboBox::SetFrameController(TSkFrameController *Value)
 {
-    if (frameController_) {
-        frameController_->RemoveControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
-    frameController_ = Value;
-    if (frameController_) {
-        frameController_->FreeNotification(this);
-        frameController_->AddControl(this);
-    }
+    TSkFrameController::Attach(frameController_, Value, this);
 }
 
 bool TSkCustomComboBox::WriteFrameProperty(const QString &Name, int Value)

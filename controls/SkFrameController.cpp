@@ -48,6 +48,21 @@ void TSkFrameController::EndUpdate()
     }
 }
 
+void TSkFrameController::Attach(TSkFrameController *&Slot, TSkFrameController *Value, TControl *Client)
+{
+    if (Slot == Value)
+        return;
+    if (Slot) {
+        Slot->RemoveControl(Client);
+        Slot->RemoveFreeNotification(Client);
+    }
+    Slot = Value;
+    if (Slot) {
+        Slot->FreeNotification(Client);
+        Slot->AddControl(Client);
+    }
+}
+
 void TSkFrameController::AddControl(TControl *C)
 {
     if (!C || std::find(frameList_.begin(), frameList_.end(), C) != frameList_.end())

@@ -59,6 +59,9 @@ public:
     void UpdateControls() { UpdateAllControls(fcpAll); }
     void AddControl(TControl *C);
     void RemoveControl(TControl *C);
+    // Moves Client from the controller in Slot to Value (either may be none),
+    // with the free notifications that clear Slot when a controller goes.
+    static void Attach(TSkFrameController *&Slot, TSkFrameController *Value, TControl *Client);
     int ControlCount() const { return static_cast<int>(frameList_.size()); }
     // Throw ENoRegIniFile without a RegIniFile; errors of the store pass on.
     void Load(const QString &Section);

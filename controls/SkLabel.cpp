@@ -413,15 +413,7 @@ void TSkLabel::UpdateFromFrameController()
 
 void TSkLabel::SetFrameController(TSkFrameController *Value)
 {
-    if (frameController_) {
-        frameController_->RemoveControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
-    frameController_ = Value;
-    if (frameController_) {
-        frameController_->FreeNotification(this);
-        frameController_->AddControl(this);
-    }
+    TSkFrameController::Attach(frameController_, Value, this);
 }
 
 void TSkLabel::SetAngle(int Value)

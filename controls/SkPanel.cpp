@@ -239,17 +239,7 @@ void TSkCustomPanel::UpdateFromFrameController()
 
 void TSkCustomPanel::SetFrameController(TSkFrameController *Value)
 {
-    if (frameController_ == Value)
-        return;
-    if (frameController_) {
-        frameController_->RemoveControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
-    frameController_ = Value;
-    if (frameController_) {
-        frameController_->FreeNotification(this);
-        frameController_->AddControl(this);
-    }
+    TSkFrameController::Attach(frameController_, Value, this);
 }
 
 void TSkCustomPanel::Notification(TComponent *AComponent, TOperation Operation)
