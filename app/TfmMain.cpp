@@ -4,6 +4,8 @@
 
 #include "Label.h"
 #include "MainLayout.h"
+#include "EditorPage.h"
+#include "EditorPages.h"
 #include "LMainLink.h"
 #include "Menus.h"
 #include "Panel.h"
@@ -163,6 +165,9 @@ void TfmMain::BuildControls()
     scroller->setWidget(ClientArea->Widget());
     ClientArea->SetBounds(0, 0, kClientWidth, kClientHeight);
     MainLayout::Build(*this, ClientArea);
+    pages = CreateEditorPages(*this);
+    for (auto &page : pages)
+        page->Build(ClientArea);
 
     auto find = [this](const char *name) { return FindControl(QString::fromLatin1(name)); };
     skbMenuLink = static_cast<TSkBmpButton *>(find("skbMenuLink"));
@@ -189,6 +194,10 @@ void TfmMain::RegisterControl(TControl *Control)
 {
     byName.insert(Control->Name().toUpper(), Control);
 }
+
+LUnitControl &TfmMain::Model() { return mainLink->Model(); }
+
+bool TfmMain::IsUpdatingControls() const { return mainLink->IsUpdatingControls(); }
 
 int TfmMain::OuterWidth() const { return scroller->width() + kFrameWidth; }
 int TfmMain::OuterHeight() const { return scroller->height() + kFrameHeight; }
@@ -232,7 +241,12 @@ void TfmMain::FormResize()
         lastDw = dw;
     // A direction below the base keeps the positions of its last stretch.
     ClientArea->SetBounds(0, 0, kClientWidth + lastDw, kClientHeight + lastDh);
-    MainLayout::Stretch(*this, dw, dh, dh >= 0, dw >= 0);
+    // A missing control ends the resize where it stands.
+    bool whole = MainLayout::Stretch(*this, dw, dh, dh >= 0, dw >= 0);
+    for (auto &page : pages)
+        whole = whole && page->Stretch(dw, dh, dh >= 0, dw >= 0);
+    if (!whole)
+        return;
     if (TControl *main = FindControl("skgMain")) {
         main->SetVisible(false);
         main->SetVisible(true);
@@ -345,6 +359,8 @@ void TfmMain::ApplyLanguage()
             (this->*r.item)->SetCaption(TranslateQ(r.sid));
     Connected->SetCaption(TranslateQ(mainLink && mainLink->IsOnline() ? "SID_DISCONNECT" : "SID_CONNECT"));
     skbMenuLink->SetCaption(TranslateQ(mainLink && mainLink->IsOnline() ? "SID_ONLINE" : "SID_OFFLINE"));
+    for (auto &page : pages)
+        page->ApplyLanguage();
     MainMenu->Rebuild();
 }
 

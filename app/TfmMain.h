@@ -5,12 +5,15 @@
 #include "LMainLinkUi.h"
 #include "LSysLinkFactory.h"
 #include "LanguageTable.h"
+#include "PageHost.h"
 
 #include <QHash>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <vector>
 
+class EditorPage;
 class LMainLink;
 class MainDialogs;
 class TSkBmpButton;
@@ -25,7 +28,7 @@ class TPanel;
 // The editor's main window: the menu, the link button and the status labels
 // around the pages, and the windows' side of the connection logic, which it
 // owns and forwards to.
-class TfmMain : public TForm, public LMainLinkUi {
+class TfmMain : public TForm, public LMainLinkUi, public PageHost {
 public:
     explicit TfmMain(TComponent *AOwner);
     ~TfmMain() override;
@@ -39,7 +42,7 @@ public:
     const QString &Language() const { return language; }
     void SetLanguage(const QString &Name); // "English" or "ChineseGB"
     void ApplyLanguage();
-    QString TranslateQ(const char *Sid) const;
+    QString TranslateQ(const char *Sid) const override;
     int MayClose() const { return mayClose; }
     void SetMayClose(int Flag) { mayClose = Flag; }
     bool DiscoverDevices() { return factory.DiscoverDevices(); }
@@ -114,8 +117,15 @@ public:
     TgXYPlot *ipComp, *ipLimit, *ipGate;
 
     // Named controls of the layout, looked up with the case of the name ignored.
-    TControl *FindControl(const QString &Name) const;
-    void RegisterControl(TControl *Control);
+    TControl *FindControl(const QString &Name) const override;
+    void RegisterControl(TControl *Control) override;
+
+    // PageHost.
+    TComponent *ControlOwner() override { return this; }
+    LUnitControl &Model() override;
+    bool IsUpdatingControls() const override;
+    bool IsEnglish() const override { return language == "English"; }
+    const std::vector<std::unique_ptr<EditorPage>> &Pages() const { return pages; }
     int ControlCount() const { return int(byName.size()); }
 
     // The window's outer size (client area + a fixed frame of 10 x 52), as
@@ -156,6 +166,7 @@ private:
     LSysLinkFactory factory;
     std::unique_ptr<LMainLink> mainLink;
     std::unique_ptr<MainDialogs> dialogs;
+    std::vector<std::unique_ptr<EditorPage>> pages;
 };
 
 extern TfmMain *fmMain;

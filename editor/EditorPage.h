@@ -1,0 +1,27 @@
+#pragma once
+
+class PageHost;
+class TWinControl;
+
+// One page (or one concern spread over the pages) of the editor: it makes its
+// controls inside the frames the main window has built, wires their handlers
+// to the model, stretches them with the window and fills them from the model.
+class EditorPage {
+public:
+    explicit EditorPage(PageHost &Host) : host(Host) {}
+    virtual ~EditorPage() = default;
+    EditorPage(const EditorPage &) = delete;
+    EditorPage &operator=(const EditorPage &) = delete;
+
+    // Makes the page's controls; `Client` is the window's client area, the
+    // parent of controls whose family names none.
+    virtual void Build(TWinControl *Client) = 0;
+    // Applies the page's stretch rules (see ControlTable::Apply); false when a
+    // named control is missing, which ends the window's resize there.
+    virtual bool Stretch(int /*dw*/, int /*dh*/, bool /*Vertical*/, bool /*Horizontal*/) { return true; }
+    // Captions of the current language.
+    virtual void ApplyLanguage() {}
+
+protected:
+    PageHost &host;
+};

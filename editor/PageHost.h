@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+
+class LUnitControl;
+class TComponent;
+class TControl;
+
+// What an editor page needs of the main window: the owner and name index of
+// the controls, the model, and the language. The pages know nothing else of
+// the window, so that they can be built and tested against any host.
+class PageHost {
+public:
+    virtual ~PageHost() = default;
+
+    // Owner of every control a page makes (it frees them with the window).
+    virtual TComponent *ControlOwner() = 0;
+    // Named controls, looked up with the case of the name ignored; a page
+    // enters each control it makes.
+    virtual TControl *FindControl(const QString &Name) const = 0;
+    virtual void RegisterControl(TControl *Control) = 0;
+
+    virtual LUnitControl &Model() = 0;
+    // True while the pages are being filled from the model: handlers then
+    // change no model value and send nothing.
+    virtual bool IsUpdatingControls() const = 0;
+
+    virtual QString TranslateQ(const char *Sid) const = 0;
+    virtual bool IsEnglish() const = 0;
+};
