@@ -560,10 +560,40 @@ void TfmMain::SetPresetLabels(const std::string &number, const std::string &name
 }
 
 void TfmMain::SetMainWindowEnabled(bool enabled) { SetEnabled(enabled); }
-void TfmMain::RefreshAllPages() {}
-void TfmMain::InvalidateCurve(int) {}
-void TfmMain::ShowLevels(const LevelDisplay &) {}
-void TfmMain::ResetMeters() {}
+void TfmMain::RefreshAllPages()
+{
+    for (auto &page : pages)
+        page->Refresh();
+}
+
+void TfmMain::InvalidateCurve(int channel)
+{
+    for (auto &page : pages)
+        page->InvalidateCurve(channel);
+}
+
+void TfmMain::ClearPeqBandSelection()
+{
+    for (auto &page : pages)
+        page->ClearPeqBandSelection();
+}
+
+void TfmMain::HideGeqBandOverlay()
+{
+    for (auto &page : pages)
+        page->HideGeqBandOverlay();
+}
+
+void TfmMain::ShowLevels(const LevelDisplay &levels)
+{
+    for (auto &page : pages)
+        page->ShowLevels(levels);
+}
+void TfmMain::ResetMeters()
+{
+    for (auto &page : pages)
+        page->ResetMeters();
+}
 
 void TfmMain::ShowMessageBox(const std::string &text)
 {

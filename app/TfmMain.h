@@ -85,8 +85,8 @@ public:
     void SetPresetLabels(const std::string &number, const std::string &name) override;
     void SetMainWindowEnabled(bool enabled) override;
     void RefreshAllPages() override;
-    void ClearPeqBandSelection() override {}
-    void HideGeqBandOverlay() override {}
+    void ClearPeqBandSelection() override;
+    void HideGeqBandOverlay() override;
     void InvalidateCurve(int channel) override;
     void ShowLevels(const LevelDisplay &levels) override;
     void ResetMeters() override;

@@ -1,4 +1,5 @@
 #pragma once
+#include "LMainLinkUi.h"
 
 class PageHost;
 class TWinControl;
@@ -21,6 +22,15 @@ public:
     virtual bool Stretch(int /*dw*/, int /*dh*/, bool /*Vertical*/, bool /*Horizontal*/) { return true; }
     // Captions of the current language.
     virtual void ApplyLanguage() {}
+
+    // The connection logic's calls on the pages; the window passes each to
+    // every page, in the order the pages were made.
+    virtual void Refresh() {} // fill the page's controls from the model
+    virtual void InvalidateCurve(int /*Channel*/) {}
+    virtual void ClearPeqBandSelection() {}
+    virtual void HideGeqBandOverlay() {}
+    virtual void ShowLevels(const LMainLinkUi::LevelDisplay & /*Levels*/) {}
+    virtual void ResetMeters() {}
 
 protected:
     PageHost &host;
