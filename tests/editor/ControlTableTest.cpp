@@ -2,6 +2,7 @@
 
 #include "Exceptions.h"
 #include "FakePageHost.h"
+#include "MainLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +56,21 @@ TEST(ControlTable, RulesStopAtTheFirstMissingName)
     EXPECT_FALSE(Apply(host, rules, 40));
     EXPECT_EQ(host.FindControl("skgFrame8")->Width(), 40 + 300 + 11);
     EXPECT_EQ(host.FindControl("lbName1")->Top(), 20); // after the missing name: untouched
+}
+
+} // namespace
+
+namespace {
+
+TEST(MainLayoutFrames, ChannelPlotsSitInTheirChannelFrames)
+{
+    FakePageHost host;
+    MainLayout::Build(host, host.form);
+    for (const char *suffix : {"A", "D"})
+        EXPECT_EQ(host.FindControl(QString("fftDrawIn") + suffix)->Parent(),
+                  host.FindControl(QString("skgFftIn") + suffix));
+    EXPECT_EQ(host.FindControl("fftDrawOut8")->Parent(), host.FindControl("skgFftOut8"));
+    EXPECT_EQ(host.FindControl("skgMain")->Parent(), host.form);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-class TfmMain;
+class PageHost;
 class TWinControl;
 
 // The main window's controls at their base geometry (outer size 1118 x 720),
@@ -10,12 +10,12 @@ namespace MainLayout {
 
 // Makes every control of the tables, owned by the window and parented to its
 // family's parent (`Client` when none), named prefix + suffix, each entered
-// in the window's name index.
-void Build(TfmMain &Form, TWinControl *Client);
+// in the host's name index.
+void Build(PageHost &Form, TWinControl *Client);
 
 // Applies the vertical rules with dh (when `Vertical`) and the horizontal ones
 // with dw (when `Horizontal`). Stops at the first name that does not exist and
 // returns false then.
-bool Stretch(TfmMain &Form, int dw, int dh, bool Vertical, bool Horizontal);
+bool Stretch(PageHost &Form, int dw, int dh, bool Vertical, bool Horizontal);
 
 } // namespace MainLayout

@@ -1,7 +1,7 @@
 #include "MainLayout.h"
 
 #include "ControlTable.h"
-#include "TfmMain.h"
+#include "PageHost.h"
 
 namespace MainLayout {
 namespace {
@@ -141,12 +141,12 @@ const Rule kHorizontal[] = {
 
 } // namespace
 
-void Build(TfmMain &Form, TWinControl *Client)
+void Build(PageHost &Form, TWinControl *Client)
 {
     ControlTable::Build(Form, Client, kFamilies);
 }
 
-bool Stretch(TfmMain &Form, int dw, int dh, bool Vertical, bool Horizontal)
+bool Stretch(PageHost &Form, int dw, int dh, bool Vertical, bool Horizontal)
 {
     if (Vertical && !Apply(Form, kVertical, dh))
         return false;
