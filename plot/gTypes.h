@@ -2,3 +2,13 @@
 
 // Enumerations shared across the plot library.
 enum TgBevelStyle { ibsNone, ibsRaised, ibsLowered };
+
+// Trace and marker styles of channel points (stored as one byte per point).
+enum TgPlotLineStyle : unsigned char { iplsSolid, iplsDash, iplsDot, iplsDashDot, iplsDashDotDot };
+enum TgPlotMarkerStyle : unsigned char {
+    ipmsCircle, ipmsSquare, ipmsDiamond, ipmsCross, ipmsPlus, ipmsTriangleUp, ipmsTriangleDown,
+    ipmsTriangleLeft, ipmsTriangleRight, ipmsVerticalLine, ipmsHorizontalLine, ipmsCharacter
+};
+// The list kind a channel keeps its points in.
+enum TgPlotDataStyle { ipdsStandard, ipdsCompact, ipdsCompactInterval, ipdsFullFeature };
+enum TgPlotDataPointStatus { ipdpsValid, ipdpsNull, ipdpsEmpty };

@@ -1,0 +1,87 @@
+#pragma once
+#include "Exceptions.h"
+#include "gPlotDataCustomList.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <type_traits>
+
+// The storage every list kind shares: one contiguous array of TPoint (no
+// allocation per point), grown by the base's rule, used as a ring when the
+// ring buffer is on. Before any operation that moves or cuts points on a ring
+// that has wrapped, the oldest point is rotated back to slot 0, so that the
+// index mapping stays right afterwards.
+template <class TPoint>
+class TgPlotDataStorageList : public TgPlotDataCustomList {
+    static_assert(std::is_trivially_copyable_v<TPoint>, "points are moved as bytes");
+
+public:
+    void SetCapacity(int NewCapacity) override
+    {
+        CheckCapacity(NewCapacity);
+        if (NewCapacity == FCapacity)
+            return;
+        Unwrap();
+        std::unique_ptr<TPoint[]> data;
+        if (NewCapacity > 0) {
+            data.reset(new TPoint[static_cast<size_t>(NewCapacity)]);
+            const int keep = std::min(FCount, NewCapacity);
+            if (keep > 0)
+                std::memcpy(data.get(), FData.get(), sizeof(TPoint) * static_cast<size_t>(keep));
+        }
+        FData = std::move(data);
+        FCapacity = NewCapacity;
+        if (FCount > NewCapacity)
+            FCount = NewCapacity;
+    }
+
+    // Accepts 0 <= Size < Count (or <= Count where the kind allows emptying).
+    void DeletePoints(int Size) override
+    {
+        if (Size < 0 || Size > FCount || (Size == FCount && !DeleteMayEmpty()))
+            throw Exception(DeleteRangeMessage());
+        if (Size == 0)
+            return;
+        Unwrap();
+        std::memmove(FData.get(), FData.get() + Size, sizeof(TPoint) * static_cast<size_t>(FCount - Size));
+        FCount -= Size;
+    }
+
+protected:
+    TgPlotDataStorageList() : TgPlotDataCustomList(static_cast<int>(sizeof(TPoint))) {}
+
+    TPoint &At(int Index) { return FData[static_cast<size_t>(GetStorageIndex(Index))]; }
+    const TPoint &At(int Index) const { return FData[static_cast<size_t>(GetStorageIndex(Index))]; }
+    const TPoint *Storage() const { return FData.get(); }
+
+    // Appends Point (growing, or overwriting the oldest point of a full
+    // ring) and returns its index.
+    int AddPoint(const TPoint &Point)
+    {
+        if (!FRingBufferEnabled || FCount < FCapacity) {
+            if (FCount == FCapacity)
+                SetCapacity(GrownCapacity());
+            FData[static_cast<size_t>(FCount)] = Point;
+            return FCount++;
+        }
+        FTail = FTail + 1 == FCount ? 0 : FTail + 1;
+        FData[static_cast<size_t>(FTail == 0 ? FCount - 1 : FTail - 1)] = Point;
+        return FCount - 1;
+    }
+
+    virtual QString DeleteRangeMessage() const { return QStringLiteral("Delete size out of Range"); }
+    virtual bool DeleteMayEmpty() const { return false; }
+
+    // Puts the oldest point back into slot 0 (Tail 0), keeping index order.
+    void Unwrap()
+    {
+        if (FTail == 0)
+            return;
+        std::rotate(FData.get(), FData.get() + FTail, FData.get() + FCount);
+        FTail = 0;
+    }
+
+private:
+    std::unique_ptr<TPoint[]> FData;
+};
