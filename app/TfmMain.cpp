@@ -3,7 +3,10 @@
 #include "MainDialogs.h"
 
 #include "Label.h"
+#include "Application.h"
 #include "MainLayout.h"
+#include "SmSplashScreen.h"
+#include "SplashLayout.h"
 #include "EditorPage.h"
 #include "EditorPages.h"
 #include "LMainLink.h"
@@ -98,6 +101,13 @@ TfmMain::TfmMain(TComponent *AOwner) : TForm(AOwner, CreateNew)
     SetName("fmMain");
     englishTable = LanguageTable::FromFile(":/lang/English.txt");
     chineseTable = LanguageTable::FromFile(":/lang/ChineseGB.txt");
+    // The splash shows while the window is being built and goes on its first show.
+    asScreen = new TSmSplashScreen(this);
+    asScreen->SetName("asScreen");
+    asScreen->BeginLoading();
+    LoadProgramSplashLayout(asScreen);
+    asScreen->EndLoading();
+    Application->ProcessPendingNonInput();
     BuildMenu();
     BuildControls();
     SetPosition(poScreenCenter);

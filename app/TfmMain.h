@@ -17,6 +17,7 @@ class EditorPage;
 class LMainLink;
 class MainDialogs;
 class TSkBmpButton;
+class TSmSplashScreen;
 class TSkGroupBox;
 class TgXYPlot;
 class QScrollArea;
@@ -110,6 +111,7 @@ public:
     // The area under the menu bar that holds the pages; it scrolls when the
     // window is smaller than the base size.
     TPanel *ClientArea;
+    TSmSplashScreen *asScreen = nullptr;
     TSkBmpButton *skbMenuLink;
     TLabel *lbConInterface, *lbShowIdNumber, *lbShowIp, *lbStatus;
     TSkGroupBox *skgPreset;

@@ -35,6 +35,7 @@
 #include "TfmMain.h"
 #include "TfmNetwork.h"
 #include "TfmProcess.h"
+#include "SmSplashScreen.h"
 
 namespace {
 
@@ -60,6 +61,15 @@ protected:
         return probe.Port();
     }
 };
+
+TEST_F(MainWindowTest, SplashShowsWhileTheWindowIsBuiltAndGoesOnItsFirstShow)
+{
+    Create(DeadPort());
+    ASSERT_NE(fmMain->asScreen, nullptr);
+    EXPECT_TRUE(fmMain->asScreen->Showing());
+    fmMain->Show();
+    EXPECT_FALSE(fmMain->asScreen->Showing());
+}
 
 TEST_F(MainWindowTest, StartsInItsStartState)
 {
