@@ -4,9 +4,11 @@
 
 #include "Label.h"
 #include "Application.h"
+#include "FileDialogs.h"
 #include "MainLayout.h"
 #include "SmSplashScreen.h"
 #include "SplashLayout.h"
+#include "StatusBar.h"
 #include "EditorPage.h"
 #include "EditorPages.h"
 #include "LMainLink.h"
@@ -23,7 +25,6 @@
 #include "TfmProcess.h"
 #include "TgXYPlot.h"
 
-#include <QFileDialog>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScrollArea>
@@ -398,7 +399,7 @@ void TfmMain::ShowInformation(const std::string &text, std::function<void()> clo
 void TfmMain::SetBusyStatus(const std::string &text)
 {
     if (fmProcess)
-        fmProcess->StatusBar->SetCaption(Q(text));
+        fmProcess->StatusBar->SetSimpleText(Q(text));
 }
 
 void TfmMain::SetBusyMax(int max)
@@ -494,20 +495,27 @@ void TfmMain::SetRecallPresetName(int row, const std::string &name)
         dialogs->SetRecallPresetName(row, name);
 }
 
+namespace {
+
+// The question for a ".prs" or ".unt" file; an empty name when cancelled.
+std::string AskFileName(TFileDialog &&Dialog, LMainLinkUi::FileKind Kind, TCustomForm *Parent)
+{
+    const bool preset = Kind == LMainLinkUi::FileKind::Preset;
+    Dialog.Filter = preset ? "Preset (*.prs)" : "Unit (*.unt)";
+    Dialog.DefaultExt = preset ? "prs" : "unt";
+    return Dialog.Execute(Parent) ? Dialog.FileName.toStdString() : std::string();
+}
+
+} // namespace
+
 void TfmMain::AskSaveFileName(FileKind kind, std::function<void(const std::string &)> chosen)
 {
-    const QString filter = kind == FileKind::Preset ? "Preset (*.prs)" : "Unit (*.unt)";
-    const QString name = askFileName ? askFileName(true, filter)
-                                     : QFileDialog::getSaveFileName(Widget(), QString(), QString(), filter);
-    chosen(name.toStdString());
+    chosen(AskFileName(TSaveDialog(), kind, this));
 }
 
 void TfmMain::AskOpenFileName(FileKind kind, std::function<void(const std::string &)> chosen)
 {
-    const QString filter = kind == FileKind::Preset ? "Preset (*.prs)" : "Unit (*.unt)";
-    const QString name = askFileName ? askFileName(false, filter)
-                                     : QFileDialog::getOpenFileName(Widget(), QString(), QString(), filter);
-    chosen(name.toStdString());
+    chosen(AskFileName(TOpenDialog(), kind, this));
 }
 
 void TfmMain::ShowUnlockDialog()

@@ -49,9 +49,8 @@ public:
     bool DiscoverDevices() { return factory.DiscoverDevices(); }
     int CurrentPage() const { return currentPage; }
 
-    // System message box and file questions; tests replace them.
+    // System message box; tests replace it.
     std::function<void(const QString &Text)> messageBox;
-    std::function<QString(bool Save, const QString &Filter)> askFileName;
 
     // LMainLinkUi.
     std::string Translate(const std::string &sid) override;

@@ -1,7 +1,7 @@
 #include "TfmProcess.h"
 
-#include "Label.h"
 #include "SmProgressBar.h"
+#include "StatusBar.h"
 #include "TfmMain.h"
 
 #include <QWidget>
@@ -25,12 +25,10 @@ TfmProcess::TfmProcess(TComponent *AOwner) : TForm(AOwner, CreateNew)
     ProgressBar->SetBounds(16, 20, 422, 24);
     ProgressBar->SetPosition(0);
 
-    StatusBar = new TLabel(this);
+    StatusBar = new TStatusBar(this);
     StatusBar->SetName("StatusBar");
     StatusBar->SetParent(this);
-    StatusBar->SetAutoSize(false);
-    StatusBar->SetBounds(0, 95 - 20, 454, 20);
-    StatusBar->SetCaption("download now");
+    StatusBar->SetSimpleText("download now");
 
     OnShow = [this](TObject *) { FormShow(); };
     // Only CloseBusy ends the window.

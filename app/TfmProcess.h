@@ -1,7 +1,7 @@
 #pragma once
 #include "Form.h"
 
-class TLabel;
+class TStatusBar;
 class TSmProgressBar;
 
 // The busy window of long transfers: a progress bar and one status text. It
@@ -17,7 +17,7 @@ public:
     void CloseBusy();
 
     TSmProgressBar *ProgressBar;
-    TLabel *StatusBar; // one simple text
+    TStatusBar *StatusBar;
 
 private:
     void FormShow();

@@ -36,6 +36,12 @@
 #include "TfmNetwork.h"
 #include "TfmProcess.h"
 #include "SmSplashScreen.h"
+#include "FileDialogs.h"
+#include "LUnitControl.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -69,6 +75,25 @@ TEST_F(MainWindowTest, SplashShowsWhileTheWindowIsBuiltAndGoesOnItsFirstShow)
     EXPECT_TRUE(fmMain->asScreen->Showing());
     fmMain->Show();
     EXPECT_FALSE(fmMain->asScreen->Showing());
+}
+
+// The file names go to the file routines as Unicode: a preset saved under a
+// name outside any 8-bit code page is the one that opens again.
+TEST_F(MainWindowTest, PresetFilesKeepUnicodeNamesAndGetTheirExtension)
+{
+    Create(DeadPort());
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString typed = dir.filePath(QString::fromUtf8("Живой звук 现场"));
+    const QString stored = typed + ".prs";
+    TFileDialog::Runner = [&](const TFileDialog &d) { return d.IsSave() ? typed : stored; };
+    fmMain->MainLink().Model().SetGain(2, 123);
+    fmMain->Save->Click();
+    EXPECT_TRUE(QFileInfo::exists(stored));
+    fmMain->MainLink().Model().SetGain(2, 7);
+    fmMain->Open->Click();
+    TFileDialog::Runner = nullptr;
+    EXPECT_EQ(fmMain->MainLink().Model().GetGain(2), 123);
 }
 
 TEST_F(MainWindowTest, StartsInItsStartState)
