@@ -12,3 +12,17 @@ enum TgPlotMarkerStyle : unsigned char {
 // The list kind a channel keeps its points in.
 enum TgPlotDataStyle { ipdsStandard, ipdsCompact, ipdsCompactInterval, ipdsFullFeature };
 enum TgPlotDataPointStatus { ipdpsValid, ipdpsNull, ipdpsEmpty };
+
+// Axis enumerations.
+enum TgPlotScaleType { ipstLinear, ipstLog10 };
+enum TgPlotAxisMode { ipamScroll, ipamZoom };
+enum TgPlotTrackingStyle {
+    iptsScaleMinMax, iptsScaleMax, iptsScaleMin, iptsScrollSmooth, iptsScrollPage, iptsExpandCollapse,
+    iptsExpandCollapseFast, iptsExpandMinMax
+};
+enum TgPlotTrackingIncrementStyle { iptisMinimum, iptisMajor, iptisMinor };
+enum TgPlotAlignFirstStyle { ipafsMin, ipafsMax, ipafsAuto, ipafsNone };
+enum TgPlotTextFormat { iptfValue, iptfExponent, iptfPrefix, iptfDateTime, iptfPrice32nds, iptfThousands };
+enum TgPlotCartesianStyle { ipcsNone, ipcsMaster, ipcsChild };
+enum TgQuadSide { iqsLeft, iqsTop, iqsRight, iqsBottom };
+enum TgPlotTickType { ipttMajor, ipttMinor };

@@ -1,0 +1,99 @@
+#include "gPlotAxisLabelFormat.h"
+
+#include "DateTime.h"
+#include "FloatFormat.h"
+#include "Format.h"
+
+#include <cmath>
+
+namespace {
+
+// Value with Decimals decimals, however large the value or the count.
+QString FixedText(double Value, int Decimals)
+{
+    if (Decimals <= 18 && std::fabs(Value) < 1e15)
+        return FloatToStrF(Value, ffFixed, 17, Decimals);
+    return Format(QStringLiteral("%.") + QString::number(Decimals) + QStringLiteral("f"), Value);
+}
+
+QString PrefixText(const TgPlotAxisTextFormat &F, double Span, double Value)
+{
+    static const char16_t *const Letters[] = {u"y", u"z", u"a", u"f", u"p", u"n", u"\u00B5", u"m", u"",
+                                              u"K", u"M", u"G", u"T", u"P", u"E", u"Z", u"Y"};
+    const int d = Value == 0 ? 0 : int(std::trunc(std::log10(std::fabs(Value)) / 3)) * 3;
+    const double s = Value / std::pow(10.0, d);
+    const int n = PrecisionDecimals(F.Precision, F.PrecisionStyle, s, 0);
+    if (Span > 1e-10 && Value > -1e-12 && Value < 1e-12)
+        return n > 0 ? QStringLiteral("0.") + QString(n, u'0') : QStringLiteral("0.");
+    if (std::abs(d) > 24)
+        return QStringLiteral("Unknown");
+    return FixedText(s, n) + QString::fromUtf16(Letters[d / 3 + 8]);
+}
+
+// Whole part, then 32nds (two digits) and eighths of a 32nd (one digit); the
+// sign goes in front of the absolute value.
+QString Price32ndsText(double Value)
+{
+    const QString sign = Value < 0 ? QStringLiteral("-") : QString();
+    const double v = std::fabs(Value) + 1.0 / 512;
+    const double whole = std::trunc(v);
+    const int k = int(std::nearbyint((v - whole) * 1024));
+    return sign + Format(QStringLiteral("%.0f"), whole) + u'.' + QString::number(k / 32).rightJustified(2, u'0') +
+           QString::number((k % 32) / 4);
+}
+
+QString DateTimeText(const QString &Pattern, double Value)
+{
+    if (!Pattern.isEmpty() && Pattern[0].toUpper() == u'J')
+        return QString::number(static_cast<long long>(std::trunc(Value))) + u' ' +
+               FormatDateTime(Pattern.mid(1), Value);
+    return FormatDateTime(Pattern, Value);
+}
+
+} // namespace
+
+QString FormatAxisValue(const TgPlotAxisTextFormat &F, double Span, TgPlotScaleType ScaleType, double Value,
+                        bool &Final)
+{
+    Final = false;
+    QString result = QStringLiteral("Unknown");
+    try {
+        switch (F.FormatStyle) {
+        case iptfValue:
+            if (ScaleType == ipstLinear) {
+                result = FixedText(Value, PrecisionDecimals(F.Precision, F.PrecisionStyle, Span, 0));
+            } else if (Value <= 0) {
+                Final = true;
+                return result;
+            } else {
+                const int n = F.PrecisionStyle == ipsFixedDecimalPoints
+                                  ? F.Precision
+                                  : F.Precision - int(std::trunc(std::log10(Value))) - 1;
+                result = FixedText(Value, std::max(n, 0));
+            }
+            break;
+        case iptfExponent: {
+            const int digits = F.PrecisionStyle == ipsSignificantDigits ? F.Precision : F.Precision + 1;
+            result = FloatToStrF(Value, ffExponent, std::clamp(digits, 1, 17), 3);
+            break;
+        }
+        case iptfPrefix:
+            result = PrefixText(F, Span, Value);
+            break;
+        case iptfDateTime:
+            result = DateTimeText(F.DateTimeFormat, Value);
+            break;
+        case iptfPrice32nds:
+            result = Price32ndsText(Value);
+            break;
+        case iptfThousands: {
+            const int n = PrecisionDecimals(F.Precision, F.PrecisionStyle, Span, 0);
+            result = FormatFloat(n > 0 ? QStringLiteral("#,#0.") + QString(n, u'0') : QStringLiteral("#,#0"), Value);
+            break;
+        }
+        }
+    } catch (const std::exception &) {
+        result = QStringLiteral("Error");
+    }
+    return result.trimmed();
+}
