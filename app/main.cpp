@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <exception>
@@ -37,6 +38,9 @@ int main(int argc, char **argv)
             w->raise();
             w->activateWindow();
         };
+        // Requests that came while the windows were made are answered once
+        // the loop runs with the main window shown.
+        QTimer::singleShot(0, [&instance] { instance.HandlePending(); });
         Application->Run();
     } catch (const std::exception &e) {
         std::fprintf(stderr, "tq62edit: %s\n", e.what());

@@ -54,16 +54,20 @@ bool SingleInstance::Claim()
     server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server->listen(path_))
         return true;   // cannot guard; running anyway beats refusing to start
-    QObject::connect(server.get(), &QLocalServer::newConnection, server.get(), [this] {
-        // A connection is the request itself: only this user can open the
-        // socket, and a copy that connects has nothing else to say.
-        while (QLocalSocket *peer = server_->nextPendingConnection()) {
-            peer->disconnectFromServer();
-            peer->deleteLater();
-            if (OnActivateRequest)
-                OnActivateRequest();
-        }
-    });
+    QObject::connect(server.get(), &QLocalServer::newConnection, server.get(), [this] { HandlePending(); });
     server_ = std::move(server);
     return true;
+}
+
+void SingleInstance::HandlePending()
+{
+    if (!server_ || !OnActivateRequest)
+        return;
+    // A connection is the request itself: only this user can open the
+    // socket, and a copy that connects has nothing else to say.
+    while (QLocalSocket *peer = server_->nextPendingConnection()) {
+        peer->disconnectFromServer();
+        peer->deleteLater();
+        OnActivateRequest();
+    }
 }

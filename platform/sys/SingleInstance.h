@@ -23,7 +23,10 @@ public:
     bool Claim();
 
     // Called on the UI thread of the first copy when a later copy starts.
+    // Requests that come while it is unset (the windows are still being
+    // made) wait in the socket's queue until HandlePending runs with it set.
     std::function<void()> OnActivateRequest;
+    void HandlePending();
 
     QString SocketPath() const { return path_; }
 

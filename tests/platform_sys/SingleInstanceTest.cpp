@@ -63,3 +63,18 @@ TEST(SingleInstance, FirstCopyGoneLetsTheNextOneStart)
     SingleInstance next(TestName());
     EXPECT_TRUE(next.Claim());
 }
+
+// A copy started while the first one is still making its windows is not
+// lost: its request waits until the first copy can show itself.
+TEST(SingleInstance, RequestBeforeTheHandlerIsServedOnceItIsSet)
+{
+    SingleInstance first(TestName());
+    ASSERT_TRUE(first.Claim());
+    SingleInstance second(TestName());
+    EXPECT_FALSE(second.Claim());
+    PumpFor(50);
+    int requests = 0;
+    first.OnActivateRequest = [&] { ++requests; };
+    first.HandlePending();
+    EXPECT_EQ(requests, 1);
+}
