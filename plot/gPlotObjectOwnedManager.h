@@ -1,0 +1,43 @@
+#pragma once
+#include "Exceptions.h"
+#include "gPlotObject.h"
+#include "gPlotObjectManagerCustom.h"
+
+// A typed manager: it owns the objects of its kind (Clear and its own
+// destruction free them) and tells its other objects of a removal before it
+// drops the entry, so that they can let go of the removed object.
+class TgPlotObjectOwnedManager : public TgPlotObjectManagerCustom {
+public:
+    using TgPlotObjectManagerCustom::TgPlotObjectManagerCustom;
+    ~TgPlotObjectOwnedManager() override;
+
+    void NotificationRemove(TObject *Sender) override;
+    // Frees every object from the first; each one's removal notice takes it
+    // out of this and every other manager.
+    void Clear() override;
+
+protected:
+    // The object at Index as T; another class there raises EInvalidCast.
+    template <class T>
+    T *ItemAs(int Index) const
+    {
+        T *object = dynamic_cast<T *>(TgPlotObjectManagerCustom::GetItem(Index));
+        if (!object)
+            throw EInvalidCast(QStringLiteral("Invalid class typecast"));
+        return object;
+    }
+    // Inserts Sender when it is a T. Returns it when it came without a name
+    // and was named here (the caller then does its kind's extra work).
+    template <class T>
+    T *InsertKind(TObject *Sender)
+    {
+        T *object = dynamic_cast<T *>(Sender);
+        if (!object)
+            return nullptr;
+        InsertObject(object);
+        if (!object->Name().isEmpty())
+            return nullptr;
+        object->SetName(GetNextName());
+        return object;
+    }
+};

@@ -1,0 +1,223 @@
+// Object managers and the master manager: naming and colours, lookups,
+// notification order and fan-out, shutdown, streams.
+#include "ComponentStream.h"
+#include "MessageOf.h"
+#include "PlotTestPlot.h"
+#include "Stream.h"
+#include "gPlotLegend.h"
+#include "gPlotLegendManager.h"
+#include "gPlotObjectManager.h"
+#include "gPlotXAxis.h"
+#include "gPlotXAxisManager.h"
+#include "gPlotYAxisManager.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A legend that records what it hears of other objects.
+class TListeningLegend : public TgPlotLegend {
+public:
+    using TgPlotLegend::TgPlotLegend;
+    QStringList *heard = nullptr;
+    void NotificationRename(TObject *Sender) override
+    {
+        *heard << Name() + QStringLiteral(" rename ") + static_cast<TgPlotObject *>(Sender)->Name();
+    }
+    void NotificationSetFocus(TObject *Sender) override
+    {
+        *heard << Name() + QStringLiteral(" focus ") + static_cast<TgPlotObject *>(Sender)->Name();
+    }
+};
+
+TEST(ObjectManagers, ChannelNamesAndColours)
+{
+    TTestPlot plot;
+    TgPlotChannelManager *channels = plot.master->ChannelManager();
+    plot.master->AddXAxis();
+    EXPECT_EQ(plot.master->AddChannel(), 0);
+    EXPECT_EQ(plot.master->AddChannel(), 1);
+    EXPECT_EQ(plot.master->AddChannel(), 2);
+    EXPECT_EQ(channels->GetItem(0)->Name(), QStringLiteral("Channel 1"));
+    EXPECT_EQ(channels->GetItem(0)->TitleText(), QStringLiteral("Channel 1"));
+    EXPECT_EQ(channels->GetItem(0)->Color(), 0x0000FF); // red
+    EXPECT_EQ(channels->GetItem(1)->Color(), 0x00FFFF); // yellow
+    EXPECT_EQ(channels->GetItem(2)->Color(), 0xFF0000); // blue
+    EXPECT_EQ(channels->GetItem(0)->XAxisName(), QStringLiteral("X-Axis 1"));
+    EXPECT_EQ(channels->GetItem(0)->YAxisName(), QString()); // no Y axis
+
+    delete channels->GetItem(1);
+    EXPECT_EQ(channels->Count(), 2);
+    plot.master->AddChannel();
+    EXPECT_EQ(channels->GetItem(2)->Name(), QStringLiteral("Channel 4"));
+
+    // Names that do not read as numbers are skipped; case is ignored.
+    channels->GetItem(0)->SetName(QStringLiteral("channel x"));
+    channels->GetItem(1)->SetName(QStringLiteral("CHANNEL 7"));
+    EXPECT_EQ(channels->GetNextName(), QStringLiteral("Channel 8"));
+
+    // A channel that comes named keeps everything it has.
+    auto *named = plot.Make<TgPlotChannelCustom>(QStringLiteral("Mine"));
+    named->SetColor(0x123456);
+    named->SetTitleText(QStringLiteral("T"));
+    named->DoInsert();
+    EXPECT_EQ(named->Name(), QStringLiteral("Mine"));
+    EXPECT_EQ(named->Color(), 0x123456);
+    EXPECT_EQ(named->TitleText(), QStringLiteral("T"));
+    EXPECT_EQ(named->XAxisName(), QString());
+}
+
+TEST(ObjectManagers, LookupsAndKinds)
+{
+    TTestPlot plot;
+    plot.master->AddXAxis();
+    plot.master->AddLegend();
+    TgPlotXAxisManager *axes = plot.master->XAxisManager();
+    EXPECT_EQ(axes->GetItem(0)->Title(), QStringLiteral("X-Axis 1"));
+    EXPECT_EQ(axes->GetObjectByName(QStringLiteral("x-axis 1")), axes->GetItem(0));
+    EXPECT_EQ(axes->GetIndexByName(QStringLiteral("nothing")), -1);
+    EXPECT_EQ(axes->GetObjectByName(QStringLiteral("nothing")), nullptr);
+
+    // A legend offered to the X-axis manager is ignored; forced in, it is
+    // refused as an X axis.
+    TgPlotLegend *legend = plot.master->LegendManager()->GetItem(0);
+    axes->NotificationInsert(legend);
+    EXPECT_EQ(axes->Count(), 1);
+    axes->InsertObject(legend);
+    EXPECT_EQ(MessageOf([&] { axes->GetItem(1); }), QStringLiteral("Invalid class typecast"));
+    axes->Delete(1);
+    EXPECT_EQ(MessageOf([&] { axes->GetItem(5); }), QStringLiteral("List index out of bounds (5)"));
+    EXPECT_EQ(MessageOf([&] { plot.master->ObjectManager()->CreateObject(); }),
+              QStringLiteral("Object Manager does not support creation of objects"));
+
+    // Delete drops the entry only: the axis lives on in the other lists.
+    TgPlotXAxis *axis = axes->GetItem(0);
+    axes->Delete(0);
+    EXPECT_EQ(axes->Count(), 0);
+    EXPECT_GE(plot.master->ObjectManager()->GetIndex(axis), 0);
+    EXPECT_GE(plot.Layout()->GetIndex(axis), 0);
+    delete axis;
+    EXPECT_EQ(plot.master->ObjectManager()->GetIndex(axis), -1);
+}
+
+TEST(ObjectManagers, ConstructorChecksInOrder)
+{
+    TTestPlotHost host;
+    const TNotifyEvent n = [](TObject *) {};
+    const auto make = [&](TComponent *o, TNotifyEvent c, TNotifyEvent i, TNotifyEvent r, TNotifyEvent rn) {
+        return MessageOf([&] { TgPlotLegendManager manager(o, c, i, r, rn); });
+    };
+    EXPECT_EQ(make(nullptr, n, n, n, n), QStringLiteral("Owner must be Assigned"));
+    EXPECT_EQ(make(&host, nullptr, nullptr, n, n), QStringLiteral("OnChange event handler can not be null"));
+    EXPECT_EQ(make(&host, n, nullptr, nullptr, n), QStringLiteral("OnInsert event handler can not be null"));
+    EXPECT_EQ(make(&host, n, n, nullptr, nullptr), QStringLiteral("OnRemove event handler can not be null"));
+    EXPECT_EQ(make(&host, n, n, n, nullptr), QStringLiteral("AOnRename event handler can not be null"));
+}
+
+TEST(ObjectManagers, RemovalReachesThePlotWhileManagersStillHoldTheObject)
+{
+    TTestPlot plot;
+    plot.master->AddChannel();
+    plot.master->AddChannel();
+    QStringList seen;
+    plot.master->OnRemove = [&](TObject *Sender) {
+        seen << QStringLiteral("%1 %2 %3")
+                    .arg(plot.master->ChannelManager()->GetIndex(Sender))
+                    .arg(plot.master->ObjectManager()->GetIndex(Sender) >= 0)
+                    .arg(plot.master->ChannelManager()->Count());
+    };
+    delete plot.master->ChannelManager()->GetItem(1);
+    plot.master->OnRemove = nullptr;
+    EXPECT_EQ(seen, QStringList({"1 1 2"}));
+    EXPECT_EQ(plot.master->ChannelManager()->Count(), 1);
+    EXPECT_EQ(plot.master->ObjectManager()->Count(), 3); // two markers and the channel
+}
+
+TEST(ObjectManagers, RenameAndFocusFanOut)
+{
+    TTestPlot plot;
+    QStringList heard;
+    auto *a = plot.Make<TListeningLegend>(QStringLiteral("A"));
+    a->heard = &heard;
+    a->DoInsert();
+    auto *b = plot.Make<TListeningLegend>(QStringLiteral("B"));
+    b->heard = &heard;
+    b->DoInsert();
+    heard.clear();
+    b->SetName(QStringLiteral("C"));
+    // Through the legend manager, then through the layout manager; the
+    // sender hears it too.
+    EXPECT_EQ(heard, QStringList({"A rename C", "C rename C", "A rename C", "C rename C"}));
+    heard.clear();
+    a->SetUserSelected(true);
+    EXPECT_EQ(heard, QStringList({"A focus A", "C focus A", "A focus A", "C focus A"}));
+    EXPECT_EQ(plot.host.events.last(), QStringLiteral("got A"));
+}
+
+TEST(ObjectManagers, ShutDownIsSilent)
+{
+    TTestPlot plot;
+    plot.master->AddChannel();
+    plot.master->AddLegend();
+    int removals = 0, changes = 0;
+    plot.master->OnRemove = [&](TObject *S) { removals += dynamic_cast<TgPlotObject *>(S) != nullptr; };
+    plot.master->OnChange = [&](TObject *) { ++changes; };
+    plot.master->ObjectManager()->ShutDownSetup();
+    plot.master.reset();
+    EXPECT_EQ(removals, 0);
+    EXPECT_EQ(changes, 0);
+}
+
+TEST(ObjectManagers, PlotWideSwitches)
+{
+    TTestPlot plot;
+    plot.master->AddChannel();
+    plot.master->AddXAxis();
+    int now = 0;
+    plot.master->OnInvalidateNow = [&](TObject *) { ++now; };
+    plot.master->SetUserCanEditObjects(false);
+    EXPECT_FALSE(plot.master->ChannelManager()->GetItem(0)->UserCanEdit());
+    plot.master->AddLegend(); // a new object takes the plot's setting
+    EXPECT_FALSE(plot.master->LegendManager()->GetItem(0)->UserCanEdit());
+
+    plot.master->SetXYAxesReverse(true);
+    EXPECT_TRUE(plot.master->ChannelManager()->GetItem(0)->XYAxesReversed());
+    EXPECT_FALSE(plot.master->XAxisManager()->GetItem(0)->Horizontal());
+    EXPECT_EQ(now, 1);
+    plot.master->ShowToolBars(false);
+}
+
+TEST(ObjectManagers, StreamRoundTrip)
+{
+    TMemoryStream stream;
+    {
+        TTestPlot plot;
+        plot.master->AddXAxis();
+        plot.master->AddChannel();
+        plot.master->AddChannel();
+        plot.master->ChannelManager()->GetItem(1)->SetName(QStringLiteral("Second"));
+        plot.master->ChannelManager()->GetItem(0)->SetColor(0x00FF00);
+        EXPECT_FALSE(plot.master->LegendManager()->DoWriteToStream());
+        ASSERT_TRUE(plot.master->ChannelManager()->DoWriteToStream());
+        TWriter writer(&stream);
+        plot.master->ChannelManager()->WriteToStream(&writer);
+        writer.WriteInteger(77); // not a collection
+    }
+    stream.SetPosition(0);
+    TTestPlot plot;
+    plot.master->AddChannel(); // replaced by what is read
+    TReader reader(&stream);
+    plot.master->ChannelManager()->ReadFromStream(&reader);
+    TgPlotChannelManager *channels = plot.master->ChannelManager();
+    ASSERT_EQ(channels->Count(), 2);
+    EXPECT_EQ(channels->GetItem(0)->Name(), QStringLiteral("Channel 1"));
+    EXPECT_EQ(channels->GetItem(0)->Color(), 0x00FF00);
+    EXPECT_EQ(channels->GetItem(0)->XAxisName(), QStringLiteral("X-Axis 1"));
+    EXPECT_EQ(channels->GetItem(1)->Name(), QStringLiteral("Second"));
+    EXPECT_EQ(plot.master->ObjectManager()->GetIndex(channels->GetItem(1)), 3);
+
+    plot.master->LegendManager()->ReadFromStream(&reader);
+    EXPECT_EQ(plot.master->LegendManager()->Count(), 0);
+}
+
+} // namespace
