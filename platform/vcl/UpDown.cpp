@@ -8,9 +8,17 @@ TUpDown::TUpDown(TComponent *AOwner) : TCustomControl(AOwner)
     SetColor(clBtnFace);
 }
 
+bool TUpDown::AllowChange(int NewValue, TUpDownDirection Direction)
+{
+    bool allow = true;
+    if (OnChangingEx)
+        OnChangingEx(this, allow, NewValue, Direction);
+    return allow;
+}
+
 void TUpDown::SetPosition(int Value)
 {
-    if (Value == position_)
+    if (Value == position_ || !AllowChange(Value, updNone))
         return;
     position_ = Value;
     Invalidate();
@@ -42,7 +50,12 @@ void TUpDown::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 void TUpDown::Click(TUDBtnType Button)
 {
     const int step = Button == btNext ? increment_ : -increment_;
-    SetPosition(std::clamp(position_ + step, std::min(min_, max_), std::max(min_, max_)));
+    const int wanted = position_ + step;
+    const int next = std::clamp(wanted, std::min(min_, max_), std::max(min_, max_));
+    if (AllowChange(wanted, Button == btNext ? updUp : updDown) && next != position_) {
+        position_ = next;
+        Invalidate();
+    }
     if (OnClick)
         OnClick(this, Button);
 }

@@ -127,6 +127,36 @@ TEST(UpDown, ClicksStepInsideTheRangeButCodeIsNotLimited)
     EXPECT_EQ(clicks, (std::vector<TUDBtnType>{btPrev, btNext}));
 }
 
+TEST(UpDown, ChangingIsAskedFirstAndCanRefuse)
+{
+    TForm form(nullptr);
+    auto *ud = new TUpDown(&form);
+    ud->SetParent(&form);
+    ud->SetBounds(0, 0, 17, 20);
+    ud->SetMin(0);
+    ud->SetMax(12);
+    struct Asked {
+        int value;
+        TUpDownDirection dir;
+        bool operator==(const Asked &o) const { return value == o.value && dir == o.dir; }
+    };
+    std::vector<Asked> asked;
+    bool allow = true;
+    ud->OnChangingEx = [&](TObject *, bool &Allow, int NewValue, TUpDownDirection Dir) {
+        asked.push_back({NewValue, Dir});
+        Allow = allow;
+    };
+    ud->SetPosition(12);
+    ud->SetPosition(12); // same value: not asked
+    Click(ud->Widget(), QPoint(8, 3)); // up at the top asks for 13, stays at 12
+    EXPECT_EQ(ud->Position(), 12);
+    allow = false;
+    Click(ud->Widget(), QPoint(8, 15));
+    ud->SetPosition(3);
+    EXPECT_EQ(ud->Position(), 12) << "a refused change keeps the position";
+    EXPECT_EQ(asked, (std::vector<Asked>{{12, updNone}, {13, updUp}, {11, updDown}, {3, updNone}}));
+}
+
 TEST(MessageBeep, GoesThroughTheHook)
 {
     std::vector<unsigned> beeps;
