@@ -1,13 +1,18 @@
 #include "ControlTable.h"
 
 #include "Exceptions.h"
+#include "Image.h"
 #include "LMyFFTDrawHpLp6dB.h"
+#include "LProgressBar.h"
 #include "PageHost.h"
 #include "Panel.h"
 #include "SkBmpButton.h"
 #include "SkGroupBox.h"
 #include "SkLabel.h"
+#include "RoundedControls.h"
+#include "SmTrackBar.h"
 #include "TgXYPlot.h"
+#include "UpDown.h"
 
 namespace ControlTable {
 namespace {
@@ -131,5 +136,31 @@ TControl *MakePanel(TComponent *Owner)
 TControl *MakeFftDraw(TComponent *Owner) { return new LMyFFTDrawHpLp6dB(Owner); }
 
 TControl *MakeXYPlot(TComponent *Owner) { return new TgXYPlot(Owner); }
+
+TControl *MakeSlider(TComponent *Owner)
+{
+    auto *s = new TSmTrackBar(Owner);
+    s->SetOrientation(trVertical);
+    s->SetShowFocus(false);
+    s->Slider()->SetBorderColor(clMedGray);
+    s->Slider()->SetColorTo(clBlack);
+    s->Slider()->SetSize(3);
+    s->TickMark()->SetStyle(tsNone);
+    return s;
+}
+
+TControl *MakeValueBox(TComponent *Owner)
+{
+    auto *b = new TRoundedEdit(Owner);
+    b->SetRounding(6);
+    b->SetAlignment(taCenter);
+    return b;
+}
+
+TControl *MakeUpDown(TComponent *Owner) { return new TUpDown(Owner); }
+
+TControl *MakeMeter(TComponent *Owner) { return new LProgressBar(Owner); }
+
+TControl *MakeImage(TComponent *Owner) { return new TImage(Owner); }
 
 } // namespace ControlTable

@@ -78,5 +78,13 @@ TControl *MakeLabel(TComponent *Owner);
 TControl *MakePanel(TComponent *Owner);
 TControl *MakeFftDraw(TComponent *Owner);
 TControl *MakeXYPlot(TComponent *Owner);
+// A vertical page slider (TSmTrackBar; the page sets its range), a value
+// edit box (TRoundedEdit, centred text), an up-down spinner, a level meter
+// (LProgressBar) and a picture (TImage).
+TControl *MakeSlider(TComponent *Owner);
+TControl *MakeValueBox(TComponent *Owner);
+TControl *MakeUpDown(TComponent *Owner);
+TControl *MakeMeter(TComponent *Owner);
+TControl *MakeImage(TComponent *Owner);
 
 } // namespace ControlTable

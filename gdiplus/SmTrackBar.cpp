@@ -133,7 +133,7 @@ void TCustomTrackBar::SetBorderColor(TColor Value)
     Invalidate();
 }
 
-void TCustomTrackBar::SetDirection(TGradientDirection Value)
+void TCustomTrackBar::SetDirection(TTrackGradientDirection Value)
 {
     if (Value == direction_)
         return;

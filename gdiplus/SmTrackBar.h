@@ -75,8 +75,8 @@ public:
     void SetBorderColor(TColor Value);
     TColor BorderColorDisabled() const { return borderColorDisabled_; }
     void SetBorderColorDisabled(TColor Value) { borderColorDisabled_ = Value; }
-    TGradientDirection Direction() const { return direction_; }
-    void SetDirection(TGradientDirection Value);
+    TTrackGradientDirection Direction() const { return direction_; }
+    void SetDirection(TTrackGradientDirection Value);
     TCustomImageList *TickImages() const { return images_; }
     void SetTickImages(TCustomImageList *Value);
     QString Version() const { return QStringLiteral("1.6.3.0"); }
@@ -215,7 +215,7 @@ private:
     bool sliding_ = false;
     TColor colorDisabled_ = clNone, colorTo_ = clNone, borderColorDisabled_ = clNone, borderColor_ = clNone,
            colorDisabledTo_ = clNone;
-    TGradientDirection direction_ = gdHorizontal;
+    TTrackGradientDirection direction_ = gdHorizontal;
     bool transparent_ = true;
     const int offset_ = 2;
     const int tickTextOffset_ = 2;

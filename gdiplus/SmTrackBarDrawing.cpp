@@ -57,7 +57,7 @@ void DrawSteppedGradient(TCanvas *Canvas, TColor Color1, TColor Color2, bool Hor
     Canvas->Pen()->SetStyle(oldStyle);
 }
 
-void DrawGradientRect(TCanvas *Canvas, TColor Color1, TColor Color2, TGradientDirection Direction, const TRect &R,
+void DrawGradientRect(TCanvas *Canvas, TColor Color1, TColor Color2, TTrackGradientDirection Direction, const TRect &R,
                       int Steps)
 {
     switch (Direction) {
@@ -404,7 +404,7 @@ void Grip(TCanvas *c, const PolyThumb &p, int shift)
 }
 
 void PaintPolyThumb(TCanvas *c, const TRect &T, const PolyThumb &p, TColor Border, TColor Color, TColor ColorTo,
-                    TGradientDirection Direction, int Steps)
+                    TTrackGradientDirection Direction, int Steps)
 {
     c->SaveState();
     TRegion clip = TRegion::FromPolygon(p.poly, ALTERNATE);
@@ -427,19 +427,19 @@ void PaintPolyThumb(TCanvas *c, const TRect &T, const PolyThumb &p, TColor Borde
 } // namespace
 
 void DrawTriangleThumb(TCanvas *Canvas, const TRect &T, int Kind, TColor Border, TColor Color, TColor ColorTo,
-                       TGradientDirection Direction, int Steps)
+                       TTrackGradientDirection Direction, int Steps)
 {
     PaintPolyThumb(Canvas, T, TrianglePolys(T, Kind), Border, Color, ColorTo, Direction, Steps);
 }
 
 void DrawPointerRightUpThumb(TCanvas *Canvas, const TRect &T, int Kind, TColor Border, TColor Color, TColor ColorTo,
-                             TGradientDirection Direction, int Steps)
+                             TTrackGradientDirection Direction, int Steps)
 {
     PaintPolyThumb(Canvas, T, RightUpPolys(T, Kind), Border, Color, ColorTo, Direction, Steps);
 }
 
 void DrawPointerLeftUpThumb(TCanvas *Canvas, const TRect &T, int Kind, TColor Border, TColor Color, TColor ColorTo,
-                            TGradientDirection Direction, int Steps)
+                            TTrackGradientDirection Direction, int Steps)
 {
     PaintPolyThumb(Canvas, T, LeftUpPolys(T, Kind), Border, Color, ColorTo, Direction, Steps);
 }

@@ -14,7 +14,7 @@
 void DrawSteppedGradient(TCanvas *Canvas, TColor Color1, TColor Color2, bool Horizontal, const TRect &R, int Steps);
 // The banded gradient in one of the four directions; the in-out ones run
 // Color1 to Color2 to the middle and back, the halves overlapping by a pixel.
-void DrawGradientRect(TCanvas *Canvas, TColor Color1, TColor Color2, TGradientDirection Direction, const TRect &R,
+void DrawGradientRect(TCanvas *Canvas, TColor Color1, TColor Color2, TTrackGradientDirection Direction, const TRect &R,
                       int Steps);
 // Percent of Color1 mixed with the rest of Color2, each channel rounded to
 // the nearest (halves to even); 100 or more gives Color1, 0 or less Color2.
@@ -45,10 +45,10 @@ std::vector<TPoint> PointerThumbPolygon(const TRect &T, TTickMark Ticks, bool Ve
 // The polygon thumbs; Kind 0 to 5 as the slider derives it from the shape,
 // the orientation and the tick position.
 void DrawTriangleThumb(TCanvas *Canvas, const TRect &T, int Kind, TColor Border, TColor Color, TColor ColorTo,
-                       TGradientDirection Direction, int Steps);
+                       TTrackGradientDirection Direction, int Steps);
 void DrawPointerRightUpThumb(TCanvas *Canvas, const TRect &T, int Kind, TColor Border, TColor Color, TColor ColorTo,
-                             TGradientDirection Direction, int Steps);
+                             TTrackGradientDirection Direction, int Steps);
 void DrawPointerLeftUpThumb(TCanvas *Canvas, const TRect &T, int Kind, TColor Border, TColor Color, TColor ColorTo,
-                            TGradientDirection Direction, int Steps);
+                            TTrackGradientDirection Direction, int Steps);
 // The polygon of a polygon thumb (for tests and hit shapes).
 std::vector<TPoint> ThumbPolygon(TThumbShape Shape, const TRect &T, int Kind);

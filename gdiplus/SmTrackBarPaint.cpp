@@ -16,7 +16,7 @@ bool Set(TColor c)
 
 // A pair of colours fills with a banded gradient when both are set and
 // with whichever one is set otherwise; nothing when neither is.
-void FillPair(TCanvas *c, TColor c1, TColor c2, TGradientDirection dir, const TRect &r, int steps)
+void FillPair(TCanvas *c, TColor c1, TColor c2, TTrackGradientDirection dir, const TRect &r, int steps)
 {
     if (Set(c1) && Set(c2)) {
         DrawGradientRect(c, c1, c2, dir, r, steps);
@@ -43,7 +43,7 @@ void DrawPictureStretched(TCanvas *c, TGpPicture *p, const TRect &r)
     p->DrawImageRect(&g, r.Left, r.Top, r.Width(), r.Height());
 }
 
-TGradientDirection ThumbDirection(TGpGradient g)
+TTrackGradientDirection ThumbDirection(TGpGradient g)
 {
     switch (g) {
     case ggRadial: return gdHorizontal;
@@ -222,7 +222,7 @@ void TCustomTrackBar::DrawThumb()
         return;
     }
     const bool vertical = orientation_ == trVertical;
-    const TGradientDirection dir = ThumbDirection(th.Gradient());
+    const TTrackGradientDirection dir = ThumbDirection(th.Gradient());
 
     // Fills the shape (its region) by the colours that are set.
     auto fill = [&](const TRegion &shape, const TRect &glowRect) {

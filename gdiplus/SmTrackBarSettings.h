@@ -13,7 +13,8 @@
 class TCustomTrackBar;
 
 enum TGpGradient { ggRadial, ggVertical, ggDiagonalForward, ggDiagonalBackward };
-enum TGradientDirection { gdHorizontal, gdVertical, gdHorizontalInOut, gdVerticalInOut };
+// Named apart from the Sk controls' gradient shapes, so that a page can use both.
+enum TTrackGradientDirection { gdHorizontal, gdVertical, gdHorizontalInOut, gdVerticalInOut };
 enum TThumbShape { tsPointer, tsRectangle, tsRoundRect, tsRound, tsLine, tsPointerLeftUp, tsPointerRightUp,
                    tsTriangle, tsTriangleLeft, tsTriangleRight };
 enum TThumbStyle { tstOffice2007, tstCustom };
@@ -140,7 +141,7 @@ public:
     TQ62_TRACK_PROP(TColor, ColorCompletedTo, colorCompletedTo_)
     TQ62_TRACK_PROP(TColor, ColorCompletedDisabled, colorCompletedDisabled_)
     TQ62_TRACK_PROP(TColor, ColorCompletedDisabledTo, colorCompletedDisabledTo_)
-    TQ62_TRACK_PROP(TGradientDirection, Direction, direction_)
+    TQ62_TRACK_PROP(TTrackGradientDirection, Direction, direction_)
     TQ62_TRACK_PROP(bool, PictureStretched, pictureStretched_)
     TQ62_TRACK_PROP(int, Size, size_)
     TQ62_TRACK_PROP(bool, Border3D, border3D_)
@@ -165,7 +166,7 @@ private:
     int steps_ = 20;
     TColor color_, colorTo_, borderColor_, colorDisabled_, colorDisabledTo_, borderColorDisabled_;
     TColor colorCompleted_, colorCompletedTo_, colorCompletedDisabled_, colorCompletedDisabledTo_;
-    TGradientDirection direction_ = gdHorizontal;
+    TTrackGradientDirection direction_ = gdHorizontal;
     bool pictureStretched_ = false;
     int size_ = 2;
     bool border3D_ = true, rounded_ = false, visible_ = true;

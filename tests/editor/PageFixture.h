@@ -1,0 +1,79 @@
+#pragma once
+#include "EditorPage.h"
+#include "FakePageHost.h"
+#include "LCmd.h"
+#include "MainLayout.h"
+#include "PageNames.h"
+#include "RoundedControls.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include <memory>
+#include <vector>
+
+// The window's frames and one or more pages on a fake host, with the model's
+// commands recorded (the model sends nothing while the host is updating).
+class PageFixture : public LUnitHost {
+public:
+    struct Sent {
+        uint8_t code;
+        ByteVector payload;
+    };
+
+    PageFixture()
+    {
+        host.model.SetHost(this);
+        MainLayout::Build(host, host.form);
+    }
+    template <typename Page>
+    Page &Add()
+    {
+        auto page = std::make_unique<Page>(host);
+        Page &p = *page;
+        p.Build(host.form);
+        pages.push_back(std::move(page));
+        return p;
+    }
+
+    template <typename T = TControl>
+    T *Get(const QString &Name) const
+    {
+        T *c = PageNames::Find<T>(host, Name);
+        if (!c)
+            throw std::runtime_error(("no control " + Name).toStdString());
+        return c;
+    }
+
+    // Typed text and Enter, through the box's own edit.
+    void Type(const QString &Box, const QString &Text)
+    {
+        auto *box = Get<TRoundedEdit>(Box);
+        box->SetText(Text);
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+        QApplication::sendEvent(box->Edit()->Widget(), &down);
+        QKeyEvent up(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r");
+        QApplication::sendEvent(box->Edit()->Widget(), &up);
+    }
+
+    std::vector<Sent> Codes(uint8_t Code) const
+    {
+        std::vector<Sent> out;
+        for (const Sent &s : sent)
+            if (s.code == Code)
+                out.push_back(s);
+        return out;
+    }
+
+    // LUnitHost
+    uint8_t GetDeviceId() const override { return 1; }
+    bool IsUpdatingControls() const override { return host.updating; }
+    void SendCommand(const LCmd &cmd, bool) override { sent.push_back({cmd.GetCode(), cmd.GetData()}); }
+    void InvalidateCurve(int) override {}
+    void SetStorePresetName(int, const std::string &) override {}
+    void SetRecallPresetName(int, const std::string &) override {}
+
+    FakePageHost host;
+    std::vector<Sent> sent;
+    std::vector<std::unique_ptr<EditorPage>> pages;
+};
