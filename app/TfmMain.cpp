@@ -9,6 +9,7 @@
 #include "SmSplashScreen.h"
 #include "SplashLayout.h"
 #include "StatusBar.h"
+#include "EditorCurves.h"
 #include "EditorPage.h"
 #include "EditorPages.h"
 #include "LMainLink.h"
@@ -209,6 +210,17 @@ void TfmMain::RegisterControl(TControl *Control)
 LUnitControl &TfmMain::Model() { return mainLink->Model(); }
 
 bool TfmMain::IsUpdatingControls() const { return mainLink->IsUpdatingControls(); }
+
+void TfmMain::SendCommand(const LCmd &Cmd, bool Append) { mainLink->SendCommand(Cmd, Append); }
+
+uint8_t TfmMain::DeviceId() const { return mainLink->GetDeviceId(); }
+
+EditorCurves &TfmMain::Curves()
+{
+    if (!curves)
+        curves = std::make_unique<EditorCurves>(*this);
+    return *curves;
+}
 
 int TfmMain::OuterWidth() const { return scroller->width() + kFrameWidth; }
 int TfmMain::OuterHeight() const { return scroller->height() + kFrameHeight; }

@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+class EditorCurves;
 class EditorPage;
 class LMainLink;
 class MainDialogs;
@@ -126,6 +127,9 @@ public:
     LUnitControl &Model() override;
     bool IsUpdatingControls() const override;
     bool IsEnglish() const override { return language == "English"; }
+    void SendCommand(const LCmd &Cmd, bool Append) override;
+    uint8_t DeviceId() const override;
+    EditorCurves &Curves() override;
     const std::vector<std::unique_ptr<EditorPage>> &Pages() const { return pages; }
     int ControlCount() const { return int(byName.size()); }
 
@@ -167,6 +171,7 @@ private:
     LSysLinkFactory factory;
     std::unique_ptr<LMainLink> mainLink;
     std::unique_ptr<MainDialogs> dialogs;
+    std::unique_ptr<EditorCurves> curves;
     std::vector<std::unique_ptr<EditorPage>> pages;
 };
 

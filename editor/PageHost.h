@@ -1,6 +1,10 @@
 #pragma once
 #include <QString>
 
+#include <cstdint>
+
+class EditorCurves;
+class LCmd;
 class LUnitControl;
 class TComponent;
 class TControl;
@@ -23,6 +27,12 @@ public:
     // True while the pages are being filled from the model: handlers then
     // change no model value and send nothing.
     virtual bool IsUpdatingControls() const = 0;
+
+    // Sends a command of a page's own to the device (nothing offline).
+    virtual void SendCommand(const LCmd &Cmd, bool Append) = 0;
+    virtual uint8_t DeviceId() const = 0;
+    // The response curves of the displays and the state the curve pages share.
+    virtual EditorCurves &Curves() = 0;
 
     virtual QString TranslateQ(const char *Sid) const = 0;
     virtual bool IsEnglish() const = 0;

@@ -1,29 +1,50 @@
 #pragma once
+#include "EditorCurves.h"
 #include "Form.h"
 #include "LUnitControl.h"
 #include "PageHost.h"
 
 #include <QHash>
+#include <memory>
 
 // A page host without the main window: a plain form owns the controls, the
-// model has no link, captions are their keys.
+// model has no link, captions are their keys. A test that gives the model a
+// host (model.SetHost) receives the pages' own commands there too.
 class FakePageHost : public PageHost {
 public:
     FakePageHost() : form(new TForm(nullptr)) { form->SetBounds(0, 0, 1108, 668); }
-    ~FakePageHost() override { delete form; }
+    ~FakePageHost() override
+    {
+        curves.reset();
+        delete form;
+    }
 
     TComponent *ControlOwner() override { return form; }
     TControl *FindControl(const QString &Name) const override { return byName.value(Name.toUpper(), nullptr); }
     void RegisterControl(TControl *Control) override { byName.insert(Control->Name().toUpper(), Control); }
     LUnitControl &Model() override { return model; }
     bool IsUpdatingControls() const override { return updating; }
+    void SendCommand(const LCmd &Cmd, bool Append) override
+    {
+        if (unitHost)
+            unitHost->SendCommand(Cmd, Append);
+    }
+    uint8_t DeviceId() const override { return 1; }
+    EditorCurves &Curves() override
+    {
+        if (!curves)
+            curves = std::make_unique<EditorCurves>(*this);
+        return *curves;
+    }
     QString TranslateQ(const char *Sid) const override { return QString::fromLatin1(Sid); }
     bool IsEnglish() const override { return true; }
 
     TForm *form;
     LUnitControl model;
+    LUnitHost *unitHost = nullptr;
     bool updating = false;
 
 private:
     QHash<QString, TControl *> byName;
+    std::unique_ptr<EditorCurves> curves;
 };
