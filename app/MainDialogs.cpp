@@ -71,6 +71,10 @@ void MainDialogs::ShowNetworkSetup()
     fmNetworkSetup->Show();
 }
 
+// One device address, the main window's: the connect scan reads it.
+uint32_t MainDialogs::GetDeviceAddress() { return main_->DeviceAddress(); }
+void MainDialogs::SetDeviceAddress(uint32_t packed) { main_->SetDeviceAddress(packed); }
+
 void MainDialogs::SetStorePresetName(int row, const std::string &name)
 {
     fmStorePreset->SetPresetName(row, name);

@@ -67,8 +67,8 @@ public:
     void CallWhenAnswered(std::function<void()> done) override;
     void CloseLink() override;
     void SetDeviceId(int id) override;
-    uint32_t GetDeviceAddress() override { return deviceAddress_; }
-    void SetDeviceAddress(uint32_t packed) override { deviceAddress_ = packed; }
+    uint32_t GetDeviceAddress() override;
+    void SetDeviceAddress(uint32_t packed) override;
     void PointSocketAt(const QString &address) override;
     void StorePreset(int slot, const uint8_t *name14) override;
     void RecallPreset(int number) override;
@@ -101,5 +101,4 @@ private:
     void ShowNetworkSetup();
 
     TfmMain *main_;
-    uint32_t deviceAddress_ = 0x7F000001; // 127.0.0.1
 };

@@ -15,7 +15,6 @@
 #include "LMainLink.h"
 #include "Menus.h"
 #include "Panel.h"
-#include "SerialPort.h"
 #include "SharedConstants.h"
 #include "SkBmpButton.h"
 #include "SkGroupBox.h"
@@ -327,21 +326,6 @@ void TfmMain::FormCreate()
     MainMenu->Rebuild();
 }
 
-void TfmMain::ConfigureScan()
-{
-    if (!fmNetwork)
-        return;
-    LConnectScan &scan = fmNetwork->Scan();
-    scan.SetMain(mainLink.get());
-    scan.candidates.clear();
-    if (deviceAddress != 0)
-        scan.candidates.push_back(LConnectScan::NetCandidate(factory));
-    if (connectOption.given)
-        return;
-    for (const std::string &port : SerialPort::ListPorts())
-        scan.candidates.push_back(LConnectScan::ComCandidate(port));
-}
-
 void TfmMain::FormClose(TCloseAction &Action)
 {
     if (fmExit)
@@ -478,8 +462,6 @@ void TfmMain::ShowConnectDialog()
 
 void TfmMain::StartConnectScan()
 {
-    // The port list is read at every scan: a converter plugged in meanwhile is found.
-    ConfigureScan();
     if (fmNetwork)
         fmNetwork->StartScan();
 }

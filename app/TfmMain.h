@@ -48,6 +48,11 @@ public:
     int MayClose() const { return mayClose; }
     void SetMayClose(int Flag) { mayClose = Flag; }
     bool DiscoverDevices() { return factory.DiscoverDevices(); }
+    // The network device's address (first octet in the high byte); 0 leaves
+    // the network out of the connect scan.
+    uint32_t DeviceAddress() const { return deviceAddress; }
+    void SetDeviceAddress(uint32_t Packed) { deviceAddress = Packed; }
+    bool HasDeviceAddress() const { return deviceAddress != 0; }
     int CurrentPage() const { return currentPage; }
 
     // System message box; tests replace it.
@@ -150,7 +155,6 @@ private:
     void FormClose(TCloseAction &Action);
     void SeedTransferPlots();
     bool WidgetEvent(QObject *Watched, QEvent *Event) override;
-    void ConfigureScan();
     void LanguageClick(TMenuItem *Item);
     void ExitClick();
 

@@ -3,6 +3,13 @@
 #include "LMainLink.h"
 #include "LSysLinkFactory.h"
 
+#include <algorithm>
+
+LConnectScan::Candidate LConnectScan::UsbCandidate()
+{
+    return {"USB", [](LMainLink &m) { m.OpenUsbLink(); }, 6000, Kind::Usb};
+}
+
 LConnectScan::Candidate LConnectScan::ComCandidate(const std::string &portName)
 {
     return {portName,
@@ -10,95 +17,151 @@ LConnectScan::Candidate LConnectScan::ComCandidate(const std::string &portName)
                 m.SetComPortName(portName);
                 m.OpenComLink();
             },
-            10000};
+            10000, Kind::Com};
 }
 
-LConnectScan::Candidate LConnectScan::NetCandidate(LSysLinkFactory &factory)
+LConnectScan::Candidate LConnectScan::NetCandidate(LSysLinkFactory &factory, std::function<void(const std::string &)> status)
 {
     return {"NET",
-            [&factory](LMainLink &m) {
-                if (factory.Socket().IsConnected()) {
+            [&factory, status](LMainLink &m) {
+                ClientSocket &socket = factory.Socket();
+                const auto connected = [&socket, status] {
+                    if (status)
+                        status("Connecting IP:" + socket.RemoteAddress());
+                };
+                if (socket.IsConnected()) {
+                    connected();
                     m.OpenNetLink();
                     return;
                 }
-                factory.Socket().OnConnect = [&factory, &m] {
-                    factory.Socket().OnConnect = nullptr;
-                    m.OpenNetLink();
+                socket.OnConnect = [&socket, &m, connected] {
+                    // Clearing the hook destroys this lambda: keep what it needs first.
+                    LMainLink &main = m;
+                    const auto report = connected;
+                    socket.OnConnect = nullptr;
+                    report();
+                    main.OpenNetLink();
                 };
+                if (status)
+                    status("Network Connecting");
                 // Closing a network link deactivates the socket: connect again.
-                if (!factory.Socket().IsActive())
+                if (!socket.IsActive())
                     factory.DiscoverDevices();
             },
-            2000};
+            2000, Kind::Net};
 }
 
 LConnectScan::LConnectScan()
 {
+    for (QTimer *t : {&tmRunUsbConnect, &tmRunNetConnect, &tmRunComConnect, &tmConnect, &tmLinkBroken}) {
+        t->setSingleShot(true);
+        t->setInterval(100);
+    }
     watchdog.setSingleShot(true);
     watchdog.setTimerType(Qt::PreciseTimer); // the scan budget is measured against it
-    tmConnect.setSingleShot(true);
-    tmConnect.setInterval(100);
-    QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [this] {
-        // The candidate did not become online in time: give it up.
-        if (main)
-            main->CloseLink();
-        CandidateFailed();
+    for (QTimer *t : {&tmRunUsbConnect, &tmRunNetConnect, &tmRunComConnect})
+        QObject::connect(t, &QTimer::timeout, t, [this] {
+            if (main && candidate < candidates.size())
+                candidates[candidate].open(*main);
+        });
+    // An attempt that neither succeeded nor failed in time is evaluated as failed.
+    QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [this] { tmConnect.start(); });
+    QObject::connect(&tmConnect, &QTimer::timeout, &tmConnect, [this] { Evaluate(); });
+    QObject::connect(&tmLinkBroken, &QTimer::timeout, &tmLinkBroken, [this] {
+        if (onLinkBroken)
+            onLinkBroken();
     });
-    QObject::connect(&tmConnect, &QTimer::timeout, &tmConnect, [this] {
-        if (connected) {
-            watchdog.stop();
-            scanning = false;
-            if (onConnected)
-                onConnected();
-            return;
-        }
-        if ((isDialogVisible && !isDialogVisible()) || !scanning) {
-            // A hidden dialog does not move on (a failed identity check hides it).
-            watchdog.stop();
-            scanning = false;
-            return;
-        }
-        if (main)
-            main->CloseLink();
-        CandidateFailed();
-    });
+}
+
+std::vector<std::string> LConnectScan::BuildCandidates(const Sources &sources)
+{
+    std::vector<std::string> ports = sources.listPorts ? sources.listPorts() : std::vector<std::string>{};
+    candidates.clear();
+    extraCandidates = 0;
+    if (sources.hasHidDevice && sources.hasHidDevice()) {
+        candidates.push_back(UsbCandidate());
+        extraCandidates = 1;
+    } else if (sources.factory && sources.hasDeviceAddress && sources.hasDeviceAddress()) {
+        candidates.push_back(NetCandidate(*sources.factory, onStatus));
+        extraCandidates = 1;
+    }
+    for (const std::string &port : ports)
+        candidates.push_back(ComCandidate(port));
+    return ports;
+}
+
+bool LConnectScan::TimersActive() const
+{
+    for (const QTimer *t :
+         {&tmRunUsbConnect, &tmRunNetConnect, &tmRunComConnect, &watchdog, &tmConnect, &tmLinkBroken})
+        if (t->isActive())
+            return true;
+    return false;
+}
+
+void LConnectScan::Halt()
+{
+    for (QTimer *t : {&tmRunUsbConnect, &tmRunNetConnect, &tmRunComConnect, &watchdog, &tmConnect, &tmLinkBroken})
+        t->stop();
+    scanning = false;
 }
 
 void LConnectScan::Start()
 {
-    tmConnect.stop();
-    watchdog.stop();
+    Halt();
     connected = false;
     failed = false;
     scanning = true;
     candidate = 0;
-    OpenCandidate();
+    if (candidates.empty()) {
+        tmConnect.start();
+        return;
+    }
+    Arm();
 }
 
-void LConnectScan::OpenCandidate()
+void LConnectScan::Arm()
 {
-    if (candidate >= candidates.size()) {
-        scanning = false;
+    const Candidate &c = candidates[candidate];
+    watchdogMs = c.watchdogMs;
+    watchdog.start(std::max(1, int(c.watchdogMs * timeScale)));
+    if (onAttempt)
+        onAttempt(candidate);
+    switch (c.kind) {
+    case Kind::Usb:
+        tmRunUsbConnect.start();
+        break;
+    case Kind::Net:
+        tmRunNetConnect.start();
+        break;
+    case Kind::Com:
+        tmRunComConnect.start();
+        break;
+    }
+}
+
+void LConnectScan::Evaluate()
+{
+    if (connected) {
+        Halt();
+        if (onConnected)
+            onConnected();
+        return;
+    }
+    if (!scanning)
+        return;
+    // The failed candidate's link goes before the next one is armed.
+    if (main)
+        main->CloseLink();
+    if (candidate + 1 >= candidates.size()) {
+        Halt();
         failed = true;
         if (onExhausted)
             onExhausted();
         return;
     }
-    const Candidate &c = candidates[candidate];
-    watchdog.start(c.watchdogMs);
-    if (onAttempt)
-        onAttempt(candidate);
-    if (main)
-        c.open(*main);
-}
-
-void LConnectScan::CandidateFailed()
-{
-    watchdog.stop();
-    if (!scanning)
-        return;
     ++candidate;
-    OpenCandidate();
+    Arm();
 }
 
 void LConnectScan::ConnectResult(bool ok)
@@ -107,9 +170,8 @@ void LConnectScan::ConnectResult(bool ok)
     tmConnect.start();
 }
 
-void LConnectScan::Stop()
+void LConnectScan::LinkBroken()
 {
     connected = false;
-    watchdog.stop();
-    scanning = false;
+    tmLinkBroken.start();
 }

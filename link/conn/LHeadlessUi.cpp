@@ -42,7 +42,6 @@ LHeadlessUi::LHeadlessUi() : candidates(scan.candidates)
         if (main)
             main->CloseLink();
     });
-    scan.isDialogVisible = [this] { return dialogVisible; };
     scan.onConnected = [this] {
         dialogVisible = false;
         Changed();
@@ -153,7 +152,7 @@ void LHeadlessUi::ShowLinkBroken()
 {
     dialogConnected = false;
     ++linkBrokenCount;
-    scan.Stop();
+    scan.LinkBroken();
     busyVisible = false;
     Changed();
 }
@@ -161,6 +160,7 @@ void LHeadlessUi::ShowLinkBroken()
 void LHeadlessUi::HideConnectDialog()
 {
     dialogVisible = false;
+    scan.Halt();
     Changed();
 }
 
