@@ -258,6 +258,18 @@ QByteArray TgVCLComponent::GetBytesJPEG(int Compression, bool Progressive)
     return EncodeJPEG(Picture(), Compression, Progressive);
 }
 
+TJPEGImage *TgVCLComponent::CreateJPEGImage(int Compression, bool Progressive)
+{
+    Locked lock(this);
+    CheckJpeg(Compression);
+    auto *jpeg = new TJPEGImage;
+    jpeg->CompressionQuality = Compression;
+    jpeg->ProgressiveEncoding = Progressive;
+    jpeg->SetImage(Picture());
+    jpeg->Compress();
+    return jpeg;
+}
+
 QByteArray TgVCLComponent::GetBytesPNG(int Compression)
 {
     Locked lock(this);

@@ -1,6 +1,7 @@
 #pragma once
 #include "ComponentStream.h"
 #include "DateTime.h"
+#include "JPEGImage.h"
 #include "gComponent.h"
 
 #include <QByteArray>
@@ -50,6 +51,9 @@ public:
     void SaveImageToPNG(const QString &FileName, int Compression);
     QByteArray GetBytesJPEG(int Compression, bool Progressive);
     QByteArray GetBytesPNG(int Compression);
+    // A new compressed JPEG picture of the control (24-bit, quality =
+    // Compression, progressive as asked); the caller frees it.
+    TJPEGImage *CreateJPEGImage(int Compression, bool Progressive);
 
     // OPC items (thin calls on the item manager); values the server sends
     // are written into the bound properties, property changes that are not

@@ -304,6 +304,15 @@ TEST_F(ComponentFixture, ImageExport)
         EXPECT_TRUE(jpg.startsWith("\xFF\xD8"));
         // Progressive scans carry the SOF2 marker, baseline ones SOF0.
         EXPECT_EQ(jpg.contains(QByteArray("\xFF\xC2", 2)), progressive);
+        // The picture object holds the same kind of data and draws the control.
+        std::unique_ptr<TJPEGImage> image(c->CreateJPEGImage(90, progressive));
+        EXPECT_EQ(image->Data().contains(QByteArray("\xFF\xC2", 2)), progressive);
+        EXPECT_EQ(QSize(image->Width(), image->Height()), QSize(40, 30));
+        QImage drawn;
+        ASSERT_TRUE(drawn.loadFromData(image->Data(), "JPEG"));
+        const QColor centre(drawn.pixel(20, 15));
+        EXPECT_GT(centre.red(), 240);
+        EXPECT_LT(centre.green() + centre.blue(), 30);
     }
 
     QTemporaryDir dir;
@@ -314,6 +323,7 @@ TEST_F(ComponentFixture, ImageExport)
         {[&] { c->SaveImageToJPEG(dir.filePath("a.jpg"), 0, false); }, "Compression must be in the range of 1-100"},
         {[&] { c->SaveImageToJPEG(dir.filePath("a.jpg"), 101, false); }, "Compression must be in the range of 1-100"},
         {[&] { c->GetBytesJPEG(101, true); }, "Compression must be in the range of 1-100"},
+        {[&] { delete c->CreateJPEGImage(0, true); }, "Compression must be in the range of 1-100"},
         {[&] { c->SaveImageToPNG(dir.filePath("a.png"), 10); }, "Compression must be in the range of 0-9"},
         {[&] { c->GetBytesPNG(-1); }, "Compression must be in the range of 0-9"},
     };
