@@ -1,9 +1,13 @@
 #include "gUtilities.h"
 
+#include "Exceptions.h"
 #include "Form.h"
+#include "Printers.h"
 #include "WinControl.h"
 
 #include <QGuiApplication>
+#include <QPageLayout>
+#include <QPrinter>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -142,4 +146,16 @@ void PaperSizeToInches(int PaperCode, double &Width, double &Height)
     const auto &s = sizes[PaperCode - 3];
     Width = s.mm ? MillimetresToInches(s.w) : s.w;
     Height = s.mm ? MillimetresToInches(s.h) : s.h;
+}
+
+void GetPrinterPaperSize(double &Width, double &Height)
+{
+    QPrinter *printer = Printer();
+    if (!printer || !printer->isValid())
+        throw Exception(QStringLiteral("Could not initialize printer DeviceMode Structure"));
+    const QPageLayout layout = printer->pageLayout();
+    // The paper's Windows code keeps the sizes of the paper table.
+    PaperSizeToInches(layout.pageSize().windowsId(), Width, Height);
+    if (layout.orientation() == QPageLayout::Landscape)
+        std::swap(Width, Height);
 }

@@ -41,3 +41,7 @@ TWinControl *FindOwnerForm(TComponent *Component);
 inline double MillimetresToInches(double X) { return X / 10 / 2.54; }
 // Inches of a printer paper code (3 to 68); any other code is Letter.
 void PaperSizeToInches(int PaperCode, double &Width, double &Height);
+// Inches of the program printer's paper, width and height exchanged in
+// landscape; "Could not initialize printer DeviceMode Structure" when the
+// printer cannot say.
+void GetPrinterPaperSize(double &Width, double &Height);

@@ -4,6 +4,10 @@
 #include "gDrawing.h"
 #include "gUtilities.h"
 
+#include "Printers.h"
+
+#include <QPageLayout>
+#include <QPrinter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -195,6 +199,31 @@ TEST(PlotUtilities, Tables)
     EXPECT_EQ(NormalizedRect(5, 9, 1, 2), TRect(1, 2, 5, 9));
     EXPECT_EQ(ReversibleNormalizedRect(true, 5, 9, 1, 2), TRect(2, 1, 9, 5));
     EXPECT_EQ(ReversiblePoint(true, 1, 2), TPoint(2, 1));
+}
+
+// The program printer's paper (a PDF printer here) read through its paper code.
+TEST(Utilities, PrinterPaperSizeFollowsPaperAndOrientation)
+{
+    QPrinter *printer = Printer();
+    const QPageLayout before = printer->pageLayout();
+    const struct {
+        QPageSize::PageSizeId paper;
+        QPageLayout::Orientation orientation;
+        double width, height;
+    } rows[] = {
+        {QPageSize::A4, QPageLayout::Portrait, 8.268, 11.693},
+        {QPageSize::A4, QPageLayout::Landscape, 11.693, 8.268},
+        {QPageSize::Legal, QPageLayout::Portrait, 8.5, 14},
+    };
+    for (const auto &row : rows) {
+        printer->setPageSize(QPageSize(row.paper));
+        printer->setPageOrientation(row.orientation);
+        double w = 0, h = 0;
+        GetPrinterPaperSize(w, h);
+        EXPECT_NEAR(w, row.width, 0.001);
+        EXPECT_NEAR(h, row.height, 0.001);
+    }
+    printer->setPageLayout(before);
 }
 
 } // namespace
