@@ -10,6 +10,8 @@ public:
 
     // Drops the channel's data.
     virtual void Clear() {}
+    // Strip-chart channels report the wheel to the plot; XY channels do not.
+    virtual bool RelaysMouseWheel() const { return false; }
 
     const QString &TitleText() const { return FTitleText; }
     void SetTitleText(const QString &Value) { ChangeString(FTitleText, Value, &TgPlotObject::DoChange); }

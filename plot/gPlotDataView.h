@@ -1,4 +1,5 @@
 #pragma once
+#include "Color.h"
 #include "gPlotLayoutObject.h"
 
 // The area in which channels are drawn, with its grid bound to one X and one
@@ -6,6 +7,16 @@
 class TgPlotDataView : public TgPlotLayoutObject {
 public:
     using TgPlotLayoutObject::TgPlotLayoutObject;
+
+    TColor BackgroundColor() const { return FBackgroundColor; }
+    void SetBackgroundColor(TColor Value) { ChangeInteger(FBackgroundColor, Value, &TgPlotObject::DoChange); }
+    bool BackgroundTransparent() const { return FBackgroundTransparent; }
+    void SetBackgroundTransparent(bool Value)
+    {
+        ChangeBoolean(FBackgroundTransparent, Value, &TgPlotObject::DoChange);
+    }
+    // The zoom box, when one is being drawn.
+    virtual void DrawZoomBox(TCanvas *Canvas) {}
 
     const QString &GridXAxisName() const { return FGridXAxisName; }
     void SetGridXAxisName(const QString &Value) { ChangeString(FGridXAxisName, Value, &TgPlotObject::DoChange); }
@@ -24,6 +35,8 @@ public:
     }
 
 private:
+    TColor FBackgroundColor = clBlack;
+    bool FBackgroundTransparent = false;
     QString FGridXAxisName;
     QString FGridYAxisName;
 };

@@ -6,6 +6,9 @@ class TgPlotLimit : public TgPlotObject {
 public:
     using TgPlotObject::TgPlotObject;
 
+    // True when the limit fills a band (drawn beneath the data view's grid).
+    virtual bool FillDrawn() const { return false; }
+
     const QString &XAxisName() const { return FXAxisName; }
     void SetXAxisName(const QString &Value) { ChangeString(FXAxisName, Value, &TgPlotObject::DoChange); }
     const QString &YAxisName() const { return FYAxisName; }

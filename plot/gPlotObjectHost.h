@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class TCustomImageList;
 class TgPlotObject;
 class TgPlotMasterManager;
 
@@ -24,6 +25,8 @@ public:
     virtual void DoObjectLostFocus(TgPlotObject *Obj) = 0;
     virtual QString TranslateText(const QString &Text) = 0;
     virtual TPoint PlotClientToScreen(TPoint P) = 0;
+    // Image list 0, 1 or 2; null for any other index.
+    virtual TCustomImageList *GetImageList(int Index) const = 0;
     virtual bool EditorStayOnTop() const = 0;
     virtual bool UserCanAddRemoveChannels() const = 0;
     virtual void DoAfterOpenEditor(TObject *Sender) = 0;

@@ -88,6 +88,14 @@ void TWriter::WriteIdent(const QString &Ident)
     WriteShortString(Ident.toLatin1());
 }
 
+void TWriter::WriteBinary(const QByteArray &Bytes)
+{
+    WriteValue(vaBinary);
+    const auto n = static_cast<std::int32_t>(Bytes.size());
+    WriteBytes(&n, 4);
+    WriteBytes(Bytes.constData(), n);
+}
+
 void TWriter::WritePropName(const QString &Name)
 {
     WriteShortString(Name.toLatin1());
@@ -169,6 +177,14 @@ TValueType TReader::ReadValue()
     return static_cast<TValueType>(b);
 }
 
+bool TReader::EndOfList()
+{
+    unsigned char b = 0;
+    ReadBytes(&b, 1);
+    stream_->Seek(-1, soCurrent);
+    return b == vaNull;
+}
+
 TValueType TReader::NextValue()
 {
     const TValueType v = ReadValue();
@@ -225,6 +241,18 @@ QByteArray TReader::ReadShortString()
 {
     unsigned char n = 0;
     ReadBytes(&n, 1);
+    QByteArray b(n, '\0');
+    ReadBytes(b.data(), n);
+    return b;
+}
+
+QByteArray TReader::ReadBinary()
+{
+    CheckValue(vaBinary);
+    std::int32_t n = 0;
+    ReadBytes(&n, 4);
+    if (n < 0 || n > stream_->Size() - stream_->Position())
+        Invalid(QStringLiteral("binary length"));
     QByteArray b(n, '\0');
     ReadBytes(b.data(), n);
     return b;
@@ -291,6 +319,10 @@ void TReader::SkipValue()
     case vaCurrency: case vaDate: stream_->Seek(8, soCurrent); return;
     case vaIdent: ReadShortString(); return;
     case vaString: case vaLString: case vaUTF8String: case vaWString: ReadStringOf(v); return;
+    case vaBinary:
+        stream_->Seek(-1, soCurrent);
+        ReadBinary();
+        return;
     case vaList:
         while (!EndOfList())
             SkipValue();

@@ -47,6 +47,8 @@ public:
     void WriteBoolean(bool Value);
     void WriteString(const QString &Value); // vaString for short Latin-1, else vaUTF8String
     void WriteIdent(const QString &Ident);
+    // A block of raw data (vaBinary, 32-bit length, the bytes).
+    void WriteBinary(const QByteArray &Bytes);
     void WriteListBegin() { WriteValue(vaList); }
     void WriteListEnd() { WriteValue(vaNull); }
     void WritePropName(const QString &Name);
@@ -74,12 +76,15 @@ public:
 
     TValueType ReadValue();
     TValueType NextValue(); // without consuming it
-    bool EndOfList() { return NextValue() == vaNull; }
+    // True at a list's end; also safe where a property name (any length
+    // byte) comes next.
+    bool EndOfList();
     long long ReadInteger();
     double ReadDouble(); // integers too
     bool ReadBoolean();
     QString ReadString();
     QString ReadIdent();
+    QByteArray ReadBinary();
     void ReadListBegin() { CheckValue(vaList); }
     void ReadListEnd() { CheckValue(vaNull); }
     QString ReadPropName();

@@ -3,6 +3,8 @@
 #include "Canvas.h"
 #include "Exceptions.h"
 
+#include <QBuffer>
+#include <QDataStream>
 #include <QPainter>
 
 TCustomImageList::TCustomImageList(TComponent *AOwner) : TComponent(AOwner) {}
@@ -38,6 +40,69 @@ int TCustomImageList::Add(const QImage &Image)
     images_.push_back(fitted);
     Change();
     return Count() - 1;
+}
+
+int TCustomImageList::AddMasked(const QImage &Image, TColor MaskColor)
+{
+    QImage masked = Image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb mask = qRgb(MaskColor & 0xFF, (MaskColor >> 8) & 0xFF, (MaskColor >> 16) & 0xFF);
+    for (int y = 0; y < masked.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(masked.scanLine(y));
+        for (int x = 0; x < masked.width(); ++x)
+            if ((line[x] & 0xFFFFFF) == (mask & 0xFFFFFF))
+                line[x] = 0;
+    }
+    return Add(masked);
+}
+
+namespace {
+constexpr quint32 kImageListMagic = 0x54514C31; // "TQL1"
+} // namespace
+
+QByteArray TCustomImageList::SaveToBytes() const
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << kImageListMagic << qint32(width_) << qint32(height_) << qint32(images_.size());
+    for (const QImage &image : images_) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        out << png;
+    }
+    return bytes;
+}
+
+bool TCustomImageList::LoadFromBytes(const QByteArray &Bytes)
+{
+    images_.clear();
+    QDataStream in(Bytes);
+    quint32 magic = 0;
+    qint32 w = 0, h = 0, count = 0;
+    in >> magic >> w >> h >> count;
+    if (in.status() != QDataStream::Ok || magic != kImageListMagic || w < 1 || h < 1 || count < 0 ||
+        count > Bytes.size()) {
+        Change();
+        return false;
+    }
+    width_ = w;
+    height_ = h;
+    std::vector<QImage> images;
+    for (qint32 i = 0; i < count; ++i) {
+        QByteArray png;
+        in >> png;
+        QImage image;
+        if (in.status() != QDataStream::Ok || !image.loadFromData(png, "PNG") || image.width() != w ||
+            image.height() != h) {
+            Change();
+            return false;
+        }
+        images.push_back(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
+    images_ = std::move(images);
+    Change();
+    return true;
 }
 
 void TCustomImageList::Delete(int Index)

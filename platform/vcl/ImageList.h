@@ -1,4 +1,5 @@
 #pragma once
+#include "Color.h"
 #include "Component.h"
 #include "Events.h"
 
@@ -24,6 +25,8 @@ public:
     // Adds a picture, cropped or padded (transparent) to the list's size;
     // returns its index.
     int Add(const QImage &Image);
+    // Adds a picture whose pixels of MaskColor become transparent.
+    int AddMasked(const QImage &Image, TColor MaskColor);
     void Delete(int Index); // throws EListError out of range
     void Clear();
     QImage Image(int Index) const; // throws EListError out of range
@@ -31,6 +34,12 @@ public:
     // Draws picture Index with its top-left corner at (X, Y); a disabled one
     // is drawn greyed. An index outside the list draws nothing.
     void Draw(TCanvas *Canvas, int X, int Y, int Index, bool Enabled = true) const;
+
+    // The list in a self-contained byte form (size, then each picture as
+    // PNG), and back; LoadFromBytes refuses damaged data and then leaves the
+    // list empty.
+    QByteArray SaveToBytes() const;
+    bool LoadFromBytes(const QByteArray &Bytes);
 
     // After every change of the pictures or the size.
     TNotifyEvent OnChange;

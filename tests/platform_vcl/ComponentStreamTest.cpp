@@ -42,6 +42,27 @@ TEST(ComponentStream, TypedValuesRoundTrip)
     EXPECT_THROW(r.ReadInteger(), EReadError); // at the end
 }
 
+TEST(ComponentStream, BinaryBlocksAndLongPropertyNames)
+{
+    TMemoryStream s;
+    TWriter w(&s);
+    w.WriteBinary(QByteArray("\x00\x01\xFF", 3));
+    w.WriteBinary(QByteArray());
+    // A name of 25 characters: its length byte is no value tag.
+    w.WritePropName(QStringLiteral("BackGroundGradientEnabled"));
+    w.WriteBinary(QByteArray("ab"));
+    w.WriteInteger(9);
+    s.SetPosition(0);
+    TReader r(&s);
+    EXPECT_EQ(r.ReadBinary(), QByteArray("\x00\x01\xFF", 3));
+    EXPECT_EQ(r.ReadBinary(), QByteArray());
+    EXPECT_FALSE(r.EndOfList());
+    EXPECT_EQ(r.ReadPropName(), QStringLiteral("BackGroundGradientEnabled"));
+    r.SkipValue();
+    EXPECT_EQ(r.ReadInteger(), 9);
+    EXPECT_THROW(r.ReadInteger(), EReadError); // at the end
+}
+
 TEST(ComponentStream, PropertiesOfAnObject)
 {
     TFont a;

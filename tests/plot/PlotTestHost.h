@@ -48,6 +48,7 @@ public:
         return Text == QStringLiteral("Edit...") ? QStringLiteral("Bearbeiten...") : Text;
     }
     TPoint PlotClientToScreen(TPoint P) override { return TPoint(P.X + 1000, P.Y + 2000); }
+    TCustomImageList *GetImageList(int) const override { return nullptr; }
     bool EditorStayOnTop() const override { return stayOnTop; }
     bool UserCanAddRemoveChannels() const override { return canAddRemoveChannels; }
     void DoAfterOpenEditor(TObject *) override { events << QStringLiteral("editor opened"); }

@@ -1,0 +1,464 @@
+#pragma once
+#include "Brush.h"
+#include "Pen.h"
+#include "Printers.h"
+#include "gDrawing.h"
+#include "gPlotEventTypes.h"
+#include "gPlotObject.h"
+#include "gPlotObjectHost.h"
+#include "gVCLComponent.h"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class TBitmap;
+class TCustomImageList;
+class TFont;
+class TPopupMenu;
+class TStringList;
+class TgPlotAnnotation;
+class TgPlotChannelCustom;
+class TgPlotDataCursor;
+class TgPlotDataView;
+class TgPlotLabel;
+class TgPlotLayoutManager;
+class TgPlotLayoutObject;
+class TgPlotLegend;
+class TgPlotLimit;
+class TgPlotMasterManager;
+class TgPlotObject;
+class TgPlotObjectManager;
+class TgPlotTable;
+class TgPlotToolBar;
+class TgPlotTranslationManager;
+class TgPlotXAxis;
+class TgPlotYAxis;
+
+enum TgPlotExportFormat { ipefMetaFile, ipefBitmap, ipefJPEG };
+enum TgPlotFormStyle { ipfsModal, ipfsStayOnTop };
+enum TgPlotImageFormatStyle { ipifBitmap, ipifEnhancedMetaFile, ipifJPEG, ipifPNG };
+enum TgPlotDataFileColumnSeparator { ipdfcsTab, ipdfcsComma };
+enum TgPlotDataFileFormat { ipdffText, ipdffCompactInterval };
+enum TgPlotReferenceType { iprtDataView, iprtChannel };
+enum TgPlotReferenceIndividual { ipriDataView, ipriChannel, ipriAuto };
+
+// A rectangle that a Cartesian axis's tick labels occupy during a paint.
+struct TgPlotRectObject {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+
+// The common base of the XY plot and the strip chart. It owns the master
+// manager and through it every plot object; it creates, counts, finds and
+// deletes objects per kind, streams them with the form, turns object changes
+// into repaints and insertions and removals into its own events, lays the
+// objects out and paints them in layer order, and routes mouse, keys and
+// hints to the object under the mouse or to the selected ones. Per-kind
+// events carry the object's index in its typed manager; none fires while
+// the plot is read from a form stream (OnDataCursorChange excepted).
+class TgPlotComponent : public TgCustomComponent, public IgPlotObjectHost {
+public:
+    explicit TgPlotComponent(TComponent *AOwner);
+    ~TgPlotComponent() override;
+
+    TgPlotMasterManager *Master() const { return FMasterManager.get(); }
+    TgPlotObjectManager *GetObjectManager() const;
+    TgPlotTranslationManager *GetTranslationManager() const;
+    TgPlotLayoutManager *LayoutManager() const;
+    TPopupMenu *PopupMenu() const { return FPopupMenu.get(); }
+
+    // Objects, per kind: Add returns the new index; Delete frees the object
+    // and repaints at once (label 0, the title, cannot be deleted).
+    virtual int AddToolBar();
+    virtual int AddLegend();
+    virtual int AddTable();
+    virtual int AddXAxis();
+    virtual int AddYAxis();
+    virtual int AddDataView();
+    virtual int AddDataCursor();
+    virtual int AddChannel();
+    virtual int AddAnnotation();
+    virtual int AddLimit();
+    virtual int AddLabel();
+    virtual void DeleteToolBar(int Index);
+    virtual void DeleteLegend(int Index);
+    virtual void DeleteTable(int Index);
+    virtual void DeleteXAxis(int Index);
+    virtual void DeleteYAxis(int Index);
+    virtual void DeleteDataView(int Index);
+    virtual void DeleteDataCursor(int Index);
+    virtual void DeleteChannel(int Index);
+    virtual void DeleteAnnotation(int Index);
+    virtual void DeleteLimit(int Index);
+    virtual void DeleteLabel(int Index);
+    virtual void DeleteTranslation(int Index);
+    virtual void RemoveAllToolBars();
+    virtual void RemoveAllLegends();
+    virtual void RemoveAllTables();
+    virtual void RemoveAllXAxes();
+    virtual void RemoveAllYAxes();
+    virtual void RemoveAllDataViews();
+    virtual void RemoveAllDataCursors();
+    virtual void RemoveAllChannels();
+    virtual void RemoveAllAnnotations();
+    virtual void RemoveAllLimits();
+    // Leaves label 0.
+    virtual void RemoveAllLabels();
+    virtual void RemoveAllTranslations();
+    int ToolBarCount() const;
+    int LegendCount() const;
+    int TableCount() const;
+    int XAxisCount() const;
+    int YAxisCount() const;
+    int DataViewCount() const;
+    int DataCursorCount() const;
+    int ChannelCount() const;
+    int AnnotationCount() const;
+    int LimitCount() const;
+    int LabelCount() const;
+    TgPlotToolBar *GetToolBar(int Index) const;
+    TgPlotLegend *GetLegend(int Index) const;
+    TgPlotTable *GetTable(int Index) const;
+    TgPlotXAxis *GetXAxis(int Index) const;
+    TgPlotYAxis *GetYAxis(int Index) const;
+    TgPlotDataView *GetDataView(int Index) const;
+    TgPlotDataCursor *GetDataCursor(int Index) const;
+    TgPlotChannelCustom *GetChannel(int Index) const;
+    TgPlotAnnotation *GetAnnotation(int Index) const;
+    TgPlotLimit *GetLimit(int Index) const;
+    TgPlotLabel *GetLabel(int Index) const;
+    TgPlotToolBar *GetToolBarByName(const QString &Value) const;
+    TgPlotLegend *GetLegendByName(const QString &Value) const;
+    TgPlotTable *GetTableByName(const QString &Value) const;
+    TgPlotXAxis *GetXAxisByName(const QString &Value) const;
+    TgPlotYAxis *GetYAxisByName(const QString &Value) const;
+    TgPlotDataView *GetDataViewByName(const QString &Value) const;
+    TgPlotDataCursor *GetDataCursorByName(const QString &Value) const;
+    TgPlotChannelCustom *GetChannelByName(const QString &Value) const;
+    TgPlotAnnotation *GetAnnotationByName(const QString &Value) const;
+    TgPlotLimit *GetLimitByName(const QString &Value) const;
+    TgPlotLabel *GetLabelByName(const QString &Value) const;
+    int GetToolBarIndexByName(const QString &Value) const;
+    int GetLegendIndexByName(const QString &Value) const;
+    int GetTableIndexByName(const QString &Value) const;
+    int GetXAxisIndexByName(const QString &Value) const;
+    int GetYAxisIndexByName(const QString &Value) const;
+    int GetDataViewIndexByName(const QString &Value) const;
+    int GetDataCursorIndexByName(const QString &Value) const;
+    int GetChannelIndexByName(const QString &Value) const;
+    int GetAnnotationIndexByName(const QString &Value) const;
+    int GetLimitIndexByName(const QString &Value) const;
+    int GetLabelIndexByName(const QString &Value) const;
+
+    // Translations of the library's texts.
+    int AddTranslation(const QString &OriginalString, const QString &ReplacementString);
+    int TranslationCount() const;
+    QString GetTranslationOriginalString(int Index) const;
+    QString GetTranslationReplacementString(int Index) const;
+    void LoadTranslationsFromFile(const QString &FileName);
+    void SaveTranslationsToFile(const QString &FileName);
+
+    // The title: label 0 (nothing without labels).
+    QString TitleText() const;
+    void SetTitleText(const QString &Value);
+    bool TitleVisible() const;
+    void SetTitleVisible(bool Value);
+    double TitleMargin() const;
+    void SetTitleMargin(double Value);
+    TFont *TitleFont() const;
+    void SetTitleFont(TFont *Value);
+
+    void DisableLayoutManager();
+    void EnableLayoutManager();
+    void RefreshLayoutManager();
+
+    // Image lists 0..2 (24 x 24 when made); other indexes raise "ImageList
+    // Index must be 0-2". An added bitmap smaller in both sides is centred
+    // on its transparent colour; one that is larger in one side and smaller
+    // in the other is refused.
+    TCustomImageList *GetImageList(int Index) const override;
+    void ImageListClear(int ImageListIndex);
+    void ImageListAdd(int ImageListIndex, TBitmap *ABitmap);
+
+    double GetNow() const;
+    void SetCustomizeLabelText(const QString &Value) { FCustomizeLabelText = Value; }
+    void ClearAllData();
+
+    // Published settings.
+    int OuterMarginLeft() const { return FOuterMarginLeft; }
+    void SetOuterMarginLeft(int Value) { SetIntegerValue(Value, FOuterMarginLeft, 0); }
+    int OuterMarginTop() const { return FOuterMarginTop; }
+    void SetOuterMarginTop(int Value) { SetIntegerValue(Value, FOuterMarginTop, 0); }
+    int OuterMarginRight() const { return FOuterMarginRight; }
+    void SetOuterMarginRight(int Value) { SetIntegerValue(Value, FOuterMarginRight, 0); }
+    int OuterMarginBottom() const { return FOuterMarginBottom; }
+    void SetOuterMarginBottom(int Value) { SetIntegerValue(Value, FOuterMarginBottom, 0); }
+    bool BackGroundGradientEnabled() const { return FBackGroundGradientEnabled; }
+    void SetBackGroundGradientEnabled(bool Value) { SetBooleanValue(Value, FBackGroundGradientEnabled, 0); }
+    TColor BackGroundGradientStartColor() const { return FBackGroundGradientStartColor; }
+    void SetBackGroundGradientStartColor(TColor Value) { SetColorValue(Value, FBackGroundGradientStartColor, 0); }
+    TColor BackGroundGradientStopColor() const { return FBackGroundGradientStopColor; }
+    void SetBackGroundGradientStopColor(TColor Value) { SetColorValue(Value, FBackGroundGradientStopColor, 0); }
+    TgFillDirection BackGroundGradientDirection() const { return FBackGroundGradientDirection; }
+    void SetBackGroundGradientDirection(TgFillDirection Value);
+    bool HintsShow() const { return FHintsShow; }
+    void SetHintsShow(bool Value) { FHintsShow = Value; }
+    int HintsPause() const { return FHintsPause; }
+    void SetHintsPause(int Value) { FHintsPause = Value; }
+    int HintsHidePause() const { return FHintsHidePause; }
+    void SetHintsHidePause(int Value) { FHintsHidePause = Value; }
+    TFont *HintsFont() const { return FHintsFont.get(); }
+    void SetHintsFont(TFont *Value);
+    bool ClipAnnotationsToAxes() const { return FClipAnnotationsToAxes; }
+    void SetClipAnnotationsToAxes(bool Value) { SetBooleanValue(Value, FClipAnnotationsToAxes, 0); }
+    TgPlotExportFormat CopyToClipBoardFormat() const { return FCopyToClipBoardFormat; }
+    void SetCopyToClipBoardFormat(TgPlotExportFormat Value) { FCopyToClipBoardFormat = Value; }
+    TgPlotFormStyle EditorFormStyle() const { return FEditorFormStyle; }
+    void SetEditorFormStyle(TgPlotFormStyle Value) { FEditorFormStyle = Value; }
+    bool UserCanEditObjects() const;
+    void SetUserCanEditObjects(bool Value);
+    bool UserCanAddRemoveChannels() const override { return FUserCanAddRemoveChannels; }
+    void SetUserCanAddRemoveChannels(bool Value) { FUserCanAddRemoveChannels = Value; }
+    bool XYAxesReverse() const;
+    void SetXYAxesReverse(bool Value);
+    int DataViewZHorz() const;
+    void SetDataViewZHorz(int Value);
+    int DataViewZVert() const;
+    void SetDataViewZVert(int Value);
+    const QString &DefaultSaveImageDirectory() const { return FDefaultSaveImageDirectory; }
+    void SetDefaultSaveImageDirectory(const QString &Value) { FDefaultSaveImageDirectory = Value; }
+    const QString &DefaultPropertyDirectory() const { return FDefaultPropertyDirectory; }
+    void SetDefaultPropertyDirectory(const QString &Value) { FDefaultPropertyDirectory = Value; }
+    const QString &DefaultDataDirectory() const { return FDefaultDataDirectory; }
+    void SetDefaultDataDirectory(const QString &Value) { FDefaultDataDirectory = Value; }
+    const QString &DefaultAnnotationDirectory() const { return FDefaultAnnotationDirectory; }
+    void SetDefaultAnnotationDirectory(const QString &Value) { FDefaultAnnotationDirectory = Value; }
+    TgPlotImageFormatStyle DefaultSaveImageFormat() const { return FDefaultSaveImageFormat; }
+    void SetDefaultSaveImageFormat(TgPlotImageFormatStyle Value) { FDefaultSaveImageFormat = Value; }
+    bool PrintShowDialog() const { return FPrintShowDialog; }
+    void SetPrintShowDialog(bool Value) { FPrintShowDialog = Value; }
+    TPrinterOrientation PrintOrientation() const { return FPrintOrientation; }
+    void SetPrintOrientation(TPrinterOrientation Value) { FPrintOrientation = Value; }
+    double PrintMarginTop() const { return FPrintMarginTop; }
+    void SetPrintMarginTop(double Value) { FPrintMarginTop = Value; }
+    double PrintMarginLeft() const { return FPrintMarginLeft; }
+    void SetPrintMarginLeft(double Value) { FPrintMarginLeft = Value; }
+    double PrintMarginRight() const { return FPrintMarginRight; }
+    void SetPrintMarginRight(double Value) { FPrintMarginRight = Value; }
+    double PrintMarginBottom() const { return FPrintMarginBottom; }
+    void SetPrintMarginBottom(double Value) { FPrintMarginBottom = Value; }
+    const QString &PrintDocumentName() const { return FPrintDocumentName; }
+    void SetPrintDocumentName(const QString &Value) { FPrintDocumentName = Value; }
+    const QString &PrinterName() const { return FPrinterName; }
+    void SetPrinterName(const QString &Value) { FPrinterName = Value; }
+    const QString &LogFileName() const { return FLogFileName; }
+    void SetLogFileName(const QString &Value);
+    int LogBufferSize() const { return FLogBufferSize; }
+    void SetLogBufferSize(int Value) { FLogBufferSize = Value; }
+    bool LoggingActive() const { return FLoggingActive; }
+    TgPlotDataFileColumnSeparator DataFileColumnSeparator() const { return FDataFileColumnSeparator; }
+    void SetDataFileColumnSeparator(TgPlotDataFileColumnSeparator Value);
+    TgPlotDataFileFormat DataFileFormat() const { return FDataFileFormat; }
+    void SetDataFileFormat(TgPlotDataFileFormat Value);
+    bool DifferentialPropertySave() const { return FDifferentialPropertySave; }
+    void SetDifferentialPropertySave(bool Value) { FDifferentialPropertySave = Value; }
+    TBrushStyle AnnotationDefaultBrushStlye() const { return FAnnotationDefaultBrushStyle; }
+    void SetAnnotationDefaultBrushStlye(TBrushStyle Value) { FAnnotationDefaultBrushStyle = Value; }
+    TColor AnnotationDefaultBrushColor() const { return FAnnotationDefaultBrushColor; }
+    void SetAnnotationDefaultBrushColor(TColor Value) { FAnnotationDefaultBrushColor = Value; }
+    TPenStyle AnnotationDefaultPenStlye() const { return FAnnotationDefaultPenStyle; }
+    void SetAnnotationDefaultPenStlye(TPenStyle Value) { FAnnotationDefaultPenStyle = Value; }
+    TColor AnnotationDefaultPenColor() const { return FAnnotationDefaultPenColor; }
+    void SetAnnotationDefaultPenColor(TColor Value) { FAnnotationDefaultPenColor = Value; }
+    int AnnotationDefaultPenWidth() const { return FAnnotationDefaultPenWidth; }
+    void SetAnnotationDefaultPenWidth(int Value) { FAnnotationDefaultPenWidth = Value; }
+    TgPlotReferenceType AnnotationDefaultReference() const { return FAnnotationDefaultReference; }
+    void SetAnnotationDefaultReference(TgPlotReferenceType Value) { FAnnotationDefaultReference = Value; }
+    TgPlotReferenceIndividual AnnotationDefaultReferencePositionX() const { return FAnnotationDefaultReferenceXY[0]; }
+    void SetAnnotationDefaultReferencePositionX(TgPlotReferenceIndividual V) { FAnnotationDefaultReferenceXY[0] = V; }
+    TgPlotReferenceIndividual AnnotationDefaultReferencePositionY() const { return FAnnotationDefaultReferenceXY[1]; }
+    void SetAnnotationDefaultReferencePositionY(TgPlotReferenceIndividual V) { FAnnotationDefaultReferenceXY[1] = V; }
+    TgPlotReferenceIndividual AnnotationDefaultReferenceSizeX() const { return FAnnotationDefaultReferenceXY[2]; }
+    void SetAnnotationDefaultReferenceSizeX(TgPlotReferenceIndividual V) { FAnnotationDefaultReferenceXY[2] = V; }
+    TgPlotReferenceIndividual AnnotationDefaultReferenceSizeY() const { return FAnnotationDefaultReferenceXY[3]; }
+    void SetAnnotationDefaultReferenceSizeY(TgPlotReferenceIndividual V) { FAnnotationDefaultReferenceXY[3] = V; }
+    TFont *AnnotationDefaultFont() const { return FAnnotationDefaultFont.get(); }
+    void SetAnnotationDefaultFont(TFont *Value);
+    bool PaintingActive() const { return FPaintingActive; }
+    TColor BackGroundColor() const { return TgComponent::BackGroundColor(); }
+    void SetBackGroundColor(TColor Value) override { TgComponent::SetBackGroundColor(Value); }
+
+    const TPublishedClass *PublishedClass() const override;
+    static const TPublishedClass *StaticPublished();
+
+    // Layout and paint.
+    void PaintToCanvas(TCanvas *Canvas) override;
+    // Paints into a bitmap of the control's size, which recomputes every
+    // rectangle without touching the screen.
+    void ReCalcLayout();
+    bool TryOccupyRect(const TRect &Rect);
+    void AddOccupiedRect(const TRect &Rect);
+    const std::vector<TgPlotLayoutObject *> &VisibleList(int Side) const { return FVisibleLists[Side]; }
+    enum { isLeft, isRight, isTop, isBottom };
+
+    // Input state (the hint as the last mouse move left it).
+    const TgHintData &Hint() const { return FHint; }
+    TgPlotObject *MouseDownObject() const { return FMouseDownObject; }
+    TgPlotObject *LastMouseOverObject() const { return FLastMouseOverObject; }
+    TgPlotObject *LastClickedObject() const { return FLastClickedObject; }
+    bool Selecting() const { return FSelecting; }
+    TgPlotObject *FindObjectAt(const TgPlotMouseData &MouseData);
+    void HideHint();
+    void HintTimerTick(TObject *Sender);
+    // The mouse capture moved to another window (or was released).
+    void CaptureChanged(bool ToThisControl);
+
+    // IgPlotObjectHost: the relays of the objects' events.
+    void DoObjectMouseDown(TgPlotObject *Obj, TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void DoObjectMouseMove(TgPlotObject *Obj, TShiftState Shift, int X, int Y) override;
+    void DoObjectMouseUp(TgPlotObject *Obj, TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void DoObjectMouseWheel(TgPlotObject *Obj, int WheelDelta, TShiftState Shift, int X, int Y) override;
+    void DoObjectPopupMenu(TgPlotObject *Obj, bool &Cancel, int ScreenX, int ScreenY) override;
+    void DoObjectGotFocus(TgPlotObject *Obj) override;
+    void DoObjectLostFocus(TgPlotObject *Obj) override;
+    QString TranslateText(const QString &Text) override;
+    TPoint PlotClientToScreen(TPoint P) override { return ClientToScreen(P); }
+    bool EditorStayOnTop() const override { return FEditorFormStyle == ipfsStayOnTop; }
+    void DoAfterOpenEditor(TObject *Sender) override;
+    void DoObjectClick(TgPlotObject *Obj);
+    void DoObjectGetMouseCursor(TgPlotObject *Obj, int &MouseCursor);
+    void DoDataCursorChange(TgPlotObject *Cursor);
+
+    // Events (see the event types).
+#define TQ62_KIND_EVENTS(Kind)                                                                                     \
+    TgPlotObjectMouseEvent OnMouseDown##Kind, OnMouseUp##Kind;                                                     \
+    TgPlotObjectMouseMoveEvent OnMouseMove##Kind;                                                                  \
+    TgPlotObjectEvent OnClick##Kind, OnDblClick##Kind;                                                             \
+    TgPlotObjectMouseWheelEvent OnMouseWheel##Kind;                                                                \
+    TgPlotObjectEvent OnAdd##Kind, OnRemove##Kind;                                                                 \
+    TgPlotObjectGetMouseCursorEvent OnGetMouseCursor##Kind;                                                        \
+    TgPlotPopupMenuEvent OnPopupMenu##Kind;
+    TQ62_KIND_EVENTS(Channel)
+    TQ62_KIND_EVENTS(XAxis)
+    TQ62_KIND_EVENTS(YAxis)
+    TQ62_KIND_EVENTS(DataCursor)
+    TQ62_KIND_EVENTS(DataView)
+    TQ62_KIND_EVENTS(Legend)
+    TQ62_KIND_EVENTS(Limit)
+    TQ62_KIND_EVENTS(Annotation)
+#undef TQ62_KIND_EVENTS
+    TgPlotObjectEvent OnGotFocusChannel, OnGotFocusXAxis, OnGotFocusYAxis, OnGotFocusDataCursor, OnGotFocusDataView,
+        OnGotFocusLegend, OnGotFocusAnnotation;
+    TgPlotObjectEvent OnLostFocusChannel, OnLostFocusXAxis, OnLostFocusYAxis, OnLostFocusDataCursor,
+        OnLostFocusDataView, OnLostFocusLegend, OnLostFocusAnnotation;
+    TgPlotObjectEvent OnAddTable, OnRemoveTable;
+    TgPlotObjectGetMouseCursorEvent OnGetMouseCursorTable;
+    TgPlotDataPointMouseEvent OnMouseDownDataPoint, OnMouseUpDataPoint;
+    TgPlotDataPointMouseMoveEvent OnMouseMoveDataPoint;
+    TgPlotClickDataPointEvent OnClickDataPoint, OnDblClickDataPoint;
+    TgPlotObjectDoubleValueChangeEvent OnXAxisMinChange, OnXAxisSpanChange, OnYAxisMinChange, OnYAxisSpanChange,
+        OnLimitLine1PositionChange, OnLimitLine2PositionChange;
+    TgPlotAxesMinSpanChangeEvent OnXAxisMinSpanChange, OnXAxisMinSpanChangeFinished, OnYAxisMinSpanChange,
+        OnYAxisMinSpanChangeFinished;
+    TgPlotAxesCustomizeLabelEvent OnXAxisCustomizeLabel, OnYAxisCustomizeLabel;
+    TgPlotObjectCustomizeTextEvent OnXAxisCustomizeHint, OnYAxisCustomizeHint, OnDataCursorCustomizeHint,
+        OnToolBarCustomizeHint;
+    TgPlotDataPointCustomizeTextEvent OnDataPointCustomizeHint;
+    TgPlotToolBarButtonEvent OnToolBarButtonClick;
+    TgPlotToolBarButtonBeforeEvent OnBeforeToolBarButtonClick;
+    TgPlotDataPointMovedEvent OnDataPointMoved;
+    TgPlotObjectEvent OnDataCursorChange, OnBeforeDataCursorUpdate, OnAnnotationCoordinatesChange,
+        OnAnnotationMoveUser, OnAnnotationResizeUser, OnAnnotationCoordinatesChangeFinished;
+    TgPlotZoomBoxEvent OnBeforeZoomBox;
+    TgPlotPrintPageEvent OnBeforePrintPage;
+    TNotifyEvent OnBeforePrint, OnAfterPrint, OnBeforeLoadProperties, OnAfterLoadProperties, OnAfterSaveProperties,
+        OnAfterLoadData, OnAfterSaveData, OnAfterOpenEditor, OnAfterCloseEditor, OnAfterPaint;
+
+protected:
+    void DefineProperties(TFiler *Filer) override;
+    void Loaded() override;
+    void IsWantedKey(Word &Key, int &Result) override;
+    void gKeyDown(Word &Key, TShiftState Shift) override;
+    void gMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void gMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void gMouseMove(TShiftState Shift, int X, int Y) override;
+    void gDoubleClick() override;
+    bool gMouseWheel(int WheelDelta, TShiftState Shift, TPoint MousePos) override;
+
+    virtual void DoObjectAdded(TObject *Sender);
+    virtual void DoObjectRemoved(TObject *Sender);
+    virtual void DoObjectChange(TObject *Sender);
+
+    // Layout pass: every layout object and data view 0 get their rectangles.
+    void ArrangeLayoutObjects(TCanvas *Canvas);
+
+private:
+    // The kind and the index in its typed manager (by membership, so that
+    // it also works for an object being destroyed); false for other objects.
+    bool KindOf(const TObject *Object, TgPlotEventKind &Kind, int &Index) const;
+    void AddImageToList(int Index, TBitmap *Bitmap);
+    TCustomImageList *CheckedImageList(int Index) const;
+    void DrawOuterObjects(TCanvas *Canvas);
+    void DrawHint(TCanvas *Canvas);
+    void ForgetObject(TObject *Object);
+    TgPlotMouseData OrientMouseData(int X, int Y, TMouseButton Button) const;
+
+    std::unique_ptr<TgPlotMasterManager> FMasterManager;
+    std::unique_ptr<TPopupMenu> FPopupMenu;
+    std::unique_ptr<TFont> FHintsFont;
+    std::unique_ptr<TFont> FAnnotationDefaultFont;
+    std::array<std::unique_ptr<TCustomImageList>, 3> FImageLists;
+    std::vector<TgPlotRectObject> FOccupiedRects;
+    std::array<std::vector<TgPlotLayoutObject *>, 4> FVisibleLists;
+
+    int FOuterMarginLeft = 5, FOuterMarginTop = 5, FOuterMarginRight = 5, FOuterMarginBottom = 5;
+    bool FBackGroundGradientEnabled = false;
+    TColor FBackGroundGradientStartColor = 0xFF0000;
+    TColor FBackGroundGradientStopColor = 0;
+    TgFillDirection FBackGroundGradientDirection = ifdTopBottom;
+    bool FHintsShow = true;
+    int FHintsPause = 500;
+    int FHintsHidePause = 2500;
+    bool FClipAnnotationsToAxes = true;
+    TgPlotExportFormat FCopyToClipBoardFormat = ipefMetaFile;
+    TgPlotFormStyle FEditorFormStyle = ipfsModal;
+    bool FUserCanAddRemoveChannels = false;
+    QString FDefaultSaveImageDirectory, FDefaultPropertyDirectory, FDefaultDataDirectory, FDefaultAnnotationDirectory;
+    TgPlotImageFormatStyle FDefaultSaveImageFormat = ipifBitmap;
+    bool FPrintShowDialog = true;
+    TPrinterOrientation FPrintOrientation = poLandscape;
+    double FPrintMarginTop = 1, FPrintMarginLeft = 1, FPrintMarginRight = 1, FPrintMarginBottom = 1;
+    QString FPrintDocumentName = QStringLiteral("Untitled");
+    QString FPrinterName;
+    QString FLogFileName;
+    int FLogBufferSize = 0;
+    bool FLoggingActive = false;
+    TgPlotDataFileColumnSeparator FDataFileColumnSeparator = ipdfcsTab;
+    TgPlotDataFileFormat FDataFileFormat = ipdffText;
+    bool FDifferentialPropertySave = false;
+    TBrushStyle FAnnotationDefaultBrushStyle = bsSolid;
+    TColor FAnnotationDefaultBrushColor = 0xFFFFFF;
+    TPenStyle FAnnotationDefaultPenStyle = psSolid;
+    TColor FAnnotationDefaultPenColor = 0xFFFFFF;
+    int FAnnotationDefaultPenWidth = 1;
+    TgPlotReferenceType FAnnotationDefaultReference = iprtDataView;
+    std::array<TgPlotReferenceIndividual, 4> FAnnotationDefaultReferenceXY{ipriAuto, ipriAuto, ipriAuto, ipriAuto};
+    bool FPaintingActive = false;
+    bool FReadingStream = false;
+
+    // Interaction state.
+    bool FMouseDownFlag = false;
+    bool FSelecting = false;
+    bool FDblClickActive = false;
+    TShiftState FShiftState;
+    TgPlotObject *FMouseDownObject = nullptr;
+    TgPlotObject *FLastMouseOverObject = nullptr;
+    TgPlotObject *FLastClickedObject = nullptr;
+    TMouseButton FLastClickedButton = mbLeft;
+    TgHintData FHint;
+    TPoint FLastHintPoint;
+    TgPlotObject *FLastHintObject = nullptr;
+    TRect FHintShowRect;
+    bool FHintShowing = false;
+    QString FCustomizeLabelText;
+};
