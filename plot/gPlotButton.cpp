@@ -1,6 +1,8 @@
 #include "gPlotButton.h"
 
+#include "Canvas.h"
 #include "Timer.h"
+#include "gDrawing.h"
 
 TgPlotButton::TgPlotButton(TComponent *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert,
                            TNotifyEvent AOnRemove, TNotifyEvent AOnRename)
@@ -87,4 +89,23 @@ void TgPlotButton::DoMouseUp(const TgPlotMouseData &MouseData)
         if (OnClick)
             OnClick(this);
     }
+}
+
+void TgPlotButton::DrawScrollButton(TCanvas *Canvas, bool Up)
+{
+    if (!Visible())
+        return;
+    Canvas->Brush()->SetStyle(bsSolid);
+    Canvas->Brush()->SetColor(clBtnFace);
+    Canvas->FillRect(DrawRect());
+    DrawBorderFrame(Canvas, DrawRect(), FDown || FMouseDown ? 0 : 1);
+    const TColor arrow = Enabled() ? clBlack : TColor(0x808080);
+    Canvas->Brush()->SetColor(arrow);
+    Canvas->Pen()->SetStyle(psSolid);
+    Canvas->Pen()->SetColor(arrow);
+    const int cx = (FLeft + FRight) / 2, cy = (FTop + FBottom) / 2;
+    if (Up)
+        Canvas->Polygon({{cx - 4, cy + 2}, {cx + 4, cy + 2}, {cx, cy - 2}});
+    else
+        Canvas->Polygon({{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}});
 }

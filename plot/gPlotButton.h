@@ -40,6 +40,11 @@ public:
     void DoMouseMove(const TgPlotMouseData &) override {}
     void DoMouseUp(const TgPlotMouseData &MouseData) override;
 
+    // The face of a scroll button (visible ones only): button face colour,
+    // framed raised, or sunken while pressed; then the arrow, black or gray
+    // when disabled, pointing up or down.
+    void DrawScrollButton(TCanvas *Canvas, bool Up);
+
 protected:
     void DoInvalidate();
 

@@ -325,7 +325,7 @@ public:
     TPoint PlotClientToScreen(TPoint P) override { return ClientToScreen(P); }
     bool EditorStayOnTop() const override { return FEditorFormStyle == ipfsStayOnTop; }
     void DoAfterOpenEditor(TObject *Sender) override;
-    void DoObjectClick(TgPlotObject *Obj);
+    void DoObjectClick(TgPlotObject *Obj) override;
     void DoObjectGetMouseCursor(TgPlotObject *Obj, int &MouseCursor);
     void DoDataCursorChange(TgPlotObject *Cursor);
 

@@ -21,6 +21,8 @@ public:
     virtual void DoObjectMouseUp(TgPlotObject *Obj, TMouseButton Button, TShiftState Shift, int X, int Y) = 0;
     virtual void DoObjectMouseWheel(TgPlotObject *Obj, int WheelDelta, TShiftState Shift, int X, int Y) = 0;
     virtual void DoObjectPopupMenu(TgPlotObject *Obj, bool &Cancel, int ScreenX, int ScreenY) = 0;
+    // A completed click on the object (a double click when one is pending).
+    virtual void DoObjectClick(TgPlotObject *Obj) = 0;
     virtual void DoObjectGotFocus(TgPlotObject *Obj) = 0;
     virtual void DoObjectLostFocus(TgPlotObject *Obj) = 0;
     virtual QString TranslateText(const QString &Text) = 0;

@@ -41,6 +41,7 @@ public:
         events << QStringLiteral("popup %1 %2,%3").arg(Of(Obj)).arg(X).arg(Y);
         Cancel = cancelPopup;
     }
+    void DoObjectClick(TgPlotObject *Obj) override { events << QStringLiteral("click %1").arg(Of(Obj)); }
     void DoObjectGotFocus(TgPlotObject *Obj) override { events << QStringLiteral("got %1").arg(Of(Obj)); }
     void DoObjectLostFocus(TgPlotObject *Obj) override { events << QStringLiteral("lost %1").arg(Of(Obj)); }
     QString TranslateText(const QString &Text) override
