@@ -1,5 +1,10 @@
 #include "gOPCManager.h"
 
+#include "Application.h"
+#include "ImageList.h"
+#include "gOPCArtwork.h"
+#include "gOPCExplorer.h"
+
 #include "Exceptions.h"
 #include "Pen.h"
 #include "TypInfo.h"
@@ -57,6 +62,11 @@ TgOPCManager::TgOPCManager(TComponent *AOwner, TgOPCLibrary *Library)
     : TCustomControl(AOwner), library_(Library)
 {
     FFirstInstance = this->Library().ManagerCreated();
+    explorer_ = nullptr;
+    FImageList = new TCustomImageList(this);
+    FImageList->SetWidth(24);
+    FImageList->SetHeight(24);
+    FImageList->Add(OPCArtwork::ManagerImage());
     SetControlStyle({csCaptureMouse, csClickEvents, csDoubleClicks, csReplicatable});
     TCustomControl::SetBounds(Left(), Top(), 28, 28);
     SetVisible(false);
@@ -64,6 +74,9 @@ TgOPCManager::TgOPCManager(TComponent *AOwner, TgOPCLibrary *Library)
 
 TgOPCManager::~TgOPCManager()
 {
+    // The window goes with a manager rather than at the application's end.
+    delete explorer_;
+    explorer_ = nullptr;
     GroupClear(true);
     if (FFirstInstance) {
         try {
@@ -169,6 +182,17 @@ void TgOPCManager::Paint()
     c->Polyline({{0, h - 1}, {0, 0}, {w - 1, 0}});
     c->Pen()->SetColor(clBtnShadow);
     c->Polyline({{w - 1, 1}, {w - 1, h - 1}, {0, h - 1}});
+    FImageList->Draw(c, 2, 2, 0, Enabled());
+}
+
+TgOPCExplorerForm *TgOPCManager::explorer_ = nullptr;
+
+void TgOPCManager::ExplorerShow()
+{
+    if (!explorer_)
+        explorer_ = new TgOPCExplorerForm(Application);
+    explorer_->Refresh(Library());
+    explorer_->Show();
 }
 
 void TgOPCManager::DefineProperties(TFiler *Filer)

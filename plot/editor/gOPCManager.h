@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+class TCustomImageList;
+class TgOPCExplorerForm;
 class TgOPCLibrary;
 
 using TGroupUpdateEvent = std::function<void(TObject *Sender, const QString &GroupName)>;
@@ -46,6 +48,13 @@ public:
     int GetGroupCount() const { return static_cast<int>(groups_.size()); }
     int GetGroupIndex(const QString &Name) const; // ignoring case; -1 when none
     void CloseAllServerConnections();
+    // Shows the one explorer window all managers share (made when none is
+    // remembered, owned by the application), its list read anew. Without the
+    // library this raises "Tarvex OPC DLL Not Found.". The window goes when
+    // a manager goes.
+    void ExplorerShow();
+    // The shared explorer window, or none; making a manager forgets it.
+    static TgOPCExplorerForm *Explorer() { return explorer_; }
 
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override; // always 28 x 28
     void Paint() override;
@@ -61,6 +70,8 @@ private:
     void ReadGroups(TReader *Reader);
 
     TgOPCLibrary *library_;
+    TCustomImageList *FImageList;
     bool FFirstInstance = false;
+    static TgOPCExplorerForm *explorer_;
     std::vector<std::unique_ptr<TgOPCGroupObject>> groups_;
 };
