@@ -114,14 +114,18 @@ std::vector<ProtocolSection> ProtocolSections(bool English)
     return out;
 }
 
-QByteArray ProtocolRtf(const std::vector<ProtocolSection> &Sections)
+QByteArray ProtocolRtf(const std::vector<ProtocolSection> &Sections, int PictureSpace)
 {
     QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\fs20 ";
     for (const ProtocolSection &s : Sections) {
         rtf += "{\\b\\fs24 " + RtfEscaped(s.title) + "}\\par ";
         for (const QString &p : s.text.split('\n'))
             rtf += RtfEscaped(p) + "\\par ";
-        rtf += "\\par ";
+        // An empty paragraph; with room for the picture it is the picture's slot.
+        if (PictureSpace > 0)
+            rtf += "\\pard\\sa" + QByteArray::number(PictureSpace * 15) + "\\par\\pard ";
+        else
+            rtf += "\\par ";
     }
     rtf += "}";
     return rtf;

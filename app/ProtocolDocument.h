@@ -14,8 +14,10 @@ struct ProtocolSection {
 };
 
 std::vector<ProtocolSection> ProtocolSections(bool English);
-// The sections as RTF (non-ASCII characters as \uN escapes).
-QByteArray ProtocolRtf(const std::vector<ProtocolSection> &Sections);
+// The sections as RTF (non-ASCII characters as \uN escapes). Each section
+// ends in an empty paragraph; with PictureSpace above 0 that paragraph keeps
+// so many pixels (at 96 dpi) free under its line for the section's picture.
+QByteArray ProtocolRtf(const std::vector<ProtocolSection> &Sections, int PictureSpace = 0);
 // A section's picture: the frame's bytes as boxes with the caption under
 // them, PNG-encoded in memory, `Width` pixels wide.
 QByteArray ProtocolPicturePng(const ProtocolSection &Section, int Width);

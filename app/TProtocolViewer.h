@@ -8,7 +8,8 @@ class TScrollBox;
 class TSmOfficeImage;
 
 // A viewer of the device's serial protocol document: the text in a rich-text
-// label and ten frame pictures under it, in one column that stays centred in
+// label and ten frame pictures in the room that each section leaves under its
+// last paragraph, in one column that stays centred in
 // wide windows. The window handles the scroll keys itself (Page Up/Down by
 // its height, arrows by 30) and the wheel (30 a notch). Closing it returns it
 // to 755 x 666, not maximised, for the next opening.

@@ -11,6 +11,9 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+
 namespace {
 int Bottom(TProtocolViewer &v)
 {
@@ -39,7 +42,7 @@ TEST(ProtocolViewer, KeysAndWheelScrollByTheirSteps)
     TfmRs232Code v(nullptr);
     v.Show();
     TControlScrollBar *vert = v.ScrollBox->VertScrollBar();
-    ASSERT_GT(Bottom(v), 2 * v.ClientHeight());
+    ASSERT_GT(Bottom(v), v.ClientHeight() + 60); // room for the page steps below
     const int labelTop = v.RTFLabel->Top();
     struct Step {
         Word key;
@@ -111,5 +114,49 @@ TEST(ProtocolViewer, BothDocumentsRenderTextAndPictures)
         const QImage pictures = RenderForm(*v, english ? "viewer-en-pictures" : "viewer-zh-pictures");
         EXPECT_EQ(v->SmOfficeImages[0]->Top(), 0);
         EXPECT_GT(DistinctColours(pictures.copy(50, 0, 630, 84)), 3) << english;
+    }
+}
+
+// Each picture sits in the room its section leaves under its last paragraph:
+// no text lies under a picture (hidden, its place is blank), and a section's
+// text stands between one picture and the next.
+TEST(ProtocolViewer, PicturesStandBetweenTheParagraphs)
+{
+    for (bool english : {true, false}) {
+        std::unique_ptr<TProtocolViewer> v;
+        if (english)
+            v = std::make_unique<TfmRs232CodeEnglish>(nullptr);
+        else
+            v = std::make_unique<TfmRs232Code>(nullptr);
+        v->SetClientHeight(300);
+        v->Show();
+        TControlScrollBar *vert = v->ScrollBox->VertScrollBar();
+        const auto dark = [](const QImage &img, int top, int bottom) {
+            int n = 0;
+            for (int y = std::max(top, 0); y < std::min(bottom, img.height()); ++y)
+                for (int x = 50; x < 680; ++x)
+                    n += qGray(img.pixel(x, y)) < 100;
+            return n;
+        };
+        for (int i = 0; i < TProtocolViewer::kPictures; ++i) {
+            TSmOfficeImage *img = v->SmOfficeImages[size_t(i)];
+            vert->SetPosition(img->Top() + vert->Position() - 10);
+            // The end of the range may hold the last one lower.
+            const int below = i + 1 < TProtocolViewer::kPictures ? 60 : 0;
+            ASSERT_LE(img->Top() + img->Height() + below, v->ClientHeight()) << i;
+            img->SetVisible(false);
+            const QImage hidden = v->Widget()->grab().toImage();
+            img->SetVisible(true);
+            EXPECT_EQ(dark(hidden, img->Top(), img->Top() + img->Height()), 0) << english << " picture " << i;
+            if (i + 1 < TProtocolViewer::kPictures) {
+                const int next = v->SmOfficeImages[size_t(i) + 1]->Top();
+                ASSERT_GT(next, img->Top() + img->Height()) << i;
+                const QImage shown = v->Widget()->grab().toImage();
+                EXPECT_GT(dark(shown, img->Top() + img->Height(), next), 100) << english << " after picture " << i;
+            }
+        }
+        // The last picture lies inside the label, which holds the whole document.
+        TSmOfficeImage *last = v->SmOfficeImages.back();
+        EXPECT_LE(last->Top() + last->Height(), v->RTFLabel->Top() + v->RTFLabel->Height());
     }
 }
