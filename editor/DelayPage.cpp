@@ -5,8 +5,10 @@
 #include "ControlTable.h"
 #include "Cursors.h"
 #include "DynamicsText.h"
+#include "FlagScope.h"
 #include "Image.h"
 #include "LUnitControl.h"
+#include "LinkGroup.h"
 #include "PageHost.h"
 #include "PageNames.h"
 #include "RoundedControls.h"
@@ -112,14 +114,6 @@ void PlaceTimeLabel(const TControl *Marker, TControl *Time)
     Time->SetTop(Marker->Top() + Marker->Height() / 4);
 }
 
-// Raises a page flag for a scope; it comes down on every path.
-struct FlagScope {
-    bool &flag;
-    bool was;
-    explicit FlagScope(bool &f) : flag(f), was(f) { flag = true; }
-    ~FlagScope() { flag = was; }
-};
-
 } // namespace
 
 void DelayPage::Build(TWinControl *Client)
@@ -139,6 +133,7 @@ void DelayPage::Build(TWinControl *Client)
         s->SetPageSize(6);
         s->OnChange = [this](TObject *o) { SliderChange(o); };
         auto *box = Find<TRoundedEdit>(host, SideName("cvdDelay", ch));
+        box->Font()->SetSize(7); // "680.000 ms" fits the column
         box->SetText("0.00ms");
         BindTypedEntry(box, [this](TRoundedEdit *b) { TypedDelay(b); });
         DrawSpeaker(Find<TImage>(host, SideName("imDelay", ch)));
@@ -233,14 +228,9 @@ void DelayPage::SliderChange(TObject *Sender)
 
 void DelayPage::RefreshLinkedDelay(int Channel, int Position, int MarkerLeft)
 {
-    const uint16_t mask = host.Model().FindGroupLinkMask(Channel);
-    const int first = Channel < 4 ? 0 : 4, count = Channel < 4 ? 4 : 8;
     const QString text = DelayText(Position, Unit());
     FlagScope scope(updating);
-    for (int bit = 0; bit < count; ++bit) {
-        if (!(mask & (1u << bit)))
-            continue;
-        const int ch = first + bit;
+    ForEachInLinkGroup(host.Model(), Channel, [&](int ch) {
         TControl *marker = host.FindControl(SideName("imDelay", ch));
         TControl *line = host.FindControl(SideName("lbDelayLine", ch));
         TControl *time = host.FindControl(SideName("lbFftDelayTime", ch));
@@ -254,7 +244,7 @@ void DelayPage::RefreshLinkedDelay(int Channel, int Position, int MarkerLeft)
         box->SetText(text);
         time->SetCaption(text);
         slider->SetPosition(Position);
-    }
+    });
 }
 
 void DelayPage::UnitClick(TObject *Sender)

@@ -1,11 +1,17 @@
 #include "EditorPages.h"
 
+#include "CompPage.h"
 #include "DelayPage.h"
 #include "EditorPage.h"
+#include "GatePage.h"
+#include "LimitPage.h"
 
 std::vector<std::unique_ptr<EditorPage>> CreateEditorPages(PageHost &Host)
 {
     std::vector<std::unique_ptr<EditorPage>> pages;
     pages.push_back(std::make_unique<DelayPage>(Host));
+    pages.push_back(std::make_unique<GatePage>(Host));
+    pages.push_back(std::make_unique<CompPage>(Host));
+    pages.push_back(std::make_unique<LimitPage>(Host));
     return pages;
 }

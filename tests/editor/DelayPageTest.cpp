@@ -183,3 +183,18 @@ TEST_F(DelayFixture, StretchPlacesRowsLinesAndMarkers)
     EXPECT_EQ(f.Get("imDelayInD")->Top(), 80 / 5 * 4 + 55 * 3 + 19);
     EXPECT_EQ(f.Get("lbDelayShowOut8")->Top(), 80 / 8 * 8 + 28 * 11 - 104);
 }
+
+TEST_F(DelayFixture, PictureShowsMarkersAlongTheirLines)
+{
+    Slider("isDelayInC")->SetPosition(65280);
+    page.DrawDelayLine(2);
+    const QImage img = f.Render("skgFftDelay", "skgParamDelay", "delay.png");
+    // The speaker of input C stands at the far end of its line, that of input
+    // D at home: the cone's light grey is there.
+    const TPoint c = f.Get("imDelayInC")->ClientToScreen(TPoint(18, 15));
+    const TPoint d = f.Get("imDelayInD")->ClientToScreen(TPoint(18, 15));
+    const TPoint origin = f.host.form->ClientToScreen(TPoint(0, 0));
+    EXPECT_GT(qGray(img.pixel(c.X - origin.X, c.Y - origin.Y)), 200);
+    EXPECT_GT(qGray(img.pixel(d.X - origin.X, d.Y - origin.Y)), 200);
+    EXPECT_LT(qGray(img.pixel(c.X - origin.X - 200, c.Y - origin.Y)), 120) << "the old place is dark";
+}

@@ -7,8 +7,10 @@
 #include "RoundedControls.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -45,15 +47,34 @@ public:
         return c;
     }
 
-    // Typed text and Enter, through the box's own edit.
+    // Typed text and Enter, through the box's own edit, which has the focus
+    // (so the box that had it before is left).
     void Type(const QString &Box, const QString &Text)
     {
         auto *box = Get<TRoundedEdit>(Box);
+        if (!host.form->Visible()) {
+            host.form->Show();
+            QApplication::setActiveWindow(host.form->Widget());
+        }
+        box->Edit()->Widget()->setFocus(Qt::OtherFocusReason);
         box->SetText(Text);
         QKeyEvent down(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
         QApplication::sendEvent(box->Edit()->Widget(), &down);
         QKeyEvent up(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r");
         QApplication::sendEvent(box->Edit()->Widget(), &up);
+    }
+
+    // The window with the named page frames in front, as drawn; saved as
+    // <dir>/<File> when TQ62_PAGE_PNG names a folder.
+    QImage Render(const char *FftFrame, const char *ParamFrame, const char *File)
+    {
+        host.FindControl(FftFrame)->BringToFront();
+        host.FindControl(ParamFrame)->BringToFront();
+        host.form->Show();
+        QImage img = host.form->Widget()->grab().toImage();
+        if (const char *dir = std::getenv("TQ62_PAGE_PNG"))
+            img.save(QString("%1/%2").arg(dir, File));
+        return img;
     }
 
     std::vector<Sent> Codes(uint8_t Code) const
