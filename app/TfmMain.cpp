@@ -209,6 +209,7 @@ void TfmMain::RegisterControl(TControl *Control)
 LUnitControl &TfmMain::Model() { return mainLink->Model(); }
 
 bool TfmMain::IsUpdatingControls() const { return mainLink->IsUpdatingControls(); }
+void TfmMain::SetUpdatingControls(bool On) { mainLink->SetUpdatingControls(On); }
 
 void TfmMain::SendCommand(const LCmd &Cmd, bool Append) { mainLink->SendCommand(Cmd, Append); }
 
@@ -309,7 +310,9 @@ void TfmMain::FormCreate()
     English->SetChecked(true);
     SetOuterSize(1118, 720);
     ApplyLanguage();
+    isBuildingPages = true;
     RefreshAllPages();
+    isBuildingPages = false;
     // The Gain page is the start page.
     for (const char *front : {"skgFftGain", "skgParamGain"})
         if (TControl *c = FindControl(QString::fromLatin1(front)))
@@ -572,12 +575,6 @@ void TfmMain::SetPresetLabels(const std::string &number, const std::string &name
 }
 
 void TfmMain::SetMainWindowEnabled(bool enabled) { SetEnabled(enabled); }
-void TfmMain::RefreshAllPages()
-{
-    for (auto &page : pages)
-        page->Refresh();
-}
-
 void TfmMain::InvalidateCurve(int channel)
 {
     for (auto &page : pages)

@@ -131,6 +131,8 @@ public:
     TComponent *ControlOwner() override { return this; }
     LUnitControl &Model() override;
     bool IsUpdatingControls() const override;
+    void SetUpdatingControls(bool On) override;
+    bool IsBuildingPages() const override { return isBuildingPages; }
     bool IsEnglish() const override { return language == "English"; }
     void SendCommand(const LCmd &Cmd, bool Append) override;
     uint8_t DeviceId() const override;
@@ -149,6 +151,10 @@ public:
     void FormResize();
 
 private:
+    // The link dialog's row of a channel and its publication of the grid to
+    // the menu buttons; nothing while the dialog does not exist.
+    void ShowLinkRow(int Channel);
+    void PublishLinks();
     void BuildMenu();
     void BuildControls();
     void FormCreate();
@@ -162,6 +168,7 @@ private:
     QString language = "English";
     int mayClose = 0;
     int currentPage = 14;
+    bool isBuildingPages = false;
     int dragBlock = -1;
     int compPlotChannel = 4, gatePlotChannel = 0, limitPlotChannel = 4;
     int matrixRowPitch = 0;

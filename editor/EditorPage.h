@@ -25,7 +25,13 @@ public:
 
     // The connection logic's calls on the pages; the window passes each to
     // every page, in the order the pages were made.
-    virtual void Refresh() {} // fill the page's controls from the model
+    // Fills the page's controls from the model. Called by the window's page
+    // refresh with the updating flag raised, after the named controls of every
+    // channel were set (see PageRefresh), so handlers change and send nothing.
+    virtual void Refresh() {}
+    // The refresh's curve work, after the updating flag came down: rebuild the
+    // page's curves and overlays from the model.
+    virtual void RefreshCurves() {}
     virtual void InvalidateCurve(int /*Channel*/) {}
     virtual void ClearPeqBandSelection() {}
     virtual void HideGeqBandOverlay() {}

@@ -27,6 +27,12 @@ public:
     // True while the pages are being filled from the model: handlers then
     // change no model value and send nothing.
     virtual bool IsUpdatingControls() const = 0;
+    // Raised by operations that move many controls at once (the refresh, the
+    // link-group propagation); see UpdatingScope.
+    virtual void SetUpdatingControls(bool On) = 0;
+    // True while the window makes its pages: the refresh then leaves the
+    // dynamics plots, the link rows and the delay lines alone.
+    virtual bool IsBuildingPages() const { return false; }
 
     // Sends a command of a page's own to the device (nothing offline).
     virtual void SendCommand(const LCmd &Cmd, bool Append) = 0;

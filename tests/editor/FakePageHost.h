@@ -36,6 +36,8 @@ public:
             curves = std::make_unique<EditorCurves>(*this);
         return *curves;
     }
+    void SetUpdatingControls(bool On) override { updating = On; }
+    bool IsBuildingPages() const override { return building; }
     QString TranslateQ(const char *Sid) const override { return QString::fromLatin1(Sid); }
     bool IsEnglish() const override { return true; }
 
@@ -43,6 +45,7 @@ public:
     LUnitControl model;
     LUnitHost *unitHost = nullptr;
     bool updating = false;
+    bool building = false;
 
 private:
     QHash<QString, TControl *> byName;

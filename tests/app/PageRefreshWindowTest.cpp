@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "ConnectOption.h"
+#include "EditorWindows.h"
+#include "LMainLink.h"
+#include "LUnitControl.h"
+#include "Label.h"
+#include "MainDialogs.h"
+#include "RadioButton.h"
+#include "SimFrontEnd.h"
+#include "SkBmpButton.h"
+#include "SkComboBox.h"
+#include "TfmMain.h"
+#include "TfmTest.h"
+
+namespace {
+
+// The program's windows, offline (the scan points at a port nothing listens on).
+class PageRefreshWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        uint16_t dead;
+        {
+            SimTcp probe;
+            dead = probe.Port();
+        }
+        TfmMain::connectOption = {true, "127.0.0.1", dead};
+        CreateEditorWindows();
+    }
+    void TearDown() override
+    {
+        DestroyEditorWindows();
+        TfmMain::connectOption = {};
+    }
+    LUnitControl &Model() { return fmMain->Model(); }
+    void SetImage(void (*edit)(ParameterImage &))
+    {
+        ParameterImage img = Model().GetImage();
+        edit(img);
+        Model().SetImage(img);
+    }
+};
+
+TEST_F(PageRefreshWindowTest, FlagComesDownAndThePresetLabelsShowTheModel)
+{
+    SetImage([](ParameterImage &img) { std::memcpy(img.presetName, "Stage Left Mix", 14); });
+    fmMain->SetUpdatingControls(true); // a file load raises it before the call
+    fmMain->RefreshAllPages();
+    EXPECT_FALSE(fmMain->IsUpdatingControls());
+    EXPECT_EQ(fmMain->lbPstNum->Caption(), "F00");
+    EXPECT_EQ(fmMain->lbPstName->Caption(), "Stage Left Mix");
+}
+
+// The model's unit button goes down and is clicked while the flag is up; a
+// unit above 2 is shown as ms.
+TEST_F(PageRefreshWindowTest, DelayUnitButtonIsPressedWithTheFlagUp)
+{
+    std::vector<std::pair<int, bool>> clicks;
+    for (int u = 0; u < 3; ++u) {
+        auto *b = new TSkBmpButton(fmMain);
+        b->SetName(QString("skbUnit%1").arg(u));
+        b->SetGroupIndex(77);
+        b->SetTag(u);
+        b->OnClick = [&clicks, u](TObject *) { clicks.push_back({u, fmMain->IsUpdatingControls()}); };
+        fmMain->RegisterControl(b);
+    }
+    struct Case {
+        uint16_t unit;
+        int pressed;
+    } cases[] = {{1, 1}, {2, 2}, {9, 0}};
+    for (const Case &c : cases) {
+        clicks.clear();
+        ParameterImage img = Model().GetImage();
+        img.delayUnit = c.unit;
+        Model().SetImage(img);
+        fmMain->RefreshAllPages();
+        ASSERT_EQ(clicks.size(), 1u) << c.unit;
+        EXPECT_EQ(clicks[0].first, c.pressed);
+        EXPECT_TRUE(clicks[0].second);
+        EXPECT_TRUE(static_cast<TSkBmpButton *>(fmMain->FindControl(QString("skbUnit%1").arg(c.pressed)))->Down());
+    }
+}
+
+TEST_F(PageRefreshWindowTest, TestSignalDialogFollowsModesZeroToThreeOnly)
+{
+    TfmTest *test = fmMain->Dialogs()->fmTest;
+    SetImage([](ParameterImage &img) {
+        img.testSignalMode = 3;
+        img.sineFreqIndex = 5;
+    });
+    fmMain->RefreshAllPages();
+    EXPECT_TRUE(test->rbSineWave->Checked());
+    EXPECT_EQ(test->cbSineFreq->ItemIndex(), 5);
+
+    SetImage([](ParameterImage &img) {
+        img.testSignalMode = 7;
+        img.sineFreqIndex = 9;
+    });
+    fmMain->RefreshAllPages();
+    EXPECT_TRUE(test->rbSineWave->Checked());
+    EXPECT_EQ(test->cbSineFreq->ItemIndex(), 5);
+}
+
+} // namespace
