@@ -3,6 +3,7 @@
 // the link look of the menu buttons).
 #include "TfmMain.h"
 
+#include "EditorCurves.h"
 #include "EditorPage.h"
 #include "LMainLink.h"
 #include "LUnitControl.h"
@@ -21,29 +22,27 @@ void TfmMain::RefreshAllPages()
     UpdatingScope updating(*this);
     lbPstNum->SetCaption(ValueTexts::PresetNumber(mainLink->GetCurrentPreset()));
     lbPstName->SetCaption(ValueTexts::Name(model.GetPresetName(), 14));
+    // The overviews show the curves as they were; step 15 draws them anew.
+    EditorCurves &curves = Curves();
+    curves.overlayStale[EditorCurves::kGainIn] = 0xFFF;
+    curves.overlayStale[EditorCurves::kGainOut] = 0xFFF;
+    curves.RefreshGainOverlays();
 
     for (int c = 0; c < 4; ++c) {
         PageRefresh::Input(*this, c, isBuildingPages);
         ShowLinkRow(c);
-        InvalidateCurve(c);
+        curves.InvalidateCurve(c);
     }
     for (int c = 4; c < 12; ++c) {
         PageRefresh::Output(*this, c);
         ShowLinkRow(c);
-        InvalidateCurve(c);
+        curves.InvalidateCurve(c);
     }
-    // What only the pages know (curve plots, overlays, the compressor and
-    // limiter plots) follows the named controls.
+    // What only the pages know (their own controls, the delay unit and lines,
+    // the compressor and limiter plots) follows the named controls.
     for (auto &page : pages)
         page->Refresh();
 
-    // The unit button's click renders the delay texts in that unit; a stored
-    // unit above 2 (a damaged file, a stray device value) is shown as ms.
-    const int unit = model.GetDelayUnit() <= 2 ? model.GetDelayUnit() : 0;
-    if (auto *button = dynamic_cast<TSkBmpButton *>(FindControl(QString("skbUnit%1").arg(unit)))) {
-        button->SetDown(true);
-        button->Click();
-    }
     const int mode = model.GetTestSignalMode();
     if (dialogs && dialogs->fmTest && mode <= 3)
         dialogs->fmTest->ShowSignal(mode, model.GetSineFreqIndex());
@@ -52,8 +51,20 @@ void TfmMain::RefreshAllPages()
     PublishLinks();
     updating.End();
 
+    for (int c = 0; c < 12; ++c) {
+        curves.BuildPeqCurve(c);
+        curves.UpdateHighPassCurve(c);
+        curves.UpdateLowPassCurve(c);
+    }
+    for (int input = 0; input < 4; ++input)
+        curves.BuildGeqCurve(input);
+    // The first band of every channel selected and drawn, by the pages.
     for (auto &page : pages)
         page->RefreshCurves();
+    if (currentPage == 14)
+        curves.RefreshGainOverlays();
+    else
+        curves.RefreshChannelOverlays(currentPage);
 }
 
 void TfmMain::ShowLinkRow(int Channel)

@@ -29,8 +29,9 @@ public:
     // refresh with the updating flag raised, after the named controls of every
     // channel were set (see PageRefresh), so handlers change and send nothing.
     virtual void Refresh() {}
-    // The refresh's curve work, after the updating flag came down: rebuild the
-    // page's curves and overlays from the model.
+    // The refresh's curve work after the updating flag came down, once every
+    // channel's curves were rebuilt from the model and before the overlays are
+    // drawn: e.g. select and draw the first PEQ band of every channel.
     virtual void RefreshCurves() {}
     virtual void InvalidateCurve(int /*Channel*/) {}
     virtual void ClearPeqBandSelection() {}

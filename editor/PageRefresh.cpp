@@ -9,8 +9,12 @@
 #include "SharedConstants.h"
 #include "SkBmpButton.h"
 #include "SkComboBox.h"
-#include "SliderAccess.h"
+#include "SmTrackBar.h"
+#include "UpDown.h"
 #include "TgXYPlot.h"
+#include "DynamicsText.h"
+#include "PageNames.h"
+#include "TransferCurves.h"
 #include "ValueTexts.h"
 
 #include <cmath>
@@ -31,25 +35,25 @@ struct ValueRow {
 };
 
 const ValueRow kGateRows[] = {
-    {"isGateThresholdIn", "cvdGateThresholdIn", [](const LUnitControl &m, int c) { return int(m.GetGate(c)[3]); }, -180, ValueTexts::Threshold},
-    {"isGateAttackIn", "cvdGateAttackIn", [](const LUnitControl &m, int c) { return int(m.GetGate(c)[0]); }, 0, ValueTexts::GateTime},
-    {"isGateReleaseIn", "cvdGateReleaseIn", [](const LUnitControl &m, int c) { return int(m.GetGate(c)[1]); }, 0, ValueTexts::GateTime},
-    {"isGateHoldIn", "cvdGateHoldIn", [](const LUnitControl &m, int c) { return int(m.GetGate(c)[2]); }, 0, ValueTexts::GateTime},
+    {"isGateThresholdIn", "cvdGateThresholdIn", [](const LUnitControl &m, int c) { return int(m.GetGate(c)[3]); }, -180, ThresholdText},
+    {"isGateAttackIn", "cvdGateAttackIn", [](const LUnitControl &m, int c) { return int(m.GetGate(c)[0]); }, 0, MsText},
+    {"isGateReleaseIn", "cvdGateReleaseIn", [](const LUnitControl &m, int c) { return int(m.GetGate(c)[1]); }, 0, MsText},
+    {"isGateHoldIn", "cvdGateHoldIn", [](const LUnitControl &m, int c) { return int(m.GetGate(c)[2]); }, 0, MsText},
 };
 
 const ValueRow kCompRows[] = {
-    {"isCompThresholdOut", "cvdCompThresholdOut", [](const LUnitControl &m, int c) { return int(m.GetComp(c)[4]); }, -180, ValueTexts::Threshold},
-    {"udCompRatioOut", "cvdCompRatioOut", [](const LUnitControl &m, int c) { return int(m.GetComp(c)[0]); }, 0, ValueTexts::Ratio},
-    {"isCompAttackOut", "cvdCompAttackOut", [](const LUnitControl &m, int c) { return int(m.GetComp(c)[1]); }, 0, ValueTexts::DynTime},
-    {"isCompReleaseOut", "cvdCompReleaseOut", [](const LUnitControl &m, int c) { return int(m.GetComp(c)[2]); }, 0, ValueTexts::DynTime},
-    {"udCompKneeOut", "cvdCompKneeOut", [](const LUnitControl &m, int c) { return int(m.GetComp(c)[3]); }, 0, ValueTexts::Knee},
+    {"isCompThresholdOut", "cvdCompThresholdOut", [](const LUnitControl &m, int c) { return int(m.GetComp(c)[4]); }, -180, ThresholdText},
+    {"udCompRatioOut", "cvdCompRatioOut", [](const LUnitControl &m, int c) { return int(m.GetComp(c)[0]); }, 0, RatioText},
+    {"isCompAttackOut", "cvdCompAttackOut", [](const LUnitControl &m, int c) { return int(m.GetComp(c)[1]); }, 0, PaddedMsText},
+    {"isCompReleaseOut", "cvdCompReleaseOut", [](const LUnitControl &m, int c) { return int(m.GetComp(c)[2]); }, 0, PaddedMsText},
+    {"udCompKneeOut", "cvdCompKneeOut", [](const LUnitControl &m, int c) { return int(m.GetComp(c)[3]); }, 0, KneeText},
 };
 
 const ValueRow kLimitRows[] = {
-    {"isLimitThresholdOut", "cvdLimitThresholdOut", [](const LUnitControl &m, int c) { return int(m.GetLimit(c)[3]); }, -180, ValueTexts::Threshold},
-    {"isLimitAttackOut", "cvdLimitAttackOut", [](const LUnitControl &m, int c) { return int(m.GetLimit(c)[0]); }, 0, ValueTexts::DynTime},
-    {"isLimitReleaseOut", "cvdLimitReleaseOut", [](const LUnitControl &m, int c) { return int(m.GetLimit(c)[1]); }, 0, ValueTexts::DynTime},
-    {"udLimitKneeOut", "cvdLimitKneeOut", [](const LUnitControl &m, int c) { return int(m.GetLimit(c)[2]); }, 0, ValueTexts::Knee},
+    {"isLimitThresholdOut", "cvdLimitThresholdOut", [](const LUnitControl &m, int c) { return int(m.GetLimit(c)[3]); }, -180, ThresholdText},
+    {"isLimitAttackOut", "cvdLimitAttackOut", [](const LUnitControl &m, int c) { return int(m.GetLimit(c)[0]); }, 0, PaddedMsText},
+    {"isLimitReleaseOut", "cvdLimitReleaseOut", [](const LUnitControl &m, int c) { return int(m.GetLimit(c)[1]); }, 0, PaddedMsText},
+    {"udLimitKneeOut", "cvdLimitKneeOut", [](const LUnitControl &m, int c) { return int(m.GetLimit(c)[2]); }, 0, KneeText},
 };
 
 const TColor kBypassTextColour = TColorFromBits(0xFF00000Fu);
@@ -57,7 +61,7 @@ const TColor kBypassTextColour = TColorFromBits(0xFF00000Fu);
 class ChannelFill {
 public:
     ChannelFill(PageHost &Host, int Channel)
-        : host(Host), model(Host.Model()), ch(Channel), side(Channel < 4 ? "In" : "Out"), sx(Suffix(Channel))
+        : host(Host), model(Host.Model()), ch(Channel), side(Channel < 4 ? "In" : "Out"), sx(PageNames::Suffix(Channel))
     {
     }
 
@@ -108,7 +112,7 @@ public:
     {
         const int p = SetPosition(FindSided("isGain"), int(model.GetGain(ch)) - 280);
         SetPosition(FindSided("isGainBackup"), p);
-        const QString text = ValueTexts::Gain(p);
+        const QString text = MixText(p);
         SetText(FindSided("cvdGain"), text);
         SetText(FindSided("cvdGainBackup"), text);
     }
@@ -122,17 +126,6 @@ public:
                 SetDown(b, down);
                 b->SetCaption(caption);
             }
-    }
-
-    void Delay()
-    {
-        TControl *slider = FindSided("isDelay");
-        const int p = SetPosition(slider, model.GetDelay(ch));
-        TControl *marker = FindSided("imDelay");
-        TControl *line = FindSided("lbDelayLine");
-        int max = 0;
-        if (marker && line && SliderAccess::Max(slider, max) && max > 0)
-            marker->SetLeft(p * (line->Width() - 90) / max + 40);
     }
 
     void Mute()
@@ -173,36 +166,33 @@ private:
     }
 };
 
-// The gate transfer curve of input A as the refresh draws it: the plot's
-// channels are emptied first, so that a redraw needs no seeded points.
+// The gate plot shows input A's curve; lbHeadGateIn and the plot's channel
+// choice stay as they are.
 void DrawGateOfInputA(PageHost &Host)
 {
     auto *plot = dynamic_cast<TgXYPlot *>(Host.FindControl("ipGate"));
-    int position = 0;
-    if (!plot || !SliderAccess::Position(Host.FindControl("isGateThresholdInA"), position))
+    auto *threshold = dynamic_cast<TCustomTrackBar *>(Host.FindControl("isGateThresholdInA"));
+    if (!plot || !threshold)
         return;
-    const double t = position * 0.5;
-    TgXYPlot::Series &curve = plot->GetChannel(0);
-    curve.DeletePoints();
-    curve.AddXY(20, 20);
-    curve.AddXY(t, t);
-    curve.AddXY(t, -100);
-    TgXYPlot::Series &mark = plot->GetChannel(1);
-    mark.DeletePoints();
-    mark.AddXY(t + 0.2, t - 0.4);
-    plot->Invalidate();
+    ShowTransferCurve(*plot, GateCurve(threshold->Position()));
     if (TControl *name = Host.FindControl("lbGateName"))
         name->SetCaption("In A  " + Host.TranslateQ("SID_GATE"));
 }
 
 } // namespace
 
-QString Suffix(int Channel)
+int SetPosition(TControl *Control, int Value)
 {
-    return Channel < 4 ? QString(QChar('A' + Channel)) : QString::number(Channel - 3);
+    if (auto *track = dynamic_cast<TCustomTrackBar *>(Control)) {
+        track->SetPosition(Value);
+        return track->Position();
+    }
+    if (auto *spin = dynamic_cast<TUpDown *>(Control)) {
+        spin->SetPosition(Value);
+        return spin->Position();
+    }
+    return Value;
 }
-
-int SetPosition(TControl *Control, int Value) { return SliderAccess::SetPosition(Control, Value); }
 
 void SetText(TControl *Control, const QString &Text)
 {
@@ -236,7 +226,6 @@ void Input(PageHost &Host, int Channel, bool BuildingPages)
     f.Crossover();
     f.Gain();
     f.Polarity();
-    f.Delay();
     f.Mute();
     f.BypassText("fftDraw", f.model.GetEqBypassMask(Channel) >> Channel & 1, false);
     f.BypassText("fftDrawGeq", f.model.GetGeqBypassMask() >> Channel & 1, true);
@@ -252,7 +241,7 @@ void Output(PageHost &Host, int Channel)
         SetDown(Host.FindControl("skb" + input + "MatrixOut" + f.sx), routes >> i & 1);
         const int p = SetPosition(Host.FindControl("udMixGain" + input + "Out" + f.sx),
                                   int(f.model.GetMixLevel(Channel, i)) - 280);
-        SetText(Host.FindControl("cvd" + input + "MatrixOut" + f.sx), ValueTexts::Gain(p));
+        SetText(Host.FindControl("cvd" + input + "MatrixOut" + f.sx), MixText(p));
     }
     f.Crossover();
     f.Peq(9);
@@ -260,7 +249,6 @@ void Output(PageHost &Host, int Channel)
     f.Values(kLimitRows, std::size(kLimitRows));
     f.Gain();
     f.Polarity();
-    f.Delay();
     f.Mute();
     f.BypassText("fftDraw", f.model.GetEqBypassMask(Channel) >> (Channel - 4) & 1, false);
 }

@@ -5,6 +5,8 @@
 #include "SkBmpButton.h"
 #include "SkComboBox.h"
 #include "SkLabel.h"
+#include "SmTrackBar.h"
+#include "UpDown.h"
 
 namespace PageFixtures {
 namespace {
@@ -54,6 +56,31 @@ int ItemIndex(TControl *Control)
 {
     auto *c = dynamic_cast<TSkComboBox *>(Control);
     return c ? c->ItemIndex() : -2;
+}
+
+TControl *Slider(PageHost &Host, const QString &Name, int Min, int Max)
+{
+    auto *s = Make<TSmTrackBar>(Host, Name);
+    s->SetMin(Min);
+    s->SetMax(Max);
+    return s;
+}
+
+TControl *Spinner(PageHost &Host, const QString &Name, int Min, int Max)
+{
+    auto *s = Make<TUpDown>(Host, Name);
+    s->SetMin(Min);
+    s->SetMax(Max);
+    return s;
+}
+
+int Position(TControl *Control)
+{
+    if (auto *s = dynamic_cast<TCustomTrackBar *>(Control))
+        return s->Position();
+    if (auto *u = dynamic_cast<TUpDown *>(Control))
+        return u->Position();
+    return -99999;
 }
 
 } // namespace PageFixtures

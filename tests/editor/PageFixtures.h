@@ -5,8 +5,7 @@ class PageHost;
 class TControl;
 
 // Named controls of other pages for page tests, made and entered in the
-// host's name index (the slider's header cannot share a unit with the custom
-// controls' headers, so the makers live in a unit of their own).
+// host's name index.
 namespace PageFixtures {
 
 TControl *Slider(PageHost &Host, const QString &Name, int Min, int Max);
