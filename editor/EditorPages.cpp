@@ -5,6 +5,7 @@
 #include "EditorPage.h"
 #include "GatePage.h"
 #include "LimitPage.h"
+#include "MixLevelEntry.h"
 
 std::vector<std::unique_ptr<EditorPage>> CreateEditorPages(PageHost &Host)
 {
@@ -13,5 +14,6 @@ std::vector<std::unique_ptr<EditorPage>> CreateEditorPages(PageHost &Host)
     pages.push_back(std::make_unique<GatePage>(Host));
     pages.push_back(std::make_unique<CompPage>(Host));
     pages.push_back(std::make_unique<LimitPage>(Host));
+    pages.push_back(std::make_unique<MixLevelEntry>(Host));
     return pages;
 }

@@ -144,6 +144,8 @@ void GatePage::DrawGateCurve(int Channel)
 
 void GatePage::Refresh()
 {
+    // The block diagram's labels may have been made after this page.
+    BindPageJump("lbMatrixGateIn", "skbMenuGate");
     {
         FlagScope scope(updating);
         for (int ch = 0; ch < 4; ++ch) {

@@ -159,6 +159,8 @@ void LimitPage::DrawLimitCurve(int Channel)
 
 void LimitPage::Refresh()
 {
+    // The block diagram's labels may have been made after this page.
+    BindPageJump("lbMatrixPhaseOut", "skbMenuLimit");
     {
         FlagScope scope(updating);
         for (int ch = 4; ch < 12; ++ch) {

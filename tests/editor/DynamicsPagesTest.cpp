@@ -7,6 +7,8 @@
 #include "SmTrackBar.h"
 #include "TgXYPlot.h"
 #include "Timer.h"
+#include "SkBmpButton.h"
+#include "SkLabel.h"
 #include "UpDown.h"
 
 #include "Application.h"
@@ -290,4 +292,46 @@ TEST_F(DynamicsFixture, PagesDrawTheirCurvesAndMeters)
     limit.DrawLimitCurve(4);
     f.Render("skgFftLimit", "skgParamLimit", "limit.png");
     ASSERT_FALSE(img.isNull());
+}
+
+TEST_F(DynamicsFixture, MemberEditsLandInASavedPreset)
+{
+    Link(4, {5}, 0x3);
+    Link(0, {1}, 0x3);
+    Slider("isCompReleaseOut2")->SetPosition(1000);
+    Slider("isLimitThresholdOut2")->SetPosition(-20);
+    Slider("isGateHoldInB")->SetPosition(300);
+    // The preset file's body is the image from byte 2 on; a model that reads it
+    // shows the edits on the leaders too.
+    const ByteVector file = f.host.model.ToPresetString();
+    LUnitControl loaded;
+    ASSERT_EQ(loaded.ApplyPresetBytes(file.data() + 16, file.size() - 16), FileStatus::Ok);
+    EXPECT_EQ(loaded.GetComp(4)[2], 1000);
+    EXPECT_EQ(loaded.GetComp(5)[2], 1000);
+    EXPECT_EQ(loaded.GetLimit(4)[3], 160);
+    EXPECT_EQ(loaded.GetGate(0)[2], 300);
+    EXPECT_EQ(loaded.GetGate(1)[2], 300);
+}
+
+TEST_F(DynamicsFixture, BlockDiagramLabelsOpenTheirPagesOnTheChannelShownLast)
+{
+    // The diagram's labels are made by another page, here after ours.
+    auto *label = new TSkLabel(f.host.form);
+    label->SetName("lbMatrixPhaseOut5");
+    label->SetTag(8);
+    f.host.RegisterControl(label);
+    int pageClicks = 0;
+    f.Get<TSkBmpButton>("skbMenuLimit")->OnClick = [&](TObject *) { ++pageClicks; };
+    // The page buttons form one group, as the navigation makes them.
+    f.Get<TSkBmpButton>("skbMenuLimit")->SetGroupIndex(7);
+    f.Get<TSkBmpButton>("skbMenuMatrix")->SetGroupIndex(7);
+    f.Get<TSkBmpButton>("skbMenuMatrix")->SetDown(true);
+    limit.DrawLimitCurve(6);
+    limit.Refresh();
+    limit.DrawLimitCurve(6);
+    label->OnClick(label);
+    EXPECT_EQ(pageClicks, 1);
+    EXPECT_TRUE(f.Get<TSkBmpButton>("skbMenuLimit")->Down());
+    EXPECT_FALSE(f.Get<TSkBmpButton>("skbMenuMatrix")->Down());
+    EXPECT_EQ(limit.PlotChannel(), 6) << "the label's output is not used";
 }
