@@ -419,7 +419,10 @@ void TgPlotMasterManager::EditorFormClose()
         return;
     // Freed once its closing has completed, not inside its own handler.
     IgPlotEditor *editor = FEditorForm.release();
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [editor] { delete editor; }, Qt::QueuedConnection);
+    if (QCoreApplication *app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, [editor] { delete editor; }, Qt::QueuedConnection);
+    else
+        delete editor;
 }
 
 void TgPlotMasterManager::TranslateForm(IgPlotEditor *Form)
