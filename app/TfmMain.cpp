@@ -215,6 +215,12 @@ void TfmMain::SendCommand(const LCmd &Cmd, bool Append) { mainLink->SendCommand(
 
 uint8_t TfmMain::DeviceId() const { return mainLink->GetDeviceId(); }
 
+void TfmMain::ShowEqReset(int Target)
+{
+    if (dialogs)
+        dialogs->ShowEqReset(Target);
+}
+
 EditorCurves &TfmMain::Curves()
 {
     if (!curves)

@@ -137,6 +137,7 @@ public:
     void SendCommand(const LCmd &Cmd, bool Append) override;
     uint8_t DeviceId() const override;
     EditorCurves &Curves() override;
+    void ShowEqReset(int Target) override;
     const std::vector<std::unique_ptr<EditorPage>> &Pages() const { return pages; }
     int ControlCount() const { return int(byName.size()); }
 

@@ -1,9 +1,11 @@
 #include "EditorPages.h"
 
 #include "CompPage.h"
+#include "CrossoverPage.h"
 #include "DelayPage.h"
 #include "EditorPage.h"
 #include "GatePage.h"
+#include "GeqPage.h"
 #include "LimitPage.h"
 #include "MixLevelEntry.h"
 
@@ -15,5 +17,7 @@ std::vector<std::unique_ptr<EditorPage>> CreateEditorPages(PageHost &Host)
     pages.push_back(std::make_unique<CompPage>(Host));
     pages.push_back(std::make_unique<LimitPage>(Host));
     pages.push_back(std::make_unique<MixLevelEntry>(Host));
+    pages.push_back(std::make_unique<CrossoverPage>(Host));
+    pages.push_back(std::make_unique<GeqPage>(Host));
     return pages;
 }

@@ -39,6 +39,9 @@ public:
     virtual uint8_t DeviceId() const = 0;
     // The response curves of the displays and the state the curve pages share.
     virtual EditorCurves &Curves() = 0;
+    // Asks for the EQ reset confirmation: target 0-11 the parametric EQ of a
+    // channel, 12-15 the graphic EQ of input A to D.
+    virtual void ShowEqReset(int Target) = 0;
 
     virtual QString TranslateQ(const char *Sid) const = 0;
     virtual bool IsEnglish() const = 0;

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <memory>
+#include <vector>
 
 // A page host without the main window: a plain form owns the controls, the
 // model has no link, captions are their keys. A test that gives the model a
@@ -38,6 +39,7 @@ public:
     }
     void SetUpdatingControls(bool On) override { updating = On; }
     bool IsBuildingPages() const override { return building; }
+    void ShowEqReset(int Target) override { eqResetTargets.push_back(Target); }
     QString TranslateQ(const char *Sid) const override { return QString::fromLatin1(Sid); }
     bool IsEnglish() const override { return true; }
 
@@ -46,6 +48,7 @@ public:
     LUnitHost *unitHost = nullptr;
     bool updating = false;
     bool building = false;
+    std::vector<int> eqResetTargets; // the EQ reset confirmations asked for
 
 private:
     QHash<QString, TControl *> byName;
