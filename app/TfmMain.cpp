@@ -484,6 +484,14 @@ void TfmMain::CreateDialogs()
         return;
     dialogs = std::make_unique<MainDialogs>(this);
     dialogs->Attach();
+    dialogs->resetPeq = [this](int channel) {
+        for (auto &page : pages)
+            page->ResetPeq(channel);
+    };
+    dialogs->resetGeq = [this](int target) {
+        for (auto &page : pages)
+            page->ResetGeq(target);
+    };
 }
 
 void TfmMain::SetStorePresetName(int row, const std::string &name)

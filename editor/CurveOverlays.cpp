@@ -5,6 +5,7 @@
 
 #include "LdPowerButton.h"
 #include "PageHost.h"
+#include "PageNames.h"
 #include "Plot.h"
 #include "SharedConstants.h"
 

@@ -6,6 +6,7 @@
 #include "LUnitControl.h"
 #include "MyPEQType8.h"
 #include "PageHost.h"
+#include "PageNames.h"
 #include "Plot.h"
 #include "RadioButton.h"
 #include "SharedConstants.h"
@@ -16,11 +17,6 @@
 #include <cstring>
 
 namespace {
-
-QString ChannelSuffix(int ch)
-{
-    return ch < 4 ? QStringLiteral("In") + QChar('A' + ch) : QStringLiteral("Out%1").arg(ch - 3);
-}
 
 // The x range of the main window's displays (about 12.7 Hz to 24.5 kHz) and
 // the level range.
@@ -35,11 +31,6 @@ struct EditorCurves::Binding {
     std::unique_ptr<Plot> plot;
     LMyFFTDrawHpLp6dB *display = nullptr;
 };
-
-QString ChannelControlName(const char *Prefix, int Channel)
-{
-    return QString::fromLatin1(Prefix) + ChannelSuffix(Channel);
-}
 
 QString SliderFreqText(double Hz)
 {
@@ -71,7 +62,7 @@ QString EditorCurves::DisplayName(int Index)
         return QStringLiteral("fftDrawGainOut");
     if (Index >= kFirstGeq)
         return QStringLiteral("fftDrawGeqIn") + QChar('A' + Index - kFirstGeq);
-    return ChannelControlName("fftDraw", Index);
+    return PageNames::SideName("fftDraw", Index);
 }
 
 Plot &EditorCurves::PlotOf(int Index)
@@ -106,7 +97,7 @@ void EditorCurves::UpdateCurvePage(int Index)
 
 void EditorCurves::BuildPeqCurve(int Channel)
 {
-    auto *table = dynamic_cast<TMyPEQType8 *>(host.FindControl(ChannelControlName("peqPeq", Channel)));
+    auto *table = dynamic_cast<TMyPEQType8 *>(host.FindControl(PageNames::SideName("peqPeq", Channel)));
     if (!table || !Display(Channel))
         return;
     PeqCurveBand bands[kOutputPeqBands];
@@ -177,10 +168,10 @@ void EditorCurves::ShowPhase(int Channel, bool Phase)
         return;
     plot.SetPhaseMode(Phase);
     auto *display = Display(Channel);
-    auto *table = dynamic_cast<TMyPEQType8 *>(host.FindControl(ChannelControlName("peqPeq", Channel)));
-    TControl *group = host.FindControl(ChannelControlName("skgFft", Channel));
-    auto *mag = dynamic_cast<TRadioButton *>(host.FindControl(ChannelControlName("rbShowGain", Channel)));
-    auto *phase = dynamic_cast<TRadioButton *>(host.FindControl(ChannelControlName("rbShowPhase", Channel)));
+    auto *table = dynamic_cast<TMyPEQType8 *>(host.FindControl(PageNames::SideName("peqPeq", Channel)));
+    TControl *group = host.FindControl(PageNames::SideName("skgFft", Channel));
+    auto *mag = dynamic_cast<TRadioButton *>(host.FindControl(PageNames::SideName("rbShowGain", Channel)));
+    auto *phase = dynamic_cast<TRadioButton *>(host.FindControl(PageNames::SideName("rbShowPhase", Channel)));
     if (!display || !table || !group || !mag || !phase)
         return;
     (Phase ? phase : mag)->Font()->SetColor(kCaptionOn);

@@ -83,9 +83,6 @@ private:
     TTimer *tmHpLpCurve;
 };
 
-// Names of a channel's controls: prefix + "InA".."InD" or "Out1".."Out8".
-QString ChannelControlName(const char *Prefix, int Channel);
-
 // Text forms of the value boxes: frequency ("1.00KHz", " 19.7Hz"), gain
 // slider position ("+0.0dB", "-0.3dB") and Q slider position ("3.00").
 QString SliderFreqText(double Hz);

@@ -38,6 +38,9 @@ public:
     virtual void HideGeqBandOverlay() {}
     virtual void ShowLevels(const LMainLinkUi::LevelDisplay & /*Levels*/) {}
     virtual void ResetMeters() {}
+    // The EQ reset dialog's confirmations.
+    virtual void ResetPeq(int /*Channel*/) {}
+    virtual void ResetGeq(int /*Target*/) {}
 
 protected:
     PageHost &host;

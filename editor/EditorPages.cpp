@@ -8,6 +8,7 @@
 #include "GeqPage.h"
 #include "LimitPage.h"
 #include "MixLevelEntry.h"
+#include "PeqPage.h"
 
 std::vector<std::unique_ptr<EditorPage>> CreateEditorPages(PageHost &Host)
 {
@@ -19,5 +20,6 @@ std::vector<std::unique_ptr<EditorPage>> CreateEditorPages(PageHost &Host)
     pages.push_back(std::make_unique<MixLevelEntry>(Host));
     pages.push_back(std::make_unique<CrossoverPage>(Host));
     pages.push_back(std::make_unique<GeqPage>(Host));
+    pages.push_back(std::make_unique<PeqPage>(Host));
     return pages;
 }

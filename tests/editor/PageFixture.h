@@ -1,4 +1,5 @@
 #pragma once
+#include "EditorCurves.h"
 #include "EditorPage.h"
 #include "FakePageHost.h"
 #include "LCmd.h"
@@ -21,11 +22,13 @@ public:
     struct Sent {
         uint8_t code;
         ByteVector payload;
+        bool append = false;
     };
 
     PageFixture()
     {
         host.model.SetHost(this);
+        host.unitHost = this; // the pages' own commands too
         MainLayout::Build(host, host.form);
     }
     template <typename Page>
@@ -89,8 +92,8 @@ public:
     // LUnitHost
     uint8_t GetDeviceId() const override { return 1; }
     bool IsUpdatingControls() const override { return host.updating; }
-    void SendCommand(const LCmd &cmd, bool) override { sent.push_back({cmd.GetCode(), cmd.GetData()}); }
-    void InvalidateCurve(int) override {}
+    void SendCommand(const LCmd &cmd, bool append) override { sent.push_back({cmd.GetCode(), cmd.GetData(), append}); }
+    void InvalidateCurve(int channel) override { host.Curves().InvalidateCurve(channel); }
     void SetStorePresetName(int, const std::string &) override {}
     void SetRecallPresetName(int, const std::string &) override {}
 

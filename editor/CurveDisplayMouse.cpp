@@ -1,0 +1,249 @@
+#include "CurveDisplayMouse.h"
+
+#include "ComboBox.h"
+#include "EditorCurves.h"
+#include "LMyFFTDrawHpLp6dB.h"
+#include "LUnitControl.h"
+#include "MyPEQType8.h"
+#include "PageHost.h"
+#include "PageNames.h"
+#include "PeqPage.h"
+#include "Plot.h"
+#include "CurveBuilder.h"
+#include "RoundedControls.h"
+#include "Screen.h"
+#include "SkBmpButton.h"
+#include "SmTrackBar.h"
+#include "Timer.h"
+#include "ValueScales.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The plot area's corner inside the display.
+constexpr int kPlotLeft = 42, kPlotTop = 7;
+constexpr double kLowestHz = 19.7, kHighestHz = 20160;
+
+template <typename T> T *As(TControl *c) { return dynamic_cast<T *>(c); }
+
+int Bands(int ch) { return ch < 4 ? kInputPeqBands : kOutputPeqBands; }
+
+} // namespace
+
+CurveDisplayMouse::CurveDisplayMouse(PageHost &Host, PeqPage &Page) : host(Host), page(Page) {}
+
+void CurveDisplayMouse::Attach()
+{
+    tmMouseEqCurve = new TTimer(host.ControlOwner());
+    tmMouseEqCurve->SetEnabled(false);
+    tmMouseEqCurve->SetInterval(1);
+    tmMouseEqCurve->OnTimer = [this](TObject *) { MouseEqCurveTick(); };
+    for (int d = 0; d <= EditorCurves::kGainOut; ++d) {
+        LMyFFTDrawHpLp6dB *display = host.Curves().Display(d);
+        if (!display)
+            continue;
+        display->OnMouseDown = [this](TObject *S, TMouseButton B, TShiftState, int X, int Y) { MouseDown(S, B, X, Y); };
+        display->OnMouseMove = [this](TObject *S, TShiftState, int X, int Y) { MouseMove(S, X, Y); };
+        display->OnMouseUp = [this](TObject *S, TMouseButton, TShiftState, int, int) { MouseUp(S); };
+    }
+}
+
+std::vector<int> CurveDisplayMouse::Candidates(LMyFFTDrawHpLp6dB *Display) const
+{
+    const int ch = Display->Tag();
+    if (ch < 0 || ch > 11 || host.Curves().Display(ch) != Display)
+        return {}; // an overview
+    std::vector<int> c{Plot::kLowPassSlot, Plot::kHighPassSlot};
+    for (int b = Bands(ch) - 1; b >= 0; --b)
+        c.push_back(b);
+    return c;
+}
+
+double CurveDisplayMouse::HandleGain(int Channel, int Handle) const
+{
+    if (Handle >= Plot::kHighPassSlot)
+        return 0.0;
+    auto *table = As<TMyPEQType8>(host.FindControl(PageNames::SideName("peqPeq", Channel)));
+    return table ? table->GetGainValue(Handle) : 0.0;
+}
+
+bool CurveDisplayMouse::Hit(LMyFFTDrawHpLp6dB *Display, int Handle, int X, int Y, double Scale) const
+{
+    const double w = Display->GetPlotWidth(), h = Display->GetPlotHeight();
+    const double xMin = Display->XMin(), xMax = Display->XMax(), yMin = Display->YMin(), yMax = Display->YMax();
+    const double g = HandleGain(Display->Tag(), Handle);
+    const double bin = xMin + (X - kPlotLeft) / w * (xMax - xMin);
+    const int px = int(w * (bin - xMin) / (xMax - xMin) * Scale);
+    const int hc = int(Display->GetBlockPos(Handle).X * Scale);
+    int v = int((Y - kPlotTop) / h * (yMax - yMin)) + int(yMin);
+    if (g < 0)
+        v += 1;
+    return std::abs(px - hc) < 5 && int(std::fabs(v + g)) < 2;
+}
+
+void CurveDisplayMouse::MouseDown(TObject *Sender, TMouseButton Button, int X, int Y)
+{
+    auto *display = dynamic_cast<LMyFFTDrawHpLp6dB *>(Sender);
+    EditorCurves &curves = host.Curves();
+    curves.dragBlock = -1;
+    if (!display || Button != mbLeft || display->GetPlotWidth() <= 0 || display->GetPlotHeight() <= 0)
+        return;
+    const int ch = display->Tag();
+    if (!host.FindControl(PageNames::SideName("peqPeq", ch)))
+        return;
+    for (int i : Candidates(display)) {
+        if (!Hit(display, i, X, Y, 1.0))
+            continue;
+        curves.dragBlock = i;
+        if (i >= Plot::kHighPassSlot)
+            break; // a filter handle has no band button
+        if (auto *button = As<TSkBmpButton>(
+                host.FindControl(PageNames::SideName(QString("skbEq%1").arg(i + 1).toLatin1().constData(), ch)))) {
+            button->SetDown(true);
+            button->Click();
+        }
+    }
+}
+
+void CurveDisplayMouse::MouseMove(TObject *Sender, int X, int Y)
+{
+    auto *display = dynamic_cast<LMyFFTDrawHpLp6dB *>(Sender);
+    if (!display || TPoint(X, Y) == lastMovePoint)
+        return;
+    lastMovePoint = TPoint(X, Y);
+    const double w = display->GetPlotWidth(), h = display->GetPlotHeight();
+    const int ch = display->Tag();
+    const std::vector<int> candidates = Candidates(display);
+    if (w <= 0 || h <= 0 || candidates.empty() || !host.FindControl(PageNames::SideName("peqPeq", ch)))
+        return;
+    const int grabbed = host.Curves().dragBlock;
+    if (grabbed == -1) {
+        const double scale = Screen->PixelsPerInch() == 96 ? 1.5 : 1.0;
+        display->SetCursor(crDefault);
+        for (int i : candidates)
+            if (Hit(display, i, X, Y, scale)) {
+                display->SetCursor(crCross);
+                break;
+            }
+        return;
+    }
+    const double xMin = display->XMin(), xMax = display->XMax(), yMin = display->YMin(), yMax = display->YMax();
+    const double bin = xMin + (X - kPlotLeft) / w * (xMax - xMin);
+    double v = (Y - kPlotTop) / h * (yMax - yMin) + yMin;
+    if (HandleGain(ch, grabbed) < 0)
+        v += 1;
+    v = std::clamp(v, -12.0, 12.0);
+    const double gain = std::trunc(-v * 10) * 0.1;
+    double f = IndexToFreq(FreqToIndex(std::pow(10.0, std::log10(48000.0) * bin / 4096)));
+    if (f < 19.6)
+        f = kLowestHz;
+    else if (f > kHighestHz)
+        f = kHighestHz;
+    if (grabbed < Plot::kHighPassSlot)
+        DragBand(ch, grabbed, f, gain);
+    else
+        DragFilter(ch, grabbed == Plot::kHighPassSlot, f);
+}
+
+void CurveDisplayMouse::DragBand(int Channel, int Band, double FreqHz, double GainDb)
+{
+    auto *table = As<TMyPEQType8>(host.FindControl(PageNames::SideName("peqPeq", Channel)));
+    auto *button = As<TSkBmpButton>(
+        host.FindControl(PageNames::SideName(QString("skbEq%1").arg(Band + 1).toLatin1().constData(), Channel)));
+    if (!table || !button || !host.FindControl(PageNames::SideName("lbFftParam", Channel)))
+        return;
+    const double q = table->GetQValue(Band);
+    const int type = table->GetTypeValue(Band);
+    table->SetFreqValue(Band, FreqHz); // the commit ignores both: a handle is grabbed
+    table->SetGainValue(Band, GainDb);
+    button->SetDown(true);
+    const bool bypass = table->GetBypassValue(Band);
+    PendingCurveEdit &p = host.Curves().pending;
+    p.channel = Channel;
+    p.freqHz = float(FreqHz);
+    p.gainDb = GainDb;
+    p.qValue = float(q);
+    p.bandType = type;
+    p.band = Band;
+    p.bypass = bypass;
+    tmMouseEqCurve->SetEnabled(true);
+    PeqBand value;
+    value.freqIndex = uint16_t(std::clamp(FreqToIndex(FreqHz), 0, kFreqIndexMax));
+    value.gainIndex = uint16_t(std::clamp(GainToIndex(GainDb), 0, 240));
+    value.qIndex = uint8_t(std::clamp(QToIndex(q), 0, kQIndexMax));
+    value.type = uint8_t(type);
+    table->SetNowIndex(Band);
+    host.Model().SetPeqBand(Channel, Band, value, bypass);
+}
+
+// The high-pass is the "LowCut" family of the crossover page, the low-pass
+// the "HighCut" family.
+void CurveDisplayMouse::DragFilter(int Channel, bool HighPass, double FreqHz)
+{
+    auto find = [&](const char *hp, const char *lp) { return host.FindControl(PageNames::SideName(HighPass ? hp : lp, Channel)); };
+    auto *box = As<TRoundedEdit>(find("cvdLowCutFreq", "cvdHighCutFreq"));
+    auto *bypass = As<TSkBmpButton>(find("skbLowCutBypass", "skbHighCutBypass"));
+    auto *combo = As<TCustomComboBox>(find("skcLowCutSlop", "skcHighCutSlop"));
+    auto *slider = As<TSmTrackBar>(find("isLowCutFreq", "isHighCutFreq"));
+    if (!box || !bypass || !combo || !slider)
+        return;
+    if (HighPass)
+        box->SetText(SliderFreqText(FreqHz));
+    slider->SetPosition(FreqToIndex(FreqHz)); // the crossover slider's handler commits at once
+    PendingCurveEdit p = host.Curves().pending;
+    p.channel = Channel;
+    p.freqHz = float(FreqHz);
+    p.crossoverType = bypass->Down() ? 0 : combo->ItemIndex() + 1;
+    p.kind = HighPass ? 1 : 0;
+    host.Curves().ScheduleHpLpCurve(p);
+    LUnitControl &model = host.Model();
+    CrossoverRecord x = model.GetCrossover(Channel);
+    if (HighPass) {
+        x.hpfFreq = uint16_t(slider->Position());
+        model.SetHighPass(Channel, x);
+    } else {
+        x.lpfFreq = uint16_t(slider->Position());
+        model.SetLowPass(Channel, x);
+    }
+    auto *table = As<TMyPEQType8>(host.FindControl(PageNames::SideName("peqPeq", Channel)));
+    const int selected = table ? table->GetNowIndex() : 15;
+    if (table && selected != 15) {
+        auto *button = As<TSkBmpButton>(
+            host.FindControl(PageNames::SideName(QString("skbEq%1").arg(selected + 1).toLatin1().constData(), Channel)));
+        if (!button)
+            return;
+        table->SetNowIndex(-1);
+        button->SetDown(false);
+    }
+    box->Font()->SetColor(clGreen);
+}
+
+void CurveDisplayMouse::MouseUp(TObject *Sender)
+{
+    // The grab ends whatever the page holds, so that the band table commits again.
+    host.Curves().dragBlock = -1;
+    auto *display = dynamic_cast<TControl *>(Sender);
+    if (!display)
+        return;
+    for (const char *prefix : {"cvdLowCutFreq", "cvdHighCutFreq"})
+        if (auto *box = As<TRoundedEdit>(host.FindControl(PageNames::SideName(prefix, display->Tag()))))
+            box->Font()->SetColor(clBlack);
+}
+
+void CurveDisplayMouse::MouseEqCurveTick()
+{
+    tmMouseEqCurve->SetEnabled(false);
+    const PendingCurveEdit p = host.Curves().pending;
+    page.ShowPeqBandValues(p.channel, true, p.freqHz, p.gainDb, p.qValue);
+    page.FocusPeqFreqEdit(p.channel);
+    Plot &plot = host.Curves().PlotOf(p.channel);
+    SetPeqSlot(plot, p.band, {p.freqHz, p.gainDb, p.qValue, p.bandType, p.bypass != 0});
+    plot.DrawBlock(p.band, float(p.gainDb), 1);
+    plot.DrawFilled(p.bandType, p.band, float(p.gainDb), p.qValue, true);
+    plot.DrawSum(p.channel);
+    if (TControl *label = host.FindControl(PageNames::SideName("lbFftParam", p.channel)))
+        label->SetVisible(true);
+    host.Curves().UpdateCurvePage(p.channel);
+}

@@ -1,0 +1,43 @@
+#pragma once
+#include "Events.h"
+#include "Types.h"
+
+#include <vector>
+
+class LMyFFTDrawHpLp6dB;
+class PageHost;
+class PeqPage;
+class TObject;
+class TTimer;
+
+// Mouse handling of the 14 curve displays: hovering over a handle shows a
+// cross, the left button grabs a PEQ band handle (dragged in frequency and
+// gain) or the high-pass or low-pass handle (dragged in frequency). Every
+// accepted move writes the model and sends; the curve waits for a 1 ms tick.
+// A display too small for a plot area takes no mouse handling.
+class CurveDisplayMouse {
+public:
+    CurveDisplayMouse(PageHost &Host, PeqPage &Page);
+
+    // Wires the displays' mouse events and makes the tick's timer.
+    void Attach();
+    TTimer *MouseEqCurveTimer() const { return tmMouseEqCurve; }
+
+    void MouseDown(TObject *Sender, TMouseButton Button, int X, int Y);
+    void MouseMove(TObject *Sender, int X, int Y);
+    void MouseUp(TObject *Sender);
+    void MouseEqCurveTick();
+
+private:
+    // The handle indexes to try, highest first; none on the overviews.
+    std::vector<int> Candidates(LMyFFTDrawHpLp6dB *Display) const;
+    bool Hit(LMyFFTDrawHpLp6dB *Display, int Handle, int X, int Y, double Scale) const;
+    double HandleGain(int Channel, int Handle) const;
+    void DragBand(int Channel, int Band, double FreqHz, double GainDb);
+    void DragFilter(int Channel, bool HighPass, double FreqHz);
+
+    PageHost &host;
+    PeqPage &page;
+    TTimer *tmMouseEqCurve = nullptr;
+    TPoint lastMovePoint{0, 0};
+};
