@@ -1,5 +1,6 @@
 #include "PageRefresh.h"
 
+#include "CurveBuilder.h"
 #include "LMyFFTDrawHpLp6dB.h"
 #include "LUnitControl.h"
 #include "LdPowerButton.h"
@@ -17,6 +18,7 @@
 #include "TransferCurves.h"
 #include "ValueTexts.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace PageRefresh {
@@ -96,8 +98,11 @@ public:
         for (int n = 0; n < Bands; ++n) {
             const PeqBand b = model.GetPeqBand(ch, n);
             const float hz = float(1000.0 * std::pow(FreqStep, int(b.freqIndex) - 170));
-            table->SetEqParamValue(n, hz, b.qIndex, (int(b.gainIndex) - 120) * 0.1, b.type,
-                                   model.IsPeqBandBypassed(ch, n));
+            // A type the table does not offer (from a file or the device) is
+            // shown as a bypassed peak, as its curve is drawn flat.
+            const bool known = IsKnownPeqType(b.type);
+            table->SetEqParamValue(n, hz, std::min<int>(b.qIndex, 100), (int(b.gainIndex) - 120) * 0.1,
+                                   known ? b.type : 0, !known || model.IsPeqBandBypassed(ch, n));
         }
     }
 

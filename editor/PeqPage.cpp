@@ -246,36 +246,7 @@ TControl *PeqPage::BandButton(int Channel, int Band) const
 
 void PeqPage::InvalidateCurve(int Channel) { host.Curves().InvalidateCurve(Channel); }
 
-void PeqPage::Refresh()
-{
-    LUnitControl &model = host.Model();
-    EditorCurves &curves = host.Curves();
-    const bool was = showingValues;
-    showingValues = true;
-    for (int ch = 0; ch < 12; ++ch) {
-        TMyPEQType8 *table = Table(ch);
-        if (!table)
-            break;
-        for (int b = 0; b < Bands(ch); ++b) {
-            const PeqBand band = model.GetPeqBand(ch, b);
-            // A type the table does not offer is shown as a bypassed peak.
-            const bool known = IsKnownPeqType(band.type);
-            table->SetEqParamValue(b, IndexToFreq(band.freqIndex), std::min<int>(band.qIndex, kQIndexMax),
-                                   IndexToGain(band.gainIndex), known ? band.type : 0,
-                                   !known || model.IsPeqBandBypassed(ch, b));
-        }
-        curves.BuildChannel(ch);
-        if (auto *display = curves.Display(ch)) {
-            const bool bypassed = model.GetEqBypassMask(ch) & (1 << (ch < 4 ? ch : ch - 4));
-            display->DrawTextA(display->Width() / 3, display->Height() / 4, 60, clBtnFace, "Times New Roman",
-                               bypassed ? QStringLiteral("BYPASS") : QString());
-            display->UpdateCurvePage();
-        }
-        curves.InvalidateCurve(ch);
-    }
-    showingValues = was;
-    SelectFirstPeqBands();
-}
+void PeqPage::RefreshCurves() { SelectFirstPeqBands(); }
 
 void PeqPage::ShowPeqBandValues(int Channel, bool Enabled, double FreqHz, double GainDb, double Q)
 {

@@ -24,9 +24,9 @@ public:
     void Build(TWinControl *Client) override;
     bool Stretch(int dw, int dh, bool Vertical, bool Horizontal) override;
     void ApplyLanguage() override;
-    // Tables, bypass texts and curves of every channel from the model, then
-    // the first band of each channel selected.
-    void Refresh() override;
+    // After the window's refresh filled the tables and built the curves: the
+    // first band of each channel selected.
+    void RefreshCurves() override;
     void InvalidateCurve(int Channel) override;
     void ClearPeqBandSelection() override;
     void ResetPeq(int Channel) override;

@@ -7,6 +7,7 @@
 #include "MonotonicClock.h"
 #include "MyPEQType8.h"
 #include "PageFixture.h"
+#include "PageRefresh.h"
 #include "PeqPage.h"
 #include "Plot.h"
 #include "SkBmpButton.h"
@@ -30,8 +31,20 @@ struct PeqFixture : ::testing::Test, ManualTime, PageFixture {
     PeqFixture()
     {
         page.ApplyLanguage();
-        page.Refresh();
+        Refresh();
         sent.clear();
+    }
+    // The window's full refresh as far as the EQ goes.
+    void Refresh()
+    {
+        page.ClearPeqBandSelection();
+        host.SetUpdatingControls(true);
+        for (int c = 0; c < 12; ++c)
+            c < 4 ? PageRefresh::Input(host, c, false) : PageRefresh::Output(host, c);
+        host.SetUpdatingControls(false);
+        for (int c = 0; c < 12; ++c)
+            host.Curves().BuildChannel(c);
+        page.RefreshCurves();
     }
     TMyPEQType8 *Table(int ch) { return Get<TMyPEQType8>(PageNames::SideName("peqPeq", ch)); }
     TSmTrackBar *Slider(const char *stem, int ch) { return Get<TSmTrackBar>(PageNames::SideName(stem, ch)); }
@@ -205,7 +218,7 @@ TEST_F(PeqFixture, UnknownTypeFromTheModelIsShownAsBypassAndDrawnFlat)
     img.outputs[0].peq[2].type = 12;
     img.outputs[0].peq[2].gainIndex = 240;
     host.model.SetImage(img);
-    page.Refresh();
+    Refresh();
     EXPECT_TRUE(Table(4)->GetBypassValue(2));
     EXPECT_EQ(host.Curves().PlotOf(4).Filter(2).code, 10);
     EXPECT_TRUE(sent.empty());
