@@ -105,6 +105,18 @@ void CompPage::Build(TWinControl *Client)
 
 void CompPage::ApplyLanguage()
 {
+    // The controls' names as hints; the plot's title follows the language.
+    const struct {
+        const char *prefix, *sid;
+    } hints[] = {
+        {"isCompThresholdOut", "SID_COMP_THRESHOLD"},
+        {"isCompAttackOut", "SID_COMP_ATTACK"},
+        {"isCompReleaseOut", "SID_COMP_RELEASE"},
+        {"udCompRatioOut", "SID_COMP_RATIO"},
+        {"udCompKneeOut", "SID_COMP_KNEE"},
+    };
+    for (const auto &h : hints)
+        HintFamily(h.prefix, h.sid);
     DrawCompCurve(plotChannel);
 }
 

@@ -132,6 +132,16 @@ void DynamicsPage::Arm(TTimer *Timer)
         Timer->SetEnabled(true);
 }
 
+void DynamicsPage::HintFamily(const char *Prefix, const char *Sid)
+{
+    const QString text = host.TranslateQ(Sid);
+    for (const auto &m : ControlTable::Members(Prefix, inputs ? ControlTable::Each::Input : ControlTable::Each::Output))
+        if (TControl *c = host.FindControl(m.name)) {
+            c->SetHint(text);
+            c->SetShowHint(true);
+        }
+}
+
 void DynamicsPage::SetCaption(const char *Name, const QString &Text)
 {
     if (TControl *c = host.FindControl(Name))

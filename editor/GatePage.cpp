@@ -86,6 +86,17 @@ void GatePage::Build(TWinControl *Client)
 
 void GatePage::ApplyLanguage()
 {
+    // The controls' names as hints; the plot's title follows the language.
+    const struct {
+        const char *prefix, *sid;
+    } hints[] = {
+        {"isGateThresholdIn", "SID_COMP_THRESHOLD"},
+        {"isGateAttackIn", "SID_COMP_ATTACK"},
+        {"isGateReleaseIn", "SID_COMP_RELEASE"},
+        {"isGateHoldIn", "SID_GATE_HOLD"},
+    };
+    for (const auto &h : hints)
+        HintFamily(h.prefix, h.sid);
     DrawGateCurve(plotChannel);
 }
 

@@ -112,6 +112,17 @@ void LimitPage::Build(TWinControl *Client)
 
 void LimitPage::ApplyLanguage()
 {
+    // The controls' names as hints; the plot's title follows the language.
+    const struct {
+        const char *prefix, *sid;
+    } hints[] = {
+        {"isLimitThresholdOut", "SID_COMP_THRESHOLD"},
+        {"isLimitAttackOut", "SID_COMP_ATTACK"},
+        {"isLimitReleaseOut", "SID_COMP_RELEASE"},
+        {"udLimitKneeOut", "SID_COMP_KNEE"},
+    };
+    for (const auto &h : hints)
+        HintFamily(h.prefix, h.sid);
     DrawLimitCurve(plotChannel);
 }
 

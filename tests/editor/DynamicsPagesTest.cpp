@@ -283,6 +283,16 @@ TEST_F(DynamicsFixture, MetersAndScalesStretch)
     EXPECT_EQ(f.Get("lbLimitCompOut5")->Top(), 80 / 9 + 35);
 }
 
+TEST_F(DynamicsFixture, LanguageCaptionsThePlotAndHintsTheControls)
+{
+    comp.DrawCompCurve(7);
+    for (auto &p : f.pages)
+        p->ApplyLanguage();
+    EXPECT_EQ(f.Get("lbCompName")->Caption(), "Out 4  SID_COMP");
+    EXPECT_EQ(f.Get("udCompKneeOut3")->Hint(), "SID_COMP_KNEE");
+    EXPECT_EQ(f.Get("isGateHoldInD")->Hint(), "SID_GATE_HOLD");
+}
+
 TEST_F(DynamicsFixture, PagesDrawTheirCurvesAndMeters)
 {
     comp.DrawCompCurve(4);
