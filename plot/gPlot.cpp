@@ -3,6 +3,7 @@
 #include "gPlotChannelCustom.h"
 #include "gPlotMasterManager.h"
 #include "gXYPlot.h"
+#include "gXYPlotChannel.h"
 
 TgPlot::TgPlot(TComponent *AOwner) : TgPlotComponent(AOwner)
 {
@@ -11,7 +12,7 @@ TgPlot::TgPlot(TComponent *AOwner) : TgPlotComponent(AOwner)
         TgPlot *plot;
         ~Close() { plot->EndUpdate(); }
     } close{this};
-    // The strip-chart channel class replaces the base channel here once it exists.
-    Master()->SetChannelClass(&CreateChannelOf<TgPlotChannelCustom>);
+    // The XY channel stands in for the strip-chart channel until that exists.
+    Master()->SetChannelClass(&CreateChannelOf<TgXYPlotChannel>);
     CreateDefaultPlotObjects(this);
 }

@@ -1,45 +1,271 @@
 #pragma once
 #include "Color.h"
+#include "Font.h"
+#include "gPlotDataCustomList.h"
 #include "gPlotManagerObject.h"
 
-// The common base of the plot's channels: a named, coloured series of data
-// drawn against one X and one Y axis (bound by name).
+#include <QVariant>
+#include <memory>
+
+class IgPlotOwner;
+class TgPlotAxis;
+class TgPlotDataCursor;
+class TgPlotDataView;
+class TgPlotXAxis;
+class TgPlotYAxis;
+
+enum TgPlotChannelDataPointMoveStyle { ipcdpmsXandY, ipcdpmsXOnly, ipcdpmsYOnly };
+
+// The common base of the plot's data series. It owns the points in a data
+// list of the kind DataStyle names (the trace and marker styles live in that
+// list, so they survive a change of kind), keeps running minimum, maximum and
+// mean of X and Y, feeds new values to its axes' tracking, finds its X and Y
+// axis by name, and draws the trace and the point markers.
 class TgPlotChannelCustom : public TgPlotManagerObject {
 public:
-    using TgPlotManagerObject::TgPlotManagerObject;
+    TgPlotChannelCustom(TComponent *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
+                        TNotifyEvent AOnRename);
+    ~TgPlotChannelCustom() override;
 
-    // Drops the channel's data.
-    virtual void Clear() {}
+    // Points.
+    virtual int AddXY(double X, double Y);
+    int DoAddXY(double X, double Y, bool Null, bool Empty);
+    // One-dimensional lists of numbers of equal bounds, or one list of two
+    // rows (X row, Y row).
+    void AddXYArrays(const QVariant &XData, const QVariant &YData);
+    void AddXYArray(const QVariant &Data);
+    // Removes the Size oldest points; Size = Count clears the channel. The
+    // running statistics stay as they are.
+    void DeletePoints(int Size);
+    virtual void Clear();
     // Strip-chart channels report the wheel to the plot; XY channels do not.
     virtual bool RelaysMouseWheel() const { return false; }
+    void GetXYEmptyNull(int Index, double &X, double &Y, bool &Empty, bool &Null) const;
+    int Count() const { return FData->Count(); }
+    // Reallocates to Value points (cutting the newest ones beyond it).
+    void SetCount(int Value);
+    int Capacity() const { return FData->Capacity(); }
+    int DataPointSize() const { return FData->DataPointSize(); }
+    int MaxDataPoints() const { return FData->MaxDataPoints(); }
+    std::int64_t MemoryUsed() const { return FData->MemoryUsed(); }
+    int RingBufferSize() const { return FData->RingBufferSize(); }
+    void SetRingBufferSize(int Value);
+    TgPlotDataStyle DataStyle() const { return FDataStyle; }
+    // A new list kind: every point is dropped, the styles (but the marker
+    // character) and the ring size are kept.
+    void SetDataStyle(TgPlotDataStyle Value);
+    const TgPlotDataCustomList &Data() const { return *FData; }
 
+    int DrawStartIndex() const { return FDrawStartIndex; }
+    int DrawStopIndex() const { return FDrawStopIndex; }
+    int IndexFirst() const { return Count() ? 0 : -1; }
+    int IndexLast() const { return Count() - 1; }
+    double XFirst() const { return Count() ? GetX(0) : -1; }
+    double XLast() const { return Count() ? GetX(Count() - 1) : -1; }
+    double YFirst() const { return Count() ? GetY(0) : -1; }
+    double YLast() const { return Count() ? GetY(Count() - 1) : -1; }
+
+    // Running statistics.
+    int RunningCount() const { return FRunningCount; }
+    double RunningXMin() const { return FRunningXMin; }
+    double RunningXMax() const { return FRunningXMax; }
+    double RunningXMean() const { return FRunningXMean; }
+    double RunningYMin() const { return FRunningYMin; }
+    double RunningYMax() const { return FRunningYMax; }
+    double RunningYMean() const { return FRunningYMean; }
+    void ReCalcRunningMinMaxMean();
+    double GetXMin();
+    double GetXMax();
+    double GetXMean();
+    double GetYMin();
+    double GetYMax();
+    double GetYMean();
+
+    // Axes.
+    TgPlotXAxis *XAxis();
+    TgPlotYAxis *YAxis();
+    const QString &XAxisName() const { return FXAxisName; }
+    void SetXAxisName(const QString &Value);
+    const QString &YAxisName() const { return FYAxisName; }
+    void SetYAxisName(const QString &Value);
+    bool XAxisTrackingEnabled() const { return FXAxisTrackingEnabled; }
+    void SetXAxisTrackingEnabled(bool Value) { ChangeBoolean(FXAxisTrackingEnabled, Value, &TgPlotObject::DoChange); }
+    bool YAxisTrackingEnabled() const { return FYAxisTrackingEnabled; }
+    void SetYAxisTrackingEnabled(bool Value) { ChangeBoolean(FYAxisTrackingEnabled, Value, &TgPlotObject::DoChange); }
+
+    // Appearance.
     const QString &TitleText() const { return FTitleText; }
     void SetTitleText(const QString &Value) { ChangeString(FTitleText, Value, &TgPlotObject::DoChange); }
-    TColor Color() const { return FColor; }
-    void SetColor(TColor Value) { ChangeInteger(FColor, Value, &TgPlotObject::DoChange); }
-    const QString &XAxisName() const { return FXAxisName; }
-    void SetXAxisName(const QString &Value) { ChangeString(FXAxisName, Value, &TgPlotObject::DoChange); }
-    const QString &YAxisName() const { return FYAxisName; }
-    void SetYAxisName(const QString &Value) { ChangeString(FYAxisName, Value, &TgPlotObject::DoChange); }
+    bool VisibleInLegend() const { return FVisibleInLegend; }
+    void SetVisibleInLegend(bool Value) { ChangeBoolean(FVisibleInLegend, Value, &TgPlotObject::DoChange); }
+    bool ClipToAxes() const { return FClipToAxes; }
+    void SetClipToAxes(bool Value) { ChangeBoolean(FClipToAxes, Value, &TgPlotObject::DoChange); }
+    bool ShowDataPointHints() const { return FShowDataPointHints; }
+    void SetShowDataPointHints(bool Value) { FShowDataPointHints = Value; }
+    bool UserCanMoveDataPoints() const { return FUserCanMoveDataPoints; }
+    void SetUserCanMoveDataPoints(bool Value) { FUserCanMoveDataPoints = Value; }
+    TgPlotChannelDataPointMoveStyle UserCanMoveDataPointsStyle() const { return FUserCanMoveDataPointsStyle; }
+    void SetUserCanMoveDataPointsStyle(TgPlotChannelDataPointMoveStyle Value) { FUserCanMoveDataPointsStyle = Value; }
+    bool TraceVisible() const { return FTraceVisible; }
+    void SetTraceVisible(bool Value) { ChangeBoolean(FTraceVisible, Value, &TgPlotObject::DoChange); }
+    TColor Color() const { return FData->StoredTraceLineColor; }
+    void SetColor(TColor Value) { SetStored(FData->StoredTraceLineColor, Value); }
+    TgPlotLineStyle TraceLineStyle() const { return FData->StoredTraceLineStyle; }
+    void SetTraceLineStyle(TgPlotLineStyle Value) { SetStored(FData->StoredTraceLineStyle, Value); }
+    int TraceLineWidth() const { return FData->StoredTraceLineWidth; }
+    void SetTraceLineWidth(int Value) { SetStored(FData->StoredTraceLineWidth, Value); }
+    bool MarkersAllowIndividual() const { return FMarkersAllowIndividual; }
+    void SetMarkersAllowIndividual(bool Value) { ChangeBoolean(FMarkersAllowIndividual, Value, &TgPlotObject::DoChange); }
+    bool MarkersPenUseChannelColor() const { return FMarkersPenUseChannelColor; }
+    void SetMarkersPenUseChannelColor(bool Value) { ChangeBoolean(FMarkersPenUseChannelColor, Value, &TgPlotObject::DoChange); }
+    bool MarkersBrushUseChannelColor() const { return FMarkersBrushUseChannelColor; }
+    void SetMarkersBrushUseChannelColor(bool Value) { ChangeBoolean(FMarkersBrushUseChannelColor, Value, &TgPlotObject::DoChange); }
+    int MarkersTurnOffLimit() const { return FMarkersTurnOffLimit; }
+    void SetMarkersTurnOffLimit(int Value) { ChangeInteger(FMarkersTurnOffLimit, Value, &TgPlotObject::DoChange); }
+    bool MarkersVisible() const { return FData->StoredMarkerVisible; }
+    void SetMarkersVisible(bool Value) { SetStored(FData->StoredMarkerVisible, Value); }
+    int MarkersSize() const { return FData->StoredMarkerSize; }
+    void SetMarkersSize(int Value) { SetStored(FData->StoredMarkerSize, Value); }
+    TgPlotMarkerStyle MarkersStyle() const { return FData->StoredMarkerStyle; }
+    void SetMarkersStyle(TgPlotMarkerStyle Value) { SetStored(FData->StoredMarkerStyle, Value); }
+    TColor MarkersPenColor() const { return FData->StoredMarkerPenColor; }
+    void SetMarkersPenColor(TColor Value) { SetStored(FData->StoredMarkerPenColor, Value); }
+    TPenStyle MarkersPenStyle() const { return FData->StoredMarkerPenStyle; }
+    void SetMarkersPenStyle(TPenStyle Value) { SetStored(FData->StoredMarkerPenStyle, Value); }
+    int MarkersPenWidth() const { return FData->StoredMarkerPenWidth; }
+    void SetMarkersPenWidth(int Value) { SetStored(FData->StoredMarkerPenWidth, Value); }
+    TColor MarkersBrushColor() const { return FData->StoredMarkerBrushColor; }
+    void SetMarkersBrushColor(TColor Value) { SetStored(FData->StoredMarkerBrushColor, Value); }
+    TBrushStyle MarkersBrushStyle() const { return FData->StoredMarkerBrushStyle; }
+    void SetMarkersBrushStyle(TBrushStyle Value) { SetStored(FData->StoredMarkerBrushStyle, Value); }
+    TFont *MarkersFont() { return &FMarkersFont; }
+    void SetMarkersFont(TFont *Value) { FMarkersFont.Assign(Value); }
+
+    // Logging settings (the log file itself is written by the files work).
+    const QString &LogFileName() const { return FLogFileName; }
+    void SetLogFileName(const QString &Value) { ChangeString(FLogFileName, Value, &TgPlotObject::DoChange); }
+    int LogBufferSize() const { return FLogBufferSize; }
+    void SetLogBufferSize(int Value) { ChangeInteger(FLogBufferSize, Value, &TgPlotObject::DoChange); }
+    bool LoggingActive() const { return FLoggingActive; }
+    void SetLoggingActive(bool Value) { ChangeBoolean(FLoggingActive, Value, &TgPlotObject::DoChange); }
+    QVariant Tag;
+
+    // Data-cursor readings and texts.
+    const QString &DataCursorXText() const { return FDataCursorXText; }
+    const QString &DataCursorYText() const { return FDataCursorYText; }
+    double DataCursorXValue() const { return FDataCursorXValue; }
+    double DataCursorYValue() const { return FDataCursorYValue; }
+    TgPlotDataPointStatus DataCursorStatus() const { return FDataCursorStatus; }
+    QString GetXValueText(double Value);
+    QString GetYValueText(double Value);
+    const TRect &LegendRect() const { return FLegendRect; }
+    void SetLegendRect(const TRect &Rect) { FLegendRect = Rect; }
+
+    // What the descendant decides: the points to draw, the extents that
+    // axis scaling fits, the data cursor's reading.
+    virtual void CalcStartIndex() = 0;
+    virtual void CalcStopIndex() = 0;
+    virtual double GetVisibleXMax() = 0;
+    virtual double GetVisibleXMin() = 0;
+    virtual double GetVisibleYMax() = 0;
+    virtual double GetVisibleYMin() = 0;
+    virtual void DataCursorUpdate(TgPlotDataCursor *Cursor) = 0;
+    virtual void DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor);
+    virtual void DrawMarkers(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor);
+
+    // The point's value widened by the marker size while markers show;
+    // "Data Point Null" for a Null point, "X-Axis not assigned" without axis.
+    double GetXPlusMarker(int Index);
+    double GetXMinusMarker(int Index);
+    double GetYPlusMarker(int Index);
+    double GetYMinusMarker(int Index);
+    static double LineYAtX(double X1, double Y1, double X2, double Y2, double X);
+    static double LineXAtY(double X1, double Y1, double X2, double Y2, double Y);
+    // The legend's sample is DrawMarker with index -1.
+    void DrawMarker(TCanvas *Canvas, int Index, TColor BackGroundColor, TPoint Point);
+
+    void NotificationRemove(TObject *Sender) override;
+    void NotificationRename(TObject *Sender) override;
 
     const TPublishedClass *PublishedClass() const override { return StaticPublished(); }
-    static const TPublishedClass *StaticPublished()
-    {
-        static const TPublishedClass info =
-            TPublishedBuilder<TgPlotChannelCustom>(TgPlotObject::StaticPublished())
-                .String("TitleText", &TgPlotChannelCustom::TitleText, &TgPlotChannelCustom::SetTitleText)
-                .Integer("Color", &TgPlotChannelCustom::Color, &TgPlotChannelCustom::SetColor)
-                .String("XAxisName", &TgPlotChannelCustom::XAxisName, &TgPlotChannelCustom::SetXAxisName)
-                .String("YAxisName", &TgPlotChannelCustom::YAxisName, &TgPlotChannelCustom::SetYAxisName)
-                .Build();
-        return &info;
-    }
+    static const TPublishedClass *StaticPublished();
+
+protected:
+    IgPlotOwner *Plot() const;
+    bool HasAxes();
+    double GetX(int Index) const { return FData->GetX(Index); }
+    double GetY(int Index) const { return FData->GetY(Index); }
+    bool GetNull(int Index) const { return FData->GetNull(Index); }
+    bool GetEmpty(int Index) const { return FData->GetEmpty(Index); }
+    bool IsValidPoint(int Index) const { return !GetNull(Index) && !GetEmpty(Index); }
+    void SetX(int Index, double Value);
+    void SetY(int Index, double Value);
+    void SetNull(int Index, bool Value);
+    void SetEmpty(int Index, bool Value);
+    TPoint GetPointPixels(int Index, bool XYAxesReversed);
+    TRect GetMarkerRect(int Index, bool XYAxesReversed);
+    bool ShouldDrawMarker(int Index);
+    // Draws one segment clipped to the axes (PercentY: Y is a percentage of
+    // the first data view).
+    void DrawTraceSegment(TCanvas *Canvas, bool XYAxesReversed, bool PercentY, double Xa, double Ya, double Xb,
+                          double Yb);
+    // Fills the readings and the texts of a cursor reading.
+    QString FormatCursorText(TgPlotDataCursorStyle Style, TgPlotDataPointStatus Status, double Y, double X);
+
+    int FDrawStartIndex = -1;
+    int FDrawStopIndex = -1;
 
 private:
+    template <class T>
+    void SetStored(T &Field, T Value)
+    {
+        Field = Value;
+        DoChange();
+    }
+    void ResetRunning();
+    double MarkerExtent(TgPlotAxis *Axis);
+    double WithMarker(int Index, bool X, int Sign);
+    // Largest or smallest X (Y) over the valid points; the mean of them.
+    double ScanValid(bool X, bool Largest);
+    double MeanOfValid(bool X, long double &Total);
+    // A run of valid points whose segments need no clipping, drawn as one
+    // polyline from (PX, PY); returns the index after the run and leaves the
+    // run's last point in (PX, PY).
+    int DrawTraceRun(TCanvas *Canvas, bool XYAxesReversed, int From, int Stop, double &PX, double &PY);
+    bool SegmentNeedsNoClip(double X1, double Y1, double X2, double Y2);
+
+    std::unique_ptr<TgPlotDataCustomList> FData;
+    TgPlotDataStyle FDataStyle = ipdsStandard;
+    TgPlotXAxis *FXAxis = nullptr;
+    TgPlotYAxis *FYAxis = nullptr;
     QString FTitleText;
-    TColor FColor = clRed;
     QString FXAxisName;
     QString FYAxisName;
+    bool FXAxisTrackingEnabled = true;
+    bool FYAxisTrackingEnabled = true;
+    bool FLoggingActive = false;
+    bool FMarkersAllowIndividual = false;
+    int FMarkersTurnOffLimit = 0;
+    TRect FLegendRect;
+    bool FVisibleInLegend = true;
+    bool FClipToAxes = false;
+    bool FShowDataPointHints = false;
+    bool FUserCanMoveDataPoints = false;
+    TgPlotChannelDataPointMoveStyle FUserCanMoveDataPointsStyle = ipcdpmsXandY;
+    bool FMarkersBrushUseChannelColor = true;
+    bool FMarkersPenUseChannelColor = true;
+    bool FTraceVisible = true;
+    int FLogBufferSize = 0;
+    QString FLogFileName;
+    int FRunningCount = 0;
+    double FRunningXMin = 1e300, FRunningXMax = -1e300, FRunningXMean = 0;
+    long double FRunningXTotal = 0;
+    double FRunningYMin = 1e300, FRunningYMax = -1e300, FRunningYMean = 0;
+    long double FRunningYTotal = 0;
+    TFont FMarkersFont;
+    QString FDataCursorXText, FDataCursorYText;
+    double FDataCursorYValue = 0, FDataCursorXValue = 0;
+    TgPlotDataPointStatus FDataCursorStatus = ipdpsValid;
 };
 
 // The class a plot creates its channels of (its "virtual constructor").

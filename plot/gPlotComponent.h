@@ -6,6 +6,7 @@
 #include "gPlotEventTypes.h"
 #include "gPlotObject.h"
 #include "gPlotObjectHost.h"
+#include "gPlotOwner.h"
 #include "gVCLComponent.h"
 
 #include <array>
@@ -56,7 +57,7 @@ struct TgPlotRectObject {
 // hints to the object under the mouse or to the selected ones. Per-kind
 // events carry the object's index in its typed manager; none fires while
 // the plot is read from a form stream (OnDataCursorChange excepted).
-class TgPlotComponent : public TgCustomComponent, public IgPlotObjectHost {
+class TgPlotComponent : public TgCustomComponent, public IgPlotObjectHost, public IgPlotOwner {
 public:
     explicit TgPlotComponent(TComponent *AOwner);
     ~TgPlotComponent() override;
@@ -328,6 +329,18 @@ public:
     void DoObjectClick(TgPlotObject *Obj) override;
     void DoObjectGetMouseCursor(TgPlotObject *Obj, int &MouseCursor);
     void DoDataCursorChange(TgPlotObject *Cursor);
+
+    // What axes, data views and channels ask of the plot (IgPlotOwner).
+    bool PlotLoading() const override { return IsLoading(); }
+    void DisableAllTracking() override;
+    void DoAxisMinChange(TgPlotAxis *Axis, double OldValue, double NewValue) override;
+    void DoAxisSpanChange(TgPlotAxis *Axis, double OldValue, double NewValue) override;
+    void DoAxisMinSpanChange(TgPlotAxis *Axis, double OldMin, double OldSpan, double NewMin, double NewSpan) override;
+    void DoAxisMinSpanChangeFinished(TgPlotAxis *Axis, double OldMin, double OldSpan, double NewMin,
+                                     double NewSpan) override;
+    void DoAxisCustomizeLabel(TgPlotAxis *Axis, double Value, QString &Label) override;
+    void DoAxisCustomizeHint(TgPlotAxis *Axis, QString &Text) override;
+    void DoBeforeZoomBox(TgPlotDataView *DataView, TRect &ZoomRect, bool &Cancel) override;
 
     // Events (see the event types).
 #define TQ62_KIND_EVENTS(Kind)                                                                                     \

@@ -1,8 +1,13 @@
 #pragma once
 #include "gPlotAxis.h"
 
-// An axis of X values; the layout manager lays it horizontally unless the plot swaps its axes.
+// An axis of X values: follows new values from the left edge (scrolling on a
+// strip chart), and fires the plot's X-axis events.
 class TgPlotXAxis : public TgPlotAxis {
 public:
-    using TgPlotAxis::TgPlotAxis;
+    TgPlotXAxis(TComponent *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
+                TNotifyEvent AOnRename);
+
+protected:
+    bool IsXAxis() const override { return true; }
 };

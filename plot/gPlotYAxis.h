@@ -1,8 +1,12 @@
 #pragma once
 #include "gPlotAxis.h"
 
-// An axis of Y values; the layout manager lays it vertically unless the plot swaps its axes.
+// An axis of Y values; fires the plot's Y-axis events.
 class TgPlotYAxis : public TgPlotAxis {
 public:
-    using TgPlotAxis::TgPlotAxis;
+    TgPlotYAxis(TComponent *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
+                TNotifyEvent AOnRename);
+
+protected:
+    bool IsXAxis() const override { return false; }
 };

@@ -26,3 +26,6 @@ enum TgPlotTextFormat { iptfValue, iptfExponent, iptfPrefix, iptfDateTime, iptfP
 enum TgPlotCartesianStyle { ipcsNone, ipcsMaster, ipcsChild };
 enum TgQuadSide { iqsLeft, iqsTop, iqsRight, iqsBottom };
 enum TgPlotTickType { ipttMajor, ipttMinor };
+
+// What a data cursor reads.
+enum TgPlotDataCursorStyle { ipcsValueXY, ipcsValueX, ipcsValueY, ipcsDeltaX, ipcsDeltaY, ipcsInverseDeltaX };

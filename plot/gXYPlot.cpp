@@ -1,11 +1,13 @@
 #include "gXYPlot.h"
 
+#include "Exceptions.h"
 #include "gPlotChannelCustom.h"
 #include "gPlotLabel.h"
 #include "gPlotLayoutManager.h"
 #include "gPlotLegend.h"
 #include "gPlotMasterManager.h"
 #include "gPlotToolBar.h"
+#include "gXYPlotChannel.h"
 
 void CreateDefaultPlotObjects(TgPlotComponent *Plot)
 {
@@ -28,9 +30,17 @@ void CreateDefaultPlotObjects(TgPlotComponent *Plot)
     title->SetMarginBottom(0.0);
 }
 
+TgXYPlotChannel *TgXYPlot::GetChannel(int Index) const
+{
+    TgPlotChannelCustom *channel = TgPlotComponent::GetChannel(Index);
+    auto *xy = dynamic_cast<TgXYPlotChannel *>(channel);
+    if (channel && !xy)
+        throw EInvalidCast(QStringLiteral("Invalid class typecast"));
+    return xy;
+}
+
 TgXYPlot::TgXYPlot(TComponent *AOwner) : TgPlotComponent(AOwner)
 {
-    // The XY channel class replaces the base channel here once it exists.
-    Master()->SetChannelClass(&CreateChannelOf<TgPlotChannelCustom>);
+    Master()->SetChannelClass(&CreateChannelOf<TgXYPlotChannel>);
     CreateDefaultPlotObjects(this);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "gPlotComponent.h"
+#include "gXYPlotChannel.h"
 
 // The XY plot: a plot component made with its default objects (toolbar,
 // legend, X and Y axis, one channel, data view, data cursor and the title
@@ -7,6 +8,10 @@
 class TgXYPlot : public TgPlotComponent {
 public:
     explicit TgXYPlot(TComponent *AOwner);
+
+    // Channel Index as an XY channel; a channel of another class raises
+    // EInvalidCast.
+    TgXYPlotChannel *GetChannel(int Index) const override;
 };
 
 // The default objects of both plots, with the layout manager disabled

@@ -57,7 +57,7 @@ TEST(ObjectManagers, ChannelNamesAndColours)
     EXPECT_EQ(channels->GetNextName(), QStringLiteral("Channel 8"));
 
     // A channel that comes named keeps everything it has.
-    auto *named = plot.Make<TgPlotChannelCustom>(QStringLiteral("Mine"));
+    auto *named = plot.Make<TgXYPlotChannel>(QStringLiteral("Mine"));
     named->SetColor(0x123456);
     named->SetTitleText(QStringLiteral("T"));
     named->DoInsert();

@@ -225,21 +225,22 @@ TEST_F(LayoutFixture, BandsStackingAndEndMargins)
     EXPECT_TRUE(s1->StopStacked());
     EXPECT_FALSE(s1->StartStacked());
     EXPECT_TRUE(s2->StartStacked());
-    // Left 40 + border 2 + margin 5; the top takes the stop-end margin 9
-    // twice (only a toolbar on top); the bottom the start-end margin 7.
+    // Left 40 + border 2 + margin 5; the top takes the toolbar's 36 and the
+    // stop-end margin 9 once more (only a toolbar on top); the bottom the
+    // start-end margin 7.
     const TRect area = plot.GetDataView(0)->DrawRect();
     EXPECT_EQ(area.Left, 47);
-    EXPECT_EQ(area.Top, 25);
+    EXPECT_EQ(area.Top, 36 + 2 + 5 + 9);
     EXPECT_EQ(area.Right, 492);
     EXPECT_EQ(area.Bottom, 185);
     EXPECT_EQ(s3->DrawRect().Left, 37);
     EXPECT_EQ(s3->DrawRect().Right, 47);
     EXPECT_EQ(s1->DrawRect().Left, 7);
     EXPECT_EQ(s1->DrawRect().Right, 37);
-    EXPECT_EQ(s1->DrawRect().Top, 105);
+    EXPECT_EQ(s1->DrawRect().Top, 119); // 185 - 133 / 2, halves to even
     EXPECT_EQ(s1->DrawRect().Bottom, 185);
-    EXPECT_EQ(s2->DrawRect().Top, 25);
-    EXPECT_EQ(s2->DrawRect().Bottom, 105);
+    EXPECT_EQ(s2->DrawRect().Top, 52);
+    EXPECT_EQ(s2->DrawRect().Bottom, 119);
     const TRect toolBar = plot.GetToolBar(0)->DrawRect();
     EXPECT_EQ(toolBar.Top, 2);
     EXPECT_EQ(toolBar.Left, 2);

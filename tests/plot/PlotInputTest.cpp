@@ -49,6 +49,7 @@ struct InputFixture : ::testing::Test {
         plot.GetDataView(0)->SetDrawRect(TRect(0, 0, 500, 200));
         axis = plot.GetYAxis(0);
         axis->SetDrawRect(TRect(10, 10, 50, 50));
+        axis->CalcScaleRect(); // an axis is hit within the focus rectangle its scale gives
         plot.GetToolBar(0)->SetDrawRect(TRect(10, 10, 50, 50));
         plot.GetLabel(0)->SetDrawRect(TRect(100, 100, 150, 150));
         plot.OnMouseDownYAxis = [this](TObject *, int i, TMouseButton, TShiftState, int, int) {
@@ -130,6 +131,7 @@ TEST_F(InputFixture, HintShowsAfterThePauseAndHidesLater)
     auto *hinted = MakePlotObject<THintAxis>(&plot);
     hinted->DoInsert();
     hinted->SetDrawRect(TRect(200, 10, 240, 50));
+    hinted->CalcScaleRect();
     plot.MouseMove({}, 210, 20);
     clock.Advance(400);
     plot.MouseMove({}, 212, 20); // the pause starts again

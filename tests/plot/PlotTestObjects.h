@@ -1,6 +1,6 @@
 #pragma once
 #include "Canvas.h"
-#include "gPlotChannelCustom.h"
+#include "gXYPlotChannel.h"
 #include "gPlotComponent.h"
 #include "gPlotMasterManager.h"
 #include "gPlotYAxis.h"
@@ -25,9 +25,10 @@ public:
     void Draw(TCanvas *, TColor) override { DrawLog() << Name(); }
 };
 
-class TLogChannel : public TgPlotChannelCustom {
+class TLogChannel : public TgXYPlotChannel {
 public:
-    using TgPlotChannelCustom::TgPlotChannelCustom;
+    using TgXYPlotChannel::TgXYPlotChannel;
+    void UpdateCanDraw() override { FCanDraw = true; }
     void Draw(TCanvas *Canvas, TColor) override
     {
         DrawLog() << Name();

@@ -1,6 +1,6 @@
 #pragma once
 #include "PlotTestHost.h"
-#include "gPlotChannelCustom.h"
+#include "gXYPlotChannel.h"
 #include "gPlotChannelManager.h"
 #include "gPlotLayoutManager.h"
 #include "gPlotMasterManager.h"
@@ -13,7 +13,7 @@ struct TTestPlot {
     TTestPlotHost host;
     std::unique_ptr<TgPlotMasterManager> master = std::make_unique<TgPlotMasterManager>(&host);
 
-    TTestPlot() { master->SetChannelClass(&CreateChannelOf<TgPlotChannelCustom>); }
+    TTestPlot() { master->SetChannelClass(&CreateChannelOf<TgXYPlotChannel>); }
 
     template <class T>
     T *Make(const QString &Name = QString())

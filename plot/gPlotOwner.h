@@ -1,0 +1,59 @@
+#pragma once
+#include "Types.h"
+
+#include <QString>
+
+class TgPlotAxis;
+class TgPlotChannelCustom;
+class TgPlotDataView;
+class TgPlotObject;
+class TgPlotToolBar;
+class TgPlotXAxis;
+class TgPlotYAxis;
+
+// The plot as its axes, data views and channels see it: the objects they
+// find by index or by name, the occupied rectangles of the paint, and the
+// user events they fire through it. The plot component implements it; an
+// object whose owner does not finds nothing and fires nothing.
+class IgPlotOwner {
+public:
+    virtual int XAxisCount() const = 0;
+    virtual TgPlotXAxis *GetXAxis(int Index) const = 0;
+    virtual int YAxisCount() const = 0;
+    virtual TgPlotYAxis *GetYAxis(int Index) const = 0;
+    virtual int ChannelCount() const = 0;
+    virtual TgPlotChannelCustom *GetChannel(int Index) const = 0;
+    virtual int DataViewCount() const = 0;
+    virtual TgPlotDataView *GetDataView(int Index) const = 0;
+    virtual int ToolBarCount() const = 0;
+    virtual TgPlotToolBar *GetToolBar(int Index) const = 0;
+    // The axis of that kind whose name is Value (ignoring case), or none.
+    virtual TgPlotXAxis *GetXAxisByName(const QString &Value) const = 0;
+    virtual TgPlotYAxis *GetYAxisByName(const QString &Value) const = 0;
+
+    // Cartesian axes keep their labels apart through these (Rect is accepted
+    // when it meets no occupied rectangle and lies in the first data view).
+    virtual bool TryOccupyRect(const TRect &Rect) = 0;
+    virtual void AddOccupiedRect(const TRect &Rect) = 0;
+
+    // True while the plot is read from a stream: no user events then.
+    virtual bool PlotLoading() const = 0;
+    virtual void DisableAllTracking() = 0;
+    // User events, relayed with the object's index in its manager.
+    virtual void DoObjectClick(TgPlotObject *Obj) = 0;
+    virtual void DoAxisMinChange(TgPlotAxis *Axis, double OldValue, double NewValue) = 0;
+    virtual void DoAxisSpanChange(TgPlotAxis *Axis, double OldValue, double NewValue) = 0;
+    virtual void DoAxisMinSpanChange(TgPlotAxis *Axis, double OldMin, double OldSpan, double NewMin,
+                                     double NewSpan) = 0;
+    virtual void DoAxisMinSpanChangeFinished(TgPlotAxis *Axis, double OldMin, double OldSpan, double NewMin,
+                                             double NewSpan) = 0;
+    virtual void DoAxisCustomizeLabel(TgPlotAxis *Axis, double Value, QString &Label) = 0;
+    virtual void DoAxisCustomizeHint(TgPlotAxis *Axis, QString &Text) = 0;
+    virtual void DoBeforeZoomBox(TgPlotDataView *DataView, TRect &ZoomRect, bool &Cancel) = 0;
+
+    TgPlotDataView *FirstDataView() const { return DataViewCount() > 0 ? GetDataView(0) : nullptr; }
+    TgPlotToolBar *FirstToolBar() const { return ToolBarCount() > 0 ? GetToolBar(0) : nullptr; }
+
+protected:
+    ~IgPlotOwner() = default;
+};

@@ -1,0 +1,137 @@
+#include "gXYPlotChannel.h"
+
+#include "Canvas.h"
+#include "gPlotDataCursor.h"
+#include "gPlotDataView.h"
+#include "gPlotXAxis.h"
+#include "gPlotYAxis.h"
+#include "gUtilities.h"
+
+#include <cmath>
+#include <limits>
+
+int TgXYPlotChannel::AddNull()
+{
+    const int index = const_cast<TgPlotDataCustomList &>(Data()).Add(0, 0, true, false);
+    DoChange();
+    return index;
+}
+
+int TgXYPlotChannel::AddEmpty()
+{
+    const int index = const_cast<TgPlotDataCustomList &>(Data()).Add(0, 0, false, true);
+    DoChange();
+    return index;
+}
+
+void TgXYPlotChannel::CalcStartIndex()
+{
+    FDrawStartIndex = Count() > 0 ? 0 : -1;
+}
+
+void TgXYPlotChannel::CalcStopIndex()
+{
+    FDrawStopIndex = Count() - 1;
+}
+
+void TgXYPlotChannel::UpdateCanDraw()
+{
+    FCanDraw = false;
+    if (!HasAxes() || !Visible() || Count() < 1)
+        return;
+    CalcStartIndex();
+    CalcStopIndex();
+    FCanDraw = FDrawStartIndex != -1 && FDrawStopIndex != -1;
+}
+
+void TgXYPlotChannel::Draw(TCanvas *Canvas, TColor BackGroundColor)
+{
+    if (!HasAxes())
+        return;
+    const bool reversed = XYAxesReversed();
+    Canvas->SaveState();
+    if (ClipToAxes()) {
+        const int x1 = XAxis()->MinPixels(), x2 = XAxis()->MaxPixels();
+        const int y1 = YAxis()->MinPixels(), y2 = YAxis()->MaxPixels();
+        if (reversed)
+            Canvas->IntersectClipRect(NormalizedRect(y1, x1, y2, x2));
+        else
+            Canvas->IntersectClipRect(NormalizedRect(x1, y1, x2, y2));
+    }
+    DrawTrace(Canvas, reversed, BackGroundColor);
+    DrawMarkers(Canvas, reversed, BackGroundColor);
+    Canvas->RestoreState();
+}
+
+template <class F>
+double TgXYPlotChannel::VisibleExtent(double Start, F &&Better)
+{
+    CalcStartIndex();
+    CalcStopIndex();
+    if (!HasAxes() || !Visible() || FDrawStartIndex == -1 || FDrawStopIndex == -1)
+        return Start;
+    double result = Start;
+    for (int i = 0; i < Count(); ++i)
+        if (IsValidPoint(i))
+            result = Better(result, i);
+    return result;
+}
+
+double TgXYPlotChannel::GetVisibleXMax()
+{
+    return VisibleExtent(-1e300, [this](double R, int I) { return std::max(R, GetXPlusMarker(I)); });
+}
+
+double TgXYPlotChannel::GetVisibleXMin()
+{
+    return VisibleExtent(1e300, [this](double R, int I) { return std::min(R, GetXMinusMarker(I)); });
+}
+
+double TgXYPlotChannel::GetVisibleYMax()
+{
+    return VisibleExtent(-1e300, [this](double R, int I) { return std::max(R, GetYPlusMarker(I)); });
+}
+
+double TgXYPlotChannel::GetVisibleYMin()
+{
+    return VisibleExtent(1e300, [this](double R, int I) { return std::min(R, GetYMinusMarker(I)); });
+}
+
+void TgXYPlotChannel::DataCursorUpdate(TgPlotDataCursor *Cursor)
+{
+    double x = 0, y = 0;
+    TgPlotXAxis *xAxis = XAxis();
+    TgPlotYAxis *yAxis = YAxis();
+    if (xAxis && yAxis) {
+        // Pointer percent -> data-view pixel -> the axis's own position, so
+        // that reversed and part-span axes read right.
+        TgPlotDataView *view = Cursor->DataView();
+        double x1, x2, y1, y2;
+        if (view && view->Width() > 0 && view->Height() > 0) {
+            x1 = xAxis->PixelsToPosition(view->PositionPercentToPixelsX(Cursor->Pointer1Position()));
+            x2 = xAxis->PixelsToPosition(view->PositionPercentToPixelsX(Cursor->Pointer2Position()));
+            y1 = yAxis->PixelsToPosition(view->PositionPercentToPixelsY(Cursor->Pointer1Position()));
+            y2 = yAxis->PixelsToPosition(view->PositionPercentToPixelsY(Cursor->Pointer2Position()));
+        } else {
+            x1 = xAxis->PercentToPosition(Cursor->Pointer1Position() / 100);
+            x2 = xAxis->PercentToPosition(Cursor->Pointer2Position() / 100);
+            y1 = yAxis->PercentToPosition(Cursor->Pointer1Position() / 100);
+            y2 = yAxis->PercentToPosition(Cursor->Pointer2Position() / 100);
+        }
+        switch (Cursor->Style()) {
+        case ipcsValueXY: x = x1; y = y2; break;
+        case ipcsValueX: x = x1; break;
+        case ipcsValueY: y = y2; break;
+        case ipcsDeltaX: x = std::fabs(x1 - x2); break;
+        case ipcsDeltaY: y = std::fabs(y1 - y2); break;
+        case ipcsInverseDeltaX:
+            if (x1 == x2 || xAxis->CursorScaler() == 0)
+                x = std::numeric_limits<double>::infinity();
+            else
+                x = std::fabs(1 / (xAxis->CursorScaler() * (x1 - x2)));
+            break;
+        }
+    }
+    Cursor->SetReading(ipdpsValid, y, x);
+    Cursor->SetCursorDisplayText(FormatCursorText(Cursor->Style(), ipdpsValid, y, x));
+}
