@@ -148,7 +148,7 @@ public:
     int OuterHeight() const;
     void SetOuterSize(int Width, int Height);
     bool AutoScroll() const { return autoScroll; }
-    int MatrixRowPitch() const { return matrixRowPitch; }
+    int MatrixRowPitch() const override { return matrixRowPitch; }
     void FormResize();
 
 private:

@@ -5,6 +5,7 @@
 #include "LMyFFTDrawHpLp6dB.h"
 #include "LProgressBar.h"
 #include "PageHost.h"
+#include "PaintBox.h"
 #include "Panel.h"
 #include "SkBmpButton.h"
 #include "SkGroupBox.h"
@@ -162,5 +163,7 @@ TControl *MakeUpDown(TComponent *Owner) { return new TUpDown(Owner); }
 TControl *MakeMeter(TComponent *Owner) { return new LProgressBar(Owner); }
 
 TControl *MakeImage(TComponent *Owner) { return new TImage(Owner); }
+
+TControl *MakePaintBox(TComponent *Owner) { return new TPaintBox(Owner); }
 
 } // namespace ControlTable

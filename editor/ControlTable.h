@@ -86,5 +86,7 @@ TControl *MakeValueBox(TComponent *Owner);
 TControl *MakeUpDown(TComponent *Owner);
 TControl *MakeMeter(TComponent *Owner);
 TControl *MakeImage(TComponent *Owner);
+// A windowless paint box (TPaintBox) drawn by its OnPaint handler.
+TControl *MakePaintBox(TComponent *Owner);
 
 } // namespace ControlTable

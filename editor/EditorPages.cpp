@@ -7,6 +7,7 @@
 #include "GatePage.h"
 #include "GeqPage.h"
 #include "LimitPage.h"
+#include "MatrixPage.h"
 #include "MixLevelEntry.h"
 #include "PeqPage.h"
 
@@ -17,6 +18,7 @@ std::vector<std::unique_ptr<EditorPage>> CreateEditorPages(PageHost &Host)
     pages.push_back(std::make_unique<GatePage>(Host));
     pages.push_back(std::make_unique<CompPage>(Host));
     pages.push_back(std::make_unique<LimitPage>(Host));
+    pages.push_back(std::make_unique<MatrixPage>(Host));
     pages.push_back(std::make_unique<MixLevelEntry>(Host));
     pages.push_back(std::make_unique<CrossoverPage>(Host));
     pages.push_back(std::make_unique<GeqPage>(Host));

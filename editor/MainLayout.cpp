@@ -51,7 +51,7 @@ const Family kFamilies[] = {
     {"ipComp", MakeXYPlot, Each::One, "skgFftComp", 20, 48, 587, 230, 0, ""},
     {"ipLimit", MakeXYPlot, Each::One, "skgFftLimit", 20, 48, 587, 230, 0, ""},
     {"ipGate", MakeXYPlot, Each::One, "skgFftGate", 20, 48, 810, 230, 0, ""},
-    {"pbMatrix", MakePanel, Each::One, "skgFftMatrix", 465, 38, 97, 210, 0, ""},
+    {"pbMatrix", MakePaintBox, Each::One, "skgFftMatrix", 465, 38, 97, 210, 0, ""},
     {"skgPreset", MakeGroupBox, Each::One, "", 10, 626, 420, 38, 0, ""},
     {"lbPstNum", MakeLabel, Each::One, "skgPreset", 10, 10, 60, 18, 0, ""},
     {"lbPstName", MakeLabel, Each::One, "skgPreset", 80, 10, 300, 18, 0, ""},

@@ -33,6 +33,8 @@ public:
     // True while the window makes its pages: the refresh then leaves the
     // dynamics plots, the link rows and the delay lines alone.
     virtual bool IsBuildingPages() const { return false; }
+    // Row pitch of the routing picture: the window's growth over its base height.
+    virtual int MatrixRowPitch() const { return 0; }
 
     // Sends a command of a page's own to the device (nothing offline).
     virtual void SendCommand(const LCmd &Cmd, bool Append) = 0;

@@ -40,6 +40,7 @@ public:
     void SetUpdatingControls(bool On) override { updating = On; }
     bool IsBuildingPages() const override { return building; }
     void ShowEqReset(int Target) override { eqResetTargets.push_back(Target); }
+    int MatrixRowPitch() const override { return rowPitch; }
     QString TranslateQ(const char *Sid) const override { return QString::fromLatin1(Sid); }
     bool IsEnglish() const override { return true; }
 
@@ -49,6 +50,7 @@ public:
     bool updating = false;
     bool building = false;
     std::vector<int> eqResetTargets; // the EQ reset confirmations asked for
+    int rowPitch = 0;
 
 private:
     QHash<QString, TControl *> byName;
