@@ -9,8 +9,10 @@
 #include "TfmAbout.h"
 #include "TfmChNameList.h"
 #include "TfmChannelName.h"
+#include "TfmCopy.h"
 #include "TfmFactory.h"
 #include "TfmHidData.h"
+#include "TfmLinkSel.h"
 #include "TfmLockPassWord.h"
 #include "TfmLockSetup.h"
 #include "TfmMain.h"
@@ -42,6 +44,8 @@ MainDialogs::MainDialogs(TfmMain *Main) : main_(Main)
     fmMemo = new TfmMemo(Main);
     fmRs232CodeEnglish = new TfmRs232CodeEnglish(Main);
     fmRs232Code = new TfmRs232Code(Main);
+    fmLinkSel = new TfmLinkSel(Main, this, Main);
+    fmCopy = new TfmCopy(Main, this, Main);
 }
 
 // The forms belong to the main window, which frees them.
@@ -55,6 +59,8 @@ void MainDialogs::Attach()
     main_->ChNameList->OnClick = [this](TObject *) { fmChNameList->Show(); };
     main_->LockSetup->OnClick = [this](TObject *) { fmLockSetup->Show(); };
     main_->About->OnClick = [this](TObject *) { fmAbout->Show(); };
+    main_->Link->OnClick = [this](TObject *) { fmLinkSel->Show(); };
+    main_->Copy->OnClick = [this](TObject *) { fmCopy->Show(); };
     main_->MemoShow->OnClick = [this](TObject *) { fmMemo->Show(); };
     main_->HidData->OnClick = [this](TObject *) { fmHidData->Show(); };
     main_->Rs232Code->OnClick = [this](TObject *) {

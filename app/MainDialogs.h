@@ -7,6 +7,8 @@
 class TfmAbout;
 class TfmChNameList;
 class TfmChannelName;
+class TfmCopy;
+class TfmLinkSel;
 class TfmFactory;
 class TfmHidData;
 class TfmLockPassWord;
@@ -96,6 +98,8 @@ public:
     TfmMemo *fmMemo;
     TfmRs232CodeEnglish *fmRs232CodeEnglish;
     TfmRs232Code *fmRs232Code;
+    TfmLinkSel *fmLinkSel;
+    TfmCopy *fmCopy;
 
 private:
     void ShowNetworkSetup();

@@ -1,6 +1,7 @@
 #pragma once
 #include "Form.h"
 
+#include "ChannelLinkHost.h"
 #include "ConnectOption.h"
 #include "LMainLinkUi.h"
 #include "LSysLinkFactory.h"
@@ -30,7 +31,7 @@ class TPanel;
 // The editor's main window: the menu, the link button and the status labels
 // around the pages, and the windows' side of the connection logic, which it
 // owns and forwards to.
-class TfmMain : public TForm, public LMainLinkUi, public PageHost {
+class TfmMain : public TForm, public LMainLinkUi, public PageHost, public ChannelLinkHost {
 public:
     explicit TfmMain(TComponent *AOwner);
     ~TfmMain() override;
@@ -100,6 +101,19 @@ public:
     bool IsTrafficLogVisible() override;
     void AddTrafficLine(const std::string &line) override;
 
+    // Link groups (ChannelLinkHost): masks of the model, the channel copy and
+    // the reload after a link change (online: an upload from the device once
+    // it has answered every frame queued before), the link look.
+    int GetLinkMask(int Channel) override;
+    void SetLinkMask(int Channel, int Mask) override;
+    int FindGroupLinkMask(int Channel);
+    void CopyChannel(int From, int To, bool Reload) override;
+    void ReloadAfterLinkChange() override;
+    void SetLinkedMenuCaption(int Leader, int Member) override;
+    void RefreshLinkedShowButtons(int Channel, bool Visible) override;
+    void ShowGainPage() override;
+    void SelectGeqInputA() override;
+
     // Makes the dialogs and points the menu at them; until then the calls that
     // reach dialogs answer as if none were shown.
     void CreateDialogs();
@@ -156,6 +170,9 @@ private:
     // the menu buttons; nothing while the dialog does not exist.
     void ShowLinkRow(int Channel);
     void PublishLinks();
+    // Once the device has answered every frame queued so far: transfer state
+    // 6 and a code 18 frame, whose acknowledgement starts the full upload.
+    void UploadWhenAnswered();
     void BuildMenu();
     void BuildControls();
     void FormCreate();

@@ -3,14 +3,18 @@
 // the link look of the menu buttons).
 #include "TfmMain.h"
 
+#include "CM_MCS_CMD.h"
 #include "EditorCurves.h"
 #include "EditorPage.h"
+#include "LinkLook.h"
 #include "LMainLink.h"
 #include "LUnitControl.h"
 #include "Label.h"
 #include "MainDialogs.h"
+#include "PageNames.h"
 #include "PageRefresh.h"
 #include "SkBmpButton.h"
+#include "TfmLinkSel.h"
 #include "TfmTest.h"
 #include "UpdatingScope.h"
 #include "ValueTexts.h"
@@ -69,7 +73,85 @@ void TfmMain::RefreshAllPages()
 
 void TfmMain::ShowLinkRow(int Channel)
 {
-    (void)Channel;
+    if (dialogs && !isBuildingPages)
+        dialogs->fmLinkSel->ShowChannelLinks(Channel, GetLinkMask(Channel));
 }
 
-void TfmMain::PublishLinks() {}
+void TfmMain::PublishLinks()
+{
+    if (!dialogs || isBuildingPages)
+        return;
+    dialogs->fmLinkSel->PublishLinkStates();
+    dialogs->fmLinkSel->PublishLinkPairs();
+}
+
+// ---------------------------------------------------------------------------
+// Link groups
+
+int TfmMain::GetLinkMask(int Channel) { return Model().GetLinkMask(Channel); }
+void TfmMain::SetLinkMask(int Channel, int Mask) { Model().SetLinkMask(Channel, uint16_t(Mask)); }
+int TfmMain::FindGroupLinkMask(int Channel) { return Model().FindGroupLinkMask(Channel); }
+
+void TfmMain::UploadWhenAnswered()
+{
+    // State 6 set before the frames ahead were answered would let the first
+    // of their acknowledgements start the upload while the rest still wait.
+    mainLink->CallWhenAnswered([this] {
+        mainLink->SetTransferState(6);
+        mainLink->SendCommand(CM_MCS_CMD(mainLink->GetDeviceId(), CMD_POLL), true);
+    });
+}
+
+void TfmMain::CopyChannel(int From, int To, bool Reload)
+{
+    if (From == To || From < 0 || To < 0 || From > 11 || To > 11 || (From < 4) != (To < 4))
+        return;
+    if (mainLink->IsLinked()) {
+        mainLink->SendCommand(CM_MCS_CMD(mainLink->GetDeviceId(), CMD_COPY_CHANNEL, uint8_t(From), uint8_t(To)), true);
+        if (Reload)
+            UploadWhenAnswered();
+        return;
+    }
+    LUnitControl &model = Model();
+    const int group = model.FindGroupLinkMask(To);
+    const int first = To < 4 ? 0 : 4, count = To < 4 ? 4 : 8;
+    for (int bit = 0; bit < count; ++bit)
+        if (group >> bit & 1)
+            model.CopyChannel(From, first + bit);
+    if (Reload)
+        RefreshAllPages();
+}
+
+void TfmMain::ReloadAfterLinkChange()
+{
+    if (!mainLink->IsLinked()) {
+        RefreshAllPages();
+        return;
+    }
+    mainLink->StopLevelPolling();
+    UploadWhenAnswered();
+    skbMenuLink->SetFocus();
+}
+
+void TfmMain::SetLinkedMenuCaption(int Leader, int Member) { LinkLook::SetMenuCaption(*this, Leader, Member); }
+
+void TfmMain::RefreshLinkedShowButtons(int Channel, bool Visible)
+{
+    LinkLook::RefreshShowButtons(*this, Channel, Visible);
+}
+
+void TfmMain::ShowGainPage()
+{
+    if (auto *gain = dynamic_cast<TSkBmpButton *>(FindControl("skbMenuGain"))) {
+        gain->Click();
+        gain->SetDown(true);
+    }
+}
+
+void TfmMain::SelectGeqInputA()
+{
+    if (auto *a = dynamic_cast<TSkBmpButton *>(FindControl("skbGeqSelInA"))) {
+        a->SetDown(true);
+        a->Click();
+    }
+}
