@@ -178,3 +178,19 @@ void TGdipPictureBase::DrawOnCanvas(TCanvas *ACanvas, const TRect &Rect, bool st
     else
         ACanvas->Draw(Rect.Left, Rect.Top, canvasBitmap_.get());
 }
+
+void TGdipPictureBase::DefineProperties(TFiler *Filer)
+{
+    Filer->DefineProperty(
+        QStringLiteral("Data"),
+        [this](TReader *Reader) {
+            TMemoryStream stream(Reader->ReadBinary());
+            LoadFromStream(&stream);
+        },
+        [this](TWriter *Writer) {
+            TMemoryStream stream;
+            SaveToStream(&stream);
+            Writer->WriteBinary(stream.Bytes());
+        },
+        !Empty());
+}

@@ -5,6 +5,7 @@
 // (drawing a kept decode is many times cheaper than decoding again; the
 // stored form stays the unchanged file).
 
+#include "ComponentStream.h"
 #include "Graphic.h"
 #include "Resources.h"
 #include "SmGDIP.h"
@@ -15,7 +16,7 @@
 
 class TBitmap;
 
-class TGdipPictureBase : public TGraphic {
+class TGdipPictureBase : public TGraphic, public IDefinesProperties {
 public:
     TGdipPictureBase();
     ~TGdipPictureBase() override;
@@ -28,6 +29,8 @@ public:
     void SetHeight(int) override {}
     void SaveToStream(TStream *Stream) override;
     void WriteData(TStream *Stream) override { SaveToStream(Stream); }
+    // In a component stream the picture is its "Data" block (none when empty).
+    void DefineProperties(TFiler *Filer) override;
 
     // Loads the program resource (raw data) of that name; a missing one
     // changes nothing.

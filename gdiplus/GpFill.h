@@ -8,6 +8,7 @@
 
 #include "ChangedProperty.h"
 #include "Component.h"
+#include "TypInfo.h"
 #include "Persistent.h"
 #include "SmGDIP.h"
 #include "SmGDIPPicture.h"
@@ -115,6 +116,8 @@ public:
     void LoadFromClipBoard();
 
     void Assign(TPersistent *Source) override;
+    // Every stored value, in the order of the INI record, then the pictures.
+    const TPublishedClass *PublishedClass() const override;
 
     // One closed figure, clockwise from the top left, with quarter-circle
     // corners of radius d where the rounding type says; the caller frees it.
@@ -127,7 +130,6 @@ protected:
     void Changed();
 
 private:
-    friend struct FillRecord;
     void DrawRadialPart(TGPGraphics *g, const TGPRectF &r, TColor c1, TColor c2, Byte a1,
                         Byte a2, bool top, int radius, TFillRoundingType type);
     void DrawPositionedPicture(TGPGraphics *g, TSmGDIPPicture *pic, const TRect &area,
@@ -184,4 +186,5 @@ class TSaver : public TComponent {
 public:
     explicit TSaver(TComponent *AOwner) : TComponent(AOwner) {}
     TPersistent *SaveObject = nullptr;
+    const TPublishedClass *PublishedClass() const override; // "SaveObject"
 };

@@ -4,113 +4,123 @@
 
 #include "Clipboard.h"
 #include "Exceptions.h"
+#include "ComponentStream.h"
 #include "IniFiles.h"
 #include "Stream.h"
 
-#include <functional>
-#include <limits>
 #include <vector>
 
-// The stored values of a fill, one entry per key, in the order of the INI
-// record; fields are read and written directly (no setter runs).
-struct FillRecord {
-    struct Key {
-        const char *name;
-        std::function<int(const TGpFill &)> get;
-        std::function<void(TGpFill &, int)> put;
-        int lo;
-        int hi;
-        int def;
-        bool always;    // written to the clipboard form even at its default
-        bool inIni;
-    };
+// The fill's published properties, in the order of its INI record; the
+// record leaves out the five named in kNotInRecord. Properties without a
+// declared default are always stored. Pixel values are held within a
+// screen's reach, which keeps the painting arithmetic far from overflow.
+const TPublishedClass *TGpFill::PublishedClass() const
+{
+    static const QStringList gradients = {"gtSolid",   "gtRadial", "gtVertical", "gtHorizontal",
+                                          "gtForwardDiagonal", "gtBackwardDiagonal", "gtAngle",
+                                          "gtHatch",   "gtPath",   "gtTexture",  "gtNone"};
+    static const QStringList hatches = {
+        "HatchStyleHorizontal", "HatchStyleVertical", "HatchStyleForwardDiagonal",
+        "HatchStyleBackwardDiagonal", "HatchStyleCross", "HatchStyleDiagonalCross", "HatchStyle05Percent",
+        "HatchStyle10Percent", "HatchStyle20Percent", "HatchStyle25Percent", "HatchStyle30Percent",
+        "HatchStyle40Percent", "HatchStyle50Percent", "HatchStyle60Percent", "HatchStyle70Percent",
+        "HatchStyle75Percent", "HatchStyle80Percent", "HatchStyle90Percent",
+        "HatchStyleLightDownwardDiagonal", "HatchStyleLightUpwardDiagonal", "HatchStyleDarkDownwardDiagonal",
+        "HatchStyleDarkUpwardDiagonal", "HatchStyleWideDownwardDiagonal", "HatchStyleWideUpwardDiagonal",
+        "HatchStyleLightVertical", "HatchStyleLightHorizontal", "HatchStyleNarrowVertical",
+        "HatchStyleNarrowHorizontal", "HatchStyleDarkVertical", "HatchStyleDarkHorizontal",
+        "HatchStyleDashedDownwardDiagonal", "HatchStyleDashedUpwardDiagonal", "HatchStyleDashedHorizontal",
+        "HatchStyleDashedVertical", "HatchStyleSmallConfetti", "HatchStyleLargeConfetti", "HatchStyleZigZag",
+        "HatchStyleWave", "HatchStyleDiagonalBrick", "HatchStyleHorizontalBrick", "HatchStyleWeave",
+        "HatchStylePlaid", "HatchStyleDivot", "HatchStyleDottedGrid", "HatchStyleDottedDiamond",
+        "HatchStyleShingle", "HatchStyleTrellis", "HatchStyleSphere", "HatchStyleSmallGrid",
+        "HatchStyleSmallCheckerBoard", "HatchStyleLargeCheckerBoard", "HatchStyleOutlinedDiamond",
+        "HatchStyleSolidDiamond"};
+    static const QStringList positions = {"ppTopLeft",    "ppTopCenter",    "ppTopRight",    "ppBottomLeft",
+                                          "ppBottomCenter", "ppBottomRight", "ppTiled",      "ppStretched",
+                                          "ppCenterLeft", "ppCenterCenter", "ppCenterRight", "ppCustom"};
+    static const QStringList pictureModes = {"pmStretch", "pmNormal"};
+    constexpr long long kPixels = 32767;
+    using B = TPublishedBuilder<TGpFill>;
+    static const TPublishedClass info =
+        B()
+            .Integer("Color", &TGpFill::Color, &TGpFill::SetColor, clSilver)
+            .Integer("ColorTo", &TGpFill::ColorTo, &TGpFill::SetColorTo, clGray)
+            .Integer("ColorMirror", &TGpFill::ColorMirror, &TGpFill::SetColorMirror)
+            .Integer("ColorMirrorTo", &TGpFill::ColorMirrorTo, &TGpFill::SetColorMirrorTo)
+            .Enumeration("GradientType", &TGpFill::GradientType, &TGpFill::SetGradientType, gradients, gtVertical)
+            .Enumeration("GradientMirrorType", &TGpFill::GradientMirrorType, &TGpFill::SetGradientMirrorType,
+                         gradients, gtSolid)
+            .Enumeration("HatchStyle", &TGpFill::HatchStyle_, &TGpFill::SetHatchStyle_, hatches,
+                         HatchStyleHorizontal)
+            .Enumeration("HatchStyleMirror", &TGpFill::HatchStyleMirror, &TGpFill::SetHatchStyleMirror, hatches,
+                         HatchStyleHorizontal)
+            .Enumeration("BackGroundPictureMode", &TGpFill::BackGroundPictureMode,
+                         &TGpFill::SetBackGroundPictureMode, {"pmInsideFill", "pmOutsideFill"}, pmOutsideFill)
+            .Enumeration("BackGroundPicturePosition", &TGpFill::BackGroundPicturePosition,
+                         &TGpFill::SetBackGroundPicturePosition, positions, ppTopLeft)
+            .Integer("BackGroundPictureLeft", &TGpFill::BackGroundPictureLeft, &TGpFill::SetBackGroundPictureLeft, 0)
+            .Range(-kPixels, kPixels)
+            .Integer("BackGroundPictureTop", &TGpFill::BackGroundPictureTop, &TGpFill::SetBackGroundPictureTop, 0)
+            .Range(-kPixels, kPixels)
+            .Enumeration("PicturePosition", &TGpFill::PicturePosition, &TGpFill::SetPicturePosition, positions,
+                         ppTopLeft)
+            .Integer("PictureLeft", &TGpFill::PictureLeft, &TGpFill::SetPictureLeft, 0)
+            .Range(-kPixels, kPixels)
+            .Integer("PictureTop", &TGpFill::PictureTop, &TGpFill::SetPictureTop, 0)
+            .Range(-kPixels, kPixels)
+            .Enumeration("PictureSize", &TGpFill::PictureSize, &TGpFill::SetPictureSize, {"psOriginal", "psCustom"},
+                         psOriginal)
+            .Integer("PictureWidth", &TGpFill::PictureWidth, &TGpFill::SetPictureWidth, 50)
+            .Range(-kPixels, kPixels)
+            .Integer("PictureHeight", &TGpFill::PictureHeight, &TGpFill::SetPictureHeight, 50)
+            .Range(-kPixels, kPixels)
+            .Integer("Opacity", &TGpFill::Opacity, &TGpFill::SetOpacity, 255)
+            .Range(0, 255)
+            .Integer("OpacityTo", &TGpFill::OpacityTo, &TGpFill::SetOpacityTo, 255)
+            .Range(0, 255)
+            .Integer("OpacityMirror", &TGpFill::OpacityMirror, &TGpFill::SetOpacityMirror, 255)
+            .Range(0, 255)
+            .Integer("OpacityMirrorTo", &TGpFill::OpacityMirrorTo, &TGpFill::SetOpacityMirrorTo, 255)
+            .Range(0, 255)
+            .Integer("BorderColor", &TGpFill::BorderColor, &TGpFill::SetBorderColor)
+            .Integer("BorderOpacity", &TGpFill::BorderOpacity, &TGpFill::SetBorderOpacity, 255)
+            .Range(0, 255)
+            .Integer("BorderWidth", &TGpFill::BorderWidth, &TGpFill::SetBorderWidth, 1)
+            .Range(-kPixels, kPixels)
+            .Integer("Rounding", &TGpFill::Rounding, &TGpFill::SetRounding)
+            .Range(-kPixels, kPixels)
+            .Enumeration("RoundingType", &TGpFill::RoundingType, &TGpFill::SetRoundingType,
+                         {"rtNone", "rtTop", "rtBottom", "rtBoth", "rtLeft", "rtRight"}, rtBoth)
+            .Integer("ShadowOffset", &TGpFill::ShadowOffset, &TGpFill::SetShadowOffset)
+            .Range(-kPixels, kPixels)
+            .Integer("ShadowColor", &TGpFill::ShadowColor, &TGpFill::SetShadowColor, clGray)
+            .Integer("Angle", &TGpFill::Angle, &TGpFill::SetAngle, 0)
+            .Enumeration("Glow", &TGpFill::Glow, &TGpFill::SetGlow,
+                         {"gmNone", "gmGradient", "gmRadial", "gmRadialGradient"})
+            .Integer("GlowGradientColor", &TGpFill::GlowGradientColor, &TGpFill::SetGlowGradientColor, clWhite)
+            .Integer("GlowRadialColor", &TGpFill::GlowRadialColor, &TGpFill::SetGlowRadialColor, clWhite)
+            .Bool("BackGroundPictureAspectRatio", &TGpFill::BackGroundPictureAspectRatio,
+                  &TGpFill::SetBackGroundPictureAspectRatio, false)
+            .Enumeration("BackGroundPictureAspectMode", &TGpFill::BackGroundPictureAspectMode,
+                         &TGpFill::SetBackGroundPictureAspectMode, pictureModes, pmStretch)
+            .Bool("PictureAspectRatio", &TGpFill::PictureAspectRatio, &TGpFill::SetPictureAspectRatio, false)
+            .Enumeration("PictureAspectMode", &TGpFill::PictureAspectMode, &TGpFill::SetPictureAspectMode,
+                         pictureModes, pmStretch)
+            .Enumeration("ShadowType", &TGpFill::ShadowType, &TGpFill::SetShadowType,
+                         {"stRightBottom", "stBottom", "stSurround"}, stRightBottom)
+            .Object("BackGroundPicture", &TGpFill::BackGroundPicture)
+            .Object("Picture", &TGpFill::Picture)
+            .Build();
+    return &info;
+}
 
-    template <typename T>
-    static Key enumKey(const char *name, T TGpFill::*field, int hi, int def, bool inIni = true,
-                       bool always = false)
-    {
-        return Key{name, [field](const TGpFill &f) { return int(f.*field); },
-                   [field](TGpFill &f, int v) { f.*field = static_cast<T>(v); }, 0, hi, def,
-                   always, inIni};
-    }
-    static Key intKey(const char *name, int TGpFill::*field, int def, bool always = false)
-    {
-        return Key{name, [field](const TGpFill &f) { return f.*field; },
-                   [field](TGpFill &f, int v) { f.*field = v; },
-                   std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), def, always,
-                   true};
-    }
-    // Positions, sizes and widths in pixels: a stored value beyond any
-    // screen is damage, and keeps the painting arithmetic far from overflow.
-    static Key pixelKey(const char *name, int TGpFill::*field, int def, bool always = false)
-    {
-        Key k = intKey(name, field, def, always);
-        k.lo = -kMaxPixels;
-        k.hi = kMaxPixels;
-        return k;
-    }
-    static constexpr int kMaxPixels = 32767;
-    static Key byteKey(const char *name, Byte TGpFill::*field)
-    {
-        return Key{name, [field](const TGpFill &f) { return int(f.*field); },
-                   [field](TGpFill &f, int v) { f.*field = Byte(v); }, 0, 255, 255, false, true};
-    }
-    static Key boolKey(const char *name, bool TGpFill::*field)
-    {
-        return Key{name, [field](const TGpFill &f) { return int(f.*field); },
-                   [field](TGpFill &f, int v) { f.*field = v != 0; }, 0, 1, 0, false, false};
-    }
-
-    static const std::vector<Key> &Keys()
-    {
-        static const std::vector<Key> keys = {
-            intKey("Color", &TGpFill::color_, clSilver),
-            intKey("ColorTo", &TGpFill::colorTo_, clGray),
-            intKey("ColorMirror", &TGpFill::colorMirror_, clNone, true),
-            intKey("ColorMirrorTo", &TGpFill::colorMirrorTo_, clNone, true),
-            enumKey("GradientType", &TGpFill::gradientType_, gtNone, gtVertical),
-            enumKey("GradientMirrorType", &TGpFill::gradientMirrorType_, gtNone, gtSolid),
-            enumKey("HatchStyle", &TGpFill::hatchStyle_, HatchStyleMax, HatchStyleHorizontal),
-            enumKey("HatchStyleMirror", &TGpFill::hatchStyleMirror_, HatchStyleMax,
-                    HatchStyleHorizontal),
-            enumKey("BackGroundPictureMode", &TGpFill::backGroundPictureMode_, pmOutsideFill,
-                    pmOutsideFill),
-            enumKey("BackGroundPicturePosition", &TGpFill::backGroundPicturePosition_, ppCustom,
-                    ppTopLeft),
-            pixelKey("BackGroundPictureLeft", &TGpFill::backGroundPictureLeft_, 0),
-            pixelKey("BackGroundPictureTop", &TGpFill::backGroundPictureTop_, 0),
-            enumKey("PicturePosition", &TGpFill::picturePosition_, ppCustom, ppTopLeft),
-            pixelKey("PictureLeft", &TGpFill::pictureLeft_, 0),
-            pixelKey("PictureTop", &TGpFill::pictureTop_, 0),
-            enumKey("PictureSize", &TGpFill::pictureSize_, psCustom, psOriginal),
-            pixelKey("PictureWidth", &TGpFill::pictureWidth_, 50),
-            pixelKey("PictureHeight", &TGpFill::pictureHeight_, 50),
-            byteKey("Opacity", &TGpFill::opacity_),
-            byteKey("OpacityTo", &TGpFill::opacityTo_),
-            byteKey("OpacityMirror", &TGpFill::opacityMirror_),
-            byteKey("OpacityMirrorTo", &TGpFill::opacityMirrorTo_),
-            intKey("BorderColor", &TGpFill::borderColor_, clNone, true),
-            byteKey("BorderOpacity", &TGpFill::borderOpacity_),
-            pixelKey("BorderWidth", &TGpFill::borderWidth_, 1),
-            pixelKey("Rounding", &TGpFill::rounding_, 0, true),
-            enumKey("RoundingType", &TGpFill::roundingType_, rtRight, rtBoth),
-            pixelKey("ShadowOffset", &TGpFill::shadowOffset_, 0, true),
-            intKey("ShadowColor", &TGpFill::shadowColor_, clGray),
-            intKey("Angle", &TGpFill::angle_, 0),
-            enumKey("Glow", &TGpFill::glow_, gmRadialGradient, gmNone, true, true),
-            intKey("GlowGradientColor", &TGpFill::glowGradientColor_, clWhite),
-            intKey("GlowRadialColor", &TGpFill::glowRadialColor_, clWhite),
-            // Published but not part of the INI record.
-            boolKey("BackGroundPictureAspectRatio", &TGpFill::backGroundPictureAspectRatio_),
-            enumKey("BackGroundPictureAspectMode", &TGpFill::backGroundPictureAspectMode_,
-                    pmNormal, pmStretch, false),
-            boolKey("PictureAspectRatio", &TGpFill::pictureAspectRatio_),
-            enumKey("PictureAspectMode", &TGpFill::pictureAspectMode_, pmNormal, pmStretch, false),
-            enumKey("ShadowType", &TGpFill::shadowType_, stSurround, stRightBottom, false),
-        };
-        return keys;
-    }
-};
+const TPublishedClass *TSaver::PublishedClass() const
+{
+    static const TPublishedClass info =
+        TPublishedBuilder<TSaver>().Object("SaveObject", [](TSaver *s) -> TObject * { return s->SaveObject; }).Build();
+    return &info;
+}
 
 namespace {
 
@@ -173,14 +183,27 @@ unsigned fillClipboardFormat()
 
 } // namespace
 
+namespace {
+
+// Published but not part of the INI record.
+bool InRecord(const TPropInfo &p)
+{
+    static const QStringList notInRecord = {"BackGroundPictureAspectRatio", "BackGroundPictureAspectMode",
+                                            "PictureAspectRatio", "PictureAspectMode", "ShadowType"};
+    return p.IsOrdinal() && !notInRecord.contains(p.Name);
+}
+
+} // namespace
+
 void TGpFill::Assign(TPersistent *Source)
 {
     auto *src = dynamic_cast<TGpFill *>(Source);
     if (!src)
         return;
     BeginUpdate();
-    for (const FillRecord::Key &k : FillRecord::Keys())
-        k.put(*this, k.get(*src));
+    for (const TPropInfo &p : GetPropList(this))
+        if (p.IsOrdinal())
+            p.SetOrd(this, p.GetOrd(src));
     backGroundPicture_->Assign(src->backGroundPicture_.get());
     picture_->Assign(src->picture_.get());
     EndUpdate();
@@ -203,9 +226,9 @@ void TGpFill::LoadFromFile(const QString &FileName, const QString &Section)
 // under "PictureTextSize", apart from the PictureSize property.
 void TGpFill::SaveToFile(TCustomIniFile *ini, const QString &Section)
 {
-    for (const FillRecord::Key &k : FillRecord::Keys())
-        if (k.inIni)
-            ini->WriteInteger(Section, QLatin1String(k.name), k.get(*this));
+    for (const TPropInfo &p : GetPropList(this))
+        if (InRecord(p))
+            ini->WriteInteger(Section, p.Name, static_cast<int>(GetOrdProp(this, p)));
     const QString pic = toHex(pictureBytes(picture_.get()));
     ini->WriteString(Section, QLatin1String(kPictureKey), pic);
     ini->WriteInteger(Section, QLatin1String(kPictureLengthKey), int(pic.size()));
@@ -222,23 +245,23 @@ void TGpFill::LoadFromFile(TCustomIniFile *ini, const QString &Section)
 {
     const bool oldRecord = !ini->ValueExists(Section, QLatin1String(kPictureLengthKey))
                            && ini->ValueExists(Section, QLatin1String(kPictureKey));
-    std::vector<int> values;
+    std::vector<std::pair<const TPropInfo *, int>> values;
     int pictureLength = 0;
-    for (const FillRecord::Key &k : FillRecord::Keys()) {
-        const int current = k.get(*this);
-        if (!k.inIni) {
-            values.push_back(current);
+    for (const TPropInfo &p : GetPropList(this)) {
+        if (!InRecord(p))
+            continue;
+        const int current = static_cast<int>(GetOrdProp(this, p));
+        const int v = ini->ReadInteger(Section, p.Name, current);
+        if (oldRecord && p.Name == QLatin1String("PictureSize")) {
+            pictureLength = ini->ValueExists(Section, p.Name) ? v : 0;
             continue;
         }
-        const int v = ini->ReadInteger(Section, QLatin1String(k.name), current);
-        if (oldRecord && qstrcmp(k.name, "PictureSize") == 0) {
-            pictureLength = ini->ValueExists(Section, QLatin1String(k.name)) ? v : 0;
-            values.push_back(current);
-            continue;
+        try {
+            CheckOrdValue(p, v);
+        } catch (const EConvertError &) {
+            throw EConvertError(QStringLiteral("Invalid value %1 for \"%2\"").arg(v).arg(p.Name));
         }
-        if (v < k.lo || v > k.hi)
-            throw EConvertError(QStringLiteral("Invalid value %1 for \"%2\"").arg(v).arg(QLatin1String(k.name)));
-        values.push_back(v);
+        values.emplace_back(&p, v);
     }
     if (!oldRecord)
         pictureLength = ini->ReadInteger(Section, QLatin1String(kPictureLengthKey), 0);
@@ -250,9 +273,8 @@ void TGpFill::LoadFromFile(TCustomIniFile *ini, const QString &Section)
         back = fromHex(ini->ReadString(Section, QLatin1String(kBackKey), QString()), backLength);
 
     BeginUpdate();
-    const std::vector<FillRecord::Key> &keys = FillRecord::Keys();
-    for (size_t i = 0; i < keys.size(); ++i)
-        keys[i].put(*this, values[i]);
+    for (const auto &[p, v] : values)
+        p->SetOrd(this, v);
     if (pictureLength > 0)
         loadPicture(picture_.get(), pic);
     if (backLength > 0)
@@ -261,72 +283,34 @@ void TGpFill::LoadFromFile(TCustomIniFile *ini, const QString &Section)
     Changed();
 }
 
-// The clipboard form is the component-stream text of a TSaver whose
-// SaveObject is the fill: one "SaveObject.Name = value" line per value that
-// differs from its default (and the always-stored ones), the pictures as
-// "Data" blocks in hexadecimal.
+// The clipboard form is the component stream of a TSaver whose SaveObject is
+// the fill: its properties as "SaveObject.Name" pairs (only those away from
+// their declared defaults, and the always-stored ones), the pictures as their
+// "Data" blocks.
 void TGpFill::SaveToClipBoard()
 {
     TSaver saver(nullptr);
     saver.SaveObject = this;
-    QString text = QStringLiteral("object TSaver\n");
-    for (const FillRecord::Key &k : FillRecord::Keys()) {
-        const int v = k.get(*this);
-        if (v != k.def || k.always)
-            text += QStringLiteral("  SaveObject.%1 = %2\n").arg(QLatin1String(k.name)).arg(v);
-    }
-    if (!backGroundPicture_->Empty())
-        text += QStringLiteral("  SaveObject.BackGroundPicture.Data = {%1}\n")
-                    .arg(toHex(pictureBytes(backGroundPicture_.get())));
-    if (!picture_->Empty())
-        text += QStringLiteral("  SaveObject.Picture.Data = {%1}\n")
-                    .arg(toHex(pictureBytes(picture_.get())));
-    text += QStringLiteral("end\n");
-    Clipboard()->SetBuffer(fillClipboardFormat(), text.toUtf8());
+    TMemoryStream stream;
+    TWriter writer(&stream);
+    writer.WriteProperties(&saver);
+    writer.WriteListEnd();
+    Clipboard()->SetBuffer(fillClipboardFormat(), stream.Bytes());
 }
 
-// Every value found is checked first and then set through its setter; the
-// others keep their values.
+// The stream is read whole into a copy first: every property found is then
+// set through its setter, the others keep their values, and damaged data
+// changes nothing.
 void TGpFill::LoadFromClipBoard()
 {
     if (!Clipboard()->HasFormat(fillClipboardFormat()))
         return;
-    const QString text = QString::fromUtf8(Clipboard()->GetBuffer(fillClipboardFormat()));
-    std::vector<std::pair<const FillRecord::Key *, int>> found;
-    QByteArray pic, back;
-    bool havePic = false, haveBack = false;
-    for (const QString &raw : text.split(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed();
-        if (!line.startsWith(QLatin1String("SaveObject.")))
-            continue;
-        const int eq = line.indexOf(QLatin1Char('='));
-        if (eq < 0)
-            continue;
-        const QString name = line.mid(11, eq - 11).trimmed();
-        const QString value = line.mid(eq + 1).trimmed();
-        if (name == QLatin1String("Picture.Data") || name == QLatin1String("BackGroundPicture.Data")) {
-            if (!value.startsWith(QLatin1Char('{')) || !value.endsWith(QLatin1Char('}')))
-                noHex();
-            const QString hex = value.mid(1, value.size() - 2);
-            (name.startsWith(QLatin1String("Picture")) ? pic : back) = fromHex(hex, int(hex.size()));
-            (name.startsWith(QLatin1String("Picture")) ? havePic : haveBack) = true;
-            continue;
-        }
-        for (const FillRecord::Key &k : FillRecord::Keys())
-            if (name == QLatin1String(k.name)) {
-                int v = 0;
-                if (!TryStrToInt(value, v) || v < k.lo || v > k.hi)
-                    throw EConvertError(QStringLiteral("Invalid value for \"%1\"").arg(name));
-                found.emplace_back(&k, v);
-            }
-    }
-    for (const auto &[key, v] : found)
-        if (key->get(*this) != v) {
-            key->put(*this, v);
-            Changed();
-        }
-    if (haveBack)
-        loadPicture(backGroundPicture_.get(), back);
-    if (havePic)
-        loadPicture(picture_.get(), pic);
+    TGpFill copy;
+    copy.Assign(this);
+    TSaver saver(nullptr);
+    saver.SaveObject = &copy;
+    TMemoryStream stream(Clipboard()->GetBuffer(fillClipboardFormat()));
+    TReader reader(&stream);
+    reader.ReadProperties(&saver);
+    Assign(&copy);
 }

@@ -55,6 +55,8 @@ void CheckOrdValue(const TPropInfo &Info, long long Value)
         InvalidValue();
     if (Info.Kind == tkInteger && (Value < -2147483648LL || Value > 4294967295LL))
         InvalidValue(); // colours and masks are 32-bit patterns
+    if (Info.Kind == tkInteger && Info.Bounded && (Value < Info.MinValue || Value > Info.MaxValue))
+        InvalidValue();
     if (Info.Kind == tkChar && (Value < 0 || Value > 0xFFFF))
         InvalidValue();
 }

@@ -39,6 +39,7 @@ struct TPropInfo {
     std::function<TObject *(TObject *)> GetObject;
     std::function<bool(TObject *)> Stored; // empty: always stored
     bool Writable = true;
+    bool Bounded = false; // an integer held to MinValue..MaxValue
 
     bool IsOrdinal() const { return Kind == tkInteger || Kind == tkChar || Kind == tkEnumeration || Kind == tkSet; }
     bool IsString() const { return Kind == tkString || Kind == tkLString || Kind == tkWString || Kind == tkUString; }
@@ -163,6 +164,14 @@ public:
     TPublishedBuilder &StoredWhen(P Pred)
     {
         props_back().Stored = [Pred](TObject *o) { return static_cast<bool>(std::invoke(Pred, Self(o))); };
+        return *this;
+    }
+    // The last integer added takes only values from Min to Max.
+    TPublishedBuilder &Range(long long Min, long long Max)
+    {
+        props_back().MinValue = Min;
+        props_back().MaxValue = Max;
+        props_back().Bounded = true;
         return *this;
     }
     TPublishedBuilder &ReadOnly()

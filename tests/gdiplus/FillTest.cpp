@@ -1,6 +1,7 @@
 // The fill description: painting cases, change events, copying, the INI
 // record and the clipboard form.
 
+#include "ComponentStream.h"
 #include "GpFill.h"
 #include "TestPictures.h"
 #include "TestSurface.h"
@@ -362,26 +363,40 @@ TEST(Fill, ClipboardRoundTrip)
 TEST(Fill, DamagedClipboardDataIsRefusedWhole)
 {
     const unsigned format = RegisterClipboardFormat(QStringLiteral("GDI+ Fill"));
-    const QByteArray big = QByteArray(2000000, 'A');
-    const QByteArray cases[] = {
-        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Picture.Data = {01AG}\nend\n",
-        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Picture.Data = {01A}\nend\n",
-        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Picture.Data = 01AB\nend\n",
-        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.GradientType = 11\nend\n",
-        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Opacity = x\nend\n",
-        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Rounding = 99999999\nend\n",
-        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Rounding = --5\nend\n",
-        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Rounding = 0x-5\nend\n",
-        "object TSaver\n  SaveObject.Color = 255\n  SaveObject.Picture.Data = {" + big + "G}\nend\n",
+    // A stream that starts well (a colour) and then goes wrong.
+    auto stream = [](const std::function<void(TWriter &)> &rest, bool end = true) {
+        TMemoryStream s;
+        TWriter w(&s);
+        w.WritePropName("SaveObject.Color");
+        w.WriteInteger(255);
+        rest(w);
+        if (end)
+            w.WriteListEnd();
+        return s.Bytes();
     };
-    for (const QByteArray &text : cases) {
-        Clipboard()->SetBuffer(format, text);
+    QByteArray truncated = stream([](TWriter &) {});
+    truncated.chop(1);
+    QByteArray hugeBlock = stream([](TWriter &w) { w.WritePropName("SaveObject.Picture.Data"); }, false);
+    hugeBlock.append(char(vaBinary)).append(QByteArray("\xFF\xFF\xFF\x7F", 4)).append("AB");
+    const QByteArray cases[] = {
+        stream([](TWriter &w) { w.WritePropName("SaveObject.GradientType"), w.WriteInteger(11); }),
+        stream([](TWriter &w) { w.WritePropName("SaveObject.GradientType"), w.WriteIdent("gtSideways"); }),
+        stream([](TWriter &w) { w.WritePropName("SaveObject.Opacity"), w.WriteInteger(300); }),
+        stream([](TWriter &w) { w.WritePropName("SaveObject.Rounding"), w.WriteInteger(99999999); }),
+        stream([](TWriter &w) { w.WritePropName("SaveObject.Rounding"), w.WriteString("5"); }),
+        stream([](TWriter &w) { w.WritePropName("SaveObject.Nothing"), w.WriteInteger(1); }),
+        truncated,
+        hugeBlock,
+        QByteArray("not a stream"),
+    };
+    for (const QByteArray &data : cases) {
+        Clipboard()->SetBuffer(format, data);
         TGpFill f;
         int changes = 0;
         f.OnChange = [&](TObject *) { ++changes; };
         QElapsedTimer timer;
         timer.start();
-        EXPECT_THROW(f.LoadFromClipBoard(), EConvertError) << text.left(80).constData();
+        EXPECT_THROW(f.LoadFromClipBoard(), Exception) << data.toHex().left(80).constData();
         EXPECT_LT(timer.elapsed(), 5000);
         EXPECT_EQ(f.Color(), clSilver);
         EXPECT_EQ(f.GradientType(), gtVertical);
@@ -393,6 +408,29 @@ TEST(Fill, DamagedClipboardDataIsRefusedWhole)
     TGpFill f;
     f.LoadFromClipBoard();
     EXPECT_EQ(f.Color(), clSilver);
+}
+
+// The clipboard holds the fill's properties as a component stream of nested
+// "SaveObject" names: only values away from their defaults, the always-stored
+// ones, enumerations by name.
+TEST(Fill, ClipboardHoldsTheComponentStreamOfTheFill)
+{
+    TGpFill a;
+    a.SetGradientType(gtRadial);
+    a.SaveToClipBoard();
+    TMemoryStream s(Clipboard()->GetBuffer(RegisterClipboardFormat(QStringLiteral("GDI+ Fill"))));
+    TReader r(&s);
+    QStringList names;
+    while (!r.EndOfList()) {
+        names << r.ReadPropName();
+        if (names.last() == "SaveObject.GradientType")
+            EXPECT_EQ(r.ReadIdent(), "gtRadial");
+        else
+            r.SkipValue();
+    }
+    EXPECT_EQ(names, (QStringList{"SaveObject.ColorMirror", "SaveObject.ColorMirrorTo", "SaveObject.GradientType",
+                                  "SaveObject.BorderColor", "SaveObject.Rounding", "SaveObject.ShadowOffset",
+                                  "SaveObject.Glow"}));
 }
 
 // The largest values a record may hold paint in bounded time, whatever the
