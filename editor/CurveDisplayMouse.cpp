@@ -30,6 +30,13 @@ template <typename T> T *As(TControl *c) { return dynamic_cast<T *>(c); }
 
 int Bands(int ch) { return ch < 4 ? kInputPeqBands : kOutputPeqBands; }
 
+// The mapping divides by the plot area's size: a display too small for one
+// (never laid out, or shrunk to nothing) takes no mouse handling.
+bool HasPlotArea(LMyFFTDrawHpLp6dB *d)
+{
+    return d->LaidOut() && d->Width() > 0 && d->Height() > 0 && d->GetPlotWidth() > 0 && d->GetPlotHeight() > 0;
+}
+
 } // namespace
 
 CurveDisplayMouse::CurveDisplayMouse(PageHost &Host, PeqPage &Page) : host(Host), page(Page) {}
@@ -88,7 +95,7 @@ void CurveDisplayMouse::MouseDown(TObject *Sender, TMouseButton Button, int X, i
     auto *display = dynamic_cast<LMyFFTDrawHpLp6dB *>(Sender);
     EditorCurves &curves = host.Curves();
     curves.dragBlock = -1;
-    if (!display || Button != mbLeft || display->GetPlotWidth() <= 0 || display->GetPlotHeight() <= 0)
+    if (!display || Button != mbLeft || !HasPlotArea(display))
         return;
     const int ch = display->Tag();
     if (!host.FindControl(PageNames::SideName("peqPeq", ch)))
@@ -116,7 +123,7 @@ void CurveDisplayMouse::MouseMove(TObject *Sender, int X, int Y)
     const double w = display->GetPlotWidth(), h = display->GetPlotHeight();
     const int ch = display->Tag();
     const std::vector<int> candidates = Candidates(display);
-    if (w <= 0 || h <= 0 || candidates.empty() || !host.FindControl(PageNames::SideName("peqPeq", ch)))
+    if (!HasPlotArea(display) || candidates.empty() || !host.FindControl(PageNames::SideName("peqPeq", ch)))
         return;
     const int grabbed = host.Curves().dragBlock;
     if (grabbed == -1) {

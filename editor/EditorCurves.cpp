@@ -24,6 +24,28 @@ constexpr double kXMin = 966, kXMax = 3840, kYMin = -18, kYMax = 18;
 
 constexpr TColor kCaptionOn = clYellow, kCaptionOff = clSilver;
 
+// The window's displays: a fixed range, bins of 4096 over 48 kHz, the
+// editor's fonts, laid out at once.
+void Configure(LMyFFTDrawHpLp6dB &d)
+{
+    d.SetAutoRedraw(false);
+    d.SetXAutoScale(false);
+    d.SetYAutoScale(false);
+    d.SetSampleRate(n96000);
+    d.SetXYMinMax(kXMin, kXMax, kYMin, kYMax);
+    TFont f;
+    f.SetName(QStringLiteral("Tahoma"));
+    f.SetHeight(-11);
+    f.SetColor(clLime);
+    d.SetPlotTitleFont(&f);
+    d.SetAxisTitleFont(&f);
+    d.SetMouseCoordFont(&f);
+    f.SetColor(clActiveBorder);
+    d.SetAxisLabelFont(&f);
+    d.SetAutoRedraw(true);
+    d.ResizePaintPage();
+}
+
 } // namespace
 
 struct EditorCurves::Binding {
@@ -73,9 +95,7 @@ Plot &EditorCurves::PlotOf(int Index)
         b = std::make_unique<Binding>();
         b->display = dynamic_cast<LMyFFTDrawHpLp6dB *>(host.FindControl(DisplayName(Index)));
         if (b->display) {
-            b->display->SetXAutoScale(false);
-            b->display->SetYAutoScale(false);
-            b->display->SetXYMinMax(kXMin, kXMax, kYMin, kYMax);
+            Configure(*b->display);
             b->adapter = std::make_unique<FftDrawDisplay>(*b->display);
         }
         b->plot = std::make_unique<Plot>(b->adapter.get());

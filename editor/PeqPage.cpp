@@ -70,6 +70,8 @@ const Family kFamilies[] = {
     {"lbFftParamOut", MakeLabel, Each::Output, "skgFftOut", 142, 5, 270, 16, 0, ""},
     {"skgFftShowChIn", MakeGroupBox, Each::Input, "skgFftIn", 460, 1, 160, 22, 0, ""},
     {"skgFftShowChOut", MakeGroupBox, Each::Output, "skgFftOut", 420, 1, 352, 22, 0, ""},
+    {"skgFftShowChIn", MakeGroupBox, Each::One, "skgFftGain", 180, 1, 220, 22, 0, ""},
+    {"skgFftShowChOut", MakeGroupBox, Each::One, "skgFftGain", 662, 1, 420, 22, 0, ""},
     {"ldbEqBypassIn", MakeDemoButton, Each::Input, "skgFftIn", 776, 2, 78, 20, 0, ""},
     {"ldbEqBypassOut", MakeDemoButton, Each::Output, "skgFftOut", 776, 2, 78, 20, 0, ""},
     {"ldbEqResetIn", MakeDemoButton, Each::Input, "skgFftIn", 857, 2, 74, 20, 0, ""},
@@ -101,6 +103,8 @@ const Family kFamilies[] = {
 };
 
 const Rule kHorizontal[] = {
+    {"skgFftShowChIn", Each::One, Edge::Left, [](int d, int) { return d / 2 + 180; }},
+    {"skgFftShowChOut", Each::One, Edge::Left, [](int d, int) { return d + 662; }},
     {"skgFftShowChIn", Each::Input, Edge::Left, [](int d, int) { return d / 2 + 460; }},
     {"skgFftShowChOut", Each::Output, Edge::Left, [](int d, int) { return d / 2 + 420; }},
     {"ldbEqBypassIn", Each::Input, Edge::Left, [](int d, int) { return d + 776; }},
@@ -161,7 +165,25 @@ void PeqPage::Build(TWinControl *Client)
         phase->OnClick = [this, ch](TObject *) { host.Curves().ShowPhase(ch, true); };
         BuildDisplayControls(ch);
     }
+    BuildOverviewToggles();
     mouse->Attach();
+}
+
+// The Gain page's overviews: a toggle per channel of the side.
+void PeqPage::BuildOverviewToggles()
+{
+    for (int n = 0; n < 12; ++n) {
+        const bool input = n < 4;
+        const int d = input ? EditorCurves::kGainIn : EditorCurves::kGainOut;
+        auto *toggle = new TLdPowerButton(host.ControlOwner());
+        toggle->SetName(EditorCurves::OverlayToggleName(d, n));
+        toggle->SetParent(As<TWinControl>(host.FindControl(input ? "skgFftShowChIn" : "skgFftShowChOut")));
+        toggle->SetBounds(4 + 52 * (input ? n : n - 4), 2, 48, 18);
+        toggle->SetCaption(PageNames::SideName("", n));
+        toggle->SetTag(n);
+        toggle->OnClick = [this, d](TObject *S) { host.Curves().OverlayToggleClick(d, S); };
+        host.RegisterControl(toggle);
+    }
 }
 
 // Band buttons (Tag band, GroupIndex channel + 1) and the overlay toggles

@@ -60,6 +60,7 @@ private:
     // Steps 2-8 of selecting a band: values, handle, fill, sum, label.
     bool SelectBand(int Channel, int Band);
     void BuildDisplayControls(int Channel);
+    void BuildOverviewToggles();
 
     TTimer *tmEqCurve = nullptr;
     bool showingValues = false;
