@@ -1,6 +1,7 @@
 #include "GeqPage.h"
 
 #include "CM_MCS_CMD.h"
+#include "CommandClasses.h"
 #include "ControlTable.h"
 #include "EditorCurves.h"
 #include "LMyFFTDrawHpLp6dB.h"
@@ -102,12 +103,13 @@ void GeqPage::Build(TWinControl *Client)
     ControlTable::Build(host, Client, kFamilies);
 
     for (int i = 0; i < 4; ++i) {
-        auto *box = dynamic_cast<TWinControl *>(host.FindControl(InputName("skgGeqIn", i)));
+        auto *box = dynamic_cast<TWinControl *>(host.FindControl(InputName("skgGeq", i)));
         for (int b = 0; b < kBands; ++b) {
             auto *label = static_cast<TSkLabel *>(MakeLabel(host.ControlOwner()));
             label->SetName(BandName("lbGeqGainCh", b, i));
             label->SetParent(box);
-            label->SetBounds(kBandLeft + kBandStep * b - 2, 22, 34, 14);
+            label->SetBounds(kBandLeft + kBandStep * b - 1, 22, 30, 14);
+            label->Font()->SetSize(7);
             label->SetAlignment(taCenter);
             label->SetCaption(QStringLiteral("+ 0.0"));
             host.RegisterControl(label);
@@ -214,6 +216,21 @@ void GeqPage::HideGeqBandOverlay()
     EditorCurves &curves = host.Curves();
     curves.PlotOf(geqEditPlot).DrawFilled(1, geqEditBand, float(geqEditGain), geqEditQ, false);
     curves.UpdateCurvePage(geqEditPlot);
+}
+
+void GeqPage::ResetGeq(int Target)
+{
+    const int input = Target - 12;
+    if (input < 0 || input > 3)
+        return;
+    for (int b = 0; b < kBands; ++b) {
+        auto *slider = dynamic_cast<TSmTrackBar *>(host.FindControl(BandName("isGeqCh", b, input)));
+        if (!slider)
+            return;
+        const uint16_t value = LUnitControl::GetDefaultGeqBand(input, b);
+        slider->SetPosition(value);
+        host.SendCommand(CM_MCS_GEQ(host.DeviceId(), uint8_t(input), uint8_t(b), value), true);
+    }
 }
 
 void GeqPage::SelectClick(TObject *Sender)

@@ -20,6 +20,10 @@ public:
     bool Stretch(int dw, int dh, bool Vertical, bool Horizontal) override;
     void ApplyLanguage() override;
     void HideGeqBandOverlay() override;
+    // The EQ reset confirmation's GEQ targets 12-15 (inputs A-D): every band
+    // back to its factory value through its slider, each band also sent with
+    // the append flag.
+    void ResetGeq(int Target) override;
 
     // The handlers, public so that the window's other parts (the link dialog
     // selects input A) and the tests reach them as the controls do.

@@ -4,6 +4,7 @@
 #include "CrossoverPage.h"
 #include "EditorCurves.h"
 #include "MonotonicClock.h"
+#include "PeqPage.h"
 #include "PageFixture.h"
 #include "Plot.h"
 #include "SkBmpButton.h"
@@ -15,7 +16,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+
+#include <QImage>
+#include <QWidget>
 
 namespace {
 
@@ -214,4 +219,33 @@ TEST_F(CrossoverFixture, LinkedInputsTakeTheSlopeAndOnlyTheEditedCurveIsRedrawn)
         EXPECT_EQ(s.payload[0], 0) << "one command, for the edited input";
     EXPECT_EQ(Slot(0, Plot::kLowPassSlot).code, 12);
     EXPECT_TRUE(Flat(Slot(1, Plot::kLowPassSlot)));
+}
+
+TEST(CrossoverLayout, FilterColumnsSitBesideTheEqualiserInsideEveryChannelFrame)
+{
+    PageFixture f;
+    f.Add<PeqPage>().ApplyLanguage();
+    f.Add<CrossoverPage>().ApplyLanguage();
+    for (int ch = 0; ch < 12; ++ch) {
+        auto *frame = f.Get<TWinControl>(PageNames::SideName("skgParam", ch));
+        for (int i = 0; i < frame->ControlCount(); ++i) {
+            const TRect a = frame->Controls(i)->BoundsRect();
+            EXPECT_TRUE(a.Left >= 0 && a.Top >= 0 && a.Right <= frame->Width() && a.Bottom <= frame->Height())
+                << frame->Controls(i)->Name().toStdString();
+            for (int j = i + 1; j < frame->ControlCount(); ++j) {
+                const TRect b = frame->Controls(j)->BoundsRect();
+                const bool apart = a.Right <= b.Left || b.Right <= a.Left || a.Bottom <= b.Top || b.Bottom <= a.Top;
+                EXPECT_TRUE(apart) << frame->Controls(i)->Name().toStdString() << " overlaps "
+                                   << frame->Controls(j)->Name().toStdString();
+            }
+        }
+    }
+    // A look at output 3's page when asked for.
+    if (const char *out = std::getenv("TQ62_CROSSOVER_PNG")) {
+        f.Get("skgFftOut3")->BringToFront();
+        f.Get("skgParamOut3")->BringToFront();
+        f.host.form->Show();
+        QCoreApplication::processEvents();
+        f.host.form->Widget()->grab().toImage().save(out);
+    }
 }

@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -224,6 +225,29 @@ TEST_F(GeqFixture, BypassOfALinkGroupMarksEveryMemberAndSendsOneCommand)
     EXPECT_EQ(FacePixels('A'), blank);
 }
 
+TEST_F(GeqFixture, ResetPutsEveryBandBackAndSendsEachWithTheAppendFlag)
+{
+    Band(3, 'B')->SetPosition(200);
+    Band(30, 'B')->SetPosition(10);
+    f.sent.clear();
+    page.ResetGeq(13);
+    for (int b = 0; b < GeqPage::kBands; ++b) {
+        EXPECT_EQ(Band(b, 'B')->Position(), 120) << b;
+        EXPECT_EQ(f.host.model.GetGeqBand(1, b), 120) << b;
+    }
+    EXPECT_EQ(Label(30, 'B'), "+0.0");
+    // The two moved bands also through their sliders' own commands.
+    std::vector<ByteVector> own, appended;
+    for (const auto &s : f.Codes(kGeq))
+        (s.append ? appended : own).push_back(s.payload);
+    EXPECT_EQ(own, (std::vector<ByteVector>{{1, 3, 120, 0}, {1, 30, 120, 0}}));
+    ASSERT_EQ(appended.size(), size_t(GeqPage::kBands));
+    for (int b = 0; b < GeqPage::kBands; ++b)
+        EXPECT_EQ(appended[size_t(b)], (ByteVector{1, uint8_t(b), 120, 0}));
+    page.ResetGeq(11); // a PEQ target: not this page's
+    EXPECT_EQ(f.Codes(kGeq).size(), 2u + GeqPage::kBands);
+}
+
 TEST_F(GeqFixture, ResetAndTheBlockDiagramLabelLeadToTheirTargets)
 {
     auto *reset = f.Get<TLdDemoButton>("ldbEqResetGeqInD");
@@ -244,4 +268,31 @@ TEST_F(GeqFixture, ResetAndTheBlockDiagramLabelLeadToTheirTargets)
     EXPECT_TRUE(f.Get<TSkBmpButton>("skbGeqSelInC")->Down());
     EXPECT_EQ(f.Get("lbGeqInC")->Caption(), "InC");
     EXPECT_TRUE(OnTop(f.Get<TWinControl>("skgParamGeq"), f.Get<TWinControl>("skgGeqInC")));
+}
+
+TEST_F(GeqFixture, BandColumnsFitTheirBoxAndTheBoxesTheParameterArea)
+{
+    auto *area = f.Get<TWinControl>("skgParamGeq");
+    for (char in : {'A', 'B', 'C', 'D'}) {
+        auto *box = f.Get<TWinControl>(QStringLiteral("skgGeqIn") + QChar(in));
+        EXPECT_LE(box->Left() + box->Width(), area->Width());
+        EXPECT_LE(box->Top() + box->Height(), area->Height());
+        int right = 0;
+        for (int b = 0; b < GeqPage::kBands; ++b) {
+            TControl *s = Band(b, in);
+            TControl *l = f.Get(QString::asprintf("lbGeqGainCh%02dIn%c", b + 1, in));
+            EXPECT_EQ(s->Parent(), box);
+            EXPECT_GE(s->Left(), right) << "columns left to right without overlap";
+            EXPECT_LE(l->Top() + l->Height(), s->Top());
+            right = s->Left() + s->Width();
+        }
+        EXPECT_LE(right, box->Width());
+        EXPECT_EQ(Display(in)->Tag(), GeqPage::kFirstPlot + (in - 'A'));
+    }
+    page.ApplyLanguage();
+    f.Get("skgFftGeq")->BringToFront();
+    f.Get("skgParamGeq")->BringToFront();
+    QCoreApplication::processEvents();
+    if (const char *out = std::getenv("TQ62_GEQ_PNG"))
+        f.host.form->Widget()->grab().toImage().save(out);
 }
