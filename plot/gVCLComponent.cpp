@@ -170,9 +170,90 @@ void TgVCLComponent::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     if (ALeft == Left() && ATop == Top() && AWidth == Width() && AHeight == Height())
         return;
     TgComponent::SetBounds(ALeft, ATop, AWidth, AHeight);
+    if (FTransparentBitmap && AWidth > 0 && AHeight > 0)
+        FTransparentBitmap->SetSize(AWidth, AHeight);
+    RequestTransparentCapture();
     if (AWidth > 0 && AHeight > 0 && CachedDrawing())
         GetBackGroundBitmap()->SetSize(AWidth, AHeight);
     BackGroundChange();
+}
+
+void TgVCLComponent::SetTransparent(bool Value)
+{
+    if (Value == Transparent())
+        return;
+    TControlStyle style = ControlStyle();
+    if (Value) {
+        FTransparentBitmap = std::make_unique<TBitmap>(std::max(1, Width()), std::max(1, Height()));
+        style.Include(csParentBackground);
+        SetControlStyle(style);
+        RequestTransparentCapture();
+    } else {
+        FTransparentBitmap.reset();
+        FNeedsTransparentCapture = false;
+        style.Exclude(csParentBackground);
+        SetControlStyle(style);
+    }
+    BackGroundChange();
+}
+
+void TgVCLComponent::RequestTransparentCapture()
+{
+    if (!Transparent() || FNeedsTransparentCapture)
+        return;
+    FNeedsTransparentCapture = true;
+    BackGroundChange();
+}
+
+void TgVCLComponent::RepaintAll()
+{
+    TgComponent::RepaintAll();
+    RequestTransparentCapture();
+}
+
+void TgVCLComponent::Paint()
+{
+    // While the parent's picture is being captured this control draws
+    // nothing, so that what lies under it shows.
+    if (!FCapturing)
+        TgComponent::Paint();
+}
+
+void TgVCLComponent::DrawBackGround(TCanvas *Canvas, TColor Color)
+{
+    if (FPaintDCTransparent) {
+        FBackGroundChanged = false;
+        return;
+    }
+    if (!Transparent()) {
+        TgComponent::DrawBackGround(Canvas, Color);
+        return;
+    }
+    if (FNeedsTransparentCapture)
+        CaptureTransparentBackground();
+    FBackGroundChanged = false;
+    Canvas->Draw(0, 0, FTransparentBitmap.get());
+}
+
+void TgVCLComponent::CaptureTransparentBackground()
+{
+    QWidget *w = Widget();
+    QWidget *parent = w ? w->parentWidget() : nullptr;
+    if (!parent || !w->isVisible() || Width() <= 0 || Height() <= 0) {
+        // Nothing to see yet: the colour stands in and a later paint tries again.
+        TCanvas *c = FTransparentBitmap->Canvas();
+        c->Brush()->SetStyle(bsSolid);
+        c->Brush()->SetColor(BackGroundColor());
+        c->FillRect(TRect(0, 0, Width(), Height()));
+        return;
+    }
+    QImage under(Width(), Height(), QImage::Format_RGB32);
+    under.fill(ToQColor(BackGroundColor()));
+    FCapturing = true;
+    parent->render(&under, QPoint(0, 0), QRegion(w->geometry()), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    FCapturing = false;
+    FTransparentBitmap->SetImage(under);
+    FNeedsTransparentCapture = false;
 }
 
 void TgVCLComponent::gPaintToDC(int X, int Y, bool Transparent, QPainter *DC)

@@ -45,6 +45,16 @@ public:
     // Nothing (no repaint) when the bounds stay the same.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
+    // A transparent control shows what lies under it: the parent's picture
+    // of its place is captured at the next paint that can see the whole
+    // control (until then the background colour stands in), and captured
+    // again after every move, resize and RepaintAll.
+    bool Transparent() const { return FTransparentBitmap != nullptr; }
+    void SetTransparent(bool Value);
+    void RequestTransparentCapture();
+    void RepaintAll() override;
+    void Paint() override;
+
     // The control drawn and encoded. Compression out of range raises "Compression
     // must be in the range of 1-100" (JPEG) or "... 0-9" (PNG) before drawing.
     void SaveImageToJPEG(const QString &FileName, int Compression, bool Progressive);
@@ -106,6 +116,7 @@ public:
     void DefineProperties(TFiler *Filer) override;
 
 protected:
+    void DrawBackGround(TCanvas *Canvas, TColor Color) override;
     // True when a descendant applied an incoming value itself.
     virtual bool OPCApplyIncomingValue(const QString &PropertyName, QVariant &Value) { return false; }
 
@@ -132,6 +143,10 @@ private:
     std::unique_ptr<TgOPCItemManager> FOPCItemManager;
     bool FOPCIncomingActive = false;
     bool FPaintDCTransparent = false;
+    void CaptureTransparentBackground();
+    std::unique_ptr<TBitmap> FTransparentBitmap;
+    bool FNeedsTransparentCapture = false;
+    bool FCapturing = false;
     std::vector<Category> FThemeCategoryList;
 };
 

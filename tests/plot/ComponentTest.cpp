@@ -2,6 +2,8 @@
 #include "Bitmap.h"
 #include "Exceptions.h"
 #include "Font.h"
+#include "Form.h"
+#include "Panel.h"
 #include "FloatFormat.h"
 #include "MonotonicClock.h"
 #include "gVCLComponent.h"
@@ -390,6 +392,34 @@ TEST_F(ComponentFixture, SameBoundsDoNotRepaint)
     EXPECT_EQ(c->invalidations, 0);
     c->SetBounds(0, 0, 41, 30);
     EXPECT_EQ(c->invalidations, 1);
+}
+
+// A transparent control draws what lies under it (the form's colour and a
+// panel), captured from its parent, instead of its own background colour.
+TEST(ComponentTransparency, ShowsWhatLiesUnderIt)
+{
+    auto form = std::make_unique<TForm>(nullptr, CreateNew);
+    form->SetBounds(0, 0, 120, 80);
+    form->SetColor(clLime);
+    auto *panel = new TPanel(form.get());
+    panel->SetParent(form.get());
+    panel->SetBevelOuter(bvNone);
+    panel->SetColor(clYellow);
+    panel->SetBounds(0, 0, 30, 80);
+    auto *probe = new TProbe(form.get());
+    probe->SetParent(form.get());
+    probe->SetBounds(10, 10, 60, 40);
+    form->Show();
+    auto at = [&](int x, int y) { return QColor(form->PaintToImage().pixel(x, y)); };
+    EXPECT_EQ(at(50, 30), QColor(Qt::red)); // its own background
+    probe->SetTransparent(true);
+    EXPECT_EQ(at(50, 30), QColor(Qt::green));
+    EXPECT_EQ(at(20, 30), QColor(Qt::yellow));
+    // Moved over the panel only: captured again there.
+    probe->SetBounds(0, 10, 25, 40);
+    EXPECT_EQ(at(10, 30), QColor(Qt::yellow));
+    probe->SetTransparent(false);
+    EXPECT_EQ(at(10, 30), QColor(Qt::red));
 }
 
 } // namespace
