@@ -130,7 +130,9 @@ void TfmMain::ReloadAfterLinkChange()
     }
     mainLink->StopLevelPolling();
     UploadWhenAnswered();
-    skbMenuLink->SetFocus();
+    // A busy or modal window may hold the main window disabled: no focus then.
+    if (skbMenuLink->CanFocus())
+        skbMenuLink->SetFocus();
 }
 
 void TfmMain::SetLinkedMenuCaption(int Leader, int Member) { LinkLook::SetMenuCaption(*this, Leader, Member); }
