@@ -55,6 +55,7 @@ void CompPage::Build(TWinControl *Client)
 {
     ControlTable::Build(host, Client, kFamilies);
     meters.Build(Client);
+    CaptionChannelLabels("lbCompOut");
     tmCompDisp = MakeRedrawTimer([this] { DrawCompCurve(compRedrawChannel); });
     for (int ch = 4; ch < 12; ++ch) {
         for (int field = 0; field < 3; ++field) {

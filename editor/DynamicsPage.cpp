@@ -132,6 +132,13 @@ void DynamicsPage::Arm(TTimer *Timer)
         Timer->SetEnabled(true);
 }
 
+void DynamicsPage::CaptionChannelLabels(const char *Prefix)
+{
+    for (const auto &m : ControlTable::Members(Prefix, inputs ? ControlTable::Each::Input : ControlTable::Each::Output))
+        if (TControl *c = host.FindControl(m.name))
+            c->SetCaption((inputs ? "In" : "Out") + PageNames::Suffix(m.tag));
+}
+
 void DynamicsPage::HintFamily(const char *Prefix, const char *Sid)
 {
     const QString text = host.TranslateQ(Sid);

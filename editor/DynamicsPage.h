@@ -63,6 +63,8 @@ protected:
     // click of the page button MenuButton, shows it down and the matrix
     // page's button up; the plot keeps the channel shown last.
     void BindPageJump(const char *LabelPrefix, const char *MenuButton);
+    // The channel labels Prefix + suffix read "Out1".."Out8" or "InA".."InD".
+    void CaptionChannelLabels(const char *Prefix);
     // Every member of Prefix on the page's side shows the text of Sid as its hint.
     void HintFamily(const char *Prefix, const char *Sid);
     // Sets the plot label Name to Text (when it exists).

@@ -49,6 +49,7 @@ void GatePage::Build(TWinControl *Client)
 {
     ControlTable::Build(host, Client, kFamilies);
     meters.Build(Client);
+    CaptionChannelLabels("lbGateIn");
     const struct {
         int min, max, position;
     } ranges[] = {{-180, 0, -180}, {0, 998, 0}, {9, 2999, 99}, {9, 998, 99}};

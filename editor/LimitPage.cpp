@@ -50,6 +50,7 @@ void LimitPage::Build(TWinControl *Client)
 {
     ControlTable::Build(host, Client, kFamilies);
     meters.Build(Client);
+    CaptionChannelLabels("lbLimitOut");
     tmLimitDisp = MakeRedrawTimer([this] { DrawLimitCurve(limitRedrawChannel); });
     const struct {
         int min, max, position;

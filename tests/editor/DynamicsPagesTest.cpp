@@ -4,6 +4,7 @@
 #include "LimitPage.h"
 #include "MonotonicClock.h"
 #include "PageFixture.h"
+#include "TestInput.h"
 #include "SmTrackBar.h"
 #include "TgXYPlot.h"
 #include "Timer.h"
@@ -291,6 +292,8 @@ TEST_F(DynamicsFixture, LanguageCaptionsThePlotAndHintsTheControls)
     EXPECT_EQ(f.Get("lbCompName")->Caption(), "Out 4  SID_COMP");
     EXPECT_EQ(f.Get("udCompKneeOut3")->Hint(), "SID_COMP_KNEE");
     EXPECT_EQ(f.Get("isGateHoldInD")->Hint(), "SID_GATE_HOLD");
+    EXPECT_EQ(f.Get("lbLimitOut8")->Caption(), "Out8");
+    EXPECT_EQ(f.Get("lbGateInC")->Caption(), "InC");
 }
 
 TEST_F(DynamicsFixture, PagesDrawTheirCurvesAndMeters)
@@ -344,4 +347,17 @@ TEST_F(DynamicsFixture, BlockDiagramLabelsOpenTheirPagesOnTheChannelShownLast)
     EXPECT_TRUE(f.Get<TSkBmpButton>("skbMenuLimit")->Down());
     EXPECT_FALSE(f.Get<TSkBmpButton>("skbMenuMatrix")->Down());
     EXPECT_EQ(limit.PlotChannel(), 6) << "the label's output is not used";
+}
+
+TEST_F(DynamicsFixture, PressingAnOutputsControlsShowsItsCurve)
+{
+    f.host.form->Show();
+    ::Click(Slider("isCompAttackOut6")->Widget(), QPoint(10, 20));
+    EXPECT_EQ(comp.PlotChannel(), 9);
+    EXPECT_EQ(f.Get("lbHeadCompOut")->Caption(), "Out 6");
+    auto *box = f.Get<TRoundedEdit>("cvdLimitKneeOut3");
+    ::Click(box->Edit()->Widget(), QPoint(5, 5));
+    EXPECT_EQ(limit.PlotChannel(), 6);
+    ::Click(box->Widget(), QPoint(2, 2));
+    EXPECT_EQ(limit.PlotChannel(), 6);
 }
