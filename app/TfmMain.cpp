@@ -13,6 +13,7 @@
 #include "EditorPage.h"
 #include "EditorPages.h"
 #include "LMainLink.h"
+#include "LMainLinkHid.h"
 #include "Menus.h"
 #include "Panel.h"
 #include "SharedConstants.h"
@@ -114,12 +115,17 @@ TfmMain::TfmMain(TComponent *AOwner) : TForm(AOwner, CreateNew)
     SetPosition(poScreenCenter);
     OnClose = [this](TObject *, TCloseAction &Action) { FormClose(Action); };
     mainLink = std::make_unique<LMainLink>(this, &factory);
+    // The HID controller is part of the window; its first enumeration runs
+    // from the event loop, before the start timer's scan.
+    linkHid = std::make_unique<LMainLinkHid>(*mainLink, factory, this);
     FormCreate();
 }
 
 TfmMain::~TfmMain()
 {
-    // The connection logic calls back into this window and its dialogs: it goes first.
+    // The connection logic calls back into this window and its dialogs: it goes
+    // first, its HID side before it.
+    linkHid.reset();
     mainLink.reset();
     dialogs.reset();
     if (fmMain == this)
@@ -589,6 +595,16 @@ void TfmMain::SetPresetLabels(const std::string &number, const std::string &name
 }
 
 void TfmMain::SetMainWindowEnabled(bool enabled) { SetEnabled(enabled); }
+
+bool TfmMain::HasHidDevice() const { return linkHid && linkHid->HidDevice() != nullptr; }
+
+void TfmMain::SetStatusLabel(const std::string &text)
+{
+    // The processor's leaving is shown only while the window is.
+    if (text == "OffLine" && !Visible())
+        return;
+    lbStatus->SetCaption(Q(text));
+}
 void TfmMain::InvalidateCurve(int channel)
 {
     for (auto &page : pages)

@@ -17,6 +17,7 @@
 class EditorCurves;
 class EditorPage;
 class LMainLink;
+class LMainLinkHid;
 class MainDialogs;
 class TSkBmpButton;
 class TSmSplashScreen;
@@ -42,6 +43,10 @@ public:
 
     LMainLink &MainLink() { return *mainLink; }
     LSysLinkFactory &Factory() { return factory; }
+    // The HID controller's side: the processor while it is plugged in over USB.
+    LMainLinkHid &LinkHid() { return *linkHid; }
+    // The processor is held over USB: the connect scan tries it first.
+    bool HasHidDevice() const;
     const QString &Language() const { return language; }
     void SetLanguage(const QString &Name); // "English" or "ChineseGB"
     void ApplyLanguage();
@@ -91,6 +96,7 @@ public:
     void SetDeviceIdLabel(const std::string &text) override;
     void SetPresetLabels(const std::string &number, const std::string &name) override;
     void SetMainWindowEnabled(bool enabled) override;
+    void SetStatusLabel(const std::string &text) override;
     void RefreshAllPages() override;
     void ClearPeqBandSelection() override;
     void HideGeqBandOverlay() override;
@@ -199,6 +205,8 @@ private:
 
     LSysLinkFactory factory;
     std::unique_ptr<LMainLink> mainLink;
+    // Serves mainLink and factory: destroyed before them.
+    std::unique_ptr<LMainLinkHid> linkHid;
     std::unique_ptr<MainDialogs> dialogs;
     std::unique_ptr<EditorCurves> curves;
     std::vector<std::unique_ptr<EditorPage>> pages;

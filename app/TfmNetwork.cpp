@@ -50,7 +50,7 @@ TfmNetwork::TfmNetwork(TComponent *AOwner) : TForm(AOwner, CreateNew)
     // watchdog would otherwise close the link and open the next port.
     OnHide = [this](TObject *) { scan_.Halt(); };
 
-    sources.hasHidDevice = [] { return false; }; // the main window holds no USB device
+    sources.hasHidDevice = [] { return fmMain && fmMain->HasHidDevice(); };
     sources.hasDeviceAddress = [] { return fmMain && fmMain->HasDeviceAddress(); };
     sources.listPorts = [] {
         // The one address given for a loopback run is the only candidate.

@@ -79,6 +79,13 @@ bool LMainLinkHid::IsProcessor(THidDevice *dev)
     return dev && dev->Attributes().VendorID == kVendorId && dev->Attributes().ProductID == kProductId;
 }
 
+void LMainLinkHid::SetStatus(const char *text)
+{
+    statusText = text;
+    if (ui)
+        ui->SetStatusLabel(statusText);
+}
+
 void LMainLinkHid::HidCtlDeviceChange(THidDeviceController *)
 {
     hidCtl->Enumerate();
@@ -90,7 +97,7 @@ bool LMainLinkHid::HidCtlEnumerate(THidDevice *dev, int32_t idx)
     if (IsProcessor(dev) && hidCtl->CheckOutByIndex(taken, idx)) {
         // The output length is read here, on the UI thread, once.
         Hold(taken, taken->Caps().OutputReportByteLength);
-        statusText = kDetectHid;
+        SetStatus(kDetectHid);
     }
     return true;
 }
@@ -108,7 +115,7 @@ void LMainLinkHid::HidCtlDeviceUnplug(THidDevice *dev)
     if (closing || !wasHeld)
         return;
     if (statusText == kDetectHid)
-        statusText = kOffLine;
+        SetStatus(kOffLine);
     if (main.HasLinkOfKind(LLinkPort::Kind::Usb))
         main.StartLinkBrokenTimer();
 }

@@ -60,6 +60,7 @@ private:
     static bool IsProcessor(THidDevice *dev);
     static bool Write(Held &held, const uint8_t *p, size_t n);
     void Hold(THidDevice *dev, uint16_t outputLength);
+    void SetStatus(const char *text); // and shows it in the window's status label
 
     LMainLink &main;
     LSysLinkFactory &factory;

@@ -73,6 +73,9 @@ public:
     virtual void SetDeviceIdLabel(const std::string &text) = 0;
     virtual void SetPresetLabels(const std::string &number, const std::string &name) = 0;
     virtual void SetMainWindowEnabled(bool enabled) = 0;
+    // The hidden status label: "Detect HID" when the processor was taken over
+    // USB, "OffLine" after it left. A window without that label ignores it.
+    virtual void SetStatusLabel(const std::string &text) { (void)text; }
 
     // Editor pages.
     virtual void RefreshAllPages() = 0;

@@ -20,6 +20,7 @@
 #include "Label.h"
 #include "PumpEvents.h"
 #include "SerialPort.h"
+#include "ScanAttempt.h"
 #include "SimFrontEnd.h"
 #include "SkBmpButton.h"
 #include "SmProgressBar.h"
@@ -55,12 +56,6 @@ private:
     static QString Q(const std::string &s) { return QString::fromStdString(s); }
     QTemporaryDir dir;
 };
-
-struct Attempt {
-    QString number, text;
-    bool operator==(const Attempt &o) const { return number == o.number && text == o.text; }
-};
-void PrintTo(const Attempt &a, std::ostream *os) { *os << a.number.toStdString() << " " << a.text.toStdString(); }
 
 // The editor's windows with the connect dialog's candidates replaced: no USB
 // device and no network unless a test says so, the ports of `ports`, the

@@ -16,7 +16,7 @@ FakeHidInterface::~FakeHidInterface()
         close(far);
 }
 
-FakeHidBus::FakeHidBus()
+FakeHidBus::FakeHidBus() : previous(Current)
 {
     Current = this;
     if (pipe2(monitor, O_CLOEXEC | O_NONBLOCK) != 0)
@@ -112,8 +112,8 @@ FakeHidBus::FakeHidBus()
 
 FakeHidBus::~FakeHidBus()
 {
-    SetHidApiSource(nullptr);
-    Current = nullptr;
+    SetHidApiSource(previous ? &previous->table : nullptr);
+    Current = previous;
     present.clear();
     for (int fd : monitor)
         if (fd >= 0)

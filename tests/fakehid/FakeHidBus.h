@@ -30,9 +30,11 @@ struct FakeHidInterface
 class FakeHidBus
 {
 public:
+    // Installs this bus as the source of the bound services; the bus it
+    // replaces (the program's empty one, see NoHidDevices) is bound again
+    // when this one goes.
     FakeHidBus();
     ~FakeHidBus();
-    // Installs this bus as the source of the bound services.
     static FakeHidBus *Current;
 
     std::shared_ptr<FakeHidInterface> Add(const std::string &id, uint16_t vid = 0x0168, uint16_t pid = 0x0821,
@@ -50,6 +52,9 @@ public:
     std::mutex lock;
     std::map<int, std::shared_ptr<FakeHidInterface>> open;  // fd to its interface
     std::shared_ptr<FakeHidInterface> OfFd(int fd);
+
+private:
+    FakeHidBus *previous = nullptr;
 };
 
 // A vendor-defined descriptor: 64 input and 64 output bytes, with or
