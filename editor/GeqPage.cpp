@@ -136,10 +136,8 @@ void GeqPage::Build(TWinControl *Client)
             b->OnClick = [this](TObject *s) { BypassClick(s); };
         if (auto *b = dynamic_cast<TLdDemoButton *>(host.FindControl(InputName("ldbEqResetGeq", i))))
             b->OnClick = [this](TObject *s) { ResetClick(s); };
-        // The block diagram's "GEQ" labels, when the diagram is built.
-        if (auto *l = host.FindControl(InputName("lbMatrixGeq", i)))
-            l->OnClick = [this](TObject *s) { MatrixGeqClick(s); };
     }
+    WireMatrixLabels();
     if (auto *a = dynamic_cast<TSkBmpButton *>(host.FindControl("skbGeqSelInA")))
         a->SetDown(true);
     if (auto *a = host.FindControl("skgGeqInA"))
@@ -158,8 +156,16 @@ bool GeqPage::Stretch(int dw, int /*dh*/, bool /*Vertical*/, bool Horizontal)
     return !Horizontal || Apply(host, kHorizontal, dw);
 }
 
+void GeqPage::WireMatrixLabels()
+{
+    for (int i = 0; i < 4; ++i)
+        if (auto *l = host.FindControl(InputName("lbMatrixGeq", i)))
+            l->OnClick = [this](TObject *s) { MatrixGeqClick(s); };
+}
+
 void GeqPage::ApplyLanguage()
 {
+    WireMatrixLabels();
     for (int i = 0; i < 4; ++i) {
         if (TControl *c = host.FindControl(InputName("ldbEqResetGeq", i)))
             c->SetCaption(host.TranslateQ("SID_RESET_EQ"));

@@ -37,6 +37,11 @@ public:
     TTimer *CurveTimer() const { return tmGeqCurve; }
 
 private:
+    // The block diagram's "GEQ" labels lead here; the diagram may be made
+    // after this page, so the captions' pass (after every page is made)
+    // wires them again.
+    void WireMatrixLabels();
+
     TTimer *tmGeqCurve = nullptr;
     // The last band edit, for the timer's redraw and the selector.
     int geqEditPlot = kFirstPlot;

@@ -10,6 +10,7 @@
 #include "SimFrontEnd.h"
 #include "SkBmpButton.h"
 #include "SkComboBox.h"
+#include "SmTrackBar.h"
 #include "TfmMain.h"
 #include "TfmTest.h"
 
@@ -94,3 +95,31 @@ TEST_F(PageRefreshWindowTest, TestSignalDialogFollowsModesZeroToThreeOnly)
 }
 
 } // namespace
+
+// A file may hold a group whose members' GEQ words differ from the leader's:
+// the refresh shows them, and neither the leader's nor the member's words
+// change (input A's sliders follow a refresh, yet write nothing then).
+TEST_F(PageRefreshWindowTest, GeqReadBackShowsTheBandsAndKeepsEveryInputsWords)
+{
+    SetImage([](ParameterImage &img) {
+        img.inputs[0].linkMask = 0x3; // A leads A and B
+        img.inputs[1].linkMask = 0;
+        for (int b = 0; b < kGeqBands; ++b) {
+            img.inputs[0].geq[b] = uint16_t(150 + b % 3);
+            img.inputs[1].geq[b] = 90;
+        }
+    });
+    fmMain->RefreshAllPages();
+    auto band = [](int b, char in) {
+        return dynamic_cast<TSmTrackBar *>(fmMain->FindControl(QString::asprintf("isGeqCh%02dIn%c", b + 1, in)));
+    };
+    for (int b = 0; b < kGeqBands; ++b) {
+        ASSERT_NE(band(b, 'A'), nullptr);
+        EXPECT_EQ(band(b, 'A')->Position(), 150 + b % 3);
+        EXPECT_EQ(band(b, 'B')->Position(), 90);
+        EXPECT_EQ(Model().GetGeqBand(0, b), 150 + b % 3) << b;
+        EXPECT_EQ(Model().GetGeqBand(1, b), 90) << b;
+    }
+    EXPECT_EQ(fmMain->FindControl("lbGeqGainCh01InA")->Caption(), "+3.0");
+    EXPECT_FALSE(fmMain->IsUpdatingControls());
+}
