@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "MatrixPage.h"
 #include "MixLevelEntry.h"
 #include "PageFixture.h"
 #include "UpDown.h"
@@ -46,4 +47,18 @@ TEST(MixLevelEntry, TypedLevelsMoveTheSpinnerOnTheMixGrid)
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(spinner->Position(), -5);
     Application->SetExceptionBoxHandler(nullptr);
+}
+
+TEST(MixLevelEntry, OnTheMatrixPageTheSpinnerCommitsTheLevel)
+{
+    PageFixture f;
+    f.Add<MatrixPage>();
+    f.Add<MixLevelEntry>();
+    f.sent.clear();
+    f.Type("cvdBMatrixOut3", "-25.7dB");
+    EXPECT_EQ(f.Get<TUpDown>("udMixGainBOut3")->Position(), -211);
+    EXPECT_EQ(f.Get<TRoundedEdit>("cvdBMatrixOut3")->Text(), "-25.5dB");
+    EXPECT_EQ(f.host.model.GetMixLevel(6, 1), 280 - 211);
+    ASSERT_EQ(f.Codes(0x41).size(), 1u);
+    EXPECT_EQ(f.Codes(0x41)[0].payload, (ByteVector{6, 1, 69, 0}));
 }
