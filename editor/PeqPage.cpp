@@ -37,6 +37,7 @@ TControl *MakePeqTable(TComponent *Owner)
 {
     auto *t = new TMyPEQType8(Owner);
     t->SetTitleVisable(true);
+    t->SetBypassBackColor(clSilver);
     return t;
 }
 
@@ -56,8 +57,21 @@ TControl *MakeValueBox(TComponent *Owner)
 }
 
 TControl *MakeRadio(TComponent *Owner) { return new TRadioButton(Owner); }
-TControl *MakeDemoButton(TComponent *Owner) { return new TLdDemoButton(Owner); }
-TControl *MakePowerButton(TComponent *Owner) { return new TLdPowerButton(Owner); }
+// The display's buttons carry small captions.
+TControl *MakeDemoButton(TComponent *Owner)
+{
+    auto *b = new TLdDemoButton(Owner);
+    b->FontEnter()->SetSize(8);
+    b->FontLeave()->SetSize(8);
+    return b;
+}
+
+TControl *MakePowerButton(TComponent *Owner)
+{
+    auto *b = new TLdPowerButton(Owner);
+    b->Font()->SetSize(8);
+    return b;
+}
 
 // The display's top row: magnitude/phase, key help, overlay toggles and the
 // EQ buttons; the parameter area: band table, band buttons, sliders, boxes.
