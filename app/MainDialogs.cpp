@@ -4,6 +4,7 @@
 #include "Label.h"
 #include "LUnitControl.h"
 #include "Menus.h"
+#include "PageNavigation.h"
 #include "SharedConstants.h"
 #include "TProtocolViewer.h"
 #include "TfmAbout.h"
@@ -215,8 +216,7 @@ std::string MainDialogs::GetChannelName(int channel)
 
 void MainDialogs::SetChannelName(int channel, const uint8_t *name8)
 {
-    main_->MainLink().Model().SetChannelName(channel, name8);
-    main_->RefreshAllPages();
+    PageNavigation::SetChannelName(*main_, channel, name8);
 }
 
 void MainDialogs::ResetPeq(int channel)

@@ -628,6 +628,18 @@ void TfmMain::ShowLevels(const LevelDisplay &levels)
     for (auto &page : pages)
         page->ShowLevels(levels);
 }
+void TfmMain::PageShown(int Page, int Shown)
+{
+    for (auto &page : pages)
+        page->PageShown(Page, Shown);
+}
+
+void TfmMain::ShowChannelName(int Channel)
+{
+    if (dialogs)
+        dialogs->ShowChannelName(Channel);
+}
+
 void TfmMain::ResetMeters()
 {
     for (auto &page : pages)

@@ -59,7 +59,10 @@ public:
     uint32_t DeviceAddress() const { return deviceAddress; }
     void SetDeviceAddress(uint32_t Packed) { deviceAddress = Packed; }
     bool HasDeviceAddress() const { return deviceAddress != 0; }
-    int CurrentPage() const { return currentPage; }
+    int CurrentPage() const override { return currentPage; }
+    void SetCurrentPage(int Page) override { currentPage = Page; }
+    void PageShown(int Page, int Shown) override;
+    void ShowChannelName(int Channel) override;
 
     // System message box; tests replace it.
     std::function<void(const QString &Text)> messageBox;

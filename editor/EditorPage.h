@@ -41,6 +41,8 @@ public:
     // The EQ reset dialog's confirmations.
     virtual void ResetPeq(int /*Channel*/) {}
     virtual void ResetGeq(int /*Target*/) {}
+    // The page switch brought `Page` to the front (see PageHost::PageShown).
+    virtual void PageShown(int /*Page*/, int /*Shown*/) {}
 
 protected:
     PageHost &host;

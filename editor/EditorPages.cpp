@@ -9,6 +9,7 @@
 #include "LimitPage.h"
 #include "MatrixPage.h"
 #include "MixLevelEntry.h"
+#include "PageNavigation.h"
 #include "PeqPage.h"
 
 std::vector<std::unique_ptr<EditorPage>> CreateEditorPages(PageHost &Host)
@@ -23,5 +24,6 @@ std::vector<std::unique_ptr<EditorPage>> CreateEditorPages(PageHost &Host)
     pages.push_back(std::make_unique<CrossoverPage>(Host));
     pages.push_back(std::make_unique<GeqPage>(Host));
     pages.push_back(std::make_unique<PeqPage>(Host));
+    pages.push_back(std::make_unique<PageNavigation>(Host));
     return pages;
 }

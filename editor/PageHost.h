@@ -47,4 +47,15 @@ public:
 
     virtual QString TranslateQ(const char *Sid) const = 0;
     virtual bool IsEnglish() const = 0;
+
+    // The page shown: 0-11 the channel pages, 12 Comp, 13 Delay, 14 Gain,
+    // 15 Matrix, 16 Gate, 17 Limit, 18 GEQ.
+    virtual int CurrentPage() const = 0;
+    virtual void SetCurrentPage(int Page) = 0;
+    // Tells every page that `Page` has come to the front; `Shown` is the
+    // channel whose frames show it (a link member shows its leader's), -1 for
+    // a block page.
+    virtual void PageShown(int Page, int Shown) = 0;
+    // Opens the channel-name dialog for the channel.
+    virtual void ShowChannelName(int Channel) = 0;
 };

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <memory>
+#include <utility>
 #include <vector>
 
 // A page host without the main window: a plain form owns the controls, the
@@ -43,6 +44,10 @@ public:
     int MatrixRowPitch() const override { return rowPitch; }
     QString TranslateQ(const char *Sid) const override { return QString::fromLatin1(Sid); }
     bool IsEnglish() const override { return true; }
+    int CurrentPage() const override { return currentPage; }
+    void SetCurrentPage(int Page) override { currentPage = Page; }
+    void PageShown(int Page, int Shown) override { shown.push_back({Page, Shown}); }
+    void ShowChannelName(int Channel) override { nameDialogs.push_back(Channel); }
 
     TForm *form;
     LUnitControl model;
@@ -51,6 +56,9 @@ public:
     bool building = false;
     std::vector<int> eqResetTargets; // the EQ reset confirmations asked for
     int rowPitch = 0;
+    int currentPage = 14;
+    std::vector<std::pair<int, int>> shown; // (page, shown channel) of each PageShown
+    std::vector<int> nameDialogs;           // channel of each name dialog opened
 
 private:
     QHash<QString, TControl *> byName;
