@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -160,6 +161,20 @@ TEST_F(UsbWindowTest, WithoutAProcessorTheNetworkIsTriedAndOneThatArrivesIsTried
     EXPECT_EQ(fmMain->lbConInterface->Caption(), "USB");
     ExpectModelIsTheSimulators();
     EXPECT_TRUE(boxes.empty());
+}
+
+// A read that fails for another reason than the device leaving is shown in
+// the window's message box, once; the processor stays held.
+TEST_F(UsbWindowTest, AFailedReadIsShownOnceAndTheProcessorStaysHeld)
+{
+    bus.failReadsWith = EPROTO;
+    PlugProcessor();
+    Create({});
+    ASSERT_TRUE(PumpUntil([this] { return !boxes.empty(); }, 5000));
+    PumpFor(300);
+    EXPECT_EQ(boxes, (std::vector<QString>{"READ ERROR: " + QString::fromLocal8Bit(std::strerror(EPROTO))}));
+    EXPECT_TRUE(fmMain->HasHidDevice());
+    EXPECT_EQ(fmMain->lbStatus->Caption(), "Detect HID");
 }
 
 } // namespace
