@@ -41,23 +41,33 @@ TgPlotMouseData TgPlotComponent::OrientMouseData(int X, int Y, TMouseButton Butt
 
 TgPlotObject *TgPlotComponent::FindObjectAt(const TgPlotMouseData &MouseData)
 {
+    // Each object's class is looked at once; then the three passes.
+    enum { Plain, Beneath, Hidden };
     TgPlotObjectManager *objects = GetObjectManager();
-    const auto usable = [&](TgPlotObject *o) { return o->Enabled() && o->Visible() && o->gMouseHitTest(MouseData); };
-    const auto background = [](TgPlotObject *o) {
-        return dynamic_cast<TgPlotDataView *>(o) || dynamic_cast<TgPlotDataViewLayout *>(o) ||
-               dynamic_cast<TgPlotLegend *>(o);
-    };
-    for (int pass = 0; pass < 3; ++pass) {
-        for (int i = 0; i < objects->Count(); ++i) {
-            TgPlotObject *o = objects->GetItem(i);
-            const bool match = pass == 2 ? (dynamic_cast<TgPlotDataView *>(o) || dynamic_cast<TgPlotLegend *>(o)) &&
-                                               usable(o)
-                                         : !background(o) && (pass == 1 || o->UserSelected()) && usable(o);
-            if (match)
-                return o->GetMouseOverObject(MouseData.X, MouseData.Y);
-        }
+    std::vector<std::pair<TgPlotObject *, int>> candidates;
+    candidates.reserve(static_cast<size_t>(objects->Count()));
+    for (int i = 0; i < objects->Count(); ++i) {
+        TgPlotObject *o = objects->GetItem(i);
+        if (!o->Enabled() || !o->Visible())
+            continue;
+        int kind = Plain;
+        if (dynamic_cast<TgPlotDataView *>(o) || dynamic_cast<TgPlotLegend *>(o))
+            kind = Beneath;
+        else if (dynamic_cast<TgPlotDataViewLayout *>(o))
+            kind = Hidden;
+        candidates.emplace_back(o, kind);
     }
-    return nullptr;
+    const auto find = [&](auto &&Wanted) -> TgPlotObject * {
+        for (const auto &[o, kind] : candidates)
+            if (Wanted(o, kind) && o->gMouseHitTest(MouseData))
+                return o->GetMouseOverObject(MouseData.X, MouseData.Y);
+        return nullptr;
+    };
+    if (TgPlotObject *o = find([](TgPlotObject *o, int kind) { return kind == Plain && o->UserSelected(); }))
+        return o;
+    if (TgPlotObject *o = find([](TgPlotObject *, int kind) { return kind == Plain; }))
+        return o;
+    return find([](TgPlotObject *, int kind) { return kind == Beneath; });
 }
 
 void TgPlotComponent::gMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)

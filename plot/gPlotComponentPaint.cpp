@@ -28,10 +28,27 @@
 #include "gPlotYAxisManager.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
 using TSideList = std::vector<TgPlotLayoutObject *>;
+
+// What each object asks for, measured once per layout pass.
+struct TMeasures {
+    std::unordered_map<const TgPlotLayoutObject *, std::pair<int, int>> values; // space, end margin
+    TCanvas *canvas = nullptr;
+    const std::pair<int, int> &Of(TgPlotLayoutObject *Object)
+    {
+        auto it = values.find(Object);
+        if (it == values.end())
+            it = values.emplace(Object, std::make_pair(Object->GetRequiredSpace(canvas), Object->GetEndMargin(canvas)))
+                     .first;
+        return it->second;
+    }
+    int Space(TgPlotLayoutObject *Object) { return Of(Object).first; }
+    int EndMargin(TgPlotLayoutObject *Object) { return Of(Object).second; }
+};
 
 bool IsCartesianAxis(const TgPlotLayoutObject *Object)
 {
@@ -69,27 +86,27 @@ void MarkStacking(const TSideList &List)
 
 // The largest end margin at the start (AtStart) or stop end among the
 // side's objects not stacked at that end.
-int SideEndMargin(const TSideList &List, TCanvas *Canvas, bool AtStart)
+int SideEndMargin(const TSideList &List, TMeasures &Canvas, bool AtStart)
 {
     int margin = 0;
     for (TgPlotLayoutObject *object : List) {
         if (IsCartesianAxis(object) || (AtStart ? object->StartStacked() : object->StopStacked()))
             continue;
-        margin = std::max(margin, object->GetEndMargin(Canvas));
+        margin = std::max(margin, Canvas.EndMargin(object));
     }
     return margin;
 }
 
-int GroupRequiredSpace(const TSideList &List, TCanvas *Canvas, int ZOrder)
+int GroupRequiredSpace(const TSideList &List, TMeasures &Canvas, int ZOrder)
 {
     int space = 0;
     for (TgPlotLayoutObject *object : List)
         if (object->ZOrder() == ZOrder && !IsCartesianAxis(object))
-            space = std::max(space, object->GetRequiredSpace(Canvas));
+            space = std::max(space, Canvas.Space(object));
     return space;
 }
 
-int SideRequiredSpace(const TSideList &List, TCanvas *Canvas)
+int SideRequiredSpace(const TSideList &List, TMeasures &Canvas)
 {
     int sum = 0;
     const TgPlotLayoutObject *previous = nullptr;
@@ -104,7 +121,7 @@ int SideRequiredSpace(const TSideList &List, TCanvas *Canvas)
 // Places the bands of one side outward from Start. Place(object, P, G)
 // sets the object's extent across the side.
 template <class Order, class PlaceFn>
-void PlaceBands(const TSideList &List, TCanvas *Canvas, int Start, int Direction, Order &&Walk, PlaceFn &&Place)
+void PlaceBands(const TSideList &List, TMeasures &Canvas, int Start, int Direction, Order &&Walk, PlaceFn &&Place)
 {
     int p = Start;
     int current = -1;
@@ -126,8 +143,10 @@ void SetSides(TgPlotLayoutObject *Object, int Left, int Top, int Right, int Bott
 
 } // namespace
 
-void TgPlotComponent::ArrangeLayoutObjects(TCanvas *Canvas)
+void TgPlotComponent::ArrangeLayoutObjects(TCanvas *DrawCanvas)
 {
+    TMeasures Canvas;
+    Canvas.canvas = DrawCanvas;
     TgPlotLayoutManager *layout = LayoutManager();
     const int W = Width(), H = Height();
     const int B = BorderStyle() != ibsNone ? 2 : 0;
@@ -200,7 +219,7 @@ void TgPlotComponent::ArrangeLayoutObjects(TCanvas *Canvas)
                 shifted = true;
             }
             if (dynamic_cast<TgPlotToolBar *>(o))
-                SetSides(o, o->Left(), B, o->Right(), o->GetRequiredSpace(Canvas) + B);
+                SetSides(o, o->Left(), B, o->Right(), Canvas.Space(o) + B);
             else
                 SetSides(o, o->Left(), p - g, o->Right(), p);
         }
