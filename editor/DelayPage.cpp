@@ -39,6 +39,16 @@ TControl *MakeDelayLabel(TComponent *Owner)
     return l;
 }
 
+// The dashed line: a fixed-pitch font whose hyphen advances 6 pixels, so
+// that one "-" per 6 pixels travelled reaches the marker.
+TControl *MakeDelayLine(TComponent *Owner)
+{
+    TControl *l = MakeDelayLabel(Owner);
+    l->Font()->SetName("Courier New");
+    l->Font()->SetHeight(-10);
+    return l;
+}
+
 // Rows of the delay picture in their panels: the marker is made before its
 // line so that the line lies above it and takes the mouse.
 const Family kFamilies[] = {
@@ -54,8 +64,8 @@ const Family kFamilies[] = {
     {"imDelayOut", MakeImage, Each::Output, "plFftDelayOut", kMarkerHome, 2, 30, 30, 0, "", 28},
     {"lbFftDelayTimeIn", MakeDelayLabel, Each::Input, "plFftDelayIn", 70, 26, 80, 16, 0, "", 55},
     {"lbFftDelayTimeOut", MakeDelayLabel, Each::Output, "plFftDelayOut", 70, 9, 80, 16, 0, "", 28},
-    {"lbDelayLineIn", MakeDelayLabel, Each::Input, "plFftDelayIn", kMarkerHome, 7, 475, 54, 0, "", 56},
-    {"lbDelayLineOut", MakeDelayLabel, Each::Output, "plFftDelayOut", kMarkerHome, 2, 475, 30, 0, "", 28},
+    {"lbDelayLineIn", MakeDelayLine, Each::Input, "plFftDelayIn", kMarkerHome, 7, 475, 54, 0, "", 56},
+    {"lbDelayLineOut", MakeDelayLine, Each::Output, "plFftDelayOut", kMarkerHome, 2, 475, 30, 0, "", 28},
     {"lbDelayParamIn", MakeLabel, Each::Input, "skgParamDelay", 12, 14, 72, 16, 86, "In"},
     {"lbDelayParamOut", MakeLabel, Each::Output, "skgParamDelay", 356, 14, 72, 16, 86, "Out"},
     {"isDelayIn", MakeSlider, Each::Input, "skgParamDelay", 34, 34, 27, 188, 86, ""},

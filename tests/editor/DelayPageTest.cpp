@@ -197,4 +197,11 @@ TEST_F(DelayFixture, PictureShowsMarkersAlongTheirLines)
     EXPECT_GT(qGray(img.pixel(c.X - origin.X, c.Y - origin.Y)), 200);
     EXPECT_GT(qGray(img.pixel(d.X - origin.X, d.Y - origin.Y)), 200);
     EXPECT_LT(qGray(img.pixel(c.X - origin.X - 200, c.Y - origin.Y)), 120) << "the old place is dark";
+    // The dashed line runs up to the marker: light dashes just left of it.
+    const TPoint line = f.Get("lbDelayLineInC")->ClientToScreen(TPoint(0, f.Get("lbDelayLineInC")->Height() / 2));
+    int lit = 0;
+    for (int x = c.X - 18 - 14; x < c.X - 18; ++x)
+        for (int dy = -3; dy <= 3; ++dy)
+            lit += qGray(img.pixel(x - origin.X, line.Y - origin.Y + dy)) > 150;
+    EXPECT_GE(lit, 3);
 }
