@@ -1,6 +1,8 @@
 // Dragging handles on the response displays: limits, grab order, buttons,
 // hover tolerance, displays without a plot area, and the overlays.
 #include "CommandClasses.h"
+#include "CrossoverPage.h"
+#include "FrequencyGrid.h"
 #include "CurveDisplayMouse.h"
 #include "LMyFFTDrawHpLp6dB.h"
 #include "LdPowerButton.h"
@@ -140,6 +142,15 @@ TEST_F(DragFixture, OverlaysCopyStaleCurvesAndToggleTheirDrawing)
     toggle->SetActive(false);
     toggle->OnClick(toggle);
     EXPECT_FALSE(Display(0)->GetPlotNumPoints(n, 40));
+    // Outputs: output 3's curve goes to slot 39 + 2 of output 1's display.
+    Table(6)->SetGainValue(0, 2.0);
+    for (int d = 4; d < 12; ++d)
+        EXPECT_TRUE(c.overlayStale[size_t(d)] & 1 << 6) << d;
+    Get<TLdPowerButton>("ldbShow3Out1")->SetActive(true);
+    c.RefreshChannelOverlays(4);
+    EXPECT_EQ(0, std::memcmp(c.PlotOf(4).Filter(41).response, c.PlotOf(6).Filter(Plot::kSumSlot).response,
+                             sizeof(double) * kGridPoints));
+    EXPECT_TRUE(Display(4)->GetPlotNumPoints(n, 41));
     // An overview toggle that is off leaves its bit set.
     Table(8)->SetGainValue(0, 3.0); // output 5
     c.RefreshGainOverlays();
@@ -169,6 +180,42 @@ TEST_F(DragFixture, PhaseSwitchRebuildsInPhaseAndBackRestoresTheAxis)
     EXPECT_EQ(Display(0)->NumHorzGrid(), 11);
     EXPECT_EQ(Display(0)->YLabel(), "dB");
     EXPECT_EQ(Display(0)->YLabelScale(), 1.0);
+}
+
+} // namespace
+
+namespace {
+
+// The high-pass handle dragged with the crossover page present.
+struct FilterDragFixture : DragFixture {
+    FilterDragFixture()
+    {
+        Add<CrossoverPage>().ApplyLanguage();
+        Refresh();
+        sent.clear();
+    }
+};
+
+TEST_F(FilterDragFixture, HighPassDragMovesItsSliderCommitsAndReleasesTheBand)
+{
+    const TPoint h = Handle(4, Plot::kHighPassSlot);
+    Down(4, h);
+    ASSERT_EQ(Grabbed(), Plot::kHighPassSlot);
+    const int x = 42 + int(Display(4)->ScreenX(GridPosition(IndexToFreq(170))));
+    Move(4, x, h.Y);
+    EXPECT_EQ(Slider("isLowCutFreq", 4)->Position(), 170);
+    EXPECT_EQ(host.model.GetCrossover(4).hpfFreq, 170);
+    EXPECT_EQ(Box("cvdLowCutFreq", 4), "1.00KHz");
+    const auto hp = Codes(CM_MCS_HIGH_PASS::kCode);
+    ASSERT_GE(hp.size(), 1u);
+    EXPECT_EQ(hp.back().payload[0], 4);
+    EXPECT_EQ(Table(4)->GetNowIndex(), 0); // kept, only the highlight goes
+    EXPECT_EQ(Get<TRoundedEdit>("cvdLowCutFreqOut1")->Font()->Color(), clGreen);
+    clock.Advance(1);
+    EXPECT_NEAR(host.Curves().PlotOf(4).Filter(Plot::kHighPassSlot).freqHz, IndexToFreq(170), 0.01);
+    Up(4);
+    EXPECT_EQ(Get<TRoundedEdit>("cvdLowCutFreqOut1")->Font()->Color(), clBlack);
+    EXPECT_EQ(Grabbed(), -1);
 }
 
 } // namespace
