@@ -2,6 +2,7 @@
 
 #include "ControlTable.h"
 #include "LProgressBar.h"
+#include "LevelMeters.h"
 #include "PageHost.h"
 #include "PageNames.h"
 #include "SkLabel.h"
@@ -30,7 +31,6 @@ const int kCompFixedTop[] = {45, 68, 91, 115, 138, 161, 184, 208};
 const int kOutputTop[] = {58, 81, 105, 128, 151, 175, 198, 222};
 const int kGateTop[] = {36, 59, 82, 105, 129, 152, 175, 198, 222};
 
-constexpr TColor kActivityDark = 20123, kActivityLight = 4629503;
 
 // White on the meters' black panels; the plot channel's scale stands on the
 // page frame and is dark.
@@ -67,24 +67,6 @@ Names NamesOf(DynamicsMeters::Kind k)
     default:
         return {"GateIn", "skgFftGate", true, kInputScale, 9};
     }
-}
-
-void SetUpMeter(LProgressBar *m, bool Input)
-{
-    m->SetMax(Input ? 9 : 8);
-    m->SetFirstNum(1);
-    m->SetSecondNum(Input ? 2 : 3);
-    m->SetThirdNum(Input ? 6 : 4);
-}
-
-void SetUpActivity(LProgressBar *m)
-{
-    m->SetMax(1);
-    m->SetFirstNum(0);
-    m->SetSecondNum(1);
-    m->SetThirdNum(0);
-    m->SetSecondColor(kActivityDark);
-    m->SetLSecondColor(kActivityLight);
 }
 
 // The channels of the page's side with their tags.
@@ -138,15 +120,15 @@ void DynamicsMeters::Build(TWinControl *Client)
     for (const auto &m : Channels(n.input)) {
         for (int j = 0; j < n.scaleCount; ++j)
             host.FindControl(n.scale[j].stem + n.side + m.name)->SetCaption(n.scale[j].caption);
-        SetUpMeter(Find<LProgressBar>(host, "pbLevel" + n.side + m.name), n.input);
+        SetUpLevelMeter(Find<LProgressBar>(host, "pbLevel" + n.side + m.name), n.input);
         if (!n.input) {
-            SetUpActivity(Find<LProgressBar>(host, "pbLimit" + n.side + m.name));
+            SetUpActivityBar(Find<LProgressBar>(host, "pbLimit" + n.side + m.name));
             host.FindControl("lbLimit" + n.side + m.name)->SetCaption(kind == Kind::Comp ? "COMP" : "LIMIT");
         }
     }
-    SetUpMeter(Find<LProgressBar>(host, "pbLevel" + n.side), n.input);
+    SetUpLevelMeter(Find<LProgressBar>(host, "pbLevel" + n.side), n.input);
     if (!n.input)
-        SetUpActivity(Find<LProgressBar>(host, "pbLimit" + n.side));
+        SetUpActivityBar(Find<LProgressBar>(host, "pbLimit" + n.side));
 }
 
 bool DynamicsMeters::Stretch(int dw, int dh, bool Vertical, bool Horizontal)

@@ -1,5 +1,6 @@
 #include "EditorPages.h"
 
+#include "ChannelStrip.h"
 #include "CompPage.h"
 #include "CrossoverPage.h"
 #include "DelayPage.h"
@@ -25,5 +26,6 @@ std::vector<std::unique_ptr<EditorPage>> CreateEditorPages(PageHost &Host)
     pages.push_back(std::make_unique<GeqPage>(Host));
     pages.push_back(std::make_unique<PeqPage>(Host));
     pages.push_back(std::make_unique<PageNavigation>(Host));
+    pages.push_back(std::make_unique<ChannelStrip>(Host));
     return pages;
 }

@@ -74,10 +74,10 @@ const Family kDiagram[] = {
     {"lbMatrixNameOut", MakeLabel, Each::Output, "plMatrixOut", 418, 1, 80, 12, 0, ""},
     {"lbMatrixChNameOut", MakeLabel, Each::Output, "plMatrixOut", 419, 13, 80, 12, 0, ""},
     // The channel pages' titles.
-    {"lbFftChannelIn", MakeLabel, Each::Input, "skgFftIn", 24, 4, 120, 18, 0, ""},
-    {"lbFftChannelOut", MakeLabel, Each::Output, "skgFftOut", 24, 4, 120, 18, 0, ""},
-    {"lbGainNameIn", MakeLabel, Each::Input, "skgParamIn", 8, 6, 110, 18, 0, ""},
-    {"lbGainNameOut", MakeLabel, Each::Output, "skgParamOut", 8, 6, 110, 18, 0, ""},
+    {"lbFftChannelIn", MakeLabel, Each::Input, "skgFftIn", 1036, 3, 70, 18, 0, ""},
+    {"lbFftChannelOut", MakeLabel, Each::Output, "skgFftOut", 1036, 3, 70, 18, 0, ""},
+    {"lbGainNameIn", MakeLabel, Each::Input, "skgParamIn", 964, 8, 104, 16, 0, ""},
+    {"lbGainNameOut", MakeLabel, Each::Output, "skgParamOut", 964, 8, 104, 16, 0, ""},
 };
 
 // Block captions; the channel names come from the model.
