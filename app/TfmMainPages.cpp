@@ -19,9 +19,34 @@
 #include "UpdatingScope.h"
 #include "ValueTexts.h"
 
+#include <QWidget>
+
+namespace {
+
+// Holds the window's painting while the refresh moves about 2,000 controls:
+// each would otherwise repaint at once (a slider paints on every change);
+// the window paints once afterwards.
+class PaintPause {
+public:
+    explicit PaintPause(QWidget *Window) : window(Window), was(Window->updatesEnabled())
+    {
+        window->setUpdatesEnabled(false);
+    }
+    ~PaintPause() { window->setUpdatesEnabled(was); }
+    PaintPause(const PaintPause &) = delete;
+    PaintPause &operator=(const PaintPause &) = delete;
+
+private:
+    QWidget *window;
+    bool was;
+};
+
+} // namespace
+
 void TfmMain::RefreshAllPages()
 {
     LUnitControl &model = Model();
+    PaintPause paused(Widget());
     ClearPeqBandSelection();
     UpdatingScope updating(*this);
     lbPstNum->SetCaption(ValueTexts::PresetNumber(mainLink->GetCurrentPreset()));
