@@ -161,7 +161,9 @@ private:
     {
         const int p = SetPosition(FindSided(Slider), Freq);
         SetText(FindSided(Box), ValueTexts::Frequency(p));
-        if (Type == 0) {
+        // Bypass, and a slope the list does not know (drawn flat), show the
+        // button down; the list keeps its item.
+        if (Type == 0 || !IsKnownSlopeType(Type)) {
             SetDown(FindSided(Bypass), true);
             return;
         }

@@ -123,3 +123,21 @@ TEST_F(PageRefreshWindowTest, GeqReadBackShowsTheBandsAndKeepsEveryInputsWords)
     EXPECT_EQ(fmMain->FindControl("lbGeqGainCh01InA")->Caption(), "+3.0");
     EXPECT_FALSE(fmMain->IsUpdatingControls());
 }
+
+// A slope type no list item names (from a file or the device) shows as bypass
+// (the curve maths draws it flat).
+TEST_F(PageRefreshWindowTest, UnknownSlopeShowsAsBypassAndDrawsFlat)
+{
+    SetImage([](ParameterImage &img) {
+        img.inputs[3].hpfType = 25;
+        img.inputs[3].hpfFreq = 170;
+        img.outputs[0].lpfType = 7;
+    });
+    fmMain->RefreshAllPages();
+    auto *bypass = dynamic_cast<TSkBmpButton *>(fmMain->FindControl("skbLowCutBypassInD"));
+    ASSERT_NE(bypass, nullptr);
+    EXPECT_TRUE(bypass->Down());
+    EXPECT_FALSE(dynamic_cast<TSkBmpButton *>(fmMain->FindControl("skbHighCutBypassOut1"))->Down());
+    EXPECT_EQ(dynamic_cast<TSkComboBox *>(fmMain->FindControl("skcHighCutSlopOut1"))->ItemIndex(), 6);
+    EXPECT_EQ(Model().GetCrossover(3).hpfType, 25) << "the refresh writes nothing";
+}
