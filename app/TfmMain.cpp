@@ -24,7 +24,7 @@
 #include "TfmInformation.h"
 #include "TfmNetwork.h"
 #include "TfmProcess.h"
-#include "TgXYPlot.h"
+#include "gXYPlot.h"
 
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -292,18 +292,19 @@ void TfmMain::SeedTransferPlots()
 {
     const double comp[][2] = {{20, 20}, {-10, -10}, {-10, -10}, {-100, -100}};
     const double gate[][2] = {{20, 20}, {-90, -90}, {-90, -100}};
+    auto seed = [](TgXYPlot *Plot, int Channel, const double (*Points)[2], int Count) {
+        TgXYPlotChannel *c = Plot->GetChannel(Channel);
+        c->DeletePoints(c->Count());
+        for (int i = 0; i < Count; ++i)
+            c->AddXY(Points[i][0], Points[i][1]);
+    };
+    const double compMarker[][2] = {{19.8, 20.4}}, gateMarker[][2] = {{-89.8, -90.4}};
     for (TgXYPlot *plot : {ipComp, ipLimit}) {
-        plot->GetChannel(0).DeletePoints();
-        for (const auto &p : comp)
-            plot->GetChannel(0).AddXY(p[0], p[1]);
-        plot->GetChannel(1).DeletePoints();
-        plot->GetChannel(1).AddXY(19.8, 20.4);
+        seed(plot, 0, comp, 4);
+        seed(plot, 1, compMarker, 1);
     }
-    ipGate->GetChannel(0).DeletePoints();
-    for (const auto &p : gate)
-        ipGate->GetChannel(0).AddXY(p[0], p[1]);
-    ipGate->GetChannel(1).DeletePoints();
-    ipGate->GetChannel(1).AddXY(-89.8, -90.4);
+    seed(ipGate, 0, gate, 3);
+    seed(ipGate, 1, gateMarker, 1);
 }
 
 void TfmMain::FormCreate()

@@ -10,7 +10,7 @@
 #include "SmTrackBar.h"
 #include "Timer.h"
 #include "TransferCurves.h"
-#include "TgXYPlot.h"
+#include "gXYPlot.h"
 #include "UpDown.h"
 
 namespace {

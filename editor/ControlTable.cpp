@@ -12,7 +12,8 @@
 #include "SkLabel.h"
 #include "RoundedControls.h"
 #include "SmTrackBar.h"
-#include "TgXYPlot.h"
+#include "TransferCurves.h"
+#include "gXYPlot.h"
 #include "UpDown.h"
 
 namespace ControlTable {
@@ -136,7 +137,7 @@ TControl *MakePanel(TComponent *Owner)
 
 TControl *MakeFftDraw(TComponent *Owner) { return new LMyFFTDrawHpLp6dB(Owner); }
 
-TControl *MakeXYPlot(TComponent *Owner) { return new TgXYPlot(Owner); }
+TControl *MakeXYPlot(TComponent *Owner) { return MakeTransferPlot(Owner); }
 
 TControl *MakeSlider(TComponent *Owner)
 {

@@ -7,7 +7,7 @@
 #include "LinkGroup.h"
 #include "RoundedControls.h"
 #include "SmTrackBar.h"
-#include "TgXYPlot.h"
+#include "gXYPlot.h"
 #include "TransferCurves.h"
 
 namespace {

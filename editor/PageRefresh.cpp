@@ -12,7 +12,7 @@
 #include "SkComboBox.h"
 #include "SmTrackBar.h"
 #include "UpDown.h"
-#include "TgXYPlot.h"
+#include "gXYPlot.h"
 #include "DynamicsText.h"
 #include "PageNames.h"
 #include "TransferCurves.h"

@@ -2,7 +2,13 @@
 
 #include "DynamicsText.h"
 #include "SharedConstants.h"
-#include "TgXYPlot.h"
+#include "gPlotDataCursor.h"
+#include "gPlotLegend.h"
+#include "gPlotMasterManager.h"
+#include "gPlotToolBar.h"
+#include "gPlotXAxis.h"
+#include "gPlotYAxis.h"
+#include "gXYPlot.h"
 
 namespace {
 
@@ -43,14 +49,37 @@ TransferCurve LimiterCurve(int ThresholdPosition, int KneeDb)
     return {{{20, T}, {T + k, T}, {T - k, T - k}, {-100, -100}}, Marker(T)};
 }
 
+TgXYPlot *MakeTransferPlot(TComponent *Owner)
+{
+    auto *plot = new TgXYPlot(Owner);
+    plot->SetBorderStyle(ibsNone);
+    plot->Master()->SetUserCanEditObjects(false);
+    plot->GetToolBar(0)->SetVisible(false);
+    plot->GetLegend(0)->SetVisible(false);
+    plot->GetDataCursor(0)->SetVisible(false);
+    plot->SetTitleVisible(false);
+    for (TgPlotAxis *axis : {static_cast<TgPlotAxis *>(plot->GetXAxis(0)), static_cast<TgPlotAxis *>(plot->GetYAxis(0))}) {
+        axis->SetMinSpan(-100, 120);
+        axis->SetTrackingEnabled(false);
+    }
+    TgXYPlotChannel *curve = plot->GetChannel(0);
+    curve->SetColor(clWhite);
+    curve->SetTraceLineWidth(2);
+    TgXYPlotChannel *marker = plot->GetChannel(plot->AddChannel());
+    marker->SetColor(clLime);
+    marker->SetTraceLineStyle(iplsDot);
+    marker->SetMarkersVisible(true);
+    marker->SetMarkersSize(2);
+    return plot;
+}
+
 void ShowTransferCurve(TgXYPlot &Plot, const TransferCurve &c)
 {
-    TgXYPlot::Series &curve = Plot.GetChannel(0);
-    curve.DeletePoints();
+    TgXYPlotChannel *curve = Plot.GetChannel(0);
+    curve->DeletePoints(curve->Count());
     for (const auto &p : c.curve)
-        curve.AddXY(p.x, p.y);
-    TgXYPlot::Series &marker = Plot.GetChannel(1);
-    marker.DeletePoints();
-    marker.AddXY(c.marker.x, c.marker.y);
-    Plot.Invalidate();
+        curve->AddXY(p.x, p.y);
+    TgXYPlotChannel *marker = Plot.GetChannel(1);
+    marker->DeletePoints(marker->Count());
+    marker->AddXY(c.marker.x, c.marker.y);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <vector>
 
+class TComponent;
 class TgXYPlot;
 
 // The static transfer curves of the dynamics pages (output dB over input
@@ -20,6 +21,12 @@ struct TransferCurve {
 TransferCurve CompressorCurve(int ThresholdPosition, int RatioIndex, int KneeDb);
 TransferCurve GateCurve(int ThresholdPosition);
 TransferCurve LimiterCurve(int ThresholdPosition, int KneeDb);
+
+// A transfer-curve plot as the dynamics pages show it: both axes -100 to
+// +20 dB without tracking, channel 0 the curve (white, 2 wide), channel 1
+// the marker (one dotted point); toolbar, legend, title and data cursor
+// hidden, no border, objects not editable by the user.
+TgXYPlot *MakeTransferPlot(TComponent *Owner);
 
 // Replaces the plot's curve and marker with c: each channel is emptied
 // first, whatever it held, so a redraw never depends on an earlier one.

@@ -26,7 +26,8 @@
 #include "SkBmpButton.h"
 #include "SkGroupBox.h"
 #include "SkLabel.h"
-#include "TgXYPlot.h"
+#include "PlotSeries.h"
+#include "gXYPlot.h"
 #include "TfmExit.h"
 #include "TfmInformation.h"
 #include "Edit.h"
@@ -325,11 +326,11 @@ TEST_F(MainWindowTest, NamedControlsHaveTheirClassesAndAreFoundIgnoringCase)
 TEST_F(MainWindowTest, TransferPlotsAreSeeded)
 {
     Create(DeadPort());
-    EXPECT_EQ(fmMain->ipComp->GetChannel(0).Count(), 4);
-    EXPECT_EQ(fmMain->ipLimit->GetChannel(0).Count(), 4);
-    EXPECT_EQ(fmMain->ipGate->GetChannel(0).Count(), 3);
-    EXPECT_DOUBLE_EQ(fmMain->ipGate->GetChannel(1).y[0], -90.4);
-    EXPECT_DOUBLE_EQ(fmMain->ipComp->GetChannel(1).x[0], 19.8);
+    EXPECT_EQ(SeriesOf(fmMain->ipComp->GetChannel(0)).Count(), 4);
+    EXPECT_EQ(SeriesOf(fmMain->ipLimit->GetChannel(0)).Count(), 4);
+    EXPECT_EQ(SeriesOf(fmMain->ipGate->GetChannel(0)).Count(), 3);
+    EXPECT_DOUBLE_EQ(SeriesOf(fmMain->ipGate->GetChannel(1)).y[0], -90.4);
+    EXPECT_DOUBLE_EQ(SeriesOf(fmMain->ipComp->GetChannel(1)).x[0], 19.8);
 }
 
 TEST_F(MainWindowTest, ResizeStretchesByTheRules)

@@ -6,7 +6,8 @@
 #include "PageFixture.h"
 #include "TestInput.h"
 #include "SmTrackBar.h"
-#include "TgXYPlot.h"
+#include "PlotSeries.h"
+#include "gXYPlot.h"
 #include "Timer.h"
 #include "SkBmpButton.h"
 #include "SkLabel.h"
@@ -40,7 +41,7 @@ struct DynamicsFixture : ::testing::Test {
     TCustomTrackBar *Slider(const QString &Name) { return f.Get<TCustomTrackBar>(Name); }
     TUpDown *Spinner(const QString &Name) { return f.Get<TUpDown>(Name); }
     QString Text(const QString &Name) { return f.Get<TRoundedEdit>(Name)->Text(); }
-    TgXYPlot::Series &Curve(const char *Plot, int Channel) { return f.Get<TgXYPlot>(Plot)->GetChannel(Channel); }
+    PlotSeries Curve(const char *Plot, int Channel) { return SeriesOf(f.Get<TgXYPlot>(Plot)->GetChannel(Channel)); }
     // Links outputs (or inputs) by masks, offline and without commands.
     void Link(int Leader, std::initializer_list<int> Members, uint16_t Mask)
     {

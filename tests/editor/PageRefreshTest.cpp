@@ -4,7 +4,8 @@
 #include "LMyFFTDrawHpLp6dB.h"
 #include "MainLayout.h"
 #include "PageFixtures.h"
-#include "TgXYPlot.h"
+#include "PlotSeries.h"
+#include "gXYPlot.h"
 #include "UpdatingScope.h"
 #include "DynamicsText.h"
 #include "ValueTexts.h"
@@ -221,17 +222,17 @@ TEST_F(PageRefreshTest, GateCurveOfInputAIsReplacedWholeAndLeftAloneWhileBuildin
     Image().inputs[0].gate[3] = 100; // -40 dB
     Apply();
     PageRefresh::Input(host, 0, true);
-    EXPECT_EQ(plot->GetChannel(0).Count(), 0);
+    EXPECT_EQ(SeriesOf(plot->GetChannel(0)).Count(), 0);
 
     PageRefresh::Input(host, 0, false); // nothing seeded: no fault
     PageRefresh::Input(host, 0, false);
-    const TgXYPlot::Series &curve = plot->GetChannel(0);
+    const PlotSeries curve = SeriesOf(plot->GetChannel(0));
     ASSERT_EQ(curve.Count(), 3);
     EXPECT_EQ(curve.x, (std::vector<double>{20, -40, -40}));
     EXPECT_EQ(curve.y, (std::vector<double>{20, -40, -100}));
-    ASSERT_EQ(plot->GetChannel(1).Count(), 1);
-    EXPECT_NEAR(plot->GetChannel(1).x[0], -39.8, 1e-5);
-    EXPECT_NEAR(plot->GetChannel(1).y[0], -40.4, 1e-5);
+    ASSERT_EQ(SeriesOf(plot->GetChannel(1)).Count(), 1);
+    EXPECT_NEAR(SeriesOf(plot->GetChannel(1)).x[0], -39.8, 1e-5);
+    EXPECT_NEAR(SeriesOf(plot->GetChannel(1)).y[0], -40.4, 1e-5);
 }
 
 QImage Render(TControl *c) { return static_cast<TWinControl *>(c)->PaintToImage(); }

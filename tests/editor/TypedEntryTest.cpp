@@ -1,7 +1,8 @@
 #include "DynamicsText.h"
 #include "Exceptions.h"
 #include "TransferCurves.h"
-#include "TgXYPlot.h"
+#include "PlotSeries.h"
+#include "gXYPlot.h"
 #include "TypedEntry.h"
 
 #include <gtest/gtest.h>
@@ -150,13 +151,14 @@ TEST(TransferCurves, PointListsOfTheThreeCurves)
 
 TEST(TransferCurves, ARedrawReplacesWhateverThePlotHeld)
 {
-    TgXYPlot plot(nullptr);
+    std::unique_ptr<TgXYPlot> owned(MakeTransferPlot(nullptr));
+    TgXYPlot &plot = *owned;
     // Before any seeding, and after a curve with more points than the next.
     ShowTransferCurve(plot, GateCurve(-80));
-    EXPECT_EQ(plot.GetChannel(0).Count(), 3);
+    EXPECT_EQ(SeriesOf(plot.GetChannel(0)).Count(), 3);
     ShowTransferCurve(plot, CompressorCurve(0, 5, 6));
     ShowTransferCurve(plot, GateCurve(-10));
-    EXPECT_EQ(plot.GetChannel(0).Count(), 3);
-    EXPECT_EQ(plot.GetChannel(0).y, (std::vector<double>{20, -5, -100}));
-    EXPECT_EQ(plot.GetChannel(1).Count(), 1);
+    EXPECT_EQ(SeriesOf(plot.GetChannel(0)).Count(), 3);
+    EXPECT_EQ(SeriesOf(plot.GetChannel(0)).y, (std::vector<double>{20, -5, -100}));
+    EXPECT_EQ(SeriesOf(plot.GetChannel(1)).Count(), 1);
 }

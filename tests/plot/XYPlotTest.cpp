@@ -1,0 +1,119 @@
+// The XY plot with its real objects: the default set on a 500 x 200
+// control, the layout around the data view, layer order, and the editor's
+// transfer-curve configuration drawn by the plot's own paint.
+#include "Bitmap.h"
+#include "gPlotDataCursor.h"
+#include "gPlotDataView.h"
+#include "gPlotLabel.h"
+#include "gPlotLegend.h"
+#include "gPlotToolBar.h"
+#include "gPlotXAxis.h"
+#include "gPlotYAxis.h"
+#include "gXYPlot.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Names(const std::vector<TgPlotLayoutObject *> &List)
+{
+    QStringList names;
+    for (const TgPlotLayoutObject *o : List)
+        names << o->Name();
+    return names.join(u' ');
+}
+
+struct XYPlotTest : ::testing::Test {
+    TgXYPlot plot{nullptr};
+    TBitmap image{500, 200};
+    XYPlotTest()
+    {
+        plot.SetBounds(0, 0, 500, 200);
+        plot.SetBorderStyle(ibsLowered);
+    }
+    void Paint() { plot.PaintToCanvas(image.Canvas()); }
+    int YAxisEndMargin()
+    {
+        TCanvas measure;
+        return plot.GetYAxis(0)->GetEndMargin(&measure);
+    }
+};
+
+TEST_F(XYPlotTest, DefaultObjectsAndSides)
+{
+    EXPECT_EQ(plot.ChannelCount(), 1);
+    EXPECT_EQ(plot.XAxisCount(), 1);
+    EXPECT_EQ(plot.YAxisCount(), 1);
+    EXPECT_EQ(plot.DataViewCount(), 1);
+    EXPECT_EQ(plot.DataCursorCount(), 1);
+    EXPECT_EQ(plot.LegendCount(), 1);
+    EXPECT_EQ(plot.ToolBarCount(), 1);
+    EXPECT_EQ(plot.LabelCount(), 1);
+    EXPECT_EQ(plot.TableCount() + plot.LimitCount() + plot.AnnotationCount(), 0);
+    EXPECT_EQ(plot.TitleText(), QStringLiteral("Untitled"));
+    EXPECT_FALSE(plot.GetDataCursor(0)->Visible());
+    EXPECT_EQ(plot.AddChannel(), 1);
+    EXPECT_NE(dynamic_cast<TgXYPlotChannel *>(plot.GetChannel(1)), nullptr);
+    plot.DeleteChannel(1);
+
+    Paint();
+    EXPECT_EQ(Names(plot.VisibleList(TgPlotComponent::isBottom)), plot.GetXAxis(0)->Name());
+    EXPECT_EQ(Names(plot.VisibleList(TgPlotComponent::isLeft)), plot.GetYAxis(0)->Name());
+    EXPECT_EQ(Names(plot.VisibleList(TgPlotComponent::isTop)),
+              QStringLiteral("Title ") + plot.GetToolBar(0)->Name());
+    EXPECT_EQ(Names(plot.VisibleList(TgPlotComponent::isRight)), plot.GetLegend(0)->Name());
+    const TRect toolBar = plot.GetToolBar(0)->DrawRect();
+    EXPECT_EQ(toolBar.Top, 2);
+    EXPECT_EQ(toolBar.Bottom, 2 + 36);
+    const TRect area = plot.GetDataView(0)->DrawRect();
+    EXPECT_EQ(plot.GetLabel(0)->DrawRect().Bottom, area.Top); // the title lies right above the data area
+    // The axes' scales span the data view.
+    EXPECT_EQ(plot.GetXAxis(0)->ScaleRect().Left, area.Left);
+    EXPECT_EQ(plot.GetXAxis(0)->ScaleRect().Right, area.Right);
+    EXPECT_EQ(plot.GetYAxis(0)->ScaleRect().Top, area.Top);
+    EXPECT_EQ(plot.GetYAxis(0)->ScaleRect().Bottom, area.Bottom);
+}
+
+// A toolbar alone on top takes the Y axis's end margin once more.
+TEST_F(XYPlotTest, LoneToolBarOnTop)
+{
+    plot.SetTitleVisible(false);
+    Paint();
+    const int vertStop = YAxisEndMargin();
+    EXPECT_EQ(plot.GetDataView(0)->DrawRect().Top, std::max(36, vertStop) + vertStop + 2 + plot.OuterMarginTop());
+}
+
+TEST_F(XYPlotTest, StackedAxesShareTheirBand)
+{
+    TgPlotYAxis *lower = plot.GetYAxis(0);
+    TgPlotYAxis *upper = plot.GetYAxis(plot.AddYAxis());
+    lower->SetStopPercent(50);
+    upper->SetStartPercent(50);
+    upper->SetZOrder(0);
+    lower->SetZOrder(0);
+    Paint();
+    EXPECT_TRUE(lower->StopStacked());
+    EXPECT_TRUE(upper->StartStacked());
+    EXPECT_EQ(lower->DrawRect().Left, upper->DrawRect().Left);
+    EXPECT_LT(lower->ScaleRect().Top, lower->DrawRect().Top + 20);
+    EXPECT_GT(lower->ScaleRect().Top, lower->DrawRect().Top); // shortened at the shared end only
+    EXPECT_EQ(lower->ScaleRect().Bottom, lower->DrawRect().Bottom);
+}
+
+TEST_F(XYPlotTest, ChannelZeroEndsOnTop)
+{
+    plot.AddChannel();
+    for (int i = 0; i < 2; ++i) {
+        TgXYPlotChannel *c = plot.GetChannel(i);
+        c->SetColor(i == 0 ? clRed : clBlue);
+        c->AddXY(0, 50);
+        c->AddXY(100, 50);
+    }
+    for (TgPlotAxis *a : {static_cast<TgPlotAxis *>(plot.GetXAxis(0)), static_cast<TgPlotAxis *>(plot.GetYAxis(0))})
+        a->SetTrackingEnabled(false);
+    Paint();
+    const int y = plot.GetYAxis(0)->PositionToPixels(50), x = plot.GetXAxis(0)->PositionToPixels(50);
+    EXPECT_EQ(image.Canvas()->Pixels(x, y), clRed);
+}
+
+} // namespace
