@@ -57,6 +57,14 @@ TControl *MakeValueBox(TComponent *Owner)
 }
 
 TControl *MakeRadio(TComponent *Owner) { return new TRadioButton(Owner); }
+// The display's key help fits beside the overlay toggles.
+TControl *MakeKeyHelp(TComponent *Owner)
+{
+    TControl *l = MakeLabel(Owner);
+    l->Font()->SetSize(7);
+    return l;
+}
+
 // The display's buttons carry small captions.
 TControl *MakeDemoButton(TComponent *Owner)
 {
@@ -80,8 +88,8 @@ const Family kFamilies[] = {
     {"rbShowGainOut", MakeRadio, Each::Output, "skgFftOut", 21, 3, 52, 19, 0, ""},
     {"rbShowPhaseIn", MakeRadio, Each::Input, "skgFftIn", 76, 3, 62, 19, 0, ""},
     {"rbShowPhaseOut", MakeRadio, Each::Output, "skgFftOut", 76, 3, 62, 19, 0, ""},
-    {"lbFftParamIn", MakeLabel, Each::Input, "skgFftIn", 142, 5, 310, 16, 0, ""},
-    {"lbFftParamOut", MakeLabel, Each::Output, "skgFftOut", 142, 5, 270, 16, 0, ""},
+    {"lbFftParamIn", MakeKeyHelp, Each::Input, "skgFftIn", 142, 5, 310, 16, 0, ""},
+    {"lbFftParamOut", MakeKeyHelp, Each::Output, "skgFftOut", 142, 5, 276, 16, 0, ""},
     {"skgFftShowChIn", MakeGroupBox, Each::Input, "skgFftIn", 460, 1, 160, 22, 0, ""},
     {"skgFftShowChOut", MakeGroupBox, Each::Output, "skgFftOut", 420, 1, 352, 22, 0, ""},
     {"skgFftShowChIn", MakeGroupBox, Each::One, "skgFftGain", 180, 1, 220, 22, 0, ""},
