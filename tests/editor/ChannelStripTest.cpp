@@ -154,6 +154,19 @@ TEST_F(Strip, AMembersEditReachesTheWholeGroupWithOneCommandForItself)
     UserClick(Get<TSkBmpButton>("skbPhaseBackup", 4));
     for (int ch : {4, 5, 6})
         EXPECT_EQ(Get<TSkBmpButton>("skbPhase", ch)->Caption(), "SID_PHASE_ON");
+
+    // What a saved preset holds: every member's edit, read back from the file.
+    const ByteVector saved = host.model.ToPresetString();
+    LUnitControl reloaded;
+    ASSERT_EQ(reloaded.ApplyPresetBytes(saved.data() + PresetFile::kMagicSize, saved.size() - PresetFile::kMagicSize),
+              FileStatus::Ok);
+    for (int ch : {4, 5, 6}) {
+        SCOPED_TRACE(ch);
+        EXPECT_TRUE(reloaded.IsMuted(ch));
+        EXPECT_EQ(reloaded.GetGain(ch), 79);
+        EXPECT_EQ(reloaded.GetPolarity(ch), 1);
+    }
+    EXPECT_FALSE(reloaded.IsMuted(7));
 }
 
 TEST_F(Strip, MetersShowLevelsAndActivityAndClear)
