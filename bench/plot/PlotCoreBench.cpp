@@ -1,11 +1,13 @@
 // The plot core's hot paths: the layout pass of a plot with 40 layout
-// objects on its four sides (budget 0.5 ms) and a mouse move over a plot of
-// 50 objects, hit test included (budget 20 us). Figures print beside budgets.
+// objects on its four sides (budget 0.5 ms), the legend layout with 100
+// channels (budget 2 ms) and a mouse move over a plot of 50 objects, hit
+// test included (budget 20 us). Figures print beside budgets.
 #include <benchmark/benchmark.h>
 
 #include "Bitmap.h"
 #include "gPlotDataView.h"
 #include "gPlotLayoutManager.h"
+#include "gPlotLegend.h"
 #include "gPlotMasterManager.h"
 #include "gPlotObjectManager.h"
 #include "gPlotXAxis.h"
@@ -70,6 +72,23 @@ void BM_LayoutPass40Objects(benchmark::State &state)
     state.SetLabel("layout pass, 40 layout objects on four sides; budget 0.5 ms");
 }
 BENCHMARK(BM_LayoutPass40Objects)->Unit(benchmark::kMicrosecond);
+
+void BM_LegendLayout100Channels(benchmark::State &state)
+{
+    TgXYPlot plot(nullptr);
+    while (plot.ChannelCount() < 100)
+        plot.AddChannel();
+    TgPlotLegend *legend = plot.GetLegend(0);
+    legend->SetDrawRect(TRect(600, 10, 790, 590));
+    legend->SetWrapColAutoCountEnabled(true);
+    TBitmap bitmap(800, 600);
+    for (auto _ : state)
+        legend->CalcLayout(bitmap.Canvas());
+    state.counters["channels"] = 100;
+    state.counters["budget_ms"] = 2;
+    state.SetLabel("legend layout, 100 channels; budget 2 ms");
+}
+BENCHMARK(BM_LegendLayout100Channels)->Unit(benchmark::kMicrosecond);
 
 void BM_MouseMoveHitTest50Objects(benchmark::State &state)
 {
