@@ -43,7 +43,7 @@ protected:
         processor->far = -1;
         processor->node = fcntl(sim->HostFd(), F_DUPFD_CLOEXEC, 0);
     }
-    void Create(std::vector<std::string> ports)
+    void Create(std::vector<std::string> ports, bool show = true)
     {
         TfmMain::connectOption = {true, "127.0.0.1", DeadPort()};
         CreateEditorWindows();
@@ -55,7 +55,8 @@ protected:
             shown(i);
             attempts.push_back({fmNetwork->lblDeviceID->Caption(), fmNetwork->lblScan->Caption()});
         };
-        fmMain->Show();
+        if (show)
+            fmMain->Show();
     }
     void TearDown() override
     {
@@ -67,10 +68,13 @@ protected:
         SimTcp probe;
         return probe.Port();
     }
+    // Online with the upload ended (it shows the preset labels; the upload
+    // starts only after the device said whether it is locked).
     static bool Settled()
     {
         const LMainLink &link = fmMain->MainLink();
-        return link.IsOnline() && link.GetSequence() == LMainLink::Sequence::None && !fmNetwork->Visible();
+        return link.IsOnline() && !fmMain->lbPstNum->Caption().isEmpty() &&
+               link.GetSequence() == LMainLink::Sequence::None && !fmNetwork->Visible();
     }
     static QString Tr(const char *sid) { return fmMain->TranslateQ(sid); }
     // The whole image but its first two bytes (the image's own header) equals the device's.
@@ -113,6 +117,7 @@ TEST_F(UsbWindowTest, ProcessorIsTriedFirstGoesOnlineAndItsUnplugBreaksTheLink)
     EXPECT_EQ(fmMain->lbConInterface->Caption(), "USB");
     EXPECT_EQ(fmMain->skbMenuLink->Caption(), Tr("SID_ONLINE"));
     EXPECT_EQ(fmMain->MainLink().Model().GetGain(8), 222);
+    EXPECT_EQ(fmMain->lbPstName->Caption(), "Over USB      ");
     ExpectModelIsTheSimulators();
     EXPECT_EQ(port.FrameCount(), 0u);
 
@@ -174,6 +179,19 @@ TEST_F(UsbWindowTest, AFailedReadIsShownOnceAndTheProcessorStaysHeld)
     PumpFor(300);
     EXPECT_EQ(boxes, (std::vector<QString>{"READ ERROR: " + QString::fromLocal8Bit(std::strerror(EPROTO))}));
     EXPECT_TRUE(fmMain->HasHidDevice());
+    EXPECT_EQ(fmMain->lbStatus->Caption(), "Detect HID");
+}
+
+// The processor leaving is shown in the status label only while the window is.
+TEST_F(UsbWindowTest, UnpluggedWhileTheWindowIsHiddenTheStatusLabelStays)
+{
+    PlugProcessor();
+    Create({}, false);
+    ASSERT_TRUE(PumpUntil([] { return fmMain->HasHidDevice(); }, 5000));
+    sim->HangUp();
+    bus.Remove(processor);
+    bus.Signal();
+    ASSERT_TRUE(PumpUntil([] { return !fmMain->HasHidDevice(); }, 5000));
     EXPECT_EQ(fmMain->lbStatus->Caption(), "Detect HID");
 }
 
