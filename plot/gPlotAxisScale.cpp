@@ -12,7 +12,11 @@ int OffsetPixel(int Start, double Offset)
 {
     if (std::isnan(Offset))
         return int(PixelLimit);
-    const double r = Start - std::nearbyint(Offset);
+    // Halves to even, as nearbyint rounds, without its library call: adding
+    // and taking away 1.5 * 2^52 leaves the nearest integer.
+    const double rounded = std::fabs(Offset) < 1e15 ? (Offset + 6755399441055744.0) - 6755399441055744.0
+                                                     : std::nearbyint(Offset);
+    const double r = Start - rounded;
     return int(r < -PixelLimit ? -PixelLimit : r > PixelLimit ? PixelLimit : r);
 }
 

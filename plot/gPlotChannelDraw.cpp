@@ -46,21 +46,25 @@ bool TgPlotChannelCustom::SegmentNeedsNoClip(double X1, double Y1, double X2, do
 int TgPlotChannelCustom::DrawTraceRun(TCanvas *Canvas, bool XYAxesReversed, int From, int Stop, double &PX,
                                       double &PY)
 {
-    TgPlotXAxis *xAxis = XAxis();
-    TgPlotYAxis *yAxis = YAxis();
+    const TgPlotAxisScale &xs = XAxis()->Scale(), &ys = YAxis()->Scale();
     auto pixel = [&](double X, double Y) {
-        const int a = xAxis->PositionToPixels(X), b = yAxis->PositionToPixels(Y);
+        const int a = xs.PositionToPixels(X), b = ys.PositionToPixels(Y);
         return XYAxesReversed ? TPoint(b, a) : TPoint(a, b);
     };
+    // SegmentNeedsNoClip with the axes' values read once: a value within
+    // the range lies on the scale.
+    const double xMin = xs.Min, xMax = xs.Max(), yMin = ys.Min, yMax = ys.Max();
+    const bool clip = ClipToAxes();
     std::vector<TPoint> points{pixel(PX, PY)};
+    points.reserve(size_t(std::min(Stop - From + 2, 1 << 16)));
     int i = From;
     for (; i <= Stop; ++i) {
         double x, y;
         bool empty, null;
-        GetXYEmptyNull(i, x, y, empty, null);
+        FData->GetXYEmptyNull(i, x, y, empty, null);
         if (empty)
             continue;
-        if (null || !SegmentNeedsNoClip(PX, PY, x, y))
+        if (null || !(x >= PX && x >= xMin && x <= xMax) || (clip && !(y >= yMin && y <= yMax)))
             break;
         const TPoint p = pixel(x, y);
         if (!(p == points.back()))

@@ -192,14 +192,18 @@ void TCanvas::AddLinePixels(int X1, int Y1, int X2, int Y2, const TRect &Clip, Q
             }
         }
     }
+    // Lines of the canvas's own size step in 64 bits; only far-off ends need 128.
+    const bool narrow = n < (1LL << 30);
     for (long long i = first; i <= last; ++i) {
         int x, y;
         if (xMajor) {
             x = static_cast<int>(X1 + sx * i);
-            y = static_cast<int>(Y1 + sy * static_cast<long long>((__int128(2) * i * dy + dx) / (2LL * dx)));
+            y = static_cast<int>(Y1 + sy * (narrow ? (2 * i * dy + dx) / (2 * dx)
+                                                   : static_cast<long long>((__int128(2) * i * dy + dx) / (2LL * dx))));
         } else {
             y = static_cast<int>(Y1 + sy * i);
-            x = static_cast<int>(X1 + sx * static_cast<long long>((__int128(2) * i * dx + dy) / (2LL * dy)));
+            x = static_cast<int>(X1 + sx * (narrow ? (2 * i * dx + dy) / (2 * dy)
+                                                   : static_cast<long long>((__int128(2) * i * dx + dy) / (2LL * dy))));
         }
         if (pattern.empty() || seg % 2 == 0)
             Points << QPoint(x, y);
@@ -324,12 +328,15 @@ void TCanvas::Polyline(const TPoint *Points, size_t Count)
     ApplyPenMode();
     const TRect clip = ClipRect();
     QPolygon points;
+    points.reserve(qsizetype(Count) * 2);
     for (size_t i = 1; i < Count; ++i)
         AddLinePixels(Points[i - 1].X, Points[i - 1].Y, Points[i].X, Points[i].Y, clip, points);
     if (WidePen()) {
         DrawWidePixels(points);
         return;
     }
+    if (WritePixels(points, 0, 0, 0.0, 0.25)) // one pixel per point, straight into a bitmap
+        return;
     QPen p(ToQColor(pen_.Color()));
     p.setWidth(1);
     p.setCapStyle(Qt::SquareCap);
