@@ -67,6 +67,8 @@ TControl *MakeToggle(TComponent *Owner)
     auto *b = new TSkBmpButton(Owner);
     b->SetGroupIndex(Group);
     b->SetAllowAllUp(true);
+    // A face of its own, so that a pressed toggle reads as pressed.
+    b->SetButtonBorder(bbButton);
     return b;
 }
 

@@ -244,7 +244,10 @@ void PageNavigation::Build(TWinControl *Client)
                 l->OnMouseMove = [this](TObject *Sender, TShiftState, int, int) { LabelMouseMove(Sender); };
                 l->OnMouseLeave = [this](TObject *Sender) { LabelMouseLeave(Sender); };
             } else {
+                // The channel pages' titles stand on the light page frames.
                 l->SetAlignment(taLeftJustify);
+                l->Font()->SetColor(clBlack);
+                l->Font()->SetStyle(TFontStyles() << fsBold);
             }
         }
     }
