@@ -181,6 +181,7 @@ TEST_F(MatrixFixture, RoutingLinesAreDrawnInTheInputsColoursAndGoWithTheirRoutes
     EXPECT_EQ(OnLine(img, 0, 7), samples);
     EXPECT_EQ(OnLine(img, 3, 7), samples);
 
+    f.Render("skgFftMatrix", "skgParamMatrix", "matrix.png"); // for a look by eye
     Press("skbBMatrixOut3"); // un-routed: its line is gone
     img = Picture();
     EXPECT_EQ(OnLine(img, 1, 2), 0);
