@@ -17,6 +17,7 @@ namespace {
 
 using namespace ControlTable;
 constexpr auto MakeCompactBox = DynamicsPage::MakeCompactBox;
+constexpr auto MakeFieldLabel = DynamicsPage::MakeFieldLabel;
 
 // Columns of 133 pixels, one per output: the threshold, attack and release
 // sliders, their boxes below in two rows, the ratio and knee spinners with
@@ -25,16 +26,21 @@ const Family kFamilies[] = {
     {"lbCompName", MakeLabel, Each::One, "skgFftComp", 20, 22, 538, 20, 0, ""},
     {"lbHeadCompOut", MakeLabel, Each::One, "skgFftComp", 560, 22, 46, 20, 0, "Out 1"},
     {"lbCompOut", MakeLabel, Each::Output, "skgParamComp", 8, 12, 120, 16, 133, "Out"},
-    {"isCompThresholdOut", MakeSlider, Each::Output, "skgParamComp", 14, 32, 27, 150, 133, ""},
-    {"isCompAttackOut", MakeSlider, Each::Output, "skgParamComp", 53, 32, 27, 150, 133, ""},
-    {"isCompReleaseOut", MakeSlider, Each::Output, "skgParamComp", 92, 32, 27, 150, 133, ""},
-    {"cvdCompThresholdOut", MakeCompactBox, Each::Output, "skgParamComp", 2, 188, 62, 24, 133, ""},
-    {"cvdCompAttackOut", MakeCompactBox, Each::Output, "skgParamComp", 66, 188, 62, 24, 133, ""},
-    {"cvdCompReleaseOut", MakeCompactBox, Each::Output, "skgParamComp", 2, 216, 62, 24, 133, ""},
-    {"udCompRatioOut", MakeUpDown, Each::Output, "skgParamComp", 66, 216, 17, 24, 133, ""},
-    {"cvdCompRatioOut", MakeCompactBox, Each::Output, "skgParamComp", 83, 216, 45, 24, 133, ""},
-    {"udCompKneeOut", MakeUpDown, Each::Output, "skgParamComp", 66, 244, 17, 24, 133, ""},
-    {"cvdCompKneeOut", MakeCompactBox, Each::Output, "skgParamComp", 83, 244, 45, 24, 133, ""},
+    {"lbCompThresholdOut", MakeFieldLabel, Each::Output, "skgParamComp", 2, 30, 50, 14, 133, ""},
+    {"lbCompAttackOut", MakeFieldLabel, Each::Output, "skgParamComp", 50, 30, 32, 14, 133, ""},
+    {"lbCompReleaseOut", MakeFieldLabel, Each::Output, "skgParamComp", 84, 30, 42, 14, 133, ""},
+    {"isCompThresholdOut", MakeSlider, Each::Output, "skgParamComp", 14, 44, 27, 138, 133, ""},
+    {"isCompAttackOut", MakeSlider, Each::Output, "skgParamComp", 53, 44, 27, 138, 133, ""},
+    {"isCompReleaseOut", MakeSlider, Each::Output, "skgParamComp", 92, 44, 27, 138, 133, ""},
+    {"cvdCompThresholdOut", MakeCompactBox, Each::Output, "skgParamComp", 2, 186, 62, 22, 133, ""},
+    {"cvdCompAttackOut", MakeCompactBox, Each::Output, "skgParamComp", 66, 186, 62, 22, 133, ""},
+    {"cvdCompReleaseOut", MakeCompactBox, Each::Output, "skgParamComp", 2, 210, 62, 22, 133, ""},
+    {"lbCompRatioOut", MakeFieldLabel, Each::Output, "skgParamComp", 2, 238, 62, 14, 133, ""},
+    {"udCompRatioOut", MakeUpDown, Each::Output, "skgParamComp", 66, 234, 17, 22, 133, ""},
+    {"cvdCompRatioOut", MakeCompactBox, Each::Output, "skgParamComp", 83, 234, 45, 22, 133, ""},
+    {"lbCompKneeOut", MakeFieldLabel, Each::Output, "skgParamComp", 2, 262, 62, 14, 133, ""},
+    {"udCompKneeOut", MakeUpDown, Each::Output, "skgParamComp", 66, 258, 17, 22, 133, ""},
+    {"cvdCompKneeOut", MakeCompactBox, Each::Output, "skgParamComp", 83, 258, 45, 22, 133, ""},
 };
 
 struct Range {
@@ -106,18 +112,15 @@ void CompPage::Build(TWinControl *Client)
 
 void CompPage::ApplyLanguage()
 {
-    // The controls' names as hints; the plot's title follows the language.
-    const struct {
-        const char *prefix, *sid;
-    } hints[] = {
-        {"isCompThresholdOut", "SID_COMP_THRESHOLD"},
-        {"isCompAttackOut", "SID_COMP_ATTACK"},
-        {"isCompReleaseOut", "SID_COMP_RELEASE"},
-        {"udCompRatioOut", "SID_COMP_RATIO"},
-        {"udCompKneeOut", "SID_COMP_KNEE"},
-    };
-    for (const auto &h : hints)
-        HintFamily(h.prefix, h.sid);
+    // The controls' names as hints and as the captions beside them; the
+    // plot's title follows the language.
+    NameFields({
+        {"isCompThresholdOut", "lbCompThresholdOut", "SID_COMP_THRESHOLD"},
+        {"isCompAttackOut", "lbCompAttackOut", "SID_COMP_ATTACK"},
+        {"isCompReleaseOut", "lbCompReleaseOut", "SID_COMP_RELEASE"},
+        {"udCompRatioOut", "lbCompRatioOut", "SID_COMP_RATIO"},
+        {"udCompKneeOut", "lbCompKneeOut", "SID_COMP_KNEE"},
+    });
     DrawCompCurve(plotChannel);
 }
 

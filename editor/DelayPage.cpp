@@ -66,10 +66,12 @@ const Family kFamilies[] = {
     {"lbFftDelayTimeOut", MakeDelayLabel, Each::Output, "plFftDelayOut", 70, 9, 80, 16, 0, "", 28},
     {"lbDelayLineIn", MakeDelayLine, Each::Input, "plFftDelayIn", kMarkerHome, 7, 475, 54, 0, "", 56},
     {"lbDelayLineOut", MakeDelayLine, Each::Output, "plFftDelayOut", kMarkerHome, 2, 475, 30, 0, "", 28},
-    {"lbDelayParamIn", MakeLabel, Each::Input, "skgParamDelay", 12, 14, 72, 16, 86, "In"},
-    {"lbDelayParamOut", MakeLabel, Each::Output, "skgParamDelay", 356, 14, 72, 16, 86, "Out"},
-    {"isDelayIn", MakeSlider, Each::Input, "skgParamDelay", 34, 34, 27, 188, 86, ""},
-    {"isDelayOut", MakeSlider, Each::Output, "skgParamDelay", 378, 34, 27, 188, 86, ""},
+    {"lbDelayInput", MakeLabel, Each::One, "skgParamDelay", 12, 4, 160, 16, 0, ""},
+    {"lbDelayOutput", MakeLabel, Each::One, "skgParamDelay", 356, 4, 160, 16, 0, ""},
+    {"lbDelayParamIn", MakeLabel, Each::Input, "skgParamDelay", 12, 22, 72, 16, 86, "In"},
+    {"lbDelayParamOut", MakeLabel, Each::Output, "skgParamDelay", 356, 22, 72, 16, 86, "Out"},
+    {"isDelayIn", MakeSlider, Each::Input, "skgParamDelay", 34, 40, 27, 182, 86, ""},
+    {"isDelayOut", MakeSlider, Each::Output, "skgParamDelay", 378, 40, 27, 182, 86, ""},
     {"cvdDelayIn", MakeValueBox, Each::Input, "skgParamDelay", 8, 226, 80, 24, 86, ""},
     {"cvdDelayOut", MakeValueBox, Each::Output, "skgParamDelay", 352, 226, 80, 24, 86, ""},
 };
@@ -171,7 +173,8 @@ void DelayPage::ApplyLanguage()
 {
     const struct {
         const char *name, *sid;
-    } captions[] = {{"lbFftDelayIn", "SID_IN_DELAY"}, {"lbFftDelayOut", "SID_OUT_DELAY"},
+    } captions[] = {{"lbDelayInput", "SID_IN"},          {"lbDelayOutput", "SID_OUT"},
+                    {"lbFftDelayIn", "SID_IN_DELAY"}, {"lbFftDelayOut", "SID_OUT_DELAY"},
                     {"lbDelayUnit", "SID_DELAY_UNIT"}, {"skbUnit0", "SID_UNIT_MS"},
                     {"skbUnit1", "SID_UNIT_M"},        {"skbUnit2", "SID_UNIT_FT"}};
     for (const auto &c : captions)

@@ -1,6 +1,7 @@
 #include "DynamicsPage.h"
 
 #include "ControlTable.h"
+#include "Label.h"
 #include "RoundedControls.h"
 #include "SkBmpButton.h"
 #include "SmTrackBar.h"
@@ -13,6 +14,14 @@ TControl *DynamicsPage::MakeCompactBox(TComponent *Owner)
     TControl *box = ControlTable::MakeValueBox(Owner);
     box->Font()->SetSize(7);
     return box;
+}
+
+TControl *DynamicsPage::MakeFieldLabel(TComponent *Owner)
+{
+    TControl *label = ControlTable::MakeLabel(Owner);
+    label->Font()->SetSize(7);
+    static_cast<TCustomLabel *>(label)->SetAlignment(taCenter);
+    return label;
 }
 
 bool DynamicsPage::Stretch(int dw, int dh, bool Vertical, bool Horizontal)
@@ -147,6 +156,17 @@ void DynamicsPage::HintFamily(const char *Prefix, const char *Sid)
             c->SetHint(text);
             c->SetShowHint(true);
         }
+}
+
+void DynamicsPage::NameFields(std::initializer_list<FieldName> Fields)
+{
+    for (const FieldName &f : Fields) {
+        HintFamily(f.prefix, f.sid);
+        const QString text = host.TranslateQ(f.sid);
+        for (const auto &m : ControlTable::Members(f.caption, inputs ? ControlTable::Each::Input : ControlTable::Each::Output))
+            if (TControl *c = host.FindControl(m.name))
+                c->SetCaption(text);
+    }
 }
 
 void DynamicsPage::SetCaption(const char *Name, const QString &Text)

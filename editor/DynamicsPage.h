@@ -1,4 +1,5 @@
 #pragma once
+#include <initializer_list>
 #include "DynamicsMeters.h"
 #include "EditorPage.h"
 #include "TypedEntry.h"
@@ -21,6 +22,8 @@ class DynamicsPage : public EditorPage {
 public:
     // A value box in the smaller font of the eight-output columns.
     static TControl *MakeCompactBox(TComponent *Owner);
+    // The small caption over a slider or beside a spinner.
+    static TControl *MakeFieldLabel(TComponent *Owner);
 
     // TitleLabel (W = dw + TitleWidth) is the plot's title, which grows with the window.
     DynamicsPage(PageHost &Host, DynamicsMeters::Kind Kind, const char *TitleLabel, int TitleWidth)
@@ -67,6 +70,12 @@ protected:
     void CaptionChannelLabels(const char *Prefix);
     // Every member of Prefix on the page's side shows the text of Sid as its hint.
     void HintFamily(const char *Prefix, const char *Sid);
+    // Each field's controls take the key's text as hint, its caption label
+    // as caption.
+    struct FieldName {
+        const char *prefix, *caption, *sid;
+    };
+    void NameFields(std::initializer_list<FieldName> Fields);
     // Sets the plot label Name to Text (when it exists).
     void SetCaption(const char *Name, const QString &Text);
 

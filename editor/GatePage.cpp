@@ -13,16 +13,21 @@
 namespace {
 
 using namespace ControlTable;
+constexpr auto MakeFieldLabel = DynamicsPage::MakeFieldLabel;
 
 // Columns of 260 pixels, one per input, four sliders with their boxes.
 const Family kFamilies[] = {
     {"lbGateName", MakeLabel, Each::One, "skgFftGate", 20, 22, 759, 20, 0, ""},
     {"lbHeadGateIn", MakeLabel, Each::One, "skgFftGate", 784, 22, 46, 20, 0, "In A"},
     {"lbGateIn", MakeLabel, Each::Input, "skgParamGate", 8, 12, 240, 16, 260, "In"},
-    {"isGateThresholdIn", MakeSlider, Each::Input, "skgParamGate", 24, 32, 27, 180, 260, ""},
-    {"isGateAttackIn", MakeSlider, Each::Input, "skgParamGate", 84, 32, 27, 180, 260, ""},
-    {"isGateReleaseIn", MakeSlider, Each::Input, "skgParamGate", 144, 32, 27, 180, 260, ""},
-    {"isGateHoldIn", MakeSlider, Each::Input, "skgParamGate", 204, 32, 27, 180, 260, ""},
+    {"lbGateThresholdIn", MakeFieldLabel, Each::Input, "skgParamGate", 8, 30, 60, 14, 260, ""},
+    {"lbGateAttackIn", MakeFieldLabel, Each::Input, "skgParamGate", 68, 30, 60, 14, 260, ""},
+    {"lbGateReleaseIn", MakeFieldLabel, Each::Input, "skgParamGate", 128, 30, 60, 14, 260, ""},
+    {"lbGateHoldIn", MakeFieldLabel, Each::Input, "skgParamGate", 188, 30, 60, 14, 260, ""},
+    {"isGateThresholdIn", MakeSlider, Each::Input, "skgParamGate", 24, 44, 27, 168, 260, ""},
+    {"isGateAttackIn", MakeSlider, Each::Input, "skgParamGate", 84, 44, 27, 168, 260, ""},
+    {"isGateReleaseIn", MakeSlider, Each::Input, "skgParamGate", 144, 44, 27, 168, 260, ""},
+    {"isGateHoldIn", MakeSlider, Each::Input, "skgParamGate", 204, 44, 27, 168, 260, ""},
     {"cvdGateThresholdIn", MakeValueBox, Each::Input, "skgParamGate", 8, 220, 58, 24, 260, ""},
     {"cvdGateAttackIn", MakeValueBox, Each::Input, "skgParamGate", 68, 220, 58, 24, 260, ""},
     {"cvdGateReleaseIn", MakeValueBox, Each::Input, "skgParamGate", 128, 220, 58, 24, 260, ""},
@@ -87,17 +92,14 @@ void GatePage::Build(TWinControl *Client)
 
 void GatePage::ApplyLanguage()
 {
-    // The controls' names as hints; the plot's title follows the language.
-    const struct {
-        const char *prefix, *sid;
-    } hints[] = {
-        {"isGateThresholdIn", "SID_COMP_THRESHOLD"},
-        {"isGateAttackIn", "SID_COMP_ATTACK"},
-        {"isGateReleaseIn", "SID_COMP_RELEASE"},
-        {"isGateHoldIn", "SID_GATE_HOLD"},
-    };
-    for (const auto &h : hints)
-        HintFamily(h.prefix, h.sid);
+    // The controls' names as hints and as the captions beside them; the
+    // plot's title follows the language.
+    NameFields({
+        {"isGateThresholdIn", "lbGateThresholdIn", "SID_COMP_THRESHOLD"},
+        {"isGateAttackIn", "lbGateAttackIn", "SID_COMP_ATTACK"},
+        {"isGateReleaseIn", "lbGateReleaseIn", "SID_COMP_RELEASE"},
+        {"isGateHoldIn", "lbGateHoldIn", "SID_GATE_HOLD"},
+    });
     DrawGateCurve(plotChannel);
 }
 
@@ -142,7 +144,9 @@ bool GatePage::ShowCurve(int Channel)
     if (!threshold || !plot)
         return false;
     ShowTransferCurve(*plot, GateCurve(threshold->Position()));
-    SetCaption("lbGateName", "In " + PageNames::Suffix(Channel) + "  " + host.TranslateQ("SID_GATE"));
+    // The title counts the inputs from 1 ("In 1  Gate"), as the compressor's
+    // and limiter's count their outputs.
+    SetCaption("lbGateName", "In " + QString::number(Channel + 1) + "  " + host.TranslateQ("SID_GATE"));
     return true;
 }
 

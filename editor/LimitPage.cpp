@@ -16,19 +16,24 @@ namespace {
 
 using namespace ControlTable;
 constexpr auto MakeCompactBox = DynamicsPage::MakeCompactBox;
+constexpr auto MakeFieldLabel = DynamicsPage::MakeFieldLabel;
 
 const Family kFamilies[] = {
     {"lbLimitName", MakeLabel, Each::One, "skgFftLimit", 20, 22, 538, 20, 0, ""},
     {"lbHeadLimitOut", MakeLabel, Each::One, "skgFftLimit", 560, 22, 46, 20, 0, "Out 1"},
     {"lbLimitOut", MakeLabel, Each::Output, "skgParamLimit", 8, 12, 120, 16, 133, "Out"},
-    {"isLimitThresholdOut", MakeSlider, Each::Output, "skgParamLimit", 14, 32, 27, 150, 133, ""},
-    {"isLimitAttackOut", MakeSlider, Each::Output, "skgParamLimit", 53, 32, 27, 150, 133, ""},
-    {"isLimitReleaseOut", MakeSlider, Each::Output, "skgParamLimit", 92, 32, 27, 150, 133, ""},
-    {"cvdLimitThresholdOut", MakeCompactBox, Each::Output, "skgParamLimit", 2, 188, 62, 24, 133, ""},
-    {"cvdLimitAttackOut", MakeCompactBox, Each::Output, "skgParamLimit", 66, 188, 62, 24, 133, ""},
-    {"cvdLimitReleaseOut", MakeCompactBox, Each::Output, "skgParamLimit", 2, 216, 62, 24, 133, ""},
-    {"udLimitKneeOut", MakeUpDown, Each::Output, "skgParamLimit", 66, 216, 17, 24, 133, ""},
-    {"cvdLimitKneeOut", MakeCompactBox, Each::Output, "skgParamLimit", 83, 216, 45, 24, 133, ""},
+    {"lbLimitThresholdOut", MakeFieldLabel, Each::Output, "skgParamLimit", 2, 30, 50, 14, 133, ""},
+    {"lbLimitAttackOut", MakeFieldLabel, Each::Output, "skgParamLimit", 50, 30, 32, 14, 133, ""},
+    {"lbLimitReleaseOut", MakeFieldLabel, Each::Output, "skgParamLimit", 84, 30, 42, 14, 133, ""},
+    {"isLimitThresholdOut", MakeSlider, Each::Output, "skgParamLimit", 14, 44, 27, 138, 133, ""},
+    {"isLimitAttackOut", MakeSlider, Each::Output, "skgParamLimit", 53, 44, 27, 138, 133, ""},
+    {"isLimitReleaseOut", MakeSlider, Each::Output, "skgParamLimit", 92, 44, 27, 138, 133, ""},
+    {"cvdLimitThresholdOut", MakeCompactBox, Each::Output, "skgParamLimit", 2, 186, 62, 22, 133, ""},
+    {"cvdLimitAttackOut", MakeCompactBox, Each::Output, "skgParamLimit", 66, 186, 62, 22, 133, ""},
+    {"cvdLimitReleaseOut", MakeCompactBox, Each::Output, "skgParamLimit", 2, 210, 62, 22, 133, ""},
+    {"lbLimitKneeOut", MakeFieldLabel, Each::Output, "skgParamLimit", 2, 238, 62, 14, 133, ""},
+    {"udLimitKneeOut", MakeUpDown, Each::Output, "skgParamLimit", 66, 234, 17, 22, 133, ""},
+    {"cvdLimitKneeOut", MakeCompactBox, Each::Output, "skgParamLimit", 83, 234, 45, 22, 133, ""},
 };
 
 const char *const kSlider[] = {"isLimitThresholdOut", "isLimitAttackOut", "isLimitReleaseOut", "udLimitKneeOut"};
@@ -113,17 +118,14 @@ void LimitPage::Build(TWinControl *Client)
 
 void LimitPage::ApplyLanguage()
 {
-    // The controls' names as hints; the plot's title follows the language.
-    const struct {
-        const char *prefix, *sid;
-    } hints[] = {
-        {"isLimitThresholdOut", "SID_COMP_THRESHOLD"},
-        {"isLimitAttackOut", "SID_COMP_ATTACK"},
-        {"isLimitReleaseOut", "SID_COMP_RELEASE"},
-        {"udLimitKneeOut", "SID_COMP_KNEE"},
-    };
-    for (const auto &h : hints)
-        HintFamily(h.prefix, h.sid);
+    // The controls' names as hints and as the captions beside them; the
+    // plot's title follows the language.
+    NameFields({
+        {"isLimitThresholdOut", "lbLimitThresholdOut", "SID_COMP_THRESHOLD"},
+        {"isLimitAttackOut", "lbLimitAttackOut", "SID_COMP_ATTACK"},
+        {"isLimitReleaseOut", "lbLimitReleaseOut", "SID_COMP_RELEASE"},
+        {"udLimitKneeOut", "lbLimitKneeOut", "SID_COMP_KNEE"},
+    });
     DrawLimitCurve(plotChannel);
 }
 
