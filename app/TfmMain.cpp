@@ -1,5 +1,7 @@
 #include "TfmMain.h"
 
+#include "Artwork.h"
+
 #include "MainDialogs.h"
 
 #include "Label.h"
@@ -340,6 +342,10 @@ void TfmMain::FormCreate()
     deviceAddress = PackAddress(address);
     NetworkSetup->SetVisible(true);
     MainMenu->Rebuild();
+    // The buttons' and sliders' pictures, drawn once and shared; the last
+    // step, so that a missing name ends the window's set-up here.
+    Artwork::PaintControls(*this);
+    Artwork::SharePictures(*this);
 }
 
 void TfmMain::FormClose(TCloseAction &Action)
