@@ -101,6 +101,13 @@ const Family kStrips[] = {
     {"skbMuteBackupOut", MakeToggle<2>, Each::Output, "skgGainBackupOut", 2, 252, 38, 22, 0, ""},
     {"skbPhaseBackupIn", MakeToggle<3>, Each::Input, "skgGainBackupIn", 42, 252, 40, 22, 0, ""},
     {"skbPhaseBackupOut", MakeToggle<3>, Each::Output, "skgGainBackupOut", 42, 252, 40, 22, 0, ""},
+    // Titles of the Gain page's two overview displays.
+    {"lbFftGainIn", MakeLabel, Each::One, "skgFftGain", 20, 4, 150, 18, 0, ""},
+    {"lbFftGainOut", MakeLabel, Each::One, "skgFftGain", 600, 4, 60, 18, 0, ""},
+};
+
+const Rule kHorizontal[] = {
+    {"lbFftGainOut", Each::One, Edge::Left, [](int d, int) { return d / 2 + 600; }},
 };
 
 // Name of one role of a channel's strip on the page (Backup false) or the
@@ -132,8 +139,16 @@ void ChannelStrip::Build(TWinControl *Client)
     }
 }
 
+bool ChannelStrip::Stretch(int dw, int, bool, bool Horizontal)
+{
+    return !Horizontal || Apply(host, kHorizontal, dw);
+}
+
 void ChannelStrip::ApplyLanguage()
 {
+    for (const auto &[name, sid] : {std::pair{"lbFftGainIn", "SID_IN"}, std::pair{"lbFftGainOut", "SID_OUT"}})
+        if (TControl *c = host.FindControl(name))
+            c->SetCaption(host.TranslateQ(sid));
     const QString mute = host.TranslateQ("SID_MUTE");
     const QString on = host.TranslateQ("SID_PHASE_ON"), off = host.TranslateQ("SID_PHASE_OFF");
     for (int ch = 0; ch < 12; ++ch)

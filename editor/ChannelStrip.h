@@ -14,6 +14,7 @@ public:
     explicit ChannelStrip(PageHost &Host) : EditorPage(Host) {}
 
     void Build(TWinControl *Client) override;
+    bool Stretch(int dw, int dh, bool Vertical, bool Horizontal) override;
     void ApplyLanguage() override;
     // The meters of the channel pages and the Gain page; stops at the first
     // control that is missing.

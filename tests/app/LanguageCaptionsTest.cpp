@@ -19,13 +19,14 @@ struct Caption {
 std::vector<Caption> CaptionTable()
 {
     std::vector<Caption> rows = {
-        {"lbDelayInput", "SID_IN"},      {"lbDelayOutput", "SID_OUT"},
+        {"lbDelayInput", "SID_IN"},      {"lbFftGainIn", "SID_IN"},
+        {"lbDelayOutput", "SID_OUT"},    {"lbFftGainOut", "SID_OUT"},
         {"lbDelayUnit", "SID_DELAY_UNIT"}, {"lbFftDelayIn", "SID_IN_DELAY"}, {"lbFftDelayOut", "SID_OUT_DELAY"},
         {"skbUnit0", "SID_UNIT_MS"},     {"skbUnit1", "SID_UNIT_M"},         {"skbUnit2", "SID_UNIT_FT"},
     };
     const Caption channel[] = {
         {"lbFftParam", "SID_PARAM_KEY"}, {"skbMute", "SID_MUTE"},
-        {"lbEqFreq", "SID_EQ_FREQ"},       {"lbEqBw", "SID_EQ_BW"},
+        {"lbEqFreq", "SID_EQ_FREQ"},     {"lbEqBw", "SID_EQ_BW"},
         {"lbEqGain", "SID_EQ_GAIN"},     {"lbEq", "SID_EQ_PARAM_TITLE"},    {"lbLowCutFreq", "SID_HPF"},
         {"lbLowCutSlop", "SID_HLP_SLOP"}, {"skbLowCutBypass", "SID_HLP_BYPASS"}, {"lbHighCutFreq", "SID_LPF"},
         {"lbHighCutSlop", "SID_HLP_SLOP"}, {"skbHighCutBypass", "SID_HLP_BYPASS"},
