@@ -72,6 +72,15 @@ TControl *MakeToggle(TComponent *Owner)
     return b;
 }
 
+// The Gain page's narrow strips take the toggles' captions in a smaller type.
+template <int Group>
+TControl *MakeSmallToggle(TComponent *Owner)
+{
+    TControl *b = MakeToggle<Group>(Owner);
+    b->Font()->SetSize(7);
+    return b;
+}
+
 // The channel page's strip stands right of the crossover columns; the Gain
 // page's strips each have a frame of their own, so that the toggles of one
 // channel never release those of another.
@@ -97,10 +106,10 @@ const Family kStrips[] = {
     {"isGainBackupOut", MakeGainSlider, Each::Output, "skgGainBackupOut", 30, 20, 34, 206, 0, ""},
     {"cvdGainBackupIn", MakeGainBox, Each::Input, "skgGainBackupIn", 4, 228, 76, 22, 0, ""},
     {"cvdGainBackupOut", MakeGainBox, Each::Output, "skgGainBackupOut", 4, 228, 76, 22, 0, ""},
-    {"skbMuteBackupIn", MakeToggle<2>, Each::Input, "skgGainBackupIn", 2, 252, 38, 22, 0, ""},
-    {"skbMuteBackupOut", MakeToggle<2>, Each::Output, "skgGainBackupOut", 2, 252, 38, 22, 0, ""},
-    {"skbPhaseBackupIn", MakeToggle<3>, Each::Input, "skgGainBackupIn", 42, 252, 40, 22, 0, ""},
-    {"skbPhaseBackupOut", MakeToggle<3>, Each::Output, "skgGainBackupOut", 42, 252, 40, 22, 0, ""},
+    {"skbMuteBackupIn", MakeSmallToggle<2>, Each::Input, "skgGainBackupIn", 2, 252, 38, 22, 0, ""},
+    {"skbMuteBackupOut", MakeSmallToggle<2>, Each::Output, "skgGainBackupOut", 2, 252, 38, 22, 0, ""},
+    {"skbPhaseBackupIn", MakeSmallToggle<3>, Each::Input, "skgGainBackupIn", 42, 252, 40, 22, 0, ""},
+    {"skbPhaseBackupOut", MakeSmallToggle<3>, Each::Output, "skgGainBackupOut", 42, 252, 40, 22, 0, ""},
     // Titles of the Gain page's two overview displays.
     {"lbFftGainIn", MakeLabel, Each::One, "skgFftGain", 20, 4, 150, 18, 0, ""},
     {"lbFftGainOut", MakeLabel, Each::One, "skgFftGain", 600, 4, 60, 18, 0, ""},
