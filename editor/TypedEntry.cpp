@@ -118,6 +118,16 @@ Result ThresholdPosition(const QString &Text, int Current)
     return Result::Accept(TruncToInt(v * 2));
 }
 
+// A time in ms read as slider position + 1, held to the slider's range;
+// refused when it would not move the slider.
+static Result MsStep(long long v, int Min, int Max, int Current)
+{
+    v = std::clamp<long long>(v, Min + 1LL, Max + 1LL);
+    if (v == Current + 1)
+        return Result::Refused();
+    return Result::Accept(int(v - 1));
+}
+
 Result TimePosition(const QString &Text, int Min, int Max, int Current)
 {
     const QString t = CutSuffixes(Text, kMs, 2);
@@ -127,13 +137,7 @@ Result TimePosition(const QString &Text, int Min, int Max, int Current)
     long long v = t.toLongLong(&ok);
     if (!ok || v > std::numeric_limits<int>::max())
         return Result::Refused();
-    if (v <= Min + 1)
-        v = Min + 1;
-    if (v >= Max + 1)
-        v = Max + 1;
-    if (v == Current + 1)
-        return Result::Refused();
-    return Result::Accept(int(v - 1));
+    return MsStep(v, Min, Max, Current);
 }
 
 Result RatioIndex(const QString &Text)
@@ -218,13 +222,7 @@ Result MsPosition(const QString &Text, int Min, int Max, int Current)
     if (t.isEmpty() || !IsNumericText(t.toStdString()))
         return Result::Refused();
     long long v = StrToInt(t);
-    if (v <= Min + 1)
-        v = Min + 1;
-    if (v >= Max + 1)
-        v = Max + 1;
-    if (v == Current + 1)
-        return Result::Refused();
-    return Result::Accept(int(v - 1));
+    return MsStep(v, Min, Max, Current);
 }
 
 } // namespace TypedEntry

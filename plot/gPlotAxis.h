@@ -272,14 +272,6 @@ public:
     static const TPublishedClass *StaticPublished();
 
 protected:
-    template <class T>
-    void Change(T &Field, T Value)
-    {
-        if (Field != Value) {
-            Field = Value;
-            DoChange();
-        }
-    }
     // The plot, when the owner is one.
     IgPlotOwner *Plot() const;
     bool FiresEvents() const;

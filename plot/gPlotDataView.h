@@ -120,14 +120,6 @@ public:
     static const TPublishedClass *StaticPublished();
 
 private:
-    template <class T>
-    void Change(T &Field, T Value)
-    {
-        if (Field != Value) {
-            Field = Value;
-            DoChange();
-        }
-    }
     IgPlotOwner *Plot() const;
     TgPlotAxis *GridXAxis();
     TgPlotAxis *GridYAxis();

@@ -138,6 +138,15 @@ public:
     static const TPublishedClass *StaticPublished();
 
 protected:
+    // The setters' one rule: store Value and repaint only when it differs.
+    template <class T>
+    void Change(T &Field, T Value)
+    {
+        if (Field != Value) {
+            Field = Value;
+            DoChange();
+        }
+    }
     // Where a key-opened menu pops up, in client pixels; false: built, not shown.
     virtual bool GetKeyPopupPoint(TPoint &Point) const { return false; }
     IgPlotObjectHost *Host() const;

@@ -1,7 +1,4 @@
-#include "ConnectOption.h"
-#include "EditorWindows.h"
-#include "SimFrontEnd.h"
-#include "TfmMain.h"
+#include "EditorWindowsFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -59,19 +56,8 @@ std::vector<Caption> CaptionTable()
     return rows;
 }
 
-class LanguageCaptions : public testing::Test {
+class LanguageCaptions : public OfflineEditorWindows {
 protected:
-    void SetUp() override
-    {
-        SimTcp dead;
-        TfmMain::connectOption = {true, "127.0.0.1", dead.Port()};
-        CreateEditorWindows();
-    }
-    void TearDown() override
-    {
-        DestroyEditorWindows();
-        TfmMain::connectOption = {};
-    }
     // Every row's control carries its key's text in the current language.
     static void ExpectCaptions(const char *when)
     {

@@ -14,26 +14,12 @@
 #include "TfmMain.h"
 #include "TfmTest.h"
 
+#include "EditorWindowsFixture.h"
+
 namespace {
 
-// The program's windows, offline (the scan points at a port nothing listens on).
-class PageRefreshWindowTest : public testing::Test {
+class PageRefreshWindowTest : public OfflineEditorWindows {
 protected:
-    void SetUp() override
-    {
-        uint16_t dead;
-        {
-            SimTcp probe;
-            dead = probe.Port();
-        }
-        TfmMain::connectOption = {true, "127.0.0.1", dead};
-        CreateEditorWindows();
-    }
-    void TearDown() override
-    {
-        DestroyEditorWindows();
-        TfmMain::connectOption = {};
-    }
     LUnitControl &Model() { return fmMain->Model(); }
     void SetImage(void (*edit)(ParameterImage &))
     {

@@ -11,26 +11,12 @@
 #include "SmTrackBar.h"
 #include "TfmMain.h"
 
+#include "EditorWindowsFixture.h"
+
 namespace {
 
-// The program's windows, offline (the scan points at a port nothing listens on).
-class StripAndNavigationWindowTest : public testing::Test {
+class StripAndNavigationWindowTest : public OfflineEditorWindows {
 protected:
-    void SetUp() override
-    {
-        uint16_t dead;
-        {
-            SimTcp probe;
-            dead = probe.Port();
-        }
-        TfmMain::connectOption = {true, "127.0.0.1", dead};
-        CreateEditorWindows();
-    }
-    void TearDown() override
-    {
-        DestroyEditorWindows();
-        TfmMain::connectOption = {};
-    }
     template <typename T>
     T *Get(const char *name)
     {

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "Button.h"
-#include "EditorWindows.h"
+#include "EditorWindowsFixture.h"
 #include "FakeHidBus.h"
 #include "LMainLink.h"
 #include "LUnitControl.h"
@@ -31,7 +31,7 @@ namespace {
 // The editor's windows over a bus of the test's own: the network candidate
 // points at a loopback port nothing listens on, the serial ports are the
 // test's; every attempt of the scan and every message box is recorded.
-class UsbWindowTest : public testing::Test {
+class UsbWindowTest : public EditorWindowsFixture {
 protected:
     // The simulator as the processor's node on the bus (reports as hidraw
     // hands them on for a descriptor without report IDs).
@@ -45,8 +45,7 @@ protected:
     }
     void Create(std::vector<std::string> ports, bool show = true)
     {
-        TfmMain::connectOption = {true, "127.0.0.1", DeadPort()};
-        CreateEditorWindows();
+        CreateWindows(DeadPort());
         fmMain->messageBox = [this](const QString &text) { boxes.push_back(text); };
         fmNetwork->sources.listPorts = [ports] { return ports; };
         LConnectScan &scan = fmNetwork->Scan();
@@ -57,16 +56,6 @@ protected:
         };
         if (show)
             fmMain->Show();
-    }
-    void TearDown() override
-    {
-        DestroyEditorWindows();
-        TfmMain::connectOption = {};
-    }
-    static uint16_t DeadPort()
-    {
-        SimTcp probe;
-        return probe.Port();
     }
     // Online with the upload ended (it shows the preset labels; the upload
     // starts only after the device said whether it is locked).
