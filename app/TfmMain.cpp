@@ -191,6 +191,15 @@ void TfmMain::BuildControls()
     auto find = [this](const char *name) { return FindControl(QString::fromLatin1(name)); };
     skbMenuLink = static_cast<TSkBmpButton *>(find("skbMenuLink"));
     skbMenuLink->OnClick = [this](TObject *) { mainLink->skbMenuLinkClick(); };
+    // The preset area's buttons open the store and recall lists.
+    find("bStore")->OnClick = [this](TObject *) {
+        if (dialogs)
+            dialogs->ShowStorePresets();
+    };
+    find("bRecall")->OnClick = [this](TObject *) {
+        if (dialogs)
+            dialogs->ShowRecallPresets();
+    };
     skgPreset = static_cast<TSkGroupBox *>(find("skgPreset"));
     lbPstNum = static_cast<TLabel *>(find("lbPstNum"));
     lbPstName = static_cast<TLabel *>(find("lbPstName"));
@@ -388,6 +397,10 @@ void TfmMain::ApplyLanguage()
             (this->*r.item)->SetCaption(TranslateQ(r.sid));
     Connected->SetCaption(TranslateQ(mainLink && mainLink->IsOnline() ? "SID_DISCONNECT" : "SID_CONNECT"));
     skbMenuLink->SetCaption(TranslateQ(mainLink && mainLink->IsOnline() ? "SID_ONLINE" : "SID_OFFLINE"));
+    for (const auto &[name, sid] : {std::pair{"lPreset", "SID_PRESET"}, std::pair{"lAddress", "SID_ADDRESS"},
+                                    std::pair{"bStore", "SID_BT_STORE"}, std::pair{"bRecall", "SID_BT_RECALL"}})
+        if (TControl *c = FindControl(QString::fromLatin1(name)))
+            c->SetCaption(TranslateQ(sid));
     for (auto &page : pages)
         page->ApplyLanguage();
     MainMenu->Rebuild();

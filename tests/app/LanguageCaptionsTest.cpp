@@ -1,4 +1,7 @@
 #include "EditorWindowsFixture.h"
+#include "MainDialogs.h"
+#include "TfmRecallPreset.h"
+#include "TfmStorePreset.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +19,8 @@ struct Caption {
 std::vector<Caption> CaptionTable()
 {
     std::vector<Caption> rows = {
+        {"lPreset", "SID_PRESET"},       {"lAddress", "SID_ADDRESS"},
+        {"bStore", "SID_BT_STORE"},      {"bRecall", "SID_BT_RECALL"},
         {"lbDelayInput", "SID_IN"},      {"lbFftGainIn", "SID_IN"},
         {"lbDelayOutput", "SID_OUT"},    {"lbFftGainOut", "SID_OUT"},
         {"lbDelayUnit", "SID_DELAY_UNIT"}, {"lbFftDelayIn", "SID_IN_DELAY"}, {"lbFftDelayOut", "SID_OUT_DELAY"},
@@ -86,6 +91,26 @@ TEST_F(LanguageCaptions, EveryCaptionFollowsTheLanguageAndComesBack)
     fmMain->SetLanguage("English");
     ExpectCaptions("English again");
     EXPECT_EQ(fmMain->FindControl("lbGateName")->Caption(), englishGate);
+}
+
+} // namespace
+
+namespace {
+
+using PresetArea = OfflineEditorWindows;
+
+TEST_F(PresetArea, StoreAndRecallButtonsOpenTheirLists)
+{
+    MainDialogs *d = fmMain->Dialogs();
+    ASSERT_NE(d, nullptr);
+    EXPECT_FALSE(d->fmStorePreset->Visible());
+    fmMain->FindControl("bStore")->Click();
+    EXPECT_TRUE(d->fmStorePreset->Visible());
+    d->fmStorePreset->Close();
+    EXPECT_FALSE(d->fmRecallPreset->Visible());
+    fmMain->FindControl("bRecall")->Click();
+    EXPECT_TRUE(d->fmRecallPreset->Visible());
+    d->fmRecallPreset->Close();
 }
 
 } // namespace
