@@ -225,6 +225,8 @@ void TfmMain::RegisterControl(TControl *Control)
 
 LUnitControl &TfmMain::Model() { return mainLink->Model(); }
 
+void TfmMain::GrantExtraResend() { mainLink->GrantExtraResend(); }
+
 bool TfmMain::IsUpdatingControls() const { return mainLink->IsUpdatingControls(); }
 void TfmMain::SetUpdatingControls(bool On) { mainLink->SetUpdatingControls(On); }
 

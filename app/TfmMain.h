@@ -61,6 +61,7 @@ public:
     bool HasDeviceAddress() const { return deviceAddress != 0; }
     int CurrentPage() const override { return currentPage; }
     void SetCurrentPage(int Page) override { currentPage = Page; }
+    void GrantExtraResend() override;
     void PageShown(int Page, int Shown) override;
     void ShowChannelName(int Channel) override;
 

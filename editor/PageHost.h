@@ -58,4 +58,7 @@ public:
     virtual void PageShown(int Page, int Shown) = 0;
     // Opens the channel-name dialog for the channel.
     virtual void ShowChannelName(int Channel) = 0;
+    // A page switch is under way: an open serial link gets one resend that
+    // does not count.
+    virtual void GrantExtraResend() = 0;
 };

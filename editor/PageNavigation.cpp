@@ -331,6 +331,7 @@ void PageNavigation::ShowPage(int Page)
     const int current = host.CurrentPage();
     if (Page == current || Page < 0 || Page >= kPages)
         return;
+    host.GrantExtraResend();
     TSkBmpButton *oldButton = Button(current);
     TControl *oldDisplay = host.FindControl(DisplayName(current));
     TControl *oldParam = host.FindControl(ParamName(current));

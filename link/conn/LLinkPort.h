@@ -26,6 +26,9 @@ public:
     virtual void SetRetryCount(int n) = 0;
     virtual void SetPollingSuspended(bool suspended) = 0;
     virtual void SetDeviceId(int id) = 0;
+    // The next `n` reply timeouts rewrite the pending frame without using up
+    // a resend. Only a serial link has them; the others ignore the grant.
+    virtual void GrantExtraResends(int n) { (void)n; }
     // Stops the worker; no message of this link is delivered afterwards.
     virtual void Close() = 0;
 };

@@ -156,6 +156,12 @@ void LMainLink::SetDeviceId(int id)
         link->SetDeviceId(id);
 }
 
+void LMainLink::GrantExtraResend()
+{
+    if (link && link->GetKind() == LLinkPort::Kind::Com)
+        link->GrantExtraResends(1);
+}
+
 // ---------------------------------------------------------------------------
 // Opening and closing
 

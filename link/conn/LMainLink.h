@@ -51,6 +51,9 @@ public:
     void SetLinkRetries(int n);
     void SetLinkPollingOff(bool off);
     void SetDeviceId(int id);
+    // A page switch keeps the window busy for a while: an open serial link
+    // gets one resend that does not count against its resends.
+    void GrantExtraResend();
     bool HasLink() const { return link != nullptr; }
     bool HasLinkOfKind(LLinkPort::Kind kind) const { return link && link->GetKind() == kind; }
     bool IsLinked() const { return isLinked; }

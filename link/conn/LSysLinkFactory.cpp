@@ -1,6 +1,7 @@
 #include "LSysLinkFactory.h"
 
 #include <cctype>
+#include <type_traits>
 
 #include <QMetaObject>
 
@@ -81,6 +82,12 @@ public:
     {
         if (proc)
             proc->SetPollingSuspended(s);
+    }
+    void GrantExtraResends(int n) override
+    {
+        if constexpr (std::is_base_of_v<LComm, Proc>)
+            if (proc)
+                proc->SetUncountedResends(n);
     }
     void SetDeviceId(int id) override
     {

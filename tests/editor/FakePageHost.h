@@ -46,6 +46,7 @@ public:
     bool IsEnglish() const override { return true; }
     int CurrentPage() const override { return currentPage; }
     void SetCurrentPage(int Page) override { currentPage = Page; }
+    void GrantExtraResend() override { ++extraResends; }
     void PageShown(int Page, int Shown) override { shown.push_back({Page, Shown}); }
     void ShowChannelName(int Channel) override { nameDialogs.push_back(Channel); }
 
@@ -57,6 +58,7 @@ public:
     std::vector<int> eqResetTargets; // the EQ reset confirmations asked for
     int rowPitch = 0;
     int currentPage = 14;
+    int extraResends = 0;
     std::vector<std::pair<int, int>> shown; // (page, shown channel) of each PageShown
     std::vector<int> nameDialogs;           // channel of each name dialog opened
 

@@ -89,6 +89,17 @@ TEST_F(Navigation, ThePageShownAgainChangesNothing)
     EXPECT_TRUE(host.shown.empty());
     EXPECT_TRUE(Up(PageNavigation::kGainPage));
     EXPECT_TRUE(commands.sent.empty());
+    EXPECT_EQ(host.extraResends, 0); // not even a serial link's extra resend
+}
+
+// Every switch grants the link one resend that does not count (a serial link
+// takes it; the others ignore it).
+TEST_F(Navigation, ASwitchGrantsTheLinkAnExtraResend)
+{
+    ClickOn(ButtonOf(PageNavigation::kMatrixPage));
+    EXPECT_EQ(host.extraResends, 1);
+    ClickOn(ButtonOf(PageNavigation::kGainPage));
+    EXPECT_EQ(host.extraResends, 2);
 }
 
 TEST_F(Navigation, AMemberShowsItsLeadersPageUnderItsOwnName)
