@@ -1,10 +1,5 @@
 #include "gPlotChannelManager.h"
 
-#include "gPlotXAxis.h"
-#include "gPlotXAxisManager.h"
-#include "gPlotYAxis.h"
-#include "gPlotYAxisManager.h"
-
 #include <algorithm>
 #include <vector>
 
@@ -33,10 +28,10 @@ void TgPlotChannelManager::NotificationInsert(TObject *Sender)
         return;
     channel->SetTitleText(channel->Name());
     channel->SetColor(GetNextChannelColor());
-    if (FXAxisManager && FXAxisManager->Count() > 0)
-        channel->SetXAxisName(FXAxisManager->GetItem(0)->Name());
-    if (FYAxisManager && FYAxisManager->Count() > 0)
-        channel->SetYAxisName(FYAxisManager->GetItem(0)->Name());
+    if (const QString x = FirstXAxisName(); !x.isEmpty())
+        channel->SetXAxisName(x);
+    if (const QString y = FirstYAxisName(); !y.isEmpty())
+        channel->SetYAxisName(y);
 }
 
 TgPlotChannelCustom *TgPlotChannelManager::GetItem(int Index) const

@@ -1,10 +1,7 @@
 #pragma once
 #include "Color.h"
 #include "gPlotChannelCustom.h"
-#include "gPlotObjectOwnedManager.h"
-
-class TgPlotXAxisManager;
-class TgPlotYAxisManager;
+#include "gPlotAxisBoundManager.h"
 
 // A palette entry while the next channel colour is chosen.
 class TgColorCountObject : public TObject {
@@ -16,9 +13,9 @@ public:
 // The plot's channels, created of ChannelClass and named "Channel N". A
 // channel named here gets its title, the least used palette colour and the
 // names of X and Y axis 0.
-class TgPlotChannelManager : public TgPlotObjectOwnedManager {
+class TgPlotChannelManager : public TgPlotAxisBoundManager {
 public:
-    using TgPlotObjectOwnedManager::TgPlotObjectOwnedManager;
+    using TgPlotAxisBoundManager::TgPlotAxisBoundManager;
 
     // Raises when no channel class is set.
     TgPlotObject *CreateObject() override;
@@ -29,15 +26,9 @@ public:
     // colour that the fewest channels use.
     TColor GetNextChannelColor() const;
 
-    TgPlotXAxisManager *XAxisManager() const { return FXAxisManager; }
-    void SetXAxisManager(TgPlotXAxisManager *Value) { FXAxisManager = Value; }
-    TgPlotYAxisManager *YAxisManager() const { return FYAxisManager; }
-    void SetYAxisManager(TgPlotYAxisManager *Value) { FYAxisManager = Value; }
     TgPlotChannelClass ChannelClass() const { return FChannelClass; }
     void SetChannelClass(TgPlotChannelClass Value) { FChannelClass = Value; }
 
 private:
-    TgPlotXAxisManager *FXAxisManager = nullptr;
-    TgPlotYAxisManager *FYAxisManager = nullptr;
     TgPlotChannelClass FChannelClass = nullptr;
 };

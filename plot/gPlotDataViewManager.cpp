@@ -1,10 +1,6 @@
 #include "gPlotDataViewManager.h"
 
 #include "gPlotDataView.h"
-#include "gPlotXAxis.h"
-#include "gPlotXAxisManager.h"
-#include "gPlotYAxis.h"
-#include "gPlotYAxisManager.h"
 
 TgPlotObject *TgPlotDataViewManager::CreateObject()
 {
@@ -16,10 +12,10 @@ void TgPlotDataViewManager::NotificationInsert(TObject *Sender)
     TgPlotDataView *view = InsertKind<TgPlotDataView>(Sender);
     if (!view)
         return;
-    if (FXAxisManager && FXAxisManager->Count() > 0)
-        view->SetGridXAxisName(FXAxisManager->GetItem(0)->Name());
-    if (FYAxisManager && FYAxisManager->Count() > 0)
-        view->SetGridYAxisName(FYAxisManager->GetItem(0)->Name());
+    if (const QString x = FirstXAxisName(); !x.isEmpty())
+        view->SetGridXAxisName(x);
+    if (const QString y = FirstYAxisName(); !y.isEmpty())
+        view->SetGridYAxisName(y);
 }
 
 TgPlotDataView *TgPlotDataViewManager::GetItem(int Index) const

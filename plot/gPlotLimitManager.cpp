@@ -1,10 +1,6 @@
 #include "gPlotLimitManager.h"
 
 #include "gPlotLimit.h"
-#include "gPlotXAxis.h"
-#include "gPlotXAxisManager.h"
-#include "gPlotYAxis.h"
-#include "gPlotYAxisManager.h"
 
 TgPlotObject *TgPlotLimitManager::CreateObject()
 {
@@ -16,10 +12,10 @@ void TgPlotLimitManager::NotificationInsert(TObject *Sender)
     TgPlotLimit *limit = InsertKind<TgPlotLimit>(Sender);
     if (!limit)
         return;
-    if (FXAxisManager && FXAxisManager->Count() > 0)
-        limit->SetXAxisName(FXAxisManager->GetItem(0)->Name());
-    if (FYAxisManager && FYAxisManager->Count() > 0)
-        limit->SetYAxisName(FYAxisManager->GetItem(0)->Name());
+    if (const QString x = FirstXAxisName(); !x.isEmpty())
+        limit->SetXAxisName(x);
+    if (const QString y = FirstYAxisName(); !y.isEmpty())
+        limit->SetYAxisName(y);
 }
 
 TgPlotLimit *TgPlotLimitManager::GetItem(int Index) const
