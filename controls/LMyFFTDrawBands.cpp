@@ -92,7 +92,7 @@ void LMyFFTDrawHpLp6dB::DrawBlock(double Y, double X, TColor Colour, int Band, b
     SetBlockPosition(ScreenX(X), ScreenY(Y), Band);
     slot.Style = Style;
     slot.Hidden = Hidden;
-    if (!laidOut_)
+    if (!laidOut_ || PutOff())
         return;
     TCanvas *c = BeginOverlay();
     c->Pen()->SetWidth(1);
@@ -102,7 +102,7 @@ void LMyFFTDrawHpLp6dB::DrawBlock(double Y, double X, TColor Colour, int Band, b
 
 void LMyFFTDrawHpLp6dB::BlockPaint()
 {
-    if (!laidOut_)
+    if (!laidOut_ || PutOff())
         return;
     TCanvas *c = BeginOverlay();
     const int w = plotPage_.Width(), h = plotPage_.Height();
@@ -149,7 +149,7 @@ int LMyFFTDrawHpLp6dB::SetBlockParameter(int Band, double Frequency, double Gain
 
 void LMyFFTDrawHpLp6dB::ShowParam(int Type, double Gain, double X, float Frequency, double Q, TColor Colour)
 {
-    if (!laidOut_)
+    if (!laidOut_ || PutOff())
         return;
     TCanvas *c = BeginOverlay();
     const double px = ScreenX(X), py = ScreenY(Gain);
@@ -260,7 +260,7 @@ bool LMyFFTDrawHpLp6dB::SetParameterDisplay(bool On)
 
 void LMyFFTDrawHpLp6dB::CuveDisplayPaint()
 {
-    if (!curveDisplay_ || !laidOut_)
+    if (!curveDisplay_ || !laidOut_ || PutOff())
         return;
     ShowParam(selected_.Type, selected_.Gain, selected_.X, selected_.Frequency, selected_.Q, selected_.Colour);
     TCanvas *c = BeginOverlay();
@@ -276,7 +276,7 @@ void LMyFFTDrawHpLp6dB::DrawTextA(int X, int Y, int Size, TColor Colour, const Q
     freeTextColour_ = Colour;
     freeTextFont_ = FontName;
     freeText_ = Text;
-    if (laidOut_) {
+    if (laidOut_ && !PutOff()) {
         DrawFreeText(BeginOverlay());
         EndOverlay();
     }
@@ -294,7 +294,7 @@ void LMyFFTDrawHpLp6dB::DrawFreeText(TCanvas *C)
 
 void LMyFFTDrawHpLp6dB::TextPaint()
 {
-    if (!laidOut_)
+    if (!laidOut_ || PutOff())
         return;
     DrawFreeText(BeginOverlay());
     EndOverlay();
@@ -305,7 +305,7 @@ void LMyFFTDrawHpLp6dB::DrawLine(double X, TColor Colour, bool Square)
     markerX_ = X;
     markerSquare_ = Square;
     markerShown_ = true;
-    if (laidOut_) {
+    if (laidOut_ && !PutOff()) {
         DrawMarker(BeginOverlay(), psDash);
         EndOverlay();
     }
@@ -330,7 +330,7 @@ void LMyFFTDrawHpLp6dB::DrawMarker(TCanvas *C, TPenStyle Style)
 
 void LMyFFTDrawHpLp6dB::LinePaint()
 {
-    if (!laidOut_)
+    if (!laidOut_ || PutOff())
         return;
     DrawMarker(BeginOverlay(), psDot);
     EndOverlay();

@@ -1,5 +1,7 @@
 #include "LMyFFTDrawHpLp6dB.h"
 
+#include "WinControl.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -404,9 +406,51 @@ void LMyFFTDrawHpLp6dB::DrawAllPlots()
         plotDirty_ = true;
 }
 
+bool LMyFFTDrawHpLp6dB::InHiddenParent() const
+{
+    for (const TControl *p = Parent(); p; p = p->Parent())
+        if (!p->Visible())
+            return true;
+    return false;
+}
+
+bool LMyFFTDrawHpLp6dB::PutOff()
+{
+    if (forceDraw_ > 0 || !InHiddenParent())
+        return false;
+    drawPutOff_ = true;
+    return true;
+}
+
+void LMyFFTDrawHpLp6dB::CatchUp()
+{
+    if (!drawPutOff_ || forceDraw_ > 0)
+        return;
+    ForcedDrawing forced(*this);
+    drawPutOff_ = false;
+    Redraw();
+}
+
+bool LMyFFTDrawHpLp6dB::HoldsPixels() const
+{
+    for (const TPaintPage *p : {&plotPage_, &xLabelPage_, &xTitlePage_, &yLabelPage_, &yTitlePage_,
+                                &yTitleScratchPage_, &plotTitlePage_, &rightMarginPage_, &coordPage_})
+        if (p->Sized() && !p->Empty())
+            return true;
+    return ScreenMade();
+}
+
+TPaintPage *LMyFFTDrawHpLp6dB::PlotPage()
+{
+    CatchUp();
+    ForcedDrawing forced(*this);
+    RenderPlotPage();
+    return &plotPage_;
+}
+
 void LMyFFTDrawHpLp6dB::RenderPlotPage()
 {
-    if (!plotDirty_)
+    if (!plotDirty_ || PutOff())
         return;
     plotDirty_ = false;
     if (!Drawable())
@@ -421,6 +465,8 @@ void LMyFFTDrawHpLp6dB::RenderPlotPage()
 
 void LMyFFTDrawHpLp6dB::DrawOnePlot(const TPlotListMember *Member)
 {
+    if (PutOff())
+        return;
     RenderPlotPage();
     DrawCurve(Member);
 }
@@ -511,7 +557,7 @@ void LMyFFTDrawHpLp6dB::RedrawScreen()
 
 void LMyFFTDrawHpLp6dB::ClearPlot()
 {
-    if (!laidOut_)
+    if (!laidOut_ || PutOff())
         return;
     if (showXLabel_)
         xLabelPage_.Clear(Color());
@@ -532,7 +578,7 @@ void LMyFFTDrawHpLp6dB::ClearPlot()
 
 void LMyFFTDrawHpLp6dB::UpdatePaintPage(TPaintPage *Page)
 {
-    if (!Page || !laidOut_)
+    if (!Page || !laidOut_ || PutOff())
         return;
     if (Page != &plotPage_) {
         if (!Page->Empty())
@@ -548,8 +594,11 @@ void LMyFFTDrawHpLp6dB::UpdatePaintPage(TPaintPage *Page)
         Invalidate();
 }
 
+// A paint draws everything, so nothing stays put off.
 void LMyFFTDrawHpLp6dB::Paint()
 {
+    ForcedDrawing forced(*this);
+    drawPutOff_ = false;
     if (Width() != lastPaintedWidth_ || Height() != lastPaintedHeight_) {
         lastPaintedWidth_ = Width();
         lastPaintedHeight_ = Height();
@@ -634,7 +683,7 @@ void LMyFFTDrawHpLp6dB::SetShowYLabel(bool Value)
 void LMyFFTDrawHpLp6dB::SetShowCoordinates(bool Value)
 {
     showCoordinates_ = Value;
-    if (Visible() && autoRedraw_ && laidOut_) {
+    if (Visible() && autoRedraw_ && laidOut_ && !PutOff()) {
         coordPage_.Clear(Color());
         UpdatePaintPage(&coordPage_);
         DrawAllPlots();

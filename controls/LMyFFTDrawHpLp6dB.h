@@ -31,6 +31,10 @@ enum TStringFloatFormat : unsigned char { sffGeneral, sffExponent, sffFixed, sff
 //
 // Layout runs when the size or a layout setting changes; while the control
 // is too small for a plot page, no page is placed and nothing is drawn.
+//
+// While a window or frame that holds the control is hidden, drawing is put
+// off: the pages keep no pixels and the next paint, or the first read of the
+// screen image or a page, draws everything from the control's state.
 class LMyFFTDrawHpLp6dB : public TScreenImagePaintBox {
 public:
     static constexpr int BandSlots = 50;
@@ -61,8 +65,8 @@ public:
     bool GetPlotY(double *Values, int Key) const;
     const TPlotList &Plots() const { return *plots_; }
     bool SetPlotWidth(int Width);
-    int GetPlotWidth() { return plotPage_.Bitmap()->Width(); }
-    int GetPlotHeight() { return plotPage_.Bitmap()->Height(); }
+    int GetPlotWidth() const { return plotPage_.BitmapWidth(); }
+    int GetPlotHeight() const { return plotPage_.BitmapHeight(); }
 
     void AssignPlot(LMyFFTDrawHpLp6dB *Other);
     void AssignPlotData(LMyFFTDrawHpLp6dB *Other);
@@ -142,19 +146,19 @@ public:
     void Paint() override;
 
     // --- Pages (the plot page brought up to date first)
-    TPaintPage *PlotPage()
-    {
-        RenderPlotPage();
-        return &plotPage_;
-    }
-    TPaintPage *XLabelPage() { return &xLabelPage_; }
-    TPaintPage *YLabelPage() { return &yLabelPage_; }
-    TPaintPage *XTitlePage() { return &xTitlePage_; }
-    TPaintPage *YTitlePage() { return &yTitlePage_; }
-    TPaintPage *YTitleScratchPage() { return &yTitleScratchPage_; }
-    TPaintPage *RightMarginPage() { return &rightMarginPage_; }
-    TPaintPage *PlotTitlePage() { return &plotTitlePage_; }
-    TPaintPage *CoordinatePage() { return &coordPage_; }
+    TPaintPage *PlotPage();
+    TPaintPage *XLabelPage() { return UpToDate(&xLabelPage_); }
+    TPaintPage *YLabelPage() { return UpToDate(&yLabelPage_); }
+    TPaintPage *XTitlePage() { return UpToDate(&xTitlePage_); }
+    TPaintPage *YTitlePage() { return UpToDate(&yTitlePage_); }
+    TPaintPage *YTitleScratchPage() { return UpToDate(&yTitleScratchPage_); }
+    TPaintPage *RightMarginPage() { return UpToDate(&rightMarginPage_); }
+    TPaintPage *PlotTitlePage() { return UpToDate(&plotTitlePage_); }
+    TPaintPage *CoordinatePage() { return UpToDate(&coordPage_); }
+    // Whether drawing waits for the control to be shown (see above).
+    bool DrawingPutOff() const { return drawPutOff_; }
+    // Whether the screen image or any page holds pixels.
+    bool HoldsPixels() const;
 
     // --- Properties
     bool AutoRedraw() const { return autoRedraw_; }
@@ -252,6 +256,7 @@ public:
 
 protected:
     void PaintOverlay(TCanvas *ACanvas) override;
+    void BringScreenUpToDate() override { CatchUp(); }
 
 private:
     struct BandSlot {
@@ -306,6 +311,23 @@ private:
     void DrawCurve(const TPlotListMember *Member);
     void ApplyRange(double NewXMin, double NewXMax, double NewYMin, double NewYMax);
     bool Drawable() { return Visible() && laidOut_; }
+    // True while a parent control is hidden, unless drawing is forced; then
+    // the drawing asked for is noted for CatchUp.
+    bool PutOff();
+    bool InHiddenParent() const;
+    // Draws everything that was put off, whatever the control's visibility.
+    void CatchUp();
+    TPaintPage *UpToDate(TPaintPage *Page)
+    {
+        CatchUp();
+        return Page;
+    }
+    // Drawing regardless of visibility while one lives (paint, catching up).
+    struct ForcedDrawing {
+        explicit ForcedDrawing(LMyFFTDrawHpLp6dB &Plot) : plot(Plot) { ++plot.forceDraw_; }
+        ~ForcedDrawing() { --plot.forceDraw_; }
+        LMyFFTDrawHpLp6dB &plot;
+    };
     // A mapped value as a pixel: truncated toward zero and held well inside
     // int; not a number gives the limit, far off any page.
     static int Px(double V);
@@ -361,6 +383,8 @@ private:
 
     bool laidOut_ = false;
     bool plotDirty_ = false;
+    bool drawPutOff_ = false;
+    int forceDraw_ = 0;
     int overlayDepth_ = 0;
     WidthCache yLabelWidths_, coordWidths_;
 };

@@ -24,14 +24,14 @@ QString LMyFFTDrawHpLp6dB::FormatNumber(double Value, TStringFloatFormat Format,
 int LMyFFTDrawHpLp6dB::WidestLabel(TPaintPage *Page, WidthCache &Cache, const QString &Prefix,
                                    TStringFloatFormat Format, int Precision, int Digits)
 {
-    TFont *font = Page->Canvas()->Font();
+    TFont *font = Page->Font();
     if (Cache.Format == static_cast<int>(Format) && Cache.Precision == Precision && Cache.Digits == Digits &&
         Cache.Prefix == Prefix && Cache.Font == *font)
         return Cache.Width;
     int widest = 0;
     for (int k = -100; k <= 100; ++k) {
         const double v = 3.141592653589793 * std::pow(10.0, k);
-        widest = std::max(widest, Page->Canvas()->TextWidth(Prefix + FormatNumber(v, Format, Precision, Digits)));
+        widest = std::max(widest, Page->TextWidth(Prefix + FormatNumber(v, Format, Precision, Digits)));
     }
     Cache.Font.Assign(font);
     Cache.Format = static_cast<int>(Format);
@@ -56,12 +56,12 @@ void LMyFFTDrawHpLp6dB::LayOut(bool Retry)
     int L = -30, B = H, XT = H, T = 0, YT = 0;
     if (showXLabel_) {
         xLabelPage_.UseFont(&axisLabelFont_);
-        const int h = xLabelPage_.Canvas()->TextHeight(FormatNumber(xMin_, xLabelFormat_, xLabelPrecision_, xLabelDigits_));
+        const int h = xLabelPage_.TextHeight(FormatNumber(xMin_, xLabelFormat_, xLabelPrecision_, xLabelDigits_));
         B = static_cast<int>(B - 1.2 * h);
     }
     if (showXTitle_) {
         xTitlePage_.UseFont(&axisTitleFont_);
-        const int h = xTitlePage_.Canvas()->TextHeight(xTitle_);
+        const int h = xTitlePage_.TextHeight(xTitle_);
         B -= 2 * h;
         XT -= 2 * h;
     }
@@ -74,15 +74,15 @@ void LMyFFTDrawHpLp6dB::LayOut(bool Retry)
     if (showYTitle_) {
         yTitlePage_.UseFont(&axisTitleFont_);
         yTitleScratchPage_.UseFont(&axisTitleFont_);
-        const int h = yTitlePage_.Canvas()->TextHeight(yTitle_);
+        const int h = yTitlePage_.TextHeight(yTitle_);
         L += 2 * h;
         YT += 2 * h;
-        yTitleTextWidth_ = yTitleScratchPage_.Canvas()->TextWidth(yTitle_);
-        yTitleTextHeight_ = yTitleScratchPage_.Canvas()->TextHeight(yTitle_);
+        yTitleTextWidth_ = yTitleScratchPage_.TextWidth(yTitle_);
+        yTitleTextHeight_ = yTitleScratchPage_.TextHeight(yTitle_);
     }
     if (showPlotTitle_) {
         plotTitlePage_.UseFont(&plotTitleFont_);
-        T += 2 * plotTitlePage_.Canvas()->TextHeight(plotTitle_);
+        T += 2 * plotTitlePage_.TextHeight(plotTitle_);
     } else {
         T += 10;
     }
@@ -90,7 +90,7 @@ void LMyFFTDrawHpLp6dB::LayOut(bool Retry)
         coordPage_.UseFont(&mouseCoordFont_);
         const int cw = WidestLabel(&coordPage_, coordWidths_, QStringLiteral("x = "), yLabelFormat_,
                                    yLabelPrecision_, yLabelDigits_);
-        const int ch = 2 * coordPage_.Canvas()->TextHeight(QStringLiteral("x = ")) + 10;
+        const int ch = 2 * coordPage_.TextHeight(QStringLiteral("x = ")) + 10;
         coordPage_.Place(W - cw - 5, T + 4, W - 5, T + ch + 2);
     }
     if (T < B && L < W - 10) {
@@ -161,6 +161,8 @@ void LMyFFTDrawHpLp6dB::VisitVertGrid(const std::function<void(int, bool)> &Line
 
 void LMyFFTDrawHpLp6dB::DrawGrid()
 {
+    if (PutOff())
+        return;
     RenderPlotPage();
     DrawGridLines();
 }
@@ -191,6 +193,8 @@ void LMyFFTDrawHpLp6dB::DrawGridLines()
 
 void LMyFFTDrawHpLp6dB::DrawTicks()
 {
+    if (PutOff())
+        return;
     RenderPlotPage();
     DrawTickMarks();
 }
@@ -220,6 +224,8 @@ void LMyFFTDrawHpLp6dB::DrawTickMarks()
 
 void LMyFFTDrawHpLp6dB::DrawAxis()
 {
+    if (PutOff())
+        return;
     RenderPlotPage();
     DrawAxisLines();
 }
@@ -260,7 +266,7 @@ void LMyFFTDrawHpLp6dB::DrawAxisLines()
 
 void LMyFFTDrawHpLp6dB::DrawXAxisLabels()
 {
-    if (!showXLabel_ || !laidOut_)
+    if (!showXLabel_ || !laidOut_ || PutOff())
         return;
     xLabelPage_.Clear(Color());
     xLabelPage_.UseFont(&axisLabelFont_);
@@ -282,7 +288,7 @@ void LMyFFTDrawHpLp6dB::DrawXAxisLabels()
 
 void LMyFFTDrawHpLp6dB::DrawYAxisLabels()
 {
-    if (!showYLabel_ || !laidOut_)
+    if (!showYLabel_ || !laidOut_ || PutOff())
         return;
     yLabelPage_.Clear(Color());
     yLabelPage_.UseFont(&axisLabelFont_);
@@ -311,7 +317,7 @@ void LMyFFTDrawHpLp6dB::DrawYAxisLabels()
 
 void LMyFFTDrawHpLp6dB::DrawTitles()
 {
-    if (!laidOut_)
+    if (!laidOut_ || PutOff())
         return;
     plotTitlePage_.Clear(Color());
     if (showPlotTitle_) {

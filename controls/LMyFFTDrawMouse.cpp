@@ -117,7 +117,7 @@ double LMyFFTDrawHpLp6dB::PlotY(double PY) const
 
 void LMyFFTDrawHpLp6dB::DrawMouseCoord()
 {
-    if (!showCoordinates_ || !Visible() || coordPage_.Empty())
+    if (!showCoordinates_ || !Visible() || coordPage_.Empty() || PutOff())
         return;
     coordPage_.UseFont(&mouseCoordFont_);
     coordPage_.Clear(Color());

@@ -5,14 +5,23 @@
 void TPaintPage::Place(int Left, int Top, int Right, int Bottom)
 {
     const int w = std::max(Right - Left, 0), h = std::max(Bottom - Top, 0);
-    bitmap_.SetSize(w, h);
     source_ = Rect(0, 0, w, h);
     dest_ = Rect(Left, Top, Right, Bottom);
+    sized_ = bitmap_.Width() == w && bitmap_.Height() == h && !bitmap_.Empty();
+}
+
+TBitmap *TPaintPage::Bitmap()
+{
+    if (!sized_) {
+        sized_ = true;
+        bitmap_.SetSize(source_.Right, source_.Bottom);
+    }
+    return &bitmap_;
 }
 
 void TPaintPage::Clear(TColor Colour)
 {
-    TCanvas *c = bitmap_.Canvas();
+    TCanvas *c = Canvas();
     c->Brush()->SetStyle(bsSolid);
     c->Brush()->SetColor(Colour);
     c->FillRect(source_);

@@ -14,12 +14,14 @@ void TScreenImagePaintBox::FitScreen()
 
 TCanvas *TScreenImagePaintBox::ScreenCanvas()
 {
+    BringScreenUpToDate();
     FitScreen();
     return screen_.Canvas();
 }
 
 const QImage &TScreenImagePaintBox::ScreenImage()
 {
+    BringScreenUpToDate();
     FitScreen();
     return static_cast<const TBitmap &>(screen_).Image();
 }
