@@ -219,6 +219,22 @@ void TgVCLComponent::Paint()
         TgComponent::Paint();
 }
 
+void TgVCLComponent::WndProc(TMessage &Message)
+{
+    switch (Message.Msg) {
+    case WM_GETDLGCODE: Message.Result = DLGC_WANTALLKEYS; return;
+    case CM_WANTSPECIALKEY: {
+        TgComponent::WndProc(Message);
+        Word key = static_cast<Word>(Message.WParam);
+        int result = static_cast<int>(Message.Result);
+        IsWantedKey(key, result);
+        Message.Result = result;
+        return;
+    }
+    default: TgComponent::WndProc(Message); return;
+    }
+}
+
 void TgVCLComponent::DrawBackGround(TCanvas *Canvas, TColor Color)
 {
     if (FPaintDCTransparent) {

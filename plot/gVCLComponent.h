@@ -117,6 +117,9 @@ public:
 
 protected:
     void DrawBackGround(TCanvas *Canvas, TColor Color) override;
+    // WM_GETDLGCODE claims all keys (Enter and Escape stay with the control),
+    // not the arrows or Tab; CM_WANTSPECIALKEY claims what IsWantedKey sets.
+    void WndProc(TMessage &Message) override;
     // True when a descendant applied an incoming value itself.
     virtual bool OPCApplyIncomingValue(const QString &PropertyName, QVariant &Value) { return false; }
 

@@ -26,6 +26,9 @@ enum : unsigned {
     CM_SYSCOLORCHANGE = 0xB000 + 25,
     CM_DIALOGCHAR = 0xB000 + 6,    // WParam: the character typed with Alt
     CM_DIALOGKEY = 0xB000 + 5,     // WParam: Enter or Escape, LParam: the shift state's bits
+    // WParam: Tab, an arrow key, Enter or Escape typed on the control; an
+    // answer other than 0 keeps the key from the dialog navigation.
+    CM_WANTSPECIALKEY = 0xB000 + 30,
     CM_PARENTCOLORCHANGED = 0xB000 + 9, // to every child when its parent's Color changed
 };
 class TControl;

@@ -405,6 +405,12 @@ TButton *FindDialogButton(TWinControl *Parent, Word Key)
 
 bool TCustomForm::DialogKey(Word Key, TWinControl *From)
 {
+    if (Key >= VK_LEFT && Key <= VK_DOWN) {
+        if (!From || !From->Parent())
+            return false;
+        From->Parent()->SelectNext(From, Key == VK_RIGHT || Key == VK_DOWN, false);
+        return true;
+    }
     TButton *target = nullptr;
     if (Key == VK_RETURN)
         target = dynamic_cast<TButton *>(From);

@@ -124,6 +124,9 @@ public:
     // Enter or Escape typed in From and not swallowed there: clicks the
     // focused button (Enter), else the Default (Enter) or Cancel (Escape)
     // button of the form. True when a button was clicked.
+    // An arrow key that From leaves to the dialog: the focus moves to From's
+    // next (Right, Down) or previous (Left, Up) sibling that can take it,
+    // TabStop or not; true (the key is used up) whenever From has a parent.
     virtual bool DialogKey(Word Key, TWinControl *From);
 
     TNotifyEvent OnShow;

@@ -421,6 +421,10 @@ void TWinControl::SetTabStop(bool Value)
 void TWinControl::WndProc(TMessage &Message)
 {
     const unsigned Msg = Message.Msg;
+    if (Msg == WM_GETDLGCODE) {
+        Message.Result = DLGC_WANTARROWS;
+        return;
+    }
     if (Msg != WM_KEYDOWN && Msg != WM_KEYUP && Msg != WM_CHAR) {
         TControl::WndProc(Message);
         return;
@@ -775,7 +779,7 @@ bool TWinControl::KeyEventFor(QKeyEvent *E)
         return false; // passed up from a child control: keys stay where they were typed
     const int qtKey = E->key();
     if ((qtKey == Qt::Key_Tab || qtKey == Qt::Key_Backtab) &&
-        !(E->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        !(E->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !WantsKey(VK_TAB)) {
         // Tab walks the window's controls in their TabOrder, not Qt's chain.
         if (E->type() == QEvent::KeyPress) {
             TWinControl *top = this;
@@ -804,6 +808,14 @@ bool TWinControl::KeyEventFor(QKeyEvent *E)
         return *selfAlive;
     };
     if (E->type() == QEvent::KeyPress) {
+        // An arrow key that the control leaves to the dialog moves the focus
+        // among its siblings; neither the form nor the control sees it.
+        if (key >= VK_LEFT && key <= VK_DOWN && !(E->modifiers() & Qt::AltModifier) && form && Parent() &&
+            !WantsKey(key)) {
+            form->DialogKey(key, this);
+            E->accept();
+            return true;
+        }
         if (key != 0) {
             if (!deliver(key, [&](TWinControl *c, Word &k) { c->KeyDown(k, shift); }))
                 return true;
@@ -814,7 +826,7 @@ bool TWinControl::KeyEventFor(QKeyEvent *E)
         }
         // Enter and Escape: first a control of the form that takes them
         // (CM_DIALOGKEY answered 1), then the form's standard buttons.
-        if ((key == VK_RETURN || key == VK_ESCAPE) && form &&
+        if ((key == VK_RETURN || key == VK_ESCAPE) && form && !WantsKey(key) &&
             (SendDialogKey(form, key, shift) || form->DialogKey(key, this))) {
             E->accept();
             return true;
@@ -858,6 +870,12 @@ bool TWinControl::KeyEventFor(QKeyEvent *E)
     if (ownWidget_)
         E->accept();
     return ownWidget_;
+}
+
+bool TWinControl::WantsKey(Word Key)
+{
+    const long flag = Key == VK_TAB ? DLGC_WANTTAB : (Key >= VK_LEFT && Key <= VK_DOWN) ? DLGC_WANTARROWS : DLGC_WANTALLKEYS;
+    return Perform(CM_WANTSPECIALKEY, Key) != 0 || (Perform(WM_GETDLGCODE, 0) & flag) != 0;
 }
 
 bool TWinControl::WidgetEvent(QObject *Watched, QEvent *Event)

@@ -24,15 +24,24 @@ class ControlEventBridge;
 //
 // Keys: KeyDown and KeyUp get virtual-key codes, KeyPress the character;
 // setting Key to 0 swallows the key (a standard widget then does not see it).
-// Keys never travel on to the parent. Tab moves the focus and is not
-// delivered.
+// Keys never travel on to the parent.
+//
+// Dialog navigation: Tab walks the window's controls in Tab order; an arrow
+// key moves the focus to the next (Right, Down) or previous (Left, Up)
+// sibling; Enter and Escape go to the form's dialog keys after KeyDown.
+// Each of them is navigation unless the focused control claims it: its
+// answer to WM_GETDLGCODE holds the DLGC_ flag of the key (arrows: WANTARROWS,
+// Tab: WANTTAB, Enter and Escape: WANTALLKEYS), or it answers
+// CM_WANTSPECIALKEY with the key non-zero. A claimed key is an ordinary key.
 //
 // Focus: DoEnter / OnEnter when the control gains the focus, DoExit / OnExit
 // when it loses it to another control; a window losing or regaining
 // activation fires neither.
 // Window messages that Perform understands: keys sent to the control as if
 // typed (wParam the virtual-key code, or the character for WM_CHAR).
-enum : unsigned { WM_KEYDOWN = 0x0100, WM_KEYUP = 0x0101, WM_CHAR = 0x0102 };
+enum : unsigned { WM_KEYDOWN = 0x0100, WM_KEYUP = 0x0101, WM_CHAR = 0x0102, WM_GETDLGCODE = 0x0087 };
+// The keys a control claims from the dialog navigation (WM_GETDLGCODE).
+enum : long { DLGC_WANTARROWS = 1, DLGC_WANTTAB = 2, DLGC_WANTALLKEYS = 4 };
 
 class TWinControl : public TControl {
 public:
@@ -113,7 +122,9 @@ protected:
     virtual void AlignControls(TControl *AControl, TRect &Rect);
     // Keys (WM_KEYDOWN, WM_KEYUP, WM_CHAR) are delivered as if typed, through
     // the key handlers to the widget (a standard widget acts on them) and
-    // answered 0; other messages as TControl::WndProc.
+    // answered 0. WM_GETDLGCODE is answered DLGC_WANTARROWS: a control keeps
+    // the arrow keys unless it answers otherwise. Other messages as
+    // TControl::WndProc.
     void WndProc(TMessage &Message) override;
 
     // Paints background, Paint and the windowless children (our own widget).
@@ -145,6 +156,7 @@ private:
     bool MouseEventFor(QObject *Watched, QMouseEvent *E);
     bool WheelEventFor(QObject *Watched, QWheelEvent *E);
     bool KeyEventFor(QKeyEvent *E);
+    bool WantsKey(Word Key);
     bool PositionIsOurs(QObject *Watched, QPointF Pos) const;
     void TrackHover(TControl *Target);
     void ChildGone(TControl *Child);

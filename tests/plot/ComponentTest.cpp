@@ -1,16 +1,21 @@
 #include "TestInput.h"
 #include "Bitmap.h"
+#include "Button.h"
+#include "Edit.h"
 #include "Exceptions.h"
 #include "Font.h"
 #include "Form.h"
 #include "Panel.h"
 #include "FloatFormat.h"
 #include "MonotonicClock.h"
+#include "VirtualKeys.h"
 #include "gVCLComponent.h"
+#include "gXYPlot.h"
 
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,6 +62,12 @@ public:
         DrawBackGround(c, clRed);
     }
     void gKeyDown(Word &Key, TShiftState Shift) override { keys.push_back({Key, Shift}); }
+    std::vector<Word> wanted; // the keys the control handles itself
+    void IsWantedKey(Word &Key, int &Result) override
+    {
+        if (std::find(wanted.begin(), wanted.end(), Key) != wanted.end())
+            Result = 1;
+    }
     void gMouseUp(TMouseButton b, TShiftState s, int x, int y) override { mouseUps.emplace_back(b, s, x, y); }
 
     const TPublishedClass *PublishedClass() const override
@@ -392,6 +403,93 @@ TEST_F(ComponentFixture, SameBoundsDoNotRepaint)
     EXPECT_EQ(c->invalidations, 0);
     c->SetBounds(0, 0, 41, 30);
     EXPECT_EQ(c->invalidations, 1);
+}
+
+// Dialog navigation in a form: a plot-library control keeps the keys its
+// IsWantedKey claims, and Enter and Escape (its dialog code wants all keys);
+// arrows it leaves move the focus among its siblings; a standard edit keeps
+// its arrows as before.
+TEST(ComponentDialogKeys, WantedKeysStayWithTheControl)
+{
+    auto form = std::make_unique<TForm>(nullptr, CreateNew);
+    form->SetBounds(0, 0, 300, 200);
+    auto add = [&](auto *c, int y) {
+        c->SetParent(form.get());
+        c->SetBounds(0, y, 100, 30);
+        return c;
+    };
+    TgXYPlot *plot = add(new TgXYPlot(form.get()), 0);
+    TProbe *keen = add(new TProbe(form.get()), 40); // keeps the arrows and Tab
+    TProbe *plain = add(new TProbe(form.get()), 80);
+    TEdit *edit = add(new TEdit(form.get()), 120);
+    keen->wanted = {VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, VK_TAB};
+    keen->SetTabStop(true);
+    plain->SetTabStop(false); // arrows reach it all the same
+    auto *ok = new TButton(form.get());
+    ok->SetParent(form.get());
+    ok->SetBounds(200, 0, 60, 25);
+    ok->SetDefault(true);
+    int okClicks = 0;
+    ok->OnClick = [&](TObject *) { ++okClicks; };
+    std::vector<Word> plotKeys, editKeys;
+    plot->OnKeyDown = [&](TObject *, Word &k, TShiftState) { plotKeys.push_back(k); };
+    edit->OnKeyDown = [&](TObject *, Word &k, TShiftState) { editKeys.push_back(k); };
+    form->Show();
+    QApplication::setActiveWindow(form->Widget());
+
+    // The plot claims exactly the four arrows.
+    for (Word k : {VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN})
+        EXPECT_NE(plot->Perform(CM_WANTSPECIALKEY, k), 0) << k;
+    EXPECT_EQ(plot->Perform(CM_WANTSPECIALKEY, VK_TAB), 0);
+    EXPECT_EQ(plot->Perform(CM_WANTSPECIALKEY, VK_HOME), 0);
+
+    struct Case {
+        const char *name;
+        TWinControl *from;
+        int qtKey;
+        Qt::KeyboardModifiers mods;
+        TWinControl *focusAfter;
+    };
+    const Case cases[] = {
+        {"plot keeps Left", plot, Qt::Key_Left, Qt::NoModifier, plot},
+        {"plot keeps Down", plot, Qt::Key_Down, Qt::NoModifier, plot},
+        {"plot leaves Tab", plot, Qt::Key_Tab, Qt::NoModifier, keen},
+        {"keen keeps Right", keen, Qt::Key_Right, Qt::NoModifier, keen},
+        {"keen keeps Tab", keen, Qt::Key_Tab, Qt::NoModifier, keen},
+        {"plain: Right to the next", plain, Qt::Key_Right, Qt::NoModifier, edit},
+        {"plain: Down to the next", plain, Qt::Key_Down, Qt::NoModifier, edit},
+        {"plain: Up to the previous", plain, Qt::Key_Up, Qt::NoModifier, keen},
+        {"plain: Shift+Left to the previous", plain, Qt::Key_Left, Qt::ShiftModifier, keen},
+        {"edit keeps Left", edit, Qt::Key_Left, Qt::NoModifier, edit},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        c.from->SetFocus();
+        ASSERT_TRUE(c.from->Focused());
+        plotKeys.clear();
+        editKeys.clear();
+        keen->keys.clear();
+        plain->keys.clear();
+        Key(QApplication::focusWidget(), c.qtKey, QString(), c.mods);
+        EXPECT_TRUE(c.focusAfter->Focused());
+        const bool kept = c.focusAfter == c.from;
+        const size_t seen = c.from == plot ? plotKeys.size()
+                            : c.from == edit ? editKeys.size()
+                                             : static_cast<TProbe *>(c.from)->keys.size();
+        EXPECT_EQ(seen, kept ? 1u : 0u); // a key that moved the focus reached no handler
+    }
+
+    // Enter: the plot takes it (the Default button stays unpressed); from
+    // the edit it presses the Default button.
+    plot->SetFocus();
+    plotKeys.clear();
+    Key(QApplication::focusWidget(), Qt::Key_Return, "\r");
+    EXPECT_EQ(okClicks, 0);
+    EXPECT_EQ(plotKeys, std::vector<Word>{VK_RETURN});
+    edit->SetFocus();
+    Key(QApplication::focusWidget(), Qt::Key_Return, "\r");
+    EXPECT_EQ(okClicks, 1);
+    QApplication::setActiveWindow(nullptr);
 }
 
 // A transparent control draws what lies under it (the form's colour and a
