@@ -2,6 +2,7 @@
 
 #include "Exceptions.h"
 #include "Form.h"
+#include "PageControl.h"
 #include "Printers.h"
 #include "WinControl.h"
 
@@ -114,6 +115,17 @@ TWinControl *FindOwnerForm(TComponent *Component)
             outermost = w;
     }
     return outermost;
+}
+
+void SetActivePageIndex(TPageControl *PageControl, int Index)
+{
+    if (Index < PageControl->PageCount())
+        PageControl->SetActivePageIndex(Index);
+}
+
+int GetActivePageIndex(const TPageControl *PageControl)
+{
+    return PageControl->ActivePageIndex();
 }
 
 void PaperSizeToInches(int PaperCode, double &Width, double &Height)

@@ -3,6 +3,7 @@
 #include "Types.h"
 
 class TComponent;
+class TPageControl;
 class TWinControl;
 
 // Geometry, number and date helpers shared by the plot library.
@@ -37,6 +38,12 @@ bool IsControlDown();
 void FocusControlWindow(TWinControl *Control);
 // Up the owner chain: the first form, else the outermost windowed control.
 TWinControl *FindOwnerForm(TComponent *Component);
+
+// Shows the page at Index when Index < PageCount (a negative Index shows
+// none); a larger Index changes nothing.
+void SetActivePageIndex(TPageControl *PageControl, int Index);
+// The active page's index, -1 when none.
+int GetActivePageIndex(const TPageControl *PageControl);
 
 inline double MillimetresToInches(double X) { return X / 10 / 2.54; }
 // Inches of a printer paper code (3 to 68); any other code is Letter.

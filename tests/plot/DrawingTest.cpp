@@ -4,6 +4,7 @@
 #include "gDrawing.h"
 #include "gUtilities.h"
 
+#include "PageControl.h"
 #include "Printers.h"
 
 #include <QPageLayout>
@@ -199,6 +200,23 @@ TEST(PlotUtilities, Tables)
     EXPECT_EQ(NormalizedRect(5, 9, 1, 2), TRect(1, 2, 5, 9));
     EXPECT_EQ(ReversibleNormalizedRect(true, 5, 9, 1, 2), TRect(2, 1, 9, 5));
     EXPECT_EQ(ReversiblePoint(true, 1, 2), TPoint(2, 1));
+}
+
+// The page index helpers: an index below the page count is taken (negative
+// ones show no page), a larger one changes nothing.
+TEST(PlotUtilities, ActivePageIndex)
+{
+    TPageControl pc(nullptr);
+    for (int i = 0; i < 2; ++i)
+        (new TTabSheet(&pc))->SetPageControl(&pc);
+    EXPECT_EQ(GetActivePageIndex(&pc), -1);
+    const struct {
+        int set, active;
+    } rows[] = {{1, 1}, {2, 1}, {0, 0}, {99, 0}, {-1, -1}, {2, -1}, {1, 1}, {-5, -1}};
+    for (const auto &row : rows) {
+        SetActivePageIndex(&pc, row.set);
+        EXPECT_EQ(GetActivePageIndex(&pc), row.active) << row.set;
+    }
 }
 
 // The program printer's paper (a PDF printer here) read through its paper code.
