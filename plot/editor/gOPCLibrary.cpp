@@ -140,9 +140,26 @@ int TgOPCLibrary::SignalAdd(const QString &ComputerName, const QString &ServerNa
     return handle;
 }
 
+void TgOPCLibrary::CallRemoving(const char *Name, int Handle, const std::function<void()> &Disarm)
+{
+    try {
+        TQ_OPC_CALL(TqHandleCall, Name, Handle);
+    } catch (...) {
+        // The caller counts the subscription or group gone (and may be freed
+        // next): whatever the library still delivers for it goes nowhere.
+        Disarm();
+        throw;
+    }
+}
+
 void TgOPCLibrary::SignalRemove(int Handle)
 {
-    TQ_OPC_CALL(TqHandleCall, "SignalRemove", Handle);
+    const auto it = signals_.find(Handle);
+    const std::shared_ptr<SignalContext> context = it != signals_.end() ? it->second : nullptr;
+    CallRemoving("SignalRemove", Handle, [&] {
+        if (context)
+            context->newData = nullptr;
+    });
     signals_.erase(Handle);
 }
 
@@ -234,7 +251,12 @@ int TgOPCLibrary::GroupAdd(const QString &Name, const QString &ComputerName, con
 
 void TgOPCLibrary::GroupDelete(int Handle)
 {
-    TQ_OPC_CALL(TqHandleCall, "GroupDelete", Handle);
+    const auto it = groups_.find(Handle);
+    const std::shared_ptr<GroupContext> context = it != groups_.end() ? it->second : nullptr;
+    CallRemoving("GroupDelete", Handle, [&] {
+        if (context)
+            context->before = context->after = nullptr;
+    });
     groups_.erase(Handle);
 }
 

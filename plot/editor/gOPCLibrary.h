@@ -33,6 +33,8 @@ public:
 
     int SignalAdd(const QString &ComputerName, const QString &ServerName, const QString &ItemName,
                   const QString &GroupName, int UpdateRate, bool Suspended, int VarType, std::function<void()> NewData);
+    // After either removal the callbacks never reach the caller again, even
+    // when the library objects to it (the error is raised all the same).
     void SignalRemove(int Handle);
     void SignalSuspend(int Handle);
     void SignalResume(int Handle);
@@ -65,6 +67,8 @@ public:
 private:
     void *Entry(const char *Name) const;
     void CheckCallError();
+    // Calls the entry that ends Handle; when it raises, Disarm runs first.
+    void CallRemoving(const char *Name, int Handle, const std::function<void()> &Disarm);
 
     QString fileName_;
     std::unique_ptr<TModuleLoader> module_;

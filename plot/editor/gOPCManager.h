@@ -55,6 +55,9 @@ public:
     void ExplorerShow();
     // The shared explorer window, or none; making a manager forgets it.
     static TgOPCExplorerForm *Explorer() { return explorer_; }
+    // The binding groups added from now on register with (the program's
+    // unless set; tests set a fake).
+    void SetLibrary(TgOPCLibrary *Library) { library_ = Library; }
 
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override; // always 28 x 28
     void Paint() override;

@@ -4,6 +4,8 @@
 #include "gOPCLibrary.h"
 #include "gOPCManager.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -92,6 +94,22 @@ TEST_F(OPCManagerFixture, TeardownSwallowsLibraryErrors)
     m->GroupAdd("busy", "Local", "Srv", 250);
     EXPECT_NO_THROW(m.reset());
     EXPECT_EQ(RegisteredGroups(), 0);
+}
+
+TEST_F(OPCManagerFixture, AGroupLetGoHearsNothingMoreEvenWhenTheLibraryObjects)
+{
+    auto m = std::make_unique<TgOPCManager>(nullptr, &fake);
+    m->GroupAdd("busy", "Local", "Srv", 250);
+    int heard = 0;
+    m->OnAfterGroupUpdate = [&](TObject *, const QString &) { ++heard; };
+    void *deliver = nullptr;
+    ASSERT_TRUE(hooks.GetProcedure("FakeDeliverGroup", deliver));
+    // A delivery from a library thread waits on the UI thread's queue...
+    reinterpret_cast<void (*)(int32_t, uint8_t)>(deliver)(m->GetGroup(0)->DLLGroupHandle(), 1);
+    // ...while the group goes, the library objecting.
+    EXPECT_EQ(MessageOf([&] { m->GroupDelete(0); }), "Group busy");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(heard, 0);
 }
 
 } // namespace

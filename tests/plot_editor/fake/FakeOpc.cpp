@@ -19,6 +19,7 @@ struct Signal {
     TqOpcValue value{tqoEmpty, 0, 0, {nullptr, 0}};
     std::string text;
     std::string item;
+    std::string group;
     uint16_t quality = 0xC0;
 };
 
@@ -56,14 +57,15 @@ EXPORT void GetLastCallErrorString(TqOpcString *message)
     *message = Out(lastError);
 }
 
-EXPORT void SignalAdd(int32_t *handle, TqOpcString, TqOpcString, TqOpcString itemName, TqOpcString, int32_t,
-                      uint8_t suspended, uint16_t, TqOpcSignalCallback newData, void *context)
+EXPORT void SignalAdd(int32_t *handle, TqOpcString, TqOpcString, TqOpcString itemName, TqOpcString groupName,
+                      int32_t, uint8_t suspended, uint16_t, TqOpcSignalCallback newData, void *context)
 {
     Signal s;
     s.callback = newData;
     s.context = context;
     s.suspended = suspended != 0;
     s.item.assign(itemName.data, static_cast<size_t>(itemName.length));
+    s.group.assign(groupName.data, static_cast<size_t>(groupName.length));
     *handle = nextHandle++;
     signals[*handle] = s;
     lastError.clear();
@@ -196,14 +198,22 @@ EXPORT void GroupDelete(int32_t handle)
         groups.erase(it);
 }
 
+static void SetGroupSuspended(int32_t handle, bool suspended)
+{
+    auto it = groups.find(handle);
+    lastError = it == groups.end() ? "Unknown group" : "";
+    if (it != groups.end())
+        it->second.suspended = suspended;
+}
+
 EXPORT void GroupResume(int32_t handle)
 {
-    lastError = groups.count(handle) ? "" : "Unknown group";
+    SetGroupSuspended(handle, false);
 }
 
 EXPORT void GroupSuspend(int32_t handle)
 {
-    lastError = groups.count(handle) ? "" : "Unknown group";
+    SetGroupSuspended(handle, true);
 }
 
 EXPORT void GroupSetUpdateRate(int32_t handle, int32_t updateRate)
@@ -233,4 +243,28 @@ EXPORT void FakeNotifyGroup(int32_t via, int32_t handle)
         return;
     it->second.before(it->second.context, handle);
     it->second.after(it->second.context, handle);
+}
+
+// Test hook: a delivery of the group as the library makes it (before, new
+// data of each subscription in the group, after), on a thread of the library
+// when fromThread; nothing while the group is suspended.
+EXPORT void FakeDeliverGroup(int32_t handle, uint8_t fromThread)
+{
+    auto it = groups.find(handle);
+    if (it == groups.end() || it->second.suspended)
+        return;
+    const Group g = it->second;
+    auto deliver = [g, handle] {
+        g.before(g.context, handle);
+        for (auto &entry : signals)
+            if (entry.second.group == g.name && !entry.second.suspended)
+                entry.second.callback(entry.second.context);
+        g.after(g.context, handle);
+    };
+    if (!fromThread) {
+        deliver();
+        return;
+    }
+    std::thread t(deliver);
+    t.join();
 }
