@@ -2,26 +2,6 @@
 
 #include <cmath>
 
-namespace {
-
-constexpr double PixelLimit = 32000;
-
-// Start - Offset within the pixel limit; NaN (an undefined offset) goes off
-// the scale at the far limit.
-int OffsetPixel(int Start, double Offset)
-{
-    if (std::isnan(Offset))
-        return int(PixelLimit);
-    // Halves to even, as nearbyint rounds, without its library call: adding
-    // and taking away 1.5 * 2^52 leaves the nearest integer.
-    const double rounded = std::fabs(Offset) < 1e15 ? (Offset + 6755399441055744.0) - 6755399441055744.0
-                                                     : std::nearbyint(Offset);
-    const double r = Start - rounded;
-    return int(r < -PixelLimit ? -PixelLimit : r > PixelLimit ? PixelLimit : r);
-}
-
-} // namespace
-
 void TgPlotAxisScale::SetGeometry(const TRect &ScaleRect)
 {
     FScaleRect = ScaleRect;
@@ -37,12 +17,8 @@ void TgPlotAxisScale::SetGeometry(const TRect &ScaleRect)
         FPixelsPerSpanUnit = 0;
 }
 
-int TgPlotAxisScale::PositionToPixels(double Value) const
+int TgPlotAxisScale::LogPositionToPixels(double Value) const
 {
-    if (FActualStart == FActualStop || Span <= 1e-300)
-        return (FActualStart + FActualStop) / 2;
-    if (ScaleType == ipstLinear)
-        return OffsetPixel(FActualStart, (Value - Min) * FPixelsPerSpanUnit);
     const double l0 = std::log10(LogMin()), l1 = std::log10(LogMax());
     if (l1 == l0)
         return 0;

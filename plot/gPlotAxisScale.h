@@ -2,6 +2,8 @@
 #include "Types.h"
 #include "gTypes.h"
 
+#include <cmath>
+
 // The value range of an axis and its mapping onto pixels, on a linear or a
 // base-10 logarithmic scale. The geometry (where Min and Max lie) comes from
 // the axis layout and is current after each layout pass. On a log scale a
@@ -30,7 +32,14 @@ public:
     int ScaleLength() const { return Horizontal ? FScaleRect.Width() : FScaleRect.Height(); }
 
     // Pixel of a value, within -32000..32000; NaN lies off the scale.
-    int PositionToPixels(double Value) const;
+    int PositionToPixels(double Value) const
+    {
+        if (FActualStart == FActualStop || Span <= 1e-300)
+            return (FActualStart + FActualStop) / 2;
+        if (ScaleType != ipstLinear)
+            return LogPositionToPixels(Value);
+        return OffsetPixel(FActualStart, (Value - Min) * FPixelsPerSpanUnit);
+    }
     double PixelsToPosition(int Value) const;
     int WidthToPixels(double Value) const;
     // Fraction of the span from Min (from Max under ReverseScale).
@@ -49,6 +58,22 @@ public:
     double LogMax() const { return LogMin() + (Span > 0 ? Span : 1.0); }
 
 private:
+    static constexpr double PixelLimit = 32000;
+    int LogPositionToPixels(double Value) const;
+    // Start - Offset within the pixel limit; NaN (an undefined offset) goes
+    // off the scale at the far limit.
+    static int OffsetPixel(int Start, double Offset)
+    {
+        if (std::isnan(Offset))
+            return int(PixelLimit);
+        // Halves to even, as nearbyint rounds, without its library call:
+        // adding and taking away 1.5 * 2^52 leaves the nearest integer.
+        const double rounded = std::fabs(Offset) < 1e15 ? (Offset + 6755399441055744.0) - 6755399441055744.0
+                                                         : std::nearbyint(Offset);
+        const double r = Start - rounded;
+        return int(r < -PixelLimit ? -PixelLimit : r > PixelLimit ? PixelLimit : r);
+    }
+
     TRect FScaleRect;
     int FActualStart = 0;
     int FActualStop = 0;

@@ -7,6 +7,7 @@
 #include "gPlotXAxis.h"
 #include "gPlotYAxis.h"
 
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -55,8 +56,12 @@ int TgPlotChannelCustom::DrawTraceRun(TCanvas *Canvas, bool XYAxesReversed, int 
     // the range lies on the scale.
     const double xMin = xs.Min, xMax = xs.Max(), yMin = ys.Min, yMax = ys.Max();
     const bool clip = ClipToAxes();
-    std::vector<TPoint> points{pixel(PX, PY)};
-    points.reserve(size_t(std::min(Stop - From + 2, 1 << 16)));
+    // The run goes out in pieces of a fixed buffer, each starting at the
+    // last point of the one before: the same pixels as one polyline, since
+    // a polyline leaves out only its last point.
+    TPoint points[4096];
+    size_t n = 0;
+    points[n++] = pixel(PX, PY);
     int i = From;
     for (; i <= Stop; ++i) {
         double x, y;
@@ -67,12 +72,18 @@ int TgPlotChannelCustom::DrawTraceRun(TCanvas *Canvas, bool XYAxesReversed, int 
         if (null || !(x >= PX && x >= xMin && x <= xMax) || (clip && !(y >= yMin && y <= yMax)))
             break;
         const TPoint p = pixel(x, y);
-        if (!(p == points.back()))
-            points.push_back(p);
+        if (!(p == points[n - 1])) {
+            if (n == std::size(points)) {
+                Canvas->Polyline(points, n);
+                points[0] = points[n - 1];
+                n = 1;
+            }
+            points[n++] = p;
+        }
         PX = x;
         PY = y;
     }
-    Canvas->Polyline(points);
+    Canvas->Polyline(points, n);
     return i;
 }
 

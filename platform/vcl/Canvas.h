@@ -208,11 +208,25 @@ private:
     void ApplyPenMode();
     void DrawTextAt(int X, int Y, const QString &Text, bool FillCell);
     void DrawLineExcludingEnd(int X1, int Y1, int X2, int Y2);
+    // The pixels of the pen's lines: one-pixel pens leave out the gaps of
+    // LinePattern; wide pens (always solid) stamp their disc on each pixel,
+    // reaching LineReach pixels beyond the line.
+    const std::vector<int> &LinePattern() const;
+    long long LineReach() const;
+    // The pixels of a line from (X1, Y1) up to, not including, (X2, Y2)
+    // within Clip (widened by the reach), appended to Points.
     void AddLinePixels(int X1, int Y1, int X2, int Y2, const TRect &Clip, QPolygon &Points);
-    void DrawWidePixels(const QPolygon &Points);
+    void DrawLinePixels(const QPolygon &Points);
+    // The image to write a copying pen's pixels into, straight, when the
+    // canvas draws on a 32-bit image under an integer offset and a
+    // rectangular clip (Clip in image pixels); none when the painter must
+    // draw them.
+    QImage *DirectImage(QPoint &Offset, QRect &Clip);
+    // The lines from point to point straight into DirectImage; false (and
+    // nothing drawn) when there is none.
+    bool DrawLinesDirect(const TPoint *Points, size_t Count);
     // Pens wider than a pixel, but for the alternate pen, which is always one.
     bool WidePen() const { return pen_.Width() > 1 && pen_.Style() != psAlternate; }
-    bool WritePixels(const QPolygon &Points, int Lo, int Hi, double Centre, double Radius2);
     void FillPixelsRect(const QRect &r, const QColor &c);
 
     TFont font_;

@@ -1,0 +1,235 @@
+// Lines and polylines of the canvas against the exact walk, pixel for
+// pixel: straight into an image's pixels and through the painter.
+#include "Canvas.h"
+#include "Color.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+#include <random>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+constexpr int W = 48, H = 36;
+
+// A canvas on an image that it may write straight into (Direct) or that
+// only its painter reaches.
+class ImageCanvas : public TCanvas {
+public:
+    ImageCanvas(bool Direct, TPoint Origin) : direct_(Direct), image_(W, H, QImage::Format_RGB32)
+    {
+        image_.fill(Qt::white);
+        painter_.begin(&image_);
+        Attach(&painter_, Origin, Bounds(-Origin.X, -Origin.Y, W, H));
+    }
+    QImage Finish()
+    {
+        Detach();
+        painter_.end();
+        return image_;
+    }
+
+protected:
+    QImage *WritableImage() override { return direct_ ? &image_ : nullptr; }
+
+private:
+    bool direct_;
+    QImage image_;
+    QPainter painter_;
+};
+
+struct LineCase {
+    int width;
+    TPenStyle style;
+    TPoint origin;
+    bool clipped;
+    TRect clip;
+    std::vector<TPoint> points;
+
+    std::string Describe() const
+    {
+        std::ostringstream s;
+        s << "width " << width << " style " << style << " origin " << origin.X << "," << origin.Y;
+        if (clipped)
+            s << " clip " << clip.Left << "," << clip.Top << "-" << clip.Right << "," << clip.Bottom;
+        s << " points";
+        for (const TPoint &p : points)
+            s << " (" << p.X << "," << p.Y << ")";
+        return s.str();
+    }
+};
+
+// The exact walk: step i of n = max(|dx|, |dy|) lies at i along the major
+// axis (x when both are equal) and at i * minor / major rounded to the
+// nearest pixel, halves away from the start, on the other; the end point is
+// left out. One-pixel pens leave out the gaps of their dash pattern, which
+// starts afresh with each line; wide pens are solid and stamp a disc of
+// their width (offsets -(w-1)/2 .. w/2 within half the width of its centre).
+QImage ExactLines(const LineCase &k, QRgb Colour)
+{
+    QImage img(W, H, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    const bool wide = k.width > 1 && k.style != psAlternate;
+    std::vector<int> pattern;
+    if (!wide) {
+        switch (k.style) {
+        case psDash: pattern = {18, 6}; break;
+        case psDot: pattern = {3, 3}; break;
+        case psDashDot: pattern = {9, 6, 3, 6}; break;
+        case psDashDotDot: pattern = {9, 3, 3, 3, 3, 3}; break;
+        case psAlternate: pattern = {1, 1}; break;
+        default: break;
+        }
+    }
+    std::vector<bool> on; // one period of the pattern
+    for (size_t s = 0; s < pattern.size(); ++s)
+        on.insert(on.end(), size_t(pattern[s]), s % 2 == 0);
+    std::vector<QPoint> disc{{0, 0}};
+    if (wide) {
+        disc.clear();
+        const int lo = -((k.width - 1) / 2), hi = k.width / 2;
+        const double c = (lo + hi) / 2.0, r2 = k.width * k.width / 4.0;
+        for (int dy = lo; dy <= hi; ++dy)
+            for (int dx = lo; dx <= hi; ++dx)
+                if ((dx - c) * (dx - c) + (dy - c) * (dy - c) <= r2 + 1e-9)
+                    disc.emplace_back(dx, dy);
+    }
+    auto put = [&](long long x, long long y) {
+        for (const QPoint &d : disc) {
+            const long long cx = x + d.x(), cy = y + d.y();
+            if (k.clipped && !(cx >= k.clip.Left && cx < k.clip.Right && cy >= k.clip.Top && cy < k.clip.Bottom))
+                continue;
+            const long long ix = cx + k.origin.X, iy = cy + k.origin.Y;
+            if (ix >= 0 && ix < W && iy >= 0 && iy < H)
+                img.setPixel(int(ix), int(iy), Colour);
+        }
+    };
+    for (size_t s = 1; s < k.points.size(); ++s) {
+        const long long x1 = k.points[s - 1].X, y1 = k.points[s - 1].Y, x2 = k.points[s].X, y2 = k.points[s].Y;
+        const long long dx = std::llabs(x2 - x1), dy = std::llabs(y2 - y1), n = std::max(dx, dy);
+        const long long sx = x2 > x1 ? 1 : -1, sy = y2 > y1 ? 1 : -1;
+        const bool xMajor = dx >= dy;
+        // Only the steps whose major coordinate comes near the image matter.
+        const long long from = xMajor ? x1 : y1, step = xMajor ? sx : sy;
+        const long long lo = -(xMajor ? k.origin.X : k.origin.Y) - 8, hi = lo + (xMajor ? W : H) + 16;
+        const long long first = std::max(0LL, step > 0 ? lo - from : from - hi);
+        const long long last = std::min(n - 1, step > 0 ? hi - from : from - lo);
+        for (long long i = first; i <= last; ++i) {
+            if (!on.empty() && !on[size_t(i % static_cast<long long>(on.size()))])
+                continue;
+            if (xMajor)
+                put(x1 + sx * i, y1 + sy * static_cast<long long>((__int128(2) * i * dy + dx) / (2 * dx)));
+            else
+                put(x1 + sx * static_cast<long long>((__int128(2) * i * dx + dy) / (2 * dy)), y1 + sy * i);
+        }
+    }
+    return img;
+}
+
+// Random polylines: points near the image, runs up and down one column,
+// repeated points, and ends far off the canvas (up to the int limits).
+LineCase RandomCase(std::mt19937 &rng)
+{
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    static const TPenStyle styles[] = {psSolid, psSolid, psSolid, psDash,      psDot,
+                                       psDashDot, psDashDotDot, psAlternate, psInsideFrame};
+    static const int widths[] = {1, 1, 1, 2, 2, 3, 4, 5};
+    LineCase k;
+    k.width = widths[pick(0, 7)];
+    k.style = styles[pick(0, 8)];
+    k.origin = pick(0, 2) == 0 ? TPoint(0, 0) : TPoint(pick(-12, 12), pick(-12, 12));
+    k.clipped = pick(0, 2) == 0;
+    if (k.clipped) {
+        const int l = pick(-20, W), t = pick(-20, H);
+        k.clip = TRect(l, t, l + pick(0, W), t + pick(0, H));
+    }
+    auto far = [&] { return pick(0, 1) ? 2147483647 - pick(0, 99999) : -2147483647 + pick(0, 99999); };
+    const int count = pick(2, 30);
+    TPoint p(pick(-10, W + 10), pick(-10, H + 10));
+    k.points.push_back(p);
+    for (int i = 1; i < count; ++i) {
+        switch (pick(0, 10)) {
+        case 0: break;                                     // the same point again
+        case 1: p = TPoint(p.X, p.Y + pick(-6, 6)); break; // up or down its column
+        case 2: p = TPoint(p.X + pick(-1, 1), p.Y + pick(-20, 20)); break;
+        case 3: p = TPoint(pick(-100000, 100000), pick(-100000, 100000)); break;
+        case 4: p = TPoint(far(), pick(-10, H + 10)); break;
+        case 5: p = TPoint(pick(-10, W + 10), far()); break;
+        case 6: p = TPoint(far(), far()); break; // a corner far off: the next line comes in steeply
+        default: p = TPoint(pick(-10, W + 10), pick(-10, H + 10)); break;
+        }
+        k.points.push_back(p);
+    }
+    return k;
+}
+
+void SetPen(TCanvas &C, const LineCase &k, TColor Colour)
+{
+    C.Pen()->SetColor(Colour);
+    C.Pen()->SetWidth(k.width);
+    C.Pen()->SetStyle(k.style);
+    if (k.clipped)
+        C.IntersectClipRect(k.clip);
+}
+
+TEST(CanvasLines, RandomPolylinesAndLinesMatchTheExactWalkOnBothPaths)
+{
+    std::mt19937 rng(4711);
+    const TColor colour = RGB(200, 30, 90);
+    for (int n = 0; n < 1500; ++n) {
+        const LineCase k = RandomCase(rng);
+        SCOPED_TRACE(k.Describe());
+        const QImage exact = ExactLines(k, 0xFF000000u | ToQColor(colour).rgb());
+        ImageCanvas direct(true, k.origin), painter(false, k.origin), lines(true, k.origin);
+        SetPen(direct, k, colour);
+        SetPen(painter, k, colour);
+        SetPen(lines, k, colour);
+        direct.Polyline(k.points);
+        painter.Polyline(k.points);
+        lines.MoveTo(k.points[0].X, k.points[0].Y);
+        for (size_t i = 1; i < k.points.size(); ++i)
+            lines.LineTo(k.points[i].X, k.points[i].Y);
+        const QImage a = direct.Finish(), b = painter.Finish(), c = lines.Finish();
+        ASSERT_TRUE(a == exact) << "straight into the image";
+        ASSERT_TRUE(b == exact) << "through the painter";
+        ASSERT_TRUE(c == exact) << "LineTo from point to point";
+    }
+}
+
+void ExpectExact(const LineCase &k)
+{
+    SCOPED_TRACE(k.Describe());
+    ImageCanvas direct(true, k.origin), painter(false, k.origin);
+    SetPen(direct, k, clBlack);
+    SetPen(painter, k, clBlack);
+    direct.Polyline(k.points);
+    painter.Polyline(k.points);
+    const QImage exact = ExactLines(k, 0xFF000000u);
+    EXPECT_TRUE(direct.Finish() == exact) << "straight into the image";
+    EXPECT_TRUE(painter.Finish() == exact) << "through the painter";
+}
+
+// Each octant, both tie directions and the diagonals, from a centre pixel;
+// lines across the whole int range that pass through the image.
+TEST(CanvasLines, EveryDirectionAndFarEndsMatchTheExactWalk)
+{
+    for (int width : {1, 2, 3})
+        for (int dx = -14; dx <= 14; ++dx)
+            for (int dy = -14; dy <= 14; ++dy)
+                ExpectExact({width, psSolid, TPoint(0, 0), false, TRect(), {TPoint(24, 18), TPoint(24 + dx, 18 + dy)}});
+    const int big = 2147483647;
+    const std::vector<TPoint> far[] = {
+        {TPoint(-big, -big), TPoint(big, big)},
+        {TPoint(big, big - 40), TPoint(-big, -big + 3)},
+        {TPoint(-big + 7, big), TPoint(big, -big)},
+        {TPoint(big / 3, -big), TPoint(-big / 5 - 1, big)},
+        {TPoint(-big, 20), TPoint(big, 21)},
+        {TPoint(20, -big), TPoint(30, 10), TPoint(40, big)},
+    };
+    for (const std::vector<TPoint> &points : far)
+        for (int width : {1, 3})
+            ExpectExact({width, psSolid, TPoint(5, 3), false, TRect(), points});
+}
+
+} // namespace
