@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -20,14 +22,35 @@ QString LMyFFTDrawHpLp6dB::FormatNumber(double Value, TStringFloatFormat Format,
 }
 
 // The widest of Prefix + the number pi x 10^k, k = -100 to 100, on Page in its
-// current font; measured again only when the font or the format changed.
+// current font; measured again only when the font or the format changed. The
+// measures are shared by every plot of the program: the displays of a window
+// use the same fonts and formats, and each would otherwise measure the same
+// 201 texts again.
 int LMyFFTDrawHpLp6dB::WidestLabel(TPaintPage *Page, WidthCache &Cache, const QString &Prefix,
                                    TStringFloatFormat Format, int Precision, int Digits)
 {
     TFont *font = Page->Font();
-    if (Cache.Format == static_cast<int>(Format) && Cache.Precision == Precision && Cache.Digits == Digits &&
-        Cache.Prefix == Prefix && Cache.Font == *font)
+    auto matches = [&](const WidthCache &c) {
+        return c.Format == static_cast<int>(Format) && c.Precision == Precision && c.Digits == Digits &&
+               c.Prefix == Prefix && c.Font == *font;
+    };
+    auto copy = [](WidthCache &To, const WidthCache &From) {
+        To.Font.Assign(const_cast<TFont *>(&From.Font));
+        To.Format = From.Format;
+        To.Precision = From.Precision;
+        To.Digits = From.Digits;
+        To.Prefix = From.Prefix;
+        To.Width = From.Width;
+    };
+    if (matches(Cache))
         return Cache.Width;
+    static std::vector<std::unique_ptr<WidthCache>> shared;
+    for (const auto &c : shared) {
+        if (matches(*c)) {
+            copy(Cache, *c);
+            return Cache.Width;
+        }
+    }
     int widest = 0;
     for (int k = -100; k <= 100; ++k) {
         const double v = 3.141592653589793 * std::pow(10.0, k);
@@ -39,6 +62,11 @@ int LMyFFTDrawHpLp6dB::WidestLabel(TPaintPage *Page, WidthCache &Cache, const QS
     Cache.Digits = Digits;
     Cache.Prefix = Prefix;
     Cache.Width = widest;
+    // A few fonts and formats are in use at a time; the oldest measure goes.
+    if (shared.size() >= 16)
+        shared.erase(shared.begin());
+    shared.push_back(std::make_unique<WidthCache>());
+    copy(*shared.back(), Cache);
     return widest;
 }
 

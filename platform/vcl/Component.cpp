@@ -158,13 +158,15 @@ void TComponent::Notification(TComponent *AComponent, TOperation Operation)
 {
     if (Operation == opRemove && AComponent && !freeNotifies_.empty())
         RemoveFreeNotification(AComponent);
-    if (components_.empty())
-        return;
-    // Copy: a handler may free components of ours.
-    std::vector<TComponent *> owned = components_;
-    for (TComponent *c : owned)
+    // The last one first, held within the list after each call: a handler may
+    // free components of ours. No copy of the list: a window owns thousands
+    // of components and each of them is announced to all the others.
+    for (size_t i = components_.size(); i-- > 0;) {
+        TComponent *c = components_[i];
         if (c != AComponent)
             c->Notification(AComponent, Operation);
+        i = std::min(i, components_.size());
+    }
 }
 
 void TComponent::Loaded()

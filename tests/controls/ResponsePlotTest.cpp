@@ -105,6 +105,25 @@ TEST_F(PlotFixture, LayoutWithTheChannelPageSettings)
     EXPECT_EQ(plot.PlotPage()->Dest().Left, -30);
 }
 
+// The label widths are measured once for all plots: a plot with another
+// label font measures its own, and one with the first font again finds the
+// first width.
+TEST_F(PlotFixture, EachLabelFontGetsItsOwnWidthAcrossPlots)
+{
+    const int small = plot.PlotPage()->Dest().Left;
+    LMyFFTDrawHpLp6dB big(nullptr);
+    MainWindowSettings(big, 1070, 255);
+    TFont f;
+    f.Assign(big.AxisLabelFont());
+    f.SetHeight(-20);
+    big.SetAxisLabelFont(&f);
+    EXPECT_EQ(big.PlotPage()->Dest().Left, WidestLabel(&f) - 26);
+    EXPECT_GT(big.PlotPage()->Dest().Left, small);
+    LMyFFTDrawHpLp6dB again(nullptr);
+    MainWindowSettings(again, 1070, 255);
+    EXPECT_EQ(again.PlotPage()->Dest().Left, small);
+}
+
 // Columns of the X label page that hold ink, around each label's centre.
 std::vector<bool> XLabelsShown(LMyFFTDrawHpLp6dB &p)
 {
