@@ -93,9 +93,8 @@ void TMyPEQType8::BuildRow(int I)
     r.freq = makeEdit(QString::number(I), &TMyPEQType8::FrequencyKeyDown, &TMyPEQType8::FrequencyExit);
     r.q = makeEdit(QText(0), &TMyPEQType8::QfactorKeyDown, &TMyPEQType8::QfactorExit);
     r.gain = makeEdit(QStringLiteral("0dB"), &TMyPEQType8::GainKeyDown, &TMyPEQType8::GainExit);
-    r.type = new TSkComboBox(this);
+    r.type = new TSkComboBox(this, csDropDownList);
     r.type->SetParent(this);
-    r.type->SetStyle(csDropDownList);
     r.type->SetTag(I);
     r.type->OnChange = [this](TObject *s) { PeqTypeChange(s); };
     r.type->OnMouseWheel = [this](TObject *s, TShiftState sh, int d, TPoint p, bool &h) { PeqTypeMouseWheel(s, sh, d, p, h); };

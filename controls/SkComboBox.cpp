@@ -18,8 +18,8 @@ constexpr int ScrollBarWidth = 17;
 
 } // namespace
 
-TSkCustomComboBox::TSkCustomComboBox(TComponent *AOwner)
-    : TCustomComboBox(AOwner), searchTimer_(std::make_unique<TTimer>(nullptr))
+TSkCustomComboBox::TSkCustomComboBox(TComponent *AOwner, TComboBoxStyle InitialStyle)
+    : TCustomComboBox(AOwner, InitialStyle), searchTimer_(std::make_unique<TTimer>(nullptr))
 {
     SetControlStyle(ControlStyle().Exclude(csSetCaption));
     normalColor_ = Color();
@@ -465,7 +465,8 @@ bool TSkCustomComboBox::WriteFrameProperty(const QString &Name, int Value)
 
 // ---- values
 
-TSkComboBox::TSkComboBox(TComponent *AOwner) : TSkCustomComboBox(AOwner), values_(std::make_unique<TStringList>())
+TSkComboBox::TSkComboBox(TComponent *AOwner, TComboBoxStyle InitialStyle)
+    : TSkCustomComboBox(AOwner, InitialStyle), values_(std::make_unique<TStringList>())
 {
     values_->OnChange = [this](TObject *) { ValuesChanged(); };
 }

@@ -15,7 +15,7 @@ class TStringList;
 // completes typed text from the items (edit styles).
 class TSkCustomComboBox : public TCustomComboBox, public ISkFramePropertyTarget {
 public:
-    explicit TSkCustomComboBox(TComponent *AOwner);
+    explicit TSkCustomComboBox(TComponent *AOwner, TComboBoxStyle InitialStyle = csDropDown);
     ~TSkCustomComboBox() override;
 
     void Paint() override;
@@ -174,7 +174,7 @@ private:
 // Value reads and selects by value rather than by caption.
 class TSkComboBox : public TSkCustomComboBox {
 public:
-    explicit TSkComboBox(TComponent *AOwner);
+    explicit TSkComboBox(TComponent *AOwner, TComboBoxStyle InitialStyle = csDropDown);
     ~TSkComboBox() override;
 
     TStrings *Values();

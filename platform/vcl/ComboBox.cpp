@@ -11,44 +11,6 @@
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
-// The Qt combo box of a TCustomComboBox: tells its control when the list
-// opens and closes.
-class ComboWidget : public QComboBox {
-public:
-    explicit ComboWidget(TCustomComboBox *Owner) : owner_(Owner) {}
-    void showPopup() override
-    {
-        bool go = true;
-        GuardHandler("drop-down", owner_->Name(), [&] {
-            std::shared_ptr<bool> alive = owner_->aliveToken_;
-            owner_->DropDown();
-            go = *alive;
-        });
-        if (!go)
-            return;
-        const int listWidth = owner_->listWidth_ > 0 ? owner_->listWidth_ : width();
-        view()->setMinimumWidth(listWidth);
-        QComboBox::showPopup();
-        if (QWidget *popup = view()->window(); popup && popup->width() < listWidth)
-            popup->resize(listWidth, popup->height());
-    }
-    // The combo box's own painting first, then the control's Paint over it.
-    void paintEvent(QPaintEvent *Event) override
-    {
-        QComboBox::paintEvent(Event);
-        QPainter p(this);
-        owner_->PaintWith(&p, Rect(0, 0, owner_->Width(), owner_->Height()));
-    }
-    void hidePopup() override
-    {
-        const bool wasOpen = view()->isVisible();
-        QComboBox::hidePopup();
-        if (wasOpen)
-            GuardHandler("close-up", owner_->Name(), [this] { owner_->CloseUp(); });
-    }
-    TCustomComboBox *owner_;
-};
-
 // Draws the list items of the owner-drawn styles through the control.
 class ComboItemDelegate : public QStyledItemDelegate {
 public:
@@ -87,14 +49,77 @@ private:
     TCustomComboBox *owner_;
 };
 
-TCustomComboBox::TCustomComboBox(TComponent *AOwner)
+// The Qt combo box of a TCustomComboBox: tells its control when the list
+// opens and closes. The drop-down list (a window of its own with a list view,
+// some tens of kilobytes) is made when it first opens, with the control's
+// item delegate and font: a window holds hundreds of combo boxes whose lists
+// are never opened.
+class ComboWidget : public QComboBox {
+public:
+    explicit ComboWidget(TCustomComboBox *Owner) : owner_(Owner) {}
+    bool PopupMade() const { return popupMade_; }
+    void showPopup() override
+    {
+        MakePopup();
+        bool go = true;
+        GuardHandler("drop-down", owner_->Name(), [&] {
+            std::shared_ptr<bool> alive = owner_->aliveToken_;
+            owner_->DropDown();
+            go = *alive;
+        });
+        if (!go)
+            return;
+        const int listWidth = owner_->listWidth_ > 0 ? owner_->listWidth_ : width();
+        view()->setMinimumWidth(listWidth);
+        QComboBox::showPopup();
+        if (QWidget *popup = view()->window(); popup && popup->width() < listWidth)
+            popup->resize(listWidth, popup->height());
+    }
+    // The combo box's own painting first, then the control's Paint over it.
+    void paintEvent(QPaintEvent *Event) override
+    {
+        QComboBox::paintEvent(Event);
+        QPainter p(this);
+        owner_->PaintWith(&p, Rect(0, 0, owner_->Width(), owner_->Height()));
+    }
+    void hidePopup() override
+    {
+        const bool wasOpen = popupMade_ && view()->isVisible();
+        QComboBox::hidePopup();
+        if (wasOpen)
+            GuardHandler("close-up", owner_->Name(), [this] { owner_->CloseUp(); });
+    }
+    // Qt's combo box makes its list on a font change, to hand the font on;
+    // until the list is made, the font waits for MakePopup.
+    void changeEvent(QEvent *Event) override
+    {
+        if (Event->type() == QEvent::FontChange && !popupMade_) {
+            QWidget::changeEvent(Event);
+            return;
+        }
+        QComboBox::changeEvent(Event);
+    }
+    void MakePopup()
+    {
+        if (popupMade_)
+            return;
+        popupMade_ = true;
+        setItemDelegate(new ComboItemDelegate(owner_, this));
+        view()->window()->setFont(font());
+        view()->doItemsLayout();
+    }
+    TCustomComboBox *owner_;
+    bool popupMade_ = false;
+};
+
+TCustomComboBox::TCustomComboBox(TComponent *AOwner, TComboBoxStyle InitialStyle)
     : TWinControl(AOwner, new ComboWidget(this)), box_(static_cast<QComboBox *>(Widget())),
       items_(std::make_unique<TComboBoxStrings>(box_))
 {
+    style_ = InitialStyle;
     SetControlStyle(TControlStyle{csSetCaption, csDoubleClicks});
     SetTabStop(true);
     SetBounds(0, 0, 145, 21);
-    box_->setItemDelegate(new ComboItemDelegate(this, box_));
     ApplyStyle();
     QObject::connect(box_, qOverload<int>(&QComboBox::activated), box_, [this](int) {
         syncing_ = true;
@@ -179,7 +204,7 @@ void TCustomComboBox::SetItemHeight(int Value)
 
 bool TCustomComboBox::DroppedDown() const
 {
-    return box_->view() && box_->view()->isVisible();
+    return static_cast<ComboWidget *>(box_)->PopupMade() && box_->view()->isVisible();
 }
 
 void TCustomComboBox::SetDroppedDown(bool Value)

@@ -30,7 +30,8 @@ using TDrawItemEvent = std::function<void(TObject *Sender, int Index, const TRec
 // and OnCloseUp. Paint runs after Qt has painted the box, to draw over it.
 class TCustomComboBox : public TWinControl {
 public:
-    explicit TCustomComboBox(TComponent *AOwner);
+    // Made in InitialStyle: a list-only box need not make an edit line first.
+    explicit TCustomComboBox(TComponent *AOwner, TComboBoxStyle InitialStyle = csDropDown);
     ~TCustomComboBox() override;
 
     TStrings *Items() { return items_.get(); }
@@ -106,5 +107,8 @@ private:
 
 class TComboBox : public TCustomComboBox {
 public:
-    explicit TComboBox(TComponent *AOwner) : TCustomComboBox(AOwner) {}
+    explicit TComboBox(TComponent *AOwner, TComboBoxStyle InitialStyle = csDropDown)
+        : TCustomComboBox(AOwner, InitialStyle)
+    {
+    }
 };

@@ -6,6 +6,7 @@
 #include "TestInput.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -80,6 +81,34 @@ TEST(CustomComboBox, DropDownAndCloseUpWithTheListWidth)
     EXPECT_GE(static_cast<QComboBox *>(combo->Widget())->view()->window()->width(), 260);
     combo->SetDroppedDown(false);
     EXPECT_EQ(events, (std::vector<std::string>{"drop", "close"}));
+}
+
+// The drop-down list is made when it first opens, in the font the box has
+// then; a list-only box is made without an edit line.
+TEST(CustomComboBox, TheListIsMadeOnFirstOpeningInTheBoxFont)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto *combo = new TComboBox(&form, csDropDownList);
+    combo->SetParent(&form);
+    combo->Items()->SetText("one\ntwo");
+    combo->Font()->SetSize(20);
+    auto *box = static_cast<QComboBox *>(combo->Widget());
+    EXPECT_EQ(combo->LineEdit(), nullptr);
+    EXPECT_TRUE(box->findChildren<QAbstractItemView *>().isEmpty());
+    EXPECT_FALSE(combo->DroppedDown());
+    form.Show();
+    combo->SetDroppedDown(true);
+    ASSERT_TRUE(combo->DroppedDown());
+    const QFont big = box->font();
+    ASSERT_NE(big, QApplication::font());
+    EXPECT_EQ(box->view()->window()->font(), big);
+    EXPECT_EQ(box->view()->font(), big);
+    combo->SetDroppedDown(false);
+    // A later change of font reaches the list as well.
+    combo->Font()->SetSize(9);
+    EXPECT_NE(box->font(), big);
+    EXPECT_EQ(box->view()->font(), box->font());
 }
 
 TEST(CustomComboBox, OwnerDrawnItemsGoThroughOnDrawItem)
