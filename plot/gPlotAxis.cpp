@@ -26,11 +26,6 @@ TgPlotAxis::TgPlotAxis(TComponent *AOwner, TNotifyEvent AOnChange, TNotifyEvent 
 
 TgPlotAxis::~TgPlotAxis() = default;
 
-IgPlotOwner *TgPlotAxis::Plot() const
-{
-    return dynamic_cast<IgPlotOwner *>(Owner());
-}
-
 bool TgPlotAxis::FiresEvents() const
 {
     IgPlotOwner *plot = Plot();

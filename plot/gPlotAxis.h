@@ -272,8 +272,6 @@ public:
     static const TPublishedClass *StaticPublished();
 
 protected:
-    // The plot, when the owner is one.
-    IgPlotOwner *Plot() const;
     bool FiresEvents() const;
     virtual bool IsXAxis() const = 0;
 

@@ -52,11 +52,6 @@ TgPlotChannelCustom::TgPlotChannelCustom(TComponent *AOwner, TNotifyEvent AOnCha
 
 TgPlotChannelCustom::~TgPlotChannelCustom() = default;
 
-IgPlotOwner *TgPlotChannelCustom::Plot() const
-{
-    return dynamic_cast<IgPlotOwner *>(Owner());
-}
-
 int TgPlotChannelCustom::AddXY(double X, double Y)
 {
     return DoAddXY(X, Y, false, false);
@@ -441,14 +436,6 @@ const TPublishedClass *TgPlotChannelCustom::StaticPublished()
         QStringLiteral("ipmsCross"),         QStringLiteral("ipmsPlus"),          QStringLiteral("ipmsTriangleUp"),
         QStringLiteral("ipmsTriangleDown"),  QStringLiteral("ipmsTriangleLeft"),  QStringLiteral("ipmsTriangleRight"),
         QStringLiteral("ipmsVerticalLine"),  QStringLiteral("ipmsHorizontalLine"), QStringLiteral("ipmsCharacter")};
-    static const QStringList penStyles{QStringLiteral("psSolid"),    QStringLiteral("psDash"),
-                                       QStringLiteral("psDot"),      QStringLiteral("psDashDot"),
-                                       QStringLiteral("psDashDotDot"), QStringLiteral("psClear"),
-                                       QStringLiteral("psInsideFrame")};
-    static const QStringList brushStyles{QStringLiteral("bsSolid"),      QStringLiteral("bsClear"),
-                                         QStringLiteral("bsHorizontal"), QStringLiteral("bsVertical"),
-                                         QStringLiteral("bsFDiagonal"),  QStringLiteral("bsBDiagonal"),
-                                         QStringLiteral("bsCross"),      QStringLiteral("bsDiagCross")};
     static const QStringList moveStyles{QStringLiteral("ipcdpmsXandY"), QStringLiteral("ipcdpmsXOnly"),
                                         QStringLiteral("ipcdpmsYOnly")};
     static const QStringList dataStyles{QStringLiteral("ipdsStandard"), QStringLiteral("ipdsCompact"),
@@ -476,10 +463,10 @@ const TPublishedClass *TgPlotChannelCustom::StaticPublished()
             .Integer("MarkersSize", &C::MarkersSize, &C::SetMarkersSize, 3)
             .Enumeration("MarkersStyle", &C::MarkersStyle, &C::SetMarkersStyle, markerStyles, ipmsCircle)
             .Integer("MarkersPenColor", &C::MarkersPenColor, &C::SetMarkersPenColor, clRed)
-            .Enumeration("MarkersPenStyle", &C::MarkersPenStyle, &C::SetMarkersPenStyle, penStyles, psSolid)
+            .Enumeration("MarkersPenStyle", &C::MarkersPenStyle, &C::SetMarkersPenStyle, PenStyleNames(), psSolid)
             .Integer("MarkersPenWidth", &C::MarkersPenWidth, &C::SetMarkersPenWidth, 0)
             .Integer("MarkersBrushColor", &C::MarkersBrushColor, &C::SetMarkersBrushColor, clRed)
-            .Enumeration("MarkersBrushStyle", &C::MarkersBrushStyle, &C::SetMarkersBrushStyle, brushStyles, bsSolid)
+            .Enumeration("MarkersBrushStyle", &C::MarkersBrushStyle, &C::SetMarkersBrushStyle, BrushStyleNames(), bsSolid)
             .Object("MarkersFont", [](C *c) -> TObject * { return c->MarkersFont(); })
             .String("XAxisName", &C::XAxisName, &C::SetXAxisName)
             .String("YAxisName", &C::YAxisName, &C::SetYAxisName)

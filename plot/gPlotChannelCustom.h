@@ -191,7 +191,6 @@ public:
     static const TPublishedClass *StaticPublished();
 
 protected:
-    IgPlotOwner *Plot() const;
     bool HasAxes();
     double GetX(int Index) const { return FData->GetX(Index); }
     double GetY(int Index) const { return FData->GetY(Index); }

@@ -167,9 +167,20 @@ TQ62_KIND_OPERATIONS(Limit, Limits, TgPlotLimit, LimitManager)
 
 int TgPlotComponent::AddAnnotation()
 {
-    // The annotation defaults are copied on by the annotation's own setters
-    // once annotations carry pens, brushes and fonts.
-    return FMasterManager->AddAnnotation();
+    const int index = FMasterManager->AddAnnotation();
+    TgPlotAnnotation *a = GetAnnotation(index);
+    a->SetBrushStyle(FAnnotationDefaultBrushStyle);
+    a->SetBrushColor(FAnnotationDefaultBrushColor);
+    a->SetPenStyle(FAnnotationDefaultPenStyle);
+    a->SetPenColor(FAnnotationDefaultPenColor);
+    a->SetPenWidth(FAnnotationDefaultPenWidth);
+    a->SetReference(FAnnotationDefaultReference);
+    a->SetReferencePositionX(FAnnotationDefaultReferenceXY[0]);
+    a->SetReferencePositionY(FAnnotationDefaultReferenceXY[1]);
+    a->SetReferenceSizeX(FAnnotationDefaultReferenceXY[2]);
+    a->SetReferenceSizeY(FAnnotationDefaultReferenceXY[3]);
+    a->SetFont(FAnnotationDefaultFont.get());
+    return index;
 }
 void TgPlotComponent::DeleteAnnotation(int Index)
 {

@@ -41,8 +41,6 @@ enum TgPlotFormStyle { ipfsModal, ipfsStayOnTop };
 enum TgPlotImageFormatStyle { ipifBitmap, ipifEnhancedMetaFile, ipifJPEG, ipifPNG };
 enum TgPlotDataFileColumnSeparator { ipdfcsTab, ipdfcsComma };
 enum TgPlotDataFileFormat { ipdffText, ipdffCompactInterval };
-enum TgPlotReferenceType { iprtDataView, iprtChannel };
-enum TgPlotReferenceIndividual { ipriDataView, ipriChannel, ipriAuto };
 
 // A rectangle that a Cartesian axis's tick labels occupy during a paint.
 struct TgPlotRectObject {
@@ -311,8 +309,6 @@ public:
     TgPlotObject *FindObjectAt(const TgPlotMouseData &MouseData);
     void HideHint();
     void HintTimerTick(TObject *Sender);
-    // The mouse capture moved to another window (or was released).
-    void CaptureChanged(bool ToThisControl);
 
     // IgPlotObjectHost: the relays of the objects' events.
     void DoObjectMouseDown(TgPlotObject *Obj, TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -328,7 +324,8 @@ public:
     void DoAfterOpenEditor(TObject *Sender) override;
     void DoObjectClick(TgPlotObject *Obj) override;
     void DoObjectGetMouseCursor(TgPlotObject *Obj, int &MouseCursor);
-    void DoDataCursorChange(TgPlotObject *Cursor);
+    void DoDataCursorChange(TgPlotDataCursor *Cursor) override;
+    void DoBeforeDataCursorUpdate(TgPlotDataCursor *Cursor) override;
 
     // What axes, data views and channels ask of the plot (IgPlotOwner).
     bool PlotLoading() const override { return IsLoading(); }
@@ -397,6 +394,10 @@ protected:
     void gMouseMove(TShiftState Shift, int X, int Y) override;
     void gDoubleClick() override;
     bool gMouseWheel(int WheelDelta, TShiftState Shift, TPoint MousePos) override;
+    // The mouse went elsewhere during a press: the hint goes and the object
+    // under the mouse is told the mouse left it. A drag under way ends with
+    // the release over the plot or the next move without buttons.
+    void CaptureChanged(TControl *NewCapture) override;
 
     virtual void DoObjectAdded(TObject *Sender);
     virtual void DoObjectRemoved(TObject *Sender);

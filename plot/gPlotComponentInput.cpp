@@ -7,6 +7,7 @@
 #include "gPlotButton.h"
 #include "gPlotChannelCustom.h"
 #include "gPlotComponent.h"
+#include "gPlotDataCursor.h"
 #include "gPlotDataView.h"
 #include "gPlotLayoutObject.h"
 #include "gPlotLegend.h"
@@ -218,9 +219,9 @@ void TgPlotComponent::HideHint()
         InvalidateNow();
 }
 
-void TgPlotComponent::CaptureChanged(bool ToThisControl)
+void TgPlotComponent::CaptureChanged(TControl *NewCapture)
 {
-    if (ToThisControl)
+    if (NewCapture == this)
         return;
     const bool showing = FHintShowing;
     TimerStop();
@@ -397,10 +398,18 @@ void TgPlotComponent::DoObjectLostFocus(TgPlotObject *Obj)
 }
 #undef TQ62_FOCUS_TABLE
 
-void TgPlotComponent::DoDataCursorChange(TgPlotObject *Cursor)
+void TgPlotComponent::DoDataCursorChange(TgPlotDataCursor *Cursor)
 {
     TgPlotEventKind kind;
     int index;
     if (OnDataCursorChange && KindOf(Cursor, kind, index) && kind == ipekDataCursor)
         OnDataCursorChange(this, index);
+}
+
+void TgPlotComponent::DoBeforeDataCursorUpdate(TgPlotDataCursor *Cursor)
+{
+    TgPlotEventKind kind;
+    int index;
+    if (!IsLoading() && OnBeforeDataCursorUpdate && KindOf(Cursor, kind, index) && kind == ipekDataCursor)
+        OnBeforeDataCursorUpdate(this, index);
 }

@@ -387,6 +387,18 @@ void TgPlotComponent::PaintToCanvas(TCanvas *Canvas)
     const TColor objectBackGround = view->BackgroundTransparent() ? BackGroundColor() : view->BackgroundColor();
     FOccupiedRects.clear();
 
+    // The readings come before the layout, so that the legend can make room
+    // for the cursor's columns when one cursor reads every channel.
+    TgPlotLegend *legend = GetLegend(0);
+    legend->SetCursorAllChannels(false);
+    for (int i = 0; i < DataCursorCount(); ++i) {
+        TgPlotDataCursor *cursor = GetDataCursor(i);
+        cursor->UpdateReadings();
+        if (cursor->Visible() && cursor->ChannelName() == TgPlotDataCursor::AllChannels() &&
+            cursor->ChannelShowAllInLegend())
+            legend->SetCursorAllChannels(true);
+    }
+
     for (int i = 0; i < XAxisCount(); ++i)
         GetXAxis(i)->CalcTicks();
     for (int i = 0; i < YAxisCount(); ++i)
@@ -403,6 +415,10 @@ void TgPlotComponent::PaintToCanvas(TCanvas *Canvas)
         GetXAxis(i)->UpdateCanDraw();
     for (int i = 0; i < YAxisCount(); ++i)
         GetYAxis(i)->UpdateCanDraw();
+    for (int i = 0; i < AnnotationCount(); ++i) {
+        GetAnnotation(i)->SetDataView(view);
+        GetAnnotation(i)->SetXYAxesReversed(XYAxesReverse());
+    }
     for (int i = 0; i < DataCursorCount(); ++i)
         GetDataCursor(i)->SetDataView(view);
 

@@ -78,20 +78,18 @@ const TPublishedClass *TgPlotComponent::StaticPublished()
             .Bool("DifferentialPropertySave", &P::DifferentialPropertySave, &P::SetDifferentialPropertySave, false)
             .Enumeration("AnnotationDefaultBrushStlye", &P::AnnotationDefaultBrushStlye,
                          &P::SetAnnotationDefaultBrushStlye,
-                         Names({"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal",
-                                "bsCross", "bsDiagCross"}),
+                         BrushStyleNames(),
                          bsSolid)
             .Integer("AnnotationDefaultBrushColor", &P::AnnotationDefaultBrushColor, &P::SetAnnotationDefaultBrushColor,
                      0xFFFFFF)
             .Enumeration("AnnotationDefaultPenStlye", &P::AnnotationDefaultPenStlye, &P::SetAnnotationDefaultPenStlye,
-                         Names({"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear",
-                                "psInsideFrame"}),
+                         PenStyleNames(),
                          psSolid)
             .Integer("AnnotationDefaultPenColor", &P::AnnotationDefaultPenColor, &P::SetAnnotationDefaultPenColor,
                      0xFFFFFF)
             .Integer("AnnotationDefaultPenWidth", &P::AnnotationDefaultPenWidth, &P::SetAnnotationDefaultPenWidth, 1)
             .Enumeration("AnnotationDefaultReference", &P::AnnotationDefaultReference, &P::SetAnnotationDefaultReference,
-                         Names({"iprtDataView", "iprtChannel"}), iprtDataView)
+                         Names({"iprtDataView", "iprtChannel", "iprtXChannelYDataView", "iprtXDataViewYChannel"}), iprtDataView)
             .Enumeration("AnnotationDefaultReferencePositionX", &P::AnnotationDefaultReferencePositionX,
                          &P::SetAnnotationDefaultReferencePositionX, reference, ipriAuto)
             .Enumeration("AnnotationDefaultReferencePositionY", &P::AnnotationDefaultReferencePositionY,

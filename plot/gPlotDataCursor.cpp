@@ -1,5 +1,8 @@
 #include "gPlotDataCursor.h"
 
+#include "gPlotChannelCustom.h"
+#include "gPlotOwner.h"
+
 namespace {
 double Percent(double Value)
 {
@@ -18,9 +21,48 @@ TgPlotDataCursor::TgPlotDataCursor(TComponent *AOwner, TNotifyEvent AOnChange, T
     FFont.OnChange = [this](TObject *) { DoChange(); };
 }
 
+const QString &TgPlotDataCursor::AllChannels()
+{
+    static const QString all = QStringLiteral("<All>");
+    return all;
+}
+
 void TgPlotDataCursor::SetChannelName(const QString &Value)
 {
-    ChangeString(FChannelName, Value, &TgPlotObject::DoChange);
+    if (Value == FChannelName)
+        return;
+    FChannelName = Value;
+    FChannel = nullptr;
+    DoChange();
+}
+
+TgPlotChannelCustom *TgPlotDataCursor::FindChannel()
+{
+    if (!FChannel)
+        if (IgPlotOwner *plot = Plot())
+            FChannel = plot->GetChannelByName(FChannelName);
+    return FChannel;
+}
+
+void TgPlotDataCursor::UpdateReadings()
+{
+    IgPlotOwner *plot = Plot();
+    if (plot)
+        plot->DoBeforeDataCursorUpdate(this);
+    if (FChannelName == AllChannels()) {
+        for (int i = 0; plot && i < plot->ChannelCount(); ++i)
+            plot->GetChannel(i)->DataCursorUpdate(this);
+    } else if (TgPlotChannelCustom *channel = FindChannel()) {
+        channel->DataCursorUpdate(this);
+    }
+}
+
+void TgPlotDataCursor::SetVisible(bool Value)
+{
+    const bool shown = Value && !Visible();
+    TgPlotManagerObject::SetVisible(Value);
+    if (shown)
+        UpdateReadings();
 }
 
 void TgPlotDataCursor::SetStyle(TgPlotDataCursorStyle Value)
@@ -59,16 +101,30 @@ void TgPlotDataCursor::SetPointer2Position(double Value)
 
 void TgPlotDataCursor::SetReading(TgPlotDataPointStatus Status, double Y, double X)
 {
+    if (X == FValueX && Y == FValueY && Status == FStatus)
+        return;
     FStatus = Status;
     FValueY = Y;
     FValueX = X;
+    if (IgPlotOwner *plot = Plot())
+        plot->DoDataCursorChange(this);
 }
 
 void TgPlotDataCursor::NotificationRemove(TObject *Sender)
 {
     TgPlotManagerObject::NotificationRemove(Sender);
+    // Told from the object's base destructor: compare addresses only.
     if (static_cast<void *>(Sender) == static_cast<void *>(FDataView))
         FDataView = nullptr;
+    if (static_cast<void *>(Sender) == static_cast<void *>(FChannel))
+        FChannel = nullptr;
+}
+
+void TgPlotDataCursor::NotificationRename(TObject *Sender)
+{
+    TgPlotManagerObject::NotificationRename(Sender);
+    if (FChannel && static_cast<void *>(Sender) == static_cast<void *>(FChannel))
+        FChannelName = FChannel->Name();
 }
 
 const TPublishedClass *TgPlotDataCursor::StaticPublished()

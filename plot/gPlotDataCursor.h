@@ -10,14 +10,16 @@ enum TgOrientationSide { iosTopLeft, iosBottomRight };
 
 // A measuring cursor over the plot's first data view: one or two pointers at
 // percent positions and the reading of the channel it reads. This cursor
-// keeps its settings and takes readings; it is created invisible and is not
-// drawn or moved by the mouse yet.
+// keeps its settings and takes readings (each paint, and when it is made
+// visible); it is created invisible and is not drawn or moved by the mouse
+// yet.
 class TgPlotDataCursor : public TgPlotManagerObject {
 public:
     TgPlotDataCursor(TComponent *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
                      TNotifyEvent AOnRename);
 
     // "<All>" reads every channel.
+    static const QString &AllChannels();
     const QString &ChannelName() const { return FChannelName; }
     void SetChannelName(const QString &Value);
     bool ChannelAllowAll() const { return FChannelAllowAll; }
@@ -62,11 +64,23 @@ public:
     double ValueX() const { return FValueX; }
     double ValueY() const { return FValueY; }
     TgPlotDataPointStatus Status() const { return FStatus; }
+    // Stores a reading; a reading that differs from the last one is told to
+    // the plot (OnDataCursorChange).
     void SetReading(TgPlotDataPointStatus Status, double Y, double X);
     const QString &CursorDisplayText() const { return FCursorDisplayText; }
     void SetCursorDisplayText(const QString &Value) { FCursorDisplayText = Value; }
 
+    // The plot says a reading is about to be taken (OnBeforeDataCursorUpdate);
+    // then every channel of the plot in order reads it with "<All>" (the
+    // last one's reading stays), else the cursor's own channel when found.
+    void UpdateReadings();
+    // The plot's channel named ChannelName, looked up once and kept until
+    // the name changes or the channel goes.
+    TgPlotChannelCustom *FindChannel();
+
+    void SetVisible(bool Value) override;
     void NotificationRemove(TObject *Sender) override;
+    void NotificationRename(TObject *Sender) override;
 
     const TPublishedClass *PublishedClass() const override { return StaticPublished(); }
     static const TPublishedClass *StaticPublished();
@@ -87,6 +101,7 @@ private:
     double FPointer2Position = 60;
     int FPointerPenWidth = 1;
     TgPlotDataView *FDataView = nullptr;
+    TgPlotChannelCustom *FChannel = nullptr;
     double FValueX = 0, FValueY = 0;
     TgPlotDataPointStatus FStatus = ipdpsValid;
     QString FCursorDisplayText;

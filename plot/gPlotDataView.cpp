@@ -26,11 +26,6 @@ TgPlotDataView::TgPlotDataView(TComponent *AOwner, TNotifyEvent AOnChange, TNoti
 {
 }
 
-IgPlotOwner *TgPlotDataView::Plot() const
-{
-    return dynamic_cast<IgPlotOwner *>(Owner());
-}
-
 void TgPlotDataView::SetGridXAxisName(const QString &Value)
 {
     FXAxis = nullptr;

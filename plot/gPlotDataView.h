@@ -120,7 +120,6 @@ public:
     static const TPublishedClass *StaticPublished();
 
 private:
-    IgPlotOwner *Plot() const;
     TgPlotAxis *GridXAxis();
     TgPlotAxis *GridYAxis();
     void DrawGridOf(TCanvas *Canvas, TgPlotAxis *Axis, bool X);

@@ -102,6 +102,7 @@ public:
     int ViewStopIndex() const { return FItemViewStopIndex; }
     // Set by the plot's paint when a data cursor shows every channel here.
     void SetCursorAllChannels(bool Value) { FCursorAllChannels = Value; }
+    bool CursorAllChannels() const { return FCursorAllChannels; }
 
     // The last layout's results.
     int ItemCount() const { return static_cast<int>(FItemList.size()); }

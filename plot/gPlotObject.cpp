@@ -6,6 +6,7 @@
 #include "TypInfo.h"
 #include "VirtualKeys.h"
 #include "gPlotObjectHost.h"
+#include "gPlotOwner.h"
 
 #include <cmath>
 
@@ -53,6 +54,11 @@ void TgPlotObject::AnnounceRemoval()
 IgPlotObjectHost *TgPlotObject::Host() const
 {
     return dynamic_cast<IgPlotObjectHost *>(FOwner);
+}
+
+IgPlotOwner *TgPlotObject::Plot() const
+{
+    return dynamic_cast<IgPlotOwner *>(FOwner);
 }
 
 void TgPlotObject::SetName(const QString &Value)

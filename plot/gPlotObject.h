@@ -11,6 +11,7 @@ class TCanvas;
 class TComponent;
 class TPopupMenu;
 class IgPlotObjectHost;
+class IgPlotOwner;
 
 // What an object's mouse hooks receive. XAxisPixels/YAxisPixels are the
 // coordinates along the X and the Y axis (swapped when the plot swaps its axes).
@@ -150,6 +151,8 @@ protected:
     // Where a key-opened menu pops up, in client pixels; false: built, not shown.
     virtual bool GetKeyPopupPoint(TPoint &Point) const { return false; }
     IgPlotObjectHost *Host() const;
+    // The plot as its objects see it, when the owner is one.
+    IgPlotOwner *Plot() const;
     void EditMenuItemClick(TObject *Sender);
     void NotifyInvalidateNow();
     // Fires the removal (OnRemove, then OnLayoutChange and OnChange) once.

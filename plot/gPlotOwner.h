@@ -5,6 +5,7 @@
 
 class TgPlotAxis;
 class TgPlotChannelCustom;
+class TgPlotDataCursor;
 class TgPlotDataView;
 class TgPlotObject;
 class TgPlotToolBar;
@@ -30,6 +31,7 @@ public:
     // The axis of that kind whose name is Value (ignoring case), or none.
     virtual TgPlotXAxis *GetXAxisByName(const QString &Value) const = 0;
     virtual TgPlotYAxis *GetYAxisByName(const QString &Value) const = 0;
+    virtual TgPlotChannelCustom *GetChannelByName(const QString &Value) const = 0;
 
     // Cartesian axes keep their labels apart through these (Rect is accepted
     // when it meets no occupied rectangle and lies in the first data view).
@@ -50,6 +52,10 @@ public:
     virtual void DoAxisCustomizeLabel(TgPlotAxis *Axis, double Value, QString &Label) = 0;
     virtual void DoAxisCustomizeHint(TgPlotAxis *Axis, QString &Text) = 0;
     virtual void DoBeforeZoomBox(TgPlotDataView *DataView, TRect &ZoomRect, bool &Cancel) = 0;
+    // A data cursor is about to take its readings; its reading changed
+    // (the change is told also while the plot is read).
+    virtual void DoBeforeDataCursorUpdate(TgPlotDataCursor *Cursor) = 0;
+    virtual void DoDataCursorChange(TgPlotDataCursor *Cursor) = 0;
 
     TgPlotDataView *FirstDataView() const { return DataViewCount() > 0 ? GetDataView(0) : nullptr; }
     TgPlotToolBar *FirstToolBar() const { return ToolBarCount() > 0 ? GetToolBar(0) : nullptr; }

@@ -29,3 +29,8 @@ enum TgPlotTickType { ipttMajor, ipttMinor };
 
 // What a data cursor reads.
 enum TgPlotDataCursorStyle { ipcsValueXY, ipcsValueX, ipcsValueY, ipcsDeltaX, ipcsDeltaY, ipcsInverseDeltaX };
+
+// The frame an annotation's coordinates are given in: percent of the data
+// view or values on a channel's axes. ipriAuto takes it from the reference.
+enum TgPlotReferenceType { iprtDataView, iprtChannel, iprtXChannelYDataView, iprtXDataViewYChannel };
+enum TgPlotReferenceIndividual { ipriDataView, ipriChannel, ipriAuto };

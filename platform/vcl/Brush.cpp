@@ -1,5 +1,14 @@
 #include "Brush.h"
 
+const QStringList &BrushStyleNames()
+{
+    static const QStringList names{QStringLiteral("bsSolid"),     QStringLiteral("bsClear"),
+                                   QStringLiteral("bsHorizontal"), QStringLiteral("bsVertical"),
+                                   QStringLiteral("bsFDiagonal"), QStringLiteral("bsBDiagonal"),
+                                   QStringLiteral("bsCross"),     QStringLiteral("bsDiagCross")};
+    return names;
+}
+
 void TBrush::SetColor(TColor Value)
 {
     // Setting a colour makes a clear brush solid again, as GDI brushes do.

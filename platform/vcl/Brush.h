@@ -2,7 +2,11 @@
 #include "Color.h"
 #include "GraphicsObject.h"
 
+#include <QStringList>
+
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+// The names of the brush styles in order, for published TBrushStyle properties.
+const QStringList &BrushStyleNames();
 
 // The canvas brush: colour and style. bsClear fills nothing and makes text
 // backgrounds transparent; the hatch styles draw lines in Color over nothing.

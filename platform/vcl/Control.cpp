@@ -22,11 +22,18 @@ TControl::TControl(TComponent *AOwner) : TComponent(AOwner)
     };
 }
 
+namespace {
+// The one control that holds the mouse, as the system keeps one capture.
+TControl *captureHolder = nullptr;
+} // namespace
+
 TControl::~TControl()
 {
     Destroying();
     *aliveToken_ = false;
     font_.OnChange = nullptr;
+    if (captureHolder == this)
+        captureHolder = nullptr;
     if (parent_)
         parent_->RemoveControl(this);
 }
@@ -167,6 +174,11 @@ void TControl::SetVisible(bool Value)
     if (Value == visible_)
         return;
     visible_ = Value;
+    std::shared_ptr<bool> alive = aliveToken_;
+    if (!Value)
+        CancelCaptureWithin(this);
+    if (!*alive)
+        return;
     VisibleChanged();
     if (parent_ && align_ != alNone)
         parent_->Realign();
@@ -186,6 +198,11 @@ void TControl::SetEnabled(bool Value)
     if (Value == enabled_)
         return;
     enabled_ = Value;
+    std::shared_ptr<bool> alive = aliveToken_;
+    if (!Value)
+        CancelCaptureWithin(this);
+    if (!*alive)
+        return;
     EnabledChanged();
 }
 
@@ -334,20 +351,77 @@ void TControl::SetPopupMenu(TPopupMenu *Value)
         popupMenu_->FreeNotification(this);
 }
 
+TControl *GetCaptureControl()
+{
+    return captureHolder;
+}
+
+void CancelCaptureControl()
+{
+    if (captureHolder)
+        captureHolder->LoseMouseCapture(nullptr);
+}
+
+void CancelCaptureWithin(TControl *Control)
+{
+    for (TControl *c = captureHolder; c; c = c->Parent())
+        if (c == Control) {
+            captureHolder->LoseMouseCapture(nullptr);
+            return;
+        }
+}
+
+TWinControl *TControl::MouseRouter() const
+{
+    return windowed_ ? static_cast<TWinControl *>(const_cast<TControl *>(this)) : parent_;
+}
+
 void TControl::SetMouseCapture(bool Value)
 {
-    mouseCapture_ = Value;
-    // The window that routes the mouse to this control holds the capture.
-    TWinControl *router = windowed_ ? static_cast<TWinControl *>(this) : parent_;
-    if (!router)
-        return;
-    if (Value) {
-        if (router->captureControl_ && router->captureControl_ != this)
-            router->captureControl_->mouseCapture_ = false;
-        router->captureControl_ = this;
-    } else if (router->captureControl_ == this) {
-        router->captureControl_ = nullptr;
+    if (Value)
+        TakeCapture();
+    else
+        EndCapture();
+}
+
+void TControl::TakeCapture()
+{
+    if (captureHolder && captureHolder != this) {
+        std::shared_ptr<bool> alive = aliveToken_;
+        captureHolder->LoseMouseCapture(this);
+        if (!*alive)
+            return;
     }
+    mouseCapture_ = true;
+    captureHolder = this;
+    if (TWinControl *router = MouseRouter()) {
+        router->captureControl_ = this;
+        router->captureLost_ = false;
+    }
+}
+
+void TControl::EndCapture()
+{
+    mouseCapture_ = false;
+    if (captureHolder == this)
+        captureHolder = nullptr;
+    TWinControl *router = MouseRouter();
+    if (router && router->captureControl_ == this)
+        router->captureControl_ = nullptr;
+}
+
+void TControl::LoseMouseCapture(TControl *Taker)
+{
+    if (!mouseCapture_)
+        return;
+    EndCapture();
+    clicked_ = false;
+    if (TWinControl *router = MouseRouter()) {
+        if (router->pressTarget_ == this)
+            router->pressTarget_ = nullptr;
+        router->captureLost_ = true;
+    }
+    Perform(WM_CAPTURECHANGED, 0, reinterpret_cast<long>(Taker));
 }
 
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
@@ -500,6 +574,7 @@ void TControl::WndProc(TMessage &Message)
     case CM_PARENTCOLORCHANGED: ParentColorChanged(); break;
     case CM_SYSCOLORCHANGE: SysColorChanged(); break;
     case CM_FOCUSCHANGED: FocusChanged(reinterpret_cast<TWinControl *>(Message.LParam)); break;
+    case WM_CAPTURECHANGED: CaptureChanged(reinterpret_cast<TControl *>(Message.LParam)); break;
     case CM_DIALOGCHAR:
         if (Enabled() && DialogChar(QChar(static_cast<char16_t>(Message.WParam)))) {
             Message.Result = 1;

@@ -31,6 +31,9 @@ enum : unsigned {
     CM_WANTSPECIALKEY = 0xB000 + 30,
     CM_PARENTCOLORCHANGED = 0xB000 + 9, // to every child when its parent's Color changed
 };
+// To the control that loses the mouse capture during a press; LParam: the
+// control that takes it, or none.
+enum : unsigned { WM_CAPTURECHANGED = 0x0215 };
 class TControl;
 class TPopupMenu;
 
@@ -219,8 +222,18 @@ public:
     // True from a press that the control holds the mouse for (csCaptureMouse)
     // until the last button is released; Qt's own grab is implicit and does
     // not say so. Clearing it ends the capture: later moves go where the mouse is.
+    // One control at a time holds it: a control that takes it takes it from
+    // the holder.
     bool MouseCapture() const { return mouseCapture_; }
     void SetMouseCapture(bool Value);
+    // Takes the mouse away from this control during a press: its window lost
+    // the activation, a popup menu opened, it (or a parent) was hidden or
+    // disabled, or another control (Taker) took the capture. The capture
+    // ends, the press makes no Click, the rest of the press reaches the
+    // control only over it, and the control hears WM_CAPTURECHANGED
+    // (CaptureChanged). Nothing when the control does not hold the capture;
+    // its own release of the capture is no loss and is not told.
+    void LoseMouseCapture(TControl *Taker = nullptr);
 
     // Called before this control's hint shows; the base leaves Info as it is.
     virtual void HintShow(THintInfo &Info) { (void)Info; }
@@ -243,12 +256,15 @@ public:
 protected:
     // Answers the messages the control knows: CM_PARENTCOLORCHANGED takes
     // the parent's colour when ParentColor is set; CM_SYSCOLORCHANGE calls
-    // SysColorChanged, CM_FOCUSCHANGED calls FocusChanged, CM_DIALOGCHAR
-    // calls DialogChar (Result 1 when it took the character). Anything else
+    // SysColorChanged, CM_FOCUSCHANGED calls FocusChanged, WM_CAPTURECHANGED
+    // calls CaptureChanged, CM_DIALOGCHAR calls DialogChar (Result 1 when it took the character). Anything else
     // is answered 0.
     virtual void WndProc(TMessage &Message);
     // The system colours changed; nothing here.
     virtual void SysColorChanged() {}
+    // WM_CAPTURECHANGED: the control lost the mouse to NewCapture (none when
+    // no control took it); nothing here.
+    virtual void CaptureChanged(TControl *NewCapture) { (void)NewCapture; }
     // The focus moved to Focused (a control of the same form); nothing here.
     virtual void FocusChanged(TWinControl *Focused) { (void)Focused; }
     // A character typed with Alt in the control's form: true when the control
@@ -277,6 +293,12 @@ private:
     void ParentFontChanged();
     void ParentColorChanged();
     void ApplyParentStyle();
+    // The window that routes the mouse to this control (itself when windowed).
+    TWinControl *MouseRouter() const;
+    // Capture bookkeeping: taking it (from the holder, who loses it) and
+    // ending it quietly.
+    void TakeCapture();
+    void EndCapture();
 
     // Remembers where the control stands against its parent's client size,
     // for the anchors; not while the parent places it.
@@ -325,6 +347,15 @@ bool IsAccel(QChar Key, const QString &Caption);
 // button groups tell their members of a change so. Does nothing without a
 // parent.
 void broadcastToSiblings(unsigned Msg, int GroupIndex, TControl *Sender);
+
+// The control that holds the mouse capture, or none.
+TControl *GetCaptureControl();
+// The control that holds the mouse capture, if any, loses it (LoseMouseCapture
+// with no taker): a popup menu or another window takes the mouse.
+void CancelCaptureControl();
+// The holder of the mouse capture loses it when it is Control or lies inside
+// it (Control is being hidden or disabled).
+void CancelCaptureWithin(TControl *Control);
 
 // The form (top-level window) that holds the control, or none.
 class TCustomForm;

@@ -31,15 +31,19 @@ void TCustomImageList::SetHeight(int Value)
 
 int TCustomImageList::Add(const QImage &Image)
 {
-    QImage fitted(width_, height_, QImage::Format_ARGB32_Premultiplied);
-    fitted.fill(Qt::transparent);
-    {
-        QPainter p(&fitted);
-        p.drawImage(0, 0, Image);
+    const int first = Count();
+    const int count = std::max(1, Image.width() / width_);
+    for (int i = 0; i < count; ++i) {
+        QImage fitted(width_, height_, QImage::Format_ARGB32_Premultiplied);
+        fitted.fill(Qt::transparent);
+        {
+            QPainter p(&fitted);
+            p.drawImage(0, 0, Image, i * width_, 0, width_, height_);
+        }
+        images_.push_back(fitted);
     }
-    images_.push_back(fitted);
     Change();
-    return Count() - 1;
+    return first;
 }
 
 int TCustomImageList::AddMasked(const QImage &Image, TColor MaskColor)

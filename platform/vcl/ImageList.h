@@ -22,8 +22,10 @@ public:
     void SetHeight(int Value);
     int Count() const { return static_cast<int>(images_.size()); }
 
-    // Adds a picture, cropped or padded (transparent) to the list's size;
-    // returns its index.
+    // Adds a picture and returns the index of its first image. A picture at
+    // least twice as wide as the list is a strip of Width div list-width
+    // images side by side, added in order; every image is cut to the list's
+    // size or padded at its right and bottom with transparency.
     int Add(const QImage &Image);
     // Adds a picture whose pixels of MaskColor become transparent.
     int AddMasked(const QImage &Image, TColor MaskColor);

@@ -1,5 +1,6 @@
 #include "Menus.h"
 
+#include "Control.h"
 #include "Exceptions.h"
 #include "HandlerGuard.h"
 
@@ -132,6 +133,8 @@ void TPopupMenu::Popup(int X, int Y)
     menu_ = new QMenu;
     menu_->setAttribute(Qt::WA_DeleteOnClose);
     Fill(menu_, items_);
+    // The menu takes the mouse from the control that held it.
+    CancelCaptureControl();
     menu_->popup(QPoint(X, Y));
 }
 

@@ -57,7 +57,8 @@ public:
     ~TPopupMenu() override;
 
     TMenuItem *Items() const { return items_; }
-    // Fires OnPopup, then shows the menu with its top-left corner at (X, Y).
+    // Fires OnPopup, then shows the menu with its top-left corner at (X, Y);
+    // the control that held the mouse capture loses it to the menu.
     virtual void Popup(int X, int Y);
     // The screen point of the last Popup.
     TPoint PopupPoint() const { return popupPoint_; }

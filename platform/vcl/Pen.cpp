@@ -1,5 +1,14 @@
 #include "Pen.h"
 
+const QStringList &PenStyleNames()
+{
+    static const QStringList names{QStringLiteral("psSolid"),      QStringLiteral("psDash"),
+                                   QStringLiteral("psDot"),        QStringLiteral("psDashDot"),
+                                   QStringLiteral("psDashDotDot"), QStringLiteral("psClear"),
+                                   QStringLiteral("psInsideFrame")};
+    return names;
+}
+
 void TPen::SetColor(TColor Value)
 {
     if (Value == color_)

@@ -2,9 +2,14 @@
 #include "Color.h"
 #include "GraphicsObject.h"
 
+#include <QStringList>
+
 // psAlternate is the cosmetic pen that sets exactly every other pixel (focus
 // frames); it is always one pixel wide.
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame, psAlternate };
+// The names of the streamable pen styles ("psSolid" .. "psInsideFrame"), in
+// order, for published TPenStyle properties.
+const QStringList &PenStyleNames();
 // pmCopy draws the pen colour; pmNotXor / pmXor combine it with what is there
 // (so that drawing twice restores the picture: rubber-band lines, cursors).
 enum TPenMode { pmCopy, pmNotXor, pmXor, pmNot };

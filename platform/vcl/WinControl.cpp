@@ -251,10 +251,8 @@ void TWinControl::RemoveControl(TControl *AControl)
 
 void TWinControl::ChildGone(TControl *Child)
 {
-    if (captureControl_ == Child) {
-        captureControl_ = nullptr;
-        Child->mouseCapture_ = false;
-    }
+    if (captureControl_ == Child)
+        Child->EndCapture();
     if (hoverControl_ == Child)
         hoverControl_ = nullptr;
     if (pressTarget_ == Child)
@@ -671,6 +669,17 @@ bool TWinControl::MouseEventFor(QObject *Watched, QMouseEvent *E)
         return false;
     std::shared_ptr<bool> selfAlive = aliveToken_;
     const QPoint pos = E->position().toPoint();
+    if (captureLost_ && E->type() != QEvent::MouseButtonPress && E->type() != QEvent::MouseButtonDblClick) {
+        // Qt's grab still sends the rest of the press here: without the
+        // capture only what happens over this window counts.
+        auto *w = qobject_cast<QWidget *>(Watched);
+        const QPoint here = w && widget_ && w != widget_ && widget_->isAncestorOf(w) ? w->mapTo(widget_, pos) : pos;
+        const bool over = widget_ && widget_->rect().contains(here);
+        if (E->buttons() == Qt::NoButton)
+            captureLost_ = false;
+        if (!over)
+            return true;
+    }
     TShiftState shift = ShiftFrom(E->modifiers(), E->buttons());
     TControl *target = captureControl_;
     if (!target) {
@@ -689,9 +698,11 @@ bool TWinControl::MouseEventFor(QObject *Watched, QMouseEvent *E)
         if (!ButtonFrom(E->button(), button))
             return ownWidget_;
         bool dbl = E->type() == QEvent::MouseButtonDblClick && target->ControlStyle().Contains(csDoubleClicks);
+        captureLost_ = false;
         if (target->ControlStyle().Contains(csCaptureMouse)) {
-            captureControl_ = target;
-            target->mouseCapture_ = true;
+            target->TakeCapture();
+            if (!*selfAlive || !*targetAlive)
+                return true;
         }
         pressTarget_ = target;
         if (dbl) {
@@ -723,7 +734,7 @@ bool TWinControl::MouseEventFor(QObject *Watched, QMouseEvent *E)
             return true;
         if (E->buttons() == Qt::NoButton) {
             if (captureControl_)
-                captureControl_->mouseCapture_ = false;
+                captureControl_->EndCapture();
             captureControl_ = nullptr;
             pressTarget_ = nullptr;
         }
@@ -888,6 +899,12 @@ bool TWinControl::WidgetEvent(QObject *Watched, QEvent *Event)
         return MouseEventFor(Watched, static_cast<QMouseEvent *>(Event));
     case QEvent::Wheel:
         return WheelEventFor(Watched, static_cast<QWheelEvent *>(Event));
+    case QEvent::WindowDeactivate:
+        // Another window (or application) took the activation, and the mouse
+        // with it.
+        if (Watched == widget_ && captureControl_)
+            captureControl_->LoseMouseCapture(nullptr);
+        return false;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         return KeyEventFor(static_cast<QKeyEvent *>(Event));

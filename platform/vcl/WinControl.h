@@ -170,6 +170,9 @@ private:
     std::vector<TControl *> controls_;
     std::vector<TWinControl *> tabList_;
     TControl *captureControl_ = nullptr;
+    // The press under way lost its capture: until its last button is up the
+    // mouse reaches this window only over it.
+    bool captureLost_ = false;
     TControl *hoverControl_ = nullptr;
     TControl *pressTarget_ = nullptr;
 };

@@ -102,7 +102,7 @@ TEST(ImageList, DrawsByIndexAndNotifiesItsUsersWhenFreed)
     auto *list = new TCustomImageList(nullptr);
     list->SetWidth(4);
     list->SetHeight(3);
-    QImage red(10, 10, QImage::Format_RGB32);
+    QImage red(7, 10, QImage::Format_RGB32); // under two widths: one picture
     red.fill(Qt::red);
     QImage blue(2, 2, QImage::Format_RGB32);
     blue.fill(Qt::blue);
@@ -122,6 +122,16 @@ TEST(ImageList, DrawsByIndexAndNotifiesItsUsersWhenFreed)
     EXPECT_NE(greyed, clBlue);
     EXPECT_EQ(GetRValue(greyed), GetBValue(greyed));
     EXPECT_EQ(bmp.Canvas()->Pixels(8, 8), clWhite); // the padded part is transparent
+
+    // At least twice as wide: a strip, one picture per width, in order.
+    QImage strip(13, 3, QImage::Format_RGB32);
+    strip.fill(Qt::green);
+    for (int y = 0; y < 3; ++y)
+        strip.setPixel(5, y, qRgb(0, 0, 255));
+    EXPECT_EQ(list->Add(strip), 2);
+    ASSERT_EQ(list->Count(), 5);
+    EXPECT_EQ(list->Image(3).pixel(1, 1) & 0xFFFFFF, 0x0000FFu); // column 5 of the strip
+    EXPECT_EQ(list->Image(4).pixel(3, 1) & 0xFFFFFF, 0x00FF00u); // the last one takes columns 8..11
 
     list->SetWidth(8); // a new size empties it
     EXPECT_EQ(list->Count(), 0);

@@ -3,6 +3,8 @@
 #include "CustomControl.h"
 #include "Edit.h"
 #include "Form.h"
+#include "Menus.h"
+#include "Panel.h"
 #include "PaintBox.h"
 #include "TestInput.h"
 #include "VirtualKeys.h"
@@ -11,8 +13,10 @@
 #include <QHelpEvent>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QToolTip>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,6 +42,18 @@ public:
     {
         Info.HintStr = Info.CursorPos.X < Width() / 2 ? "left" : "";
     }
+};
+
+// A control that records how it loses the mouse and what reaches it after.
+class Holder : public TCustomControl {
+public:
+    explicit Holder(TComponent *owner) : TCustomControl(owner) {}
+    std::vector<TControl *> takers; // one entry per WM_CAPTURECHANGED
+    int clicks = 0, moves = 0, ups = 0;
+    void Click() override { ++clicks; }
+    void MouseMove(TShiftState, int, int) override { ++moves; }
+    void MouseUp(TMouseButton, TShiftState, int, int) override { ++ups; }
+    void CaptureChanged(TControl *NewCapture) override { takers.push_back(NewCapture); }
 };
 
 struct Window : ::testing::Test {
@@ -82,6 +98,101 @@ TEST_F(Window, MouseCaptureHoldsFromPressToLastRelease)
     SendMouse(pad->Widget(), QEvent::MouseButtonPress, {5, 5});
     EXPECT_FALSE(pad->MouseCapture());
     SendMouse(pad->Widget(), QEvent::MouseButtonRelease, {5, 5});
+}
+
+// Every way the mouse can go elsewhere during a press ends the holder's
+// capture once, tells it who took the mouse, and makes the release no click;
+// the holder's own end of the press is no loss.
+TEST_F(Window, ControlLosesTheCaptureWhenTheMouseGoesElsewhere)
+{
+    struct Case {
+        const char *what;
+        std::function<void(Holder *Self, TPanel *Box, Holder *Other)> take;
+        bool byOther;
+        bool stillReachable; // visible and enabled after: its release arrives
+    };
+    const Case cases[] = {
+        {"window deactivated", [](Holder *, TPanel *, Holder *) { QApplication::setActiveWindow(nullptr); }, false,
+         true},
+        {"popup menu opened",
+         [](Holder *, TPanel *, Holder *) {
+             TPopupMenu menu(nullptr);
+             auto *item = new TMenuItem(nullptr);
+             item->SetCaption(QStringLiteral("One"));
+             menu.Items()->Add(item);
+             menu.Popup(0, 0);
+             menu.Menu()->close();
+         },
+         false, true},
+        {"hidden", [](Holder *Self, TPanel *, Holder *) { Self->SetVisible(false); }, false, false},
+        {"parent hidden", [](Holder *, TPanel *Box, Holder *) { Box->SetVisible(false); }, false, false},
+        {"disabled", [](Holder *Self, TPanel *, Holder *) { Self->SetEnabled(false); }, false, false},
+        {"parent disabled", [](Holder *, TPanel *Box, Holder *) { Box->SetEnabled(false); }, false, false},
+        {"another control takes it", [](Holder *, TPanel *, Holder *Other) { Other->SetMouseCapture(true); }, true,
+         true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        auto *box = Add<TPanel>(0, 0, 200, 100);
+        auto *self = new Holder(form.get());
+        self->SetParent(box);
+        self->SetBounds(10, 10, 40, 20);
+        Holder *other = Add<Holder>(100, 150);
+        Activate();
+        SendMouse(self->Widget(), QEvent::MouseButtonPress, {5, 5});
+        ASSERT_EQ(GetCaptureControl(), self);
+        c.take(self, box, other);
+        EXPECT_FALSE(self->MouseCapture());
+        EXPECT_EQ(self->takers, std::vector<TControl *>{c.byOther ? other : nullptr});
+        EXPECT_EQ(GetCaptureControl(), c.byOther ? other : nullptr);
+        if (c.stillReachable) {
+            SendMouse(self->Widget(), QEvent::MouseButtonRelease, {5, 5});
+            EXPECT_EQ(self->clicks, 0);
+            EXPECT_EQ(self->ups, 1);
+        }
+        EXPECT_EQ(self->takers.size(), 1u);
+        EXPECT_TRUE(other->takers.empty());
+        other->SetMouseCapture(false);
+        delete box;
+        delete other;
+    }
+
+    // The holder's own release, or its own letting go, tells it nothing.
+    Holder *self = Add<Holder>(10, 10);
+    Activate();
+    Click(self->Widget(), {5, 5});
+    EXPECT_EQ(self->clicks, 1);
+    SendMouse(self->Widget(), QEvent::MouseButtonPress, {5, 5});
+    self->SetMouseCapture(false);
+    SendMouse(self->Widget(), QEvent::MouseButtonRelease, {5, 5});
+    EXPECT_TRUE(self->takers.empty());
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+}
+
+// After the loss the rest of the press (Qt's grab still sends it) reaches the
+// control only over it; the next press holds the mouse again.
+TEST_F(Window, AfterALossThePressCountsOnlyOverTheControl)
+{
+    Holder *self = Add<Holder>(10, 10);
+    Activate();
+    SendMouse(self->Widget(), QEvent::MouseButtonPress, {5, 5});
+    Move(self->Widget(), {60, 5}, Qt::LeftButton); // captured: outside counts
+    EXPECT_EQ(self->moves, 1);
+    QApplication::setActiveWindow(nullptr);
+    Move(self->Widget(), {60, 5}, Qt::LeftButton);
+    SendMouse(self->Widget(), QEvent::MouseButtonRelease, {60, 5});
+    EXPECT_EQ(self->moves, 1);
+    EXPECT_EQ(self->ups, 0);
+    Move(self->Widget(), {5, 5});
+    EXPECT_EQ(self->moves, 2);
+
+    Activate();
+    SendMouse(self->Widget(), QEvent::MouseButtonPress, {5, 5});
+    EXPECT_TRUE(self->MouseCapture());
+    Move(self->Widget(), {60, 5}, Qt::LeftButton);
+    SendMouse(self->Widget(), QEvent::MouseButtonRelease, {60, 5});
+    EXPECT_EQ(self->moves, 3);
+    EXPECT_EQ(self->ups, 1);
 }
 
 TEST_F(Window, TabOrderIsThePlaceAmongWindowedSiblings)

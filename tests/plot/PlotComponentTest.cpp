@@ -7,9 +7,11 @@
 #include "PlotTestObjects.h"
 #include "Stream.h"
 #include "gPlot.h"
+#include "gPlotAnnotation.h"
 #include "gPlotDataView.h"
 #include "gPlotLabel.h"
 #include "gPlotLayoutManager.h"
+#include "gPlotMasterManager.h"
 #include "gPlotLegend.h"
 #include "gPlotToolBar.h"
 #include "gPlotXAxis.h"
@@ -117,6 +119,25 @@ TEST(PlotComponent, ImageListSizeRules)
     auto tall = bitmap(24, 30, clRed);
     plot.ImageListAdd(1, tall.get());
     EXPECT_EQ(list->Count(), 3);
+    EXPECT_EQ(tall->Height(), 30); // accepted as it is; the list takes its first 24 rows
+    // Equal height, three times as wide: a strip of three pictures, in order.
+    auto strip = bitmap(72, 24, clRed);
+    strip->Canvas()->Brush()->SetColor(clLime);
+    strip->Canvas()->FillRect(TRect(24, 0, 48, 24));
+    strip->Canvas()->SetPixel(0, 23, clBlue); // its transparent colour
+    plot.ImageListAdd(1, strip.get());
+    ASSERT_EQ(list->Count(), 6);
+    EXPECT_EQ(list->Image(3).pixel(5, 5) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(list->Image(4).pixel(5, 5) & 0xFFFFFF, 0x00FF00u);
+    EXPECT_EQ(list->Image(5).pixel(5, 5) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(qAlpha(list->Image(3).pixel(0, 23)), 0);
+    // Larger both ways: accepted, one picture of its top-left corner.
+    auto large = bitmap(30, 40, clLime);
+    large->Canvas()->SetPixel(0, 39, clBlue);
+    plot.ImageListAdd(1, large.get());
+    ASSERT_EQ(list->Count(), 7);
+    EXPECT_EQ(list->Image(6).size(), QSize(24, 24));
+    EXPECT_EQ(list->Image(6).pixel(23, 23) & 0xFFFFFF, 0x00FF00u);
     auto wrong = bitmap(20, 30, clRed);
     EXPECT_EQ(MessageOf([&] { plot.ImageListAdd(1, wrong.get()); }),
               QStringLiteral("Image Width and Height must be the same as other images, or both smaller, or both larger"));
@@ -144,6 +165,50 @@ void ReadPlot(TgPlotComponent &Plot, const QByteArray &Bytes)
     Plot.BeginLoading();
     reader.ReadProperties(&Plot);
     Plot.EndLoading();
+}
+
+// A new annotation takes the plot's annotation defaults; one made by the
+// master manager alone keeps the annotation's own.
+TEST(PlotComponent, AddAnnotationCopiesTheDefaults)
+{
+    TgXYPlot plot(nullptr);
+    TgPlotAnnotation *bare = plot.GetAnnotation(plot.Master()->AddAnnotation());
+    EXPECT_EQ(bare->PenWidth(), 0);
+    EXPECT_EQ(bare->Font()->Name(), QStringLiteral("Arial"));
+    EXPECT_EQ(bare->Font()->Color(), clWhite);
+
+    plot.SetAnnotationDefaultPenWidth(3);
+    plot.SetAnnotationDefaultPenColor(clRed);
+    plot.SetAnnotationDefaultPenStlye(psDot);
+    plot.SetAnnotationDefaultBrushColor(clBlue);
+    plot.SetAnnotationDefaultBrushStlye(bsClear);
+    plot.SetAnnotationDefaultReference(iprtXChannelYDataView);
+    plot.SetAnnotationDefaultReferencePositionX(ipriChannel);
+    plot.SetAnnotationDefaultReferencePositionY(ipriDataView);
+    plot.SetAnnotationDefaultReferenceSizeX(ipriDataView);
+    plot.SetAnnotationDefaultReferenceSizeY(ipriChannel);
+    TFont font;
+    font.SetName(QStringLiteral("Courier New"));
+    font.SetSize(14);
+    font.SetStyle({fsBold, fsItalic});
+    font.SetColor(clYellow);
+    plot.SetAnnotationDefaultFont(&font);
+
+    TgPlotAnnotation *a = plot.GetAnnotation(plot.AddAnnotation());
+    EXPECT_EQ(plot.AnnotationCount(), 2);
+    EXPECT_EQ(a->PenWidth(), 3);
+    EXPECT_EQ(a->PenColor(), clRed);
+    EXPECT_EQ(a->PenStyle(), psDot);
+    EXPECT_EQ(a->BrushColor(), clBlue);
+    EXPECT_EQ(a->BrushStyle(), bsClear);
+    EXPECT_EQ(a->Reference(), iprtXChannelYDataView);
+    EXPECT_EQ(a->ReferencePositionX(), ipriChannel);
+    EXPECT_EQ(a->ReferencePositionY(), ipriDataView);
+    EXPECT_EQ(a->ReferenceSizeX(), ipriDataView);
+    EXPECT_EQ(a->ReferenceSizeY(), ipriChannel);
+    EXPECT_TRUE(*a->Font() == font);
+    font.SetSize(20); // copied, not shared
+    EXPECT_EQ(a->Font()->Size(), 14);
 }
 
 TEST(PlotComponent, FormStreamRoundTrip)

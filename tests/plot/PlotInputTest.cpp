@@ -1,7 +1,10 @@
 // The plot's mouse, keys and hints: hit-test priority, selection rules,
 // hint timing on an injected clock, relays while loading.
+#include "CustomControl.h"
+#include "Form.h"
 #include "MonotonicClock.h"
 #include "PlotTestObjects.h"
+#include "TestInput.h"
 #include "VirtualKeys.h"
 #include "gPlotDataCursor.h"
 #include "gPlotDataView.h"
@@ -195,6 +198,68 @@ TEST_F(InputFixture, ArrowKeysAreWantedAndKeysReachSelectedObjects)
     Word key = VK_APPS;
     plot.KeyDown(key, {});
     EXPECT_EQ(popups, QStringList({"y0"}));
+}
+
+// A drag of an axis whose mouse goes elsewhere. When another control takes
+// the mouse, the plot forgets the object under the mouse, the drag no longer
+// follows the mouse outside the plot, and it ends, once, with the next move
+// over the plot without buttons. When the window loses the activation the
+// plot loses the focus too, which ends the drag at once.
+TEST(PlotCapture, DragEndsCleanlyWhenTheMouseGoesElsewhere)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 600, 320);
+    auto *plot = new TgXYPlot(&form);
+    plot->SetParent(&form);
+    plot->SetBounds(0, 0, 500, 200);
+    auto *other = new TCustomControl(&form);
+    other->SetParent(&form);
+    other->SetBounds(0, 250, 50, 50);
+    form.Show();
+    QApplication::setActiveWindow(form.Widget());
+    plot->ReCalcLayout();
+    TgPlotYAxis *axis = plot->GetYAxis(0);
+    axis->SetTrackingEnabled(false);
+    int finished = 0;
+    plot->OnYAxisMinSpanChangeFinished = [&](TObject *, int, double, double, double, double) { ++finished; };
+    const TRect r = axis->DrawRect();
+    const QPoint p((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2), outside(p.x(), 280);
+    QWidget *w = plot->Widget();
+    const auto startDrag = [&] {
+        Move(w, p);
+        SendMouse(w, QEvent::MouseButtonPress, p);
+        Move(w, p + QPoint(0, 20), Qt::LeftButton);
+    };
+    Move(w, p);
+    ASSERT_EQ(plot->LastMouseOverObject(), axis);
+    const double before = axis->Min();
+    startDrag();
+    double dragged = axis->Min();
+    EXPECT_NE(dragged, before);
+
+    other->SetMouseCapture(true);
+    EXPECT_FALSE(plot->MouseCapture());
+    EXPECT_EQ(plot->LastMouseOverObject(), nullptr);
+    Move(w, outside, Qt::LeftButton); // below the plot: not its mouse any more
+    SendMouse(w, QEvent::MouseButtonRelease, outside);
+    EXPECT_EQ(axis->Min(), dragged);
+    EXPECT_EQ(finished, 0);
+    Move(w, p); // back over the plot, no button held: the drag ends
+    EXPECT_EQ(finished, 1);
+    Move(w, p + QPoint(0, 40), Qt::LeftButton);
+    EXPECT_EQ(axis->Min(), dragged);
+    other->SetMouseCapture(false);
+
+    startDrag();
+    dragged = axis->Min();
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_FALSE(plot->MouseCapture());
+    EXPECT_EQ(finished, 2);
+    Move(w, outside, Qt::LeftButton);
+    SendMouse(w, QEvent::MouseButtonRelease, outside);
+    Move(w, p);
+    EXPECT_EQ(axis->Min(), dragged);
+    EXPECT_EQ(finished, 2);
 }
 
 } // namespace

@@ -79,6 +79,7 @@ public:
     }
     TgPlotXAxis *GetXAxisByName(const QString &Value) const override { return ByName(xAxes, Value); }
     TgPlotYAxis *GetYAxisByName(const QString &Value) const override { return ByName(yAxes, Value); }
+    TgPlotChannelCustom *GetChannelByName(const QString &Value) const override { return ByName(channels, Value); }
     bool PlotLoading() const override { return false; }
     bool TryOccupyRect(const TRect &Rect) override
     {
@@ -122,6 +123,8 @@ public:
         Cancel = cancelZoomBox;
     }
     void DoObjectClick(TgPlotObject *) override { events << QStringLiteral("click"); }
+    void DoBeforeDataCursorUpdate(TgPlotDataCursor *) override { events << QStringLiteral("before cursor"); }
+    void DoDataCursorChange(TgPlotDataCursor *) override { events << QStringLiteral("cursor change"); }
 
     // Lays out a bottom X axis and a left Y axis around the data view
     // rectangle View, as the plot's layout pass would, and builds the ticks.

@@ -2,6 +2,7 @@
 // control, the layout around the data view, layer order, and the editor's
 // transfer-curve configuration drawn by the plot's own paint.
 #include "Bitmap.h"
+#include "gPlotAnnotation.h"
 #include "gPlotDataCursor.h"
 #include "gPlotDataView.h"
 #include "gPlotLabel.h"
@@ -114,6 +115,73 @@ TEST_F(XYPlotTest, ChannelZeroEndsOnTop)
     Paint();
     const int y = plot.GetYAxis(0)->PositionToPixels(50), x = plot.GetXAxis(0)->PositionToPixels(50);
     EXPECT_EQ(image.Canvas()->Pixels(x, y), clRed);
+}
+
+// Each paint lets every cursor take its reading first (OnBeforeDataCursorUpdate,
+// then OnDataCursorChange only when the reading moved), hands the cursors and
+// annotations data view 0, and tells legend 0 whether a shown cursor reads
+// every channel for it.
+TEST_F(XYPlotTest, DataCursorsReadInEveryPaint)
+{
+    TgPlotDataCursor *cursor = plot.GetDataCursor(0);
+    QStringList events;
+    plot.OnBeforeDataCursorUpdate = [&](TObject *, int i) { events << QStringLiteral("before %1").arg(i); };
+    plot.OnDataCursorChange = [&](TObject *, int i) { events << QStringLiteral("change %1").arg(i); };
+    Paint(); // the cursor reads channel 0 from the start, shown or not
+    EXPECT_EQ(events, QStringList({"before 0", "change 0"}));
+    EXPECT_EQ(cursor->ChannelName(), plot.GetChannel(0)->Name());
+    EXPECT_EQ(cursor->DataView(), plot.GetDataView(0));
+
+    cursor->SetPointer1Position(25);
+    events.clear();
+    cursor->SetVisible(true); // shown: reads at once
+    EXPECT_EQ(events, QStringList({"before 0", "change 0"}));
+    Paint();
+    const TgPlotXAxis *x = plot.GetXAxis(0);
+    const TgPlotYAxis *y = plot.GetYAxis(0);
+    const double pixelX = x->Span() / plot.GetDataView(0)->Width(), pixelY = y->Span() / plot.GetDataView(0)->Height();
+    EXPECT_NEAR(cursor->ValueX(), x->Min() + 0.25 * x->Span(), pixelX);
+    EXPECT_NEAR(cursor->ValueY(), y->Min() + 0.60 * y->Span(), pixelY);
+    events.clear();
+    Paint(); // same reading: asked, no change
+    EXPECT_EQ(events, QStringList({"before 0"}));
+
+    // The cursor follows its channel's renaming and forgets it when it goes.
+    plot.GetChannel(0)->SetName(QStringLiteral("Left"));
+    EXPECT_EQ(cursor->ChannelName(), QStringLiteral("Left"));
+    plot.DeleteChannel(0);
+    EXPECT_EQ(cursor->FindChannel(), nullptr);
+    cursor->SetPointer1Position(75);
+    events.clear();
+    Paint();
+    EXPECT_EQ(events, QStringList({"before 0"}));
+
+    // "<All>": every channel reads (each keeps its own texts) and legend 0
+    // shows the readings while the cursor is shown and asks for it.
+    plot.AddChannel();
+    plot.AddChannel();
+    cursor->SetChannelName(QStringLiteral("<All>"));
+    Paint();
+    EXPECT_TRUE(plot.GetLegend(0)->CursorAllChannels());
+    EXPECT_FALSE(plot.GetChannel(0)->DataCursorXText().isEmpty());
+    EXPECT_FALSE(plot.GetChannel(1)->DataCursorXText().isEmpty());
+    EXPECT_NEAR(cursor->ValueX(), x->Min() + 0.75 * x->Span(), pixelX);
+    cursor->SetChannelShowAllInLegend(false);
+    Paint();
+    EXPECT_FALSE(plot.GetLegend(0)->CursorAllChannels());
+    cursor->SetChannelShowAllInLegend(true);
+    cursor->SetVisible(false);
+    Paint();
+    EXPECT_FALSE(plot.GetLegend(0)->CursorAllChannels());
+
+    TgPlotAnnotation *note = plot.GetAnnotation(plot.AddAnnotation());
+    plot.SetXYAxesReverse(true);
+    Paint();
+    EXPECT_EQ(note->DataView(), plot.GetDataView(0));
+    EXPECT_TRUE(note->XYAxesReversed());
+    plot.DeleteDataView(0);
+    EXPECT_EQ(note->DataView(), nullptr);
+    EXPECT_EQ(cursor->DataView(), nullptr);
 }
 
 } // namespace
