@@ -120,7 +120,7 @@ bool TProtocolViewer::ScrollKey(Word Key)
 
 void TProtocolViewer::FormClose()
 {
-    Widget()->setWindowState(Qt::WindowNoState);
+    WindowWidget()->setWindowState(Qt::WindowNoState);
     SetClientHeight(kDesignHeight);
     SetClientWidth(kDesignWidth);
 }

@@ -17,7 +17,7 @@ TfmInformation::TfmInformation(TComponent *AOwner) : TForm(AOwner, CreateNew)
     SetPosition(poScreenCenter);
     SetClientWidth(265);
     SetClientHeight(174);
-    Widget()->setWindowModality(Qt::ApplicationModal);
+    WindowWidget()->setWindowModality(Qt::ApplicationModal);
 
     lbMessage = new TLabel(this);
     lbMessage->SetName("lbMessage");

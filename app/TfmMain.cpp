@@ -30,7 +30,6 @@
 
 #include <QMenuBar>
 #include <QResizeEvent>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QMessageBox>
 #include <QWidget>
@@ -161,32 +160,18 @@ void TfmMain::BuildMenu()
     English->SetTag(2);
     // SettingID, BlockDiagram and ConnectHelp do nothing; the dialogs of the
     // other items are not part of this window.
-    MainMenu->Attach(Widget());
+    SetMenu(MainMenu);
 }
 
 void TfmMain::BuildControls()
 {
-    const int barHeight = MainMenu->Bar() ? MainMenu->Bar()->sizeHint().height() : 0;
+    SetColor(TColor(0x303030));
     SetClientWidth(kClientWidth);
-    SetClientHeight(kClientHeight + barHeight);
-    ClientArea = new TPanel(this);
-    ClientArea->SetName("ClientArea");
-    ClientArea->SetParent(this);
-    ClientArea->SetBevelOuter(bvNone);
-    ClientArea->SetCaption("");
-    ClientArea->SetColor(TColor(0x303030));
-    // The pages scroll inside the window when it is smaller than the base.
-    scroller = new QScrollArea(Widget());
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroller->setGeometry(0, barHeight, kClientWidth, kClientHeight);
-    scroller->setWidget(ClientArea->Widget());
-    ClientArea->SetBounds(0, 0, kClientWidth, kClientHeight);
-    MainLayout::Build(*this, ClientArea);
+    SetClientHeight(kClientHeight);
+    MainLayout::Build(*this, this);
     pages = CreateEditorPages(*this);
     for (auto &page : pages)
-        page->Build(ClientArea);
+        page->Build(this);
 
     auto find = [this](const char *name) { return FindControl(QString::fromLatin1(name)); };
     skbMenuLink = static_cast<TSkBmpButton *>(find("skbMenuLink"));
@@ -247,48 +232,23 @@ EditorCurves &TfmMain::Curves()
     return *curves;
 }
 
-int TfmMain::OuterWidth() const { return scroller->width() + kFrameWidth; }
-int TfmMain::OuterHeight() const { return scroller->height() + kFrameHeight; }
-
-void TfmMain::SetOuterSize(int Width, int Height)
+void TfmMain::Resize()
 {
-    const int barHeight = MainMenu->Bar() ? MainMenu->Bar()->sizeHint().height() : 0;
-    SetClientWidth(Width - kFrameWidth);
-    SetClientHeight(Height - kFrameHeight + barHeight);
+    TForm::Resize();
     FormResize();
-}
-
-bool TfmMain::WidgetEvent(QObject *Watched, QEvent *Event)
-{
-    const bool handled = TForm::WidgetEvent(Watched, Event);
-    if (Event->type() == QEvent::Resize && Watched == Widget())
-        FormResize();
-    return handled;
 }
 
 void TfmMain::FormResize()
 {
-    if (!scroller)
-        return;
-    const int barHeight = MainMenu->Bar() ? MainMenu->Bar()->sizeHint().height() : 0;
-    const int viewW = Widget()->width(), viewH = std::max(0, Widget()->height() - barHeight);
-    scroller->setGeometry(0, barHeight, viewW, viewH);
-    if (MainMenu->Bar())
-        MainMenu->Bar()->setGeometry(0, 0, viewW, barHeight);
-    const int width = OuterWidth(), height = OuterHeight();
+    if (pages.empty())
+        return; // still being built
+    const int width = Width(), height = Height();
     const int dh = height - 720, dw = width - 1118;
-    autoScroll = width < 1118 || height < 720;
-    const Qt::ScrollBarPolicy policy = autoScroll ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
-    scroller->setHorizontalScrollBarPolicy(policy);
-    scroller->setVerticalScrollBarPolicy(policy);
-    if (dh >= 0) {
+    // Below the base the pages keep their size and the window scrolls; a
+    // direction below the base keeps the positions of its last stretch.
+    SetAutoScroll(width < 1118 || height < 720);
+    if (dh >= 0)
         matrixRowPitch = dh;
-        lastDh = dh;
-    }
-    if (dw >= 0)
-        lastDw = dw;
-    // A direction below the base keeps the positions of its last stretch.
-    ClientArea->SetBounds(0, 0, kClientWidth + lastDw, kClientHeight + lastDh);
     // A missing control ends the resize where it stands.
     bool whole = MainLayout::Stretch(*this, dw, dh, dh >= 0, dw >= 0);
     for (auto &page : pages)
@@ -334,7 +294,8 @@ void TfmMain::FormCreate()
     ChineseSimplified->SetChecked(false);
     ChineseTraditional->SetChecked(false);
     English->SetChecked(true);
-    SetOuterSize(1118, 720);
+    SetBounds(Left(), Top(), 1118, 720);
+    FormResize();
     ApplyLanguage();
     isBuildingPages = true;
     RefreshAllPages();

@@ -23,7 +23,6 @@ class TSkBmpButton;
 class TSmSplashScreen;
 class TSkGroupBox;
 class TgXYPlot;
-class QScrollArea;
 class TLabel;
 class TMainMenu;
 class TMenuItem;
@@ -137,9 +136,6 @@ public:
     TMenuItem *Help, *Rs232Code, *MemoShow, *HidData, *LockSetup;
     TMenuItem *BlockDiagram, *Connect, *Connected, *ConnectHelp, *About;
 
-    // The area under the menu bar that holds the pages; it scrolls when the
-    // window is smaller than the base size.
-    TPanel *ClientArea;
     TSmSplashScreen *asScreen = nullptr;
     TSkBmpButton *skbMenuLink;
     TLabel *lbConInterface, *lbShowIdNumber, *lbShowIp, *lbStatus;
@@ -165,13 +161,6 @@ public:
     const std::vector<std::unique_ptr<EditorPage>> &Pages() const { return pages; }
     int ControlCount() const { return int(byName.size()); }
 
-    // The window's outer size (client area + a fixed frame of 10 x 52), as
-    // the layout rules measure it.
-    static constexpr int kFrameWidth = 10, kFrameHeight = 52;
-    int OuterWidth() const;
-    int OuterHeight() const;
-    void SetOuterSize(int Width, int Height);
-    bool AutoScroll() const { return autoScroll; }
     int MatrixRowPitch() const override { return matrixRowPitch; }
     void FormResize();
 
@@ -188,7 +177,8 @@ private:
     void FormCreate();
     void FormClose(TCloseAction &Action);
     void SeedTransferPlots();
-    bool WidgetEvent(QObject *Watched, QEvent *Event) override;
+    // Every size change, from code or the window system, runs FormResize.
+    void Resize() override;
     void LanguageClick(TMenuItem *Item);
     void ExitClick();
 
@@ -202,9 +192,6 @@ private:
     int matrixRowPitch = 0;
     uint32_t deviceAddress = 0;
     bool linkButtonDown = false;
-    bool autoScroll = false;
-    int lastDw = 0, lastDh = 0; // of the last resize that applied each direction
-    QScrollArea *scroller = nullptr;
     QHash<QString, TControl *> byName;
 
     LSysLinkFactory factory;

@@ -30,7 +30,7 @@ TfmNetwork::TfmNetwork(TComponent *AOwner) : TForm(AOwner, CreateNew)
     SetPosition(poScreenCenter);
     SetClientWidth(360);
     SetClientHeight(130);
-    Widget()->setWindowModality(Qt::ApplicationModal);
+    WindowWidget()->setWindowModality(Qt::ApplicationModal);
 
     pbScan = PlaceControl<TSmProgressBar>(this, "pbScan", 16, 16, 328, 20);
     lblScan = PlaceControl<TLabel>(this, "lblScan", 16, 48, 260, 16);

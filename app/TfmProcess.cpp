@@ -43,7 +43,7 @@ void TfmProcess::FormShow()
 
 void TfmProcess::ShowBusy(bool modal)
 {
-    Widget()->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+    WindowWidget()->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
     Show();
 }
 

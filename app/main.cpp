@@ -31,9 +31,9 @@ int main(int argc, char **argv)
         TfmMain::connectOption = option;
         CreateEditorWindows();
         instance.OnActivateRequest = [] {
-            if (!fmMain || !fmMain->Widget())
+            if (!fmMain)
                 return;
-            QWidget *w = fmMain->Widget();
+            QWidget *w = fmMain->WindowWidget();
             w->showNormal();
             w->raise();
             w->activateWindow();

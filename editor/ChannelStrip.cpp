@@ -2,6 +2,7 @@
 
 #include "ControlTable.h"
 #include "LProgressBar.h"
+#include "Label.h"
 #include "LUnitControl.h"
 #include "LevelMeters.h"
 #include "LinkGroup.h"
@@ -81,9 +82,17 @@ TControl *MakeSmallToggle(TComponent *Owner)
     return b;
 }
 
-// The channel page's strip stands right of the crossover columns; the Gain
-// page's strips each have a frame of their own, so that the toggles of one
-// channel never release those of another.
+TControl *MakeCentredLabel(TComponent *Owner)
+{
+    TControl *label = MakeLabel(Owner);
+    static_cast<TCustomLabel *>(label)->SetAlignment(taCenter);
+    return label;
+}
+
+// The channel page's strip stands right of the crossover columns, "Gain"
+// over the toggles beside the slider; the Gain page's strips each have a
+// frame of their own, so that the toggles of one channel never release those
+// of another, under a title row naming the inputs' and the outputs' group.
 const Family kStrips[] = {
     {"pbLevelIn", MakeInputMeter, Each::Input, "skgParamIn", 966, 30, 12, 204, 0, ""},
     {"pbLimitOut", MakeActivity, Each::Output, "skgParamOut", 966, 30, 12, 14, 0, ""},
@@ -94,22 +103,26 @@ const Family kStrips[] = {
     {"skbMuteOut", MakeToggle<2>, Each::Output, "skgParamOut", 1020, 60, 48, 24, 0, ""},
     {"skbPhaseIn", MakeToggle<1>, Each::Input, "skgParamIn", 1020, 100, 48, 24, 0, ""},
     {"skbPhaseOut", MakeToggle<1>, Each::Output, "skgParamOut", 1020, 100, 48, 24, 0, ""},
+    {"lbGainIn", MakeCentredLabel, Each::Input, "skgParamIn", 1020, 38, 48, 16, 0, ""},
+    {"lbGainOut", MakeCentredLabel, Each::Output, "skgParamOut", 1020, 38, 48, 16, 0, ""},
     {"cvdGainIn", MakeGainBox, Each::Input, "skgParamIn", 964, 242, 104, 24, 0, ""},
     {"cvdGainOut", MakeGainBox, Each::Output, "skgParamOut", 964, 242, 104, 24, 0, ""},
 
-    {"skgGainBackupIn", MakeGroupBox, Each::Input, "skgParamGain", 8, 6, 84, 278, 86, ""},
-    {"skgGainBackupOut", MakeGroupBox, Each::Output, "skgParamGain", 368, 6, 84, 278, 86, ""},
-    {"pbLevelBackupIn", MakeInputMeter, Each::Input, "skgGainBackupIn", 6, 24, 12, 200, 0, ""},
+    {"lbGainInput", MakeCentredLabel, Each::One, "skgParamGain", 8, 4, 342, 16, 0, ""},
+    {"lbGainOutput", MakeCentredLabel, Each::One, "skgParamGain", 368, 4, 686, 16, 0, ""},
+    {"skgGainBackupIn", MakeGroupBox, Each::Input, "skgParamGain", 8, 22, 84, 262, 86, ""},
+    {"skgGainBackupOut", MakeGroupBox, Each::Output, "skgParamGain", 368, 22, 84, 262, 86, ""},
+    {"pbLevelBackupIn", MakeInputMeter, Each::Input, "skgGainBackupIn", 6, 24, 12, 184, 0, ""},
     {"pbLimitBackupOut", MakeActivity, Each::Output, "skgGainBackupOut", 6, 24, 12, 14, 0, ""},
-    {"pbLevelBackupOut", MakeOutputMeter, Each::Output, "skgGainBackupOut", 6, 42, 12, 182, 0, ""},
-    {"isGainBackupIn", MakeGainSlider, Each::Input, "skgGainBackupIn", 30, 20, 34, 206, 0, ""},
-    {"isGainBackupOut", MakeGainSlider, Each::Output, "skgGainBackupOut", 30, 20, 34, 206, 0, ""},
-    {"cvdGainBackupIn", MakeGainBox, Each::Input, "skgGainBackupIn", 4, 228, 76, 22, 0, ""},
-    {"cvdGainBackupOut", MakeGainBox, Each::Output, "skgGainBackupOut", 4, 228, 76, 22, 0, ""},
-    {"skbMuteBackupIn", MakeSmallToggle<2>, Each::Input, "skgGainBackupIn", 2, 252, 38, 22, 0, ""},
-    {"skbMuteBackupOut", MakeSmallToggle<2>, Each::Output, "skgGainBackupOut", 2, 252, 38, 22, 0, ""},
-    {"skbPhaseBackupIn", MakeSmallToggle<3>, Each::Input, "skgGainBackupIn", 42, 252, 40, 22, 0, ""},
-    {"skbPhaseBackupOut", MakeSmallToggle<3>, Each::Output, "skgGainBackupOut", 42, 252, 40, 22, 0, ""},
+    {"pbLevelBackupOut", MakeOutputMeter, Each::Output, "skgGainBackupOut", 6, 42, 12, 166, 0, ""},
+    {"isGainBackupIn", MakeGainSlider, Each::Input, "skgGainBackupIn", 30, 20, 34, 190, 0, ""},
+    {"isGainBackupOut", MakeGainSlider, Each::Output, "skgGainBackupOut", 30, 20, 34, 190, 0, ""},
+    {"cvdGainBackupIn", MakeGainBox, Each::Input, "skgGainBackupIn", 4, 212, 76, 22, 0, ""},
+    {"cvdGainBackupOut", MakeGainBox, Each::Output, "skgGainBackupOut", 4, 212, 76, 22, 0, ""},
+    {"skbMuteBackupIn", MakeSmallToggle<2>, Each::Input, "skgGainBackupIn", 2, 236, 38, 22, 0, ""},
+    {"skbMuteBackupOut", MakeSmallToggle<2>, Each::Output, "skgGainBackupOut", 2, 236, 38, 22, 0, ""},
+    {"skbPhaseBackupIn", MakeSmallToggle<3>, Each::Input, "skgGainBackupIn", 42, 236, 40, 22, 0, ""},
+    {"skbPhaseBackupOut", MakeSmallToggle<3>, Each::Output, "skgGainBackupOut", 42, 236, 40, 22, 0, ""},
     // Titles of the Gain page's two overview displays.
     {"lbFftGainIn", MakeLabel, Each::One, "skgFftGain", 20, 4, 150, 18, 0, ""},
     {"lbFftGainOut", MakeLabel, Each::One, "skgFftGain", 600, 4, 60, 18, 0, ""},
@@ -155,9 +168,14 @@ bool ChannelStrip::Stretch(int dw, int, bool, bool Horizontal)
 
 void ChannelStrip::ApplyLanguage()
 {
-    for (const auto &[name, sid] : {std::pair{"lbFftGainIn", "SID_IN"}, std::pair{"lbFftGainOut", "SID_OUT"}})
+    for (const auto &[name, sid] : {std::pair{"lbFftGainIn", "SID_IN"}, std::pair{"lbFftGainOut", "SID_OUT"},
+                                    std::pair{"lbGainInput", "SID_IN"}, std::pair{"lbGainOutput", "SID_OUT"}})
         if (TControl *c = host.FindControl(name))
             c->SetCaption(host.TranslateQ(sid));
+    const QString gain = host.TranslateQ("SID_GAIN");
+    for (int ch = 0; ch < 12; ++ch)
+        if (TControl *c = host.FindControl(SideName("lbGain", ch)))
+            c->SetCaption(gain);
     const QString mute = host.TranslateQ("SID_MUTE");
     const QString on = host.TranslateQ("SID_PHASE_ON"), off = host.TranslateQ("SID_PHASE_OFF");
     for (int ch = 0; ch < 12; ++ch)

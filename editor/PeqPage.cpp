@@ -100,8 +100,12 @@ const Family kFamilies[] = {
     {"ldbEqResetOut", MakeDemoButton, Each::Output, "skgFftOut", 857, 2, 74, 20, 0, ""},
     {"ldbEqShowAllIn", MakePowerButton, Each::Input, "skgFftIn", 934, 2, 100, 20, 0, ""},
     {"ldbEqShowAllOut", MakePowerButton, Each::Output, "skgFftOut", 934, 2, 100, 20, 0, ""},
-    {"peqPeqIn", MakePeqTable, Each::Input, "skgParamIn", 8, 8, 520, 272, 0, ""},
-    {"peqPeqOut", MakePeqTable, Each::Output, "skgParamOut", 8, 8, 520, 272, 0, ""},
+    // "Parameter" heads the band table; the table (a window of its own, which
+    // would hide a label on it) starts below.
+    {"lbEqParamIn", MakeLabel, Each::Input, "skgParamIn", 12, 6, 200, 16, 0, ""},
+    {"lbEqParamOut", MakeLabel, Each::Output, "skgParamOut", 12, 6, 200, 16, 0, ""},
+    {"peqPeqIn", MakePeqTable, Each::Input, "skgParamIn", 8, 24, 520, 256, 0, ""},
+    {"peqPeqOut", MakePeqTable, Each::Output, "skgParamOut", 8, 24, 520, 256, 0, ""},
     {"lbEqIn", MakeLabel, Each::Input, "skgParamIn", 548, 8, 220, 16, 0, ""},
     {"lbEqOut", MakeLabel, Each::Output, "skgParamOut", 548, 8, 220, 16, 0, ""},
     {"lbEqFreqIn", MakeLabel, Each::Input, "skgParamIn", 548, 56, 64, 16, 0, ""},
@@ -253,6 +257,7 @@ void PeqPage::ApplyLanguage()
         };
         caption("lbFftParam", "SID_PARAM_KEY");
         caption("lbEq", "SID_EQ_PARAM_TITLE");
+        caption("lbEqParam", "SID_EQ_PARAM");
         caption("lbEqFreq", "SID_EQ_FREQ");
         caption("lbEqBw", "SID_EQ_BW");
         caption("lbEqGain", "SID_EQ_GAIN");

@@ -358,8 +358,8 @@ void TSmSplashScreen::FocusForm(TCustomForm *Form)
     if (!Form || !Form->Widget())
         return;
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        Form->Widget()->raise();
-    Form->Widget()->activateWindow();
+        Form->WindowWidget()->raise();
+    Form->WindowWidget()->activateWindow();
     if (Form->CanFocus())
         Form->Widget()->setFocus(Qt::ActiveWindowFocusReason);
 }

@@ -101,7 +101,7 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     width_ = AWidth;
     height_ = AHeight;
     UpdateAnchorRules();
-    if (parent_ && !windowed_)
+    if (parent_)
         parent_->ChildBoundsChanged(this, old);
     if (resized)
         Resize();
@@ -316,14 +316,17 @@ void TControl::SendToBack()
 
 QImage TControl::PaintToImage()
 {
-    QImage img(std::max(width_, 1), std::max(height_, 1), QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
     if (windowed_) {
+        // The widget's own size: a form's client, without its frame.
         if (QWidget *w = static_cast<TWinControl *>(this)->Widget()) {
+            QImage img(std::max(w->width(), 1), std::max(w->height(), 1), QImage::Format_ARGB32_Premultiplied);
+            img.fill(Qt::transparent);
             w->render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
             return img;
         }
     }
+    QImage img(std::max(width_, 1), std::max(height_, 1), QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
     QPainter p(&img);
     PaintWith(&p, Rect(0, 0, width_, height_));
     return img;

@@ -93,7 +93,7 @@ struct TSizeConstraints {
 // when assigned, with this control as Sender.
 //
 // Geometry: Left, Top relative to the parent's client area; ClientRect is
-// (0, 0, Width, Height) (a form's size is its client size: no frame).
+// (0, 0, Width, Height) (a form's leaves out its frame).
 //
 // Painting: Paint draws on Canvas() (a control's canvas has a device only
 // during Paint). Invalidate asks for a paint later, Repaint paints at once.
@@ -190,7 +190,7 @@ public:
     void SendToBack();
 
     // Draws this control (and, for a windowed one, its children) into an
-    // image of its size; what a screenshot of it would show, without the
+    // image of its size (a form's: its client widget); what a screenshot of it would show, without the
     // parent underneath.
     QImage PaintToImage();
 

@@ -2,6 +2,9 @@
 
 #include "Button.h"
 #include "Exceptions.h"
+#include "FormFrame.h"
+#include "HandlerGuard.h"
+#include "Menus.h"
 #include "VirtualKeys.h"
 
 #include <QCloseEvent>
@@ -9,14 +12,22 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
 
 TCustomForm::TCustomForm(TComponent *AOwner) : TCustomControl(AOwner)
 {
-    if (Widget())
-        Widget()->setWindowFlag(Qt::Window, true);
+    frame_ = new FormFrame;
+    frame_->setAutoFillBackground(true);
+    frame_->SetClient(Widget());
+    QObject::connect(Widget(), &QObject::destroyed, frame_, &QObject::deleteLater);
+    // The client paints its whole area itself.
+    Widget()->setAutoFillBackground(false);
+    frame_->OnGeometry = [this] { GuardHandler("resize", Name(), [this] { FrameMoved(); }); };
+    frame_->OnCloseRequest = [this] { GuardHandler("close", Name(), [this] { FrameCloseRequest(); }); };
+    ApplyWindowFlags();
     SetColor(clBtnFace);
     SetBounds(0, 0, 320, 240);
     SetVisible(false);
@@ -27,6 +38,182 @@ TCustomForm::~TCustomForm()
     Destroying();
     if (modalLoop_)
         modalLoop_->quit();
+    if (menu_)
+        menu_->RemoveFreeNotification(this);
+    // The frame's window goes once the client (freed with the control, after
+    // the children) is gone: taking the client out now would move the focus
+    // away from a child whose handlers may already be dead.
+    frame_->OnGeometry = nullptr;
+    frame_->OnCloseRequest = nullptr;
+}
+
+QWidget *TCustomForm::WindowWidget() const
+{
+    return Parent() ? Widget() : frame_;
+}
+
+int TCustomForm::FrameWidth() const
+{
+    return Parent() || borderStyle_ == bsNone ? 0 : 2 * kBorderWidth;
+}
+
+int TCustomForm::FrameHeight() const
+{
+    if (Parent())
+        return 0;
+    const int menu = menu_ ? kMenuBarHeight : 0;
+    return borderStyle_ == bsNone ? menu : 2 * kBorderWidth + kCaptionHeight + menu;
+}
+
+TPoint TCustomForm::WindowOffset() const
+{
+    if (Parent() || borderStyle_ == bsNone)
+        return {0, 0};
+    return {kBorderWidth, kBorderWidth + kCaptionHeight};
+}
+
+TRect TCustomForm::ClientRect() const
+{
+    return Rect(0, 0, std::max(0, Width() - FrameWidth()), std::max(0, Height() - FrameHeight()));
+}
+
+void TCustomForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    if (Parent()) {
+        TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+        return;
+    }
+    const bool resized = AWidth != Width() || AHeight != Height();
+    TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    UpdateFrame();
+    if (resized)
+        Realign();
+}
+
+void TCustomForm::SetParent(TWinControl *AParent)
+{
+    if (AParent && !Parent())
+        frame_->TakeClient();
+    TCustomControl::SetParent(AParent);
+    if (!AParent && !frame_->Client() && Widget()) {
+        frame_->SetClient(Widget());
+    QObject::connect(Widget(), &QObject::destroyed, frame_, &QObject::deleteLater);
+        UpdateFrame();
+    }
+}
+
+void TCustomForm::SetMenu(TMainMenu *Value)
+{
+    if (Value == menu_)
+        return;
+    if (menu_) {
+        menu_->RemoveFreeNotification(this);
+        menu_->Attach(nullptr);
+    }
+    menu_ = Value;
+    if (menu_) {
+        menu_->FreeNotification(this);
+        menu_->Attach(frame_);
+        frame_->SetMenuBar(menu_->Bar());
+    } else {
+        frame_->SetMenuBar(nullptr);
+    }
+    // The outer size stays; the client gives the bar its room.
+    UpdateFrame();
+    Realign();
+}
+
+void TCustomForm::Notification(TComponent *AComponent, TOperation Operation)
+{
+    TCustomControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == menu_) {
+        menu_ = nullptr;
+        frame_->SetMenuBar(nullptr);
+        UpdateFrame();
+    }
+}
+
+void TCustomForm::SetAutoScroll(bool Value)
+{
+    if (Value == autoScroll_)
+        return;
+    autoScroll_ = Value;
+    UpdateFrame();
+}
+
+bool TCustomForm::HorzScrollBarVisible() const { return !Parent() && !frame_->HorzBar()->isHidden(); }
+bool TCustomForm::VertScrollBarVisible() const { return !Parent() && !frame_->VertBar()->isHidden(); }
+
+TPoint TCustomForm::ScrollPos() const
+{
+    return {frame_->HorzBar()->value(), frame_->VertBar()->value()};
+}
+
+void TCustomForm::SetScrollPos(TPoint Value)
+{
+    frame_->HorzBar()->setValue(Value.X);
+    frame_->VertBar()->setValue(Value.Y);
+}
+
+TPoint TCustomForm::ContentExtent() const
+{
+    TPoint extent(0, 0);
+    for (int i = 0; i < ControlCount(); ++i) {
+        const TControl *c = Controls(i);
+        if (!c->Visible())
+            continue;
+        extent.X = std::max(extent.X, c->Left() + c->Width());
+        extent.Y = std::max(extent.Y, c->Top() + c->Height());
+    }
+    return extent;
+}
+
+void TCustomForm::UpdateFrame()
+{
+    if (!frame_ || Parent() || updatingFrame_)
+        return;
+    updatingFrame_ = true;
+    const TRect client = ClientRect();
+    const TPoint offset = WindowOffset();
+    const int barH = frame_->MenuBarHeight();
+    const QRect window(Left() + offset.X, Top() + offset.Y, client.Width(), client.Height() + barH);
+    if (frame_->geometry() != window)
+        frame_->setGeometry(window);
+    const TPoint content = autoScroll_ ? ContentExtent() : TPoint(0, 0);
+    frame_->Layout(QSize(client.Width(), client.Height()), QSize(content.X, content.Y), autoScroll_);
+    updatingFrame_ = false;
+}
+
+void TCustomForm::FrameMoved()
+{
+    if (Parent() || updatingFrame_)
+        return;
+    const QRect g = frame_->geometry();
+    const TPoint offset = WindowOffset();
+    const int width = g.width() + FrameWidth();
+    const int height = g.height() - frame_->MenuBarHeight() + FrameHeight();
+    SetBounds(g.x() - offset.X, g.y() - offset.Y, width, height);
+}
+
+void TCustomForm::FrameCloseRequest()
+{
+    // A window without a close box closes only through its own operations.
+    if (borderIcons_.Contains(biSystemMenu))
+        Close();
+}
+
+void TCustomForm::ChildPlaced(TControl *Child)
+{
+    (void)Child;
+    if (autoScroll_)
+        UpdateFrame();
+}
+
+void TCustomForm::AlignControls(TControl *AControl, TRect &Rect)
+{
+    TCustomControl::AlignControls(AControl, Rect);
+    if (autoScroll_)
+        UpdateFrame();
 }
 
 void TCustomForm::UpdateWidgetVisibility()
@@ -35,16 +222,16 @@ void TCustomForm::UpdateWidgetVisibility()
         TCustomControl::UpdateWidgetVisibility();
         return;
     }
-    if (!Widget())
-        return;
-    if (Visible() && !Widget()->isVisible())
+    if (Visible() && !frame_->isVisible()) {
         ApplyPosition();
-    Widget()->setVisible(Visible());
+        UpdateFrame();
+    }
+    frame_->setVisible(Visible());
 }
 
 void TCustomForm::ApplyWindowFlags()
 {
-    QWidget *w = Widget();
+    QWidget *w = frame_;
     if (!w || Parent())
         return;
     Qt::WindowFlags f = borderStyle_ == bsToolWindow || borderStyle_ == bsSizeToolWin ? Qt::Tool : Qt::Window;
@@ -70,15 +257,20 @@ void TCustomForm::ApplyWindowFlags()
     // Qt hides a window whose flags change; show it again where it was.
     const bool shown = w->isVisible();
     w->setWindowFlags(f);
-    w->setGeometry(ToQRect(BoundsRect()));
+    UpdateFrame();
     if (shown)
         w->show();
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle Value)
 {
+    if (Value == borderStyle_)
+        return;
+    // The outer size stays; the client gains or loses the border's room.
     borderStyle_ = Value;
     ApplyWindowFlags();
+    UpdateFrame();
+    Realign();
 }
 
 void TCustomForm::SetBorderIcons(TBorderIcons Value)
@@ -96,8 +288,7 @@ void TCustomForm::SetFormStyle(TFormStyle Value)
 void TCustomForm::SetNoActivate(bool Value)
 {
     noActivate_ = Value;
-    if (Widget())
-        Widget()->setAttribute(Qt::WA_ShowWithoutActivating, Value);
+    frame_->setAttribute(Qt::WA_ShowWithoutActivating, Value);
     ApplyWindowFlags();
 }
 
@@ -139,9 +330,9 @@ double TCustomForm::WindowOpacity() const
 void TCustomForm::ApplyOpacity()
 {
     // The offscreen platform has no opacity (and says so on every call).
-    if (!Widget() || Parent() || QGuiApplication::platformName() == QLatin1String("offscreen"))
+    if (Parent() || QGuiApplication::platformName() == QLatin1String("offscreen"))
         return;
-    Widget()->setWindowOpacity(WindowOpacity());
+    frame_->setWindowOpacity(WindowOpacity());
 }
 
 void TCustomForm::SetLayered(bool Value)
@@ -149,10 +340,13 @@ void TCustomForm::SetLayered(bool Value)
     if (Value == layered_)
         return;
     layered_ = Value;
-    if (QWidget *w = Widget()) {
+    for (QWidget *w : {static_cast<QWidget *>(frame_), frame_->Viewport(), Widget()}) {
+        if (!w)
+            continue;
         w->setAttribute(Qt::WA_TranslucentBackground, Value);
         w->setAttribute(Qt::WA_NoSystemBackground, Value);
     }
+    frame_->setAutoFillBackground(!Value);
     if (!Value)
         layeredImage_ = QImage();
     ApplyOpacity();
@@ -171,22 +365,27 @@ void TCustomForm::UpdateLayered(const QImage &Premultiplied, Byte Opacity)
 
 void TCustomForm::SetWindowRgn(const TRegion *Region)
 {
-    if (!Widget())
+    QWidget *w = WindowWidget();
+    if (!w)
         return;
     if (Region)
-        Widget()->setMask(Region->ToQRegion());
+        w->setMask(Region->ToQRegion());
     else
-        Widget()->clearMask();
+        w->clearMask();
 }
 
 TRegion TCustomForm::WindowRgn() const
 {
-    return Widget() ? TRegion(Widget()->mask()) : TRegion();
+    QWidget *w = WindowWidget();
+    return w ? TRegion(w->mask()) : TRegion();
 }
 
 void TCustomForm::PaintWindow(QPainter &Painter, const TRect &Dirty)
 {
     if (!layered_) {
+        // Scrolled content can reach past the outer size the base erases.
+        if (Widget() && (Widget()->width() > Width() || Widget()->height() > Height()))
+            Painter.fillRect(Widget()->rect(), ToQColor(Color()));
         TCustomControl::PaintWindow(Painter, Dirty);
         return;
     }
@@ -209,19 +408,18 @@ void TCustomForm::VisibleChanged()
 
 void TCustomForm::TextChanged()
 {
-    if (Widget())
-        Widget()->setWindowTitle(Caption());
+    frame_->setWindowTitle(Caption());
     TCustomControl::TextChanged();
 }
 
 void TCustomForm::Show()
 {
     SetVisible(true);
-    if (Widget() && !Parent()) {
+    if (!Parent()) {
         if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-            Widget()->raise();
+            frame_->raise();
         if (!noActivate_)
-            Widget()->activateWindow();
+            frame_->activateWindow();
     }
 }
 
@@ -260,7 +458,8 @@ bool TCustomForm::CloseQuery()
 
 bool TCustomForm::Active() const
 {
-    return Widget() && Widget()->isActiveWindow();
+    QWidget *w = WindowWidget();
+    return w && w->isActiveWindow();
 }
 
 void TCustomForm::Paint()
@@ -285,8 +484,7 @@ void TCustomForm::ApplyCloseAction(TCloseAction Action)
         Hide();
         break;
     case caMinimize:
-        if (Widget())
-            Widget()->showMinimized();
+        WindowWidget()->showMinimized();
         break;
     case caFree:
         Hide();
@@ -332,8 +530,7 @@ TModalResult TCustomForm::ShowModal()
     modal_ = true;
     modalResult_ = mrNone;
     std::shared_ptr<bool> alive = aliveToken_;
-    if (Widget())
-        Widget()->setWindowModality(Qt::ApplicationModal);
+    WindowWidget()->setWindowModality(Qt::ApplicationModal);
     Show();
     QEventLoop loop;
     modalLoop_ = &loop;
@@ -355,8 +552,7 @@ TModalResult TCustomForm::ShowModal()
     modalLoop_ = nullptr;
     modal_ = false;
     SetVisible(false);
-    if (Widget())
-        Widget()->setWindowModality(Qt::NonModal);
+    WindowWidget()->setWindowModality(Qt::NonModal);
     return modalResult_;
 }
 
@@ -374,13 +570,9 @@ void TCustomForm::Release()
 
 bool TCustomForm::WidgetEvent(QObject *Watched, QEvent *Event)
 {
-    if (Event->type() == QEvent::Close && Watched == Widget()) {
-        Event->ignore();
-        // A window without a close box closes only through its own operations.
-        if (borderIcons_.Contains(biSystemMenu))
-            Close();
-        return true;
-    }
+    // The client's place and size follow the form's, not the other way round.
+    if ((Event->type() == QEvent::Resize || Event->type() == QEvent::Move) && Watched == Widget() && !Parent())
+        return false;
     return TCustomControl::WidgetEvent(Watched, Event);
 }
 

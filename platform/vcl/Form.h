@@ -7,6 +7,8 @@
 #include <memory>
 
 class QEventLoop;
+class FormFrame;
+class TMainMenu;
 
 using TModalResult = int;
 constexpr TModalResult mrNone = 0;
@@ -51,7 +53,16 @@ using TCloseQueryEvent = std::function<void(TObject *Sender, bool &CanClose)>;
 // Closing (Close, the window's close button, or a modal result) asks
 // OnCloseQuery, then OnClose with the action caHide (caNone keeps the window
 // open, caFree frees it once the event loop is back, caMinimize minimises).
-// Caption is the window title; Width and Height are the client size.
+// Caption is the window title.
+//
+// Frame and client: the window is the client area (where the children lie,
+// in client coordinates, and where the form paints) inside a frame of title
+// bar, borders, the menu bar of Menu and the scroll bars. Left, Top, Width
+// and Height are the outer rectangle, ClientWidth and ClientHeight the
+// client's (the area below the menu bar, scroll bars included). The title
+// bar and borders are the window system's; the form counts them as a fixed
+// allowance (FrameWidth x FrameHeight, see below) so that sizes do not
+// depend on the desktop. A form placed inside another control has no frame.
 // KeyPreview: the form's OnKeyDown/OnKeyPress/OnKeyUp see keys before the
 // focused control (Key set to 0 there swallows it).
 class TCustomForm : public TCustomControl {
@@ -104,6 +115,33 @@ public:
     void SetWindowRgn(const TRegion *Region);
     TRegion WindowRgn() const;
 
+    // The fixed allowance of the frame: a border of kBorderWidth on each side
+    // and a title bar of kCaptionHeight (none with bsNone), plus
+    // kMenuBarHeight with a Menu.
+    static constexpr int kBorderWidth = 5, kCaptionHeight = 23, kMenuBarHeight = 19;
+    int FrameWidth() const;
+    int FrameHeight() const;
+    TRect ClientRect() const override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    void SetParent(TWinControl *AParent) override;
+    // The top-level window (the frame); Widget() is the client inside it.
+    // A form placed inside another control is its client widget alone.
+    QWidget *WindowWidget() const;
+
+    // The menu bar along the top of the client; none removes it.
+    TMainMenu *Menu() const { return menu_; }
+    void SetMenu(TMainMenu *Value);
+    // With AutoScroll, a scroll bar shows in each direction in which the
+    // visible children reach past the client area, and scrolls the client
+    // (children keep their Left and Top). Off by default.
+    bool AutoScroll() const { return autoScroll_; }
+    void SetAutoScroll(bool Value);
+    bool HorzScrollBarVisible() const;
+    bool VertScrollBarVisible() const;
+    // How far the client is scrolled (0, 0 without scroll bars).
+    TPoint ScrollPos() const;
+    void SetScrollPos(TPoint Value);
+
     void Show();
     void Hide();
     void Close();
@@ -146,6 +184,9 @@ protected:
     void VisibleChanged() override;
     void TextChanged() override;
     bool WidgetEvent(QObject *Watched, QEvent *Event) override;
+    void ChildPlaced(TControl *Child) override;
+    void Notification(TComponent *AComponent, TOperation Operation) override;
+    void AlignControls(TControl *AControl, TRect &Rect) override;
 
 private:
     friend class TWinControl;
@@ -154,6 +195,15 @@ private:
     void ApplyWindowFlags();
     void ApplyOpacity();
     void ApplyPosition();
+    // Places the frame's window, bar, viewport and scroll bars for the
+    // bounds and the children as they are now.
+    void UpdateFrame();
+    // The window system moved or resized the frame's window.
+    void FrameMoved();
+    void FrameCloseRequest();
+    TPoint ContentExtent() const;
+    // Offset of the frame's window from the outer rectangle's top-left.
+    TPoint WindowOffset() const;
 
     TModalResult modalResult_ = mrNone;
     bool modal_ = false;
@@ -170,6 +220,10 @@ private:
     bool layered_ = false;
     Byte layeredOpacity_ = 255;
     QImage layeredImage_;
+    FormFrame *frame_ = nullptr;
+    TMainMenu *menu_ = nullptr;
+    bool autoScroll_ = false;
+    bool updatingFrame_ = false;
 };
 
 class TForm : public TCustomForm {

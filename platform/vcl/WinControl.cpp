@@ -261,10 +261,11 @@ void TWinControl::ChildGone(TControl *Child)
 
 void TWinControl::ChildBoundsChanged(TControl *Child, const TRect &OldBounds)
 {
-    if (!widget_)
-        return;
-    widget_->update(ToQRect(OldBounds));
-    widget_->update(ToQRect(Child->BoundsRect()));
+    if (widget_ && !Child->windowed_) {
+        widget_->update(ToQRect(OldBounds));
+        widget_->update(ToQRect(Child->BoundsRect()));
+    }
+    ChildPlaced(Child);
 }
 
 TControl *TWinControl::ControlAtPos(TPoint Pos, bool AllowDisabled) const

@@ -137,6 +137,8 @@ protected:
     bool OwnWidget() const { return ownWidget_; }
     // Every focus change of the widget, also one that only follows the
     // window's activation (DoEnter and DoExit do not see those).
+    // A child's bounds changed (after it took them); nothing here.
+    virtual void ChildPlaced(TControl *Child) { (void)Child; }
     virtual void FocusGained() {}
     virtual void FocusLost() {}
     // Shows or hides the widget from Visible and the parent chain.

@@ -23,11 +23,13 @@ std::vector<Caption> CaptionTable()
         {"bStore", "SID_BT_STORE"},      {"bRecall", "SID_BT_RECALL"},
         {"lbDelayInput", "SID_IN"},      {"lbFftGainIn", "SID_IN"},
         {"lbDelayOutput", "SID_OUT"},    {"lbFftGainOut", "SID_OUT"},
+        {"lbGainInput", "SID_IN"},       {"lbGainOutput", "SID_OUT"},
         {"lbDelayUnit", "SID_DELAY_UNIT"}, {"lbFftDelayIn", "SID_IN_DELAY"}, {"lbFftDelayOut", "SID_OUT_DELAY"},
         {"skbUnit0", "SID_UNIT_MS"},     {"skbUnit1", "SID_UNIT_M"},         {"skbUnit2", "SID_UNIT_FT"},
     };
     const Caption channel[] = {
         {"lbFftParam", "SID_PARAM_KEY"}, {"skbMute", "SID_MUTE"},
+        {"lbGain", "SID_GAIN"},          {"lbEqParam", "SID_EQ_PARAM"},
         {"lbEqFreq", "SID_EQ_FREQ"},     {"lbEqBw", "SID_EQ_BW"},
         {"lbEqGain", "SID_EQ_GAIN"},     {"lbEq", "SID_EQ_PARAM_TITLE"},    {"lbLowCutFreq", "SID_HPF"},
         {"lbLowCutSlop", "SID_HLP_SLOP"}, {"skbLowCutBypass", "SID_HLP_BYPASS"}, {"lbHighCutFreq", "SID_LPF"},

@@ -280,7 +280,7 @@ TEST_F(MainWindowTest, FirstPaintShowsTheWindow)
 {
     Create(DeadPort());
     fmMain->Show();
-    QImage img = fmMain->Widget()->grab().toImage();
+    QImage img = fmMain->WindowWidget()->grab().toImage();
     ASSERT_FALSE(img.isNull());
     EXPECT_EQ(img.width(), 1108);
     EXPECT_GE(img.height(), 668);
@@ -351,11 +351,13 @@ TEST_F(MainWindowTest, ResizeStretchesByTheRules)
         {1118, 720, false, 1112, 629, 530, 550, 292, 10, 1040, 0},
     };
     for (const Row &r : rows) {
-        fmMain->SetOuterSize(r.width, r.height);
+        fmMain->SetBounds(fmMain->Left(), fmMain->Top(), r.width, r.height);
         const std::string at = std::to_string(r.width) + "x" + std::to_string(r.height);
-        EXPECT_EQ(fmMain->OuterWidth(), r.width) << at;
-        EXPECT_EQ(fmMain->OuterHeight(), r.height) << at;
+        // The outer size is the client's plus the frame with its menu bar.
+        EXPECT_EQ(fmMain->ClientWidth(), r.width - 10) << at;
+        EXPECT_EQ(fmMain->ClientHeight(), r.height - 52) << at;
         EXPECT_EQ(fmMain->AutoScroll(), r.scroll) << at;
+        EXPECT_EQ(fmMain->HorzScrollBarVisible(), r.width < 1118) << at;
         EXPECT_EQ(rect("skgMain").Width(), r.mainW) << at;
         EXPECT_EQ(rect("skgMain").Height(), r.mainH) << at;
         EXPECT_EQ(rect("fftDrawGainIn").Width(), r.gainInW) << at;

@@ -345,7 +345,8 @@ namespace {
 TEST(ResponsePlotOnForm, PaintsTheScreenImageWithoutRepaintingItself)
 {
     TForm form(nullptr);
-    form.SetBounds(0, 0, 1100, 300);
+    form.SetClientWidth(1100);
+    form.SetClientHeight(300);
     LMyFFTDrawHpLp6dB p(&form);
     p.SetParent(&form);
     p.SetBounds(10, 20, 1070, 255);

@@ -333,7 +333,8 @@ TEST(SkBmpButton, DownPatternLivesFromTheFirstNeedUntilTheLastButton)
 TEST(SkBmpButton, BorderlessButtonLetsTheParentShowThroughTeal)
 {
     TForm form(nullptr);
-    form.SetBounds(0, 0, 60, 40);
+    form.SetClientWidth(60);
+    form.SetClientHeight(40);
     form.SetColor(clNavy);
     auto *btn = new Button(&form);
     btn->SetParent(&form);

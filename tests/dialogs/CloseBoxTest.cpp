@@ -20,7 +20,7 @@ TEST(WindowWithoutCloseBox, IgnoresCloseRequestAndEscape)
         QApplication::sendEvent(f.Widget(), &esc);
         EXPECT_TRUE(f.Visible()) << closeBox;
         QCloseEvent request;
-        QApplication::sendEvent(f.Widget(), &request);
+        QApplication::sendEvent(f.WindowWidget(), &request);
         EXPECT_EQ(f.Visible(), !closeBox) << closeBox;
         f.Close();
         EXPECT_FALSE(f.Visible());

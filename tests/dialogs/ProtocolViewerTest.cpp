@@ -86,7 +86,7 @@ TEST(ProtocolViewer, ClosingRestoresTheDesignSize)
     v.Show();
     EXPECT_EQ(v.ClientWidth(), 755);
     EXPECT_EQ(v.ClientHeight(), 666);
-    EXPECT_FALSE(v.Widget()->windowState() & Qt::WindowMaximized);
+    EXPECT_FALSE(v.WindowWidget()->windowState() & Qt::WindowMaximized);
 }
 
 TEST(ProtocolViewer, BothDocumentsRenderTextAndPictures)

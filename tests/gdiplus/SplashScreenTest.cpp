@@ -76,7 +76,7 @@ TEST_F(SplashScreen, ProgramSettingsGiveTheLayeredFrame)
     EXPECT_TRUE(w->ForcedTransparent());
     EXPECT_TRUE(w->Layered());
     EXPECT_EQ(w->LayeredOpacity(), 255); // no fade: shown at once
-    const Qt::WindowFlags flags = w->Widget()->windowFlags();
+    const Qt::WindowFlags flags = w->WindowWidget()->windowFlags();
     EXPECT_TRUE(flags & Qt::FramelessWindowHint);
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(flags & Qt::WindowDoesNotAcceptFocus);
@@ -311,5 +311,5 @@ TEST_F(SplashScreen, FocusHandOverActivatesTheMainFormWithoutInput)
     form->Show();
     EXPECT_TRUE(splash->FocusTimer()->Enabled());
     EXPECT_TRUE(PumpUntil([&] { return !splash->FocusTimer()->Enabled(); }, 2000));
-    EXPECT_TRUE(PumpUntil([&] { return QApplication::activeWindow() == form->Widget(); }, 2000));
+    EXPECT_TRUE(PumpUntil([&] { return QApplication::activeWindow() == form->WindowWidget(); }, 2000));
 }

@@ -162,7 +162,8 @@ struct PlainSlider {
     TSmTrackBar *s = new TSmTrackBar(&form);
     PlainSlider(int w, int h)
     {
-        form.SetBounds(0, 0, w + 20, h + 20);
+        form.SetClientWidth(w + 20);
+        form.SetClientHeight(h + 20);
         form.SetColor(RGB(0, 128, 0));
         s->SetParent(&form);
         s->SetBounds(10, 10, w, h);

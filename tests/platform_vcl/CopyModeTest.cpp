@@ -153,7 +153,8 @@ TEST(CopyMode, BitmapHasAnImageOnceSized)
 TEST(CopyMode, ControlCanvasCombinesWithWhatIsAlreadyPainted)
 {
     TForm form(nullptr);
-    form.SetBounds(0, 0, 4, 4);
+    form.SetClientWidth(4);
+    form.SetClientHeight(4);
     form.SetColor(static_cast<TColor>(0x00F0F0F0));
     TBitmap src(4, 4);
     src.Canvas()->Brush()->SetColor(static_cast<TColor>(0x000F00FF));

@@ -30,19 +30,19 @@ TEST(FormWindow, FramelessTopmostNonActivatingFlags)
     f.SetBorderStyle(bsNone);
     f.SetFormStyle(fsStayOnTop);
     f.SetNoActivate(true);
-    const Qt::WindowFlags flags = f.Widget()->windowFlags();
+    const Qt::WindowFlags flags = f.WindowWidget()->windowFlags();
     EXPECT_TRUE(flags & Qt::FramelessWindowHint);
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(flags & Qt::WindowDoesNotAcceptFocus);
-    EXPECT_TRUE(f.Widget()->testAttribute(Qt::WA_ShowWithoutActivating));
+    EXPECT_TRUE(f.WindowWidget()->testAttribute(Qt::WA_ShowWithoutActivating));
 
     // A flag change on a shown window keeps it shown and in place.
     f.SetBounds(40, 50, 120, 80);
     f.Show();
     f.SetFormStyle(fsNormal);
     EXPECT_TRUE(f.Widget()->isVisible());
-    EXPECT_FALSE(f.Widget()->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(f.Widget()->geometry(), QRect(40, 50, 120, 80));
+    EXPECT_FALSE(f.WindowWidget()->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(f.WindowWidget()->geometry(), QRect(40, 50, 120, 80));
 }
 
 TEST(FormWindow, PositionAppliedAtShow)
@@ -60,7 +60,7 @@ TEST(FormWindow, PositionAppliedAtShow)
         f.SetPosition(r.position);
         f.Show();
         EXPECT_EQ(QPoint(f.Left(), f.Top()), r.expected) << r.position;
-        EXPECT_EQ(f.Widget()->geometry().topLeft(), r.expected) << r.position;
+        EXPECT_EQ(f.WindowWidget()->geometry().topLeft(), r.expected) << r.position;
     }
 }
 
@@ -86,7 +86,8 @@ TEST(FormWindow, AlphaBlendAndLayeredOpacity)
 TEST(FormWindow, LayeredWindowShowsThePushedPixelsNotPaint)
 {
     TForm f(nullptr, CreateNew);
-    f.SetBounds(0, 0, 8, 8);
+    f.SetClientWidth(8);
+    f.SetClientHeight(8);
     int paints = 0;
     f.OnPaint = [&](TObject *) { ++paints; };
     QImage img(8, 8, QImage::Format_ARGB32_Premultiplied);

@@ -24,7 +24,8 @@ TEST_P(ShapeForms, FillsItsOutlineWithItsBrush)
 {
     const Case c = GetParam();
     auto form = std::make_unique<TForm>(nullptr, CreateNew);
-    form->SetBounds(0, 0, 100, 60);
+    form->SetClientWidth(100);
+    form->SetClientHeight(60);
     form->SetColor(clWhite);
     auto *shape = new TShape(form.get());
     shape->SetParent(form.get());
@@ -48,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(Shape, ShapeForms,
 TEST(Shape, BrushChangeRepaints)
 {
     auto form = std::make_unique<TForm>(nullptr, CreateNew);
-    form->SetBounds(0, 0, 100, 60);
+    form->SetClientWidth(100);
+    form->SetClientHeight(60);
     auto *shape = new TShape(form.get());
     shape->SetParent(form.get());
     shape->SetBounds(10, 10, 60, 40);
