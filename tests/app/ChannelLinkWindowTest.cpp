@@ -3,6 +3,7 @@
 #include "CM_MCS_CMD.h"
 #include "ComboBox.h"
 #include "EditorWindows.h"
+#include "FirstUpload.h"
 #include "LCmd.h"
 #include "LMainLink.h"
 #include "LUnitControl.h"
@@ -44,14 +45,14 @@ protected:
         DestroyEditorWindows();
         TfmMain::connectOption = {};
     }
-    // Online, with the first upload ended (the model shows the device's image).
+    // Online, with the first upload ended (the model shows the device's image)
+    // and its closing poll received, so that frames cleared now are the test's.
     bool GoOnline(SimTcp &sim)
     {
         fmMain->Show();
         LMainLink &link = fmMain->MainLink();
-        return PumpUntil(
-            [&] { return link.IsOnline() && link.GetSequence() == LMainLink::Sequence::None && SameImage(sim); },
-            15000);
+        return PumpUntil([&] { return FirstUploadEnded(link) && UploadClosingPollArrived(sim) && SameImage(sim); },
+                         30000);
     }
     // Codes of the frames the device received, with their payloads.
     static std::vector<LCmd> Received(SimTcp &sim)
@@ -104,7 +105,7 @@ TEST_F(ChannelLinkWindowTest, OnlineSetSendsCopyMasksThenPollAndUploadsAfterAll)
             return link.GetSequence() == LMainLink::Sequence::None &&
                    std::any_of(r.begin(), r.end(), [](const LCmd &c) { return c.GetCode() == CMD_UPLOAD_START; });
         },
-        15000));
+        30000));
     std::vector<std::pair<uint8_t, ByteVector>> seen;
     for (const LCmd &c : Received(sim))
         if (c.GetCode() == CMD_COPY_CHANNEL || c.GetCode() == CMD_LINK_MASK || c.GetCode() == CMD_POLL ||
@@ -144,7 +145,7 @@ TEST_F(ChannelLinkWindowTest, OnlineCopySendsOneCopyFrameAndUploads)
     Copy()->bnInChCopyClick(Copy()->bnOutChCopy);
     LMainLink &link = fmMain->MainLink();
     ASSERT_TRUE(PumpUntil([&] { return fmMain->Model().GetDelay(6) == 4800 && link.GetSequence() == LMainLink::Sequence::None; },
-                          15000));
+                          30000));
     int copies = 0;
     for (const LCmd &c : Received(sim))
         if (c.GetCode() == CMD_COPY_CHANNEL) {

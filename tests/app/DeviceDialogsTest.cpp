@@ -10,6 +10,7 @@
 #include "CommandClasses.h"
 #include "Edit.h"
 #include "EditorWindows.h"
+#include "FirstUpload.h"
 #include "LMainLink.h"
 #include "MainDialogs.h"
 #include "Menus.h"
@@ -39,11 +40,7 @@ protected:
         DestroyEditorWindows();
         TfmMain::connectOption = {};
     }
-    bool Settled() const
-    {
-        const LMainLink &link = fmMain->MainLink();
-        return link.IsOnline() && link.GetSequence() == LMainLink::Sequence::None;
-    }
+    bool Settled() const { return FirstUploadEnded(fmMain->MainLink()); }
     // The payloads of the frames of `code` that the device received.
     std::vector<ByteVector> Payloads(uint8_t code)
     {
@@ -70,7 +67,7 @@ ByteVector NamePayload(uint8_t channel, const char *name)
 TEST_F(DeviceDialogsTest, ChannelNamesReachTheDevice)
 {
     Start();
-    ASSERT_TRUE(PumpUntil([&] { return Settled(); }, 15000));
+    ASSERT_TRUE(PumpUntil([&] { return Settled(); }, 30000));
     sim.ClearFrames();
 
     // One channel: "Kick" and four NUL bytes for channel 6 (output 3).
@@ -79,11 +76,11 @@ TEST_F(DeviceDialogsTest, ChannelNamesReachTheDevice)
     ASSERT_TRUE(one->Visible());
     one->edName->SetText("Kick");
     one->btnOK->Click();
-    ASSERT_TRUE(PumpUntil([&] { return !Payloads(CM_MCS_CHANNEL_NAME::kCode).empty(); }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return !Payloads(CM_MCS_CHANNEL_NAME::kCode).empty(); }, 20000));
     EXPECT_EQ(Payloads(CM_MCS_CHANNEL_NAME::kCode), std::vector<ByteVector>{NamePayload(6, "Kick")});
     ASSERT_TRUE(PumpUntil(
         [&] { return sim.WithSim([](SimProcessor &s) { return std::memcmp(s.image.outputs[2].name, "Kick\0\0\0\0", 8) == 0; }); },
-        3000));
+        20000));
 
     // The list: only the two changed names go out, one command each, in channel order.
     sim.ClearFrames();
@@ -94,7 +91,7 @@ TEST_F(DeviceDialogsTest, ChannelNamesReachTheDevice)
     list->edName[11]->SetText("Sub");
     list->edName[0]->SetText("Vox");
     list->btnOK->Click();
-    ASSERT_TRUE(PumpUntil([&] { return Payloads(CM_MCS_CHANNEL_NAME::kCode).size() >= 2; }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return Payloads(CM_MCS_CHANNEL_NAME::kCode).size() >= 2; }, 20000));
     PumpFor(200);
     EXPECT_EQ(Payloads(CM_MCS_CHANNEL_NAME::kCode),
               (std::vector<ByteVector>{NamePayload(0, "Vox"), NamePayload(11, "Sub")}));
@@ -116,19 +113,19 @@ TEST_F(DeviceDialogsTest, UnlockWrongThenRightPasswordUploads)
     });
     Start();
     TfmLockPassWord *unlock = Dialogs().fmLockPassWord;
-    ASSERT_TRUE(PumpUntil([&] { return unlock->Visible(); }, 15000));
+    ASSERT_TRUE(PumpUntil([&] { return unlock->Visible(); }, 30000));
     EXPECT_TRUE(Payloads(CMD_UPLOAD_START).empty()) << "nothing is uploaded from a locked device";
 
     unlock->edName->SetText("XY");
     unlock->btnOK->Click();
-    ASSERT_TRUE(PumpUntil([&] { return !boxes.empty(); }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return !boxes.empty(); }, 20000));
     EXPECT_EQ(boxes, std::vector<QString>{"Password Error!!"});
     EXPECT_TRUE(unlock->Visible());
 
     unlock->edName->SetText("AB");
     unlock->btnOK->Click();
     ASSERT_TRUE(PumpUntil([&] { return !unlock->Visible() && Settled() && !Payloads(CMD_UPLOAD_START).empty(); },
-                          10000));
+                          30000));
     EXPECT_EQ(Payloads(CM_MCS_PASS_SUBMIT::kCode),
               (std::vector<ByteVector>{{0, 'X', 'Y', 0, 0}, {0, 'A', 'B', 0, 0}}));
     EXPECT_EQ(Payloads(CMD_UPLOAD_START).size(), 1u);
@@ -148,10 +145,10 @@ TEST_F(DeviceDialogsTest, UnlockWithoutAnAnswerTimesOutAndClosesTheLink)
     sim.knobs.unansweredCode = CM_MCS_PASS_SUBMIT::kCode;
     Start();
     TfmLockPassWord *unlock = Dialogs().fmLockPassWord;
-    ASSERT_TRUE(PumpUntil([&] { return unlock->Visible(); }, 15000));
+    ASSERT_TRUE(PumpUntil([&] { return unlock->Visible(); }, 30000));
     unlock->edName->SetText("AB");
     unlock->btnOK->Click();
-    ASSERT_TRUE(PumpUntil([&] { return !boxes.empty(); }, 8000));
+    ASSERT_TRUE(PumpUntil([&] { return !boxes.empty(); }, 20000));
     EXPECT_EQ(boxes, std::vector<QString>{"Check Time Out!"});
     EXPECT_EQ(unlock->CheckCount(), TfmLockPassWord::kMaxChecks + 1);
     EXPECT_FALSE(unlock->Visible());

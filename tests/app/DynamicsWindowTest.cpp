@@ -1,4 +1,5 @@
 #include "EditorWindows.h"
+#include "FirstUpload.h"
 #include "LMainLink.h"
 #include "PumpEvents.h"
 #include "RoundedControls.h"
@@ -59,9 +60,8 @@ TEST_F(DynamicsWindowTest, UploadShowsTheDeviceAndEditsReachIt)
     CreateEditorWindows();
     fmMain->Show();
     LMainLink &link = fmMain->MainLink();
-    ASSERT_TRUE(PumpUntil(
-        [&] { return link.IsOnline() && link.GetSequence() == LMainLink::Sequence::None; }, 15000));
-    ASSERT_TRUE(PumpUntil([&] { return Get<TSkBmpButton>("skbUnit1")->Down(); }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return FirstUploadEnded(link); }, 30000));
+    ASSERT_TRUE(PumpUntil([&] { return Get<TSkBmpButton>("skbUnit1")->Down(); }, 20000));
     EXPECT_EQ(Get<TRoundedEdit>("cvdDelayOut8")->Text(), "233.580 m");
     EXPECT_EQ(Get<TRoundedEdit>("cvdGateThresholdInB")->Text(), "-40.0dB");
     EXPECT_EQ(Get<TRoundedEdit>("cvdCompRatioOut1")->Text(), "Limit");
@@ -76,5 +76,5 @@ TEST_F(DynamicsWindowTest, UploadShowsTheDeviceAndEditsReachIt)
                    s.image.inputs[1].gate[2] == 199 && s.image.outputs[1].comp[3] == 3;
         });
     };
-    EXPECT_TRUE(PumpUntil(reached, 10000));
+    EXPECT_TRUE(PumpUntil(reached, 20000));
 }
