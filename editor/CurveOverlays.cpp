@@ -27,7 +27,7 @@ int OverlaySlot(int d, int n)
 
 void CopySum(Plot &from, Plot &to, int slot)
 {
-    std::memcpy(to.Filter(slot).response, from.Filter(Plot::kSumSlot).response, sizeof(double) * kGridPoints);
+    std::memcpy(to.Filter(slot).response.data(), from.Filter(Plot::kSumSlot).response.data(), sizeof(double) * kGridPoints);
 }
 
 } // namespace

@@ -13,10 +13,10 @@ constexpr RgbColour kFilledTextColour{255, 255, 0};
 
 Plot::Plot(PlotDisplay *display_) : display(display_)
 {
-    for (auto &f : filters) {
+    // A new record is that shelf already, and its response is exactly 0 at
+    // every point: nothing to compute, and no memory taken until written.
+    for (auto &f : filters)
         f = std::make_unique<PlotFilter>();
-        f->Set(0.0, 1000.0, 0.4, 3);
-    }
 }
 
 Plot::~Plot() = default;
@@ -45,7 +45,7 @@ void Plot::DrawSum(int colourIndex)
     const double *slots[kSummedSlots];
     for (int s = 0; s < kSummedSlots; ++s)
         slots[s] = filters[size_t(s)]->response;
-    double *sum = filters[kSumSlot]->response;
+    double *sum = filters[kSumSlot]->response.data();
     SumResponses(slots, kSummedSlots, sum);
     if (phaseMode == 1) {
         for (int i = 0; i < kGridPoints; ++i) {

@@ -193,7 +193,7 @@ void PlotFilter::ComputeResponse()
             v = 0.0;
         return;
     }
-    EvaluateResponse(c, phaseMode != 0, response);
+    EvaluateResponse(c, phaseMode != 0, response.data());
     if (phaseMode)
-        FixUpPhase(code, gainDb, freqHz, response);
+        FixUpPhase(code, gainDb, freqHz, response.data());
 }

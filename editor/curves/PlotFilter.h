@@ -1,5 +1,6 @@
 #pragma once
 #include "FrequencyGrid.h"
+#include "ResponseBuffer.h"
 #include "ResponseKernel.h"
 
 #include <cstdint>
@@ -34,7 +35,7 @@ public:
     double freqHz = 1000.0;
     double gainDb = 0.0; // codes 1, 2, 3
     double q = 0.4;      // codes 1-6 and 17
-    alignas(64) double response[kGridPoints] = {};
+    ResponseBuffer response;
 
     // Store the values, then compute the response.
     void Set(double gain, double frequency, double q, int code);

@@ -200,9 +200,9 @@ TEST(CurveBuilder, BypassIsFlatAndBothFirstOrderTypesAgree)
     for (int i = 0; i < kGridPoints; ++i)
         ASSERT_NEAR(bw.Filter(31).response[i], bl.Filter(31).response[i], 1e-12);
     // The low-pass after the high-pass leaves the high-pass total alone.
-    const std::vector<double> high(bw.Filter(31).response, bw.Filter(31).response + kGridPoints);
+    const std::vector<double> high(bw.Filter(31).response.begin(), bw.Filter(31).response.end());
     BuildHpLpCurve(bw, false, 18, 4000.0);
-    EXPECT_EQ(std::vector<double>(bw.Filter(31).response, bw.Filter(31).response + kGridPoints), high);
+    EXPECT_EQ(std::vector<double>(bw.Filter(31).response.begin(), bw.Filter(31).response.end()), high);
 }
 
 TEST(CurveBuilder, LookupsClampUnknownTypesToFlat)
@@ -280,7 +280,7 @@ TEST(CurveBuilder, MarkerAndFillOfTheSelectedBand)
     EXPECT_NEAR(display.paramX, 2624.94, 0.01);
     EXPECT_EQ(display.paramY, 4.0);
     EXPECT_EQ(display.paramFreq, 1000.0f);
-    EXPECT_EQ(display.fill, std::vector<double>(plot.Filter(0).response, plot.Filter(0).response + kGridPoints));
+    EXPECT_EQ(display.fill, std::vector<double>(plot.Filter(0).response.begin(), plot.Filter(0).response.end()));
     display.calls.clear();
     plot.DrawFilled(3, 40, 1.0f, 1.0f, false);
     EXPECT_EQ(display.calls, (std::vector<std::string>{"hide"}));

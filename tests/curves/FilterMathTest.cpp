@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <complex>
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <random>
@@ -193,6 +194,31 @@ TEST(FilterMath, NewPlotIsFlatAndItsSumIsZero)
     }
 }
 
+// A new record is not computed and takes no memory: its flat response must
+// be exactly, bit for bit, what computing the default record gives. Reading
+// leaves a record unwritten; the sum writes only its own slot.
+TEST(FilterMath, NewRecordsAreTheComputedDefaultWithoutMemory)
+{
+    PlotFilter computed;
+    computed.ComputeResponse();
+    const PlotFilter fresh;
+    ASSERT_FALSE(fresh.response.Written());
+    EXPECT_EQ(0, std::memcmp(computed.response.data(), fresh.response.data(), sizeof(double) * kGridPoints));
+
+    Plot plot;
+    const Plot &reader = plot;
+    EXPECT_EQ(reader.Filter(7).response[100], 0.0);
+    plot.DrawSum(0);
+    for (int s = 0; s < Plot::kSlotCount; ++s)
+        EXPECT_EQ(plot.Filter(s).response.Written(), s == Plot::kSumSlot) << s;
+    // A copy of a record copies its values, written or not.
+    plot.Filter(3).Set(6.0, 1000.0, 1.0, 1);
+    PlotFilter copy = plot.Filter(3);
+    EXPECT_EQ(0, std::memcmp(copy.response.data(), plot.Filter(3).response.data(), sizeof(double) * kGridPoints));
+    copy = fresh;
+    EXPECT_FALSE(copy.response.Written());
+}
+
 TEST(FilterMath, PeakBoostsAroundItsFrequencyAndUnityIsFlat)
 {
     PlotFilter f;
@@ -268,7 +294,7 @@ TEST(FilterMath, SumWrapsPhaseTwiceAtMostAndNeverMagnitude)
             plot.SetPhaseMode(mode);
             // Spread over several slots, as a channel's bands would be.
             for (int s : {0, 8, 31, 32})
-                std::fill(plot.Filter(s).response, plot.Filter(s).response + kGridPoints, r[0] / 4);
+                std::fill(plot.Filter(s).response.begin(), plot.Filter(s).response.end(), r[0] / 4);
             plot.DrawSum(3);
             EXPECT_DOUBLE_EQ(plot.Filter(Plot::kSumSlot).response[100], r[mode ? 1 : 2]) << r[0] << " mode " << int(mode);
         }
@@ -279,11 +305,11 @@ TEST(FilterMath, SetPhaseModeRecomputesNothing)
 {
     Plot plot;
     plot.Filter(2).Set(6, 500, 2, 1);
-    const std::vector<double> before(plot.Filter(2).response, plot.Filter(2).response + kGridPoints);
+    const std::vector<double> before(plot.Filter(2).response.begin(), plot.Filter(2).response.end());
     plot.SetPhaseMode(1);
     EXPECT_EQ(plot.GetPhaseMode(), 1);
     EXPECT_EQ(plot.Filter(2).phaseMode, 1);
-    EXPECT_EQ(std::vector<double>(plot.Filter(2).response, plot.Filter(2).response + kGridPoints), before);
+    EXPECT_EQ(std::vector<double>(plot.Filter(2).response.begin(), plot.Filter(2).response.end()), before);
 }
 
 TEST(FilterMath, CodesOutsideTheTableAreFlatWhateverWasComputedBefore)
