@@ -182,6 +182,8 @@ void TControl::SetVisible(bool Value)
     VisibleChanged();
     if (parent_ && align_ != alNone)
         parent_->Realign();
+    if (parent_)
+        parent_->ChildPlaced(this);
 }
 
 bool TControl::Showing() const

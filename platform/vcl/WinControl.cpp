@@ -227,6 +227,7 @@ void TWinControl::InsertControl(TControl *AControl)
         AControl->Invalidate();
     if (AControl->align_ != alNone)
         Realign();
+    ChildPlaced(AControl);
 }
 
 void TWinControl::RemoveControl(TControl *AControl)
@@ -247,6 +248,8 @@ void TWinControl::RemoveControl(TControl *AControl)
     } else if (widget_) {
         widget_->update(ToQRect(AControl->BoundsRect()));
     }
+    if (!ComponentState().Contains(csDestroying))
+        ChildPlaced(AControl);
 }
 
 void TWinControl::ChildGone(TControl *Child)

@@ -137,7 +137,7 @@ protected:
     bool OwnWidget() const { return ownWidget_; }
     // Every focus change of the widget, also one that only follows the
     // window's activation (DoEnter and DoExit do not see those).
-    // A child's bounds changed (after it took them); nothing here.
+    // A child came, went, was shown or hidden, or took new bounds; nothing here.
     virtual void ChildPlaced(TControl *Child) { (void)Child; }
     virtual void FocusGained() {}
     virtual void FocusLost() {}

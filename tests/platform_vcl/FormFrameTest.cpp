@@ -146,6 +146,19 @@ TEST(FormFrame, ScrollBarsShowWhenTheClientIsSmallerThanItsContent)
     f.SetScrollPos(TPoint(1000, 0));
     EXPECT_EQ(f.ScrollPos().X, 600 - (200 - ext));
 
+    // A child that comes, goes, shows or hides changes what there is to scroll.
+    c->SetWidth(100);
+    c->SetHeight(100);
+    EXPECT_FALSE(f.HorzScrollBarVisible());
+    TPanel *far = Child(f, 250, 0, 50, 50, clGreen);
+    EXPECT_TRUE(f.HorzScrollBarVisible());
+    far->SetVisible(false);
+    EXPECT_FALSE(f.HorzScrollBarVisible());
+    far->SetVisible(true);
+    EXPECT_TRUE(f.HorzScrollBarVisible());
+    delete far;
+    EXPECT_FALSE(f.HorzScrollBarVisible());
+
     // Without AutoScroll the client is the client area, cut where it ends.
     f.SetAutoScroll(false);
     EXPECT_FALSE(f.HorzScrollBarVisible());
