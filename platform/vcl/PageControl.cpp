@@ -2,6 +2,7 @@
 
 #include "ButtonFace.h"
 #include "Exceptions.h"
+#include "VirtualKeys.h"
 
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -160,6 +161,21 @@ void TPageControl::TabChosen(int Index)
     SetActivePage(pages_[static_cast<size_t>(Index)]);
     if (OnChange)
         OnChange(this);
+}
+
+void TPageControl::KeyDown(Word &Key, TShiftState Shift)
+{
+    TCustomControl::KeyDown(Key, Shift);
+    if ((Key != VK_LEFT && Key != VK_RIGHT) || Shift.Contains(ssAlt))
+        return;
+    const int step = Key == VK_RIGHT ? 1 : -1;
+    for (int i = ActivePageIndex() + step; i >= 0 && i < PageCount(); i += step) {
+        if (pages_[static_cast<size_t>(i)]->TabVisible()) {
+            Key = 0;
+            TabChosen(i);
+            return;
+        }
+    }
 }
 
 void TPageControl::AdjustClientRect(TRect &Rect)

@@ -34,8 +34,10 @@ private:
 };
 
 // A row of tabs over a display area that shows one page (TTabSheet) at a
-// time. Choosing a tab with the mouse makes its page active and fires
-// OnChange; setting ActivePage or ActivePageIndex does not fire it.
+// time. Choosing a tab with the mouse, or Left and Right while the page
+// control has the focus (to the neighbouring shown tab, no wrapping), makes
+// its page active and fires OnChange; setting ActivePage or ActivePageIndex
+// does not fire it.
 class TPageControl : public TCustomControl {
 public:
     explicit TPageControl(TComponent *AOwner);
@@ -53,6 +55,8 @@ public:
     void SetActivePageIndex(int Value);
 
     TNotifyEvent OnChange;
+
+    void KeyDown(Word &Key, TShiftState Shift) override;
 
 protected:
     // The display area: below the tabs, inside the frame.

@@ -5,6 +5,7 @@
 #include "PageControl.h"
 #include "TestInput.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QTabBar>
 #include <gtest/gtest.h>
@@ -143,6 +144,23 @@ TEST_F(Pages, ChoosingATabShowsItsPageAndTellsOnChange)
     pc->SetActivePageIndex(1);
     EXPECT_EQ(tabs->currentIndex(), 1);
     EXPECT_EQ(changes, 1);
+
+    // Left and Right on the focused page control step over hidden tabs and
+    // stop at the ends.
+    page[1]->SetTabVisible(false);
+    pc->SetActivePageIndex(0);
+    QApplication::setActiveWindow(form->Widget());
+    pc->SetFocus();
+    const struct {
+        int qtKey, active, changes;
+    } steps[] = {{Qt::Key_Right, 2, 2}, {Qt::Key_Right, 2, 2}, {Qt::Key_Left, 0, 3}, {Qt::Key_Left, 0, 3}};
+    for (const auto &s : steps) {
+        Key(QApplication::focusWidget(), s.qtKey);
+        EXPECT_EQ(pc->ActivePageIndex(), s.active);
+        EXPECT_EQ(changes, s.changes);
+        EXPECT_TRUE(pc->Focused());
+    }
+    QApplication::setActiveWindow(nullptr);
 }
 
 } // namespace
