@@ -34,6 +34,7 @@ TQ62_EXCEPTION(EIniFileException, Exception)  // INI file could not be written
 TQ62_EXCEPTION(EResNotFound, Exception)       // program resource missing
 TQ62_EXCEPTION(EClipboardException, Exception) // clipboard refused the data
 TQ62_EXCEPTION(EInvalidGraphic, Exception)    // picture data that cannot be decoded
+TQ62_EXCEPTION(ERegistryException, Exception) // a registry value of another type than asked for
 
 #undef TQ62_EXCEPTION
 

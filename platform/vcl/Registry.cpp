@@ -1,5 +1,7 @@
 #include "Registry.h"
 
+#include "Exceptions.h"
+
 #include <QSettings>
 
 namespace {
@@ -56,7 +58,12 @@ bool TRegistry::ValueExists(const QString &Name) const
 
 QString TRegistry::ReadString(const QString &Name) const
 {
-    return key_.isEmpty() ? QString() : settings_->value(key_ + u'/' + Name).toString();
+    if (key_.isEmpty())
+        return QString();
+    const QVariant v = settings_->value(key_ + u'/' + Name);
+    if (v.isValid() && v.typeId() != QMetaType::QString)
+        throw ERegistryException(QStringLiteral("Invalid data type for '%1'").arg(Name));
+    return v.toString();
 }
 
 void TRegistry::WriteString(const QString &Name, const QString &Value)

@@ -21,7 +21,10 @@ public:
     bool OpenKey(const QString &Key, bool CanCreate);
     void CloseKey();
     bool ValueExists(const QString &Name) const;
-    QString ReadString(const QString &Name) const; // empty when missing
+    // Empty when missing. A value of another type than text (one that the
+    // store keeps typed, such as "@ByteArray(...)") raises
+    // ERegistryException "Invalid data type for 'Name'".
+    QString ReadString(const QString &Name) const;
     void WriteString(const QString &Name, const QString &Value);
 
 private:

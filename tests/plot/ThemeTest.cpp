@@ -117,4 +117,25 @@ TEST_F(ThemeFixture, MalformedFiles)
     EXPECT_EQ(plot.GetThemeCategorySchemeCount(0), 1);
 }
 
+// A theme path kept as another type than text is a registry error; the
+// catalogue read before is cleared all the same.
+TEST_F(ThemeFixture, PathOfAnotherTypeIsARegistryError)
+{
+    Write("vendor/TThemedPlot.xml", kVendor);
+    plot.LoadThemes();
+    ASSERT_EQ(plot.GetThemeCategoryCount(), 2);
+    {
+        QSettings user(QSettings::IniFormat, QSettings::UserScope, "TQ62", "Registry");
+        user.setValue("SOFTWARE/Tarvex/Themes/User Defined Theme Path", QByteArray("\x01\x02"));
+    }
+    EXPECT_EQ(MessageOf([&] { plot.LoadThemes(); }), "Invalid data type for 'User Defined Theme Path'");
+    EXPECT_EQ(plot.GetThemeCategoryCount(), 0);
+    {
+        QSettings user(QSettings::IniFormat, QSettings::UserScope, "TQ62", "Registry");
+        user.setValue("SOFTWARE/Tarvex/Themes/User Defined Theme Path", QString()); // text again
+    }
+    plot.LoadThemes();
+    EXPECT_EQ(plot.GetThemeCategoryCount(), 2);
+}
+
 } // namespace
