@@ -50,13 +50,19 @@ TGPImage *TGdipPictureBase::Decoded()
     return decoded_.get();
 }
 
+// The sizes are all a load needs: pixels decoded only for them are let go
+// and decoded again when the picture is first drawn (windows load their
+// pictures when they are made, long before most of them are shown).
 bool TGdipPictureBase::GetImageSizes()
 {
+    const bool wasDecoded = decoded_ != nullptr;
     TGPImage *img = Decoded();
     if (!img)
         return false;
     width_ = int(img->GetWidth());
     height_ = int(img->GetHeight());
+    if (!wasDecoded)
+        decoded_.reset();
     return true;
 }
 
