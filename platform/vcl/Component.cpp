@@ -158,9 +158,10 @@ void TComponent::Notification(TComponent *AComponent, TOperation Operation)
 {
     if (Operation == opRemove && AComponent && !freeNotifies_.empty())
         RemoveFreeNotification(AComponent);
+    if (Operation != opRemove)
+        return;
     // The last one first, held within the list after each call: a handler may
-    // free components of ours. No copy of the list: a window owns thousands
-    // of components and each of them is announced to all the others.
+    // free components of ours.
     for (size_t i = components_.size(); i-- > 0;) {
         TComponent *c = components_[i];
         if (c != AComponent)

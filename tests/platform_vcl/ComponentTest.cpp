@@ -96,6 +96,26 @@ TEST(Component, OwnerFreesOwnedAndTellsFreeNotification)
     EXPECT_EQ(watcher.watched, nullptr);
 }
 
+// An insert is told to the new owner only; a removal reaches every component
+// the owner has, also those owned deeper down, so that no pointer outlives it.
+TEST(Component, InsertsGoToTheOwnerAndRemovalsToAllItOwns)
+{
+    Probe form(nullptr);
+    auto *sibling = new Probe(&form);
+    auto *inner = new Probe(sibling);
+    EXPECT_EQ(sibling->notes, (std::vector<std::pair<TComponent *, TOperation>>{{inner, opInsert}}));
+    auto *added = new TComponent(&form);
+    EXPECT_EQ(form.notes.back(), std::make_pair(added, opInsert));
+    EXPECT_EQ(sibling->notes.size(), 1u) << "siblings hear of no insert";
+    EXPECT_TRUE(inner->notes.empty());
+    sibling->watched = added;
+    inner->watched = added;
+    delete added;
+    EXPECT_EQ(sibling->watched, nullptr);
+    EXPECT_EQ(inner->watched, nullptr);
+    EXPECT_EQ(form.notes.back(), std::make_pair(added, opRemove));
+}
+
 TEST(Component, LoadingBracketCallsLoadedOnEveryComponent)
 {
     Probe form(nullptr);
