@@ -62,6 +62,7 @@ void Plot::DrawSum(int colourIndex)
             sum[i] = s;
         }
     }
+    filters[kSumSlot]->response.ReleaseIfFlat();
     DrawCurve(kSumSlot, ChannelColours[std::clamp(colourIndex, 0, kChannelColourCount - 1)]);
 }
 

@@ -196,4 +196,6 @@ void PlotFilter::ComputeResponse()
     EvaluateResponse(c, phaseMode != 0, response.data());
     if (phaseMode)
         FixUpPhase(code, gainDb, freqHz, response.data());
+    // A flat section (0 dB bands are most of them) needs no memory.
+    response.ReleaseIfFlat();
 }

@@ -1,6 +1,7 @@
 #include "ResponseBuffer.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 namespace {
@@ -38,6 +39,12 @@ double *ResponseBuffer::data()
         values_.reset(p);
     }
     return values_.get();
+}
+
+void ResponseBuffer::ReleaseIfFlat()
+{
+    if (values_ && std::memcmp(values_.get(), kFlat, sizeof kFlat) == 0)
+        values_.reset();
 }
 
 const double *ResponseBuffer::data() const

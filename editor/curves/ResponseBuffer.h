@@ -25,6 +25,9 @@ public:
     const double *end() const { return data() + kGridPoints; }
     // Whether the values have been written (hold memory of their own).
     bool Written() const { return values_ != nullptr; }
+    // Lets the memory go when every value is +0.0, bit for bit: reading then
+    // gives the very same values.
+    void ReleaseIfFlat();
 
 private:
     struct Free {

@@ -196,11 +196,17 @@ TEST(FilterMath, NewPlotIsFlatAndItsSumIsZero)
 
 // A new record is not computed and takes no memory: its flat response must
 // be exactly, bit for bit, what computing the default record gives. Reading
-// leaves a record unwritten; the sum writes only its own slot.
-TEST(FilterMath, NewRecordsAreTheComputedDefaultWithoutMemory)
+// leaves a record unwritten; a record or a sum that comes out flat lets its
+// memory go, one that is not keeps it.
+TEST(FilterMath, FlatRecordsAreTheComputedDefaultWithoutMemory)
 {
     PlotFilter computed;
     computed.ComputeResponse();
+    EXPECT_FALSE(computed.response.Written());
+    PlotFilter written;
+    written.response[0] = 1.0;
+    written.ComputeResponse();
+    EXPECT_FALSE(written.response.Written());
     const PlotFilter fresh;
     ASSERT_FALSE(fresh.response.Written());
     EXPECT_EQ(0, std::memcmp(computed.response.data(), fresh.response.data(), sizeof(double) * kGridPoints));
@@ -210,9 +216,13 @@ TEST(FilterMath, NewRecordsAreTheComputedDefaultWithoutMemory)
     EXPECT_EQ(reader.Filter(7).response[100], 0.0);
     plot.DrawSum(0);
     for (int s = 0; s < Plot::kSlotCount; ++s)
-        EXPECT_EQ(plot.Filter(s).response.Written(), s == Plot::kSumSlot) << s;
-    // A copy of a record copies its values, written or not.
+        EXPECT_FALSE(plot.Filter(s).response.Written()) << s;
     plot.Filter(3).Set(6.0, 1000.0, 1.0, 1);
+    plot.DrawSum(0);
+    EXPECT_TRUE(plot.Filter(3).response.Written());
+    EXPECT_TRUE(plot.Filter(Plot::kSumSlot).response.Written());
+    EXPECT_NEAR(plot.Filter(Plot::kSumSlot).response[2625], 6.0, 0.01);
+    // A copy of a record copies its values, written or not.
     PlotFilter copy = plot.Filter(3);
     EXPECT_EQ(0, std::memcmp(copy.response.data(), plot.Filter(3).response.data(), sizeof(double) * kGridPoints));
     copy = fresh;
