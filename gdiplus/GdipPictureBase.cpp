@@ -10,6 +10,7 @@
 #include "Stream.h"
 
 #include <QBuffer>
+#include <QImageReader>
 
 TGdipPictureBase::TGdipPictureBase() = default;
 TGdipPictureBase::~TGdipPictureBase() = default;
@@ -50,19 +51,26 @@ TGPImage *TGdipPictureBase::Decoded()
     return decoded_.get();
 }
 
-// The sizes are all a load needs: pixels decoded only for them are let go
-// and decoded again when the picture is first drawn (windows load their
-// pictures when they are made, long before most of them are shown).
+// The sizes are all a load needs: they come from the picture's header where
+// the format tells them there, so the pixels are decoded only when the picture
+// is first drawn (windows load their pictures long before most are shown).
 bool TGdipPictureBase::GetImageSizes()
 {
-    const bool wasDecoded = decoded_ != nullptr;
+    if (!decoded_ && !empty_ && !data_.isEmpty()) {
+        QBuffer header(&data_);
+        header.open(QIODevice::ReadOnly);
+        const QSize size = QImageReader(&header).size();
+        if (size.isValid()) {
+            width_ = size.width();
+            height_ = size.height();
+            return true;
+        }
+    }
     TGPImage *img = Decoded();
     if (!img)
         return false;
     width_ = int(img->GetWidth());
     height_ = int(img->GetHeight());
-    if (!wasDecoded)
-        decoded_.reset();
     return true;
 }
 
