@@ -242,7 +242,10 @@ Status GdipCreateTextureIA(GpImage *image,
 {
     if (!image || !texture || image->image.isNull())
         return InvalidParameter;
-    const QImage &src = image->drawable();
+    // The texture keeps the picture's own pixel format: the paint engine
+    // reads any format, and converting a huge picture for a small fill
+    // would cost what the picture declares, not what is drawn.
+    const QImage &src = image->image;
     QRect part(int(std::floor(x)), int(std::floor(y)), int(std::lround(width)),
                int(std::lround(height)));
     if (width <= 0 || height <= 0)
@@ -335,7 +338,7 @@ Status GdipGetTextureImage(GpTexture *brush, GpImage **image)
         return InvalidParameter;
     auto *img = new GpBitmap;
     img->isBitmap = true;
-    img->image = brush->image;
+    img->image = brush->image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     img->rawFormat = ImageFormatMemoryBMP;
     img->pixelFormat = PixelFormat32bppPARGB;
     *image = img;

@@ -2,6 +2,7 @@
 
 #include "GdipTestCanvas.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 
@@ -195,6 +196,44 @@ TEST(GdipBrushes, TextureTilesFromTheOrigin)
         EXPECT_EQ(c.ink(3, 2), 0) << mode;
         EXPECT_EQ(c.ink(5, 3), 255) << mode;
     }
+    GdipDeleteBrush(t);
+    GdipDisposeImage(bmp);
+}
+
+// A picture decoded in a format without alpha tiles as it is, and the
+// texture's picture reads back premultiplied with the same colours.
+TEST(GdipBrushes, TextureOfAPictureWithoutAlphaTilesAndReadsBack)
+{
+    QImage checker(2, 2, QImage::Format_RGB888);
+    checker.setPixelColor(0, 0, Qt::black);
+    checker.setPixelColor(1, 0, Qt::white);
+    checker.setPixelColor(0, 1, Qt::white);
+    checker.setPixelColor(1, 1, Qt::black);
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(checker.save(&out, "BMP"));
+    QBuffer in(&bytes);
+    in.open(QIODevice::ReadOnly);
+    GpBitmap *bmp = nullptr;
+    ASSERT_EQ(GdipCreateBitmapFromStream(&in, &bmp), Ok);
+    GpTexture *t = nullptr;
+    ASSERT_EQ(GdipCreateTexture(bmp, WrapModeTile, &t), Ok);
+    GdipTestCanvas c(8, 8, SmoothingModeNone);
+    GdipFillRectangle(c.g, t, 0, 0, 8, 8);
+    c.done();
+    EXPECT_EQ(c.ink(2, 2), 255);
+    EXPECT_EQ(c.ink(3, 2), 0);
+    EXPECT_EQ(c.ink(5, 3), 255);
+    GpImage *back = nullptr;
+    ASSERT_EQ(GdipGetTextureImage(t, &back), Ok);
+    PixelFormat format = 0;
+    GdipGetImagePixelFormat(back, &format);
+    EXPECT_EQ(format, PixelFormat32bppPARGB);
+    ARGB pixel = 0;
+    GdipBitmapGetPixel(static_cast<GpBitmap *>(back), 1, 0, &pixel);
+    EXPECT_EQ(pixel, 0xFFFFFFFFu);
+    GdipDisposeImage(back);
     GdipDeleteBrush(t);
     GdipDisposeImage(bmp);
 }
