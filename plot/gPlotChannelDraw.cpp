@@ -62,27 +62,38 @@ int TgPlotChannelCustom::DrawTraceRun(TCanvas *Canvas, bool XYAxesReversed, int 
     TPoint points[4096];
     size_t n = 0;
     points[n++] = pixel(PX, PY);
+    // The last point drawn is kept in locals, handed back once at the end.
+    double lastX = PX, lastY = PY;
+    // The points are read a block at a time, not one call each.
+    TgPlotDataCustomList::XYEmptyNull block[1024];
     int i = From;
-    for (; i <= Stop; ++i) {
-        double x, y;
-        bool empty, null;
-        FData->GetXYEmptyNull(i, x, y, empty, null);
-        if (empty)
-            continue;
-        if (null || !(x >= PX && x >= xMin && x <= xMax) || (clip && !(y >= yMin && y <= yMax)))
-            break;
-        const TPoint p = pixel(x, y);
-        if (!(p == points[n - 1])) {
-            if (n == std::size(points)) {
-                Canvas->Polyline(points, n);
-                points[0] = points[n - 1];
-                n = 1;
+    bool ended = false;
+    while (i <= Stop && !ended) {
+        const int count = std::min(Stop - i + 1, int(std::size(block)));
+        FData->GetXYEmptyNullBlock(i, count, block);
+        for (int k = 0; k < count; ++k, ++i) {
+            const auto &[x, y, empty, null] = block[k];
+            if (empty)
+                continue;
+            if (null || !(x >= lastX && x >= xMin && x <= xMax) || (clip && !(y >= yMin && y <= yMax))) {
+                ended = true;
+                break;
             }
-            points[n++] = p;
+            const TPoint p = pixel(x, y);
+            if (!(p == points[n - 1])) {
+                if (n == std::size(points)) {
+                    Canvas->Polyline(points, n);
+                    points[0] = points[n - 1];
+                    n = 1;
+                }
+                points[n++] = p;
+            }
+            lastX = x;
+            lastY = y;
         }
-        PX = x;
-        PY = y;
     }
+    PX = lastX;
+    PY = lastY;
     Canvas->Polyline(points, n);
     return i;
 }

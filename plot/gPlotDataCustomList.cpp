@@ -66,6 +66,18 @@ void TgPlotDataCustomList::SetRingBufferSize(int Value)
     SetCapacity(Value);
 }
 
+void TgPlotDataCustomList::GetXYEmptyNullBlock(int Index, int Count, XYEmptyNull *Out) const
+{
+    if (Count <= 0)
+        return;
+    GetStorageIndex(Index);
+    GetStorageIndex(Index + Count - 1);
+    for (int i = 0; i < Count; ++i) {
+        XYEmptyNull &o = Out[i];
+        GetXYEmptyNull(Index + i, o.X, o.Y, o.Empty, o.Null);
+    }
+}
+
 bool TgPlotDataCustomList::GetEmpty(int Index) const { GetStorageIndex(Index); return false; }
 bool TgPlotDataCustomList::GetNull(int Index) const { GetStorageIndex(Index); return false; }
 double TgPlotDataCustomList::GetHigh(int Index) const { GetStorageIndex(Index); return 0; }

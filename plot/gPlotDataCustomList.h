@@ -104,6 +104,14 @@ public:
     // Removes the Size oldest points.
     virtual void DeletePoints(int Size) = 0;
     virtual void GetXYEmptyNull(int Index, double &X, double &Y, bool &Empty, bool &Null) const = 0;
+    // Points Index .. Index + Count - 1 into Out, as GetXYEmptyNull gives
+    // them one by one; raises "Index out of Bounds" before writing anything
+    // if the range leaves the list. One call per block for drawing loops.
+    struct XYEmptyNull {
+        double X, Y;
+        bool Empty, Null;
+    };
+    virtual void GetXYEmptyNullBlock(int Index, int Count, XYEmptyNull *Out) const;
 
     // Channel-wide style values.
     TColor StoredTraceLineColor = 0;

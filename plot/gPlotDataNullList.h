@@ -32,6 +32,7 @@ public:
 
     int Add(double X, double Y, bool Null, bool Empty) override;
     void GetXYEmptyNull(int Index, double &X, double &Y, bool &Empty, bool &Null) const override;
+    void GetXYEmptyNullBlock(int Index, int Count, XYEmptyNull *Out) const override;
 
 private:
     enum : std::uint16_t { NullBit = 1, EmptyBit = 2, MarkerBit = 4, StyleShift = 3, StyleMask = 0x78 };

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -300,3 +302,31 @@ TEST(DataListKinds, IntervalListDerivesX)
 }
 
 } // namespace
+
+// A block read gives what the point reads give, across the seam of a
+// wrapped ring; a range leaving the list raises before anything is written.
+TYPED_TEST(DataListTest, BlockReadsMatchPointReadsOnAWrappedRing)
+{
+    auto &list = this->list;
+    list.SetRingBufferSize(5);
+    this->AddRange(1, 8); // holds 4..8, wrapped
+    list.SetNull(1, true);
+    list.SetEmpty(3, true);
+    ASSERT_NE(list.Tail(), 0);
+    TgPlotDataCustomList::XYEmptyNull block[5];
+    list.GetXYEmptyNullBlock(0, 5, block);
+    for (int i = 0; i < 5; ++i) {
+        double x, y;
+        bool empty, null;
+        list.GetXYEmptyNull(i, x, y, empty, null);
+        const auto &b = block[i];
+        EXPECT_TRUE(b.X == x && b.Empty == empty && b.Null == null) << i;
+        EXPECT_TRUE(b.Y == y || (std::isnan(b.Y) && std::isnan(y))) << i;
+    }
+    const TgPlotDataCustomList::XYEmptyNull marker{-7, -7, true, true};
+    std::fill(std::begin(block), std::end(block), marker);
+    EXPECT_EQ(MessageOf([&] { list.GetXYEmptyNullBlock(2, 4, block); }), "Index out of Bounds");
+    EXPECT_EQ(MessageOf([&] { list.GetXYEmptyNullBlock(-1, 2, block); }), "Index out of Bounds");
+    for (const auto &b : block)
+        EXPECT_EQ(b.X, -7);
+}
