@@ -219,7 +219,9 @@ void TMyPEQType8::Touch(int Row)
 
 void TMyPEQType8::PaintRowColours(int Row, TColor Colour)
 {
-    if (Row < 0 || Row >= MaxRows)
+    // A row beyond the count that nothing has made stays unmade: the page's
+    // "no band" selection points there.
+    if (Row < 0 || Row >= MaxRows || (Row >= channelNumber_ && !Built(Row)))
         return;
     EnsureRow(Row);
     for (TEdit *e : {rows_[Row].freq, rows_[Row].q, rows_[Row].gain})
@@ -539,8 +541,11 @@ void TMyPEQType8::SetEditBackColor(TColor Value)
     if (Value == editBackColor_)
         return;
     editBackColor_ = Value;
+    // Rows not made yet take the colour when they are made.
     for (int i = 0; i < channelNumber_; ++i) {
-        for (TEdit *e : {EnsureRow(i).freq, rows_[i].q, rows_[i].gain})
+        if (!Built(i))
+            continue;
+        for (TEdit *e : {rows_[i].freq, rows_[i].q, rows_[i].gain})
             e->SetColor(Value);
         rows_[i].type->SetColor(Value);
     }
@@ -553,6 +558,7 @@ void TMyPEQType8::SetBypassBackColor(TColor Value)
         return;
     bypassBackColor_ = Value;
     for (int i = 0; i < channelNumber_; ++i)
-        EnsureRow(i).bypass->SetColor(Value);
+        if (Built(i))
+            rows_[i].bypass->SetColor(Value);
     Relayout();
 }

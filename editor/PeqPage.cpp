@@ -33,9 +33,14 @@ constexpr int kNoBand = 15; // the selection after ClearPeqBandSelection
 constexpr int kShelfQMaxPosition = 35; // Q 3.0
 constexpr int kShelfQPosition = 10;    // Q 0.71
 
+// The band count comes first: the table makes its rows when it is first
+// laid out, and a table laid out with the default count would make rows
+// that are never shown.
+template <int Bands>
 TControl *MakePeqTable(TComponent *Owner)
 {
     auto *t = new TMyPEQType8(Owner);
+    t->SetChannelNumber(Bands);
     t->SetTitleVisable(true);
     t->SetBypassBackColor(clSilver);
     return t;
@@ -104,8 +109,8 @@ const Family kFamilies[] = {
     // would hide a label on it) starts below.
     {"lbEqParamIn", MakeLabel, Each::Input, "skgParamIn", 12, 6, 200, 16, 0, ""},
     {"lbEqParamOut", MakeLabel, Each::Output, "skgParamOut", 12, 6, 200, 16, 0, ""},
-    {"peqPeqIn", MakePeqTable, Each::Input, "skgParamIn", 8, 24, 520, 256, 0, ""},
-    {"peqPeqOut", MakePeqTable, Each::Output, "skgParamOut", 8, 24, 520, 256, 0, ""},
+    {"peqPeqIn", MakePeqTable<kInputPeqBands>, Each::Input, "skgParamIn", 8, 24, 520, 256, 0, ""},
+    {"peqPeqOut", MakePeqTable<kOutputPeqBands>, Each::Output, "skgParamOut", 8, 24, 520, 256, 0, ""},
     {"lbEqIn", MakeLabel, Each::Input, "skgParamIn", 548, 8, 220, 16, 0, ""},
     {"lbEqOut", MakeLabel, Each::Output, "skgParamOut", 548, 8, 220, 16, 0, ""},
     {"lbEqFreqIn", MakeLabel, Each::Input, "skgParamIn", 548, 56, 64, 16, 0, ""},
@@ -163,7 +168,6 @@ void PeqPage::Build(TWinControl *Client)
     tmEqCurve->OnTimer = [this](TObject *) { EqCurveTick(); };
     for (int ch = 0; ch < 12; ++ch) {
         auto *table = Table(ch);
-        table->SetChannelNumber(Bands(ch));
         table->OnChange = [this](TObject *S) { TableChange(S); };
         table->OnEditMouseDown = [this](TObject *S, TMouseButton, TShiftState, int, int) { TableEditMouseDown(S); };
         // The wheel never changes a band type.

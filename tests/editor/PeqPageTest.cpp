@@ -2,6 +2,7 @@
 // their tick, key stepping, EQ bypass, reset and the cleared selection.
 #include "CommandClasses.h"
 #include "CurveBuilder.h"
+#include "Edit.h"
 #include "LMyFFTDrawHpLp6dB.h"
 #include "LdDemoButton.h"
 #include "MonotonicClock.h"
@@ -10,6 +11,7 @@
 #include "PeqPage.h"
 #include "Plot.h"
 #include "SkBmpButton.h"
+#include "SkButton.h"
 #include "SmTrackBar.h"
 #include "Timer.h"
 #include "ValueScales.h"
@@ -31,6 +33,26 @@ TEST_F(PeqFixture, RefreshSelectsBandOneAndShowsItsValues)
     EXPECT_EQ(Table(0)->GetChannelNumber(), 8);
     EXPECT_EQ(Table(11)->GetChannelNumber(), 9);
     EXPECT_TRUE(sent.empty()); // a refresh sends nothing
+}
+
+// Each table makes the rows of its own bands only, the bypass buttons in
+// the page's colour: rows that the table's default count or the cleared
+// selection would make are never shown and cost a row of controls each.
+TEST_F(PeqFixture, TablesMakeTheRowsOfTheirBandsOnly)
+{
+    for (int ch = 0; ch < 12; ++ch) {
+        TMyPEQType8 *table = Table(ch);
+        int edits = 0, buttons = 0;
+        for (int i = 0; i < table->ComponentCount(); ++i) {
+            edits += dynamic_cast<TEdit *>(table->Components(i)) != nullptr;
+            if (auto *b = dynamic_cast<TSkButton *>(table->Components(i))) {
+                ++buttons;
+                EXPECT_EQ(b->Color(), clSilver) << ch;
+            }
+        }
+        EXPECT_EQ(edits, 3 * table->GetChannelNumber()) << ch;
+        EXPECT_EQ(buttons, table->GetChannelNumber()) << ch;
+    }
 }
 
 TEST_F(PeqFixture, TypeChangeSetsItsQAndCommitsTwice)
