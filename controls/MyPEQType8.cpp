@@ -113,6 +113,9 @@ void TMyPEQType8::BuildRow(int I)
     }
     if (bypassBackColor_ != 0)
         r.bypass->SetColor(bypassBackColor_);
+    if (r.valueColour)
+        for (TEdit *e : {r.freq, r.q, r.gain})
+            e->Font()->SetColor(*r.valueColour);
     if (updownVisable_)
         MakeSpinners();
 }
@@ -219,10 +222,14 @@ void TMyPEQType8::Touch(int Row)
 
 void TMyPEQType8::PaintRowColours(int Row, TColor Colour)
 {
-    // A row beyond the count that nothing has made stays unmade: the page's
-    // "no band" selection points there.
-    if (Row < 0 || Row >= MaxRows || (Row >= channelNumber_ && !Built(Row)))
+    if (Row < 0 || Row >= MaxRows)
         return;
+    // A row beyond the count that nothing has made stays unmade (the page's
+    // "no band" selection points there); it takes the colour when made.
+    if (Row >= channelNumber_ && !Built(Row)) {
+        rows_[Row].valueColour = Colour;
+        return;
+    }
     EnsureRow(Row);
     for (TEdit *e : {rows_[Row].freq, rows_[Row].q, rows_[Row].gain})
         e->Font()->SetColor(Colour);

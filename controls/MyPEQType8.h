@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 
 class TEdit;
 class TSkButton;
@@ -118,6 +119,8 @@ private:
         TSkButton *bypass = nullptr;
         int freqPos = 0, qPos = 0, gainPos = 0;
         bool bypassed = false;
+        // A font colour given while the row was not made, applied when it is.
+        std::optional<TColor> valueColour;
     };
     bool RowOk(int Row) const { return Row >= 0 && Row < channelNumber_; }
     bool Built(int Row) const { return rows_[Row].number != nullptr; }

@@ -212,6 +212,19 @@ TEST_F(PeqFixture, ColumnsAtTheMainWindowSize)
     EXPECT_EQ(table->FreqEdit(3)->Left(), 40) << "laid out again on a new size";
 }
 
+// The now index beyond the row count (a cleared selection) makes no row,
+// yet the row shows the highlight once it is made.
+TEST_F(PeqFixture, NowIndexBeyondTheCountHighlightsTheRowWhenMade)
+{
+    table->SetChannelNumber(9);
+    table->Repaint();
+    const int components = table->ComponentCount();
+    table->SetNowIndex(15);
+    EXPECT_EQ(table->ComponentCount(), components);
+    EXPECT_EQ(table->FreqEdit(15)->Font()->Color(), TMyPEQType8::HighlightColor);
+    EXPECT_EQ(table->GainEdit(0)->Font()->Color(), table->GainEdit(1)->Font()->Color());
+}
+
 TEST_F(PeqFixture, NowIndexAndHighlight)
 {
     const TColor normal = table->FreqEdit(0)->Font()->Color();
