@@ -64,12 +64,16 @@ int TgPlotChannelCustom::DrawTraceRun(TCanvas *Canvas, bool XYAxesReversed, int 
     points[n++] = pixel(PX, PY);
     // The last point drawn is kept in locals, handed back once at the end.
     double lastX = PX, lastY = PY;
-    // The points are read a block at a time, not one call each.
+    // The points are read a block at a time, not one call each; blocks
+    // start small and double, so that a run ending early (clipped data
+    // ends one run after another) reads little past its end.
     TgPlotDataCustomList::XYEmptyNull block[1024];
     int i = From;
+    int want = 16;
     bool ended = false;
     while (i <= Stop && !ended) {
-        const int count = std::min(Stop - i + 1, int(std::size(block)));
+        const int count = std::min(Stop - i + 1, want);
+        want = std::min(2 * want, int(std::size(block)));
         FData->GetXYEmptyNullBlock(i, count, block);
         for (int k = 0; k < count; ++k, ++i) {
             const auto &[x, y, empty, null] = block[k];
