@@ -3,7 +3,9 @@
 #include "gPlotDataCustomList.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <memory>
 #include <type_traits>
 
@@ -14,7 +16,8 @@
 // index mapping stays right afterwards.
 template <class TPoint>
 class TgPlotDataStorageList : public TgPlotDataCustomList {
-    static_assert(std::is_trivially_copyable_v<TPoint>, "points are moved as bytes");
+    static_assert(std::is_trivially_copyable_v<TPoint> && std::is_trivially_default_constructible_v<TPoint>,
+                  "points live in realloc'd storage and are moved as bytes");
 
 public:
     void SetCapacity(int NewCapacity) override
@@ -23,14 +26,17 @@ public:
         if (NewCapacity == FCapacity)
             return;
         Unwrap();
-        std::unique_ptr<TPoint[]> data;
-        if (NewCapacity > 0) {
-            data.reset(new TPoint[static_cast<size_t>(NewCapacity)]);
-            const int keep = std::min(FCount, NewCapacity);
-            if (keep > 0)
-                std::memcpy(data.get(), FData.get(), sizeof(TPoint) * static_cast<size_t>(keep));
+        if (NewCapacity <= 0) { // CheckCapacity let only 0 through
+            FData.reset();
+        } else {
+            // realloc keeps the points in index order and, for large
+            // blocks, moves the pages instead of copying them.
+            void *data = std::realloc(FData.get(), sizeof(TPoint) * static_cast<size_t>(NewCapacity));
+            if (!data)
+                throw std::bad_alloc();
+            (void)FData.release();
+            FData.reset(static_cast<TPoint *>(data));
         }
-        FData = std::move(data);
         FCapacity = NewCapacity;
         if (FCount > NewCapacity)
             FCount = NewCapacity;
@@ -51,8 +57,8 @@ public:
 protected:
     TgPlotDataStorageList() : TgPlotDataCustomList(static_cast<int>(sizeof(TPoint))) {}
 
-    TPoint &At(int Index) { return FData[static_cast<size_t>(GetStorageIndex(Index))]; }
-    const TPoint &At(int Index) const { return FData[static_cast<size_t>(GetStorageIndex(Index))]; }
+    TPoint &At(int Index) { return FData.get()[GetStorageIndex(Index)]; }
+    const TPoint &At(int Index) const { return FData.get()[GetStorageIndex(Index)]; }
     const TPoint *Storage() const { return FData.get(); }
 
     // Appends Point (growing, or overwriting the oldest point of a full
@@ -62,11 +68,11 @@ protected:
         if (!FRingBufferEnabled || FCount < FCapacity) {
             if (FCount == FCapacity)
                 SetCapacity(GrownCapacity());
-            FData[static_cast<size_t>(FCount)] = Point;
+            FData.get()[FCount] = Point;
             return FCount++;
         }
         FTail = FTail + 1 == FCount ? 0 : FTail + 1;
-        FData[static_cast<size_t>(FTail == 0 ? FCount - 1 : FTail - 1)] = Point;
+        FData.get()[FTail == 0 ? FCount - 1 : FTail - 1] = Point;
         return FCount - 1;
     }
 
@@ -83,5 +89,8 @@ protected:
     }
 
 private:
-    std::unique_ptr<TPoint[]> FData;
+    struct Free {
+        void operator()(TPoint *p) const { std::free(p); }
+    };
+    std::unique_ptr<TPoint, Free> FData;
 };
