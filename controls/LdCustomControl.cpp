@@ -13,6 +13,30 @@ void TLdCustomControl::Changed()
         Repaint();
 }
 
+void TLdCustomControl::NotifyFontChange()
+{
+    if (OnFontChanged)
+        OnFontChanged(this);
+}
+
+void TLdCustomControl::NotifyTextChange()
+{
+    if (OnTextChanged)
+        OnTextChanged(this);
+}
+
+void TLdCustomControl::FontChanged()
+{
+    TCustomControl::FontChanged();
+    NotifyFontChange();
+}
+
+void TLdCustomControl::TextChanged()
+{
+    TCustomControl::TextChanged();
+    NotifyTextChange();
+}
+
 void TLdCustomImageControl::ClearBitmap()
 {
     image_.SetSize(Width(), Height());

@@ -5,7 +5,10 @@
 #include <QString>
 
 // The base of the Ld controls: grouped updates, and a repaint for each
-// change outside them.
+// change outside them. The mouse coming and going reaches MouseEnter and
+// MouseLeave, which fire OnMouseEnter and OnMouseLeave (the control's own,
+// see TControl); a change of font or caption ends in NotifyFontChange or
+// NotifyTextChange, after the control has taken it in.
 class TLdCustomControl : public TCustomControl {
 public:
     explicit TLdCustomControl(TComponent *AOwner) : TCustomControl(AOwner) {}
@@ -13,9 +16,17 @@ public:
     void BeginUpdate() { ++updateCount_; }
     void EndUpdate();
 
+    TNotifyEvent OnFontChanged;
+    TNotifyEvent OnTextChanged;
+
 protected:
     // Repaints unless loading or inside an update.
     virtual void Changed();
+    // Fire OnFontChanged and OnTextChanged.
+    virtual void NotifyFontChange();
+    virtual void NotifyTextChange();
+    void FontChanged() override;
+    void TextChanged() override;
 
 private:
     int updateCount_ = 0;

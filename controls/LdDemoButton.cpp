@@ -163,15 +163,15 @@ void TLdDemoButton::KeyUp(Word &Key, TShiftState Shift)
 void TLdDemoButton::MouseEnter()
 {
     hasMouse_ = true;
-    TLdCustomImageControl::MouseEnter();
     Changed();
+    TLdCustomImageControl::MouseEnter();
 }
 
 void TLdDemoButton::MouseLeave()
 {
     hasMouse_ = false;
-    TLdCustomImageControl::MouseLeave();
     Changed();
+    TLdCustomImageControl::MouseLeave();
 }
 
 
@@ -179,8 +179,8 @@ void TLdDemoButton::MouseLeave()
 
 void TLdDemoButton::TextChanged()
 {
-    TLdCustomImageControl::TextChanged();
     Changed();
+    TLdCustomImageControl::TextChanged();
 }
 
 bool TLdDemoButton::DialogChar(QChar Key)

@@ -112,6 +112,24 @@ void TLdPowerButton::MouseMove(TShiftState Shift, int X, int Y)
     }
 }
 
+void TLdPowerButton::MouseEnter()
+{
+    if (down_ && !pressed_) {
+        pressed_ = true;
+        Changed();
+    }
+    TLdCustomImageControl::MouseEnter();
+}
+
+void TLdPowerButton::MouseLeave()
+{
+    if (down_ && pressed_) {
+        pressed_ = false;
+        Changed();
+    }
+    TLdCustomImageControl::MouseLeave();
+}
+
 void TLdPowerButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     down_ = false;
@@ -163,16 +181,16 @@ void TLdPowerButton::Resize()
 
 void TLdPowerButton::FontChanged()
 {
-    TLdCustomImageControl::FontChanged();
     CalcLayout();
     Changed();
+    TLdCustomImageControl::FontChanged();
 }
 
 void TLdPowerButton::TextChanged()
 {
-    TLdCustomImageControl::TextChanged();
     CalcLayout();
     Changed();
+    TLdCustomImageControl::TextChanged();
 }
 
 

@@ -51,6 +51,10 @@ public:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    // While the button is held, leaving it lets go of the press and coming
+    // back takes it again.
+    void MouseEnter() override;
+    void MouseLeave() override;
     void KeyDown(Word &Key, TShiftState Shift) override;
     void KeyUp(Word &Key, TShiftState Shift) override;
 

@@ -4,10 +4,23 @@
 #include "LdPowerButton.h"
 #include "PixelMap.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 #include <string>
 
 namespace {
+
+// The bounding box of the pixels of Colour in a rendered window.
+QRect FindColour(const QImage &Shot, TColor Colour)
+{
+    QRect box;
+    const QColor c = ToQColor(ColorToRGB(Colour));
+    for (int y = 0; y < Shot.height(); ++y)
+        for (int x = 0; x < Shot.width(); ++x)
+            if (Shot.pixelColor(x, y) == c)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
 
 // The main window's LED button: 47 x 16, black, no bevel and no outline,
 // olive and yellow LED.
@@ -113,9 +126,14 @@ TEST(LdDemoButton, FlatShowsNoBevelUntilTheMouseIsOverIt)
     int clicks = 0;
     b->OnClick = [&](TObject *) { ++clicks; };
     form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()->window()));
     auto at = [&](int x, int y) { return FromQColor(b->PaintToImage().pixelColor(x, y)); };
     EXPECT_EQ(at(0, 5), clBlack);
-    b->MouseEnter();
+    const QRect drawn = FindColour(form.PaintToImage(), clBlack);
+    ASSERT_FALSE(drawn.isEmpty());
+    QTest::mouseMove(form.Widget(), drawn.bottomRight() + QPoint(20, 20));
+    QTest::mouseMove(form.Widget(), drawn.center());
+    ASSERT_TRUE(b->HasMouse());
     EXPECT_EQ(at(0, 5), ColorToRGB(clBtnHighlight));
     EXPECT_EQ(at(64, 5), ColorToRGB(clBtnShadow));
 
@@ -142,6 +160,90 @@ TEST(LdDemoButton, FlatShowsNoBevelUntilTheMouseIsOverIt)
     EXPECT_FALSE(b->IsDown());
     SendMouse(b->Widget(), QEvent::MouseButtonRelease, QPoint(100, 5));
     EXPECT_EQ(clicks, 1);
+}
+
+// The events of the Ld base, on both buttons: the mouse coming and going
+// (real moves onto the drawn button and off it), and font and caption
+// changes, each reported once the button has taken the change in.
+TEST(LdCustomControl, MouseFontAndCaptionEvents)
+{
+    for (bool led : {true, false}) {
+        SCOPED_TRACE(led ? "LED button" : "push button");
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 240, 80);
+        TLdCustomImageControl *b = nullptr;
+        TLdPowerButton *power = nullptr;
+        TLdDemoButton *push = nullptr;
+        if (led)
+            b = power = new TLdPowerButton(&form);
+        else
+            b = push = new TLdDemoButton(&form);
+        b->SetParent(&form);
+        b->SetBounds(30, 20, 120, 24);
+        b->SetColor(clBlack);
+        std::string log;
+        int textWidthSeen = -1;
+        b->OnMouseEnter = [&](TObject *s) {
+            EXPECT_EQ(s, b);
+            log += "enter ";
+            if (push) {
+                EXPECT_TRUE(push->HasMouse());
+            }
+        };
+        b->OnMouseLeave = [&](TObject *) { log += "leave "; };
+        b->OnFontChanged = [&](TObject *s) {
+            EXPECT_EQ(s, b);
+            log += "font ";
+            if (power)
+                textWidthSeen = power->TextBounds().Width();
+        };
+        b->OnTextChanged = [&](TObject *s) {
+            EXPECT_EQ(s, b);
+            log += "text ";
+            if (power)
+                textWidthSeen = power->TextBounds().Width();
+        };
+        form.Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()->window()));
+
+        const QRect drawn = FindColour(form.PaintToImage(), clBlack);
+        ASSERT_FALSE(drawn.isEmpty());
+        QTest::mouseMove(form.Widget(), drawn.bottomRight() + QPoint(20, 20));
+        EXPECT_EQ(log, "");
+        QTest::mouseMove(form.Widget(), drawn.center());
+        QTest::mouseMove(form.Widget(), drawn.center() + QPoint(3, 1)); // moving on it: no second enter
+        EXPECT_EQ(log, "enter ");
+        QTest::mouseMove(form.Widget(), drawn.topLeft() - QPoint(10, 10));
+        EXPECT_EQ(log, "enter leave ");
+
+        log.clear();
+        b->SetCaption("Caption");
+        b->SetCaption("Caption"); // the same again: no change
+        EXPECT_EQ(log, "text ");
+        if (power) {
+            EXPECT_GT(textWidthSeen, 0) << "laid out before the event";
+            EXPECT_EQ(textWidthSeen, power->TextBounds().Width());
+        }
+
+        log.clear();
+        form.Font()->SetSize(14); // reaches the button through ParentFont
+        EXPECT_EQ(log, "font ");
+        log.clear();
+        const int before = power ? power->TextBounds().Width() : 0;
+        b->Font()->SetSize(24);
+        EXPECT_EQ(log, "font ");
+        if (power) {
+            EXPECT_GT(textWidthSeen, before) << "laid out in the new font before the event";
+            EXPECT_EQ(textWidthSeen, power->TextBounds().Width());
+        }
+
+        // Grouped updates report as well: the events are not repaints.
+        log.clear();
+        b->BeginUpdate();
+        b->SetCaption("Other");
+        b->EndUpdate();
+        EXPECT_EQ(log, "text ");
+    }
 }
 
 TEST(LdPalette, AssignChangesOnceAndToBmpRecolours)
