@@ -81,6 +81,18 @@ void TSkShapeButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     TGraphicControl::SetBounds(ALeft, ATop, AWidth, AHeight);
 }
 
+void TSkShapeButton::SetBitmapUp(TBitmap *Value)
+{
+    bitmapUp_->Assign(Value);
+    Invalidate();
+}
+
+void TSkShapeButton::SetBitmapDown(TBitmap *Value)
+{
+    bitmapDown_->Assign(Value);
+    Invalidate();
+}
+
 void TSkShapeButton::SetAutoSize(bool Value)
 {
     if (Value == autoSize_)

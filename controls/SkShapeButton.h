@@ -45,8 +45,12 @@ public:
     void SetBevelWidth(TSkBevelWidth Value);
     TBitmap *Bitmap() { return bitmap_.get(); }
     void SetBitmap(TBitmap *Value) { bitmap_->Assign(Value); }
+    // The generated up and down faces. Setting one copies the picture in as
+    // it stands (nothing is traced) and shows it; the clickable shape stays.
     TBitmap *BitmapUp() { return bitmapUp_.get(); }
+    void SetBitmapUp(TBitmap *Value);
     TBitmap *BitmapDown() { return bitmapDown_.get(); }
+    void SetBitmapDown(TBitmap *Value);
     TBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TBorderStyle Value);
     TColor BorderColor() const { return borderColor_; }

@@ -4,6 +4,7 @@
 #include "PaintBox.h"
 #include "TestInput.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -97,6 +98,74 @@ TEST(SkShapeButton, ClicksOffTheShapeReachTheControlBelow)
     Click(w, QPoint(10 + 5, 10 + 5)); // no shape is drawn any more: nothing to click
     EXPECT_EQ(buttonClicks, 1);
     EXPECT_EQ(belowClicks, 3);
+}
+
+// The bounding box of the pixels of Colour in a rendered window.
+QRect FindColour(const QImage &Shot, TColor Colour)
+{
+    QRect box;
+    const QColor c = ToQColor(ColorToRGB(Colour));
+    for (int y = 0; y < Shot.height(); ++y)
+        for (int x = 0; x < Shot.width(); ++x)
+            if (Shot.pixelColor(x, y) == c)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// Faces set from outside are shown as given, up and pressed, and the
+// clickable shape stays the one traced from Bitmap.
+TEST(SkShapeButton, FacesSetFromOutside)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 100, 100);
+    auto *below = new TPaintBox(&form);
+    below->SetParent(&form);
+    below->SetBounds(0, 0, 100, 100);
+    int belowClicks = 0, buttonClicks = 0;
+    below->OnClick = [&](TObject *) { ++belowClicks; };
+    auto *button = new TSkShapeButton(&form);
+    button->SetParent(&form);
+    button->SetLeft(20);
+    button->SetTop(30);
+    button->SetBevelWidth(0);
+    button->SetBorderStyle(bsNone);
+    TBitmap shape;
+    MakeShape(shape);
+    button->SetBitmap(&shape);
+    button->OnClick = [&](TObject *) { ++buttonClicks; };
+
+    // The same outline in other colours: red up, lime down.
+    TBitmap up, down;
+    MakeShape(up);
+    up.Canvas()->Brush()->SetColor(clRed);
+    up.Canvas()->FillRect(Rect(4, 4, 8, 8));
+    MakeShape(down);
+    down.Canvas()->Brush()->SetColor(clLime);
+    down.Canvas()->FillRect(Rect(4, 4, 8, 8));
+    button->SetBitmapUp(&up);
+    button->SetBitmapDown(&down);
+    up.Canvas()->Brush()->SetColor(clBlue); // a copy went in
+    up.Canvas()->FillRect(Rect(0, 0, 12, 12));
+    EXPECT_EQ(button->BitmapUp()->Canvas()->Pixels(5, 5), clRed);
+    EXPECT_EQ(button->Bitmap()->Canvas()->Pixels(5, 5), clBlack) << "the source stays";
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()->window()));
+
+    const QRect red = FindColour(form.PaintToImage(), clRed);
+    ASSERT_EQ(red.size(), QSize(4, 4));
+    EXPECT_TRUE(FindColour(form.PaintToImage(), clBlack).isEmpty()) << "no traced face drawn";
+    QTest::mousePress(form.Widget(), Qt::LeftButton, {}, red.center());
+    const QImage pressed = form.PaintToImage();
+    EXPECT_TRUE(FindColour(pressed, clRed).isEmpty());
+    EXPECT_EQ(FindColour(pressed, clLime), red.translated(1, 1)) << "the down face, one pixel down and right";
+    QTest::mouseRelease(form.Widget(), Qt::LeftButton, {}, red.center());
+    EXPECT_EQ(FindColour(form.PaintToImage(), clRed), red);
+    EXPECT_EQ(buttonClicks, 1);
+
+    // Beside the shape, inside the button: the click falls through.
+    QTest::mouseClick(form.Widget(), Qt::LeftButton, {}, red.topLeft() - QPoint(2, 2));
+    EXPECT_EQ(buttonClicks, 1);
+    EXPECT_EQ(belowClicks, 1);
 }
 
 TEST(SkShapeButton, CaptionPlaceAndAButtonWithoutPicture)
