@@ -10,18 +10,6 @@
 
 namespace {
 
-// The bounding box of the pixels of Colour in a rendered window.
-QRect FindColour(const QImage &Shot, TColor Colour)
-{
-    QRect box;
-    const QColor c = ToQColor(ColorToRGB(Colour));
-    for (int y = 0; y < Shot.height(); ++y)
-        for (int x = 0; x < Shot.width(); ++x)
-            if (Shot.pixelColor(x, y) == c)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 // The main window's LED button: 47 x 16, black, no bevel and no outline,
 // olive and yellow LED.
 struct Led : ::testing::Test {
@@ -125,6 +113,7 @@ TEST(LdDemoButton, FlatShowsNoBevelUntilTheMouseIsOverIt)
     b->SetFlat(true);
     int clicks = 0;
     b->OnClick = [&](TObject *) { ++clicks; };
+    QCursor::setPos(-1000, -1000); // not over the window a test before left behind
     form.Show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()->window()));
     auto at = [&](int x, int y) { return FromQColor(b->PaintToImage().pixelColor(x, y)); };
@@ -203,6 +192,7 @@ TEST(LdCustomControl, MouseFontAndCaptionEvents)
             if (power)
                 textWidthSeen = power->TextBounds().Width();
         };
+        QCursor::setPos(-1000, -1000);
         form.Show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()->window()));
 

@@ -2,6 +2,8 @@
 #include "Bitmap.h"
 #include "Color.h"
 
+#include <QImage>
+#include <QRect>
 #include <algorithm>
 #include <map>
 #include <string>
@@ -52,4 +54,16 @@ inline TRect InkBounds(TBitmap &Bitmap, TColor Background)
                 top = std::min(top, y), bottom = std::max(bottom, y);
             }
     return right < 0 ? TRect() : Rect(left, top, right + 1, bottom + 1);
+}
+
+// The bounding box of the pixels of Colour in a rendered window.
+inline QRect FindColour(const QImage &Shot, TColor Colour)
+{
+    QRect box;
+    const QColor c = ToQColor(ColorToRGB(Colour));
+    for (int y = 0; y < Shot.height(); ++y)
+        for (int x = 0; x < Shot.width(); ++x)
+            if (Shot.pixelColor(x, y) == c)
+                box |= QRect(x, y, 1, 1);
+    return box;
 }
