@@ -32,6 +32,7 @@ TSkCustomComboBox::~TSkCustomComboBox()
 {
     if (frameController_)
         frameController_->RemoveControl(this);
+    ClearItems(); // the items' objects are reported while this class still answers
 }
 
 void TSkCustomComboBox::Loaded()
@@ -322,6 +323,23 @@ void TSkCustomComboBox::SelEndOk()
         OnSelEndOk(this);
 }
 
+void TSkCustomComboBox::DeleteItemData(TObject *Data)
+{
+    if (OnDeleteItem)
+        OnDeleteItem(this, Data);
+}
+
+void TSkCustomComboBox::ItemDeleting(int Index)
+{
+    TObject *data = Items()->Objects(Index);
+    if (!data)
+        return;
+    DeleteItemData(data);
+    // The item lets go of what its owner may just have freed.
+    if (Index < Items()->Count() && Items()->Objects(Index) == data)
+        Items()->PutObject(Index, nullptr);
+}
+
 void TSkCustomComboBox::Notification(TComponent *AComponent, TOperation Operation)
 {
     TCustomComboBox::Notification(AComponent, Operation);
@@ -473,6 +491,7 @@ TSkComboBox::TSkComboBox(TComponent *AOwner, TComboBoxStyle InitialStyle)
 
 TSkComboBox::~TSkComboBox()
 {
+    ClearItems(); // reported while Values still stands
     values_->OnChange = nullptr;
 }
 

@@ -8,11 +8,17 @@
 class TTimer;
 class TStringList;
 
+// ItemData: the object the deleted item carried.
+using TSkDeleteComboItemEvent = std::function<void(TObject *Sender, TObject *ItemData)>;
+
 // The Sk combo box: its colour follows its state (disabled, focused,
 // read-only, normal); it can draw a flat frame and a flat drop-down button
 // with hot tracking; it has a read-only mode; it searches the list as the
 // user types (list styles: characters typed within 1.5 s of each other) and
-// completes typed text from the items (edit styles).
+// completes typed text from the items (edit styles). Each item that leaves
+// the list with an object (Delete, ClearItems, the box's end) is reported
+// once through DeleteItemData (OnDeleteItem), so that its owner can free the
+// object; the item lets go of it then.
 class TSkCustomComboBox : public TCustomComboBox, public ISkFramePropertyTarget {
 public:
     explicit TSkCustomComboBox(TComponent *AOwner, TComboBoxStyle InitialStyle = csDropDown);
@@ -34,9 +40,11 @@ public:
 
     // Item forwarding.
     int Add(const QString &S) { return Items()->Add(S); }
+    int AddObject(const QString &S, TObject *AObject) { return Items()->AddObject(S, AObject); }
     void Delete(int Index) { Items()->Delete(Index); }
     void ClearItems() { Items()->Clear(); }
     void Insert(int Index, const QString &S) { Items()->Insert(Index, S); }
+    void InsertObject(int Index, const QString &S, TObject *AObject) { Items()->InsertObject(Index, S, AObject); }
     int Count() { return Items()->Count(); }
     // The exact search: the whole text, letters compared without case.
     virtual int IndexOf(const QString &S);
@@ -99,6 +107,7 @@ public:
     TNotifyEvent OnNotInList;
     TNotifyEvent OnSelEndCancel;
     TNotifyEvent OnSelEndOk;
+    TSkDeleteComboItemEvent OnDeleteItem;
 
 protected:
     virtual void UpdateColors();
@@ -106,6 +115,9 @@ protected:
     virtual void InvalidKeyPressed();
     virtual void SelectBySearch(const QString &S);
     virtual bool CompleteFromSearch(const QString &S);
+    // An item that carried Data left the list; fires OnDeleteItem.
+    virtual void DeleteItemData(TObject *Data);
+    void ItemDeleting(int Index) override;
     virtual void Match();
     virtual void NotInList();
     virtual void SelEndCancel();

@@ -5,11 +5,14 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
 
 // Draws the list items of the owner-drawn styles through the control.
 class ComboItemDelegate : public QStyledItemDelegate {
@@ -40,8 +43,14 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &Option, const QModelIndex &Index) const override
     {
         QSize s = QStyledItemDelegate::sizeHint(Option, Index);
-        if (owner_->style_ == csOwnerDrawFixed || owner_->style_ == csOwnerDrawVariable)
+        if (owner_->style_ == csOwnerDrawFixed)
             s.setHeight(owner_->itemHeight_);
+        if (owner_->style_ == csOwnerDrawVariable) {
+            int height = owner_->itemHeight_;
+            GuardHandler("item measuring", owner_->Name(), [&] { owner_->MeasureItem(Index.row(), height); });
+            // What a list item can be: at least a line, at most 255 pixels.
+            s.setHeight(std::clamp(height, 1, 255));
+        }
         return s;
     }
 
@@ -107,31 +116,61 @@ public:
         setItemDelegate(new ComboItemDelegate(owner_, this));
         view()->window()->setFont(font());
         view()->doItemsLayout();
+        // After Qt's own filter on the list, so this one sees keys first.
+        view()->installEventFilter(this);
+    }
+    // AutoCloseUp: a key that moves the open list to another item chooses
+    // it. The key goes to the list as usual; the move is read afterwards.
+    bool eventFilter(QObject *Watched, QEvent *Event) override
+    {
+        if (Watched != view() || Event->type() != QEvent::KeyPress || !owner_->autoCloseUp_ || inListKey_)
+            return QComboBox::eventFilter(Watched, Event);
+        auto *key = static_cast<QKeyEvent *>(Event);
+        switch (key->key()) {
+        case Qt::Key_Enter:
+        case Qt::Key_Return:
+        case Qt::Key_Escape:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_F4:
+            return QComboBox::eventFilter(Watched, Event); // Qt's own choosing and closing
+        default:
+            break;
+        }
+        if (key->modifiers() & Qt::AltModifier)
+            return QComboBox::eventFilter(Watched, Event);
+        const int before = view()->currentIndex().row();
+        inListKey_ = true;
+        QCoreApplication::sendEvent(view(), Event);
+        inListKey_ = false;
+        const int after = view()->currentIndex().row();
+        if (after >= 0 && after != before && view()->isVisible()) {
+            std::shared_ptr<bool> alive = owner_->aliveToken_;
+            hidePopup();
+            if (*alive && after < count()) {
+                setCurrentIndex(after);
+                owner_->UserSelected();
+            }
+        }
+        return true;
     }
     TCustomComboBox *owner_;
     bool popupMade_ = false;
+    bool inListKey_ = false;
 };
 
 TCustomComboBox::TCustomComboBox(TComponent *AOwner, TComboBoxStyle InitialStyle)
     : TWinControl(AOwner, new ComboWidget(this)), box_(static_cast<QComboBox *>(Widget())),
-      items_(std::make_unique<TComboBoxStrings>(box_))
+      items_(std::make_unique<TComboBoxStrings>(box_, [this](int Index) {
+          GuardHandler("item deletion", Name(), [&] { ItemDeleting(Index); });
+      }))
 {
     style_ = InitialStyle;
     SetControlStyle(TControlStyle{csSetCaption, csDoubleClicks});
     SetTabStop(true);
     SetBounds(0, 0, 145, 21);
     ApplyStyle();
-    QObject::connect(box_, qOverload<int>(&QComboBox::activated), box_, [this](int) {
-        syncing_ = true;
-        SetText(box_->currentText());
-        syncing_ = false;
-        GuardHandler("selection", Name(), [this] {
-            std::shared_ptr<bool> alive = aliveToken_;
-            Click();
-            if (*alive)
-                Select();
-        });
-    });
+    QObject::connect(box_, qOverload<int>(&QComboBox::activated), box_, [this](int) { UserSelected(); });
     QObject::connect(box_, &QComboBox::editTextChanged, box_, [this](const QString &t) {
         if (!box_->lineEdit() || !box_->lineEdit()->isModified())
             return; // set by code or by a selection
@@ -144,6 +183,19 @@ TCustomComboBox::TCustomComboBox(TComponent *AOwner, TComboBoxStyle InitialStyle
 }
 
 TCustomComboBox::~TCustomComboBox() = default;
+
+void TCustomComboBox::UserSelected()
+{
+    syncing_ = true;
+    SetText(box_->currentText());
+    syncing_ = false;
+    GuardHandler("selection", Name(), [this] {
+        std::shared_ptr<bool> alive = aliveToken_;
+        Click();
+        if (*alive)
+            Select();
+    });
+}
 
 void TCustomComboBox::ApplyStyle()
 {
@@ -158,6 +210,14 @@ void TCustomComboBox::ApplyStyle()
     box_->setCurrentIndex(index);
     if (editable)
         box_->setEditText(Text());
+    RelayoutList();
+}
+
+void TCustomComboBox::RelayoutList()
+{
+    // A made list keeps the item heights it measured until told.
+    if (static_cast<ComboWidget *>(box_)->PopupMade())
+        box_->view()->doItemsLayout();
 }
 
 int TCustomComboBox::ItemIndex() const
@@ -198,8 +258,10 @@ void TCustomComboBox::SetDropDownCount(int Value)
 
 void TCustomComboBox::SetItemHeight(int Value)
 {
-    if (Value > 0)
-        itemHeight_ = Value;
+    if (Value <= 0 || Value == itemHeight_)
+        return;
+    itemHeight_ = Value;
+    RelayoutList();
 }
 
 bool TCustomComboBox::DroppedDown() const
@@ -264,6 +326,12 @@ void TCustomComboBox::DrawItem(int Index, const TRect &Rect, TOwnerDrawState Sta
     itemCanvas_.FillRect(Rect);
     if (Index >= 0 && Index < box_->count())
         itemCanvas_.TextOut(Rect.Left + 2, Rect.Top, box_->itemText(Index));
+}
+
+void TCustomComboBox::MeasureItem(int Index, int &Height)
+{
+    if (OnMeasureItem)
+        OnMeasureItem(this, Index, Height);
 }
 
 void TCustomComboBox::Change()

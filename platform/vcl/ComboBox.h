@@ -15,19 +15,27 @@ enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, cs
 enum TOwnerDrawStateItem { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odComboBoxEdit };
 using TOwnerDrawState = TSet<TOwnerDrawStateItem>;
 using TDrawItemEvent = std::function<void(TObject *Sender, int Index, const TRect &Rect, TOwnerDrawState State)>;
+// Height comes in as ItemHeight; the handler sets the item's own height.
+using TMeasureItemEvent = std::function<void(TWinControl *Control, int Index, int &Height)>;
 
 // A combo box (a Qt combo box inside) with its Items as TStrings.
 //  - csDropDown and csSimple have an edit field (the inner edit, LineEdit);
 //    csDropDownList and the owner-drawn styles select from the list only.
 //  - The owner-drawn styles draw each list item through DrawItem on
-//    ItemCanvas (OnDrawItem); the others draw their item texts.
+//    ItemCanvas (OnDrawItem); the others draw their item texts. Items of
+//    csOwnerDrawVariable take the height MeasureItem gives (OnMeasureItem),
+//    the other owner-drawn items ItemHeight.
 //  - Qt's own keyboard search and completer are off: typed characters reach
 //    KeyPress, and a list style without a handler for them ignores them.
 // New items leave ItemIndex as it was (-1 in a new box). Setting ItemIndex
 // from code fires nothing; a selection by the user fires OnClick, then
 // OnSelect (or OnChange when OnSelect is not assigned); typing into the
 // edit field fires OnChange. Opening and closing the list fire OnDropDown
-// and OnCloseUp. Paint runs after Qt has painted the box, to draw over it.
+// and OnCloseUp. With AutoCloseUp, a key that moves the open list to another
+// item chooses that item as a click would: the list closes, then OnClick and
+// OnSelect. Paint runs after Qt has painted the box, to draw over it.
+// ItemDeleting hears of each item that Items' Delete or Clear takes away
+// (not of those that go with the box).
 class TCustomComboBox : public TWinControl {
 public:
     // Made in InitialStyle: a list-only box need not make an edit line first.
@@ -54,6 +62,8 @@ public:
     void SetItemHeight(int Value);
     bool AutoDropDown() const { return autoDropDown_; }
     void SetAutoDropDown(bool Value) { autoDropDown_ = Value; }
+    bool AutoCloseUp() const { return autoCloseUp_; }
+    void SetAutoCloseUp(bool Value) { autoCloseUp_ = Value; }
 
     // The inner edit field, none for the list styles.
     QLineEdit *LineEdit() const;
@@ -66,6 +76,10 @@ public:
     int FindItemByPrefix(const QString &Prefix) const;
     // Draws the item Index into Rect on ItemCanvas (owner-drawn styles).
     virtual void DrawItem(int Index, const TRect &Rect, TOwnerDrawState State);
+    // The height of item Index of a csOwnerDrawVariable list, asked when the
+    // list lays out its items; Height comes in as ItemHeight. Fires
+    // OnMeasureItem.
+    virtual void MeasureItem(int Index, int &Height);
     TCanvas *ItemCanvas() { return &itemCanvas_; }
     // The width the list opens with (after OnDropDown).
     int ListWidth() const { return listWidth_; }
@@ -75,6 +89,7 @@ public:
     TNotifyEvent OnDropDown;
     TNotifyEvent OnCloseUp;
     TDrawItemEvent OnDrawItem;
+    TMeasureItemEvent OnMeasureItem;
 
 protected:
     virtual void Change();
@@ -84,6 +99,11 @@ protected:
     virtual void DropDown();
     virtual void CloseUp();
     void SetListWidth(int Value) { listWidth_ = Value; }
+    // Item Index is about to leave the list (Delete, Clear, Items replaced),
+    // while Items still holds it and its object; nothing here. Called for
+    // each item, from the first; an exception stops at the call and is
+    // reported, and the item goes all the same.
+    virtual void ItemDeleting(int Index) { (void)Index; }
     void TextChanged() override;
     void ColorChanged() override;
     bool WidgetEvent(QObject *Watched, QEvent *Event) override;
@@ -93,6 +113,11 @@ private:
     friend class ComboWidget;
     friend class ComboItemDelegate;
     void ApplyStyle();
+    // The list measures its items again (style or item height changed).
+    void RelayoutList();
+    // The user chose the current item: the text follows, then OnClick and
+    // OnSelect.
+    void UserSelected();
     QComboBox *box_;
     std::unique_ptr<TStrings> items_;
     TComboBoxStyle style_ = csDropDown;
@@ -102,6 +127,7 @@ private:
     int maxLength_ = 0;
     int itemHeight_ = 16;
     bool autoDropDown_ = false;
+    bool autoCloseUp_ = false;
     TCanvas itemCanvas_;
 };
 

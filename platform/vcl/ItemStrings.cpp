@@ -67,12 +67,20 @@ void TComboBoxStrings::Insert(int Index, const QString &S)
 void TComboBoxStrings::Delete(int Index)
 {
     Check(Index);
+    if (deleting_) {
+        deleting_(Index);
+        if (Index >= Count())
+            return; // the notice shortened the list: nothing left to remove there
+    }
     QSignalBlocker block(box_);
     box_->removeItem(Index);
 }
 
 void TComboBoxStrings::Clear()
 {
+    if (deleting_)
+        for (int i = 0; i < Count(); ++i)
+            deleting_(i);
     QSignalBlocker block(box_);
     QString text = box_->currentText();
     box_->clear();

@@ -1,14 +1,21 @@
 #pragma once
 #include "Strings.h"
 
+#include <functional>
+
 class QComboBox;
 class QListWidget;
 
 // TStrings that keep their lines in a Qt item widget, so that the control
 // and its Items never disagree. Objects ride along as item data.
+// Deleting is called with the index of each item about to be deleted or
+// cleared, while it is still there.
 class TComboBoxStrings : public TStrings {
 public:
-    explicit TComboBoxStrings(QComboBox *Box) : box_(Box) {}
+    TComboBoxStrings(QComboBox *Box, std::function<void(int Index)> Deleting)
+        : box_(Box), deleting_(std::move(Deleting))
+    {
+    }
     int Count() const override;
     QString Get(int Index) const override;
     void Put(int Index, const QString &S) override;
@@ -21,6 +28,7 @@ public:
 private:
     void Check(int Index, bool allowEnd = false) const;
     QComboBox *box_;
+    std::function<void(int Index)> deleting_;
 };
 
 class TListBoxStrings : public TStrings {

@@ -2,13 +2,18 @@
 
 #include "Edit.h"
 #include "Form.h"
+#include "HandlerGuard.h"
 #include "MessageBeep.h"
 #include "MonotonicClock.h"
 #include "TestInput.h"
 #include "VirtualKeys.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QTest>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -297,6 +302,129 @@ TEST_F(ComboFixture, MaxLengthAndEnterAsTab)
     Key(combo->Widget(), Qt::Key_Return, "\r");
     QApplication::processEvents();
     EXPECT_TRUE(next->Focused()) << "Enter moved the focus on";
+}
+
+// The open list, as a user moves in it: without AutoCloseUp the arrow keys
+// only walk the list and Enter chooses; with it the first key that moves
+// to another item chooses that item and the list closes. The mouse moving
+// over the list chooses nothing either way.
+TEST_F(ComboFixture, AutoCloseUpChoosesWhereAKeyMovesTo)
+{
+    std::string log;
+    combo->OnChange = [&](TObject *) { log += "change "; };
+    combo->OnClick = [&](TObject *) { log += "click "; };
+    combo->OnCloseUp = [&](TObject *) { log += "close "; };
+    QCursor::setPos(-1000, -1000); // not over the window a test before left behind
+    Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Widget()->window()));
+    QAbstractItemView *list = nullptr;
+    auto open = [&] {
+        combo->SetFocus();
+        QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_F4);
+        ASSERT_TRUE(combo->DroppedDown());
+        list = static_cast<QComboBox *>(combo->Widget())->view();
+    };
+    struct Row {
+        TComboBoxStyle style;
+        bool autoCloseUp;
+    } rows[] = {{csDropDown, false}, {csDropDown, true}, {csDropDownList, false}, {csDropDownList, true}};
+    for (const Row &r : rows) {
+        SCOPED_TRACE(testing::Message() << "style " << r.style << " AutoCloseUp " << r.autoCloseUp);
+        combo->SetStyle(r.style);
+        combo->SetAutoCloseUp(r.autoCloseUp);
+        combo->SetItemIndex(0);
+        log.clear();
+        open();
+        QTest::mouseMove(list->viewport(), list->visualRect(list->model()->index(2, 0)).center());
+        EXPECT_TRUE(combo->DroppedDown()) << "the mouse over an item chooses nothing";
+        QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Escape);
+        ASSERT_FALSE(combo->DroppedDown());
+        EXPECT_EQ(combo->ItemIndex(), 0);
+
+        log.clear();
+        open();
+        QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Down);
+        if (!r.autoCloseUp) {
+            EXPECT_TRUE(combo->DroppedDown());
+            EXPECT_EQ(combo->ItemIndex(), 0);
+            EXPECT_EQ(log, "");
+            QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Return);
+        }
+        EXPECT_FALSE(combo->DroppedDown());
+        EXPECT_EQ(combo->ItemIndex(), 1);
+        EXPECT_EQ(combo->Text(), "BL -6");
+        EXPECT_EQ(combo->Value(), "BL -6");
+        EXPECT_EQ(log, "close click change ");
+
+        // Up at the first item moves nowhere: the list stays open.
+        combo->SetItemIndex(0);
+        log.clear();
+        open();
+        QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Up);
+        EXPECT_TRUE(combo->DroppedDown());
+        QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Escape);
+        EXPECT_EQ(combo->ItemIndex(), 0);
+        EXPECT_EQ(log, "close ");
+    }
+}
+
+// Each item that leaves the list with an object reports it once, whatever
+// takes it away; items without one, and renaming, report nothing.
+TEST_F(ComboFixture, DeletedItemsReportTheirObjects)
+{
+    TObject a, b, c, d, e, f;
+    std::vector<TObject *> reported;
+    combo->OnDeleteItem = [&](TObject *Sender, TObject *Data) {
+        EXPECT_EQ(Sender, combo);
+        reported.push_back(Data);
+    };
+    combo->ClearItems();
+    EXPECT_TRUE(reported.empty()) << "the fixture's items carry nothing";
+    combo->AddObject("a", &a);
+    combo->Add("plain");
+    combo->AddObject("b", &b);
+    combo->InsertObject(0, "c", &c);
+    combo->Items()->Put(1, "renamed"); // c, a renamed, plain, b
+    EXPECT_TRUE(reported.empty());
+
+    struct Step {
+        std::function<void()> act;
+        std::vector<TObject *> expected;
+    } steps[] = {
+        {[&] { combo->Delete(2); }, {}},
+        {[&] { combo->Delete(1); }, {&a}},
+        {[&] { combo->ClearItems(); }, {&c, &b}},
+        {[&] {
+             combo->AddObject("d", &d);
+             combo->Items()->SetText("x\ny");
+         },
+         {&d}},
+        {[&] {
+             combo->ClearItems();
+             combo->AddObject("e", &e);
+             combo->AddObject("f", &f);
+             delete combo; // the box's end
+         },
+         {&e, &f}},
+    };
+    for (Step &s : steps) {
+        reported.clear();
+        s.act();
+        EXPECT_EQ(reported, s.expected);
+    }
+
+    // A handler that throws is reported, and the item goes all the same.
+    std::vector<QString> errors;
+    SetExceptionReporter([&](const QString &m) { errors.push_back(m); });
+    auto *other = new TSkComboBox(form.get());
+    other->AddObject("a", &a);
+    other->AddObject("b", &b);
+    other->OnDeleteItem = [](TObject *, TObject *) { throw std::runtime_error("busy"); };
+    other->Delete(0);
+    EXPECT_EQ(other->Count(), 1);
+    EXPECT_EQ(other->Items()->Strings(0), "b");
+    SetExceptionReporter(nullptr);
+    EXPECT_EQ(errors.size(), 1u);
 }
 
 } // namespace

@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTest>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -135,6 +137,55 @@ TEST(CustomComboBox, OwnerDrawnItemsGoThroughOnDrawItem)
     EXPECT_EQ(view->visualRect(view->model()->index(1, 0)).height(), 18);
     EXPECT_EQ(image.pixelColor(5, 5), QColor(255, 0, 0));
     EXPECT_EQ(image.pixelColor(5, 18 + 5), QColor(0, 255, 0));
+}
+
+// A csOwnerDrawVariable list asks each item's height, starting from
+// ItemHeight, and draws the items that tall; csOwnerDrawFixed asks nothing.
+TEST(CustomComboBox, VariableItemsTakeTheMeasuredHeights)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 300);
+    auto *combo = new TComboBox(&form, csOwnerDrawVariable);
+    combo->SetParent(&form);
+    combo->SetItemHeight(18);
+    combo->Items()->SetText("red\ngreen\nblue");
+    std::set<int> asked;
+    combo->OnMeasureItem = [&](TWinControl *Control, int Index, int &Height) {
+        EXPECT_EQ(Control, combo);
+        EXPECT_EQ(Height, 18) << "starts from ItemHeight";
+        asked.insert(Index);
+        Height = 10 + 8 * Index;
+    };
+    const TColor colours[] = {clRed, clLime, clBlue};
+    combo->OnDrawItem = [&](TObject *, int Index, const TRect &R, TOwnerDrawState) {
+        combo->ItemCanvas()->Brush()->SetColor(colours[Index]);
+        combo->ItemCanvas()->FillRect(R);
+    };
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()->window()));
+    // The heights as drawn: the run of each item's colour down the list.
+    auto drawnHeights = [&] {
+        QTest::mouseClick(combo->Widget(), Qt::LeftButton, {}, combo->Widget()->rect().center());
+        EXPECT_TRUE(combo->DroppedDown());
+        QAbstractItemView *list = static_cast<QComboBox *>(combo->Widget())->view();
+        const QImage shot = list->viewport()->grab().toImage();
+        QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Escape);
+        std::vector<int> heights(3, 0);
+        for (int y = 0; y < shot.height(); ++y)
+            for (int i = 0; i < 3; ++i)
+                if (shot.pixelColor(shot.width() / 2, y) == ToQColor(colours[i]))
+                    ++heights[i];
+        return heights;
+    };
+    EXPECT_EQ(drawnHeights(), (std::vector<int>{10, 18, 26}));
+    EXPECT_EQ(asked, (std::set<int>{0, 1, 2}));
+
+    combo->SetStyle(csOwnerDrawFixed);
+    asked.clear();
+    EXPECT_EQ(drawnHeights(), (std::vector<int>{18, 18, 18}));
+    EXPECT_TRUE(asked.empty());
+    combo->SetItemHeight(12);
+    EXPECT_EQ(drawnHeights(), (std::vector<int>{12, 12, 12}));
 }
 
 TEST(UpDown, ClicksStepInsideTheRangeButCodeIsNotLimited)
