@@ -62,25 +62,34 @@ TEST(SkShapeButton, GeneratedFacesPerBevelWidth)
     }
 }
 
-TEST(SkShapeButton, ClicksOffTheShapeReachTheControlBelow)
-{
-    TForm form(nullptr);
-    form.SetBounds(0, 0, 100, 100);
-    auto *below = new TPaintBox(&form);
-    below->SetParent(&form);
-    below->SetBounds(0, 0, 100, 100);
+// The shape without bevel or border at (10, 10) on a form, over a paint
+// box that counts the clicks that fall through.
+struct ShapeOverBox : ::testing::Test {
+    TForm form{nullptr};
+    TSkShapeButton *button = nullptr;
     int belowClicks = 0, buttonClicks = 0;
-    below->OnClick = [&](TObject *) { ++belowClicks; };
-    auto *button = new TSkShapeButton(&form);
-    button->SetParent(&form);
-    button->SetLeft(10);
-    button->SetTop(10);
-    button->SetBevelWidth(0);
-    button->SetBorderStyle(bsNone);
-    TBitmap shape;
-    MakeShape(shape);
-    button->SetBitmap(&shape);
-    button->OnClick = [&](TObject *) { ++buttonClicks; };
+    void SetUp() override
+    {
+        form.SetBounds(0, 0, 100, 100);
+        auto *below = new TPaintBox(&form);
+        below->SetParent(&form);
+        below->SetBounds(0, 0, 100, 100);
+        below->OnClick = [this](TObject *) { ++belowClicks; };
+        button = new TSkShapeButton(&form);
+        button->SetParent(&form);
+        button->SetLeft(10);
+        button->SetTop(10);
+        button->SetBevelWidth(0);
+        button->SetBorderStyle(bsNone);
+        TBitmap shape;
+        MakeShape(shape);
+        button->SetBitmap(&shape);
+        button->OnClick = [this](TObject *) { ++buttonClicks; };
+    }
+};
+
+TEST_F(ShapeOverBox, ClicksOffTheShapeReachTheControlBelow)
+{
     form.Show();
     QWidget *w = form.Widget();
     Click(w, QPoint(10 + 5, 10 + 5)); // on the square
@@ -103,26 +112,8 @@ TEST(SkShapeButton, ClicksOffTheShapeReachTheControlBelow)
 
 // Faces set from outside are shown as given, up and pressed, and the
 // clickable shape stays the one traced from Bitmap.
-TEST(SkShapeButton, FacesSetFromOutside)
+TEST_F(ShapeOverBox, FacesSetFromOutside)
 {
-    TForm form(nullptr);
-    form.SetBounds(0, 0, 100, 100);
-    auto *below = new TPaintBox(&form);
-    below->SetParent(&form);
-    below->SetBounds(0, 0, 100, 100);
-    int belowClicks = 0, buttonClicks = 0;
-    below->OnClick = [&](TObject *) { ++belowClicks; };
-    auto *button = new TSkShapeButton(&form);
-    button->SetParent(&form);
-    button->SetLeft(20);
-    button->SetTop(30);
-    button->SetBevelWidth(0);
-    button->SetBorderStyle(bsNone);
-    TBitmap shape;
-    MakeShape(shape);
-    button->SetBitmap(&shape);
-    button->OnClick = [&](TObject *) { ++buttonClicks; };
-
     // The same outline in other colours: red up, lime down.
     TBitmap up, down;
     MakeShape(up);
