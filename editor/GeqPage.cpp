@@ -5,13 +5,13 @@
 #include "ControlTable.h"
 #include "EditorCurves.h"
 #include "LMyFFTDrawHpLp6dB.h"
+#include "Label.h"
 #include "LUnitControl.h"
 #include "LdDemoButton.h"
 #include "PageHost.h"
 #include "Plot.h"
 #include "SharedConstants.h"
 #include "SkBmpButton.h"
-#include "SkLabel.h"
 #include "SmTrackBar.h"
 #include "Timer.h"
 #include "ValueScales.h"
@@ -105,7 +105,11 @@ void GeqPage::Build(TWinControl *Client)
     for (int i = 0; i < 4; ++i) {
         auto *box = dynamic_cast<TWinControl *>(host.FindControl(InputName("skgGeq", i)));
         for (int b = 0; b < kBands; ++b) {
-            auto *label = static_cast<TSkLabel *>(MakeLabel(host.ControlOwner()));
+            // The toolkit's label: a caption change only schedules its paint,
+            // so the 31 labels of a burst of moves are painted together.
+            auto *label = new TLabel(host.ControlOwner());
+            label->SetAutoSize(false);
+            label->SetTransparent(true);
             label->SetName(BandName("lbGeqGainCh", b, i));
             label->SetParent(box);
             label->SetBounds(kBandLeft + kBandStep * b - 1, 22, 30, 14);

@@ -18,7 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -157,6 +159,50 @@ TEST_F(GeqFixture, BurstOfMovesSharesOneRedraw)
         for (int b = 0; b < GeqPage::kBands; ++b)
             expected += GeqPlot(1).Filter(b).response[i];
         EXPECT_NEAR(sum[size_t(i)], expected, 1e-9);
+    }
+}
+
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+TEST_F(GeqFixture, BurstOfMovesPaintsTheGainLabelsOnceWithTheirNewTexts)
+{
+    f.Get("skgParamGeq")->BringToFront();
+    QCoreApplication::processEvents();
+    QWidget *window = f.host.form->Widget();
+    auto *box = f.Get<TWinControl>("skgGeqInA");
+    // The window as it stands on the screen, and the gain labels' places in it.
+    auto screen = [&] { return QGuiApplication::primaryScreen()->grabWindow(window->winId()).toImage(); };
+    std::vector<QRect> places;
+    for (int b = 0; b < GeqPage::kBands; ++b) {
+        TControl *l = f.Get(QString::asprintf("lbGeqGainCh%02dInA", b + 1));
+        places.emplace_back(box->Widget()->mapTo(window, QPoint(l->Left(), l->Top())), QSize(l->Width(), l->Height()));
+    }
+    const QImage before = screen();
+
+    PaintCounter counter;
+    box->Widget()->installEventFilter(&counter);
+    for (int b = 0; b < GeqPage::kBands; ++b)
+        Band(b, 'A')->SetPosition(b % 2 ? 150 : 30);
+    EXPECT_EQ(counter.paints, 0) << "the captions wait for the event loop";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1) << "one paint of the box for the whole burst";
+    box->Widget()->removeEventFilter(&counter);
+
+    const QImage after = screen();
+    const QImage fresh = window->grab().toImage().convertToFormat(after.format());
+    for (int b = 0; b < GeqPage::kBands; ++b) {
+        const QRect r = places[size_t(b)];
+        EXPECT_EQ(Label(b, 'A'), b % 2 ? "+3.0" : "-9.0");
+        EXPECT_NE(after.copy(r), before.copy(r)) << "band " << b + 1 << " shows its new gain";
+        EXPECT_EQ(after.copy(r), fresh.copy(r)) << "band " << b + 1 << " as a full render draws it";
     }
 }
 
