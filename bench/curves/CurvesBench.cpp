@@ -97,19 +97,36 @@ std::vector<std::unique_ptr<Plot>> BuiltPlots(const LUnitControl &model, uint8_t
     return plots;
 }
 
-void Report(benchmark::State &state, double perRound, double maxDiff, const char *what)
+void Report(benchmark::State &state, double perRound, double maxDiff, const std::string &what)
 {
     state.counters["evaluations"] = benchmark::Counter(perRound * double(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["budget"] = kBudgetPerSecond;
     state.counters["max_diff"] = maxDiff;
-    state.SetLabel(std::string(what) + "; budget 400M evaluations/s per core, max_diff <= 1e-9");
+    state.SetLabel(what + "; budget 400M evaluations/s per core, max_diff <= 1e-9");
 }
+
+// The machine's own choice of instruction set, or (second argument 1) the
+// AVX2 variant that machines without AVX-512 use, for the guard's life.
+struct IsaChoice {
+    bool avx2, ok;
+    explicit IsaChoice(const benchmark::State &state)
+        : avx2(state.range(1) != 0), ok(!avx2 || UseKernelIsa(KernelIsa::Avx2))
+    {
+    }
+    ~IsaChoice() { UseKernelIsa(KernelIsa::Avx512); }
+    std::string Name(const char *what) const { return std::string(what) + (avx2 ? ", AVX2" : ""); }
+};
 
 // The maths: every slot of the twelve channels' builds computed again from its
 // parameters (coefficients, 4096 points, phase fix-ups).
 void BM_TwelveChannelSlots(benchmark::State &state)
 {
     const uint8_t phase = uint8_t(state.range(0));
+    const IsaChoice isa(state);
+    if (!isa.ok) {
+        state.SkipWithError("no AVX2 on this machine");
+        return;
+    }
     const LUnitControl &model = BusyModel();
     std::vector<std::unique_ptr<Plot>> plots = BuiltPlots(model, phase);
     std::vector<PlotFilter *> slots;
@@ -122,15 +139,23 @@ void BM_TwelveChannelSlots(benchmark::State &state)
         benchmark::ClobberMemory();
     }
     Report(state, double(slots.size()) * kGridPoints, WorstDistance(plots, phase != 0),
-           phase ? "phase, sections only" : "magnitude, sections only");
+           isa.Name(phase ? "phase, sections only" : "magnitude, sections only"));
 }
-BENCHMARK(BM_TwelveChannelSlots)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TwelveChannelSlots)
+    ->ArgNames({"phase", "avx2"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 
 // The same with everything a refresh does around them: section totals and the
 // sums of slots 0-32, counted in the same evaluations.
 void BM_TwelveChannelBuilds(benchmark::State &state)
 {
     const uint8_t phase = uint8_t(state.range(0));
+    const IsaChoice isa(state);
+    if (!isa.ok) {
+        state.SkipWithError("no AVX2 on this machine");
+        return;
+    }
     const LUnitControl &model = BusyModel();
     std::vector<std::unique_ptr<Plot>> plots = BuiltPlots(model, phase);
     double perRound = 0;
@@ -141,9 +166,13 @@ void BM_TwelveChannelBuilds(benchmark::State &state)
             BuildChannelCurves(*plots[size_t(ch)], model, ch);
         benchmark::ClobberMemory();
     }
-    Report(state, perRound, WorstDistance(plots, phase != 0), phase ? "phase, whole builds" : "magnitude, whole builds");
+    Report(state, perRound, WorstDistance(plots, phase != 0),
+           isa.Name(phase ? "phase, whole builds" : "magnitude, whole builds"));
 }
-BENCHMARK(BM_TwelveChannelBuilds)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TwelveChannelBuilds)
+    ->ArgNames({"phase", "avx2"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 
 // One section over the grid, fast and plain: the evaluation alone.
 void BM_SectionEvaluation(benchmark::State &state)

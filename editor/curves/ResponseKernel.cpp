@@ -236,12 +236,6 @@ TQ62_AVX2 bool PhaseAvx2(const FilterCoefficients &c, double *out)
     return _mm256_movemask_pd(bad) == 0;
 }
 
-// Without AVX2 every curve takes the plain way.
-bool PlainOnly(const FilterCoefficients &, double *)
-{
-    return false;
-}
-
 typedef bool (*Kernel)(const FilterCoefficients &, double *);
 
 struct Kernels {
@@ -260,22 +254,31 @@ bool HasAvx2()
     return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
 }
 
-Kernels PickKernels()
+const Kernels kAvx512{MagnitudeAvx512, PhaseAvx512};
+const Kernels kAvx2{MagnitudeAvx2, PhaseAvx2};
+
+// The set in use: the best the machine has, until UseKernelIsa.
+const Kernels *&Active()
 {
-    if (HasAvx512())
-        return {MagnitudeAvx512, PhaseAvx512};
-    if (HasAvx2())
-        return {MagnitudeAvx2, PhaseAvx2};
-    return {PlainOnly, PlainOnly};
+    static const Kernels *active = HasAvx512() ? &kAvx512 : HasAvx2() ? &kAvx2 : nullptr;
+    return active;
 }
 
 } // namespace
 
 void EvaluateResponse(const FilterCoefficients &c, bool phase, double *out)
 {
-    static const Kernels kernels = PickKernels();
-    if (!(phase ? kernels.phase : kernels.magnitude)(c, out))
+    const Kernels *k = Active();
+    if (!k || !(phase ? k->phase : k->magnitude)(c, out))
         EvaluateResponsePlain(c, phase, out);
+}
+
+bool UseKernelIsa(KernelIsa isa)
+{
+    if (!(isa == KernelIsa::Avx512 ? HasAvx512() : HasAvx2()))
+        return false;
+    Active() = isa == KernelIsa::Avx512 ? &kAvx512 : &kAvx2;
+    return true;
 }
 
 bool EvaluateResponseWith(KernelIsa isa, const FilterCoefficients &c, bool phase, double *out)

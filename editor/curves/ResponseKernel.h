@@ -24,6 +24,11 @@ void EvaluateResponse(const FilterCoefficients &c, bool phase, double *out);
 enum class KernelIsa { Avx2, Avx512 };
 bool EvaluateResponseWith(KernelIsa isa, const FilterCoefficients &c, bool phase, double *out);
 
+// The instruction set every later evaluation and sum uses, for measuring or
+// testing a variant the machine would not choose: false, changing nothing,
+// when the machine lacks it. Not while another thread evaluates.
+bool UseKernelIsa(KernelIsa isa);
+
 // The same, point by point with the library's cos, sin, log10 and atan: the
 // reference the fast evaluation is measured against.
 void EvaluateResponsePlain(const FilterCoefficients &c, bool phase, double *out);
