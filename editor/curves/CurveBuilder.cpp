@@ -171,10 +171,7 @@ void BuildHpLpCurve(Plot &plot, bool isHighPass, int slopeType, double cornerHz,
             }
         }
         SetSection(t, isHighPass, cornerHz, *last);
-        const double *slots[Plot::kSectionSlots];
-        for (int k = 0; k < Plot::kSectionSlots; ++k)
-            slots[k] = plot.Filter(baseSlot + 3 + k).response;
-        SumResponses(slots, Plot::kSectionSlots, t.response.data());
+        plot.SumSlots(baseSlot + 3, Plot::kSectionSlots, t.response.data());
     }
     plot.DrawBlock(total, 0.0f, style);
 }

@@ -40,28 +40,21 @@ void Plot::SetPhaseMode(uint8_t phase)
         f->phaseMode = phase;
 }
 
+void Plot::SumSlots(int first, int count, double *out, bool wrapPhase) const
+{
+    // An unwritten slot is +0.0 throughout, and adding +0.0 to a sum that
+    // starts at +0.0 changes no bit of it: such slots are left out.
+    const double *slots[kSlotCount];
+    int n = 0;
+    for (int s = first; s < first + count; ++s)
+        if (Filter(s).response.Written())
+            slots[n++] = Filter(s).response;
+    SumResponses(slots, n, out, wrapPhase);
+}
+
 void Plot::DrawSum(int colourIndex)
 {
-    const double *slots[kSummedSlots];
-    for (int s = 0; s < kSummedSlots; ++s)
-        slots[s] = filters[size_t(s)]->response;
-    double *sum = filters[kSumSlot]->response.data();
-    SumResponses(slots, kSummedSlots, sum);
-    if (phaseMode == 1) {
-        for (int i = 0; i < kGridPoints; ++i) {
-            double s = sum[i];
-            if (s > 18) {
-                s -= 36;
-                if (s > 18)
-                    s -= 36;
-            } else if (s < -18) {
-                s += 36;
-                if (s < -18)
-                    s += 36;
-            }
-            sum[i] = s;
-        }
-    }
+    SumSlots(0, kSummedSlots, filters[kSumSlot]->response.data(), phaseMode == 1);
     filters[kSumSlot]->response.ReleaseIfFlat();
     DrawCurve(kSumSlot, ChannelColours[std::clamp(colourIndex, 0, kChannelColourCount - 1)]);
 }

@@ -43,6 +43,9 @@ public:
     // at most two steps of 36 towards +-18. Then drawn with key 33 in the
     // colour of display index colourIndex (0-17, clamped).
     void DrawSum(int colourIndex);
+    // out := the sum of slots first to first + count - 1 in slot order, as
+    // SumResponses adds them (wrapPhase as there); out lies outside them.
+    void SumSlots(int first, int count, double *out, bool wrapPhase = false) const;
     // Draws the slot's curve with key = slot (style 0).
     void DrawCurve(int slot, RgbColour colour);
     void RemoveCurve(int key);

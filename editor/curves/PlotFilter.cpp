@@ -17,43 +17,21 @@ double AtLeast(double v, double bound)
 // Half-turn fix-ups of the folded phase, so that each shape reads as one
 // continuous curve within +-18 (the second-order all-pass passes -18 at its
 // corner and continues one turn higher).
-void FixUpPhase(int code, double gainDb, double freqHz, double *v)
+PhaseFixUp FixUpOf(int code, double gainDb)
 {
-    const double half = kPi * PhaseScale; // 18
-    const double *hz = FrequencyGridTables::Get().hz;
-    auto raise = [&](bool when) {
-        if (when)
-            for (int i = 0; i < kGridPoints; ++i)
-                v[i] = v[i] < 0 ? v[i] + half : v[i];
-    };
-    auto lower = [&](bool when) {
-        if (when)
-            for (int i = 0; i < kGridPoints; ++i)
-                v[i] = v[i] > 0 ? v[i] - half : v[i];
-    };
     switch (code) {
     case 4: case 7: case 9: case 15: case 16:
-        raise(true);
-        break;
+        return PhaseFixUp::Raise;
     case 5: case 8: case 12: case 13:
-        lower(true);
-        break;
+        return PhaseFixUp::Lower;
     case 17:
-        lower(true);
-        for (int i = 0; i < kGridPoints; ++i)
-            if (hz[i] > freqHz)
-                v[i] += half;
-        break;
+        return PhaseFixUp::LowerTurnAbove;
     case 2:
-        lower(gainDb > 0);
-        raise(gainDb < 0);
-        break;
+        return gainDb > 0 ? PhaseFixUp::Lower : gainDb < 0 ? PhaseFixUp::Raise : PhaseFixUp::None;
     case 3:
-        raise(gainDb > 0);
-        lower(gainDb < 0);
-        break;
+        return gainDb > 0 ? PhaseFixUp::Raise : gainDb < 0 ? PhaseFixUp::Lower : PhaseFixUp::None;
     default:
-        break;
+        return PhaseFixUp::None;
     }
 }
 
@@ -84,7 +62,8 @@ bool PlotFilter::ComputeCoefficients(FilterCoefficients &c) const
     const double Q = AtLeast(q, kMinQ);
     const double A = AtLeast(sectionA, kMinSectionValue), B = AtLeast(sectionB, kMinSectionValue);
     const double G = gainDb;
-    const double V = std::pow(10.0, std::fabs(G) / 20.0), sV = std::sqrt(V);
+    // The gain factor only the peak and the shelves use.
+    const double V = code <= 3 ? std::pow(10.0, std::fabs(G) / 20.0) : 1, sV = std::sqrt(V);
     double h = 1, b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0;
     switch (code) {
     case 1:
@@ -193,9 +172,10 @@ void PlotFilter::ComputeResponse()
             v = 0.0;
         return;
     }
-    EvaluateResponse(c, phaseMode != 0, response.data());
     if (phaseMode)
-        FixUpPhase(code, gainDb, freqHz, response.data());
+        EvaluatePhase(c, FixUpOf(code, gainDb), freqHz, response.data());
+    else
+        EvaluateResponse(c, false, response.data());
     // A flat section (0 dB bands are most of them) needs no memory.
     response.ReleaseIfFlat();
 }

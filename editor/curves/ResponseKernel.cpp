@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 
 #include <immintrin.h>
 
@@ -23,28 +22,62 @@ const long long kExponentBits = 0x4330000000000000LL;
 const double kExponentBias = 4503599627370496.0;
 const long long kMantissaMask = 0x000FFFFFFFFFFFFFLL;
 const long long kOneBits = 0x3FF0000000000000LL; // 1.0
+// The phase sum's wrap: beyond +-18 it moves by 36, at most twice.
+const double kWrapLimit = 18, kWrapStep = 36;
+
+// Half a turn in phase units (18): the fix-ups' step.
+double HalfTurn()
+{
+    return kPi * PhaseScale;
+}
 
 // ln((1 + t) / (1 - t)) / (2 t) = sum t^2k / (2k + 1); |t| <= 1/3 here, and
 // ten terms leave less than 1e-11.
 const double kAtanhSeries[] = {1.0,        1.0 / 3,  1.0 / 5,  1.0 / 7,  1.0 / 9,
                                1.0 / 11,   1.0 / 13, 1.0 / 15, 1.0 / 17, 1.0 / 19};
-// atan(z) / z = sum (-1)^k z^2k / (2k + 1); |z| <= tan(pi / 8) here, and twelve
-// terms leave less than 1e-10 rad.
-const double kAtanSeries[] = {1.0,       -1.0 / 3,  1.0 / 5,   -1.0 / 7,  1.0 / 9,   -1.0 / 11,
-                              1.0 / 13,  -1.0 / 15, 1.0 / 17,  -1.0 / 19, 1.0 / 21,  -1.0 / 23};
+// atan(z) / z as a polynomial in w = z^2 for |z| <= tan(pi / 8), fitted
+// (Chebyshev interpolation) to within 3e-13 rad of atan over that range; the
+// series would take twelve terms for 1e-11.
+const double kAtanFit[] = {0.9999999999992706,   -0.33333333278384114, 0.19999993188868181, -0.142853912591455,
+                           0.11103534916306433,  -0.0899321731463124,  0.06977005505293703, -0.037701744337685084};
+constexpr int kAtanTerms = sizeof kAtanFit / sizeof kAtanFit[0];
+
+// The fit and the reduction's base angle pi / 4, both times PhaseScale, so
+// that the kernels make phase units without a final multiply.
+struct ScaledAtan {
+    double fit[kAtanTerms];
+    double quarter;
+};
+
+const ScaledAtan &Scaled()
+{
+    static const ScaledAtan scaled = [] {
+        ScaledAtan s;
+        for (int k = 0; k < kAtanTerms; ++k)
+            s.fit[k] = kAtanFit[k] * PhaseScale;
+        s.quarter = kPi / 4 * PhaseScale;
+        return s;
+    }();
+    return scaled;
+}
 
 // The kernels below evaluate several grid points at a time and answer false
-// when any point met a power or a phase term that is zero, denormal, infinite
-// or NaN, which the series do not cover; the caller then evaluates the curve
-// the plain way. N and D are formed with separate multiplies and adds in the
+// when any point met a power that is zero, denormal, infinite or NaN, or a
+// phase divisor that is infinite or NaN (as it is where a term is, or where
+// both are near the largest double), which the series and the fit do not
+// cover; the caller then evaluates the curve the plain way. N and D, and the
+// phase's two terms, are formed with separate multiplies and adds in the
 // plain evaluation's order (the file is compiled without contraction), so
-// they round exactly as there; the series use fused multiply-adds.
+// they round exactly as there (a section whose N equals D stays exactly
+// flat); the series and the fit use fused multiply-adds.
 //
 // Magnitude: with p = |N|^2 = mp 2^ep and q = |D|^2 = mq 2^eq, mantissas in
 // [1, 2), ln(p / q) = (ep - eq) ln 2 + 2 atanh(u), u = (mp - mq) / (mp + mq).
 // Phase: atan(x / y) of the magnitudes x, y of the quotient's terms, reduced to
 // an argument within tan(pi / 8): x / y, -y / x + pi / 2 or
-// (x - y) / (x + y) + pi / 4; the quotient's sign is put back afterwards.
+// (x - y) / (x + y) + pi / 4; the quotient's sign is put back afterwards. The
+// polynomial's powers are paired (Estrin's scheme), so that its additions do
+// not wait on one another.
 
 #define TQ62_AVX512 __attribute__((target("avx512f,avx512dq")))
 #define TQ62_AVX2 __attribute__((target("avx2,fma")))
@@ -130,24 +163,38 @@ TQ62_AVX512 bool MagnitudeAvx512(const FilterCoefficients &c, double *out)
     return bad == 0;
 }
 
-TQ62_AVX512 bool PhaseAvx512(const FilterCoefficients &c, double *out)
+// PhaseScale * atan(z) from z and w = z^2 by the scaled fit, plus base.
+TQ62_AVX512 inline __attribute__((always_inline)) __m512d ScaledAtan512(__m512d z, __m512d w, __m512d base, const ScaledAtan &a)
+{
+    static_assert(kAtanTerms == 8, "the pairing below takes eight terms");
+    auto c = [&a](int k) TQ62_AVX512 { return _mm512_set1_pd(a.fit[k]); };
+    const __m512d w2 = _mm512_mul_pd(w, w), w4 = _mm512_mul_pd(w2, w2);
+    const __m512d p0 = _mm512_fmadd_pd(c(1), w, c(0)), p1 = _mm512_fmadd_pd(c(3), w, c(2));
+    const __m512d p2 = _mm512_fmadd_pd(c(5), w, c(4)), p3 = _mm512_fmadd_pd(c(7), w, c(6));
+    const __m512d fit = _mm512_fmadd_pd(_mm512_fmadd_pd(p3, w2, p2), w4, _mm512_fmadd_pd(p1, w2, p0));
+    return _mm512_fmadd_pd(z, fit, base);
+}
+
+template <PhaseFixUp F>
+TQ62_AVX512 bool PhaseAvx512(const FilterCoefficients &c, double turnHz, double *out)
 {
     const FrequencyGridTables &g = FrequencyGridTables::Get();
+    const ScaledAtan &atan = Scaled();
     Broadcast512 k;
     Broadcast(c, k);
     const __m512d maxFinite = _mm512_set1_pd(kMaxFinite), tanPi8 = _mm512_set1_pd(kTanPi8);
     const __m512d signBit = _mm512_set1_pd(-0.0), zero = _mm512_setzero_pd();
-    const __m512d quarter = _mm512_set1_pd(kPi / 4), half = _mm512_set1_pd(kPi / 2);
-    const size_t terms = sizeof kAtanSeries / sizeof kAtanSeries[0];
-    __mmask8 bad = 0;
+    const __m512d quarter = _mm512_set1_pd(atan.quarter), half = _mm512_set1_pd(2 * atan.quarter);
+    const __m512d halfTurn = _mm512_set1_pd(HalfTurn()), turn = _mm512_set1_pd(turnHz);
+    __m512d total = zero;
     for (int i = 0; i < kGridPoints; i += 8) {
         Terms512 t;
         Terms(k, g, i, t);
         const __m512d num = _mm512_sub_pd(_mm512_mul_pd(t.imD, t.reN), _mm512_mul_pd(t.reD, t.imN));
         const __m512d den = _mm512_add_pd(_mm512_mul_pd(t.reD, t.reN), _mm512_mul_pd(t.imD, t.imN));
-        const __m512d sign = _mm512_and_pd(_mm512_xor_pd(num, den), signBit);
+        // The result's sign: negative where the quotient is positive.
+        const __m512d sign = _mm512_andnot_pd(_mm512_xor_pd(num, den), signBit);
         const __m512d x = _mm512_andnot_pd(signBit, num), y = _mm512_andnot_pd(signBit, den);
-        bad |= _mm512_cmp_pd_mask(x, maxFinite, _CMP_NLE_UQ) | _mm512_cmp_pd_mask(y, maxFinite, _CMP_NLE_UQ);
         const __mmask8 low = _mm512_cmp_pd_mask(x, _mm512_mul_pd(y, tanPi8), _CMP_LE_OQ);
         const __mmask8 high = __mmask8(_mm512_cmp_pd_mask(y, _mm512_mul_pd(x, tanPi8), _CMP_LE_OQ) & ~low);
         __m512d n = _mm512_mask_blend_pd(high, _mm512_sub_pd(x, y), _mm512_sub_pd(zero, y));
@@ -156,14 +203,19 @@ TQ62_AVX512 bool PhaseAvx512(const FilterCoefficients &c, double *out)
         n = _mm512_mask_blend_pd(low, n, x);
         d = _mm512_mask_blend_pd(low, d, y);
         base = _mm512_mask_blend_pd(low, base, zero);
-        const __m512d z = _mm512_div_pd(n, d), z2 = _mm512_mul_pd(z, z);
-        __m512d series = _mm512_set1_pd(kAtanSeries[terms - 1]);
-        for (size_t k = terms - 1; k-- > 0;)
-            series = _mm512_fmadd_pd(series, z2, _mm512_set1_pd(kAtanSeries[k]));
-        const __m512d a = _mm512_fmadd_pd(z, series, base);
-        _mm512_storeu_pd(out + i, _mm512_mul_pd(_mm512_xor_pd(a, sign), _mm512_set1_pd(-PhaseScale)));
+        total = _mm512_add_pd(total, d);
+        const __m512d z = _mm512_div_pd(n, d);
+        __m512d v = _mm512_xor_pd(ScaledAtan512(z, _mm512_mul_pd(z, z), base, atan), sign);
+        // Unchanged lanes keep their value as it is (a -0.0 stays -0.0).
+        if constexpr (F == PhaseFixUp::Raise)
+            v = _mm512_mask_add_pd(v, _mm512_cmp_pd_mask(v, zero, _CMP_LT_OQ), v, halfTurn);
+        if constexpr (F == PhaseFixUp::Lower || F == PhaseFixUp::LowerTurnAbove)
+            v = _mm512_mask_sub_pd(v, _mm512_cmp_pd_mask(v, zero, _CMP_GT_OQ), v, halfTurn);
+        if constexpr (F == PhaseFixUp::LowerTurnAbove)
+            v = _mm512_mask_add_pd(v, _mm512_cmp_pd_mask(_mm512_load_pd(g.hz + i), turn, _CMP_GT_OQ), v, halfTurn);
+        _mm512_storeu_pd(out + i, v);
     }
-    return bad == 0;
+    return _mm512_cmp_pd_mask(total, maxFinite, _CMP_NLE_UQ) == 0;
 }
 
 TQ62_AVX2 bool MagnitudeAvx2(const FilterCoefficients &c, double *out)
@@ -200,46 +252,128 @@ TQ62_AVX2 bool MagnitudeAvx2(const FilterCoefficients &c, double *out)
     return _mm256_movemask_pd(bad) == 0;
 }
 
-TQ62_AVX2 bool PhaseAvx2(const FilterCoefficients &c, double *out)
+TQ62_AVX2 inline __attribute__((always_inline)) __m256d ScaledAtan256(__m256d z, __m256d w, __m256d base, const ScaledAtan &a)
+{
+    static_assert(kAtanTerms == 8, "the pairing below takes eight terms");
+    auto c = [&a](int k) TQ62_AVX2 { return _mm256_set1_pd(a.fit[k]); };
+    const __m256d w2 = _mm256_mul_pd(w, w), w4 = _mm256_mul_pd(w2, w2);
+    const __m256d p0 = _mm256_fmadd_pd(c(1), w, c(0)), p1 = _mm256_fmadd_pd(c(3), w, c(2));
+    const __m256d p2 = _mm256_fmadd_pd(c(5), w, c(4)), p3 = _mm256_fmadd_pd(c(7), w, c(6));
+    const __m256d fit = _mm256_fmadd_pd(_mm256_fmadd_pd(p3, w2, p2), w4, _mm256_fmadd_pd(p1, w2, p0));
+    return _mm256_fmadd_pd(z, fit, base);
+}
+
+template <PhaseFixUp F>
+TQ62_AVX2 bool PhaseAvx2(const FilterCoefficients &c, double turnHz, double *out)
 {
     const FrequencyGridTables &g = FrequencyGridTables::Get();
+    const ScaledAtan &atan = Scaled();
     Broadcast256 k;
     Broadcast(c, k);
     const __m256d maxFinite = _mm256_set1_pd(kMaxFinite), tanPi8 = _mm256_set1_pd(kTanPi8);
     const __m256d signBit = _mm256_set1_pd(-0.0), zero = _mm256_setzero_pd();
-    const __m256d quarter = _mm256_set1_pd(kPi / 4), half = _mm256_set1_pd(kPi / 2);
-    const size_t terms = sizeof kAtanSeries / sizeof kAtanSeries[0];
-    __m256d bad = _mm256_setzero_pd();
+    const __m256d quarter = _mm256_set1_pd(atan.quarter), turn = _mm256_set1_pd(turnHz);
+    const __m256d halfTurn = _mm256_set1_pd(HalfTurn()), minusHalfTurn = _mm256_set1_pd(-HalfTurn());
+    __m256d total = zero;
     for (int i = 0; i < kGridPoints; i += 4) {
         Terms256 t;
         Terms(k, g, i, t);
         const __m256d num = _mm256_sub_pd(_mm256_mul_pd(t.imD, t.reN), _mm256_mul_pd(t.reD, t.imN));
         const __m256d den = _mm256_add_pd(_mm256_mul_pd(t.reD, t.reN), _mm256_mul_pd(t.imD, t.imN));
-        const __m256d sign = _mm256_and_pd(_mm256_xor_pd(num, den), signBit);
+        const __m256d sign = _mm256_andnot_pd(_mm256_xor_pd(num, den), signBit);
         const __m256d x = _mm256_andnot_pd(signBit, num), y = _mm256_andnot_pd(signBit, den);
-        bad = _mm256_or_pd(bad, _mm256_or_pd(_mm256_cmp_pd(x, maxFinite, _CMP_NLE_UQ), _mm256_cmp_pd(y, maxFinite, _CMP_NLE_UQ)));
+        // The three ranges by masking instead of blending: a masked-out term
+        // is +0.0, which leaves the other term exactly as it is. The two
+        // masks meet only where x = y = 0, whose 0 / 0 is NaN either way.
         const __m256d low = _mm256_cmp_pd(x, _mm256_mul_pd(y, tanPi8), _CMP_LE_OQ);
-        const __m256d high = _mm256_andnot_pd(low, _mm256_cmp_pd(y, _mm256_mul_pd(x, tanPi8), _CMP_LE_OQ));
-        __m256d n = _mm256_blendv_pd(_mm256_sub_pd(x, y), _mm256_sub_pd(zero, y), high);
-        __m256d d = _mm256_blendv_pd(_mm256_add_pd(x, y), x, high);
-        __m256d base = _mm256_blendv_pd(quarter, half, high);
-        n = _mm256_blendv_pd(n, x, low);
-        d = _mm256_blendv_pd(d, y, low);
-        base = _mm256_blendv_pd(base, zero, low);
-        const __m256d z = _mm256_div_pd(n, d), z2 = _mm256_mul_pd(z, z);
-        __m256d series = _mm256_set1_pd(kAtanSeries[terms - 1]);
-        for (size_t k = terms - 1; k-- > 0;)
-            series = _mm256_fmadd_pd(series, z2, _mm256_set1_pd(kAtanSeries[k]));
-        const __m256d a = _mm256_fmadd_pd(z, series, base);
-        _mm256_storeu_pd(out + i, _mm256_mul_pd(_mm256_xor_pd(a, sign), _mm256_set1_pd(-PhaseScale)));
+        const __m256d high = _mm256_cmp_pd(y, _mm256_mul_pd(x, tanPi8), _CMP_LE_OQ);
+        const __m256d n = _mm256_sub_pd(_mm256_andnot_pd(high, x), _mm256_andnot_pd(low, y));
+        const __m256d d = _mm256_add_pd(_mm256_andnot_pd(low, x), _mm256_andnot_pd(high, y));
+        const __m256d base = _mm256_add_pd(_mm256_andnot_pd(low, quarter), _mm256_and_pd(high, quarter));
+        total = _mm256_add_pd(total, d);
+        const __m256d z = _mm256_div_pd(n, d);
+        __m256d v = _mm256_xor_pd(ScaledAtan256(z, _mm256_mul_pd(z, z), base, atan), sign);
+        // Subtracting a masked +0.0 keeps every value (a -0.0 too).
+        if constexpr (F == PhaseFixUp::Raise)
+            v = _mm256_sub_pd(v, _mm256_and_pd(_mm256_cmp_pd(v, zero, _CMP_LT_OQ), minusHalfTurn));
+        if constexpr (F == PhaseFixUp::Lower || F == PhaseFixUp::LowerTurnAbove)
+            v = _mm256_sub_pd(v, _mm256_and_pd(_mm256_cmp_pd(v, zero, _CMP_GT_OQ), halfTurn));
+        if constexpr (F == PhaseFixUp::LowerTurnAbove)
+            v = _mm256_sub_pd(v, _mm256_and_pd(_mm256_cmp_pd(_mm256_load_pd(g.hz + i), turn, _CMP_GT_OQ), minusHalfTurn));
+        _mm256_storeu_pd(out + i, v);
     }
-    return _mm256_movemask_pd(bad) == 0;
+    return _mm256_movemask_pd(_mm256_cmp_pd(total, maxFinite, _CMP_NLE_UQ)) == 0;
+}
+
+// Sums of slot responses, 32 (AVX-512) or 16 (AVX2) points at a time, each
+// point's additions in slot order from +0.0; then, when asked, the phase wrap
+// of Plot::DrawSum, whose two steps each way are masked subtractions that
+// leave the other lanes as they are.
+TQ62_AVX512 void SumAvx512(const double *const *slots, int count, double *out, bool wrap)
+{
+    const __m512d limit = _mm512_set1_pd(kWrapLimit), minusLimit = _mm512_set1_pd(-kWrapLimit);
+    const __m512d step = _mm512_set1_pd(kWrapStep), minusStep = _mm512_set1_pd(-kWrapStep);
+    for (int i = 0; i < kGridPoints; i += 32) {
+        __m512d acc[4] = {_mm512_setzero_pd(), _mm512_setzero_pd(), _mm512_setzero_pd(), _mm512_setzero_pd()};
+        for (int k = 0; k < count; ++k)
+            for (int j = 0; j < 4; ++j)
+                acc[j] = _mm512_add_pd(acc[j], _mm512_loadu_pd(slots[k] + i + 8 * j));
+        for (int j = 0; j < 4; ++j) {
+            __m512d s = acc[j];
+            if (wrap) {
+                s = _mm512_mask_sub_pd(s, _mm512_cmp_pd_mask(s, limit, _CMP_GT_OQ), s, step);
+                s = _mm512_mask_sub_pd(s, _mm512_cmp_pd_mask(s, limit, _CMP_GT_OQ), s, step);
+                s = _mm512_mask_sub_pd(s, _mm512_cmp_pd_mask(s, minusLimit, _CMP_LT_OQ), s, minusStep);
+                s = _mm512_mask_sub_pd(s, _mm512_cmp_pd_mask(s, minusLimit, _CMP_LT_OQ), s, minusStep);
+            }
+            _mm512_storeu_pd(out + i + 8 * j, s);
+        }
+    }
+}
+
+TQ62_AVX2 void SumAvx2(const double *const *slots, int count, double *out, bool wrap)
+{
+    const __m256d limit = _mm256_set1_pd(kWrapLimit), minusLimit = _mm256_set1_pd(-kWrapLimit);
+    const __m256d step = _mm256_set1_pd(kWrapStep), minusStep = _mm256_set1_pd(-kWrapStep);
+    for (int i = 0; i < kGridPoints; i += 16) {
+        __m256d acc[4] = {_mm256_setzero_pd(), _mm256_setzero_pd(), _mm256_setzero_pd(), _mm256_setzero_pd()};
+        for (int k = 0; k < count; ++k)
+            for (int j = 0; j < 4; ++j)
+                acc[j] = _mm256_add_pd(acc[j], _mm256_loadu_pd(slots[k] + i + 4 * j));
+        for (int j = 0; j < 4; ++j) {
+            __m256d s = acc[j];
+            if (wrap) {
+                s = _mm256_sub_pd(s, _mm256_and_pd(_mm256_cmp_pd(s, limit, _CMP_GT_OQ), step));
+                s = _mm256_sub_pd(s, _mm256_and_pd(_mm256_cmp_pd(s, limit, _CMP_GT_OQ), step));
+                s = _mm256_sub_pd(s, _mm256_and_pd(_mm256_cmp_pd(s, minusLimit, _CMP_LT_OQ), minusStep));
+                s = _mm256_sub_pd(s, _mm256_and_pd(_mm256_cmp_pd(s, minusLimit, _CMP_LT_OQ), minusStep));
+            }
+            _mm256_storeu_pd(out + i + 4 * j, s);
+        }
+    }
+}
+
+// The same slot by slot, for machines without AVX2.
+void SumPlain(const double *const *slots, int count, double *out, bool wrap)
+{
+    for (int i = 0; i < kGridPoints; ++i)
+        out[i] = 0.0;
+    for (int k = 0; k < count; ++k)
+        for (int i = 0; i < kGridPoints; ++i)
+            out[i] += slots[k][i];
+    for (int i = 0; wrap && i < kGridPoints; ++i)
+        for (int step = 0; step < 2; ++step)
+            out[i] = out[i] > kWrapLimit ? out[i] - kWrapStep : out[i] < -kWrapLimit ? out[i] + kWrapStep : out[i];
 }
 
 typedef bool (*Kernel)(const FilterCoefficients &, double *);
+typedef bool (*PhaseKernel)(const FilterCoefficients &, double turnHz, double *);
+typedef void (*SumKernel)(const double *const *, int, double *, bool);
 
 struct Kernels {
-    Kernel magnitude, phase;
+    Kernel magnitude;
+    PhaseKernel phase[4]; // by PhaseFixUp
+    SumKernel sum;
 };
 
 bool HasAvx512()
@@ -254,8 +388,14 @@ bool HasAvx2()
     return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
 }
 
-const Kernels kAvx512{MagnitudeAvx512, PhaseAvx512};
-const Kernels kAvx2{MagnitudeAvx2, PhaseAvx2};
+const Kernels kAvx512{MagnitudeAvx512,
+                      {PhaseAvx512<PhaseFixUp::None>, PhaseAvx512<PhaseFixUp::Raise>, PhaseAvx512<PhaseFixUp::Lower>,
+                       PhaseAvx512<PhaseFixUp::LowerTurnAbove>},
+                      SumAvx512};
+const Kernels kAvx2{MagnitudeAvx2,
+                    {PhaseAvx2<PhaseFixUp::None>, PhaseAvx2<PhaseFixUp::Raise>, PhaseAvx2<PhaseFixUp::Lower>,
+                     PhaseAvx2<PhaseFixUp::LowerTurnAbove>},
+                    SumAvx2};
 
 // The set in use: the best the machine has, until UseKernelIsa.
 const Kernels *&Active()
@@ -268,24 +408,64 @@ const Kernels *&Active()
 
 void EvaluateResponse(const FilterCoefficients &c, bool phase, double *out)
 {
+    if (phase) {
+        EvaluatePhase(c, PhaseFixUp::None, 0.0, out);
+        return;
+    }
     const Kernels *k = Active();
-    if (!k || !(phase ? k->phase : k->magnitude)(c, out))
-        EvaluateResponsePlain(c, phase, out);
+    if (!k || !k->magnitude(c, out))
+        EvaluateResponsePlain(c, false, out);
+}
+
+void EvaluatePhase(const FilterCoefficients &c, PhaseFixUp fixUp, double turnHz, double *out)
+{
+    const Kernels *k = Active();
+    if (k && k->phase[int(fixUp)](c, turnHz, out))
+        return;
+    EvaluateResponsePlain(c, true, out);
+    FixUpPhase(fixUp, turnHz, out);
+}
+
+void FixUpPhase(PhaseFixUp fixUp, double turnHz, double *v)
+{
+    const double half = HalfTurn();
+    const double *hz = FrequencyGridTables::Get().hz;
+    for (int i = 0; i < kGridPoints; ++i) {
+        if (fixUp == PhaseFixUp::Raise)
+            v[i] = v[i] < 0 ? v[i] + half : v[i];
+        if (fixUp == PhaseFixUp::Lower || fixUp == PhaseFixUp::LowerTurnAbove)
+            v[i] = v[i] > 0 ? v[i] - half : v[i];
+        if (fixUp == PhaseFixUp::LowerTurnAbove && hz[i] > turnHz)
+            v[i] += half;
+    }
 }
 
 bool UseKernelIsa(KernelIsa isa)
 {
-    if (!(isa == KernelIsa::Avx512 ? HasAvx512() : HasAvx2()))
-        return false;
-    Active() = isa == KernelIsa::Avx512 ? &kAvx512 : &kAvx2;
-    return true;
+    switch (isa) {
+    case KernelIsa::Plain:
+        Active() = nullptr;
+        return true;
+    case KernelIsa::Avx2:
+        return HasAvx2() && (Active() = &kAvx2);
+    case KernelIsa::Avx512:
+        return HasAvx512() && (Active() = &kAvx512);
+    }
+    return false;
 }
 
 bool EvaluateResponseWith(KernelIsa isa, const FilterCoefficients &c, bool phase, double *out)
 {
-    if (isa == KernelIsa::Avx512)
-        return HasAvx512() && (phase ? PhaseAvx512 : MagnitudeAvx512)(c, out);
-    return HasAvx2() && (phase ? PhaseAvx2 : MagnitudeAvx2)(c, out);
+    switch (isa) {
+    case KernelIsa::Plain:
+        EvaluateResponsePlain(c, phase, out);
+        return true;
+    case KernelIsa::Avx2:
+        return HasAvx2() && (phase ? PhaseAvx2<PhaseFixUp::None>(c, 0.0, out) : MagnitudeAvx2(c, out));
+    case KernelIsa::Avx512:
+        return HasAvx512() && (phase ? PhaseAvx512<PhaseFixUp::None>(c, 0.0, out) : MagnitudeAvx512(c, out));
+    }
+    return false;
 }
 
 void EvaluateResponsePlain(const FilterCoefficients &c, bool phase, double *out)
@@ -309,19 +489,8 @@ void EvaluateResponsePlain(const FilterCoefficients &c, bool phase, double *out)
     }
 }
 
-void SumResponses(const double *const *slots, int count, double *out)
+void SumResponses(const double *const *slots, int count, double *out, bool wrapPhase)
 {
-    // Eight points at a time in registers, each point's additions in slot
-    // order as one at a time would make them.
-    typedef double Pair __attribute__((vector_size(16)));
-    for (int i = 0; i < kGridPoints; i += 8) {
-        Pair acc[4] = {};
-        for (int k = 0; k < count; ++k) {
-            Pair r[4];
-            std::memcpy(r, slots[k] + i, sizeof r);
-            for (int j = 0; j < 4; ++j)
-                acc[j] += r[j];
-        }
-        std::memcpy(out + i, acc, sizeof acc);
-    }
+    const Kernels *k = Active();
+    (k ? k->sum : SumPlain)(slots, count, out, wrapPhase);
 }

@@ -10,6 +10,7 @@
 #include <complex>
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <limits>
 #include <random>
 #include <vector>
@@ -80,19 +81,36 @@ double OffMultiple(double x, double m)
     return std::fabs(x - m * std::round(x / m));
 }
 
+// Every code, the shelves and the peak both ways.
+const Prototype kPrototypes[] = {
+    {1, 6, 1000, 1.4, 0, 0},       {1, -9.5, 250, 0.71, 0, 0},    {1, 12, 16000, 8.65, 0, 0},
+    {2, 7, 120, 0.71, 0, 0},       {2, -12, 800, 1.0, 0, 0},      {3, 5, 4000, 0.71, 0, 0},
+    {3, -8, 3000, 0.71, 0, 0},     {3, -12, 200, 2.0, 0, 0},      {4, 0, 500, 0.71, 0, 0},
+    {5, 0, 2000, 3.0, 0, 0},       {6, 0, 1000, 2.5, 0, 0},       {7, 0, 700, 0.4, 0, 0},
+    {8, 0, 1500, 0.4, 0, 0},       {9, 0, 90, 0.4, 0, 0},         {10, 3, 5000, 1, 0, 0},
+    {11, 0, 1000, 0.05, 1.0f, 0},  {12, 0, 2500, 0.05, 1.4142f, 0}, {13, 0, 3000, 0.05, 1.3617f, 0.618f},
+    {14, 0, 300, 0.05, 0.756f, 0}, {15, 0, 80, 0.05, 0.7654f, 0}, {16, 0, 1200, 0.05, 1.1112f, 0.3162f},
+    {17, 0, 1000, 0.71, 0, 0},     {17, 0, 20000, 4.0, 0, 0},
+};
+
+// Runs body with the evaluation and the sums on each instruction set the
+// machine has; afterwards they are on the machine's own choice again.
+void ForEachKernelIsa(const std::function<void(KernelIsa)> &body)
+{
+    for (KernelIsa isa : {KernelIsa::Plain, KernelIsa::Avx2, KernelIsa::Avx512})
+        if (UseKernelIsa(isa))
+            body(isa);
+    UseKernelIsa(KernelIsa::Avx512);
+}
+
+bool SameBits(const std::vector<double> &a, const std::vector<double> &b)
+{
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), sizeof(double) * a.size()) == 0;
+}
+
 TEST(FilterMath, EveryCodeMatchesItsTransferFunctionInBothModes)
 {
-    const Prototype rows[] = {
-        {1, 6, 1000, 1.4, 0, 0},       {1, -9.5, 250, 0.71, 0, 0},    {1, 12, 16000, 8.65, 0, 0},
-        {2, 7, 120, 0.71, 0, 0},       {2, -12, 800, 1.0, 0, 0},      {3, 5, 4000, 0.71, 0, 0},
-        {3, -8, 3000, 0.71, 0, 0},     {3, -12, 200, 2.0, 0, 0},      {4, 0, 500, 0.71, 0, 0},
-        {5, 0, 2000, 3.0, 0, 0},       {6, 0, 1000, 2.5, 0, 0},       {7, 0, 700, 0.4, 0, 0},
-        {8, 0, 1500, 0.4, 0, 0},       {9, 0, 90, 0.4, 0, 0},         {10, 3, 5000, 1, 0, 0},
-        {11, 0, 1000, 0.05, 1.0f, 0},  {12, 0, 2500, 0.05, 1.4142f, 0}, {13, 0, 3000, 0.05, 1.3617f, 0.618f},
-        {14, 0, 300, 0.05, 0.756f, 0}, {15, 0, 80, 0.05, 0.7654f, 0}, {16, 0, 1200, 0.05, 1.1112f, 0.3162f},
-        {17, 0, 1000, 0.71, 0, 0},     {17, 0, 20000, 4.0, 0, 0},
-    };
-    for (const Prototype &p : rows) {
+    for (const Prototype &p : kPrototypes) {
         SCOPED_TRACE(testing::Message() << "code " << p.code << " gain " << p.gain << " at " << p.freq);
         const PlotFilter mag = Computed(p, 0), ph = Computed(p, 1);
         double worstMag = 0, worstPhase = 0;
@@ -141,6 +159,66 @@ TEST(FilterMath, FastEvaluationStaysWithin1e9OfThePlainOne)
             }
         }
     }
+}
+
+// The fix-ups made inside the vector loops give, bit for bit, what the fast
+// evaluation followed by the separate pass gives (a -0.0 stays -0.0).
+TEST(FilterMath, PhaseFixUpsInTheVectorLoopsEqualTheSeparatePass)
+{
+    std::vector<FilterCoefficients> sections;
+    for (const Prototype &p : kPrototypes) {
+        FilterCoefficients c;
+        ASSERT_TRUE(Computed(p, 1).ComputeCoefficients(c));
+        sections.push_back(c);
+    }
+    sections.push_back(FilterCoefficients{}); // unity: -0.0 throughout
+    const PhaseFixUp kinds[] = {PhaseFixUp::None, PhaseFixUp::Raise, PhaseFixUp::Lower, PhaseFixUp::LowerTurnAbove};
+    std::vector<double> fused(kGridPoints), separate(kGridPoints);
+    ForEachKernelIsa([&](KernelIsa isa) {
+        for (size_t n = 0; n < sections.size(); ++n)
+            for (PhaseFixUp kind : kinds) {
+                const double turnHz = n < std::size(kPrototypes) ? kPrototypes[n].freq : 1000.0;
+                EvaluatePhase(sections[n], kind, turnHz, fused.data());
+                ASSERT_TRUE(EvaluateResponseWith(isa, sections[n], true, separate.data()));
+                FixUpPhase(kind, turnHz, separate.data());
+                ASSERT_TRUE(SameBits(fused, separate))
+                    << "set " << int(isa) << " section " << n << " fix-up " << int(kind);
+            }
+    });
+}
+
+// Each point's sum is added in slot order from +0.0 on every instruction set,
+// and the phase wrap moves it by 36 at most twice.
+TEST(FilterMath, SumsAddInSlotOrderAndWrapOnEachInstructionSet)
+{
+    std::mt19937 rng(2604);
+    std::uniform_real_distribution<double> value(-1, 1);
+    std::uniform_int_distribution<int> scale(-3, 2);
+    std::vector<std::vector<double>> slots(33, std::vector<double>(kGridPoints));
+    for (auto &slot : slots)
+        for (double &v : slot) // values of many sizes, so that the order shows
+            v = value(rng) * std::pow(10.0, scale(rng));
+    std::fill(slots[3].begin(), slots[3].end(), -0.0);
+    slots[4][7] = 50, slots[5][7] = 60; // beyond two wraps
+    const double *pointers[33];
+    for (size_t k = 0; k < slots.size(); ++k)
+        pointers[k] = slots[k].data();
+    std::vector<double> expected(kGridPoints), sum(kGridPoints);
+    ForEachKernelIsa([&](KernelIsa isa) {
+        for (int count : {0, 1, 5, 33})
+            for (bool wrap : {false, true}) {
+                for (int i = 0; i < kGridPoints; ++i) {
+                    double s = 0.0;
+                    for (int k = 0; k < count; ++k)
+                        s += slots[size_t(k)][size_t(i)];
+                    for (int step = 0; wrap && step < 2; ++step)
+                        s = s > 18 ? s - 36 : s < -18 ? s + 36 : s;
+                    expected[size_t(i)] = s;
+                }
+                SumResponses(pointers, count, sum.data(), wrap);
+                ASSERT_TRUE(SameBits(sum, expected)) << "set " << int(isa) << " count " << count << " wrap " << wrap;
+            }
+    });
 }
 
 TEST(FilterMath, ZeroAndInfiniteValuesFallBackToThePlainEvaluation)
