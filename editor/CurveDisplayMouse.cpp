@@ -2,6 +2,7 @@
 
 #include "ComboBox.h"
 #include "EditorCurves.h"
+#include "FrequencyGrid.h"
 #include "LMyFFTDrawHpLp6dB.h"
 #include "LUnitControl.h"
 #include "MyPEQType8.h"
@@ -22,9 +23,8 @@
 
 namespace {
 
-// The plot area's corner inside the display.
-constexpr int kPlotLeft = 42, kPlotTop = 7;
 constexpr double kLowestHz = 19.7, kHighestHz = 20160;
+constexpr double kGainLimitDb = 12.0;
 
 template <typename T> T *As(TControl *c) { return dynamic_cast<T *>(c); }
 
@@ -35,6 +35,13 @@ int Bands(int ch) { return ch < 4 ? kInputPeqBands : kOutputPeqBands; }
 bool HasPlotArea(LMyFFTDrawHpLp6dB *d)
 {
     return d->LaidOut() && d->Width() > 0 && d->Height() > 0 && d->GetPlotWidth() > 0 && d->GetPlotHeight() > 0;
+}
+
+// Where the display put its plot page: the page's corner moves with the
+// width of the axis labels, so it is read from the display, never assumed.
+TRect PlotRect(LMyFFTDrawHpLp6dB *d)
+{
+    return d->PlotPage()->Dest();
 }
 
 } // namespace
@@ -78,13 +85,15 @@ double CurveDisplayMouse::HandleGain(int Channel, int Handle) const
 
 bool CurveDisplayMouse::Hit(LMyFFTDrawHpLp6dB *Display, int Handle, int X, int Y, double Scale) const
 {
-    const double w = Display->GetPlotWidth(), h = Display->GetPlotHeight();
-    const double xMin = Display->XMin(), xMax = Display->XMax(), yMin = Display->YMin(), yMax = Display->YMax();
+    const TRect plot = PlotRect(Display);
+    const double h = Display->GetPlotHeight();
+    const double yMin = Display->YMin(), yMax = Display->YMax();
     const double g = HandleGain(Display->Tag(), Handle);
-    const double bin = xMin + (X - kPlotLeft) / w * (xMax - xMin);
-    const int px = int(w * (bin - xMin) / (xMax - xMin) * Scale);
+    // Columns on the plot page, where the display keeps its handle positions.
+    const int px = int((X - plot.Left) * Scale);
     const int hc = int(Display->GetBlockPos(Handle).X * Scale);
-    int v = int((Y - kPlotTop) / h * (yMax - yMin)) + int(yMin);
+    // The pointer's level with its sign reversed (the top row gives YMin).
+    int v = int((Y - plot.Top) / h * (yMax - yMin)) + int(yMin);
     if (g < 0)
         v += 1;
     return std::abs(px - hc) < 5 && int(std::fabs(v + g)) < 2;
@@ -120,7 +129,6 @@ void CurveDisplayMouse::MouseMove(TObject *Sender, int X, int Y)
     if (!display || TPoint(X, Y) == lastMovePoint)
         return;
     lastMovePoint = TPoint(X, Y);
-    const double w = display->GetPlotWidth(), h = display->GetPlotHeight();
     const int ch = display->Tag();
     const std::vector<int> candidates = Candidates(display);
     if (!HasPlotArea(display) || candidates.empty() || !host.FindControl(PageNames::SideName("peqPeq", ch)))
@@ -136,14 +144,15 @@ void CurveDisplayMouse::MouseMove(TObject *Sender, int X, int Y)
             }
         return;
     }
-    const double xMin = display->XMin(), xMax = display->XMax(), yMin = display->YMin(), yMax = display->YMax();
-    const double bin = xMin + (X - kPlotLeft) / w * (xMax - xMin);
-    double v = (Y - kPlotTop) / h * (yMax - yMin) + yMin;
+    // The values under the pointer through the display's own mapping, so that
+    // the handle is drawn where the pointer is. The gain goes in 0.1 dB steps
+    // toward zero; a level a rounding error short of a step counts as the step.
+    double level = display->PlotY(Y);
     if (HandleGain(ch, grabbed) < 0)
-        v += 1;
-    v = std::clamp(v, -12.0, 12.0);
-    const double gain = std::trunc(-v * 10) * 0.1;
-    double f = IndexToFreq(FreqToIndex(std::pow(10.0, std::log10(48000.0) * bin / 4096)));
+        level -= 1;
+    level = std::clamp(level, -kGainLimitDb, kGainLimitDb);
+    const double gain = std::trunc(level * 10 + std::copysign(1e-9, level)) * 0.1;
+    double f = IndexToFreq(FreqToIndex(GridFrequencyAt(display->PlotX(X))));
     if (f < 19.6)
         f = kLowestHz;
     else if (f > kHighestHz)

@@ -28,7 +28,8 @@ static void BM_PeqDragStep(benchmark::State &state)
         return;
     }
     const TPoint h = display->GetBlockPos(0);
-    const int x0 = 42 + h.X, y0 = 7 + h.Y;
+    const TRect plot = display->PlotPage()->Dest();
+    const int x0 = plot.Left + h.X, y0 = plot.Top + h.Y;
     page->Mouse().MouseDown(display, mbLeft, x0, y0);
     int step = 0;
     for (auto _ : state) {

@@ -23,6 +23,11 @@ double GridPosition(double freqHz)
     return kGridPoints * std::log10(freqHz) / kLog10Nyquist;
 }
 
+double GridFrequencyAt(double position)
+{
+    return std::pow(10.0, kLog10Nyquist * position / kGridPoints);
+}
+
 const FrequencyGridTables &FrequencyGridTables::Get()
 {
     static const std::unique_ptr<FrequencyGridTables> tables = [] {

@@ -11,6 +11,8 @@ double GridOmega(int i);
 // Fractional grid index of a frequency: 4096 * log10(f) / log10(48000)
 // (1000 Hz lies at 2624.94); the x of band markers.
 double GridPosition(double freqHz);
+// The frequency at a fractional grid position: the inverse of GridPosition.
+double GridFrequencyAt(double position);
 
 // Cosines and sines of omega and 2 omega at every grid point, and the grid
 // frequency computed back from omega as the phase fix-ups compare it.

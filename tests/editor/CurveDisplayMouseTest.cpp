@@ -20,11 +20,13 @@ namespace {
 
 struct DragFixture : PeqFixture {
     LMyFFTDrawHpLp6dB *Display(int ch) { return host.Curves().Display(ch); }
+    // Where the display put its plot page.
+    TRect PlotArea(int ch) { return Display(ch)->PlotPage()->Dest(); }
     // Handle i's centre in display pixels.
     TPoint Handle(int ch, int i)
     {
         const TPoint p = Display(ch)->GetBlockPos(i);
-        return TPoint(42 + p.X, 7 + p.Y);
+        return TPoint(PlotArea(ch).Left + p.X, PlotArea(ch).Top + p.Y);
     }
     void Down(int ch, TPoint p, TMouseButton b = mbLeft) { page.Mouse().MouseDown(Display(ch), b, p.X, p.Y); }
     void Move(int ch, int x, int y) { page.Mouse().MouseMove(Display(ch), x, y); }
@@ -44,10 +46,10 @@ TEST_F(DragFixture, BandDragClampsGainAndFrequencyAndSendsEveryStep)
         double gainDb;
         int freqIndex;
     } steps[] = {
-        {h.X, 7, 12.0, -1},        // the top is +12, not +18
-        {h.X, 7 + ht, -12.0, -1},  // the bottom -12
-        {0, h.Y, NAN, 0},             // far left: 19.7 Hz
-        {42 + w + 50, h.Y, NAN, 300}, // far right: 20160 Hz
+        {h.X, PlotArea(4).Top, 12.0, -1},       // the top is +12, not +18
+        {h.X, PlotArea(4).Top + ht, -12.0, -1}, // the bottom -12
+        {0, h.Y, NAN, 0},                   // far left: 19.7 Hz
+        {PlotArea(4).Left + w + 50, h.Y, NAN, 300}, // far right: 20160 Hz
     };
     size_t commands = 0;
     const QString shown = Box("cvdEqFreq", 4);
@@ -201,7 +203,7 @@ TEST_F(FilterDragFixture, HighPassDragMovesItsSliderCommitsAndReleasesTheBand)
     const TPoint h = Handle(4, Plot::kHighPassSlot);
     Down(4, h);
     ASSERT_EQ(Grabbed(), Plot::kHighPassSlot);
-    const int x = 42 + int(Display(4)->ScreenX(GridPosition(IndexToFreq(170))));
+    const int x = PlotArea(4).Left + int(Display(4)->ScreenX(GridPosition(IndexToFreq(170))));
     Move(4, x, h.Y);
     EXPECT_EQ(Slider("isLowCutFreq", 4)->Position(), 170);
     EXPECT_EQ(host.model.GetCrossover(4).hpfFreq, 170);
