@@ -147,10 +147,7 @@ void CurveDisplayMouse::MouseMove(TObject *Sender, int X, int Y)
     // The values under the pointer through the display's own mapping, so that
     // the handle is drawn where the pointer is. The gain goes in 0.1 dB steps
     // toward zero; a level a rounding error short of a step counts as the step.
-    double level = display->PlotY(Y);
-    if (HandleGain(ch, grabbed) < 0)
-        level -= 1;
-    level = std::clamp(level, -kGainLimitDb, kGainLimitDb);
+    const double level = std::clamp(display->PlotY(Y), -kGainLimitDb, kGainLimitDb);
     const double gain = std::trunc(level * 10 + std::copysign(1e-9, level)) * 0.1;
     double f = IndexToFreq(FreqToIndex(GridFrequencyAt(display->PlotX(X))));
     if (f < 19.6)
