@@ -1,0 +1,318 @@
+// Curve handles on the main window as a user meets them: each handle is found
+// by its colour in the rendered display, pressed there and dragged with real
+// mouse input onto grid lines found in the same picture; the device receives
+// the values of those lines and the handle is drawn where the pointer let go.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+#include "CommandClasses.h"
+#include "EditorWindows.h"
+#include "FirstUpload.h"
+#include "LCmd.h"
+#include "LMainLink.h"
+#include "LUnitControl.h"
+#include "PumpEvents.h"
+#include "SimFrontEnd.h"
+#include "TfmMain.h"
+#include "ValueScales.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The colours a user sees: the plot's frame and decade lines, its finer grid
+// lines, and the handles (band 3 a magenta dot, the high-pass a cyan square
+// that shares its colour with band 4's dot).
+const QRgb kFrame = qRgb(0, 140, 0), kGrid = qRgb(0, 72, 0);
+const QRgb kBand3 = qRgb(215, 40, 215), kHighPass = qRgb(40, 215, 215);
+
+// Within the mixing of the translucent band fill drawn over a colour.
+bool Near(QRgb a, QRgb b, int tolerance = 40)
+{
+    return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
+           std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+// A handle as drawn: a blob of its colour about a dozen pixels across.
+struct Blob {
+    QRect box;
+    int pixels = 0;
+    QPoint Centre() const { return box.center(); }
+    // A square fills its box; a dot leaves the corners out.
+    bool Square() const { return pixels >= box.width() * box.height() * 9 / 10; }
+};
+
+std::vector<Blob> Handles(const QImage &img, const QRect &area, QRgb colour)
+{
+    std::vector<Blob> found;
+    std::vector<char> seen(size_t(img.width()) * size_t(img.height()), 0);
+    auto at = [&](int x, int y) -> char & { return seen[size_t(y) * size_t(img.width()) + size_t(x)]; };
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (at(x, y) || !Near(img.pixel(x, y), colour))
+                continue;
+            Blob b;
+            b.box = QRect(x, y, 1, 1);
+            std::vector<QPoint> todo{{x, y}};
+            at(x, y) = 1;
+            while (!todo.empty()) {
+                const QPoint p = todo.back();
+                todo.pop_back();
+                ++b.pixels;
+                b.box = b.box.united(QRect(p, QSize(1, 1)));
+                for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint q = p + d;
+                    if (area.contains(q) && !at(q.x(), q.y()) && Near(img.pixel(q), colour)) {
+                        at(q.x(), q.y()) = 1;
+                        todo.push_back(q);
+                    }
+                }
+            }
+            if (b.box.width() >= 7 && b.box.width() <= 15 && b.box.height() >= 7 && b.box.height() <= 15)
+                found.push_back(b);
+        }
+    return found;
+}
+
+std::optional<Blob> OneHandle(const QImage &img, const QRect &area, QRgb colour, bool square)
+{
+    std::vector<Blob> all = Handles(img, area, colour);
+    all.erase(std::remove_if(all.begin(), all.end(), [&](const Blob &b) { return b.Square() != square; }),
+              all.end());
+    if (all.size() != 1)
+        return std::nullopt;
+    return all.front();
+}
+
+// The plot as drawn: its frame, the grid rows from +15 dB down to -15 dB
+// (3 dB apart; the 0 dB row is a frame-coloured line and not among them) and
+// the decade columns of 100 Hz, 1 kHz and 10 kHz.
+struct DrawnPlot {
+    int left = -1, right = -1, top = -1, bottom = -1;
+    std::vector<int> rows, decades;
+
+    bool Complete() const { return left >= 0 && top >= 0 && rows.size() == 10 && decades.size() == 3; }
+    // The grid row of a whole multiple of 3 dB other than 0.
+    int Row(int db) const { return rows[size_t(db > 0 ? 5 - db / 3 : 4 - db / 3)]; }
+};
+
+DrawnPlot FindPlot(const QImage &img, const QRect &display)
+{
+    DrawnPlot p;
+    // The frame's sides along a row low in the display, where only grid lines cross.
+    const int probeRow = display.top() + display.height() * 3 / 4;
+    for (int x = display.left(); x <= display.right(); ++x)
+        if (Near(img.pixel(x, probeRow), kFrame, 20)) {
+            if (p.left < 0)
+                p.left = x;
+            p.right = x;
+        }
+    if (p.left < 0)
+        return p;
+    const int probeColumn = p.left + 3;
+    for (int y = display.top(); y <= display.bottom(); ++y) {
+        const QRgb c = img.pixel(probeColumn, y);
+        if (Near(c, kFrame, 20)) {
+            if (p.top < 0)
+                p.top = y;
+            p.bottom = y;
+        } else if (Near(c, kGrid, 20)) {
+            p.rows.push_back(y);
+        }
+    }
+    if (p.rows.size() != 10)
+        return p;
+    // Decade lines between the two lowest grid rows, inside the frame.
+    const int decadeRow = (p.rows[8] + p.rows[9]) / 2;
+    for (int x = p.left + 1; x < p.right; ++x)
+        if (Near(img.pixel(x, decadeRow), kFrame, 20))
+            p.decades.push_back(x);
+    return p;
+}
+
+class CurveHandleWindowTest : public testing::Test {
+protected:
+    // A freed window's frame goes with the event loop's deferred deletes, which
+    // a test's pumping never runs: a modal one left showing by an earlier
+    // test would take this test's input.
+    void SetUp() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    void TearDown() override
+    {
+        DestroyEditorWindows();
+        TfmMain::connectOption = {};
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    static bool SameImage(SimTcp &sim)
+    {
+        const ParameterImage device = sim.WithSim([](SimProcessor &s) { return s.image; });
+        const auto mine = fmMain->Model().GetImage().ToBytes(), theirs = device.ToBytes();
+        return std::equal(mine.begin() + 2, mine.end(), theirs.begin() + 2);
+    }
+    // The windows made as the program makes them, online with the simulated
+    // device, the first upload over and the connect window gone.
+    bool GoOnline(SimTcp &sim)
+    {
+        TfmMain::connectOption = {true, "127.0.0.1", sim.Port()};
+        CreateEditorWindows();
+        fmMain->Show();
+        LMainLink &link = fmMain->MainLink();
+        return PumpUntil(
+            [&] {
+                return FirstUploadEnded(link) && UploadClosingPollArrived(sim) && SameImage(sim) &&
+                       !QApplication::activeModalWidget();
+            },
+            30000);
+    }
+    // Output 1's page, shown through its page button in the active window.
+    testing::AssertionResult ShowOutput1(SimTcp &sim)
+    {
+        if (!GoOnline(sim))
+            return testing::AssertionFailure() << "not online";
+        Window()->activateWindow();
+        if (!QTest::qWaitForWindowActive(Window()))
+            return testing::AssertionFailure() << "the window is not active";
+        Click(Where("skbMenuOut1"));
+        if (fmMain->CurrentPage() != 4)
+            return testing::AssertionFailure() << "page " << fmMain->CurrentPage() << " in front";
+        return testing::AssertionSuccess();
+    }
+    static QWidget *Window() { return fmMain->WindowWidget(); }
+    static QWindow *Handle() { return Window()->windowHandle(); }
+    static QImage Shot() { return Window()->grab().toImage(); }
+    // A control's rectangle in the window.
+    static QRect Where(const char *name)
+    {
+        TControl *c = fmMain->FindControl(name);
+        if (!c)
+            return {};
+        const TPoint g = c->ClientToScreen(TPoint(0, 0));
+        return QRect(Window()->mapFromGlobal(QPoint(g.X, g.Y)), QSize(c->Width(), c->Height()));
+    }
+    static void Click(const QRect &r) { QTest::mouseClick(Handle(), Qt::LeftButton, {}, r.center()); }
+    // Press, move there in a few steps, let go.
+    static void Drag(QPoint from, QPoint to)
+    {
+        QTest::mousePress(Handle(), Qt::LeftButton, {}, from);
+        const int steps = 6;
+        for (int i = 1; i <= steps; ++i)
+            QTest::mouseMove(Handle(), from + (to - from) * i / steps);
+        QTest::mouseRelease(Handle(), Qt::LeftButton, {}, to);
+        PumpFor(30); // the curve's tick
+    }
+    static std::vector<LCmd> Received(SimTcp &sim, uint8_t code)
+    {
+        std::vector<LCmd> out;
+        for (const ByteVector &f : sim.Frames()) {
+            LCmd c(f, 1);
+            if (c.GetCode() == code)
+                out.push_back(c);
+        }
+        return out;
+    }
+};
+
+// Output 1's page: band 3 and the high-pass handle dragged onto grid lines,
+// at the window's base size and stretched.
+TEST_F(CurveHandleWindowTest, HandlesFollowThePointerAndTheDeviceGetsTheValuesUnderIt)
+{
+    SimTcp sim;
+    ASSERT_TRUE(ShowOutput1(sim));
+    const struct Case {
+        int width, height;
+        QRgb colour;
+        bool square;
+        int decade, db; // where the handle is dropped: a decade line, a grid row (bands only)
+    } cases[] = {
+        {1118, 720, kBand3, false, 1, 6},    // 1 kHz, +6 dB
+        {1118, 720, kBand3, false, 2, -6},   // 10 kHz, -6 dB: a cut follows the pointer too
+        {1118, 720, kHighPass, true, 0, 0},  // 100 Hz
+        {1300, 860, kBand3, false, 0, 9},    // stretched: 100 Hz, +9 dB
+        {1300, 860, kHighPass, true, 1, 0},  // stretched: 1 kHz
+    };
+    const double decadeHz[] = {100, 1000, 10000};
+    for (const Case &c : cases) {
+        const std::string at = std::to_string(c.width) + "x" + std::to_string(c.height) + " decade " +
+                               std::to_string(c.decade) + " " + std::to_string(c.db) + " dB";
+        fmMain->SetBounds(fmMain->Left(), fmMain->Top(), c.width, c.height);
+        PumpFor(20);
+        const QRect display = Where("fftDrawOut1");
+        const QImage before = Shot();
+        const DrawnPlot plot = FindPlot(before, display);
+        ASSERT_TRUE(plot.Complete()) << at;
+        const std::optional<Blob> handle = OneHandle(before, display, c.colour, c.square);
+        ASSERT_TRUE(handle) << at;
+        // A filter handle moves along its row; a band handle to the grid row.
+        const QPoint to(plot.decades[size_t(c.decade)], c.square ? handle->Centre().y() : plot.Row(c.db));
+        sim.ClearFrames();
+        Drag(handle->Centre(), to);
+        ASSERT_TRUE(PumpUntil([&] { return SameImage(sim); }, 5000)) << at;
+        const OutputChannelRecord out = sim.WithSim([](SimProcessor &s) { return s.image.outputs[0]; });
+        const int wantFreq = FreqToIndex(decadeHz[c.decade]);
+        if (c.square) {
+            ASSERT_FALSE(Received(sim, CM_MCS_HIGH_PASS::kCode).empty()) << at;
+            EXPECT_NEAR(out.hpfFreq, wantFreq, 1) << at;
+        } else {
+            const std::vector<LCmd> peq = Received(sim, CM_MCS_PEQ::kCode);
+            ASSERT_FALSE(peq.empty()) << at;
+            const PeqBand &b = out.peq[2];
+            EXPECT_EQ(peq.back().GetData(),
+                      CM_MCS_PEQ(1, 4, 2, b.gainIndex, b.freqIndex, b.qIndex, b.type, 0).GetData())
+                << at;
+            EXPECT_NEAR(b.freqIndex, wantFreq, 1) << at;
+            // One pixel of the plot is about 0.16 dB.
+            EXPECT_NEAR(IndexToGain(b.gainIndex), c.db, 0.25) << at;
+        }
+        const std::optional<Blob> moved = OneHandle(Shot(), display, c.colour, c.square);
+        ASSERT_TRUE(moved) << at;
+        // Frequencies go in 1/30 octave steps (a decade holds about 100):
+        // half a step off, and a pixel each for the drawing of line and handle.
+        const int stepHalf = (plot.decades[1] - plot.decades[0]) / 200;
+        EXPECT_LE(std::abs(moved->Centre().x() - to.x()), stepHalf + 2) << at;
+        EXPECT_LE(std::abs(moved->Centre().y() - to.y()), 2) << at;
+    }
+}
+
+// Pointing at a handle shows a cross; a little beside it the arrow comes back.
+TEST_F(CurveHandleWindowTest, PointingAtAHandleShowsACross)
+{
+    SimTcp sim;
+    ASSERT_TRUE(ShowOutput1(sim));
+    const struct Case {
+        int width, height;
+        QRgb colour;
+        bool square;
+    } cases[] = {
+        {1118, 720, kBand3, false},
+        {1118, 720, kHighPass, true},
+        {1300, 860, kBand3, false},
+        {1300, 860, kHighPass, true},
+    };
+    for (const Case &c : cases) {
+        const std::string at =
+            std::to_string(c.width) + "x" + std::to_string(c.height) + (c.square ? " high-pass" : " band 3");
+        fmMain->SetBounds(fmMain->Left(), fmMain->Top(), c.width, c.height);
+        PumpFor(20);
+        const QRect display = Where("fftDrawOut1");
+        const std::optional<Blob> handle = OneHandle(Shot(), display, c.colour, c.square);
+        ASSERT_TRUE(handle) << at;
+        auto cursorAt = [&](QPoint p) {
+            QTest::mouseMove(Handle(), p);
+            QWidget *under = Window()->childAt(p);
+            return under ? under->cursor().shape() : Qt::BlankCursor;
+        };
+        EXPECT_EQ(cursorAt(handle->Centre()), Qt::CrossCursor) << at;
+        EXPECT_EQ(cursorAt(handle->Centre() + QPoint(12, 0)), Qt::ArrowCursor) << at;
+        EXPECT_EQ(cursorAt(handle->Centre() + QPoint(0, 1)), Qt::CrossCursor) << at;
+    }
+}
+
+} // namespace
