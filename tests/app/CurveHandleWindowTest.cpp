@@ -30,10 +30,12 @@
 namespace {
 
 // The colours a user sees: the plot's frame and decade lines, its finer grid
-// lines, and the handles (band 3 a magenta dot, the high-pass a cyan square
-// that shares its colour with band 4's dot).
+// lines, and the handles: band 3 a magenta dot, the high-pass a cyan square
+// (band 4's dot has its colour), the low-pass a green one (band 5's colour).
 const QRgb kFrame = qRgb(0, 140, 0), kGrid = qRgb(0, 72, 0);
-const QRgb kBand3 = qRgb(215, 40, 215), kHighPass = qRgb(40, 215, 215);
+enum Which { Band3, HighPass, LowPass };
+const QRgb kColour[] = {qRgb(215, 40, 215), qRgb(40, 215, 215), qRgb(40, 215, 40)};
+const char *const kWhich[] = {"band 3", "high-pass", "low-pass"};
 
 // Within the mixing of the translucent band fill drawn over a colour.
 bool Near(QRgb a, QRgb b, int tolerance = 40)
@@ -83,9 +85,10 @@ std::vector<Blob> Handles(const QImage &img, const QRect &area, QRgb colour)
     return found;
 }
 
-std::optional<Blob> OneHandle(const QImage &img, const QRect &area, QRgb colour, bool square)
+std::optional<Blob> OneHandle(const QImage &img, const QRect &area, Which which)
 {
-    std::vector<Blob> all = Handles(img, area, colour);
+    std::vector<Blob> all = Handles(img, area, kColour[which]);
+    const bool square = which != Band3;
     all.erase(std::remove_if(all.begin(), all.end(), [&](const Blob &b) { return b.Square() != square; }),
               all.end());
     if (all.size() != 1)
@@ -220,7 +223,7 @@ protected:
     }
 };
 
-// Output 1's page: band 3 and the high-pass handle dragged onto grid lines,
+// Output 1's page: band 3 and the filter handles dragged onto grid lines,
 // at the window's base size and stretched.
 TEST_F(CurveHandleWindowTest, HandlesFollowThePointerAndTheDeviceGetsTheValuesUnderIt)
 {
@@ -228,38 +231,41 @@ TEST_F(CurveHandleWindowTest, HandlesFollowThePointerAndTheDeviceGetsTheValuesUn
     ASSERT_TRUE(ShowOutput1(sim));
     const struct Case {
         int width, height;
-        QRgb colour;
-        bool square;
+        Which which;
         int decade, db; // where the handle is dropped: a decade line, a grid row (bands only)
     } cases[] = {
-        {1118, 720, kBand3, false, 1, 6},    // 1 kHz, +6 dB
-        {1118, 720, kBand3, false, 2, -6},   // 10 kHz, -6 dB: a cut follows the pointer too
-        {1118, 720, kHighPass, true, 0, 0},  // 100 Hz
-        {1300, 860, kBand3, false, 0, 9},    // stretched: 100 Hz, +9 dB
-        {1300, 860, kHighPass, true, 1, 0},  // stretched: 1 kHz
+        {1118, 720, Band3, 1, 6},   // 1 kHz, +6 dB
+        {1118, 720, Band3, 2, -6},  // 10 kHz, -6 dB: a cut follows the pointer too
+        {1118, 720, HighPass, 0, 0}, // 100 Hz
+        {1118, 720, LowPass, 2, 0},  // 10 kHz
+        {1300, 860, Band3, 0, 9},   // stretched: 100 Hz, +9 dB
+        {1300, 860, HighPass, 1, 0}, // stretched: 1 kHz
     };
     const double decadeHz[] = {100, 1000, 10000};
     for (const Case &c : cases) {
-        const std::string at = std::to_string(c.width) + "x" + std::to_string(c.height) + " decade " +
-                               std::to_string(c.decade) + " " + std::to_string(c.db) + " dB";
+        const std::string at = std::to_string(c.width) + "x" + std::to_string(c.height) + " " + kWhich[c.which] +
+                               " to decade " + std::to_string(c.decade) + ", " + std::to_string(c.db) + " dB";
         fmMain->SetBounds(fmMain->Left(), fmMain->Top(), c.width, c.height);
         PumpFor(20);
         const QRect display = Where("fftDrawOut1");
         const QImage before = Shot();
         const DrawnPlot plot = FindPlot(before, display);
         ASSERT_TRUE(plot.Complete()) << at;
-        const std::optional<Blob> handle = OneHandle(before, display, c.colour, c.square);
+        const std::optional<Blob> handle = OneHandle(before, display, c.which);
         ASSERT_TRUE(handle) << at;
         // A filter handle moves along its row; a band handle to the grid row.
-        const QPoint to(plot.decades[size_t(c.decade)], c.square ? handle->Centre().y() : plot.Row(c.db));
+        const QPoint to(plot.decades[size_t(c.decade)], c.which == Band3 ? plot.Row(c.db) : handle->Centre().y());
         sim.ClearFrames();
         Drag(handle->Centre(), to);
         ASSERT_TRUE(PumpUntil([&] { return SameImage(sim); }, 5000)) << at;
         const OutputChannelRecord out = sim.WithSim([](SimProcessor &s) { return s.image.outputs[0]; });
         const int wantFreq = FreqToIndex(decadeHz[c.decade]);
-        if (c.square) {
+        if (c.which == HighPass) {
             ASSERT_FALSE(Received(sim, CM_MCS_HIGH_PASS::kCode).empty()) << at;
             EXPECT_NEAR(out.hpfFreq, wantFreq, 1) << at;
+        } else if (c.which == LowPass) {
+            ASSERT_FALSE(Received(sim, CM_MCS_LOW_PASS::kCode).empty()) << at;
+            EXPECT_NEAR(out.lpfFreq, wantFreq, 1) << at;
         } else {
             const std::vector<LCmd> peq = Received(sim, CM_MCS_PEQ::kCode);
             ASSERT_FALSE(peq.empty()) << at;
@@ -271,7 +277,7 @@ TEST_F(CurveHandleWindowTest, HandlesFollowThePointerAndTheDeviceGetsTheValuesUn
             // One pixel of the plot is about 0.16 dB.
             EXPECT_NEAR(IndexToGain(b.gainIndex), c.db, 0.25) << at;
         }
-        const std::optional<Blob> moved = OneHandle(Shot(), display, c.colour, c.square);
+        const std::optional<Blob> moved = OneHandle(Shot(), display, c.which);
         ASSERT_TRUE(moved) << at;
         // Frequencies go in 1/30 octave steps (a decade holds about 100):
         // half a step off, and a pixel each for the drawing of line and handle.
@@ -288,21 +294,20 @@ TEST_F(CurveHandleWindowTest, PointingAtAHandleShowsACross)
     ASSERT_TRUE(ShowOutput1(sim));
     const struct Case {
         int width, height;
-        QRgb colour;
-        bool square;
+        Which which;
     } cases[] = {
-        {1118, 720, kBand3, false},
-        {1118, 720, kHighPass, true},
-        {1300, 860, kBand3, false},
-        {1300, 860, kHighPass, true},
+        {1118, 720, Band3},
+        {1118, 720, HighPass},
+        {1118, 720, LowPass},
+        {1300, 860, Band3},
+        {1300, 860, HighPass},
     };
     for (const Case &c : cases) {
-        const std::string at =
-            std::to_string(c.width) + "x" + std::to_string(c.height) + (c.square ? " high-pass" : " band 3");
+        const std::string at = std::to_string(c.width) + "x" + std::to_string(c.height) + " " + kWhich[c.which];
         fmMain->SetBounds(fmMain->Left(), fmMain->Top(), c.width, c.height);
         PumpFor(20);
         const QRect display = Where("fftDrawOut1");
-        const std::optional<Blob> handle = OneHandle(Shot(), display, c.colour, c.square);
+        const std::optional<Blob> handle = OneHandle(Shot(), display, c.which);
         ASSERT_TRUE(handle) << at;
         auto cursorAt = [&](QPoint p) {
             QTest::mouseMove(Handle(), p);
