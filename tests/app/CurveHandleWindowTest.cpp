@@ -200,6 +200,13 @@ protected:
         const TPoint g = c->ClientToScreen(TPoint(0, 0));
         return QRect(Window()->mapFromGlobal(QPoint(g.X, g.Y)), QSize(c->Width(), c->Height()));
     }
+    // The window at that size; output 1's display in it.
+    static QRect Resized(int Width, int Height)
+    {
+        fmMain->SetBounds(fmMain->Left(), fmMain->Top(), Width, Height);
+        PumpFor(20);
+        return Where("fftDrawOut1");
+    }
     static void Click(const QRect &r) { QTest::mouseClick(Handle(), Qt::LeftButton, {}, r.center()); }
     // Press, move there in a few steps, let go.
     static void Drag(QPoint from, QPoint to)
@@ -245,9 +252,7 @@ TEST_F(CurveHandleWindowTest, HandlesFollowThePointerAndTheDeviceGetsTheValuesUn
     for (const Case &c : cases) {
         const std::string at = std::to_string(c.width) + "x" + std::to_string(c.height) + " " + kWhich[c.which] +
                                " to decade " + std::to_string(c.decade) + ", " + std::to_string(c.db) + " dB";
-        fmMain->SetBounds(fmMain->Left(), fmMain->Top(), c.width, c.height);
-        PumpFor(20);
-        const QRect display = Where("fftDrawOut1");
+        const QRect display = Resized(c.width, c.height);
         const QImage before = Shot();
         const DrawnPlot plot = FindPlot(before, display);
         ASSERT_TRUE(plot.Complete()) << at;
@@ -304,9 +309,7 @@ TEST_F(CurveHandleWindowTest, PointingAtAHandleShowsACross)
     };
     for (const Case &c : cases) {
         const std::string at = std::to_string(c.width) + "x" + std::to_string(c.height) + " " + kWhich[c.which];
-        fmMain->SetBounds(fmMain->Left(), fmMain->Top(), c.width, c.height);
-        PumpFor(20);
-        const QRect display = Where("fftDrawOut1");
+        const QRect display = Resized(c.width, c.height);
         const std::optional<Blob> handle = OneHandle(Shot(), display, c.which);
         ASSERT_TRUE(handle) << at;
         auto cursorAt = [&](QPoint p) {
