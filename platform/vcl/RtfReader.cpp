@@ -51,6 +51,18 @@ const char *const kSkippedDestinations[] = {
 
 const int kMaxParameter = 1 << 30;
 
+// Indents and spacing reach the layout as pixel margins, and the layout does
+// not end on margins far beyond any page: they are kept to a page's size.
+int Indent(int twips)
+{
+    return std::clamp(twips, -RtfReader::kRtfMaxPageTwips, RtfReader::kRtfMaxPageTwips);
+}
+
+int Spacing(int twips)
+{
+    return std::clamp(twips, 0, RtfReader::kRtfMaxPageTwips);
+}
+
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -330,11 +342,11 @@ void Reader::ControlWord(const QByteArray &w, bool hasParam, int param)
     else if (w == "qc") p.align = Qt::AlignHCenter;
     else if (w == "qr") p.align = Qt::AlignRight;
     else if (w == "qj") p.align = Qt::AlignJustify;
-    else if (w == "li") p.left = param;
-    else if (w == "ri") p.right = param;
-    else if (w == "fi") p.first = param;
-    else if (w == "sb") p.before = param;
-    else if (w == "sa") p.after = param;
+    else if (w == "li") p.left = Indent(param);
+    else if (w == "ri") p.right = Indent(param);
+    else if (w == "fi") p.first = Indent(param);
+    else if (w == "sb") p.before = Spacing(param);
+    else if (w == "sa") p.after = Spacing(param);
     // Any other word: not part of what is shown.
 }
 

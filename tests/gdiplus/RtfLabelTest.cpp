@@ -1,7 +1,9 @@
 #include "Form.h"
 #include "Printers.h"
+#include "Mutations.h"
 #include "RichEdit.h"
 #include "TestSurface.h"
+#include "ThreadCpuTime.h"
 #include "rtflabel.h"
 
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <QTextDocument>
 #include <gtest/gtest.h>
 #include <memory>
+#include <random>
 #include <vector>
 
 namespace {
@@ -178,4 +181,45 @@ TEST_F(RtfLabel, PrintsToAPdf)
     EXPECT_GT(pdf.size(), 1000);
     EXPECT_EQ(Printer()->docName(), QStringLiteral("RS232 Protocal Code"));
     Printer()->setOutputFileName(QString());
+}
+
+// Indents and spacing far beyond any page once made the layout loop forever
+// when a label that had painted a document read such a one.
+TEST_F(RtfLabel, HugeSpacingAfterAPaintedDocumentEndsQuickly)
+{
+    QString words;
+    for (int i = 0; i < 30; ++i)
+        words += QStringLiteral("word%1 and more ").arg(i);
+    const char *const settings[] = {
+        "\\sb99999999", "\\sa99999999", "\\sb1073741823\\sa1073741823", "\\sb-99999999",
+        "\\li99999999\\ri99999999", "\\li-1073741823\\fi1073741823", "\\fi-99999999\\li99999999",
+        "\\li99999999\\ri99999999\\fi99999999\\sb99999999\\sa99999999",
+    };
+    std::vector<QString> docs;
+    for (const char *set : settings)
+        docs.push_back(QStringLiteral("{\\rtf1%1 %2\\par y\\par %2 z\\par\\par\\par}").arg(QLatin1String(set), words));
+    // Damaged copies of one with huge spacing: parts doubled, cut, changed.
+    std::mt19937 random(26);
+    for (int i = 0; i < 60; ++i)
+        docs.push_back(Mutate(random, docs.back(), 128));
+    for (bool wrap : {false, true})
+        for (int width : {3, 300}) {
+            label->SetWordWrap(wrap);
+            label->SetWidth(width);
+            for (const QString &doc : docs) {
+                label->SetRichText(Lines(3));
+                Paint();
+                label->SetRichText(doc);
+                const double start = ThreadCpuMs();
+                Paint();
+                EXPECT_LT(ThreadCpuMs() - start, 100) << wrap << ' ' << width << ' ' << doc.left(80).toStdString();
+            }
+        }
+    // What fits is still drawn: text after a page of spacing is cut, text
+    // before it shows.
+    label->SetWidth(300);
+    label->SetRichText(QStringLiteral("{\\rtf1\\fs40 shown\\par\\sb99999999 cut}"));
+    const QRect ink = PixelBox(Paint(), Inked);
+    EXPECT_FALSE(ink.isEmpty());
+    EXPECT_LT(ink.bottom(), 40);
 }

@@ -95,6 +95,28 @@ TEST(Rtf, CodePagesUnicodeSkipsAndDestinations)
     EXPECT_TRUE(doc.isEmpty());
 }
 
+TEST(Rtf, IndentsAndSpacingStayWithinAPage)
+{
+    // In pixels at 15 twips each; a page holds at most 22 inches (2112).
+    struct Row { const char *rtf; double left, right, first, before, after; };
+    const std::vector<Row> rows = {
+        {"{\\rtf1\\li720\\ri-360\\fi-180\\sb120\\sa60 x}", 48, -24, -12, 8, 4},
+        {"{\\rtf1\\li31680\\ri-31680\\fi31680\\sb31680\\sa31680 x}", 2112, -2112, 2112, 2112, 2112},
+        {"{\\rtf1\\li99999999\\ri99999999\\fi-99999999\\sb99999999\\sa1073741823 x}", 2112, 2112, -2112, 2112, 2112},
+        {"{\\rtf1\\li-1073741823\\sb-120\\sa-99999999 x}", -2112, 0, 0, 0, 0},
+    };
+    for (const Row &r : rows) {
+        QTextDocument doc;
+        Read(doc, r.rtf);
+        const QTextBlockFormat b = doc.begin().blockFormat();
+        EXPECT_DOUBLE_EQ(b.leftMargin(), r.left) << r.rtf;
+        EXPECT_DOUBLE_EQ(b.rightMargin(), r.right) << r.rtf;
+        EXPECT_DOUBLE_EQ(b.textIndent(), r.first) << r.rtf;
+        EXPECT_DOUBLE_EQ(b.topMargin(), r.before) << r.rtf;
+        EXPECT_DOUBLE_EQ(b.bottomMargin(), r.after) << r.rtf;
+    }
+}
+
 TEST(Rtf, WrittenDocumentsReadBackTheSame)
 {
     QTextDocument doc;
