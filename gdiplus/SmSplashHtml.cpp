@@ -94,6 +94,11 @@ struct LineMetrics {
     bool imageHit = false;
 };
 
+struct RunSize {
+    int width = 0;
+    int height = 0;
+};
+
 // Digits at the start of s, saturating at Limit; what follows is ignored.
 int LeadingNumber(const QString &s, int Limit)
 {
@@ -161,6 +166,39 @@ QString DecodeRun(QString run)
     return run;
 }
 
+// The next place of one character in a text, remembered between searches:
+// the passes walk the text forward (the drawing pass replays a line from its
+// start), so each character is scanned about once and layout stays linear in
+// the length of the text.
+class NextChar {
+public:
+    explicit NextChar(QChar Ch) : ch_(Ch) {}
+    // The first place at or after From, -1 when there is none.
+    int Find(const QString &Text, int From)
+    {
+        // Known so far: no ch_ in [from_, at_), or from from_ on when at_ is -1.
+        if (known_ && (at_ < 0 || From <= at_)) {
+            if (From < from_) {
+                const qsizetype hit = QStringView(Text).sliced(From, from_ - From).indexOf(ch_);
+                if (hit >= 0)
+                    at_ = From + int(hit);
+                from_ = From;
+            }
+            return at_;
+        }
+        known_ = true;
+        from_ = From;
+        at_ = int(Text.indexOf(ch_, From));
+        return at_;
+    }
+
+private:
+    QChar ch_;
+    bool known_ = false;
+    int from_ = 0;
+    int at_ = -1;
+};
+
 class HtmlRenderer {
 public:
     HtmlRenderer(TGPGraphics *g, TFont *base, const TRect &rect, const THtmlDrawOptions &o,
@@ -172,7 +210,9 @@ public:
     bool Run(QString text);
 
 private:
+    static QString FontKey(const TagState &s);
     int TextHeightGh(const TagState &s);
+    RunSize MeasureRun(const TagState &s, const QString &run);
     void ApplyFont(const TagState &s, TFont &f) const;
     // One pass over the line starting at text[from]. Measuring (draw false,
     // placed false) stops at the line's end and returns the characters
@@ -198,8 +238,11 @@ private:
     THtmlDrawResult &r_;
     TFont work_;
     QHash<QString, int> ghHeights_;
+    QHash<QString, RunSize> runSizes_;
     int linkStartX_ = 0;
     bool hoverPending_ = false;
+    NextChar nextTag_{QLatin1Char('<')};
+    NextChar nextBlank_{QLatin1Char(' ')};
 };
 
 void HtmlRenderer::ApplyFont(const TagState &s, TFont &f) const
@@ -210,11 +253,16 @@ void HtmlRenderer::ApplyFont(const TagState &s, TFont &f) const
     f.SetColor(s.color);
 }
 
+QString HtmlRenderer::FontKey(const TagState &s)
+{
+    return s.fontName + QLatin1Char('|') + QString::number(s.fontPoints) + QLatin1Char('|') +
+           QString::number(s.style.Bits());
+}
+
 int HtmlRenderer::TextHeightGh(const TagState &s)
 {
     // Asked at every line: measured once per font of the call.
-    const QString key = s.fontName + QLatin1Char('|') + QString::number(s.fontPoints) + QLatin1Char('|') +
-                        QString::number(s.style.Bits());
+    const QString key = FontKey(s);
     const auto it = ghHeights_.constFind(key);
     if (it != ghHeights_.constEnd())
         return *it;
@@ -222,6 +270,26 @@ int HtmlRenderer::TextHeightGh(const TagState &s)
     const int h = g_->TextHeight(QStringLiteral("gh"), &work_);
     ghHeights_.insert(key, h);
     return h;
+}
+
+RunSize HtmlRenderer::MeasureRun(const TagState &s, const QString &run)
+{
+    // Every run is measured in both passes and words recur: each word is
+    // measured once per font of the call.
+    const QString key = FontKey(s) + QLatin1Char('|') + run;
+    const auto it = runSizes_.constFind(key);
+    if (it != runSizes_.constEnd())
+        return *it;
+    ApplyFont(s, work_);
+    RunSize size;
+    if (run != QLatin1String(" ")) { // a blank alone takes no width
+        TRect calc = Rect(0, 0, 10000, 10000);
+        g_->DrawText(run, -1, calc, &work_, DT_CALCRECT, clNone);
+        size.width = calc.Width();
+    }
+    size.height = g_->TextHeight(run, &work_);
+    runSizes_.insert(key, size);
+    return size;
 }
 
 bool HtmlRenderer::Run(QString text)
@@ -345,11 +413,11 @@ int HtmlRenderer::Pass(TagState &s, const QString &text, int from, int end, bool
         }
         // A run: up to and including the next blank (with word wrap), or up
         // to the next tag.
-        const int lt = text.indexOf(QLatin1Char('<'), i);
+        const int lt = nextTag_.Find(text, i);
         const int stop = (lt < 0 || lt > end) ? end : lt;
         int runEnd = stop;
         if (o_.WordWrap) {
-            const int sp = text.indexOf(QLatin1Char(' '), i);
+            const int sp = nextBlank_.Find(text, i);
             if (sp >= 0 && sp < stop)
                 runEnd = sp + 1;
         }
@@ -365,13 +433,8 @@ int HtmlRenderer::Pass(TagState &s, const QString &text, int from, int end, bool
             i = runEnd;
             continue;
         }
-        ApplyFont(s, work_);
-        int runWidth = 0;
-        if (run != QLatin1String(" ")) {
-            TRect calc = Rect(0, 0, 10000, 10000);
-            g_->DrawText(run, -1, calc, &work_, DT_CALCRECT, clNone);
-            runWidth = calc.Width();
-        }
+        const RunSize size = MeasureRun(s, run);
+        const int runWidth = size.width;
         if (!placed) {
             const int avail = rect_.Right - (rect_.Left + s.xOffset);
             const bool fits = width + runWidth <= avail || runWidth >= avail ||
@@ -379,7 +442,7 @@ int HtmlRenderer::Pass(TagState &s, const QString &text, int from, int end, bool
             if (!fits && o_.WordWrap && placedAny)
                 break;
         }
-        const int h = g_->TextHeight(run, &work_);
+        const int h = size.height;
         if (s.sub && m.subExtra < h / 4)
             m.subExtra = h / 2;
         if (s.sup && m.supExtra < h / 4)

@@ -247,3 +247,34 @@ TEST(SplashHtml, MalformedInputEndsQuickly)
         }
     }
 }
+
+// Measuring and drawing take time in proportion to the text: four times the
+// lines cost about four times as much (at most five), whether the lines end
+// at tags or wrap at blanks.
+TEST(SplashHtml, TimeGrowsInProportionToTheText)
+{
+    struct Row { const char *line; int width; };
+    const std::vector<Row> rows = {
+        {"<b>Line</b> <FONT color=\"clred\">text</FONT>\r\n", 300},
+        {"Wrapped ", 70}, // no tags: a line for each word
+    };
+    for (const Row &row : rows) {
+        double measure[2], draw[2];
+        for (int i = 0; i < 2; ++i) {
+            const QString text = QString::fromLatin1(row.line).repeated(i == 0 ? 10000 : 40000);
+            Surface s(row.width, 200);
+            TFont font;
+            const TRect r = Rect(0, 0, row.width, 1 << 30); // room for every line
+            THtmlDrawResult result;
+            const double start = ThreadCpuMs();
+            DrawHtmlTextGdip(s.g.get(), &font, text, r, Measure(), result);
+            const double measured = ThreadCpuMs();
+            DrawHtmlTextGdip(s.g.get(), &font, text, r, {}, result);
+            measure[i] = measured - start;
+            draw[i] = ThreadCpuMs() - measured;
+            EXPECT_GT(result.YSize, (i == 0 ? 10000 : 40000) * 10) << row.line; // every line laid out
+        }
+        EXPECT_LT(measure[1], 5 * measure[0]) << row.line << ' ' << measure[0] << ' ' << measure[1] << " ms";
+        EXPECT_LT(draw[1], 5 * draw[0]) << row.line << ' ' << draw[0] << ' ' << draw[1] << " ms";
+    }
+}
