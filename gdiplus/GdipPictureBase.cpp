@@ -54,13 +54,15 @@ TGPImage *TGdipPictureBase::Decoded()
 // The sizes are all a load needs: they come from the picture's header where
 // the format tells them there, so the pixels are decoded only when the picture
 // is first drawn (windows load their pictures long before most are shown).
+// A header without pixels (a width or height of 0, as a few stray bytes can
+// declare) is no picture: the decode answers for it, 0 x 0, as drawing does.
 bool TGdipPictureBase::GetImageSizes()
 {
     if (!decoded_ && !empty_ && !data_.isEmpty()) {
         QBuffer header(&data_);
         header.open(QIODevice::ReadOnly);
         const QSize size = QImageReader(&header).size();
-        if (size.isValid()) {
+        if (!size.isEmpty()) {
             width_ = size.width();
             height_ = size.height();
             return true;

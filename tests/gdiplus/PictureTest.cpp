@@ -154,11 +154,33 @@ TEST(Pictures, OversizedStreamIsRefused)
 
 TEST(Pictures, UndecodableDataHasNoSize)
 {
-    TSmGDIPPicture sm;
-    loadBytes(sm, QByteArray("this is no picture"));
-    EXPECT_FALSE(sm.Empty());
-    EXPECT_EQ(sm.Width(), 0);
-    EXPECT_EQ(sm.Height(), 0);
+    // The size a load gives is the size a drawing finds: 0 x 0 throughout.
+    const QByteArray rows[] = {
+        QByteArray("this is no picture"),
+        QByteArray("\0\0\0\x08", 4), // a header of 0 x 8 pixels
+        QByteArray("\0\0\x01\0", 4), // 1 x 0
+        QByteArray("\0\0\0\0", 4),
+    };
+    for (const QByteArray &bytes : rows) {
+        SCOPED_TRACE(bytes.toHex().toStdString());
+        TSmGDIPPicture sm;
+        TGpPicture gp;
+        loadBytes(sm, bytes);
+        loadBytes(gp, bytes);
+        EXPECT_FALSE(sm.Empty());
+        EXPECT_EQ(std::make_pair(sm.Width(), sm.Height()), std::make_pair(0, 0));
+        EXPECT_EQ(std::make_pair(gp.Width(), gp.Height()), std::make_pair(0, 0));
+        TBitmap target;
+        target.SetSize(8, 8);
+        QImage image(8, 8, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        TGPGraphics g(&painter);
+        sm.GpDraw(&g, Rect(0, 0, 8, 8));
+        sm.Draw(target.Canvas(), Rect(0, 0, 8, 8));
+        gp.Draw(target.Canvas(), Rect(0, 0, 8, 8));
+        EXPECT_EQ(std::make_pair(sm.Width(), sm.Height()), std::make_pair(0, 0));
+        EXPECT_EQ(std::make_pair(gp.Width(), gp.Height()), std::make_pair(0, 0));
+    }
 }
 
 TEST(Pictures, MissingFileLeavesEmptyWithoutEvents)
