@@ -97,9 +97,20 @@ QString TgPlotTranslationManager::FindReplacement(const QString &OriginalString)
 void TgPlotTranslationManager::SaveToFile(const QString &FileName) const
 {
     try {
-        QByteArray bytes("\xEF\xBB\xBF");
+        QString text;
         for (int i = FList.Count() - 1; i >= 0; --i)
-            bytes += (GetItem(i)->OriginalString() + u'\t' + GetItem(i)->ReplacementString()).toUtf8() + "\r\n";
+            text += GetItem(i)->OriginalString() + u'\t' + GetItem(i)->ReplacementString() + QLatin1String("\r\n");
+        QByteArray bytes;
+        if (QStringView(text).isValidUtf16()) {
+            bytes = "\xEF\xBB\xBF" + text.toUtf8();
+        } else {
+            // UTF-8 cannot carry unpaired surrogates: UTF-16 keeps them.
+            bytes = QByteArray("\xFF\xFE", 2);
+            for (QChar c : text) {
+                bytes += char(c.unicode() & 0xFF);
+                bytes += char(c.unicode() >> 8);
+            }
+        }
         TFileStream file(FileName, fmCreate);
         file.WriteBytes(bytes);
     } catch (const std::exception &e) {

@@ -1,5 +1,6 @@
 #include "CodePage.h"
 
+#include <QStringDecoder>
 #include <algorithm>
 #include <cerrno>
 #include <iconv.h>
@@ -117,8 +118,11 @@ bool IsLeadByte(int CodePage, unsigned char Byte)
 
 QString TextFileToString(const QByteArray &Bytes)
 {
-    if (Bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(Bytes.mid(3));
+    if (Bytes.startsWith("\xEF\xBB\xBF")) {
+        // QString::fromUtf8 would drop a U+FEFF that starts the text.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return utf8(QByteArrayView(Bytes).sliced(3));
+    }
     const bool le = Bytes.startsWith("\xFF\xFE");
     if (le || Bytes.startsWith("\xFE\xFF")) {
         QString text;

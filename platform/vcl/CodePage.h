@@ -15,6 +15,7 @@ int CodePageOfCharset(int Charset);
 // 932, 949).
 bool IsLeadByte(int CodePage, unsigned char Byte);
 // The text of a whole text file: a byte-order mark selects UTF-8, UTF-16 LE
-// or UTF-16 BE (the mark itself is dropped); without one the bytes are read
-// in the ANSI code page 1252.
+// or UTF-16 BE (that one mark is dropped; a second one is text); without one
+// the bytes are read in the ANSI code page 1252. UTF-16 keeps every code
+// unit as it stands, unpaired surrogates too.
 QString TextFileToString(const QByteArray &Bytes);

@@ -139,6 +139,36 @@ TEST(TranslationTable, FileRoundTripKeepsOrderAndWinner)
               "Error Saving Translation Data - ");
 }
 
+TEST(TranslationTable, FileKeepsEveryText)
+{
+    const QString bom(QChar(0xFEFF)), high(QChar(0xD800)), low(QChar(0xDC00));
+    struct Row {
+        const char *name;
+        Entries entries; // one entry: oldest first and newest first alike
+        QByteArray mark;
+    };
+    const Row rows[] = {
+        {"leading U+FEFF in the source", {{bom + "Legend", bom}}, "\xEF\xBB\xBF"},
+        {"U+FEFF alone", {{bom, "x" + bom}}, "\xEF\xBB\xBF"},
+        {"unpaired high surrogate", {{"a" + high, high + "b"}}, "\xFF\xFE"},
+        {"unpaired low surrogate first", {{low + "a", "b" + low}}, "\xFF\xFE"},
+        {"both, with a pair", {{bom + high, QString::fromUtf8("\xF0\x9F\x98\x80") + low}}, "\xFF\xFE"},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("texts.txt");
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        Master m;
+        m.Add(row.entries[0].first, row.entries[0].second);
+        m.Add("next", "line");
+        m.table->SaveToFile(path);
+        EXPECT_TRUE(ReadBytes(path).startsWith(row.mark));
+        Master back;
+        back.table->LoadFromFile(path);
+        EXPECT_EQ(back.Entries(), m.Entries());
+    }
+}
+
 TEST(TranslationTable, FormStreamRoundTripKeepsWinner)
 {
     Master m;
@@ -182,6 +212,7 @@ TEST(TranslationTable, LoadReadsEncodingsAndLineEnds)
         utf16be += char(c >> 8), utf16be += char(c & 0xFF);
     const Row rows[] = {
         {"UTF-8 with mark", QByteArray("\xEF\xBB\xBF") + QString("Channel\t通道\r\n").toUtf8(), {{"Channel", "通道"}}},
+        {"UTF-8, a second mark is text", "\xEF\xBB\xBF\xEF\xBB\xBFz\t1", {{QChar(0xFEFF) + QString("z"), "1"}}},
         {"UTF-16 LE with mark", utf16le, {{"X", "图"}}},
         {"UTF-16 BE with mark", utf16be, {{"Y", "y例"}}},
         {"8-bit without mark", "Caf\xE9\tcoffee\n", {{"Café", "coffee"}}},
