@@ -86,6 +86,7 @@ private:
     void ControlWord(const QByteArray &word, bool hasParam, int param);
     void ControlSymbol(char c);
     void TextByte(char c);
+    void FontNameByte(char c);
     void EndFontName();
     void AppendChar(QChar c);
     void Flush();
@@ -110,6 +111,9 @@ private:
     std::vector<QColor> colours_;
     int red_ = -1, green_ = -1, blue_ = -1;
     ParaState lastPara_; // paragraph settings of the last text inserted
+    bool paraText_ = false; // text inserted since the last paragraph end
+    ParaState closedPara_;  // paragraph settings when the document's group closed
+    bool closed_ = false;
     int skipChars_ = 0;  // characters still to skip after a \u
     QByteArray bytes_;  // text bytes waiting for their code page
     QString text_;      // decoded text waiting for the cursor
@@ -156,6 +160,7 @@ void Reader::Flush()
         cursor_.insertText(text_, Format());
         text_.clear();
         lastPara_ = state_.para;
+        paraText_ = true;
     }
 }
 
@@ -185,6 +190,7 @@ void Reader::EndParagraph()
     Flush();
     ApplyBlockFormat(state_.para);
     cursor_.insertBlock(QTextBlockFormat(), Format());
+    paraText_ = false;
 }
 
 void Reader::EndFontName()
@@ -196,6 +202,12 @@ void Reader::EndFontName()
     fontNameText_.clear();
 }
 
+void Reader::FontNameByte(char c)
+{
+    if (fontName_.size() + fontNameText_.size() < 256)
+        fontName_ += c;
+}
+
 void Reader::TextByte(char c)
 {
     switch (state_.dest) {
@@ -204,8 +216,8 @@ void Reader::TextByte(char c)
     case Dest::FontTable:
         if (c == ';')
             EndFontName();
-        else if (fontName_.size() + fontNameText_.size() < 256)
-            fontName_ += c;
+        else
+            FontNameByte(c);
         return;
     case Dest::ColorTable:
         if (c == ';') {
@@ -369,6 +381,10 @@ void Reader::Run()
             } else if (!stack_.empty()) {
                 if (state_.dest == Dest::FontTable && (!fontName_.isEmpty() || !fontNameText_.isEmpty()))
                     EndFontName();
+                if (stack_.size() == 1) { // the document's own group
+                    closedPara_ = state_.para;
+                    closed_ = true;
+                }
                 state_ = stack_.back();
                 stack_.pop_back();
             }
@@ -426,7 +442,10 @@ void Reader::Run()
                     --skipChars_;
                     continue;
                 }
-                if (digits > 0)
+                // In a font name a written byte is name text, even a ";".
+                if (digits > 0 && state_.dest == Dest::FontTable)
+                    FontNameByte(char(v));
+                else if (digits > 0)
                     TextByte(char(v));
                 continue;
             }
@@ -448,8 +467,12 @@ void Reader::Run()
     }
     Flush();
     // The last paragraph has no \par: it keeps the settings its text had
-    // (the closing braces have undone them by now).
-    ApplyBlockFormat(lastPara_);
+    // (the closing braces have undone them by now); an empty one those in
+    // force where the document ended.
+    if (paraText_)
+        ApplyBlockFormat(lastPara_);
+    else
+        ApplyBlockFormat(closed_ && stack_.empty() ? closedPara_ : state_.para);
 }
 
 } // namespace

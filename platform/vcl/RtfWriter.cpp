@@ -23,10 +23,11 @@ QString FamilyOf(const QTextCharFormat &f, const QTextDocument *doc)
     return doc->defaultFont().family();
 }
 
-// Escapes text for an RTF body: the three special characters, tabs and line
-// separators as words, everything beyond ASCII as \uN with "?" for readers
-// without Unicode.
-QByteArray Escape(const QString &text)
+// Escapes text for an RTF body or, with FontName, for a font table entry:
+// the three special characters, tabs and line separators as words in a body,
+// other control characters as \'hh (and a ";" in a font name, which would end
+// it), everything beyond ASCII as \uN with "?" for readers without Unicode.
+QByteArray Escape(const QString &text, bool FontName = false)
 {
     QByteArray out;
     for (QChar ch : text) {
@@ -34,14 +35,14 @@ QByteArray Escape(const QString &text)
         if (u == '\\' || u == '{' || u == '}') {
             out += '\\';
             out += char(u);
-        } else if (u == '\t') {
+        } else if (u == '\t' && !FontName) {
             out += "\\tab ";
-        } else if (u == 0x2028 || u == QChar::ParagraphSeparator) {
+        } else if ((u == 0x2028 || u == QChar::ParagraphSeparator) && !FontName) {
             out += "\\line ";
-        } else if (u >= 0x20 && u < 0x80) {
+        } else if (u < 0x20 || (u == ';' && FontName)) {
+            out += "\\'" + QByteArray::number(int(u), 16).rightJustified(2, '0');
+        } else if (u < 0x80) {
             out += char(u);
-        } else if (u < 0x20) {
-            continue;
         } else {
             out += "\\u" + QByteArray::number(int(std::int16_t(u))) + '?';
         }
@@ -118,7 +119,7 @@ QByteArray RtfWriter::Write(const QTextDocument *Document)
 
     QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl";
     for (int i = 0; i < fonts.size(); ++i)
-        out += "{\\f" + QByteArray::number(i) + "\\fnil " + Escape(fonts[i]) + ";}";
+        out += "{\\f" + QByteArray::number(i) + "\\fnil " + Escape(fonts[i], true) + ";}";
     out += "}\n{\\colortbl ;";
     for (const QColor &c : colours)
         out += "\\red" + QByteArray::number(c.red()) + "\\green" + QByteArray::number(c.green()) + "\\blue" +

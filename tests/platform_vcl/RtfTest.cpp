@@ -27,9 +27,51 @@ std::vector<TextRun> Runs(const QTextDocument &doc)
     return runs;
 }
 
-QTextDocument *Read(QTextDocument &doc, const char *rtf)
+// The family and size a run is shown in: its own, else the document's.
+QString Family(const QTextCharFormat &f, const QTextDocument &doc)
 {
-    EXPECT_TRUE(RtfReader::Read(QByteArray(rtf), &doc)) << rtf;
+    const QStringList families = f.fontFamilies().toStringList();
+    return families.isEmpty() ? doc.defaultFont().family() : families.first();
+}
+
+double Points(const QTextCharFormat &f, const QTextDocument &doc)
+{
+    return f.fontPointSize() > 0 ? f.fontPointSize() : doc.defaultFont().pointSizeF();
+}
+
+// The same text, paragraph settings and character formats.
+void ExpectSameDocument(const QTextDocument &doc, const QTextDocument &back)
+{
+    EXPECT_EQ(back.toRawText(), doc.toRawText());
+    ASSERT_EQ(back.blockCount(), doc.blockCount());
+    for (QTextBlock a = doc.begin(), b = back.begin(); a.isValid(); a = a.next(), b = b.next()) {
+        const QTextBlockFormat x = a.blockFormat(), y = b.blockFormat();
+        EXPECT_EQ(x.alignment() & Qt::AlignHorizontal_Mask, y.alignment() & Qt::AlignHorizontal_Mask);
+        EXPECT_DOUBLE_EQ(x.leftMargin(), y.leftMargin());
+        EXPECT_DOUBLE_EQ(x.rightMargin(), y.rightMargin());
+        EXPECT_DOUBLE_EQ(x.textIndent(), y.textIndent());
+        EXPECT_DOUBLE_EQ(x.topMargin(), y.topMargin());
+        EXPECT_DOUBLE_EQ(x.bottomMargin(), y.bottomMargin());
+    }
+    const std::vector<TextRun> before = Runs(doc), after = Runs(back);
+    ASSERT_EQ(before.size(), after.size());
+    for (size_t i = 0; i < before.size(); ++i) {
+        const QTextCharFormat &x = before[i].format, &y = after[i].format;
+        EXPECT_EQ(before[i].text, after[i].text);
+        EXPECT_EQ(Family(x, doc), Family(y, back)) << i;
+        EXPECT_DOUBLE_EQ(Points(x, doc), Points(y, back)) << i;
+        EXPECT_EQ(x.fontWeight() >= QFont::Bold, y.fontWeight() >= QFont::Bold) << i;
+        EXPECT_EQ(x.fontItalic(), y.fontItalic()) << i;
+        EXPECT_EQ(x.fontUnderline(), y.fontUnderline()) << i;
+        EXPECT_EQ(x.fontStrikeOut(), y.fontStrikeOut()) << i;
+        EXPECT_EQ(x.foreground().color(), y.foreground().color()) << i;
+        EXPECT_EQ(x.background().color(), y.background().color()) << i;
+    }
+}
+
+QTextDocument *Read(QTextDocument &doc, const QByteArray &rtf)
+{
+    EXPECT_TRUE(RtfReader::Read(rtf, &doc)) << rtf.toStdString();
     return &doc;
 }
 
@@ -153,31 +195,70 @@ TEST(Rtf, WrittenDocumentsReadBackTheSame)
         EXPECT_LT(static_cast<unsigned char>(ch), 0x80u); // plain ASCII out
     QTextDocument back;
     ASSERT_TRUE(RtfReader::Read(rtf, &back));
-    EXPECT_EQ(back.toPlainText(), doc.toPlainText());
-    ASSERT_EQ(back.blockCount(), doc.blockCount());
-    for (QTextBlock a = doc.begin(), b = back.begin(); a.isValid(); a = a.next(), b = b.next()) {
-        const QTextBlockFormat x = a.blockFormat(), y = b.blockFormat();
-        EXPECT_EQ(x.alignment() & Qt::AlignHorizontal_Mask, y.alignment() & Qt::AlignHorizontal_Mask);
-        EXPECT_DOUBLE_EQ(x.leftMargin(), y.leftMargin());
-        EXPECT_DOUBLE_EQ(x.rightMargin(), y.rightMargin());
-        EXPECT_DOUBLE_EQ(x.textIndent(), y.textIndent());
-        EXPECT_DOUBLE_EQ(x.topMargin(), y.topMargin());
-        EXPECT_DOUBLE_EQ(x.bottomMargin(), y.bottomMargin());
+    ExpectSameDocument(doc, back);
+}
+
+// Reading what the writer made of a document read before gives that
+// document again: small inputs that once came back different.
+TEST(Rtf, ReadingWhatWasWrittenGivesWhatWasRead)
+{
+    const QByteArray rows[] = {
+        "{\\rtf1 a\x1b" "b}",                               // a raw control byte
+        QByteArray("{\\rtf1 a\x01") + '\0' + "\x1f z}",
+        "{\\rtf1 a\\'1b\\'00\\'07\\'1fb}",                    // written ones
+        "{\\rtf1{\\fonttbl{\\f0 Ta\thoma;}}\\f0 x}",            // a raw TAB in a font name
+        "{\\rtf1{\\fonttbl{\\f0 A\x1b" "B;}}\\f0 x}",
+        "{\\rtf1{\\fonttbl{\\f0 A\\'09B\\'3b C;}}\\f0 x}",        // written bytes, a ";" too
+        "{\\rtf1{\\fonttbl{\\f0 A\\u59?B\\u8232?C;}}\\f0 x}",
+        "{\\rtf1 text\\par\\pard\\qc}",                      // an empty centred last paragraph
+        "{\\rtf1 text\\par\\pard\\qr\\li720\\ri360\\fi-180\\sb120\\sa60}",
+        "{\\rtf1\\qc}",
+        "{\\rtf1 a\\par\\pard\\qc\\par\\pard\\qj}",
+        "{\\rtf1\\qc a\\par}",
+        "{\\rtf1 {\\qc a\\par}}",
+        "{\\rtf1\\qc a\\par\\pard",                             // cut short
+    };
+    for (const QByteArray &rtf : rows) {
+        SCOPED_TRACE(rtf.toStdString());
+        QTextDocument first;
+        Read(first, rtf);
+        const QByteArray written = RtfWriter::Write(&first);
+        QTextDocument second;
+        ASSERT_TRUE(RtfReader::Read(written, &second));
+        ExpectSameDocument(first, second);
+        EXPECT_EQ(RtfWriter::Write(&second), written);
     }
-    const std::vector<TextRun> before = Runs(doc), after = Runs(back);
-    ASSERT_EQ(before.size(), after.size());
-    for (size_t i = 0; i < before.size(); ++i) {
-        const QTextCharFormat &x = before[i].format, &y = after[i].format;
-        EXPECT_EQ(before[i].text, after[i].text);
-        EXPECT_EQ(x.fontFamilies(), y.fontFamilies()) << i;
-        EXPECT_DOUBLE_EQ(x.fontPointSize(), y.fontPointSize()) << i;
-        EXPECT_EQ(x.fontWeight() >= QFont::Bold, y.fontWeight() >= QFont::Bold) << i;
-        EXPECT_EQ(x.fontItalic(), y.fontItalic()) << i;
-        EXPECT_EQ(x.fontUnderline(), y.fontUnderline()) << i;
-        EXPECT_EQ(x.fontStrikeOut(), y.fontStrikeOut()) << i;
-        EXPECT_EQ(x.foreground().color(), y.foreground().color()) << i;
-        EXPECT_EQ(x.background().color(), y.background().color()) << i;
+    // Documents made here: an empty last paragraph keeps its settings.
+    for (bool withText : {true, false}) {
+        QTextDocument doc;
+        QTextCursor c(&doc);
+        if (withText) {
+            c.insertText(QStringLiteral("text"));
+            c.insertBlock();
+        }
+        QTextBlockFormat centred;
+        centred.setAlignment(Qt::AlignHCenter);
+        centred.setLeftMargin(10);
+        centred.setBottomMargin(3);
+        c.setBlockFormat(centred);
+        QTextDocument back;
+        ASSERT_TRUE(RtfReader::Read(RtfWriter::Write(&doc), &back));
+        ExpectSameDocument(doc, back);
     }
+    // What the rows read: the control bytes, the whole font names and the
+    // empty paragraph's settings are kept.
+    QTextDocument doc;
+    EXPECT_EQ(Read(doc, "{\\rtf1 a\x1b" "b}")->toRawText(), QStringLiteral("a\x1b" "b"));
+    const auto family = [](const QTextDocument &d) {
+        return Runs(d).at(0).format.fontFamilies().toStringList().value(0);
+    };
+    EXPECT_EQ(family(*Read(doc, "{\\rtf1{\\fonttbl{\\f0 Ta\thoma;}}\\f0 x}")), QStringLiteral("Ta\thoma"));
+    EXPECT_EQ(family(*Read(doc, "{\\rtf1{\\fonttbl{\\f0 A\\'3b B;}}\\f0 x}")), QStringLiteral("A; B"));
+    Read(doc, "{\\rtf1 text\\par\\pard\\qc}");
+    EXPECT_EQ(doc.lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    Read(doc, "{\\rtf1 {\\qc a\\par}}"); // the group's settings end with it
+    EXPECT_EQ(doc.lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    EXPECT_EQ(doc.begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 }
 
 TEST(Rtf, MalformedInputEndsQuickly)
