@@ -1,7 +1,12 @@
 #include "FontSubstitution.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QHash>
+#include <QSet>
+
+#include <atomic>
+#include <mutex>
 
 namespace {
 
@@ -11,73 +16,117 @@ const char *const kMono = "Liberation Mono";
 const char *const kWide = "DejaVu Sans";
 const char *const kCjk = "WenQuanYi Micro Hei";
 
+// Debian's fonts-wine: outline fonts with the metrics of the Windows faces
+// the layouts were drawn for, in a folder that fontconfig does not scan.
+// The Japanese variants share family names with these and stay out.
+const char *const kTwinFolder = "/usr/share/wine/fonts/";
+const char *const kTwinFiles[] = {
+    "tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf", "small_fonts.ttf", "marlett.ttf", "symbol.ttf",
+    "wingding.ttf", "webdings.ttf", "courier.ttf", "fixedsys.ttf", "system.ttf",
+};
+
 struct Substitute {
     const char *windowsName; // UTF-8, compared without regard to case
-    const char *installed;
+    const char *twin;        // the metric twin from kTwinFolder, or none
+    const char *installed;   // used when there is no twin or it is missing
 };
 
-// Metric-compatible where one exists (Arial / Times New Roman / Courier New
-// and the Liberation fonts); the wide UI faces go to DejaVu Sans, every
-// Chinese face to WenQuanYi Micro Hei.
+// The metric twin where one exists (the Windows UI faces from fonts-wine;
+// Arial / Times New Roman / Courier New and the Liberation fonts); the other
+// UI faces go to DejaVu Sans, every Chinese face to WenQuanYi Micro Hei.
 const Substitute kTable[] = {
-    {"Arial", kSans},
-    {"Arial Narrow", kSans},
-    {"Helvetica", kSans},
-    {"MS Sans Serif", kSans},
-    {"Microsoft Sans Serif", kSans},
-    {"System", kSans},
-    {"Small Fonts", kSans},
-    {"Times New Roman", kSerif},
-    {"Times", kSerif},
-    {"MS Serif", kSerif},
-    {"Georgia", kSerif},
-    {"Courier New", kMono},
-    {"Courier", kMono},
-    {"Lucida Console", kMono},
-    {"Consolas", kMono},
-    {"Fixedsys", kMono},
-    {"Tahoma", kWide},
-    {"Verdana", kWide},
-    {"Segoe UI", kWide},
-    {"MS Shell Dlg", kWide},
-    {"MS Shell Dlg 2", kWide},
-    {"Trebuchet MS", kWide},
-    {"Marlett", kWide},
-    {"Wingdings", kWide},
-    {"Symbol", kWide}, // list bullets: the same glyphs by their Unicode code points
-    {"SimSun", kCjk},
-    {"NSimSun", kCjk},
-    {"SimHei", kCjk},
-    {"KaiTi", kCjk},
-    {"FangSong", kCjk},
-    {"Microsoft YaHei", kCjk},
-    {"Microsoft JhengHei", kCjk},
-    {"MingLiU", kCjk},
-    {"PMingLiU", kCjk},
-    {"Arial Unicode MS", kCjk},
-    {"\xE5\xAE\x8B\xE4\xBD\x93", kCjk},             // 宋体
-    {"\xE6\x96\xB0\xE5\xAE\x8B\xE4\xBD\x93", kCjk}, // 新宋体
-    {"\xE9\xBB\x91\xE4\xBD\x93", kCjk},             // 黑体
-    {"\xE6\xA5\xB7\xE4\xBD\x93", kCjk},             // 楷体
-    {"\xE4\xBB\xBF\xE5\xAE\x8B", kCjk},             // 仿宋
-    {"\xE5\xBE\xAE\xE8\xBD\xAF\xE9\x9B\x85\xE9\xBB\x91", kCjk}, // 微软雅黑
-    {"DejaVu Sans", kWide},
-    {"Liberation Sans", kSans},
-    {"Liberation Serif", kSerif},
-    {"Liberation Mono", kMono},
-    {"WenQuanYi Micro Hei", kCjk},
+    {"Arial", nullptr, kSans},
+    {"Arial Narrow", nullptr, kSans},
+    {"Helvetica", nullptr, kSans},
+    {"MS Sans Serif", "MS Sans Serif", kSans},
+    {"Microsoft Sans Serif", "MS Sans Serif", kSans},
+    {"System", "System", kSans},
+    {"Small Fonts", "Small Fonts", kSans},
+    {"Times New Roman", nullptr, kSerif},
+    {"Times", nullptr, kSerif},
+    {"MS Serif", nullptr, kSerif},
+    {"Georgia", nullptr, kSerif},
+    {"Courier New", nullptr, kMono},
+    {"Courier", "Courier", kMono},
+    {"Lucida Console", nullptr, kMono},
+    {"Consolas", nullptr, kMono},
+    {"Fixedsys", "Fixedsys", kMono},
+    {"Tahoma", "Tahoma", kWide},
+    {"Verdana", nullptr, kWide},
+    {"Segoe UI", nullptr, kWide},
+    {"MS Shell Dlg", "MS Sans Serif", kWide},
+    {"MS Shell Dlg 2", "Tahoma", kWide},
+    {"Trebuchet MS", nullptr, kWide},
+    {"Marlett", "Marlett", kWide},
+    {"Wingdings", "Wingdings", kWide},
+    {"Webdings", "Webdings", kWide},
+    {"Symbol", "Symbol", kWide}, // list bullets: U+2022 is in both
+    {"SimSun", nullptr, kCjk},
+    {"NSimSun", nullptr, kCjk},
+    {"SimHei", nullptr, kCjk},
+    {"KaiTi", nullptr, kCjk},
+    {"FangSong", nullptr, kCjk},
+    {"Microsoft YaHei", nullptr, kCjk},
+    {"Microsoft JhengHei", nullptr, kCjk},
+    {"MingLiU", nullptr, kCjk},
+    {"PMingLiU", nullptr, kCjk},
+    {"Arial Unicode MS", nullptr, kCjk},
+    {"\xE5\xAE\x8B\xE4\xBD\x93", nullptr, kCjk},             // 宋体
+    {"\xE6\x96\xB0\xE5\xAE\x8B\xE4\xBD\x93", nullptr, kCjk}, // 新宋体
+    {"\xE9\xBB\x91\xE4\xBD\x93", nullptr, kCjk},             // 黑体
+    {"\xE6\xA5\xB7\xE4\xBD\x93", nullptr, kCjk},             // 楷体
+    {"\xE4\xBB\xBF\xE5\xAE\x8B", nullptr, kCjk},             // 仿宋
+    {"\xE5\xBE\xAE\xE8\xBD\xAF\xE9\x9B\x85\xE9\xBB\x91", nullptr, kCjk}, // 微软雅黑
+    {"DejaVu Sans", nullptr, kWide},
+    {"Liberation Sans", nullptr, kSans},
+    {"Liberation Serif", nullptr, kSerif},
+    {"Liberation Mono", nullptr, kMono},
+    {"WenQuanYi Micro Hei", nullptr, kCjk},
 };
+
+std::atomic<bool> twinsAdded{false};
+std::mutex twinsMutex;
+QSet<QString> twinFamilies; // written once, before twinsAdded turns true
+
+// The families the twin files brought; empty until a Qt GUI application
+// exists (the font database needs one), then filled on the first call.
+const QSet<QString> &TwinFamilies()
+{
+    static const QSet<QString> none;
+    if (!twinsAdded.load(std::memory_order_acquire)) {
+        std::lock_guard<std::mutex> lock(twinsMutex);
+        if (!twinsAdded.load(std::memory_order_relaxed)) {
+            if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+                return none;
+            for (const char *file : kTwinFiles) {
+                const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kTwinFolder) + file);
+                if (id >= 0)
+                    for (const QString &family : QFontDatabase::applicationFontFamilies(id))
+                        twinFamilies.insert(family.toCaseFolded());
+            }
+            twinsAdded.store(true, std::memory_order_release);
+        }
+    }
+    return twinFamilies;
+}
 
 // Every text measurement looks a name up: a hash of the case-folded names.
-const char *Lookup(const QString &Name)
+const Substitute *Lookup(const QString &Name)
 {
-    static const QHash<QString, const char *> byName = [] {
-        QHash<QString, const char *> h;
+    static const QHash<QString, const Substitute *> byName = [] {
+        QHash<QString, const Substitute *> h;
         for (const Substitute &s : kTable)
-            h.insert(QString::fromUtf8(s.windowsName).toCaseFolded(), s.installed);
+            h.insert(QString::fromUtf8(s.windowsName).toCaseFolded(), &s);
         return h;
     }();
     return byName.value(Name.trimmed().toCaseFolded(), nullptr);
+}
+
+const char *Resolve(const Substitute &S)
+{
+    if (S.twin && TwinFamilies().contains(QString::fromLatin1(S.twin).toCaseFolded()))
+        return S.twin;
+    return S.installed;
 }
 
 bool Installed(const QString &Name)
@@ -87,6 +136,11 @@ bool Installed(const QString &Name)
 
 } // namespace
 
+bool AddWindowsFontTwins()
+{
+    return !TwinFamilies().isEmpty();
+}
+
 QString DefaultFontFamily()
 {
     return QString::fromLatin1(kWide);
@@ -94,8 +148,9 @@ QString DefaultFontFamily()
 
 QString SubstituteFontFamily(const QString &Name)
 {
-    if (const char *s = Lookup(Name))
-        return QString::fromLatin1(s);
+    if (const Substitute *s = Lookup(Name))
+        return QString::fromLatin1(Resolve(*s));
+    TwinFamilies();
     if (Installed(Name.trimmed()))
         return Name.trimmed();
     return DefaultFontFamily();
@@ -103,7 +158,10 @@ QString SubstituteFontFamily(const QString &Name)
 
 bool IsKnownFontFamily(const QString &Name)
 {
-    return Lookup(Name) != nullptr || Installed(Name.trimmed());
+    if (Lookup(Name))
+        return true;
+    TwinFamilies();
+    return Installed(Name.trimmed());
 }
 
 QStringList FontFamiliesFor(const QString &Name)

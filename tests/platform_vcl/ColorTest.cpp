@@ -93,9 +93,13 @@ TEST(Font, WindowsFamiliesMapToInstalledFonts)
         const char *windows;
         const char *installed;
     } cases[] = {
-        {"Arial", "Liberation Sans"},     {"MS Sans Serif", "Liberation Sans"},
-        {"Times New Roman", "Liberation Serif"}, {"Courier New", "Liberation Mono"},
-        {"tahoma", "DejaVu Sans"},        {"Verdana", "DejaVu Sans"},
+        // The metric twins of the Windows UI faces, added by the program itself.
+        {"tahoma", "Tahoma"},             {"MS Sans Serif", "MS Sans Serif"},
+        {"Small Fonts", "Small Fonts"},   {"Marlett", "Marlett"},
+        {"Symbol", "Symbol"},             {"Wingdings", "Wingdings"},
+        {"MS Shell Dlg 2", "Tahoma"},
+        {"Arial", "Liberation Sans"},     {"Times New Roman", "Liberation Serif"},
+        {"Courier New", "Liberation Mono"}, {"Verdana", "DejaVu Sans"},
         {"Segoe UI", "DejaVu Sans"},      {"SimSun", "WenQuanYi Micro Hei"},
         {"\xE5\xAE\x8B\xE4\xBD\x93", "WenQuanYi Micro Hei"},
         {"No Such Family 42", "DejaVu Sans"},
@@ -107,11 +111,22 @@ TEST(Font, WindowsFamiliesMapToInstalledFonts)
         f.SetName(QString::fromUtf8(c.windows));
         EXPECT_EQ(QFontInfo(f.ToQFont()).family(), QString::fromLatin1(c.installed)) << c.windows;
     }
+    EXPECT_TRUE(AddWindowsFontTwins());
     EXPECT_TRUE(IsKnownFontFamily("Arial"));
     EXPECT_FALSE(IsKnownFontFamily("No Such Family 42"));
     QStringList fams = FontFamiliesFor("Verdana");
     ASSERT_EQ(fams.size(), 2);
     EXPECT_EQ(fams[1], "WenQuanYi Micro Hei");
+}
+
+TEST(Font, BoldTahomaDrawsWithItsOwnBoldFace)
+{
+    TFont f;
+    f.SetStyle({fsBold});
+    const QFontInfo info(f.ToQFont());
+    EXPECT_EQ(info.family(), "Tahoma");
+    EXPECT_TRUE(info.bold());
+    EXPECT_EQ(info.styleName(), "Bold");
 }
 
 } // namespace
