@@ -27,8 +27,6 @@ TApplication::TApplication(TComponent *AOwner) : TComponent(AOwner) {}
 void TApplication::SetTitle(const QString &Value)
 {
     title_ = Value;
-    if (QCoreApplication::instance())
-        QGuiApplication::setApplicationDisplayName(Value);
 }
 
 QString TApplication::ExeName() const

@@ -18,7 +18,8 @@ public:
 
     TCustomForm *MainForm() const { return mainForm_; }
     const QString &Title() const { return title_; }
-    // Also the display name Qt gives the program's windows.
+    // Not Qt's application display name: the window system would append
+    // that to every dialog's title, which must be the form's caption alone.
     void SetTitle(const QString &Value);
     // The full path of the running program.
     QString ExeName() const;

@@ -138,6 +138,9 @@ TEST(ApplicationObject, TitleExeNameAndSleepSeam)
 {
     Application->SetTitle(QStringLiteral("TQ-62 DSP Processor Editor V1.0"));
     EXPECT_EQ(Application->Title(), QStringLiteral("TQ-62 DSP Processor Editor V1.0"));
+    // A window title is the form's caption alone: Qt appends its display
+    // name, when one is set, to the title of every window.
+    EXPECT_NE(QGuiApplication::applicationDisplayName(), Application->Title());
     EXPECT_FALSE(Application->ExeName().isEmpty());
     std::vector<unsigned> slept;
     Application->SetSleepHandler([&](unsigned ms) { slept.push_back(ms); });
