@@ -5,6 +5,7 @@
 #include "DialogHost.h"
 #include "Edit.h"
 #include "Label.h"
+#include "SkGroupBox.h"
 #include "VirtualKeys.h"
 
 #include <algorithm>
@@ -58,11 +59,11 @@ TfmNetworkSetup::TfmNetworkSetup(TComponent *AOwner, DialogHost *Host) : TForm(A
     SetClientWidth(300);
     SetClientHeight(190);
 
-    gbIpSetting = PlaceControl<TLabel>(this, "gbIpSetting", 16, 12, 268, 16, "IP Address");
+    gbIpSetting = PlaceControl<TSkGroupBox>(this, "gbIpSetting", 12, 8, 276, 62, "IP Address");
     static const char *const names[4] = {"edIp1", "edIp2", "edIp3", "edIp4"};
     static const char *const dots[3] = {"Label1", "Label2", "Label3"};
     for (int i = 0; i < 4; ++i) {
-        TEdit *e = PlaceControl<TEdit>(this, names[i], 24 + 66 * i, 36, 50, 21, "0");
+        TEdit *e = PlaceControl<TEdit>(gbIpSetting, names[i], 12 + 66 * i, 26, 50, 21, "0");
         e->SetNumbersOnly(true);
         e->SetMaxLength(3);
         e->SetAlignment(taCenter);
@@ -71,11 +72,11 @@ TfmNetworkSetup::TfmNetworkSetup(TComponent *AOwner, DialogHost *Host) : TForm(A
         e->OnKeyDown = [this, e](TObject *, Word &Key, TShiftState) { IpKey(e, Key); };
         edIp[i] = e;
         if (i < 3)
-            PlaceControl<TLabel>(this, dots[i], 79 + 66 * i, 40, 6, 16, ".");
+            PlaceControl<TLabel>(gbIpSetting, dots[i], 67 + 66 * i, 30, 6, 16, ".");
     }
-    gbIdSetting = PlaceControl<TLabel>(this, "gbIdSetting", 16, 76, 268, 16, "Input ID");
-    lbMessage = PlaceControl<TLabel>(this, "lbMessage", 24, 104, 80, 16, "Number :");
-    edId = PlaceControl<TEdit>(this, "edId", 112, 100, 60, 21, "1");
+    gbIdSetting = PlaceControl<TSkGroupBox>(this, "gbIdSetting", 12, 78, 276, 58, "Input ID");
+    lbMessage = PlaceControl<TLabel>(gbIdSetting, "lbMessage", 12, 28, 84, 16, "Number :");
+    edId = PlaceControl<TEdit>(gbIdSetting, "edId", 100, 24, 60, 21, "1");
     edId->SetNumbersOnly(true);
     edId->SetMaxLength(3);
     edId->SetAlignment(taCenter);

@@ -8,6 +8,7 @@ class TButton;
 class TEdit;
 class TLabel;
 class TPanel;
+class TSkGroupBox;
 
 // Sets the device ID (1-250) that the editor addresses and, while no link is
 // established, the IPv4 address of the device for the network link. An empty
@@ -22,9 +23,9 @@ public:
     // changes the device ID.
     void SetOnline(bool Online);
 
-    TLabel *gbIpSetting;
+    TSkGroupBox *gbIpSetting;
     TEdit *edIp[4]; // edIp1 .. edIp4, the first octet first
-    TLabel *gbIdSetting;
+    TSkGroupBox *gbIdSetting;
     TLabel *lbMessage;
     TEdit *edId;
     TButton *bnSet;

@@ -14,6 +14,7 @@ TEdit::TEdit(TComponent *AOwner) : TWinControl(AOwner, new QLineEdit), edit_(sta
     SetControlStyle(TControlStyle{csClickEvents, csSetCaption, csDoubleClicks});
     SetTabStop(true);
     SetBounds(0, 0, 121, 21);
+    GreyDisabledText();
     QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this](const QString &t) {
         if ((charCase_ != ecNormal || asciiOnly_) && Cased(t) != t) {
             const int cursor = edit_->cursorPosition();
@@ -46,6 +47,19 @@ void TEdit::ColorChanged()
     p.setColor(QPalette::Base, ToQColor(Color()));
     edit_->setPalette(p);
     TWinControl::ColorChanged();
+}
+
+void TEdit::FontChanged()
+{
+    TWinControl::FontChanged();
+    GreyDisabledText();
+}
+
+void TEdit::GreyDisabledText()
+{
+    QPalette p = edit_->palette();
+    p.setColor(QPalette::Disabled, QPalette::Text, ToQColor(clGrayText));
+    edit_->setPalette(p);
 }
 
 void TEdit::SetMaxLength(int Value)

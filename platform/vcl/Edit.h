@@ -80,11 +80,15 @@ protected:
     virtual void Change();
     void TextChanged() override;
     void ColorChanged() override;
+    void FontChanged() override;
     bool WidgetEvent(QObject *Watched, QEvent *Event) override;
 
 private:
     // The text as the edit keeps it: cased, and filtered to printable ASCII.
     QString Cased(const QString &Text) const;
+    // Disabled, the text is in the system's grey text colour, as on Windows,
+    // readable on the field's own colour (a silver field included).
+    void GreyDisabledText();
     QLineEdit *edit_;
     TAlignment alignment_ = taLeftJustify;
     bool autoSelect_ = true;
