@@ -74,9 +74,10 @@ const MenuRow kMenu[] = {
     {&TfmMain::TestTone, nullptr, "TestTone", "SID_TEST_TONE", "Test Tone", true},
     {&TfmMain::ChNameList, nullptr, "ChNameList", "SID_CH_NAME_LIST", "Channel Name", true},
     {&TfmMain::LanguageSel, nullptr, "LanguageSel", "SID_LANGUAGE", "Language", true},
-    {&TfmMain::ChineseSimplified, &TfmMain::LanguageSel, "ChineseSimplified", "", "简体中文", true},
-    {&TfmMain::ChineseTraditional, &TfmMain::LanguageSel, "ChineseTraditional", "", "繁體中文", false},
-    {&TfmMain::English, &TfmMain::LanguageSel, "English", "", "English", true},
+    {&TfmMain::ChineseSimplified, &TfmMain::LanguageSel, "ChineseSimplified", "SID_CHINESE_SIMPLIFIED", "简体中文", true},
+    {&TfmMain::ChineseTraditional, &TfmMain::LanguageSel, "ChineseTraditional", "SID_CHINESE_TRODITIONAL", "繁體中文",
+     false},
+    {&TfmMain::English, &TfmMain::LanguageSel, "English", "SID_ENGLISH", "English", true},
     {&TfmMain::Help, nullptr, "Help", "SID_HELP", "Help", true},
     {&TfmMain::Rs232Code, &TfmMain::Help, "Rs232Code", "SID_RS232_CODE", "RS232 Code", true},
     {&TfmMain::MemoShow, &TfmMain::Help, "MemoShow", "", "Memo Show", false},
@@ -452,10 +453,14 @@ void TfmMain::HideConnectDialog()
 
 void TfmMain::ShowConnectDialog()
 {
-    if (!fmNetwork)
-        return;
-    fmNetwork->pbScan->SetPosition(0);
-    fmNetwork->Show();
+    if (fmNetwork)
+        fmNetwork->Show();
+}
+
+void TfmMain::ClearScanProgress()
+{
+    if (fmNetwork)
+        fmNetwork->pbScan->SetPosition(0);
 }
 
 void TfmMain::StartConnectScan()

@@ -82,6 +82,7 @@ public:
     bool IsConnectDialogVisible() override;
     void HideConnectDialog() override;
     void ShowConnectDialog() override;
+    void ClearScanProgress() override;
     void StartConnectScan() override;
     void SetStorePresetName(int row, const std::string &name) override;
     void SetRecallPresetName(int row, const std::string &name) override;

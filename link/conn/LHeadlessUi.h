@@ -83,6 +83,7 @@ public:
     bool IsConnectDialogVisible() override { return dialogVisible; }
     void HideConnectDialog() override;
     void ShowConnectDialog() override;
+    void ClearScanProgress() override {}
     void StartConnectScan() override;
     void SetStorePresetName(int row, const std::string &name) override;
     void SetRecallPresetName(int row, const std::string &name) override;

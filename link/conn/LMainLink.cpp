@@ -285,6 +285,7 @@ void LMainLink::OnLinkError(int code, int)
         lastLinkError = LinkErrorText(code);
         InterruptSequence(lastLinkError);
         CloseLink();
+        ui->ClearScanProgress();
         ui->ShowLinkBroken();
         ui->ShowConnectDialog();
     }
@@ -337,6 +338,7 @@ void LMainLink::tmLinkBrokenTimer()
     lastLinkError = "the USB device was unplugged";
     InterruptSequence(lastLinkError);
     CloseLink();
+    ui->ClearScanProgress();
     ui->ShowLinkBroken();
     ui->ShowConnectDialog();
 }

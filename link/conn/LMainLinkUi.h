@@ -44,7 +44,8 @@ public:
     virtual bool IsConnectDialogConnected() = 0;
     virtual bool IsConnectDialogVisible() = 0;
     virtual void HideConnectDialog() = 0;
-    virtual void ShowConnectDialog() = 0;  // modal, with the scan progress set to 0
+    virtual void ShowConnectDialog() = 0;  // modal; the scan progress stays where the scan put it
+    virtual void ClearScanProgress() = 0;  // the scan's progress back to 0 (a lost link)
     virtual void StartConnectScan() = 0;   // the dialog's start-scan button
 
     // Preset-name lists of the store (rows 0-19) and recall (rows 0-20) dialogs.
