@@ -144,9 +144,8 @@ bool GatePage::ShowCurve(int Channel)
     if (!threshold || !plot)
         return false;
     ShowTransferCurve(*plot, GateCurve(threshold->Position()));
-    // The title counts the inputs from 1 ("In 1  Gate"), as the compressor's
-    // and limiter's count their outputs.
-    SetCaption("lbGateName", "In " + QString::number(Channel + 1) + "  " + host.TranslateQ("SID_GATE"));
+    // The title names the input by its letter ("In A  Gate").
+    SetCaption("lbGateName", "In " + PageNames::Suffix(Channel) + "  " + host.TranslateQ("SID_GATE"));
     return true;
 }
 

@@ -83,7 +83,7 @@ TEST_F(LanguageCaptions, EveryCaptionFollowsTheLanguageAndComesBack)
 {
     ExpectCaptions("English at start");
     const QString englishGate = fmMain->FindControl("lbGateName")->Caption();
-    EXPECT_EQ(englishGate, "In 1  Gate");
+    EXPECT_EQ(englishGate, "In A  Gate");
     EXPECT_EQ(fmMain->FindControl("lbCompName")->Caption(), "Out 1  RMS Compressor");
     EXPECT_EQ(fmMain->FindControl("lbLimitName")->Caption(), "Out 1  Peak Limit");
     fmMain->SetLanguage("ChineseGB");

@@ -120,7 +120,7 @@ TEST_F(DynamicsFixture, GateSlidersRedrawAtOnceAndHoldKeepsTheCurve)
     EXPECT_EQ(Curve("ipGate", 0).x, (Points{20, -40, -40}));
     EXPECT_EQ(Curve("ipGate", 0).y, (Points{20, -40, -100}));
     EXPECT_EQ(Text("cvdGateThresholdInB"), "-40.0dB");
-    EXPECT_EQ(f.Get("lbGateName")->Caption(), "In 2  SID_GATE");
+    EXPECT_EQ(f.Get("lbGateName")->Caption(), "In B  SID_GATE");
     EXPECT_EQ(gate.PlotChannel(), 1);
     f.sent.clear();
     Slider("isGateHoldInB")->SetPosition(199);
