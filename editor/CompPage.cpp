@@ -26,9 +26,11 @@ const Family kFamilies[] = {
     {"lbCompName", MakeLabel, Each::One, "skgFftComp", 20, 22, 538, 20, 0, ""},
     {"lbHeadCompOut", MakeLabel, Each::One, "skgFftComp", 560, 22, 46, 20, 0, "Out 1"},
     {"lbCompOut", MakeLabel, Each::Output, "skgParamComp", 8, 12, 120, 16, 133, "Out"},
-    {"lbCompThresholdOut", MakeFieldLabel, Each::Output, "skgParamComp", 2, 30, 50, 14, 133, ""},
-    {"lbCompAttackOut", MakeFieldLabel, Each::Output, "skgParamComp", 50, 30, 32, 14, 133, ""},
-    {"lbCompReleaseOut", MakeFieldLabel, Each::Output, "skgParamComp", 84, 30, 42, 14, 133, ""},
+    // Each field's caption centred over its slider, none wider than the
+    // room between its neighbours.
+    {"lbCompThresholdOut", MakeFieldLabel, Each::Output, "skgParamComp", 4, 30, 46, 14, 133, ""},
+    {"lbCompAttackOut", MakeFieldLabel, Each::Output, "skgParamComp", 48, 30, 36, 14, 133, ""},
+    {"lbCompReleaseOut", MakeFieldLabel, Each::Output, "skgParamComp", 86, 30, 38, 14, 133, ""},
     {"isCompThresholdOut", MakeSlider, Each::Output, "skgParamComp", 14, 44, 27, 138, 133, ""},
     {"isCompAttackOut", MakeSlider, Each::Output, "skgParamComp", 53, 44, 27, 138, 133, ""},
     {"isCompReleaseOut", MakeSlider, Each::Output, "skgParamComp", 92, 44, 27, 138, 133, ""},

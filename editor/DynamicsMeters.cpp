@@ -32,20 +32,12 @@ const int kOutputTop[] = {58, 81, 105, 128, 151, 175, 198, 222};
 const int kGateTop[] = {36, 59, 82, 105, 129, 152, 175, 198, 222};
 
 
-// White on the meters' black panels; the plot channel's scale stands on the
-// page frame and is dark.
+// White on the meters' black panels.
 TControl *MakeScaleLabel(TComponent *Owner)
 {
     auto *l = static_cast<TSkLabel *>(MakeLabel(Owner));
     l->Font()->SetColor(clWhite);
     l->Font()->SetSize(7);
-    return l;
-}
-
-TControl *MakeFrameScaleLabel(TComponent *Owner)
-{
-    auto *l = static_cast<TSkLabel *>(MakeScaleLabel(Owner));
-    l->Font()->SetColor(clBlack);
     return l;
 }
 
@@ -85,22 +77,25 @@ void DynamicsMeters::Build(TWinControl *Client)
     std::deque<std::string> keep;
     auto name = [&](const char *Stem) { return keep.emplace_back(Stem + side).c_str(); };
     const Each each = n.input ? Each::Input : Each::Output;
-    // Beside the plot: the plot channel's meters and scale; then one panel per channel.
-    const int fixedLeft = n.input ? 834 : 612;
-    std::vector<Family> rows;
+    // Beside the plot, in a panel of its own between the plot and the
+    // channels' panels: the plot channel's meters and scale (its activity
+    // bar at the panel's top); then one panel per channel.
     const char *panel = name("plLevel");
+    const int fixedLeft = n.input ? 830 : 608, fixedWidth = n.input ? 40 : 48;
+    std::vector<Family> rows;
+    rows.push_back({panel, MakePanel, Each::One, frame.c_str(), fixedLeft, 30, fixedWidth, 247, 0, ""});
     if (n.input) {
-        rows.push_back({name("pbLevel"), MakeMeter, Each::One, frame.c_str(), fixedLeft, 32, 12, 208, 0, ""});
+        rows.push_back({name("pbLevel"), MakeMeter, Each::One, panel, 4, 32, 12, 208, 0, ""});
     } else {
-        rows.push_back({name("pbLimit"), MakeMeter, Each::One, frame.c_str(), fixedLeft, 0, 12, 22, 0, ""});
-        rows.push_back({name("lbLimit"), MakeFrameScaleLabel, Each::One, frame.c_str(), fixedLeft - 4, 22, 40, 14, 0,
+        rows.push_back({name("pbLimit"), MakeMeter, Each::One, panel, 4, 0, 12, 22, 0, ""});
+        rows.push_back({name("lbLimit"), MakeScaleLabel, Each::One, panel, 2, 22, 46, 14, 0,
                         kind == Kind::Comp ? "COMP" : "LIMIT"});
-        rows.push_back({name("pbLevel"), MakeMeter, Each::One, frame.c_str(), fixedLeft, 43, 12, 185, 0, ""});
+        rows.push_back({name("pbLevel"), MakeMeter, Each::One, panel, 4, 43, 12, 185, 0, ""});
     }
     for (int j = 0; j < n.scaleCount; ++j) {
         const int top = n.input ? kGateTop[j] : kCompFixedTop[j];
-        rows.push_back({name(n.scale[j].stem), MakeFrameScaleLabel, Each::One, frame.c_str(), fixedLeft + 14, top, 30, 14,
-                        0, n.scale[j].caption});
+        rows.push_back({name(n.scale[j].stem), MakeScaleLabel, Each::One, panel, 18, top, fixedWidth - 18, 14, 0,
+                        n.scale[j].caption});
     }
     rows.push_back({panel, MakePanel, each, frame.c_str(), n.input ? 873 : 659, 30, 50, 247, 53, ""});
     if (n.input) {
@@ -137,9 +132,10 @@ bool DynamicsMeters::Stretch(int dw, int dh, bool Vertical, bool Horizontal)
     auto find = [&](const QString &Name) { return host.FindControl(Name); };
     if (Vertical) {
         // The plot channel's set beside the plot.
-        TControl *meter = find("pbLevel" + n.side);
-        if (!meter)
+        TControl *meter = find("pbLevel" + n.side), *fixedPanel = find("plLevel" + n.side);
+        if (!meter || !fixedPanel)
             return false;
+        fixedPanel->SetHeight(dh + 247);
         if (n.input) {
             meter->SetHeight(dh * 8 / 9 + 208);
             meter->SetTop(dh / 9 + 32);

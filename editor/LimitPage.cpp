@@ -22,9 +22,11 @@ const Family kFamilies[] = {
     {"lbLimitName", MakeLabel, Each::One, "skgFftLimit", 20, 22, 538, 20, 0, ""},
     {"lbHeadLimitOut", MakeLabel, Each::One, "skgFftLimit", 560, 22, 46, 20, 0, "Out 1"},
     {"lbLimitOut", MakeLabel, Each::Output, "skgParamLimit", 8, 12, 120, 16, 133, "Out"},
-    {"lbLimitThresholdOut", MakeFieldLabel, Each::Output, "skgParamLimit", 2, 30, 50, 14, 133, ""},
-    {"lbLimitAttackOut", MakeFieldLabel, Each::Output, "skgParamLimit", 50, 30, 32, 14, 133, ""},
-    {"lbLimitReleaseOut", MakeFieldLabel, Each::Output, "skgParamLimit", 84, 30, 42, 14, 133, ""},
+    // Each field's caption centred over its slider, none wider than the
+    // room between its neighbours.
+    {"lbLimitThresholdOut", MakeFieldLabel, Each::Output, "skgParamLimit", 4, 30, 46, 14, 133, ""},
+    {"lbLimitAttackOut", MakeFieldLabel, Each::Output, "skgParamLimit", 48, 30, 36, 14, 133, ""},
+    {"lbLimitReleaseOut", MakeFieldLabel, Each::Output, "skgParamLimit", 86, 30, 38, 14, 133, ""},
     {"isLimitThresholdOut", MakeSlider, Each::Output, "skgParamLimit", 14, 44, 27, 138, 133, ""},
     {"isLimitAttackOut", MakeSlider, Each::Output, "skgParamLimit", 53, 44, 27, 138, 133, ""},
     {"isLimitReleaseOut", MakeSlider, Each::Output, "skgParamLimit", 92, 44, 27, 138, 133, ""},
