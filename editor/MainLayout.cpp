@@ -20,7 +20,8 @@ const Family kFamilies[] = {
     {"skbMenuMatrix", MakeBmpButton, Each::One, "skgFunction", 316, 4, 50, 30, 0, "MATRIX"},
     {"skbMenuIn", MakeBmpButton, Each::Input, "skgFunction", 380, 4, 42, 30, 44, "IN"},
     {"skbMenuOut", MakeBmpButton, Each::Output, "skgFunction", 564, 4, 42, 30, 44, "OUT"},
-    {"skbMenuLink", MakeBmpButton, Each::One, "skgFunction", 1040, 4, 70, 30, 0, "OffLine"},
+    // 66 wide: its right edge stays inside the window's 1108-pixel client area.
+    {"skbMenuLink", MakeBmpButton, Each::One, "skgFunction", 1040, 4, 66, 30, 0, "OffLine"},
     {"skgMain", MakeGroupBox, Each::One, "", 0, 39, 1112, 629, 0, ""},
     {"skgFftGain", MakeGroupBox, Each::One, "skgMain", 0, 0, 1112, 284, 0, ""},
     {"skgFftDelay", MakeGroupBox, Each::One, "skgMain", 0, 0, 1112, 284, 0, ""},
@@ -59,10 +60,13 @@ const Family kFamilies[] = {
     {"lbPstName", MakeLabel, Each::One, "skgPreset", 148, 11, 132, 16, 0, ""},
     {"bStore", MakeBmpButton, Each::One, "skgPreset", 284, 7, 62, 24, 0, "Store"},
     {"bRecall", MakeBmpButton, Each::One, "skgPreset", 350, 7, 62, 24, 0, "Recall"},
-    {"lbConInterface", MakeLabel, Each::One, "", 860, 630, 120, 16, 0, ""},
-    {"lbShowIdNumber", MakeLabel, Each::One, "", 860, 648, 120, 16, 0, "ID : 1"},
-    {"lbShowIp", MakeLabel, Each::One, "", 700, 648, 150, 16, 0, ""},
-    {"lbStatus", MakeLabel, Each::One, "", 450, 640, 200, 16, 0, ""},
+    // The link's kind, device ID and address at the window's foot (client
+    // y 630 to 664): on the main frame, whose lower edge they stand on, so
+    // that the frame does not cover them.
+    {"lbConInterface", MakeLabel, Each::One, "skgMain", 860, 591, 120, 16, 0, ""},
+    {"lbShowIdNumber", MakeLabel, Each::One, "skgMain", 860, 609, 120, 16, 0, "ID : 1"},
+    {"lbShowIp", MakeLabel, Each::One, "skgMain", 700, 609, 150, 16, 0, ""},
+    {"lbStatus", MakeLabel, Each::One, "skgMain", 450, 601, 200, 16, 0, ""},
 };
 
 // Stretch rules of the window's frames; d is dh for vertical rules, dw for
@@ -93,6 +97,11 @@ const Rule kVertical[] = {
     {"pbMatrix", Each::One, Edge::Top, [](int d, int) { return d / 9 + 38; }},
     {"pbMatrix", Each::One, Edge::Height, [](int d, int) { return d + 210; }},
     {"skgPreset", Each::One, Edge::Top, [](int d, int) { return d + 626; }},
+    // The foot's labels stay at the frame's lower edge, beside the preset area.
+    {"lbConInterface", Each::One, Edge::Top, [](int d, int) { return d + 591; }},
+    {"lbShowIdNumber", Each::One, Edge::Top, [](int d, int) { return d + 609; }},
+    {"lbShowIp", Each::One, Edge::Top, [](int d, int) { return d + 609; }},
+    {"lbStatus", Each::One, Edge::Top, [](int d, int) { return d + 601; }},
     {"skgFftIn", Each::Input, Edge::Height, [](int d, int) { return d + 284; }},
     {"skgFftOut", Each::Output, Edge::Height, [](int d, int) { return d + 284; }},
     {"skgFftGeqIn", Each::Input, Edge::Height, [](int d, int) { return d + 284; }},
