@@ -13,7 +13,7 @@ TfmChNameList::TfmChNameList(TComponent *AOwner, DialogHost *Host) : TForm(AOwne
     SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
     SetClientWidth(420);
-    SetClientHeight(250);
+    SetClientHeight(268);
 
     // Inputs in the left column, outputs in the right one.
     for (int ch = 0; ch < kChannels; ++ch) {
@@ -28,9 +28,10 @@ TfmChNameList::TfmChNameList(TComponent *AOwner, DialogHost *Host) : TForm(AOwne
         edName[ch]->SetMaxLength(8);
         edName[ch]->SetPrintableAsciiOnly(true);
     }
-    btnOK = PlaceControl<TButton>(this, "btnOK", 244, 215, 75, 25, "Set");
+    // Below the last output's edit (top 198, 21 high).
+    btnOK = PlaceControl<TButton>(this, "btnOK", 244, 231, 75, 25, "Set");
     btnOK->OnClick = [this](TObject *) { btnOKClick(); };
-    btnCancel = PlaceControl<TButton>(this, "btnCancel", 329, 215, 75, 25, "Exit");
+    btnCancel = PlaceControl<TButton>(this, "btnCancel", 329, 231, 75, 25, "Exit");
     btnCancel->SetCancel(true);
     btnCancel->OnClick = [this](TObject *) { Close(); };
 
