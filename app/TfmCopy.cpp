@@ -1,5 +1,6 @@
 #include "TfmCopy.h"
 
+#include "Artwork.h"
 #include "ChannelLinkHost.h"
 #include "ComboBox.h"
 #include "DialogControls.h"
@@ -52,6 +53,10 @@ TfmCopy::TfmCopy(TComponent *AOwner, DialogHost *Dialogs, ChannelLinkHost *Links
     bnExit = PlaceControl<TSkBmpButton>(this, "bnExit", 215, 150, 75, 28, "Exit");
     bnExit->OnClick = [this](TObject *) { bnExitClick(); };
     OnShow = [this](TObject *) { FormShow(); };
+    // The main window's button faces; each copy button belongs to its group.
+    for (TComponent *owner : {static_cast<TComponent *>(this), static_cast<TComponent *>(GroupBox1),
+                              static_cast<TComponent *>(GroupBox2)})
+        Artwork::PaintControls(owner);
 }
 
 void TfmCopy::bnInChCopyClick(TObject *Sender)

@@ -1,5 +1,6 @@
 #include "TfmLinkSel.h"
 
+#include "Artwork.h"
 #include "ChannelLinkHost.h"
 #include "DialogControls.h"
 #include "DialogHost.h"
@@ -38,6 +39,8 @@ TfmLinkSel::TfmLinkSel(TComponent *AOwner, DialogHost *Dialogs, ChannelLinkHost 
     bnExit = PlaceControl<TSkBmpButton>(this, "bnExit", ClientWidth() - 95, 430, 75, 28, "Exit");
     bnExit->OnClick = [this](TObject *) { bnExitClick(); };
     OnShow = [this](TObject *) { FormShow(); };
+    // The main window's button faces: a row's down button reads as down.
+    Artwork::PaintControls(this);
 }
 
 void TfmLinkSel::BuildSide(int SideIndex, int Top)

@@ -156,9 +156,11 @@ QByteArray ThumbPicture(Thumb State)
     return bytes;
 }
 
-void PaintControls(PageHost &Host)
+void PaintControls(PageHost &Host) { PaintControls(Host.ControlOwner()); }
+
+void PaintControls(TComponent *Owner)
 {
-    TComponent *owner = Host.ControlOwner();
+    TComponent *owner = Owner;
     QMap<QPair<int, int>, FaceSet> faces;
     // One thumb set for every slider: the pictures' bytes are shared by all.
     std::unique_ptr<TGpPicture> thumbs[4];

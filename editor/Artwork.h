@@ -10,6 +10,7 @@
 #include <QImage>
 
 class PageHost;
+class TComponent;
 
 namespace Artwork {
 
@@ -27,8 +28,10 @@ constexpr int kThumbLength = 12;
 QByteArray ThumbPicture(Thumb State);
 
 // Gives every bitmap button without an up picture a face set of its own
-// size and every slider without a thumb picture the thumb set.
+// size and every slider without a thumb picture the thumb set: the controls
+// that Owner (a dialog, or the host's control owner) owns.
 void PaintControls(PageHost &Host);
+void PaintControls(TComponent *Owner);
 
 // Shares the pictures of the page buttons, routing buttons and GEQ sliders
 // with their named sources. Stops at the first name that does not exist and
