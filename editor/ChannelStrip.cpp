@@ -54,22 +54,19 @@ TControl *MakeGainSlider(TComponent *Owner)
 
 TControl *MakeGainBox(TComponent *Owner)
 {
-    auto *b = static_cast<TRoundedEdit *>(MakeValueBox(Owner));
-    b->SetReadOnly(true);
+    auto *b = static_cast<TRoundedEdit *>(MakeReadOnlyBox(Owner));
     b->SetText("+0.0dB");
     return b;
 }
 
 // Mute: group 2; polarity: group 1 on the channel page, 3 on the Gain page;
-// each a toggle (all up allowed).
+// each a toggle (all up allowed), whose pressed face reads as pressed.
 template <int Group>
 TControl *MakeToggle(TComponent *Owner)
 {
     auto *b = new TSkBmpButton(Owner);
     b->SetGroupIndex(Group);
     b->SetAllowAllUp(true);
-    // A face of its own, so that a pressed toggle reads as pressed.
-    b->SetButtonBorder(bbButton);
     return b;
 }
 

@@ -2,6 +2,8 @@
 
 #include "Exceptions.h"
 #include "Image.h"
+#include "LdDemoButton.h"
+#include "LdPowerButton.h"
 #include "LMyFFTDrawHpLp6dB.h"
 #include "LProgressBar.h"
 #include "PageHost.h"
@@ -155,8 +157,45 @@ TControl *MakeValueBox(TComponent *Owner)
 {
     auto *b = new TRoundedEdit(Owner);
     b->SetRounding(6);
+    b->SetBorderColor(clHighlightText);
+    b->SetColor(clWhite);
+    b->Font()->SetColor(clBlack);
     b->SetAlignment(taCenter);
     return b;
+}
+
+TControl *MakeReadOnlyBox(TComponent *Owner)
+{
+    auto *b = static_cast<TRoundedEdit *>(MakeValueBox(Owner));
+    b->SetReadOnly(true);
+    b->SetColor(kReadOnlyBoxColor);
+    return b;
+}
+
+TControl *MakeDisplayButton(TComponent *Owner)
+{
+    auto *b = new TLdDemoButton(Owner);
+    b->SetColor(clBlack);
+    b->SetBevelWidth(1);
+    for (TFont *f : {b->FontEnter(), b->FontLeave()}) {
+        f->SetName(QStringLiteral("Arial"));
+        f->SetHeight(-11);
+        f->SetColor(clActiveBorder);
+    }
+    return b;
+}
+
+TControl *MakeDisplayToggle(TComponent *Owner)
+{
+    auto *t = new TLdPowerButton(Owner);
+    t->SetColor(clBlack);
+    t->SetBevelWidth(0);
+    t->SetOutlineWidth(0);
+    t->Palette()->SetLow(clOlive);
+    t->Palette()->SetHigh(clYellow);
+    t->Font()->SetName(QStringLiteral("Tahoma"));
+    t->Font()->SetHeight(-11);
+    return t;
 }
 
 TControl *MakeUpDown(TComponent *Owner) { return new TUpDown(Owner); }

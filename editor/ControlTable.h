@@ -1,4 +1,6 @@
 #pragma once
+#include "Color.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -79,11 +81,20 @@ TControl *MakePanel(TComponent *Owner);
 TControl *MakeFftDraw(TComponent *Owner);
 TControl *MakeXYPlot(TComponent *Owner);
 // A vertical page slider (TSmTrackBar; the page sets its range), a value
-// edit box (TRoundedEdit, centred text), an up-down spinner, a level meter
-// (LProgressBar) and a picture (TImage).
+// edit box (TRoundedEdit: rounded 6, white edge, centred black text; white
+// where the user types, light cyan where the box only shows a value), an
+// up-down spinner, a level meter (LProgressBar) and a picture (TImage).
 TControl *MakeSlider(TComponent *Owner);
 TControl *MakeValueBox(TComponent *Owner);
+TControl *MakeReadOnlyBox(TComponent *Owner);
+constexpr TColor kReadOnlyBoxColor = 0xFFFFDF; // red 223, green and blue 255
 TControl *MakeUpDown(TComponent *Owner);
+// The response displays' bevelled push buttons (EQ bypass and reset: black,
+// an 11-pixel Arial caption in the light border grey) and LED toggles
+// (curve overlays and show-all: black, no bevel, an olive LED that turns
+// yellow, an 11-pixel Tahoma caption that the page colours by channel).
+TControl *MakeDisplayButton(TComponent *Owner);
+TControl *MakeDisplayToggle(TComponent *Owner);
 TControl *MakeMeter(TComponent *Owner);
 TControl *MakeImage(TComponent *Owner);
 // A windowless paint box (TPaintBox) drawn by its OnPaint handler.

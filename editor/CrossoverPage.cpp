@@ -35,13 +35,6 @@ TControl *MakeFreqSlider(TComponent *Owner)
     return s;
 }
 
-TControl *MakeFreqBox(TComponent *Owner)
-{
-    auto *b = static_cast<TRoundedEdit *>(MakeValueBox(Owner));
-    b->SetReadOnly(true);
-    return b;
-}
-
 TControl *MakeSlopeList(TComponent *Owner)
 {
     auto *c = new TSkComboBox(Owner);
@@ -63,7 +56,7 @@ TControl *MakeBypassButton(TComponent *Owner)
 #define FILTER_COLUMN(side, each, cut, x)                                                                    \
     {"lb" cut "Freq" side, MakeLabel, each, "skgParam" side, x, 12, 86, 16, 0, ""},                          \
         {"is" cut "Freq" side, MakeFreqSlider, each, "skgParam" side, x + 26, 30, 34, 130, 0, ""},           \
-        {"cvd" cut "Freq" side, MakeFreqBox, each, "skgParam" side, x + 3, 164, 80, 24, 0, ""},              \
+        {"cvd" cut "Freq" side, MakeReadOnlyBox, each, "skgParam" side, x + 3, 164, 80, 24, 0, ""},              \
         {"lb" cut "Slop" side, MakeLabel, each, "skgParam" side, x, 192, 86, 16, 0, ""},                     \
         {"skc" cut "Slop" side, MakeSlopeList, each, "skgParam" side, x + 3, 210, 80, 22, 0, ""},            \
         {"skb" cut "Bypass" side, MakeBypassButton, each, "skgParam" side, x + 3, 240, 80, 24, 0, ""}

@@ -34,8 +34,6 @@ TControl *MakeSelector(TComponent *Owner)
     return b;
 }
 
-TControl *MakeLdButton(TComponent *Owner) { return new TLdDemoButton(Owner); }
-
 // The selectors stand left of the band boxes, which lie on top of each other
 // in the GEQ parameter area; each input's display box fills the GEQ page's
 // display frame.
@@ -44,8 +42,8 @@ const Family kFamilies[] = {
     {"skgGeqIn", MakeGroupBox, Each::Input, "skgParamGeq", 70, 4, 998, 282, 0, ""},
     {"lbGeqIn", MakeLabel, Each::Input, "skgGeqIn", 8, 4, 80, 16, 0, ""},
     {"lbFftChGeqIn", MakeLabel, Each::Input, "skgFftGeqIn", 21, 4, 120, 18, 0, ""},
-    {"ldbEqBypassGeqIn", MakeLdButton, Each::Input, "skgFftGeqIn", 776, 2, 75, 20, 0, ""},
-    {"ldbEqResetGeqIn", MakeLdButton, Each::Input, "skgFftGeqIn", 857, 2, 75, 20, 0, ""},
+    {"ldbEqBypassGeqIn", MakeDisplayButton, Each::Input, "skgFftGeqIn", 776, 3, 65, 17, 0, ""},
+    {"ldbEqResetGeqIn", MakeDisplayButton, Each::Input, "skgFftGeqIn", 857, 3, 65, 17, 0, ""},
 };
 
 const Rule kHorizontal[] = {

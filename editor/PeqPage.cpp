@@ -53,14 +53,6 @@ TControl *MakeSlider(TComponent *Owner)
     return s;
 }
 
-TControl *MakeValueBox(TComponent *Owner)
-{
-    auto *b = new TRoundedEdit(Owner);
-    b->SetReadOnly(true);
-    b->SetAlignment(taCenter);
-    return b;
-}
-
 TControl *MakeRadio(TComponent *Owner) { return new TRadioButton(Owner); }
 // The display's key help fits beside the overlay toggles.
 TControl *MakeKeyHelp(TComponent *Owner)
@@ -68,22 +60,6 @@ TControl *MakeKeyHelp(TComponent *Owner)
     TControl *l = MakeLabel(Owner);
     l->Font()->SetSize(7);
     return l;
-}
-
-// The display's buttons carry small captions.
-TControl *MakeDemoButton(TComponent *Owner)
-{
-    auto *b = new TLdDemoButton(Owner);
-    b->FontEnter()->SetSize(8);
-    b->FontLeave()->SetSize(8);
-    return b;
-}
-
-TControl *MakePowerButton(TComponent *Owner)
-{
-    auto *b = new TLdPowerButton(Owner);
-    b->Font()->SetSize(8);
-    return b;
 }
 
 // The display's top row: magnitude/phase, key help, overlay toggles and the
@@ -99,12 +75,12 @@ const Family kFamilies[] = {
     {"skgFftShowChOut", MakeGroupBox, Each::Output, "skgFftOut", 420, 1, 352, 22, 0, ""},
     {"skgFftShowChIn", MakeGroupBox, Each::One, "skgFftGain", 180, 1, 220, 22, 0, ""},
     {"skgFftShowChOut", MakeGroupBox, Each::One, "skgFftGain", 662, 1, 420, 22, 0, ""},
-    {"ldbEqBypassIn", MakeDemoButton, Each::Input, "skgFftIn", 776, 2, 78, 20, 0, ""},
-    {"ldbEqBypassOut", MakeDemoButton, Each::Output, "skgFftOut", 776, 2, 78, 20, 0, ""},
-    {"ldbEqResetIn", MakeDemoButton, Each::Input, "skgFftIn", 857, 2, 74, 20, 0, ""},
-    {"ldbEqResetOut", MakeDemoButton, Each::Output, "skgFftOut", 857, 2, 74, 20, 0, ""},
-    {"ldbEqShowAllIn", MakePowerButton, Each::Input, "skgFftIn", 934, 2, 100, 20, 0, ""},
-    {"ldbEqShowAllOut", MakePowerButton, Each::Output, "skgFftOut", 934, 2, 100, 20, 0, ""},
+    {"ldbEqBypassIn", MakeDisplayButton, Each::Input, "skgFftIn", 776, 3, 65, 17, 0, ""},
+    {"ldbEqBypassOut", MakeDisplayButton, Each::Output, "skgFftOut", 776, 3, 65, 17, 0, ""},
+    {"ldbEqResetIn", MakeDisplayButton, Each::Input, "skgFftIn", 857, 3, 65, 17, 0, ""},
+    {"ldbEqResetOut", MakeDisplayButton, Each::Output, "skgFftOut", 857, 3, 65, 17, 0, ""},
+    {"ldbEqShowAllIn", MakeDisplayToggle, Each::Input, "skgFftIn", 934, 3, 100, 16, 0, ""},
+    {"ldbEqShowAllOut", MakeDisplayToggle, Each::Output, "skgFftOut", 934, 3, 100, 16, 0, ""},
     // "Parameter" heads the band table; the table (a window of its own, which
     // would hide a label on it) starts below.
     {"lbEqParamIn", MakeLabel, Each::Input, "skgParamIn", 12, 6, 200, 16, 0, ""},
@@ -125,12 +101,12 @@ const Family kFamilies[] = {
     {"isEqBwOut", MakeSlider, Each::Output, "skgParamOut", 630, 74, 40, 168, 0, ""},
     {"isEqGainIn", MakeSlider, Each::Input, "skgParamIn", 700, 74, 40, 168, 0, ""},
     {"isEqGainOut", MakeSlider, Each::Output, "skgParamOut", 700, 74, 40, 168, 0, ""},
-    {"cvdEqFreqIn", MakeValueBox, Each::Input, "skgParamIn", 546, 248, 68, 24, 0, ""},
-    {"cvdEqFreqOut", MakeValueBox, Each::Output, "skgParamOut", 546, 248, 68, 24, 0, ""},
-    {"cvdEqBwIn", MakeValueBox, Each::Input, "skgParamIn", 616, 248, 68, 24, 0, ""},
-    {"cvdEqBwOut", MakeValueBox, Each::Output, "skgParamOut", 616, 248, 68, 24, 0, ""},
-    {"cvdEqGainIn", MakeValueBox, Each::Input, "skgParamIn", 686, 248, 68, 24, 0, ""},
-    {"cvdEqGainOut", MakeValueBox, Each::Output, "skgParamOut", 686, 248, 68, 24, 0, ""},
+    {"cvdEqFreqIn", MakeReadOnlyBox, Each::Input, "skgParamIn", 546, 248, 68, 24, 0, ""},
+    {"cvdEqFreqOut", MakeReadOnlyBox, Each::Output, "skgParamOut", 546, 248, 68, 24, 0, ""},
+    {"cvdEqBwIn", MakeReadOnlyBox, Each::Input, "skgParamIn", 616, 248, 68, 24, 0, ""},
+    {"cvdEqBwOut", MakeReadOnlyBox, Each::Output, "skgParamOut", 616, 248, 68, 24, 0, ""},
+    {"cvdEqGainIn", MakeReadOnlyBox, Each::Input, "skgParamIn", 686, 248, 68, 24, 0, ""},
+    {"cvdEqGainOut", MakeReadOnlyBox, Each::Output, "skgParamOut", 686, 248, 68, 24, 0, ""},
 };
 
 const Rule kHorizontal[] = {
@@ -187,7 +163,10 @@ void PeqPage::Build(TWinControl *Client)
         };
         As<TLdDemoButton>(Find("ldbEqBypass", ch))->OnClick = [this](TObject *S) { BypassClick(S); };
         As<TLdDemoButton>(Find("ldbEqReset", ch))->OnClick = [this](TObject *S) { ResetClick(S); };
-        As<TLdPowerButton>(Find("ldbEqShowAll", ch))->OnClick = [this](TObject *S) { ShowAllClick(S); };
+        auto *showAll = As<TLdPowerButton>(Find("ldbEqShowAll", ch));
+        showAll->OnClick = [this](TObject *S) { ShowAllClick(S); };
+        const RgbColour &colour = ChannelColours[ch];
+        showAll->Font()->SetColor(RGB(colour.r, colour.g, colour.b));
         auto *mag = As<TRadioButton>(Find("rbShowGain", ch));
         auto *phase = As<TRadioButton>(Find("rbShowPhase", ch));
         mag->SetChecked(true);
@@ -205,10 +184,12 @@ void PeqPage::BuildOverviewToggles()
     for (int n = 0; n < 12; ++n) {
         const bool input = n < 4;
         const int d = input ? EditorCurves::kGainIn : EditorCurves::kGainOut;
-        auto *toggle = new TLdPowerButton(host.ControlOwner());
+        auto *toggle = static_cast<TLdPowerButton *>(MakeDisplayToggle(host.ControlOwner()));
         toggle->SetName(EditorCurves::OverlayToggleName(d, n));
         toggle->SetParent(As<TWinControl>(host.FindControl(input ? "skgFftShowChIn" : "skgFftShowChOut")));
-        toggle->SetBounds(4 + 52 * (input ? n : n - 4), 2, 48, 18);
+        toggle->SetBounds(4 + 52 * (input ? n : n - 4), 3, 47, 16);
+        const RgbColour &colour = ChannelColours[n];
+        toggle->Font()->SetColor(RGB(colour.r, colour.g, colour.b));
         toggle->SetCaption(PageNames::SideName("", n));
         toggle->SetTag(n);
         toggle->OnClick = [this, d](TObject *S) { host.Curves().OverlayToggleClick(d, S); };
@@ -238,10 +219,12 @@ void PeqPage::BuildDisplayControls(int ch)
     for (int n = first; n <= last; ++n) {
         if (n == ch)
             continue;
-        auto *toggle = new TLdPowerButton(host.ControlOwner());
+        auto *toggle = static_cast<TLdPowerButton *>(MakeDisplayToggle(host.ControlOwner()));
         toggle->SetName(EditorCurves::OverlayToggleName(ch, n));
         toggle->SetParent(group);
-        toggle->SetBounds(x, 2, 46, 18);
+        toggle->SetBounds(x, 3, 47, 16);
+        const RgbColour &colour = ChannelColours[n];
+        toggle->Font()->SetColor(RGB(colour.r, colour.g, colour.b));
         toggle->SetCaption(PageNames::SideName("", n));
         toggle->SetTag(n);
         toggle->OnClick = [this, ch](TObject *S) { host.Curves().OverlayToggleClick(ch, S); };
