@@ -5,17 +5,15 @@
 // its ink; a caption is whole when that ink is as wide and as high as the
 // same text drawn alone in the control's own font.
 #include "EditorWindowsFixture.h"
+#include "RenderedInk.h"
 #include "WindowTour.h"
 
 #include "ComboBox.h"
 #include "Edit.h"
 #include "Label.h"
-#include "LdDemoButton.h"
 #include "ListBox.h"
 #include "Memo.h"
 #include "RichEdit.h"
-#include "SkGroupBox.h"
-#include "SkTextUtils.h"
 
 #include <QApplication>
 #include <QImage>
@@ -79,29 +77,6 @@ struct Ink {
     QSize whole; // the ink of the same text drawn alone
 };
 
-// The ink box of the pixels of A and B that differ clearly (a quarter of the
-// largest difference, at least 16 in one channel), offset by Origin.
-QRect DiffBox(const QImage &A, const QImage &B, QPoint Origin)
-{
-    int most = 0;
-    std::vector<int> diff(size_t(A.width()) * size_t(A.height()));
-    for (int y = 0; y < A.height(); ++y)
-        for (int x = 0; x < A.width(); ++x) {
-            const QRgb a = A.pixel(x, y), b = B.pixel(x, y);
-            const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                                    std::abs(qBlue(a) - qBlue(b))});
-            diff[size_t(y) * size_t(A.width()) + size_t(x)] = d;
-            most = std::max(most, d);
-        }
-    const int threshold = std::max(16, most / 4);
-    QRect box;
-    for (int y = 0; y < A.height(); ++y)
-        for (int x = 0; x < A.width(); ++x)
-            if (diff[size_t(y) * size_t(A.width()) + size_t(x)] >= threshold)
-                box |= QRect(x, y, 1, 1);
-    return box.isNull() ? QRect() : box.translated(Origin);
-}
-
 // The ink size of Text drawn alone, black on white, in Font; wrapped at
 // WrapWidth when that is above 0.
 QSize WholeInk(const QFont &Font, const QString &Text, int WrapWidth)
@@ -129,23 +104,6 @@ bool DrawsNoCaption(TControl *C)
            dynamic_cast<TMemo *>(C) || dynamic_cast<TListBox *>(C) || dynamic_cast<TRichEdit *>(C);
 }
 
-// The font the control writes its caption in: a bevelled push button its
-// font for the mouse away, a group box its caption font, others their font.
-QFont DrawingFont(TControl *C)
-{
-    if (auto *b = dynamic_cast<TLdDemoButton *>(C))
-        return b->FontLeave()->ToQFont();
-    if (auto *g = dynamic_cast<TSkCustomGroupBox *>(C))
-        return g->CaptionFont()->ToQFont();
-    return C->Font()->ToQFont();
-}
-
-QRect AreaInWindow(TControl *C, QWidget *Window)
-{
-    QWidget *parent = C->Parent()->Widget();
-    return QRect(parent->mapTo(Window, QPoint(C->Left(), C->Top())), QSize(C->Width(), C->Height()));
-}
-
 // The control's caption as shown: its ink, found by rendering the window
 // around it with and without the caption.
 Ink Measure(TControl *C, QWidget *Window)
@@ -157,23 +115,9 @@ Ink Measure(TControl *C, QWidget *Window)
     ink.inSight = ink.area;
     for (QWidget *w = C->Parent()->Widget(); w && w != Window; w = w->parentWidget())
         ink.inSight &= QRect(w->mapTo(Window, QPoint(0, 0)), w->size());
-    const QString shown = StripAccelerators(ink.caption);
     auto *label = dynamic_cast<TCustomLabel *>(C);
-    const QFont font = DrawingFont(C);
-    ink.whole = WholeInk(font, shown, label && label->WordWrap() ? C->Width() : 0);
-    const int reach = QFontMetrics(font).horizontalAdvance(shown) + 8;
-    const QRect around = ink.area.adjusted(-reach, -8, reach, 8) & Window->rect();
-    const QImage with = Window->grab(around).toImage().convertToFormat(QImage::Format_RGB32);
-    // An auto-sized label keeps its size while its caption is away.
-    const bool autoSize = label && label->AutoSize();
-    if (autoSize)
-        label->SetAutoSize(false);
-    C->SetCaption(QString());
-    const QImage without = Window->grab(around).toImage().convertToFormat(QImage::Format_RGB32);
-    C->SetCaption(ink.caption);
-    if (autoSize)
-        label->SetAutoSize(true);
-    ink.box = DiffBox(with, without, around.topLeft());
+    ink.whole = WholeInk(DrawingFont(C), StripAccelerators(ink.caption), label && label->WordWrap() ? C->Width() : 0);
+    ink.box = CaptionInk(C, Window);
     return ink;
 }
 

@@ -148,6 +148,23 @@ TEST_P(ConnectScanCases, CandidatesInTheirOrderThenNoDevice)
 INSTANTIATE_TEST_SUITE_P(Scan, ConnectScanCases, testing::ValuesIn(kScanCases),
                          [](const testing::TestParamInfo<ScanCase> &p) { return std::string(p.param.name); });
 
+// The start timer's press of the link button arms the first attempt and
+// shows the dialog: it shows the progress that attempt reached.
+TEST_F(ConnectDialogTest, TheDialogShowsTheProgressOfTheFirstAttempt)
+{
+    Create(DeadPort(), false, true);
+    std::vector<std::pair<QString, int>> shown;
+    auto show = fmNetwork->OnShow;
+    fmNetwork->OnShow = [&shown, show](TObject *Sender) {
+        show(Sender);
+        shown.push_back({fmNetwork->lblDeviceID->Caption(), fmNetwork->pbScan->Position()});
+    };
+    ASSERT_TRUE(PumpUntil([&] { return !shown.empty(); }, 5000));
+    EXPECT_EQ(shown[0].first, "1/1");
+    EXPECT_EQ(shown[0].second, 1);
+    EXPECT_EQ(fmNetwork->pbScan->Max(), 1);
+}
+
 TEST_F(ConnectDialogTest, NothingToTryShowsNoDeviceAtOnceAndTheButtonsAfterTheEvaluation)
 {
     Create(DeadPort(), false, false);

@@ -1,5 +1,6 @@
 #include "EditorWindowsFixture.h"
 #include "MainDialogs.h"
+#include "Menus.h"
 #include "TfmRecallPreset.h"
 #include "TfmStorePreset.h"
 
@@ -90,8 +91,13 @@ TEST_F(LanguageCaptions, EveryCaptionFollowsTheLanguageAndComesBack)
     ExpectCaptions("Chinese");
     EXPECT_NE(fmMain->FindControl("lbGateName")->Caption(), englishGate);
     EXPECT_EQ(fmMain->FindControl("lbFftParamInA")->Caption(), fmMain->TranslateQ("SID_PARAM_KEY"));
+    // The language items read the same in both tables.
+    EXPECT_EQ(fmMain->ChineseSimplified->Caption(), fmMain->TranslateQ("SID_CHINESE_SIMPLIFIED"));
+    EXPECT_EQ(fmMain->English->Caption(), "English");
     fmMain->SetLanguage("English");
     ExpectCaptions("English again");
+    EXPECT_EQ(fmMain->ChineseSimplified->Caption(), QString::fromUtf8("\xE4\xB8\xAD\xE6\x96\x87")); // 中文
+    EXPECT_EQ(fmMain->English->Caption(), "English");
     EXPECT_EQ(fmMain->FindControl("lbGateName")->Caption(), englishGate);
 }
 

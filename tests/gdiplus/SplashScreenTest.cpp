@@ -108,14 +108,19 @@ TEST_F(SplashScreen, ProgramSettingsGiveTheLayeredFrame)
     EXPECT_LE(line.left(), 190);
     EXPECT_GT(line.width(), 150);
 
-    // The version alone (the substituted face of the name is wider than the
-    // original's and reaches under it).
-    splash->BasicProgramInfo()->ProgramName()->SetText(QString());
+    // The name alone and the version alone: the name ends clear of the
+    // version, as with the original's face.
+    TBasicProgramInfo *info = splash->BasicProgramInfo();
+    info->ProgramVersion()->SetText(QString());
+    const QRect nameAlone = Box(w->LayeredImage(), QRect(40, 110, 570, 60), White);
+    info->ProgramVersion()->SetText(QStringLiteral("Ver 1.0"));
+    info->ProgramName()->SetText(QString());
     const QImage alone = w->LayeredImage();
     const QRect version = Box(alone, QRect(440, 110, 170, 60), White);
     ASSERT_FALSE(version.isEmpty());
     EXPECT_NEAR(version.left(), 492, 5);
     EXPECT_NEAR(version.top(), 145, 8);
+    EXPECT_LT(nameAlone.right() + 4, version.left());
 }
 
 TEST_F(SplashScreen, ProgressBarOnTheLayeredFrame)

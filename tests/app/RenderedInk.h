@@ -1,0 +1,93 @@
+#pragma once
+// What a window shows, found from its rendered pixels: where a control's
+// caption is drawn, and a user's click at a point of the window.
+#include "Control.h"
+#include "Label.h"
+#include "LdDemoButton.h"
+#include "SkGroupBox.h"
+#include "SkTextUtils.h"
+#include "TestInput.h"
+#include "WinControl.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+// The ink box of the pixels of A and B that differ clearly (a quarter of the
+// largest difference, at least 16 in one channel), offset by Origin.
+inline QRect DiffBox(const QImage &A, const QImage &B, QPoint Origin)
+{
+    int most = 0;
+    std::vector<int> diff(size_t(A.width()) * size_t(A.height()));
+    for (int y = 0; y < A.height(); ++y)
+        for (int x = 0; x < A.width(); ++x) {
+            const QRgb a = A.pixel(x, y), b = B.pixel(x, y);
+            const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                    std::abs(qBlue(a) - qBlue(b))});
+            diff[size_t(y) * size_t(A.width()) + size_t(x)] = d;
+            most = std::max(most, d);
+        }
+    const int threshold = std::max(16, most / 4);
+    QRect box;
+    for (int y = 0; y < A.height(); ++y)
+        for (int x = 0; x < A.width(); ++x)
+            if (diff[size_t(y) * size_t(A.width()) + size_t(x)] >= threshold)
+                box |= QRect(x, y, 1, 1);
+    return box.isNull() ? QRect() : box.translated(Origin);
+}
+
+// The control's rectangle in Window's coordinates.
+inline QRect AreaInWindow(TControl *C, QWidget *Window)
+{
+    QWidget *parent = C->Parent()->Widget();
+    return QRect(parent->mapTo(Window, QPoint(C->Left(), C->Top())), QSize(C->Width(), C->Height()));
+}
+
+// The font the control writes its caption in: a bevelled push button its
+// font for the mouse away, a group box its caption font, others their font.
+inline QFont DrawingFont(TControl *C)
+{
+    if (auto *b = dynamic_cast<TLdDemoButton *>(C))
+        return b->FontLeave()->ToQFont();
+    if (auto *g = dynamic_cast<TSkCustomGroupBox *>(C))
+        return g->CaptionFont()->ToQFont();
+    return C->Font()->ToQFont();
+}
+
+// The ink of the control's caption as Window shows it (in Window's
+// coordinates; empty when none shows): the window is rendered around the
+// control with the caption and without it, and the pixels that differ are
+// the caption's.
+inline QRect CaptionInk(TControl *C, QWidget *Window)
+{
+    const QString caption = C->Caption();
+    const QString shown = StripAccelerators(caption);
+    const QRect area = AreaInWindow(C, Window);
+    const int reach = QFontMetrics(DrawingFont(C)).horizontalAdvance(shown) + 8;
+    const QRect around = area.adjusted(-reach, -8, reach, 8) & Window->rect();
+    const QImage with = Window->grab(around).toImage().convertToFormat(QImage::Format_RGB32);
+    // An auto-sized label keeps its size while its caption is away.
+    auto *label = dynamic_cast<TCustomLabel *>(C);
+    const bool autoSize = label && label->AutoSize();
+    if (autoSize)
+        label->SetAutoSize(false);
+    C->SetCaption(QString());
+    const QImage without = Window->grab(around).toImage().convertToFormat(QImage::Format_RGB32);
+    C->SetCaption(caption);
+    if (autoSize)
+        label->SetAutoSize(true);
+    return DiffBox(with, without, around.topLeft());
+}
+
+// A left click of the mouse at Point of Window, delivered to the widget
+// drawn there, as the user's click reaches it.
+inline void ClickInWindow(QWidget *Window, QPoint Point)
+{
+    QWidget *target = Window->childAt(Point);
+    if (!target)
+        target = Window;
+    Click(target, target->mapFrom(Window, Point));
+}
