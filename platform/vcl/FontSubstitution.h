@@ -27,8 +27,9 @@ bool IsKnownFontFamily(const QString &Name);
 QStringList FontFamiliesFor(const QString &Name);
 
 // Adds the twin files to Qt's font database, once, when a Qt GUI
-// application exists; every lookup above does this first. True when at
-// least one twin is there.
+// application exists; every lookup above does this first, and so does the
+// rich-text reader, whose documents name their faces to Qt directly. True
+// when at least one twin is there.
 bool AddWindowsFontTwins();
 
 // The family used when a name is unknown.

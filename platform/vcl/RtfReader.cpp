@@ -1,6 +1,7 @@
 #include "RtfReader.h"
 
 #include "CodePage.h"
+#include "FontSubstitution.h"
 
 #include <QColor>
 #include <QHash>
@@ -482,6 +483,9 @@ bool RtfReader::Read(const QByteArray &Rtf, QTextDocument *Document)
     Document->clear();
     if (!Rtf.startsWith("{\\rtf"))
         return false;
+    // The document names Windows faces ("Tahoma", "Symbol"): their metric
+    // twins must be in the font database before Qt resolves the names.
+    AddWindowsFontTwins();
     Reader reader(Rtf, Document);
     reader.Run();
     return true;
