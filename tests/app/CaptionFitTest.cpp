@@ -1,9 +1,11 @@
 // Every caption of every window, in English and in Chinese, as the user
 // sees it: each one drawn whole inside its control, and clear of every other
-// caption. Where a caption is drawn is found from the pixels: the window is
+// caption; no control cut by its parent, no windowed control lying under a
+// sibling. Where a caption is drawn is found from the pixels: the window is
 // rendered with the caption and without it, and the pixels that differ are
 // its ink; a caption is whole when that ink is as wide and as high as the
-// same text drawn alone in the control's own font.
+// same text drawn alone in the control's own font. Captions of later states
+// (messages, the online link button, inverted polarity) are walked too.
 #include "EditorWindowsFixture.h"
 #include "RenderedInk.h"
 #include "WindowTour.h"
@@ -22,7 +24,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <set>
 #include <vector>
 
