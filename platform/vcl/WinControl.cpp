@@ -69,6 +69,13 @@ void BroadcastFocusChange(TWinControl *Root, TWinControl *Focused)
     }
 }
 
+// True when a modal window other than Window (and not inside it) takes the input.
+bool BlockedByModal(const QWidget *Window)
+{
+    const QWidget *modal = QApplication::activeModalWidget();
+    return modal && modal != Window && !modal->isAncestorOf(Window);
+}
+
 } // namespace
 
 namespace {
@@ -395,6 +402,14 @@ void TWinControl::SetFocus()
         return;
     if (!CanFocus())
         throw EInvalidOperation(QStringLiteral("Cannot focus a disabled or invisible window"));
+    // Qt gives the focus to a control of an inactive window only once the
+    // window system activates that window; callers count on holding it on
+    // return, so the window is made active here (unless a modal window blocks it).
+    QWidget *window = widget_->window();
+    if (!window->isActiveWindow() && !BlockedByModal(window)) {
+        window->activateWindow();
+        QApplication::setActiveWindow(window);
+    }
     widget_->setFocus(Qt::OtherFocusReason);
 }
 

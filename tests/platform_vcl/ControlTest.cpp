@@ -286,6 +286,39 @@ TEST_F(FormFixture, FocusEnterAndExitButNotForWindowActivation)
     QApplication::setActiveWindow(nullptr);
 }
 
+// The focus is taken at once, also in a window that is not active (the first
+// click after another window closed): the window becomes the active one. A
+// window behind a modal one stays as it is.
+TEST_F(FormFixture, SetFocusActivatesTheWindowAtOnceUnlessAModalWindowBlocksIt)
+{
+    auto *a = new TEdit(form.get());
+    a->SetParent(form.get());
+    a->SetBounds(10, 10, 80, 20);
+    a->OnEnter = [&](TObject *) { log.push_back("a enter"); };
+    form->Show();
+    TForm other(nullptr);
+    other.Show();
+    QApplication::setActiveWindow(other.WindowWidget());
+    ASSERT_FALSE(form->Active());
+
+    a->SetFocus();
+    EXPECT_TRUE(form->Active());
+    EXPECT_TRUE(a->Focused());
+    EXPECT_EQ(log, Strings{"a enter"});
+
+    other.Hide();
+    QApplication::setActiveWindow(nullptr);
+    TForm modal(nullptr);
+    modal.WindowWidget()->setWindowModality(Qt::ApplicationModal);
+    modal.Show();
+    QApplication::setActiveWindow(modal.WindowWidget());
+    a->SetFocus();
+    EXPECT_FALSE(form->Active());
+    EXPECT_TRUE(modal.Active());
+    modal.Hide();
+    QApplication::setActiveWindow(nullptr);
+}
+
 TEST_F(FormFixture, WindowlessControlsStayBelowWindowedSiblings)
 {
     auto *pad = new Pad(form.get());
