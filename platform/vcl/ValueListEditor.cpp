@@ -6,8 +6,34 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
+namespace {
+// The Qt table with what the list needs to tell the user's picks from the
+// table's own: it makes its first row current when it gains the focus without
+// a current row (no choice of the user's), and a click on the cell already
+// current changes nothing (a choice all the same).
+class ListTable : public QTableWidget {
+public:
+    ListTable() : QTableWidget(0, 2) {}
+    bool focusing = false;
+    bool pickedSincePress = false;
+
+protected:
+    void focusInEvent(QFocusEvent *Event) override
+    {
+        focusing = true;
+        QTableWidget::focusInEvent(Event);
+        focusing = false;
+    }
+    void mousePressEvent(QMouseEvent *Event) override
+    {
+        pickedSincePress = false;
+        QTableWidget::mousePressEvent(Event);
+    }
+};
+} // namespace
+
 TValueListEditor::TValueListEditor(TComponent *AOwner)
-    : TWinControl(AOwner, new QTableWidget(0, 2)), table_(static_cast<QTableWidget *>(Widget()))
+    : TWinControl(AOwner, new ListTable), table_(static_cast<QTableWidget *>(Widget()))
 {
     SetTabStop(true);
     SetBounds(0, 0, 306, 300);
@@ -19,35 +45,33 @@ TValueListEditor::TValueListEditor(TComponent *AOwner)
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setHorizontalHeaderLabels({QString(), QString()});
+    auto *table = static_cast<ListTable *>(table_);
     QObject::connect(table_, &QTableWidget::currentCellChanged, table_,
-                     [this](int row, int col, int oldRow, int oldCol) {
-                         if (fromCode_ || row < 0)
+                     [this, table](int row, int col, int oldRow, int oldCol) {
+                         if (fromCode_ || row < 0 || table->focusing)
                              return;
-                         bool can = true;
-                         GuardHandler("select cell", Name(), [&] {
-                             if (OnSelectCell)
-                                 OnSelectCell(this, col, row + 1, can);
-                         });
-                         if (!can) {
+                         table->pickedSincePress = true;
+                         if (!UserPicked(col, row + 1)) {
                              fromCode_ = true;
                              table_->setCurrentCell(oldRow, oldCol);
                              fromCode_ = false;
                          }
                      });
-    // A click on the row already current selects it again for the user.
-    QObject::connect(table_, &QTableWidget::cellClicked, table_, [this](int row, int col) {
-        if (fromCode_ || row != table_->currentRow() || !clickRepeats_)
-            return;
-        bool can = true;
-        GuardHandler("select cell", Name(), [&] {
-            if (OnSelectCell)
-                OnSelectCell(this, col, row + 1, can);
-        });
+    // A click that left the current cell where it was picks it again.
+    QObject::connect(table_, &QTableWidget::cellClicked, table_, [this, table](int row, int col) {
+        if (!fromCode_ && !table->pickedSincePress && row == table_->currentRow())
+            UserPicked(col, row + 1);
     });
-    QObject::connect(table_, &QTableWidget::currentCellChanged, table_,
-                     [this](int, int, int, int) { clickRepeats_ = false; });
-    QObject::connect(table_, &QTableWidget::cellPressed, table_,
-                     [this](int row, int) { clickRepeats_ = row == table_->currentRow(); });
+}
+
+bool TValueListEditor::UserPicked(int ACol, int ARow)
+{
+    bool can = true;
+    GuardHandler("select cell", Name(), [&] {
+        if (OnSelectCell)
+            OnSelectCell(this, ACol, ARow, can);
+    });
+    return can;
 }
 
 void TValueListEditor::SetTitleCaptions(const QString &KeyTitle, const QString &ValueTitle)

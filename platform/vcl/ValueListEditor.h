@@ -10,7 +10,8 @@ using TSelectCellEvent = std::function<void(TObject *Sender, int ACol, int ARow,
 // A key/value list editor (a Qt table inside): two columns under a title row,
 // one row per key. Rows are counted as the grid counts them: the title row is
 // row 0, the first key is row 1. OnSelectCell fires when the user picks a
-// cell (mouse or keys); CanSelect false keeps the selection where it was.
+// cell (mouse or keys), not when the list merely gains the focus; CanSelect
+// false keeps the selection where it was.
 class TValueListEditor : public TWinControl {
 public:
     explicit TValueListEditor(TComponent *AOwner);
@@ -34,7 +35,9 @@ public:
     TSelectCellEvent OnSelectCell;
 
 private:
+    // Fires OnSelectCell for the user's pick; false when the handler refused it.
+    bool UserPicked(int ACol, int ARow);
+
     QTableWidget *table_;
     bool fromCode_ = false;
-    bool clickRepeats_ = false; // the press fell on the current row
 };

@@ -5,9 +5,12 @@
 #include "Form.h"
 #include "ListBox.h"
 #include "TestInput.h"
+#include "ValueListEditor.h"
 
 #include <QComboBox>
+#include <QApplication>
 #include <QListWidget>
+#include <QTableWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -61,6 +64,36 @@ TEST(ListBox, ItemsAndClicksOnlyFromTheUser)
     list->Items()->Clear();
     EXPECT_EQ(list->ItemIndex(), -1);
     EXPECT_EQ(clicks, 1);
+}
+
+// The focus arriving in the list (its window shown and activated, or Tab)
+// picks no row; the user's click and arrow keys do, the first row too.
+TEST(ValueListEditor, OnlyTheUsersPickSelectsACell)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto *list = new TValueListEditor(&form);
+    list->SetParent(&form);
+    list->SetBounds(0, 0, 280, 150);
+    list->InsertRow("U01", "Live");
+    list->InsertRow("U02", "Studio");
+    std::vector<int> picked;
+    list->OnSelectCell = [&](TObject *, int, int ARow, bool &) { picked.push_back(ARow); };
+    form.Show();
+    QApplication::setActiveWindow(form.WindowWidget());
+    list->SetFocus();
+    ASSERT_TRUE(list->Focused());
+    EXPECT_TRUE(picked.empty());
+
+    QTableWidget *table = list->Table();
+    const QRect first = table->visualRect(table->model()->index(0, 1));
+    Click(table->viewport(), first.center());
+    EXPECT_EQ(picked, std::vector<int>{1});
+    Key(table, Qt::Key_Down);
+    EXPECT_EQ(picked, (std::vector<int>{1, 2}));
+    Click(table->viewport(), first.center()); // another row: one pick, not two
+    EXPECT_EQ(picked, (std::vector<int>{1, 2, 1}));
+    QApplication::setActiveWindow(nullptr);
 }
 
 TEST(Edit, OnChangeForCodeAndTyping)
