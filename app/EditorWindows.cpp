@@ -7,6 +7,9 @@
 #include "TfmNetwork.h"
 #include "TfmProcess.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 void CreateEditorWindows()
 {
     Application->CreateForm(fmMain);
@@ -29,4 +32,7 @@ void DestroyEditorWindows()
     fmNetwork = nullptr;
     delete fmMain;
     fmMain = nullptr;
+    // Each form's top-level window goes after it, deferred: gone here, so
+    // that none is left on screen (or holding input, if it was modal).
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

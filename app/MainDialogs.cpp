@@ -25,6 +25,18 @@
 #include "TfmStorePreset.h"
 #include "TfmTest.h"
 
+#include <QWidget>
+
+namespace {
+// Shown modally: no other window takes input until it closes (a window shown
+// over it still does). The show returns at once; the dialog's own buttons end it.
+void ShowModally(TForm *Form)
+{
+    Form->WindowWidget()->setWindowModality(Qt::ApplicationModal);
+    Form->Show();
+}
+} // namespace
+
 MainDialogs::MainDialogs(TfmMain *Main) : main_(Main)
 {
     fmStorePreset = new TfmStorePreset(Main, this);
@@ -55,27 +67,27 @@ MainDialogs::~MainDialogs() = default;
 void MainDialogs::Attach()
 {
     main_->NetworkSetup->OnClick = [this](TObject *) { ShowNetworkSetup(); };
-    main_->SettingID->OnClick = [this](TObject *) { ShowNetworkSetup(); };
-    main_->TestTone->OnClick = [this](TObject *) { fmTest->Show(); };
-    main_->ChNameList->OnClick = [this](TObject *) { fmChNameList->Show(); };
-    main_->LockSetup->OnClick = [this](TObject *) { fmLockSetup->Show(); };
-    main_->About->OnClick = [this](TObject *) { fmAbout->Show(); };
-    main_->Link->OnClick = [this](TObject *) { fmLinkSel->Show(); };
-    main_->Copy->OnClick = [this](TObject *) { fmCopy->Show(); };
+    main_->TestTone->OnClick = [this](TObject *) { ShowModally(fmTest); };
+    main_->ChNameList->OnClick = [this](TObject *) { ShowModally(fmChNameList); };
+    main_->Lock->OnClick = [this](TObject *) { ShowModally(fmLockSetup); };
+    main_->LockSetup->OnClick = [this](TObject *) { ShowModally(fmLockSetup); };
+    main_->About->OnClick = [this](TObject *) { ShowModally(fmAbout); };
+    main_->Link->OnClick = [this](TObject *) { ShowModally(fmLinkSel); };
+    main_->Copy->OnClick = [this](TObject *) { ShowModally(fmCopy); };
     main_->MemoShow->OnClick = [this](TObject *) { fmMemo->Show(); };
     main_->HidData->OnClick = [this](TObject *) { fmHidData->Show(); };
     main_->Rs232Code->OnClick = [this](TObject *) {
         if (IsEnglish())
-            fmRs232CodeEnglish->Show();
+            ShowModally(fmRs232CodeEnglish);
         else
-            fmRs232Code->Show();
+            ShowModally(fmRs232Code);
     };
 }
 
 void MainDialogs::ShowNetworkSetup()
 {
     fmNetworkSetup->SetOnline(main_->MainLink().IsOnline());
-    fmNetworkSetup->Show();
+    ShowModally(fmNetworkSetup);
 }
 
 // One device address, the main window's: the connect scan reads it.
@@ -94,7 +106,7 @@ void MainDialogs::SetRecallPresetName(int row, const std::string &name)
 
 void MainDialogs::ShowUnlockDialog()
 {
-    fmLockPassWord->Show();
+    ShowModally(fmLockPassWord);
 }
 
 void MainDialogs::SetUnlockResult(uint8_t answer)
@@ -104,7 +116,7 @@ void MainDialogs::SetUnlockResult(uint8_t answer)
 
 void MainDialogs::ShowFactoryConfirmation()
 {
-    fmFactory->Show();
+    ShowModally(fmFactory);
 }
 
 bool MainDialogs::IsTrafficLogVisible()
@@ -124,25 +136,25 @@ void MainDialogs::LockAnswered()
 
 void MainDialogs::ShowStorePresets()
 {
-    fmStorePreset->Show();
+    ShowModally(fmStorePreset);
 }
 
 void MainDialogs::ShowRecallPresets()
 {
-    fmRecallPreset->Show();
+    ShowModally(fmRecallPreset);
 }
 
 void MainDialogs::ShowChannelName(int channel)
 {
     fmChannelName->SetChannelName(GetChannelName(channel));
     fmChannelName->SetChannel(channel);
-    fmChannelName->Show();
+    ShowModally(fmChannelName);
 }
 
 void MainDialogs::ShowEqReset(int target)
 {
     fmPeqRst->SetTarget(target);
-    fmPeqRst->Show();
+    ShowModally(fmPeqRst);
 }
 
 QString MainDialogs::Translate(const char *sid)

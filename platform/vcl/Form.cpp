@@ -7,6 +7,7 @@
 #include "Menus.h"
 #include "VirtualKeys.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -15,6 +16,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <memory>
 
 TCustomForm::TCustomForm(TComponent *AOwner) : TCustomControl(AOwner)
@@ -225,8 +227,27 @@ void TCustomForm::UpdateWidgetVisibility()
     if (Visible() && !frame_->isVisible()) {
         ApplyPosition();
         UpdateFrame();
+        StandOverModalWindow();
     }
     frame_->setVisible(Visible());
+}
+
+void TCustomForm::StandOverModalWindow()
+{
+    // A modal window holds back only the windows that were there when it came
+    // (as on the desktop the layer stands for): one shown later over it, not
+    // modal itself, takes input and stays above it, as Qt allows its transients.
+    if (frame_->windowModality() != Qt::NonModal)
+        return;
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal == frame_)
+        modal = nullptr;
+    if (!modal && !overModal_)
+        return;
+    frame_->winId(); // the window handle exists from here on
+    if (QWindow *handle = frame_->windowHandle())
+        handle->setTransientParent(modal ? modal->windowHandle() : nullptr);
+    overModal_ = modal != nullptr;
 }
 
 void TCustomForm::ApplyWindowFlags()

@@ -195,6 +195,9 @@ private:
     void ApplyWindowFlags();
     void ApplyOpacity();
     void ApplyPosition();
+    // Makes the window, about to show, a transient of the modal window that
+    // is showing (none: it stands alone again).
+    void StandOverModalWindow();
     // Places the frame's window, bar, viewport and scroll bars for the
     // bounds and the children as they are now.
     void UpdateFrame();
@@ -224,6 +227,7 @@ private:
     TMainMenu *menu_ = nullptr;
     bool autoScroll_ = false;
     bool updatingFrame_ = false;
+    bool overModal_ = false; // the window is a transient of a modal one
 };
 
 class TForm : public TCustomForm {

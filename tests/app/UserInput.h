@@ -4,7 +4,12 @@
 // (a widget covered by a sibling does not get the click) and a window that a
 // modal one blocks gets nothing. Places come from the widgets as laid out and
 // drawn, never from the program's constants.
+#include "WinControl.h"
+
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -60,6 +65,65 @@ inline bool Click(QWidget *w)
     if (r.isEmpty())
         return false;
     ClickAt(w->window(), r.center());
+    return true;
+}
+
+// What shows of control `c` (windowed or drawn by its parent), in the
+// coordinates of its top-level window; `window` gets that window. Empty when
+// nothing of it shows.
+inline QRect VisibleRect(const TControl *c, QWidget **window)
+{
+    *window = nullptr;
+    if (auto *w = dynamic_cast<const TWinControl *>(c)) {
+        if (!w->Widget() || !w->Widget()->isVisible())
+            return {};
+        *window = w->Widget()->window();
+        return VisibleRect(w->Widget());
+    }
+    const TWinControl *parent = c->Parent();
+    if (!c->Visible() || !parent || !parent->Widget() || !parent->Widget()->isVisible())
+        return {};
+    QWidget *p = parent->Widget();
+    *window = p->window();
+    const QRect r(p->mapTo(*window, QPoint(c->Left(), c->Top())), QSize(c->Width(), c->Height()));
+    return r & VisibleRect(p);
+}
+
+// A click at the centre of what shows of control `c`; false when nothing shows.
+inline bool Click(const TControl *c)
+{
+    QWidget *window = nullptr;
+    const QRect r = VisibleRect(c, &window);
+    if (r.isEmpty())
+        return false;
+    ClickAt(window, r.center());
+    return true;
+}
+
+// Chooses a menu entry as a user does: a click on the bar's entry with the
+// first caption, then on the entry with the next caption in each menu that
+// opens. False when an entry is not shown.
+inline bool ChooseMenu(QMenuBar *bar, const QStringList &path)
+{
+    auto find = [](const QList<QAction *> &actions, const QString &text) -> QAction * {
+        for (QAction *a : actions)
+            if (a->isVisible() && a->text() == text)
+                return a;
+        return nullptr;
+    };
+    QAction *action = path.isEmpty() ? nullptr : find(bar->actions(), path[0]);
+    if (!action)
+        return false;
+    QWidget *window = bar->window();
+    ClickAt(window, bar->mapTo(window, bar->actionGeometry(action).center()));
+    for (qsizetype i = 1; i < path.size(); ++i) {
+        Render();
+        QMenu *menu = action->menu();
+        if (!menu || !menu->isVisible() || !(action = find(menu->actions(), path[i])))
+            return false;
+        ClickAt(menu, menu->actionGeometry(action).center());
+    }
+    Render();
     return true;
 }
 

@@ -10,16 +10,35 @@
 #include "MainDialogs.h"
 #include "PumpEvents.h"
 #include "SimFrontEnd.h"
+#include "FileDialogs.h"
+#include "Menus.h"
+#include "TProtocolViewer.h"
+#include "TfmAbout.h"
+#include "TfmChNameList.h"
+#include "TfmChannelName.h"
+#include "SkBmpButton.h"
+#include "TfmCopy.h"
+#include "TfmExit.h"
+#include "TfmInformation.h"
+#include "TfmLinkSel.h"
+#include "TfmLockSetup.h"
 #include "TfmMain.h"
+#include "TfmNetwork.h"
+#include "TfmNetworkSetup.h"
 #include "TfmRecallPreset.h"
+#include "TfmTest.h"
 #include "TfmStoreName.h"
 #include "TfmStorePreset.h"
 #include "UserInput.h"
 #include "ValueListEditor.h"
+#include "Edit.h"
+#include "EditorWindowsFixture.h"
 
 #include <QApplication>
 #include <QTableWidget>
+#include <QTimer>
 
+#include <functional>
 #include <set>
 
 namespace {
@@ -114,6 +133,180 @@ TEST_F(OnlineUserInput, PresetListsOpenOnlyTheRowTheUserPicks)
         PumpFor(100);
         EXPECT_EQ(SentCodes(), std::set<int>{});
     }
+}
+
+// The program's windows offline, as a user finds them: the connect dialog
+// has found nothing and the user clicked Demo.
+class OfflineUserInput : public OfflineEditorWindows {
+protected:
+    void SetUp() override
+    {
+        OfflineEditorWindows::SetUp();
+        fmMain->Show();
+        ASSERT_TRUE(PumpUntil([] { return fmNetwork->Visible() && fmNetwork->btnExit->Enabled(); }, 10000));
+        UserInput::Render();
+        ASSERT_TRUE(UserInput::Click(fmNetwork->btnExit));
+        ASSERT_FALSE(fmNetwork->Visible());
+        UserInput::Render();
+    }
+    void TearDown() override
+    {
+        TFileDialog::Runner = nullptr;
+        OfflineEditorWindows::TearDown();
+    }
+    static TControl *Main(const char *name) { return fmMain->FindControl(name); }
+    // The captions of the menu path to `item`, as the bar shows them now.
+    static QStringList PathOf(TMenuItem *item)
+    {
+        QStringList path;
+        for (TMenuItem *i = item; i && i->Parent(); i = i->Parent())
+            path.prepend(i->Caption());
+        return path;
+    }
+    static bool Choose(TMenuItem *item) { return UserInput::ChooseMenu(fmMain->MainMenu->Bar(), PathOf(item)); }
+};
+
+// Each entry of the visible menu, chosen through the menu bar, does its work;
+// its dialog is modal where it should be (a click on the main window's page
+// button does nothing meanwhile), and the first click on a page button after
+// the dialog closed changes the page.
+TEST_F(OfflineUserInput, EachVisibleMenuItemOpensItsDialogModalWhereDue)
+{
+    MainDialogs *d = fmMain->Dialogs();
+    std::vector<std::string> asked;
+    TFileDialog::Runner = [&](const TFileDialog &q) {
+        asked.push_back(q.IsSave() ? "save" : "open");
+        return QString();
+    };
+    struct Row {
+        TMenuItem *item;
+        TCustomForm *form;   // the dialog it opens (none: it asks for a file)
+        TControl *close;     // the button that closes it (none: its close box)
+        const char *asks;
+    };
+    const Row rows[] = {
+        {fmMain->Open, nullptr, nullptr, "open"},
+        {fmMain->Save, nullptr, nullptr, "save"},
+        {fmMain->Upload, fmInformation, fmInformation->btnOK, nullptr},
+        {fmMain->Download, fmInformation, fmInformation->btnOK, nullptr},
+        {fmMain->Link, d->fmLinkSel, d->fmLinkSel->bnExit, nullptr},
+        {fmMain->Copy, d->fmCopy, d->fmCopy->bnExit, nullptr},
+        {fmMain->Lock, d->fmLockSetup, d->fmLockSetup->btnExit, nullptr},
+        {fmMain->NetworkSetup, d->fmNetworkSetup, d->fmNetworkSetup->bnExit, nullptr},
+        {fmMain->TestTone, d->fmTest, d->fmTest->bnExit, nullptr},
+        {fmMain->ChNameList, d->fmChNameList, d->fmChNameList->btnCancel, nullptr},
+        {fmMain->Rs232Code, d->fmRs232CodeEnglish, nullptr, nullptr},
+        {fmMain->About, d->fmAbout, d->fmAbout->btnOK, nullptr},
+    };
+    // The menu's every visible entry is here or below (Exit, the languages).
+    std::set<std::string> visible, covered{"Exit", "ChineseSimplified", "English"};
+    std::function<void(TMenuItem *)> walk = [&](TMenuItem *m) {
+        for (int i = 0; i < m->Count(); ++i) {
+            TMenuItem *c = m->Items(i);
+            if (!c->Visible())
+                continue;
+            if (c->Count() == 0)
+                visible.insert(c->Name().toStdString());
+            walk(c);
+        }
+    };
+    walk(fmMain->MainMenu->Items());
+    for (const Row &r : rows)
+        covered.insert(r.item->Name().toStdString());
+    EXPECT_EQ(visible, covered);
+
+    // Two page buttons, clicked in turn so that each click changes the page.
+    TControl *pages[2] = {Main("skbMenuOut3"), Main("skbMenuInB")};
+    int next = 0;
+    auto clickPage = [&] {
+        const int before = fmMain->CurrentPage();
+        EXPECT_TRUE(UserInput::Click(pages[next]));
+        UserInput::Render();
+        return fmMain->CurrentPage() != before;
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.item->Name().toStdString());
+        asked.clear();
+        ASSERT_TRUE(Choose(r.item));
+        if (r.asks) {
+            EXPECT_EQ(asked, std::vector<std::string>{r.asks});
+            continue;
+        }
+        ASSERT_TRUE(r.form->Visible());
+        EXPECT_EQ(QApplication::activeModalWidget(), r.form->WindowWidget());
+        EXPECT_FALSE(clickPage()) << "the main window took a click past the modal dialog";
+        if (r.close)
+            EXPECT_TRUE(UserInput::Click(r.close));
+        else
+            r.form->WindowWidget()->close();
+        UserInput::Render();
+        EXPECT_FALSE(r.form->Visible());
+        EXPECT_TRUE(clickPage()) << "the first click after the dialog closed was lost";
+        next = 1 - next;
+    }
+
+    // Exit waits in its own loop for the answer: Cancel, clicked from there.
+    bool sawExit = false;
+    QTimer::singleShot(50, [&] {
+        sawExit = fmExit->Visible() && QApplication::activeModalWidget() == fmExit->WindowWidget();
+        UserInput::Render();
+        UserInput::Click(fmExit->btnCancel);
+    });
+    ASSERT_TRUE(Choose(fmMain->Exit));
+    EXPECT_TRUE(sawExit);
+    EXPECT_FALSE(fmExit->Visible());
+    EXPECT_TRUE(fmMain->Visible());
+
+    ASSERT_TRUE(Choose(fmMain->ChineseSimplified));
+    EXPECT_EQ(fmMain->Language(), "ChineseGB");
+    ASSERT_TRUE(Choose(fmMain->English));
+    EXPECT_EQ(fmMain->Language(), "English");
+}
+
+// The network setup opened by the connect dialog's Set stands over that
+// modal dialog and takes the user's typing; its Set applies what was typed.
+TEST_F(OfflineUserInput, NetworkSetupFromTheConnectDialogTakesTypedInput)
+{
+    ASSERT_TRUE(UserInput::Click(fmMain->skbMenuLink));
+    ASSERT_TRUE(PumpUntil([] { return fmNetwork->Visible() && fmNetwork->btnId->Enabled(); }, 10000));
+    UserInput::Render();
+    ASSERT_TRUE(UserInput::Click(fmNetwork->btnId));
+    TfmNetworkSetup *setup = fmMain->Dialogs()->fmNetworkSetup;
+    ASSERT_TRUE(setup->Visible());
+    UserInput::Render();
+    QWidget *window = setup->WindowWidget();
+    ASSERT_TRUE(UserInput::Click(setup->edId));
+    UserInput::Type(window, "7");
+    ASSERT_TRUE(UserInput::Click(setup->edIp[3]));
+    UserInput::Type(window, "9");
+    EXPECT_EQ(setup->edId->Text(), "7");
+    EXPECT_EQ(setup->edIp[3]->Text(), "9");
+    ASSERT_TRUE(UserInput::Click(setup->bnSet));
+    EXPECT_FALSE(setup->Visible());
+    EXPECT_EQ(fmMain->MainLink().GetDeviceId(), 7);
+    EXPECT_EQ(fmMain->DeviceAddress() & 0xFF, 9u);
+    EXPECT_TRUE(fmNetwork->Visible());
+}
+
+// While the channel-name list is open, the block diagram's name labels take
+// no click (a rename there would be undone by the list's Set); once the list
+// is closed, a click on a label opens its rename dialog.
+TEST_F(OfflineUserInput, TheNameListKeepsTheBlockDiagramFromRenaming)
+{
+    ASSERT_TRUE(UserInput::Click(Main("skbMenuMatrix")));
+    UserInput::Render();
+    TControl *label = Main("lbMatrixChNameInC");
+    MainDialogs *d = fmMain->Dialogs();
+    ASSERT_TRUE(Choose(fmMain->ChNameList));
+    ASSERT_TRUE(d->fmChNameList->Visible());
+    EXPECT_TRUE(UserInput::Click(label));
+    UserInput::Render();
+    EXPECT_FALSE(d->fmChannelName->Visible());
+    ASSERT_TRUE(UserInput::Click(d->fmChNameList->btnCancel));
+    EXPECT_FALSE(d->fmChNameList->Visible());
+    EXPECT_TRUE(UserInput::Click(label));
+    ASSERT_TRUE(d->fmChannelName->Visible());
+    EXPECT_EQ(QApplication::activeModalWidget(), d->fmChannelName->WindowWidget());
 }
 
 } // namespace

@@ -1,11 +1,14 @@
 #include "Application.h"
+#include "Button.h"
 #include "Form.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -116,6 +119,49 @@ TEST(FormWindow, WindowRegionShapesTheWindow)
     EXPECT_TRUE(f.WindowRgn().Contains(20, 20));
     f.SetWindowRgn(nullptr);
     EXPECT_TRUE(f.WindowRgn().IsEmpty());
+}
+
+// A modal window holds back the windows that were there before it; one shown
+// over it takes the user's clicks and stands above it, until it is shown
+// again with no modal window up.
+TEST(FormWindow, AWindowShownOverAModalOneTakesInput)
+{
+    struct Dialog {
+        TForm form{nullptr};
+        TButton *button = new TButton(&form);
+        int clicks = 0;
+        Dialog()
+        {
+            form.SetBounds(0, 0, 200, 120);
+            button->SetParent(&form);
+            button->SetBounds(10, 10, 80, 25);
+            button->OnClick = [this](TObject *) { ++clicks; };
+        }
+        void Click()
+        {
+            QWidget *w = button->Widget();
+            QTest::mouseClick(w->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                              w->mapTo(w->window(), w->rect().center()));
+        }
+    } before, modal, over;
+    before.form.Show();
+    modal.form.WindowWidget()->setWindowModality(Qt::ApplicationModal);
+    modal.form.Show();
+    over.form.Show();
+    before.Click();
+    over.Click();
+    modal.Click();
+    EXPECT_EQ(before.clicks, 0);
+    EXPECT_EQ(over.clicks, 1);
+    EXPECT_EQ(modal.clicks, 1);
+    EXPECT_EQ(over.form.WindowWidget()->windowHandle()->transientParent(), modal.form.WindowWidget()->windowHandle());
+
+    modal.form.Hide();
+    over.form.Hide();
+    over.form.Show();
+    EXPECT_EQ(over.form.WindowWidget()->windowHandle()->transientParent(), nullptr);
+    before.Click();
+    EXPECT_EQ(before.clicks, 1);
 }
 
 TEST(ApplicationObject, MainFormIsTheFirstCreatedAfterItsConstructor)
