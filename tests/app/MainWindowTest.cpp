@@ -36,6 +36,7 @@
 #include "MainDialogs.h"
 #include "TfmMain.h"
 #include "TfmNetwork.h"
+#include "TfmNetworkSetup.h"
 #include "TfmProcess.h"
 #include "SmSplashScreen.h"
 #include "FileDialogs.h"
@@ -127,6 +128,7 @@ TEST_F(MainWindowTest, StartsInItsStartState)
     EXPECT_EQ(fmMain->File->Caption(), "File");
     // Hidden items still run their handlers: SettingID does nothing, harmlessly.
     fmMain->SettingID->Click();
+    EXPECT_FALSE(fmMain->Dialogs()->fmNetworkSetup->Visible());
 }
 
 TEST_F(MainWindowTest, LanguageSwitchRecaptionsTheMenu)

@@ -32,7 +32,7 @@
 #include "UserInput.h"
 #include "ValueListEditor.h"
 #include "Edit.h"
-#include "EditorWindowsFixture.h"
+#include "OfflineUserInput.h"
 
 #include <QApplication>
 #include <QTableWidget>
@@ -134,37 +134,6 @@ TEST_F(OnlineUserInput, PresetListsOpenOnlyTheRowTheUserPicks)
         EXPECT_EQ(SentCodes(), std::set<int>{});
     }
 }
-
-// The program's windows offline, as a user finds them: the connect dialog
-// has found nothing and the user clicked Demo.
-class OfflineUserInput : public OfflineEditorWindows {
-protected:
-    void SetUp() override
-    {
-        OfflineEditorWindows::SetUp();
-        fmMain->Show();
-        ASSERT_TRUE(PumpUntil([] { return fmNetwork->Visible() && fmNetwork->btnExit->Enabled(); }, 10000));
-        UserInput::Render();
-        ASSERT_TRUE(UserInput::Click(fmNetwork->btnExit));
-        ASSERT_FALSE(fmNetwork->Visible());
-        UserInput::Render();
-    }
-    void TearDown() override
-    {
-        TFileDialog::Runner = nullptr;
-        OfflineEditorWindows::TearDown();
-    }
-    static TControl *Main(const char *name) { return fmMain->FindControl(name); }
-    // The captions of the menu path to `item`, as the bar shows them now.
-    static QStringList PathOf(TMenuItem *item)
-    {
-        QStringList path;
-        for (TMenuItem *i = item; i && i->Parent(); i = i->Parent())
-            path.prepend(i->Caption());
-        return path;
-    }
-    static bool Choose(TMenuItem *item) { return UserInput::ChooseMenu(fmMain->MainMenu->Bar(), PathOf(item)); }
-};
 
 // Each entry of the visible menu, chosen through the menu bar, does its work;
 // its dialog is modal where it should be (a click on the main window's page
