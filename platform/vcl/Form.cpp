@@ -6,6 +6,7 @@
 #include "HandlerGuard.h"
 #include "Menus.h"
 #include "VirtualKeys.h"
+#include "WindowActivation.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -235,10 +236,8 @@ void TCustomForm::UpdateWidgetVisibility()
 void TCustomForm::StandOverModalWindow()
 {
     // A modal window holds back only the windows that were there when it came
-    // (as on the desktop the layer stands for): one shown later over it, not
-    // modal itself, takes input and stays above it, as Qt allows its transients.
-    if (frame_->windowModality() != Qt::NonModal)
-        return;
+    // (as on the desktop the layer stands for): one shown later over it takes
+    // input and stays above it, as Qt allows its transients.
     QWidget *modal = QApplication::activeModalWidget();
     if (modal == frame_)
         modal = nullptr;
@@ -435,18 +434,27 @@ void TCustomForm::TextChanged()
 
 void TCustomForm::Show()
 {
+    QWidget *before = QApplication::activeWindow();
+    const bool wasVisible = Visible();
     SetVisible(true);
     if (!Parent()) {
         if (QGuiApplication::platformName() != QLatin1String("offscreen"))
             frame_->raise();
-        if (!noActivate_)
-            frame_->activateWindow();
+        if (!noActivate_ && ActivateWindowNow(frame_) && !wasVisible && before != frame_)
+            activeBefore_ = before;
     }
 }
 
 void TCustomForm::Hide()
 {
+    const bool wasActive = !Parent() && frame_->isActiveWindow();
     SetVisible(false);
+    // The window that was active before this one came takes the activation
+    // back, as a closed dialog gives it back to the window that opened it.
+    QWidget *back = activeBefore_;
+    activeBefore_ = nullptr;
+    if (wasActive && back && back->isVisible())
+        ActivateWindowNow(back);
 }
 
 void TCustomForm::DoShow()
@@ -572,7 +580,7 @@ TModalResult TCustomForm::ShowModal()
     }
     modalLoop_ = nullptr;
     modal_ = false;
-    SetVisible(false);
+    Hide();
     WindowWidget()->setWindowModality(Qt::NonModal);
     return modalResult_;
 }

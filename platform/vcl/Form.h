@@ -47,6 +47,12 @@ using TCloseQueryEvent = std::function<void(TObject *Sender, bool &CanClose)>;
 // Setting ModalResult on a window that is not modal changes nothing else: it
 // stays open.
 //
+// Activation: Show makes the window the active one at once (not with
+// NoActivate, nor while a modal window holds it back); Hide, or the end of
+// ShowModal, gives the activation back to the window that had it before. A
+// modal window holds back the windows that were there when it came; a window
+// shown while it is up stands over it and takes input.
+//
 // A window whose BorderIcons lack biSystemMenu has no close box: the window
 // system's close request (and Escape, unless a Cancel button takes it) leaves
 // it open; Close from code still closes it.
@@ -228,6 +234,7 @@ private:
     bool autoScroll_ = false;
     bool updatingFrame_ = false;
     bool overModal_ = false; // the window is a transient of a modal one
+    QPointer<QWidget> activeBefore_; // the active window when this one was shown
 };
 
 class TForm : public TCustomForm {

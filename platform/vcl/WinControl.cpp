@@ -6,6 +6,7 @@
 #include "Menus.h"
 #include "Exceptions.h"
 #include "VirtualKeys.h"
+#include "WindowActivation.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -67,13 +68,6 @@ void BroadcastFocusChange(TWinControl *Root, TWinControl *Focused)
         if (auto *w = dynamic_cast<TWinControl *>(c))
             BroadcastFocusChange(w, Focused);
     }
-}
-
-// True when a modal window other than Window (and not inside it) takes the input.
-bool BlockedByModal(const QWidget *Window)
-{
-    const QWidget *modal = QApplication::activeModalWidget();
-    return modal && modal != Window && !modal->isAncestorOf(Window);
 }
 
 } // namespace
@@ -405,11 +399,7 @@ void TWinControl::SetFocus()
     // Qt gives the focus to a control of an inactive window only once the
     // window system activates that window; callers count on holding it on
     // return, so the window is made active here (unless a modal window blocks it).
-    QWidget *window = widget_->window();
-    if (!window->isActiveWindow() && !BlockedByModal(window)) {
-        window->activateWindow();
-        QApplication::setActiveWindow(window);
-    }
+    ActivateWindowNow(widget_->window());
     widget_->setFocus(Qt::OtherFocusReason);
 }
 

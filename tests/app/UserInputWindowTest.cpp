@@ -2,6 +2,7 @@
 
 #include "Button.h"
 #include "CM_MCS_CMD.h"
+#include "CommandClasses.h"
 #include "LCmd.h"
 #include "EditorWindows.h"
 #include "FirstUpload.h"
@@ -53,7 +54,9 @@ protected:
         TfmMain::connectOption = {true, "127.0.0.1", sim.Port()};
         CreateEditorWindows();
         fmMain->Show();
-        ASSERT_TRUE(PumpUntil([] { return FirstUploadEnded(fmMain->MainLink()); }, 30000));
+        // The connect dialog closes a little after the device answered; the
+        // upload may end before that.
+        ASSERT_TRUE(PumpUntil([] { return FirstUploadEnded(fmMain->MainLink()) && !fmNetwork->Visible(); }, 30000));
         UserInput::Render();
     }
     void TearDown() override
@@ -133,6 +136,38 @@ TEST_F(OnlineUserInput, PresetListsOpenOnlyTheRowTheUserPicks)
         PumpFor(100);
         EXPECT_EQ(SentCodes(), std::set<int>{});
     }
+}
+
+// A name typed into the name dialog over the store list, and Enter, store it:
+// the device gets the name and the store of U03, and the rows show it.
+TEST_F(OnlineUserInput, ANameTypedOverTheStoreListIsStored)
+{
+    MainDialogs *d = fmMain->Dialogs();
+    sim.ClearFrames();
+    ASSERT_TRUE(UserInput::Click(MainWidget("bStore")));
+    ASSERT_TRUE(d->fmStorePreset->Visible());
+    UserInput::Render();
+    ClickRow(d->fmStorePreset, 2);
+    ASSERT_TRUE(d->fmStoreName->Visible());
+    UserInput::Render();
+    QWidget *window = Window(d->fmStoreName);
+    EXPECT_EQ(QApplication::activeWindow(), window);
+    UserInput::Type(window, "Live");
+    UserInput::Key(window, Qt::Key_Return);
+    ASSERT_TRUE(PumpUntil([&] { return SentCodes().count(CMD_STORE_PRESET) > 0; }, 20000));
+    ByteVector name, slot;
+    for (const ByteVector &f : sim.Frames()) {
+        if (f[CommandFrame::kCodeByte] == CM_MCS_PRESETNAME::kCode)
+            name.assign(f.begin() + 6, f.end() - 3);
+        if (f[CommandFrame::kCodeByte] == CMD_STORE_PRESET)
+            slot.assign(f.begin() + 6, f.end() - 3);
+    }
+    const std::string live = "Live          ";
+    EXPECT_EQ(name, ByteVector(live.begin(), live.end()));
+    EXPECT_EQ(slot, ByteVector{3});
+    EXPECT_FALSE(d->fmStorePreset->Visible());
+    EXPECT_EQ(d->fmStorePreset->PresetName(2), QString::fromStdString(live));
+    EXPECT_EQ(d->fmRecallPreset->PresetName(3), QString::fromStdString(live));
 }
 
 // Each entry of the visible menu, chosen through the menu bar, does its work;

@@ -2,6 +2,7 @@
 #include "Button.h"
 #include "Form.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -162,6 +163,37 @@ TEST(FormWindow, AWindowShownOverAModalOneTakesInput)
     EXPECT_EQ(over.form.WindowWidget()->windowHandle()->transientParent(), nullptr);
     before.Click();
     EXPECT_EQ(before.clicks, 1);
+}
+
+// Show makes the window the active one at once; Hide gives the activation
+// back to the window that had it. Over a modal window, a window's control
+// takes the focus (and the window the activation) at once.
+TEST(FormWindow, ShowActivatesAtOnceAndHideGivesTheActivationBack)
+{
+    TForm main(nullptr), dialog(nullptr), quiet(nullptr);
+    main.Show();
+    EXPECT_TRUE(main.Active());
+    dialog.Show();
+    EXPECT_TRUE(dialog.Active());
+    quiet.SetNoActivate(true);
+    quiet.Show();
+    EXPECT_TRUE(dialog.Active());
+    dialog.Hide();
+    EXPECT_TRUE(main.Active());
+
+    TForm modal(nullptr), over(nullptr);
+    auto *button = new TButton(&over);
+    button->SetParent(&over);
+    modal.WindowWidget()->setWindowModality(Qt::ApplicationModal);
+    modal.Show();
+    over.Show();
+    EXPECT_TRUE(over.Active());
+    modal.SetFocus();
+    button->SetFocus();
+    EXPECT_TRUE(button->Focused());
+    over.Hide();
+    modal.Hide();
+    QApplication::setActiveWindow(nullptr);
 }
 
 TEST(ApplicationObject, MainFormIsTheFirstCreatedAfterItsConstructor)
