@@ -166,6 +166,14 @@ TEST_F(ButtonWalkWindowTest, EveryShownButtonTakesARealClick)
         nav->ShowPage(page);
         Walk(fmMain, "main page " + std::to_string(page));
     }
+    // The GEQ page holds one stack of boxes per input: each input's, brought
+    // to the front by its selector as the user does.
+    nav->ShowPage(PageNavigation::kGeqPage);
+    for (const char *input : {"B", "C", "D"}) {
+        UserInput::Render();
+        ASSERT_TRUE(UserInput::Click(Main((std::string("skbGeqSelIn") + input).c_str())));
+        Walk(fmMain, std::string("GEQ input ") + input);
+    }
     for (auto [name, form] : TourDialogs()) {
         const bool shown = form->Visible();
         form->Show();
