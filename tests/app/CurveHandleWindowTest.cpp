@@ -144,15 +144,10 @@ DrawnPlot FindPlot(const QImage &img, const QRect &display)
 
 class CurveHandleWindowTest : public testing::Test {
 protected:
-    // A freed window's frame goes with the event loop's deferred deletes, which
-    // a test's pumping never runs: a modal one left showing by an earlier
-    // test would take this test's input.
-    void SetUp() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     void TearDown() override
     {
         DestroyEditorWindows();
         TfmMain::connectOption = {};
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     static bool SameImage(SimTcp &sim)
     {
@@ -180,9 +175,6 @@ protected:
     {
         if (!GoOnline(sim))
             return testing::AssertionFailure() << "not online";
-        Window()->activateWindow();
-        if (!QTest::qWaitForWindowActive(Window()))
-            return testing::AssertionFailure() << "the window is not active";
         Click(Where("skbMenuOut1"));
         if (fmMain->CurrentPage() != 4)
             return testing::AssertionFailure() << "page " << fmMain->CurrentPage() << " in front";
