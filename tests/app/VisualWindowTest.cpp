@@ -7,6 +7,7 @@
 #include "Edit.h"
 #include "FirstUpload.h"
 #include "MainDialogs.h"
+#include "OfflineUserInput.h"
 #include "Menus.h"
 #include "PumpEvents.h"
 #include "RenderedInk.h"
@@ -64,16 +65,10 @@ int Distance(const QColor &A, const QColor &B)
     return std::abs(A.red() - B.red()) + std::abs(A.green() - B.green()) + std::abs(A.blue() - B.blue());
 }
 
-class VisualWindows : public OfflineEditorWindows {
+// The user works in the main window once the connect dialog found nothing
+// and Demo was clicked.
+class VisualWindows : public OfflineUserInput {
 protected:
-    void SetUp() override
-    {
-        OfflineEditorWindows::SetUp();
-        fmMain->Show();
-        // The user works in the main window: it is the active one.
-        MainWindow()->activateWindow();
-        QApplication::processEvents();
-    }
     static QWidget *MainWindow() { return fmMain->WindowWidget(); }
     // A user's click on the caption of a page button, as drawn.
     static void OpenPage(const char *Button)
