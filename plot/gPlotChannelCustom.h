@@ -3,6 +3,7 @@
 #include "Font.h"
 #include "gPlotDataCustomList.h"
 #include "gPlotManagerObject.h"
+#include "gUtilities.h"
 
 #include <QVariant>
 #include <memory>
@@ -170,6 +171,10 @@ public:
     virtual double GetVisibleYMax() = 0;
     virtual double GetVisibleYMin() = 0;
     virtual void DataCursorUpdate(TgPlotDataCursor *Cursor) = 0;
+    // The index of the first point, in X order, whose X is at or beyond
+    // TargetValue; -1 when there is none. A channel without an X order (an
+    // XY channel) finds none.
+    virtual int CalcIndex([[maybe_unused]] double TargetValue) { return -1; }
     virtual void DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor);
     virtual void DrawMarkers(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor);
 
@@ -208,6 +213,13 @@ protected:
     // the first data view).
     void DrawTraceSegment(TCanvas *Canvas, bool XYAxesReversed, bool PercentY, double Xa, double Ya, double Xb,
                           double Yb);
+    // The four value points, each through the X and Y axis, filled as one
+    // polygon with the canvas's pen and brush.
+    void DrawQuadrilateral(TCanvas *Canvas, bool XYAxesReversed, TgDoublePoint P1, TgDoublePoint P2,
+                           TgDoublePoint P3, TgDoublePoint P4);
+    // The pixel rectangle between two X and two Y values (each pair in
+    // either order), exchanged when the plot exchanges its axes.
+    TRect GetPixelRect(double X1, double X2, double Y1, double Y2);
     // Fills the readings and the texts of a cursor reading.
     QString FormatCursorText(TgPlotDataCursorStyle Style, TgPlotDataPointStatus Status, double Y, double X);
 

@@ -6,6 +6,7 @@
 #include "gPlotOwner.h"
 #include "gPlotXAxis.h"
 #include "gPlotYAxis.h"
+#include "gUtilities.h"
 
 #include <iterator>
 #include <vector>
@@ -21,6 +22,21 @@ TPoint TgPlotChannelCustom::GetPointPixels(int Index, bool XYAxesReversed)
 {
     const int x = XAxis()->PositionToPixels(GetX(Index)), y = YAxis()->PositionToPixels(GetY(Index));
     return XYAxesReversed ? TPoint(y, x) : TPoint(x, y);
+}
+
+void TgPlotChannelCustom::DrawQuadrilateral(TCanvas *Canvas, bool XYAxesReversed, TgDoublePoint P1,
+                                            TgDoublePoint P2, TgDoublePoint P3, TgDoublePoint P4)
+{
+    const auto pixel = [&](TgDoublePoint P) {
+        return ReversiblePoint(XYAxesReversed, XAxis()->PositionToPixels(P.X), YAxis()->PositionToPixels(P.Y));
+    };
+    Canvas->Polygon({pixel(P1), pixel(P2), pixel(P3), pixel(P4)});
+}
+
+TRect TgPlotChannelCustom::GetPixelRect(double X1, double X2, double Y1, double Y2)
+{
+    return ReversibleNormalizedRect(XYAxesReversed(), XAxis()->PositionToPixels(X1), YAxis()->PositionToPixels(Y1),
+                                    XAxis()->PositionToPixels(X2), YAxis()->PositionToPixels(Y2));
 }
 
 TRect TgPlotChannelCustom::GetMarkerRect(int Index, bool XYAxesReversed)

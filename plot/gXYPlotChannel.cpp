@@ -104,14 +104,19 @@ void TgXYPlotChannel::DataCursorUpdate(TgPlotDataCursor *Cursor)
     TgPlotYAxis *yAxis = YAxis();
     if (xAxis && yAxis) {
         // Pointer percent -> data-view pixel -> the axis's own position, so
-        // that reversed and part-span axes read right.
+        // that reversed and part-span axes read right. With the plot's axes
+        // exchanged the X pointers run across the view's height.
         TgPlotDataView *view = Cursor->DataView();
         double x1, x2, y1, y2;
         if (view && view->Width() > 0 && view->Height() > 0) {
-            x1 = xAxis->PixelsToPosition(view->PositionPercentToPixelsX(Cursor->Pointer1Position()));
-            x2 = xAxis->PixelsToPosition(view->PositionPercentToPixelsX(Cursor->Pointer2Position()));
-            y1 = yAxis->PixelsToPosition(view->PositionPercentToPixelsY(Cursor->Pointer1Position()));
-            y2 = yAxis->PixelsToPosition(view->PositionPercentToPixelsY(Cursor->Pointer2Position()));
+            const bool exchanged = XYAxesReversed();
+            const auto along = [view](bool Horizontal, double Percent) {
+                return Horizontal ? view->PositionPercentToPixelsX(Percent) : view->PositionPercentToPixelsY(Percent);
+            };
+            x1 = xAxis->PixelsToPosition(along(!exchanged, Cursor->Pointer1Position()));
+            x2 = xAxis->PixelsToPosition(along(!exchanged, Cursor->Pointer2Position()));
+            y1 = yAxis->PixelsToPosition(along(exchanged, Cursor->Pointer1Position()));
+            y2 = yAxis->PixelsToPosition(along(exchanged, Cursor->Pointer2Position()));
         } else {
             x1 = xAxis->PercentToPosition(Cursor->Pointer1Position() / 100);
             x2 = xAxis->PercentToPosition(Cursor->Pointer2Position() / 100);

@@ -1,0 +1,172 @@
+// The data cursor's pointers and hint box.
+#include "Canvas.h"
+#include "gDrawing.h"
+#include "gPlotChannelCustom.h"
+#include "gPlotComponent.h"
+#include "gPlotDataCursor.h"
+#include "gPlotDataView.h"
+
+#include <algorithm>
+#include <cmath>
+
+int TgPlotDataCursor::PercentToPixels(TgOrientation Orientation, double Percent) const
+{
+    return Orientation == ioVertical ? FDataView->PositionPercentToPixelsX(Percent)
+                                     : FDataView->PositionPercentToPixelsY(Percent);
+}
+
+double TgPlotDataCursor::PixelsToPercent(TgOrientation Orientation, int Pixels) const
+{
+    return Orientation == ioVertical ? FDataView->PixelsXToPositionPercent(Pixels)
+                                     : FDataView->PixelsYToPositionPercent(Pixels);
+}
+
+double TgPlotDataCursor::PixelStep(TgOrientation Orientation) const
+{
+    return std::fabs(PixelsToPercent(Orientation, 101) - PixelsToPercent(Orientation, 100));
+}
+
+TColor TgPlotDataCursor::PointerColor()
+{
+    TgPlotChannelCustom *channel = FUseChannelColor ? FindChannel() : nullptr;
+    return channel ? channel->Color() : FColor;
+}
+
+void TgPlotDataCursor::Draw(TCanvas *Canvas, TColor)
+{
+    FHintShowing = false;
+    FPointer1Rect = FPointer2Rect = FHintRect = TRect();
+    if (!FDataView || !Visible())
+        return;
+    UpdateReadings();
+    Canvas->Pen()->SetColor(PointerColor());
+    Canvas->Pen()->SetStyle(psSolid);
+    if (FPointer1Show) {
+        Canvas->Pen()->SetWidth(FPointer1Drag ? 0 : FPointerPenWidth);
+        DrawPointer(Canvas, FPointer1Orientation, FPointer1Position, FPointer1Rect);
+    }
+    if (FPointer2Show) {
+        Canvas->Pen()->SetWidth(FPointer2Drag ? 0 : FPointerPenWidth);
+        DrawPointer(Canvas, FPointer2Orientation, FPointer2Position, FPointer2Rect);
+    }
+    if (FHintShow && !IsAll() && !(FHintHideOnRelease && !FPointer1Drag && !FPointer2Drag))
+        DrawHint(Canvas);
+}
+
+void TgPlotDataCursor::DrawPointer(TCanvas *Canvas, TgOrientation Orientation, double Position, TRect &HitRect)
+{
+    const TRect v = FDataView->DrawRect();
+    if (Orientation == ioVertical) {
+        const int x = FDataView->PositionPercentToPixelsX(Position);
+        Canvas->MoveTo(x, v.Top);
+        Canvas->LineTo(x, v.Bottom);
+        HitRect = TRect(x - 5, v.Top, x + 6, v.Bottom);
+    } else {
+        const int y = FDataView->PositionPercentToPixelsY(Position);
+        Canvas->MoveTo(v.Left, y);
+        Canvas->LineTo(v.Right, y);
+        HitRect = TRect(v.Left, y - 5, v.Right, y + 6);
+    }
+}
+
+TRect TgPlotDataCursor::PlaceHint(int Width, int Height, int TextWidth, int TextHeight, int CharWidth)
+{
+    const TRect v = FDataView->DrawRect();
+    const bool use1 = FPointer1Show || !FPointer2Show;
+    const TRect &pointer = use1 ? FPointer1Rect : FPointer2Rect;
+    TRect box;
+    if (FHintOrientation == ioVertical) {
+        const int p = (pointer.Left + pointer.Right) / 2;
+        const int h = FDataView->PositionPercentToPixelsY(FHintPosition);
+        if (p + CharWidth + TextWidth + 5 > v.Right)
+            SetHintOrientationSide(iosTopLeft);
+        if (p - CharWidth - TextWidth - 5 < v.Left)
+            SetHintOrientationSide(iosBottomRight);
+        int left;
+        if (IsDeltaStyle())
+            left = (FPointer1Rect.Left + FPointer1Rect.Right + FPointer2Rect.Left + FPointer2Rect.Right) / 4 - Width / 2;
+        else if (FHintOrientationSide == iosBottomRight)
+            left = p + 5;
+        else
+            left = p - Width - 5;
+        box = TRect(left, h - Height / 2, left + Width, h - Height / 2 + Height);
+    } else {
+        const int p = (pointer.Top + pointer.Bottom) / 2;
+        const int h = FDataView->PositionPercentToPixelsX(FHintPosition);
+        if (p + CharWidth + TextHeight > v.Bottom)
+            SetHintOrientationSide(iosTopLeft);
+        if (p - CharWidth - TextHeight < v.Top)
+            SetHintOrientationSide(iosBottomRight);
+        int top;
+        if (IsDeltaStyle())
+            top = (FPointer1Rect.Top + FPointer1Rect.Bottom + FPointer2Rect.Top + FPointer2Rect.Bottom) / 4 - Height / 2;
+        else if (FHintOrientationSide == iosBottomRight)
+            top = p + 5;
+        else
+            top = p - Height - 5;
+        box = TRect(h - Width / 2, top, h - Width / 2 + Width, top + Height);
+    }
+    // Moved, not shrunk, into the data view: left edge first, then right,
+    // top and bottom.
+    if (box.Left < v.Left)
+        box.Offset(v.Left - box.Left, 0);
+    if (box.Right > v.Right)
+        box.Offset(v.Right - box.Right, 0);
+    if (box.Top < v.Top)
+        box.Offset(0, v.Top - box.Top);
+    if (box.Bottom > v.Bottom)
+        box.Offset(0, v.Bottom - box.Bottom);
+    return box;
+}
+
+void TgPlotDataCursor::DrawHint(TCanvas *Canvas)
+{
+    QString text = FindChannel() ? FCursorDisplayText : TranslateText(QStringLiteral("No Channel"));
+    if (TgPlotComponent *plot = PlotComponent())
+        if (plot->OnDataCursorCustomizeHint && !plot->PlotLoading())
+            plot->OnDataCursorCustomizeHint(plot, IndexInPlot(), text);
+    Canvas->Font()->Assign(&FFont);
+    Canvas->Pen()->SetStyle(psSolid);
+    Canvas->Pen()->SetWidth(0);
+
+    // The widths are whole pixels; the text may lay out a fraction wider,
+    // which must not break its widest line.
+    const int w = MaxLineWidth(Canvas, text);
+    const int h = WrappedTextHeight(Canvas, text, w + 1);
+    const int a = Canvas->TextWidth(QStringLiteral("A"));
+    const int height = a / 2 + h, width = w + a;
+    const TRect box = PlaceHint(width, height, w, h, a);
+
+    const TColor outline = FUseChannelColor && FindChannel() ? FindChannel()->Color() : clBlack;
+    if (IsDeltaStyle()) {
+        Canvas->Pen()->SetStyle(psDot);
+        Canvas->Pen()->SetColor(PointerColor());
+        Canvas->Brush()->SetStyle(bsClear);
+        if (FHintOrientation == ioVertical) {
+            const int y = (box.Top + box.Bottom) / 2;
+            Canvas->MoveTo((FPointer1Rect.Left + FPointer1Rect.Right) / 2, y);
+            Canvas->LineTo((FPointer2Rect.Left + FPointer2Rect.Right) / 2, y);
+        } else {
+            const int x = (box.Left + box.Right) / 2;
+            Canvas->MoveTo(x, (FPointer1Rect.Top + FPointer1Rect.Bottom) / 2);
+            Canvas->LineTo(x, (FPointer2Rect.Top + FPointer2Rect.Bottom) / 2);
+        }
+    }
+    Canvas->Pen()->SetStyle(psSolid);
+    Canvas->Pen()->SetColor(outline);
+    Canvas->Brush()->SetStyle(bsSolid);
+    Canvas->Brush()->SetColor(clInfoBk);
+    Canvas->Font()->SetColor(clInfoText);
+    Canvas->Rectangle(box);
+    TRect textRect(box.Left + 2, box.Top + 1 + (height - 1 - h) / 2, box.Right, box.Bottom);
+    DrawTextWithFlags(Canvas, text, textRect, itfLeft | itfTop | itfWordBreak | itfNoClip, true, clInfoBk);
+    Canvas->Brush()->SetStyle(bsClear);
+    Canvas->Rectangle(box);
+    if (UserSelected()) {
+        TRect focus = box;
+        focus.Inflate(2, 2);
+        DrawFocusRectangle(Canvas, focus);
+    }
+    FHintRect = box;
+    FHintShowing = true;
+}
