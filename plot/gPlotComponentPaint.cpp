@@ -446,11 +446,11 @@ void TgPlotComponent::PaintToCanvas(TCanvas *Canvas)
         layers.AddObject(o->GetLayerText() + QLatin1Char(letter), o);
     };
     for (int i = 0; i < LimitCount(); ++i)
-        if (GetLimit(i)->FillDrawn())
+        if (GetLimit(i)->IsFilledStyle())
             add(GetLimit(i), 'A');
     add(view, 'B');
     for (int i = 0; i < LimitCount(); ++i)
-        if (!GetLimit(i)->FillDrawn())
+        if (!GetLimit(i)->IsFilledStyle())
             add(GetLimit(i), 'C');
     for (int i = 0; i < YAxisCount(); ++i)
         if (GetYAxis(i)->IsCartesian())
