@@ -402,6 +402,23 @@ TEST(DataCursorHint, BesideThePointerAndFlippedAtTheEdges)
     EXPECT_GT(dots, 10);
     EXPECT_LT(dots, seen.hint.left() - seen.vertical[0] - 10); // dotted, not solid
 
+    // The plot may write its own text; the box fits it, line by line.
+    c->SetStyle(ipcsValueX);
+    const QRect plain = shown.Look().hint;
+    QString text = QStringLiteral("a reading of the plot's own, much longer");
+    shown.plot->OnDataCursorCustomizeHint = [&](TObject *, int Index, QString &Text) {
+        EXPECT_EQ(Index, 0);
+        Text = text;
+    };
+    const QRect wide = shown.Look().hint;
+    EXPECT_GT(wide.width(), plain.width() * 2);
+    EXPECT_NEAR(wide.height(), plain.height(), 1);
+    text = QStringLiteral("first line of two\r\nsecond");
+    const QRect tall = shown.Look().hint;
+    EXPECT_LT(tall.width(), wide.width());
+    EXPECT_GT(tall.height(), plain.height() * 3 / 2);
+    shown.plot->OnDataCursorCustomizeHint = nullptr;
+
     // No hint for "<All>" nor when switched off.
     c->SetChannelName(QStringLiteral("<All>"));
     EXPECT_TRUE(shown.Look().hint.isNull());
@@ -492,6 +509,12 @@ TEST(DataCursorMenu, ContentsAndChoices)
     ActionOf(ActionOf(menu, "Channel")->menu(), "LeftSide")->trigger();
     EXPECT_EQ(c->ChannelName(), second->Name());
     EXPECT_TRUE(second->UserSelected());
+    EXPECT_TRUE(c->UserSelected());
+    // Another channel selected while the cursor is: the cursor reads it.
+    shown.plot->GetChannel(0)->SetUserSelected(false);
+    shown.plot->GetChannel(0)->SetUserSelected(true);
+    EXPECT_EQ(c->ChannelName(), shown.plot->GetChannel(0)->Name());
+    EXPECT_TRUE(c->UserSelected());
 
     // "<All>": every channel, none selected, no hint, and the alignment no
     // longer flips.
