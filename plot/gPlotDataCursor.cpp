@@ -12,13 +12,6 @@
 
 namespace {
 
-double Percent(double Value)
-{
-    if (!(Value >= 0))
-        return 0;
-    return Value > 100 ? 100 : Value;
-}
-
 TgOrientation Inverted(TgOrientation Value)
 {
     return Value == ioVertical ? ioHorizontal : ioVertical;
@@ -51,6 +44,13 @@ const QString &TgPlotDataCursor::AllChannels()
     return all;
 }
 
+double TgPlotDataCursor::HeldPercent(double Value)
+{
+    if (!(Value >= 0))
+        return 0;
+    return Value > 100 ? 100 : Value;
+}
+
 TgPlotComponent *TgPlotDataCursor::PlotComponent() const
 {
     return dynamic_cast<TgPlotComponent *>(Owner());
@@ -58,11 +58,8 @@ TgPlotComponent *TgPlotDataCursor::PlotComponent() const
 
 int TgPlotDataCursor::IndexInPlot() const
 {
-    if (TgPlotComponent *plot = PlotComponent())
-        for (int i = 0; i < plot->DataCursorCount(); ++i)
-            if (plot->GetDataCursor(i) == this)
-                return i;
-    return -1;
+    TgPlotComponent *plot = PlotComponent();
+    return plot ? plot->GetDataCursorIndexByName(Name()) : -1;
 }
 
 bool TgPlotDataCursor::OnXYPlot() const
@@ -197,19 +194,19 @@ void TgPlotDataCursor::SetHintOrientationSide(TgOrientationSide Value)
 
 void TgPlotDataCursor::SetPointer1Position(double Value)
 {
-    ChangeDouble(FPointer1Position, Percent(Value), &TgPlotObject::DoChange);
+    ChangeDouble(FPointer1Position, HeldPercent(Value), &TgPlotObject::DoChange);
 }
 
 void TgPlotDataCursor::SetPointer2Position(double Value)
 {
-    ChangeDouble(FPointer2Position, Percent(Value), &TgPlotObject::DoChange);
+    ChangeDouble(FPointer2Position, HeldPercent(Value), &TgPlotObject::DoChange);
 }
 
 void TgPlotDataCursor::ClampPositions()
 {
-    FHintPosition = Percent(FHintPosition);
-    FPointer1Position = Percent(FPointer1Position);
-    FPointer2Position = Percent(FPointer2Position);
+    FHintPosition = HeldPercent(FHintPosition);
+    FPointer1Position = HeldPercent(FPointer1Position);
+    FPointer2Position = HeldPercent(FPointer2Position);
 }
 
 void TgPlotDataCursor::SetReading(TgPlotDataPointStatus Status, double Y, double X)

@@ -162,6 +162,8 @@ private:
     void SnapKeyDown(Word Key, TShiftState Shift);
     void MoveHintOnePixel(bool Up);
     void ClampPositions();
+    // Value held to 0..100 (what is not at least 0, NaN too, becomes 0).
+    static double HeldPercent(double Value);
 
     QString FChannelName;
     bool FChannelAllowAll = true;

@@ -74,38 +74,31 @@ TRect TgPlotDataCursor::PlaceHint(int Width, int Height, int TextWidth, int Text
     const TRect v = FDataView->DrawRect();
     const bool use1 = FPointer1Show || !FPointer2Show;
     const TRect &pointer = use1 ? FPointer1Rect : FPointer2Rect;
-    TRect box;
-    if (FHintOrientation == ioVertical) {
-        const int p = (pointer.Left + pointer.Right) / 2;
-        const int h = FDataView->PositionPercentToPixelsY(FHintPosition);
-        if (p + CharWidth + TextWidth + 5 > v.Right)
-            SetHintOrientationSide(iosTopLeft);
-        if (p - CharWidth - TextWidth - 5 < v.Left)
-            SetHintOrientationSide(iosBottomRight);
-        int left;
-        if (IsDeltaStyle())
-            left = (FPointer1Rect.Left + FPointer1Rect.Right + FPointer2Rect.Left + FPointer2Rect.Right) / 4 - Width / 2;
-        else if (FHintOrientationSide == iosBottomRight)
-            left = p + 5;
-        else
-            left = p - Width - 5;
-        box = TRect(left, h - Height / 2, left + Width, h - Height / 2 + Height);
-    } else {
-        const int p = (pointer.Top + pointer.Bottom) / 2;
-        const int h = FDataView->PositionPercentToPixelsX(FHintPosition);
-        if (p + CharWidth + TextHeight > v.Bottom)
-            SetHintOrientationSide(iosTopLeft);
-        if (p - CharWidth - TextHeight < v.Top)
-            SetHintOrientationSide(iosBottomRight);
-        int top;
-        if (IsDeltaStyle())
-            top = (FPointer1Rect.Top + FPointer1Rect.Bottom + FPointer2Rect.Top + FPointer2Rect.Bottom) / 4 - Height / 2;
-        else if (FHintOrientationSide == iosBottomRight)
-            top = p + 5;
-        else
-            top = p - Height - 5;
-        box = TRect(h - Width / 2, top, h - Width / 2 + Width, top + Height);
-    }
+    // A vertical hint stands beside its pointer (across: X) at the hint
+    // position (along: Y); a horizontal one below or above it.
+    const bool vertical = FHintOrientation == ioVertical;
+    const auto middle = [vertical](const TRect &R) {
+        return vertical ? R.Left + R.Right : R.Top + R.Bottom;
+    };
+    const int p = middle(pointer) / 2;
+    const int h = vertical ? FDataView->PositionPercentToPixelsY(FHintPosition)
+                           : FDataView->PositionPercentToPixelsX(FHintPosition);
+    const int reach = CharWidth + (vertical ? TextWidth + 5 : TextHeight);
+    if (p + reach > (vertical ? v.Right : v.Bottom))
+        SetHintOrientationSide(iosTopLeft);
+    if (p - reach < (vertical ? v.Left : v.Top))
+        SetHintOrientationSide(iosBottomRight);
+    const int across = vertical ? Width : Height, along = vertical ? Height : Width;
+    int start;
+    if (IsDeltaStyle())
+        start = (middle(FPointer1Rect) + middle(FPointer2Rect)) / 4 - across / 2;
+    else if (FHintOrientationSide == iosBottomRight)
+        start = p + 5;
+    else
+        start = p - across - 5;
+    const int first = h - along / 2;
+    TRect box = vertical ? TRect(start, first, start + across, first + along)
+                         : TRect(first, start, first + along, start + across);
     // Moved, not shrunk, into the data view: left edge first, then right,
     // top and bottom.
     if (box.Left < v.Left)

@@ -14,13 +14,6 @@
 
 namespace {
 
-double Percent(double Value)
-{
-    if (!(Value >= 0))
-        return 0;
-    return Value > 100 ? 100 : Value;
-}
-
 // Along a hint the percentages run across its orientation: a vertical hint
 // moves up and down its pointer.
 TgOrientation Along(TgOrientation Hint)
@@ -72,7 +65,7 @@ void TgPlotDataCursor::DoMouseMove(const TgPlotMouseData &MouseData)
     const auto follow = [&](TgOrientation Orientation) {
         const int pixels = Orientation == ioVertical ? MouseData.X + FDragPixels - FMouseDownX
                                                      : MouseData.Y + FDragPixels - FMouseDownY;
-        return Percent(PixelsToPercent(Orientation, pixels));
+        return HeldPercent(PixelsToPercent(Orientation, pixels));
     };
     if (FHintDrag)
         FHintPosition = follow(Along(FHintOrientation));
@@ -265,7 +258,7 @@ void TgPlotDataCursor::MoveToDataIndex(int ChannelIndex, int DataIndex, int Step
 void TgPlotDataCursor::MoveHintOnePixel(bool Up)
 {
     const double step = PixelStep(Along(FHintOrientation));
-    FHintPosition = Percent(FHintPosition + (Up ? step : -step));
+    FHintPosition = HeldPercent(FHintPosition + (Up ? step : -step));
     NotifyInvalidateNow();
 }
 

@@ -23,11 +23,8 @@ TgPlotComponent *TgPlotLimit::PlotComponent() const
 
 int TgPlotLimit::IndexInPlot() const
 {
-    if (TgPlotComponent *plot = PlotComponent())
-        for (int i = 0; i < plot->LimitCount(); ++i)
-            if (plot->GetLimit(i) == this)
-                return i;
-    return -1;
+    TgPlotComponent *plot = PlotComponent();
+    return plot ? plot->GetLimitIndexByName(Name()) : -1;
 }
 
 void TgPlotLimit::SetXAxisName(const QString &Value)

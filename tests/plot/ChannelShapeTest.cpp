@@ -38,19 +38,10 @@ TEST(ChannelShapes, QuadrilateralAndPixelRect)
         const QImage img = shown.Shot();
         const QRect f = DataViewFrame(img), red = BoxOf(img, qRgb(255, 0, 0));
         // X 20..60 and Y 20..50 across and up, or up and across.
-        const QRect expected = exchanged ? QRect(QPoint(PercentX(f, 20), PercentY(f, 60)),
-                                                 QPoint(PercentX(f, 50), PercentY(f, 20)))
-                                         : QRect(QPoint(PercentX(f, 20), PercentY(f, 50)),
-                                                 QPoint(PercentX(f, 60), PercentY(f, 20)));
-        EXPECT_NEAR(red.left(), expected.left(), 1);
-        EXPECT_NEAR(red.right(), expected.right(), 1);
-        EXPECT_NEAR(red.top(), expected.top(), 1);
-        EXPECT_NEAR(red.bottom(), expected.bottom(), 1);
+        const QRect expected = exchanged ? PercentRect(f, 20, 50, 20, 60) : PercentRect(f, 20, 60, 20, 50);
+        EXPECT_TRUE(NearBox(red, expected));
         const TRect r = channel->pixelRect;
-        EXPECT_NEAR(r.Left, expected.left(), 1);
-        EXPECT_NEAR(r.Right, expected.right(), 1);
-        EXPECT_NEAR(r.Top, expected.top(), 1);
-        EXPECT_NEAR(r.Bottom, expected.bottom(), 1);
+        EXPECT_TRUE(NearBox(QRect(QPoint(r.Left, r.Top), QPoint(r.Right, r.Bottom)), expected));
     }
 }
 

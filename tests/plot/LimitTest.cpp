@@ -88,11 +88,7 @@ TEST(LimitDrawing, EachStyle)
          }},
         {"band X filled", iplsBandX, bsSolid, 30, 60, false,
          [](const QImage &img, const QRect &f, LimitPlot &) {
-             const QRect red = BoxOf(img, kRed);
-             EXPECT_NEAR(red.left(), PercentX(f, 30), 1);
-             EXPECT_NEAR(red.right(), PercentX(f, 60), 1);
-             EXPECT_NEAR(red.top(), f.top(), 1);
-             EXPECT_NEAR(red.bottom(), f.bottom(), 1);
+             EXPECT_TRUE(NearBox(BoxOf(img, kRed), PercentRect(f, 30, 60, 0, 100)));
              EXPECT_TRUE(IsRed(img, PercentX(f, 45), PercentY(f, 50)));
          }},
         {"band X clear: two lines", iplsBandX, bsClear, 30, 60, false,
@@ -111,11 +107,7 @@ TEST(LimitDrawing, EachStyle)
          }},
         {"band Y filled, axes exchanged", iplsBandY, bsSolid, 20, 40, true,
          [](const QImage &img, const QRect &f, LimitPlot &) {
-             const QRect red = BoxOf(img, kRed);
-             EXPECT_NEAR(red.left(), PercentX(f, 20), 1);
-             EXPECT_NEAR(red.right(), PercentX(f, 40), 1);
-             EXPECT_NEAR(red.top(), f.top(), 1);
-             EXPECT_NEAR(red.bottom(), f.bottom(), 1);
+             EXPECT_TRUE(NearBox(BoxOf(img, kRed), PercentRect(f, 20, 40, 0, 100)));
          }},
         {"band Y clear", iplsBandY, bsClear, 20, 40, false,
          [&](const QImage &img, const QRect &f, LimitPlot &p) {
@@ -125,21 +117,13 @@ TEST(LimitDrawing, EachStyle)
         // 20 to 50..60 at 80.
         {"poly band X", iplsPolyBandX, bsSolid, 0, 0, false,
          [](const QImage &img, const QRect &f, LimitPlot &) {
-             const QRect red = BoxOf(img, kRed);
-             EXPECT_NEAR(red.top(), PercentY(f, 80), 1);
-             EXPECT_NEAR(red.bottom(), PercentY(f, 20), 1);
-             EXPECT_NEAR(red.left(), PercentX(f, 40), 1);
-             EXPECT_NEAR(red.right(), PercentX(f, 70), 1);
+             EXPECT_TRUE(NearBox(BoxOf(img, kRed), PercentRect(f, 40, 70, 20, 80)));
              EXPECT_TRUE(IsRed(img, PercentX(f, 55), PercentY(f, 50)));
              EXPECT_FALSE(IsRed(img, PercentX(f, 45), PercentY(f, 75))); // narrower near the top
          }},
         {"poly band Y hatched", iplsPolyBandY, bsCross, 0, 0, false,
          [](const QImage &img, const QRect &f, LimitPlot &) {
-             const QRect red = BoxOf(img, kRed);
-             EXPECT_NEAR(red.left(), PercentX(f, 20), 1);
-             EXPECT_NEAR(red.right(), PercentX(f, 80), 1);
-             EXPECT_NEAR(red.top(), PercentY(f, 70), 1);
-             EXPECT_NEAR(red.bottom(), PercentY(f, 40), 1);
+             EXPECT_TRUE(NearBox(BoxOf(img, kRed), PercentRect(f, 20, 80, 40, 70)));
              const double share = RedShare(img, QRect(QPoint(PercentX(f, 30), PercentY(f, 60)),
                                                       QPoint(PercentX(f, 40), PercentY(f, 50))));
              EXPECT_GT(share, 0.1);

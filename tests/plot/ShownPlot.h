@@ -15,6 +15,8 @@
 #include <QApplication>
 #include <QImage>
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
 inline QRgb Rgb(TColor Colour)
@@ -118,4 +120,25 @@ inline int PercentX(const QRect &Frame, double Percent)
 inline int PercentY(const QRect &Frame, double Percent)
 {
     return Frame.top() + qRound((Frame.height() - 1) * (100 - Percent) / 100);
+}
+
+// Every edge within Tolerance pixels.
+inline ::testing::AssertionResult NearBox(const QRect &Seen, const QRect &Expected, int Tolerance = 1)
+{
+    const bool near = std::abs(Seen.left() - Expected.left()) <= Tolerance &&
+                      std::abs(Seen.right() - Expected.right()) <= Tolerance &&
+                      std::abs(Seen.top() - Expected.top()) <= Tolerance &&
+                      std::abs(Seen.bottom() - Expected.bottom()) <= Tolerance;
+    if (near)
+        return ::testing::AssertionSuccess();
+    const auto text = [](const QRect &R) {
+        return QStringLiteral("(%1,%2)-(%3,%4)").arg(R.left()).arg(R.top()).arg(R.right()).arg(R.bottom()).toStdString();
+    };
+    return ::testing::AssertionFailure() << "seen " << text(Seen) << ", expected " << text(Expected);
+}
+
+// The frame's rectangle between two percent positions across and two up.
+inline QRect PercentRect(const QRect &Frame, double X1, double X2, double Y1, double Y2)
+{
+    return QRect(QPoint(PercentX(Frame, X1), PercentY(Frame, Y2)), QPoint(PercentX(Frame, X2), PercentY(Frame, Y1)));
 }
