@@ -170,6 +170,28 @@ TEST(LimitDrawing, FillsBeneathTheGridLinesAbove)
     EXPECT_TRUE(IsRed(img, *at80, PercentY(f, 40)));
 }
 
+// With ClipToAxes a band ends where its axes end, also inside the data view:
+// here the X axis spans the left half of it.
+TEST(LimitDrawing, ClippedToItsAxes)
+{
+    LimitPlot p;
+    TgPlotXAxis *left = p.plot->GetXAxis(0);
+    TgPlotXAxis *right = p.plot->GetXAxis(p.plot->AddXAxis());
+    left->SetStopPercent(50);
+    right->SetStartPercent(50);
+    p.limit->SetStyle(iplsBandX);
+    p.limit->SetLine1Position(50);
+    p.limit->SetLine2Position(180);
+    p.Shot();
+    const QImage img = p.Shot();
+    const QRect f = DataViewFrame(img), beyond = BoxOf(img, kRed);
+    EXPECT_GT(beyond.right(), PercentX(f, 75)); // 180 lies in the right half
+    p.limit->SetClipToAxes(true);
+    const QRect clipped = BoxOf(p.Shot(), kRed);
+    EXPECT_EQ(clipped.left(), beyond.left());
+    EXPECT_NEAR(clipped.right(), PercentX(f, 50), 3);
+}
+
 // --- Mouse ---------------------------------------------------------------------------
 
 struct Moved {
