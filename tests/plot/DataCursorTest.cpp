@@ -24,17 +24,24 @@ namespace {
 const TColor kPointer = clFuchsia;
 
 // A channel that knows the X order of its points, as a strip chart's does:
-// the first point at or beyond a value.
+// the first point, in X order, at or beyond a value (on rising or falling X).
 class TOrderedChannel : public TgXYPlotChannel {
 public:
     using TgXYPlotChannel::TgXYPlotChannel;
     int CalcIndex(double TargetValue) override
     {
-        if (Count() == 0 || TargetValue < XFirst() || TargetValue > XLast())
+        const bool rising = XFirst() <= XLast();
+        if (Count() == 0 || TargetValue < std::min(XFirst(), XLast()) || TargetValue > std::max(XFirst(), XLast()))
             return -1;
-        int i = 0;
+        if (rising) {
+            int i = 0;
+            while (GetX(i) < TargetValue)
+                ++i;
+            return i;
+        }
+        int i = Count() - 1;
         while (GetX(i) < TargetValue)
-            ++i;
+            --i;
         return i;
     }
 };
@@ -574,6 +581,17 @@ TEST(DataCursorSnap, ReleaseAndMenu)
     seen = shown.Look();
     shown.Drag(shown.OnColumn(seen, seen.vertical[0]), {QPoint(PercentX(seen.frame, 14), 40)});
     EXPECT_NEAR(c->Pointer1Position(), 13, 1e-9);
+
+    // Falling X: the point nearest to where the pointer was let go, not the
+    // last one.
+    TgPlotChannelCustom *falling = shown.plot->GetChannel(shown.plot->AddChannel());
+    for (double x : {9.0, 5.0, 2.0, 1.0})
+        falling->AddXY(x, 0);
+    falling->SetColor(kPointer);
+    c->SetChannelName(falling->Name());
+    seen = shown.Look();
+    shown.Drag(shown.OnColumn(seen, seen.vertical[0]), {QPoint(PercentX(seen.frame, 46), 40)});
+    EXPECT_NEAR(c->Pointer1Position(), 50, 1e-9);
 
     // The menu offers snapping on a strip chart; switched on it snaps at once.
     c->SetChannelName(shown.channel->Name());
