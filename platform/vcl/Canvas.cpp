@@ -125,8 +125,16 @@ void TCanvas::ApplyBrush()
     painter_->setBrush(QtBrush(brush_));
 }
 
+void TCanvas::Record(TCanvasPrimitive Kind, std::vector<TPoint> Points, const QString &Text)
+{
+    record_->push_back({Kind, std::move(Points), Text, pen_.Color(), pen_.Style(), pen_.Width(), brush_.Color(),
+                        brush_.Style()});
+}
+
 void TCanvas::Polygon(const std::vector<TPoint> &Points)
 {
+    if (record_)
+        Record(cpPolygon, Points);
     if (Points.size() < 2 || !Ready())
         return;
     QPolygon poly;
@@ -140,6 +148,8 @@ void TCanvas::Polygon(const std::vector<TPoint> &Points)
 
 void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
 {
+    if (record_)
+        Record(cpRectangle, {TPoint(X1, Y1), TPoint(X2, Y2)});
     if (!Ready())
         return;
     if (X2 < X1)
@@ -176,6 +186,8 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
 
 void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int CornerWidth, int CornerHeight)
 {
+    if (record_)
+        Record(cpRectangle, {TPoint(X1, Y1), TPoint(X2, Y2)});
     if (!Ready())
         return;
     ApplyPenMode();
@@ -187,6 +199,8 @@ void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int CornerWidth, int Cor
 
 void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
 {
+    if (record_)
+        Record(cpEllipse, {TPoint(X1, Y1), TPoint(X2, Y2)});
     if (!Ready())
         return;
     ApplyPenMode();
@@ -197,6 +211,8 @@ void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
 
 void TCanvas::FillRect(const TRect &R)
 {
+    if (record_)
+        Record(cpFillRect, R);
     if (!Ready() || brush_.Style() == bsClear)
         return;
     ApplyPenMode();
@@ -205,6 +221,8 @@ void TCanvas::FillRect(const TRect &R)
 
 void TCanvas::FrameRect(const TRect &R)
 {
+    if (record_)
+        Record(cpFillRect, R);
     if (!Ready() || R.IsEmpty())
         return;
     ApplyPenMode();
@@ -217,6 +235,8 @@ void TCanvas::FrameRect(const TRect &R)
 
 void TCanvas::DrawFocusRect(const TRect &R)
 {
+    if (record_)
+        Record(cpFillRect, R);
     if (!Ready() || R.IsEmpty())
         return;
     QPolygon points;
@@ -258,6 +278,8 @@ TColor TCanvas::Pixels(int X, int Y)
 
 void TCanvas::SetPixel(int X, int Y, TColor Color)
 {
+    if (record_)
+        Record(cpPixel, {TPoint(X, Y)});
     if (!Ready())
         return;
     ApplyPenMode();
@@ -266,6 +288,8 @@ void TCanvas::SetPixel(int X, int Y, TColor Color)
 
 void TCanvas::TextOut(int X, int Y, const QString &Text)
 {
+    if (record_)
+        Record(cpText, {TPoint(X, Y)}, Text);
     DrawTextAt(X, Y, Text, bkMode_ == OPAQUE);
 }
 
@@ -295,6 +319,8 @@ void TCanvas::DrawTextAt(int X, int Y, const QString &Text, bool FillCell)
 
 void TCanvas::TextRect(const TRect &R, int X, int Y, const QString &Text)
 {
+    if (record_)
+        Record(cpText, {TPoint(X, Y)}, Text);
     if (!Ready())
         return;
     painter_->save();
@@ -334,6 +360,8 @@ int TCanvas::DrawText(const QString &Text, TRect &R, unsigned Flags)
         R.Bottom = R.Top + bound.height();
         return bound.height();
     }
+    if (record_)
+        Record(cpText, {R.TopLeft()}, text);
     if (Ready() && !text.isEmpty()) {
         painter_->save();
         ApplyPenMode();
@@ -369,12 +397,16 @@ TSize TCanvas::TextExtent(const QString &Text)
 
 void TCanvas::Draw(int X, int Y, TGraphic *Graphic)
 {
+    if (record_ && Graphic)
+        Record(cpPicture, Bounds(X, Y, Graphic->Width(), Graphic->Height()));
     if (Graphic && !Graphic->Empty())
         Graphic->Draw(this, Bounds(X, Y, Graphic->Width(), Graphic->Height()));
 }
 
 void TCanvas::StretchDraw(const TRect &R, TGraphic *Graphic)
 {
+    if (record_ && Graphic)
+        Record(cpPicture, R);
     if (Graphic && !Graphic->Empty())
         Graphic->Draw(this, R);
 }
@@ -445,6 +477,8 @@ void TCanvas::SetCopyMode(TCopyMode Value)
 
 void TCanvas::CopyRect(const TRect &Dest, TCanvas *Source, const TRect &SourceRect)
 {
+    if (record_)
+        Record(cpPicture, Dest);
     if (!Source || !Ready())
         return;
     const QImage *img = Source->ReadableImage();

@@ -49,6 +49,31 @@ enum : unsigned {
     TA_LEFT = 0, TA_RIGHT = 2, TA_CENTER = 6, TA_TOP = 0, TA_BOTTOM = 8, TA_BASELINE = 24,
 };
 
+// The drawing calls a recording canvas keeps (TRecordingCanvas).
+enum TCanvasPrimitive {
+    cpLine,      // LineTo: Points holds the two ends
+    cpPolyline,  // Points: the points as given
+    cpPolygon,   // Points: the corners
+    cpRectangle, // Rectangle and RoundRect: Points holds the two corners as given
+    cpEllipse,   // Points: the two corners of the box
+    cpFillRect,  // FillRect, FrameRect and DrawFocusRect: Points holds Left-Top and Right-Bottom
+    cpPixel,     // SetPixel
+    cpText,      // TextOut, TextRect, DrawText (not measuring): Points holds the origin
+    cpPicture,   // Draw, StretchDraw and CopyRect: Points holds the destination corners
+};
+
+// One recorded drawing call with the pen and brush it was made with.
+struct TCanvasCall {
+    TCanvasPrimitive Kind;
+    std::vector<TPoint> Points;
+    QString Text;
+    TColor PenColor;
+    TPenStyle PenStyle;
+    int PenWidth;
+    TColor BrushColor;
+    TBrushStyle BrushStyle;
+};
+
 // A drawing surface with a pen, a brush and a font, drawing through a
 // QPainter with the pixel rules of GDI:
 //  - rectangles (Rectangle, FillRect, FrameRect, Ellipse, RoundRect, clip
@@ -200,8 +225,13 @@ protected:
     virtual QImage *WritableImage() { return nullptr; }
 
     QPainter *painter_ = nullptr;
+    // Where the drawing calls are written down, when a descendant records
+    // them (with or without a device to draw on).
+    std::vector<TCanvasCall> *record_ = nullptr;
 
 private:
+    void Record(TCanvasPrimitive Kind, std::vector<TPoint> Points, const QString &Text = QString());
+    void Record(TCanvasPrimitive Kind, const TRect &R) { Record(Kind, {R.TopLeft(), R.BottomRight()}); }
     bool Ready();
     void ApplyPen();
     void ApplyBrush();

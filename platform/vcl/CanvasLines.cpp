@@ -328,6 +328,8 @@ void TCanvas::DrawLineExcludingEnd(int X1, int Y1, int X2, int Y2)
 
 void TCanvas::LineTo(int X, int Y)
 {
+    if (record_)
+        Record(cpLine, {penPos_, TPoint(X, Y)});
     if (Ready())
         DrawLineExcludingEnd(penPos_.X, penPos_.Y, X, Y);
     penPos_ = {X, Y};
@@ -341,6 +343,8 @@ void TCanvas::Polyline(const std::vector<TPoint> &Points)
 // The same pixels as LineTo from point to point, gathered and drawn at once.
 void TCanvas::Polyline(const TPoint *Points, size_t Count)
 {
+    if (record_)
+        Record(cpPolyline, std::vector<TPoint>(Points, Points + Count));
     if (Count < 2 || !Ready() || pen_.Style() == psClear)
         return;
     ApplyPenMode();

@@ -241,12 +241,47 @@ int DayOfWeek(TDateTime Date)
     return static_cast<int>(((z % 7) + 7 + 4) % 7) + 1;
 }
 
+namespace {
+
+class LocalWallClock : public WallClock {
+public:
+    TDateTime Now() const override
+    {
+        const QDateTime now = QDateTime::currentDateTime();
+        const QDate d = now.date();
+        const QTime t = now.time();
+        return EncodeDate(d.year(), d.month(), d.day()) + EncodeTime(t.hour(), t.minute(), t.second(), t.msec());
+    }
+};
+
+WallClock *installedWallClock = nullptr;
+
+} // namespace
+
+WallClock &SystemWallClock()
+{
+    static LocalWallClock clock;
+    return clock;
+}
+
+WallClock &CurrentWallClock()
+{
+    return installedWallClock ? *installedWallClock : SystemWallClock();
+}
+
+ScopedWallClock::ScopedWallClock(WallClock &Clock) : previous_(installedWallClock)
+{
+    installedWallClock = &Clock;
+}
+
+ScopedWallClock::~ScopedWallClock()
+{
+    installedWallClock = previous_;
+}
+
 TDateTime Now()
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDate d = now.date();
-    const QTime t = now.time();
-    return EncodeDate(d.year(), d.month(), d.day()) + EncodeTime(t.hour(), t.minute(), t.second(), t.msec());
+    return CurrentWallClock().Now();
 }
 
 TDateTime Date()

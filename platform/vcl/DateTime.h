@@ -30,7 +30,45 @@ void DecodeTime(TDateTime Time, int &Hour, int &Min, int &Sec, int &MSec);
 int DayOfWeek(TDateTime Date); // 1 Sunday to 7 Saturday
 
 // The local wall clock. Throttling and timeouts use the monotonic clock, not
-// these: the wall clock can be set back.
+// these: the wall clock can be set back. Now, Date and Time read
+// CurrentWallClock(); tests install a ManualWallClock in its place and set
+// or move the time by hand.
+class WallClock {
+public:
+    virtual ~WallClock() = default;
+    virtual TDateTime Now() const = 0;
+};
+
+// A wall clock that stands still until it is set or moved on.
+class ManualWallClock : public WallClock {
+public:
+    explicit ManualWallClock(TDateTime Start = 0) : now_(Start) {}
+    TDateTime Now() const override { return now_; }
+    void Set(TDateTime Value) { now_ = Value; }
+    void AdvanceSeconds(double Seconds) { now_ += Seconds / SecsPerDay; }
+
+private:
+    TDateTime now_;
+};
+
+// The system's local time.
+WallClock &SystemWallClock();
+// The wall clock in use: the system's unless a test installed another.
+WallClock &CurrentWallClock();
+
+// Installs a wall clock for the scope's lifetime (tests), restoring the
+// previous one.
+class ScopedWallClock {
+public:
+    explicit ScopedWallClock(WallClock &Clock);
+    ~ScopedWallClock();
+    ScopedWallClock(const ScopedWallClock &) = delete;
+    ScopedWallClock &operator=(const ScopedWallClock &) = delete;
+
+private:
+    WallClock *previous_;
+};
+
 TDateTime Now();
 TDateTime Date();
 TDateTime Time();

@@ -88,4 +88,21 @@ TEST(DateTime, FormatTable)
     EXPECT_TRUE(FormatDateTime("c", t, s).startsWith("07.03.2026"));
 }
 
+// Now, Date and Time read the installed wall clock; the real one returns
+// when the scope ends.
+TEST(DateTime, ManualWallClockStandsInForNow)
+{
+    const TDateTime start = EncodeDate(2026, 3, 7) + EncodeTime(23, 59, 30, 0);
+    {
+        ManualWallClock clock(start);
+        ScopedWallClock use(clock);
+        EXPECT_EQ(Now(), start);
+        clock.AdvanceSeconds(45);
+        EXPECT_NEAR((Now() - start) * SecsPerDay, 45, 1e-6);
+        EXPECT_EQ(Date(), EncodeDate(2026, 3, 8)); // past midnight
+        EXPECT_NEAR(Time() * SecsPerDay, 15, 1e-6);
+    }
+    EXPECT_GT(Now(), EncodeDate(2020, 1, 1));
+}
+
 } // namespace
