@@ -214,13 +214,7 @@ void TgComponent::Paint()
         try {
             PaintToCanvas(c);
         } catch (const Exception &e) {
-            TRect r = ClientRect();
-            c->Brush()->SetStyle(bsSolid);
-            c->Brush()->SetColor(clBlack);
-            c->FillRect(r);
-            c->Font()->SetColor(clWhite);
-            c->Brush()->SetStyle(bsClear);
-            DrawTextWithFlags(c, e.Message(), r, itfLeft | itfTop | itfWordBreak, true, clBlack);
+            DrawFailureMessage(c, ClientRect(), e.Message());
         }
         Canvas()->Draw(0, 0, &offScreen);
     } catch (const Exception &) {

@@ -208,3 +208,14 @@ void FillGradient(TCanvas *Canvas, const TRect &Rect, TgFillDirection Direction,
     if (Direction == ifdRectangleOut || Direction == ifdRectangleIn)
         Canvas->SetPixel(L + W / 2 - 1, T + H / 2 - 1, Direction == ifdRectangleOut ? StartColor : StopColor);
 }
+
+void DrawFailureMessage(TCanvas *Canvas, const TRect &Rect, const QString &Message)
+{
+    Canvas->Brush()->SetStyle(bsSolid);
+    Canvas->Brush()->SetColor(clBlack);
+    Canvas->FillRect(Rect);
+    Canvas->Font()->SetColor(clWhite);
+    Canvas->Brush()->SetStyle(bsClear);
+    TRect r = Rect;
+    DrawTextWithFlags(Canvas, Message, r, itfLeft | itfTop | itfWordBreak, true, clBlack);
+}

@@ -32,6 +32,9 @@ TColor ShiftColorBrightness(TColor Color, int Amount, bool Up);
 // Returns the text height.
 int DrawTextWithFlags(TCanvas *Canvas, const QString &Text, TRect &Rect, unsigned Flags, bool Enabled,
                       TColor BackGroundColor);
+// How a failed paint shows itself: Rect black, the message written in white
+// from its top-left corner, wrapped at words.
+void DrawFailureMessage(TCanvas *Canvas, const TRect &Rect, const QString &Message);
 // Text centred on Rect, turned by Rotation; TextRect receives the rectangle
 // the text covers.
 void DrawRotatedText(TCanvas *Canvas, const QString &Text, const TRect &Rect, TgRotationAngle Rotation,

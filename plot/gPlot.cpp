@@ -1,9 +1,8 @@
 #include "gPlot.h"
 
-#include "gPlotChannelCustom.h"
+#include "Exceptions.h"
 #include "gPlotMasterManager.h"
 #include "gXYPlot.h"
-#include "gXYPlotChannel.h"
 
 TgPlot::TgPlot(TComponent *AOwner) : TgPlotComponent(AOwner)
 {
@@ -12,7 +11,15 @@ TgPlot::TgPlot(TComponent *AOwner) : TgPlotComponent(AOwner)
         TgPlot *plot;
         ~Close() { plot->EndUpdate(); }
     } close{this};
-    // The XY channel stands in for the strip-chart channel until that exists.
-    Master()->SetChannelClass(&CreateChannelOf<TgXYPlotChannel>);
+    Master()->SetChannelClass(&CreateChannelOf<TgPlotChannel>);
     CreateDefaultPlotObjects(this);
+}
+
+TgPlotChannel *TgPlot::GetChannel(int Index) const
+{
+    TgPlotChannelCustom *channel = TgPlotComponent::GetChannel(Index);
+    auto *strip = dynamic_cast<TgPlotChannel *>(channel);
+    if (channel && !strip)
+        throw EInvalidCast(QStringLiteral("Invalid class typecast"));
+    return strip;
 }

@@ -367,7 +367,7 @@ QString TgPlotChannelCustom::FormatCursorText(TgPlotDataCursorStyle Style, TgPlo
             return TranslateText(QStringLiteral("Null"));
         if (Status == ipdpsEmpty)
             return TranslateText(QStringLiteral("Empty"));
-        return GetYValueText(Y);
+        return CursorValidYText(Y);
     };
     switch (Style) {
     case ipcsValueXY:

@@ -222,6 +222,15 @@ protected:
     TRect GetPixelRect(double X1, double X2, double Y1, double Y2);
     // Fills the readings and the texts of a cursor reading.
     QString FormatCursorText(TgPlotDataCursorStyle Style, TgPlotDataPointStatus Status, double Y, double X);
+    // The Y text of a valid reading (the Y axis's cursor text here).
+    virtual QString CursorValidYText(double Y) { return GetYValueText(Y); }
+    // The four value points through the axes (exchanged when reversed), filled
+    // as one polygon with the canvas's pen and brush.
+    void DrawQuadrilateral(TCanvas *Canvas, bool XYAxesReversed, const double (&X)[4], const double (&Y)[4]);
+    // The pixels of X1..X2 by Y1..Y2, each pair ordered, exchanged when
+    // reversed.
+    TRect GetPixelRect(double X1, double X2, double Y1, double Y2, bool XYAxesReversed);
+    TgPlotDataCustomList &DataList() { return *FData; }
 
     int FDrawStartIndex = -1;
     int FDrawStopIndex = -1;

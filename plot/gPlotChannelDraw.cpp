@@ -238,6 +238,28 @@ void TgPlotChannelCustom::DrawTraceSegment(TCanvas *Canvas, bool XYAxesReversed,
     Canvas->Polyline(std::vector<TPoint>{a, b});
 }
 
+void TgPlotChannelCustom::DrawQuadrilateral(TCanvas *Canvas, bool XYAxesReversed, const double (&X)[4],
+                                            const double (&Y)[4])
+{
+    std::vector<TPoint> corners;
+    for (int i = 0; i < 4; ++i) {
+        const int a = XAxis()->PositionToPixels(X[i]), b = YAxis()->PositionToPixels(Y[i]);
+        corners.push_back(XYAxesReversed ? TPoint(b, a) : TPoint(a, b));
+    }
+    Canvas->Polygon(corners);
+}
+
+TRect TgPlotChannelCustom::GetPixelRect(double X1, double X2, double Y1, double Y2, bool XYAxesReversed)
+{
+    int x1 = XAxis()->PositionToPixels(X1), x2 = XAxis()->PositionToPixels(X2);
+    int y1 = YAxis()->PositionToPixels(Y1), y2 = YAxis()->PositionToPixels(Y2);
+    if (x2 < x1)
+        std::swap(x1, x2);
+    if (y2 < y1)
+        std::swap(y1, y2);
+    return XYAxesReversed ? TRect(y1, x1, y2, x2) : TRect(x1, y1, x2, y2);
+}
+
 bool TgPlotChannelCustom::ShouldDrawMarker(int Index)
 {
     if (!MarkersVisible() || !IsValidPoint(Index) || !HasAxes())

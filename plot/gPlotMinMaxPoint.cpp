@@ -7,21 +7,6 @@ void TgPlotMinMaxPoint::Clear()
     YMin = 1e301;
 }
 
-void TgPlotMinMaxPoint::AddData(double NewXValue, double NewYValue, int NewXPixels)
-{
-    if (Empty) {
-        Empty = false;
-        XPixels = NewXPixels;
-        XValue = NewXValue;
-        YFirst = NewYValue;
-    }
-    if (NewYValue > YMax)
-        YMax = NewYValue;
-    if (NewYValue < YMin)
-        YMin = NewYValue;
-    YLast = NewYValue;
-}
-
 void TgPlotMinMaxPoint::AssignDown(const TgPlotMinMaxPoint &Source)
 {
     Empty = Source.Empty;

@@ -11,7 +11,21 @@ public:
     // Empty again; YMax and YMin start beyond any sample (-1e301, 1e301), the
     // other fields keep their values.
     void Clear();
-    void AddData(double NewXValue, double NewYValue, int NewXPixels);
+    // Inline: the decimated trace calls it once per point.
+    void AddData(double NewXValue, double NewYValue, int NewXPixels)
+    {
+        if (Empty) {
+            Empty = false;
+            XPixels = NewXPixels;
+            XValue = NewXValue;
+            YFirst = NewYValue;
+        }
+        if (NewYValue > YMax)
+            YMax = NewYValue;
+        if (NewYValue < YMin)
+            YMin = NewYValue;
+        YLast = NewYValue;
+    }
     void AssignDown(const TgPlotMinMaxPoint &Source); // every field
 
     bool Empty = true;
