@@ -215,7 +215,8 @@ bool TgPlotChannel::GetYInterpolated(double XValue, double &YValue)
 
 void TgPlotChannel::SetPixelPoint(int XPixel, double Y)
 {
-    if (XPixel < FPixelListStart || XPixel > FPixelListStop)
+    // A list not yet laid out by a paint holds no column at all.
+    if (XPixel < FPixelListStart || XPixel > FPixelListStop || size_t(XPixel - FPixelListStart) >= FPixelList.size())
         throw Exception(QStringLiteral("Pixel List XPixel out of Range"));
     TgPlotPixelPoint &p = FPixelList[size_t(XPixel - FPixelListStart)];
     p.NoValue = false;
