@@ -235,7 +235,8 @@ void TgPlotChannelCustom::DrawTraceSegment(TCanvas *Canvas, bool XYAxesReversed,
         a = TPoint(a.Y, a.X);
         b = TPoint(b.Y, b.X);
     }
-    Canvas->Polyline(std::vector<TPoint>{a, b});
+    const TPoint ends[2] = {a, b};
+    Canvas->Polyline(ends, 2);
 }
 
 void TgPlotChannelCustom::DrawQuadrilateral(TCanvas *Canvas, bool XYAxesReversed, const double (&X)[4],

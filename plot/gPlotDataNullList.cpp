@@ -38,22 +38,11 @@ void TgPlotDataNullList::GetXYEmptyNull(int Index, double &X, double &Y, bool &E
     Null = (p.Flags & NullBit) != 0;
 }
 
-// The storage read in at most two straight pieces (a wrapped ring ends and
-// starts again at slot 0), without a lookup per point.
+// The storage read in place, without a lookup per point.
 void TgPlotDataNullList::GetXYEmptyNullBlock(int Index, int Count, XYEmptyNull *Out) const
 {
-    if (Count <= 0)
-        return;
-    const int first = GetStorageIndex(Index);
-    GetStorageIndex(Index + Count - 1);
-    const TgPlotDataNullPoint *data = Storage();
-    const int straight = std::min(Count, FCount - first);
-    auto copy = [Out](const TgPlotDataNullPoint *From, int N, int At) {
-        for (int i = 0; i < N; ++i) {
-            const TgPlotDataNullPoint &p = From[i];
-            Out[At + i] = {p.X, p.Y, (p.Flags & EmptyBit) != 0, (p.Flags & NullBit) != 0};
-        }
-    };
-    copy(data + first, straight, 0);
-    copy(data, Count - straight, straight);
+    ForEachRun(Index, Count, [&Out](const TgPlotDataNullPoint *From, int N) {
+        for (int i = 0; i < N; ++i, ++Out)
+            *Out = {From[i].X, From[i].Y, IsEmpty(From[i]), IsNull(From[i])};
+    });
 }

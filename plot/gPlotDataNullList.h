@@ -31,6 +31,9 @@ public:
     void SetMarkerStyle(int Index, TgPlotMarkerStyle Value) override;
 
     int Add(double X, double Y, bool Null, bool Empty) override;
+    // A point's flags as the list keeps them (for ForEachRun readers).
+    static bool IsNull(const TgPlotDataNullPoint &Point) { return (Point.Flags & NullBit) != 0; }
+    static bool IsEmpty(const TgPlotDataNullPoint &Point) { return (Point.Flags & EmptyBit) != 0; }
     void GetXYEmptyNull(int Index, double &X, double &Y, bool &Empty, bool &Null) const override;
     void GetXYEmptyNullBlock(int Index, int Count, XYEmptyNull *Out) const override;
 

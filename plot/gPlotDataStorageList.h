@@ -54,6 +54,24 @@ public:
         FCount -= Size;
     }
 
+    // Points Index .. Index + Count - 1 read in place, as at most two runs of
+    // contiguous storage (a wrapped ring ends and starts again at slot 0):
+    // Run(first point, number of points) for each. Raises "Index out of
+    // Bounds" before any run when the range leaves the list. For loops over
+    // large numbers of points.
+    template <class F>
+    void ForEachRun(int Index, int Count, F &&Run) const
+    {
+        if (Count <= 0)
+            return;
+        const int first = GetStorageIndex(Index);
+        GetStorageIndex(Index + Count - 1);
+        const int straight = std::min(Count, FCount - first);
+        Run(Storage() + first, straight);
+        if (Count > straight)
+            Run(Storage(), Count - straight);
+    }
+
 protected:
     TgPlotDataStorageList() : TgPlotDataCustomList(static_cast<int>(sizeof(TPoint))) {}
 
