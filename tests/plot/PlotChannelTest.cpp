@@ -3,8 +3,10 @@
 // clock, index search, Y read back in pixels, the digital readings and the
 // typed channel accessor.
 #include "Bitmap.h"
+#include "ComponentStream.h"
 #include "Form.h"
 #include "MessageOf.h"
+#include "Stream.h"
 #include "TestInput.h"
 #include "gPlot.h"
 #include "gPlotDataCursor.h"
@@ -334,6 +336,59 @@ TEST(StripChartPlot, MakesAndHandsOutStripChartChannels)
     xy.Master()->SetChannelClass(&CreateChannelOf<TgPlotChannel>);
     xy.AddChannel();
     EXPECT_THROW(xy.GetChannel(1), EInvalidCast);
+}
+
+// The channel's settings go out with the plot's form stream and come back;
+// the bar appearance travels in the data list's stored values.
+TEST(StripChartPlot, ChannelSettingsSurviveTheFormStream)
+{
+    TMemoryStream stream;
+    {
+        TgPlot plot(nullptr);
+        TgPlotChannel *c = plot.GetChannel(0);
+        c->SetInterpolationStyle(ipistDifferentialTerminated);
+        c->SetFastDrawEnabled(false);
+        c->SetFillEnabled(true);
+        c->SetFillStyle(bsDiagCross);
+        c->SetFillReference(-2.5);
+        c->SetHighLowStyle(iphlsCandleStick);
+        c->SetHighLowBearishColor(clBlue);
+        c->SetDigitalReferenceStyle(ipdrPercent);
+        c->SetDigitalReferenceHigh(75);
+        c->SetBarWidth(2.5);
+        c->SetBarBrushStyle(bsHorizontal);
+        c->SetOPCXValueSource(iopcxvsElapsedSeconds);
+        c->SetOPCGroupName(QStringLiteral("Plant"));
+        c->SetOPCAutoConnect(false);
+        TWriter writer(&stream);
+        writer.WriteProperties(&plot);
+        writer.WriteListEnd();
+    }
+    stream.SetPosition(0);
+    TgPlot copy(nullptr);
+    TReader reader(&stream);
+    copy.BeginLoading();
+    reader.ReadProperties(&copy);
+    copy.EndLoading();
+    ASSERT_EQ(copy.ChannelCount(), 1);
+    TgPlotChannel *c = copy.GetChannel(0);
+    EXPECT_EQ(c->InterpolationStyle(), ipistDifferentialTerminated);
+    EXPECT_FALSE(c->FastDrawEnabled());
+    EXPECT_TRUE(c->FillEnabled());
+    EXPECT_EQ(c->FillStyle(), bsDiagCross);
+    EXPECT_EQ(c->FillReference(), -2.5);
+    EXPECT_EQ(c->HighLowStyle(), iphlsCandleStick);
+    EXPECT_EQ(c->HighLowBearishColor(), clBlue);
+    EXPECT_EQ(c->HighLowBarColor(), clAqua);
+    EXPECT_EQ(c->DigitalReferenceStyle(), ipdrPercent);
+    EXPECT_EQ(c->DigitalReferenceHigh(), 75);
+    EXPECT_EQ(c->DigitalReferenceLow(), 10);
+    EXPECT_EQ(c->BarWidth(), 2.5);
+    EXPECT_EQ(c->BarBrushStyle(), bsHorizontal);
+    EXPECT_EQ(c->BarPenColor(), clRed);
+    EXPECT_EQ(c->OPCXValueSource(), iopcxvsElapsedSeconds);
+    EXPECT_EQ(c->OPCGroupName(), QStringLiteral("Plant"));
+    EXPECT_FALSE(c->OPCAutoConnect());
 }
 
 // A right press on the drawn trace (found in the rendered pixels) selects a
