@@ -1,6 +1,5 @@
 #include "gPlot.h"
 
-#include "Exceptions.h"
 #include "gPlotMasterManager.h"
 #include "gXYPlot.h"
 
@@ -17,9 +16,5 @@ TgPlot::TgPlot(TComponent *AOwner) : TgPlotComponent(AOwner)
 
 TgPlotChannel *TgPlot::GetChannel(int Index) const
 {
-    TgPlotChannelCustom *channel = TgPlotComponent::GetChannel(Index);
-    auto *strip = dynamic_cast<TgPlotChannel *>(channel);
-    if (channel && !strip)
-        throw EInvalidCast(QStringLiteral("Invalid class typecast"));
-    return strip;
+    return ChannelAs<TgPlotChannel>(TgPlotComponent::GetChannel(Index));
 }

@@ -147,15 +147,7 @@ void TgPlotChannel::AddYArray(double XInterval, const QVariant &YData)
 void TgPlotChannel::DoInsert()
 {
     TgPlotChannelCustom::DoInsert();
-    if (!OPCAutoConnect())
-        return;
-    // A server that refuses must not stop the channel (or the rest of a
-    // stored plot) from loading: the plot shows the error state instead.
-    try {
-        OPCActivate();
-    } catch (const Exception &) {
-        ShowOPCError(true);
-    }
+    ConnectWhenAutoConnect();
 }
 
 void TgPlotChannel::OPCActivate()

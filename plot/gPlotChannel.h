@@ -190,7 +190,7 @@ public:
     TgOPCXValueSourceStyle OPCXValueSource() const { return FOPCXValueSource; }
     void SetOPCXValueSource(TgOPCXValueSourceStyle Value) { FOPCXValueSource = Value; }
     // Nothing while the plot is designed. Raises the support library's errors.
-    void OPCActivate();
+    void OPCActivate() override;
     // These four act on item 0.
     void OPCActivateSuspend();
     void OPCDeactivate();
@@ -210,12 +210,25 @@ private:
         Field = Value;
         DoChange();
     }
+    // Visit(X, Y, Null) for each point From..To that is not empty.
+    template <class F>
+    void ForEachNonEmpty(int From, int To, F &&Visit)
+    {
+        for (int i = From; i <= To; ++i) {
+            double x, y;
+            bool empty, null;
+            GetXYEmptyNull(i, x, y, empty, null);
+            if (!empty)
+                Visit(x, y, null);
+        }
+    }
     void RestartElapsedOnFirstPoint();
     void CheckOutOfOrderX(double X);
     // X[1] >= X[0] with three points or more, else true; kept in XIncreasing.
     bool UpdateXIncreasing();
-    int FindIndexAscending(double X);
-    int FindIndexDescending(double X);
+    int FindIndex(double X, bool Ascending);
+    int FindIndexAscending(double X) { return FindIndex(X, true); }
+    int FindIndexDescending(double X) { return FindIndex(X, false); }
     int Clamped(int Index) const { return Index < 0 ? 0 : Index >= Count() ? Count() - 1 : Index; }
     // The first (Forward) or last valid point; -1 when none.
     int ValidFrom(bool Forward);
@@ -229,6 +242,8 @@ private:
     TColor FillBrushColor() const { return FFillUseChannelColor ? Color() : FFillColor; }
     void DrawFill(TCanvas *Canvas, bool XYAxesReversed);
     void DrawBars(TCanvas *Canvas, bool XYAxesReversed);
+    // False when no high-low figure is drawn; else sets the figures' pen and brush.
+    bool BeginHighLow(TCanvas *Canvas);
     void DrawHighLowOpenClose(TCanvas *Canvas, bool XYAxesReversed);
     void DrawHighLowCandleStick(TCanvas *Canvas, bool XYAxesReversed);
     void DrawTraceFast(TCanvas *Canvas, bool XYAxesReversed);

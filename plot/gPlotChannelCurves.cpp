@@ -77,34 +77,31 @@ void TgPlotChannel::DrawCubicSpline(TCanvas *Canvas, bool XYAxesReversed)
 {
     if (Count() < 2)
         return;
-    // The spline wants its X rising: falling data is collected from its end.
     const bool rising = UpdateXIncreasing();
     std::vector<double> xs{0}, ys{0}; // 1-based
     auto flush = [&] {
+        if (!rising) { // the spline wants its X rising
+            std::reverse(xs.begin() + 1, xs.end());
+            std::reverse(ys.begin() + 1, ys.end());
+        }
         DrawCubicSplineSegment(Canvas, XYAxesReversed, xs, ys, int(xs.size()) - 1);
         xs.resize(1);
         ys.resize(1);
     };
-    for (int k = 0; k < Count(); ++k) {
-        const int i = rising ? k : Count() - 1 - k;
-        double x, y;
-        bool empty, null;
-        GetXYEmptyNull(i, x, y, empty, null);
-        if (empty)
-            continue;
-        if (null) {
+    ForEachNonEmpty(0, Count() - 1, [&](double X, double Y, bool Null) {
+        if (Null) {
             flush();
-            continue;
+            return;
         }
         // Points of one X would make the spline's intervals zero: the later
         // point stands for them.
-        if (xs.size() > 1 && xs.back() == x) {
-            ys.back() = y;
-            continue;
+        if (xs.size() > 1 && xs.back() == X) {
+            ys.back() = Y;
+            return;
         }
-        xs.push_back(x);
-        ys.push_back(y);
-    }
+        xs.push_back(X);
+        ys.push_back(Y);
+    });
     flush();
 }
 
@@ -171,7 +168,7 @@ void TgPlotChannel::FillStep(TCanvas *Canvas, bool XYAxesReversed, double X1, do
     if (!FFillEnabled || FFillStyle == bsClear)
         return;
     Canvas->Pen()->SetColor(FillBrushColor());
-    Canvas->Rectangle(GetPixelRect(X1, X2, Y, FFillReference, XYAxesReversed));
+    Canvas->Rectangle(GetPixelRect(X1, X2, Y, FFillReference));
     Canvas->Pen()->SetColor(Color());
 }
 
@@ -191,29 +188,18 @@ void TgPlotChannel::DrawDifferential(TCanvas *Canvas, bool XYAxesReversed)
             py = GetY(i);
         }
     } else {
-        for (int i = FDrawStartIndex; i <= FDrawStopIndex; ++i) {
-            double x, y;
-            bool empty, null;
-            GetXYEmptyNull(i, x, y, empty, null);
-            if (empty)
-                continue;
-            if (null) {
-                if (havePrevious) {
-                    FillStep(Canvas, XYAxesReversed, px, x, py);
-                    DrawTraceSegment(Canvas, XYAxesReversed, false, px, py, x, py);
-                }
-                havePrevious = false;
-                continue;
-            }
+        // A gap closes the step up to it; a point adds its step and rise.
+        ForEachNonEmpty(FDrawStartIndex, FDrawStopIndex, [&](double X, double Y, bool Null) {
             if (havePrevious) {
-                FillStep(Canvas, XYAxesReversed, px, x, py);
-                DrawTraceSegment(Canvas, XYAxesReversed, false, px, py, x, py);
-                DrawTraceSegment(Canvas, XYAxesReversed, false, x, py, x, y);
+                FillStep(Canvas, XYAxesReversed, px, X, py);
+                DrawTraceSegment(Canvas, XYAxesReversed, false, px, py, X, py);
+                if (!Null)
+                    DrawTraceSegment(Canvas, XYAxesReversed, false, X, py, X, Y);
             }
-            havePrevious = true;
-            px = x;
-            py = y;
-        }
+            havePrevious = !Null;
+            px = X;
+            py = Y;
+        });
     }
     if (FInterpolationStyle == ipistDifferential && havePrevious) {
         Canvas->Pen()->SetColor(Color());

@@ -1,5 +1,6 @@
 #pragma once
 #include "Color.h"
+#include "Exceptions.h"
 #include "Font.h"
 #include "gPlotDataCustomList.h"
 #include "gPlotManagerObject.h"
@@ -220,16 +221,13 @@ protected:
     // The pixel rectangle between two X and two Y values (each pair in
     // either order), exchanged when the plot exchanges its axes.
     TRect GetPixelRect(double X1, double X2, double Y1, double Y2);
+    // The pen of the trace: Color, TraceLineStyle, TraceLineWidth (1 as the
+    // thinnest cosmetic pen), brush clear.
+    void SetTracePen(TCanvas *Canvas);
     // Fills the readings and the texts of a cursor reading.
     QString FormatCursorText(TgPlotDataCursorStyle Style, TgPlotDataPointStatus Status, double Y, double X);
     // The Y text of a valid reading (the Y axis's cursor text here).
     virtual QString CursorValidYText(double Y) { return GetYValueText(Y); }
-    // The four value points through the axes (exchanged when reversed), filled
-    // as one polygon with the canvas's pen and brush.
-    void DrawQuadrilateral(TCanvas *Canvas, bool XYAxesReversed, const double (&X)[4], const double (&Y)[4]);
-    // The pixels of X1..X2 by Y1..Y2, each pair ordered, exchanged when
-    // reversed.
-    TRect GetPixelRect(double X1, double X2, double Y1, double Y2, bool XYAxesReversed);
     TgPlotDataCustomList &DataList() { return *FData; }
 
     int FDrawStartIndex = -1;
@@ -292,6 +290,17 @@ private:
 using TgPlotChannelClass = TgPlotChannelCustom *(*)(TComponent *AOwner, TNotifyEvent AOnChange,
                                                     TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
                                                     TNotifyEvent AOnRename);
+
+// Channel as a T (none stays none); a channel of another class raises
+// EInvalidCast.
+template <class T>
+T *ChannelAs(TgPlotChannelCustom *Channel)
+{
+    auto *typed = dynamic_cast<T *>(Channel);
+    if (Channel && !typed)
+        throw EInvalidCast(QStringLiteral("Invalid class typecast"));
+    return typed;
+}
 
 template <class T>
 TgPlotChannelCustom *CreateChannelOf(TComponent *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert,

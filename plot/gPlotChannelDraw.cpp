@@ -118,14 +118,19 @@ int TgPlotChannelCustom::DrawTraceRun(TCanvas *Canvas, bool XYAxesReversed, int 
     return i;
 }
 
-void TgPlotChannelCustom::DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor)
+void TgPlotChannelCustom::SetTracePen(TCanvas *Canvas)
 {
-    if (!TraceVisible())
-        return;
     Canvas->Pen()->SetColor(Color());
     Canvas->Brush()->SetStyle(bsClear);
     Canvas->Pen()->SetStyle(TPenStyle(TraceLineStyle()));
     Canvas->Pen()->SetWidth(PenWidthOf(TraceLineWidth()));
+}
+
+void TgPlotChannelCustom::DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor)
+{
+    if (!TraceVisible())
+        return;
+    SetTracePen(Canvas);
     if (FDrawStopIndex <= FDrawStartIndex || !HasAxes())
         return;
     // Solid runs that need no clipping are gathered into one polyline: the
@@ -237,28 +242,6 @@ void TgPlotChannelCustom::DrawTraceSegment(TCanvas *Canvas, bool XYAxesReversed,
     }
     const TPoint ends[2] = {a, b};
     Canvas->Polyline(ends, 2);
-}
-
-void TgPlotChannelCustom::DrawQuadrilateral(TCanvas *Canvas, bool XYAxesReversed, const double (&X)[4],
-                                            const double (&Y)[4])
-{
-    std::vector<TPoint> corners;
-    for (int i = 0; i < 4; ++i) {
-        const int a = XAxis()->PositionToPixels(X[i]), b = YAxis()->PositionToPixels(Y[i]);
-        corners.push_back(XYAxesReversed ? TPoint(b, a) : TPoint(a, b));
-    }
-    Canvas->Polygon(corners);
-}
-
-TRect TgPlotChannelCustom::GetPixelRect(double X1, double X2, double Y1, double Y2, bool XYAxesReversed)
-{
-    int x1 = XAxis()->PositionToPixels(X1), x2 = XAxis()->PositionToPixels(X2);
-    int y1 = YAxis()->PositionToPixels(Y1), y2 = YAxis()->PositionToPixels(Y2);
-    if (x2 < x1)
-        std::swap(x1, x2);
-    if (y2 < y1)
-        std::swap(y1, y2);
-    return XYAxesReversed ? TRect(y1, x1, y2, x2) : TRect(x1, y1, x2, y2);
 }
 
 bool TgPlotChannelCustom::ShouldDrawMarker(int Index)

@@ -1,5 +1,6 @@
 #include "gPlotChannelOPCItems.h"
 
+#include "Exceptions.h"
 #include "FloatFormat.h"
 #include "gComponent.h"
 #include "gOPCItem.h"
@@ -71,6 +72,17 @@ bool TgPlotChannelOPCItems::OPCAutoConnect() const { return OPCItem(0)->AutoConn
 void TgPlotChannelOPCItems::SetOPCAutoConnect(bool Value) { OPCItem(0)->SetAutoConnect(Value); }
 bool TgPlotChannelOPCItems::OPCActive() const { return OPCItem(0)->GetActive(); }
 bool TgPlotChannelOPCItems::OPCQualityGood() const { return OPCItem(0)->GetQualityGood(); }
+
+void TgPlotChannelOPCItems::ConnectWhenAutoConnect()
+{
+    if (!OPCAutoConnect())
+        return;
+    try {
+        OPCActivate();
+    } catch (const Exception &) {
+        ShowOPCError(true);
+    }
+}
 
 QString TgPlotChannelOPCItems::AddChannelGroup(const void *Channel)
 {

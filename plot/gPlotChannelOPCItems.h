@@ -44,6 +44,10 @@ public:
     bool OPCActive() const;      // item 0 subscribed
     bool OPCQualityGood() const; // item 0's last quality
 
+    // Connects the channel's items as its kind does; nothing while the plot
+    // is designed. Raises the support library's errors.
+    virtual void OPCActivate() = 0;
+
     TgOPCManager *OPCManager() const { return FOPCManager.get(); }
     TgOPCItemManager *OPCItemManager() const { return FOPCItemManager.get(); }
     // The binding both managers use (the program's unless set; tests set a fake).
@@ -60,6 +64,10 @@ protected:
     ~TgPlotChannelOPCItems();
 
     TgOPCItem *OPCItem(int Index) const;
+    // After the channel's insertion: OPCActivate when OPCAutoConnect. A
+    // server that refuses must not stop the channel (or the rest of a stored
+    // plot) from loading: the plot shows the error state instead.
+    void ConnectWhenAutoConnect();
     bool OPCDesigning() const;
     // Clears the groups and registers one named after Channel (as "%p" prints
     // its address) with item 0's computer, server and rate; returns its name.

@@ -206,10 +206,7 @@ void TgPlotChannel::DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor BackG
 {
     if (!TraceVisible())
         return;
-    Canvas->Pen()->SetColor(Color());
-    Canvas->Brush()->SetStyle(bsClear);
-    Canvas->Pen()->SetStyle(TPenStyle(TraceLineStyle()));
-    Canvas->Pen()->SetWidth(TraceLineWidth() == 1 ? 0 : TraceLineWidth());
+    SetTracePen(Canvas);
     if (FDigitalEnabled) {
         DrawDigital(Canvas, XYAxesReversed);
         return;
@@ -263,29 +260,21 @@ void TgPlotChannel::DrawFill(TCanvas *Canvas, bool XYAxesReversed)
     Canvas->Pen()->SetStyle(psClear);
     bool havePrevious = false;
     double px = 0, py = 0;
-    for (int i = FDrawStartIndex; i <= FDrawStopIndex; ++i) {
-        double x, y;
-        bool empty, null;
-        GetXYEmptyNull(i, x, y, empty, null);
-        if (empty)
-            continue;
-        if (null) {
-            havePrevious = false;
-            continue;
-        }
-        if (havePrevious)
-            DrawQuadrilateral(Canvas, XYAxesReversed, {x, x, px, px}, {FFillReference, y, py, FFillReference});
-        havePrevious = true;
-        px = x;
-        py = y;
-    }
+    ForEachNonEmpty(FDrawStartIndex, FDrawStopIndex, [&](double X, double Y, bool Null) {
+        if (havePrevious && !Null)
+            DrawQuadrilateral(Canvas, XYAxesReversed, DoublePoint(X, FFillReference), DoublePoint(X, Y),
+                              DoublePoint(px, py), DoublePoint(px, FFillReference));
+        havePrevious = !Null;
+        px = X;
+        py = Y;
+    });
 }
 
 TRect TgPlotChannel::GetBarRect(int Index)
 {
     const TgPlotDataCustomList &list = Data();
     const double x = GetX(Index), half = list.GetBarWidth(Index) / 2;
-    return GetPixelRect(x - half, x + half, list.GetBarReference(Index), GetY(Index), XYAxesReversed());
+    return GetPixelRect(x - half, x + half, list.GetBarReference(Index), GetY(Index));
 }
 
 void TgPlotChannel::DrawBars(TCanvas *Canvas, bool /*XYAxesReversed*/)
@@ -308,13 +297,20 @@ void TgPlotChannel::DrawBars(TCanvas *Canvas, bool /*XYAxesReversed*/)
     }
 }
 
-void TgPlotChannel::DrawHighLowOpenClose(TCanvas *Canvas, bool XYAxesReversed)
+bool TgPlotChannel::BeginHighLow(TCanvas *Canvas)
 {
     if (!FHighLowEnabled || FDrawStartIndex == -1)
-        return;
+        return false;
     Canvas->Pen()->SetWidth(0);
     Canvas->Pen()->SetStyle(psSolid);
     Canvas->Brush()->SetStyle(bsSolid);
+    return true;
+}
+
+void TgPlotChannel::DrawHighLowOpenClose(TCanvas *Canvas, bool XYAxesReversed)
+{
+    if (!BeginHighLow(Canvas))
+        return;
     TgPlotXAxis *xAxis = XAxis();
     TgPlotYAxis *yAxis = YAxis();
     const TgPlotDataCustomList &list = Data();
@@ -360,11 +356,8 @@ void TgPlotChannel::DrawHighLowOpenClose(TCanvas *Canvas, bool XYAxesReversed)
 
 void TgPlotChannel::DrawHighLowCandleStick(TCanvas *Canvas, bool XYAxesReversed)
 {
-    if (!FHighLowEnabled || FDrawStartIndex == -1)
+    if (!BeginHighLow(Canvas))
         return;
-    Canvas->Pen()->SetWidth(0);
-    Canvas->Pen()->SetStyle(psSolid);
-    Canvas->Brush()->SetStyle(bsSolid);
     TgPlotXAxis *xAxis = XAxis();
     TgPlotYAxis *yAxis = YAxis();
     const TgPlotDataCustomList &list = Data();
@@ -444,7 +437,8 @@ void TgPlotChannel::DrawDigitalRun(TCanvas *Canvas, bool XYAxesReversed, TDigita
         const double t = Run.TransitionXValue;
         if (FFillEnabled) {
             Canvas->Pen()->SetColor(FillBrushColor());
-            DrawQuadrilateral(Canvas, XYAxesReversed, {t, t, s, s}, {FFillReference, level, level, FFillReference});
+            DrawQuadrilateral(Canvas, XYAxesReversed, DoublePoint(t, FFillReference), DoublePoint(t, level),
+                              DoublePoint(s, level), DoublePoint(s, FFillReference));
         }
         Canvas->Pen()->SetColor(Color());
         DrawTraceSegment(Canvas, XYAxesReversed, percent, s, level, t, level);
@@ -453,7 +447,8 @@ void TgPlotChannel::DrawDigitalRun(TCanvas *Canvas, bool XYAxesReversed, TDigita
         const double e = Run.StopXValue;
         Canvas->Pen()->SetColor(Color());
         if (FFillEnabled)
-            DrawQuadrilateral(Canvas, XYAxesReversed, {e, e, s, s}, {FFillReference, level, level, FFillReference});
+            DrawQuadrilateral(Canvas, XYAxesReversed, DoublePoint(e, FFillReference), DoublePoint(e, level),
+                              DoublePoint(s, level), DoublePoint(s, FFillReference));
         DrawTraceSegment(Canvas, XYAxesReversed, percent, s, level, e, level);
     }
     Run.Clear();
@@ -464,32 +459,25 @@ void TgPlotChannel::DrawDigital(TCanvas *Canvas, bool XYAxesReversed)
     if (FDrawStartIndex == FDrawStopIndex || FDrawStartIndex == -1)
         return;
     TDigitalSequenceData run;
-    for (int i = FDrawStartIndex; i <= FDrawStopIndex; ++i) {
-        double x, y;
-        bool empty, null;
-        GetXYEmptyNull(i, x, y, empty, null);
-        if (empty)
-            continue;
-        if (null) {
+    ForEachNonEmpty(FDrawStartIndex, FDrawStopIndex, [&](double X, double Y, bool Null) {
+        if (Null) {
             DrawDigitalRun(Canvas, XYAxesReversed, run);
-            continue;
+            return;
         }
-        const bool level = y != 0;
-        if (!run.StartSet) {
-            run.StartSet = true;
-            run.StartXValue = x;
-            run.StartYValue = level;
-        } else if (level == run.StartYValue) {
+        const bool level = Y != 0;
+        if (run.StartSet && level == run.StartYValue) {
             run.StopSet = true;
-            run.StopXValue = x;
-        } else {
-            run.TransitionSet = true;
-            run.TransitionXValue = x;
-            DrawDigitalRun(Canvas, XYAxesReversed, run);
-            run.StartSet = true;
-            run.StartXValue = x;
-            run.StartYValue = level;
+            run.StopXValue = X;
+            return;
         }
-    }
+        if (run.StartSet) {
+            run.TransitionSet = true;
+            run.TransitionXValue = X;
+            DrawDigitalRun(Canvas, XYAxesReversed, run);
+        }
+        run.StartSet = true;
+        run.StartXValue = X;
+        run.StartYValue = level;
+    });
     DrawDigitalRun(Canvas, XYAxesReversed, run);
 }

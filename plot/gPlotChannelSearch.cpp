@@ -18,8 +18,9 @@ bool TgPlotChannel::UpdateXIncreasing()
     return FXIncreasing;
 }
 
-// The last index probed: the match, or a neighbour of where X would stand.
-int TgPlotChannel::FindIndexAscending(double X)
+// The last index probed: the match, or a neighbour of where X would stand
+// (-1 for no points).
+int TgPlotChannel::FindIndex(double X, bool Ascending)
 {
     int lo = 0, hi = Count() - 1, result = -1;
     while (hi >= lo) {
@@ -28,27 +29,10 @@ int TgPlotChannel::FindIndexAscending(double X)
         const double v = GetX(mid);
         if (v == X)
             break;
-        if (X < v)
+        if ((X < v) == Ascending)
             hi = mid - 1;
         else
             lo = mid + 1;
-    }
-    return result;
-}
-
-int TgPlotChannel::FindIndexDescending(double X)
-{
-    int lo = 0, hi = Count() - 1, result = -1;
-    while (hi >= lo) {
-        const int mid = (lo + hi) / 2;
-        result = mid;
-        const double v = GetX(mid);
-        if (v == X)
-            break;
-        if (X < v)
-            lo = mid + 1;
-        else
-            hi = mid - 1;
     }
     return result;
 }

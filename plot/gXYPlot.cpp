@@ -32,11 +32,7 @@ void CreateDefaultPlotObjects(TgPlotComponent *Plot)
 
 TgXYPlotChannel *TgXYPlot::GetChannel(int Index) const
 {
-    TgPlotChannelCustom *channel = TgPlotComponent::GetChannel(Index);
-    auto *xy = dynamic_cast<TgXYPlotChannel *>(channel);
-    if (channel && !xy)
-        throw EInvalidCast(QStringLiteral("Invalid class typecast"));
-    return xy;
+    return ChannelAs<TgXYPlotChannel>(TgPlotComponent::GetChannel(Index));
 }
 
 TgXYPlot::TgXYPlot(TComponent *AOwner) : TgPlotComponent(AOwner)

@@ -35,7 +35,7 @@ public:
     // Registers the channel's group (named after the channel) with item 0's
     // computer, server and rate and subscribes both items in it; nothing
     // while the plot is designed. Raises the support library's errors.
-    void OPCActivate();
+    void OPCActivate() override;
     void OPCActivateSuspend();
     void OPCDeactivate();
     // The group's updates stop / start ("Tarvex OPC DLL Not Found." without

@@ -2,7 +2,6 @@
 // the channel's own; each delivery of that group adds one point.
 #include "gXYPlotChannel.h"
 
-#include "Exceptions.h"
 #include "TypInfo.h"
 #include "gOPCItem.h"
 #include "gOPCManager.h"
@@ -20,15 +19,7 @@ TgXYPlotChannel::~TgXYPlotChannel() = default;
 void TgXYPlotChannel::DoInsert()
 {
     TgPlotChannelCustom::DoInsert();
-    if (!OPCAutoConnect())
-        return;
-    // A server that refuses must not stop the channel (or the rest of a
-    // stored plot) from loading: the plot shows the error state instead.
-    try {
-        OPCActivate();
-    } catch (const Exception &) {
-        ShowOPCError(true);
-    }
+    ConnectWhenAutoConnect();
 }
 
 void TgXYPlotChannel::OPCActivate()

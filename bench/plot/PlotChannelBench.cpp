@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include "Bitmap.h"
+#include "SineSeries.h"
 #include "gPlot.h"
 #include "gPlotXAxis.h"
 #include "gPlotYAxis.h"
@@ -19,7 +20,6 @@
 #include <chrono>
 #include <cmath>
 #include <memory>
-#include <random>
 #include <vector>
 
 namespace {
@@ -28,24 +28,10 @@ constexpr int Points = 1000000;
 constexpr int Width = 1200, Height = 800;
 constexpr double Range = 100;
 
-// A slow sine with noise, X rising with the index over 0..Range.
-struct Data {
-    std::vector<double> x, y;
-    Data()
-    {
-        std::mt19937 rng(21);
-        std::normal_distribution<double> noise(0, 0.3);
-        x.resize(Points);
-        y.resize(Points);
-        for (int i = 0; i < Points; ++i) {
-            x[size_t(i)] = i * Range / Points;
-            y[size_t(i)] = 40 * std::sin(x[size_t(i)] / 5) + noise(rng);
-        }
-    }
-};
+using Data = SineSeries; // X over 0..Range
 const Data &TheData()
 {
-    static const Data data;
+    static const Data data(Points);
     return data;
 }
 

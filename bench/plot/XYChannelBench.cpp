@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "Bitmap.h"
+#include "SineSeries.h"
 #include "gPlotDataNullList.h"
 #include "gPlotXAxis.h"
 #include "gPlotYAxis.h"
@@ -27,24 +28,10 @@ namespace {
 constexpr int Points = 1000000;
 constexpr int Width = 1200, Height = 800;
 
-// A sweep of a slow sine with a little noise: X rises with the index.
-struct Data {
-    std::vector<double> x, y;
-    Data()
-    {
-        std::mt19937 rng(21);
-        std::normal_distribution<double> noise(0, 0.3);
-        x.resize(Points);
-        y.resize(Points);
-        for (int i = 0; i < Points; ++i) {
-            x[size_t(i)] = i * 100.0 / Points;
-            y[size_t(i)] = 40 * std::sin(x[size_t(i)] / 5) + noise(rng);
-        }
-    }
-};
+using Data = SineSeries;
 const Data &TheData()
 {
-    static const Data data;
+    static const Data data(Points);
     return data;
 }
 

@@ -1,0 +1,21 @@
+#pragma once
+#include <cmath>
+#include <random>
+#include <vector>
+
+// The series the channel benchmarks paint: a slow sine (amplitude 40) with a
+// little noise, X rising with the index from 0 to just below 100.
+struct SineSeries {
+    std::vector<double> x, y;
+    explicit SineSeries(int Points)
+    {
+        std::mt19937 rng(21);
+        std::normal_distribution<double> noise(0, 0.3);
+        x.resize(size_t(Points));
+        y.resize(size_t(Points));
+        for (int i = 0; i < Points; ++i) {
+            x[size_t(i)] = i * 100.0 / Points;
+            y[size_t(i)] = 40 * std::sin(x[size_t(i)] / 5) + noise(rng);
+        }
+    }
+};
