@@ -3,6 +3,7 @@
 #include "gPlotChannelCustom.h"
 #include "gPlotChannelOPCItems.h"
 
+#include <algorithm>
 #include <vector>
 
 class TgPlotMinMaxPoint;
@@ -210,17 +211,28 @@ private:
         Field = Value;
         DoChange();
     }
+    // Visit(Index, Point) for the points From..To, read a block at a time
+    // (one call of the list per block, not per point).
+    template <class F>
+    void ForEachPoint(int From, int To, F &&Visit) const
+    {
+        constexpr int BlockSize = 512;
+        TgPlotDataCustomList::XYEmptyNull block[BlockSize];
+        for (int from = From; from <= To; from += BlockSize) {
+            const int n = std::min(To - from + 1, BlockSize);
+            Data().GetXYEmptyNullBlock(from, n, block);
+            for (int k = 0; k < n; ++k)
+                Visit(from + k, block[k]);
+        }
+    }
     // Visit(X, Y, Null) for each point From..To that is not empty.
     template <class F>
-    void ForEachNonEmpty(int From, int To, F &&Visit)
+    void ForEachNonEmpty(int From, int To, F &&Visit) const
     {
-        for (int i = From; i <= To; ++i) {
-            double x, y;
-            bool empty, null;
-            GetXYEmptyNull(i, x, y, empty, null);
-            if (!empty)
-                Visit(x, y, null);
-        }
+        ForEachPoint(From, To, [&Visit](int, const TgPlotDataCustomList::XYEmptyNull &P) {
+            if (!P.Empty)
+                Visit(P.X, P.Y, P.Null);
+        });
     }
     void RestartElapsedOnFirstPoint();
     void CheckOutOfOrderX(double X);

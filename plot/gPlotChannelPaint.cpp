@@ -15,7 +15,6 @@
 
 #include <cmath>
 #include <functional>
-#include <iterator>
 
 namespace {
 
@@ -414,13 +413,9 @@ void TgPlotChannel::DrawTraceFast(TCanvas *Canvas, bool XYAxesReversed)
                 walk.Add(p->X, p->Y, TgPlotDataNullList::IsEmpty(*p), TgPlotDataNullList::IsNull(*p));
         });
     } else {
-        TgPlotDataCustomList::XYEmptyNull block[1024];
-        for (int from = FDrawStartIndex; from <= FDrawStopIndex; from += int(std::size(block))) {
-            const int n = std::min(FDrawStopIndex - from + 1, int(std::size(block)));
-            list.GetXYEmptyNullBlock(from, n, block);
-            for (int k = 0; k < n; ++k)
-                walk.Add(block[k].X, block[k].Y, block[k].Empty, block[k].Null);
-        }
+        ForEachPoint(FDrawStartIndex, FDrawStopIndex, [&walk](int, const TgPlotDataCustomList::XYEmptyNull &P) {
+            walk.Add(P.X, P.Y, P.Empty, P.Null);
+        });
     }
     walk.Finish();
 }

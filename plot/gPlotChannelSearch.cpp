@@ -144,17 +144,26 @@ double TgPlotChannel::GetVisibleXMin()
     return i < 0 ? 1e300 : GetXMinusMarker(i);
 }
 
+// The marker widens every point by the same amount, so the extreme point's
+// extent is the extreme extent: the scan reads the points a block at a time
+// and widens only the one it found.
 double TgPlotChannel::VisibleY(bool Largest)
 {
     CalcStartIndex();
     CalcStopIndex();
-    double result = Largest ? -1e300 : 1e300;
     if (!HasAxes() || !Visible() || FDrawStartIndex == -1 || FDrawStopIndex == -1)
-        return result;
-    for (int i = FDrawStartIndex; i <= FDrawStopIndex; ++i)
-        if (IsValidPoint(i))
-            result = Largest ? std::max(result, GetYPlusMarker(i)) : std::min(result, GetYMinusMarker(i));
-    return result;
+        return Largest ? -1e300 : 1e300;
+    int best = -1;
+    double bestY = 0;
+    ForEachPoint(FDrawStartIndex, FDrawStopIndex, [&](int I, const TgPlotDataCustomList::XYEmptyNull &P) {
+        if (!P.Empty && !P.Null && (best < 0 || (Largest ? P.Y > bestY : P.Y < bestY))) {
+            best = I;
+            bestY = P.Y;
+        }
+    });
+    if (best < 0)
+        return Largest ? -1e300 : 1e300;
+    return Largest ? GetYPlusMarker(best) : GetYMinusMarker(best);
 }
 
 double TgPlotChannel::GetVisibleYMax() { return VisibleY(true); }

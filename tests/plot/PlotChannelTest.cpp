@@ -224,6 +224,38 @@ TEST_F(StripChart, VisibleRangeReachesOnePointBeyondEachEdge)
     EXPECT_EQ(channel->DrawStopIndex(), 4);
 }
 
+// X extents cover every valid point, Y extents the visible range only;
+// markers widen both by their size in axis units.
+TEST_F(StripChart, VisibleExtents)
+{
+    for (int i = 0; i < 100; ++i)
+        if (i == 21)
+            channel->AddXNull(i);
+        else
+            channel->AddXY(i, i);
+    channel->AddXEmpty(100);
+    SetX(10.5, 10);
+    Paint();
+    EXPECT_EQ(channel->GetVisibleXMax(), 99);
+    EXPECT_EQ(channel->GetVisibleXMin(), 0);
+    EXPECT_EQ(channel->GetVisibleYMax(), 20); // 21 is a gap
+    EXPECT_EQ(channel->GetVisibleYMin(), 10);
+    channel->SetMarkersVisible(true);
+    const double extent = channel->GetVisibleYMax() - 20;
+    EXPECT_GT(extent, 0);
+    EXPECT_NEAR(channel->GetVisibleYMin(), 10 - extent, 1e-9);
+
+    channel->SetMarkersVisible(false);
+    channel->Clear();
+    for (double x : {50.0, 40.0, 30.0})
+        channel->AddXY(x, 1);
+    EXPECT_EQ(channel->GetVisibleXMax(), 50); // falling data: its first point
+    EXPECT_EQ(channel->GetVisibleXMin(), 30);
+    channel->SetVisible(false);
+    EXPECT_EQ(channel->GetVisibleXMax(), -1e300);
+    EXPECT_EQ(channel->GetVisibleYMin(), 1e300);
+}
+
 TEST_F(StripChart, YIsInterpolatedInPixels)
 {
     // On a log axis from 1 to 100, X 10 lies half way in pixels: a straight
