@@ -62,7 +62,7 @@ public:
 
     // The index of the first point, in X order, at or beyond Target; -1
     // outside the data or without an X axis.
-    int CalcIndex(double TargetValue);
+    int CalcIndex(double TargetValue) override;
     // Y at XValue between its neighbours, interpolated in X pixels (the level
     // before it on a digital channel); false where there is nothing to read.
     bool GetYInterpolated(double XValue, double &YValue);

@@ -23,29 +23,6 @@ namespace {
 // nothing else in the picture has.
 const TColor kPointer = clFuchsia;
 
-// A channel that knows the X order of its points, as a strip chart's does:
-// the first point, in X order, at or beyond a value (on rising or falling X).
-class TOrderedChannel : public TgXYPlotChannel {
-public:
-    using TgXYPlotChannel::TgXYPlotChannel;
-    int CalcIndex(double TargetValue) override
-    {
-        const bool rising = XFirst() <= XLast();
-        if (Count() == 0 || TargetValue < std::min(XFirst(), XLast()) || TargetValue > std::max(XFirst(), XLast()))
-            return -1;
-        if (rising) {
-            int i = 0;
-            while (GetX(i) < TargetValue)
-                ++i;
-            return i;
-        }
-        int i = Count() - 1;
-        while (GetX(i) < TargetValue)
-            --i;
-        return i;
-    }
-};
-
 template <class P>
 struct CursorPlot : TShownPlot<P> {
     TgPlotDataCursor *cursor;
@@ -549,7 +526,6 @@ struct SnapPlot : CursorPlot<TgPlot> {
     TgPlotChannelCustom *channel;
     SnapPlot()
     {
-        plot->Master()->SetChannelClass(&CreateChannelOf<TOrderedChannel>);
         plot->DeleteChannel(0);
         channel = plot->GetChannel(plot->AddChannel());
         channel->SetColor(kPointer);
