@@ -201,29 +201,6 @@ int TgPlotAxis::TickListAdd(double Position, const QString &ALabel, TgPlotTickTy
     return TickListCount() - 1;
 }
 
-void TgPlotAxis::Zoom(double Value)
-{
-    if (FScale.ScaleType == ipstLinear) {
-        if (Value <= 0)
-            throw Exception(QStringLiteral("Linear Scale Zoom Factor must be Greater than Zero"));
-        const double span = FScale.Span * Value, centre = (Max() + Min()) / 2;
-        SetMinSpan(centre - span / 2, span);
-    } else {
-        const double k = std::pow(10.0, Value);
-        SetMinSpan(Min() / k, Span() * k);
-    }
-}
-
-void TgPlotAxis::ZoomToPixelRect(const TRect &Rect)
-{
-    int p1 = FScale.Horizontal ? Rect.Left : Rect.Bottom;
-    int p2 = FScale.Horizontal ? Rect.Right : Rect.Top;
-    if (FScale.ReverseScale)
-        std::swap(p1, p2);
-    const double newMin = PixelsToPosition(p1);
-    SetMinSpan(newMin, PixelsToPosition(p2) - newMin);
-}
-
 // Texts.
 
 QString TgPlotAxis::FormatValue(const TgPlotAxisTextFormat &Format, double &MinLength, bool AutoAdjust, double Value)
@@ -395,6 +372,7 @@ void TgPlotAxis::BuildPopupMenu(TPopupMenu *PopupMenu)
     resume->OnClick = [this](TObject *) { UpdateResumeValues(); };
     auto *fit = new TMenuItem(PopupMenu);
     fit->SetCaption(TranslateText(QStringLiteral("Zoom to Fit")));
+    fit->OnClick = [this](TObject *) { ZoomToFit(); };
     PopupMenu->Items()->Insert(0, tracking);
     PopupMenu->Items()->Insert(1, resume);
     PopupMenu->Items()->Insert(2, fit);
@@ -508,103 +486,4 @@ const TPublishedClass *TgPlotAxis::StaticPublished()
             .String("AlignRefAxisName", &A::AlignRefAxisName, &A::SetAlignRefAxisName)
             .Build();
     return &info;
-}
-
-// Scrolling and zooming by the user.
-
-TgPlotAxisMode TgPlotAxis::GetEffectiveMode(TShiftState Shift) const
-{
-    if (!Shift.Contains(ssCtrl))
-        return FMode;
-    return FMode == ipamScroll ? ipamZoom : ipamScroll;
-}
-
-void TgPlotAxis::ScrollByFraction(double AMin, double ASpan, double AMax, double F)
-{
-    if (FScale.ScaleType == ipstLinear) {
-        double newMin = AMin + F * ASpan;
-        if (FScrollMinMaxEnabled) {
-            if (newMin <= FScrollMin)
-                newMin = FScrollMin;
-            else if (newMin + Span() >= FScrollMax)
-                newMin = FScrollMax - Span();
-        }
-        SetMinSpan(newMin, Span());
-        return;
-    }
-    const double g = std::log10(AMax) - std::log10(AMin), k = std::pow(10.0, F * g);
-    double newMin = AMin * k, newMax = AMax * k;
-    if (FScrollMinMaxEnabled) {
-        if (newMin <= FScrollMin) {
-            newMin = FScrollMin;
-            newMax = std::pow(10.0, g) * FScrollMin;
-        } else if (newMin + Span() >= FScrollMax) {
-            newMax = FScrollMax;
-            newMin = FScrollMax / std::pow(10.0, g);
-        }
-    }
-    SetMinSpan(newMin, newMax - newMin);
-}
-
-void TgPlotAxis::ZoomByExponent(double AMin, double ASpan, double AMax, double E)
-{
-    const double k = std::pow(10.0, E);
-    if (FScale.ScaleType == ipstLinear) {
-        const double span = ASpan / k, centre = (Max() + Min()) / 2;
-        SetMinSpan(centre - span / 2, span);
-    } else {
-        SetMinSpan(AMin * k, ASpan / k);
-    }
-}
-
-void TgPlotAxis::DoMouseLeft(const TgPlotMouseData &MouseData)
-{
-    FAxisMouseDown = true;
-    FMouseDownX = MouseData.X;
-    FMouseDownY = MouseData.Y;
-    FMouseDownMin = Min();
-    FMouseDownSpan = Span();
-}
-
-void TgPlotAxis::DoMouseMove(const TgPlotMouseData &MouseData)
-{
-    if (!FAxisMouseDown || MouseData.DblClickActive)
-        return;
-    NotifyInvalidateNow();
-    SetTrackingEnabled(false);
-    int d;
-    if (IsHorz())
-        d = FScale.ReverseScale ? FMouseDownX - MouseData.X : MouseData.X - FMouseDownX;
-    else
-        d = FScale.ReverseScale ? MouseData.Y - FMouseDownY : FMouseDownY - MouseData.Y;
-    const int length = GetScaleLength();
-    const double f = length ? double(d) / length : 0;
-    if (GetEffectiveMode(MouseData.Shift) == ipamScroll)
-        ScrollByFraction(Min(), Span(), Max(), -f);
-    else
-        ZoomByExponent(Min(), Span(), Max(), FScale.ScaleType == ipstLinear ? f / 4 : 2 * f);
-    FMouseDownX = MouseData.X;
-    FMouseDownY = MouseData.Y;
-}
-
-void TgPlotAxis::DoMouseUp(const TgPlotMouseData &MouseData)
-{
-    if (!FAxisMouseDown)
-        return;
-    FAxisMouseDown = false;
-    if ((Min() != FMouseDownMin || Span() != FMouseDownSpan) && FiresEvents())
-        Plot()->DoAxisMinSpanChangeFinished(this, FMouseDownMin, FMouseDownSpan, Min(), Span());
-}
-
-bool TgPlotAxis::DoMouseWheel(int WheelDelta, TShiftState Shift, int X, int Y)
-{
-    if (WheelDelta == 0)
-        return true;
-    SetTrackingEnabled(false);
-    const double sign = WheelDelta > 0 ? 1 : -1;
-    if (GetEffectiveMode(Shift) == ipamScroll)
-        ScrollByFraction(Min(), Span(), Max(), 0.05 * sign);
-    else
-        ZoomByExponent(Min(), Span(), Max(), (FScale.ScaleType == ipstLinear ? 0.025 : 0.05) * sign);
-    return true;
 }

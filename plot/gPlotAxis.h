@@ -102,8 +102,7 @@ public:
     bool LabelsMinLengthAutoAdjust() const { return FLabelsMinLengthAutoAdjust; }
     void SetLabelsMinLengthAutoAdjust(bool Value) { Change(FLabelsMinLengthAutoAdjust, Value); }
 
-    // Tracking (the styles follow with the interaction work: new values do
-    // not move the range yet).
+    // Tracking.
     bool TrackingEnabled() const { return FTrackingEnabled; }
     void SetTrackingEnabled(bool Value);
     TgPlotTrackingStyle TrackingStyle() const { return FTrackingStyle; }
@@ -122,8 +121,20 @@ public:
     void SetTrackingMinMargin(double Value) { ChangeDouble(FTrackingMinMargin, Value, &TgPlotObject::DoChange); }
     bool RestoreValuesOnResume() const { return FRestoreValuesOnResume; }
     void SetRestoreValuesOnResume(bool Value) { ChangeBoolean(FRestoreValuesOnResume, Value, &TgPlotObject::DoChange); }
-    void NewTrackingData(double Value) {}
+    // A value a channel added: widens, moves or re-fits the range by
+    // TrackingStyle (the first value after construction or ResetFirstAlign
+    // only aligns the range by TrackingAlignFirstStyle); then the minimum
+    // span and the margins. Nothing while tracking is off.
+    void NewTrackingData(double Value);
     void ResetFirstAlign() { FFirstAlignDone = false; }
+    // The range over the visible points of the channels on this axis (Fast:
+    // over their running extremes, without the span minimum), widened by the
+    // tracking margins; nothing without points or when they span nothing.
+    void ZoomToFit();
+    void ZoomToFitFast();
+    // Widens the range to whole steps of the last tick generation's major or
+    // minor increment (TrackingIncrementStyle; iptisMinimum leaves it).
+    void SnapToIncrement();
     // Stores Min, Span and LabelsMinLength as the values a resume restores.
     void UpdateResumeValues();
 
@@ -224,7 +235,9 @@ public:
     const QString &CustomizeLabelEventText() const { return FCustomizeLabelEventText; }
     void SetCustomizeLabelEventText(const QString &Value);
 
-    // Zoom.
+    // Zoom and scroll by the user (each switches tracking off). With
+    // MasterUIInput the press, moves, release, wheel and keys are replayed on
+    // the plot's other axes of the same kind.
     // Linear: the span times Value around the middle (Value above 0, else
     // "Linear Scale Zoom Factor must be Greater than Zero"); log: Value decades.
     void Zoom(double Value);
@@ -236,10 +249,16 @@ public:
     void ZoomByExponent(double AMin, double ASpan, double AMax, double E);
     // Mode, swapped while Ctrl is held.
     TgPlotAxisMode GetEffectiveMode(TShiftState Shift) const;
+    // A drag along the axis: scroll mode moves the content with the mouse,
+    // zoom mode zooms by the distance (Ctrl swaps the two).
     void DoMouseLeft(const TgPlotMouseData &MouseData) override;
     void DoMouseMove(const TgPlotMouseData &MouseData) override;
     void DoMouseUp(const TgPlotMouseData &MouseData) override;
+    // A notch scrolls 5 % of the span or zooms (Ctrl swaps the two).
     bool DoMouseWheel(int WheelDelta, TShiftState Shift, int X, int Y) override;
+    // Page Up/Down and Home/End a whole step, the arrows a hundredth, in the
+    // axis's Mode (Ctrl does not swap here).
+    void gKeyDown(Word &CharCode, TShiftState Shift, TPopupMenu *PopupMenu) override;
 
     // Layout and drawing.
     TgQuadSide QuadSide() const { return FQuadSide; }
@@ -281,6 +300,7 @@ protected:
     int LabelHeightOfMin(TCanvas *Canvas);
 
 private:
+    void FitToChannels(bool Fast);
     void DrawTick(TCanvas *Canvas, const TgPlotTickObject &Tick);
     void DrawLabel(TCanvas *Canvas, const TgPlotTickObject &Tick);
     void DrawTitle(TCanvas *Canvas);

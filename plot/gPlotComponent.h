@@ -329,7 +329,15 @@ public:
 
     // What axes, data views and channels ask of the plot (IgPlotOwner).
     bool PlotLoading() const override { return IsLoading(); }
+    // TrackingEnabled of every X axis, then every Y axis.
     void DisableAllTracking() override;
+    void EnableAllTracking();
+    void RelayAxisMouseLeft(TgPlotAxis *Axis, const TgPlotMouseData &MouseData) override;
+    void RelayAxisMouseMove(TgPlotAxis *Axis, const TgPlotMouseData &MouseData) override;
+    void RelayAxisMouseUp(TgPlotAxis *Axis, const TgPlotMouseData &MouseData) override;
+    void RelayAxisMouseWheel(TgPlotAxis *Axis, int WheelDelta, TShiftState Shift, int X, int Y) override;
+    void RelayAxisKeyDown(TgPlotAxis *Axis, Word &Key, TShiftState Shift) override;
+    void WithoutAxisRelays(const std::function<void()> &Call) override;
     void DoAxisMinChange(TgPlotAxis *Axis, double OldValue, double NewValue) override;
     void DoAxisSpanChange(TgPlotAxis *Axis, double OldValue, double NewValue) override;
     void DoAxisMinSpanChange(TgPlotAxis *Axis, double OldMin, double OldSpan, double NewMin, double NewSpan) override;
@@ -416,6 +424,8 @@ private:
     void DrawHint(TCanvas *Canvas);
     void ForgetObject(TObject *Object);
     TgPlotMouseData OrientMouseData(int X, int Y, TMouseButton Button) const;
+    // Replay on the other axes of Axis's kind, unless a relay runs already.
+    void RelayToAxesOfKind(TgPlotAxis *Axis, const std::function<void(TgPlotAxis *)> &Replay);
 
     std::unique_ptr<TgPlotMasterManager> FMasterManager;
     std::unique_ptr<TPopupMenu> FPopupMenu;
@@ -475,4 +485,5 @@ private:
     TRect FHintShowRect;
     bool FHintShowing = false;
     QString FCustomizeLabelText;
+    bool FAxisRelayActive = false;
 };

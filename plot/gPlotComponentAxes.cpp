@@ -1,6 +1,6 @@
 // The plot's side of its axes and data views: the axis events relayed with
-// the axis's index among the axes of its kind, and tracking switched off on
-// every axis.
+// the axis's index among the axes of its kind, tracking switched on or off on
+// every axis, and the master axes' input replayed on their kind.
 #include "gPlotComponent.h"
 #include "gPlotXAxis.h"
 #include "gPlotYAxis.h"
@@ -34,6 +34,68 @@ void TgPlotComponent::DisableAllTracking()
         GetXAxis(i)->SetTrackingEnabled(false);
     for (int i = 0; i < YAxisCount(); ++i)
         GetYAxis(i)->SetTrackingEnabled(false);
+}
+
+void TgPlotComponent::EnableAllTracking()
+{
+    for (int i = 0; i < XAxisCount(); ++i)
+        GetXAxis(i)->SetTrackingEnabled(true);
+    for (int i = 0; i < YAxisCount(); ++i)
+        GetYAxis(i)->SetTrackingEnabled(true);
+}
+
+void TgPlotComponent::RelayToAxesOfKind(TgPlotAxis *Axis, const std::function<void(TgPlotAxis *)> &Replay)
+{
+    if (FAxisRelayActive)
+        return;
+    const bool x = dynamic_cast<TgPlotXAxis *>(Axis) != nullptr;
+    WithoutAxisRelays([&] {
+        for (int i = 0; i < (x ? XAxisCount() : YAxisCount()); ++i) {
+            TgPlotAxis *other = x ? static_cast<TgPlotAxis *>(GetXAxis(i)) : GetYAxis(i);
+            if (other != Axis)
+                Replay(other);
+        }
+    });
+}
+
+void TgPlotComponent::WithoutAxisRelays(const std::function<void()> &Call)
+{
+    const bool outer = !FAxisRelayActive;
+    FAxisRelayActive = true;
+    try {
+        Call();
+    } catch (...) {
+        if (outer)
+            FAxisRelayActive = false;
+        throw;
+    }
+    if (outer)
+        FAxisRelayActive = false;
+}
+
+void TgPlotComponent::RelayAxisMouseLeft(TgPlotAxis *Axis, const TgPlotMouseData &MouseData)
+{
+    RelayToAxesOfKind(Axis, [&](TgPlotAxis *A) { A->DoMouseLeft(MouseData); });
+}
+
+void TgPlotComponent::RelayAxisMouseMove(TgPlotAxis *Axis, const TgPlotMouseData &MouseData)
+{
+    RelayToAxesOfKind(Axis, [&](TgPlotAxis *A) { A->DoMouseMove(MouseData); });
+}
+
+void TgPlotComponent::RelayAxisMouseUp(TgPlotAxis *Axis, const TgPlotMouseData &MouseData)
+{
+    RelayToAxesOfKind(Axis, [&](TgPlotAxis *A) { A->DoMouseUp(MouseData); });
+}
+
+void TgPlotComponent::RelayAxisMouseWheel(TgPlotAxis *Axis, int WheelDelta, TShiftState Shift, int X, int Y)
+{
+    RelayToAxesOfKind(Axis, [&](TgPlotAxis *A) { A->DoMouseWheel(WheelDelta, Shift, X, Y); });
+}
+
+void TgPlotComponent::RelayAxisKeyDown(TgPlotAxis *Axis, Word &Key, TShiftState Shift)
+{
+    RelayToAxesOfKind(Axis, [&](TgPlotAxis *A) { A->gKeyDown(Key, Shift, TControl::PopupMenu()); });
 }
 
 void TgPlotComponent::DoAxisMinChange(TgPlotAxis *Axis, double OldValue, double NewValue)

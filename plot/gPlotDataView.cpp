@@ -169,12 +169,15 @@ void TgPlotDataView::ForAxes(bool X, bool Y, F &&Call)
     IgPlotOwner *plot = Plot();
     if (!plot)
         return;
-    if (X)
-        for (int i = 0; i < plot->XAxisCount(); ++i)
-            Call(static_cast<TgPlotAxis *>(plot->GetXAxis(i)));
-    if (Y)
-        for (int i = 0; i < plot->YAxisCount(); ++i)
-            Call(static_cast<TgPlotAxis *>(plot->GetYAxis(i)));
+    // Every axis gets the input from here: a master axis must not add its replay.
+    plot->WithoutAxisRelays([&] {
+        if (X)
+            for (int i = 0; i < plot->XAxisCount(); ++i)
+                Call(static_cast<TgPlotAxis *>(plot->GetXAxis(i)));
+        if (Y)
+            for (int i = 0; i < plot->YAxisCount(); ++i)
+                Call(static_cast<TgPlotAxis *>(plot->GetYAxis(i)));
+    });
 }
 
 void TgPlotDataView::ZoomToRect(TRect R)

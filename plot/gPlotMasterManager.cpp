@@ -334,6 +334,11 @@ void TgPlotMasterManager::ClearAllData()
 {
     for (int i = 0; i < FChannelManager->Count(); ++i)
         FChannelManager->GetItem(i)->Clear();
+    // The next value aligns every axis again.
+    for (int i = 0; i < FXAxisManager->Count(); ++i)
+        FXAxisManager->GetItem(i)->ResetFirstAlign();
+    for (int i = 0; i < FYAxisManager->Count(); ++i)
+        FYAxisManager->GetItem(i)->ResetFirstAlign();
 }
 
 void TgPlotMasterManager::DeSelectAll()

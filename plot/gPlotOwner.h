@@ -2,6 +2,7 @@
 #include "Types.h"
 
 #include <QString>
+#include <functional>
 
 class TgPlotAxis;
 class TgPlotChannelCustom;
@@ -11,6 +12,7 @@ class TgPlotObject;
 class TgPlotToolBar;
 class TgPlotXAxis;
 class TgPlotYAxis;
+struct TgPlotMouseData;
 
 // The plot as its axes, data views and channels see it: the objects they
 // find by index or by name, the occupied rectangles of the paint, and the
@@ -56,6 +58,21 @@ public:
     // (the change is told also while the plot is read).
     virtual void DoBeforeDataCursorUpdate(TgPlotDataCursor *Cursor) = 0;
     virtual void DoDataCursorChange(TgPlotDataCursor *Cursor) = 0;
+
+    // The master-axis relays: Axis's input replayed on every other axis of
+    // its kind. Calls made while a relay (or WithoutAxisRelays) runs do not
+    // relay again, so each axis takes the input once.
+    virtual void RelayAxisMouseLeft(TgPlotAxis * /*Axis*/, const TgPlotMouseData & /*MouseData*/) {}
+    virtual void RelayAxisMouseMove(TgPlotAxis * /*Axis*/, const TgPlotMouseData & /*MouseData*/) {}
+    virtual void RelayAxisMouseUp(TgPlotAxis * /*Axis*/, const TgPlotMouseData & /*MouseData*/) {}
+    virtual void RelayAxisMouseWheel(TgPlotAxis * /*Axis*/, int /*WheelDelta*/, TShiftState /*Shift*/, int /*X*/,
+                                     int /*Y*/)
+    {
+    }
+    virtual void RelayAxisKeyDown(TgPlotAxis * /*Axis*/, Word & /*Key*/, TShiftState /*Shift*/) {}
+    // Runs Call with the relays held back: for a caller that hands the input
+    // to every axis itself.
+    virtual void WithoutAxisRelays(const std::function<void()> &Call) { Call(); }
 
     TgPlotDataView *FirstDataView() const { return DataViewCount() > 0 ? GetDataView(0) : nullptr; }
     TgPlotToolBar *FirstToolBar() const { return ToolBarCount() > 0 ? GetToolBar(0) : nullptr; }

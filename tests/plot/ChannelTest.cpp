@@ -7,13 +7,15 @@
 namespace {
 
 // Both axes 0..10 over a 400 x 200 data view at (50, 20): X = 1 lies at
-// pixel 90, Y = 1 at pixel 200.
+// pixel 90, Y = 1 at pixel 200. The axes do not follow the points.
 class ChannelTest : public ::testing::Test {
 protected:
     ChannelTest()
     {
-        plot.AddXAxis()->SetMinSpan(0, 10);
-        plot.AddYAxis()->SetMinSpan(0, 10);
+        for (TgPlotAxis *axis : {static_cast<TgPlotAxis *>(plot.AddXAxis()), static_cast<TgPlotAxis *>(plot.AddYAxis())}) {
+            axis->SetTrackingEnabled(false);
+            axis->SetMinSpan(0, 10);
+        }
         plot.AddDataView();
         channel = plot.AddChannel();
         channel->SetColor(clWhite);
