@@ -179,6 +179,19 @@ public:
     void ImageListClear(int ImageListIndex);
     void ImageListAdd(int ImageListIndex, TBitmap *ABitmap);
 
+    // Clipboard, image file, printing and print preview of the plot. The
+    // toolbar's buttons call them; they do nothing until the plot's export
+    // and printing are built.
+    virtual void CopyToClipBoard() {}
+    virtual void Save() {}
+    virtual void PrintChart() {}
+    virtual void PreviewChart() {}
+
+    // The select mode of toolbar 0 (false without a toolbar); setting it
+    // presses that toolbar's select button when its state differs.
+    bool GetSelectActive() const;
+    void SetSelectActive(bool Value);
+
     double GetNow() const;
     void SetCustomizeLabelText(const QString &Value) { FCustomizeLabelText = Value; }
     void ClearAllData();
@@ -326,6 +339,9 @@ public:
     void DoObjectGetMouseCursor(TgPlotObject *Obj, int &MouseCursor);
     void DoDataCursorChange(TgPlotDataCursor *Cursor) override;
     void DoBeforeDataCursorUpdate(TgPlotDataCursor *Cursor) override;
+    void DoToolBarButtonClick(TgPlotToolBar *ToolBar, int ButtonType);
+    void DoBeforeToolBarButtonClick(TgPlotToolBar *ToolBar, int ButtonType, bool &Cancel);
+    void DoToolBarCustomizeHint(TgPlotToolBar *ToolBar, QString &Text);
 
     // What axes, data views and channels ask of the plot (IgPlotOwner).
     bool PlotLoading() const override { return IsLoading(); }

@@ -413,3 +413,47 @@ void TgPlotComponent::DoBeforeDataCursorUpdate(TgPlotDataCursor *Cursor)
     if (!IsLoading() && OnBeforeDataCursorUpdate && KindOf(Cursor, kind, index) && kind == ipekDataCursor)
         OnBeforeDataCursorUpdate(this, index);
 }
+
+namespace {
+
+int ToolBarIndex(const TgPlotComponent *Plot, const TgPlotToolBar *ToolBar)
+{
+    for (int i = 0; i < Plot->ToolBarCount(); ++i)
+        if (Plot->GetToolBar(i) == ToolBar)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+void TgPlotComponent::DoToolBarButtonClick(TgPlotToolBar *ToolBar, int ButtonType)
+{
+    const int index = ToolBarIndex(this, ToolBar);
+    if (!IsLoading() && OnToolBarButtonClick && index >= 0)
+        OnToolBarButtonClick(this, index, ButtonType);
+}
+
+void TgPlotComponent::DoBeforeToolBarButtonClick(TgPlotToolBar *ToolBar, int ButtonType, bool &Cancel)
+{
+    const int index = ToolBarIndex(this, ToolBar);
+    if (!IsLoading() && OnBeforeToolBarButtonClick && index >= 0)
+        OnBeforeToolBarButtonClick(this, index, ButtonType, Cancel);
+}
+
+void TgPlotComponent::DoToolBarCustomizeHint(TgPlotToolBar *ToolBar, QString &Text)
+{
+    const int index = ToolBarIndex(this, ToolBar);
+    if (!IsLoading() && OnToolBarCustomizeHint && index >= 0)
+        OnToolBarCustomizeHint(this, index, Text);
+}
+
+bool TgPlotComponent::GetSelectActive() const
+{
+    return ToolBarCount() > 0 && GetToolBar(0)->SelectActive();
+}
+
+void TgPlotComponent::SetSelectActive(bool Value)
+{
+    if (ToolBarCount() > 0 && GetToolBar(0)->SelectActive() != Value)
+        GetToolBar(0)->DoButtonClickSelect();
+}

@@ -1,63 +1,126 @@
 #pragma once
 #include "gPlotLayoutObject.h"
+#include "gPlotToolBarButton.h"
+#include "gTypes.h"
 
-// The plot's row of command buttons along an edge. This toolbar keeps its
-// settings and takes its place in the layout; its buttons are neither drawn
-// nor pressed yet, so every mode reads as released.
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TCustomImageList;
+class TgPlotComponent;
+
+// The plot's row of command buttons along an edge: resume and pause the
+// tracking of all axes, switch all axes between scroll and zoom mode, zoom
+// them out or in, the select, zoom-box and cursor modes (the data view reads
+// the first toolbar's), the property editor, copy, save, print and preview.
+// Every action tells the plot before (which may cancel it) and after; a
+// click on a button of a group first releases the group's other buttons.
+// Resume is enabled while some axis does not track, Pause while some axis
+// does (as the last drawing found them).
 class TgPlotToolBar : public TgPlotLayoutObject {
 public:
     TgPlotToolBar(TComponent *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
                   TNotifyEvent AOnRename);
+    ~TgPlotToolBar() override;
 
-    bool ShowResumeButton() const { return FShow[0]; }
-    void SetShowResumeButton(bool Value) { SetShow(0, Value); }
-    bool ShowPauseButton() const { return FShow[1]; }
-    void SetShowPauseButton(bool Value) { SetShow(1, Value); }
-    bool ShowAxesModeButtons() const { return FShow[2]; }
-    void SetShowAxesModeButtons(bool Value) { SetShow(2, Value); }
-    bool ShowZoomInOutButtons() const { return FShow[3]; }
-    void SetShowZoomInOutButtons(bool Value) { SetShow(3, Value); }
-    bool ShowSelectButton() const { return FShow[4]; }
-    void SetShowSelectButton(bool Value) { SetShow(4, Value); }
-    bool ShowZoomBoxButton() const { return FShow[5]; }
-    void SetShowZoomBoxButton(bool Value) { SetShow(5, Value); }
-    bool ShowCursorButton() const { return FShow[6]; }
-    void SetShowCursorButton(bool Value) { SetShow(6, Value); }
-    bool ShowEditButton() const { return FShow[7]; }
-    void SetShowEditButton(bool Value) { SetShow(7, Value); }
-    bool ShowCopyButton() const { return FShow[8]; }
-    void SetShowCopyButton(bool Value) { SetShow(8, Value); }
-    bool ShowSaveButton() const { return FShow[9]; }
-    void SetShowSaveButton(bool Value) { SetShow(9, Value); }
-    bool ShowPrintButton() const { return FShow[10]; }
-    void SetShowPrintButton(bool Value) { SetShow(10, Value); }
-    bool ShowPreviewButton() const { return FShow[11]; }
-    void SetShowPreviewButton(bool Value) { SetShow(11, Value); }
+    // Each reads and writes the Visible of its button (a pair: both buttons,
+    // read from the first).
+    bool ShowResumeButton() const;
+    void SetShowResumeButton(bool Value);
+    bool ShowPauseButton() const;
+    void SetShowPauseButton(bool Value);
+    bool ShowAxesModeButtons() const;
+    void SetShowAxesModeButtons(bool Value);
+    bool ShowZoomInOutButtons() const;
+    void SetShowZoomInOutButtons(bool Value);
+    bool ShowSelectButton() const;
+    void SetShowSelectButton(bool Value);
+    bool ShowZoomBoxButton() const;
+    void SetShowZoomBoxButton(bool Value);
+    bool ShowCursorButton() const;
+    void SetShowCursorButton(bool Value);
+    bool ShowEditButton() const;
+    void SetShowEditButton(bool Value);
+    bool ShowCopyButton() const;
+    void SetShowCopyButton(bool Value);
+    bool ShowSaveButton() const;
+    void SetShowSaveButton(bool Value);
+    bool ShowPrintButton() const;
+    void SetShowPrintButton(bool Value);
+    bool ShowPreviewButton() const;
+    void SetShowPreviewButton(bool Value);
     // At least 1.
     double ZoomInOutFactor() const { return FZoomInOutFactor; }
     void SetZoomInOutFactor(double Value);
+    // Copied into every button.
     bool FlatButtons() const { return FFlatButtons; }
-    void SetFlatButtons(bool Value) { ChangeBoolean(FFlatButtons, Value, &TgPlotObject::DoChange); }
+    void SetFlatButtons(bool Value);
+    // 16 x 16 images on 22-pixel buttons (else 24 x 24 on 30).
     bool SmallButtons() const { return FSmallButtons; }
-    void SetSmallButtons(bool Value) { ChangeBoolean(FSmallButtons, Value, &TgPlotObject::DoLayoutChange); }
+    void SetSmallButtons(bool Value);
     bool FlatBorder() const { return FFlatBorder; }
     void SetFlatBorder(bool Value) { ChangeBoolean(FFlatBorder, Value, &TgPlotObject::DoChange); }
 
-    bool CursorActive() const { return false; }
-    bool ZoomBoxActive() const { return false; }
-    bool SelectActive() const { return false; }
+    bool CursorActive() const { return FCursorButton->Down(); }
+    bool ZoomBoxActive() const { return FZoomBoxButton->Down(); }
+    bool SelectActive() const { return FSelectButton->Down(); }
 
+    // The buttons and spacers in display order, and the button of a type.
+    int ButtonCount() const { return int(FButtonList.size()); }
+    TgPlotToolBarButton *Button(int Index) const { return FButtonList[size_t(Index)].get(); }
+    TgPlotToolBarButton *ButtonOfType(TgPlotToolBarButtonType Type) const;
+    TCustomImageList *ImageList() const { return FImageList.get(); }
+
+    // The actions, each equal to a click on its button.
+    void DoButtonClickResume();
+    void DoButtonClickPause();
+    void DoButtonClickScrollAxesMode();
+    void DoButtonClickZoomAxesMode();
+    void DoButtonClickSelect();
+    void DoButtonClickZoomBox();
+    void DoButtonClickZoomOut();
+    void DoButtonClickZoomIn();
+    void DoButtonClickCursor();
+    void DoButtonClickEdit();
+    void DoButtonClickCopy();
+    void DoButtonClickSave();
+    void DoButtonClickPrint();
+    void DoButtonClickPreview();
+    // Releases the cursor button (the data cursors hide).
+    void TurnOffCursor();
+
+    void NotificationSetFocus(TObject *Sender) override;
+    void Draw(TCanvas *Canvas, TColor BackGroundColor) override;
+    // The visible button under the point, else the toolbar.
+    TgPlotObject *GetMouseOverObject(int X, int Y) override;
+    void BuildPopupMenu(TPopupMenu *PopupMenu) override;
     // 28 pixels with small buttons, else 36.
     int GetRequiredSpace(TCanvas *Canvas) override { return FSmallButtons ? 28 : 36; }
-    void NotificationSetFocus(TObject *Sender) override;
 
     const TPublishedClass *PublishedClass() const override { return StaticPublished(); }
     static const TPublishedClass *StaticPublished();
 
 private:
-    void SetShow(int Index, bool Value) { ChangeBoolean(FShow[Index], Value, &TgPlotObject::DoChange); }
+    TgPlotToolBarButton *AddEntry(TgPlotToolBarButtonStyle Style, const QString &Hint, const QString &ImageName,
+                                  int GroupIndex, void (TgPlotToolBar::*Action)());
+    TgPlotComponent *PlotComponent() const;
+    // The before-event (which may cancel), Act, then the after-event.
+    void RunAction(TgPlotToolBarButtonType Type, const std::function<void()> &Act, bool AfterEvent = true);
+    void ReleaseGroup(TObject *Sender);
+    void ButtonDownChange(TObject *Sender);
+    void SetAxesMode(TgPlotAxisMode Mode);
+    void ZoomAllAxes(bool In);
+    void UpdateSpacersAndEnabling();
 
-    bool FShow[12] = {true, true, true, true, false, true, true, true, true, true, true, false};
+    std::vector<std::unique_ptr<TgPlotToolBarButton>> FButtonList;
+    std::unique_ptr<TCustomImageList> FImageList;
+    TgPlotToolBarButton *FResumeButton, *FPauseButton, *FResumePauseSpacer;
+    TgPlotToolBarButton *FAxesModeScrollButton, *FAxesModeZoomButton, *FAxesModeSpacer;
+    TgPlotToolBarButton *FZoomOutButton, *FZoomInButton, *FZoomInOutSpacer;
+    TgPlotToolBarButton *FSelectButton, *FZoomBoxButton, *FCursorButton, *FZoomBoxCursorSpacer;
+    TgPlotToolBarButton *FEditButton, *FEditSpacer;
+    TgPlotToolBarButton *FCopyButton, *FSaveButton, *FPrintButton, *FPreviewButton;
     double FZoomInOutFactor = 2.0;
     bool FFlatButtons = false;
     bool FSmallButtons = false;

@@ -7,6 +7,7 @@
 #include "RenderedPlot.h"
 #include "TestInput.h"
 #include "gPlotDataView.h"
+#include "gPlotToolBar.h"
 #include "gPlotXAxis.h"
 #include "gPlotYAxis.h"
 #include "gXYPlot.h"
@@ -22,7 +23,8 @@ namespace {
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
-// An XY plot in a shown window, both axes 0 to 100 and not tracking.
+// An XY plot in a shown window, both axes 0 to 100 and not tracking (the
+// toolbar, whose button edges are white too, hidden).
 struct TScreenPlot {
     TForm form{nullptr};
     TgXYPlot *plot;
@@ -32,6 +34,7 @@ struct TScreenPlot {
         plot = new TgXYPlot(&form);
         plot->SetParent(&form);
         plot->SetBounds(0, 0, 500, 300);
+        plot->GetToolBar(0)->SetVisible(false);
         for (TgPlotAxis *a : {static_cast<TgPlotAxis *>(plot->GetXAxis(0)), static_cast<TgPlotAxis *>(plot->GetYAxis(0))}) {
             a->SetRestoreValuesOnResume(false);
             a->SetTrackingEnabled(false);

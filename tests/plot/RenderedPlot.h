@@ -6,6 +6,10 @@
 #include <QImage>
 #include <QWidget>
 
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
 inline QImage Shot(QWidget *W)
 {
     QApplication::processEvents();
@@ -58,4 +62,40 @@ inline QRect ColourBox(const QImage &Image, QRgb Colour, const QRect &Area)
             if (Image.pixel(x, y) == Colour)
                 box |= QRect(x, y, 1, 1);
     return box;
+}
+
+// The buttons of a plot toolbar as drawn: squares whose top edge is a line,
+// a run of one colour (the row below it differs) closed by a single corner
+// pixel of another, the top of the button's right side; raised, sunken and
+// flat buttons alike. The row that shows the most such squares is the
+// buttons' top; each button reaches down as far as its left or its right
+// side.
+inline std::vector<QRect> ToolBarButtons(const QImage &Image)
+{
+    const auto down = [&](int X, int Y, QRgb C) {
+        int n = 0;
+        while (Y + n < Image.height() && Image.pixel(X, Y + n) == C)
+            ++n;
+        return n;
+    };
+    std::vector<QRect> best;
+    for (int y = 0; y + 1 < Image.height(); ++y) {
+        std::vector<QRect> found;
+        for (int x = 0; x < Image.width();) {
+            const QRgb c = Image.pixel(x, y);
+            int e = x;
+            while (e < Image.width() && Image.pixel(e, y) == c)
+                ++e;
+            if (e - x >= 12 && e - x <= 48 && e < Image.width() && Image.pixel((x + e) / 2, y + 1) != c) {
+                const QRgb corner = Image.pixel(e, y);
+                const int height = std::max(down(x, y, c), down(e, y, corner)), width = e - x + 1;
+                if (std::abs(height - width) <= 1)
+                    found.push_back(QRect(x, y, width, height));
+            }
+            x = e;
+        }
+        if (found.size() > best.size())
+            best = found;
+    }
+    return best;
 }
