@@ -16,6 +16,24 @@ QString FixedText(double Value, int Decimals)
     return Format(QStringLiteral("%.") + QString::number(Decimals) + QStringLiteral("f"), Value);
 }
 
+// Scientific notation with the precision's digits.
+QString ExponentText(const TgPlotAxisTextFormat &F, double Value)
+{
+    const int digits = F.PrecisionStyle == ipsSignificantDigits ? F.Precision : F.Precision + 1;
+    return FloatToStrF(Value, ffExponent, std::clamp(digits, 1, 17), 3);
+}
+
+// A fixed-point text longer than 20 significant digits (2e300 has 301)
+// would fill the control: such values are written in exponent form.
+QString FixedOrExponent(const TgPlotAxisTextFormat &F, double Value, const QString &Fixed)
+{
+    int digits = 0;
+    for (QChar c : Fixed)
+        if (c.isDigit() && (digits > 0 || c != u'0'))
+            ++digits;
+    return digits > 20 ? ExponentText(F, Value) : Fixed;
+}
+
 QString PrefixText(const TgPlotAxisTextFormat &F, double Span, double Value)
 {
     static const char16_t *const Letters[] = {u"y", u"z", u"a", u"f", u"p", u"n", u"\u00B5", u"m", u"",
@@ -57,11 +75,16 @@ QString FormatAxisValue(const TgPlotAxisTextFormat &F, double Span, TgPlotScaleT
 {
     Final = false;
     QString result = QStringLiteral("Unknown");
+    if (std::isnan(Value))
+        return QStringLiteral("NaN");
+    if (std::isinf(Value))
+        return Value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     try {
         switch (F.FormatStyle) {
         case iptfValue:
             if (ScaleType == ipstLinear) {
-                result = FixedText(Value, PrecisionDecimals(F.Precision, F.PrecisionStyle, Span, 0));
+                result = FixedOrExponent(
+                    F, Value, FixedText(Value, PrecisionDecimals(F.Precision, F.PrecisionStyle, Span, 0)));
             } else if (Value <= 0) {
                 Final = true;
                 return result;
@@ -69,14 +92,12 @@ QString FormatAxisValue(const TgPlotAxisTextFormat &F, double Span, TgPlotScaleT
                 const int n = F.PrecisionStyle == ipsFixedDecimalPoints
                                   ? F.Precision
                                   : F.Precision - int(std::trunc(std::log10(Value))) - 1;
-                result = FixedText(Value, std::max(n, 0));
+                result = FixedOrExponent(F, Value, FixedText(Value, std::max(n, 0)));
             }
             break;
-        case iptfExponent: {
-            const int digits = F.PrecisionStyle == ipsSignificantDigits ? F.Precision : F.Precision + 1;
-            result = FloatToStrF(Value, ffExponent, std::clamp(digits, 1, 17), 3);
+        case iptfExponent:
+            result = ExponentText(F, Value);
             break;
-        }
         case iptfPrefix:
             result = PrefixText(F, Span, Value);
             break;
@@ -88,7 +109,9 @@ QString FormatAxisValue(const TgPlotAxisTextFormat &F, double Span, TgPlotScaleT
             break;
         case iptfThousands: {
             const int n = PrecisionDecimals(F.Precision, F.PrecisionStyle, Span, 0);
-            result = FormatFloat(n > 0 ? QStringLiteral("#,#0.") + QString(n, u'0') : QStringLiteral("#,#0"), Value);
+            result = FixedOrExponent(
+                F, Value,
+                FormatFloat(n > 0 ? QStringLiteral("#,#0.") + QString(n, u'0') : QStringLiteral("#,#0"), Value));
             break;
         }
         }

@@ -127,6 +127,20 @@ TEST(AxisLabelFormat, Table)
         {iptfPrice32nds, ipsSignificantDigits, 3, 1, 0.25, u"0.080"},
         {iptfPrice32nds, ipsSignificantDigits, 3, 1, -1.5, u"-1.160"},
         {iptfPrice32nds, ipsSignificantDigits, 3, 1, -101.5, u"-101.160"},
+        // Fixed-point texts past 20 significant digits are written as exponents.
+        {iptfValue, ipsSignificantDigits, 3, 1e300, 2e300, u"2.00E+300"},
+        {iptfValue, ipsSignificantDigits, 3, 1e300, -2e300, u"-2.00E+300"},
+        {iptfValue, ipsFixedDecimalPoints, 2, 100, 1e19, u"1.00E+019"},
+        {iptfValue, ipsSignificantDigits, 3, 100, 1e19, u"10000000000000000000"},
+        {iptfValue, ipsSignificantDigits, 3, 100, 1e21, u"1.00E+021"},
+        {iptfValue, ipsSignificantDigits, 3, 999, 2e300, u"2.00E+300", {}, ipstLog10},
+        {iptfValue, ipsSignificantDigits, 3, 1, 1e-30, u"0.00000000000000000000000000000100", {}, ipstLog10},
+        {iptfThousands, ipsSignificantDigits, 3, 1e300, 2e300, u"2.00E+300"},
+        {iptfValue, ipsSignificantDigits, 3, 100, std::nan(""), u"NaN"},
+        {iptfValue, ipsSignificantDigits, 3, 100, HUGE_VAL, u"INF"},
+        {iptfThousands, ipsSignificantDigits, 3, 100, -HUGE_VAL, u"-INF"},
+        {iptfDateTime, ipsSignificantDigits, 3, 100, std::nan(""), u"NaN"},
+        {iptfValue, ipsSignificantDigits, 3, 999, -HUGE_VAL, u"-INF", {}, ipstLog10},
     };
     for (const Row &r : rows) {
         TgPlotAxisTextFormat f;

@@ -184,4 +184,16 @@ TEST_F(XYPlotTest, DataCursorsReadInEveryPaint)
     EXPECT_EQ(cursor->DataView(), nullptr);
 }
 
+// Labels of huge values are written as exponents: the Y axis keeps a
+// label's width and the data view its room.
+TEST_F(XYPlotTest, HugeLabelsLeaveTheDataViewItsRoom)
+{
+    Paint();
+    const int width = plot.GetDataView(0)->DrawRect().Width();
+    plot.GetYAxis(0)->SetTrackingEnabled(false);
+    plot.GetYAxis(0)->SetMinSpan(1e300, 2e300);
+    Paint();
+    EXPECT_GT(plot.GetDataView(0)->DrawRect().Width(), width - 60);
+}
+
 } // namespace
