@@ -59,7 +59,21 @@ int TgPlotChannelCustom::AddXY(double X, double Y)
 
 int TgPlotChannelCustom::DoAddXY(double X, double Y, bool Null, bool Empty)
 {
+    TgValidExtremes &e = FValidExtremes;
+    // A full ring drops its oldest point: extremes it held are counted again.
+    if (e.Current && FData->RingBufferEnabled() && Count() > 0 && Count() == Capacity() && IsValidPoint(0)) {
+        const double x = GetX(0), y = GetY(0);
+        e.Current = x != e.XMin && x != e.XMax && y != e.YMin && y != e.YMax;
+    }
     const int index = FData->Add(X, Y, Null, Empty);
+    // As the list keeps the point (a compact list in single precision).
+    if (e.Current && IsValidPoint(Count() - 1)) {
+        const double x = GetX(Count() - 1), y = GetY(Count() - 1);
+        e.XMin = std::min(e.XMin, x);
+        e.XMax = std::max(e.XMax, x);
+        e.YMin = std::min(e.YMin, y);
+        e.YMax = std::max(e.YMax, y);
+    }
     if (X > FRunningXMax)
         FRunningXMax = X;
     if (X < FRunningXMin)
@@ -96,8 +110,37 @@ int TgPlotChannelCustom::DoAddXY(double X, double Y, bool Null, bool Empty)
                 yAxis->NewTrackingData(Y);
         }
     }
+    FKeepValidExtremes = true;
     DoChange();
+    FKeepValidExtremes = false;
     return index;
+}
+
+void TgPlotChannelCustom::DoChange()
+{
+    if (!FKeepValidExtremes)
+        FValidExtremes.Current = false;
+    TgPlotManagerObject::DoChange();
+}
+
+void TgPlotChannelCustom::GetValidExtremes(double &XMin, double &XMax, double &YMin, double &YMax)
+{
+    TgValidExtremes &e = FValidExtremes;
+    if (!e.Current) {
+        e = TgValidExtremes();
+        for (int i = 0; i < Count(); ++i)
+            if (IsValidPoint(i)) {
+                const double x = GetX(i), y = GetY(i);
+                e.XMin = std::min(e.XMin, x);
+                e.XMax = std::max(e.XMax, x);
+                e.YMin = std::min(e.YMin, y);
+                e.YMax = std::max(e.YMax, y);
+            }
+    }
+    XMin = e.XMin;
+    XMax = e.XMax;
+    YMin = e.YMin;
+    YMax = e.YMax;
 }
 
 void TgPlotChannelCustom::AddXYArrays(const QVariant &XData, const QVariant &YData)
@@ -316,17 +359,21 @@ double TgPlotChannelCustom::MarkerExtent(TgPlotAxis *Axis)
     return std::fabs(Axis->PixelsToPosition(MarkersSize() + Axis->MinPixels()) - Axis->Min());
 }
 
+double TgPlotChannelCustom::WidenByMarker(double Value, bool X, int Sign)
+{
+    if (!MarkersVisible())
+        return Value;
+    TgPlotAxis *axis = X ? static_cast<TgPlotAxis *>(XAxis()) : static_cast<TgPlotAxis *>(YAxis());
+    if (!axis)
+        throw Exception(X ? QStringLiteral("X-Axis not assigned") : QStringLiteral("Y-Axis not assigned"));
+    return Value + Sign * MarkerExtent(axis);
+}
+
 double TgPlotChannelCustom::WithMarker(int Index, bool X, int Sign)
 {
     if (GetNull(Index))
         throw Exception(QStringLiteral("Data Point Null"));
-    const double value = X ? GetX(Index) : GetY(Index);
-    if (!MarkersVisible())
-        return value;
-    TgPlotAxis *axis = X ? static_cast<TgPlotAxis *>(XAxis()) : static_cast<TgPlotAxis *>(YAxis());
-    if (!axis)
-        throw Exception(X ? QStringLiteral("X-Axis not assigned") : QStringLiteral("Y-Axis not assigned"));
-    return value + Sign * MarkerExtent(axis);
+    return WidenByMarker(X ? GetX(Index) : GetY(Index), X, Sign);
 }
 
 double TgPlotChannelCustom::GetXPlusMarker(int Index) { return WithMarker(Index, true, 1); }

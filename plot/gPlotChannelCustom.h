@@ -7,6 +7,7 @@
 #include "gUtilities.h"
 
 #include <QVariant>
+#include <cmath>
 #include <memory>
 
 class IgPlotOwner;
@@ -163,6 +164,15 @@ public:
     const TRect &LegendRect() const { return FLegendRect; }
     void SetLegendRect(const TRect &Rect) { FLegendRect = Rect; }
 
+    // The smallest and largest X and Y over the valid points (neither Null
+    // nor Empty), infinite without one. Kept as points are added and counted
+    // again once after any other change, so that fitting an axis after every
+    // added point stays linear in the points.
+    void GetValidExtremes(double &XMin, double &XMax, double &YMin, double &YMax);
+    // A change of the channel: the valid extremes are counted again when next
+    // asked for (adding a point keeps them).
+    void DoChange() override;
+
     // What the descendant decides: the points to draw, the extents that
     // axis scaling fits, the data cursor's reading.
     virtual void CalcStartIndex() = 0;
@@ -224,6 +234,9 @@ protected:
     // The pen of the trace: Color, TraceLineStyle, TraceLineWidth (1 as the
     // thinnest cosmetic pen), brush clear.
     void SetTracePen(TCanvas *Canvas);
+    // Value widened by the marker size along the X (or Y) axis while
+    // markers show ("X-Axis not assigned" without the axis then).
+    double WidenByMarker(double Value, bool X, int Sign);
     // Fills the readings and the texts of a cursor reading.
     QString FormatCursorText(TgPlotDataCursorStyle Style, TgPlotDataPointStatus Status, double Y, double X);
     // The Y text of a valid reading (the Y axis's cursor text here).
@@ -284,6 +297,11 @@ private:
     QString FDataCursorXText, FDataCursorYText;
     double FDataCursorYValue = 0, FDataCursorXValue = 0;
     TgPlotDataPointStatus FDataCursorStatus = ipdpsValid;
+    struct TgValidExtremes {
+        bool Current = true;
+        double XMin = HUGE_VAL, XMax = -HUGE_VAL, YMin = HUGE_VAL, YMax = -HUGE_VAL;
+    } FValidExtremes;
+    bool FKeepValidExtremes = false;
 };
 
 // The class a plot creates its channels of (its "virtual constructor").

@@ -63,39 +63,27 @@ void TgXYPlotChannel::Draw(TCanvas *Canvas, TColor BackGroundColor)
     Canvas->RestoreState();
 }
 
-template <class F>
-double TgXYPlotChannel::VisibleExtent(double Start, F &&Better)
+double TgXYPlotChannel::VisibleExtent(bool X, int Sign)
 {
+    const double start = Sign > 0 ? -1e300 : 1e300;
     CalcStartIndex();
     CalcStopIndex();
     if (!HasAxes() || !Visible() || FDrawStartIndex == -1 || FDrawStopIndex == -1)
-        return Start;
-    double result = Start;
-    for (int i = 0; i < Count(); ++i)
-        if (IsValidPoint(i))
-            result = Better(result, i);
-    return result;
+        return start;
+    double xMin, xMax, yMin, yMax;
+    GetValidExtremes(xMin, xMax, yMin, yMax);
+    const double extreme = X ? (Sign > 0 ? xMax : xMin) : (Sign > 0 ? yMax : yMin);
+    if (std::isinf(extreme) && (extreme > 0) != (Sign > 0))
+        return start; // no valid point
+    // Widening is monotonic: the widened extreme is the extreme widened.
+    const double widened = WidenByMarker(extreme, X, Sign);
+    return Sign > 0 ? std::max(start, widened) : std::min(start, widened);
 }
 
-double TgXYPlotChannel::GetVisibleXMax()
-{
-    return VisibleExtent(-1e300, [this](double R, int I) { return std::max(R, GetXPlusMarker(I)); });
-}
-
-double TgXYPlotChannel::GetVisibleXMin()
-{
-    return VisibleExtent(1e300, [this](double R, int I) { return std::min(R, GetXMinusMarker(I)); });
-}
-
-double TgXYPlotChannel::GetVisibleYMax()
-{
-    return VisibleExtent(-1e300, [this](double R, int I) { return std::max(R, GetYPlusMarker(I)); });
-}
-
-double TgXYPlotChannel::GetVisibleYMin()
-{
-    return VisibleExtent(1e300, [this](double R, int I) { return std::min(R, GetYMinusMarker(I)); });
-}
+double TgXYPlotChannel::GetVisibleXMax() { return VisibleExtent(true, 1); }
+double TgXYPlotChannel::GetVisibleXMin() { return VisibleExtent(true, -1); }
+double TgXYPlotChannel::GetVisibleYMax() { return VisibleExtent(false, 1); }
+double TgXYPlotChannel::GetVisibleYMin() { return VisibleExtent(false, -1); }
 
 void TgXYPlotChannel::DataCursorUpdate(TgPlotDataCursor *Cursor)
 {

@@ -47,7 +47,7 @@ public:
     static const TPublishedClass *StaticPublished();
 
 private:
-    // Over every valid point; Start when there is none or no axis.
-    template <class F>
-    double VisibleExtent(double Start, F &&Better);
+    // The largest (Sign 1) or smallest (-1) X or Y over the valid points,
+    // widened by the markers; +-1e300 when there is none or no axis.
+    double VisibleExtent(bool X, int Sign);
 };

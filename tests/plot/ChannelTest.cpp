@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 // Both axes 0..10 over a 400 x 200 data view at (50, 20): X = 1 lies at
@@ -283,6 +285,56 @@ TEST(EditorTransferPlot, GateCurveAlongItsCorners)
         for (int x = 160; x < 180; ++x)
             yellow += canvas->Pixels(x, y) == clYellow;
     EXPECT_GT(yellow, 0);
+}
+
+// The visible extents that fit an axis to the channel, kept as points come
+// and go, equal a count over every valid point widened by the markers:
+// through Null and Empty points, a ring buffer dropping its oldest points,
+// deletions, markers shown and hidden, and a change of list kind.
+TEST_F(ChannelTest, VisibleExtentsFollowEveryChange)
+{
+    image = BlackImage(500, 300);
+    plot.Layout(image->Canvas(), TRect(50, 20, 450, 220));
+    const auto scan = [&](bool X, int Sign) {
+        double r = Sign > 0 ? -1e300 : 1e300;
+        for (int i = 0; i < channel->Count(); ++i) {
+            double x, y;
+            bool empty, null;
+            channel->GetXYEmptyNull(i, x, y, empty, null);
+            if (empty || null)
+                continue;
+            const double v = X ? (Sign > 0 ? channel->GetXPlusMarker(i) : channel->GetXMinusMarker(i))
+                               : (Sign > 0 ? channel->GetYPlusMarker(i) : channel->GetYMinusMarker(i));
+            r = Sign > 0 ? std::max(r, v) : std::min(r, v);
+        }
+        return r;
+    };
+    const auto check = [&](int Step) {
+        EXPECT_EQ(channel->GetVisibleXMax(), scan(true, 1)) << Step;
+        EXPECT_EQ(channel->GetVisibleXMin(), scan(true, -1)) << Step;
+        EXPECT_EQ(channel->GetVisibleYMax(), scan(false, 1)) << Step;
+        EXPECT_EQ(channel->GetVisibleYMin(), scan(false, -1)) << Step;
+    };
+    check(-1);
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<double> value(-100, 100);
+    channel->SetRingBufferSize(40);
+    for (int step = 0; step < 400; ++step) {
+        switch (step % 50) {
+        case 7: channel->AddNull(); break;
+        case 13: channel->AddEmpty(); break;
+        case 20: channel->DeletePoints(5); break;
+        case 31: channel->SetMarkersVisible(!channel->MarkersVisible()); break;
+        case 49: channel->SetRingBufferSize(step % 100 == 49 ? 0 : 40); break;
+        default: channel->AddXY(value(rng), value(rng)); break;
+        }
+        check(step);
+    }
+    channel->SetDataStyle(ipdsCompact); // single precision: the kept values count
+    for (int step = 0; step < 20; ++step) {
+        channel->AddXY(value(rng) / 3, value(rng) / 7);
+        check(1000 + step);
+    }
 }
 
 } // namespace
