@@ -287,37 +287,18 @@ void TgPlotToolBar::DoButtonClickEdit()
         false);
 }
 
-void TgPlotToolBar::DoButtonClickCopy()
+void TgPlotToolBar::RunPlotOperation(TgPlotToolBarButtonType Type, void (TgPlotComponent::*Operation)())
 {
-    RunAction(iptbbtCopy, [this] {
+    RunAction(Type, [this, Operation] {
         if (TgPlotComponent *plot = PlotComponent())
-            plot->CopyToClipBoard();
+            (plot->*Operation)();
     });
 }
 
-void TgPlotToolBar::DoButtonClickSave()
-{
-    RunAction(iptbbtSave, [this] {
-        if (TgPlotComponent *plot = PlotComponent())
-            plot->Save();
-    });
-}
-
-void TgPlotToolBar::DoButtonClickPrint()
-{
-    RunAction(iptbbtPrint, [this] {
-        if (TgPlotComponent *plot = PlotComponent())
-            plot->PrintChart();
-    });
-}
-
-void TgPlotToolBar::DoButtonClickPreview()
-{
-    RunAction(iptbbtPreview, [this] {
-        if (TgPlotComponent *plot = PlotComponent())
-            plot->PreviewChart();
-    });
-}
+void TgPlotToolBar::DoButtonClickCopy() { RunPlotOperation(iptbbtCopy, &TgPlotComponent::CopyToClipBoard); }
+void TgPlotToolBar::DoButtonClickSave() { RunPlotOperation(iptbbtSave, &TgPlotComponent::Save); }
+void TgPlotToolBar::DoButtonClickPrint() { RunPlotOperation(iptbbtPrint, &TgPlotComponent::PrintChart); }
+void TgPlotToolBar::DoButtonClickPreview() { RunPlotOperation(iptbbtPreview, &TgPlotComponent::PreviewChart); }
 
 void TgPlotToolBar::TurnOffCursor()
 {

@@ -107,6 +107,8 @@ private:
     TgPlotComponent *PlotComponent() const;
     // The before-event (which may cancel), Act, then the after-event.
     void RunAction(TgPlotToolBarButtonType Type, const std::function<void()> &Act, bool AfterEvent = true);
+    // The same around one of the plot's own operations.
+    void RunPlotOperation(TgPlotToolBarButtonType Type, void (TgPlotComponent::*Operation)());
     void ReleaseGroup(TObject *Sender);
     void ButtonDownChange(TObject *Sender);
     void SetAxesMode(TgPlotAxisMode Mode);

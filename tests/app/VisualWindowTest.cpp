@@ -1,7 +1,8 @@
 // What the user sees of the main window and its dialogs, read from the
-// rendered pixels: the colour of the value boxes, the gate plot's title, the
-// labels at the window's foot, the link grid's buttons, the meter panels of
-// the dynamics pages and the network setup online.
+// rendered pixels: the colour of the value boxes, the gate plot's title and
+// its curve brought back by "Zoom to Fit", the labels at the window's foot,
+// the link grid's buttons, the meter panels of the dynamics pages and the
+// network setup online.
 #include "EditorWindowsFixture.h"
 #include "Button.h"
 #include "Edit.h"
@@ -11,15 +12,19 @@
 #include "Menus.h"
 #include "PumpEvents.h"
 #include "RenderedInk.h"
+#include "RenderedPlot.h"
 #include "SkBmpButton.h"
 #include "SkGroupBox.h"
 #include "TfmLinkSel.h"
 #include "TfmNetworkSetup.h"
 #include "WindowTour.h"
+#include "gXYPlot.h"
 
 #include <QApplication>
 #include <QHash>
 #include <QImage>
+#include <QMenu>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -115,6 +120,58 @@ TEST_F(VisualWindows, GatePlotTitleNamesTheClickedInputByItsLetter)
     EXPECT_EQ(title->Caption(), "In C  Gate");
     EXPECT_EQ(fmMain->FindControl("lbHeadGateIn")->Caption(), "In C");
     EXPECT_FALSE(CaptionInk(title, MainWindow()).isEmpty());
+}
+
+// The gate page's transfer plot keeps the plot library's axis mouse input:
+// the user drags the Y axis until the curve has left the plot, then picks
+// "Zoom to Fit" from the axis's menu, and the curve is in view again.
+TEST_F(VisualWindows, GatePlotZoomToFitBringsADraggedAwayCurveBack)
+{
+    OpenPage("skbMenuGate");
+    QWidget *plot = fmMain->ipGate->Widget();
+    ASSERT_TRUE(plot->isVisible());
+
+    // The axes' lines are the longest white lines; the curve (white too) is
+    // the white between them (clear of the selected axis's dotted frame).
+    const QRgb white = 0xFFFFFFFF;
+    const QImage before = Shot(plot);
+    const TRun yLine = LongestRun(before, white, false), xLine = LongestRun(before, white, true);
+    ASSERT_GT(yLine.Length(), 100);
+    ASSERT_GT(xLine.Length(), 300);
+    const QRect view(QPoint(yLine.At + 5, yLine.From), QPoint(xLine.To, xLine.At - 5));
+    const auto curvePixels = [&](const QImage &Image) {
+        int n = 0;
+        for (int y = view.top(); y <= view.bottom(); ++y)
+            for (int x = view.left(); x <= view.right(); ++x)
+                n += Image.pixel(x, y) == white;
+        return n;
+    };
+    const int shown = curvePixels(before);
+    ASSERT_GT(shown, xLine.Length()); // the curve crosses the plot
+
+    // Drag the Y axis beside its line down by more than its length: the
+    // curve follows the mouse out of the plot.
+    const QPoint grip(yLine.At - 6, yLine.Middle()), away = grip + QPoint(0, yLine.Length() + 40);
+    QTest::mousePress(plot, Qt::LeftButton, Qt::NoModifier, grip);
+    SendMouse(plot, QEvent::MouseMove, (grip + away) / 2, Qt::NoButton, Qt::LeftButton);
+    SendMouse(plot, QEvent::MouseMove, away, Qt::NoButton, Qt::LeftButton);
+    QTest::mouseRelease(plot, Qt::LeftButton, Qt::NoModifier, away);
+    EXPECT_EQ(curvePixels(Shot(plot)), 0);
+
+    // The axis's menu, opened with the right button, and its "Zoom to Fit".
+    QTest::mouseClick(plot, Qt::RightButton, Qt::NoModifier, grip);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction *fit = nullptr;
+    for (QAction *a : menu->actions())
+        if (a->text() == QStringLiteral("Zoom to Fit"))
+            fit = a;
+    ASSERT_NE(fit, nullptr);
+    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(fit).center());
+    EXPECT_FALSE(menu->isVisible());
+    const int back = curvePixels(Shot(plot));
+    EXPECT_GT(back, shown * 9 / 10);
+    EXPECT_LT(back, shown * 11 / 10);
 }
 
 TEST_F(VisualWindows, TheFootLabelsShowWhereTheLayoutPutsThem)
