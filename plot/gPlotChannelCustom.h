@@ -203,6 +203,26 @@ public:
     void NotificationRemove(TObject *Sender) override;
     void NotificationRename(TObject *Sender) override;
 
+    // Mouse: the channel answers on its legend row and, in the toolbar's
+    // select mode, on its markers (or bars); the first point in index order
+    // under the mouse is the one hit (SelectDataIndex, -1 for none).
+    // Hovering hints the point's values, a press on a point may drag it
+    // (UserCanMoveDataPoints), and presses, moves, releases, clicks and
+    // moved points reach the plot's data-point events.
+    int SelectDataIndex() const { return FSelectDataIndex; }
+    int MouseDownDataIndex() const { return FMouseDownDataIndex; }
+    bool gMouseHitTest(const TgPlotMouseData &MouseData) override;
+    void DoMouseHint(const TgPlotMouseData &MouseData, TgHintData &HintData) override;
+    void DoMouseLeft(const TgPlotMouseData &MouseData) override;
+    void DoMouseMove(const TgPlotMouseData &MouseData) override;
+    void DoMouseUp(const TgPlotMouseData &MouseData) override;
+    int GetMouseCursor(TPoint Point) override;
+    void NotificationSetFocus(TObject *Sender) override;
+    void BuildPopupMenu(TPopupMenu *PopupMenu) override;
+    // Points drawn as bars are hit on their bars (strip-chart channels).
+    virtual bool BarEnabled() const { return false; }
+    virtual TRect GetBarRect(int Index) { return TRect(); }
+
     const TPublishedClass *PublishedClass() const override { return StaticPublished(); }
     static const TPublishedClass *StaticPublished();
 
@@ -302,6 +322,15 @@ private:
         double XMin = HUGE_VAL, XMax = -HUGE_VAL, YMin = HUGE_VAL, YMax = -HUGE_VAL;
     } FValidExtremes;
     bool FKeepValidExtremes = false;
+    // Selection and drag of a data point.
+    int FSelectDataIndex = -1;
+    TRect FSelectDataRect;
+    bool FSelectDragActive = false;
+    int FSelectDragIndex = -1;
+    int FMouseDownDataIndex = -1;
+    TRect FMouseDownDataRect;
+    double FMouseDownDataX = 0, FMouseDownDataY = 0;
+    TgPlotMouseData FMouseDownAxisPixels;
 };
 
 // The class a plot creates its channels of (its "virtual constructor").

@@ -189,7 +189,7 @@ public:
 
     // The select mode of toolbar 0 (false without a toolbar); setting it
     // presses that toolbar's select button when its state differs.
-    bool GetSelectActive() const;
+    bool GetSelectActive() const override;
     void SetSelectActive(bool Value);
 
     double GetNow() const;
@@ -219,9 +219,9 @@ public:
     void SetHintsPause(int Value) { FHintsPause = Value; }
     int HintsHidePause() const { return FHintsHidePause; }
     void SetHintsHidePause(int Value) { FHintsHidePause = Value; }
-    TFont *HintsFont() const { return FHintsFont.get(); }
+    TFont *HintsFont() const override { return FHintsFont.get(); }
     void SetHintsFont(TFont *Value);
-    bool ClipAnnotationsToAxes() const { return FClipAnnotationsToAxes; }
+    bool ClipAnnotationsToAxes() const override { return FClipAnnotationsToAxes; }
     void SetClipAnnotationsToAxes(bool Value) { SetBooleanValue(Value, FClipAnnotationsToAxes, 0); }
     TgPlotExportFormat CopyToClipBoardFormat() const { return FCopyToClipBoardFormat; }
     void SetCopyToClipBoardFormat(TgPlotExportFormat Value) { FCopyToClipBoardFormat = Value; }
@@ -336,7 +336,18 @@ public:
     bool EditorStayOnTop() const override { return FEditorFormStyle == ipfsStayOnTop; }
     void DoAfterOpenEditor(TObject *Sender) override;
     void DoObjectClick(TgPlotObject *Obj) override;
-    void DoObjectGetMouseCursor(TgPlotObject *Obj, int &MouseCursor);
+    void DoObjectGetMouseCursor(TgPlotObject *Obj, int &MouseCursor) override;
+    void DoDataPointMouseDown(TgPlotChannelCustom *Channel, int DataIndex, const TgPlotMouseData &Data) override;
+    void DoDataPointMouseMove(TgPlotChannelCustom *Channel, int DataIndex, const TgPlotMouseData &Data) override;
+    void DoDataPointMouseUp(TgPlotChannelCustom *Channel, int DataIndex, const TgPlotMouseData &Data) override;
+    void DoDataPointClick(TgPlotChannelCustom *Channel, int DataIndex) override;
+    void DoDataPointMoved(TgPlotChannelCustom *Channel, int DataIndex, double OldX, double OldY, double NewX,
+                          double NewY) override;
+    void DoDataPointCustomizeHint(TgPlotChannelCustom *Channel, int DataIndex, QString &Text) override;
+    void DoAnnotationCoordinatesChange(TgPlotAnnotation *Annotation) override;
+    void DoAnnotationMoveUser(TgPlotAnnotation *Annotation) override;
+    void DoAnnotationResizeUser(TgPlotAnnotation *Annotation) override;
+    void DoAnnotationCoordinatesChangeFinished(TgPlotAnnotation *Annotation) override;
     void DoDataCursorChange(TgPlotDataCursor *Cursor) override;
     void DoBeforeDataCursorUpdate(TgPlotDataCursor *Cursor) override;
     void DoToolBarButtonClick(TgPlotToolBar *ToolBar, int ButtonType);
@@ -434,6 +445,8 @@ private:
     // The kind and the index in its typed manager (by membership, so that
     // it also works for an object being destroyed); false for other objects.
     bool KindOf(const TObject *Object, TgPlotEventKind &Kind, int &Index) const;
+    bool IndexOfKind(const TObject *Object, TgPlotEventKind Wanted, int &Index) const;
+    void FireAnnotationEvent(TgPlotAnnotation *Annotation, const TgPlotObjectEvent &Event);
     void AddImageToList(int Index, TBitmap *Bitmap);
     TCustomImageList *CheckedImageList(int Index) const;
     void DrawOuterObjects(TCanvas *Canvas);

@@ -449,7 +449,8 @@ void TgPlotComponent::DoToolBarCustomizeHint(TgPlotToolBar *ToolBar, QString &Te
 
 bool TgPlotComponent::GetSelectActive() const
 {
-    return ToolBarCount() > 0 && GetToolBar(0)->SelectActive();
+    const TgPlotToolBar *toolBar = FirstToolBar();
+    return toolBar && toolBar->SelectActive();
 }
 
 void TgPlotComponent::SetSelectActive(bool Value)

@@ -180,7 +180,9 @@ void TgPlotObject::gMouseDown(TMouseButton Button, TShiftState Shift, int X, int
 {
     if (!FEnabled)
         return;
-    const TgPlotMouseData data = MakeMouseData(X, Y);
+    TgPlotMouseData data = MakeMouseData(X, Y);
+    data.Shift = Shift;
+    data.Button = Button;
     FMouseDownPopup = false;
     if (Button == mbRight) {
         if (FPopupEnabled)
@@ -198,7 +200,8 @@ void TgPlotObject::gMouseDown(TMouseButton Button, TShiftState Shift, int X, int
 
 void TgPlotObject::gMouseMove(TgHintData &HintData, TShiftState Shift, int X, int Y, int, int, bool DblClickActive)
 {
-    const TgPlotMouseData data = MakeMouseData(X, Y, DblClickActive);
+    TgPlotMouseData data = MakeMouseData(X, Y, DblClickActive);
+    data.Shift = Shift;
     if (FMouseDown)
         DoMouseMove(data);
     else
@@ -211,7 +214,9 @@ void TgPlotObject::gMouseMove(TgHintData &HintData, TShiftState Shift, int X, in
 void TgPlotObject::gMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y, int ScreenX, int ScreenY,
                             bool DblClickActive, TPopupMenu *PopupMenu)
 {
-    const TgPlotMouseData data = MakeMouseData(X, Y, DblClickActive);
+    TgPlotMouseData data = MakeMouseData(X, Y, DblClickActive);
+    data.Shift = Shift;
+    data.Button = Button;
     if (FMouseDownPopup && gMouseHitTest(data)) {
         bool cancel = false;
         if (IgPlotObjectHost *host = Host())

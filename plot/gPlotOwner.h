@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+class TFont;
+class TgPlotAnnotation;
 class TgPlotAxis;
 class TgPlotChannelCustom;
 class TgPlotDataCursor;
@@ -45,6 +47,28 @@ public:
     virtual void DisableAllTracking() = 0;
     // User events, relayed with the object's index in its manager.
     virtual void DoObjectClick(TgPlotObject *Obj) = 0;
+    // The cursor an object asks for, as the plot's event may change it.
+    virtual void DoObjectGetMouseCursor(TgPlotObject *Obj, int &MouseCursor) = 0;
+    // The first toolbar's select mode (off without a toolbar): only then
+    // do channel points and annotations answer the mouse.
+    virtual bool GetSelectActive() const = 0;
+    virtual TFont *HintsFont() const = 0;
+    virtual bool ClipAnnotationsToAxes() const = 0;
+    // A channel's data points: presses, moves, releases, clicks, moved
+    // points and the text of a point's hint.
+    virtual void DoDataPointMouseDown(TgPlotChannelCustom *Channel, int DataIndex, const TgPlotMouseData &Data) = 0;
+    virtual void DoDataPointMouseMove(TgPlotChannelCustom *Channel, int DataIndex, const TgPlotMouseData &Data) = 0;
+    virtual void DoDataPointMouseUp(TgPlotChannelCustom *Channel, int DataIndex, const TgPlotMouseData &Data) = 0;
+    virtual void DoDataPointClick(TgPlotChannelCustom *Channel, int DataIndex) = 0;
+    virtual void DoDataPointMoved(TgPlotChannelCustom *Channel, int DataIndex, double OldX, double OldY, double NewX,
+                                  double NewY) = 0;
+    virtual void DoDataPointCustomizeHint(TgPlotChannelCustom *Channel, int DataIndex, QString &Text) = 0;
+    // An annotation's coordinates changed; the user moved or resized it;
+    // the user's drag that changed it ended.
+    virtual void DoAnnotationCoordinatesChange(TgPlotAnnotation *Annotation) = 0;
+    virtual void DoAnnotationMoveUser(TgPlotAnnotation *Annotation) = 0;
+    virtual void DoAnnotationResizeUser(TgPlotAnnotation *Annotation) = 0;
+    virtual void DoAnnotationCoordinatesChangeFinished(TgPlotAnnotation *Annotation) = 0;
     virtual void DoAxisMinChange(TgPlotAxis *Axis, double OldValue, double NewValue) = 0;
     virtual void DoAxisSpanChange(TgPlotAxis *Axis, double OldValue, double NewValue) = 0;
     virtual void DoAxisMinSpanChange(TgPlotAxis *Axis, double OldMin, double OldSpan, double NewMin,

@@ -123,6 +123,36 @@ public:
         Cancel = cancelZoomBox;
     }
     void DoObjectClick(TgPlotObject *) override { events << QStringLiteral("click"); }
+    void DoObjectGetMouseCursor(TgPlotObject *, int &) override {}
+    bool GetSelectActive() const override { return selectActive; }
+    TFont *HintsFont() const override { return nullptr; }
+    bool ClipAnnotationsToAxes() const override { return clipAnnotations; }
+    void DoDataPointMouseDown(TgPlotChannelCustom *, int DataIndex, const TgPlotMouseData &) override
+    {
+        events << QStringLiteral("point down %1").arg(DataIndex);
+    }
+    void DoDataPointMouseMove(TgPlotChannelCustom *, int DataIndex, const TgPlotMouseData &) override
+    {
+        events << QStringLiteral("point move %1").arg(DataIndex);
+    }
+    void DoDataPointMouseUp(TgPlotChannelCustom *, int DataIndex, const TgPlotMouseData &) override
+    {
+        events << QStringLiteral("point up %1").arg(DataIndex);
+    }
+    void DoDataPointClick(TgPlotChannelCustom *, int DataIndex) override
+    {
+        events << QStringLiteral("point click %1").arg(DataIndex);
+    }
+    void DoDataPointMoved(TgPlotChannelCustom *, int DataIndex, double OldX, double OldY, double NewX,
+                          double NewY) override
+    {
+        events << QStringLiteral("point moved %1 %2,%3>%4,%5").arg(DataIndex).arg(OldX).arg(OldY).arg(NewX).arg(NewY);
+    }
+    void DoDataPointCustomizeHint(TgPlotChannelCustom *, int, QString &) override {}
+    void DoAnnotationCoordinatesChange(TgPlotAnnotation *) override { events << QStringLiteral("coordinates"); }
+    void DoAnnotationMoveUser(TgPlotAnnotation *) override { events << QStringLiteral("moved"); }
+    void DoAnnotationResizeUser(TgPlotAnnotation *) override { events << QStringLiteral("resized"); }
+    void DoAnnotationCoordinatesChangeFinished(TgPlotAnnotation *) override { events << QStringLiteral("finished"); }
     void DoBeforeDataCursorUpdate(TgPlotDataCursor *) override { events << QStringLiteral("before cursor"); }
     void DoDataCursorChange(TgPlotDataCursor *) override { events << QStringLiteral("cursor change"); }
 
@@ -152,6 +182,8 @@ public:
     std::vector<TRect> occupied;
     QStringList events;
     bool cancelZoomBox = false;
+    bool selectActive = false;
+    bool clipAnnotations = true;
     std::function<void(TgPlotAxis *, double, QString &)> customizeLabel;
 };
 
