@@ -13,6 +13,7 @@ enum TgFillDirection {
 };
 enum TgRotationAngle { ira000, ira090, ira180, ira270 };
 enum TgAlignmentHorizontal { iahCenter, iahLeft, iahRight };
+enum TgAlignmentVertical { iavCenter, iavTop, iavBottom };
 
 // The library's 16-bit text-flag set; each bit stands for one DrawText flag.
 enum TgTextFlag : unsigned {
