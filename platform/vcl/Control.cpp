@@ -31,6 +31,7 @@ TControl::~TControl()
 {
     Destroying();
     *aliveToken_ = false;
+    ForgetDragControl(this);
     font_.OnChange = nullptr;
     if (captureHolder == this)
         captureHolder = nullptr;

@@ -39,6 +39,25 @@ class TPopupMenu;
 
 enum TDragMode { dmManual, dmAutomatic };
 enum TDragKind { dkDrag, dkDock };
+// Where the mouse of a drag stands against a control asked to take it: it
+// came over it, left it, or moves over it.
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+// What a drag carries when the source's OnStartDrag supplies one (the
+// handler keeps it and frees it after OnEndDrag); otherwise the source
+// control itself is the drag's Source.
+class TDragObject : public TObject {
+public:
+    ~TDragObject() override = default;
+};
+// Accept starts true when the event is assigned; X, Y are in the client
+// coordinates of the control asked.
+using TDragOverEvent =
+    std::function<void(TObject *Sender, TObject *Source, int X, int Y, TDragState State, bool &Accept)>;
+using TDragDropEvent = std::function<void(TObject *Sender, TObject *Source, int X, int Y)>;
+using TStartDragEvent = std::function<void(TObject *Sender, TDragObject *&DragObject)>;
+// Target is the control that took the drop, none when the drag ended
+// without one (X, Y then in the source's client coordinates).
+using TEndDragEvent = std::function<void(TObject *Sender, TObject *Target, int X, int Y)>;
 
 enum TControlStyleItem {
     csAcceptsControls,  // may hold child controls
@@ -238,6 +257,27 @@ public:
     // Called before this control's hint shows; the base leaves Info as it is.
     virtual void HintShow(THintInfo &Info) { (void)Info; }
 
+    // Drag and drop between the program's controls. BeginDrag, called
+    // while a mouse button is held on the control, starts a drag of it at
+    // once or once the mouse has moved Threshold pixels (-1: 5); from then
+    // until the release the mouse goes to the drag, not to the control.
+    // Every control the mouse comes over is asked whether it takes the
+    // drag (DragOver: enter, moves, leave); the release over one that takes
+    // it drops it there (DragDrop); then the source hears the end (EndDrag
+    // with the target or none). Escape, or EndDrag(false), cancels.
+    void BeginDrag(bool Immediate, int Threshold = -1);
+    void EndDrag(bool Drop);
+    bool Dragging() const;
+    // Accept starts false, and true when OnDragOver is assigned, which
+    // decides.
+    virtual void DragOver(TObject *Source, int X, int Y, TDragState State, bool &Accept);
+    // Fires OnDragDrop.
+    virtual void DragDrop(TObject *Source, int X, int Y);
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TStartDragEvent OnStartDrag;
+    TEndDragEvent OnEndDrag;
+
     // Paints the control on Canvas(); nothing here.
     virtual void Paint() {}
     // Whether the point (X, Y) of the control's own area takes the mouse; a
@@ -270,6 +310,10 @@ protected:
     // A character typed with Alt in the control's form: true when the control
     // acted on it (its caption's accelerator); nothing here.
     virtual bool DialogChar(QChar Key) { (void)Key; return false; }
+    // A drag of this control starts (fires OnStartDrag) / ended (fires
+    // OnEndDrag).
+    virtual void DoStartDrag(TDragObject *&DragObject);
+    virtual void DoEndDrag(TObject *Target, int X, int Y);
 
     // Change notifications, after the value is stored.
     virtual void FontChanged();
@@ -290,6 +334,7 @@ protected:
 
 private:
     friend class TWinControl;
+    friend class TDragSession;
     void ParentFontChanged();
     void ParentColorChanged();
     void ApplyParentStyle();
@@ -347,6 +392,19 @@ bool IsAccel(QChar Key, const QString &Caption);
 // button groups tell their members of a change so. Does nothing without a
 // parent.
 void broadcastToSiblings(unsigned Msg, int GroupIndex, TControl *Sender);
+
+// The drag under way, for the windows that route the mouse: the control
+// being dragged (none without a drag); each press (where a drag would
+// start), a move of the mouse with the button held and the release, at
+// screen points; the drag called off.
+TControl *DragSourceControl();
+void DragNotePress(TPoint Screen);
+void DragMouseMove(TPoint Screen);
+void DragMouseRelease(TPoint Screen);
+void CancelDrag();
+// A control being destroyed leaves the drag (as its source, the drag ends
+// unheard).
+void ForgetDragControl(TControl *Control);
 
 // The control that holds the mouse capture, or none.
 TControl *GetCaptureControl();

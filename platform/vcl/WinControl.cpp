@@ -689,6 +689,25 @@ bool TWinControl::MouseEventFor(QObject *Watched, QMouseEvent *E)
         if (!over)
             return true;
     }
+    if (DragSourceControl() && (E->type() == QEvent::MouseMove || E->type() == QEvent::MouseButtonRelease)) {
+        // A drag has the mouse until the press ends; the pressed control
+        // hears neither the moves nor the release (nor a click).
+        const TPoint screen = FromQPoint(E->globalPosition().toPoint());
+        if (E->type() == QEvent::MouseMove) {
+            DragMouseMove(screen);
+            return true;
+        }
+        DragMouseRelease(screen);
+        if (*selfAlive && E->buttons() == Qt::NoButton) {
+            if (pressTarget_)
+                pressTarget_->clicked_ = false;
+            if (captureControl_)
+                captureControl_->EndCapture();
+            captureControl_ = nullptr;
+            pressTarget_ = nullptr;
+        }
+        return true;
+    }
     TShiftState shift = ShiftFrom(E->modifiers(), E->buttons());
     TControl *target = captureControl_;
     if (!target) {
@@ -714,6 +733,7 @@ bool TWinControl::MouseEventFor(QObject *Watched, QMouseEvent *E)
                 return true;
         }
         pressTarget_ = target;
+        DragNotePress(FromQPoint(E->globalPosition().toPoint()));
         if (dbl) {
             shift.Include(ssDouble);
             if (button == mbLeft && target->ControlStyle().Contains(csClickEvents))
@@ -798,6 +818,13 @@ bool TWinControl::KeyEventFor(QKeyEvent *E)
     if (focus && FindControl(focus) != this)
         return false; // passed up from a child control: keys stay where they were typed
     const int qtKey = E->key();
+    if (qtKey == Qt::Key_Escape && DragSourceControl()) {
+        // Escape calls off a drag and goes no further.
+        if (E->type() == QEvent::KeyPress)
+            CancelDrag();
+        E->accept();
+        return true;
+    }
     if ((qtKey == Qt::Key_Tab || qtKey == Qt::Key_Backtab) &&
         !(E->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !WantsKey(VK_TAB)) {
         // Tab walks the window's controls in their TabOrder, not Qt's chain.
@@ -913,6 +940,8 @@ bool TWinControl::WidgetEvent(QObject *Watched, QEvent *Event)
         // with it.
         if (Watched == widget_ && captureControl_)
             captureControl_->LoseMouseCapture(nullptr);
+        if (Watched == widget_ && DragSourceControl())
+            CancelDrag();
         return false;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
