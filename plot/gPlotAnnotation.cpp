@@ -50,29 +50,20 @@ void TgPlotAnnotation::SetChannelName(const QString &Value)
 
 void TgPlotAnnotation::SetImage(TBitmap *Value)
 {
-    if (Value) {
-        if (!FImage)
-            FImage = std::make_unique<TBitmap>();
-        FImage->Assign(Value);
-    } else {
-        FImage.reset();
-    }
+    FImage.Assign(Value);
     DoChange();
 }
 
 void TgPlotAnnotation::ImageClear()
 {
-    if (!FImage)
-        return;
-    FImage.reset();
-    DoChange();
+    if (FImage.Clear())
+        DoChange();
 }
 
 void TgPlotAnnotation::ImageLoadFromFile(const QString &FileName)
 {
-    TBitmap loaded;
-    loaded.LoadFromFile(FileName);
-    SetImage(&loaded);
+    FImage.LoadFromFile(FileName);
+    DoChange();
 }
 
 int TgPlotAnnotation::PolyPointAdd(double X, double Y)

@@ -3,6 +3,7 @@
 #include "Font.h"
 #include "Pen.h"
 #include "gDrawing.h"
+#include "gOwnedBitmap.h"
 #include "gPlotObject.h"
 #include "gTypes.h"
 
@@ -135,7 +136,7 @@ public:
     void SetOuterMargin(int Value) { ChangeInteger(FOuterMargin, Value, &TgPlotObject::DoChange); }
 
     // The picture of the image style: a copy of Value (none frees it).
-    TBitmap *Image() const { return FImage.get(); }
+    TBitmap *Image() const { return FImage.Get(); }
     void SetImage(TBitmap *Value);
     void ImageClear();
     // The loader's error for a missing or unreadable file passes on.
@@ -216,6 +217,9 @@ private:
     void ClipToChannelAxes(TCanvas *Canvas);
     void SetShapeTools(TCanvas *Canvas, TColor BackGroundColor);
     void SetLineTools(TCanvas *Canvas, TColor BackGroundColor);
+    // Width and height of the text in the annotation's font, exchanged when
+    // turned a quarter.
+    TSize TextExtent(TCanvas *Canvas);
     // The text block placed against Anchor (ipasText, ipasTextBox).
     TRect TextBlockAt(TCanvas *Canvas, TPoint Anchor);
     // The text's rectangle inside R (ipasTextRectangle).
@@ -259,7 +263,7 @@ private:
     double FMouseDownWidth = 0, FMouseDownHeight = 0;
     int FMouseDownPositionPixelsX = 0, FMouseDownPositionPixelsY = 0;
     TRect FMouseDownRect;
-    std::unique_ptr<TBitmap> FImage;
+    TgOwnedBitmap FImage;
     int FImageListIndex = 0;
     int FImageIndex = 0;
     TgAlignmentHorizontal FTextHorzAlignment = iahCenter;

@@ -72,13 +72,19 @@ void TgPlotAnnotation::SetLineTools(TCanvas *Canvas, TColor BackGroundColor)
     Canvas->Brush()->SetColor(BackGroundColor);
 }
 
-TRect TgPlotAnnotation::TextBlockAt(TCanvas *Canvas, TPoint Anchor)
+TSize TgPlotAnnotation::TextExtent(TCanvas *Canvas)
 {
     Canvas->SetFont(&FFont);
-    int tw = MaxLineWidth(Canvas, FText), th = MultiLineTextHeight(Canvas, FText);
+    const int width = MaxLineWidth(Canvas, FText), height = MultiLineTextHeight(Canvas, FText);
+    const bool turned = FTextRotation == ira090 || FTextRotation == ira270;
+    return turned ? TSize(height, width) : TSize(width, height);
+}
+
+TRect TgPlotAnnotation::TextBlockAt(TCanvas *Canvas, TPoint Anchor)
+{
+    const TSize extent = TextExtent(Canvas);
+    const int tw = extent.cx, th = extent.cy;
     const int cw = Canvas->TextWidth(QStringLiteral("A")), ch = Canvas->TextHeight(QStringLiteral("A"));
-    if (FTextRotation == ira090 || FTextRotation == ira270)
-        std::swap(tw, th);
     int left = Anchor.X - tw / 2, top = Anchor.Y - th / 2;
     const int m = RoundHalfEven(cw * FTextHorzMargin), n = RoundHalfEven(ch * FTextVertMargin);
     if (FTextHorzAlignment == iahLeft)
@@ -94,11 +100,9 @@ TRect TgPlotAnnotation::TextBlockAt(TCanvas *Canvas, TPoint Anchor)
 
 TRect TgPlotAnnotation::TextRectIn(TCanvas *Canvas, const TRect &R)
 {
-    Canvas->SetFont(&FFont);
-    int tw = MaxLineWidth(Canvas, FText), th = MultiLineTextHeight(Canvas, FText);
+    const TSize extent = TextExtent(Canvas);
+    const int tw = extent.cx, th = extent.cy;
     const int cw = Canvas->TextWidth(QStringLiteral("0")), ch = Canvas->TextHeight(QStringLiteral("A"));
-    if (FTextRotation == ira090 || FTextRotation == ira270)
-        std::swap(tw, th);
     const int m = RoundHalfEven(cw * FTextHorzMargin), n = RoundHalfEven(ch * FTextVertMargin);
     TRect text = R;
     if (FTextHorzAlignment == iahLeft) {
@@ -186,13 +190,13 @@ void TgPlotAnnotation::DrawLineStyle(TCanvas *Canvas, TPoint A, TColor BackGroun
 void TgPlotAnnotation::DrawImage(TCanvas *Canvas, TPoint Anchor)
 {
     const TRect view = FDataView ? FDataView->DrawRect() : Canvas->ClipRect();
-    if (FImage && !FImage->Empty()) {
-        const int w = FImage->Width(), h = FImage->Height();
+    if (TBitmap *image = FImage.Get(); image && !image->Empty()) {
+        const int w = image->Width(), h = image->Height();
         const TRect r(Anchor.X - w / 2, Anchor.Y - h / 2, Anchor.X - w / 2 + w, Anchor.Y - h / 2 + h);
         if (!Meets(r, view))
             return;
-        FImage->SetTransparentColor(FImage->Canvas()->Pixels(0, h - 1));
-        Canvas->Draw(r.Left, r.Top, FImage.get());
+        image->SetTransparentColor(image->Canvas()->Pixels(0, h - 1));
+        Canvas->Draw(r.Left, r.Top, image);
         FShowing = true;
         FClickRect = r;
         return;

@@ -39,29 +39,20 @@ void TgPlotLabel::SetAlignment(TgAlignmentHorizontal Value)
 
 void TgPlotLabel::SetImage(TBitmap *Value)
 {
-    if (Value) {
-        if (!FImage)
-            FImage = std::make_unique<TBitmap>();
-        FImage->Assign(Value);
-    } else {
-        FImage.reset();
-    }
+    FImage.Assign(Value);
     DoChange();
 }
 
 void TgPlotLabel::ImageClear()
 {
-    if (!FImage)
-        return;
-    FImage.reset();
-    DoChange();
+    if (FImage.Clear())
+        DoChange();
 }
 
 void TgPlotLabel::ImageLoadFromFile(const QString &FileName)
 {
-    TBitmap loaded;
-    loaded.LoadFromFile(FileName);
-    SetImage(&loaded);
+    FImage.LoadFromFile(FileName);
+    DoChange();
 }
 
 void TgPlotLabel::CalcMetrics(TCanvas *Canvas)
@@ -100,10 +91,10 @@ void TgPlotLabel::Draw(TCanvas *Canvas, TColor BackGroundColor)
         return;
     CalcMetrics(Canvas);
     TCustomImageList *list = Host() ? Host()->GetImageList(FImageListIndex) : nullptr;
-    if (FImage) {
-        FImage->SetTransparentMode(tmAuto); // the bottom-left pixel's colour
-        FImage->SetTransparent(true);
-        Canvas->Draw(ImageLeft(FImage->Width()), Top() + FMarginTopPixels, FImage.get());
+    if (TBitmap *image = FImage.Get()) {
+        image->SetTransparentMode(tmAuto); // the bottom-left pixel's colour
+        image->SetTransparent(true);
+        Canvas->Draw(ImageLeft(image->Width()), Top() + FMarginTopPixels, image);
         return;
     }
     if (list && FImageIndex >= 0 && FImageIndex < list->Count()) {

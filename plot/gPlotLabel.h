@@ -1,5 +1,6 @@
 #pragma once
 #include "gDrawing.h"
+#include "gOwnedBitmap.h"
 #include "gPlotLayoutObject.h"
 
 #include <memory>
@@ -35,7 +36,7 @@ public:
     void SetImageListIndex(int Value) { ChangeInteger(FImageListIndex, Value, &TgPlotObject::DoChange); }
     int ImageIndex() const { return FImageIndex; }
     void SetImageIndex(int Value) { ChangeInteger(FImageIndex, Value, &TgPlotObject::DoChange); }
-    TBitmap *Image() const { return FImage.get(); }
+    TBitmap *Image() const { return FImage.Get(); }
     // A copy of Value becomes the label's bitmap; null drops it.
     void SetImage(TBitmap *Value);
     void ImageClear();
@@ -63,7 +64,7 @@ private:
     double FMarginLeft = 0, FMarginRight = 0, FMarginBottom = 0, FMarginTop = 0;
     std::unique_ptr<TFont> FFont;
     TgAlignmentHorizontal FAlignment = iahCenter;
-    std::unique_ptr<TBitmap> FImage;
+    TgOwnedBitmap FImage;
     int FImageListIndex = -1;
     int FImageIndex = 0;
 };

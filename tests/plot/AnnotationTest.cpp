@@ -219,6 +219,16 @@ TEST_F(HitRectangles, EachStyleAnswersOnItsClickRectangle)
          },
          [](const QRect &r) { return r.topLeft(); },
          {{QPoint(3, 3), true}, {QPoint(-6, 0), false}}},
+        {"image: its picture",
+         [](TgPlotAnnotation *a) {
+             a->SetStyle(ipasImage);
+             TBitmap picture(20, 16);
+             picture.Canvas()->Brush()->SetColor(clLime);
+             picture.Canvas()->FillRect(TRect(0, 0, 20, 16));
+             a->SetImage(&picture);
+         },
+         [](const QRect &r) { return r.topLeft(); },
+         {{QPoint(1, 1), true}, {QPoint(19, 15), true}, {QPoint(-2, 0), false}, {QPoint(21, 0), false}}},
         {"rectangle over the edge: only inside the data view",
          [](TgPlotAnnotation *a) {
              a->SetStyle(ipasRectangle);
@@ -413,6 +423,14 @@ TEST_F(Dragging, ResizingByTheBottomRightHandle)
         shown.Hover(before.topRight());
         EXPECT_EQ(plot->Cursor(), crSizeNESW);
 
+        plot->OnGetMouseCursorAnnotation = [](TObject *, int, int &Cursor) {
+            if (Cursor == crHandPoint)
+                Cursor = crCross;
+        };
+        shown.Hover(Centre(before) + QPoint(1, 0));
+        EXPECT_EQ(plot->Cursor(), crCross) << "the plot's event has the last word";
+        plot->OnGetMouseCursorAnnotation = nullptr;
+
         events.clear();
         shown.DragFromTo(corner, corner + QPoint(24, 12), 2);
         EXPECT_EQ(Count("resize"), 2);
@@ -451,6 +469,37 @@ TEST_F(Dragging, SelectModeGating)
         EXPECT_EQ(Count("finished"), row.answers ? 1 : 0);
         EXPECT_EQ(a->X() != 50, row.answers);
     }
+}
+
+// With the plot's axes exchanged, X runs up the data view and Y across it;
+// a dragged shape still follows the mouse.
+TEST_F(Dragging, ExchangedAxes)
+{
+    plot->SetXYAxesReverse(true);
+    plot->SetSelectActive(true);
+    TgPlotAnnotation *line = Add(ipasLineX, clYellow);
+    line->SetReference(iprtChannel);
+    line->SetX(50); // a quarter of the X axis: a quarter up from the bottom
+    TgPlotAnnotation *a = Add(ipasRectangle2, clLime);
+    a->SetUserCanMove(true);
+    a->SetX(20);
+    a->SetY(30);
+    a->SetX2(40);
+    a->SetY2(60);
+    const QImage picture = Picture();
+    const QRect view = View();
+    const QRect across = FindColour(picture, clYellow, view);
+    ASSERT_EQ(across.height(), 1);
+    EXPECT_NEAR(across.width(), view.width(), 1);
+    EXPECT_NEAR(view.bottom() + 1 - across.top(), view.height() / 4.0, 1.5);
+    const QRect before = FindColour(picture, clLime, view);
+    EXPECT_NEAR(before.width(), view.width() * 0.3, 2) << "Y from 30 to 60 percent runs across";
+    EXPECT_NEAR(before.height(), view.height() * 0.2, 2) << "X from 20 to 40 percent runs up";
+    shown.DragFromTo(Centre(before), Centre(before) + QPoint(25, -10), 2);
+    const QRect after = Find(clLime);
+    EXPECT_NEAR(after.left() - before.left(), 25, 1);
+    EXPECT_NEAR(after.top() - before.top(), -10, 1);
+    EXPECT_EQ(after.size(), before.size());
 }
 
 using Clipping = AnnotationFixture;

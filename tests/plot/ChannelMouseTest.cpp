@@ -1,6 +1,7 @@
 // Data points of an XY plot under the mouse: which point is hit, dragging
 // in each style, click against moved point, the hint beside a point, the
 // legend row. Points are found in the rendered picture by their colours.
+#include "Cursors.h"
 #include "MonotonicClock.h"
 #include "ShownPlot.h"
 #include "gPlotLegend.h"
@@ -206,6 +207,22 @@ TEST_F(ChannelMouse, HintPlacement)
         shown.Hover(QPoint(2, 2));
         clock.Advance(plot->HintsHidePause());
     }
+}
+
+// Over a point the hand shows, or what the plot's event makes of it.
+TEST_F(ChannelMouse, CursorOverAPoint)
+{
+    plot->SetSelectActive(true);
+    Channel(0)->AddXY(5, 5);
+    const QPoint p = Centre(Markers(clRed));
+    shown.Hover(p);
+    EXPECT_EQ(plot->Cursor(), crHandPoint);
+    plot->OnGetMouseCursorChannel = [](TObject *, int Index, int &Cursor) {
+        if (Index == 0)
+            Cursor = crCross;
+    };
+    shown.Hover(p + QPoint(1, 0));
+    EXPECT_EQ(plot->Cursor(), crCross);
 }
 
 // The legend row answers a click outside select mode.
