@@ -4,7 +4,9 @@
 #include "Cursors.h"
 #include "MonotonicClock.h"
 #include "ShownPlot.h"
+#include "gPlotDataView.h"
 #include "gPlotLegend.h"
+#include "gXYPlot.h"
 #include "gXYPlotChannel.h"
 
 #include <QStringList>
@@ -13,17 +15,20 @@
 namespace {
 
 QPoint Centre(const QRect &R) { return QPoint((R.left() + R.right()) / 2, (R.top() + R.bottom()) / 2); }
+QRect ToArea(const TRect &R) { return QRect(R.Left, R.Top, R.Width(), R.Height()); }
 
 struct ChannelMouse : ::testing::Test {
     ManualClock clock{1000};
     ScopedClock scope{clock};
-    ShownPlot shown;
+    TShownPlot<TgXYPlot> shown{600, 400};
     TgXYPlot *plot = shown.plot;
     QStringList events;
 
     ChannelMouse()
     {
-        shown.FixAxes(0, 10, 0, 10);
+        plot->GetXAxis(0)->SetMinSpan(0, 10);
+        plot->GetYAxis(0)->SetMinSpan(0, 10);
+        plot->GetDataView(0)->SetGridShow(false);
         Channel(0)->SetColor(clRed);
         Prepare(Channel(0));
         plot->OnMouseDownDataPoint = [this](TObject *, int c, int i, TMouseButton, TShiftState, int, int) {
@@ -44,10 +49,11 @@ struct ChannelMouse : ::testing::Test {
         C->SetTraceVisible(false);
         C->SetMarkersVisible(true);
     }
+    QRect View() const { return ToArea(plot->GetDataView(0)->DrawRect()); }
     QRect Markers(TColor Colour)
     {
-        const QImage picture = shown.Render();
-        return FindColour(picture, Colour, ToArea(shown.View()));
+        const QImage picture = shown.Shot();
+        return BoxOf(picture, Rgb(Colour), View());
     }
     QStringList Take()
     {
@@ -55,6 +61,11 @@ struct ChannelMouse : ::testing::Test {
         events.clear();
         return taken;
     }
+    // The steps of a press: at P, moves with the button held, the release.
+    void Press(QPoint P) { SendMouse(shown.Widget(), QEvent::MouseButtonPress, P); }
+    void DragTo(QPoint P) { Move(shown.Widget(), P, Qt::LeftButton); }
+    void Release(QPoint P) { SendMouse(shown.Widget(), QEvent::MouseButtonRelease, P); }
+    void Hover(QPoint P) { Move(shown.Widget(), P); }
 };
 
 // Overlapping markers: the earlier point of a channel, and the earlier
@@ -70,13 +81,14 @@ TEST_F(ChannelMouse, TheLowerIndexWinsOnOverlap)
     Prepare(Channel(1));
     Channel(1)->AddXY(7, 5);
 
-    const QImage picture = shown.Render();
-    const QRect view = ToArea(shown.View());
-    const QRect pair = FindColour(picture, clRed, QRect(view.left(), view.top(), view.width() / 2 + 20, view.height()));
-    const QRect shared = FindColour(picture, clRed, QRect(view.center().x() + 30, view.top(), view.width() / 2 - 30, view.height()));
+    const QImage picture = shown.Shot();
+    const QRect view = View();
+    const QRect pair = BoxOf(picture, Rgb(clRed), QRect(view.left(), view.top(), view.width() / 2 + 20, view.height()));
+    const QRect shared =
+        BoxOf(picture, Rgb(clRed), QRect(view.center().x() + 30, view.top(), view.width() / 2 - 30, view.height()));
     ASSERT_FALSE(pair.isEmpty());
     ASSERT_FALSE(shared.isEmpty());
-    EXPECT_TRUE(FindColour(picture, clBlue, view).isEmpty()) << "channel 0 is drawn over channel 1";
+    EXPECT_TRUE(BoxOf(picture, Rgb(clBlue), view).isEmpty()) << "channel 0 is drawn over channel 1";
     ASSERT_GT(pair.width(), 8) << "two markers side by side";
     ASSERT_LT(pair.width(), 14) << "that overlap";
 
@@ -117,7 +129,10 @@ TEST_F(ChannelMouse, DraggingFollowsTheMoveStyle)
         ASSERT_FALSE(before.isEmpty());
         int changes = 0;
         plot->OnMouseMoveDataPoint = [&changes](TObject *, int, int, TShiftState, int, int) { ++changes; };
-        shown.DragFromTo(Centre(before), Centre(before) + QPoint(40, -30), 2);
+        Press(Centre(before));
+        DragTo(Centre(before) + QPoint(20, -15));
+        DragTo(Centre(before) + QPoint(40, -30));
+        Release(Centre(before) + QPoint(40, -30));
         plot->OnMouseMoveDataPoint = nullptr;
         EXPECT_EQ(changes, 2) << "a move event per drag step";
         const QRect after = Markers(clRed);
@@ -158,12 +173,12 @@ TEST_F(ChannelMouse, ClickVersusMoved)
         SCOPED_TRACE(row.name);
         Channel(0)->Clear();
         Channel(0)->AddXY(5, 5);
-        shown.Render();
-        shown.Press(row.path.front());
+        shown.Shot();
+        Press(row.path.front());
         for (size_t i = 1; i < row.path.size(); ++i)
-            shown.Drag(row.path[i]);
-        shown.Release(row.path.back());
-        shown.Hover(row.path.back() + QPoint(0, 40)); // moves without buttons release nothing more
+            DragTo(row.path[i]);
+        Release(row.path.back());
+        Hover(row.path.back() + QPoint(0, 40)); // moves without buttons release nothing more
         const QStringList got = Take();
         EXPECT_EQ(got.filter(QStringLiteral("click")).size(), row.click ? 1 : 0) << got.join(u'|').toStdString();
         EXPECT_EQ(got.filter(QStringLiteral("moved")).size(), row.moved ? 1 : 0) << got.join(u'|').toStdString();
@@ -188,15 +203,15 @@ TEST_F(ChannelMouse, HintPlacement)
         const QRect marker = Markers(clRed);
         ASSERT_FALSE(marker.isEmpty());
         const QPoint mouse = Centre(marker);
-        shown.Hover(mouse + QPoint(0, 1));
-        shown.Hover(mouse);
+        Hover(mouse + QPoint(0, 1));
+        Hover(mouse);
         clock.Advance(plot->HintsPause());
         ASSERT_TRUE(plot->Hint().Visible);
         EXPECT_EQ(plot->Hint().Text, QStringLiteral("channel 0 point 0"));
-        const QImage picture = shown.Render();
-        const QRect hint = FindColour(picture, hintColour);
+        const QImage picture = shown.Shot();
+        const QRect hint = BoxOf(picture, Rgb(hintColour));
         ASSERT_FALSE(hint.isEmpty());
-        EXPECT_TRUE(ToArea(shown.View()).contains(hint)) << "inside the data view";
+        EXPECT_TRUE(View().contains(hint)) << "inside the data view";
         if (nearLeft) {
             EXPECT_GT(hint.left(), marker.right());
             EXPECT_NEAR(hint.center().y(), mouse.y(), 1);
@@ -204,8 +219,9 @@ TEST_F(ChannelMouse, HintPlacement)
             EXPECT_LT(hint.bottom(), marker.top());
             EXPECT_NEAR(hint.center().x(), mouse.x(), 1);
         }
-        shown.Hover(QPoint(2, 2));
-        clock.Advance(plot->HintsHidePause());
+        // Over the bare data view the hint goes, and the point may hint again.
+        Hover(View().bottomRight() - QPoint(5, 5));
+        EXPECT_FALSE(plot->Hint().Visible);
     }
 }
 
@@ -215,13 +231,13 @@ TEST_F(ChannelMouse, CursorOverAPoint)
     plot->SetSelectActive(true);
     Channel(0)->AddXY(5, 5);
     const QPoint p = Centre(Markers(clRed));
-    shown.Hover(p);
+    Hover(p);
     EXPECT_EQ(plot->Cursor(), crHandPoint);
     plot->OnGetMouseCursorChannel = [](TObject *, int Index, int &Cursor) {
         if (Index == 0)
             Cursor = crCross;
     };
-    shown.Hover(p + QPoint(1, 0));
+    Hover(p + QPoint(1, 0));
     EXPECT_EQ(plot->Cursor(), crCross);
 }
 
@@ -231,14 +247,15 @@ TEST_F(ChannelMouse, LegendRowClicksTheChannel)
     plot->AddChannel();
     Channel(1)->SetColor(clBlue);
     Prepare(Channel(1));
+    plot->GetLegend(0)->SetVisible(true);
     plot->GetLegend(0)->Font()->SetColor(clYellow);
-    const QImage picture = shown.Render();
+    const QImage picture = shown.Shot();
     const QRect legend = ToArea(plot->GetLegend(0)->DrawRect());
-    const QRect sample = FindColour(picture, clBlue, legend);
+    const QRect sample = BoxOf(picture, Rgb(clBlue), legend);
     ASSERT_FALSE(sample.isEmpty());
     // The channel's name beside its line sample.
-    const QRect name = FindColour(picture, clYellow,
-                                  QRect(sample.right() + 1, sample.top() - 6, legend.right() - sample.right(), 13));
+    const QRect name =
+        BoxOf(picture, Rgb(clYellow), QRect(sample.right() + 1, sample.top() - 6, legend.right() - sample.right(), 13));
     ASSERT_FALSE(name.isEmpty());
     shown.ClickAt(Centre(name));
     EXPECT_TRUE(Take().contains(QStringLiteral("channel 1")));

@@ -3,6 +3,8 @@
 // OnDragDrop), by Qt mouse events on the widget that holds the press.
 #include "Panel.h"
 #include "ShownPlot.h"
+#include "gPlotDataView.h"
+#include "gXYPlot.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -10,15 +12,15 @@
 namespace {
 
 struct PlotDragDrop : ::testing::Test {
-    ShownPlot shown{300, 200};
+    TShownPlot<TgXYPlot> shown{300, 200};
     TgXYPlot *plot = shown.plot;
-    TPanel *panel = new TPanel(shown.form.get());
+    TPanel *panel = new TPanel(&shown.form);
     QStringList events;
 
     PlotDragDrop()
     {
-        shown.form->SetClientWidth(500);
-        panel->SetParent(shown.form.get());
+        shown.form.SetClientWidth(500);
+        panel->SetParent(&shown.form);
         panel->SetName(QStringLiteral("panel"));
         panel->SetBounds(350, 20, 100, 100);
         plot->SetName(QStringLiteral("plot"));
@@ -57,11 +59,9 @@ TEST_F(PlotDragDrop, ThePlotDraggedOntoAPanel)
     plot->GetXAxis(0)->SetTrackingEnabled(false);
     const double min = plot->GetXAxis(0)->Min();
     plot->GetDataView(0)->SetAxesControlEnabled(true);
-    shown.Render();
-    const QPoint inside = ToArea(shown.View()).center();
-    shown.Press(inside);
-    shown.Drag(QPoint(360, 30));
-    shown.Release(QPoint(360, 30));
+    const TRect view = plot->GetDataView(0)->DrawRect();
+    shown.Shot();
+    shown.Drag(QPoint((view.Left + view.Right) / 2, (view.Top + view.Bottom) / 2), {QPoint(360, 30)});
     EXPECT_EQ(Events(), "start plot | panel over from plot 0 10,10 | panel drop from plot 10,10 | end plot on panel 10,10");
     EXPECT_EQ(plot->GetXAxis(0)->Min(), min) << "the data view did not drag the axes";
 }
