@@ -77,7 +77,7 @@ public:
     bool XIncreasing() const { return FXIncreasing; }
     TgPlotDataPointStatus GetDataCursorYValue(double X, double &Y);
     // The rectangle of point Index's bar, in pixels.
-    TRect GetBarRect(int Index);
+    TRect GetBarRect(int Index) override;
 
     // The base's overrides.
     void CalcStartIndex() override;
@@ -164,7 +164,7 @@ public:
 
     // Bars: the switches live here, the appearance in the data list as its
     // stored per-point defaults (a full-feature list keeps them per point).
-    bool BarEnabled() const { return FBarEnabled; }
+    bool BarEnabled() const override { return FBarEnabled; }
     void SetBarEnabled(bool Value) { ChangeBoolean(FBarEnabled, Value, &TgPlotObject::DoChange); }
     bool BarPenUseChannelColor() const { return FBarPenUseChannelColor; }
     void SetBarPenUseChannelColor(bool Value) { ChangeBoolean(FBarPenUseChannelColor, Value, &TgPlotObject::DoChange); }
