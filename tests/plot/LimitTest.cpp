@@ -261,6 +261,11 @@ TEST(LimitMouse, LineTakenWithinFivePixelsAndDragged)
     l->SetSelectModeOnlyInteraction(true);
     p.ClickAt(grip);
     EXPECT_TRUE(clicks.isEmpty());
+    // The toolbar's select mode on, the limit answers again.
+    ASSERT_GT(p.plot->ToolBarCount(), 0);
+    p.plot->SetSelectActive(true);
+    p.ClickAt(grip);
+    EXPECT_EQ(clicks, QStringList({"0"}));
 }
 
 TEST(LimitMouse, BandLineTwoDraggedWithItsEvents)
