@@ -140,3 +140,42 @@ void TFileStream::SetSize(std::int64_t NewSize)
 {
     file_.resize(NewSize);
 }
+
+TAtomicFileStream::TAtomicFileStream(const QString &FileName) : file_(FileName)
+{
+    if (!file_.open(QIODevice::WriteOnly))
+        throw EFOpenError(QStringLiteral("Cannot create file \"%1\". %2").arg(FileName, file_.errorString()));
+}
+
+std::int64_t TAtomicFileStream::Write(const void *Buffer, std::int64_t Count)
+{
+    if (Count <= 0)
+        return 0;
+    return std::max<std::int64_t>(0, file_.write(static_cast<const char *>(Buffer), Count));
+}
+
+std::int64_t TAtomicFileStream::Seek(std::int64_t Offset, TSeekOrigin Origin)
+{
+    std::int64_t base = Origin == soBeginning ? 0 : Origin == soCurrent ? file_.pos() : file_.size();
+    file_.seek(std::max<std::int64_t>(0, base + Offset));
+    return file_.pos();
+}
+
+void TAtomicFileStream::SetSize(std::int64_t NewSize)
+{
+    file_.resize(NewSize);
+}
+
+void TAtomicFileStream::Commit()
+{
+    const QString name = file_.fileName();
+    if (!file_.commit())
+        throw EStreamError(QStringLiteral("Cannot write file \"%1\". %2").arg(name, file_.errorString()));
+}
+
+void SaveBytesAtomically(const QString &FileName, const QByteArray &Bytes)
+{
+    TAtomicFileStream file(FileName);
+    file.WriteBytes(Bytes);
+    file.Commit();
+}

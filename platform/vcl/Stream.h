@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QSaveFile>
 #include <QString>
 #include <cstdint>
 
@@ -74,3 +75,28 @@ public:
 private:
     QFile file_;
 };
+
+// A new file written whole or not at all: the bytes go to a temporary file in
+// the target's folder, and Commit puts it in the target's place in one rename.
+// Until Commit the target is untouched; a stream freed without Commit (an
+// exception on the way) leaves no trace. The constructor throws EFOpenError
+// when the temporary file cannot be made, Commit EStreamError when the bytes
+// or the rename fail.
+class TAtomicFileStream : public TStream {
+public:
+    explicit TAtomicFileStream(const QString &FileName);
+
+    // Write only: reads give nothing.
+    std::int64_t Read(void *, std::int64_t) override { return 0; }
+    std::int64_t Write(const void *Buffer, std::int64_t Count) override;
+    std::int64_t Seek(std::int64_t Offset, TSeekOrigin Origin) override;
+    std::int64_t Size() const override { return file_.size(); }
+    void SetSize(std::int64_t NewSize) override;
+    void Commit();
+
+private:
+    QSaveFile file_;
+};
+
+// Bytes saved as one TAtomicFileStream: the old file stays whole on failure.
+void SaveBytesAtomically(const QString &FileName, const QByteArray &Bytes);

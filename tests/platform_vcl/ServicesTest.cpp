@@ -4,6 +4,9 @@
 #include "Resources.h"
 #include "Stream.h"
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -80,6 +83,29 @@ TEST(Streams, MemoryStreamReadsWithinItsData)
         ASSERT_EQ(g.Size(), 4097);
         EXPECT_EQ(g.Bytes().mid(2, 4094), QByteArray(4094, '\0'));
     }
+}
+
+TEST(Stream, AnAtomicFileIsWrittenWholeOrNotAtAll)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("plot.txt");
+    SaveBytesAtomically(name, "old");
+    {
+        TAtomicFileStream f(name);
+        f.WriteBytes("half of a new file");
+        // Freed without Commit: an exception on the way leaves the old file.
+    }
+    QFile read(name);
+    ASSERT_TRUE(read.open(QIODevice::ReadOnly));
+    EXPECT_EQ(read.readAll(), "old");
+    read.close();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"plot.txt"}); // no temporary left
+    TAtomicFileStream f(name);
+    f.WriteBytes("new");
+    f.Commit();
+    ASSERT_TRUE(read.open(QIODevice::ReadOnly));
+    EXPECT_EQ(read.readAll(), "new");
+    EXPECT_THROW(SaveBytesAtomically(dir.filePath("missing/plot.txt"), "x"), EFOpenError);
 }
 
 TEST(Bitmap, TransparentColourIsLeftOutWhenDrawn)
