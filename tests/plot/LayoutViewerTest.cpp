@@ -121,6 +121,18 @@ struct TSchematic {
     }
 };
 
+// Every edge within Tolerance pixels.
+::testing::AssertionResult NearBox(const QRect &Seen, const QRect &Expected, int Tolerance = 1)
+{
+    if (std::abs(Seen.left() - Expected.left()) <= Tolerance && std::abs(Seen.right() - Expected.right()) <= Tolerance &&
+        std::abs(Seen.top() - Expected.top()) <= Tolerance && std::abs(Seen.bottom() - Expected.bottom()) <= Tolerance)
+        return ::testing::AssertionSuccess();
+    const auto text = [](const QRect &R) {
+        return QStringLiteral("(%1,%2)-(%3,%4)").arg(R.left()).arg(R.top()).arg(R.right()).arg(R.bottom()).toStdString();
+    };
+    return ::testing::AssertionFailure() << "seen " << text(Seen) << ", expected " << text(Expected);
+}
+
 // A point at fractions of a rectangle (0 the left or top edge, 1 the right or bottom).
 QPoint Within(const QRect &R, double Fx, double Fy)
 {
@@ -455,6 +467,103 @@ TEST(LayoutViewer, RefusedDrops)
         {"the toolbar pressed and dragged", pToolBar, pRight, 0.5, mNone, nullptr},
         {"the data view pressed and dragged", pDataViewVert, pRight, 0.5, mNone, nullptr},
     });
+}
+
+// A label dropped on the middle third of a legend's band shares it half and
+// half, whichever side of the legend it came from, and leaves no empty band;
+// dragged onto its partner the two swap their halves.
+TEST(LayoutViewer, MergeHalfAndHalfThenSwap)
+{
+    struct Row {
+        const char *name;
+        double first; // across the legend's band: where the title goes first
+        const char *firstLayout;
+    } rows[] = {
+        {"from a band outside the legend's", 0.85, "Title v3 | Legend v2 | Toolbar h2 | X h0 | Y v0 | DataView h1 v1"},
+        {"from a band between the legend and the data view", 0.15,
+         "Title v2 | Legend v3 | Toolbar h2 | X h0 | Y v0 | DataView h1 v1"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        TViewerOnPlot v;
+        TgPlotLabel *title = v.plot->GetLabel(0);
+        TgPlotLegend *legend = v.plot->GetLegend(0);
+        TSchematic s = v.Seen();
+        v.Drag(s.Side(sTop).at(0).center(), Within(s.Side(sRight).at(0), row.first, 0.5));
+        ASSERT_EQ(v.Layout(), row.firstLayout);
+
+        s = v.Seen();
+        ASSERT_EQ(s.Bands(sRight), 2);
+        const QRect titleBlock = s.Side(sRight).at(row.first > 0.5 ? 1 : 0);
+        const QRect legendBand = s.Side(sRight).at(row.first > 0.5 ? 0 : 1);
+        v.Drag(titleBlock.center(), Within(legendBand, 0.5, 0.5));
+        EXPECT_EQ(v.Layout(), "Title v2 | Legend v2 | Toolbar h2 | X h0 | Y v0 | DataView h1 v1");
+        EXPECT_DOUBLE_EQ(legend->StartPercent(), 0);
+        EXPECT_DOUBLE_EQ(legend->StopPercent(), 50);
+        EXPECT_DOUBLE_EQ(title->StartPercent(), 50);
+        EXPECT_DOUBLE_EQ(title->StopPercent(), 100);
+        EXPECT_EQ(v.changes, 2);
+
+        // One band beside the data view: the title's half above the legend's.
+        s = v.Seen();
+        const QRect dv = s.dataView;
+        ASSERT_EQ(s.Side(sRight).size(), 2u);
+        EXPECT_EQ(s.Bands(sRight), 1);
+        QRect upper = s.Side(sRight)[0], lower = s.Side(sRight)[1];
+        if (upper.top() > lower.top())
+            std::swap(upper, lower);
+        EXPECT_EQ(upper.left(), dv.right() + 1);
+        EXPECT_EQ(upper.top(), dv.top());
+        EXPECT_EQ(lower.bottom(), dv.bottom());
+        EXPECT_NEAR(upper.height(), dv.height() / 2.0, 1);
+        EXPECT_NEAR(lower.height(), dv.height() / 2.0, 1);
+
+        // The title's half dragged onto the legend's: the partner is outlined,
+        // and the halves change places.
+        const TViewerOnPlot::TDrag d = v.Drag(upper.center(), lower.center());
+        EXPECT_TRUE(NearBox(NewBlack(d.held, d.over), lower));
+        EXPECT_DOUBLE_EQ(title->StartPercent(), 0);
+        EXPECT_DOUBLE_EQ(title->StopPercent(), 50);
+        EXPECT_DOUBLE_EQ(legend->StartPercent(), 50);
+        EXPECT_DOUBLE_EQ(legend->StopPercent(), 100);
+        EXPECT_EQ(v.Layout(), "Title v2 | Legend v2 | Toolbar h2 | X h0 | Y v0 | DataView h1 v1");
+        EXPECT_EQ(v.changes, 3);
+        // The side list follows the spans, bottom first, as the plot stacks them.
+        const TStringList *right = v.plot->LayoutManager()->RightList();
+        ASSERT_EQ(right->Count(), 2);
+        EXPECT_EQ(right->GetObject(0), title);
+    }
+}
+
+// A layout read back with a gap in its z-orders shows a band that holds no
+// block; a block turned to that band's orientation and dropped on it takes
+// the band's place.
+TEST(LayoutViewer, DropOnAnEmptyBand)
+{
+    TViewerOnPlot v;
+    v.plot->GetLegend(0)->SetZOrder(3);
+    const QImage shot = v.Shot();
+    const TSchematic s(shot);
+    const QRect dv = s.dataView;
+    const int cell = s.Side(sLeft).at(0).width();
+    int white = 0;
+    while (At(shot, dv.right() + 1 + white, dv.center().y()) == White)
+        ++white;
+    ASSERT_EQ(white, cell);
+    const QRect empty(dv.right() + 1, dv.top(), cell, dv.height());
+
+    const TViewerOnPlot::TDrag d = v.Drag(s.Side(sTop).at(0).center(), empty.center());
+    EXPECT_TRUE(NearBox(NewBlack(d.held, d.over), empty, 2));
+    EXPECT_EQ(v.Layout(), "Title v2 | Legend v3 | Toolbar h2 | X h0 | Y v0 | DataView h1 v1");
+    EXPECT_EQ(v.changes, 1);
+
+    // Both blocks now stand in bands of their own beside the data view.
+    const TSchematic after = v.Seen();
+    ASSERT_EQ(after.Side(sRight).size(), 2u);
+    EXPECT_EQ(after.Bands(sRight), 2);
+    EXPECT_EQ(after.Side(sRight)[0].left(), after.dataView.right() + 1);
+    EXPECT_EQ(after.Side(sRight)[1].left(), after.Side(sRight)[0].right() + 1);
+    EXPECT_LT(after.Side(sRight)[1].right(), shot.width() - 5);
 }
 
 } // namespace
