@@ -342,24 +342,16 @@ void TgPlotLayoutViewer::HoverEnds(TgPlotLayoutObject *Object, int X, int Y, TCu
     if (!Object || !IsSizable(Object))
         return;
     const TRect r = Object->LayoutRect();
-    if (Object->Horizontal()) {
-        if (std::abs(r.Left - X) <= EndGrip)
-            FSizingSide = ilssStart;
-        else if (std::abs(r.Right - X) <= EndGrip)
-            FSizingSide = ilssStop;
-        else
-            return;
-        Cursor = crSizeWE;
-    } else {
-        // Percent counts upwards: the bottom end is the start.
-        if (std::abs(r.Bottom - Y) <= EndGrip)
-            FSizingSide = ilssStart;
-        else if (std::abs(r.Top - Y) <= EndGrip)
-            FSizingSide = ilssStop;
-        else
-            return;
-        Cursor = crSizeNS;
-    }
+    const bool horizontal = Object->Horizontal();
+    // Percent counts rightwards and upwards: the left or bottom end is the start.
+    const int at = horizontal ? X : Y;
+    if (std::abs((horizontal ? r.Left : r.Bottom) - at) <= EndGrip)
+        FSizingSide = ilssStart;
+    else if (std::abs((horizontal ? r.Right : r.Top) - at) <= EndGrip)
+        FSizingSide = ilssStop;
+    else
+        return;
+    Cursor = horizontal ? crSizeWE : crSizeNS;
     FResizeBlock = Object;
 }
 

@@ -2,8 +2,7 @@
 // and bands found in the rendered schematic, dragged with real mouse events;
 // the outcome read from the plot's layout objects and from the schematic
 // drawn again.
-#include "Form.h"
-#include "TestInput.h"
+#include "ShownPlot.h"
 #include "gPlotLabel.h"
 #include "gPlotLayoutManager.h"
 #include "gPlotLayoutObject.h"
@@ -120,18 +119,6 @@ struct TSchematic {
         return int(at.size());
     }
 };
-
-// Every edge within Tolerance pixels.
-::testing::AssertionResult NearBox(const QRect &Seen, const QRect &Expected, int Tolerance = 1)
-{
-    if (std::abs(Seen.left() - Expected.left()) <= Tolerance && std::abs(Seen.right() - Expected.right()) <= Tolerance &&
-        std::abs(Seen.top() - Expected.top()) <= Tolerance && std::abs(Seen.bottom() - Expected.bottom()) <= Tolerance)
-        return ::testing::AssertionSuccess();
-    const auto text = [](const QRect &R) {
-        return QStringLiteral("(%1,%2)-(%3,%4)").arg(R.left()).arg(R.top()).arg(R.right()).arg(R.bottom()).toStdString();
-    };
-    return ::testing::AssertionFailure() << "seen " << text(Seen) << ", expected " << text(Expected);
-}
 
 // A point at fractions of a rectangle (0 the left or top edge, 1 the right or bottom).
 QPoint Within(const QRect &R, double Fx, double Fy)
