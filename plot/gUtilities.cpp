@@ -7,9 +7,8 @@
 #include "WinControl.h"
 
 #include <QGuiApplication>
-#include <QPageLayout>
-#include <QPrinter>
 #include <algorithm>
+#include <utility>
 #include <cmath>
 #include <cstdint>
 
@@ -162,12 +161,10 @@ void PaperSizeToInches(int PaperCode, double &Width, double &Height)
 
 void GetPrinterPaperSize(double &Width, double &Height)
 {
-    QPrinter *printer = Printer();
-    if (!printer || !printer->isValid())
+    TPrinterGeometry geometry;
+    if (!GetPrinterGeometry(geometry))
         throw Exception(QStringLiteral("Could not initialize printer DeviceMode Structure"));
-    const QPageLayout layout = printer->pageLayout();
-    // The paper's Windows code keeps the sizes of the paper table.
-    PaperSizeToInches(layout.pageSize().windowsId(), Width, Height);
-    if (layout.orientation() == QPageLayout::Landscape)
+    PaperSizeToInches(geometry.PaperCode, Width, Height);
+    if (PrinterOrientation() == poLandscape)
         std::swap(Width, Height);
 }

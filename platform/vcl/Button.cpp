@@ -2,6 +2,9 @@
 
 #include "HandlerGuard.h"
 
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QPushButton>
 
 TButton::TButton(TComponent *AOwner) : TWinControl(AOwner, new QPushButton), button_(static_cast<QPushButton *>(Widget()))
@@ -27,6 +30,13 @@ void TButton::SetDefault(bool Value)
 {
     default_ = Value;
     button_->setDefault(Value);
+}
+
+void TButton::SetGlyph(const QImage &Value)
+{
+    button_->setIcon(Value.isNull() ? QIcon() : QIcon(QPixmap::fromImage(Value)));
+    if (!Value.isNull())
+        button_->setIconSize(Value.size());
 }
 
 void TButton::TextChanged()

@@ -2,6 +2,7 @@
 #include "Form.h"
 #include "WinControl.h"
 
+class QImage;
 class QPushButton;
 
 // A push button (a Qt push button inside). Click (a mouse click, the space
@@ -18,6 +19,9 @@ public:
     void SetDefault(bool Value);
     bool Cancel() const { return cancel_; }
     void SetCancel(bool Value) { cancel_ = Value; }
+    // A picture shown at its own size before the caption (a null image
+    // removes it).
+    void SetGlyph(const QImage &Value);
 
     void Click() override;
 
