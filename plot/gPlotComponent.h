@@ -184,8 +184,8 @@ public:
     // and printing are built.
     virtual void CopyToClipBoard() {}
     virtual void Save() {}
-    virtual void PrintChart() {}
-    virtual void PreviewChart() {}
+    virtual void PrintChart();
+    virtual void PreviewChart();
 
     // The select mode of toolbar 0 (false without a toolbar); setting it
     // presses that toolbar's select button when its state differs.
@@ -263,6 +263,33 @@ public:
     void SetPrintDocumentName(const QString &Value) { FPrintDocumentName = Value; }
     const QString &PrinterName() const { return FPrinterName; }
     void SetPrinterName(const QString &Value) { FPrinterName = Value; }
+
+    // Printing. PrintChart prints what X axis 0 shows on one page, after the
+    // print question when PrintShowDialog; a cancelled question prints
+    // nothing and fires nothing. Failures raise "Error Printing : ...".
+    // PrintPages prints X axis 0 from PrintXStart to PrintXStop, one axis
+    // span per page, each scaled into the area inside the print margins,
+    // with toolbars hidden and selections cleared; everything it changes on
+    // the plot is restored afterwards, also when printing raises.
+    void PrintPages();
+    // The plot drawn, scaled, into Rect of the printer canvas.
+    virtual void PrintToRect(TCanvas *Canvas, const TRect &Rect);
+    // Height from the paper's aspect; the X span that gives the printed axis
+    // MinutesPerMillimeter. Both use the last print's paper, or before any
+    // print the printer's paper in PrintOrientation.
+    void PrintSizeToFillPage();
+    void PrintAdjustXSpanToMinutesPerMillimeter(double MinutesPerMillimeter);
+    double PrintXStart() const { return FPrintXStart; }
+    void SetPrintXStart(double Value) { FPrintXStart = Value; }
+    double PrintXStop() const { return FPrintXStop; }
+    void SetPrintXStop(double Value) { FPrintXStop = Value; }
+    // The paper of the last print (0 before any).
+    double PrinterPaperWidthInches() const { return FPrinterPaperWidthInches; }
+    double PrinterPaperHeightInches() const { return FPrinterPaperHeightInches; }
+    double PrinterPaperWidthCentimeters() const { return FPrinterPaperWidthInches * 2.54; }
+    double PrinterPaperHeightCentimeters() const { return FPrinterPaperHeightInches * 2.54; }
+    int PrinterPaperWidthPixels() const { return FPrinterPaperWidthPixels; }
+    int PrinterPaperHeightPixels() const { return FPrinterPaperHeightPixels; }
     const QString &LogFileName() const { return FLogFileName; }
     void SetLogFileName(const QString &Value);
     int LogBufferSize() const { return FLogBufferSize; }
@@ -453,6 +480,9 @@ private:
     void DrawHint(TCanvas *Canvas);
     void ForgetObject(TObject *Object);
     TgPlotMouseData OrientMouseData(int X, int Y, TMouseButton Button) const;
+    // The paper in inches: the last print's, else the printer's in
+    // PrintOrientation.
+    void PaperSizeInches(double &Width, double &Height) const;
     // Replay on the other axes of Axis's kind, unless a relay runs already.
     void RelayToAxesOfKind(TgPlotAxis *Axis, const std::function<void(TgPlotAxis *)> &Replay);
 
@@ -483,6 +513,9 @@ private:
     double FPrintMarginTop = 1, FPrintMarginLeft = 1, FPrintMarginRight = 1, FPrintMarginBottom = 1;
     QString FPrintDocumentName = QStringLiteral("Untitled");
     QString FPrinterName;
+    double FPrintXStart = 0, FPrintXStop = 0;
+    double FPrinterPaperWidthInches = 0, FPrinterPaperHeightInches = 0;
+    int FPrinterPaperWidthPixels = 0, FPrinterPaperHeightPixels = 0;
     QString FLogFileName;
     int FLogBufferSize = 0;
     bool FLoggingActive = false;

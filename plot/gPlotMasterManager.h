@@ -8,6 +8,7 @@
 #include <memory>
 
 class TComponent;
+class TCustomForm;
 class TgPlotAnnotationManager;
 class TgPlotChannelManager;
 class TgPlotDataCursorManager;
@@ -62,6 +63,12 @@ public:
     void DeSelectAll();
     // Every caption of the editor through the translation table.
     void TranslateForm(IgPlotEditor *Form);
+    // The same for one of the library's other forms: its caption, and of each
+    // component it owns, in order, a control's caption (not the text of an
+    // edit or combo box, which is a value), a radio group's items, a combo
+    // box's items and a popup menu's top-level items. Nothing while the
+    // table is empty.
+    void TranslateForm(TCustomForm *Form);
 
     bool UserCanEditObjects() const { return FUserCanEditObjects; }
     void SetUserCanEditObjects(bool Value);

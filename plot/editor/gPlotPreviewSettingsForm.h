@@ -1,0 +1,40 @@
+#pragma once
+#include "Form.h"
+
+class TButton;
+class TComboBox;
+class TEdit;
+class TGroupBox;
+class TLabel;
+class TRadioGroup;
+
+// The page settings of the print preview: orientation, the four margins in
+// inches laid out as a cross, the document name and the paper size. OK
+// closes it with mrOk only when every margin reads as a number of inches,
+// 0 or more; otherwise the first bad margin is marked and the dialog stays.
+class TgPlotPreviewSettingsForm : public TForm {
+public:
+    explicit TgPlotPreviewSettingsForm(TComponent *AOwner);
+
+    TRadioGroup *PrintOrientationRadioGroup;
+    TGroupBox *PrinterMarginGroupBox;
+    TEdit *PrintMarginTopEdit;
+    TEdit *PrintMarginLeftEdit;
+    TEdit *PrintMarginRightEdit;
+    TEdit *PrintMarginBottomEdit;
+    TLabel *DocumentNameLabel;
+    TEdit *PrintDocumentNameEdit;
+    TLabel *PaperSizeLabel;
+    TComboBox *PrintPaperSizeComboBox;
+    TLabel *ErrorLabel;
+    TButton *Button1;
+    TButton *Button2;
+
+    // A margin edit's value and its text for a value.
+    static bool ReadMargin(TEdit *Edit, double &Value);
+    static void ShowMargin(TEdit *Edit, double Value);
+
+private:
+    // The OK button's check of the margins.
+    void CheckMargins(TObject *Sender, bool &CanClose);
+};
