@@ -1,11 +1,8 @@
 #include "Canvas.h"
 #include "Exceptions.h"
-#include "PdfPages.h"
+#include "PdfPrinter.h"
 #include "Printers.h"
 
-#include <QPageLayout>
-#include <QPrinter>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -13,25 +10,8 @@ namespace {
 
 // The program printer writing a PDF file, put back as it was afterwards.
 struct PdfPrinter : ::testing::Test {
-    QTemporaryDir dir;
-    QString file = dir.filePath("out.pdf");
-    QPageLayout layout = Printer()->pageLayout();
-    int resolution = Printer()->resolution();
-    QString before = Printer()->outputFileName();
-    void SetUp() override
-    {
-        Printer()->setOutputFormat(QPrinter::PdfFormat);
-        Printer()->setOutputFileName(file);
-    }
-    void TearDown() override
-    {
-        PrinterEndDoc();
-        InjectPrinterGeometry(std::nullopt);
-        TPrintDialog::Runner = nullptr;
-        Printer()->setOutputFileName(before);
-        Printer()->setResolution(resolution);
-        Printer()->setPageLayout(layout);
-    }
+    TPdfPrinter pdf;
+    QString file = pdf.file;
 };
 
 // Paper code, resolution and the offsets of the printable area come from the

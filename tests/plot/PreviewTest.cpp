@@ -8,7 +8,7 @@
 #include "Label.h"
 #include "PaintBox.h"
 #include "Panel.h"
-#include "PdfPages.h"
+#include "PdfPrinter.h"
 #include "Printers.h"
 #include "RadioButton.h"
 #include "RadioGroup.h"
@@ -20,9 +20,7 @@
 #include "gXYPlot.h"
 
 #include <QLineEdit>
-#include <QPageLayout>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -95,18 +93,13 @@ TShownPage ShownPage(TgPlotPreviewForm *Form)
 // A shown XY plot (500 x 200, background yellow, toolbar with its Preview
 // button) printing into a PDF file; the printer is put back afterwards.
 struct PreviewTest : ::testing::Test {
-    QTemporaryDir dir;
-    QString file = dir.filePath("preview.pdf");
-    QPageLayout layout = Printer()->pageLayout();
-    QString before = Printer()->outputFileName();
+    TPdfPrinter pdf{QPageSize::A4}; // the preview shows Letter all the same
+    QString file = pdf.file;
     TForm form{nullptr};
     TgXYPlot *plot = nullptr;
 
     void SetUp() override
     {
-        Printer()->setOutputFormat(QPrinter::PdfFormat);
-        Printer()->setOutputFileName(file);
-        Printer()->setPageSize(QPageSize(QPageSize::A4)); // the preview shows Letter all the same
         form.SetBounds(0, 0, 700, 650);
         plot = new TgXYPlot(&form);
         plot->SetParent(&form);
@@ -119,13 +112,7 @@ struct PreviewTest : ::testing::Test {
         form.Show();
         QApplication::setActiveWindow(form.Widget());
     }
-    void TearDown() override
-    {
-        QApplication::setActiveWindow(nullptr);
-        PrinterEndDoc();
-        Printer()->setOutputFileName(before);
-        Printer()->setPageLayout(layout);
-    }
+    void TearDown() override { QApplication::setActiveWindow(nullptr); }
 
     // Opens the preview with the toolbar's Preview button (the last one
     // shown), runs Body on it with its paint box at 520 x 420, and closes

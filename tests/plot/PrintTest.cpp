@@ -4,7 +4,7 @@
 #include "Bitmap.h"
 #include "Exceptions.h"
 #include "Form.h"
-#include "PdfPages.h"
+#include "PdfPrinter.h"
 #include "Printers.h"
 #include "RenderedPlot.h"
 #include "ShownPlot.h"
@@ -13,9 +13,7 @@
 #include "gXYPlot.h"
 
 #include <QFileInfo>
-#include <QPageLayout>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -39,19 +37,14 @@ public:
 // A shown 500 x 200 plot printing into a PDF file, its events written down;
 // the printer is put back as it was afterwards.
 struct PrintTest : ::testing::Test {
-    QTemporaryDir dir;
-    QString file = dir.filePath("plot.pdf");
-    QPageLayout layout = Printer()->pageLayout();
-    QString before = Printer()->outputFileName();
+    TPdfPrinter pdf;
+    QString file = pdf.file;
     TForm form{nullptr};
     TPageRecordingPlot *plot = nullptr;
     QStringList events;
 
     void SetUp() override
     {
-        Printer()->setOutputFormat(QPrinter::PdfFormat);
-        Printer()->setOutputFileName(file);
-        Printer()->setPageSize(QPageSize(QPageSize::Letter));
         form.SetBounds(0, 0, 600, 300);
         plot = new TPageRecordingPlot(&form);
         plot->SetParent(&form);
@@ -63,14 +56,6 @@ struct PrintTest : ::testing::Test {
             events << QStringLiteral("page %1%2").arg(Page).arg(Last ? " last" : "");
         };
         form.Show();
-    }
-    void TearDown() override
-    {
-        InjectPrinterGeometry(std::nullopt);
-        TPrintDialog::Runner = nullptr;
-        PrinterEndDoc();
-        Printer()->setOutputFileName(before);
-        Printer()->setPageLayout(layout);
     }
     TgPlotXAxis *X() const { return plot->GetXAxis(0); }
 };
