@@ -180,8 +180,9 @@ public:
     void ImageListAdd(int ImageListIndex, TBitmap *ABitmap);
 
     // Clipboard, image file, printing and print preview of the plot. The
-    // toolbar's buttons call them; they do nothing until the plot's export
-    // and printing are built.
+    // toolbar's buttons call them; the clipboard copy and the image file do
+    // nothing until the plot's export is built. PreviewChart shows the
+    // print preview modally.
     virtual void CopyToClipBoard() {}
     virtual void Save() {}
     virtual void PrintChart();

@@ -333,6 +333,13 @@ TEST_F(PreviewTest, PrintButtonAndTranslations)
     WithPreview([&](TgPlotPreviewForm *preview) {
         EXPECT_EQ(preview->SettingsButton->Caption(), "Seite");
         EXPECT_EQ(preview->CloseButton->Caption(), "Close");
+        // The Print button shows the printer's picture: its black outline.
+        const QImage button = preview->PrintButton->Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int black = 0;
+        for (int y = 0; y < button.height(); ++y)
+            for (int x = 0; x < button.width(); ++x)
+                black += (button.pixel(x, y) & 0xFFFFFF) == 0;
+        EXPECT_GT(black, 40);
         ClickWidget(preview->PrintButton);
         EXPECT_EQ(PdfPageCount(file), 1);
         WithSettings(preview, {[&](TgPlotPreviewSettingsForm *s) {
