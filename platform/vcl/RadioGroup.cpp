@@ -6,7 +6,7 @@
 
 TCustomRadioGroup::TCustomRadioGroup(TComponent *AOwner) : TCustomGroupBox(AOwner)
 {
-    SetTabStop(true);
+    // Tab stops at the buttons, not at the frame around them.
     items_.OnChange = [this](TObject *) { ItemsChanged(); };
 }
 
