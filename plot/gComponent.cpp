@@ -10,10 +10,9 @@
 #include "Strings.h"
 #include "Timer.h"
 #include "gDrawing.h"
+#include "gPlotTextFile.h"
 #include "gPropertyLines.h"
 
-#include <QFile>
-#include <QStringDecoder>
 
 TgComponent::TgComponent(TComponent *AOwner)
     : TCustomControl(AOwner), FLastUpdate(NowMs()), FErrorFont(std::make_unique<TFont>())
@@ -383,15 +382,6 @@ const char *const kLayoutNames[] = {"Left", "Top", "Width", "Height", "Align", "
                                     "Tag", "Visible", "Enabled", "Hint", "HelpContext"};
 const QString kFileType = QStringLiteral("File Type");
 
-QString DecodeLines(const QByteArray &Bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(Bytes);
-    if (utf8.hasError())
-        text = QString::fromLatin1(Bytes); // written by the old 8-bit form
-    return text;
-}
-
 } // namespace
 
 void TgComponent::SavePropertiesToFile(const QString &FileName)
@@ -405,12 +395,7 @@ void TgComponent::SavePropertiesToFile(const QString &FileName)
         TStringList lines;
         lines.Add(kFileType + QStringLiteral(" = ") + ClassName());
         SavePropertiesToStrings(this, QString(), &lines, false, &exclude);
-        QByteArray bytes;
-        for (int i = 0; i < lines.Count(); ++i)
-            bytes += lines.Get(i).toUtf8() + "\r\n";
-        QFile f(FileName);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size() || !f.flush())
-            throw Exception(QStringLiteral("Cannot write \"%1\": %2").arg(FileName, f.errorString()));
+        SaveTextFile(FileName, &lines);
     } catch (const Exception &e) {
         throw Exception(QStringLiteral("Error Saving Properties - ") + e.Message());
     }
@@ -419,14 +404,11 @@ void TgComponent::SavePropertiesToFile(const QString &FileName)
 void TgComponent::LoadPropertiesFromFile(const QString &FileName)
 {
     try {
-        QFile f(FileName);
-        if (!f.open(QIODevice::ReadOnly))
-            throw Exception(QStringLiteral("Cannot open \"%1\": %2").arg(FileName, f.errorString()));
-        QString text = DecodeLines(f.readAll());
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        TStringList file;
+        LoadTextFile(FileName, &file);
         TStringList lines;
         const QChar separator = FormatSettings.DecimalSeparator;
-        for (const QString &line : text.split(u'\n')) {
+        for (const QString &line : file.ToStringList()) {
             QString name, value;
             SplitNameValue(line, QStringLiteral("="), name, value);
             if (name.isEmpty() && line.trimmed().isEmpty())

@@ -82,7 +82,8 @@ public:
 
     // "Name = value" lines of the published properties, headed
     // "File Type = <class>"; the layout and state names are left out unless
-    // OptionSaveAllProperties. Failures raise "Error Saving Properties - ...".
+    // OptionSaveAllProperties. Saved whole or not at all (the old file stays
+    // when the save cannot finish). Failures raise "Error Saving Properties - ...".
     virtual void SavePropertiesToFile(const QString &FileName);
     // Reads such a file (UTF-8, or the old 8-bit form) and checks it whole
     // (every name known, every value converts) before applying anything

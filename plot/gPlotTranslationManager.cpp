@@ -111,8 +111,7 @@ void TgPlotTranslationManager::SaveToFile(const QString &FileName) const
                 bytes += char(c.unicode() >> 8);
             }
         }
-        TFileStream file(FileName, fmCreate);
-        file.WriteBytes(bytes);
+        SaveBytesAtomically(FileName, bytes);
     } catch (const std::exception &e) {
         throw Exception(QStringLiteral("Error Saving Translation Data - ") + QString::fromUtf8(e.what()));
     }

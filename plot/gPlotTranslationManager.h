@@ -37,8 +37,9 @@ public:
 
     // One line per entry, oldest first, "source TAB replacement" ended by
     // CR LF, in UTF-8 with a byte-order mark; in UTF-16 LE with its mark when
-    // a text holds an unpaired surrogate, which UTF-8 cannot carry. Failures
-    // raise "Error Saving Translation Data - " and the cause.
+    // a text holds an unpaired surrogate, which UTF-8 cannot carry. Saved
+    // whole or not at all (the old file stays when the save cannot finish).
+    // Failures raise "Error Saving Translation Data - " and the cause.
     void SaveToFile(const QString &FileName) const;
     // Reads a file of that form (a byte-order mark selects UTF-8 or UTF-16,
     // otherwise code page 1252). The table is replaced only when every line

@@ -2,9 +2,11 @@
 
 #include "Exceptions.h"
 #include "FloatFormat.h"
+#include "FormatSettings.h"
 #include "Strings.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 void SplitNameValue(const QString &Text, const QString &Separator, QString &Name, QString &Value)
 {
@@ -142,7 +144,7 @@ void SavePropertiesToStrings(TObject *Instance, const QString &Path, TStrings *L
                 continue;
             Lines->Add(full + QStringLiteral(" = ") + QString::number(GetOrdProp(Instance, p)));
         } else if (p.Kind == tkFloat) {
-            Lines->Add(full + QStringLiteral(" = ") + FloatToStr(GetFloatProp(Instance, p)));
+            Lines->Add(full + QStringLiteral(" = ") + FloatToStr(GetFloatProp(Instance, p), TFormatSettings()));
         } else if (p.IsString()) {
             QString v = GetStrProp(Instance, p);
             v.replace(u'\r', QStringLiteral("#13"));
@@ -193,4 +195,92 @@ bool CheckPropertyText(TObject *Instance, const QString &Name, const QString &Va
         return false;
     Convert(target, *info, Value, DecimalSeparator, false);
     return true;
+}
+
+void ThrowLineError(int Line, const QString &Message)
+{
+    throw Exception(QStringLiteral("Line %1: %2").arg(Line).arg(Message));
+}
+
+TgPropertyLineList::TgPropertyLineList(const TStrings *Lines)
+{
+    int last = Lines->Count();
+    while (last > 0 && Lines->Get(last - 1).trimmed().isEmpty())
+        --last;
+    FLines.reserve(static_cast<size_t>(last));
+    for (int i = 0; i < last; ++i) {
+        const QString text = Lines->Get(i);
+        TgLine line{i + 1, QString(), QString()};
+        if (text.trimmed().isEmpty())
+            ThrowLineError(line.Number, QStringLiteral("Empty line"));
+        if (!text.contains(u'='))
+            ThrowLineError(line.Number, QStringLiteral("\"=\" missing in \"%1\"").arg(text));
+        SplitNameValue(text, QStringLiteral("="), line.Name, line.Value);
+        if (line.Name.isEmpty())
+            ThrowLineError(line.Number, QStringLiteral("Property name missing in \"%1\"").arg(text));
+        FLines.push_back(std::move(line));
+    }
+}
+
+void TgPropertyLineList::CheckUsed(const QString &Message) const
+{
+    if (!FLines.empty())
+        ThrowLineError(FLines.front().Number, Message.arg(FLines.front().Name));
+}
+
+bool TgPropertyLineList::Extract(const QString &Key, QString &Value, int &Line)
+{
+    for (auto it = FLines.begin(); it != FLines.end(); ++it)
+        if (it->Name.compare(Key, Qt::CaseInsensitive) == 0) {
+            Value = it->Value;
+            Line = it->Number;
+            FLines.erase(it);
+            return true;
+        }
+    return false;
+}
+
+bool TgPropertyLineList::OfPath(const TgLine &Line, const QString &Path, QString &Name)
+{
+    Name = Line.Name;
+    if (Path.trimmed().isEmpty())
+        return Path.isEmpty();
+    const int dot = static_cast<int>(Name.indexOf(u'.'));
+    if (dot < 0 || Name.left(dot).trimmed() != Path)
+        return false; // the line belongs to another object
+    Name = Name.mid(dot + 1).trimmed();
+    return true;
+}
+
+void TgPropertyLineList::Apply(TObject *Instance, const QString &Path)
+{
+    const QChar separator = FormatSettings.DecimalSeparator;
+    size_t taken = 0;
+    QString name;
+    for (; taken < FLines.size() && OfPath(FLines[taken], Path, name); ++taken) {
+        try {
+            SetPropertyFromText(Instance, name, FLines[taken].Value, separator);
+        } catch (const Exception &e) {
+            FLines.erase(FLines.begin(), FLines.begin() + static_cast<std::ptrdiff_t>(taken));
+            ThrowLineError(FLines.front().Number, e.Message());
+        }
+    }
+    FLines.erase(FLines.begin(), FLines.begin() + static_cast<std::ptrdiff_t>(taken));
+}
+
+void TgPropertyLineList::Skip(const QString &Path)
+{
+    size_t taken = 0;
+    QString name;
+    while (taken < FLines.size() && OfPath(FLines[taken], Path, name))
+        ++taken;
+    FLines.erase(FLines.begin(), FLines.begin() + static_cast<std::ptrdiff_t>(taken));
+}
+
+void TgPropertyLineList::RemoveName(const QString &Path, const QString &Name)
+{
+    QString name;
+    FLines.erase(std::remove_if(FLines.begin(), FLines.end(), [&](const TgLine &Line) {
+        return OfPath(Line, Path, name) && name.compare(Name, Qt::CaseInsensitive) == 0;
+    }), FLines.end());
 }

@@ -2,6 +2,7 @@
 #include "TypInfo.h"
 
 #include <QString>
+#include <vector>
 
 class TStrings;
 
@@ -25,8 +26,8 @@ TTypeKind FindPropertyKind(TObject *Instance, const QString &Path, const QString
 // Appends one line per stored, writable property, recursing into
 // sub-objects with Path as the prefix. OnlyNonDefault leaves out ordinals at
 // their declared default; names in ExcludeList (ignoring case) are skipped.
-// Floats by FloatToStr in the current settings, CR and LF in texts as "#13"
-// and "#10".
+// Floats by FloatToStr with "." as the point whatever the settings (files
+// read back anywhere), CR and LF in texts as "#13" and "#10".
 void SavePropertiesToStrings(TObject *Instance, const QString &Path, TStrings *Lines, bool OnlyNonDefault,
                              TStrings *ExcludeList);
 // Applies lines from the top of List and deletes them, until a line whose
@@ -43,3 +44,42 @@ void SetPropertyFromText(TObject *Instance, const QString &Name, const QString &
 // The same checks without setting anything; false when Name reaches no
 // property (the caller decides whether that is an error).
 bool CheckPropertyText(TObject *Instance, const QString &Name, const QString &Value, QChar DecimalSeparator);
+
+// Raises Exception "Line <Line>: <Message>".
+[[noreturn]] void ThrowLineError(int Line, const QString &Message);
+
+// The property lines of a file with their line numbers, for loaders that
+// check a whole file before they change anything. Every line must be
+// "name = value" with a name: a blank line (other than at the end of the
+// file) or a line without "=" raises a line error at once. Extract and Apply
+// behave as ExtractNameValue and LoadPropertiesFromStrings, and a failure
+// while applying names its line.
+class TgPropertyLineList {
+public:
+    explicit TgPropertyLineList(const TStrings *Lines);
+
+    int Count() const { return static_cast<int>(FLines.size()); }
+    // Raises a line error for the first line left, when there is one
+    // (Message with %1 for that line's name).
+    void CheckUsed(const QString &Message) const;
+    // The first line whose name is Key (ignoring case) is taken out; its
+    // value and number are given.
+    bool Extract(const QString &Key, QString &Value, int &Line);
+    // Applies lines from the top, taking each out, while their prefix is
+    // exactly Path (every line for an empty Path).
+    void Apply(TObject *Instance, const QString &Path);
+    // Takes out the lines from the top whose prefix is exactly Path.
+    void Skip(const QString &Path);
+    // Takes out every line whose name is Path + "." + Name (ignoring case).
+    void RemoveName(const QString &Path, const QString &Name);
+
+private:
+    struct TgLine {
+        int Number;
+        QString Name, Value;
+    };
+    // The line's name without its prefix, when the prefix is exactly Path.
+    static bool OfPath(const TgLine &Line, const QString &Path, QString &Name);
+
+    std::vector<TgLine> FLines;
+};

@@ -134,3 +134,12 @@ QString TextFileToString(const QByteArray &Bytes)
     }
     return MultiByteToWide(1252, Bytes);
 }
+
+QString Utf8OrAnsiToString(const QByteArray &Bytes)
+{
+    if (Bytes.startsWith("\xEF\xBB\xBF") || Bytes.startsWith("\xFF\xFE") || Bytes.startsWith("\xFE\xFF"))
+        return TextFileToString(Bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(Bytes);
+    return utf8.hasError() ? MultiByteToWide(1252, Bytes) : text;
+}

@@ -19,3 +19,7 @@ bool IsLeadByte(int CodePage, unsigned char Byte);
 // the bytes are read in the ANSI code page 1252. UTF-16 keeps every code
 // unit as it stands, unpaired surrogates too.
 QString TextFileToString(const QByteArray &Bytes);
+// The text of a file that is UTF-8 now and was 8-bit before: a byte-order
+// mark decides as in TextFileToString; without one the bytes are UTF-8 when
+// they are valid UTF-8, else the ANSI code page 1252.
+QString Utf8OrAnsiToString(const QByteArray &Bytes);
