@@ -151,7 +151,9 @@ std::int64_t TAtomicFileStream::Write(const void *Buffer, std::int64_t Count)
 {
     if (Count <= 0)
         return 0;
-    return std::max<std::int64_t>(0, file_.write(static_cast<const char *>(Buffer), Count));
+    const std::int64_t n = std::max<std::int64_t>(0, file_.write(static_cast<const char *>(Buffer), Count));
+    end_ = std::max<std::int64_t>(end_, file_.pos());
+    return n;
 }
 
 std::int64_t TAtomicFileStream::Seek(std::int64_t Offset, TSeekOrigin Origin)
@@ -163,12 +165,19 @@ std::int64_t TAtomicFileStream::Seek(std::int64_t Offset, TSeekOrigin Origin)
 
 void TAtomicFileStream::SetSize(std::int64_t NewSize)
 {
-    file_.resize(NewSize);
+    if (file_.resize(NewSize))
+        end_ = NewSize;
 }
 
 void TAtomicFileStream::Commit()
 {
     const QString name = file_.fileName();
+    // A full disk or a file-size limit can cut the buffered bytes short
+    // without QSaveFile noticing: what reached the file is counted first.
+    if (!file_.flush() || file_.size() != end_) {
+        file_.cancelWriting();
+        throw EStreamError(QStringLiteral("Cannot write file \"%1\" whole. %2").arg(name, file_.errorString()));
+    }
     if (!file_.commit())
         throw EStreamError(QStringLiteral("Cannot write file \"%1\". %2").arg(name, file_.errorString()));
 }

@@ -96,6 +96,7 @@ public:
 
 private:
     QSaveFile file_;
+    std::int64_t end_ = 0; // the size the written bytes make
 };
 
 // Bytes saved as one TAtomicFileStream: the old file stays whole on failure.

@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -106,6 +108,28 @@ TEST(Stream, AnAtomicFileIsWrittenWholeOrNotAtAll)
     ASSERT_TRUE(read.open(QIODevice::ReadOnly));
     EXPECT_EQ(read.readAll(), "new");
     EXPECT_THROW(SaveBytesAtomically(dir.filePath("missing/plot.txt"), "x"), EFOpenError);
+    read.close();
+
+    // A write cut short by the file system (a size limit here, which binds
+    // root too; a full disk does the same) is not taken for the whole file.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limited = saved;
+    limited.rlim_cur = 16;
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    bool refused = false;
+    try {
+        SaveBytesAtomically(name, QByteArray(100, 'x'));
+    } catch (const EStreamError &) {
+        refused = true;
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_TRUE(refused);
+    ASSERT_TRUE(read.open(QIODevice::ReadOnly));
+    EXPECT_EQ(read.readAll(), "new");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"plot.txt"});
 }
 
 TEST(Bitmap, TransparentColourIsLeftOutWhenDrawn)
