@@ -68,6 +68,33 @@ int TgPlotChannel::AddXY(double X, double Y)
     return DoAddXY(X, Y, false, false);
 }
 
+int TgPlotChannel::AddXYFlags(double X, double Y, bool Null, bool Empty)
+{
+    RestartElapsedOnFirstPoint();
+    CheckOutOfOrderX(X);
+    return DoAddXY(X, Y, Null, Empty);
+}
+
+void TgPlotChannel::CheckAppend(const double *X, int Count) const
+{
+    TgPlotChannelCustom::CheckAppend(X, Count);
+    if (FAllowOutOfOrderXValues)
+        return;
+    int held = this->Count();
+    double first = held > 0 ? GetX(0) : 0, second = held > 1 ? GetX(1) : 0;
+    double last = held > 0 ? GetX(held - 1) : 0;
+    for (int i = 0; i < Count; ++i, ++held) {
+        if (held > 1 && (second >= first ? last > X[i] : last < X[i]))
+            throw Exception(second >= first ? QStringLiteral("New Data-Point X-Value is out of order")
+                                            : QStringLiteral("New Data-Point X-Value is out of order."));
+        if (held == 0)
+            first = X[i];
+        else if (held == 1)
+            second = X[i];
+        last = X[i];
+    }
+}
+
 int TgPlotChannel::AddXNull(double X)
 {
     RestartElapsedOnFirstPoint();

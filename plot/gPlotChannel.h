@@ -58,6 +58,11 @@ public:
     // else raises ("Y-Data array must be 1 dimensional", or a conversion
     // error) before a point is added.
     void AddYArray(double XInterval, const QVariant &YData);
+    // Adds the X order that AddXY keeps unless AllowOutOfOrderXValues (the
+    // first two points set its direction) to the base's check.
+    void CheckAppend(const double *X, int Count) const override;
+    // As AddXY, with the point's flags.
+    int AddXYFlags(double X, double Y, bool Null, bool Empty) override;
     void ResetElapsedStartTime();
 
     // The index of the first point, in X order, at or beyond Target; -1

@@ -59,6 +59,10 @@ int TgPlotChannelCustom::AddXY(double X, double Y)
 
 int TgPlotChannelCustom::DoAddXY(double X, double Y, bool Null, bool Empty)
 {
+    // A full ring drops its oldest point: written first while it is unlogged.
+    if (FLoggingActive && FLogBufferCount > 0 && FData->RingBufferEnabled() && Count() == Capacity() &&
+        FLogBufferCount >= Count())
+        FlushLog();
     TgValidExtremes &e = FValidExtremes;
     // A full ring drops its oldest point: extremes it held are counted again.
     if (e.Current && FData->RingBufferEnabled() && Count() > 0 && Count() == Capacity() && IsValidPoint(0)) {
@@ -113,6 +117,11 @@ int TgPlotChannelCustom::DoAddXY(double X, double Y, bool Null, bool Empty)
     FKeepValidExtremes = true;
     DoChange();
     FKeepValidExtremes = false;
+    if (FLoggingActive) {
+        ++FLogBufferCount;
+        if (FLogBufferCount >= FLogBufferSize || FLogBufferSize < 2)
+            FlushLog();
+    }
     return index;
 }
 
@@ -211,7 +220,8 @@ void TgPlotChannelCustom::Clear()
 {
     ResetRunning();
     FDrawStartIndex = FDrawStopIndex = -1;
-    FLoggingActive = false;
+    if (FLoggingActive)
+        LogDeactivate();
     FData->Clear();
     DoChange();
 }
@@ -521,7 +531,8 @@ const TPublishedClass *TgPlotChannelCustom::StaticPublished()
             .Bool("YAxisTrackingEnabled", &C::YAxisTrackingEnabled, &C::SetYAxisTrackingEnabled, true)
             .String("LogFileName", &C::LogFileName, &C::SetLogFileName)
             .Integer("LogBufferSize", &C::LogBufferSize, &C::SetLogBufferSize, 0)
-            .Bool("LoggingActive", &C::LoggingActive, &C::SetLoggingActive, false)
+            .Bool("LoggingActive", &C::LoggingActive, &C::IgnoreWrite, false)
+            .ReadOnly()
             .Enumeration("DataStyle", &C::DataStyle, &C::SetDataStyle, dataStyles, ipdsStandard)
             .Build();
     return &info;

@@ -144,13 +144,51 @@ public:
     TFont *MarkersFont() { return &FMarkersFont; }
     void SetMarkersFont(TFont *Value) { FMarkersFont.Assign(Value); }
 
-    // Logging settings (the log file itself is written by the files work).
+    // Files of the channel (gPlotChannelFiles.cpp). The configuration file
+    // is "File Type = Plot Channel Config" and the channel's property lines
+    // under "Channel" (all of them, or only those off their defaults when
+    // the plot saves differentially), without its Name. The data file holds
+    // one line per point that is not Empty: X, the plot's column separator,
+    // then Y or "Null". Saves are whole or not at all; loads check the whole
+    // file before they change anything. Failures raise "Error Saving
+    // Properties - " / "Error Loading Properties - " and the cause for the
+    // configuration; for data, the file's error or a conversion error naming
+    // its line.
+    void SavePropertiesToFile(const QString &FileName);
+    // A "Name" line is ignored: names stay unique within the plot.
+    void LoadPropertiesFromFile(const QString &FileName);
+    void SaveDataToFile(const QString &FileName);
+    // Ends logging first (the buffered points are written); the separator
+    // is TAB when the first line holds one (a "," is then also a decimal
+    // point), else ",".
+    void LoadDataFromFile(const QString &FileName, bool ClearPreviousData);
+
+    // Logging: every point that DoAddXY adds while logging is active is
+    // appended to LogFileName as "X separator Y" (CR LF), in blocks of
+    // LogBufferSize points (every point when it is below 2).
     const QString &LogFileName() const { return FLogFileName; }
-    void SetLogFileName(const QString &Value) { ChangeString(FLogFileName, Value, &TgPlotObject::DoChange); }
+    // Refused while logging is active (a change to the same text passes).
+    void SetLogFileName(const QString &Value);
     int LogBufferSize() const { return FLogBufferSize; }
     void SetLogBufferSize(int Value) { ChangeInteger(FLogBufferSize, Value, &TgPlotObject::DoChange); }
     bool LoggingActive() const { return FLoggingActive; }
-    void SetLoggingActive(bool Value) { ChangeBoolean(FLoggingActive, Value, &TgPlotObject::DoChange); }
+    int LogBufferCount() const { return FLogBufferCount; }
+    // Append: the file must exist; otherwise it is made empty. Raises "Log
+    // File Name not Defined", "Logging Already Active" or the file's error,
+    // and logging stays off then.
+    void LogActivate(bool Append);
+    // Raises "Logging not Active"; writes the buffered points.
+    void LogDeactivate();
+    // Writes the buffered points that the channel still holds (a ring or a
+    // delete may have taken older ones) and empties the buffer.
+    void FlushLog();
+
+    // Points added by the plot's files and transfers: CheckAppend raises
+    // what adding points at X[0..Count-1] in turn would raise (a full list;
+    // strip-chart channels add their X order), so that a load checks before
+    // it adds; AddXYFlags adds one point with its flags as AddXY would.
+    virtual void CheckAppend(const double *X, int Count) const;
+    virtual int AddXYFlags(double X, double Y, bool Null, bool Empty) { return DoAddXY(X, Y, Null, Empty); }
     QVariant Tag;
 
     // Data-cursor readings and texts.
@@ -274,6 +312,10 @@ private:
         DoChange();
     }
     void ResetRunning();
+    // The setter of read-only published flags: nothing to store.
+    void IgnoreWrite(bool) {}
+    // The separator of the owning plot's data files (TAB without a plot).
+    char DataFileSeparator() const;
     double MarkerExtent(TgPlotAxis *Axis);
     double WithMarker(int Index, bool X, int Sign);
     // Largest or smallest X (Y) over the valid points; the mean of them.
@@ -295,6 +337,7 @@ private:
     bool FXAxisTrackingEnabled = true;
     bool FYAxisTrackingEnabled = true;
     bool FLoggingActive = false;
+    int FLogBufferCount = 0;
     bool FMarkersAllowIndividual = false;
     int FMarkersTurnOffLimit = 0;
     TRect FLegendRect;

@@ -380,8 +380,6 @@ void TgPlotComponent::SetDataFileFormat(TgPlotDataFileFormat Value)
 
 double TgPlotComponent::GetNow() const { return Now(); }
 
-void TgPlotComponent::ClearAllData() { FMasterManager->ClearAllData(); }
-
 void TgPlotComponent::DoAfterOpenEditor(TObject *Sender)
 {
     if (OnAfterOpenEditor)

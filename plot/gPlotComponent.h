@@ -9,7 +9,9 @@
 #include "gPlotOwner.h"
 #include "gVCLComponent.h"
 
+#include <QVariant>
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -195,7 +197,65 @@ public:
 
     double GetNow() const;
     void SetCustomizeLabelText(const QString &Value) { FCustomizeLabelText = Value; }
+
+    // The configuration file (gPlotComponentConfig.cpp): "File Type = Plot
+    // Config", the object counts, the data view's z-orders, every object's
+    // property lines under its kind and index ("Channel0.Color = 255") and
+    // the plot's own. Saved whole or not at all; loading checks the whole
+    // file on a stand-in plot before it rebuilds this one (toolbars are
+    // kept: section "ToolBar" + i goes to toolbar i when there is one).
+    // Failures raise "Error Saving Properties - " / "Error Loading
+    // Properties - " and the cause, with its line; a failed load leaves the
+    // plot as it was, repainting as before.
+    void SavePropertiesToFile(const QString &FileName) override;
+    void LoadPropertiesFromFile(const QString &FileName) override;
+    const QString &LastPropertiesFileName() const { return FLastPropertiesFileName; }
+    // A plot of this one's channel class, toolbars, title label, annotation
+    // defaults and logging state, with nothing else: loads try their whole
+    // file on it before they touch this plot.
+    std::unique_ptr<TgPlotComponent> CreateStagingPlot() const;
+
+    // Data files (gPlotComponentData.cpp) in the form DataFileFormat names:
+    // text (a "<title>(X)", "<title>(Y)" header and one line per point
+    // index) or compact interval (4-byte numbers, X only in the first two
+    // rows; channels whose X is not evenly spaced are refused). Loading
+    // reads either form or a log file, checks it whole, then appends its
+    // points to the channels. Failures raise "Error Saving Data - " /
+    // "Error Loading Data - " and the cause, with its line.
+    void SaveDataToFile(const QString &FileName);
+    void LoadDataFromFile(const QString &FileName);
+    const QString &LastDataFileName() const { return FLastDataFileName; }
+    // "AnnotationCount = n" and every annotation's property lines (left out
+    // at their defaults). Loading replaces all annotations, checked whole
+    // first. Failures raise "Error Saving Annotations - " / "Error Loading
+    // Annotations - " and the cause.
+    void SaveAnnotationsToFile(const QString &FileName);
+    void LoadAnnotationsFromFile(const QString &FileName);
+
+    // Logging and bulk data (gPlotComponentLog.cpp). While logging, every
+    // AddDataArray row goes to LogFileName, in the text form ("(X)" and one
+    // "<title>(Y)" per channel, then X and each channel's Y, "Null", "Empty"
+    // or an empty field where the channel took no point) or the compact one,
+    // in blocks of LogBufferSize rows. The rows wait with their values, so
+    // whatever happens to the channels meanwhile the log gets what was added.
+    void LogActivate(bool Append);
+    void LogDeactivate();
+    void FlushLog();
+    int LogBufferCount() const { return static_cast<int>(FLogRowX.size()); }
+    // One value per channel (a one-dimensional list no longer than the
+    // channel count) at XValue, or a list per channel of equally many values
+    // each (two dimensions) placed XValue after the channel's last X. Values
+    // between 1e-301 and 1e-300 add Null points, between 1e-302 and 1e-301
+    // Empty ones (one dimension only). The whole array is checked before the
+    // first point is added.
+    void AddDataArray(double XValue, const QVariant &Data);
+    // Appends the source's points StartIndex..StopIndex with their flags.
+    void TransferChannelData(int SourceChannelIndex, int DestinationChannelIndex, int StartIndex, int StopIndex);
+    // Ends logging (writing what waits), then empties every channel.
     void ClearAllData();
+    static bool IsNullValue(double Value) { return Value > 1e-301 && Value < 1e-300; }
+    static bool IsEmptyValue(double Value) { return Value > 1e-302 && Value < 1e-301; }
+    char GetDataFileSeparatorChar() const override { return FDataFileColumnSeparator == ipdfcsComma ? ',' : '\t'; }
 
     // Published settings.
     int OuterMarginLeft() const { return FOuterMarginLeft; }
@@ -300,7 +360,7 @@ public:
     void SetDataFileColumnSeparator(TgPlotDataFileColumnSeparator Value);
     TgPlotDataFileFormat DataFileFormat() const { return FDataFileFormat; }
     void SetDataFileFormat(TgPlotDataFileFormat Value);
-    bool DifferentialPropertySave() const { return FDifferentialPropertySave; }
+    bool DifferentialPropertySave() const override { return FDifferentialPropertySave; }
     void SetDifferentialPropertySave(bool Value) { FDifferentialPropertySave = Value; }
     TBrushStyle AnnotationDefaultBrushStlye() const { return FAnnotationDefaultBrushStyle; }
     void SetAnnotationDefaultBrushStlye(TBrushStyle Value) { FAnnotationDefaultBrushStyle = Value; }
@@ -532,6 +592,19 @@ private:
     std::array<TgPlotReferenceIndividual, 4> FAnnotationDefaultReferenceXY{ipriAuto, ipriAuto, ipriAuto, ipriAuto};
     bool FPaintingActive = false;
     bool FReadingStream = false;
+    QString FLastPropertiesFileName, FLastDataFileName;
+
+    // Log rows waiting to be written: their X and, FLogChannels per row, the
+    // point each channel took (Kind 0 for none).
+    struct TgLogCell {
+        double X, Y;
+        std::uint8_t Kind;
+    };
+    int FLogChannels = 0;
+    std::vector<double> FLogRowX;
+    std::vector<TgLogCell> FLogCells;
+    std::int64_t FLogRowsWritten = 0;
+    void BufferLogRow(double X, int Width);
 
     // Interaction state.
     bool FMouseDownFlag = false;

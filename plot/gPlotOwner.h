@@ -98,6 +98,12 @@ public:
     // to every axis itself.
     virtual void WithoutAxisRelays(const std::function<void()> &Call) { Call(); }
 
+    // What the channels' files take from the plot: the column separator of
+    // data files (TAB or ",") and whether properties at their defaults are
+    // left out of configuration files.
+    virtual char GetDataFileSeparatorChar() const { return '\t'; }
+    virtual bool DifferentialPropertySave() const { return false; }
+
     TgPlotDataView *FirstDataView() const { return DataViewCount() > 0 ? GetDataView(0) : nullptr; }
     TgPlotToolBar *FirstToolBar() const { return ToolBarCount() > 0 ? GetToolBar(0) : nullptr; }
 

@@ -261,8 +261,8 @@ void TgPropertyLineList::Apply(TObject *Instance, const QString &Path)
         try {
             SetPropertyFromText(Instance, name, FLines[taken].Value, separator);
         } catch (const Exception &e) {
-            FLines.erase(FLines.begin(), FLines.begin() + static_cast<std::ptrdiff_t>(taken));
-            ThrowLineError(FLines.front().Number, e.Message());
+            const TgLine &line = FLines[taken];
+            ThrowLineError(line.Number, QStringLiteral("%1 (%2 = %3)").arg(e.Message(), line.Name, line.Value));
         }
     }
     FLines.erase(FLines.begin(), FLines.begin() + static_cast<std::ptrdiff_t>(taken));

@@ -1,0 +1,255 @@
+// The plot's log file, AddDataArray, TransferChannelData and ClearAllData.
+#include "gPlotComponent.h"
+
+#include "Exceptions.h"
+#include "Stream.h"
+#include "gPlotChannel.h"
+#include "gPlotDataFile.h"
+#include "gPlotDataText.h"
+#include "gPlotMasterManager.h"
+#include "gXYPlotChannel.h"
+
+#include <algorithm>
+
+namespace {
+
+enum : std::uint8_t { NoPoint, PlainPoint, NullPoint, EmptyPoint };
+
+const char CompactHeader[] = "Compact Interval\r\n";
+
+[[noreturn]] void DimensionError()
+{
+    throw Exception(QStringLiteral("Data Array must be 1 or 2 Dimensions"));
+}
+
+bool IsList(const QVariant &V)
+{
+    return V.metaType().id() == QMetaType::QVariantList;
+}
+
+double ToDouble(const QVariant &V)
+{
+    bool ok = false;
+    const double v = V.toDouble(&ok);
+    if (!ok)
+        throw EConvertError(QStringLiteral("Could not convert variant to Double"));
+    return v;
+}
+
+// The rows a compact log already holds (rows 0 and 1 carry X as well); its
+// header must be that of a log of Channels channels.
+std::int64_t CompactLogRows(TStream &File, int Channels)
+{
+    const QByteArray bytes = File.ReadAll();
+    const QByteArray header = QByteArray(CompactHeader) + QByteArray::number(Channels) + "\r\n";
+    if (!bytes.startsWith(header))
+        throw Exception(QStringLiteral("The log file is not a Compact Interval log of %1 channels").arg(Channels));
+    if (Channels == 0)
+        return 0;
+    const std::int64_t body = bytes.size() - header.size(), wide = 8LL * Channels, narrow = 4LL * Channels;
+    return body <= 2 * wide ? body / wide : 2 + (body - 2 * wide) / narrow;
+}
+
+} // namespace
+
+void TgPlotComponent::LogActivate(bool Append)
+{
+    if (FLogFileName.trimmed().isEmpty())
+        throw Exception(QStringLiteral("Log File Name not Defined"));
+    if (FLoggingActive)
+        throw Exception(QStringLiteral("Logging Already Active"));
+    const int channels = ChannelCount();
+    std::int64_t rows = 0;
+    if (Append) {
+        TFileStream file(FLogFileName, fmOpenReadWrite);
+        if (FDataFileFormat == ipdffCompactInterval)
+            rows = CompactLogRows(file, channels);
+    } else {
+        std::string header;
+        if (FDataFileFormat == ipdffCompactInterval) {
+            header = CompactHeader + std::to_string(channels) + "\r\n";
+        } else {
+            QString text = QStringLiteral("(X)");
+            for (int c = 0; c < channels; ++c)
+                text += QLatin1Char(GetDataFileSeparatorChar()) + DataFileTitle(GetChannel(c)) + QStringLiteral("(Y)");
+            header = text.toStdString() + "\r\n";
+        }
+        TFileStream file(FLogFileName, fmCreate);
+        file.WriteBuffer(header.data(), std::int64_t(header.size()));
+    }
+    FLoggingActive = true;
+    FLogChannels = channels;
+    FLogRowsWritten = rows;
+    FLogRowX.clear();
+    FLogCells.clear();
+}
+
+void TgPlotComponent::LogDeactivate()
+{
+    if (!FLoggingActive)
+        throw Exception(QStringLiteral("Logging not Active"));
+    FLoggingActive = false;
+    FlushLog();
+}
+
+void TgPlotComponent::BufferLogRow(double X, int Width)
+{
+    FLogRowX.push_back(X);
+    for (int c = 0; c < FLogChannels; ++c) {
+        TgLogCell cell{0, 0, NoPoint};
+        if (c < Width && c < ChannelCount() && GetChannel(c)->Count() > 0) {
+            const TgPlotChannelCustom *channel = GetChannel(c);
+            bool empty, null;
+            channel->GetXYEmptyNull(channel->Count() - 1, cell.X, cell.Y, empty, null);
+            cell.Kind = null ? NullPoint : empty ? EmptyPoint : PlainPoint;
+        }
+        FLogCells.push_back(cell);
+    }
+}
+
+void TgPlotComponent::FlushLog()
+{
+    const size_t rows = FLogRowX.size();
+    if (rows == 0)
+        return;
+    std::string bytes;
+    char number[DataNumberMaxLength];
+    const size_t width = static_cast<size_t>(FLogChannels);
+    for (size_t r = 0; r < rows; ++r) {
+        const TgLogCell *cells = FLogCells.data() + r * width;
+        if (FDataFileFormat == ipdffCompactInterval) {
+            const bool withX = FLogRowsWritten + std::int64_t(r) < 2;
+            for (size_t c = 0; c < width; ++c) {
+                const bool held = cells[c].Kind != NoPoint;
+                if (withX)
+                    AppendSingle(bytes, held ? cells[c].X : 1e38);
+                AppendSingle(bytes, held ? cells[c].Y : 1e38);
+            }
+            continue;
+        }
+        bytes.append(number, FormatDataNumber(FLogRowX[r], number));
+        for (size_t c = 0; c < width; ++c) {
+            bytes += GetDataFileSeparatorChar();
+            switch (cells[c].Kind) {
+            case NoPoint: break;
+            case NullPoint: bytes += "Null"; break;
+            case EmptyPoint: bytes += "Empty"; break;
+            default: bytes.append(number, FormatDataNumber(cells[c].Y, number));
+            }
+        }
+        bytes += "\r\n";
+    }
+    TFileStream file(FLogFileName, fmOpenReadWrite);
+    file.Seek(0, soEnd);
+    file.WriteBuffer(bytes.data(), std::int64_t(bytes.size()));
+    FLogRowsWritten += std::int64_t(rows);
+    FLogRowX.clear();
+    FLogCells.clear();
+}
+
+void TgPlotComponent::AddDataArray(double XValue, const QVariant &Data)
+{
+    // The shape and every value first: nothing is added from a bad array.
+    if (!IsList(Data))
+        DimensionError();
+    const QVariantList outer = Data.toList();
+    int lists = 0;
+    for (const QVariant &v : outer)
+        lists += IsList(v) ? 1 : 0;
+    const bool twoD = lists > 0;
+    if (twoD && lists != outer.size())
+        DimensionError();
+    std::vector<std::vector<double>> values; // per channel
+    for (const QVariant &v : outer) {
+        std::vector<double> channel;
+        if (twoD) {
+            const QVariantList inner = v.toList();
+            if (inner.size() != outer.front().toList().size())
+                DimensionError(); // rows of different lengths are no array
+            for (const QVariant &e : inner) {
+                if (IsList(e))
+                    DimensionError();
+                channel.push_back(ToDouble(e));
+            }
+        } else {
+            channel.push_back(ToDouble(v));
+        }
+        values.push_back(std::move(channel));
+    }
+    if (static_cast<int>(values.size()) > ChannelCount())
+        throw Exception(QStringLiteral("Data Array holds values for %1 channels, the plot has %2")
+                            .arg(values.size())
+                            .arg(ChannelCount()));
+    const int points = values.empty() ? 0 : static_cast<int>(values.front().size());
+    const int width = static_cast<int>(values.size());
+    for (int c = 0; c < width; ++c) {
+        const TgPlotChannelCustom *channel = GetChannel(c);
+        std::vector<double> xs;
+        double x = twoD ? (channel->Count() > 0 ? channel->XLast() + XValue : 0.0) : XValue;
+        for (int j = 0; j < points; ++j, x += XValue)
+            xs.push_back(x);
+        channel->CheckAppend(xs.data(), points);
+    }
+
+    if (!twoD) {
+        for (int c = 0; c < width; ++c) {
+            TgPlotChannelCustom *channel = GetChannel(c);
+            const double v = values[size_t(c)][0];
+            const bool null = IsNullValue(v), empty = !null && IsEmptyValue(v);
+            auto *xy = dynamic_cast<TgXYPlotChannel *>(channel);
+            if (!null && !empty)
+                channel->AddXY(XValue, v);
+            else if (xy)
+                null ? xy->AddNull() : xy->AddEmpty();
+            else
+                channel->AddXYFlags(XValue, 0, null, empty);
+        }
+        if (FLoggingActive && width > 0)
+            BufferLogRow(XValue, width);
+    } else {
+        for (int j = 0; j < points; ++j) {
+            double rowX = XValue;
+            for (int c = 0; c < width; ++c) {
+                TgPlotChannelCustom *channel = GetChannel(c);
+                const double x = channel->Count() > 0 ? channel->XLast() + XValue : 0.0;
+                channel->AddXY(x, values[size_t(c)][size_t(j)]);
+                if (c == 0)
+                    rowX = x;
+            }
+            if (FLoggingActive)
+                BufferLogRow(rowX, width);
+        }
+    }
+    if (FLoggingActive && LogBufferCount() >= FLogBufferSize)
+        FlushLog();
+}
+
+void TgPlotComponent::TransferChannelData(int SourceChannelIndex, int DestinationChannelIndex, int StartIndex,
+                                          int StopIndex)
+{
+    if (StartIndex < 0)
+        throw Exception(QStringLiteral("Start Index Must be 0 or Greater"));
+    const TgPlotChannelCustom *source = GetChannel(SourceChannelIndex);
+    TgPlotChannelCustom *destination = GetChannel(DestinationChannelIndex);
+    if (StopIndex > source->Count() - 1)
+        throw Exception(QStringLiteral("StopIndex Must Out Of Range"));
+    if (StopIndex < StartIndex)
+        return;
+    // Read whole first: a channel may be copied onto itself.
+    TgStagedPoints points;
+    for (int i = StartIndex; i <= StopIndex; ++i) {
+        double x, y;
+        bool empty, null;
+        source->GetXYEmptyNull(i, x, y, empty, null);
+        points.Add(x, y, null ? TgStagedPoints::Null : empty ? TgStagedPoints::Empty : TgStagedPoints::Plain);
+    }
+    points.CheckInto(destination);
+    points.AppendTo(destination, false);
+}
+
+void TgPlotComponent::ClearAllData()
+{
+    if (FLoggingActive)
+        LogDeactivate();
+    FMasterManager->ClearAllData();
+}

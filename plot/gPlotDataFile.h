@@ -1,0 +1,58 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TgPlotChannelCustom;
+
+// The points of one channel as read from a file and checked, before any of
+// them reaches the channel: a load changes the plot only once every line of
+// its file is good.
+struct TgStagedPoints {
+    enum : std::uint8_t { Plain, Null, Empty };
+    std::vector<double> X, Y;
+    std::vector<std::uint8_t> Kind;
+
+    int Count() const { return static_cast<int>(X.size()); }
+    void Add(double AX, double AY, std::uint8_t AKind)
+    {
+        X.push_back(AX);
+        Y.push_back(AY);
+        Kind.push_back(AKind);
+    }
+    // Raises what Channel would raise on taking these points (CheckAppend).
+    void CheckInto(const TgPlotChannelCustom *Channel) const;
+    // Appends every point to Channel (DoAddXY when Direct, else AddXYFlags),
+    // with room made for them first.
+    void AppendTo(TgPlotChannelCustom *Channel, bool Direct) const;
+};
+
+// A channel's data file: "X <separator> Y" or "X <separator> Null" per
+// point. The separator is TAB when the first line holds one (a "," is then
+// also a decimal point), else ",". Damage raises EConvertError or Exception
+// with "Line <n>: " before the cause; a missing file EFOpenError.
+TgStagedPoints ReadChannelDataFile(const QString &FileName);
+// Every point that is not Empty, saved whole or not at all.
+void WriteChannelDataFile(const QString &FileName, const TgPlotChannelCustom *Channel, char Separator);
+
+// A plot's data file in either form, or its text or compact log: the points
+// for channels 0 .. ChannelCount - 1. A compact file's X after its first two
+// rows is counted from them (X0 + r * (X1 - X0)). A first line "(X)" followed
+// by one field ending in "(Y)" per channel marks a log file; anything else
+// is a data file of X and Y column pairs. Damage raises as above ("Row <n>:
+// Invalid Data" in a compact file).
+std::vector<TgStagedPoints> ReadPlotDataFile(const QString &FileName, int ChannelCount);
+// Text form: a header of "<title>(X)" and "<title>(Y)" per channel (the
+// channel's Name where its title is blank), then one line per point index
+// with X and Y, "Null" or "Empty" per channel, or two empty fields.
+void WritePlotTextData(const QString &FileName, const std::vector<const TgPlotChannelCustom *> &Channels,
+                       char Separator);
+// Compact-interval form. A channel whose X is not evenly spaced (as far as
+// 4-byte numbers can tell) is refused before anything is written.
+void WritePlotCompactData(const QString &FileName, const std::vector<const TgPlotChannelCustom *> &Channels);
+
+// The text a data or log file heads a channel's columns with.
+QString DataFileTitle(const TgPlotChannelCustom *Channel);
+// Four bytes of a little-endian IEEE single.
+void AppendSingle(std::string &Out, double Value);

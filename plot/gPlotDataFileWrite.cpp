@@ -1,0 +1,195 @@
+// Writing the channels' and the plot's data files, each whole or not at all.
+#include "gPlotDataFile.h"
+
+#include "Exceptions.h"
+#include "Stream.h"
+#include "gPlotChannelCustom.h"
+#include "gPlotDataText.h"
+#include "gPlotTextFile.h"
+
+#include <QtEndian>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr int BlockSize = 512;
+
+void AppendNumber(TgBlockWriter &Out, double Value)
+{
+    Out.Commit(FormatDataNumber(Value, Out.Reserve(DataNumberMaxLength)));
+}
+
+// A channel's points read a block at a time (cheapest in index order).
+class TgPointBlocks {
+public:
+    explicit TgPointBlocks(const TgPlotChannelCustom *Channel) : FChannel(Channel) {}
+    // Point Index; none past the last point.
+    const TgPlotDataCustomList::XYEmptyNull *At(int Index)
+    {
+        if (Index >= FChannel->Count())
+            return nullptr;
+        if (Index < FFirst || Index >= FFirst + FLength) {
+            FFirst = Index;
+            FLength = std::min(BlockSize, FChannel->Count() - Index);
+            FChannel->Data().GetXYEmptyNullBlock(FFirst, FLength, FBlock);
+        }
+        return &FBlock[Index - FFirst];
+    }
+
+private:
+    const TgPlotChannelCustom *FChannel;
+    TgPlotDataCustomList::XYEmptyNull FBlock[BlockSize];
+    int FFirst = 0, FLength = 0;
+};
+
+int LargestCount(const std::vector<const TgPlotChannelCustom *> &Channels)
+{
+    int largest = 0;
+    for (const TgPlotChannelCustom *c : Channels)
+        largest = std::max(largest, c->Count());
+    return largest;
+}
+
+float Single(double Value)
+{
+    return static_cast<float>(Value);
+}
+
+// Whether the compact form's X (the first two X as singles and a row count)
+// gives the channel's X back as closely as singles can hold them.
+bool EvenlySpaced(const TgPlotChannelCustom *Channel)
+{
+    const int n = Channel->Count();
+    if (n < 3)
+        return true;
+    TgPointBlocks points(Channel);
+    const double x0 = Single(points.At(0)->X), x1 = Single(points.At(1)->X);
+    const double last = points.At(n - 1)->X;
+    const double scale = std::max({std::fabs(x0), std::fabs(last), std::fabs(x0 + (n - 1) * (x1 - x0))});
+    const double tolerance = 1e-6 * scale;
+    for (int r = 0; r < n; ++r) {
+        const double x = points.At(r)->X;
+        if (!(std::fabs(x - (x0 + r * (x1 - x0))) <= tolerance))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString DataFileTitle(const TgPlotChannelCustom *Channel)
+{
+    return Channel->TitleText().trimmed().isEmpty() ? Channel->Name() : Channel->TitleText();
+}
+
+void AppendSingle(std::string &Out, double Value)
+{
+    float f = Single(Value);
+    quint32 bits;
+    std::memcpy(&bits, &f, 4);
+    bits = qToLittleEndian(bits);
+    Out.append(reinterpret_cast<const char *>(&bits), 4);
+}
+
+void WriteChannelDataFile(const QString &FileName, const TgPlotChannelCustom *Channel, char Separator)
+{
+    TAtomicFileStream file(FileName);
+    TgBlockWriter out(&file);
+    TgPointBlocks points(Channel);
+    for (int i = 0; i < Channel->Count(); ++i) {
+        const TgPlotDataCustomList::XYEmptyNull &p = *points.At(i);
+        if (p.Empty)
+            continue;
+        AppendNumber(out, p.X);
+        out.Append(Separator);
+        if (p.Null)
+            out.Append("Null");
+        else
+            AppendNumber(out, p.Y);
+        out.Append("\r\n");
+    }
+    out.Flush();
+    file.Commit();
+}
+
+void WritePlotTextData(const QString &FileName, const std::vector<const TgPlotChannelCustom *> &Channels,
+                       char Separator)
+{
+    TAtomicFileStream file(FileName);
+    TgBlockWriter out(&file);
+    QString header;
+    for (size_t c = 0; c < Channels.size(); ++c) {
+        const QString title = DataFileTitle(Channels[c]);
+        if (c > 0)
+            header += QLatin1Char(Separator);
+        header += title + QStringLiteral("(X)") + QLatin1Char(Separator) + title + QStringLiteral("(Y)");
+    }
+    const QByteArray head = header.toUtf8();
+    out.Append(std::string_view(head.constData(), static_cast<size_t>(head.size())));
+    out.Append("\r\n");
+    std::vector<TgPointBlocks> points;
+    points.reserve(Channels.size());
+    for (const TgPlotChannelCustom *c : Channels)
+        points.emplace_back(c);
+    const int rows = LargestCount(Channels);
+    for (int r = 0; r < rows; ++r) {
+        for (size_t c = 0; c < points.size(); ++c) {
+            if (c > 0)
+                out.Append(Separator);
+            const TgPlotDataCustomList::XYEmptyNull *p = points[c].At(r);
+            if (!p) {
+                out.Append(Separator);
+                continue;
+            }
+            AppendNumber(out, p->X);
+            out.Append(Separator);
+            if (p->Null)
+                out.Append("Null");
+            else if (p->Empty)
+                out.Append("Empty");
+            else
+                AppendNumber(out, p->Y);
+        }
+        out.Append("\r\n");
+    }
+    out.Flush();
+    file.Commit();
+}
+
+void WritePlotCompactData(const QString &FileName, const std::vector<const TgPlotChannelCustom *> &Channels)
+{
+    for (size_t c = 0; c < Channels.size(); ++c)
+        if (!EvenlySpaced(Channels[c]))
+            throw Exception(QStringLiteral("Channel %1 (%2): X-Values are not evenly spaced, which the Compact "
+                                           "Interval form cannot hold")
+                                .arg(c)
+                                .arg(DataFileTitle(Channels[c])));
+    TAtomicFileStream file(FileName);
+    TgBlockWriter out(&file);
+    out.Append("Compact Interval\r\n");
+    out.Append(std::to_string(Channels.size()));
+    out.Append("\r\n");
+    std::vector<TgPointBlocks> points;
+    points.reserve(Channels.size());
+    for (const TgPlotChannelCustom *c : Channels)
+        points.emplace_back(c);
+    const int rows = LargestCount(Channels);
+    std::string row;
+    for (int r = 0; r < rows; ++r) {
+        row.clear();
+        for (TgPointBlocks &channel : points) {
+            const TgPlotDataCustomList::XYEmptyNull *p = channel.At(r);
+            if (r < 2)
+                AppendSingle(row, p ? p->X : 1e38);
+            AppendSingle(row, p ? p->Y : 1e38);
+        }
+        out.Append(row);
+    }
+    std::string end;
+    AppendSingle(end, 2e38);
+    out.Append(end);
+    out.Flush();
+    file.Commit();
+}

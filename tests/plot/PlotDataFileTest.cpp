@@ -1,0 +1,391 @@
+// The plot's data files in both forms, its log files, bulk data, transfers
+// between channels and the annotations file.
+#include "FileTestSupport.h"
+#include "MessageOf.h"
+#include "gPlot.h"
+#include "gPlotAnnotation.h"
+#include "gPlotChannel.h"
+#include "gXYPlot.h"
+#include "gXYPlotChannel.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Point(const TgPlotChannelCustom *C, int I)
+{
+    double x, y;
+    bool empty, null;
+    C->GetXYEmptyNull(I, x, y, empty, null);
+    return null ? QStringLiteral("%1 null").arg(x) : empty ? QStringLiteral("%1 empty").arg(x)
+                                                          : QStringLiteral("%1 %2").arg(x).arg(y);
+}
+
+QStringList Points(const TgPlotChannelCustom *C)
+{
+    QStringList out;
+    for (int i = 0; i < C->Count(); ++i)
+        out << Point(C, i);
+    return out;
+}
+
+QStringList Lines(const QByteArray &Bytes)
+{
+    QStringList lines = QString::fromUtf8(Bytes).split("\r\n");
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// A plot of N channels (none of them holding points) titled A, B, C, ...
+template <class P>
+void Prepare(P &Plot, int N)
+{
+    while (Plot.ChannelCount() < N)
+        Plot.AddChannel();
+    for (int c = 0; c < N; ++c)
+        Plot.GetChannel(c)->SetTitleText(QString(QChar(u'A' + c)));
+}
+
+struct PlotDataFileTest : ::testing::Test {
+    QTemporaryDir dir;
+    QString Path(const char *Name) const { return dir.filePath(QString::fromLatin1(Name)); }
+};
+
+TEST_F(PlotDataFileTest, TextFormWithTabs)
+{
+    TgXYPlot plot(nullptr);
+    Prepare(plot, 2);
+    for (int i = 0; i < 3; ++i)
+        plot.GetChannel(0)->AddXY(i, i * 1.5);
+    plot.GetChannel(1)->AddXY(10, -0.25);
+    int saved = 0;
+    plot.OnAfterSaveData = [&](TObject *) { ++saved; };
+    plot.SaveDataToFile(Path("data.txt"));
+    EXPECT_EQ(saved, 1);
+    EXPECT_EQ(plot.LastDataFileName(), Path("data.txt"));
+    EXPECT_EQ(Lines(ReadBytes(Path("data.txt"))),
+              (QStringList{"A(X)\tA(Y)\tB(X)\tB(Y)", "0\t0\t10\t-0.25", "1\t1.5\t\t", "2\t3\t\t"}));
+
+    TgXYPlot other(nullptr);
+    Prepare(other, 2);
+    int loaded = 0;
+    other.OnAfterLoadData = [&](TObject *) { ++loaded; };
+    other.LoadDataFromFile(Path("data.txt"));
+    EXPECT_EQ(loaded, 1);
+    EXPECT_EQ(Points(other.GetChannel(0)), Points(plot.GetChannel(0)));
+    EXPECT_EQ(Points(other.GetChannel(1)), Points(plot.GetChannel(1)));
+    other.LoadDataFromFile(Path("data.txt")); // appends
+    EXPECT_EQ(other.GetChannel(0)->Count(), 6);
+
+    plot.SetDataFileColumnSeparator(ipdfcsComma);
+    plot.SaveDataToFile(Path("comma.txt"));
+    EXPECT_EQ(Lines(ReadBytes(Path("comma.txt"))).at(2), "1,1.5,,");
+}
+
+TEST_F(PlotDataFileTest, NullAndEmptyPointsComeBack)
+{
+    TgPlot plot(nullptr);
+    Prepare(plot, 2);
+    TgPlotChannel *a = plot.GetChannel(0), *b = plot.GetChannel(1);
+    a->AddXY(1, 2);
+    a->AddXNull(2);
+    a->AddXEmpty(3);
+    a->AddXY(4, 1e-300 * 3);
+    b->AddXEmpty(7);
+    for (TgPlotDataFileColumnSeparator separator : {ipdfcsTab, ipdfcsComma}) {
+        plot.SetDataFileColumnSeparator(separator);
+        plot.SaveDataToFile(Path("flags.txt"));
+        TgPlot other(nullptr);
+        Prepare(other, 2);
+        other.LoadDataFromFile(Path("flags.txt"));
+        EXPECT_EQ(Points(other.GetChannel(0)), (QStringList{"1 2", "2 null", "3 empty", "4 3e-300"}));
+        EXPECT_EQ(Points(other.GetChannel(1)), QStringList{"7 empty"});
+    }
+}
+
+TEST_F(PlotDataFileTest, BlankFirstTitleIsNoLogHeader)
+{
+    TgXYPlot plot(nullptr);
+    Prepare(plot, 2);
+    plot.GetChannel(0)->SetTitleText("");
+    plot.GetChannel(0)->AddXY(1, 10);
+    plot.GetChannel(1)->AddXY(2, 20);
+    plot.SaveDataToFile(Path("blank.txt"));
+    const QString name = plot.GetChannel(0)->Name();
+    EXPECT_EQ(Lines(ReadBytes(Path("blank.txt"))).first(), name + "(X)\t" + name + "(Y)\tB(X)\tB(Y)");
+
+    TgXYPlot other(nullptr);
+    Prepare(other, 2);
+    other.LoadDataFromFile(Path("blank.txt"));
+    EXPECT_EQ(Points(other.GetChannel(0)), QStringList{"1 10"});
+    EXPECT_EQ(Points(other.GetChannel(1)), QStringList{"2 20"});
+
+    // A header that starts with "(X)" but has a field per channel that is
+    // not a log's "(Y)" is read as data too.
+    WriteBytes(Path("x.txt"), "(X)\t(Y)\tB(X)\tB(Y)\r\n1\t10\t2\t20\r\n");
+    TgXYPlot third(nullptr);
+    Prepare(third, 2);
+    third.LoadDataFromFile(Path("x.txt"));
+    EXPECT_EQ(Points(third.GetChannel(1)), QStringList{"2 20"});
+}
+
+TEST_F(PlotDataFileTest, DecimalCommaLocale)
+{
+    TGermanNumbers german;
+    TgXYPlot plot(nullptr);
+    Prepare(plot, 1);
+    plot.GetChannel(0)->AddXY(1.5, -2.25);
+    plot.GetChannel(0)->AddXY(1e20, 0.001);
+    plot.SaveDataToFile(Path("de.txt"));
+    EXPECT_EQ(Lines(ReadBytes(Path("de.txt"))), (QStringList{"A(X)\tA(Y)", "1.5\t-2.25", "1E20\t0.001"}));
+    TgXYPlot other(nullptr);
+    Prepare(other, 1);
+    other.LoadDataFromFile(Path("de.txt"));
+    EXPECT_EQ(Points(other.GetChannel(0)), Points(plot.GetChannel(0)));
+
+    // Files written with a decimal comma elsewhere: TAB columns only.
+    WriteBytes(Path("comma-points.txt"), "A(X)\tA(Y)\r\n1,5\t-2,25\r\n");
+    other.GetChannel(0)->Clear();
+    other.LoadDataFromFile(Path("comma-points.txt"));
+    EXPECT_EQ(Points(other.GetChannel(0)), QStringList{"1.5 -2.25"});
+    WriteBytes(Path("comma-columns.txt"), "A(X),A(Y)\r\n1.5,-2.25\r\n");
+    other.GetChannel(0)->Clear();
+    other.LoadDataFromFile(Path("comma-columns.txt"));
+    EXPECT_EQ(Points(other.GetChannel(0)), QStringList{"1.5 -2.25"});
+}
+
+TEST_F(PlotDataFileTest, CompactIntervalForm)
+{
+    TgXYPlot plot(nullptr);
+    Prepare(plot, 2);
+    for (int i = 0; i < 3; ++i) {
+        plot.GetChannel(0)->AddXY(10 + 0.5 * i, i);
+        plot.GetChannel(1)->AddXY(-1 - i, 100 + i);
+    }
+    plot.SetDataFileFormat(ipdffCompactInterval);
+    plot.SaveDataToFile(Path("compact.bin"));
+    const QByteArray bytes = ReadBytes(Path("compact.bin"));
+    EXPECT_EQ(bytes.size(), 65);
+    EXPECT_TRUE(bytes.startsWith("Compact Interval\r\n2\r\n"));
+
+    // Into standard lists, which keep X: every row's X comes back.
+    TgXYPlot other(nullptr);
+    Prepare(other, 2);
+    other.LoadDataFromFile(Path("compact.bin"));
+    EXPECT_EQ(Points(other.GetChannel(0)), (QStringList{"10 0", "10.5 1", "11 2"}));
+    EXPECT_EQ(Points(other.GetChannel(1)), (QStringList{"-1 100", "-2 101", "-3 102"}));
+
+    // Uneven X is refused before anything is written: the old file stays.
+    plot.GetChannel(1)->AddXY(-10, 0);
+    EXPECT_TRUE(MessageOf([&] { plot.SaveDataToFile(Path("compact.bin")); })
+                    .startsWith("Error Saving Data - Channel 1 (B): X-Values are not evenly spaced"));
+    EXPECT_EQ(ReadBytes(Path("compact.bin")), bytes);
+    EXPECT_EQ(plot.LastDataFileName(), Path("compact.bin")); // from the save that worked
+
+    // A compact-interval channel saves and loads as such.
+    TgXYPlot interval(nullptr);
+    Prepare(interval, 1);
+    interval.GetChannel(0)->SetDataStyle(ipdsCompactInterval);
+    for (int i = 0; i < 1000; ++i)
+        interval.GetChannel(0)->AddXY(0.1 * i, i);
+    interval.SetDataFileFormat(ipdffCompactInterval);
+    interval.SaveDataToFile(Path("interval.bin"));
+    TgXYPlot back(nullptr);
+    Prepare(back, 1);
+    back.LoadDataFromFile(Path("interval.bin"));
+    ASSERT_EQ(back.GetChannel(0)->Count(), 1000);
+    double x, y;
+    bool empty, null;
+    back.GetChannel(0)->GetXYEmptyNull(999, x, y, empty, null);
+    EXPECT_NEAR(x, 99.9, 1e-4);
+    EXPECT_EQ(y, 999);
+}
+
+TEST_F(PlotDataFileTest, BulkDataArrays)
+{
+    TgPlot plot(nullptr);
+    Prepare(plot, 2);
+    plot.AddDataArray(5, QVariantList{1.5, 5e-301});
+    EXPECT_EQ(Points(plot.GetChannel(0)), QStringList{"5 1.5"});
+    EXPECT_EQ(Points(plot.GetChannel(1)), QStringList{"5 null"});
+    plot.AddDataArray(6, QVariantList{2e-302 * 1.5 * 2, 7});
+    EXPECT_EQ(Point(plot.GetChannel(0), 1), "6 empty");
+
+    TgXYPlot xy(nullptr);
+    Prepare(xy, 2);
+    xy.AddDataArray(5, QVariantList{1.5, 5e-301});
+    EXPECT_TRUE(Point(xy.GetChannel(1), 0).endsWith("null"));
+
+    // Checked whole before the first point: nothing added from a bad array.
+    const struct {
+        const char *name;
+        QVariant data;
+        const char *message;
+    } refused[] = {
+        {"more values than channels", QVariantList{1, 2, 3}, "Data Array holds values for 3 channels, the plot has 2"},
+        {"a value that is no number", QVariantList{1, "x"}, "Could not convert variant to Double"},
+        {"no array", QVariant(3.0), "Data Array must be 1 or 2 Dimensions"},
+        {"rows of different lengths", QVariantList{QVariantList{1, 2}, QVariantList{3}},
+         "Data Array must be 1 or 2 Dimensions"},
+        {"three dimensions", QVariantList{QVariantList{QVariantList{1}}}, "Data Array must be 1 or 2 Dimensions"},
+        {"a list beside a number", QVariantList{1, QVariantList{2}}, "Data Array must be 1 or 2 Dimensions"},
+    };
+    for (const auto &r : refused) {
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(MessageOf([&] { plot.AddDataArray(9, r.data); }), r.message);
+        EXPECT_EQ(plot.GetChannel(0)->Count(), 2);
+        EXPECT_EQ(plot.GetChannel(1)->Count(), 2);
+    }
+
+    // Two dimensions: a row per channel, X stepping from the channel's last.
+    TgPlot block(nullptr);
+    Prepare(block, 2);
+    block.SetLogFileName(Path("block.log"));
+    block.SetLogBufferSize(10);
+    block.LogActivate(false);
+    block.AddDataArray(0.5, QVariantList{QVariantList{1, 2, 3}, QVariantList{4, 5, 6}});
+    EXPECT_EQ(Points(block.GetChannel(0)), (QStringList{"0 1", "0.5 2", "1 3"}));
+    EXPECT_EQ(Points(block.GetChannel(1)), (QStringList{"0 4", "0.5 5", "1 6"}));
+    EXPECT_EQ(block.LogBufferCount(), 3);
+    block.LogDeactivate();
+    EXPECT_EQ(Lines(ReadBytes(Path("block.log"))),
+              (QStringList{"(X)\tA(Y)\tB(Y)", "0\t1\t4", "0.5\t2\t5", "1\t3\t6"}));
+}
+
+TEST_F(PlotDataFileTest, LogFilesInBothForms)
+{
+    for (TgPlotDataFileFormat format : {ipdffText, ipdffCompactInterval}) {
+        SCOPED_TRACE(format == ipdffText ? "text" : "compact");
+        TgXYPlot plot(nullptr);
+        Prepare(plot, 3);
+        plot.SetDataFileFormat(format);
+        plot.SetLogFileName(Path("plot.log"));
+        plot.SetLogBufferSize(4);
+        EXPECT_EQ(MessageOf([&] { plot.LogDeactivate(); }), "Logging not Active");
+        plot.LogActivate(false);
+        EXPECT_EQ(MessageOf([&] { plot.LogActivate(false); }), "Logging Already Active");
+        EXPECT_EQ(MessageOf([&] { plot.SetDataFileFormat(format); }),
+                  "Data File Format can not be changed while logging active");
+        for (int r = 0; r < 6; ++r)
+            plot.AddDataArray(r * 2.0, r == 3 ? QVariantList{30, 31} : QVariantList{r, r * 10.0, r * 100.0});
+        EXPECT_EQ(plot.LogBufferCount(), 2); // four rows went at the fourth
+        plot.ClearAllData(); // ends logging, writing what waits
+        EXPECT_FALSE(plot.LoggingActive());
+        if (format == ipdffText) {
+            EXPECT_EQ(Lines(ReadBytes(Path("plot.log"))),
+                      (QStringList{"(X)\tA(Y)\tB(Y)\tC(Y)", "0\t0\t0\t0", "2\t1\t10\t100", "4\t2\t20\t200",
+                                   "6\t30\t31\t", "8\t4\t40\t400", "10\t5\t50\t500"}));
+        } else {
+            // Header, X and Y of three channels in rows 0 and 1, Y alone after.
+            EXPECT_EQ(ReadBytes(Path("plot.log")).size(), 18 + 3 + 2 * 24 + 4 * 12);
+        }
+
+        // The log reads back as data, X and all.
+        TgXYPlot back(nullptr);
+        Prepare(back, 3);
+        back.LoadDataFromFile(Path("plot.log"));
+        EXPECT_EQ(Points(back.GetChannel(0)), (QStringList{"0 0", "2 1", "4 2", "6 30", "8 4", "10 5"}));
+        // The missing point leaves a gap; the compact form's later X still
+        // count from the row.
+        EXPECT_EQ(Points(back.GetChannel(2)), (QStringList{"0 0", "2 100", "4 200", "8 400", "10 500"}));
+    }
+}
+
+TEST_F(PlotDataFileTest, LogOfChannelsWithRingsSmallerThanTheBuffer)
+{
+    TgXYPlot plot(nullptr);
+    Prepare(plot, 2);
+    plot.GetChannel(0)->SetRingBufferSize(2);
+    plot.GetChannel(1)->SetRingBufferSize(3);
+    plot.SetLogFileName(Path("ring.log"));
+    plot.SetLogBufferSize(5);
+    plot.LogActivate(false);
+    for (int r = 0; r < 7; ++r)
+        plot.AddDataArray(r, QVariantList{r, -r});
+    plot.GetChannel(1)->DeletePoints(2); // the log keeps what was added
+    plot.LogDeactivate();
+    QStringList expected{"(X)\tA(Y)\tB(Y)"};
+    for (int r = 0; r < 7; ++r)
+        expected << QStringLiteral("%1\t%1\t%2").arg(r).arg(-r);
+    EXPECT_EQ(Lines(ReadBytes(Path("ring.log"))), expected);
+
+    // Appending to a compact log keeps its X rows where they were.
+    plot.SetDataFileFormat(ipdffCompactInterval);
+    plot.GetChannel(0)->SetRingBufferSize(0);
+    plot.GetChannel(1)->SetRingBufferSize(0);
+    plot.ClearAllData();
+    plot.SetLogBufferSize(0);
+    plot.LogActivate(false);
+    plot.AddDataArray(1, QVariantList{10, 20});
+    plot.LogDeactivate();
+    plot.LogActivate(true);
+    for (int r = 2; r <= 4; ++r)
+        plot.AddDataArray(r, QVariantList{10 * r, 20 * r});
+    plot.LogDeactivate();
+    TgXYPlot back(nullptr);
+    Prepare(back, 2);
+    back.LoadDataFromFile(Path("ring.log"));
+    EXPECT_EQ(Points(back.GetChannel(1)), (QStringList{"1 20", "2 40", "3 60", "4 80"}));
+}
+
+TEST_F(PlotDataFileTest, TransferChannelData)
+{
+    TgPlot plot(nullptr);
+    Prepare(plot, 2);
+    TgPlotChannel *a = plot.GetChannel(0);
+    a->AddXNull(1);
+    a->AddXY(2, 4);
+    a->AddXEmpty(3);
+    plot.TransferChannelData(0, 1, 0, 0);
+    EXPECT_EQ(Points(plot.GetChannel(1)), QStringList{"1 null"});
+    plot.TransferChannelData(0, 1, 1, 2);
+    EXPECT_EQ(Points(plot.GetChannel(1)), (QStringList{"1 null", "2 4", "3 empty"}));
+    plot.TransferChannelData(0, 0, 0, 2); // onto itself: the three points once more
+    EXPECT_EQ(a->Count(), 6);
+    EXPECT_EQ(MessageOf([&] { plot.TransferChannelData(0, 1, -1, 0); }), "Start Index Must be 0 or Greater");
+    EXPECT_EQ(MessageOf([&] { plot.TransferChannelData(0, 1, 0, 6); }), "StopIndex Must Out Of Range");
+    plot.TransferChannelData(0, 1, 2, 1); // nothing
+    EXPECT_EQ(plot.GetChannel(1)->Count(), 3);
+
+    // A strip-chart channel that keeps its X order refuses the whole copy.
+    TgPlotChannel *ordered = plot.GetChannel(plot.AddChannel());
+    ordered->SetAllowOutOfOrderXValues(false);
+    ordered->AddXY(0, 0);
+    ordered->AddXY(5, 0);
+    EXPECT_EQ(MessageOf([&] { plot.TransferChannelData(0, 2, 0, 2); }), "New Data-Point X-Value is out of order");
+    EXPECT_EQ(ordered->Count(), 2);
+}
+
+TEST_F(PlotDataFileTest, AnnotationsFile)
+{
+    TgXYPlot plot(nullptr);
+    for (int i = 0; i < 2; ++i) {
+        TgPlotAnnotation *a = plot.GetAnnotation(plot.AddAnnotation());
+        a->SetText(QStringLiteral("Note %1\r\nsecond line").arg(i));
+        a->SetX(10 + i);
+        a->SetY(0.5);
+        a->SetStyle(ipasRectangle);
+    }
+    plot.SaveAnnotationsToFile(Path("notes.txt"));
+    const QStringList lines = Lines(ReadBytes(Path("notes.txt")));
+    EXPECT_EQ(lines.first(), "AnnotationCount = 2");
+    EXPECT_TRUE(lines.contains("Annotation1.Text = Note 1#13#10second line"));
+    EXPECT_FALSE(lines.join(u'\n').contains("PenColor")); // at its default: left out
+
+    TgXYPlot other(nullptr);
+    for (int i = 0; i < 3; ++i)
+        other.AddAnnotation();
+    other.SetAnnotationDefaultPenColor(clRed);
+    other.LoadAnnotationsFromFile(Path("notes.txt"));
+    ASSERT_EQ(other.AnnotationCount(), 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(other.GetAnnotation(i)->Text(), plot.GetAnnotation(i)->Text());
+        EXPECT_EQ(other.GetAnnotation(i)->X(), 10 + i);
+        EXPECT_EQ(other.GetAnnotation(i)->Style(), ipasRectangle);
+        EXPECT_EQ(other.GetAnnotation(i)->PenColor(), clRed); // the plot's default for what the file leaves out
+    }
+}
+
+} // namespace
