@@ -75,23 +75,24 @@ int TgPlotChannel::AddXYFlags(double X, double Y, bool Null, bool Empty)
     return DoAddXY(X, Y, Null, Empty);
 }
 
-void TgPlotChannel::CheckAppend(const double *X, int Count) const
+void TgPlotChannel::CheckAppend(int Count, const std::function<double(int)> &XAt) const
 {
-    TgPlotChannelCustom::CheckAppend(X, Count);
+    TgPlotChannelCustom::CheckAppend(Count, XAt);
     if (FAllowOutOfOrderXValues)
         return;
     int held = this->Count();
     double first = held > 0 ? GetX(0) : 0, second = held > 1 ? GetX(1) : 0;
     double last = held > 0 ? GetX(held - 1) : 0;
     for (int i = 0; i < Count; ++i, ++held) {
-        if (held > 1 && (second >= first ? last > X[i] : last < X[i]))
+        const double x = XAt(i);
+        if (held > 1 && (second >= first ? last > x : last < x))
             throw Exception(second >= first ? QStringLiteral("New Data-Point X-Value is out of order")
                                             : QStringLiteral("New Data-Point X-Value is out of order."));
         if (held == 0)
-            first = X[i];
+            first = x;
         else if (held == 1)
-            second = X[i];
-        last = X[i];
+            second = x;
+        last = x;
     }
 }
 

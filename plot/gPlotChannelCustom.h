@@ -8,6 +8,7 @@
 
 #include <QVariant>
 #include <cmath>
+#include <functional>
 #include <memory>
 
 class IgPlotOwner;
@@ -184,10 +185,11 @@ public:
     void FlushLog();
 
     // Points added by the plot's files and transfers: CheckAppend raises
-    // what adding points at X[0..Count-1] in turn would raise (a full list;
-    // strip-chart channels add their X order), so that a load checks before
-    // it adds; AddXYFlags adds one point with its flags as AddXY would.
-    virtual void CheckAppend(const double *X, int Count) const;
+    // what adding Count points at XAt(0) .. XAt(Count - 1) in turn would
+    // raise (a full list; strip-chart channels add their X order), so that a
+    // load checks before it adds; AddXYFlags adds one point with its flags
+    // as AddXY would.
+    virtual void CheckAppend(int Count, const std::function<double(int)> &XAt) const;
     virtual int AddXYFlags(double X, double Y, bool Null, bool Empty) { return DoAddXY(X, Y, Null, Empty); }
     QVariant Tag;
 

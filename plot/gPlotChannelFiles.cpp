@@ -26,7 +26,7 @@ char TgPlotChannelCustom::DataFileSeparator() const
     return plot ? plot->GetDataFileSeparatorChar() : '\t';
 }
 
-void TgPlotChannelCustom::CheckAppend(const double *, int Count) const
+void TgPlotChannelCustom::CheckAppend(int Count, const std::function<double(int)> &) const
 {
     if (!FData->RingBufferEnabled() && std::int64_t(this->Count()) + Count > MaxDataPoints())
         throw Exception(QStringLiteral("Exceed Maximum List Size"));

@@ -188,7 +188,7 @@ void TgPlotComponent::AddDataArray(double XValue, const QVariant &Data)
         double x = twoD ? (channel->Count() > 0 ? channel->XLast() + XValue : 0.0) : XValue;
         for (int j = 0; j < points; ++j, x += XValue)
             xs.push_back(x);
-        channel->CheckAppend(xs.data(), points);
+        channel->CheckAppend(points, [&xs](int i) { return xs[size_t(i)]; });
     }
 
     if (!twoD) {

@@ -154,22 +154,24 @@ void ReadCompact(TgLineReader &Reader, std::vector<TgStagedPoints> &Channels)
 
 void TgStagedPoints::CheckInto(const TgPlotChannelCustom *Channel) const
 {
-    if (!X.empty())
-        Channel->CheckAppend(X.data(), Count());
+    if (FCount > 0)
+        Channel->CheckAppend(FCount, [this](int i) { return X(i); });
 }
 
 void TgStagedPoints::AppendTo(TgPlotChannelCustom *Channel, bool Direct) const
 {
-    if (X.empty())
+    if (FCount == 0)
         return;
-    if (Channel->RingBufferSize() == 0 && Channel->Capacity() < Channel->Count() + Count())
-        Channel->SetCount(Channel->Count() + Count());
-    for (size_t i = 0; i < X.size(); ++i) {
-        const bool null = Kind[i] == Null, empty = Kind[i] == Empty;
+    if (Channel->RingBufferSize() == 0 && Channel->Capacity() < Channel->Count() + FCount)
+        Channel->SetCount(Channel->Count() + FCount);
+    for (int i = 0; i < FCount; ++i) {
+        const TgBlock &b = *FBlocks[size_t(i / BlockPoints)];
+        const int at = i % BlockPoints;
+        const bool null = b.Kind[at] == Null, empty = b.Kind[at] == Empty;
         if (Direct)
-            Channel->DoAddXY(X[i], Y[i], null, empty);
+            Channel->DoAddXY(b.X[at], b.Y[at], null, empty);
         else
-            Channel->AddXYFlags(X[i], Y[i], null, empty);
+            Channel->AddXYFlags(b.X[at], b.Y[at], null, empty);
     }
 }
 

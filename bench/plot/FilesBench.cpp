@@ -1,0 +1,229 @@
+// The plot's files with 1e6 points: save and load of the plot's text form
+// (budget 1 us per point each way), of its compact-interval form (0.1 us)
+// and of a channel's data file (1 us). A load first reads its whole file
+// into a staging copy: its peak memory may reach at most twice what the
+// loaded points keep (peak RSS growth over the channel's memory, budget 2).
+// And a
+// channel logging 1e6 points with LogBufferSize 1000 against 0 (one file
+// write per point), and the same for the plot's log of AddDataArray rows.
+// Figures print beside their budgets.
+#include <benchmark/benchmark.h>
+
+#include "SineSeries.h"
+#include "gPlotXAxis.h"
+#include "gPlotYAxis.h"
+#include "gXYPlot.h"
+#include "gXYPlotChannel.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <chrono>
+#include <malloc.h>
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr int Points = 1000000;
+
+const SineSeries &TheData()
+{
+    static const SineSeries data(Points);
+    return data;
+}
+
+// A plot whose one channel holds the series (evenly spaced X).
+std::unique_ptr<TgXYPlot> MakePlot(bool Filled)
+{
+    auto plot = std::make_unique<TgXYPlot>(nullptr);
+    plot->GetXAxis(0)->SetMinSpan(0, 100);
+    plot->GetYAxis(0)->SetMinSpan(-50, 100);
+    if (Filled) {
+        const SineSeries &d = TheData();
+        TgXYPlotChannel *channel = plot->GetChannel(0);
+        channel->SetCount(Points);
+        for (int i = 0; i < Points; ++i)
+            channel->AddXY(d.x[size_t(i)], d.y[size_t(i)]);
+    }
+    return plot;
+}
+
+QTemporaryDir &Folder()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// Kilobytes of a /proc/self/status line ("VmRSS", "VmHWM").
+long StatusKb(const char *Key)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const std::string key = std::string(Key) + ":";
+    while (std::getline(status, line))
+        if (line.compare(0, key.size(), key) == 0)
+            return std::stol(line.substr(key.size()));
+    return 0;
+}
+
+// Gives freed memory back and starts the peak RSS afresh from the current
+// RSS.
+void ResetPeak()
+{
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+enum TFile { PlotText, PlotCompact, ChannelData };
+
+const char *Name(TFile File)
+{
+    return File == PlotText ? "plot text form" : File == PlotCompact ? "compact interval form" : "channel data file";
+}
+
+double Budget(TFile File)
+{
+    return File == PlotCompact ? 0.1 : 1.0;
+}
+
+void Save(TgXYPlot &Plot, TFile File, const QString &Path)
+{
+    Plot.SetDataFileFormat(File == PlotCompact ? ipdffCompactInterval : ipdffText);
+    if (File == ChannelData)
+        Plot.GetChannel(0)->SaveDataToFile(Path);
+    else
+        Plot.SaveDataToFile(Path);
+}
+
+void Load(TgXYPlot &Plot, TFile File, const QString &Path)
+{
+    if (File == ChannelData)
+        Plot.GetChannel(0)->LoadDataFromFile(Path, true);
+    else
+        Plot.LoadDataFromFile(Path);
+}
+
+QString PathOf(TFile File)
+{
+    return Folder().filePath(QStringLiteral("bench%1.dat").arg(int(File)));
+}
+
+void BM_Save(benchmark::State &state)
+{
+    const TFile file = TFile(state.range(0));
+    auto plot = MakePlot(true);
+    double seconds = 0;
+    long runs = 0;
+    for (auto _ : state) {
+        const auto t0 = std::chrono::steady_clock::now();
+        Save(*plot, file, PathOf(file));
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        ++runs;
+    }
+    state.counters["us_per_point"] = runs ? seconds / runs / Points * 1e6 : 0;
+    state.counters["budget_us"] = Budget(file);
+    state.counters["file_MB"] = double(QFile(PathOf(file)).size()) / 1e6;
+    state.SetLabel(QStringLiteral("save of 1e6 points, %1; budget %2 us per point")
+                       .arg(QLatin1String(Name(file)))
+                       .arg(Budget(file))
+                       .toStdString());
+}
+BENCHMARK(BM_Save)->Arg(PlotText)->Arg(PlotCompact)->Arg(ChannelData)->Unit(benchmark::kMillisecond);
+
+void BM_Load(benchmark::State &state)
+{
+    const TFile file = TFile(state.range(0));
+    {
+        auto source = MakePlot(true);
+        Save(*source, file, PathOf(file));
+    }
+    double seconds = 0, peakMb = 0, dataMb = 0;
+    long runs = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto plot = MakePlot(false);
+        ResetPeak();
+        const long before = StatusKb("VmRSS");
+        state.ResumeTiming();
+        const auto t0 = std::chrono::steady_clock::now();
+        Load(*plot, file, PathOf(file));
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        state.PauseTiming();
+        peakMb = (StatusKb("VmHWM") - before) / 1024.0;
+        dataMb = double(plot->GetChannel(0)->MemoryUsed()) / 1024.0 / 1024.0;
+        ++runs;
+        if (plot->GetChannel(0)->Count() != Points)
+            state.SkipWithError("the load lost points");
+        plot.reset();
+        state.ResumeTiming();
+    }
+    state.counters["us_per_point"] = runs ? seconds / runs / Points * 1e6 : 0;
+    state.counters["budget_us"] = Budget(file);
+    state.counters["peak_growth_MB"] = peakMb;
+    state.counters["data_MB"] = dataMb;
+    state.counters["peak_over_data"] = dataMb > 0 ? peakMb / dataMb : 0;
+    state.counters["budget_peak_over_data"] = 2;
+    state.SetLabel(QStringLiteral("load of 1e6 points, %1; budget %2 us per point, peak growth at most twice the data")
+                       .arg(QLatin1String(Name(file)))
+                       .arg(Budget(file))
+                       .toStdString());
+}
+BENCHMARK(BM_Load)->Arg(PlotText)->Arg(PlotCompact)->Arg(ChannelData)->Unit(benchmark::kMillisecond);
+
+void BM_ChannelLogging(benchmark::State &state)
+{
+    const int bufferSize = int(state.range(0));
+    const SineSeries &d = TheData();
+    double seconds = 0;
+    long runs = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto plot = MakePlot(false);
+        TgXYPlotChannel *channel = plot->GetChannel(0);
+        channel->SetLogFileName(Folder().filePath(QStringLiteral("log%1.txt").arg(bufferSize)));
+        channel->SetLogBufferSize(bufferSize);
+        channel->LogActivate(false);
+        state.ResumeTiming();
+        const auto t0 = std::chrono::steady_clock::now();
+        for (int i = 0; i < Points; ++i)
+            channel->AddXY(d.x[size_t(i)], d.y[size_t(i)]);
+        channel->LogDeactivate();
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        ++runs;
+    }
+    state.counters["us_per_point"] = runs ? seconds / runs / Points * 1e6 : 0;
+    state.SetLabel(QStringLiteral("1e6 AddXY while logging, LogBufferSize %1 (no budget: 1000 against 0)")
+                       .arg(bufferSize)
+                       .toStdString());
+}
+BENCHMARK(BM_ChannelLogging)->Arg(1000)->Arg(0)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_PlotLogging(benchmark::State &state)
+{
+    const int bufferSize = int(state.range(0));
+    const SineSeries &d = TheData();
+    double seconds = 0;
+    long runs = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto plot = MakePlot(false);
+        plot->SetLogFileName(Folder().filePath(QStringLiteral("plotlog%1.txt").arg(bufferSize)));
+        plot->SetLogBufferSize(bufferSize);
+        plot->LogActivate(false);
+        state.ResumeTiming();
+        const auto t0 = std::chrono::steady_clock::now();
+        for (int i = 0; i < Points; ++i)
+            plot->AddDataArray(d.x[size_t(i)], QVariantList{d.y[size_t(i)]});
+        plot->LogDeactivate();
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        ++runs;
+    }
+    state.counters["us_per_point"] = runs ? seconds / runs / Points * 1e6 : 0;
+    state.SetLabel(QStringLiteral("1e6 AddDataArray rows while logging, LogBufferSize %1 (no budget: 1000 against 0)")
+                       .arg(bufferSize)
+                       .toStdString());
+}
+BENCHMARK(BM_PlotLogging)->Arg(1000)->Arg(0)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
