@@ -44,6 +44,15 @@ private:
     int FFirst = 0, FLength = 0;
 };
 
+std::vector<TgPointBlocks> BlocksOf(const std::vector<const TgPlotChannelCustom *> &Channels)
+{
+    std::vector<TgPointBlocks> points;
+    points.reserve(Channels.size());
+    for (const TgPlotChannelCustom *c : Channels)
+        points.emplace_back(c);
+    return points;
+}
+
 int LargestCount(const std::vector<const TgPlotChannelCustom *> &Channels)
 {
     int largest = 0;
@@ -129,10 +138,7 @@ void WritePlotTextData(const QString &FileName, const std::vector<const TgPlotCh
     const QByteArray head = header.toUtf8();
     out.Append(std::string_view(head.constData(), static_cast<size_t>(head.size())));
     out.Append("\r\n");
-    std::vector<TgPointBlocks> points;
-    points.reserve(Channels.size());
-    for (const TgPlotChannelCustom *c : Channels)
-        points.emplace_back(c);
+    std::vector<TgPointBlocks> points = BlocksOf(Channels);
     const int rows = LargestCount(Channels);
     for (int r = 0; r < rows; ++r) {
         for (size_t c = 0; c < points.size(); ++c) {
@@ -171,10 +177,7 @@ void WritePlotCompactData(const QString &FileName, const std::vector<const TgPlo
     out.Append("Compact Interval\r\n");
     out.Append(std::to_string(Channels.size()));
     out.Append("\r\n");
-    std::vector<TgPointBlocks> points;
-    points.reserve(Channels.size());
-    for (const TgPlotChannelCustom *c : Channels)
-        points.emplace_back(c);
+    std::vector<TgPointBlocks> points = BlocksOf(Channels);
     const int rows = LargestCount(Channels);
     std::string row;
     for (int r = 0; r < rows; ++r) {

@@ -171,58 +171,67 @@ void BM_Load(benchmark::State &state)
 }
 BENCHMARK(BM_Load)->Arg(PlotText)->Arg(PlotCompact)->Arg(ChannelData)->Unit(benchmark::kMillisecond);
 
-void BM_ChannelLogging(benchmark::State &state)
+// 1e6 rows logged with the buffer size of the benchmark's argument: Log
+// sets the plot up and adds row I.
+template <class L>
+void Logging(benchmark::State &state, const char *What, L &&Log)
 {
     const int bufferSize = int(state.range(0));
-    const SineSeries &d = TheData();
     double seconds = 0;
     long runs = 0;
     for (auto _ : state) {
         state.PauseTiming();
         auto plot = MakePlot(false);
-        TgXYPlotChannel *channel = plot->GetChannel(0);
-        channel->SetLogFileName(Folder().filePath(QStringLiteral("log%1.txt").arg(bufferSize)));
-        channel->SetLogBufferSize(bufferSize);
-        channel->LogActivate(false);
+        const QString file = Folder().filePath(QStringLiteral("log%1.txt").arg(bufferSize));
+        Log(*plot, -1, file, bufferSize);
         state.ResumeTiming();
         const auto t0 = std::chrono::steady_clock::now();
         for (int i = 0; i < Points; ++i)
-            channel->AddXY(d.x[size_t(i)], d.y[size_t(i)]);
-        channel->LogDeactivate();
+            Log(*plot, i, file, bufferSize);
+        Log(*plot, Points, file, bufferSize);
         seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         ++runs;
     }
     state.counters["us_per_point"] = runs ? seconds / runs / Points * 1e6 : 0;
-    state.SetLabel(QStringLiteral("1e6 AddXY while logging, LogBufferSize %1 (no budget: 1000 against 0)")
+    state.SetLabel(QStringLiteral("1e6 %1 while logging, LogBufferSize %2 (no budget: 1000 against 0)")
+                       .arg(QLatin1String(What))
                        .arg(bufferSize)
                        .toStdString());
+}
+
+// Row -1 starts the log, row Points ends it.
+void BM_ChannelLogging(benchmark::State &state)
+{
+    const SineSeries &d = TheData();
+    Logging(state, "AddXY", [&d](TgXYPlot &Plot, int Row, const QString &File, int BufferSize) {
+        TgXYPlotChannel *channel = Plot.GetChannel(0);
+        if (Row < 0) {
+            channel->SetLogFileName(File);
+            channel->SetLogBufferSize(BufferSize);
+            channel->LogActivate(false);
+        } else if (Row == Points) {
+            channel->LogDeactivate();
+        } else {
+            channel->AddXY(d.x[size_t(Row)], d.y[size_t(Row)]);
+        }
+    });
 }
 BENCHMARK(BM_ChannelLogging)->Arg(1000)->Arg(0)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void BM_PlotLogging(benchmark::State &state)
 {
-    const int bufferSize = int(state.range(0));
     const SineSeries &d = TheData();
-    double seconds = 0;
-    long runs = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto plot = MakePlot(false);
-        plot->SetLogFileName(Folder().filePath(QStringLiteral("plotlog%1.txt").arg(bufferSize)));
-        plot->SetLogBufferSize(bufferSize);
-        plot->LogActivate(false);
-        state.ResumeTiming();
-        const auto t0 = std::chrono::steady_clock::now();
-        for (int i = 0; i < Points; ++i)
-            plot->AddDataArray(d.x[size_t(i)], QVariantList{d.y[size_t(i)]});
-        plot->LogDeactivate();
-        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        ++runs;
-    }
-    state.counters["us_per_point"] = runs ? seconds / runs / Points * 1e6 : 0;
-    state.SetLabel(QStringLiteral("1e6 AddDataArray rows while logging, LogBufferSize %1 (no budget: 1000 against 0)")
-                       .arg(bufferSize)
-                       .toStdString());
+    Logging(state, "AddDataArray rows", [&d](TgXYPlot &Plot, int Row, const QString &File, int BufferSize) {
+        if (Row < 0) {
+            Plot.SetLogFileName(File);
+            Plot.SetLogBufferSize(BufferSize);
+            Plot.LogActivate(false);
+        } else if (Row == Points) {
+            Plot.LogDeactivate();
+        } else {
+            Plot.AddDataArray(d.x[size_t(Row)], QVariantList{d.y[size_t(Row)]});
+        }
+    });
 }
 BENCHMARK(BM_PlotLogging)->Arg(1000)->Arg(0)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -29,17 +29,6 @@ struct ChannelFilesTest : ::testing::Test {
         C->DoAddXY(4, 0, false, true);
         C->AddXY(5, 6);
     }
-    static QStringList Points(const TgPlotChannelCustom *C)
-    {
-        QStringList out;
-        for (int i = 0; i < C->Count(); ++i) {
-            double x, y;
-            bool empty, null;
-            C->GetXYEmptyNull(i, x, y, empty, null);
-            out << QStringLiteral("%1 %2%3%4").arg(x).arg(y).arg(null ? " null" : "").arg(empty ? " empty" : "");
-        }
-        return out;
-    }
 };
 
 TEST_F(ChannelFilesTest, NullAndEmptyPointsInTheDataFile)
@@ -56,7 +45,7 @@ TEST_F(ChannelFilesTest, NullAndEmptyPointsInTheDataFile)
         SCOPED_TRACE(file);
         TgPlotChannelCustom *other = plot.GetChannel(plot.AddChannel());
         other->LoadDataFromFile(Path(file), true);
-        EXPECT_EQ(Points(other), (QStringList{"1 2", "3 0 null", "5 6"}));
+        EXPECT_EQ(PointTexts(other), (QStringList{"1 2", "3 0 null", "5 6"}));
     }
 }
 
@@ -86,10 +75,10 @@ TEST_F(ChannelFilesTest, SeparatorAndNumberForms)
         const QString message = MessageOf([&] { channel->LoadDataFromFile(Path("in.txt"), false); });
         if (c.points.isEmpty()) {
             EXPECT_TRUE(message.startsWith(QLatin1String(c.line))) << message.toStdString();
-            EXPECT_EQ(Points(channel), QStringList{"-1 -1"}); // nothing taken from a bad file
+            EXPECT_EQ(PointTexts(channel), QStringList{"-1 -1"}); // nothing taken from a bad file
         } else {
             EXPECT_EQ(message, "(nothing raised)");
-            EXPECT_EQ(Points(channel), QStringList{"-1 -1"} + c.points);
+            EXPECT_EQ(PointTexts(channel), QStringList{"-1 -1"} + c.points);
         }
     }
 }

@@ -3,12 +3,14 @@
 // German number locale for the time of a test, and a plot that counts the
 // repaints it asks for.
 #include "FormatSettings.h"
+#include "gPlotChannelCustom.h"
 #include "gXYPlot.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <clocale>
 #include <string>
 
@@ -23,6 +25,23 @@ inline void WriteBytes(const QString &FileName, const QByteArray &Bytes)
     QFile f(FileName);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(Bytes);
+}
+
+// Point Index of a channel as "X Y", with " null" or " empty" after it.
+inline QString PointText(const TgPlotChannelCustom *Channel, int Index)
+{
+    double x, y;
+    bool empty, null;
+    Channel->GetXYEmptyNull(Index, x, y, empty, null);
+    return QStringLiteral("%1 %2%3%4").arg(x).arg(y).arg(null ? " null" : "").arg(empty ? " empty" : "");
+}
+
+inline QStringList PointTexts(const TgPlotChannelCustom *Channel)
+{
+    QStringList out;
+    for (int i = 0; i < Channel->Count(); ++i)
+        out << PointText(Channel, i);
+    return out;
 }
 
 // "," as the decimal separator everywhere a number text could pick one up:

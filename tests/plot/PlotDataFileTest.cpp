@@ -13,23 +13,6 @@
 
 namespace {
 
-QString Point(const TgPlotChannelCustom *C, int I)
-{
-    double x, y;
-    bool empty, null;
-    C->GetXYEmptyNull(I, x, y, empty, null);
-    return null ? QStringLiteral("%1 null").arg(x) : empty ? QStringLiteral("%1 empty").arg(x)
-                                                          : QStringLiteral("%1 %2").arg(x).arg(y);
-}
-
-QStringList Points(const TgPlotChannelCustom *C)
-{
-    QStringList out;
-    for (int i = 0; i < C->Count(); ++i)
-        out << Point(C, i);
-    return out;
-}
-
 QStringList Lines(const QByteArray &Bytes)
 {
     QStringList lines = QString::fromUtf8(Bytes).split("\r\n");
@@ -74,8 +57,8 @@ TEST_F(PlotDataFileTest, TextFormWithTabs)
     other.OnAfterLoadData = [&](TObject *) { ++loaded; };
     other.LoadDataFromFile(Path("data.txt"));
     EXPECT_EQ(loaded, 1);
-    EXPECT_EQ(Points(other.GetChannel(0)), Points(plot.GetChannel(0)));
-    EXPECT_EQ(Points(other.GetChannel(1)), Points(plot.GetChannel(1)));
+    EXPECT_EQ(PointTexts(other.GetChannel(0)), PointTexts(plot.GetChannel(0)));
+    EXPECT_EQ(PointTexts(other.GetChannel(1)), PointTexts(plot.GetChannel(1)));
     other.LoadDataFromFile(Path("data.txt")); // appends
     EXPECT_EQ(other.GetChannel(0)->Count(), 6);
 
@@ -100,8 +83,8 @@ TEST_F(PlotDataFileTest, NullAndEmptyPointsComeBack)
         TgPlot other(nullptr);
         Prepare(other, 2);
         other.LoadDataFromFile(Path("flags.txt"));
-        EXPECT_EQ(Points(other.GetChannel(0)), (QStringList{"1 2", "2 null", "3 empty", "4 3e-300"}));
-        EXPECT_EQ(Points(other.GetChannel(1)), QStringList{"7 empty"});
+        EXPECT_EQ(PointTexts(other.GetChannel(0)), (QStringList{"1 2", "2 0 null", "3 0 empty", "4 3e-300"}));
+        EXPECT_EQ(PointTexts(other.GetChannel(1)), QStringList{"7 0 empty"});
     }
 }
 
@@ -119,8 +102,8 @@ TEST_F(PlotDataFileTest, BlankFirstTitleIsNoLogHeader)
     TgXYPlot other(nullptr);
     Prepare(other, 2);
     other.LoadDataFromFile(Path("blank.txt"));
-    EXPECT_EQ(Points(other.GetChannel(0)), QStringList{"1 10"});
-    EXPECT_EQ(Points(other.GetChannel(1)), QStringList{"2 20"});
+    EXPECT_EQ(PointTexts(other.GetChannel(0)), QStringList{"1 10"});
+    EXPECT_EQ(PointTexts(other.GetChannel(1)), QStringList{"2 20"});
 
     // A header that starts with "(X)" but has a field per channel that is
     // not a log's "(Y)" is read as data too.
@@ -128,7 +111,7 @@ TEST_F(PlotDataFileTest, BlankFirstTitleIsNoLogHeader)
     TgXYPlot third(nullptr);
     Prepare(third, 2);
     third.LoadDataFromFile(Path("x.txt"));
-    EXPECT_EQ(Points(third.GetChannel(1)), QStringList{"2 20"});
+    EXPECT_EQ(PointTexts(third.GetChannel(1)), QStringList{"2 20"});
 }
 
 TEST_F(PlotDataFileTest, DecimalCommaLocale)
@@ -143,17 +126,17 @@ TEST_F(PlotDataFileTest, DecimalCommaLocale)
     TgXYPlot other(nullptr);
     Prepare(other, 1);
     other.LoadDataFromFile(Path("de.txt"));
-    EXPECT_EQ(Points(other.GetChannel(0)), Points(plot.GetChannel(0)));
+    EXPECT_EQ(PointTexts(other.GetChannel(0)), PointTexts(plot.GetChannel(0)));
 
     // Files written with a decimal comma elsewhere: TAB columns only.
     WriteBytes(Path("comma-points.txt"), "A(X)\tA(Y)\r\n1,5\t-2,25\r\n");
     other.GetChannel(0)->Clear();
     other.LoadDataFromFile(Path("comma-points.txt"));
-    EXPECT_EQ(Points(other.GetChannel(0)), QStringList{"1.5 -2.25"});
+    EXPECT_EQ(PointTexts(other.GetChannel(0)), QStringList{"1.5 -2.25"});
     WriteBytes(Path("comma-columns.txt"), "A(X),A(Y)\r\n1.5,-2.25\r\n");
     other.GetChannel(0)->Clear();
     other.LoadDataFromFile(Path("comma-columns.txt"));
-    EXPECT_EQ(Points(other.GetChannel(0)), QStringList{"1.5 -2.25"});
+    EXPECT_EQ(PointTexts(other.GetChannel(0)), QStringList{"1.5 -2.25"});
 }
 
 TEST_F(PlotDataFileTest, CompactIntervalForm)
@@ -174,8 +157,8 @@ TEST_F(PlotDataFileTest, CompactIntervalForm)
     TgXYPlot other(nullptr);
     Prepare(other, 2);
     other.LoadDataFromFile(Path("compact.bin"));
-    EXPECT_EQ(Points(other.GetChannel(0)), (QStringList{"10 0", "10.5 1", "11 2"}));
-    EXPECT_EQ(Points(other.GetChannel(1)), (QStringList{"-1 100", "-2 101", "-3 102"}));
+    EXPECT_EQ(PointTexts(other.GetChannel(0)), (QStringList{"10 0", "10.5 1", "11 2"}));
+    EXPECT_EQ(PointTexts(other.GetChannel(1)), (QStringList{"-1 100", "-2 101", "-3 102"}));
 
     // Uneven X is refused before anything is written: the old file stays.
     plot.GetChannel(1)->AddXY(-10, 0);
@@ -208,15 +191,15 @@ TEST_F(PlotDataFileTest, BulkDataArrays)
     TgPlot plot(nullptr);
     Prepare(plot, 2);
     plot.AddDataArray(5, QVariantList{1.5, 5e-301});
-    EXPECT_EQ(Points(plot.GetChannel(0)), QStringList{"5 1.5"});
-    EXPECT_EQ(Points(plot.GetChannel(1)), QStringList{"5 null"});
+    EXPECT_EQ(PointTexts(plot.GetChannel(0)), QStringList{"5 1.5"});
+    EXPECT_EQ(PointTexts(plot.GetChannel(1)), QStringList{"5 0 null"});
     plot.AddDataArray(6, QVariantList{2e-302 * 1.5 * 2, 7});
-    EXPECT_EQ(Point(plot.GetChannel(0), 1), "6 empty");
+    EXPECT_EQ(PointText(plot.GetChannel(0), 1), "6 0 empty");
 
     TgXYPlot xy(nullptr);
     Prepare(xy, 2);
     xy.AddDataArray(5, QVariantList{1.5, 5e-301});
-    EXPECT_TRUE(Point(xy.GetChannel(1), 0).endsWith("null"));
+    EXPECT_TRUE(PointText(xy.GetChannel(1), 0).endsWith("null"));
 
     // Checked whole before the first point: nothing added from a bad array.
     const struct {
@@ -246,8 +229,8 @@ TEST_F(PlotDataFileTest, BulkDataArrays)
     block.SetLogBufferSize(10);
     block.LogActivate(false);
     block.AddDataArray(0.5, QVariantList{QVariantList{1, 2, 3}, QVariantList{4, 5, 6}});
-    EXPECT_EQ(Points(block.GetChannel(0)), (QStringList{"0 1", "0.5 2", "1 3"}));
-    EXPECT_EQ(Points(block.GetChannel(1)), (QStringList{"0 4", "0.5 5", "1 6"}));
+    EXPECT_EQ(PointTexts(block.GetChannel(0)), (QStringList{"0 1", "0.5 2", "1 3"}));
+    EXPECT_EQ(PointTexts(block.GetChannel(1)), (QStringList{"0 4", "0.5 5", "1 6"}));
     EXPECT_EQ(block.LogBufferCount(), 3);
     block.LogDeactivate();
     EXPECT_EQ(Lines(ReadBytes(Path("block.log"))),
@@ -286,10 +269,10 @@ TEST_F(PlotDataFileTest, LogFilesInBothForms)
         TgXYPlot back(nullptr);
         Prepare(back, 3);
         back.LoadDataFromFile(Path("plot.log"));
-        EXPECT_EQ(Points(back.GetChannel(0)), (QStringList{"0 0", "2 1", "4 2", "6 30", "8 4", "10 5"}));
+        EXPECT_EQ(PointTexts(back.GetChannel(0)), (QStringList{"0 0", "2 1", "4 2", "6 30", "8 4", "10 5"}));
         // The missing point leaves a gap; the compact form's later X still
         // count from the row.
-        EXPECT_EQ(Points(back.GetChannel(2)), (QStringList{"0 0", "2 100", "4 200", "8 400", "10 500"}));
+        EXPECT_EQ(PointTexts(back.GetChannel(2)), (QStringList{"0 0", "2 100", "4 200", "8 400", "10 500"}));
     }
 }
 
@@ -327,7 +310,7 @@ TEST_F(PlotDataFileTest, LogOfChannelsWithRingsSmallerThanTheBuffer)
     TgXYPlot back(nullptr);
     Prepare(back, 2);
     back.LoadDataFromFile(Path("ring.log"));
-    EXPECT_EQ(Points(back.GetChannel(1)), (QStringList{"1 20", "2 40", "3 60", "4 80"}));
+    EXPECT_EQ(PointTexts(back.GetChannel(1)), (QStringList{"1 20", "2 40", "3 60", "4 80"}));
 }
 
 TEST_F(PlotDataFileTest, TransferChannelData)
@@ -339,9 +322,9 @@ TEST_F(PlotDataFileTest, TransferChannelData)
     a->AddXY(2, 4);
     a->AddXEmpty(3);
     plot.TransferChannelData(0, 1, 0, 0);
-    EXPECT_EQ(Points(plot.GetChannel(1)), QStringList{"1 null"});
+    EXPECT_EQ(PointTexts(plot.GetChannel(1)), QStringList{"1 0 null"});
     plot.TransferChannelData(0, 1, 1, 2);
-    EXPECT_EQ(Points(plot.GetChannel(1)), (QStringList{"1 null", "2 4", "3 empty"}));
+    EXPECT_EQ(PointTexts(plot.GetChannel(1)), (QStringList{"1 0 null", "2 4", "3 0 empty"}));
     plot.TransferChannelData(0, 0, 0, 2); // onto itself: the three points once more
     EXPECT_EQ(a->Count(), 6);
     EXPECT_EQ(MessageOf([&] { plot.TransferChannelData(0, 1, -1, 0); }), "Start Index Must be 0 or Greater");
