@@ -44,7 +44,6 @@ bool TgLineReader::Fill()
     if (FEnd)
         return false;
     FBuffer.erase(0, FPos);
-    FConsumedBefore += std::int64_t(FPos);
     FPos = 0;
     const std::size_t kept = FBuffer.size();
     FBuffer.resize(kept + ReadBlockSize);

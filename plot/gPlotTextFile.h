@@ -40,8 +40,6 @@ public:
     bool ReadBytes(void *Buffer, std::size_t Count);
     // No byte left after what was read.
     bool AtEnd();
-    // Bytes read so far, from the start of the file.
-    std::int64_t Offset() const { return FConsumedBefore + std::int64_t(FPos); }
 
 private:
     // Keeps the unread bytes and appends the next block; false at the end.
@@ -50,7 +48,6 @@ private:
     QFile FFile;
     std::string FBuffer;
     std::size_t FPos = 0;
-    std::int64_t FConsumedBefore = 0;
     bool FEnd = false;
     int FLineNumber = 0;
 };

@@ -83,6 +83,25 @@ TEST_F(ChannelFilesTest, SeparatorAndNumberForms)
     }
 }
 
+TEST_F(ChannelFilesTest, LineEndsAcrossTheReadBlocks)
+{
+    // Files are read a mebibyte at a time: a line end may straddle two
+    // blocks (CR LF) or end the first (a lone CR).
+    const int block = 1 << 20;
+    for (const char *end : {"\r\n", "\r", "\n"}) {
+        SCOPED_TRACE(end);
+        QByteArray bytes = "1\t2";
+        bytes += QByteArray(block - 1 - bytes.size(), ' ');
+        bytes += end;
+        bytes += "3\t4";
+        bytes += end;
+        ASSERT_EQ(bytes.at(block - 1), '\r' == end[0] ? '\r' : '\n');
+        WriteBytes(Path("long.txt"), bytes);
+        channel->LoadDataFromFile(Path("long.txt"), true);
+        EXPECT_EQ(PointTexts(channel), (QStringList{"1 2", "3 4"}));
+    }
+}
+
 TEST_F(ChannelFilesTest, ConfigurationFile)
 {
     channel->SetColor(0x00FF00);
