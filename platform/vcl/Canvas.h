@@ -223,6 +223,10 @@ protected:
     // The same image for drawing pixels straight into it while the canvas's
     // painter stays open on it.
     virtual QImage *WritableImage() { return nullptr; }
+    // True for devices that keep shapes rather than pixels (a metafile):
+    // lines and polylines go to the painter as lines with the pen's width
+    // and dashes, so that they scale when the drawing is played back.
+    virtual bool VectorLines() const { return false; }
 
     QPainter *painter_ = nullptr;
     // Where the drawing calls are written down, when a descendant records
@@ -247,6 +251,8 @@ private:
     // within Clip (widened by the reach), appended to Points.
     void AddLinePixels(int X1, int Y1, int X2, int Y2, const TRect &Clip, QPolygon &Points);
     void DrawLinePixels(const QPolygon &Points);
+    // The lines from point to point as one polyline of the painter.
+    void DrawVectorLines(const TPoint *Points, size_t Count);
     // The image to write a copying pen's pixels into, straight, when the
     // canvas draws on a 32-bit image under an integer offset and a
     // rectangular clip (Clip in image pixels); none when the painter must

@@ -298,6 +298,25 @@ void TCanvas::DrawLinePixels(const QPolygon &Points)
         }
 }
 
+void TCanvas::DrawVectorLines(const TPoint *Points, size_t Count)
+{
+    QPen p(ToQColor(pen_.Color()));
+    p.setWidth(WidePen() ? pen_.Width() : 1);
+    p.setCapStyle(WidePen() ? Qt::RoundCap : Qt::FlatCap);
+    p.setJoinStyle(WidePen() ? Qt::RoundJoin : Qt::MiterJoin);
+    const std::vector<int> &pattern = LinePattern();
+    if (!pattern.empty()) // in pen widths, which are pixels here
+        p.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
+    QPolygon line;
+    for (size_t i = 0; i < Count; ++i)
+        line << ToQPoint(Points[i]);
+    painter_->save();
+    painter_->setPen(p);
+    painter_->setBrush(Qt::NoBrush);
+    painter_->drawPolyline(line);
+    painter_->restore();
+}
+
 void TCanvas::FillPixelsRect(const QRect &r, const QColor &c)
 {
     if (r.isEmpty())
@@ -311,6 +330,10 @@ void TCanvas::DrawLineExcludingEnd(int X1, int Y1, int X2, int Y2)
         return;
     ApplyPenMode();
     const TPoint ends[2] = {TPoint(X1, Y1), TPoint(X2, Y2)};
+    if (VectorLines()) {
+        DrawVectorLines(ends, 2);
+        return;
+    }
     if (DrawLinesDirect(ends, 2))
         return;
     QColor color = ToQColor(pen_.Color());
@@ -348,6 +371,10 @@ void TCanvas::Polyline(const TPoint *Points, size_t Count)
     if (Count < 2 || !Ready() || pen_.Style() == psClear)
         return;
     ApplyPenMode();
+    if (VectorLines()) {
+        DrawVectorLines(Points, Count);
+        return;
+    }
     if (DrawLinesDirect(Points, Count))
         return;
     const TRect clip = ClipRect();

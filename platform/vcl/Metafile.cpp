@@ -1,0 +1,128 @@
+#include "Metafile.h"
+
+#include "Exceptions.h"
+#include "Stream.h"
+
+#include <QPainter>
+#include <algorithm>
+
+TMetafile::TMetafile() = default;
+TMetafile::~TMetafile() = default;
+
+bool TMetafile::Empty() const
+{
+    return !recorded_ || width_ <= 0 || height_ <= 0;
+}
+
+void TMetafile::SetSize(int AWidth, int AHeight)
+{
+    AWidth = std::max(AWidth, 0);
+    AHeight = std::max(AHeight, 0);
+    if (AWidth == width_ && AHeight == height_)
+        return;
+    width_ = AWidth;
+    height_ = AHeight;
+    picture_ = QPicture();
+    recorded_ = false;
+    Changed(this);
+}
+
+void TMetafile::Clear()
+{
+    picture_ = QPicture();
+    recorded_ = false;
+    createdBy_.clear();
+    description_.clear();
+    Changed(this);
+}
+
+void TMetafile::Recorded(const QPicture &Picture, const QString &CreatedBy, const QString &Description)
+{
+    picture_ = Picture;
+    recorded_ = true;
+    createdBy_ = CreatedBy;
+    description_ = Description;
+    Changed(this);
+}
+
+void TMetafile::Draw(TCanvas *ACanvas, const TRect &Rect)
+{
+    if (!ACanvas || Empty() || Rect.Width() == 0 || Rect.Height() == 0)
+        return;
+    QPainter *p = ACanvas->Handle();
+    if (!p)
+        return;
+    p->save();
+    p->translate(Rect.Left, Rect.Top);
+    p->scale(double(Rect.Width()) / width_, double(Rect.Height()) / height_);
+    p->drawPicture(0, 0, picture_);
+    p->restore();
+}
+
+void TMetafile::LoadFromStream(TStream *)
+{
+    throw EInvalidGraphic(QStringLiteral("Metafiles cannot be read"));
+}
+
+void TMetafile::SaveToStream(TStream *Stream)
+{
+    throw EInvalidGraphic(QStringLiteral("Metafiles cannot be written yet"));
+}
+
+TGraphic *TMetafile::CreateCopy() const
+{
+    auto *copy = new TMetafile;
+    copy->width_ = width_;
+    copy->height_ = height_;
+    copy->picture_ = picture_;
+    copy->recorded_ = recorded_;
+    copy->createdBy_ = createdBy_;
+    copy->description_ = description_;
+    return copy;
+}
+
+void TMetafile::Assign(TPersistent *Source)
+{
+    if (auto *src = dynamic_cast<TMetafile *>(Source)) {
+        if (src == this)
+            return;
+        width_ = src->width_;
+        height_ = src->height_;
+        picture_ = src->picture_;
+        recorded_ = src->recorded_;
+        createdBy_ = src->createdBy_;
+        description_ = src->description_;
+        Changed(this);
+        return;
+    }
+    TGraphic::Assign(Source);
+}
+
+TMetafileCanvas::TMetafileCanvas(TMetafile *Metafile, const QString &CreatedBy, const QString &Description)
+    : metafile_(Metafile), createdBy_(CreatedBy), description_(Description)
+{
+}
+
+TMetafileCanvas::~TMetafileCanvas()
+{
+    Detach();
+    if (own_) {
+        own_->end();
+        own_.reset();
+    }
+    if (metafile_ && metafile_->width_ > 0 && metafile_->height_ > 0) {
+        picture_.setBoundingRect(QRect(0, 0, metafile_->width_, metafile_->height_));
+        metafile_->Recorded(picture_, createdBy_, description_);
+    }
+}
+
+void TMetafileCanvas::CreateHandle()
+{
+    if (own_ || !metafile_ || metafile_->width_ <= 0 || metafile_->height_ <= 0)
+        return;
+    const QRect area(0, 0, metafile_->width_, metafile_->height_);
+    own_ = std::make_unique<QPainter>(&picture_);
+    // The picture's own bounds follow what is drawn; the whole area counts.
+    picture_.setBoundingRect(area);
+    Attach(own_.get(), TPoint(0, 0), Bounds(0, 0, area.width(), area.height()));
+}
