@@ -1,5 +1,6 @@
 #include "Metafile.h"
 
+#include "EmfPaintDevice.h"
 #include "Exceptions.h"
 #include "Stream.h"
 
@@ -64,9 +65,24 @@ void TMetafile::LoadFromStream(TStream *)
     throw EInvalidGraphic(QStringLiteral("Metafiles cannot be read"));
 }
 
+QByteArray TMetafile::EmfBytes() const
+{
+    TEmfPaintDevice device(width_, height_, createdBy_, description_);
+    QPainter p;
+    if (!p.begin(&device))
+        throw EStreamError(QStringLiteral("The metafile could not be written"));
+    if (!Empty())
+        p.drawPicture(0, 0, picture_);
+    p.end();
+    if (device.Bytes().isEmpty())
+        throw EStreamError(QStringLiteral("The metafile could not be written"));
+    return device.Bytes();
+}
+
 void TMetafile::SaveToStream(TStream *Stream)
 {
-    throw EInvalidGraphic(QStringLiteral("Metafiles cannot be written yet"));
+    if (Stream)
+        Stream->WriteBytes(EmfBytes());
 }
 
 TGraphic *TMetafile::CreateCopy() const

@@ -30,7 +30,11 @@ public:
     void SetSize(int AWidth, int AHeight);
     void Clear();
 
-    // Metafiles are written, never read: LoadFromStream raises EInvalidGraphic.
+    // The drawing as an Enhanced Metafile (EMF) file; raises EStreamError
+    // when the file cannot be made.
+    QByteArray EmfBytes() const;
+    // Metafiles are written (as EMF), never read: LoadFromStream raises
+    // EInvalidGraphic.
     void LoadFromStream(TStream *Stream) override;
     void SaveToStream(TStream *Stream) override;
     TGraphic *CreateCopy() const override;
