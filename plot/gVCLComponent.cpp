@@ -4,7 +4,9 @@
 #include "Exceptions.h"
 #include "FloatFormat.h"
 #include "ImageWriters.h"
+#include "Metafile.h"
 #include "Registry.h"
+#include "Stream.h"
 #include "Timer.h"
 #include "gXMLMemoryStream.h"
 #include "gOPCItem.h"
@@ -320,13 +322,6 @@ void CheckPng(int Compression)
         throw Exception(QStringLiteral("Compression must be in the range of 0-9"));
 }
 
-void WriteFile(const QString &FileName, const QByteArray &Bytes)
-{
-    QFile f(FileName);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(Bytes) != Bytes.size() || !f.flush())
-        throw EFOpenError(QStringLiteral("Cannot create file \"%1\". %2").arg(FileName, f.errorString()));
-}
-
 // Lock for the scope.
 struct Locked {
     TgVCLComponent *c;
@@ -339,13 +334,27 @@ struct Locked {
 void TgVCLComponent::SaveImageToJPEG(const QString &FileName, int Compression, bool Progressive)
 {
     CheckJpeg(Compression);
-    WriteFile(FileName, EncodeJPEG(Picture(), Compression, Progressive));
+    SaveBytesAtomically(FileName, EncodeJPEG(Picture(), Compression, Progressive));
 }
 
 void TgVCLComponent::SaveImageToPNG(const QString &FileName, int Compression)
 {
     CheckPng(Compression);
-    WriteFile(FileName, EncodePNG(Picture(), Compression));
+    SaveBytesAtomically(FileName, EncodePNG(Picture(), Compression));
+}
+
+void TgVCLComponent::PaintToMetafile(TMetafile *Metafile, const QString &Description)
+{
+    Metafile->SetSize(Width(), Height());
+    TMetafileCanvas canvas(Metafile, QStringLiteral("Tarvex"), Description);
+    PaintToCanvas(&canvas);
+}
+
+void TgVCLComponent::SaveImageToMetaFile(const QString &FileName)
+{
+    TMetafile metafile;
+    PaintToMetafile(&metafile, QString());
+    metafile.SaveToFile(FileName);
 }
 
 QByteArray TgVCLComponent::GetBytesJPEG(int Compression, bool Progressive)

@@ -11,6 +11,7 @@
 #include <mutex>
 
 class QPainter;
+class TMetafile;
 class TgOPCItem;
 class TgOPCItemManager;
 
@@ -55,8 +56,9 @@ public:
     void RepaintAll() override;
     void Paint() override;
 
-    // The control drawn and encoded. Compression out of range raises "Compression
-    // must be in the range of 1-100" (JPEG) or "... 0-9" (PNG) before drawing.
+    // The control drawn and encoded; files are written whole or not at all.
+    // Compression out of range raises "Compression must be in the range of
+    // 1-100" (JPEG) or "... 0-9" (PNG) before drawing.
     void SaveImageToJPEG(const QString &FileName, int Compression, bool Progressive);
     void SaveImageToPNG(const QString &FileName, int Compression);
     QByteArray GetBytesJPEG(int Compression, bool Progressive);
@@ -64,6 +66,11 @@ public:
     // A new compressed JPEG picture of the control (24-bit, quality =
     // Compression, progressive as asked); the caller frees it.
     TJPEGImage *CreateJPEGImage(int Compression, bool Progressive);
+    // The control drawn into Metafile, which takes the control's size, with
+    // the creator "Tarvex" and Description; an Enhanced Metafile file of it
+    // (no description).
+    void PaintToMetafile(TMetafile *Metafile, const QString &Description);
+    void SaveImageToMetaFile(const QString &FileName);
 
     // OPC items (thin calls on the item manager); values the server sends
     // are written into the bound properties, property changes that are not

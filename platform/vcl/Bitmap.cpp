@@ -249,8 +249,15 @@ void TBitmap::SaveToStream(TStream *Stream)
     QByteArray bytes;
     QBuffer buf(&bytes);
     buf.open(QIODevice::WriteOnly);
-    if (!Empty())
-        Image().save(&buf, format_ == pf32bit ? "PNG" : "BMP");
+    if (!Empty()) {
+        QImage out = format_ == pf1bit ? Image().convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)
+                                       : Image();
+        // The screen's 96 dots per inch, as 3780 dots per metre.
+        out.setDotsPerMeterX(3780);
+        out.setDotsPerMeterY(3780);
+        if (!out.save(&buf, format_ == pf32bit ? "PNG" : "BMP"))
+            throw EInvalidGraphic(QStringLiteral("Bitmap image could not be encoded"));
+    }
     Stream->WriteBytes(bytes);
 }
 

@@ -41,7 +41,8 @@ private:
 // transparent colour are left out when the bitmap is drawn: in tmAuto the
 // colour of the bottom-left pixel, in tmFixed TransparentColor.
 // LoadFromStream decodes BMP, PNG, JPEG or GIF data (throws EInvalidGraphic
-// for anything else); SaveToStream writes BMP (pf24bit) or PNG (pf32bit).
+// for anything else); SaveToStream writes BMP at 96 dpi (pf24bit: 24-bit
+// pixels; pf1bit: 1-bit with a black and white colour table) or PNG (pf32bit).
 class TBitmap : public TGraphic {
 public:
     TBitmap();

@@ -10,8 +10,9 @@ void TGraphic::LoadFromFile(const QString &FileName)
 
 void TGraphic::SaveToFile(const QString &FileName)
 {
-    TFileStream f(FileName, fmCreate);
+    TAtomicFileStream f(FileName);
     SaveToStream(&f);
+    f.Commit();
 }
 
 void TGraphic::SetTransparent(bool Value)

@@ -15,7 +15,9 @@ class TStream;
 // Draw(ACanvas, Rect) draws the picture stretched into Rect on the canvas.
 // ReadData/WriteData are the stored "Data" form of a window layout; by
 // default they are LoadFromStream/SaveToStream. LoadFromFile opens the file
-// and calls LoadFromStream (file errors propagate as EFOpenError).
+// and calls LoadFromStream (file errors propagate as EFOpenError);
+// SaveToFile writes the whole file or, failing, leaves the old one as it was
+// (TAtomicFileStream).
 class TGraphic : public TPersistent {
 public:
     virtual void Draw(TCanvas *ACanvas, const TRect &Rect) = 0;
