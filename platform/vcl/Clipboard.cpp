@@ -2,6 +2,9 @@
 
 #include "Bitmap.h"
 #include "Exceptions.h"
+#include "JPEGImage.h"
+#include "Metafile.h"
+#include "Picture.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -23,10 +26,26 @@ QString MimeFor(unsigned Format)
 {
     if (Format == CF_TEXT || Format == CF_UNICODETEXT)
         return QStringLiteral("text/plain");
+    if (Format == CF_ENHMETAFILE)
+        return QStringLiteral("image/x-emf");
+    if (Format == CF_JPEG)
+        return QStringLiteral("image/jpeg");
     QString name = ClipboardFormatName(Format);
     if (name.isEmpty())
         return QString();
     return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"").arg(name);
+}
+
+// The start of the file a picture format carries: an EMF header record
+// (type 1, " EMF" at byte 40) or a JPEG start-of-image marker.
+bool HasSignature(unsigned Format, const QByteArray &Data)
+{
+    if (Format == CF_ENHMETAFILE)
+        return Data.size() >= 88 && Data.startsWith(QByteArray("\x01\x00\x00\x00", 4)) &&
+               Data.mid(40, 4) == " EMF";
+    if (Format == CF_JPEG)
+        return Data.startsWith("\xFF\xD8\xFF");
+    return true;
 }
 
 QClipboard *System()
@@ -115,6 +134,9 @@ void TClipboard::SetBuffer(unsigned Format, const QByteArray &Data)
     QString mime = MimeFor(Format);
     if (mime.isEmpty())
         throw EClipboardException(QStringLiteral("Clipboard format %1 is not registered").arg(Format));
+    if (!HasSignature(Format, Data))
+        throw EClipboardException(QStringLiteral("The clipboard data is not a valid %1 file")
+                                      .arg(Format == CF_JPEG ? QStringLiteral("JPEG") : QStringLiteral("metafile")));
     Open();
     Pending()->setData(mime, Data);
     Close();
@@ -155,6 +177,19 @@ void TClipboard::Assign(TPersistent *Source)
         Open();
         Pending()->setImageData(bmp->Image());
         Close();
+        return;
+    }
+    if (auto *metafile = dynamic_cast<TMetafile *>(Source)) {
+        SetBuffer(CF_ENHMETAFILE, metafile->EmfBytes());
+        return;
+    }
+    if (auto *jpeg = dynamic_cast<TJPEGImage *>(Source)) {
+        SetBuffer(CF_JPEG, jpeg->Data());
+        return;
+    }
+    if (auto *picture = dynamic_cast<TPicture *>(Source)) {
+        if (picture->Graphic())
+            Assign(picture->Graphic());
         return;
     }
     TPersistent::Assign(Source);

@@ -10,7 +10,10 @@ class QMimeData;
 // name (numbers from 0xC000; the same name, case ignored, gives the same
 // number). A registered format travels as the MIME type
 // application/x-qt-windows-mime;value="<name>".
-enum : unsigned { CF_TEXT = 1, CF_BITMAP = 2, CF_UNICODETEXT = 13 };
+// CF_ENHMETAFILE travels as an Enhanced Metafile file ("image/x-emf") and
+// CF_JPEG, the number under which JPEG pictures are registered, as a JPEG
+// file ("image/jpeg"): forms that other programs read.
+enum : unsigned { CF_TEXT = 1, CF_BITMAP = 2, CF_UNICODETEXT = 13, CF_ENHMETAFILE = 14, CF_JPEG = 87 };
 unsigned RegisterClipboardFormat(const QString &Name); // 0 for an empty name
 QString ClipboardFormatName(unsigned Format);           // empty when unknown
 
@@ -20,8 +23,9 @@ QString ClipboardFormatName(unsigned Format);           // empty when unknown
 class TClipboard : public TPersistent {
 public:
     bool HasFormat(unsigned Format) const;
-    // Throws EClipboardException for a format number never registered and
-    // for CF_BITMAP bytes that are no picture (BMP, PNG, JPEG, GIF).
+    // Throws EClipboardException for a format number never registered, for
+    // CF_BITMAP bytes that are no picture (BMP, PNG, JPEG, GIF), and for
+    // CF_ENHMETAFILE or CF_JPEG bytes without their file's signature.
     void SetBuffer(unsigned Format, const QByteArray &Data);
     // The bytes of that format, empty when the clipboard has none.
     QByteArray GetBuffer(unsigned Format) const;
@@ -31,7 +35,9 @@ public:
     void Open();
     void Close();
 
-    // A TBitmap source puts its picture on the clipboard.
+    // A TBitmap source puts its picture on the clipboard, a TMetafile its
+    // Enhanced Metafile (CF_ENHMETAFILE), a TJPEGImage its JPEG data
+    // (CF_JPEG), a TPicture its graphic.
     void Assign(TPersistent *Source) override;
 
 protected:

@@ -1,10 +1,16 @@
 #include "Bitmap.h"
 #include "Clipboard.h"
 #include "Exceptions.h"
+#include "JPEGImage.h"
+#include "Metafile.h"
+#include "Picture.h"
 #include "Resources.h"
 #include "Stream.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -43,6 +49,39 @@ TEST(Clipboard, RegisteredFormatsCarryBytes)
     Clipboard()->Clear();
     EXPECT_FALSE(Clipboard()->HasFormat(fill));
     EXPECT_TRUE(Clipboard()->GetBuffer(fill).isEmpty());
+}
+
+TEST(Clipboard, PictureFormatsOtherProgramsRead)
+{
+    TMetafile metafile;
+    metafile.SetSize(30, 20);
+    {
+        TMetafileCanvas c(&metafile, "Tarvex", "Strip Chart");
+        c.Brush()->SetColor(clRed);
+        c.FillRect(TRect(0, 0, 10, 10));
+    }
+    TPicture picture;
+    picture.SetGraphic(&metafile); // through its holder, as a snapshot is
+    Clipboard()->Assign(&picture);
+    const QMimeData *m = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(m, nullptr);
+    EXPECT_TRUE(m->hasFormat("image/x-emf"));
+    EXPECT_TRUE(Clipboard()->HasFormat(CF_ENHMETAFILE));
+    EXPECT_EQ(m->data("image/x-emf"), metafile.EmfBytes());
+
+    TJPEGImage jpeg;
+    QImage blue(16, 8, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    jpeg.SetImage(blue);
+    jpeg.Compress();
+    Clipboard()->Assign(&jpeg);
+    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data("image/jpeg"), jpeg.Data());
+    EXPECT_FALSE(Clipboard()->HasFormat(CF_ENHMETAFILE)); // replaced
+
+    // Bytes without their file's signature are refused; the clipboard keeps its content.
+    EXPECT_THROW(Clipboard()->SetBuffer(CF_ENHMETAFILE, "not a metafile"), EClipboardException);
+    EXPECT_THROW(Clipboard()->SetBuffer(CF_JPEG, "GIF89a"), EClipboardException);
+    EXPECT_EQ(Clipboard()->GetBuffer(CF_JPEG), jpeg.Data());
 }
 
 TEST(Resources, LookedUpByNameIgnoringCaseOrByNumber)
