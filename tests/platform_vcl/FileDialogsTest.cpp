@@ -45,4 +45,31 @@ TEST(FileDialogs, CancelKeepsTheProposedName)
     EXPECT_EQ(d.FileName, "proposed.prs");
 }
 
+TEST(FileDialogs, FiltersInBothFormsAndTheChosenOne)
+{
+    TSaveDialog d;
+    d.Filter = "Bitmap (*.bmp)|*.bmp|Enhanced Metafile (*.emf)|*.emf|Any|*";
+    EXPECT_EQ(d.Filters(), QStringList({"Bitmap (*.bmp)", "Enhanced Metafile (*.emf)", "Any (*)"}));
+    EXPECT_EQ(d.FilterExtension(1), "bmp");
+    EXPECT_EQ(d.FilterExtension(2), "emf");
+    EXPECT_EQ(d.FilterExtension(3), "");
+    EXPECT_EQ(d.FilterExtension(4), "");
+    EXPECT_EQ(d.FilterExtension(0), "");
+    d.Filter = "Preset (*.prs);;Unit (*.unt *.bak)";
+    EXPECT_EQ(d.Filters(), QStringList({"Preset (*.prs)", "Unit (*.unt *.bak)"}));
+    EXPECT_EQ(d.FilterExtension(2), "unt");
+
+    // The service sees the filter offered and may choose another.
+    d.FilterIndex = 2;
+    TFileDialog::Runner = [](TFileDialog &q) {
+        EXPECT_EQ(q.FilterIndex, 2);
+        q.FilterIndex = 1;
+        return QString("/tmp/a");
+    };
+    ASSERT_TRUE(d.Execute());
+    TFileDialog::Runner = nullptr;
+    EXPECT_EQ(d.FilterIndex, 1);
+    EXPECT_EQ(d.FileName, "/tmp/a");
+}
+
 } // namespace
