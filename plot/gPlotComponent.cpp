@@ -7,6 +7,8 @@
 #include "Font.h"
 #include "ImageList.h"
 #include "Menus.h"
+#include "Metafile.h"
+#include "Picture.h"
 #include "gPlotAnnotation.h"
 #include "gPlotAnnotationManager.h"
 #include "gPlotChannelManager.h"

@@ -18,6 +18,8 @@
 class TBitmap;
 class TCustomImageList;
 class TFont;
+class TMetafile;
+class TPicture;
 class TPopupMenu;
 class TStringList;
 class TgPlotAnnotation;
@@ -182,13 +184,25 @@ public:
     void ImageListAdd(int ImageListIndex, TBitmap *ABitmap);
 
     // Clipboard, image file, printing and print preview of the plot. The
-    // toolbar's buttons call them; the clipboard copy and the image file do
-    // nothing until the plot's export is built. PreviewChart shows the
-    // print preview modally.
-    virtual void CopyToClipBoard() {}
-    virtual void Save() {}
+    // toolbar's buttons call them. PreviewChart shows the print preview
+    // modally.
+    // CopyToClipBoard puts the plot on the clipboard in CopyToClipBoardFormat
+    // (an Enhanced Metafile described "Strip Chart", a bitmap, or a JPEG of
+    // quality 100), drawn without toolbars or selections; the toolbars are
+    // shown again as toolbar 0 was, also when the copy fails.
+    virtual void CopyToClipBoard();
+    // Asks for a file (starting in DefaultSaveImageDirectory with the filter
+    // of DefaultSaveImageFormat) and writes the plot there, without
+    // selections: the format follows the name's ending, "bmp", "emf", "jpg"
+    // or "jpeg" and "png" in any case; a name with none of them gets the
+    // chosen filter's extension. Files are written whole or not at all.
+    virtual void Save();
     virtual void PrintChart();
     virtual void PreviewChart();
+
+    // The plot as a metafile picture, owned by the plot: the same picture on
+    // every call, drawn afresh each time as the plot stands.
+    TPicture *GetSnapShotPicture();
 
     // The select mode of toolbar 0 (false without a toolbar); setting it
     // presses that toolbar's select button when its state differs.
@@ -547,7 +561,13 @@ private:
     // Replay on the other axes of Axis's kind, unless a relay runs already.
     void RelayToAxesOfKind(TgPlotAxis *Axis, const std::function<void(TgPlotAxis *)> &Replay);
 
+    // The plot drawn into the metafile shared by clipboard copies and snapshots.
+    TMetafile *PaintSharedMetafile(const QString &Description);
+    void SaveImageAs(const QString &FileName, int FilterIndex);
+
     std::unique_ptr<TgPlotMasterManager> FMasterManager;
+    std::unique_ptr<TMetafile> FMetafile;
+    std::unique_ptr<TPicture> FSnapShotPicture;
     std::unique_ptr<TPopupMenu> FPopupMenu;
     std::unique_ptr<TFont> FHintsFont;
     std::unique_ptr<TFont> FAnnotationDefaultFont;
