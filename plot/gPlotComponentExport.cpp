@@ -2,12 +2,14 @@
 #include "Bitmap.h"
 #include "Clipboard.h"
 #include "FileDialogs.h"
+#include "Form.h"
 #include "JPEGImage.h"
 #include "Metafile.h"
 #include "Picture.h"
 #include "gPlotComponent.h"
 #include "gPlotMasterManager.h"
 #include "gPlotToolBar.h"
+#include "gUtilities.h"
 
 #include <QFileInfo>
 #include <memory>
@@ -99,7 +101,7 @@ void TgPlotComponent::Save()
     dialog.Filter = filter.join(u'|');
     dialog.FileName = QStringLiteral("Untitled");
     dialog.FilterIndex = int(FDefaultSaveImageFormat) + 1;
-    if (!dialog.Execute())
+    if (!dialog.Execute(dynamic_cast<TCustomForm *>(FindOwnerForm(this))))
         return;
     Master()->DeSelectAll();
     SaveImageAs(dialog.FileName, dialog.FilterIndex);
