@@ -88,27 +88,27 @@ void TMetafile::SaveToStream(TStream *Stream)
 TGraphic *TMetafile::CreateCopy() const
 {
     auto *copy = new TMetafile;
-    copy->width_ = width_;
-    copy->height_ = height_;
-    copy->picture_ = picture_;
-    copy->recorded_ = recorded_;
-    copy->createdBy_ = createdBy_;
-    copy->description_ = description_;
+    copy->CopyFrom(*this);
     return copy;
+}
+
+void TMetafile::CopyFrom(const TMetafile &Source)
+{
+    width_ = Source.width_;
+    height_ = Source.height_;
+    picture_ = Source.picture_;
+    recorded_ = Source.recorded_;
+    createdBy_ = Source.createdBy_;
+    description_ = Source.description_;
 }
 
 void TMetafile::Assign(TPersistent *Source)
 {
     if (auto *src = dynamic_cast<TMetafile *>(Source)) {
-        if (src == this)
-            return;
-        width_ = src->width_;
-        height_ = src->height_;
-        picture_ = src->picture_;
-        recorded_ = src->recorded_;
-        createdBy_ = src->createdBy_;
-        description_ = src->description_;
-        Changed(this);
+        if (src != this) {
+            CopyFrom(*src);
+            Changed(this);
+        }
         return;
     }
     TGraphic::Assign(Source);

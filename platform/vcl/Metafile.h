@@ -47,6 +47,7 @@ public:
 private:
     friend class TMetafileCanvas;
     void Recorded(const QPicture &Picture, const QString &CreatedBy, const QString &Description);
+    void CopyFrom(const TMetafile &Source);
 
     QPicture picture_;
     int width_ = 0, height_ = 0;
