@@ -1,6 +1,7 @@
 // Printing of the plot: the print question, the page loop over X axis 0,
 // the paper-based sizing helpers and the print preview.
 #include "Exceptions.h"
+#include "Metafile.h"
 #include "Printers.h"
 #include "gPlotComponent.h"
 #include "gPlotMasterManager.h"
@@ -174,26 +175,11 @@ void TgPlotComponent::PrintPages()
 
 void TgPlotComponent::PrintToRect(TCanvas *Canvas, const TRect &Rect)
 {
-    QPainter *painter = Canvas ? Canvas->Handle() : nullptr;
-    const int w = Width(), h = Height();
-    if (!painter || w <= 0 || h <= 0)
+    if (!Canvas || Width() <= 0 || Height() <= 0)
         return;
-    // The plot is drawn at its own size and the painter scales it into the
-    // rectangle, as a recorded picture of it would be played there.
-    painter->save();
-    painter->translate(Rect.Left, Rect.Top);
-    painter->scale(double(Rect.Width()) / w, double(Rect.Height()) / h);
-    TCanvas canvas;
-    canvas.Attach(painter, TPoint(0, 0), TRect(0, 0, w, h));
-    try {
-        PaintToCanvas(&canvas);
-    } catch (...) {
-        canvas.Detach();
-        painter->restore();
-        throw;
-    }
-    canvas.Detach();
-    painter->restore();
+    // The plot is recorded at its own size and the picture played scaled into
+    // the rectangle: lines, text and fills scale as one drawing.
+    PaintSharedMetafile(Name().isEmpty() ? QStringLiteral("Plot") : Name())->Draw(Canvas, Rect);
 }
 
 void TgPlotComponent::PreviewChart()

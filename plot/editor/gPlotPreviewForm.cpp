@@ -6,6 +6,7 @@
 #include "Edit.h"
 #include "PaintBox.h"
 #include "Panel.h"
+#include "Picture.h"
 #include "RadioGroup.h"
 #include "gPlotComponent.h"
 #include "gPlotMasterManager.h"
@@ -49,16 +50,18 @@ QImage PrinterGlyph()
     return image;
 }
 
-// The plot's picture: its size, and the picture drawn scaled into a
-// rectangle of a canvas.
+// The plot's snapshot picture: its size, and the picture played scaled into
+// a rectangle of a canvas.
 QSize SnapShotSize(TgPlotComponent *Plot)
 {
-    return QSize(Plot->Width(), Plot->Height());
+    const TGraphic *picture = Plot->GetSnapShotPicture()->Graphic();
+    return picture ? QSize(picture->Width(), picture->Height()) : QSize();
 }
 
 void DrawSnapShot(TgPlotComponent *Plot, TCanvas *Canvas, const TRect &Rect)
 {
-    Plot->PrintToRect(Canvas, Rect);
+    if (TGraphic *picture = Plot->GetSnapShotPicture()->Graphic())
+        picture->Draw(Canvas, Rect);
 }
 
 } // namespace
