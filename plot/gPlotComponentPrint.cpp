@@ -10,7 +10,6 @@
 #include "gPlotXAxis.h"
 #include "gUtilities.h"
 
-#include <QPainter>
 #include <QPrinter>
 
 #include <algorithm>
