@@ -408,15 +408,23 @@ void TgComponent::LoadPropertiesFromFile(const QString &FileName)
         LoadTextFile(FileName, &file);
         TStringList lines;
         const QChar separator = FormatSettings.DecimalSeparator;
+        int number = 0;
         for (const QString &line : file.ToStringList()) {
+            ++number;
             QString name, value;
             SplitNameValue(line, QStringLiteral("="), name, value);
             if (name.isEmpty() && line.trimmed().isEmpty())
                 continue;
             if (name.compare(kFileType, Qt::CaseInsensitive) == 0)
                 continue;
-            if (!CheckPropertyText(this, name, value, separator))
-                throw Exception(QStringLiteral("Unknown property \"%1\"").arg(name.isEmpty() ? line : name));
+            bool known;
+            try {
+                known = CheckPropertyText(this, name, value, separator);
+            } catch (const Exception &e) {
+                ThrowLineError(number, e.Message());
+            }
+            if (!known)
+                ThrowLineError(number, QStringLiteral("Unknown property \"%1\"").arg(name.isEmpty() ? line : name));
             lines.Add(line);
         }
         struct Bracket {

@@ -122,10 +122,12 @@ void TgPlotTranslationManager::LoadFromFile(const QString &FileName)
     std::vector<std::pair<QString, QString>> entries;
     try {
         TFileStream file(FileName, fmOpenRead);
+        int number = 0;
         for (const QString &line : SplitLines(TextFileToString(file.ReadAll()))) {
+            ++number;
             const int tab = line.indexOf(u'\t');
             if (tab < 0)
-                throw Exception(QStringLiteral("Invalid Format - Tab Deliminator Missing"));
+                throw Exception(QStringLiteral("Line %1: Invalid Format - Tab Deliminator Missing").arg(number));
             entries.emplace_back(line.left(tab), line.mid(tab + 1));
         }
     } catch (const std::exception &e) {

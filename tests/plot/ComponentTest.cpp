@@ -223,11 +223,12 @@ TEST_F(ComponentFixture, DamagedPropertiesFileChangesNothing)
     struct Case {
         const char *name;
         QByteArray body;
+        const char *line; // where the message points
     } cases[] = {
-        {"a value that does not convert", "File Type = TProbe\r\nLevel = 7\r\nGain = abc\r\n"},
-        {"an unknown name", "Level = 7\r\nNoSuchThing = 1\r\n"},
-        {"an ordinal out of range", "Level = 7\r\nFlag = 4\r\n"},
-        {"no such file", QByteArray()},
+        {"a value that does not convert", "File Type = TProbe\r\nLevel = 7\r\nGain = abc\r\n", "Line 3:"},
+        {"an unknown name", "Level = 7\r\nNoSuchThing = 1\r\n", "Line 2:"},
+        {"an ordinal out of range", "Level = 7\r\nFlag = 4\r\n", "Line 2:"},
+        {"no such file", QByteArray(), ""},
     };
     for (const Case &k : cases) {
         SCOPED_TRACE(k.name);
@@ -243,6 +244,7 @@ TEST_F(ComponentFixture, DamagedPropertiesFileChangesNothing)
             ADD_FAILURE() << "accepted";
         } catch (const Exception &e) {
             EXPECT_TRUE(e.Message().startsWith("Error Loading Properties - ")) << e.Message().toStdString();
+            EXPECT_TRUE(e.Message().contains(k.line)) << e.Message().toStdString();
         }
         EXPECT_EQ(c->Level(), 5);
         EXPECT_FALSE(c->GetUpdateActive());

@@ -241,8 +241,8 @@ TEST(TranslationTable, BadFileLeavesTableWhole)
     };
     const Row rows[] = {
         {"line without TAB", "a\t1\r\nno tab here\r\nb\t2\r\n",
-         "Error Loading Data - Invalid Format - Tab Deliminator Missing"},
-        {"empty line", "a\t1\r\n\r\nb\t2\r\n", "Error Loading Data - Invalid Format - Tab Deliminator Missing"},
+         "Error Loading Data - Line 2: Invalid Format - Tab Deliminator Missing"},
+        {"empty line", "a\t1\r\n\r\nb\t2\r\n", "Error Loading Data - Line 2: Invalid Format - Tab Deliminator Missing"},
         {"missing file", nullptr, {}},
     };
     QTemporaryDir dir;
