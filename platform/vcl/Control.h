@@ -266,6 +266,10 @@ public:
     // it drops it there (DragDrop); then the source hears the end (EndDrag
     // with the target or none). Escape, or EndDrag(false), cancels.
     void BeginDrag(bool Immediate, int Threshold = -1);
+    // dmAutomatic: a left press on the control begins a drag of it (with
+    // the threshold), before the control hears the press.
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode Value) { dragMode_ = Value; }
     void EndDrag(bool Drop);
     bool Dragging() const;
     // Accept starts false, and true when OnDragOver is assigned, which
@@ -374,6 +378,7 @@ private:
     bool mouseInControl_ = false;
     bool mouseCapture_ = false;
     TPopupMenu *popupMenu_ = nullptr;
+    TDragMode dragMode_ = dmManual;
 
 protected:
     bool IsWindowed() const { return windowed_; }

@@ -552,6 +552,8 @@ bool TCustomForm::CloseModal()
     return true;
 }
 
+std::function<void(TCustomForm &Form)> TCustomForm::ModalRunner;
+
 TModalResult TCustomForm::ShowModal()
 {
     if (modal_ || Visible())
@@ -563,9 +565,26 @@ TModalResult TCustomForm::ShowModal()
     Show();
     QEventLoop loop;
     modalLoop_ = &loop;
+    bool ran = false;
     for (;;) {
-        if (modalResult_ == mrNone && Visible())
+        if (modalResult_ == mrNone && Visible() && ModalRunner) {
+            if (!ran) {
+                ran = true;
+                modalLoop_ = nullptr;
+                ModalRunner(*this);
+                modalLoop_ = &loop;
+            }
+            if (*alive && modalResult_ == mrNone && Visible()) {
+                // The script left the dialog open: it ends as closed, even
+                // when OnCloseQuery would keep it.
+                modalResult_ = mrCancel;
+                CloseModal();
+                modalResult_ = mrCancel;
+                break;
+            }
+        } else if (modalResult_ == mrNone && Visible()) {
             loop.exec();
+        }
         if (!*alive)
             return mrCancel; // freed while modal
         if (modalResult_ != mrNone) {

@@ -152,6 +152,11 @@ public:
     void Hide();
     void Close();
     TModalResult ShowModal();
+    // Stands in for the modal loop when set (tests): ShowModal shows the
+    // form and calls it; it drives the form as its user would and returns,
+    // and ShowModal ends with the result the form got by then (mrCancel
+    // when none). Nothing waits, so a test never blocks in a dialog.
+    static std::function<void(TCustomForm &Form)> ModalRunner;
     // Frees the form once the event loop is back (safe inside its own handlers).
     void Release();
 

@@ -4,6 +4,47 @@
 #include "ItemStrings.h"
 
 #include <QListWidget>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+// Draws the items of the owner-drawn style through the control.
+class ListItemDelegate : public QStyledItemDelegate {
+public:
+    ListItemDelegate(TListBox *Owner, QObject *Parent) : QStyledItemDelegate(Parent), owner_(Owner) {}
+    void paint(QPainter *Painter, const QStyleOptionViewItem &Option, const QModelIndex &Index) const override
+    {
+        if (owner_->style_ != lbOwnerDrawFixed) {
+            QStyledItemDelegate::paint(Painter, Option, Index);
+            return;
+        }
+        TOwnerDrawState state;
+        if (Option.state & QStyle::State_Selected)
+            state.Include(odSelected);
+        if (Option.state & QStyle::State_HasFocus)
+            state.Include(odFocused);
+        if (!(Option.state & QStyle::State_Enabled))
+            state.Include(odDisabled);
+        const TRect r = FromQRect(Option.rect);
+        TCanvas *canvas = owner_->Canvas();
+        canvas->Attach(Painter, TPoint(0, 0), r);
+        canvas->SetFont(owner_->Font());
+        canvas->Brush()->SetStyle(bsSolid);
+        canvas->Brush()->SetColor(state.Contains(odSelected) ? clHighlight : owner_->Color());
+        canvas->Font()->SetColor(state.Contains(odSelected) ? clHighlightText : owner_->Font()->Color());
+        GuardHandler("item drawing", owner_->Name(), [&] { owner_->DrawItem(Index.row(), r, state); });
+        canvas->Detach();
+    }
+    QSize sizeHint(const QStyleOptionViewItem &Option, const QModelIndex &Index) const override
+    {
+        QSize s = QStyledItemDelegate::sizeHint(Option, Index);
+        if (owner_->style_ == lbOwnerDrawFixed)
+            s.setHeight(owner_->itemHeight_);
+        return s;
+    }
+
+private:
+    TListBox *owner_;
+};
 
 TListBox::TListBox(TComponent *AOwner)
     : TWinControl(AOwner, new QListWidget), list_(static_cast<QListWidget *>(Widget())),
@@ -13,9 +54,15 @@ TListBox::TListBox(TComponent *AOwner)
     SetTabStop(true);
     SetBounds(0, 0, 121, 97);
     SetColor(clWindow);
+    list_->setItemDelegate(new ListItemDelegate(this, list_));
+    list_->setUniformItemSizes(true);
+    RouteMouseOf(list_->viewport());
     QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this](int) {
         if (!fromCode_)
             GuardHandler("click", Name(), [this] { Click(); });
+    });
+    QObject::connect(list_, &QListWidget::itemDoubleClicked, list_, [this](QListWidgetItem *) {
+        GuardHandler("double click", Name(), [this] { DblClick(); });
     });
 }
 
@@ -41,4 +88,51 @@ int TListBox::TopIndex() const
 {
     QListWidgetItem *top = list_->itemAt(0, 0);
     return top ? list_->row(top) : 0;
+}
+
+void TListBox::SetStyle(TListBoxStyle Value)
+{
+    if (Value == style_)
+        return;
+    style_ = Value;
+    list_->doItemsLayout();
+    list_->viewport()->update();
+}
+
+void TListBox::SetItemHeight(int Value)
+{
+    if (Value < 1 || Value == itemHeight_)
+        return;
+    itemHeight_ = Value;
+    list_->doItemsLayout();
+    list_->viewport()->update();
+}
+
+int TListBox::ItemAtPos(TPoint Pos, bool Existing) const
+{
+    const QPoint at = list_->viewport()->mapFrom(list_, ToQPoint(Pos));
+    const QModelIndex index = list_->indexAt(QPoint(std::max(at.x(), 0), std::max(at.y(), 0)));
+    if (index.isValid())
+        return index.row();
+    return Existing ? -1 : list_->count();
+}
+
+TRect TListBox::ItemRect(int Index) const
+{
+    QListWidgetItem *item = list_->item(Index);
+    if (!item)
+        return TRect();
+    const QRect r = list_->visualItemRect(item);
+    return FromQRect(QRect(list_->viewport()->mapTo(list_, r.topLeft()), r.size()));
+}
+
+void TListBox::DrawItem(int Index, const TRect &Rect, TOwnerDrawState State)
+{
+    if (OnDrawItem) {
+        OnDrawItem(this, Index, Rect, State);
+        return;
+    }
+    Canvas()->FillRect(Rect);
+    if (Index >= 0 && Index < items_->Count())
+        Canvas()->TextOut(Rect.Left + 2, Rect.Top, items_->Get(Index));
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "ComboBox.h"
 #include "Strings.h"
 #include "WinControl.h"
 
@@ -6,9 +7,18 @@
 
 class QListWidget;
 
+enum TListBoxStyle { lbStandard, lbOwnerDrawFixed };
+
 // A list box (a Qt list widget inside) with its Items as TStrings. Setting
 // ItemIndex from code fires nothing; a selection by the user (mouse or keys)
-// fires OnClick.
+// fires OnClick, a double click on an item OnDblClick.
+//
+// lbOwnerDrawFixed: every item is ItemHeight pixels high and drawn by
+// DrawItem on Canvas() (OnDrawItem), which starts with the control's font
+// and a brush and font colour for the item's state.
+//
+// Positions (ItemAtPos, the mouse, drag and drop) are in the control's
+// coordinates; the items lie inside its frame.
 class TListBox : public TWinControl {
 public:
     explicit TListBox(TComponent *AOwner);
@@ -19,9 +29,28 @@ public:
     int ItemIndex() const;
     void SetItemIndex(int Value); // -1 clears; out of range is ignored
     int TopIndex() const;
+    TListBoxStyle Style() const { return style_; }
+    void SetStyle(TListBoxStyle Value);
+    int ItemHeight() const { return itemHeight_; }
+    void SetItemHeight(int Value);
+    // The item under Pos; below the last item -1 when Existing, else Count.
+    int ItemAtPos(TPoint Pos, bool Existing) const;
+    // The rectangle item Index covers, in the control's coordinates.
+    TRect ItemRect(int Index) const;
+
+    // Draws item Index into Rect on Canvas() (owner-drawn style); fires
+    // OnDrawItem, else writes the item's text.
+    virtual void DrawItem(int Index, const TRect &Rect, TOwnerDrawState State);
+    TDrawItemEvent OnDrawItem;
+
+protected:
+    QListWidget *List() const { return list_; }
 
 private:
+    friend class ListItemDelegate;
     QListWidget *list_;
     std::unique_ptr<TStrings> items_;
     bool fromCode_ = false;
+    TListBoxStyle style_ = lbStandard;
+    int itemHeight_ = 16;
 };

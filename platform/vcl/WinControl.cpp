@@ -677,12 +677,13 @@ bool TWinControl::MouseEventFor(QObject *Watched, QMouseEvent *E)
     if (!PositionIsOurs(Watched, E->position()) || !Enabled())
         return false;
     std::shared_ptr<bool> selfAlive = aliveToken_;
-    const QPoint pos = E->position().toPoint();
+    auto *watched = qobject_cast<QWidget *>(Watched);
+    const bool inside = watched && widget_ && watched != widget_ && widget_->isAncestorOf(watched);
+    const QPoint pos = inside ? watched->mapTo(widget_, E->position().toPoint()) : E->position().toPoint();
     if (captureLost_ && E->type() != QEvent::MouseButtonPress && E->type() != QEvent::MouseButtonDblClick) {
         // Qt's grab still sends the rest of the press here: without the
         // capture only what happens over this window counts.
-        auto *w = qobject_cast<QWidget *>(Watched);
-        const QPoint here = w && widget_ && w != widget_ && widget_->isAncestorOf(w) ? w->mapTo(widget_, pos) : pos;
+        const QPoint here = pos;
         const bool over = widget_ && widget_->rect().contains(here);
         if (E->buttons() == Qt::NoButton)
             captureLost_ = false;
@@ -743,6 +744,11 @@ bool TWinControl::MouseEventFor(QObject *Watched, QMouseEvent *E)
         } else if (button == mbLeft) {
             target->clicked_ = true;
         }
+        if (button == mbLeft && !dbl && target->DragMode() == dmAutomatic) {
+            target->BeginDrag(false);
+            if (!*targetAlive || !*selfAlive)
+                return true;
+        }
         target->MouseDown(button, shift, x, y);
         if (!*selfAlive)
             return true;
@@ -782,6 +788,12 @@ bool TWinControl::MouseEventFor(QObject *Watched, QMouseEvent *E)
         return false;
     }
     return ownWidget_;
+}
+
+void TWinControl::RouteMouseOf(QWidget *Child)
+{
+    Child->setMouseTracking(true);
+    Child->installEventFilter(bridge_);
 }
 
 bool TWinControl::WheelEventFor(QObject *Watched, QWheelEvent *E)

@@ -135,6 +135,10 @@ protected:
     virtual bool WidgetEvent(QObject *Watched, QEvent *Event);
     // True when the widget is our own painting widget (not a standard one).
     bool OwnWidget() const { return ownWidget_; }
+    // The mouse over Child, a part of a standard widget that takes the mouse
+    // itself (a list's viewport), reaches this control as over the widget,
+    // at positions in the widget's coordinates.
+    void RouteMouseOf(QWidget *Child);
     // Every focus change of the widget, also one that only follows the
     // window's activation (DoEnter and DoExit do not see those).
     // A child came, went, was shown or hidden, or took new bounds; nothing here.

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -436,6 +437,39 @@ TEST(Modal, ButtonModalResultClosesOnlyAModalForm)
     QTimer::singleShot(0, [&] { Key(ok->Widget(), Qt::Key_Escape); });
     EXPECT_EQ(form.ShowModal(), mrAbort);
     EXPECT_THROW({ form.Show(); form.ShowModal(); }, EInvalidOperation);
+}
+
+TEST(Modal, AModalRunnerDrivesTheShownDialogInsteadOfWaiting)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 120);
+    auto *ok = new TButton(&form);
+    ok->SetParent(&form);
+    ok->SetModalResult(mrOk);
+    struct Runner {
+        explicit Runner(std::function<void(TCustomForm &)> F) { TCustomForm::ModalRunner = std::move(F); }
+        ~Runner() { TCustomForm::ModalRunner = nullptr; }
+    };
+    bool shownModal = false;
+    {
+        // The script clicks OK on the shown dialog.
+        Runner r([&](TCustomForm &f) {
+            shownModal = f.Visible() && f.Modal();
+            Click(ok->Widget(), QPoint(5, 5));
+        });
+        EXPECT_EQ(form.ShowModal(), mrOk);
+    }
+    EXPECT_TRUE(shownModal);
+    EXPECT_FALSE(form.Visible());
+    {
+        // A script that leaves the dialog open ends it as closed, even when
+        // the form would refuse to close.
+        form.OnCloseQuery = [](TObject *, bool &CanClose) { CanClose = false; };
+        Runner r([](TCustomForm &) {});
+        EXPECT_EQ(form.ShowModal(), mrCancel);
+        EXPECT_FALSE(form.Visible());
+        EXPECT_FALSE(form.Modal());
+    }
 }
 
 TEST(Modal, EnterInAnEditClicksTheDefaultButton)
