@@ -57,7 +57,9 @@ TListBox::TListBox(TComponent *AOwner)
     list_->setItemDelegate(new ListItemDelegate(this, list_));
     list_->setUniformItemSizes(true);
     RouteMouseOf(list_->viewport());
-    QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this](int) {
+    // The selection, not the current row: focus coming to a list with no
+    // selection makes its first row current, which selects nothing.
+    QObject::connect(list_, &QListWidget::itemSelectionChanged, list_, [this] {
         if (!fromCode_)
             GuardHandler("click", Name(), [this] { Click(); });
     });
@@ -70,7 +72,8 @@ TListBox::~TListBox() = default;
 
 int TListBox::ItemIndex() const
 {
-    return list_->currentRow();
+    const int row = list_->currentRow();
+    return row >= 0 && list_->item(row)->isSelected() ? row : -1;
 }
 
 void TListBox::SetItemIndex(int Value)

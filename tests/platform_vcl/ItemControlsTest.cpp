@@ -66,6 +66,28 @@ TEST(ListBox, ItemsAndClicksOnlyFromTheUser)
     EXPECT_EQ(clicks, 1);
 }
 
+TEST(ListBox, FocusArrivingPicksNoEntryTheUsersKeysDo)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto *list = new TListBox(&form);
+    list->SetParent(&form);
+    list->Items()->Add("A");
+    list->Items()->Add("B");
+    int clicks = 0;
+    list->OnClick = [&](TObject *) { ++clicks; };
+    form.Show();
+    QApplication::setActiveWindow(form.WindowWidget());
+    list->SetFocus();
+    ASSERT_TRUE(list->Focused());
+    EXPECT_EQ(list->ItemIndex(), -1);
+    EXPECT_EQ(clicks, 0);
+    Key(list->Widget(), Qt::Key_Down);
+    EXPECT_GE(list->ItemIndex(), 0);
+    EXPECT_EQ(clicks, 1);
+    QApplication::setActiveWindow(nullptr);
+}
+
 // The focus arriving in the list (its window shown and activated, or Tab)
 // picks no row; the user's click and arrow keys do, the first row too.
 TEST(ValueListEditor, OnlyTheUsersPickSelectsACell)
