@@ -266,4 +266,29 @@ TEST_F(ValueConverter, ThePickerSitsBesideItsEditAndForgetsAFreedOne)
     EXPECT_EQ(pickerChanges, 1);
 }
 
+TEST_F(ValueConverter, TabWalksTheShownPageAndTheFormInOrder)
+{
+    const auto walk = [](int Steps, Qt::KeyboardModifiers Mods) {
+        QStringList names;
+        for (int i = 0; i < Steps; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Mods);
+            TWinControl *c = TWinControl::FindControl(QApplication::focusWidget());
+            names << (c ? c->Name() : QStringLiteral("?"));
+        }
+        return names;
+    };
+    Open([&](TgValueConverterEditForm &f) {
+        QTest::mouseClick(f.WeeksEdit->Widget(), Qt::LeftButton);
+        QTest::keyClicks(f.WeeksEdit->Widget(), "2");
+        EXPECT_EQ(walk(11, Qt::NoModifier),
+                  (QStringList{"DaysEdit", "HoursEdit", "MinutesEdit", "SecondsEdit", "MilliSecondsEdit",
+                               "gComponentEditorButton1", "ValueEdit", "OkButton", "CancelButton", "PageControl",
+                               "WeeksEdit"}));
+        // Leaving the weeks field committed what was typed there.
+        EXPECT_EQ(f.DaysEdit->Text(), QStringLiteral("14"));
+        EXPECT_EQ(walk(2, Qt::ShiftModifier), (QStringList{"PageControl", "CancelButton"}));
+        ClickButton(f.CancelButton);
+    });
+}
+
 } // namespace
