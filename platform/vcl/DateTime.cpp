@@ -4,6 +4,8 @@
 
 #include <QDateTime>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -303,4 +305,101 @@ QString FormatDateTime(const QString &Format, TDateTime DateTime, const TFormatS
 QString DateTimeToStr(TDateTime DateTime, const TFormatSettings &Settings)
 {
     return FormatDateTime(QStringLiteral("c"), DateTime, Settings);
+}
+
+namespace {
+
+// Whole numbers joined by Separator, each of at most MaxDigits digits.
+bool SplitNumbers(const QString &Text, QChar Separator, int MaxDigits, std::vector<int> &Numbers)
+{
+    for (const QString &part : Text.split(Separator)) {
+        if (part.isEmpty() || part.size() > MaxDigits)
+            return false;
+        for (QChar c : part)
+            if (!c.isDigit() || c.unicode() > '9')
+                return false;
+        Numbers.push_back(part.toInt());
+    }
+    return true;
+}
+
+bool ReadDate(const QString &Text, const TFormatSettings &Settings, TDateTime &Date)
+{
+    std::vector<int> n;
+    if (!SplitNumbers(Text, Settings.DateSeparator, 4, n) || n.size() != 3)
+        return false;
+    // The order of day, month and year in the short date format.
+    const QString f = Settings.ShortDateFormat.toLower();
+    const int at[3] = {int(f.indexOf(u'd')), int(f.indexOf(u'm')), int(f.indexOf(u'y'))};
+    if (at[0] < 0 || at[1] < 0 || at[2] < 0)
+        return false;
+    const auto rank = [&](int Field) { return int((at[Field] > at[0]) + (at[Field] > at[1]) + (at[Field] > at[2])); };
+    const int day = n[size_t(rank(0))], month = n[size_t(rank(1))];
+    int year = n[size_t(rank(2))];
+    if (year < 100)
+        year += year < 50 ? 2000 : 1900;
+    return TryEncodeDate(year, month, day, Date);
+}
+
+bool ReadTime(QString Text, const TFormatSettings &Settings, TDateTime &Time)
+{
+    int half = 0; // 1 AM, 2 PM
+    for (auto [marker, value] : {std::pair{Settings.TimeAMString, 1}, std::pair{Settings.TimePMString, 2}}) {
+        if (!marker.isEmpty() && Text.endsWith(marker, Qt::CaseInsensitive)) {
+            Text = Text.left(Text.size() - marker.size()).trimmed();
+            half = value;
+            break;
+        }
+    }
+    int msec = 0;
+    const qsizetype dot = Text.indexOf(Settings.DecimalSeparator);
+    if (dot >= 0) {
+        std::vector<int> z;
+        const QString digits = Text.mid(dot + 1);
+        if (!SplitNumbers(digits, u' ', 3, z) || z.size() != 1)
+            return false;
+        msec = z[0] * (digits.size() == 1 ? 100 : digits.size() == 2 ? 10 : 1);
+        Text = Text.left(dot);
+    }
+    std::vector<int> n;
+    if (!SplitNumbers(Text, Settings.TimeSeparator, 2, n) || n.size() < 2 || n.size() > 3)
+        return false;
+    int hour = n[0];
+    if (half != 0) {
+        if (hour < 1 || hour > 12)
+            return false;
+        hour = hour % 12 + (half == 2 ? 12 : 0);
+    }
+    return TryEncodeTime(hour, n[1], n.size() > 2 ? n[2] : 0, msec, Time);
+}
+
+} // namespace
+
+bool TryStrToDateTime(const QString &S, TDateTime &Value, const TFormatSettings &Settings)
+{
+    const QString text = S.trimmed();
+    if (text.isEmpty())
+        return false;
+    TDateTime date = 0, time = 0;
+    const qsizetype blank = text.indexOf(u' ');
+    const QString first = blank < 0 ? text : text.left(blank);
+    if (first.contains(Settings.DateSeparator) && !first.contains(Settings.TimeSeparator)) {
+        if (!ReadDate(first, Settings, date))
+            return false;
+        const QString rest = blank < 0 ? QString() : text.mid(blank + 1).trimmed();
+        if (!rest.isEmpty() && !ReadTime(rest, Settings, time))
+            return false;
+    } else if (!ReadTime(text, Settings, time)) {
+        return false;
+    }
+    Value = date < 0 ? date - time : date + time;
+    return true;
+}
+
+TDateTime StrToDateTime(const QString &S, const TFormatSettings &Settings)
+{
+    TDateTime v = 0;
+    if (!TryStrToDateTime(S, v, Settings))
+        throw EConvertError(QStringLiteral("'%1' is not a valid date and time").arg(S));
+    return v;
 }

@@ -85,3 +85,13 @@ TDateTime Time();
 // Every other character stands for itself. An empty format is "c".
 QString FormatDateTime(const QString &Format, TDateTime DateTime, const TFormatSettings &Settings = FormatSettings);
 QString DateTimeToStr(TDateTime DateTime, const TFormatSettings &Settings = FormatSettings);
+
+// Reads what DateTimeToStr writes: a date, a time, or a date, blanks and a
+// time. The date is three numbers in the order of the short date format
+// joined by the date separator (a year below 100 is taken in 1950 .. 2049);
+// the time is hours, minutes and optional seconds joined by the time
+// separator, optional milliseconds after the decimal separator, and an
+// optional AM or PM. A time alone is on day 0. StrToDateTime throws
+// EConvertError "'<text>' is not a valid date and time".
+bool TryStrToDateTime(const QString &S, TDateTime &Value, const TFormatSettings &Settings = FormatSettings);
+TDateTime StrToDateTime(const QString &S, const TFormatSettings &Settings = FormatSettings);

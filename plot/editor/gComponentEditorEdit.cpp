@@ -41,6 +41,11 @@ double TgComponentEditorEdit::AsFloat() const
     return TryStrToFloat(Text().trimmed(), v) ? v : 0;
 }
 
+TDateTime TgComponentEditorEdit::AsDateTime() const
+{
+    return StrToDateTime(Text().trimmed());
+}
+
 bool TgComponentEditorEdit::TextIsValid(const QString &Text) const
 {
     switch (FValueKind) {
@@ -51,6 +56,10 @@ bool TgComponentEditorEdit::TextIsValid(const QString &Text) const
     case ievkFloat: {
         double v = 0;
         return TryStrToFloat(Text.trimmed(), v);
+    }
+    case ievkDateTime: {
+        TDateTime v = 0;
+        return TryStrToDateTime(Text, v);
     }
     default: return true;
     }

@@ -3,7 +3,7 @@
 #include "Edit.h"
 
 // What the text of an editor edit must read as for a commit to take it.
-enum TgEditorValueKind { ievkText, ievkInteger, ievkFloat };
+enum TgEditorValueKind { ievkText, ievkInteger, ievkFloat, ievkDateTime };
 
 // The one-line edit of the editor forms. Its value takes effect once per
 // commit (Enter, leaving the edit, or a set-with-event), not per keystroke:
@@ -26,6 +26,8 @@ public:
     int AsInteger() const;
     double AsFloat() const;
     const QString &AsString() const { return Text(); }
+    // The trimmed text as a date-time; raises EConvertError when it is none.
+    TDateTime AsDateTime() const;
     void SetAsInteger(int Value);
     // The general form, up to 15 significant digits.
     void SetAsFloat(double Value);

@@ -88,6 +88,49 @@ TEST(DateTime, FormatTable)
     EXPECT_TRUE(FormatDateTime("c", t, s).startsWith("07.03.2026"));
 }
 
+// What DateTimeToStr writes reads back, in the default and another
+// convention; what is not a date and time is refused.
+TEST(DateTime, ReadBackWhatIsWritten)
+{
+    TFormatSettings german;
+    german.DateSeparator = u'.';
+    german.ShortDateFormat = QStringLiteral("dd.mm.yyyy");
+    for (const TFormatSettings &s : {TFormatSettings(), german}) {
+        for (TDateTime v : {EncodeDate(2026, 3, 7) + EncodeTime(14, 5, 9, 0), EncodeDate(1999, 12, 31),
+                            EncodeDate(1850, 6, 1), EncodeDate(1850, 6, 1) - EncodeTime(6, 0, 0, 0),
+                            EncodeTime(8, 30, 0, 0)}) {
+            const QString text = DateTimeToStr(v, s);
+            TDateTime back = -1;
+            EXPECT_TRUE(TryStrToDateTime(text, back, s)) << text.toStdString();
+            EXPECT_NEAR(back, v, 1e-9) << text.toStdString();
+        }
+    }
+    struct Case {
+        const char *text;
+        bool valid;
+        TDateTime value;
+    } cases[] = {
+        {" 03/07/26 ", true, EncodeDate(2026, 3, 7)},
+        {"3/7/1975 2:05 PM", true, EncodeDate(1975, 3, 7) + EncodeTime(14, 5, 0, 0)},
+        {"12:00:00 AM", true, 0},
+        {"10:20:30.5", true, EncodeTime(10, 20, 30, 500)},
+        {"02/30/2026", false, 0},
+        {"25:00", false, 0},
+        {"13:00 PM", false, 0},
+        {"abc", false, 0},
+        {"", false, 0},
+        {"03/07/2026 x", false, 0},
+    };
+    for (const Case &c : cases) {
+        TDateTime v = 0;
+        EXPECT_EQ(TryStrToDateTime(QLatin1String(c.text), v), c.valid) << c.text;
+        if (c.valid) {
+            EXPECT_NEAR(v, c.value, 1e-9) << c.text;
+        }
+    }
+    EXPECT_THROW(StrToDateTime("abc"), EConvertError);
+}
+
 // Now, Date and Time read the installed wall clock; the real one returns
 // when the scope ends.
 TEST(DateTime, ManualWallClockStandsInForNow)

@@ -3,6 +3,7 @@
 // text, text that does not read as the edit's kind is refused and marked,
 // and the program's setters fire nothing.
 #include "EditorFormHost.h"
+#include "Exceptions.h"
 #include "MessageBeep.h"
 #include "gComponentEditorEdit.h"
 
@@ -87,6 +88,7 @@ TEST_F(EditorEdit, TextThatDoesNotReadAsTheKindIsRefusedMarkedAndNothingFires)
         {ievkInteger, "abc", false},    {ievkInteger, "12.5", false}, {ievkInteger, "99999999999", false},
         {ievkInteger, "", false},       {ievkInteger, " -7 ", true},  {ievkFloat, "abc", false},
         {ievkFloat, "1,5", false},      {ievkFloat, "", false},       {ievkFloat, "2.5e-3", true},
+        {ievkDateTime, "03/07/2026 14:05:09", true}, {ievkDateTime, "02/30/2026", false},
         {ievkText, "anything", true},   {ievkText, "", true},
     };
     for (const Case &c : cases) {
@@ -148,6 +150,15 @@ TEST_F(EditorEdit, TheProgramsSettersFireNothingAndCountAsCommitted)
     // The OnChange handler is back after them.
     TypeOver("1");
     EXPECT_GT(changes, 0);
+}
+
+TEST_F(EditorEdit, DateTimesReadBackAndATextThatIsNoneRaises)
+{
+    const TDateTime t = EncodeDate(2026, 3, 7) + EncodeTime(14, 5, 9, 0);
+    edit->SetAsDateTime(t);
+    EXPECT_NEAR(edit->AsDateTime(), t, 1e-9);
+    edit->SetAsString("not a date");
+    EXPECT_THROW(edit->AsDateTime(), EConvertError);
 }
 
 TEST_F(EditorEdit, SetWithEventCommitsAsTheUserWould)
