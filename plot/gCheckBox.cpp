@@ -3,6 +3,7 @@
 #include "Bitmap.h"
 #include "VirtualKeys.h"
 #include "gDrawing.h"
+#include "gValueChange.h"
 
 #include <QVariant>
 
@@ -63,14 +64,7 @@ void TgCheckBox::FontChanged()
 
 void TgCheckBox::DoChange()
 {
-    if (IsLoading())
-        return;
-    if (FOnChangeProtected)
-        FOnChangeProtected(this, QStringLiteral("Checked"));
-    if (OnChange)
-        OnChange(this);
-    if (UserGenerated() && OnChangeUser)
-        OnChangeUser(this);
+    FireValueChange(this, aliveToken_, QStringLiteral("Checked"), OnChange, OnChangeUser);
 }
 
 void TgCheckBox::AdjustSize()

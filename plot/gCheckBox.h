@@ -53,3 +53,4 @@ private:
     bool FAutoSize = true;
     TAlignment FAlignment = taRightJustify;
 };
+

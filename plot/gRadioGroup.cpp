@@ -3,6 +3,7 @@
 #include "Strings.h"
 #include "VirtualKeys.h"
 #include "gDrawing.h"
+#include "gValueChange.h"
 
 #include <cmath>
 
@@ -96,14 +97,7 @@ void TgRadioGroup::FontChanged()
 
 void TgRadioGroup::DoChange()
 {
-    if (IsLoading())
-        return;
-    if (FOnChangeProtected)
-        FOnChangeProtected(this, QStringLiteral("ItemIndex"));
-    if (OnChange)
-        OnChange(this);
-    if (UserGenerated() && OnChangeUser)
-        OnChangeUser(this);
+    FireValueChange(this, aliveToken_, QStringLiteral("ItemIndex"), OnChange, OnChangeUser);
 }
 
 // -- layout and painting ----------------------------------------------------

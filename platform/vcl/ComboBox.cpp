@@ -1,6 +1,7 @@
 #include "ComboBox.h"
 
 #include "HandlerGuard.h"
+#include "ItemDrawing.h"
 #include "ItemStrings.h"
 
 #include <QAbstractItemView>
@@ -30,15 +31,8 @@ public:
             state.Include(odSelected).Include(odFocused);
         if (!(Option.state & QStyle::State_Enabled))
             state.Include(odDisabled);
-        const TRect r = FromQRect(Option.rect);
-        TCanvas *canvas = &owner_->itemCanvas_;
-        canvas->Attach(Painter, TPoint(0, 0), r);
-        canvas->SetFont(owner_->Font());
-        canvas->Brush()->SetStyle(bsSolid);
-        canvas->Brush()->SetColor(state.Contains(odSelected) ? clHighlight : owner_->Color());
-        canvas->Font()->SetColor(state.Contains(odSelected) ? clHighlightText : owner_->Font()->Color());
-        GuardHandler("item drawing", owner_->Name(), [&] { owner_->DrawItem(Index.row(), r, state); });
-        canvas->Detach();
+        DrawOwnerItem(owner_, &owner_->itemCanvas_, Painter, Option.rect, state,
+                      [&](const TRect &r) { owner_->DrawItem(Index.row(), r, state); });
     }
     QSize sizeHint(const QStyleOptionViewItem &Option, const QModelIndex &Index) const override
     {

@@ -225,3 +225,16 @@ void TgComponentEditorEdit::Paint()
     c->FrameRect(ClientRect());
     c->FrameRect(TRect(1, 1, Width() - 1, Height() - 1));
 }
+
+void TgEditAssociate::Set(TgComponentEditorEdit *Value)
+{
+    if (FEdit)
+        FEdit->RemoveFreeNotification(FControl);
+    FEdit = Value;
+    if (!Value)
+        return;
+    Value->FreeNotification(FControl);
+    if (!FControl->Parent() && Value->Parent())
+        FControl->SetParent(Value->Parent());
+    FControl->SetBounds(Value->Left() + Value->Width(), Value->Top(), FControl->Width(), Value->Height());
+}

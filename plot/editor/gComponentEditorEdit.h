@@ -77,3 +77,24 @@ private:
     bool FRestoring = false;
     TgEditorValueKind FValueKind = ievkText;
 };
+
+// The link of a control (an up-down, a picker) to the edit it stands
+// beside: setting it moves the control to the edit's right edge, at the
+// edit's top and height (into the edit's parent when the control has none);
+// the link drops when the edit goes (the control's Notification passes the
+// news on through Removed).
+class TgEditAssociate {
+public:
+    explicit TgEditAssociate(TControl *Control) : FControl(Control) {}
+    TgComponentEditorEdit *Get() const { return FEdit; }
+    void Set(TgComponentEditorEdit *Value);
+    void Removed(TComponent *AComponent, TOperation Operation)
+    {
+        if (Operation == opRemove && AComponent == FEdit)
+            FEdit = nullptr;
+    }
+
+private:
+    TControl *FControl;
+    TgComponentEditorEdit *FEdit = nullptr;
+};

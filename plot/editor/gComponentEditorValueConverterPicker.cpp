@@ -13,22 +13,13 @@ TgComponentEditorValueConverterPicker::TgComponentEditorValueConverterPicker(TCo
 
 void TgComponentEditorValueConverterPicker::SetAssociate(TgComponentEditorEdit *Value)
 {
-    if (FAssociate)
-        FAssociate->RemoveFreeNotification(this);
-    FAssociate = Value;
-    if (!Value)
-        return;
-    Value->FreeNotification(this);
-    if (!Parent() && Value->Parent())
-        SetParent(Value->Parent());
-    SetBounds(Value->Left() + Value->Width(), Value->Top(), Width(), Value->Height());
+    FAssociate.Set(Value);
 }
 
 void TgComponentEditorValueConverterPicker::Notification(TComponent *AComponent, TOperation Operation)
 {
     TgComponentEditorButton::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FAssociate)
-        FAssociate = nullptr;
+    FAssociate.Removed(AComponent, Operation);
 }
 
 void TgComponentEditorValueConverterPicker::Click()
@@ -45,7 +36,7 @@ bool TgComponentEditorValueConverterPicker::Execute()
     form->SetPage(FDefaultPage);
     if (TranslationMethod)
         TranslationMethod(form.get());
-    form->SetValue(FAssociate ? FAssociate->AsFloat() : FDateTime);
+    form->SetValue(Associate() ? Associate()->AsFloat() : FDateTime);
     std::shared_ptr<bool> alive = aliveToken_;
     const TModalResult result = form->ShowModal();
     if (!*alive) {
@@ -56,8 +47,8 @@ bool TgComponentEditorValueConverterPicker::Execute()
         return false;
     FDateTime = form->Value();
     form.reset();
-    if (FAssociate)
-        FAssociate->SetDoubleWithEvent(FDateTime);
+    if (Associate())
+        Associate()->SetDoubleWithEvent(FDateTime);
     if (*alive && OnChange)
         OnChange(this);
     return true;

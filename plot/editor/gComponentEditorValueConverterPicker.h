@@ -1,10 +1,9 @@
 #pragma once
 #include "gComponentEditorButton.h"
+#include "gComponentEditorEdit.h"
 #include "gValueConverterEditForm.h"
 
 #include <functional>
-
-class TgComponentEditorEdit;
 
 // The "..." button beside an editor edit that opens the value converter on
 // the edit's number (or on DateTime without an edit), at the DefaultPage,
@@ -15,7 +14,7 @@ class TgComponentEditorValueConverterPicker : public TgComponentEditorButton {
 public:
     explicit TgComponentEditorValueConverterPicker(TComponent *AOwner);
 
-    TgComponentEditorEdit *Associate() const { return FAssociate; }
+    TgComponentEditorEdit *Associate() const { return FAssociate.Get(); }
     // Also moves the picker to the edit's right edge, at its top and height.
     void SetAssociate(TgComponentEditorEdit *Value);
     double DateTime() const { return FDateTime; }
@@ -37,7 +36,7 @@ protected:
     void Notification(TComponent *AComponent, TOperation Operation) override;
 
 private:
-    TgComponentEditorEdit *FAssociate = nullptr;
+    TgEditAssociate FAssociate{this};
     double FDateTime = 0;
     TgValueConverterPageType FDefaultPage = ivcptInterval;
 };

@@ -19,22 +19,13 @@ TgUpDown::~TgUpDown() = default;
 
 void TgUpDown::SetAssociate(TgComponentEditorEdit *Value)
 {
-    if (FAssociate)
-        FAssociate->RemoveFreeNotification(this);
-    FAssociate = Value;
-    if (!Value)
-        return;
-    Value->FreeNotification(this);
-    if (!Parent() && Value->Parent())
-        SetParent(Value->Parent());
-    SetBounds(Value->Left() + Value->Width(), Value->Top(), Width(), Value->Height());
+    FAssociate.Set(Value);
 }
 
 void TgUpDown::Notification(TComponent *AComponent, TOperation Operation)
 {
     TGraphicControl::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FAssociate)
-        FAssociate = nullptr;
+    FAssociate.Removed(AComponent, Operation);
 }
 
 void TgUpDown::SetMin(int Value)
@@ -49,7 +40,7 @@ void TgUpDown::SetMax(int Value)
 
 int TgUpDown::AsInteger() const
 {
-    return FAssociate ? FAssociate->AsInteger() : 0;
+    return Associate() ? Associate()->AsInteger() : 0;
 }
 
 void TgUpDown::SetAsInteger(int Value)
@@ -59,7 +50,8 @@ void TgUpDown::SetAsInteger(int Value)
 
 void TgUpDown::WriteValue(double Value)
 {
-    if (!FAssociate)
+    TgComponentEditorEdit *edit = Associate();
+    if (!edit)
         return;
     if (FMax != 0 || FMin != 0)
         Value = std::max(std::min(Value, double(FMax)), double(FMin));
@@ -67,14 +59,15 @@ void TgUpDown::WriteValue(double Value)
     const bool small = Value >= std::numeric_limits<int>::min() && Value <= std::numeric_limits<int>::max();
     const QString text = small ? QString::number(int(Value)) : QString::number(static_cast<long long>(Value));
     if (FUserGenerated)
-        FAssociate->SetStringWithEvent(text);
+        edit->SetStringWithEvent(text);
     else
-        FAssociate->SetAsString(text);
+        edit->SetAsString(text);
 }
 
 void TgUpDown::Step()
 {
-    if (!FAssociate)
+    TgComponentEditorEdit *edit = Associate();
+    if (!edit)
         return;
     struct Flag {
         bool &f;
@@ -82,7 +75,7 @@ void TgUpDown::Step()
         ~Flag() { f = false; }
     } flag(FUserGenerated);
     // Whole numbers beyond 32 bits (days of a huge interval) step too.
-    const double v = std::trunc(FAssociate->AsFloat());
+    const double v = std::trunc(edit->AsFloat());
     WriteValue(FUpPressed ? v + FIncrement : v - FIncrement);
 }
 
@@ -159,16 +152,16 @@ void TgUpDown::Resize()
 void TgUpDown::Disable()
 {
     SetEnabled(false);
-    if (FAssociate)
-        FAssociate->Disable();
+    if (Associate())
+        Associate()->Disable();
     Invalidate();
 }
 
 void TgUpDown::Enable()
 {
     SetEnabled(true);
-    if (FAssociate)
-        FAssociate->Enable();
+    if (Associate())
+        Associate()->Enable();
     Invalidate();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 #include "GraphicControl.h"
+#include "gComponentEditorEdit.h"
 
 class TTimer;
-class TgComponentEditorEdit;
 
 // The editor's spinner: two arrow buttons that step the whole number in
 // their associated edit by Increment. A press steps once at once, again
@@ -16,7 +16,7 @@ public:
     explicit TgUpDown(TComponent *AOwner);
     ~TgUpDown() override;
 
-    TgComponentEditorEdit *Associate() const { return FAssociate; }
+    TgComponentEditorEdit *Associate() const { return FAssociate.Get(); }
     // Also moves the up-down to the edit's right edge, at its top and height.
     void SetAssociate(TgComponentEditorEdit *Value);
     int Min() const { return FMin; }
@@ -54,7 +54,7 @@ private:
     void WriteValue(double Value);
     void Tick();
 
-    TgComponentEditorEdit *FAssociate = nullptr;
+    TgEditAssociate FAssociate{this};
     int FMin = 0;
     int FMax = 100;
     int FIncrement = 1;
