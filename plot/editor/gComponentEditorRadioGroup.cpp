@@ -20,6 +20,6 @@ void TgComponentEditorRadioGroup::DoChange()
 {
     std::shared_ptr<bool> alive = aliveToken_;
     TgRadioGroup::DoChange();
-    if (*alive && !FBlockingEvents)
+    if (*alive && !FBlockingEvents && UserGenerated())
         NotifyUserChange(this);
 }

@@ -2,8 +2,8 @@
 #include "gRadioGroup.h"
 
 // The editor's radio group: AsInteger is the item index (-1 for none);
-// every change but a silent one reports a user change to the owning editor
-// form after the group's own change events.
+// a change by the user (a click or an arrow key) reports a user change to
+// the owning editor form after the group's own change events.
 class TgComponentEditorRadioGroup : public TgRadioGroup {
 public:
     using TgRadioGroup::TgRadioGroup;

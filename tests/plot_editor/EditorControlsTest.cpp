@@ -65,6 +65,10 @@ TEST(EditorRadioGroup, TheUsersChoiceIsReportedTheSettersFireNothing)
     EXPECT_EQ(host.form.userChanges, 1);
 
     events.clear();
+    group->SetItemIndex(0); // the program's, though not silent
+    EXPECT_EQ(events, QStringList{"change 0"});
+    EXPECT_EQ(host.form.userChanges, 1);
+    events.clear();
     group->SetAsInteger(2);
     EXPECT_EQ(group->AsInteger(), 2);
     group->Disable();
