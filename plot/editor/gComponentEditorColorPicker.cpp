@@ -59,13 +59,7 @@ void TgComponentEditorColorPicker::ShowColorDialog()
     if (!dialog.Execute())
         return;
     SetColor(dialog.Color());
-    std::shared_ptr<bool> alive = aliveToken_;
-    NotifyUserChange(this);
-    if (!*alive)
-        return;
-    Invalidate();
-    if (OnChange)
-        OnChange(this);
+    PickerTookValue(this, aliveToken_, OnChange);
 }
 
 void TgComponentEditorColorPicker::Disable()

@@ -24,11 +24,5 @@ void TgComponentEditorFontPicker::ShowFontDialog()
     if (!dialog.Execute())
         return;
     FFont.Assign(dialog.Font());
-    std::shared_ptr<bool> alive = aliveToken_;
-    NotifyUserChange(this);
-    if (!*alive)
-        return;
-    Invalidate();
-    if (OnChange)
-        OnChange(this);
+    PickerTookValue(this, aliveToken_, OnChange);
 }
