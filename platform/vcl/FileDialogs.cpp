@@ -29,10 +29,20 @@ QStringList TFileDialog::Filters() const
 {
     QStringList out;
     for (const auto &[description, pattern] : Parsed()) {
-        QString patterns = pattern;
-        patterns.replace(u';', u' ');
-        out << (description.contains(u'(') || patterns.isEmpty() ? description
-                                                                 : QStringLiteral("%1 (%2)").arg(description, patterns));
+        QStringList patterns = QString(pattern).replace(u';', u' ').split(u' ', Qt::SkipEmptyParts);
+        for (QString &p : patterns)
+            if (p == QLatin1String("*.*"))
+                p = QStringLiteral("*");
+        if (patterns.isEmpty()) {
+            out << description;
+            continue;
+        }
+        // Qt matches the patterns in the last brackets: those of the
+        // description give way to the filter's own.
+        QString shown = description;
+        if (shown.endsWith(u')') && shown.lastIndexOf(u'(') >= 0)
+            shown = shown.left(shown.lastIndexOf(u'(')).trimmed();
+        out << QStringLiteral("%1 (%2)").arg(shown, patterns.join(u' '));
     }
     return out;
 }
@@ -52,24 +62,40 @@ QString TFileDialog::FilterExtension(int Index) const
 bool TFileDialog::Execute(TCustomForm *Parent)
 {
     QString name;
+    QStringList files;
+    Files.clear();
     if (Runner) {
         name = Runner(*this);
+        files = Files;
     } else {
-        QWidget *parent = Parent ? Parent->Widget() : nullptr;
         const QStringList filters = Filters();
-        QString selected = filters.value(FilterIndex - 1);
+        QFileDialog dialog(Parent ? Parent->Widget() : nullptr, Title);
+        dialog.setAcceptMode(save_ ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(save_               ? QFileDialog::AnyFile
+                           : AllowMultiSelect  ? QFileDialog::ExistingFiles
+                           : FileMustExist     ? QFileDialog::ExistingFile
+                                               : QFileDialog::AnyFile);
+        dialog.setNameFilters(filters);
+        if (FilterIndex >= 1 && FilterIndex <= filters.size())
+            dialog.selectNameFilter(filters[FilterIndex - 1]);
         const QString proposed =
             InitialDir.isEmpty() || QFileInfo(FileName).isAbsolute() ? FileName : QDir(InitialDir).filePath(FileName);
-        const QString filter = filters.join(QStringLiteral(";;"));
-        name = save_ ? QFileDialog::getSaveFileName(parent, Title, proposed, filter, &selected)
-                     : QFileDialog::getOpenFileName(parent, Title, proposed, filter, &selected);
-        if (!name.isEmpty() && filters.contains(selected))
-            FilterIndex = int(filters.indexOf(selected)) + 1;
+        if (!proposed.isEmpty())
+            dialog.selectFile(proposed);
+        else if (!InitialDir.isEmpty())
+            dialog.setDirectory(InitialDir);
+        if (dialog.exec() == QDialog::Accepted) {
+            files = dialog.selectedFiles();
+            name = files.value(0);
+            if (filters.contains(dialog.selectedNameFilter()))
+                FilterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
+        }
     }
     if (name.isEmpty())
         return false;
     if (save_ && !DefaultExt.isEmpty() && QFileInfo(name).suffix().isEmpty())
         name += "." + DefaultExt;
     FileName = name;
+    Files = files.isEmpty() || save_ ? QStringList{name} : files;
     return true;
 }

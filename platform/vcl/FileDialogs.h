@@ -9,7 +9,8 @@
 class TCustomForm;
 
 // The open and save file questions over QFileDialog. Execute asks, modally,
-// and fills FileName; a name typed without extension gets DefaultExt.
+// and fills FileName (and Files); a name typed without extension gets
+// DefaultExt on save. Names are absolute paths, kept whole however long.
 // Every question of the program goes through one service, `Runner`, which
 // tests replace so that they never see a window nor wait for one.
 class TFileDialog {
@@ -25,9 +26,16 @@ public:
     QString InitialDir; // the folder of a proposed name without one
     QString Title;
     int FilterIndex = 1; // from 1; in: the filter offered; out: the one chosen
+    // Open only: a name must be of a file that exists; several may be chosen.
+    bool FileMustExist = true;
+    bool AllowMultiSelect = false;
+    // Out: every name chosen (FileName is the first).
+    QStringList Files;
     bool IsSave() const { return save_; }
 
-    // The filters as the window lists them ("Bitmap (*.bmp)").
+    // The filters as the window lists them, each with its patterns in
+    // brackets ("Bitmap (*.bmp)"); "*.*" becomes "*", which also matches
+    // names without a dot.
     QStringList Filters() const;
     // The extension of filter Index's first pattern, without the dot ("bmp");
     // empty for a pattern without one ("*") or an Index out of range.
@@ -37,7 +45,8 @@ public:
     bool Execute(TCustomForm *Parent = nullptr);
 
     // Answers in place of the window when set: returns the chosen name, or an
-    // empty text for a cancelled question; it may set FilterIndex.
+    // empty text for a cancelled question; it may set FilterIndex, and Files
+    // when it chooses several (left empty, Files is the one name).
     static std::function<QString(TFileDialog &Dialog)> Runner;
 
 private:
