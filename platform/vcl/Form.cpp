@@ -30,6 +30,7 @@ TCustomForm::TCustomForm(TComponent *AOwner) : TCustomControl(AOwner)
     Widget()->setAutoFillBackground(false);
     frame_->OnGeometry = [this] { GuardHandler("resize", Name(), [this] { FrameMoved(); }); };
     frame_->OnCloseRequest = [this] { GuardHandler("close", Name(), [this] { FrameCloseRequest(); }); };
+    frame_->OnActivation = [this] { GuardHandler("activation", Name(), [this] { FrameActivation(); }); };
     ApplyWindowFlags();
     SetColor(clBtnFace);
     SetBounds(0, 0, 320, 240);
@@ -48,6 +49,7 @@ TCustomForm::~TCustomForm()
     // away from a child whose handlers may already be dead.
     frame_->OnGeometry = nullptr;
     frame_->OnCloseRequest = nullptr;
+    frame_->OnActivation = nullptr;
 }
 
 QWidget *TCustomForm::WindowWidget() const
@@ -455,6 +457,18 @@ void TCustomForm::Hide()
     activeBefore_ = nullptr;
     if (wasActive && back && back->isVisible())
         ActivateWindowNow(back);
+}
+
+void TCustomForm::FrameActivation()
+{
+    const bool active = frame_->isActiveWindow();
+    if (active == active_)
+        return;
+    active_ = active;
+    // A copy: the handler may replace the event while it runs.
+    const TNotifyEvent handler = active ? OnActivate : OnDeactivate;
+    if (handler)
+        handler(this);
 }
 
 void TCustomForm::DoShow()

@@ -53,6 +53,10 @@ using TCloseQueryEvent = std::function<void(TObject *Sender, bool &CanClose)>;
 // modal window holds back the windows that were there when it came; a window
 // shown while it is up stands over it and takes input.
 //
+// OnActivate fires each time the window becomes the active window (shown,
+// pressed into, which activates it at once as the desktop does, or chosen by
+// the window system), OnDeactivate when another window takes the activation.
+//
 // A window whose BorderIcons lack biSystemMenu has no close box: the window
 // system's close request (and Escape, unless a Cancel button takes it) leaves
 // it open; Close from code still closes it.
@@ -180,6 +184,8 @@ public:
 
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
     TNotifyEvent OnPaint;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
@@ -215,6 +221,7 @@ private:
     // The window system moved or resized the frame's window.
     void FrameMoved();
     void FrameCloseRequest();
+    void FrameActivation();
     TPoint ContentExtent() const;
     // Offset of the frame's window from the outer rectangle's top-left.
     TPoint WindowOffset() const;
@@ -239,6 +246,7 @@ private:
     bool autoScroll_ = false;
     bool updatingFrame_ = false;
     bool overModal_ = false; // the window is a transient of a modal one
+    bool active_ = false;    // as last told to OnActivate / OnDeactivate
     QPointer<QWidget> activeBefore_; // the active window when this one was shown
 };
 

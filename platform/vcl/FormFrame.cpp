@@ -120,6 +120,13 @@ void FormFrame::closeEvent(QCloseEvent *Event)
         OnCloseRequest();
 }
 
+void FormFrame::changeEvent(QEvent *Event)
+{
+    QWidget::changeEvent(Event);
+    if (Event->type() == QEvent::ActivationChange && OnActivation)
+        OnActivation();
+}
+
 bool FormFrame::ForwardKey(QKeyEvent *Event)
 {
     // Only a key sent to the window itself: one that rose from the client

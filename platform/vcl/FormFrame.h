@@ -37,12 +37,15 @@ public:
 
     std::function<void()> OnGeometry;
     std::function<void()> OnCloseRequest;
+    // The window became the active one, or stopped being it.
+    std::function<void()> OnActivation;
 
 protected:
     bool eventFilter(QObject *Watched, QEvent *Event) override;
     void resizeEvent(QResizeEvent *Event) override;
     void moveEvent(QMoveEvent *Event) override;
     void closeEvent(QCloseEvent *Event) override;
+    void changeEvent(QEvent *Event) override;
     void keyPressEvent(QKeyEvent *Event) override;
     void keyReleaseEvent(QKeyEvent *Event) override;
     void wheelEvent(QWheelEvent *Event) override;

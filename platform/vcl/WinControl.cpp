@@ -941,8 +941,16 @@ bool TWinControl::WidgetEvent(QObject *Watched, QEvent *Event)
 {
     switch (Event->type()) {
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        // A press into a window that is not the active one activates it at
+        // once, as the desktop does (not a window that never takes the
+        // activation, nor one a modal window holds back).
+        TCustomForm *form = GetParentForm(this);
+        if (widget_ && !widget_->window()->isActiveWindow() && !(form && form->NoActivate()))
+            ActivateWindowNow(widget_->window());
+        return MouseEventFor(Watched, static_cast<QMouseEvent *>(Event));
+    }
     case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
         return MouseEventFor(Watched, static_cast<QMouseEvent *>(Event));
     case QEvent::Wheel:

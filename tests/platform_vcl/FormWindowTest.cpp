@@ -196,6 +196,29 @@ TEST(FormWindow, ShowActivatesAtOnceAndHideGivesTheActivationBack)
     QApplication::setActiveWindow(nullptr);
 }
 
+// OnActivate and OnDeactivate follow the window's activation: shown, a
+// click into it while another window is active, the other window shown.
+TEST(FormWindow, ActivationEventsFollowTheActiveWindow)
+{
+    TForm editor(nullptr), other(nullptr);
+    QStringList events;
+    editor.OnActivate = [&](TObject *) { events << "activate"; };
+    editor.OnDeactivate = [&](TObject *) { events << "deactivate"; };
+    auto *button = new TButton(&editor);
+    button->SetParent(&editor);
+    button->SetBounds(10, 10, 75, 25);
+    editor.Show();
+    EXPECT_EQ(events, QStringList({"activate"}));
+    other.Show();
+    EXPECT_EQ(events, QStringList({"activate", "deactivate"}));
+    QTest::mouseClick(button->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 12));
+    EXPECT_TRUE(editor.Active());
+    EXPECT_EQ(events, QStringList({"activate", "deactivate", "activate"}));
+    other.Hide();
+    editor.Hide();
+    QApplication::setActiveWindow(nullptr);
+}
+
 TEST(ApplicationObject, MainFormIsTheFirstCreatedAfterItsConstructor)
 {
     TApplication app(nullptr); // not the program's: no state left behind
