@@ -75,12 +75,12 @@ int TgPlotChannel::AddXYFlags(double X, double Y, bool Null, bool Empty)
     return DoAddXY(X, Y, Null, Empty);
 }
 
-void TgPlotChannel::CheckAppend(int Count, const std::function<double(int)> &XAt) const
+void TgPlotChannel::CheckAppend(int Count, const std::function<double(int)> &XAt, bool Replacing) const
 {
-    TgPlotChannelCustom::CheckAppend(Count, XAt);
+    TgPlotChannelCustom::CheckAppend(Count, XAt, Replacing);
     if (FAllowOutOfOrderXValues)
         return;
-    int held = this->Count();
+    int held = Replacing ? 0 : this->Count();
     double first = held > 0 ? GetX(0) : 0, second = held > 1 ? GetX(1) : 0;
     double last = held > 0 ? GetX(held - 1) : 0;
     for (int i = 0; i < Count; ++i, ++held) {

@@ -60,7 +60,7 @@ public:
     void AddYArray(double XInterval, const QVariant &YData);
     // Adds the X order that AddXY keeps unless AllowOutOfOrderXValues (the
     // first two points set its direction) to the base's check.
-    void CheckAppend(int Count, const std::function<double(int)> &XAt) const override;
+    void CheckAppend(int Count, const std::function<double(int)> &XAt, bool Replacing = false) const override;
     // As AddXY, with the point's flags.
     int AddXYFlags(double X, double Y, bool Null, bool Empty) override;
     void ResetElapsedStartTime();

@@ -187,9 +187,9 @@ public:
     // Points added by the plot's files and transfers: CheckAppend raises
     // what adding Count points at XAt(0) .. XAt(Count - 1) in turn would
     // raise (a full list; strip-chart channels add their X order), so that a
-    // load checks before it adds; AddXYFlags adds one point with its flags
-    // as AddXY would.
-    virtual void CheckAppend(int Count, const std::function<double(int)> &XAt) const;
+    // load checks before it adds (Replacing: the points come in place of the
+    // channel's own); AddXYFlags adds one point with its flags as AddXY would.
+    virtual void CheckAppend(int Count, const std::function<double(int)> &XAt, bool Replacing = false) const;
     virtual int AddXYFlags(double X, double Y, bool Null, bool Empty) { return DoAddXY(X, Y, Null, Empty); }
     QVariant Tag;
 

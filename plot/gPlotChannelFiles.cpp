@@ -26,9 +26,10 @@ char TgPlotChannelCustom::DataFileSeparator() const
     return plot ? plot->GetDataFileSeparatorChar() : '\t';
 }
 
-void TgPlotChannelCustom::CheckAppend(int Count, const std::function<double(int)> &) const
+void TgPlotChannelCustom::CheckAppend(int Count, const std::function<double(int)> &, bool Replacing) const
 {
-    if (!FData->RingBufferEnabled() && std::int64_t(this->Count()) + Count > MaxDataPoints())
+    const std::int64_t held = Replacing ? 0 : this->Count();
+    if (!FData->RingBufferEnabled() && held + Count > MaxDataPoints())
         throw Exception(QStringLiteral("Exceed Maximum List Size"));
 }
 

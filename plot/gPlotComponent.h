@@ -236,8 +236,11 @@ public:
     // reads either form or a log file, checks it whole, then appends its
     // points to the channels. Failures raise "Error Saving Data - " /
     // "Error Loading Data - " and the cause, with its line.
+    // With ClearPreviousData the points read replace every channel's (the
+    // log ended first), once the whole file is read and checked; a bad file
+    // leaves the data as they were.
     void SaveDataToFile(const QString &FileName);
-    void LoadDataFromFile(const QString &FileName);
+    void LoadDataFromFile(const QString &FileName, bool ClearPreviousData = false);
     const QString &LastDataFileName() const { return FLastDataFileName; }
     // "AnnotationCount = n" and every annotation's property lines (left out
     // at their defaults). Loading replaces all annotations, checked whole

@@ -62,13 +62,15 @@ void TgPlotComponent::SaveDataToFile(const QString &FileName)
         OnAfterSaveData(this);
 }
 
-void TgPlotComponent::LoadDataFromFile(const QString &FileName)
+void TgPlotComponent::LoadDataFromFile(const QString &FileName, bool ClearPreviousData)
 {
     try {
         std::vector<TgStagedPoints> staged = ReadPlotDataFile(FileName, ChannelCount());
         for (size_t c = 0; c < staged.size(); ++c)
-            staged[c].CheckInto(GetChannel(static_cast<int>(c)));
+            staged[c].CheckInto(GetChannel(static_cast<int>(c)), ClearPreviousData);
         TgUpdate update(this);
+        if (ClearPreviousData)
+            ClearAllData();
         for (size_t c = 0; c < staged.size(); ++c) {
             staged[c].AppendTo(GetChannel(static_cast<int>(c)), false);
             staged[c] = TgStagedPoints(); // the copy goes as soon as the channel holds it

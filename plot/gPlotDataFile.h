@@ -29,8 +29,9 @@ public:
     double X(int Index) const { return FBlocks[size_t(Index / BlockPoints)]->X[Index % BlockPoints]; }
     double Y(int Index) const { return FBlocks[size_t(Index / BlockPoints)]->Y[Index % BlockPoints]; }
     std::uint8_t Kind(int Index) const { return FBlocks[size_t(Index / BlockPoints)]->Kind[Index % BlockPoints]; }
-    // Raises what Channel would raise on taking these points (CheckAppend).
-    void CheckInto(const TgPlotChannelCustom *Channel) const;
+    // Raises what Channel would raise on taking these points (CheckAppend),
+    // after its own points when Replacing is false, else in their place.
+    void CheckInto(const TgPlotChannelCustom *Channel, bool Replacing = false) const;
     // Appends every point to Channel (DoAddXY when Direct, else AddXYFlags),
     // with room made for them first.
     void AppendTo(TgPlotChannelCustom *Channel, bool Direct) const;

@@ -152,10 +152,10 @@ void ReadCompact(TgLineReader &Reader, std::vector<TgStagedPoints> &Channels)
 
 } // namespace
 
-void TgStagedPoints::CheckInto(const TgPlotChannelCustom *Channel) const
+void TgStagedPoints::CheckInto(const TgPlotChannelCustom *Channel, bool Replacing) const
 {
     if (FCount > 0)
-        Channel->CheckAppend(FCount, [this](int i) { return X(i); });
+        Channel->CheckAppend(FCount, [this](int i) { return X(i); }, Replacing);
 }
 
 void TgStagedPoints::AppendTo(TgPlotChannelCustom *Channel, bool Direct) const

@@ -67,6 +67,33 @@ TEST_F(PlotDataFileTest, TextFormWithTabs)
     EXPECT_EQ(Lines(ReadBytes(Path("comma.txt"))).at(2), "1,1.5,,");
 }
 
+// A load that replaces the data reads and checks the whole file before the
+// points it replaces go: a damaged file, or one a strip chart's X order
+// would refuse after its own points but not in their place, keeps or
+// replaces the data as a whole.
+TEST_F(PlotDataFileTest, ReplacingLoadKeepsTheDataOnABadFile)
+{
+    TgPlot plot(nullptr);
+    Prepare(plot, 2);
+    static_cast<TgPlotChannel *>(plot.GetChannel(0))->SetAllowOutOfOrderXValues(false);
+    for (int i = 0; i < 3; ++i)
+        plot.GetChannel(0)->AddXY(10 + i, i);
+    plot.GetChannel(1)->AddXY(5, 1);
+    const QStringList before = PointTexts(plot.GetChannel(0));
+    WriteBytes(Path("bad.txt"), "A(X)\tA(Y)\tB(X)\tB(Y)\r\n0\t1\t0\t2\r\n1\tabc\t1\t3\r\n");
+    EXPECT_TRUE(MessageOf([&] { plot.LoadDataFromFile(Path("bad.txt"), true); }).startsWith("Error Loading Data - "));
+    EXPECT_EQ(PointTexts(plot.GetChannel(0)), before);
+    EXPECT_EQ(plot.GetChannel(1)->Count(), 1);
+
+    // X from 0 up: out of order after the points held, in order in their place.
+    WriteBytes(Path("good.txt"), "A(X)\tA(Y)\tB(X)\tB(Y)\r\n0\t1\t0\t2\r\n1\t4\t1\t3\r\n");
+    EXPECT_TRUE(MessageOf([&] { plot.LoadDataFromFile(Path("good.txt")); }).contains("out of order"));
+    EXPECT_EQ(PointTexts(plot.GetChannel(0)), before);
+    plot.LoadDataFromFile(Path("good.txt"), true);
+    EXPECT_EQ(PointTexts(plot.GetChannel(1)), QStringList({"0 2", "1 3"}));
+    EXPECT_EQ(PointTexts(plot.GetChannel(0)), QStringList({"0 1", "1 4"}));
+}
+
 TEST_F(PlotDataFileTest, NullAndEmptyPointsComeBack)
 {
     TgPlot plot(nullptr);
