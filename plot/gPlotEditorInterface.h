@@ -61,5 +61,9 @@ public:
     std::function<void()> OnClosed;
 };
 
-// Creates the editor of a plot; unset until the editor is linked in.
+// Creates the editor of a plot.
 using TgPlotEditorFactory = std::function<IgPlotEditor *(TgPlotMasterManager *Master, TComponent *Plot)>;
+
+// The library's own editor form (editor/gPlotEditorForm.cpp): what the
+// master managers make from the start.
+TgPlotEditorFactory PlotEditorFactory();

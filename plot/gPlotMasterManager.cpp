@@ -1,11 +1,8 @@
 #include "gPlotMasterManager.h"
 
-#include "ComboBox.h"
 #include "Component.h"
-#include "Edit.h"
 #include "Form.h"
-#include "Menus.h"
-#include "RadioGroup.h"
+#include "gFormTranslation.h"
 #include "gPlotAnnotation.h"
 #include "gPlotAnnotationManager.h"
 #include "gPlotChannelManager.h"
@@ -36,7 +33,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 
-TgPlotEditorFactory TgPlotMasterManager::EditorFactory;
+TgPlotEditorFactory TgPlotMasterManager::EditorFactory = PlotEditorFactory();
 
 namespace {
 
@@ -446,24 +443,5 @@ void TgPlotMasterManager::TranslateForm(TCustomForm *Form)
 {
     if (!Form || !FTranslationManager || FTranslationManager->Count() == 0)
         return;
-    const auto translate = [this](const QString &Text) { return FTranslationManager->FindReplacement(Text); };
-    const auto translateItems = [&](TStrings *Items) {
-        for (int i = 0; i < Items->Count(); ++i)
-            Items->Put(i, translate(Items->Get(i)));
-    };
-    Form->SetCaption(translate(Form->Caption()));
-    for (int i = 0; i < Form->ComponentCount(); ++i) {
-        TComponent *c = Form->Components(i);
-        // The text of an edit or a combo box is a value, not a caption.
-        auto *control = dynamic_cast<TControl *>(c);
-        if (control && !dynamic_cast<TEdit *>(c) && !dynamic_cast<TCustomComboBox *>(c))
-            control->SetCaption(translate(control->Caption()));
-        if (auto *group = dynamic_cast<TCustomRadioGroup *>(c))
-            translateItems(group->Items());
-        else if (auto *combo = dynamic_cast<TCustomComboBox *>(c))
-            translateItems(combo->Items());
-        else if (auto *menu = dynamic_cast<TPopupMenu *>(c))
-            for (int m = 0; m < menu->Items()->Count(); ++m)
-                menu->Items()->Items(m)->SetCaption(translate(menu->Items()->Items(m)->Caption()));
-    }
+    TranslateFormTexts(Form, [this](const QString &Text) { return FTranslationManager->FindReplacement(Text); });
 }

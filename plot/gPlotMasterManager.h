@@ -99,7 +99,8 @@ public:
     TNotifyEvent OnInsert;
     TNotifyEvent OnRemove;
 
-    // How editors are made; unset, EditProperties and EditObject do nothing.
+    // How editors are made (the library's editor form from the start);
+    // unset, EditProperties and EditObject do nothing.
     static TgPlotEditorFactory EditorFactory;
 
     // The callbacks handed to every manager and object.

@@ -5,6 +5,7 @@
 #include "Color.h"
 #include "Form.h"
 #include "Panel.h"
+#include "RadioMarks.h"
 #include "RenderedPlot.h"
 #include "TestInput.h"
 #include "gCheckBox.h"
@@ -62,25 +63,6 @@ struct Host {
 QRect BoxOf(const QImage &Image)
 {
     return ColourBox(Image, RgbOf(clWhite), Image.rect());
-}
-
-// Centres of the radio marks as drawn: each ring's top inner edge is a run
-// of exactly four dark-shadow pixels with the outer shadow edge three pixels
-// left of it one row down; the mark's middle lies five rows below that edge.
-std::vector<QPoint> MarkCentres(const QImage &Image)
-{
-    const QRgb dark = RgbOf(cl3DDkShadow), shadow = RgbOf(clBtnShadow);
-    std::vector<QPoint> found;
-    for (int y = 0; y + 1 < Image.height(); ++y) {
-        for (int x = 2; x + 4 < Image.width(); ++x) {
-            const bool run = Image.pixel(x - 1, y) != dark && Image.pixel(x, y) == dark &&
-                             Image.pixel(x + 3, y) == dark && Image.pixel(x + 4, y) != dark &&
-                             Image.pixel(x - 3, y + 1) == shadow;
-            if (run)
-                found.push_back(QPoint(x + 1, y + 5));
-        }
-    }
-    return found;
 }
 
 void ClickAt(TWinControl *C, QPoint At)
@@ -204,14 +186,7 @@ struct RadioGroup : ::testing::Test {
         host.Record(group);
     }
     // The marks in item order: down the first column, then the next.
-    std::vector<QPoint> Marks()
-    {
-        std::vector<QPoint> m = MarkCentres(host.Shot(group));
-        std::sort(m.begin(), m.end(), [](QPoint a, QPoint b) {
-            return std::abs(a.x() - b.x()) > 3 ? a.x() < b.x() : a.y() < b.y();
-        });
-        return m;
-    }
+    std::vector<QPoint> Marks() { return MarksInItemOrder(host.Shot(group)); }
     void Key(int K) { QTest::keyClick(group->Widget(), Qt::Key(K)); }
 };
 

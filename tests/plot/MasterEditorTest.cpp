@@ -16,6 +16,7 @@ namespace {
 struct MasterEditorFixture : ::testing::Test {
     TTestPlot plot;
     TFakeEditor *current = nullptr;
+    TgPlotEditorFactory libraryFactory = TgPlotMasterManager::EditorFactory;
     void SetUp() override
     {
         TFakeEditor::made = TFakeEditor::freed = 0;
@@ -25,7 +26,7 @@ struct MasterEditorFixture : ::testing::Test {
             return current;
         };
     }
-    void TearDown() override { TgPlotMasterManager::EditorFactory = nullptr; }
+    void TearDown() override { TgPlotMasterManager::EditorFactory = libraryFactory; }
 };
 
 TEST_F(MasterEditorFixture, ModalEditorsComeAndGoKeepingThePages)
@@ -86,9 +87,13 @@ TEST_F(MasterEditorFixture, TranslateFormOnlyWithEntries)
 
 TEST(MasterManager, NoEditorWithoutFactoryOrPlot)
 {
+    const TgPlotEditorFactory libraryFactory = TgPlotMasterManager::EditorFactory;
+    EXPECT_TRUE(libraryFactory) << "the library's editor is there from the start";
+    TgPlotMasterManager::EditorFactory = nullptr;
     TTestPlot plot;
     plot.master->EditProperties();
     EXPECT_EQ(plot.master->EditorForm(), nullptr);
+    TgPlotMasterManager::EditorFactory = libraryFactory;
 }
 
 } // namespace

@@ -142,6 +142,7 @@ TEST_F(ToolBarTest, EveryButtonRunsItsAction)
 {
     TFakeEditor::made = 0;
     TFakeEditor::log.clear();
+    const TgPlotEditorFactory libraryFactory = TgPlotMasterManager::EditorFactory;
     TgPlotMasterManager::EditorFactory = [](TgPlotMasterManager *, TComponent *) { return new TFakeEditor; };
     plot->GetXAxis(0)->SetTrackingEnabled(false); // Resume and Pause both enabled
     toolBar->SetShowPreviewButton(true);
@@ -163,7 +164,7 @@ TEST_F(ToolBarTest, EveryButtonRunsItsAction)
     EXPECT_EQ(plot->calls, QStringList({"copy", "save", "print", "preview"}));
     EXPECT_EQ(TFakeEditor::made, 1);
     EXPECT_EQ(TFakeEditor::log, QStringList({"modal"}));
-    TgPlotMasterManager::EditorFactory = nullptr;
+    TgPlotMasterManager::EditorFactory = libraryFactory;
 }
 
 // A cancelled before-event stops the action: Zoom in and Zoom out leave every

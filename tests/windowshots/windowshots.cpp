@@ -1,9 +1,16 @@
 // windowshots DIR: the editor's windows made offline (empty fake HID bus, the
 // scan pointed at a port nothing answers), then each page of the main window
-// and each dialog rendered into DIR/<en|zh>-<name>.png for a look by eye.
+// and each dialog rendered into DIR/<en|zh>-<name>.png for a look by eye; last
+// the plot library's property editor of a default XY plot, each page and
+// sub-page into DIR/plot-editor-<page>[-<sub-page>].png (its texts are the
+// library's own, in English).
 #include "../app/WindowTour.h"
 #include "EditorWindows.h"
 #include "FakeHidBus.h"
+#include "PageControl.h"
+#include "gPlotEditorForm.h"
+#include "gPlotMasterManager.h"
+#include "gXYPlot.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,6 +27,37 @@ void Save(TCustomForm *form, const QString &path)
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
     form->WindowWidget()->grab().toImage().save(path);
+}
+
+// The property editor of a default XY plot, every page and every page of
+// its page controls.
+void SavePlotEditor(const QString &dir)
+{
+    TForm host(nullptr);
+    auto *plot = new TgXYPlot(&host);
+    plot->SetParent(&host);
+    plot->SetEditorFormStyle(ipfsStayOnTop);
+    plot->Master()->EditProperties();
+    auto *editor = dynamic_cast<TgPlotEditorForm *>(plot->Master()->EditorForm());
+    if (!editor)
+        return;
+    TPageControl *main = editor->PageControl;
+    for (int page = 0; page < main->PageCount(); ++page) {
+        main->SetActivePageIndex(page);
+        const QString name = dir + QString("/plot-editor-%1").arg(page, 2, 10, QChar('0'));
+        Save(editor, name + ".png");
+        for (int i = 0; i < editor->ComponentCount(); ++i) {
+            auto *sub = dynamic_cast<TPageControl *>(editor->Components(i));
+            if (!sub || sub == main || !sub->Showing())
+                continue;
+            for (int s = 1; s < sub->PageCount(); ++s) {
+                sub->SetActivePageIndex(s);
+                Save(editor, name + QString("-%1-%2.png").arg(sub->Name()).arg(s));
+            }
+            sub->SetActivePageIndex(0);
+        }
+    }
+    editor->Close();
 }
 
 } // namespace
@@ -62,5 +100,6 @@ int main(int argc, char **argv)
         }
     }
     DestroyEditorWindows();
+    SavePlotEditor(dir);
     return 0;
 }

@@ -1,0 +1,186 @@
+#pragma once
+// A shown XY plot and its property editor as the user meets them: pages
+// chosen by clicks on their tabs, values typed, chosen and picked in the
+// controls, radio items and list entries found in the rendered controls,
+// the colour, font and file questions and the modal loop answered by
+// scripts. Exceptions that reach the event handlers are collected.
+#include "Color.h"
+#include "FileDialogs.h"
+#include "Form.h"
+#include "HandlerGuard.h"
+#include "PageControl.h"
+#include "RadioMarks.h"
+#include "gColorDialog.h"
+#include "gComponentEditorCheckBox.h"
+#include "gComponentEditorColorPicker.h"
+#include "gComponentEditorComboBox.h"
+#include "gComponentEditorEdit.h"
+#include "gComponentEditorFontPicker.h"
+#include "gComponentEditorListBox.h"
+#include "gComponentEditorRadioGroup.h"
+#include "gFontDialog.h"
+#include "gPlotComponent.h"
+#include "gPlotEditorForm.h"
+#include "gPlotMasterManager.h"
+#include "gXYPlot.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+template <class P = TgXYPlot>
+struct TPlotEditorFixture : ::testing::Test {
+    TForm host{nullptr};
+    P *plot = nullptr;
+    TgPlotEditorForm *editor = nullptr;
+    QStringList reports;
+
+    void SetUp() override
+    {
+        host.SetBounds(0, 0, 660, 420);
+        plot = new P(&host);
+        plot->SetParent(&host);
+        plot->SetBounds(0, 0, 640, 400);
+        host.Show();
+        SetExceptionReporter([this](const QString &Message) { reports << Message; });
+    }
+    void TearDown() override
+    {
+        TCustomForm::ModalRunner = nullptr;
+        TFileDialog::Runner = nullptr;
+        TgColorDialog::Runner = nullptr;
+        TgFontDialog::Runner = nullptr;
+        SetExceptionReporter(nullptr);
+        QApplication::setActiveWindow(nullptr);
+    }
+
+    // The stay-on-top editor, opened as the plot opens it.
+    void Open()
+    {
+        plot->SetEditorFormStyle(ipfsStayOnTop);
+        plot->Master()->EditProperties();
+        editor = dynamic_cast<TgPlotEditorForm *>(plot->Master()->EditorForm());
+        ASSERT_NE(editor, nullptr);
+    }
+    template <class T> T *Get(const QString &Name) const
+    {
+        auto *c = dynamic_cast<T *>(editor->FindComponent(Name));
+        EXPECT_NE(c, nullptr) << Name.toStdString();
+        return c;
+    }
+
+    // The tab of page Index clicked.
+    static void ClickTab(TPageControl *Pages, int Index)
+    {
+        auto *bar = Pages->Widget()->findChild<QTabBar *>(QString(), Qt::FindDirectChildrenOnly);
+        ASSERT_NE(bar, nullptr);
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(Index).center());
+        ASSERT_EQ(Pages->ActivePageIndex(), Index);
+    }
+    // Every page that holds Control chosen, the outermost first.
+    static void Reveal(TControl *Control)
+    {
+        std::vector<TTabSheet *> sheets;
+        for (TWinControl *p = Control->Parent(); p; p = p->Parent())
+            if (auto *sheet = dynamic_cast<TTabSheet *>(p))
+                sheets.insert(sheets.begin(), sheet);
+        for (TTabSheet *sheet : sheets)
+            ClickTab(sheet->PageControl(), sheet->PageIndex());
+        ASSERT_TRUE(Control->Showing());
+    }
+    static QImage Shot(TControl *C)
+    {
+        QApplication::processEvents();
+        return C->PaintToImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+    // A click into the edit, its text replaced by Text, Enter.
+    static void Type(TgComponentEditorEdit *Edit, const QString &Text)
+    {
+        Reveal(Edit);
+        QTest::mouseClick(Edit->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(Edit->Width() / 2, Edit->Height() / 2));
+        QTest::keyClick(Edit->Widget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(Edit->Widget(), Text);
+        QTest::keyClick(Edit->Widget(), Qt::Key_Return);
+    }
+    // The list opened with a click (which refills a name list), entry
+    // Index chosen with the keys.
+    static void Choose(TgComponentEditorComboBox *Combo, int Index)
+    {
+        Reveal(Combo);
+        QTest::mouseClick(Combo->Widget(), Qt::LeftButton, Qt::NoModifier, Combo->Widget()->rect().center());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+        for (int i = 0; i < Index; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    static void Click(TWinControl *Control)
+    {
+        Reveal(Control);
+        QTest::mouseClick(Control->Widget(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(Control->Width() / 2, Control->Height() / 2));
+    }
+    // The mark of item Index, as drawn, clicked.
+    static void Pick(TgComponentEditorRadioGroup *Group, int Index)
+    {
+        Reveal(Group);
+        const std::vector<QPoint> marks = MarksInItemOrder(Shot(Group));
+        ASSERT_LT(size_t(Index), marks.size());
+        QTest::mouseClick(Group->Widget(), Qt::LeftButton, Qt::NoModifier, marks[size_t(Index)]);
+    }
+    // The "..." button clicked and Colour taken in the colour question.
+    static void PickColor(TgComponentEditorColorPicker *Picker, TColor Colour)
+    {
+        Reveal(Picker);
+        TgColorDialog::Runner = [Colour](const TgColorDialog &, QColor &Chosen) {
+            Chosen = ToQColor(Colour);
+            return true;
+        };
+        QTest::mouseClick(Picker->Widget()->findChild<QPushButton *>(), Qt::LeftButton);
+        TgColorDialog::Runner = nullptr;
+    }
+    // The font button clicked and a font of PixelSize taken.
+    static void PickFont(TgComponentEditorFontPicker *Picker, int PixelSize)
+    {
+        TgFontDialog::Runner = [PixelSize](const TgFontDialog &, QFont &Chosen) {
+            Chosen.setPixelSize(PixelSize);
+            return true;
+        };
+        Click(Picker);
+        TgFontDialog::Runner = nullptr;
+    }
+    // A click on an object list at At (in the list's coordinates), which its
+    // item area takes.
+    static void ClickEntry(TgComponentEditorListBox *List, QPoint At)
+    {
+        QWidget *items = static_cast<QListWidget *>(List->Widget())->viewport();
+        QTest::mouseClick(items, Qt::LeftButton, Qt::NoModifier, items->mapFrom(List->Widget(), At));
+    }
+    // The middle of each entry of an object list as drawn: the rows of its
+    // colour boxes (Box) down the list.
+    static std::vector<QPoint> Entries(TgComponentEditorListBox *List, TColor Box)
+    {
+        const QImage shot = Shot(List);
+        std::vector<QPoint> found;
+        int start = -1;
+        const QRgb box = ToQColor(Box).rgb();
+        for (int y = 0; y <= shot.height(); ++y) {
+            bool on = false;
+            for (int x = 0; x < 30 && y < shot.height() && !on; ++x)
+                on = shot.pixel(x, y) == box;
+            if (on && start < 0)
+                start = y;
+            if (!on && start >= 0) {
+                found.push_back(QPoint(List->Width() / 2, (start + y - 1) / 2));
+                start = -1;
+            }
+        }
+        return found;
+    }
+};
