@@ -37,8 +37,11 @@ const TgEditorKindFrame &EditorKindFrame(TgPlotEditorKind Kind)
     return kFrames[Kind];
 }
 
-TgEditorTabBody EditorTabBody(TgPlotEditorKind)
+TgEditorTabBody EditorTabBody(TgPlotEditorKind Kind)
 {
-    // The object tabs' tables come here as they are made.
-    return {};
+    switch (Kind) {
+    case iekLegend: return LegendTabBody();
+    case iekTable: return TableTabBody();
+    default: return {};
+    }
 }

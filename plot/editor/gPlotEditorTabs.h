@@ -43,3 +43,7 @@ TgEditorTabBody EditorTabBody(TgPlotEditorKind Kind);
 // first label.
 TgEditorTabBody ControlTabBody();
 std::vector<TgEditorRow> TitleRows();
+// The Legend tab: the legend selected in its hidden list.
+TgEditorTabBody LegendTabBody();
+// The Tables tab.
+TgEditorTabBody TableTabBody();
