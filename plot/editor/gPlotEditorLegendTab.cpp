@@ -12,6 +12,31 @@ namespace {
 const QString General = "LegendGeneralTabSheet", Columns = "LegendColumnsTabSheet", Hidden = "LegendHiddenTabSheet",
               Wrap = "LegendWrapTabSheet";
 
+// The group of the "Wrap" sheet for wrapping columns (Axis "Col") or rows
+// ("Row") at X: its frames and its rows, in the order they are written.
+void AddWrapGroup(TgEditorTabBody &Body, const QString &Axis, int X)
+{
+    const QString group = "LegendWrap" + Axis + "GroupBox", autoCount = "LegendWrap" + Axis + "AutoCountGroupBox",
+                  spacing = "LegendWrap" + Axis + "SpacingGroupBox", wrap = "LegendWrap" + Axis;
+    Body.Frames.push_back(GroupFrame(group, Axis, Wrap, X, 4, 350, 146));
+    Body.Frames.push_back(GroupFrame(autoCount, "Auto Count", group, 10, 52, 160, 82));
+    Body.Frames.push_back(GroupFrame(spacing, "Spacing", group, 180, 52, 160, 82));
+    Body.Rows.push_back(EditRow(wrap + "DesiredCountEdit", "Desired Count", "Wrap" + Axis + "DesiredCount", ievkInteger)
+                            .In(group, 10, 20, 100, 60)
+                            .WithUpDown("LegendWrapDesired" + Axis + "CountUpDown", 1, 1000));
+    Body.Rows.push_back(CheckRow(wrap + "AutoCountEnabledCheckBox", "Enabled", "Wrap" + Axis + "AutoCountEnabled")
+                            .In(autoCount, 10, 18, 0, 0));
+    Body.Rows.push_back(EditRow(wrap + "AutoCountMaxEdit", "Max", "Wrap" + Axis + "AutoCountMax", ievkInteger)
+                            .In(autoCount, 10, 46, 40, 60)
+                            .WithUpDown("LegendWrapAutoMax" + Axis + "CountUpDown", 1, 1000));
+    // The legend keeps its minimum row spacing and its row spacing as one
+    // value, so the row group's "Min" sets the row spacing too.
+    Body.Rows.push_back(
+        EditRow(wrap + "SpacingMinEdit", "Min", "Wrap" + Axis + "SpacingMin", ievkFloat).In(spacing, 10, 20, 40, 60));
+    Body.Rows.push_back(
+        CheckRow(wrap + "SpacingAutoCheckBox", "Auto", "Wrap" + Axis + "SpacingAuto").In(spacing, 10, 48, 0, 0));
+}
+
 } // namespace
 
 TgEditorTabBody LegendTabBody()
@@ -20,10 +45,7 @@ TgEditorTabBody LegendTabBody()
     const QString hidden = "LegendHiddenGroupBox", margin = "LegendMarginGroupBox",
                   channelName = "LegendChannelNameGroupBox", lineColumn = "LegendLineColumnGroupBox",
                   background = "LegendBackgroundGroupBox", selected = "LegendSelectedItemGroupBox",
-                  show = "LegendShowGroupBox", titles = "LegendColumnTitlesGroupBox", col = "LegendWrapColGroupBox",
-                  colAuto = "LegendWrapColAutoCountGroupBox", colSpacing = "LegendWrapColSpacingGroupBox",
-                  row = "LegendWrapRowGroupBox", rowAuto = "LegendWrapRowAutoCountGroupBox",
-                  rowSpacing = "LegendWrapRowSpacingGroupBox";
+                  show = "LegendShowGroupBox", titles = "LegendColumnTitlesGroupBox";
     body.Frames = {
         PageControlFrame("LegendPageControl", "LegendTabSheet"),
         SheetFrame(General, "General", "LegendPageControl"),
@@ -38,12 +60,6 @@ TgEditorTabBody LegendTabBody()
         GroupFrame(selected, "Selected Item", General, 556, 4, 175, 84),
         GroupFrame(show, "Show", Columns, 8, 4, 240, 136),
         GroupFrame(titles, "Titles", Columns, 258, 4, 150, 80),
-        GroupFrame(col, "Col", Wrap, 8, 4, 350, 146),
-        GroupFrame(colAuto, "Auto Count", col, 10, 52, 160, 82),
-        GroupFrame(colSpacing, "Spacing", col, 180, 52, 160, 82),
-        GroupFrame(row, "Row", Wrap, 368, 4, 350, 146),
-        GroupFrame(rowAuto, "Auto Count", row, 10, 52, 160, 82),
-        GroupFrame(rowSpacing, "Spacing", row, 180, 52, 160, 82),
     };
     body.Rows = {
         EditRow("LegendNameEdit", "Name", "Name", ievkText).In(hidden, 10, 20, 50, 150),
@@ -77,33 +93,15 @@ TgEditorTabBody LegendTabBody()
         CheckRow("LegendShowYMaxCheckbox", "Y-Max", "ShowColumnYMax").In(show, 130, 40, 0, 0),
         CheckRow("LegendShowYMinCheckbox", "Y-Min", "ShowColumnYMin").In(show, 130, 62, 0, 0),
         CheckRow("LegendShowYMeanCheckbox", "Y-Mean", "ShowColumnYMean").In(show, 130, 84, 0, 0),
-        EditRow("LegendWrapColDesiredCountEdit", "Desired Count", "WrapColDesiredCount", ievkInteger)
-            .In(col, 10, 20, 100, 60)
-            .WithUpDown("LegendWrapDesiredColCountUpDown", 1, 1000),
-        CheckRow("LegendWrapColAutoCountEnabledCheckBox", "Enabled", "WrapColAutoCountEnabled")
-            .In(colAuto, 10, 18, 0, 0),
-        EditRow("LegendWrapColAutoCountMaxEdit", "Max", "WrapColAutoCountMax", ievkInteger)
-            .In(colAuto, 10, 46, 40, 60)
-            .WithUpDown("LegendWrapAutoMaxColCountUpDown", 1, 1000),
-        EditRow("LegendWrapColSpacingMinEdit", "Min", "WrapColSpacingMin", ievkFloat).In(colSpacing, 10, 20, 40, 60),
-        CheckRow("LegendWrapColSpacingAutoCheckBox", "Auto", "WrapColSpacingAuto").In(colSpacing, 10, 48, 0, 0),
-        EditRow("LegendWrapRowDesiredCountEdit", "Desired Count", "WrapRowDesiredCount", ievkInteger)
-            .In(row, 10, 20, 100, 60)
-            .WithUpDown("LegendWrapDesiredRowCountUpDown", 1, 1000),
-        CheckRow("LegendWrapRowAutoCountEnabledCheckBox", "Enabled", "WrapRowAutoCountEnabled")
-            .In(rowAuto, 10, 18, 0, 0),
-        EditRow("LegendWrapRowAutoCountMaxEdit", "Max", "WrapRowAutoCountMax", ievkInteger)
-            .In(rowAuto, 10, 46, 40, 60)
-            .WithUpDown("LegendWrapAutoMaxRowCountUpDown", 1, 1000),
-        // The legend keeps its minimum row spacing and its row spacing as
-        // one value, so this edit sets the row spacing too.
-        EditRow("LegendWrapRowSpacingMinEdit", "Min", "WrapRowSpacingMin", ievkFloat).In(rowSpacing, 10, 20, 40, 60),
-        CheckRow("LegendWrapRowSpacingAutoCheckBox", "Auto", "WrapRowSpacingAuto").In(rowSpacing, 10, 48, 0, 0),
+    };
+    AddWrapGroup(body, "Col", 8);
+    AddWrapGroup(body, "Row", 368);
+    body.Rows.insert(body.Rows.end(), {
         CheckRow("LegendColumnTitlesVisibleCheckbox", "Visible", "ColumnTitlesVisible").In(titles, 10, 18, 0, 0),
         FontRow("LegendFontPicker", "Font", "Font").In(General, 8, 116, 0, 0),
         FontRow("LegendSelectedItemFontPicker", "Font", "SelectedItemFont").In(selected, 10, 50, 0, 0),
         FontRow("LegendColumnTitlesFontPicker", "Font", "ColumnTitlesFont").In(titles, 10, 44, 0, 0),
-    };
+    });
     // The legend list lives on a sheet whose tab is not shown, in a hidden
     // group with the name edit: only code selects a legend.
     body.Wire = [](TgPlotEditorForm &Form) {
