@@ -155,6 +155,54 @@ struct TPlotEditorFixture : ::testing::Test {
         Click(Picker);
         TgFontDialog::Runner = nullptr;
     }
+    // Value entered through the editor control C as its user enters it:
+    // typed into an edit, a check box clicked when it shows the other state,
+    // a combo entry or radio item chosen by index, a colour or a font size
+    // picked.
+    static void Enter(TComponent *C, const QVariant &Value)
+    {
+        if (auto *e = dynamic_cast<TgComponentEditorEdit *>(C))
+            Type(e, Value.toString());
+        else if (auto *b = dynamic_cast<TgComponentEditorCheckBox *>(C)) {
+            if (b->AsBoolean() != Value.toBool())
+                Click(b);
+        } else if (auto *combo = dynamic_cast<TgComponentEditorComboBox *>(C))
+            Choose(combo, Value.toInt());
+        else if (auto *r = dynamic_cast<TgComponentEditorRadioGroup *>(C))
+            Pick(r, Value.toInt());
+        else if (auto *p = dynamic_cast<TgComponentEditorColorPicker *>(C))
+            PickColor(p, TColor(Value.toInt()));
+        else if (auto *f = dynamic_cast<TgComponentEditorFontPicker *>(C))
+            PickFont(f, Value.toInt());
+        else
+            ADD_FAILURE() << "no editor control";
+    }
+    // The value an editor control shows, in Enter's terms.
+    static QVariant Shown(TComponent *C)
+    {
+        if (auto *e = dynamic_cast<TgComponentEditorEdit *>(C))
+            return e->ValueKind() == ievkInteger ? QVariant(e->AsInteger())
+                   : e->ValueKind() == ievkFloat ? QVariant(e->AsFloat())
+                                                 : QVariant(e->AsString());
+        if (auto *b = dynamic_cast<TgComponentEditorCheckBox *>(C))
+            return b->AsBoolean();
+        if (auto *c = dynamic_cast<TgComponentEditorComboBox *>(C))
+            return c->AsInteger();
+        if (auto *r = dynamic_cast<TgComponentEditorRadioGroup *>(C))
+            return r->AsInteger();
+        if (auto *p = dynamic_cast<TgComponentEditorColorPicker *>(C))
+            return int(p->Color());
+        if (auto *f = dynamic_cast<TgComponentEditorFontPicker *>(C))
+            return -f->Font()->Height();
+        return QVariant();
+    }
+    // Texts alike, or numbers alike within rounding.
+    static bool Same(const QVariant &A, const QVariant &B)
+    {
+        if (A.typeId() == QMetaType::QString || B.typeId() == QMetaType::QString)
+            return A.toString() == B.toString();
+        return qFuzzyCompare(1 + A.toDouble(), 1 + B.toDouble());
+    }
     // A click on an object list at At (in the list's coordinates), which its
     // item area takes.
     static void ClickEntry(TgComponentEditorListBox *List, QPoint At)
