@@ -42,6 +42,8 @@ TgEditorTabBody EditorTabBody(TgPlotEditorKind Kind)
     switch (Kind) {
     case iekLegend: return LegendTabBody();
     case iekTable: return TableTabBody();
+    case iekToolBar: return ToolBarTabBody();
+    case iekDataView: return DataViewTabBody();
     default: return {};
     }
 }

@@ -47,3 +47,7 @@ std::vector<TgEditorRow> TitleRows();
 TgEditorTabBody LegendTabBody();
 // The Tables tab.
 TgEditorTabBody TableTabBody();
+// The ToolBar and Data View tabs: the toolbar and the data view chosen in
+// their hidden lists.
+TgEditorTabBody ToolBarTabBody();
+TgEditorTabBody DataViewTabBody();

@@ -155,30 +155,37 @@ struct TPlotEditorFixture : ::testing::Test {
         Click(Picker);
         TgFontDialog::Runner = nullptr;
     }
-    // Value entered through the editor control C as its user enters it:
-    // typed into an edit, a check box clicked when it shows the other state,
-    // a combo entry or radio item chosen by index, a colour or a font size
-    // picked.
+    // Value entered in control C as its user enters it: an edit typed, a
+    // check box clicked unless it shows Value, a combo's entry chosen (the
+    // entry at Value, or the entry reading Value when it is a text), a
+    // radio item picked, a colour taken, a font of pixel size Value taken.
     static void Enter(TComponent *C, const QVariant &Value)
     {
+        ASSERT_NE(C, nullptr);
         if (auto *e = dynamic_cast<TgComponentEditorEdit *>(C))
             Type(e, Value.toString());
         else if (auto *b = dynamic_cast<TgComponentEditorCheckBox *>(C)) {
             if (b->AsBoolean() != Value.toBool())
                 Click(b);
-        } else if (auto *combo = dynamic_cast<TgComponentEditorComboBox *>(C))
-            Choose(combo, Value.toInt());
-        else if (auto *r = dynamic_cast<TgComponentEditorRadioGroup *>(C))
+        } else if (auto *combo = dynamic_cast<TgComponentEditorComboBox *>(C)) {
+            if (Value.typeId() == QMetaType::QString) {
+                const int at = combo->Items()->IndexOf(Value.toString());
+                ASSERT_GE(at, 0) << Value.toString().toStdString();
+                Choose(combo, at);
+            } else
+                Choose(combo, Value.toInt());
+        } else if (auto *r = dynamic_cast<TgComponentEditorRadioGroup *>(C))
             Pick(r, Value.toInt());
         else if (auto *p = dynamic_cast<TgComponentEditorColorPicker *>(C))
             PickColor(p, TColor(Value.toInt()));
         else if (auto *f = dynamic_cast<TgComponentEditorFontPicker *>(C))
             PickFont(f, Value.toInt());
         else
-            ADD_FAILURE() << "no editor control";
+            FAIL() << "no way to enter a value in " << C->Name().toStdString();
     }
-    // The value an editor control shows, in Enter's terms.
-    static QVariant Shown(TComponent *C)
+    // The value control C shows, in Enter's terms (a combo's entry as its
+    // place, or as its text when Like is a text).
+    static QVariant Shown(TComponent *C, const QVariant &Like = QVariant())
     {
         if (auto *e = dynamic_cast<TgComponentEditorEdit *>(C))
             return e->ValueKind() == ievkInteger ? QVariant(e->AsInteger())
@@ -187,7 +194,7 @@ struct TPlotEditorFixture : ::testing::Test {
         if (auto *b = dynamic_cast<TgComponentEditorCheckBox *>(C))
             return b->AsBoolean();
         if (auto *c = dynamic_cast<TgComponentEditorComboBox *>(C))
-            return c->AsInteger();
+            return Like.typeId() == QMetaType::QString ? QVariant(c->AsString()) : QVariant(c->AsInteger());
         if (auto *r = dynamic_cast<TgComponentEditorRadioGroup *>(C))
             return r->AsInteger();
         if (auto *p = dynamic_cast<TgComponentEditorColorPicker *>(C))
@@ -196,7 +203,7 @@ struct TPlotEditorFixture : ::testing::Test {
             return -f->Font()->Height();
         return QVariant();
     }
-    // Texts alike, or numbers alike within rounding.
+    // Texts alike, or numbers alike to rounding.
     static bool Same(const QVariant &A, const QVariant &B)
     {
         if (A.typeId() == QMetaType::QString || B.typeId() == QMetaType::QString)

@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -48,13 +49,27 @@ void SavePlotEditor(const QString &dir)
         Save(editor, name + ".png");
         for (int i = 0; i < editor->ComponentCount(); ++i) {
             auto *sub = dynamic_cast<TPageControl *>(editor->Components(i));
-            if (!sub || sub == main || !sub->Showing())
+            if (!sub || sub == main)
                 continue;
+            // The pages that hold it, the outermost first: on this page, each
+            // chosen so that it shows.
+            std::vector<TTabSheet *> holders;
+            for (TWinControl *p = sub->Parent(); p; p = p->Parent())
+                if (auto *sheet = dynamic_cast<TTabSheet *>(p))
+                    holders.insert(holders.begin(), sheet);
+            if (holders.empty() || holders.front() != main->ActivePage())
+                continue;
+            for (TTabSheet *sheet : holders)
+                sheet->PageControl()->SetActivePage(sheet);
             for (int s = 1; s < sub->PageCount(); ++s) {
+                if (!sub->Pages(s)->TabVisible())
+                    continue;
                 sub->SetActivePageIndex(s);
                 Save(editor, name + QString("-%1-%2.png").arg(sub->Name()).arg(s));
             }
             sub->SetActivePageIndex(0);
+            for (size_t h = 1; h < holders.size(); ++h)
+                holders[h]->PageControl()->SetActivePageIndex(0);
         }
     }
     editor->Close();
