@@ -66,8 +66,8 @@ TgEditorTabBody DataViewTabBody()
         body.Frames.push_back(GroupFrame(l.Group, "Custom Properties", l.Sheet, 100, 6, 260, 112));
 
     body.Rows = {
-        // Refreshed with the data view's name and written back as it is.
-        EditRow("DataViewNameEdit", "", "Name", ievkText).In(hidden, 8, 20, 0, 150),
+        // Shows the data view's name; out of reach, it never renames it.
+        EditRow("DataViewNameEdit", "", "Name", ievkText).In(hidden, 8, 20, 0, 150).ShownOnly(),
         CheckRow("DataViewEnabledCheckBox", "Enabled", "Enabled").In(General, 8, 8, 0, 0),
         CheckRow("DataViewPopupEnabledCheckBox", "Popup Enabled", "PopupEnabled").In(General, 8, 33, 0, 0),
         EditRow("DataViewLayerEdit", "Layer", "Layer", ievkInteger)

@@ -77,6 +77,12 @@ TgEditorRow &TgEditorRow::File(const QString &AFilter, const QString &AExt, bool
     return *this;
 }
 
+TgEditorRow &TgEditorRow::ShownOnly()
+{
+    Written = false;
+    return *this;
+}
+
 namespace {
 
 TgEditorRow Row(const QString &Name, TgEditorRowKind Kind, const QString &Caption, const QString &Path)
@@ -485,7 +491,7 @@ void FillEditorRows(TComponent *Form, const std::vector<TgEditorRow> &Rows, TObj
 void ApplyEditorRows(TComponent *Form, const std::vector<TgEditorRow> &Rows, TObject *Object)
 {
     for (const TgEditorRow &r : Rows) {
-        if (!Counts(r, Object))
+        if (!Counts(r, Object) || !r.Written)
             continue;
         QVariant v;
         switch (r.Kind) {

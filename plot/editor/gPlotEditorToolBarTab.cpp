@@ -21,8 +21,8 @@ TgEditorTabBody ToolBarTabBody()
         return Row.In(show, x, y, 0, 0);
     };
     body.Rows = {
-        // Refreshed with the toolbar's name and written back as it is.
-        EditRow("ToolBarNameEdit", "", "Name", ievkText).In(hidden, 4, 20, 0, 100),
+        // Shows the toolbar's name; out of reach, it never renames it.
+        EditRow("ToolBarNameEdit", "", "Name", ievkText).In(hidden, 4, 20, 0, 100).ShownOnly(),
         CheckRow("ToolBarVisibleCheckBox", "Visible", "Visible").In(sheet, 8, 8, 0, 0),
         CheckRow("ToolBarEnabledCheckBox", "Enabled", "Enabled").In(sheet, 8, 33, 0, 0),
         CheckRow("ToolBarPopupEnabledCheckBox", "Popup Enabled", "PopupEnabled").In(sheet, 8, 58, 0, 0),

@@ -226,7 +226,7 @@ TEST_F(PlotEditorTabs, APlotWithoutAToolBarShowsTheTabBlankAndDisabled)
 // The tabs edit the object chosen in their hidden lists: a toolbar added
 // by the plot, then the first one once the plot asks to edit it. The name
 // edits show the chosen object's name, out of the user's reach, and leave
-// the names as they are.
+// the names as they are, a name given by the program meanwhile too.
 TEST_F(PlotEditorTabs, TheHiddenListsFollowTheObjectChosenElsewhere)
 {
     Open();
@@ -248,6 +248,12 @@ TEST_F(PlotEditorTabs, TheHiddenListsFollowTheObjectChosenElsewhere)
     EXPECT_EQ(first->ZoomInOutFactor(), 4);
     EXPECT_EQ(second->ZoomInOutFactor(), 2);
     EXPECT_NE(first->Name(), second->Name());
+    // A name the program gives meanwhile stays.
+    first->SetName(QStringLiteral("Main Bar"));
+    Click(Get<TgComponentEditorCheckBox>("ToolBarSmallButtonsCheckBox"));
+    EXPECT_TRUE(first->SmallButtons());
+    EXPECT_EQ(first->Name().toStdString(), "Main Bar");
+    EXPECT_EQ(name->Text(), "Main Bar");
 
     auto *viewName = Get<TgComponentEditorEdit>("DataViewNameEdit");
     EXPECT_FALSE(viewName->Showing());
@@ -261,6 +267,9 @@ TEST_F(PlotEditorTabs, TheHiddenListsFollowTheObjectChosenElsewhere)
     for (int i = 0; i < bar->count(); ++i)
         shownTabs += bar->isTabVisible(i);
     EXPECT_EQ(shownTabs, 2);
+    plot->GetDataView(0)->SetName(QStringLiteral("Area"));
+    Click(Get<TgComponentEditorCheckBox>("DataViewGridShow"));
+    EXPECT_EQ(plot->GetDataView(0)->Name().toStdString(), "Area");
     EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
 }
 
