@@ -3,22 +3,32 @@
 // state and the buttons it shows.
 #include "gPlotEditorTabs.h"
 
+#include <iterator>
+
+namespace {
+
+// The buttons the toolbar can show ("Show" + Which), in the order the
+// tab writes them.
+const struct {
+    const char *Which;
+    const char *Caption;
+} kButtons[] = {
+    {"ResumeButton", "Resume"},         {"PauseButton", "Pause"},   {"AxesModeButtons", "Axes Mode"},
+    {"ZoomInOutButtons", "Zoom In/Out"}, {"SelectButton", "Select"}, {"ZoomBoxButton", "Zoom Box"},
+    {"CursorButton", "Cursor"},         {"EditButton", "Edit"},     {"CopyButton", "Copy"},
+    {"SaveButton", "Save"},             {"PrintButton", "Print"},   {"PreviewButton", "Preview"},
+};
+
+} // namespace
+
 TgEditorTabBody ToolBarTabBody()
 {
     const QString sheet = "ToolBarTabSheet", show = "ToolBarShowGroupBox", hidden = "ToolBarHiddenGroupBox";
     TgEditorTabBody body;
     body.Frames = {
-        GroupFrame("ToolBarShowGroupBox", "Show Button", sheet, 200, 4, 290, 176),
+        GroupFrame(show, "Show Button", sheet, 200, 4, 290, 176),
         // Out of reach, in the form's hidden list panel beside the list.
         GroupFrame(hidden, "", "gToolBarListPanel", 0, 0, 120, 60),
-    };
-    // The buttons' check boxes in two columns of six.
-    const auto button = [&](int Index) {
-        return std::pair{Index < 6 ? 12 : 150, 20 + 25 * (Index % 6)};
-    };
-    const auto at = [&](TgEditorRow Row, int Index) {
-        const auto [x, y] = button(Index);
-        return Row.In(show, x, y, 0, 0);
     };
     body.Rows = {
         // Shows the toolbar's name; out of reach, it never renames it.
@@ -29,20 +39,14 @@ TgEditorTabBody ToolBarTabBody()
         CheckRow("ToolBarFlatBorderCheckBox", "Flat Border", "FlatBorder").In(sheet, 8, 83, 0, 0),
         CheckRow("ToolBarFlatButtonsCheckBox", "Flat Buttons", "FlatButtons").In(sheet, 8, 108, 0, 0),
         CheckRow("ToolBarSmallButtonsCheckBox", "Small Buttons", "SmallButtons").In(sheet, 8, 133, 0, 0),
-        at(CheckRow("ToolBarShowResumeButtonCheckBox", "Resume", "ShowResumeButton"), 0),
-        at(CheckRow("ToolBarShowPauseButtonCheckBox", "Pause", "ShowPauseButton"), 1),
-        at(CheckRow("ToolBarShowAxesModeButtonsCheckBox", "Axes Mode", "ShowAxesModeButtons"), 2),
-        at(CheckRow("ToolBarShowZoomInOutButtonsCheckBox", "Zoom In/Out", "ShowZoomInOutButtons"), 3),
-        at(CheckRow("ToolBarShowSelectButtonCheckBox", "Select", "ShowSelectButton"), 4),
-        at(CheckRow("ToolBarShowZoomBoxButtonCheckBox", "Zoom Box", "ShowZoomBoxButton"), 5),
-        at(CheckRow("ToolBarShowCursorButtonCheckBox", "Cursor", "ShowCursorButton"), 6),
-        at(CheckRow("ToolBarShowEditButtonCheckBox", "Edit", "ShowEditButton"), 7),
-        at(CheckRow("ToolBarShowCopyButtonCheckBox", "Copy", "ShowCopyButton"), 8),
-        at(CheckRow("ToolBarShowSaveButtonCheckBox", "Save", "ShowSaveButton"), 9),
-        at(CheckRow("ToolBarShowPrintButtonCheckBox", "Print", "ShowPrintButton"), 10),
-        at(CheckRow("ToolBarShowPreviewButtonCheckBox", "Preview", "ShowPreviewButton"), 11),
-        EditRow("ToolBarZoomInOutFactorEdit", "Zoom In/Out Factor", "ZoomInOutFactor", ievkFloat)
-            .In(sheet, 8, 166, 120, 60),
     };
+    // The buttons' check boxes, in two columns of six.
+    for (int i = 0; i < int(std::size(kButtons)); ++i) {
+        const QString which = QString::fromLatin1(kButtons[i].Which);
+        body.Rows.push_back(CheckRow("ToolBarShow" + which + "CheckBox", kButtons[i].Caption, "Show" + which)
+                                .In(show, i < 6 ? 12 : 150, 20 + 25 * (i % 6), 0, 0));
+    }
+    body.Rows.push_back(EditRow("ToolBarZoomInOutFactorEdit", "Zoom In/Out Factor", "ZoomInOutFactor", ievkFloat)
+                            .In(sheet, 8, 166, 120, 60));
     return body;
 }

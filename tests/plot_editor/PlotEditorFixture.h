@@ -32,7 +32,29 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
+
+// One control of a tab: what the user enters there and where that lands in
+// the edited object; then a value set into the object, which the control
+// shows once the editor opens again.
+template <class T>
+struct TEditorRow {
+    const char *control;
+    QVariant entered;
+    QVariant stored;
+    std::function<QVariant(T *)> read;
+    std::function<void(T *, const QVariant &)> write;
+};
+
+// A row of an object of class Type read with Get and written with Set (v
+// the value).
+#define TQ62_EDITOR_ROW(Type, Control, Entered, Stored, Get, Set)                                                  \
+    TEditorRow<Type>                                                                                               \
+    {                                                                                                              \
+        Control, Entered, Stored, [](Type *o) { return QVariant::fromValue(o->Get); },                            \
+            [](Type *o, const QVariant &v) { o->Set; }                                                            \
+    }
 
 template <class P = TgXYPlot>
 struct TPlotEditorFixture : ::testing::Test {
@@ -209,6 +231,23 @@ struct TPlotEditorFixture : ::testing::Test {
         if (A.typeId() == QMetaType::QString || B.typeId() == QMetaType::QString)
             return A.toString() == B.toString();
         return qFuzzyCompare(1 + A.toDouble(), 1 + B.toDouble());
+    }
+    // Each row entered through its control reaches Object; each value then
+    // set into Object shows when the editor opens again.
+    template <class T, size_t N>
+    void EveryRowReachesAndShows(T *Object, const TEditorRow<T> (&Rows)[N])
+    {
+        for (const TEditorRow<T> &row : Rows) {
+            SCOPED_TRACE(row.control);
+            Enter(editor->FindComponent(row.control), row.entered);
+            EXPECT_TRUE(Same(row.read(Object), row.entered)) << row.read(Object).toString().toStdString();
+        }
+        EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+        for (const TEditorRow<T> &row : Rows)
+            row.write(Object, row.stored);
+        plot->Master()->EditProperties();
+        for (const TEditorRow<T> &row : Rows)
+            EXPECT_TRUE(Same(Shown(editor->FindComponent(row.control), row.stored), row.stored)) << row.control;
     }
     // A click on an object list at At (in the list's coordinates), which its
     // item area takes.
