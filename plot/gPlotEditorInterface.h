@@ -40,8 +40,9 @@ public:
     virtual int ListEntryCount(TgPlotEditorKind Kind) const = 0;
     // Shows the kind's main page.
     virtual void ShowKindPage(TgPlotEditorKind Kind) = 0;
-    // Name combo boxes showing OldName of an X axis, Y axis or channel are
-    // refilled and set to NewName.
+    // An object of Kind was renamed: name combo boxes showing OldName of an X
+    // axis, Y axis or channel are refilled and set to NewName, and the kind's
+    // name edit shows the selected object's name.
     virtual void FollowRename(TgPlotEditorKind Kind, const QString &OldName, const QString &NewName) = 0;
     virtual int PageCount(TgPlotEditorPageControl Control) const = 0;
     // -1 when the control shows no page.

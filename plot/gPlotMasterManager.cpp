@@ -301,7 +301,9 @@ void TgPlotMasterManager::ObjectRename(TObject *Sender)
         return;
     auto *object = dynamic_cast<TgPlotObject *>(Sender);
     TgPlotEditorKind kind;
-    if (object && EditorKindOf(object, kind) && (kind == iekXAxis || kind == iekYAxis || kind == iekChannel))
+    // Every kind: the name combos follow axes and channels, and each tab's
+    // name edit shows a name given while the editor is open.
+    if (object && EditorKindOf(object, kind))
         FEditorForm->FollowRename(kind, object->NameOld(), object->Name());
 }
 

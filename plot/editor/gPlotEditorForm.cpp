@@ -358,6 +358,15 @@ void TgPlotEditorForm::FollowRename(TgPlotEditorKind Kind, const QString &OldNam
             FillNameCombo(r.Names, combo);
             SelectEntry(combo, NewName);
         }
+    // A name given elsewhere shows in the tab's name edit at once: the tab's
+    // next apply would otherwise write the old name back.
+    if (TObject *selected = SelectedObject(Kind)) {
+        std::vector<TgEditorRow> names;
+        for (const TgEditorRow &r : FTabs[Kind].Rows)
+            if (r.Path == QLatin1String("Name"))
+                names.push_back(r);
+        FillEditorRows(this, names, selected);
+    }
 }
 
 // --- the master's side ------------------------------------------------------------

@@ -238,4 +238,19 @@ TEST_F(PlotEditorLegendTable, TablesTabEditsTheSelectedTableAddedAndRemovedThere
     enabled(false);
 }
 
+// A table renamed by the program while the editor is open keeps its new
+// name when the user then changes another of its fields.
+TEST_F(PlotEditorLegendTable, ANameGivenElsewhereIsNotUndoneByTheNextChange)
+{
+    Open();
+    Click(Get<TgComponentEditorButton>("gTableAddButton"));
+    ASSERT_EQ(plot->TableCount(), 1);
+    TgPlotTable *table = plot->GetTable(0);
+    table->SetName("Results");
+    EXPECT_EQ(Shown(editor->FindComponent("TableNameEdit")).toString(), QString("Results"));
+    Enter(editor->FindComponent("TableRowsMaxEdit"), 7);
+    EXPECT_EQ(table->RowsMax(), 7);
+    EXPECT_EQ(table->Name(), QString("Results"));
+}
+
 } // namespace
