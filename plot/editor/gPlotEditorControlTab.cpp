@@ -7,17 +7,12 @@
 #include "gComponentEditorOpenPicker.h"
 #include "gComponentEditorSavePicker.h"
 #include "gPlotComponent.h"
+#include "gPlotEditorFilters.h"
 #include "gPlotEditorForm.h"
 #include "gPlotEditorTabs.h"
 #include "gPlotMasterManager.h"
 
 namespace {
-
-const char *const kConfigFilter = "Config (*.cfg)|*.cfg|All Files (*.*)|*.*";
-const char *const kDataFilter = "Data (*.dat)|*.dat|All Files (*.*)|*.*";
-const char *const kDataOrLogFilter = "Data (*.dat)|*.dat|Log (*.log)|*.log|All Files (*.*)|*.*";
-const char *const kAnnotationFilter = "Annotations (*.ano)|*.ano|All Files (*.*)|*.*";
-const char *const kLogFilter = "Log (*.log)|*.log|All Files (*.*)|*.*";
 
 const QStringList kReferenceIndividual{"DataView", "Channel", "Auto"};
 
@@ -148,21 +143,23 @@ TgEditorTabBody ControlTabBody()
         // The file commands, placed only.
         OpenPickerRow("ControlPropertiesOpenPicker", "Load")
             .In("ControlPropertiesGroupBox", 10, 20, 0, 0)
-            .File(kConfigFilter, "cfg", true),
+            .File(kEditorConfigFilter, "cfg", true),
         SavePickerRow("ControlPropertiesSavePicker", "Save")
             .In("ControlPropertiesGroupBox", 94, 20, 0, 0)
-            .File(kConfigFilter, "cfg"),
-        SavePickerRow("ControlDataSavePicker", "Save").In("ControlDataGroupBox", 94, 20, 0, 0).File(kDataFilter, "dat"),
+            .File(kEditorConfigFilter, "cfg"),
+        SavePickerRow("ControlDataSavePicker", "Save")
+            .In("ControlDataGroupBox", 94, 20, 0, 0)
+            .File(kEditorDataFilter, "dat"),
         OpenPickerRow("ControlDataOpenPicker", "Load")
             .In("ControlDataGroupBox", 10, 20, 0, 0)
-            .File(kDataOrLogFilter, "dat"),
+            .File(kEditorDataOrLogFilter, "dat"),
         SavePickerRow("ControlAnnotationSavePicker", "Save")
             .In("ControlAnnotationsGroupBox", 94, 20, 0, 0)
-            .File(kAnnotationFilter, "dat"),
+            .File(kEditorAnnotationFilter, "dat"),
         OpenPickerRow("ControlAnnotationOpenPicker", "Load")
             .In("ControlAnnotationsGroupBox", 10, 20, 0, 0)
-            .File(kAnnotationFilter, "dat"),
-        SavePickerRow("ControlLogFileNamePicker", "...").In(log, 302, 20, 0, 21, 21).File(kLogFilter, "log"),
+            .File(kEditorAnnotationFilter, "dat"),
+        SavePickerRow("ControlLogFileNamePicker", "...").In(log, 302, 20, 0, 21, 21).File(kEditorLogFilter, "log"),
         ButtonRow("ControlLogActivateButton", "Activate").In(log, 90, 80, 0, 0),
         ButtonRow("ControlLogDeactivateButton", "Deactivate").In(log, 175, 80, 0, 0),
     };

@@ -202,6 +202,7 @@ void TgPlotEditorForm::AddToTab(TgPlotEditorKind Kind, const TgEditorTabBody &Bo
     tab.Frames.insert(tab.Frames.end(), Body.Frames.begin(), Body.Frames.end());
     tab.Rows.insert(tab.Rows.end(), Body.Rows.begin(), Body.Rows.end());
     tab.Wire = Chained(tab.Wire, Body.Wire);
+    tab.Refreshing = Chained(tab.Refreshing, Body.Refreshing);
     tab.BeforeFill = Chained(tab.BeforeFill, Body.BeforeFill);
     tab.AfterFill = Chained(tab.AfterFill, Body.AfterFill);
     tab.AfterApply = Chained(tab.AfterApply, Body.AfterApply);
@@ -245,9 +246,11 @@ void TgPlotEditorForm::UpdateKindEdit(TgPlotEditorKind Kind)
     const TgEditorKindFrame &frame = EditorKindFrame(Kind);
     const TgEditorTabBody &tab = FTabs[Kind];
     const QString prefix = QString::fromLatin1(frame.Prefix);
+    TObject *object = SelectedObject(Kind);
+    if (tab.Refreshing)
+        tab.Refreshing(*this, object);
     if (!frame.FillAfterEnable)
         FillNameCombos(Kind);
-    TObject *object = SelectedObject(Kind);
     if (!object) {
         DisablePageControls(prefix);
         return;

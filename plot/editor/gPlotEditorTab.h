@@ -156,8 +156,11 @@ struct TgEditorTabBody {
     std::vector<TgEditorRow> Rows;
     // Once the controls are made: handlers of buttons and pickers.
     std::function<void(TgPlotEditorForm &Form)> Wire;
-    // Refresh: after the controls are enabled and the name combos filled,
-    // before the rows are filled; then after they are.
+    // Refresh: first of all, with the selected object or none (what the
+    // tab shows whatever is selected);
+    TgEditorTabHook Refreshing;
+    // after the controls are enabled and the name combos filled, before the
+    // rows are filled; then after they are.
     TgEditorTabHook BeforeFill, AfterFill;
     // Apply: after the rows are written, before the refresh.
     TgEditorTabHook AfterApply;

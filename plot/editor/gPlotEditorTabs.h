@@ -51,3 +51,6 @@ TgEditorTabBody TableTabBody();
 // their hidden lists.
 TgEditorTabBody ToolBarTabBody();
 TgEditorTabBody DataViewTabBody();
+// The Channels tab: the rows of every channel, then those of strip-chart
+// channels only; the files, the log and the statistics beside them.
+TgEditorTabBody ChannelTabBody();
