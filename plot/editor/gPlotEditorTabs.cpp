@@ -44,8 +44,6 @@ TgEditorTabBody EditorTabBody(TgPlotEditorKind Kind)
     case iekTable: return TableTabBody();
     case iekToolBar: return ToolBarTabBody();
     case iekDataView: return DataViewTabBody();
-    // The object tabs' tables come here as they are made.
-    switch (Kind) {
     case iekChannel: return ChannelTabBody();
     default: return {};
     }
