@@ -303,8 +303,7 @@ TEST_F(PlotEditorChannels, LogButtonsFollowTheChannelsLog)
     auto *choose = Get<TgComponentEditorSavePicker>("ChannelLogFileNamePicker");
     auto *activate = Get<TgComponentEditorButton>("ChannelLogActivateButton");
     auto *deactivate = Get<TgComponentEditorButton>("ChannelLogDeactivateButton");
-    EXPECT_TRUE(activate->Enabled());
-    EXPECT_FALSE(deactivate->Enabled());
+    ExpectLogControls(activate, deactivate, name, choose, false);
 
     // A name typed into the edit is where the next question starts.
     Type(name, dir.filePath("typed.log"));
@@ -322,10 +321,7 @@ TEST_F(PlotEditorChannels, LogButtonsFollowTheChannelsLog)
     Click(activate);
     EXPECT_TRUE(channel->LoggingActive());
     EXPECT_TRUE(QFile::exists(dir.filePath("run.log")));
-    EXPECT_FALSE(activate->Enabled());
-    EXPECT_TRUE(deactivate->Enabled());
-    EXPECT_FALSE(name->Enabled());
-    EXPECT_FALSE(choose->Enabled());
+    ExpectLogControls(activate, deactivate, name, choose, true);
     // Other settings still change while it logs.
     Type(Get<TgComponentEditorEdit>("ChannelTitleEdit"), QStringLiteral("Logged"));
     EXPECT_EQ(channel->TitleText(), "Logged");
@@ -333,10 +329,7 @@ TEST_F(PlotEditorChannels, LogButtonsFollowTheChannelsLog)
 
     Click(deactivate);
     EXPECT_FALSE(channel->LoggingActive());
-    EXPECT_TRUE(activate->Enabled());
-    EXPECT_FALSE(deactivate->Enabled());
-    EXPECT_TRUE(name->Enabled());
-    EXPECT_TRUE(choose->Enabled());
+    ExpectLogControls(activate, deactivate, name, choose, false);
     EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
 
     // Without a file name the log refuses to start and says why.

@@ -249,6 +249,17 @@ struct TPlotEditorFixture : ::testing::Test {
         for (const TEditorRow<T> &row : Rows)
             EXPECT_TRUE(Same(Shown(editor->FindComponent(row.control), row.stored), row.stored)) << row.control;
     }
+    // The log's controls while the log is active or not: Activate and the
+    // file name with its "..." only while it is not, Deactivate only while
+    // it is.
+    static void ExpectLogControls(TControl *Activate, TControl *Deactivate, TControl *Name, TControl *Choose,
+                                  bool Logging)
+    {
+        EXPECT_EQ(Activate->Enabled(), !Logging);
+        EXPECT_EQ(Deactivate->Enabled(), Logging);
+        EXPECT_EQ(Name->Enabled(), !Logging);
+        EXPECT_EQ(Choose->Enabled(), !Logging);
+    }
     // A click on an object list at At (in the list's coordinates), which its
     // item area takes.
     static void ClickEntry(TgComponentEditorListBox *List, QPoint At)

@@ -178,8 +178,7 @@ TEST_F(PlotEditor, LogButtonsFollowTheLog)
     auto *choose = Get<TgComponentEditorSavePicker>("ControlLogFileNamePicker");
     auto *activate = Get<TgComponentEditorButton>("ControlLogActivateButton");
     auto *deactivate = Get<TgComponentEditorButton>("ControlLogDeactivateButton");
-    EXPECT_TRUE(activate->Enabled());
-    EXPECT_FALSE(deactivate->Enabled());
+    ExpectLogControls(activate, deactivate, name, choose, false);
 
     TFileDialog::Runner = [&](TFileDialog &q) {
         EXPECT_EQ(q.Filters(), QStringList({"Log (*.log)", "All Files (*)"}));
@@ -192,18 +191,12 @@ TEST_F(PlotEditor, LogButtonsFollowTheLog)
     Click(activate);
     EXPECT_TRUE(plot->LoggingActive());
     EXPECT_TRUE(QFile::exists(dir.filePath("run.log")));
-    EXPECT_FALSE(activate->Enabled());
-    EXPECT_TRUE(deactivate->Enabled());
-    EXPECT_FALSE(name->Enabled());
-    EXPECT_FALSE(choose->Enabled());
+    ExpectLogControls(activate, deactivate, name, choose, true);
     EXPECT_EQ(name->Text(), dir.filePath("run.log"));
 
     Click(deactivate);
     EXPECT_FALSE(plot->LoggingActive());
-    EXPECT_TRUE(activate->Enabled());
-    EXPECT_FALSE(deactivate->Enabled());
-    EXPECT_TRUE(name->Enabled());
-    EXPECT_TRUE(choose->Enabled());
+    ExpectLogControls(activate, deactivate, name, choose, false);
     EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
 }
 
