@@ -10,6 +10,8 @@
 #include "gPlotEditorFilters.h"
 #include "gPlotEditorForm.h"
 #include "gPlotEditorTabs.h"
+#include "gPlotLabel.h"
+#include "gPlotLabelManager.h"
 #include "gPlotMasterManager.h"
 
 namespace {
@@ -248,21 +250,26 @@ void TgPlotEditorForm::GeneralChanged(TObject *)
         static_cast<TgComponentEditorEdit *>(FindComponent(QStringLiteral("ControlLogFileNameEdit")))->AsString();
 }
 
+TObject *TgPlotEditorForm::TitleLabel() const
+{
+    const TgPlotLabelManager *labels = FMaster->LabelManager();
+    return labels && labels->Count() > 0 ? labels->GetItem(0) : nullptr;
+}
+
 void TgPlotEditorForm::TitleChange(TObject *)
 {
-    TgComponentEditorListBox *labels = ListBox(iekLabel);
-    if (labels->Items()->Count() == 0)
+    TObject *title = TitleLabel();
+    if (!title)
         return;
-    ApplyEditorRows(this, FTitleRows, labels->Items()->GetObject(0));
+    ApplyEditorRows(this, FTitleRows, title);
     UpdateLabelEdit();
-    labels->Invalidate();
+    ListBox(iekLabel)->Invalidate();
 }
 
 void TgPlotEditorForm::RefreshTitleControls()
 {
-    TgComponentEditorListBox *labels = ListBox(iekLabel);
-    if (labels->Items()->Count() > 0)
-        FillEditorRows(this, FTitleRows, labels->Items()->GetObject(0));
+    if (TObject *title = TitleLabel())
+        FillEditorRows(this, FTitleRows, title);
 }
 
 void TgPlotEditorForm::LoadControlPage()

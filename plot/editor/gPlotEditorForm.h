@@ -94,6 +94,9 @@ public:
     // The title group shown from the plot's first label (the Labels tab
     // calls it when that label changed).
     void RefreshTitleControls();
+    // The plot's title: its first label, wherever the label list shows it
+    // (none without labels).
+    TObject *TitleLabel() const;
 
     // Layout tab.
     void LayoutPopupMenuPopup(TObject *Sender);

@@ -51,6 +51,12 @@ TgEditorRow &TgEditorRow::WithPicker(const QString &AName, TgValueConverterPageT
     return *this;
 }
 
+TgEditorRow &TgEditorRow::WithOrdinals(std::vector<int> AOrdinals)
+{
+    Ordinals = std::move(AOrdinals);
+    return *this;
+}
+
 TgEditorRow &TgEditorRow::Named(const QString &ALabelName)
 {
     LabelName = ALabelName;
@@ -389,6 +395,23 @@ TFont *FontProperty(TObject *Object, const QString &Path)
     return dynamic_cast<TFont *>(GetObjectProp(target, *info));
 }
 
+// The item shown for an ordinal, and the ordinal an item stands for (-1
+// for none either way).
+int ItemOfOrdinal(const TgEditorRow &R, int Ordinal)
+{
+    if (R.Ordinals.empty())
+        return Ordinal;
+    const auto at = std::find(R.Ordinals.begin(), R.Ordinals.end(), Ordinal);
+    return at == R.Ordinals.end() ? -1 : int(at - R.Ordinals.begin());
+}
+
+int OrdinalOfItem(const TgEditorRow &R, int Item)
+{
+    if (R.Ordinals.empty() || Item < 0)
+        return Item;
+    return Item < int(R.Ordinals.size()) ? R.Ordinals[size_t(Item)] : -1;
+}
+
 // The controls of a row that take its enabled state: the control and what
 // stands beside an edit.
 void SetRowEnabled(TComponent *Form, const TgEditorRow &R, bool Enabled)
@@ -452,7 +475,7 @@ void FillEditorRows(TComponent *Form, const std::vector<TgEditorRow> &Rows, TObj
             break;
         case ierComboIndex:
             if (v.isValid())
-                Found<TgComponentEditorComboBox>(Form, r.Name)->SetAsInteger(int(v.toLongLong()));
+                Found<TgComponentEditorComboBox>(Form, r.Name)->SetAsInteger(ItemOfOrdinal(r, int(v.toLongLong())));
             break;
         case ierComboText: {
             if (!v.isValid())
@@ -471,7 +494,7 @@ void FillEditorRows(TComponent *Form, const std::vector<TgEditorRow> &Rows, TObj
         }
         case ierRadioIndex:
             if (v.isValid())
-                Found<TgComponentEditorRadioGroup>(Form, r.Name)->SetAsInteger(int(v.toLongLong()));
+                Found<TgComponentEditorRadioGroup>(Form, r.Name)->SetAsInteger(ItemOfOrdinal(r, int(v.toLongLong())));
             break;
         case ierColor:
             if (v.isValid())
@@ -514,15 +537,17 @@ void ApplyEditorRows(TComponent *Form, const std::vector<TgEditorRow> &Rows, TOb
             auto *combo = Found<TgComponentEditorComboBox>(Form, r.Name);
             if (r.Kind == ierComboText && r.Names == ienlNone)
                 v = combo->AsString();
-            else if (combo->AsInteger() >= 0)
-                v = r.Kind == ierComboIndex ? QVariant(qlonglong(combo->AsInteger()))
-                                            : QVariant(combo->Items()->Get(combo->AsInteger()));
+            else if (r.Kind == ierComboIndex) {
+                if (const int ordinal = OrdinalOfItem(r, combo->AsInteger()); ordinal >= 0)
+                    v = qlonglong(ordinal);
+            } else if (combo->AsInteger() >= 0)
+                v = combo->Items()->Get(combo->AsInteger());
             break;
         }
         case ierRadioIndex: {
-            const int index = Found<TgComponentEditorRadioGroup>(Form, r.Name)->AsInteger();
-            if (index >= 0)
-                v = qlonglong(index);
+            const int ordinal = OrdinalOfItem(r, Found<TgComponentEditorRadioGroup>(Form, r.Name)->AsInteger());
+            if (ordinal >= 0)
+                v = qlonglong(ordinal);
             break;
         }
         case ierColor: v = qlonglong(Found<TgComponentEditorColorPicker>(Form, r.Name)->Color()); break;
@@ -547,7 +572,11 @@ void SetEditorControlsEnabled(TComponent *Form, const QString &Prefix, bool Enab
     };
     for (int i = 0; i < Form->ComponentCount(); ++i) {
         TComponent *c = Form->Components(i);
-        if (!c->Name().startsWith(Prefix, Qt::CaseInsensitive))
+        // An up-down steps its edit, so it goes with the edit whatever its
+        // own name.
+        const auto *spinner = dynamic_cast<TgUpDown *>(c);
+        const TComponent *named = spinner && spinner->Associate() ? spinner->Associate() : c;
+        if (!c->Name().startsWith(Prefix, Qt::CaseInsensitive) && !named->Name().startsWith(Prefix, Qt::CaseInsensitive))
             continue;
         if (dynamic_cast<TPageControl *>(c) || dynamic_cast<TTabSheet *>(c) || dynamic_cast<TCustomLabel *>(c))
             continue;

@@ -82,6 +82,9 @@ struct TgEditorRow {
     QString LabelName;
     TgEditorValueKind Value = ievkText;
     QStringList Items;
+    // The ordinal each item of a combo or radio group stands for, in item
+    // order (empty: the item index is the ordinal).
+    std::vector<int> Ordinals;
     // Up-down beside an edit (Min = Max = 0: no bounds).
     QString UpDown;
     int Min = 0, Max = 100, Increment = 1;
@@ -105,6 +108,7 @@ struct TgEditorRow {
     TgEditorRow &In(const QString &AParent, int AX, int AY, int ALabelWidth, int AWidth, int AHeight = 0);
     TgEditorRow &WithUpDown(const QString &AName, int AMin, int AMax, int AIncrement = 1);
     TgEditorRow &WithPicker(const QString &AName, TgValueConverterPageType APage);
+    TgEditorRow &WithOrdinals(std::vector<int> AOrdinals);
     TgEditorRow &Named(const QString &ALabelName);
     TgEditorRow &Only(std::function<bool(TObject *)> AWhen);
     TgEditorRow &EnabledWhen(std::function<bool(TObject *)> AEnabled);
@@ -185,7 +189,8 @@ void FillEditorRows(TComponent *Form, const std::vector<TgEditorRow> &Rows, TObj
 // names always).
 void ApplyEditorRows(TComponent *Form, const std::vector<TgEditorRow> &Rows, TObject *Object);
 // The enabling rule: every component owned by Form whose name begins with
-// Prefix (letter case aside), page controls, tab sheets and labels left
-// out: the editor controls through their Disable (which blanks the value)
-// or Enable, the others by their enabled state.
+// Prefix (letter case aside), and every up-down beside such an edit,
+// page controls, tab sheets and labels left out: the editor controls
+// through their Disable (which blanks the value) or Enable, the others by
+// their enabled state.
 void SetEditorControlsEnabled(TComponent *Form, const QString &Prefix, bool Enabled);

@@ -45,6 +45,9 @@ TgEditorTabBody EditorTabBody(TgPlotEditorKind Kind)
     case iekToolBar: return ToolBarTabBody();
     case iekDataView: return DataViewTabBody();
     case iekChannel: return ChannelTabBody();
+    case iekDataCursor: return DataCursorTabBody();
+    case iekLimit: return LimitTabBody();
+    case iekLabel: return LabelTabBody();
     default: return {};
     }
 }

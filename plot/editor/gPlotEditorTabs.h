@@ -54,3 +54,10 @@ TgEditorTabBody DataViewTabBody();
 // The Channels tab: the rows of every channel, then those of strip-chart
 // channels only; the files, the log and the statistics beside them.
 TgEditorTabBody ChannelTabBody();
+// The Cursors tab.
+TgEditorTabBody DataCursorTabBody();
+// The Limits tab.
+TgEditorTabBody LimitTabBody();
+// The Labels tab; its first entry, the plot's title, also shows in the
+// Control tab's title group.
+TgEditorTabBody LabelTabBody();
