@@ -10,6 +10,7 @@
 #include "HandlerGuard.h"
 #include "PageControl.h"
 #include "RadioMarks.h"
+#include "TestInput.h"
 #include "gColorDialog.h"
 #include "gComponentEditorCheckBox.h"
 #include "gComponentEditorColorPicker.h"
@@ -22,6 +23,7 @@
 #include "gPlotComponent.h"
 #include "gPlotEditorForm.h"
 #include "gPlotMasterManager.h"
+#include "gUpDown.h"
 #include "gXYPlot.h"
 
 #include <QApplication>
@@ -259,6 +261,71 @@ struct TPlotEditorFixture : ::testing::Test {
         EXPECT_EQ(Deactivate->Enabled(), Logging);
         EXPECT_EQ(Name->Enabled(), !Logging);
         EXPECT_EQ(Choose->Enabled(), !Logging);
+    // One arrow of an up-down as drawn right of its edit (the black pixels
+    // above or below the middle), in the coordinates of the edit's parent;
+    // invalid when none is drawn.
+    static QPoint UpDownArrow(TgUpDown *UpDown, bool Up)
+    {
+        TgComponentEditorEdit *edit = UpDown->Associate();
+        if (!edit)
+            return QPoint(-1, -1);
+        Reveal(edit);
+        const QImage shot = Shot(edit->Parent());
+        const QRect area(edit->Left() + edit->Width(), edit->Top(), 24, edit->Height());
+        QRect arrow;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right() && x < shot.width(); ++x)
+                if (QColor(shot.pixel(x, y)) == QColor(Qt::black) &&
+                    (Up ? y < area.center().y() : y > area.center().y()))
+                    arrow |= QRect(x, y, 1, 1);
+        return arrow.isValid() ? arrow.center() : QPoint(-1, -1);
+    }
+    // A press and release at At on the up-down's surface (its edit's parent).
+    static void PressUpDown(TgUpDown *UpDown, QPoint At)
+    {
+        QWidget *surface = UpDown->Associate()->Parent()->Widget();
+        SendMouse(surface, QEvent::MouseButtonPress, At);
+        SendMouse(surface, QEvent::MouseButtonRelease, At);
+    }
+    // One arrow of an up-down, found as drawn, pressed and released.
+    static void StepUpDown(TgUpDown *UpDown, bool Up)
+    {
+        const QPoint arrow = UpDownArrow(UpDown, Up);
+        ASSERT_GE(arrow.x(), 0);
+        PressUpDown(UpDown, arrow);
+    }
+    // The middle of each entry of an object list as drawn, with or without
+    // colour boxes: the runs of rows that differ from the empty list below
+    // the entries (text, boxes, the selection).
+    static std::vector<QPoint> TextEntries(TgComponentEditorListBox *List)
+    {
+        const QImage shot = Shot(List);
+        const QRgb empty = shot.pixel(shot.width() / 2, shot.height() - 6);
+        std::vector<QPoint> found;
+        int start = -1;
+        for (int y = 3; y <= shot.height() - 3; ++y) {
+            bool on = false;
+            for (int x = 3; x < shot.width() - 3 && y < shot.height() - 3 && !on; ++x)
+                on = shot.pixel(x, y) != empty;
+            if (on && start < 0)
+                start = y;
+            if (!on && start >= 0) {
+                if (y - start >= 3)
+                    found.push_back(QPoint(List->Width() / 2, (start + y - 1) / 2));
+                start = -1;
+            }
+        }
+        return found;
+    }
+    // An entry pressed at From, dragged in small steps to To and dropped.
+    static void DragEntry(TgComponentEditorListBox *List, QPoint From, QPoint To)
+    {
+        QWidget *items = static_cast<QListWidget *>(List->Widget())->viewport();
+        const auto at = [&](QPoint Point) { return items->mapFrom(List->Widget(), Point); };
+        SendMouse(items, QEvent::MouseButtonPress, at(From));
+        for (int i = 1; i <= 8; ++i)
+            SendMouse(items, QEvent::MouseMove, at(From + (To - From) * i / 8), Qt::NoButton, Qt::LeftButton);
+        SendMouse(items, QEvent::MouseButtonRelease, at(To));
     }
     // A click on an object list at At (in the list's coordinates), which its
     // item area takes.
