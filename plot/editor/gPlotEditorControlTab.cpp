@@ -107,16 +107,14 @@ TgEditorTabBody ControlTabBody()
             .WithUpDown("HintsHidePauseUpDown", 0, 0),
         FontRow("HintsFontPicker", "Font", "HintsFont").In(Hints, 8, 92, 80, 0),
         ColorRow("AnnotationDefaultPenColorPicker", "Color", "AnnotationDefaultPenColor").In(pen, 10, 46, 50, 0),
-        ComboIndexRow("AnnotationDefaultPenStyleComboBox", "Style", "AnnotationDefaultPenStlye",
-                      {"Solid", "Dash", "Dot", "DashDot", "DashDotDot", "Clear", "Inside Frame"})
+        ComboIndexRow("AnnotationDefaultPenStyleComboBox", "Style", "AnnotationDefaultPenStlye", PenStyleItems())
             .In(pen, 10, 18, 50, 130),
         EditRow("AnnotationDefaultPenWidthEdit", "Width", "AnnotationDefaultPenWidth", ievkInteger)
             .In(pen, 10, 74, 50, 45)
             .WithUpDown("gUpDown1", 0, 100),
         ColorRow("AnnotationDefaultBrushColorPicker", "Color", "AnnotationDefaultBrushColor")
             .In(brush, 10, 18, 50, 0),
-        ComboIndexRow("AnnotationDefaultBrushStyleComboBox", "Style", "AnnotationDefaultBrushStlye",
-                      {"Solid", "Clear", "Horizontal", "Vertical", "FDiagonal", "BDiagonal", "Cross", "DiagCross"})
+        ComboIndexRow("AnnotationDefaultBrushStyleComboBox", "Style", "AnnotationDefaultBrushStlye", BrushStyleItems())
             .In(brush, 10, 46, 50, 130),
         ComboIndexRow("AnnotationDefaultReferenceComboBox", "Reference", "AnnotationDefaultReference",
                       {"DataView", "Channel", "X-Channel Y-DataView", "Y-Channel X-DataView "})

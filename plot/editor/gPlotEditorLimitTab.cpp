@@ -29,11 +29,9 @@ TgEditorTabBody LimitTabBody()
             .In(General, 8, 36, 100, 150),
         EditRow("LimitLine1PositionEdit", "Line 1 Position", "Line1Position", ievkFloat).In(General, 8, 64, 100, 80),
         EditRow("LimitLine2PositionEdit", "Line 2 Position", "Line2Position", ievkFloat).In(General, 8, 92, 100, 80),
-        ComboIndexRow("LimitFillStyleCombobox", "Fill Style", "FillStyle",
-                      {"Solid", "Clear", "Horizontal", "Vertical", "FDiagonal", "BDiagonal", "Cross", "DiagCross"})
+        ComboIndexRow("LimitFillStyleCombobox", "Fill Style", "FillStyle", BrushStyleItems())
             .In(General, 290, 8, 80, 130),
-        ComboIndexRow("LimitLineStyleComboBox", "Line Style", "LineStyle",
-                      {"Solid", "Dash", "Dot", "DashDot", "DashDotDot", "Clear", "Inside Frame"})
+        ComboIndexRow("LimitLineStyleComboBox", "Line Style", "LineStyle", PenStyleItems())
             .In(General, 290, 36, 80, 130),
         EditRow("LimitLineWidthEdit", "Line Width", "LineWidth", ievkInteger)
             .In(General, 290, 64, 80, 45)

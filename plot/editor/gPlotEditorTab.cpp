@@ -576,7 +576,8 @@ void SetEditorControlsEnabled(TComponent *Form, const QString &Prefix, bool Enab
         // own name.
         const auto *spinner = dynamic_cast<TgUpDown *>(c);
         const TComponent *named = spinner && spinner->Associate() ? spinner->Associate() : c;
-        if (!c->Name().startsWith(Prefix, Qt::CaseInsensitive) && !named->Name().startsWith(Prefix, Qt::CaseInsensitive))
+        if (!c->Name().startsWith(Prefix, Qt::CaseInsensitive) &&
+            !named->Name().startsWith(Prefix, Qt::CaseInsensitive))
             continue;
         if (dynamic_cast<TPageControl *>(c) || dynamic_cast<TTabSheet *>(c) || dynamic_cast<TCustomLabel *>(c))
             continue;

@@ -37,6 +37,19 @@ const TgEditorKindFrame &EditorKindFrame(TgPlotEditorKind Kind)
     return kFrames[Kind];
 }
 
+const QStringList &PenStyleItems()
+{
+    static const QStringList items{"Solid", "Dash", "Dot", "DashDot", "DashDotDot", "Clear", "Inside Frame"};
+    return items;
+}
+
+const QStringList &BrushStyleItems()
+{
+    static const QStringList items{"Solid",     "Clear",     "Horizontal", "Vertical",
+                                   "FDiagonal", "BDiagonal", "Cross",      "DiagCross"};
+    return items;
+}
+
 TgEditorTabBody EditorTabBody(TgPlotEditorKind Kind)
 {
     switch (Kind) {

@@ -36,6 +36,11 @@ struct TgEditorKindFrame {
 
 const TgEditorKindFrame &EditorKindFrame(TgPlotEditorKind Kind);
 
+// The items of the combos that choose a pen style and a brush style, in
+// the styles' order.
+const QStringList &PenStyleItems();
+const QStringList &BrushStyleItems();
+
 // The table of an object tab (empty for a tab not made yet).
 TgEditorTabBody EditorTabBody(TgPlotEditorKind Kind);
 // The Control tab: its rows bound to the plot in the order that

@@ -5,9 +5,11 @@
 // step with the Control tab's title group and kept from removal.
 #include "PlotEditorFixture.h"
 #include "gComponentEditorButton.h"
+#include "gPlotChannelCustom.h"
 #include "gPlotDataCursor.h"
 #include "gPlotLabel.h"
 #include "gPlotLimit.h"
+#include "gPlotXAxis.h"
 
 #include <functional>
 
@@ -288,6 +290,23 @@ TEST_F(SmallTabs, AnEmptyListDisablesTheSpinnersToo)
     StepUpDown(spinner, true);
     EXPECT_EQ(plot->GetLimit(0)->LineWidth(), edit->AsInteger());
     EXPECT_EQ(Get<TgComponentEditorEdit>("LimitLineWidthEdit")->AsInteger(), edit->AsInteger());
+    EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+}
+
+// An axis or a channel renamed in the plot shows under its new name in
+// the limit's and the cursor's name lists, still chosen.
+TEST_F(SmallTabs, NameListsFollowRenames)
+{
+    auto *xAxis = Get<TgComponentEditorComboBox>("LimitXAxisNameComboBox");
+    auto *channel = Get<TgComponentEditorComboBox>("DataCursorChannelNameComboBox");
+    Choose(xAxis, 1);
+    Choose(channel, 2);
+    ASSERT_EQ(plot->GetLimit(0)->XAxisName(), "X-Axis 1");
+    ASSERT_EQ(plot->GetDataCursor(0)->ChannelName(), "Channel 2");
+    plot->GetXAxis(0)->SetName(QStringLiteral("Time"));
+    plot->GetChannel(1)->SetName(QStringLiteral("Flow"));
+    EXPECT_EQ(xAxis->AsString(), "Time");
+    EXPECT_EQ(channel->AsString(), "Flow");
     EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
 }
 
