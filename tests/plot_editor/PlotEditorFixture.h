@@ -261,6 +261,7 @@ struct TPlotEditorFixture : ::testing::Test {
         EXPECT_EQ(Deactivate->Enabled(), Logging);
         EXPECT_EQ(Name->Enabled(), !Logging);
         EXPECT_EQ(Choose->Enabled(), !Logging);
+    }
     // One arrow of an up-down as drawn right of its edit (the black pixels
     // above or below the middle), in the coordinates of the edit's parent;
     // invalid when none is drawn.
@@ -326,5 +327,33 @@ struct TPlotEditorFixture : ::testing::Test {
         for (int i = 1; i <= 8; ++i)
             SendMouse(items, QEvent::MouseMove, at(From + (To - From) * i / 8), Qt::NoButton, Qt::LeftButton);
         SendMouse(items, QEvent::MouseButtonRelease, at(To));
+    }
+    // A click on an object list at At (in the list's coordinates), which its
+    // item area takes.
+    static void ClickEntry(TgComponentEditorListBox *List, QPoint At)
+    {
+        QWidget *items = static_cast<QListWidget *>(List->Widget())->viewport();
+        QTest::mouseClick(items, Qt::LeftButton, Qt::NoModifier, items->mapFrom(List->Widget(), At));
+    }
+    // The middle of each entry of an object list as drawn: the rows of its
+    // colour boxes (Box) down the list.
+    static std::vector<QPoint> Entries(TgComponentEditorListBox *List, TColor Box)
+    {
+        const QImage shot = Shot(List);
+        std::vector<QPoint> found;
+        int start = -1;
+        const QRgb box = ToQColor(Box).rgb();
+        for (int y = 0; y <= shot.height(); ++y) {
+            bool on = false;
+            for (int x = 0; x < 30 && y < shot.height() && !on; ++x)
+                on = shot.pixel(x, y) == box;
+            if (on && start < 0)
+                start = y;
+            if (!on && start >= 0) {
+                found.push_back(QPoint(List->Width() / 2, (start + y - 1) / 2));
+                start = -1;
+            }
+        }
+        return found;
     }
 };
