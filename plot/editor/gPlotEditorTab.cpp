@@ -63,6 +63,12 @@ TgEditorRow &TgEditorRow::Named(const QString &ALabelName)
     return *this;
 }
 
+TgEditorRow &TgEditorRow::FilledOnRefreshOnly()
+{
+    FillOnDropDown = false;
+    return *this;
+}
+
 TgEditorRow &TgEditorRow::Only(std::function<bool(TObject *)> AWhen)
 {
     When = std::move(AWhen);
@@ -436,7 +442,7 @@ void BindEditorRows(TComponent *Form, const std::vector<TgEditorRow> &Rows, cons
         case ierComboText: {
             auto *combo = Found<TgComponentEditorComboBox>(Form, r.Name);
             combo->OnChange = Handler;
-            if (r.Names != ienlNone)
+            if (r.Names != ienlNone && r.FillOnDropDown)
                 combo->OnDropDown = [Fill, names = r.Names](TObject *Sender) {
                     Fill(names, static_cast<TComponent *>(Sender));
                 };

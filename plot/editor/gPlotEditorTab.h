@@ -92,6 +92,8 @@ struct TgEditorRow {
     QString Picker;
     TgValueConverterPageType PickerPage = ivcptInterval;
     TgEditorNameList Names = ienlNone;
+    // A name combo refilled when it drops down; else only by the refresh.
+    bool FillOnDropDown = true;
     // File pickers.
     QString Filter, DefaultExt;
     bool FileMustExist = false;
@@ -110,6 +112,7 @@ struct TgEditorRow {
     TgEditorRow &WithPicker(const QString &AName, TgValueConverterPageType APage);
     TgEditorRow &WithOrdinals(std::vector<int> AOrdinals);
     TgEditorRow &Named(const QString &ALabelName);
+    TgEditorRow &FilledOnRefreshOnly();
     TgEditorRow &Only(std::function<bool(TObject *)> AWhen);
     TgEditorRow &EnabledWhen(std::function<bool(TObject *)> AEnabled);
     TgEditorRow &File(const QString &AFilter, const QString &AExt, bool AMustExist = false);
@@ -178,7 +181,7 @@ struct TgEditorTabBody {
 void BuildEditorTab(TgCustomEditorForm *Form, const TgEditorTabBody &Body);
 // Binds the change event of every bound row's control to Handler (edits
 // OnUpdate, check boxes OnClick, the others OnChange); the name combos'
-// drop-downs to Fill with the combo.
+// drop-downs (those FillOnDropDown) to Fill with the combo.
 void BindEditorRows(TComponent *Form, const std::vector<TgEditorRow> &Rows, const TNotifyEvent &Handler,
                     const std::function<void(TgEditorNameList, TComponent *)> &Fill);
 // Shows Object's properties in the rows' controls, silently.

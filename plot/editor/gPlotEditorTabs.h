@@ -66,3 +66,5 @@ TgEditorTabBody LimitTabBody();
 // The Labels tab; its first entry, the plot's title, also shows in the
 // Control tab's title group.
 TgEditorTabBody LabelTabBody();
+// The X-Axes or the Y-Axes tab (Kind iekXAxis or iekYAxis).
+TgEditorTabBody AxisTabBody(TgPlotEditorKind Kind);
