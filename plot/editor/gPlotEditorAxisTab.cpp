@@ -113,7 +113,8 @@ TgEditorTabBody AxisTabBody(TgPlotEditorKind Kind)
     const auto texts = [&](const QString &Sheet, const QString &Which, int PrecisionMax) {
         const QString n = p + Which;
         return std::vector<TgEditorRow>{
-            CheckRow(n + "UseDefaultFormatCheckBox", "Use Default Format", Which + "UseDefaultFormat").In(Sheet, 8, 8, 0, 0),
+            CheckRow(n + "UseDefaultFormatCheckBox", "Use Default Format", Which + "UseDefaultFormat")
+                .In(Sheet, 8, 8, 0, 0),
             ComboIndexRow(n + "FormatStyleComboBox", "Format Style", Which + "FormatStyle", kFormatStyles)
                 .In(Sheet, 8, 36, 110, 120),
             DateTimeFormatRow(n + "DateTimeFormatComboBox", Which + "DateTimeFormat").In(Sheet, 8, 64, 110, 170),

@@ -576,14 +576,16 @@ void SetEditorControlsEnabled(TComponent *Form, const QString &Prefix, bool Enab
         else
             Control->Disable();
     };
+    const auto named = [&Prefix](const TComponent *C) {
+        return C && C->Name().startsWith(Prefix, Qt::CaseInsensitive);
+    };
     for (int i = 0; i < Form->ComponentCount(); ++i) {
         TComponent *c = Form->Components(i);
-        // An up-down steps its edit, so it goes with the edit whatever its
-        // own name.
-        const auto *spinner = dynamic_cast<TgUpDown *>(c);
-        const TComponent *named = spinner && spinner->Associate() ? spinner->Associate() : c;
-        if (!c->Name().startsWith(Prefix, Qt::CaseInsensitive) &&
-            !named->Name().startsWith(Prefix, Qt::CaseInsensitive))
+        // An up-down or a picker goes with the edit it stands beside,
+        // whatever its own name.
+        const auto *upDown = dynamic_cast<TgUpDown *>(c);
+        const auto *picker = dynamic_cast<TgComponentEditorValueConverterPicker *>(c);
+        if (!named(c) && !(upDown && named(upDown->Associate())) && !(picker && named(picker->Associate())))
             continue;
         if (dynamic_cast<TPageControl *>(c) || dynamic_cast<TTabSheet *>(c) || dynamic_cast<TCustomLabel *>(c))
             continue;

@@ -192,8 +192,8 @@ void FillEditorRows(TComponent *Form, const std::vector<TgEditorRow> &Rows, TObj
 // names always).
 void ApplyEditorRows(TComponent *Form, const std::vector<TgEditorRow> &Rows, TObject *Object);
 // The enabling rule: every component owned by Form whose name begins with
-// Prefix (letter case aside), and every up-down beside such an edit,
-// page controls, tab sheets and labels left out: the editor controls
+// Prefix (letter case aside), and the up-downs and pickers beside such
+// edits, page controls, tab sheets and labels left out: the editor controls
 // through their Disable (which blanks the value) or Enable, the others by
 // their enabled state.
 void SetEditorControlsEnabled(TComponent *Form, const QString &Prefix, bool Enabled);

@@ -61,8 +61,6 @@ TgEditorTabBody EditorTabBody(TgPlotEditorKind Kind)
     case iekDataCursor: return DataCursorTabBody();
     case iekLimit: return LimitTabBody();
     case iekLabel: return LabelTabBody();
-TgEditorTabBody EditorTabBody(TgPlotEditorKind Kind)
-{
     case iekXAxis: return AxisTabBody(iekXAxis);
     case iekYAxis: return AxisTabBody(iekYAxis);
     default: return {};

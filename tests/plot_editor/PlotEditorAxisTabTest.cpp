@@ -12,6 +12,12 @@
 #include "gPlotYAxis.h"
 #include "gUpDown.h"
 
+#include "Label.h"
+#include "Panel.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
 #include <functional>
 
 namespace {
@@ -232,6 +238,269 @@ TEST_F(PlotEditorAxes, EveryRowReachesTheSelectedAxisAndShowsItAgain)
         for (const AxisRow &row : kAxisRows)
             EXPECT_TRUE(Same(Shown(editor->FindComponent(tab + row.control), row.stored), row.stored)) << row.control;
     }
+}
+
+// The format of the cursor or the legend texts of an axis.
+struct TextFormat {
+    int style;
+    QString dateTime;
+    int precisionStyle;
+    int precision;
+    double minLength;
+    bool autoAdjust;
+    bool operator==(const TextFormat &o) const
+    {
+        return style == o.style && dateTime == o.dateTime && precisionStyle == o.precisionStyle &&
+               precision == o.precision && minLength == o.minLength && autoAdjust == o.autoAdjust;
+    }
+};
+
+TextFormat CursorFormat(TgPlotAxis *a)
+{
+    return {int(a->CursorFormatStyle()), a->CursorDateTimeFormat(), int(a->CursorPrecisionStyle()),
+            a->CursorPrecision(),        a->CursorMinLength(),      a->CursorMinLengthAutoAdjust()};
+}
+
+TextFormat LegendFormat(TgPlotAxis *a)
+{
+    return {int(a->LegendFormatStyle()), a->LegendDateTimeFormat(), int(a->LegendPrecisionStyle()),
+            a->LegendPrecision(),        a->LegendMinLength(),      a->LegendMinLengthAutoAdjust()};
+}
+
+// "Copy Default" on the Cursor and on the Legend sub-tab of Labels: the
+// format set on "(Default)" is shown there and is the axis's at once; the
+// other texts keep theirs.
+TEST_F(PlotEditorAxes, CopyDefaultTakesTheLabelFormatAtOnce)
+{
+    Open();
+    for (const QString tab : kTabs) {
+        TgPlotAxis *axis = Axis(plot, tab, 0);
+        const auto get = [&](const QString &Name) { return editor->FindComponent(tab + Name); };
+        const auto combo = [&](const QString &Name) { return static_cast<TgComponentEditorComboBox *>(get(Name)); };
+        const auto edit = [&](const QString &Name) { return static_cast<TgComponentEditorEdit *>(get(Name)); };
+        const auto check = [&](const QString &Name) { return static_cast<TgComponentEditorCheckBox *>(get(Name)); };
+        Choose(combo("LabelFormatStyleComboBox"), 3);
+        Choose(combo("DateTimeFormatComboBox"), 4);
+        Choose(combo("LabelPrecisionStyleComboBox"), 1);
+        Type(edit("LabelPrecisionEdit"), "12");
+        Type(edit("LabelMinLengthEdit"), "6.5");
+        Click(check("LabelMinLengthAutoAdjustCheckBox"));
+        const TextFormat labels{3, "m/d/yy h:nn:ss am/pm", 1, 12, 6.5, true};
+        ASSERT_EQ(axis->LabelsPrecision(), 12);
+        ASSERT_TRUE(axis->LabelsMinLengthAutoAdjust());
+
+        for (const QString target : {"Cursor", "Legend"}) {
+            SCOPED_TRACE((tab + target).toStdString());
+            const bool cursor = target == "Cursor";
+            const TextFormat other = cursor ? LegendFormat(axis) : CursorFormat(axis);
+            Click(Get<TgComponentEditorButton>(tab + target + "CopyDefaultButton"));
+            EXPECT_EQ(cursor ? CursorFormat(axis) : LegendFormat(axis), labels);
+            EXPECT_EQ(cursor ? LegendFormat(axis) : CursorFormat(axis), other);
+            EXPECT_EQ(combo(target + "FormatStyleComboBox")->AsInteger(), 3);
+            EXPECT_EQ(combo(target + "DateTimeFormatComboBox")->AsString(), labels.dateTime);
+            EXPECT_EQ(combo(target + "PrecisionStyleComboBox")->AsInteger(), 1);
+            EXPECT_EQ(edit(target + "PrecisionEdit")->AsInteger(), 12);
+            EXPECT_EQ(edit(target + "MinLengthEdit")->AsFloat(), 6.5);
+            EXPECT_TRUE(check(target + "MinLengthAutoAdjustCheckBox")->AsBoolean());
+        }
+    }
+    EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+}
+
+// A date-time format typed into the editable list, not one of its entries,
+// is the axis's as typed and shows again after a refresh.
+TEST_F(PlotEditorAxes, TypedDateTimeFormatIsStoredAsTyped)
+{
+    Open();
+    const struct {
+        const char *combo;
+        std::function<QString(TgPlotAxis *)> read;
+    } cases[] = {
+        {"XAxisDateTimeFormatComboBox", [](TgPlotAxis *a) { return a->DateTimeFormat(); }},
+        {"YAxisCursorDateTimeFormatComboBox", [](TgPlotAxis *a) { return a->CursorDateTimeFormat(); }},
+        {"XAxisLegendDateTimeFormatComboBox", [](TgPlotAxis *a) { return a->LegendDateTimeFormat(); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.combo);
+        auto *combo = Get<TgComponentEditorComboBox>(c.combo);
+        TgPlotAxis *axis = Axis(plot, QString(c.combo).left(5), 0);
+        Reveal(combo);
+        QWidget *line = static_cast<QComboBox *>(combo->Widget())->lineEdit();
+        ASSERT_NE(line, nullptr);
+        QTest::mouseClick(line, Qt::LeftButton, Qt::NoModifier, line->rect().center());
+        QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(line, "yyyy-mm-dd hh:nn");
+        EXPECT_EQ(c.read(axis), "yyyy-mm-dd hh:nn");
+        plot->Master()->EditProperties();
+        EXPECT_EQ(combo->AsString(), "yyyy-mm-dd hh:nn");
+    }
+    EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+}
+
+// The up arrow of an up-down as drawn right of its edit: the black pixels
+// above the middle of the edit's height, in the edit's parent.
+QPoint UpArrow(TgComponentEditorEdit *Edit)
+{
+    const QImage shot = TPlotEditorFixture<>::Shot(Edit->Parent());
+    const QRect area(Edit->Left() + Edit->Width(), Edit->Top(), 30, Edit->Height() / 2);
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (QColor(shot.pixel(x, y)) == QColor(Qt::black))
+                box |= QRect(x, y, 1, 1);
+    EXPECT_TRUE(box.isValid());
+    return box.center();
+}
+
+// The label and legend precisions run to 1000 on the X tab and to 20 on the
+// Y tab; the cursor precision runs to 20 on both. A step up from the top
+// stays there; below it the step reaches the axis.
+TEST_F(PlotEditorAxes, PrecisionUpDownsStopWhereTheirTabSays)
+{
+    Open();
+    const struct {
+        const char *edit;
+        int from, after;
+        std::function<int(TgXYPlot *)> read;
+    } cases[] = {
+        {"XAxisLabelPrecisionEdit", 1000, 1000, [](TgXYPlot *p) { return p->GetXAxis(0)->LabelsPrecision(); }},
+        {"XAxisLabelPrecisionEdit", 20, 21, [](TgXYPlot *p) { return p->GetXAxis(0)->LabelsPrecision(); }},
+        {"XAxisLegendPrecisionEdit", 20, 21, [](TgXYPlot *p) { return p->GetXAxis(0)->LegendPrecision(); }},
+        {"XAxisCursorPrecisionEdit", 20, 20, [](TgXYPlot *p) { return p->GetXAxis(0)->CursorPrecision(); }},
+        {"YAxisLabelPrecisionEdit", 20, 20, [](TgXYPlot *p) { return p->GetYAxis(0)->LabelsPrecision(); }},
+        {"YAxisLegendPrecisionEdit", 20, 20, [](TgXYPlot *p) { return p->GetYAxis(0)->LegendPrecision(); }},
+        {"YAxisCursorPrecisionEdit", 19, 20, [](TgXYPlot *p) { return p->GetYAxis(0)->CursorPrecision(); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.edit);
+        auto *edit = Get<TgComponentEditorEdit>(c.edit);
+        Type(edit, QString::number(c.from));
+        ASSERT_EQ(c.read(plot), c.from);
+        const QPoint up = UpArrow(edit);
+        SendMouse(edit->Parent()->Widget(), QEvent::MouseButtonPress, up);
+        SendMouse(edit->Parent()->Widget(), QEvent::MouseButtonRelease, up);
+        EXPECT_EQ(edit->AsInteger(), c.after);
+        EXPECT_EQ(c.read(plot), c.after);
+    }
+    EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+}
+
+// The order in which a change writes the tab into the axis: the Y tab
+// writes DesiredIncrement before DesiredStart and LabelsRotation before
+// LabelsFormatStyle, and CursorPrecision again right after ScaleType.
+TEST(PlotEditorAxisTables, YTabWritesInItsOwnOrder)
+{
+    const auto paths = [](TgPlotEditorKind Kind) {
+        QStringList bound;
+        for (const TgEditorRow &r : EditorTabBody(Kind).Rows)
+            if (!r.Path.isEmpty())
+                bound << r.Path;
+        return bound;
+    };
+    const QStringList x = paths(iekXAxis), y = paths(iekYAxis);
+    EXPECT_LT(x.indexOf("DesiredStart"), x.indexOf("DesiredIncrement"));
+    EXPECT_LT(x.indexOf("LabelsFormatStyle"), x.indexOf("LabelsRotation"));
+    EXPECT_EQ(x.count("CursorPrecision"), 1);
+    EXPECT_EQ(x.indexOf("DesiredIncrement") - x.indexOf("DesiredStart"),
+              y.indexOf("DesiredStart") - y.indexOf("DesiredIncrement"));
+    EXPECT_EQ(x.indexOf("LabelsRotation") - x.indexOf("LabelsFormatStyle"),
+              y.indexOf("LabelsFormatStyle") - y.indexOf("LabelsRotation"));
+    EXPECT_EQ(y.count("CursorPrecision"), 2);
+    EXPECT_EQ(y.lastIndexOf("CursorPrecision"), y.indexOf("ScaleType") + 1);
+    // Otherwise the same order.
+    QStringList rest = y;
+    rest.removeAt(y.lastIndexOf("CursorPrecision"));
+    rest.swapItemsAt(rest.indexOf("DesiredStart"), rest.indexOf("DesiredIncrement"));
+    rest.swapItemsAt(rest.indexOf("LabelsFormatStyle"), rest.indexOf("LabelsRotation"));
+    EXPECT_EQ(rest, x);
+}
+
+// The reference lists: the X tab's Cartesian child reference lists the Y
+// axes and takes them again as it drops down; the Y tab's lists the X axes
+// and takes them only when the tab refreshes, as after an X axis renamed
+// on the X tab; each align reference lists its own tab's axes.
+TEST_F(PlotEditorAxes, ReferenceListsNameTheAxesTheySay)
+{
+    Open();
+    auto *xChild = Get<TgComponentEditorComboBox>("XAxisCartesianChildRefAxisNameComboBox");
+    auto *yChild = Get<TgComponentEditorComboBox>("YAxisCartesianChildRefAxisNameComboBox");
+    auto *xAlign = Get<TgComponentEditorComboBox>("XAxisAlignRefAxisNameComboBox");
+    auto *yAlign = Get<TgComponentEditorComboBox>("YAxisAlignRefAxisNameComboBox");
+    const auto items = [](TgComponentEditorComboBox *Combo) {
+        QStringList all;
+        for (int i = 0; i < Combo->Items()->Count(); ++i)
+            all << Combo->Items()->Get(i);
+        return all;
+    };
+    const QString x1 = plot->GetXAxis(0)->Name(), y1 = plot->GetYAxis(0)->Name();
+    EXPECT_EQ(items(xChild), QStringList({"<None>", y1}));
+    EXPECT_EQ(items(yChild), QStringList({"<None>", x1}));
+    EXPECT_EQ(items(xAlign), QStringList({"<None>", x1}));
+    EXPECT_EQ(items(yAlign), QStringList({"<None>", y1}));
+
+    Type(Get<TgComponentEditorEdit>("XAxisNameEdit"), "Time");
+    EXPECT_EQ(items(yChild), QStringList({"<None>", "Time"}));
+    EXPECT_EQ(items(xAlign), QStringList({"<None>", "Time"}));
+
+    // Renamed from code: dropped down, the X tab's list names the Y axis
+    // anew, the Y tab's shows the old name until the tab refreshes.
+    plot->GetXAxis(0)->SetName("Clock");
+    plot->GetYAxis(0)->SetName("Level");
+    const auto dropped = [&](TgComponentEditorComboBox *Combo) {
+        Reveal(Combo);
+        QTest::mouseClick(Combo->Widget(), Qt::LeftButton, Qt::NoModifier, Combo->Widget()->rect().center());
+        const QStringList shown = items(Combo);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        return shown;
+    };
+    EXPECT_EQ(dropped(xChild), QStringList({"<None>", "Level"}));
+    EXPECT_EQ(dropped(yChild), QStringList({"<None>", "Time"}));
+    plot->Master()->EditProperties();
+    EXPECT_EQ(items(yChild), QStringList({"<None>", "Clock"}));
+    EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+}
+
+// Without an X axis every control of the X-Axes tab is blank and disabled,
+// "Add" aside; "Add" makes an axis, selects it and fills the tab.
+TEST_F(PlotEditorAxes, EmptyListLeavesOnlyAddThenAddFillsTheTab)
+{
+    Open();
+    auto *list = Get<TgComponentEditorListBox>("XAxisListBox");
+    auto *add = Get<TgComponentEditorButton>("XAxesAddButton");
+    auto *name = Get<TgComponentEditorEdit>("XAxisNameEdit");
+    auto *layer = Get<TgComponentEditorEdit>("XAxisLayerEdit");
+    auto *format = Get<TgComponentEditorComboBox>("XAxisLabelFormatStyleComboBox");
+    Click(Get<TgComponentEditorButton>("XAxisRemoveButton"));
+    ASSERT_EQ(plot->XAxisCount(), 0);
+    // Every control on the tab's pages, as the user finds them.
+    std::vector<TControl *> controls;
+    std::function<void(TWinControl *)> walk = [&](TWinControl *Parent) {
+        for (int i = 0; i < Parent->ControlCount(); ++i) {
+            TControl *c = Parent->Controls(i);
+            auto *w = dynamic_cast<TWinControl *>(c);
+            if (dynamic_cast<TPageControl *>(c) || dynamic_cast<TTabSheet *>(c) || dynamic_cast<TPanel *>(c))
+                walk(w);
+            else if (!dynamic_cast<TCustomLabel *>(c))
+                controls.push_back(c);
+        }
+    };
+    walk(editor->KindSheet(iekXAxis));
+    ASSERT_GT(controls.size(), 70u);
+    for (TControl *c : controls)
+        EXPECT_EQ(c->Enabled(), c == add) << c->Name().toStdString();
+    EXPECT_EQ(name->Text(), "");
+    EXPECT_EQ(layer->Text(), "");
+    EXPECT_EQ(format->AsInteger(), -1);
+
+    Click(add);
+    ASSERT_EQ(plot->XAxisCount(), 1);
+    EXPECT_EQ(list->ItemIndex(), 0);
+    for (TControl *c : controls)
+        EXPECT_TRUE(c->Enabled()) << c->Name().toStdString();
+    EXPECT_EQ(name->Text(), plot->GetXAxis(0)->Name());
+    EXPECT_EQ(layer->AsInteger(), plot->GetXAxis(0)->Layer());
+    EXPECT_EQ(format->AsInteger(), int(plot->GetXAxis(0)->LabelsFormatStyle()));
+    EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
 }
 
 } // namespace
