@@ -337,6 +337,32 @@ TEST_F(PlotEditorAxes, TypedDateTimeFormatIsStoredAsTyped)
     EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
 }
 
+// Text that does not read as a number is refused by its edit and nothing
+// is written; a reference naming an axis that is not in the list is left
+// as it is when another field of the tab changes.
+TEST_F(PlotEditorAxes, UnreadableTextAndUnlistedReferencesLeaveTheAxisAsItIs)
+{
+    Open();
+    TgPlotAxis *axis = plot->GetYAxis(0);
+    auto *span = Get<TgComponentEditorEdit>("YAxisSpanEdit");
+    const QString shown = span->Text();
+    Type(span, "abc");
+    EXPECT_TRUE(span->Refused());
+    EXPECT_EQ(span->Text(), shown);
+    EXPECT_EQ(axis->Span(), 100);
+
+    axis->SetCartesianChildRefAxisName("Elsewhere");
+    axis->SetAlignRefAxisName("Gone");
+    plot->Master()->EditProperties();
+    EXPECT_EQ(Get<TgComponentEditorComboBox>("YAxisCartesianChildRefAxisNameComboBox")->AsInteger(), -1);
+    EXPECT_EQ(Get<TgComponentEditorComboBox>("YAxisAlignRefAxisNameComboBox")->AsInteger(), -1);
+    Type(Get<TgComponentEditorEdit>("YAxisTitleTextEdit"), "Level");
+    EXPECT_EQ(axis->Title(), "Level");
+    EXPECT_EQ(axis->CartesianChildRefAxisName(), "Elsewhere");
+    EXPECT_EQ(axis->AlignRefAxisName(), "Gone");
+    EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+}
+
 // The up arrow of an up-down as drawn right of its edit: the black pixels
 // above the middle of the edit's height, in the edit's parent.
 QPoint UpArrow(TgComponentEditorEdit *Edit)
