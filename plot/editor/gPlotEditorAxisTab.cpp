@@ -26,7 +26,7 @@ const QStringList kPrecisionStyles{"Significant Digits", "Fixed Decimal Points"}
 struct AxisTab {
     QString Prefix;            // "XAxis": every control name begins so
     QString Caption;           // the tab's caption, "X-Axes"
-    QString LayerUpDown;       // the up-down of the Layer edit
+    QString LayerUpDown;       // the up-down of the Layer edit (one name a tab)
     TgEditorNameList Own;      // the names of the tab's own axes
     TgEditorNameList Other;    // the names of the axes of the other direction
     int LabelPrecisionMax;     // of the label and legend precision up-downs
