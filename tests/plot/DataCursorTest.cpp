@@ -3,7 +3,9 @@
 // its menu opened with a right click on a pointer.
 #include "Cursors.h"
 #include "Menus.h"
+#include "PageControl.h"
 #include "ShownPlot.h"
+#include "gPlotEditorForm.h"
 #include "gPlotMasterManager.h"
 #include "gPlot.h"
 #include "gPlotDataCursor.h"
@@ -11,6 +13,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -580,6 +583,27 @@ TEST(DataCursorSnap, ReleaseAndMenu)
     ActionOf(menu, "Snap to Data-Point")->trigger();
     EXPECT_TRUE(c->SnapToDataPoint());
     EXPECT_NEAR(c->Pointer1Position(), 50, 1e-9);
+}
+
+// "Edit..." in a cursor's popup opens the plot's property editor on the
+// Cursors page with that cursor chosen in the list.
+TEST(DataCursorMenu, EditOpensThePropertyEditorOnTheCursor)
+{
+    CursorPlot<TgXYPlot> shown;
+    shown.plot->AddDataCursor();
+    shown.plot->SetEditorFormStyle(ipfsStayOnTop);
+    const auto seen = shown.Look();
+    QMenu *menu = shown.RightClickMenu(shown.OnColumn(seen, seen.vertical[0]));
+    ASSERT_NE(menu, nullptr);
+    QAction *edit = ActionOf(menu, "Edit...");
+    ASSERT_NE(edit, nullptr);
+    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(edit).center());
+    auto *editor = dynamic_cast<TgPlotEditorForm *>(shown.plot->Master()->EditorForm());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->Visible());
+    EXPECT_EQ(editor->PageControl->ActivePage(), editor->KindSheet(iekDataCursor));
+    EXPECT_EQ(editor->SelectedObject(iekDataCursor), shown.cursor);
+    editor->Close();
 }
 
 TEST(DataCursorSnap, KeysStepThroughThePoints)
