@@ -6,6 +6,9 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 QVariant ObjectData(TObject *o)
 {
@@ -139,6 +142,37 @@ void TListBoxStrings::Delete(int Index)
     *fromCode_ = true;
     delete list_->takeItem(Index);
     *fromCode_ = false;
+}
+
+int TListBoxStrings::Add(const QString &S)
+{
+    if (!sorted_)
+        return TStrings::Add(S);
+    int i = 0;
+    while (i < Count() && Get(i).compare(S, Qt::CaseInsensitive) <= 0)
+        ++i;
+    Insert(i, S);
+    return i;
+}
+
+void TListBoxStrings::SetSorted(bool Value)
+{
+    if (Value && !sorted_) {
+        *fromCode_ = true;
+        QListWidgetItem *current = list_->currentItem();
+        std::vector<QListWidgetItem *> items;
+        while (list_->count() > 0)
+            items.push_back(list_->takeItem(0));
+        std::stable_sort(items.begin(), items.end(), [](const QListWidgetItem *A, const QListWidgetItem *B) {
+            return A->text().compare(B->text(), Qt::CaseInsensitive) < 0;
+        });
+        for (QListWidgetItem *item : items)
+            list_->addItem(item);
+        if (current)
+            list_->setCurrentItem(current);
+        *fromCode_ = false;
+    }
+    sorted_ = Value;
 }
 
 void TListBoxStrings::Clear()

@@ -42,9 +42,16 @@ public:
     void Insert(int Index, const QString &S) override;
     void Delete(int Index) override;
     void Clear() override;
+    // Sorted: Add puts an entry after those whose text sorts before it or
+    // equal (letter case aside); switching it on sorts the entries there,
+    // each with its object, the chosen one staying chosen.
+    int Add(const QString &S) override;
+    bool Sorted() const { return sorted_; }
+    void SetSorted(bool Value);
 
 private:
     void Check(int Index, bool allowEnd = false) const;
     QListWidget *list_;
     bool *fromCode_;
+    bool sorted_ = false;
 };

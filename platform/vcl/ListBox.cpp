@@ -132,3 +132,13 @@ void TListBox::DrawItem(int Index, const TRect &Rect, TOwnerDrawState State)
     if (Index >= 0 && Index < items_->Count())
         Canvas()->TextOut(Rect.Left + 2, Rect.Top, items_->Get(Index));
 }
+
+bool TListBox::Sorted() const
+{
+    return static_cast<const TListBoxStrings *>(items_.get())->Sorted();
+}
+
+void TListBox::SetSorted(bool Value)
+{
+    static_cast<TListBoxStrings *>(items_.get())->SetSorted(Value);
+}

@@ -29,6 +29,9 @@ public:
     int ItemIndex() const;
     void SetItemIndex(int Value); // -1 clears; out of range is ignored
     int TopIndex() const;
+    // Items kept in the order of their texts (letter case aside).
+    bool Sorted() const;
+    void SetSorted(bool Value);
     TListBoxStyle Style() const { return style_; }
     void SetStyle(TListBoxStyle Value);
     int ItemHeight() const { return itemHeight_; }

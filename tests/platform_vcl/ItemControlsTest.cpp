@@ -66,6 +66,35 @@ TEST(ListBox, ItemsAndClicksOnlyFromTheUser)
     EXPECT_EQ(clicks, 1);
 }
 
+// A sorted list box keeps its entries in the order of their texts (letter
+// case aside), each with its object; sorting an unsorted one keeps the
+// chosen entry chosen and tells no one.
+TEST(ListBox, SortedKeepsEntriesInOrderWithTheirObjects)
+{
+    TForm form(nullptr);
+    auto *list = new TListBox(&form);
+    list->SetParent(&form);
+    int clicks = 0;
+    list->OnClick = [&](TObject *) { ++clicks; };
+    TObject a, b, c;
+    list->Items()->AddObject("delta", &a);
+    list->Items()->AddObject("Alpha", &b);
+    list->Items()->AddObject("charlie", &c);
+    list->SetItemIndex(0);
+    list->SetSorted(true);
+    EXPECT_EQ(list->Items()->Text(), "Alpha\r\ncharlie\r\ndelta\r\n");
+    EXPECT_EQ(list->Items()->GetObject(0), &b);
+    EXPECT_EQ(list->Items()->GetObject(2), &a);
+    EXPECT_EQ(list->ItemIndex(), 2);
+    EXPECT_EQ(list->Items()->Add("Bravo"), 1);
+    EXPECT_EQ(list->Items()->Add("echo"), 4);
+    EXPECT_EQ(list->Items()->AddObject("Charlie", &a), 3); // after its equal
+    EXPECT_EQ(list->Items()->GetObject(3), &a);
+    EXPECT_EQ(clicks, 0);
+    list->SetSorted(false);
+    EXPECT_EQ(list->Items()->Add("aa"), 6);
+}
+
 TEST(ListBox, FocusArrivingPicksNoEntryTheUsersKeysDo)
 {
     TForm form(nullptr);
