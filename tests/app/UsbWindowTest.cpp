@@ -126,7 +126,7 @@ TEST_F(UsbWindowTest, ProcessorIsTriedFirstGoesOnlineAndItsUnplugBreaksTheLink)
     EXPECT_FALSE(fmMain->MainLink().IsOnline());
     EXPECT_EQ(fmMain->skbMenuLink->Caption(), Tr("SID_OFFLINE"));
     EXPECT_EQ(fmMain->lbConInterface->Caption(), "");
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(boxes.empty()) << boxes.front().toStdString();
     // Nothing of the scan runs on behind the broken link.
     EXPECT_FALSE(fmNetwork->Scan().TimersActive());
     PumpFor(300);

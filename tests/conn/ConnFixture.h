@@ -44,16 +44,16 @@ public:
     explicit ConnFixture(Transport t, uint8_t simId = 1) : transport(t), main(&ui, &factory)
     {
         ui.SetMain(&main);
-        // The scan visits the device twice: on a loaded machine a 100 ms
-        // probe may go unanswered once.
+        // The scan visits the device three times: on a loaded machine (many
+        // tests at once) a 100 ms probe may go unanswered twice.
         if (t == Transport::Pty) {
             auto pty = std::make_unique<SimPty>(simId);
-            ui.candidates.assign(2, LHeadlessUi::ComCandidate(pty->SlavePath()));
+            ui.candidates.assign(3, LHeadlessUi::ComCandidate(pty->SlavePath()));
             sim = std::move(pty);
         } else {
             auto tcp = std::make_unique<SimTcp>(simId);
             factory.SetNetAddress("127.0.0.1", tcp->Port());
-            ui.candidates.assign(2, LHeadlessUi::NetCandidate(factory));
+            ui.candidates.assign(3, LHeadlessUi::NetCandidate(factory));
             sim = std::move(tcp);
         }
     }
@@ -74,7 +74,7 @@ public:
     }
 
     // Connects and waits until the upload has ended.
-    bool ConnectAndUpload(int timeoutMs = 10000)
+    bool ConnectAndUpload(int timeoutMs = 30000)
     {
         Connect();
         return PumpUntil([this] { return UploadDone(); }, timeoutMs);
