@@ -23,9 +23,9 @@
 
 namespace {
 
+// The channel tab's own spelling of the last entry (the other tabs use
+// PenStyleItems, with "Inside Frame").
 const QStringList kPenStyles{"Solid", "Dash", "Dot", "DashDot", "DashDotDot", "Clear", "InsideFrame"};
-const QStringList kBrushStyles{"Solid", "Clear", "Horizontal", "Vertical", "FDiagonal", "BDiagonal", "Cross",
-                               "DiagCross"};
 
 // The sub-tabs, in their order.
 const QString General = "ChannelGeneralTabSheet", Trace = "ChannelTraceTabSheet", Marker = "ChannelMarkerTabSheet",
@@ -149,11 +149,7 @@ void ShowPlotsParts(TgPlotEditorForm &Form, TObject *)
 // While the channel logs, its log file stays as it is.
 void ShowLogState(TgPlotEditorForm &Form, TObject *Object)
 {
-    const bool logging = static_cast<TgPlotChannelCustom *>(Object)->LoggingActive();
-    Control<TControl>(Form, "ChannelLogFileNameEdit")->SetEnabled(!logging);
-    Control<TControl>(Form, "ChannelLogFileNamePicker")->SetEnabled(!logging);
-    Control<TControl>(Form, "ChannelLogActivateButton")->SetEnabled(!logging);
-    Control<TControl>(Form, "ChannelLogDeactivateButton")->SetEnabled(logging);
+    Form.ShowLogState(QStringLiteral("Channel"), static_cast<TgPlotChannelCustom *>(Object)->LoggingActive());
 }
 
 QString OpenedFile(const TgPlotEditorForm &Form, const char *Picker)
@@ -313,7 +309,7 @@ TgEditorTabBody ChannelTabBody()
         ColorRow("ChannelMarkersBrushColorPicker", "Color", "MarkersBrushColor").In(markerBrush, 10, 18, 50, 0),
         CheckRow("ChannelMarkersBrushUseChannelColorCheckBox", "Use Channel Color", "MarkersBrushUseChannelColor")
             .In(markerBrush, 10, 46, 0, 0),
-        ComboIndexRow("ChannelMarkersBrushStyleComboBox", "Style", "MarkersBrushStyle", kBrushStyles)
+        ComboIndexRow("ChannelMarkersBrushStyleComboBox", "Style", "MarkersBrushStyle", BrushStyleItems())
             .In(markerBrush, 10, 72, 50, 115),
         EditRow("ChannelMarkersTurnOffLimitEdit", "Turn Off Limit", "MarkersTurnOffLimit", ievkInteger)
             .In(Marker, 8, 112, 90, 60)
@@ -328,7 +324,7 @@ TgEditorTabBody ChannelTabBody()
         StripChart(CheckRow("ChannelFillEnabledCheckBox", "Enabled", "FillEnabled").In(Fill, 8, 8, 0, 0)),
         StripChart(EditRow("ChannelFillReferenceEdit", "Reference", "FillReference", ievkFloat)
                        .In(Fill, 8, 34, 80, 80)),
-        StripChart(ComboIndexRow("ChannelFillStyleComboBox", "Style", "FillStyle", kBrushStyles)
+        StripChart(ComboIndexRow("ChannelFillStyleComboBox", "Style", "FillStyle", BrushStyleItems())
                        .In(Fill, 8, 62, 80, 115)),
         StripChart(ColorRow("ChannelFillColorPicker", "Color", "FillColor").In(Fill, 8, 90, 80, 0)),
         StripChart(CheckRow("ChannelFillUseChannelColorCheckBox", "Use Channel Color", "FillUseChannelColor")
@@ -349,7 +345,7 @@ TgEditorTabBody ChannelTabBody()
                        .WithUpDown("ChannelBarPenWidthUpDown", 0, 100)),
         StripChart(CheckRow("ChannelBarBrushUseChannelColorCheckBox", "Use Channel Color", "BarBrushUseChannelColor")
                        .In(barBrush, 10, 18, 0, 0)),
-        StripChart(ComboIndexRow("ChannelBarBrushStyleComboBox", "Style", "BarBrushStyle", kBrushStyles)
+        StripChart(ComboIndexRow("ChannelBarBrushStyleComboBox", "Style", "BarBrushStyle", BrushStyleItems())
                        .In(barBrush, 10, 44, 50, 115)),
         StripChart(ColorRow("ChannelBarBrushColorPicker", "Color", "BarBrushColor").In(barBrush, 10, 72, 50, 0)),
         StripChart(ComboIndexRow("ChannelHighLowStyleComboBox", "Style", "HighLowStyle", {"Open/Close", "Candlestick"})

@@ -309,9 +309,12 @@ void TgPlotEditorForm::StoreControlPage()
 
 void TgPlotEditorForm::SetLogState()
 {
-    const bool logging = FPlotComponent && FPlotComponent->LoggingActive();
-    static_cast<TControl *>(FindComponent(QStringLiteral("ControlLogActivateButton")))->SetEnabled(!logging);
-    static_cast<TControl *>(FindComponent(QStringLiteral("ControlLogDeactivateButton")))->SetEnabled(logging);
-    static_cast<TControl *>(FindComponent(QStringLiteral("ControlLogFileNameEdit")))->SetEnabled(!logging);
-    static_cast<TControl *>(FindComponent(QStringLiteral("ControlLogFileNamePicker")))->SetEnabled(!logging);
+    ShowLogState(QStringLiteral("Control"), FPlotComponent && FPlotComponent->LoggingActive());
+}
+
+void TgPlotEditorForm::ShowLogState(const QString &Prefix, bool Logging)
+{
+    for (const char *name : {"LogActivateButton", "LogFileNameEdit", "LogFileNamePicker"})
+        static_cast<TControl *>(FindComponent(Prefix + QLatin1String(name)))->SetEnabled(!Logging);
+    static_cast<TControl *>(FindComponent(Prefix + QLatin1String("LogDeactivateButton")))->SetEnabled(Logging);
 }

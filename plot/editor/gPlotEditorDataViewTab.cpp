@@ -67,7 +67,7 @@ TgEditorTabBody DataViewTabBody()
 
     body.Rows = {
         // Shows the data view's name; out of reach, it never renames it.
-        EditRow("DataViewNameEdit", "", "Name", ievkText).In(hidden, 8, 20, 0, 150).ShownOnly(),
+        EditRow("DataViewNameEdit", "", "Name", ievkText).In(hidden, 8, 20, 0, 150),
         CheckRow("DataViewEnabledCheckBox", "Enabled", "Enabled").In(General, 8, 8, 0, 0),
         CheckRow("DataViewPopupEnabledCheckBox", "Popup Enabled", "PopupEnabled").In(General, 8, 33, 0, 0),
         EditRow("DataViewLayerEdit", "Layer", "Layer", ievkInteger)

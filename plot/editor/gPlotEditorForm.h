@@ -94,6 +94,10 @@ public:
     // The title group shown from the plot's first label (the Labels tab
     // calls it when that label changed).
     void RefreshTitleControls();
+    // The log controls of a tab (Prefix "Control" or "Channel"): Activate,
+    // the file name and its picker only while not logging, Deactivate only
+    // while logging.
+    void ShowLogState(const QString &Prefix, bool Logging);
     // The plot's title: its first label, wherever the label list shows it
     // (none without labels).
     TObject *TitleLabel() const;

@@ -62,7 +62,7 @@ TgEditorTabBody LegendTabBody()
         GroupFrame(titles, "Titles", Columns, 258, 4, 150, 80),
     };
     body.Rows = {
-        EditRow("LegendNameEdit", "Name", "Name", ievkText).In(hidden, 10, 20, 50, 150).ShownOnly(),
+        EditRow("LegendNameEdit", "Name", "Name", ievkText).In(hidden, 10, 20, 50, 150),
         CheckRow("LegendVisibleCheckbox", "Visible", "Visible").In(General, 8, 8, 0, 0),
         CheckRow("LegendEnabledCheckbox", "Enabled", "Enabled").In(General, 8, 32, 0, 0),
         CheckRow("LegendPopupEnabledCheckbox", "Popup Enabled", "PopupEnabled").In(General, 8, 56, 0, 0),

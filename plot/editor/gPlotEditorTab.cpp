@@ -89,12 +89,6 @@ TgEditorRow &TgEditorRow::File(const QString &AFilter, const QString &AExt, bool
     return *this;
 }
 
-TgEditorRow &TgEditorRow::ShownOnly()
-{
-    Written = false;
-    return *this;
-}
-
 namespace {
 
 TgEditorRow Row(const QString &Name, TgEditorRowKind Kind, const QString &Caption, const QString &Path)
@@ -520,7 +514,7 @@ void FillEditorRows(TComponent *Form, const std::vector<TgEditorRow> &Rows, TObj
 void ApplyEditorRows(TComponent *Form, const std::vector<TgEditorRow> &Rows, TObject *Object)
 {
     for (const TgEditorRow &r : Rows) {
-        if (!Counts(r, Object) || !r.Written)
+        if (!Counts(r, Object))
             continue;
         QVariant v;
         switch (r.Kind) {

@@ -102,10 +102,6 @@ struct TgEditorRow {
     // when Enabled says so.
     std::function<bool(TObject *)> When;
     std::function<bool(TObject *)> Enabled;
-    // False: the control shows the property and is never written back (a
-    // value out of the user's reach, which could only undo a change made
-    // elsewhere since the last refresh).
-    bool Written = true;
 
     TgEditorRow &In(const QString &AParent, int AX, int AY, int ALabelWidth, int AWidth, int AHeight = 0);
     TgEditorRow &WithUpDown(const QString &AName, int AMin, int AMax, int AIncrement = 1);
@@ -116,7 +112,6 @@ struct TgEditorRow {
     TgEditorRow &Only(std::function<bool(TObject *)> AWhen);
     TgEditorRow &EnabledWhen(std::function<bool(TObject *)> AEnabled);
     TgEditorRow &File(const QString &AFilter, const QString &AExt, bool AMustExist = false);
-    TgEditorRow &ShownOnly();
 };
 
 TgEditorRow EditRow(const QString &Name, const QString &Caption, const QString &Path, TgEditorValueKind Value);
@@ -186,10 +181,9 @@ void BindEditorRows(TComponent *Form, const std::vector<TgEditorRow> &Rows, cons
                     const std::function<void(TgEditorNameList, TComponent *)> &Fill);
 // Shows Object's properties in the rows' controls, silently.
 void FillEditorRows(TComponent *Form, const std::vector<TgEditorRow> &Rows, TObject *Object);
-// Writes the rows' controls into Object in row order, rows shown only left
-// out: each control that holds a value (an edit whose text reads as its
-// kind, a combo or radio group with a selection; a text combo without
-// names always).
+// Writes the rows' controls into Object in row order: each control that
+// holds a value (an edit whose text reads as its kind, a combo or radio
+// group with a selection; a text combo without names always).
 void ApplyEditorRows(TComponent *Form, const std::vector<TgEditorRow> &Rows, TObject *Object);
 // The enabling rule: every component owned by Form whose name begins with
 // Prefix (letter case aside), and the up-downs and pickers beside such

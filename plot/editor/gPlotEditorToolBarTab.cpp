@@ -32,7 +32,7 @@ TgEditorTabBody ToolBarTabBody()
     };
     body.Rows = {
         // Shows the toolbar's name; out of reach, it never renames it.
-        EditRow("ToolBarNameEdit", "", "Name", ievkText).In(hidden, 4, 20, 0, 100).ShownOnly(),
+        EditRow("ToolBarNameEdit", "", "Name", ievkText).In(hidden, 4, 20, 0, 100),
         CheckRow("ToolBarVisibleCheckBox", "Visible", "Visible").In(sheet, 8, 8, 0, 0),
         CheckRow("ToolBarEnabledCheckBox", "Enabled", "Enabled").In(sheet, 8, 33, 0, 0),
         CheckRow("ToolBarPopupEnabledCheckBox", "Popup Enabled", "PopupEnabled").In(sheet, 8, 58, 0, 0),
