@@ -14,11 +14,12 @@ function(tq62_library name)
   endif()
 endfunction()
 
-# tq62_test(name [QT] DEPS ...): a GoogleTest program of every .cpp in the
-# calling folder, its cases registered with CTest. Qt test programs run
-# headless (their main sets the offscreen platform).
+# tq62_test(name [QT [XCB [WM]]] DEPS ...): a GoogleTest program of every .cpp
+# in the calling folder, its cases registered with CTest. Qt test programs run
+# headless (their main sets the offscreen platform); XCB runs each case on a
+# private Xvfb display instead, WM under a window manager there too.
 function(tq62_test name)
-  cmake_parse_arguments(A "QT" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(A "QT;XCB;WM" "" "DEPS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(${name} ${srcs})
   target_link_libraries(${name} PRIVATE ${A_DEPS} GTest::gtest GTest::gmock)
@@ -27,6 +28,13 @@ function(tq62_test name)
     target_link_libraries(${name} PRIVATE tq62_testmain_qt)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  if(A_XCB)
+    set(runner ${PROJECT_SOURCE_DIR}/tests/support/under-x.sh)
+    if(A_WM)
+      list(APPEND runner --wm)
+    endif()
+    set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${runner}")
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60

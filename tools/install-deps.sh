@@ -7,7 +7,8 @@ pkgs=(
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libudev-dev libudev1
-  libuemf-dev
+  libuemf-dev libqcustomplot-dev
+  xvfb openbox x11-utils poppler-utils
   fonts-dejavu-core fonts-liberation2 fonts-wqy-microhei fonts-wine
 )
 missing=()
