@@ -7,6 +7,25 @@
 #include <QPainter>
 #include <algorithm>
 
+namespace {
+
+// Plays Picture at the painter's origin in the painter's own units. Qt plays
+// a picture scaled by the device's resolution over the resolution it was
+// recorded at (the screen's), which on a printer would enlarge the drawing by
+// its dpi over the screen's: that scale is taken back here.
+void PlayPicture(QPainter *Painter, const QPicture &Picture)
+{
+    const QPaintDevice *device = Painter->device();
+    Painter->save();
+    if (device && device->logicalDpiX() > 0 && device->logicalDpiY() > 0)
+        Painter->scale(double(Picture.logicalDpiX()) / device->logicalDpiX(),
+                       double(Picture.logicalDpiY()) / device->logicalDpiY());
+    Painter->drawPicture(0, 0, Picture);
+    Painter->restore();
+}
+
+} // namespace
+
 TMetafile::TMetafile() = default;
 TMetafile::~TMetafile() = default;
 
@@ -56,7 +75,7 @@ void TMetafile::Draw(TCanvas *ACanvas, const TRect &Rect)
     p->save();
     p->translate(Rect.Left, Rect.Top);
     p->scale(double(Rect.Width()) / width_, double(Rect.Height()) / height_);
-    p->drawPicture(0, 0, picture_);
+    PlayPicture(p, picture_);
     p->restore();
 }
 
@@ -72,7 +91,7 @@ QByteArray TMetafile::EmfBytes() const
     if (!p.begin(&device))
         throw EStreamError(QStringLiteral("The metafile could not be written"));
     if (!Empty())
-        p.drawPicture(0, 0, picture_);
+        PlayPicture(&p, picture_);
     p.end();
     if (device.Bytes().isEmpty())
         throw EStreamError(QStringLiteral("The metafile could not be written"));

@@ -10,9 +10,10 @@ class QPainter;
 
 // A vector picture: what was drawn on a TMetafileCanvas, kept in memory as a
 // QPicture of Width x Height canvas pixels. It draws scaled into any
-// rectangle (pen widths and text scale with it), which serves snapshots,
-// the print preview and printed pages. The creator and description texts
-// travel with the file form.
+// rectangle of a device's pixels, whatever the device's resolution (pen
+// widths and text scale with it), which serves snapshots, the print preview
+// and printed pages. The creator and description texts travel with the file
+// form.
 class TMetafile : public TGraphic {
 public:
     TMetafile();

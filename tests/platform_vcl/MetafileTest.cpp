@@ -6,6 +6,8 @@
 #include "Picture.h"
 #include "Stream.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -86,6 +88,35 @@ TEST(Metafile, PlaysAtItsSizeAndStretched)
     ASSERT_FALSE(small.isEmpty());
     ASSERT_FALSE(large.isEmpty());
     EXPECT_NEAR(large.height(), 4 * small.height(), 6);
+}
+
+// A device of another resolution (a printer's) gets the drawing filling the
+// rectangle all the same, its text included: the rectangle is in the
+// device's pixels, whatever its dots per inch.
+TEST(Metafile, FillsTheRectangleAtAnyResolution)
+{
+    TMetafile m;
+    Record(m);
+    const QImage screen = Played(m, 160, 120, TRect(0, 0, 160, 120));
+    for (int dpi : {96, 300, 1200}) {
+        QImage image(160, 120, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        image.setDotsPerMeterX(qRound(dpi / 0.0254));
+        image.setDotsPerMeterY(qRound(dpi / 0.0254));
+        {
+            QPainter painter(&image);
+            TCanvas canvas;
+            canvas.Attach(&painter, TPoint(0, 0), TRect(0, 0, 160, 120));
+            m.Draw(&canvas, TRect(0, 0, 160, 120));
+            canvas.Detach();
+        }
+        EXPECT_EQ(QColor(image.pixel(38, 38)), QColor(Qt::blue)) << dpi;
+        EXPECT_EQ(QColor(image.pixel(42, 42)), QColor(Qt::white)) << dpi;
+        EXPECT_EQ(Ink(image, image.rect()), Ink(screen, screen.rect())) << dpi;
+        const QRect text = Ink(image, QRect(52, 0, 108, 40)), screenText = Ink(screen, QRect(52, 0, 108, 40));
+        EXPECT_NEAR(text.height(), screenText.height(), 2) << dpi;
+        EXPECT_NEAR(text.width(), screenText.width(), 3) << dpi;
+    }
 }
 
 TEST(Metafile, StaysInsideTheRectangleItIsDrawnInto)

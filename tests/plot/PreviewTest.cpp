@@ -9,6 +9,7 @@
 #include "PaintBox.h"
 #include "Panel.h"
 #include "PdfPrinter.h"
+#include "PrintedPage.h"
 #include "Printers.h"
 #include "RadioButton.h"
 #include "RadioGroup.h"
@@ -321,6 +322,25 @@ TEST_F(PreviewTest, ZeroSizePlotShowsTheEmptyPage)
         EXPECT_EQ(shown.page.size(), QSize(309, 400));
         EXPECT_TRUE(shown.picture.isNull());
     });
+}
+
+// The Print button prints the plot as the toolbar's does: at the printer's
+// 1200 dpi on its A4 paper, the plot fills the width inside the margins as
+// the screen shows it.
+TEST_F(PreviewTest, PrintButtonPrintsThePlotToScale)
+{
+    plot->GetChannel(0)->SetColor(clRed);
+    for (int x = 0; x <= 100; x += 5)
+        plot->GetChannel(0)->AddXY(x, x % 2 ? 30 : 60);
+    Printer()->setResolution(1200);
+    plot->GetToolBar(0)->SetVisible(false);
+    const QImage screen = plot->PaintToImage().convertToFormat(QImage::Format_RGB32);
+    plot->GetToolBar(0)->SetVisible(true);
+    WithPreview([&](TgPlotPreviewForm *preview) { ClickWidget(preview->PrintButton); });
+    const std::vector<QImage> pages = PdfPages(file, kPageDpi);
+    ASSERT_EQ(pages.size(), 1u);
+    const TPrintedPlace place(QSize(500, 200), QSizeF(210 / 25.4, 297 / 25.4), 1);
+    EXPECT_TRUE(ShowsPlotAsOnScreen(pages[0], screen, place, Rgb(clRed)));
 }
 
 // The Print button prints with the plot's settings; the texts of the window

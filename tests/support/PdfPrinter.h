@@ -4,9 +4,12 @@
 #include "Printers.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSizeF>
 #include <QTemporaryDir>
@@ -67,4 +70,24 @@ inline std::vector<QSizeF> PdfMediaBoxes(const QString &FileName)
                            m.captured(4).toDouble() - m.captured(2).toDouble());
     }
     return boxes;
+}
+
+// Each page as paper shows it, rasterised by poppler's pdftoppm at Dpi
+// pixels per inch without smoothing, so that every colour stays exact; empty
+// when the file cannot be rasterised.
+inline std::vector<QImage> PdfPages(const QString &FileName, int Dpi)
+{
+    std::vector<QImage> pages;
+    QTemporaryDir dir;
+    QProcess raster;
+    raster.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(Dpi), QStringLiteral("-png"),
+                                             QStringLiteral("-aa"), QStringLiteral("no"), QStringLiteral("-aaVector"),
+                                             QStringLiteral("no"), FileName, dir.filePath(QStringLiteral("page"))});
+    if (!raster.waitForFinished(100000) || raster.exitStatus() != QProcess::NormalExit || raster.exitCode() != 0)
+        return pages;
+    // page-1.png .. page-N.png, the number padded to the width of N.
+    const QStringList names = QDir(dir.path()).entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name);
+    for (const QString &name : names)
+        pages.push_back(QImage(dir.filePath(name)).convertToFormat(QImage::Format_RGB32));
+    return pages;
 }
