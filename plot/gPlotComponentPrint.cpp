@@ -109,10 +109,14 @@ void TgPlotComponent::PrintPages()
             std::min((FPrinterPaperWidthPixels - (FPrintMarginLeft + FPrintMarginRight) * geometry.DpiX) / Width(),
                      (FPrinterPaperHeightPixels - (FPrintMarginTop + FPrintMarginBottom) * geometry.DpiY) / Height());
         if (!(scale > 0) || !std::isfinite(scale))
-            throw Exception(QStringLiteral("The print margins leave no room on the paper"));
+            throw Exception(QString::fromLatin1(kPrintMarginsLeaveNoRoom));
         return scale;
     };
-    pageScale(); // nothing is printed when the margins fill the paper
+    // Nothing is printed when the margins fill the paper.
+    if (!PrintMarginsLeaveRoom(paperWidth, paperHeight, FPrintMarginLeft, FPrintMarginTop, FPrintMarginRight,
+                               FPrintMarginBottom))
+        throw Exception(QString::fromLatin1(kPrintMarginsLeaveNoRoom));
+    pageScale();
 
     PrinterBeginDoc();
     TgPlotXAxis *axis = XAxisCount() > 0 ? GetXAxis(0) : nullptr;

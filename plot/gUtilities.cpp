@@ -127,6 +127,12 @@ int GetActivePageIndex(const TPageControl *PageControl)
     return PageControl->ActivePageIndex();
 }
 
+bool PrintMarginsLeaveRoom(double Width, double Height, double Left, double Top, double Right, double Bottom)
+{
+    // Written so that a NaN margin leaves no room.
+    return Width - (Left + Right) > 0 && Height - (Top + Bottom) > 0;
+}
+
 void PaperSizeToInches(int PaperCode, double &Width, double &Height)
 {
     // The sizes of the printer paper codes 3 to 68; mm marks millimetres.

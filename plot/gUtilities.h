@@ -48,6 +48,11 @@ int GetActivePageIndex(const TPageControl *PageControl);
 inline double MillimetresToInches(double X) { return X / 10 / 2.54; }
 // Inches of a printer paper code (3 to 68); any other code is Letter.
 void PaperSizeToInches(int PaperCode, double &Width, double &Height);
+// Margins (inches) leave room on a paper of Width x Height inches when the
+// area inside them has a width and a height: printing and the print
+// preview's settings refuse others with kPrintMarginsLeaveNoRoom.
+bool PrintMarginsLeaveRoom(double Width, double Height, double Left, double Top, double Right, double Bottom);
+inline constexpr const char *kPrintMarginsLeaveNoRoom = "The print margins leave no room on the paper";
 // Inches of the program printer's paper, width and height exchanged in
 // landscape; "Could not initialize printer DeviceMode Structure" when the
 // printer cannot say.

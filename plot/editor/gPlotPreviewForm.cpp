@@ -26,18 +26,6 @@ int Near(double Value)
     return static_cast<int>(std::nearbyint(Value));
 }
 
-// The Windows paper code of a PrintSize.
-int PaperCodeOfPrintSize(int PrintSize)
-{
-    switch (PrintSize) {
-    case 1: return 5;  // Legal
-    case 2: return 8;  // A3
-    case 3: return 9;  // A4
-    case 4: return 11; // A5
-    default: return 1; // Letter
-    }
-}
-
 // The printer picture of the toolbar's Print button, teal made transparent.
 QImage PrinterGlyph()
 {
@@ -146,9 +134,7 @@ void TgPlotPreviewForm::PreviewPaint(TObject *)
 void TgPlotPreviewForm::DrawPage(TBitmap *Bitmap)
 {
     double paperWidth = 0, paperHeight = 0;
-    PaperSizeToInches(PaperCodeOfPrintSize(PrintSize), paperWidth, paperHeight);
-    if (PrintOrientation == poLandscape)
-        std::swap(paperWidth, paperHeight);
+    TgPlotPreviewSettingsForm::PaperInches(PrintSize, PrintOrientation, paperWidth, paperHeight);
 
     const int areaWidth = Preview->Width() - 20, areaHeight = Preview->Height() - 20;
     int pageWidth, pageHeight;

@@ -7,8 +7,10 @@
 #include "GroupBox.h"
 #include "Label.h"
 #include "RadioGroup.h"
+#include "gUtilities.h"
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -68,6 +70,9 @@ TgPlotPreviewSettingsForm::TgPlotPreviewSettingsForm(TComponent *AOwner) : TForm
     ErrorLabel = PlaceLabel(this, "ErrorLabel", "Margins are inches: a number, 0 or more", 8, 172);
     ErrorLabel->Font()->SetColor(clRed);
     ErrorLabel->SetVisible(false);
+    NoRoomLabel = PlaceLabel(this, "NoRoomLabel", QString::fromLatin1(kPrintMarginsLeaveNoRoom), 8, 172);
+    NoRoomLabel->Font()->SetColor(clRed);
+    NoRoomLabel->SetVisible(false);
 
     Button1 = Place<TButton>(this, this, "Button1", 190, 195, 75, 25);
     Button1->SetCaption("OK");
@@ -95,18 +100,46 @@ void TgPlotPreviewSettingsForm::ShowMargin(TEdit *Edit, double Value)
     Edit->SetText(FloatToStr(Value));
 }
 
+void TgPlotPreviewSettingsForm::PaperInches(int PaperSize, TPrinterOrientation Orientation, double &Width,
+                                            double &Height)
+{
+    // The printer paper codes of Legal, A3, A4 and A5; Letter otherwise.
+    static const int codes[] = {5, 8, 9, 11};
+    PaperSizeToInches(PaperSize >= 1 && PaperSize <= 4 ? codes[PaperSize - 1] : 1, Width, Height);
+    if (Orientation == poLandscape)
+        std::swap(Width, Height);
+}
+
+void TgPlotPreviewSettingsForm::RefuseMargin(TLabel *Error, TEdit *Edit)
+{
+    for (TLabel *label : {ErrorLabel, NoRoomLabel})
+        label->SetVisible(label == Error);
+    Edit->SetFocus();
+    Edit->SelectAll();
+}
+
 void TgPlotPreviewSettingsForm::CheckMargins(TObject *, bool &CanClose)
 {
     if (ModalResult() != mrOk)
         return;
-    for (TEdit *edit : {PrintMarginTopEdit, PrintMarginLeftEdit, PrintMarginRightEdit, PrintMarginBottomEdit}) {
-        double v = 0;
-        if (!ReadMargin(edit, v)) {
+    double top = 0, left = 0, right = 0, bottom = 0;
+    const std::pair<TEdit *, double *> margins[] = {{PrintMarginTopEdit, &top},
+                                                    {PrintMarginLeftEdit, &left},
+                                                    {PrintMarginRightEdit, &right},
+                                                    {PrintMarginBottomEdit, &bottom}};
+    for (const auto &[edit, value] : margins) {
+        if (!ReadMargin(edit, *value)) {
             CanClose = false;
-            ErrorLabel->SetVisible(true);
-            edit->SetFocus();
-            edit->SelectAll();
+            RefuseMargin(ErrorLabel, edit);
             return;
         }
+    }
+    double width = 0, height = 0;
+    PaperInches(PrintPaperSizeComboBox->ItemIndex(),
+                PrintOrientationRadioGroup->ItemIndex() == 1 ? poLandscape : poPortrait, width, height);
+    if (!PrintMarginsLeaveRoom(width, height, left, top, right, bottom)) {
+        CanClose = false;
+        // The left margin when the width is used up, else the top one.
+        RefuseMargin(NoRoomLabel, left + right < width ? PrintMarginTopEdit : PrintMarginLeftEdit);
     }
 }

@@ -14,6 +14,7 @@
 #include "RadioButton.h"
 #include "RadioGroup.h"
 #include "RenderedPlot.h"
+#include "ShownForm.h"
 #include "gPlotLegend.h"
 #include "gPlotPreviewForm.h"
 #include "gPlotPreviewSettingsForm.h"
@@ -33,22 +34,6 @@
 namespace {
 
 constexpr TColor kPlotColour = 0x00FFFF; // yellow: the plot's background
-
-// The form of class F that a shown top-level window holds.
-template <class F>
-F *ShownForm()
-{
-    for (QWidget *top : QApplication::topLevelWidgets()) {
-        if (!top->isVisible())
-            continue;
-        if (auto *f = dynamic_cast<F *>(TWinControl::FindControl(top)))
-            return f;
-        for (QWidget *w : top->findChildren<QWidget *>())
-            if (auto *f = dynamic_cast<F *>(TWinControl::FindControl(w)))
-                return f;
-    }
-    return nullptr;
-}
 
 void ClickWidget(TWinControl *Control)
 {
@@ -282,6 +267,61 @@ TEST_F(PreviewTest, BadMarginKeepsTheSettingsOpen)
         });
         WithSettings(preview, steps);
         EXPECT_EQ(plot->PrintMarginLeft(), 0.25);
+    });
+}
+
+// Margins that leave no room on the chosen paper in the chosen orientation
+// (9 inches across Letter's 8.5) keep the dialog open with "The print
+// margins leave no room on the paper" and the first margin of that side
+// marked, as printing refuses them; turned to Landscape the width fits but
+// the height does not, on A3 both fit and OK takes them.
+TEST_F(PreviewTest, MarginsThatLeaveNoRoomKeepTheSettingsOpen)
+{
+    WithPreview([&](TgPlotPreviewForm *preview) {
+        const auto refused = [](TgPlotPreviewSettingsForm *s, TEdit *Marked) {
+            EXPECT_TRUE(s->Visible());
+            EXPECT_TRUE(s->NoRoomLabel->Visible());
+            EXPECT_EQ(s->NoRoomLabel->Caption(), "The print margins leave no room on the paper");
+            EXPECT_FALSE(s->ErrorLabel->Visible());
+            EXPECT_EQ(s->ActiveControl(), Marked);
+        };
+        WithSettings(preview, {
+                                  [](TgPlotPreviewSettingsForm *s) {
+                                      TypeInto(s->PrintMarginLeftEdit, "5");
+                                      TypeInto(s->PrintMarginRightEdit, "4");
+                                      ClickWidget(s->Button1);
+                                  },
+                                  [&](TgPlotPreviewSettingsForm *s) {
+                                      refused(s, s->PrintMarginLeftEdit);
+                                      TypeInto(s->PrintMarginTopEdit, "6");
+                                      TypeInto(s->PrintMarginBottomEdit, "5");
+                                      ClickRadio(s->PrintOrientationRadioGroup->Buttons(1));
+                                      ClickWidget(s->Button1);
+                                  },
+                                  [&](TgPlotPreviewSettingsForm *s) {
+                                      refused(s, s->PrintMarginTopEdit);
+                                      // A bad number is told as such.
+                                      TypeInto(s->PrintMarginRightEdit, "x");
+                                      ClickWidget(s->Button1);
+                                  },
+                                  [&](TgPlotPreviewSettingsForm *s) {
+                                      EXPECT_TRUE(s->ErrorLabel->Visible());
+                                      EXPECT_FALSE(s->NoRoomLabel->Visible());
+                                      TypeInto(s->PrintMarginRightEdit, "4");
+                                      QWidget *combo = s->PrintPaperSizeComboBox->Widget();
+                                      QTest::keyClick(combo, Qt::Key_Down);
+                                      QTest::keyClick(combo, Qt::Key_Down);
+                                      EXPECT_EQ(s->PrintPaperSizeComboBox->Text(), "A3");
+                                      ClickWidget(s->Button1);
+                                  },
+                              });
+        EXPECT_EQ(preview->PrintSize, 2);
+        EXPECT_EQ(plot->PrintOrientation(), poLandscape);
+        EXPECT_EQ(plot->PrintMarginLeft(), 5);
+        EXPECT_EQ(plot->PrintMarginRight(), 4);
+        EXPECT_EQ(plot->PrintMarginTop(), 6);
+        EXPECT_EQ(plot->PrintMarginBottom(), 5);
+        EXPECT_FALSE(ShownPage(preview).picture.isNull());
     });
 }
 
