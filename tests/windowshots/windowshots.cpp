@@ -2,22 +2,31 @@
 // scan pointed at a port nothing answers), then each page of the main window
 // and each dialog rendered into DIR/<en|zh>-<name>.png for a look by eye; last
 // the plot library's property editor of a default XY plot, each page and
-// sub-page into DIR/plot-editor-<page>[-<sub-page>].png (its texts are the
-// library's own, in English).
+// sub-page into DIR/plot-editor-<page>[-<sub-page>].png, and its print
+// preview with the preview's settings dialog into DIR/plot-preview.png and
+// DIR/plot-preview-settings.png (their texts are the library's own, in
+// English).
 #include "../app/WindowTour.h"
 #include "EditorWindows.h"
 #include "FakeHidBus.h"
+#include "Button.h"
 #include "PageControl.h"
+#include "ShownForm.h"
+#include "gPlotChannelCustom.h"
 #include "gPlotEditorForm.h"
 #include "gPlotMasterManager.h"
+#include "gPlotPreviewForm.h"
+#include "gPlotPreviewSettingsForm.h"
 #include "gXYPlot.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QTcpServer>
+#include <QTimer>
 #include <QWidget>
 
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -75,6 +84,34 @@ void SavePlotEditor(const QString &dir)
     editor->Close();
 }
 
+// The print preview of an XY plot with a trace, opened as its toolbar
+// opens it, and its settings dialog opened with its Settings button; each is
+// closed after its picture.
+void SavePlotPreview(const QString &dir)
+{
+    TForm host(nullptr);
+    auto *plot = new TgXYPlot(&host);
+    plot->SetParent(&host);
+    plot->SetBounds(0, 0, 500, 300);
+    for (int i = 0; i <= 200; ++i)
+        plot->GetChannel(0)->AddXY(i / 2.0, 50 + 40 * std::sin(i / 10.0));
+    QTimer::singleShot(0, [&] {
+        auto *preview = ShownForm<TgPlotPreviewForm>();
+        if (!preview)
+            return;
+        Save(preview, dir + "/plot-preview.png");
+        QTimer::singleShot(0, [&] {
+            if (auto *settings = ShownForm<TgPlotPreviewSettingsForm>()) {
+                Save(settings, dir + "/plot-preview-settings.png");
+                settings->Button2->Click();
+            }
+        });
+        preview->SettingsButton->Click();
+        preview->CloseButton->Click();
+    });
+    plot->PreviewChart();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -116,5 +153,6 @@ int main(int argc, char **argv)
     }
     DestroyEditorWindows();
     SavePlotEditor(dir);
+    SavePlotPreview(dir);
     return 0;
 }
