@@ -116,10 +116,18 @@ void TGdipPictureBase::AssignFrom(TPersistent *Source, TGdipPictureBase *Same, b
     }
     QByteArray bytes;
     if (Same) {
-        SetData(Same->Data());
+        // A copy reports the size its original reports, however that was
+        // found (a header, a decode, a file name's reader): for damaged
+        // data these differ, and a copy must not.
+        const int width = Same->width_, height = Same->height_;
+        SetData(QByteArray(Same->Data()));
         empty_ = data_.isEmpty();
+        width_ = width;
+        height_ = height;
         Changed(this);
-    } else if (SavedBytes(Source, anyGraphic, bytes)) {
+        return;
+    }
+    if (SavedBytes(Source, anyGraphic, bytes)) {
         SetData(bytes);
         empty_ = data_.isEmpty();
         Changed(this);

@@ -65,7 +65,7 @@ protected:
     static bool SavedBytes(TPersistent *Source, bool anyGraphic, QByteArray &bytes);
     void FireClear();
     // Assign of both classes: none empties the picture; Same (Source as this
-    // picture's class, or none) copies its bytes; a bitmap, a picture holder
+    // picture's class, or none) copies its bytes and the size it reports; a bitmap, a picture holder
     // or, with anyGraphic, any other graphic gives the bytes it saves; any
     // other source leaves the data and marks the picture empty.
     void AssignFrom(TPersistent *Source, TGdipPictureBase *Same, bool anyGraphic);

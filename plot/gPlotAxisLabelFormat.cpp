@@ -48,16 +48,13 @@ QString PrefixText(const TgPlotAxisTextFormat &F, double Span, double Value)
     return FixedText(s, n) + QString::fromUtf16(Letters[d / 3 + 8]);
 }
 
-// Whole part, then 32nds (two digits) and eighths of a 32nd (one digit); the
-// sign goes in front of the absolute value.
+// Whole part, then 32nds (two digits) and eighths of a 32nd (one digit),
+// rounded to the nearest 256th; the sign goes in front of the absolute value.
 QString Price32ndsText(double Value)
 {
-    const QString sign = Value < 0 ? QStringLiteral("-") : QString();
-    const double v = std::fabs(Value) + 1.0 / 512;
-    const double whole = std::trunc(v);
-    const int k = int(std::nearbyint((v - whole) * 1024));
-    return sign + Format(QStringLiteral("%.0f"), whole) + u'.' + QString::number(k / 32).rightJustified(2, u'0') +
-           QString::number((k % 32) / 4);
+    const TgPrice32nds p = SplitPrice32nds(Value, true);
+    return (p.Negative ? QStringLiteral("-") : QString()) + Format(QStringLiteral("%.0f"), p.Whole) + u'.' +
+           QString::number(p.ThirtySeconds).rightJustified(2, u'0') + QString::number(p.Eighths);
 }
 
 QString DateTimeText(const QString &Pattern, double Value)
@@ -69,6 +66,27 @@ QString DateTimeText(const QString &Pattern, double Value)
 }
 
 } // namespace
+
+TgPrice32nds SplitPrice32nds(double Value, bool Rounded)
+{
+    TgPrice32nds p;
+    p.Negative = Value < 0;
+    const double a = std::fabs(Value);
+    if (!(a < 0x1p53)) { // no fraction left (or no number): the whole is all
+        p.Whole = a;
+        return p;
+    }
+    // Scaling by 256 is exact, so is the remainder; one rounding at most.
+    const double scaled = a * 256;
+    double n = std::floor(scaled);
+    if (Rounded && scaled - n >= 0.5)
+        n += 1;
+    p.Whole = std::floor(n / 256);
+    const int rest = int(n - p.Whole * 256);
+    p.ThirtySeconds = rest / 8;
+    p.Eighths = rest % 8;
+    return p;
+}
 
 QString FormatAxisValue(const TgPlotAxisTextFormat &F, double Span, TgPlotScaleType ScaleType, double Value,
                         bool &Final)

@@ -21,3 +21,15 @@ struct TgPlotAxisTextFormat {
 // value not above 0 on a log axis, "Unknown").
 QString FormatAxisValue(const TgPlotAxisTextFormat &Format, double Span, TgPlotScaleType ScaleType, double Value,
                         bool &Final);
+
+// A price in 32nds: the sign, the whole part, the 32nds (0 to 31) and the
+// eighths of a 32nd (0 to 7) of a value's magnitude counted in 256ths,
+// rounded to the nearest 256th or truncated to it; a fraction that rounds up
+// to a whole carries into the whole part.
+struct TgPrice32nds {
+    bool Negative = false;
+    double Whole = 0;
+    int ThirtySeconds = 0;
+    int Eighths = 0;
+};
+TgPrice32nds SplitPrice32nds(double Value, bool Rounded);

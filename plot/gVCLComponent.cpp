@@ -361,7 +361,7 @@ QByteArray TgVCLComponent::GetBytesJPEG(int Compression, bool Progressive)
 {
     Locked lock(this);
     CheckJpeg(Compression);
-    return EncodeJPEG(Picture(), Compression, Progressive);
+    return EncodeJPEG(Picture(), Compression, Progressive, jpBestSpeed);
 }
 
 TJPEGImage *TgVCLComponent::CreateJPEGImage(int Compression, bool Progressive)

@@ -10,6 +10,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
+#include <QPainter>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -46,6 +48,19 @@ bool HasSignature(unsigned Format, const QByteArray &Data)
     if (Format == CF_JPEG)
         return Data.startsWith("\xFF\xD8\xFF");
     return true;
+}
+
+// A metafile played at its own size on white: the picture that programs
+// without an EMF reader paste (the clipboard offers it as PNG among others).
+QImage Rendered(const TMetafile &Metafile)
+{
+    QImage image(std::max(Metafile.Width(), 1), std::max(Metafile.Height(), 1), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    if (!Metafile.Empty()) {
+        QPainter p(&image);
+        p.drawPicture(0, 0, Metafile.Picture());
+    }
+    return image;
 }
 
 QClipboard *System()
@@ -180,7 +195,15 @@ void TClipboard::Assign(TPersistent *Source)
         return;
     }
     if (auto *metafile = dynamic_cast<TMetafile *>(Source)) {
-        SetBuffer(CF_ENHMETAFILE, metafile->EmfBytes());
+        Open();
+        try {
+            SetBuffer(CF_ENHMETAFILE, metafile->EmfBytes());
+        } catch (...) {
+            Close();
+            throw;
+        }
+        Pending()->setImageData(Rendered(*metafile));
+        Close();
         return;
     }
     if (auto *jpeg = dynamic_cast<TJPEGImage *>(Source)) {

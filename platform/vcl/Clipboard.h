@@ -36,8 +36,9 @@ public:
     void Close();
 
     // A TBitmap source puts its picture on the clipboard, a TMetafile its
-    // Enhanced Metafile (CF_ENHMETAFILE), a TJPEGImage its JPEG data
-    // (CF_JPEG), a TPicture its graphic.
+    // Enhanced Metafile (CF_ENHMETAFILE) first and its drawing as a picture
+    // beside it (PNG and the other image forms, for programs that read no
+    // EMF), a TJPEGImage its JPEG data (CF_JPEG), a TPicture its graphic.
     void Assign(TPersistent *Source) override;
 
 protected:

@@ -22,9 +22,75 @@ constexpr int kDpi = 96;
 // The reference device of the header: a 96 dpi screen of 1920 x 1080.
 constexpr int kDeviceWidth = 1920, kDeviceHeight = 1080;
 
+// Every device coordinate the writer makes lies within this bound, so that
+// a rectangle's size and its edges plus a pixel or two stay within 32 bits.
+constexpr qreal kLimit = qreal(1 << 28);
+
+// The writer's rounding: halves away from zero, NaN as 0, and the result
+// within the bound above.
 int Round(qreal v)
 {
-    return static_cast<int>(std::lround(std::clamp<qreal>(v, -1e9, 1e9)));
+    return std::isnan(v) ? 0 : static_cast<int>(std::lround(std::clamp(v, -kLimit, kLimit)));
+}
+
+int Floor(qreal v)
+{
+    return std::isnan(v) ? 0 : static_cast<int>(std::floor(std::clamp(v, -kLimit, kLimit)));
+}
+
+int Ceil(qreal v)
+{
+    return std::isnan(v) ? 0 : static_cast<int>(std::ceil(std::clamp(v, -kLimit, kLimit)));
+}
+
+// QRectF::toRect with the writer's rounding: the same pixels for ordinary
+// rectangles, bounded ones for huge or NaN coordinates.
+QRect Rounded(const QRectF &R)
+{
+    const int x = Round(R.x()), y = Round(R.y());
+    return QRect(x, y, Round(R.width() + (R.x() - x) / 2), Round(R.height() + (R.y() - y) / 2));
+}
+
+// QRectF::toAlignedRect the same way: the pixels the rectangle touches.
+QRect Aligned(const QRectF &R)
+{
+    return QRect(QPoint(Floor(R.left()), Floor(R.top())), QPoint(Ceil(R.right()) - 1, Ceil(R.bottom()) - 1));
+}
+
+// Polygon cut to the rectangle Box (Sutherland-Hodgman, one edge at a time):
+// inside Box the winding of every point stays as it was, so either fill rule
+// fills the same pixels there. Points with NaN coordinates are dropped.
+QPolygonF ClippedTo(const QPolygonF &Polygon, const QRectF &Box)
+{
+    QPolygonF in;
+    for (const QPointF &p : Polygon)
+        if (!std::isnan(p.x()) && !std::isnan(p.y()))
+            in.append(p);
+    // Each edge of Box: which coordinate it bounds, its value, and whether
+    // the inside lies above it.
+    const struct {
+        bool vertical;
+        qreal at;
+        bool above;
+    } edges[] = {{true, Box.left(), true}, {true, Box.right(), false}, {false, Box.top(), true},
+                 {false, Box.bottom(), false}};
+    for (const auto &e : edges) {
+        QPolygonF out;
+        const auto coord = [&](const QPointF &p) { return e.vertical ? p.x() : p.y(); };
+        const auto inside = [&](const QPointF &p) { return e.above ? coord(p) >= e.at : coord(p) <= e.at; };
+        for (int i = 0; i < in.size(); ++i) {
+            const QPointF a = in[i], b = in[(i + 1) % in.size()];
+            if (inside(a))
+                out.append(a);
+            if (inside(a) != inside(b)) {
+                const qreal t = (e.at - coord(a)) / (coord(b) - coord(a));
+                out.append(e.vertical ? QPointF(e.at, a.y() + t * (b.y() - a.y()))
+                                      : QPointF(a.x() + t * (b.x() - a.x()), e.at));
+            }
+        }
+        in = out;
+    }
+    return in;
 }
 
 U_COLORREF Ref(const QColor &c)
@@ -178,6 +244,12 @@ private:
     void SelectFont(const QFont &Font, int Escapement, qreal Scale);
     void WriteClip();
     PU_RGNDATA Region(const QRegion &R) const;
+    // A clip given under Transform, in device pixels and bounded by the
+    // page (with a pixel round it): a huge or far-off clip costs what one
+    // the size of the page does.
+    QRectF Page() const { return QRectF(-1, -1, width_ + 2.0, height_ + 2.0); }
+    QRegion PageRegion(const QRegion &R, const QTransform &Transform) const;
+    QRegion PageRegion(const QPainterPath &Path, const QTransform &Transform) const;
     void FillRegion(const QRegion &R);
 
     int width_, height_;
@@ -315,12 +387,8 @@ void TEmfPaintEngine::updateState(const QPaintEngineState &State)
     }
     if (f & (DirtyClipRegion | DirtyClipPath)) {
         // The clip arrives in the coordinates of the transform it was set under.
-        QRegion r;
-        if (f & DirtyClipRegion)
-            r = State.transform().map(State.clipRegion());
-        else
-            r = QRegion(State.transform().map(State.clipPath()).toFillPolygon().toPolygon(),
-                        State.clipPath().fillRule());
+        const QRegion r = f & DirtyClipRegion ? PageRegion(State.clipRegion(), State.transform())
+                                              : PageRegion(State.clipPath(), State.transform());
         switch (State.clipOperation()) {
         case Qt::NoClip: clipOn_ = false; clip_ = QRegion(); break;
         case Qt::ReplaceClip: clipOn_ = true; clip_ = r; break;
@@ -330,11 +398,41 @@ void TEmfPaintEngine::updateState(const QPaintEngineState &State)
     }
 }
 
+QRegion TEmfPaintEngine::PageRegion(const QRegion &R, const QTransform &Transform) const
+{
+    if (Transform.type() > QTransform::TxScale) {
+        QPainterPath path;
+        path.addRegion(R);
+        return PageRegion(path, Transform);
+    }
+    QRegion out;
+    for (const QRect &r : R) {
+        const QRectF d = Transform.mapRect(QRectF(r)).intersected(Page());
+        if (!d.isEmpty())
+            out += Rounded(d);
+    }
+    return out;
+}
+
+QRegion TEmfPaintEngine::PageRegion(const QPainterPath &Path, const QTransform &Transform) const
+{
+    const QPolygonF device = ClippedTo(Path.toFillPolygon(Transform), Page());
+    QPolygon pixels;
+    pixels.reserve(device.size());
+    for (const QPointF &p : device)
+        pixels.append(QPoint(Round(p.x()), Round(p.y())));
+    return QRegion(pixels, Path.fillRule());
+}
+
 PU_RGNDATA TEmfPaintEngine::Region(const QRegion &R) const
 {
+    // An empty region is one empty rectangle: a clip that shows nothing
+    // still has to be written, or what follows would show unclipped.
     std::vector<U_RECTL> rects;
     for (const QRect &r : R)
         rects.push_back(rectl_set(point32_set(r.left(), r.top()), point32_set(r.right() + 1, r.bottom() + 1)));
+    if (rects.empty())
+        rects.push_back(rectl_set(point32_set(0, 0), point32_set(0, 0)));
     const QRect b = R.boundingRect();
     const U_RECTL bound = rectl_set(point32_set(b.left(), b.top()), point32_set(b.right() + 1, b.bottom() + 1));
     return rgndata_set(rgndataheader_set(U_NUM_RECTL(rects.size()), bound), rects.data());
@@ -347,7 +445,7 @@ void TEmfPaintEngine::WriteClip()
     clipDirty_ = false;
     const QRegion whole(0, 0, std::max(width_, 1), std::max(height_, 1));
     const QRegion r = clipOn_ && clipEnabled_ ? clip_.intersected(whole) : whole;
-    PU_RGNDATA data = Region(r.isEmpty() ? QRegion(0, 0, 0, 0) : r);
+    PU_RGNDATA data = Region(r);
     Append(U_EMREXTSELECTCLIPRGN_set(U_RGN_COPY, data));
     std::free(data);
 }
@@ -449,7 +547,7 @@ void TEmfPaintEngine::drawRects(const QRectF *Rects, int Count)
             drawPolygon(corners, 4, OddEvenMode);
             continue;
         }
-        const QRect d = xf_.mapRect(r).toRect();
+        const QRect d = Rounded(xf_.mapRect(r));
         if (pen_.style() == Qt::NoPen) { // a fill covers exactly its pixels
             if (brush_.style() != Qt::NoBrush)
                 FillRegion(QRegion(d));
@@ -470,7 +568,7 @@ void TEmfPaintEngine::drawEllipse(const QRectF &Rect)
         return;
     }
     Prepare(true, true);
-    const QRect d = xf_.mapRect(Rect).toRect();
+    const QRect d = Rounded(xf_.mapRect(Rect));
     Append(U_EMRELLIPSE_set(rectl_set(point32_set(d.left(), d.top()), point32_set(d.right() + 2, d.bottom() + 2))));
 }
 
@@ -481,7 +579,7 @@ void TEmfPaintEngine::drawPath(const QPainterPath &Path)
         return;
     QRectF rect;
     if (fill && !stroke && AxisAligned() && IsRectangle(Path, rect)) { // the painter's fillRect
-        FillRegion(QRegion(xf_.mapRect(rect).toRect()));
+        FillRegion(QRegion(Rounded(xf_.mapRect(rect))));
         return;
     }
     Prepare(stroke, fill);
@@ -552,8 +650,9 @@ void TEmfPaintEngine::drawPixmap(const QRectF &Rect, const QPixmap &Pixmap, cons
 void TEmfPaintEngine::drawImage(const QRectF &Rect, const QImage &Image, const QRectF &Source,
                                 Qt::ImageConversionFlags)
 {
-    const QRect src = Source.toAlignedRect().intersected(Image.rect());
-    if (src.isEmpty())
+    const QRect src = Aligned(Source).intersected(Image.rect());
+    const QRect d = Aligned(xf_.mapRect(Rect));
+    if (src.isEmpty() || d.isEmpty())
         return;
     Prepare(false, false);
     const bool alpha = Image.hasAlphaChannel() && mode_ == QPainter::CompositionMode_SourceOver;
@@ -573,7 +672,6 @@ void TEmfPaintEngine::drawImage(const QRectF &Rect, const QImage &Image, const Q
     const U_BITMAPINFOHEADER bmih = bitmapinfoheader_set(part.width(), part.height(), 1, alpha ? 32 : 24, U_BI_RGB,
                                                          cbPx, 3780, 3780, U_NUM_RGBQUAD(numCt), 0);
     PU_BITMAPINFO bmi = bitmapinfo_set(bmih, ct);
-    const QRect d = xf_.mapRect(Rect).toAlignedRect();
     const U_POINTL dest = point32_set(d.left(), d.top()), cDest = point32_set(d.width(), d.height());
     const U_POINTL from = point32_set(0, 0), cSrc = point32_set(part.width(), part.height());
     const U_RECTL bounds = RectL(d);

@@ -70,7 +70,7 @@ QByteArray EncodePNG(const QImage &Image, int Level)
     return out;
 }
 
-QByteArray EncodeJPEG(const QImage &Image, int Quality, bool Progressive)
+QByteArray EncodeJPEG(const QImage &Image, int Quality, bool Progressive, TJPEGPerformance Performance)
 {
     const QImage rgb = Image.convertToFormat(QImage::Format_RGB888);
     jpeg_compress_struct cinfo{};
@@ -92,6 +92,7 @@ QByteArray EncodeJPEG(const QImage &Image, int Quality, bool Progressive)
     cinfo.in_color_space = JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, std::clamp(Quality, 1, 100), TRUE);
+    cinfo.dct_method = Performance == jpBestSpeed ? JDCT_IFAST : JDCT_ISLOW;
     if (Progressive)
         jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);

@@ -7,5 +7,10 @@
 
 // A 24-bit RGB PNG; Level is zlib's compression level, 0 (stored) to 9.
 QByteArray EncodePNG(const QImage &Image, int Level);
+// How a JPEG is encoded: the accurate integer transform, or the fast one
+// whose coefficients are slightly coarser.
+enum TJPEGPerformance { jpBestQuality, jpBestSpeed };
+
 // A 24-bit baseline or progressive JPEG of Quality 1 to 100.
-QByteArray EncodeJPEG(const QImage &Image, int Quality, bool Progressive);
+QByteArray EncodeJPEG(const QImage &Image, int Quality, bool Progressive,
+                      TJPEGPerformance Performance = jpBestQuality);

@@ -2,6 +2,7 @@
 
 #include "Button.h"
 #include "DateTimePicker.h"
+#include "Format.h"
 #include "Label.h"
 #include "MessageBeep.h"
 #include "PageControl.h"
@@ -12,7 +13,6 @@
 #include "gPlotAxisLabelFormat.h"
 #include "gUpDown.h"
 
-#include <QRegularExpression>
 #include <cmath>
 
 namespace {
@@ -248,21 +248,18 @@ void TgValueConverterEditForm::ShowDate(double D)
 
 void TgValueConverterEditForm::ShowPrice(double X)
 {
-    // The axis labels' price text: sign, whole part, two digits of 32nds and
-    // one of eighths of a 32nd, rounded to the nearest 256th.
-    bool final = false;
-    TgPlotAxisTextFormat format;
-    format.FormatStyle = iptfPrice32nds;
-    const QString text = FormatAxisValue(format, 0, ipstLinear, X, final);
-    static const QRegularExpression parts(QStringLiteral("^(-?\\d+)\\.(\\d\\d)(\\d)$"));
-    const QRegularExpressionMatch m = parts.match(text);
+    // The fields hold the value truncated to its 256th, the sign on the
+    // whole part.
+    const bool shown = std::isfinite(X);
     for (TgUpDown *u : {PriceIntegerUpDown, Price32ndsUpDown, Price256thsUpDown})
-        EnableField(u, m.hasMatch());
-    if (!m.hasMatch())
+        EnableField(u, shown);
+    if (!shown)
         return;
-    PriceIntegerEdit->SetAsString(m.captured(1));
-    Price32ndsEdit->SetAsInteger(m.captured(2).toInt());
-    Price256thsEdit->SetAsInteger(m.captured(3).toInt());
+    const TgPrice32nds p = SplitPrice32nds(X, false);
+    PriceIntegerEdit->SetAsString((p.Negative ? QStringLiteral("-") : QString()) +
+                                  Format(QStringLiteral("%.0f"), p.Whole));
+    Price32ndsEdit->SetAsInteger(p.ThirtySeconds);
+    Price256thsEdit->SetAsInteger(p.Eighths);
 }
 
 // -- rebuilding -------------------------------------------------------------

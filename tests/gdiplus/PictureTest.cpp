@@ -183,6 +183,72 @@ TEST(Pictures, UndecodableDataHasNoSize)
     }
 }
 
+// Damaged icons and GIFs, whose header, file-name reader and decode tell
+// different sizes: a copy (Assign, a container item) reports the size its
+// original reports, loaded from a stream or a file, drawn or not.
+template <typename Pic> void CopiesReportTheOriginalsSize(const QString &Path, const QByteArray &Bytes)
+{
+    for (bool fromFile : {false, true})
+        for (bool drawn : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "file " << fromFile << " drawn " << drawn);
+            Pic original;
+            if (fromFile)
+                original.LoadFromFile(Path);
+            else
+                loadBytes(original, Bytes);
+            if (drawn) {
+                TBitmap target;
+                target.SetSize(8, 8);
+                original.Draw(target.Canvas(), Rect(0, 0, 8, 8));
+            }
+            Pic copy;
+            copy.Assign(&original);
+            EXPECT_EQ(copy.Data(), original.Data());
+            EXPECT_EQ(copy.Empty(), original.Empty());
+            EXPECT_EQ(std::make_pair(copy.Width(), copy.Height()),
+                      std::make_pair(original.Width(), original.Height()));
+            Pic second; // a copy of the copy as well
+            second.Assign(&copy);
+            EXPECT_EQ(std::make_pair(second.Width(), second.Height()),
+                      std::make_pair(original.Width(), original.Height()));
+        }
+}
+
+TEST(Pictures, CopiesOfDamagedIconsAndGifsReportTheOriginalsSize)
+{
+    const QByteArray icon = EncodedPicture("ICO", 32, 32), gif = GifPicture(20, 10);
+    QByteArray wideIcon = icon, wideGif = gif, flatGif = gif;
+    wideIcon[6] = char(64);        // the directory's width of the one entry
+    wideGif[13 + 6 + 8 + 5] = char(200); // the image descriptor's width
+    flatGif[8] = 0;                // the screen's height
+    const struct {
+        const char *name;
+        QByteArray bytes;
+    } rows[] = {
+        {"icon.ico", icon.left(icon.size() - 40)}, // its pixels cut short
+        {"icon-wide.ico", wideIcon},
+        {"icon-header.ico", icon.left(22)},
+        {"cut.gif", gif.left(40)},
+        {"wide.gif", wideGif},
+        {"flat.gif", flatGif},
+    };
+    QTemporaryDir dir;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString path = writeFile(dir, QString::fromLatin1(row.name), row.bytes);
+        CopiesReportTheOriginalsSize<TSmGDIPPicture>(path, row.bytes);
+        CopiesReportTheOriginalsSize<TGpPicture>(path, row.bytes);
+    }
+    // The container's items copy their pictures the same way.
+    TSmGDIPPicture original;
+    original.LoadFromFile(writeFile(dir, QStringLiteral("item.gif"), wideGif));
+    TGpPictureContainer container(nullptr);
+    TPictureItem *item = container.Items()->Add();
+    item->SetPicture(&original);
+    EXPECT_EQ(item->Picture()->Width(), original.Width());
+    EXPECT_EQ(item->Picture()->Height(), original.Height());
+}
+
 TEST(Pictures, MissingFileLeavesEmptyWithoutEvents)
 {
     TGpPicture gp;

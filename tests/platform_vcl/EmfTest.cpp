@@ -7,9 +7,16 @@
 #include "Metafile.h"
 #include "Stream.h"
 
+#include "EmfPaintDevice.h"
+
 #include <QPainter>
+#include <QPainterPath>
 #include <QTemporaryDir>
+#include <cmath>
+#include <limits>
+#include <functional>
 #include <set>
+#include <sys/resource.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -187,6 +194,186 @@ TEST(Emf, SavedFileAndEmptyMetafile)
     EXPECT_EQ(f.Records.front().Type, uint32_t(U_EMR_HEADER));
     EXPECT_EQ(f.Records.back().Type, uint32_t(U_EMR_EOF));
     EXPECT_EQ(f.RecordBytes, uint64_t(none.size()));
+}
+
+// The process's peak resident size so far, in megabytes.
+long PeakMegabytes()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss / 1024;
+}
+
+// What a painter draws on a 200 x 100 device, read back.
+template <class Draw> QByteArray Painted(Draw &&D)
+{
+    TEmfPaintDevice device(200, 100, QStringLiteral("Tarvex"), QString());
+    QPainter p(&device);
+    D(p);
+    p.end();
+    return device.Bytes();
+}
+
+// Rectangles far off, huge or NaN: every record holds coordinates of the
+// device's 32-bit range, and one that reaches past the page covers it.
+TEST(Emf, HostileRectanglesBecomeBoundedRecords)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = HUGE_VAL;
+    const struct {
+        const char *name;
+        QRectF rect;
+        bool coversPage; // from its top-left corner to past the page's far corner
+    } rows[] = {
+        {"wide", QRectF(10, 10, 3e9, 4e9), true},
+        {"huge", QRectF(10, 10, 1e300, 1e300), true},
+        {"infinite", QRectF(10, 10, inf, inf), true},
+        {"from far left", QRectF(-3e9, -3e9, 3e9 + 150, 3e9 + 80), false},
+        {"NaN corner", QRectF(nan, 10, 50, 50), false},
+        {"NaN size", QRectF(10, 10, nan, nan), false},
+    };
+    constexpr int32_t kBound = (1 << 29) + 4; // the writer keeps well inside 32 bits
+    const auto inRange = [&](const U_RECTL &r) {
+        return std::abs(r.left) < kBound && std::abs(r.top) < kBound && std::abs(r.right) < kBound &&
+               std::abs(r.bottom) < kBound;
+    };
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const QByteArray bytes = Painted([&](QPainter &p) {
+            p.fillRect(row.rect, Qt::blue);
+            p.setPen(Qt::red);
+            p.setBrush(Qt::yellow);
+            p.drawRect(row.rect);
+            p.drawEllipse(row.rect);
+            p.drawImage(row.rect, picture);
+            p.scale(1e12, 1e12); // the same through the transform
+            p.drawRect(QRectF(row.rect.topLeft() / 1e12, row.rect.size()));
+        });
+        const TEmfFile f = ReadEmf(bytes);
+        ASSERT_TRUE(f.Error.isEmpty()) << f.Error.toStdString();
+        EXPECT_EQ(f.Records.back().Type, uint32_t(U_EMR_EOF));
+        const auto fills = f.Of(U_EMR_FILLRGN);
+        const auto rects = f.Of(U_EMR_RECTANGLE);
+        const auto ellipses = f.Of(U_EMR_ELLIPSE);
+        const auto images = f.Of(U_EMR_STRETCHDIBITS);
+        ASSERT_LE(fills.size(), 1u);
+        ASSERT_EQ(rects.size(), 2u);
+        ASSERT_EQ(ellipses.size(), 1u);
+        ASSERT_LE(images.size(), 1u);
+        std::vector<U_RECTL> boxes = {TEmfFile::As<U_EMRRECTANGLE>(rects[0]).rclBox,
+                                      TEmfFile::As<U_EMRRECTANGLE>(rects[1]).rclBox,
+                                      TEmfFile::As<U_EMRELLIPSE>(ellipses[0]).rclBox};
+        if (!fills.empty())
+            boxes.push_back(TEmfFile::As<U_EMRFILLRGN>(fills[0]).RgnData[0].Buffer[0]);
+        for (const U_RECTL &b : boxes) {
+            EXPECT_TRUE(inRange(b)) << b.left << ' ' << b.top << ' ' << b.right << ' ' << b.bottom;
+            EXPECT_LE(b.left, b.right);
+            EXPECT_LE(b.top, b.bottom);
+            if (row.coversPage) {
+                EXPECT_EQ(b.left, 10);
+                EXPECT_GE(b.right, 200);
+                EXPECT_GE(b.bottom, 100);
+            }
+        }
+        if (!images.empty()) {
+            const auto &image = TEmfFile::As<U_EMRSTRETCHDIBITS>(images[0]);
+            EXPECT_GE(image.cDest.x, 0);
+            EXPECT_GE(image.cDest.y, 0);
+            EXPECT_LT(image.Dest.x + int64_t(image.cDest.x), kBound);
+            if (row.coversPage) {
+                EXPECT_EQ(image.Dest.x, 10);
+                EXPECT_GE(image.Dest.x + image.cDest.x, 200);
+            }
+        }
+    }
+}
+
+// A clip many times the page's size is cut to the page before it becomes a
+// region: it costs what a page-sized clip does and clips as it should.
+TEST(Emf, HugeClipsAreBoundedByThePage)
+{
+    const long before = PeakMegabytes();
+    const struct {
+        const char *name;
+        std::function<void(QPainter &)> clip;
+        QRect written; // the clip on the page; empty: nothing shows
+    } rows[] = {
+        {"ellipse round the page",
+         [](QPainter &p) {
+             QPainterPath path;
+             path.addEllipse(QPointF(100, 50), 1e7, 1e7);
+             p.setClipPath(path);
+         },
+         QRect(0, 0, 200, 100)},
+        {"turned square",
+         [](QPainter &p) {
+             p.translate(100, 50);
+             p.rotate(30);
+             p.setClipRect(QRectF(-1e7, -1e7, 2e7, 2e7));
+             p.resetTransform();
+         },
+         QRect(0, 0, 200, 100)},
+        {"turned region",
+         [](QPainter &p) {
+             p.translate(100, 50);
+             p.rotate(45);
+             p.setClipRegion(QRegion(-10000000, -10000000, 20000000, 20000000));
+             p.resetTransform();
+         },
+         QRect(0, 0, 200, 100)},
+        {"triangle with a far corner",
+         [](QPainter &p) {
+             p.setClipPath([] {
+                 QPainterPath t;
+                 t.moveTo(20, 20);
+                 t.lineTo(80, 20);
+                 t.lineTo(20, 2e7);
+                 t.closeSubpath();
+                 return t;
+             }());
+         },
+         QRect(20, 20, 60, 80)},
+        {"far off", [](QPainter &p) { p.setClipRect(QRectF(1e9, 1e9, 5e8, 5e8)); }, QRect()},
+        {"scaled far", [](QPainter &p) {
+             p.scale(1e300, 1e300);
+             p.setClipRect(QRectF(-1, -1, 2, 2));
+             p.resetTransform();
+         },
+         QRect(0, 0, 200, 100)},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const QByteArray bytes = Painted([&](QPainter &p) {
+            row.clip(p);
+            p.fillRect(QRect(0, 0, 200, 100), Qt::blue);
+        });
+        const TEmfFile f = ReadEmf(bytes);
+        ASSERT_TRUE(f.Error.isEmpty()) << f.Error.toStdString();
+        const auto clips = f.Of(U_EMR_EXTSELECTCLIPRGN);
+        if (row.written.isEmpty() && clips.empty()) { // the painter drew nothing at all
+            EXPECT_TRUE(f.Of(U_EMR_FILLRGN).empty());
+            continue;
+        }
+        if (clips.empty()) {
+            ADD_FAILURE() << "no clip written";
+            continue;
+        }
+        const U_RGNDATA &region = TEmfFile::As<U_EMREXTSELECTCLIPRGN>(clips.back()).RgnData[0];
+        EXPECT_LE(region.rdh.nCount, 101u); // at most a band per pixel row
+        const U_RECTL b = region.rdh.rclBounds;
+        const QRect bounds = QRect(QPoint(b.left, b.top), QPoint(b.right - 1, b.bottom - 1));
+        if (row.written.isEmpty()) {
+            EXPECT_TRUE(bounds.isEmpty() || bounds.width() == 0) << b.left << ' ' << b.right;
+        } else {
+            // The triangle's slanted side is within a pixel of where it runs.
+            EXPECT_LE(std::abs(bounds.left() - row.written.left()), 1);
+            EXPECT_LE(std::abs(bounds.top() - row.written.top()), 1);
+            EXPECT_LE(std::abs(bounds.right() - row.written.right()), 1);
+            EXPECT_LE(std::abs(bounds.bottom() - row.written.bottom()), 1);
+        }
+    }
+    EXPECT_LT(PeakMegabytes() - before, 100);
 }
 
 } // namespace

@@ -158,6 +158,53 @@ TEST(AxisLabelFormat, Table)
     EXPECT_TRUE(final);
 }
 
+// Prices in 32nds: labels round once to the nearest 256th, carrying into the
+// whole part; the converter's fields truncate to the 256th.
+TEST(AxisLabelFormat, PricesRoundOnceAndCarry)
+{
+    const struct {
+        double value;
+        const char *rounded;   // the label
+        const char *truncated; // sign and whole, 32nds, eighths
+    } rows[] = {
+        {101.5, "101.160", "101 16 0"},
+        {2.515625, "2.164", "2 16 4"},
+        {2.5195, "2.165", "2 16 4"},
+        {0.25, "0.080", "0 8 0"},
+        {0, "0.000", "0 0 0"},
+        {1.0 / 512, "0.001", "0 0 0"},          // a half rounds up
+        {5 + 0.45 / 256, "5.000", "5 0 0"},     // under half a 256th
+        {5 + 0.55 / 256, "5.001", "5 0 0"},
+        {127.998, "127.317", "127 31 7"},
+        {127.9985, "128.000", "127 31 7"},      // the fraction carries
+        {3.99999, "4.000", "3 31 7"},
+        {-1.5, "-1.160", "-1 16 0"},
+        {-0.9999, "-1.000", "-0 31 7"},
+        {1e20, "100000000000000000000.000", "100000000000000000000 0 0"},
+    };
+    for (const auto &r : rows) {
+        TgPlotAxisTextFormat f;
+        f.FormatStyle = iptfPrice32nds;
+        bool final;
+        EXPECT_EQ(FormatAxisValue(f, 1, ipstLinear, r.value, final), QString::fromLatin1(r.rounded)) << r.value;
+        const TgPrice32nds p = SplitPrice32nds(r.value, false);
+        EXPECT_EQ(QStringLiteral("%1%2 %3 %4")
+                      .arg(p.Negative ? "-" : "")
+                      .arg(p.Whole, 0, 'f', 0)
+                      .arg(p.ThirtySeconds)
+                      .arg(p.Eighths),
+                  QString::fromLatin1(r.truncated))
+            << r.value;
+    }
+    // Every 1024th of a unit: the label is the nearest 256th.
+    for (int k = 0; k < 2048; ++k) {
+        const double v = 7 + k / 1024.0 + 1e-7;
+        const TgPrice32nds p = SplitPrice32nds(v, true);
+        const double shown = p.Whole + p.ThirtySeconds / 32.0 + p.Eighths / 256.0;
+        EXPECT_LE(std::fabs(shown - v), 1.0 / 512) << v;
+    }
+}
+
 QString Label(double V) { return QString::number(V); }
 
 std::vector<double> Positions(const TgPlotAxisTicks &T, TgPlotTickType Type)

@@ -6,6 +6,7 @@
 #include "EmfRecords.h"
 #include "FileDialogs.h"
 #include "Form.h"
+#include "JPEGImage.h"
 #include "Metafile.h"
 #include "Picture.h"
 #include "RenderedPlot.h"
@@ -199,3 +200,36 @@ TEST_F(ExportTest, CancelledSaveWritesNothing)
 }
 
 } // namespace
+
+// The summed squared error of a JPEG's decoded pixels against the original.
+double JpegError(const QByteArray &Jpeg, const QImage &Original)
+{
+    const QImage back = QImage::fromData(Jpeg, "JPG").convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(back.size(), Original.size());
+    double sum = 0;
+    for (int y = 0; y < std::min(back.height(), Original.height()); ++y)
+        for (int x = 0; x < std::min(back.width(), Original.width()); ++x) {
+            const QRgb a = back.pixel(x, y), b = Original.pixel(x, y);
+            for (int d : {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b)})
+                sum += double(d) * d;
+        }
+    return sum;
+}
+
+// The byte export takes the fast transform, the picture object the accurate
+// one: the same plot at the same quality gives other bytes, as close to it.
+TEST_F(ExportTest, ByteExportEncodesFasterThanThePictureObject)
+{
+    const QImage shown = plot->PaintToImage().convertToFormat(QImage::Format_RGB32);
+    for (int quality : {75, 100})
+        for (bool progressive : {false, true}) {
+            const QByteArray fast = plot->GetBytesJPEG(quality, progressive);
+            std::unique_ptr<TJPEGImage> image(plot->CreateJPEGImage(quality, progressive));
+            const QByteArray accurate = image->Data();
+            EXPECT_NE(fast, accurate) << quality << progressive;
+            EXPECT_EQ(fast.contains(QByteArray("\xFF\xC2", 2)), progressive);
+            const double fastError = JpegError(fast, shown), accurateError = JpegError(accurate, shown);
+            EXPECT_LT(fastError, accurateError * 1.5) << quality << progressive;
+            EXPECT_LT(accurateError, fastError * 1.5) << quality << progressive;
+        }
+}

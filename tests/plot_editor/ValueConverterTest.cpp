@@ -133,6 +133,33 @@ TEST_F(ValueConverter, PricesInThirtySecondsBothWays)
     EXPECT_EQ(updates, QStringList{"-3.265625"});
 }
 
+// The price page truncates to the 256th below the value; OK with no edit
+// gives the value back as it was.
+TEST_F(ValueConverter, PricePageTruncatesToTheTwoHundredFiftySixth)
+{
+    const struct {
+        double value;
+        const char *integer, *n32, *n256;
+    } rows[] = {
+        {2.5195, "2", "16", "4"},     {2.51953125, "2", "16", "5"}, {127.998, "127", "31", "7"},
+        {3.99999, "3", "31", "7"},    {-0.9999, "-0", "31", "7"},   {0.00390625, "0", "0", "1"},
+        {0.0039, "0", "0", "0"},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.value);
+        edit->SetAsFloat(r.value);
+        Open([&](TgValueConverterEditForm &f) {
+            ShowPage(f, f.Price32TabSheet);
+            const Fields s = Read(f);
+            EXPECT_EQ(s.integer, r.integer);
+            EXPECT_EQ(s.n32, r.n32);
+            EXPECT_EQ(s.n256, r.n256);
+            ClickButton(f.OkButton);
+        });
+        EXPECT_DOUBLE_EQ(edit->AsFloat(), r.value);
+    }
+}
+
 TEST_F(ValueConverter, TenWeeksAndSixHoursGiveSeventyAndAQuarter)
 {
     Open([&](TgValueConverterEditForm &f) {
