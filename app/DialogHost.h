@@ -36,8 +36,8 @@ public:
     virtual void SetDeviceId(int id) = 0;
     virtual uint32_t GetDeviceAddress() = 0;
     virtual void SetDeviceAddress(uint32_t packed) = 0;
-    // Deactivates the network client socket, sets its address ("a.b.c.d"),
-    // activates it again, and shows "IP : " and the address.
+    // Deactivates the network client socket, sets its address ("a.b.c.d")
+    // on the port in force, activates it again, and shows "IP : " and the address.
     virtual void PointSocketAt(const QString &address) = 0;
 
     // Presets: slot 0-19 for U01-U20 with its 14 name bytes; number 0 for F00,

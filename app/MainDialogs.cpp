@@ -5,7 +5,6 @@
 #include "LUnitControl.h"
 #include "Menus.h"
 #include "PageNavigation.h"
-#include "SharedConstants.h"
 #include "TProtocolViewer.h"
 #include "TfmAbout.h"
 #include "TfmChNameList.h"
@@ -204,7 +203,7 @@ void MainDialogs::SetDeviceId(int id)
 
 void MainDialogs::PointSocketAt(const QString &address)
 {
-    main_->Factory().SetNetAddress(address.toStdString(), SharedConstants::kDevicePort);
+    main_->Factory().SetNetAddress(address.toStdString());
     main_->Factory().DiscoverDevices();
     if (main_->lbShowIp)
         main_->lbShowIp->SetCaption(QStringLiteral("IP : ") + address);

@@ -4,6 +4,7 @@
 #include "LSysLinkFactory.h"
 
 #include <algorithm>
+#include <memory>
 
 LConnectScan::Candidate LConnectScan::UsbCandidate()
 {
@@ -22,33 +23,40 @@ LConnectScan::Candidate LConnectScan::ComCandidate(const std::string &portName)
 
 LConnectScan::Candidate LConnectScan::NetCandidate(LSysLinkFactory &factory, std::function<void(const std::string &)> status)
 {
-    return {"NET",
-            [&factory, status](LMainLink &m) {
-                ClientSocket &socket = factory.Socket();
-                const auto connected = [&socket, status] {
+    // Set while an attempt of this candidate waits for the socket. The hook
+    // stays on the socket afterwards but opens nothing: a socket that someone
+    // else connects later (Rescan, the network setup) is no attempt's.
+    auto waiting = std::make_shared<bool>(false);
+    Candidate c{"NET",
+                [&factory, status, waiting](LMainLink &m) {
+                    ClientSocket &socket = factory.Socket();
+                    const auto connected = [&socket, status] {
+                        if (status)
+                            status("Connecting IP:" + socket.RemoteAddress());
+                    };
+                    *waiting = false;
+                    if (socket.IsConnected()) {
+                        connected();
+                        m.OpenNetLink();
+                        return;
+                    }
+                    *waiting = true;
+                    socket.OnConnect = [&m, connected, waiting] {
+                        if (!*waiting)
+                            return;
+                        *waiting = false;
+                        connected();
+                        m.OpenNetLink();
+                    };
                     if (status)
-                        status("Connecting IP:" + socket.RemoteAddress());
-                };
-                if (socket.IsConnected()) {
-                    connected();
-                    m.OpenNetLink();
-                    return;
-                }
-                socket.OnConnect = [&socket, &m, connected] {
-                    // Clearing the hook destroys this lambda: keep what it needs first.
-                    LMainLink &main = m;
-                    const auto report = connected;
-                    socket.OnConnect = nullptr;
-                    report();
-                    main.OpenNetLink();
-                };
-                if (status)
-                    status("Network Connecting");
-                // Closing a network link deactivates the socket: connect again.
-                if (!socket.IsActive())
-                    factory.DiscoverDevices();
-            },
-            2000, Kind::Net};
+                        status("Network Connecting");
+                    // Closing a network link deactivates the socket: connect again.
+                    if (!socket.IsActive())
+                        factory.DiscoverDevices();
+                },
+                2000, Kind::Net};
+    c.disarm = [waiting] { *waiting = false; };
+    return c;
 }
 
 LConnectScan::LConnectScan()
@@ -61,8 +69,10 @@ LConnectScan::LConnectScan()
     watchdog.setTimerType(Qt::PreciseTimer); // the scan budget is measured against it
     for (QTimer *t : {&tmRunUsbConnect, &tmRunNetConnect, &tmRunComConnect})
         QObject::connect(t, &QTimer::timeout, t, [this] {
-            if (main && candidate < candidates.size())
+            if (main && candidate < candidates.size()) {
+                armedDisarm = candidates[candidate].disarm;
                 candidates[candidate].open(*main);
+            }
         });
     // An attempt that neither succeeded nor failed in time is evaluated as failed.
     QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [this] { tmConnect.start(); });
@@ -71,6 +81,11 @@ LConnectScan::LConnectScan()
         if (onLinkBroken)
             onLinkBroken();
     });
+}
+
+LConnectScan::~LConnectScan()
+{
+    EndAttempt();
 }
 
 std::vector<std::string> LConnectScan::BuildCandidates(const Sources &sources)
@@ -103,7 +118,16 @@ void LConnectScan::Halt()
 {
     for (QTimer *t : {&tmRunUsbConnect, &tmRunNetConnect, &tmRunComConnect, &watchdog, &tmConnect, &tmLinkBroken})
         t->stop();
+    EndAttempt();
     scanning = false;
+}
+
+void LConnectScan::EndAttempt()
+{
+    const std::function<void()> disarm = std::move(armedDisarm);
+    armedDisarm = nullptr;
+    if (disarm)
+        disarm();
 }
 
 void LConnectScan::Start()
@@ -142,6 +166,7 @@ void LConnectScan::Arm()
 
 void LConnectScan::Evaluate()
 {
+    EndAttempt();
     if (connected) {
         Halt();
         if (onConnected)

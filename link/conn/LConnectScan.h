@@ -23,6 +23,9 @@ public:
         std::function<void(LMainLink &)> open; // calls one of the open routines
         int watchdogMs;                         // serial 10000, USB 6000, network 2000
         Kind kind = Kind::Com;
+        // Ends what `open` left waiting (the network candidate's connect hook)
+        // once its attempt is over; empty when nothing waits.
+        std::function<void()> disarm = nullptr;
     };
 
     // The USB device held by the main window, a serial candidate (port name or
@@ -43,6 +46,7 @@ public:
     };
 
     LConnectScan();
+    ~LConnectScan();
     LConnectScan(const LConnectScan &) = delete;
     LConnectScan &operator=(const LConnectScan &) = delete;
     void SetMain(LMainLink *m) { main = m; }
@@ -77,7 +81,8 @@ public:
     // next candidate when it fires.
     void LinkBroken();
     // The dialog closed (a device answered, Demo, or it was hidden): every
-    // timer stops, so nothing is opened or closed behind the user's back.
+    // timer stops and the attempt's hooks are disarmed, so nothing is opened
+    // or closed behind the user's back.
     void Halt();
 
     // Tests shorten the watchdogs by this factor (1 by default).
@@ -96,6 +101,9 @@ public:
 private:
     void Arm();
     void Evaluate();
+    // The attempt is over (evaluated, or dropped by Halt): whatever its open
+    // left waiting opens nothing any more. One attempt owns the link at a time.
+    void EndAttempt();
 
     LMainLink *main = nullptr;
     size_t candidate = 0;
@@ -105,4 +113,5 @@ private:
     bool scanning = false, connected = false, failed = false;
     QTimer tmRunUsbConnect, tmRunNetConnect, tmRunComConnect;
     QTimer watchdog, tmConnect, tmLinkBroken;
+    std::function<void()> armedDisarm; // of the attempt whose open ran
 };

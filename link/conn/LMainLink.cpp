@@ -167,6 +167,10 @@ void LMainLink::GrantExtraResend()
 
 void LMainLink::PrepareOpen()
 {
+    // The window shows online only while the link that uploaded is open: one
+    // that another opening replaces is lost, and reported so, first.
+    if (isOnline && link)
+        LinkLost("the link was replaced by another");
     isLinked = false;
     lastLinkError.clear();
     // One link at a time: whatever exists goes before the new candidate.
@@ -248,10 +252,11 @@ void LMainLink::InterruptSequence(const std::string &why)
 
 void LMainLink::CloseLink()
 {
+    const bool wasOnline = isOnline && link;
     DestroyLink();
     ResetTransfer();
     StopLevelPolling();
-    if (ui->IsConnectDialogConnected())
+    if (wasOnline || ui->IsConnectDialogConnected())
         ResetWindowOffline();
 }
 
@@ -281,14 +286,18 @@ void LMainLink::OnLinkError(int code, int)
         ResetTransfer();
         ui->ConnectResult(false);
     }
-    if (isLinked) {
-        lastLinkError = LinkErrorText(code);
-        InterruptSequence(lastLinkError);
-        CloseLink();
-        ui->ClearScanProgress();
-        ui->ShowLinkBroken();
-        ui->ShowConnectDialog();
-    }
+    if (isLinked)
+        LinkLost(LinkErrorText(code));
+}
+
+void LMainLink::LinkLost(const std::string &why)
+{
+    lastLinkError = why;
+    InterruptSequence(lastLinkError);
+    CloseLink();
+    ui->ClearScanProgress();
+    ui->ShowLinkBroken();
+    ui->ShowConnectDialog();
 }
 
 void LMainLink::tmComScanTimer()
@@ -333,14 +342,8 @@ void LMainLink::tmDisconnectTimer()
 void LMainLink::tmLinkBrokenTimer()
 {
     tmLinkBroken.stop();
-    if (!link)
-        return;
-    lastLinkError = "the USB device was unplugged";
-    InterruptSequence(lastLinkError);
-    CloseLink();
-    ui->ClearScanProgress();
-    ui->ShowLinkBroken();
-    ui->ShowConnectDialog();
+    if (link)
+        LinkLost("the USB device was unplugged");
 }
 
 // ---------------------------------------------------------------------------

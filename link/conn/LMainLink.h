@@ -146,6 +146,10 @@ private:
     void InterruptSequence(const std::string &why);
     // The main window's offline captions, buttons and flags.
     void ResetWindowOffline();
+    // The link went without the user asking (`why`): the running sequence
+    // is interrupted, the window goes offline and the connect dialog comes
+    // back with "Link Broken".
+    void LinkLost(const std::string &why);
 
     // Handshake.
     void OnConnectReply();

@@ -128,15 +128,23 @@ LSysLinkFactory::~LSysLinkFactory()
 
 void LSysLinkFactory::SetNetAddress(const std::string &ipv4, uint16_t port)
 {
-    socket.Close();
+    DropSocket();
     socket.SetAddress(ipv4);
     socket.SetPort(port);
 }
 
 bool LSysLinkFactory::DiscoverDevices()
 {
-    socket.Close();
+    DropSocket();
     return socket.Open();
+}
+
+void LSysLinkFactory::DropSocket()
+{
+    // The socket closes without an event: a network link on it has lost its
+    // connection and is told so, as when the device hangs up.
+    netSocket.ClientSocketDisconnect();
+    socket.Close();
 }
 
 MessageWindow *LSysLinkFactory::LinkWindow()

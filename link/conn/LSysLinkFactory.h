@@ -24,6 +24,9 @@ public:
 
     // Network: the device address and port (9761 by default) and the socket.
     void SetNetAddress(const std::string &ipv4, uint16_t port);
+    // A new device address on the port in force (the one given with the
+    // address, or 9761).
+    void SetNetAddress(const std::string &ipv4) { SetNetAddress(ipv4, socket.Port()); }
     ClientSocket &Socket() { return socket; }
     // Manual address mode: starts connecting the socket to the device address.
     bool DiscoverDevices();
@@ -54,6 +57,8 @@ private:
     void Bind(int id, LLinkEvents *events);
     // The port closes the link it wraps; network links also deactivate the socket.
     void Closed(LLinkPort::Kind kind);
+    // Closes the socket for a new connection or address.
+    void DropSocket();
 
     std::unique_ptr<Window> window;
     std::unique_ptr<LogSink> logSink;

@@ -78,4 +78,30 @@ TEST_P(LinkLoss, MidDownload)
 
 INSTANTIATE_TEST_SUITE_P(Links, LinkLoss, testing::Values(Transport::Pty, Transport::Tcp), TransportName);
 
+// The window shows online only while the link that uploaded is open: one that
+// goes under it, replaced by another opening or its socket closed for a new
+// connection, is lost as any other.
+TEST(LinkLossUnderTheWindow, AnotherOpeningReplacesTheOnlineLink)
+{
+    ConnFixture f(Transport::Tcp);
+    ASSERT_TRUE(f.ConnectAndUpload());
+    f.main.OpenNetLink();
+    EXPECT_FALSE(f.main.IsOnline());
+    EXPECT_EQ(f.ui.linkButtonCaption, "OffLine");
+    EXPECT_EQ(f.ui.interfaceLabel, "");
+    EXPECT_EQ(f.ui.linkBrokenCount, 1);
+    EXPECT_TRUE(f.ui.dialogVisible);
+    EXPECT_FALSE(f.main.IsLevelPolling());
+}
+
+TEST(LinkLossUnderTheWindow, TheSocketClosedForANewConnection)
+{
+    ConnFixture f(Transport::Tcp);
+    ASSERT_TRUE(f.ConnectAndUpload());
+    f.factory.DiscoverDevices();
+    ASSERT_TRUE(PumpUntil([&] { return !f.main.HasLink(); }, 8000));
+    ExpectOfflineAndReset(f);
+    EXPECT_EQ(f.main.GetLastLinkError().rfind("the network connection was lost", 0), 0u) << f.main.GetLastLinkError();
+}
+
 } // namespace
