@@ -11,6 +11,7 @@
 #include "gRadioGroup.h"
 #include "gXYPlot.h"
 
+#include <QApplication>
 #include <QTabBar>
 #include <QTest>
 
@@ -104,6 +105,66 @@ TEST_F(PropertyEditorOnScreen, EveryPageShowsItsCheckBoxesAndRadioGroups)
     for (const char *name : {"AutoFrameRateCheckBox", "ClipAnnotationsToAxesCheckBox", "BorderStyleRadioGroup"})
         EXPECT_TRUE(seen.contains(name)) << name;
     EXPECT_GT(seen.size(), 20);
+}
+
+// The control that holds the focus, and the part of the screen that is its
+// own: a page control's row of tabs (its pages hold other controls), any
+// other control's whole window.
+TWinControl *FocusedControl()
+{
+    return TWinControl::FindControl(QApplication::focusWidget());
+}
+
+QRect OwnArea(TWinControl *C)
+{
+    if (dynamic_cast<TPageControl *>(C))
+        if (auto *tabs = C->Widget()->findChild<QTabBar *>(QString(), Qt::FindDirectChildrenOnly))
+            return AreaOnScreen(tabs);
+    return AreaOnScreen(C->Widget());
+}
+
+// The screen once the part Area of it stays the same between two looks.
+QImage Settled(QWidget *W, const QRect &Area)
+{
+    QImage last = ScreenShot(W);
+    PumpUntil([&] {
+        const QImage now = ScreenShot(W);
+        const bool same = now.copy(Area) == last.copy(Area);
+        last = now;
+        return same;
+    });
+    return last;
+}
+
+// On the Control page each stop of the Tab walk shows the focus: real Tab
+// presses go round every stop, and each looks different on the screen
+// while it holds the focus from how it looks without it.
+TEST_F(PropertyEditorOnScreen, EveryTabStopOfTheControlPageShowsTheFocus)
+{
+    OpenWithEditButton();
+    ASSERT_EQ(editor->PageControl->ActivePageIndex(), 0);
+    ASSERT_TRUE(PumpUntil([] { return FocusedControl() != nullptr; }));
+    TWinControl *first = FocusedControl();
+    const QImage others = Settled(editor->Widget(), OwnArea(first)); // every stop but the first unfocused
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_NE(FocusedControl(), first);
+    const QImage firstAlone = Settled(editor->Widget(), OwnArea(first)).copy(OwnArea(first));
+
+    QStringList stops, unmarked;
+    for (TWinControl *c = FocusedControl(); c && stops.size() < 60;) {
+        stops << c->Name();
+        const QRect area = OwnArea(c);
+        const QImage plain = c == first ? firstAlone : others.copy(area);
+        if (!PumpUntil([&] { return ScreenShot(editor->Widget()).copy(area) != plain; }, 3000))
+            unmarked << c->Name();
+        if (c == first)
+            break;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        c = FocusedControl();
+    }
+    EXPECT_EQ(stops.last(), first->Name()) << "the walk went round: " << stops.join(", ").toStdString();
+    EXPECT_GE(stops.size(), 10) << stops.join(", ").toStdString();
+    EXPECT_TRUE(unmarked.isEmpty()) << "no focus shown on " << unmarked.join(", ").toStdString();
 }
 
 } // namespace
