@@ -3,6 +3,7 @@
 // all (renders, clicks, caption checks, warning checks): the main window's
 // pages through its own page navigation, each dialog the program makes, and
 // the plot library's property editor.
+#include "EditorWindows.h"
 #include "MainDialogs.h"
 #include "PageNavigation.h"
 #include "PlotEditorTour.h"
@@ -30,6 +31,8 @@
 #include "TfmTest.h"
 #include "gPlotMasterManager.h"
 #include "gXYPlot.h"
+
+#include <QTcpServer>
 
 #include <functional>
 #include <vector>
@@ -74,6 +77,21 @@ inline PageNavigation *TourNavigation()
         if (auto *n = dynamic_cast<PageNavigation *>(p.get()))
             return n;
     return nullptr;
+}
+
+// The program's windows made offline, by CreateEditorWindows with the scan
+// pointed at a loopback port that nothing answers (the caller keeps an
+// empty fake HID bus meanwhile).
+inline void CreateOfflineWindows()
+{
+    uint16_t deadPort;
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        deadPort = probe.serverPort();
+    }
+    TfmMain::connectOption = {true, "127.0.0.1", deadPort};
+    CreateEditorWindows();
 }
 
 // Each window made by CreateEditorWindows shown in turn, in English and then

@@ -5,13 +5,11 @@
 // sub-page into DIR/plot-editor-<page>[-<sub-page>].png (its texts are the
 // library's own, in English).
 #include "../app/WindowTour.h"
-#include "EditorWindows.h"
 #include "FakeHidBus.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QImage>
-#include <QTcpServer>
 #include <QWidget>
 
 #include <cstdio>
@@ -39,14 +37,7 @@ int main(int argc, char **argv)
     const QString dir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(dir);
     FakeHidBus bus;
-    uint16_t deadPort;
-    {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost);
-        deadPort = probe.serverPort();
-    }
-    TfmMain::connectOption = {true, "127.0.0.1", deadPort};
-    CreateEditorWindows();
+    CreateOfflineWindows();
     const auto save = [&](const QString &Name, TCustomForm *Form) { Save(Form, dir + '/' + Name + ".png"); };
     TourProgramWindows(save);
     DestroyEditorWindows();

@@ -1,12 +1,10 @@
 // Every window of the program and of the plot library painted on a real X
 // display without a single Qt warning.
 #include "../app/WindowTour.h"
-#include "EditorWindows.h"
 #include "FakeHidBus.h"
 #include "OnScreen.h"
 
 #include <QApplication>
-#include <QTcpServer>
 
 #include <gtest/gtest.h>
 
@@ -27,14 +25,7 @@ TEST(EveryWindow, PaintsWithoutAQtWarning)
 {
     QStringList warnings;
     FakeHidBus bus;
-    uint16_t deadPort;
-    {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost);
-        deadPort = probe.serverPort();
-    }
-    TfmMain::connectOption = {true, "127.0.0.1", deadPort};
-    CreateEditorWindows();
+    CreateOfflineWindows();
     const auto paint = [&](const QString &Name, TCustomForm *Form) {
         visiting = Name;
         heard = &warnings;
