@@ -8,6 +8,7 @@
 #include "Registry.h"
 #include "Stream.h"
 #include "Timer.h"
+#include "WindowPixels.h"
 #include "gXMLMemoryStream.h"
 #include "gOPCItem.h"
 
@@ -213,14 +214,6 @@ void TgVCLComponent::RepaintAll()
     RequestTransparentCapture();
 }
 
-void TgVCLComponent::Paint()
-{
-    // While the parent's picture is being captured this control draws
-    // nothing, so that what lies under it shows.
-    if (!FCapturing)
-        TgComponent::Paint();
-}
-
 void TgVCLComponent::WndProc(TMessage &Message)
 {
     switch (Message.Msg) {
@@ -255,21 +248,22 @@ void TgVCLComponent::DrawBackGround(TCanvas *Canvas, TColor Color)
 
 void TgVCLComponent::CaptureTransparentBackground()
 {
-    QWidget *w = Widget();
-    QWidget *parent = w ? w->parentWidget() : nullptr;
-    if (!parent || !w->isVisible() || Width() <= 0 || Height() <= 0) {
-        // Nothing to see yet: the colour stands in and a later paint tries again.
+    // Taken from the control's own window while it paints there, when this
+    // paint renews the whole control (its corners, five pixels in): by then
+    // the parent and the siblings below have been painted under it. Anything
+    // else leaves the colour standing in and a later paint tries again.
+    const int w = Width(), h = Height();
+    bool seen = w > 0 && h > 0;
+    for (TPoint p : {TPoint(5, 5), TPoint(w - 5, 5), TPoint(5, h - 5), TPoint(w - 5, h - 5)})
+        seen = seen && WindowPtVisible(this, p);
+    const QImage under = seen ? WindowPixels(this, TRect(0, 0, w, h)) : QImage();
+    if (under.isNull()) {
         TCanvas *c = FTransparentBitmap->Canvas();
         c->Brush()->SetStyle(bsSolid);
         c->Brush()->SetColor(BackGroundColor());
-        c->FillRect(TRect(0, 0, Width(), Height()));
+        c->FillRect(TRect(0, 0, w, h));
         return;
     }
-    QImage under(Width(), Height(), QImage::Format_RGB32);
-    under.fill(ToQColor(BackGroundColor()));
-    FCapturing = true;
-    parent->render(&under, QPoint(0, 0), QRegion(w->geometry()), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    FCapturing = false;
     FTransparentBitmap->SetImage(under);
     FNeedsTransparentCapture = false;
 }

@@ -46,15 +46,14 @@ public:
     // Nothing (no repaint) when the bounds stay the same.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
-    // A transparent control shows what lies under it: the parent's picture
-    // of its place is captured at the next paint that can see the whole
-    // control (until then the background colour stands in), and captured
-    // again after every move, resize and RepaintAll.
+    // A transparent control shows what lies under it: what its window holds
+    // under it is taken at the next paint there that renews the whole
+    // control (until then the background colour stands in), and taken again
+    // after every move, resize and RepaintAll.
     bool Transparent() const { return FTransparentBitmap != nullptr; }
     void SetTransparent(bool Value);
     void RequestTransparentCapture();
     void RepaintAll() override;
-    void Paint() override;
 
     // The control drawn and encoded; files are written whole or not at all.
     // Compression out of range raises "Compression must be in the range of
@@ -156,7 +155,6 @@ private:
     void CaptureTransparentBackground();
     std::unique_ptr<TBitmap> FTransparentBitmap;
     bool FNeedsTransparentCapture = false;
-    bool FCapturing = false;
     std::vector<Category> FThemeCategoryList;
 };
 

@@ -1,7 +1,29 @@
 #include "gComponentEditorComboBox.h"
 
 #include "gCustomEditorForm.h"
+#include "gEditorFocusMark.h"
 #include "gEditorSilence.h"
+
+#include <QComboBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+TgComponentEditorComboBox::TgComponentEditorComboBox(TComponent *AOwner, TComboBoxStyle InitialStyle)
+    : TComboBox(AOwner, InitialStyle)
+{
+    if (auto *combo = qobject_cast<QComboBox *>(Widget()))
+        new TgEditorFocusMark(
+            this, combo,
+            [combo] {
+                if (combo->isEditable())
+                    return QRect();
+                QStyleOptionComboBox option;
+                option.initFrom(combo);
+                return combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                                      combo);
+            },
+            true);
+}
 
 void TgComponentEditorComboBox::SetAsInteger(int Value)
 {

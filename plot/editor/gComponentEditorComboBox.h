@@ -3,13 +3,12 @@
 
 // The editor's combo box: AsInteger is the item index, AsString the text.
 // The user's choice fires OnChange (and OnClick) and reports a user change
-// to the owning editor form; the As* setters fire nothing.
+// to the owning editor form; the As* setters fire nothing. While it holds
+// the focus a list-only combo box shows the focus frame around its text
+// (an editable one shows its caret).
 class TgComponentEditorComboBox : public TComboBox {
 public:
-    explicit TgComponentEditorComboBox(TComponent *AOwner, TComboBoxStyle InitialStyle = csDropDown)
-        : TComboBox(AOwner, InitialStyle)
-    {
-    }
+    explicit TgComponentEditorComboBox(TComponent *AOwner, TComboBoxStyle InitialStyle = csDropDown);
 
     int AsInteger() const { return ItemIndex(); }
     void SetAsInteger(int Value);

@@ -1,4 +1,5 @@
 #include "TestInput.h"
+#include "PumpEvents.h"
 #include "Bitmap.h"
 #include "Button.h"
 #include "Edit.h"
@@ -494,8 +495,10 @@ TEST(ComponentDialogKeys, WantedKeysStayWithTheControl)
     QApplication::setActiveWindow(nullptr);
 }
 
-// A transparent control draws what lies under it (the form's colour and a
-// panel), captured from its parent, instead of its own background colour.
+// A transparent control shows what lies under it (the form's colour and a
+// panel), taken from its window as it paints there, instead of its own
+// background colour; its own pictures show the same. A render of the window
+// before that paint shows the background colour.
 TEST(ComponentTransparency, ShowsWhatLiesUnderIt)
 {
     auto form = std::make_unique<TForm>(nullptr, CreateNew);
@@ -510,16 +513,21 @@ TEST(ComponentTransparency, ShowsWhatLiesUnderIt)
     probe->SetParent(form.get());
     probe->SetBounds(10, 10, 60, 40);
     form->Show();
-    auto at = [&](int x, int y) { return QColor(form->PaintToImage().pixel(x, y)); };
-    EXPECT_EQ(at(50, 30), QColor(Qt::red)); // its own background
+    const auto at = [&](int x, int y) { return QColor(form->PaintToImage().pixel(x, y)); };
+    const auto shows = [&](int x, int y, QColor c) { return PumpUntil([&] { return at(x, y) == c; }); };
+    EXPECT_TRUE(shows(50, 30, Qt::red)); // its own background
     probe->SetTransparent(true);
-    EXPECT_EQ(at(50, 30), QColor(Qt::green));
+    EXPECT_EQ(at(50, 30), ToQColor(clBtnFace)); // not painted on the window yet
+    EXPECT_TRUE(shows(50, 30, Qt::green));
     EXPECT_EQ(at(20, 30), QColor(Qt::yellow));
-    // Moved over the panel only: captured again there.
+    const QImage own = QImage::fromData(probe->GetBytesPNG(1));
+    EXPECT_EQ(QColor(own.pixel(40, 20)), QColor(Qt::green));
+    EXPECT_EQ(QColor(own.pixel(10, 20)), QColor(Qt::yellow));
+    // Moved over the panel only: taken again there.
     probe->SetBounds(0, 10, 25, 40);
-    EXPECT_EQ(at(10, 30), QColor(Qt::yellow));
+    EXPECT_TRUE(shows(10, 30, Qt::yellow));
     probe->SetTransparent(false);
-    EXPECT_EQ(at(10, 30), QColor(Qt::red));
+    EXPECT_TRUE(shows(10, 30, Qt::red));
 }
 
 } // namespace
