@@ -3,6 +3,7 @@
 #include "ComponentStream.h"
 #include "gPlotObject.h"
 
+#include <algorithm>
 #include <memory>
 
 TgPlotObjectManagerCustom::TgPlotObjectManagerCustom(TComponent *AOwner, TNotifyEvent AOnChange,
@@ -26,13 +27,25 @@ TgPlotObjectManagerCustom::~TgPlotObjectManagerCustom()
 
 void TgPlotObjectManagerCustom::Delete(int Index)
 {
+    Forget(Index);
+}
+
+void TgPlotObjectManagerCustom::Forget(int Index)
+{
+    const TObject *object = FList.GetObject(Index);
+    FHeld.erase(object);
     FList.Delete(Index);
+    FLargestKnown = false; // the object may be freed: its name is not read
+    DoForget(object);
 }
 
 void TgPlotObjectManagerCustom::InsertObject(TgPlotObject *AObject)
 {
-    if (FList.IndexOfObject(AObject) < 0)
-        FList.AddObject(QString(), AObject);
+    if (!FHeld.insert(AObject).second)
+        return;
+    FList.AddObject(QString(), AObject);
+    if (FLargestKnown)
+        FLargestNumber = std::max(FLargestNumber, NameNumber(AObject->Name()));
 }
 
 TgPlotObject *TgPlotObjectManagerCustom::GetItem(int Index) const
@@ -42,7 +55,7 @@ TgPlotObject *TgPlotObjectManagerCustom::GetItem(int Index) const
 
 int TgPlotObjectManagerCustom::GetIndex(const TObject *AObject) const
 {
-    return FList.IndexOfObject(AObject);
+    return Holds(AObject) ? FList.IndexOfObject(AObject) : -1;
 }
 
 TgPlotObject *TgPlotObjectManagerCustom::GetObjectByName(const QString &Value) const
@@ -59,32 +72,39 @@ int TgPlotObjectManagerCustom::GetIndexByName(const QString &Value) const
     return -1;
 }
 
-QString TgPlotObjectManagerCustom::GetNextName() const
+long long TgPlotObjectManagerCustom::NameNumber(const QString &Name) const
 {
     const QString base = GetBaseName();
-    long long largest = 0;
-    for (int i = 0; i < FList.Count(); ++i) {
-        const QString name = GetItem(i)->Name();
-        if (name.left(base.size()).compare(base, Qt::CaseInsensitive) != 0)
-            continue;
-        // Leading blanks are allowed; anything else that is not a number
-        // skips the name.
-        QString rest = name.mid(base.size());
-        while (rest.startsWith(u' '))
-            rest.remove(0, 1);
-        bool ok = false;
-        const int number = rest.toInt(&ok);
-        if (ok && number > largest)
-            largest = number;
+    if (Name.left(base.size()).compare(base, Qt::CaseInsensitive) != 0)
+        return 0;
+    // Leading blanks are allowed; anything else that is not a number
+    // counts for nothing.
+    QString rest = Name.mid(base.size());
+    while (rest.startsWith(u' '))
+        rest.remove(0, 1);
+    bool ok = false;
+    const int number = rest.toInt(&ok);
+    return ok && number > 0 ? number : 0;
+}
+
+QString TgPlotObjectManagerCustom::GetNextName() const
+{
+    if (!FLargestKnown) {
+        FLargestNumber = 0;
+        for (int i = 0; i < FList.Count(); ++i)
+            FLargestNumber = std::max(FLargestNumber, NameNumber(GetItem(i)->Name()));
+        FLargestKnown = true;
     }
-    return base + u' ' + QString::number(largest + 1);
+    return GetBaseName() + u' ' + QString::number(FLargestNumber + 1);
 }
 
 void TgPlotObjectManagerCustom::NotificationRemove(TObject *Sender)
 {
+    if (!Holds(Sender))
+        return;
     for (int i = FList.Count() - 1; i >= 0; --i) {
         if (FList.GetObject(i) == Sender) {
-            FList.Delete(i);
+            Forget(i);
             DoRemoveObject(static_cast<TgPlotObject *>(Sender));
             FOnChange(this);
             return;
@@ -94,6 +114,14 @@ void TgPlotObjectManagerCustom::NotificationRemove(TObject *Sender)
 
 void TgPlotObjectManagerCustom::NotificationRename(TObject *Sender)
 {
+    if (FLargestKnown && Holds(Sender)) {
+        const auto *object = static_cast<const TgPlotObject *>(Sender);
+        const long long number = NameNumber(object->Name());
+        if (number >= FLargestNumber)
+            FLargestNumber = number;
+        else if (NameNumber(object->NameOld()) == FLargestNumber)
+            FLargestKnown = false;
+    }
     for (int i = 0; i < FList.Count(); ++i)
         GetItem(i)->NotificationRename(Sender);
 }

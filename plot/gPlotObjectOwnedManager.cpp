@@ -26,8 +26,7 @@ void TgPlotObjectOwnedManager::Clear()
         delete object;
         // An object whose callbacks no longer reach this manager (shutdown)
         // must not stay behind freed.
-        const int index = FList.IndexOfObject(object);
-        if (index >= 0)
-            FList.Delete(index);
+        if (Holds(object))
+            Forget(FList.IndexOfObject(object));
     }
 }
