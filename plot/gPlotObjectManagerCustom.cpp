@@ -55,7 +55,16 @@ TgPlotObject *TgPlotObjectManagerCustom::GetItem(int Index) const
 
 int TgPlotObjectManagerCustom::GetIndex(const TObject *AObject) const
 {
-    return Holds(AObject) ? FList.IndexOfObject(AObject) : -1;
+    if (!Holds(AObject))
+        return -1;
+    // Objects are held once: looked for at both ends first, where the one
+    // just added and the one a Clear frees are.
+    const int last = FList.Count() - 1;
+    if (FList.GetObject(last) == AObject)
+        return last;
+    if (FList.GetObject(0) == AObject)
+        return 0;
+    return FList.IndexOfObject(AObject);
 }
 
 TgPlotObject *TgPlotObjectManagerCustom::GetObjectByName(const QString &Value) const
@@ -100,16 +109,12 @@ QString TgPlotObjectManagerCustom::GetNextName() const
 
 void TgPlotObjectManagerCustom::NotificationRemove(TObject *Sender)
 {
-    if (!Holds(Sender))
+    const int i = GetIndex(Sender);
+    if (i < 0)
         return;
-    for (int i = FList.Count() - 1; i >= 0; --i) {
-        if (FList.GetObject(i) == Sender) {
-            Forget(i);
-            DoRemoveObject(static_cast<TgPlotObject *>(Sender));
-            FOnChange(this);
-            return;
-        }
-    }
+    Forget(i);
+    DoRemoveObject(static_cast<TgPlotObject *>(Sender));
+    FOnChange(this);
 }
 
 void TgPlotObjectManagerCustom::NotificationRename(TObject *Sender)
@@ -122,6 +127,8 @@ void TgPlotObjectManagerCustom::NotificationRename(TObject *Sender)
         else if (NameNumber(object->NameOld()) == FLargestNumber)
             FLargestKnown = false;
     }
+    if (const auto *object = dynamic_cast<const TgPlotObject *>(Sender); object && object->FirstNaming())
+        return;
     for (int i = 0; i < FList.Count(); ++i)
         GetItem(i)->NotificationRename(Sender);
 }
