@@ -113,7 +113,16 @@ public:
     bool TraceVisible() const { return FTraceVisible; }
     void SetTraceVisible(bool Value) { ChangeBoolean(FTraceVisible, Value, &TgPlotObject::DoChange); }
     TColor Color() const { return FData->StoredTraceLineColor; }
-    void SetColor(TColor Value) { SetStored(FData->StoredTraceLineColor, Value); }
+    void SetColor(TColor Value)
+    {
+        if (Value == Color())
+            return;
+        SetStored(FData->StoredTraceLineColor, Value);
+        if (OnColorChange)
+            OnColorChange(this);
+    }
+    // After the colour changed: the channel manager counts the colours in use.
+    TNotifyEvent OnColorChange;
     TgPlotLineStyle TraceLineStyle() const { return FData->StoredTraceLineStyle; }
     void SetTraceLineStyle(TgPlotLineStyle Value) { SetStored(FData->StoredTraceLineStyle, Value); }
     int TraceLineWidth() const { return FData->StoredTraceLineWidth; }

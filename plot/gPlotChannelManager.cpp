@@ -24,6 +24,8 @@ TgPlotObject *TgPlotChannelManager::CreateObject()
 void TgPlotChannelManager::NotificationInsert(TObject *Sender)
 {
     TgPlotChannelCustom *channel = InsertKind<TgPlotChannelCustom>(Sender);
+    if (auto *held = dynamic_cast<TgPlotChannelCustom *>(Sender); held && Holds(held))
+        Track(held);
     if (!channel)
         return;
     channel->SetTitleText(channel->Name());
@@ -39,18 +41,44 @@ TgPlotChannelCustom *TgPlotChannelManager::GetItem(int Index) const
     return ItemAs<TgPlotChannelCustom>(Index);
 }
 
+void TgPlotChannelManager::CountColor(TColor Color, int Delta) const
+{
+    FPaletteCounts.resize(std::size(Palette));
+    const auto at = std::find(std::begin(Palette), std::end(Palette), Color);
+    if (at != std::end(Palette))
+        FPaletteCounts[size_t(at - std::begin(Palette))] += Delta;
+}
+
+void TgPlotChannelManager::Track(TgPlotChannelCustom *Channel) const
+{
+    if (!FCountedColor.emplace(Channel, Channel->Color()).second)
+        return;
+    CountColor(Channel->Color(), 1);
+    Channel->OnColorChange = [this](TObject *Sender) {
+        auto *channel = static_cast<TgPlotChannelCustom *>(Sender);
+        const auto at = FCountedColor.find(channel);
+        if (at == FCountedColor.end())
+            return;
+        CountColor(at->second, -1);
+        at->second = channel->Color();
+        CountColor(at->second, 1);
+    };
+}
+
+void TgPlotChannelManager::DoForget(const TObject *AObject)
+{
+    const auto at = FCountedColor.find(AObject);
+    if (at == FCountedColor.end())
+        return;
+    CountColor(at->second, -1);
+    FCountedColor.erase(at);
+}
+
 TColor TgPlotChannelManager::GetNextChannelColor() const
 {
     if (Count() < 2)
         return clRed;
-    std::vector<TgColorCountObject> counts(std::size(Palette));
-    for (size_t i = 0; i < counts.size(); ++i)
-        counts[i].Color = Palette[i];
-    for (int i = 0; i < Count(); ++i)
-        for (TgColorCountObject &entry : counts)
-            if (entry.Color == GetItem(i)->Color())
-                ++entry.Count;
-    const auto least = std::min_element(counts.begin(), counts.end(),
-                                        [](const auto &a, const auto &b) { return a.Count < b.Count; });
-    return least->Color;
+    FPaletteCounts.resize(std::size(Palette));
+    const auto least = std::min_element(FPaletteCounts.begin(), FPaletteCounts.end());
+    return Palette[size_t(least - FPaletteCounts.begin())];
 }

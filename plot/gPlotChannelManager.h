@@ -3,12 +3,8 @@
 #include "gPlotChannelCustom.h"
 #include "gPlotAxisBoundManager.h"
 
-// A palette entry while the next channel colour is chosen.
-class TgColorCountObject : public TObject {
-public:
-    TColor Color = 0;
-    int Count = 0;
-};
+#include <unordered_map>
+#include <vector>
 
 // The plot's channels, created of ChannelClass and named "Channel N". A
 // channel named here gets its title, the least used palette colour and the
@@ -29,6 +25,19 @@ public:
     TgPlotChannelClass ChannelClass() const { return FChannelClass; }
     void SetChannelClass(TgPlotChannelClass Value) { FChannelClass = Value; }
 
+protected:
+    void DoForget(const TObject *AObject) override;
+
 private:
+    // Counts Color (when a palette colour) Delta more times.
+    void CountColor(TColor Color, int Delta) const;
+    // Keeps the count of Channel's colour from now on.
+    void Track(TgPlotChannelCustom *Channel) const;
+
     TgPlotChannelClass FChannelClass = nullptr;
+    // The colour each held channel was counted with and the channels per
+    // palette colour, kept as colours change, so that choosing a colour
+    // walks the palette, not the channels.
+    mutable std::unordered_map<const TObject *, TColor> FCountedColor;
+    mutable std::vector<int> FPaletteCounts;
 };

@@ -71,7 +71,8 @@ void TgPlotComponent::LogActivate(bool Append)
         } else {
             QString text = QStringLiteral("(X)");
             for (int c = 0; c < channels; ++c)
-                text += QLatin1Char(GetDataFileSeparatorChar()) + DataFileTitle(GetChannel(c)) + QStringLiteral("(Y)");
+                text += QLatin1Char(GetDataFileSeparatorChar()) +
+                        DataFileHeaderTitle(GetChannel(c), GetDataFileSeparatorChar()) + QStringLiteral("(Y)");
             header = text.toStdString() + "\r\n";
         }
         TFileStream file(FLogFileName, fmCreate);

@@ -72,5 +72,9 @@ void WritePlotCompactData(const QString &FileName, const std::vector<const TgPlo
 
 // The text a data or log file heads a channel's columns with.
 QString DataFileTitle(const TgPlotChannelCustom *Channel);
+// The same as a header field: a comma becomes ";" in comma columns, and a
+// TAB (which would make a reader take TAB columns) or a line break a blank,
+// so that the header keeps one field per column, on one line.
+QString DataFileHeaderTitle(const TgPlotChannelCustom *Channel, char Separator);
 // Four bytes of a little-endian IEEE single.
 void AppendSingle(std::string &Out, double Value);

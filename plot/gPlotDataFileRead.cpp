@@ -122,17 +122,35 @@ void ReadCompact(TgLineReader &Reader, std::vector<TgStagedPoints> &Channels)
         std::memcpy(&f, &bits, 4);
         return double(f);
     };
-    for (long long r = 0; n > 0 && !Reader.AtEnd(); ++r) {
+    // The end marker is the file's last single: met there inside a row, or
+    // with rows after a count of 0, the count is not the file's. (A marker
+    // before the end ends the reading, as it always has.)
+    const auto wrongCount = [&] {
+        Fail(2, QStringLiteral("The channel count %1 does not match the point rows that follow").arg(count));
+    };
+    if (n == 0) {
+        const bool empty = Reader.AtEnd() || (single(0) > 1.5e38 && Reader.AtEnd());
+        if (!empty)
+            wrongCount();
+        return;
+    }
+    for (long long r = 0; !Reader.AtEnd(); ++r) {
         for (int i = 0; i < n; ++i) {
             double x = 0;
             if (r < 2) {
                 x = single(r);
-                if (x > 1.5e38)
+                if (x > 1.5e38) {
+                    if (i != 0 && Reader.AtEnd())
+                        wrongCount();
                     return; // the end marker
+                }
             }
             const double y = single(r);
-            if (y > 1.5e38)
+            if (y > 1.5e38) {
+                if ((i != 0 || r < 2) && Reader.AtEnd())
+                    wrongCount();
                 return;
+            }
             if (i >= kept)
                 continue;
             const size_t k = static_cast<size_t>(i);

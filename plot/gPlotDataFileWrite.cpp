@@ -86,11 +86,52 @@ bool EvenlySpaced(const TgPlotChannelCustom *Channel)
     return true;
 }
 
+// Whether a compact file gives Value back as a single: its reader takes
+// singles from 9E37 up for "no point" and above 1.5E38 for the end, and no
+// single holds a finite value beyond 3.4E38. A NaN stays a gap as it was.
+bool CompactHolds(double Value)
+{
+    const float f = Single(Value);
+    return std::isnan(Value) || (f < 9e37f && (std::isfinite(f) || !std::isfinite(Value)));
+}
+
+// Raises when the compact form cannot give Channel's points back.
+void CheckCompact(const TgPlotChannelCustom *Channel, size_t Index)
+{
+    const auto refuse = [&](const QString &Why) {
+        throw Exception(QStringLiteral("Channel %1 (%2): %3, which the Compact Interval form cannot hold")
+                            .arg(Index)
+                            .arg(DataFileTitle(Channel), Why));
+    };
+    if (!EvenlySpaced(Channel))
+        refuse(QStringLiteral("X-Values are not evenly spaced"));
+    TgPointBlocks points(Channel);
+    for (int i = 0; i < Channel->Count(); ++i) {
+        const TgPlotDataCustomList::XYEmptyNull &p = *points.At(i);
+        for (const double v : {p.X, p.Y})
+            if (!CompactHolds(v))
+                refuse(QStringLiteral("point %1 holds the value %2 (the form holds values below 9E37)")
+                           .arg(i)
+                           .arg(v));
+    }
+}
+
 } // namespace
 
 QString DataFileTitle(const TgPlotChannelCustom *Channel)
 {
     return Channel->TitleText().trimmed().isEmpty() ? Channel->Name() : Channel->TitleText();
+}
+
+QString DataFileHeaderTitle(const TgPlotChannelCustom *Channel, char Separator)
+{
+    QString title = DataFileTitle(Channel);
+    for (QChar &c : title)
+        if (c == u'\t' || c == u'\r' || c == u'\n')
+            c = u' ';
+        else if (c == u',' && Separator == ',')
+            c = u';';
+    return title;
 }
 
 void AppendSingle(std::string &Out, double Value)
@@ -130,7 +171,7 @@ void WritePlotTextData(const QString &FileName, const std::vector<const TgPlotCh
     TgBlockWriter out(&file);
     QString header;
     for (size_t c = 0; c < Channels.size(); ++c) {
-        const QString title = DataFileTitle(Channels[c]);
+        const QString title = DataFileHeaderTitle(Channels[c], Separator);
         if (c > 0)
             header += QLatin1Char(Separator);
         header += title + QStringLiteral("(X)") + QLatin1Char(Separator) + title + QStringLiteral("(Y)");
@@ -167,11 +208,7 @@ void WritePlotTextData(const QString &FileName, const std::vector<const TgPlotCh
 void WritePlotCompactData(const QString &FileName, const std::vector<const TgPlotChannelCustom *> &Channels)
 {
     for (size_t c = 0; c < Channels.size(); ++c)
-        if (!EvenlySpaced(Channels[c]))
-            throw Exception(QStringLiteral("Channel %1 (%2): X-Values are not evenly spaced, which the Compact "
-                                           "Interval form cannot hold")
-                                .arg(c)
-                                .arg(DataFileTitle(Channels[c])));
+        CheckCompact(Channels[c], c);
     TAtomicFileStream file(FileName);
     TgBlockWriter out(&file);
     out.Append("Compact Interval\r\n");

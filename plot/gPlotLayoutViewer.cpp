@@ -287,9 +287,10 @@ TgPlotLayoutObject *TgPlotLayoutViewer::FindRowObject(TgPlotLayoutObject *Object
 
 // -- mouse --------------------------------------------------------------------
 
-void TgPlotLayoutViewer::gMouseDown(TMouseButton, TShiftState Shift, int X, int Y)
+void TgPlotLayoutViewer::gMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    if (!FLayoutManager)
+    // Only the left button drags; the right one is the popup's.
+    if (!FLayoutManager || Button != mbLeft)
         return;
     if (FCellWidth == 0)
         CalcLayout(Canvas()); // pressed before the first paint
@@ -414,6 +415,20 @@ void TgPlotLayoutViewer::gMouseUp(TMouseButton, TShiftState, int, int)
             DoViewerChange();
         }
     }
+    EndEdit();
+}
+
+void TgPlotLayoutViewer::CaptureChanged(TControl *NewCapture)
+{
+    TgCustomComponent::CaptureChanged(NewCapture);
+    if (NewCapture != this && (FMouseIsDown || FEditMode != ilemNone)) {
+        FMouseIsDown = false;
+        EndEdit();
+    }
+}
+
+void TgPlotLayoutViewer::EndEdit()
+{
     FEditMode = ilemNone;
     SetCursor(crDefault);
     FOverLayoutObject = nullptr;

@@ -65,8 +65,13 @@ protected:
     void gMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void gMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void gMouseMove(TShiftState Shift, int X, int Y) override;
+    // A popup (or anything else) taking the mouse ends a drag or resize
+    // without a drop: its release never comes here.
+    void CaptureChanged(TControl *NewCapture) override;
 
 private:
+    // Back to no edit: nothing selected, no target, the default cursor.
+    void EndEdit();
     void CalcLayout(TCanvas *Canvas);
     void BuildBands();
     void PlaceObjects();

@@ -211,7 +211,7 @@ void TgPlotMasterManager::ObjectInsert(TObject *Sender)
             if (!manager)
                 continue;
             manager->NotificationInsert(Sender);
-            if (manager->GetIndex(Sender) >= 0)
+            if (manager->Holds(Sender))
                 break;
         }
         object->SetOnSetFocus([this](TObject *S) { ObjectSetFocus(S); });

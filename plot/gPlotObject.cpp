@@ -67,7 +67,10 @@ void TgPlotObject::SetName(const QString &Value)
         return;
     FNameOld = FName;
     FName = Value;
+    FFirstNaming = !FNamed;
+    FNamed = true;
     DoRename();
+    FFirstNaming = false;
 }
 
 void TgPlotObject::DoRename()

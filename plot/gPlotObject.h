@@ -53,6 +53,9 @@ public:
     const QString &Name() const { return FName; }
     const QString &NameOld() const { return FNameOld; }
     void SetName(const QString &Value);
+    // While the object takes its first name: no other object can hold it
+    // yet (they find objects by name), so no other object need hear of it.
+    bool FirstNaming() const { return FFirstNaming; }
     bool Visible() const { return FVisible; }
     virtual void SetVisible(bool Value);
     bool Enabled() const { return FEnabled; }
@@ -181,6 +184,7 @@ protected:
 private:
     QString FName;
     QString FNameOld;
+    bool FNamed = false, FFirstNaming = false;
     TComponent *FOwner;
     TShiftState FShiftState;
     TNotifyEvent FOnChange;

@@ -3,6 +3,7 @@
 #include "ComponentStream.h"
 #include "gPlotObject.h"
 
+#include <algorithm>
 #include <memory>
 
 TgPlotObjectManagerCustom::TgPlotObjectManagerCustom(TComponent *AOwner, TNotifyEvent AOnChange,
@@ -26,13 +27,25 @@ TgPlotObjectManagerCustom::~TgPlotObjectManagerCustom()
 
 void TgPlotObjectManagerCustom::Delete(int Index)
 {
+    Forget(Index);
+}
+
+void TgPlotObjectManagerCustom::Forget(int Index)
+{
+    const TObject *object = FList.GetObject(Index);
+    FHeld.erase(object);
     FList.Delete(Index);
+    FLargestKnown = false; // the object may be freed: its name is not read
+    DoForget(object);
 }
 
 void TgPlotObjectManagerCustom::InsertObject(TgPlotObject *AObject)
 {
-    if (FList.IndexOfObject(AObject) < 0)
-        FList.AddObject(QString(), AObject);
+    if (!FHeld.insert(AObject).second)
+        return;
+    FList.AddObject(QString(), AObject);
+    if (FLargestKnown)
+        FLargestNumber = std::max(FLargestNumber, NameNumber(AObject->Name()));
 }
 
 TgPlotObject *TgPlotObjectManagerCustom::GetItem(int Index) const
@@ -42,6 +55,15 @@ TgPlotObject *TgPlotObjectManagerCustom::GetItem(int Index) const
 
 int TgPlotObjectManagerCustom::GetIndex(const TObject *AObject) const
 {
+    if (!Holds(AObject))
+        return -1;
+    // Objects are held once: looked for at both ends first, where the one
+    // just added and the one a Clear frees are.
+    const int last = FList.Count() - 1;
+    if (FList.GetObject(last) == AObject)
+        return last;
+    if (FList.GetObject(0) == AObject)
+        return 0;
     return FList.IndexOfObject(AObject);
 }
 
@@ -59,41 +81,54 @@ int TgPlotObjectManagerCustom::GetIndexByName(const QString &Value) const
     return -1;
 }
 
-QString TgPlotObjectManagerCustom::GetNextName() const
+long long TgPlotObjectManagerCustom::NameNumber(const QString &Name) const
 {
     const QString base = GetBaseName();
-    long long largest = 0;
-    for (int i = 0; i < FList.Count(); ++i) {
-        const QString name = GetItem(i)->Name();
-        if (name.left(base.size()).compare(base, Qt::CaseInsensitive) != 0)
-            continue;
-        // Leading blanks are allowed; anything else that is not a number
-        // skips the name.
-        QString rest = name.mid(base.size());
-        while (rest.startsWith(u' '))
-            rest.remove(0, 1);
-        bool ok = false;
-        const int number = rest.toInt(&ok);
-        if (ok && number > largest)
-            largest = number;
+    if (Name.left(base.size()).compare(base, Qt::CaseInsensitive) != 0)
+        return 0;
+    // Leading blanks are allowed; anything else that is not a number
+    // counts for nothing.
+    QString rest = Name.mid(base.size());
+    while (rest.startsWith(u' '))
+        rest.remove(0, 1);
+    bool ok = false;
+    const int number = rest.toInt(&ok);
+    return ok && number > 0 ? number : 0;
+}
+
+QString TgPlotObjectManagerCustom::GetNextName() const
+{
+    if (!FLargestKnown) {
+        FLargestNumber = 0;
+        for (int i = 0; i < FList.Count(); ++i)
+            FLargestNumber = std::max(FLargestNumber, NameNumber(GetItem(i)->Name()));
+        FLargestKnown = true;
     }
-    return base + u' ' + QString::number(largest + 1);
+    return GetBaseName() + u' ' + QString::number(FLargestNumber + 1);
 }
 
 void TgPlotObjectManagerCustom::NotificationRemove(TObject *Sender)
 {
-    for (int i = FList.Count() - 1; i >= 0; --i) {
-        if (FList.GetObject(i) == Sender) {
-            FList.Delete(i);
-            DoRemoveObject(static_cast<TgPlotObject *>(Sender));
-            FOnChange(this);
-            return;
-        }
-    }
+    const int i = GetIndex(Sender);
+    if (i < 0)
+        return;
+    Forget(i);
+    DoRemoveObject(static_cast<TgPlotObject *>(Sender));
+    FOnChange(this);
 }
 
 void TgPlotObjectManagerCustom::NotificationRename(TObject *Sender)
 {
+    if (FLargestKnown && Holds(Sender)) {
+        const auto *object = static_cast<const TgPlotObject *>(Sender);
+        const long long number = NameNumber(object->Name());
+        if (number >= FLargestNumber)
+            FLargestNumber = number;
+        else if (NameNumber(object->NameOld()) == FLargestNumber)
+            FLargestKnown = false;
+    }
+    if (const auto *object = dynamic_cast<const TgPlotObject *>(Sender); object && object->FirstNaming())
+        return;
     for (int i = 0; i < FList.Count(); ++i)
         GetItem(i)->NotificationRename(Sender);
 }

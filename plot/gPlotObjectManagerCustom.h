@@ -3,6 +3,8 @@
 #include "Object.h"
 #include "Strings.h"
 
+#include <unordered_set>
+
 class TComponent;
 class TgPlotObject;
 class TReader;
@@ -38,7 +40,9 @@ public:
     // The base name, a blank and one more than the largest number that
     // follows the base name (ignoring case) in any held name.
     QString GetNextName() const;
+    // -1 when not held.
     int GetIndex(const TObject *AObject) const;
+    bool Holds(const TObject *AObject) const { return FHeld.count(AObject) != 0; }
     TgPlotObject *GetObjectByName(const QString &Value) const;
     int GetIndexByName(const QString &Value) const;
     TgPlotObject *GetItem(int Index) const;
@@ -58,10 +62,23 @@ public:
 protected:
     // After an object left the list.
     virtual void DoRemoveObject(TgPlotObject *AObject) {}
+    // Drops the entry at Index (every change of FList goes through
+    // InsertObject or here).
+    void Forget(int Index);
+    // After Forget dropped AObject, which may be freed already.
+    virtual void DoForget(const TObject *AObject) {}
 
     TStringList FList;
 
 private:
+    // The number that follows the base name in Name; 0 when none does.
+    long long NameNumber(const QString &Name) const;
+
+    // The held objects, and the largest NameNumber among their names while
+    // known: an insertion or a rename costs no walk over the list.
+    std::unordered_set<const TObject *> FHeld;
+    mutable long long FLargestNumber = 0;
+    mutable bool FLargestKnown = false;
     TComponent *FOwner;
     TNotifyEvent FOnChange;
     TNotifyEvent FOnRemove;

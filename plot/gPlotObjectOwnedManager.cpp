@@ -1,5 +1,6 @@
 #include "gPlotObjectOwnedManager.h"
 
+#include <unordered_set>
 #include <vector>
 
 TgPlotObjectOwnedManager::~TgPlotObjectOwnedManager()
@@ -22,12 +23,12 @@ void TgPlotObjectOwnedManager::Clear()
     std::vector<TgPlotObject *> copy;
     for (int i = 0; i < FList.Count(); ++i)
         copy.push_back(GetItem(i));
-    for (TgPlotObject *object : copy) {
+    for (TgPlotObject *object : copy)
         delete object;
-        // An object whose callbacks no longer reach this manager (shutdown)
-        // must not stay behind freed.
-        const int index = FList.IndexOfObject(object);
-        if (index >= 0)
-            FList.Delete(index);
-    }
+    // Objects whose callbacks no longer reach this manager (shutdown) must
+    // not stay behind freed; dropped from the end, each costs no move.
+    const std::unordered_set<const TObject *> freed(copy.begin(), copy.end());
+    for (int i = FList.Count() - 1; i >= 0; --i)
+        if (freed.count(FList.GetObject(i)))
+            Forget(i);
 }

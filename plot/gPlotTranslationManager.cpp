@@ -97,6 +97,19 @@ QString TgPlotTranslationManager::FindReplacement(const QString &OriginalString)
 void TgPlotTranslationManager::SaveToFile(const QString &FileName) const
 {
     try {
+        // A line per entry, split at its first TAB: what would split
+        // elsewhere is refused before anything is written.
+        const auto breaks = [](const QString &Text) { return Text.contains(u'\r') || Text.contains(u'\n'); };
+        for (int i = 0; i < FList.Count(); ++i) {
+            QString source = GetItem(i)->OriginalString();
+            if (!breaks(source) && !source.contains(u'\t') && !breaks(GetItem(i)->ReplacementString()))
+                continue;
+            source.replace(u'\t', QLatin1String("\\t")).replace(u'\r', QLatin1String("\\r"));
+            throw Exception(QStringLiteral("Entry %1 (\"%2\"): the file cannot hold a line break in a text, "
+                                           "nor a TAB in a source text")
+                                .arg(i)
+                                .arg(source.replace(u'\n', QLatin1String("\\n"))));
+        }
         QString text;
         for (int i = FList.Count() - 1; i >= 0; --i)
             text += GetItem(i)->OriginalString() + u'\t' + GetItem(i)->ReplacementString() + QLatin1String("\r\n");

@@ -39,6 +39,8 @@ public:
     // CR LF, in UTF-8 with a byte-order mark; in UTF-16 LE with its mark when
     // a text holds an unpaired surrogate, which UTF-8 cannot carry. Saved
     // whole or not at all (the old file stays when the save cannot finish).
+    // A line break in a text, or a TAB in a source text, which the file
+    // cannot give back, is refused before anything is written.
     // Failures raise "Error Saving Translation Data - " and the cause.
     void SaveToFile(const QString &FileName) const;
     // Reads a file of that form (a byte-order mark selects UTF-8 or UTF-16,

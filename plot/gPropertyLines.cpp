@@ -220,21 +220,36 @@ TgPropertyLineList::TgPropertyLineList(const TStrings *Lines)
             ThrowLineError(line.Number, QStringLiteral("Property name missing in \"%1\"").arg(text));
         FLines.push_back(std::move(line));
     }
+    FLeft = static_cast<int>(FLines.size());
+}
+
+void TgPropertyLineList::Take(size_t Index)
+{
+    FLines[Index].Taken = true;
+    --FLeft;
+    FFirst = NextLeft(FFirst);
+}
+
+size_t TgPropertyLineList::NextLeft(size_t Index) const
+{
+    while (Index < FLines.size() && FLines[Index].Taken)
+        ++Index;
+    return Index;
 }
 
 void TgPropertyLineList::CheckUsed(const QString &Message) const
 {
-    if (!FLines.empty())
-        ThrowLineError(FLines.front().Number, Message.arg(FLines.front().Name));
+    if (FFirst < FLines.size())
+        ThrowLineError(FLines[FFirst].Number, Message.arg(FLines[FFirst].Name));
 }
 
 bool TgPropertyLineList::Extract(const QString &Key, QString &Value, int &Line)
 {
-    for (auto it = FLines.begin(); it != FLines.end(); ++it)
-        if (it->Name.compare(Key, Qt::CaseInsensitive) == 0) {
-            Value = it->Value;
-            Line = it->Number;
-            FLines.erase(it);
+    for (size_t i = FFirst; i < FLines.size(); i = NextLeft(i + 1))
+        if (FLines[i].Name.compare(Key, Qt::CaseInsensitive) == 0) {
+            Value = FLines[i].Value;
+            Line = FLines[i].Number;
+            Take(i);
             return true;
         }
     return false;
@@ -255,32 +270,29 @@ bool TgPropertyLineList::OfPath(const TgLine &Line, const QString &Path, QString
 void TgPropertyLineList::Apply(TObject *Instance, const QString &Path)
 {
     const QChar separator = FormatSettings.DecimalSeparator;
-    size_t taken = 0;
     QString name;
-    for (; taken < FLines.size() && OfPath(FLines[taken], Path, name); ++taken) {
+    while (FFirst < FLines.size() && OfPath(FLines[FFirst], Path, name)) {
+        const TgLine &line = FLines[FFirst];
         try {
-            SetPropertyFromText(Instance, name, FLines[taken].Value, separator);
+            SetPropertyFromText(Instance, name, line.Value, separator);
         } catch (const Exception &e) {
-            const TgLine &line = FLines[taken];
             ThrowLineError(line.Number, QStringLiteral("%1 (%2 = %3)").arg(e.Message(), line.Name, line.Value));
         }
+        Take(FFirst);
     }
-    FLines.erase(FLines.begin(), FLines.begin() + static_cast<std::ptrdiff_t>(taken));
 }
 
 void TgPropertyLineList::Skip(const QString &Path)
 {
-    size_t taken = 0;
     QString name;
-    while (taken < FLines.size() && OfPath(FLines[taken], Path, name))
-        ++taken;
-    FLines.erase(FLines.begin(), FLines.begin() + static_cast<std::ptrdiff_t>(taken));
+    while (FFirst < FLines.size() && OfPath(FLines[FFirst], Path, name))
+        Take(FFirst);
 }
 
 void TgPropertyLineList::RemoveName(const QString &Path, const QString &Name)
 {
     QString name;
-    FLines.erase(std::remove_if(FLines.begin(), FLines.end(), [&](const TgLine &Line) {
-        return OfPath(Line, Path, name) && name.compare(Name, Qt::CaseInsensitive) == 0;
-    }), FLines.end());
+    for (size_t i = FFirst; i < FLines.size(); i = NextLeft(i + 1))
+        if (OfPath(FLines[i], Path, name) && name.compare(Name, Qt::CaseInsensitive) == 0)
+            Take(i);
 }

@@ -58,7 +58,7 @@ class TgPropertyLineList {
 public:
     explicit TgPropertyLineList(const TStrings *Lines);
 
-    int Count() const { return static_cast<int>(FLines.size()); }
+    int Count() const { return FLeft; }
     // Raises a line error for the first line left, when there is one
     // (Message with %1 for that line's name).
     void CheckUsed(const QString &Message) const;
@@ -77,9 +77,18 @@ private:
     struct TgLine {
         int Number;
         QString Name, Value;
+        bool Taken = false;
     };
     // The line's name without its prefix, when the prefix is exactly Path.
     static bool OfPath(const TgLine &Line, const QString &Path, QString &Name);
+    // Takes out the line at Index (lines before FFirst are all taken).
+    void Take(size_t Index);
+    // The first line left from Index on; FLines.size() when none.
+    size_t NextLeft(size_t Index) const;
 
+    // Lines are marked taken, not erased, so that taking them from the top
+    // object by object stays in proportion to the file.
     std::vector<TgLine> FLines;
+    size_t FFirst = 0;
+    int FLeft = 0;
 };

@@ -6,10 +6,14 @@
 // And a
 // channel logging 1e6 points with LogBufferSize 1000 against 0 (one file
 // write per point), and the same for the plot's log of AddDataArray rows.
+// Loads in proportion to their files: a configuration of 1000 and of 10 000
+// channels, an annotations file of 5000 and of 50 000 annotations; the
+// larger load may take at most 15 times the smaller (ten times the items).
 // Figures print beside their budgets.
 #include <benchmark/benchmark.h>
 
 #include "SineSeries.h"
+#include "gPlotAnnotation.h"
 #include "gPlotXAxis.h"
 #include "gPlotYAxis.h"
 #include "gXYPlot.h"
@@ -17,7 +21,9 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <malloc.h>
 #include <fstream>
 #include <memory>
@@ -234,5 +240,79 @@ void BM_PlotLogging(benchmark::State &state)
     });
 }
 BENCHMARK(BM_PlotLogging)->Arg(1000)->Arg(0)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Seconds to load the file that Make writes (Make gets the item count and
+// the file's path; Load reads it into a fresh plot).
+template <class M, class L>
+double LoadSeconds(int Items, M &&Make, L &&Load)
+{
+    const QString file = Folder().filePath(QStringLiteral("items%1.txt").arg(Items));
+    {
+        auto source = MakePlot(false);
+        Make(*source, Items, file);
+    }
+    auto plot = MakePlot(false);
+    const auto t0 = std::chrono::steady_clock::now();
+    Load(*plot, file);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+}
+
+// The loads of Small and of ten times Small items, and their ratio beside
+// the budget of 15.
+template <class M, class L>
+void Proportional(benchmark::State &state, const char *What, int Small, M &&Make, L &&Load)
+{
+    double small = 0, large = 0;
+    for (auto _ : state) {
+        // The best of three runs of each, on a machine others share.
+        small = large = HUGE_VAL;
+        for (int run = 0; run < 3; ++run) {
+            small = std::min(small, LoadSeconds(Small, Make, Load));
+            large = std::min(large, LoadSeconds(10 * Small, Make, Load));
+        }
+    }
+    state.counters["us_per_item_small"] = small / Small * 1e6;
+    state.counters["us_per_item_large"] = large / (10 * Small) * 1e6;
+    state.counters["large_over_small"] = small > 0 ? large / small : 0;
+    state.counters["budget_large_over_small"] = 15;
+    state.SetLabel(QStringLiteral("load of %1 and %2 %3; budget: the larger within 15 times the smaller")
+                       .arg(Small)
+                       .arg(10 * Small)
+                       .arg(QLatin1String(What))
+                       .toStdString());
+}
+
+void BM_LoadChannels(benchmark::State &state)
+{
+    Proportional(
+        state, "channels (configuration file)", 1000,
+        [](TgXYPlot &Plot, int Items, const QString &File) {
+            while (Plot.ChannelCount() < Items)
+                Plot.AddChannel();
+            Plot.SavePropertiesToFile(File);
+        },
+        [](TgXYPlot &Plot, const QString &File) {
+            Plot.LoadPropertiesFromFile(File);
+            if (Plot.ChannelCount() != 10000 && Plot.ChannelCount() != 1000)
+                throw Exception(QStringLiteral("the load lost channels"));
+        });
+}
+BENCHMARK(BM_LoadChannels)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_LoadAnnotations(benchmark::State &state)
+{
+    Proportional(
+        state, "annotations", 5000,
+        [](TgXYPlot &Plot, int Items, const QString &File) {
+            for (int i = 0; i < Items; ++i) {
+                TgPlotAnnotation *note = Plot.GetAnnotation(Plot.AddAnnotation());
+                note->SetX(i);
+                note->SetText(QStringLiteral("Note %1").arg(i));
+            }
+            Plot.SaveAnnotationsToFile(File);
+        },
+        [](TgXYPlot &Plot, const QString &File) { Plot.LoadAnnotationsFromFile(File); });
+}
+BENCHMARK(BM_LoadAnnotations)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -78,8 +78,11 @@ bool TFileDialog::Execute(TCustomForm *Parent)
         dialog.setNameFilters(filters);
         if (FilterIndex >= 1 && FilterIndex <= filters.size())
             dialog.selectNameFilter(filters[FilterIndex - 1]);
-        const QString proposed =
-            InitialDir.isEmpty() || QFileInfo(FileName).isAbsolute() ? FileName : QDir(InitialDir).filePath(FileName);
+        // Without a name the question starts in InitialDir itself (a folder
+        // given to selectFile would start in its parent, its name typed).
+        const QString proposed = FileName.isEmpty() || InitialDir.isEmpty() || QFileInfo(FileName).isAbsolute()
+                                     ? FileName
+                                     : QDir(InitialDir).filePath(FileName);
         if (!proposed.isEmpty())
             dialog.selectFile(proposed);
         else if (!InitialDir.isEmpty())

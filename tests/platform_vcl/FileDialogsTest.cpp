@@ -1,5 +1,12 @@
 #include "FileDialogs.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,6 +77,64 @@ TEST(FileDialogs, FiltersInBothFormsAndTheChosenOne)
     TFileDialog::Runner = nullptr;
     EXPECT_EQ(d.FilterIndex, 1);
     EXPECT_EQ(d.FileName, "/tmp/a");
+}
+
+// The question as its user meets it: Qt's own dialog shown, the folder it
+// shows and the name in its name field read, then cancelled.
+struct TShown {
+    QString folder, name;
+};
+
+TShown Shown(TFileDialog &Dialog)
+{
+    TShown seen;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *shown = qobject_cast<QFileDialog *>(w);
+            if (!shown || !shown->isVisible())
+                continue;
+            seen.folder = shown->directory().absolutePath();
+            if (auto *edit = shown->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                seen.name = edit->text();
+            shown->reject();
+        }
+    });
+    poll.start();
+    Dialog.Execute();
+    return seen;
+}
+
+TEST(FileDialogs, QuestionsStartInTheirFolder)
+{
+    QTemporaryDir dir;
+    const QString folder = QDir(dir.path()).absoluteFilePath(QStringLiteral("presets"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile(QDir(folder).filePath(QStringLiteral("live.prs"))).open(QIODevice::WriteOnly);
+    const struct {
+        const char *name;
+        bool save;
+        QString fileName;
+        QString folder, shown; // what the dialog shows
+    } rows[] = {
+        {"open, no name", false, "", folder, ""},
+        {"save, no name", true, "", folder, ""},
+        {"open, a name in the folder", false, "live.prs", folder, "live.prs"},
+        {"save, a name in the folder", true, "new.prs", folder, "new.prs"},
+        {"save, a name elsewhere", true, dir.path() + "/other.prs", QDir(dir.path()).absolutePath(), "other.prs"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        TSaveDialog save;
+        TOpenDialog open;
+        TFileDialog &d = row.save ? static_cast<TFileDialog &>(save) : open;
+        d.InitialDir = folder;
+        d.FileName = row.fileName;
+        const TShown seen = Shown(d);
+        EXPECT_EQ(seen.folder.toStdString(), row.folder.toStdString());
+        EXPECT_EQ(seen.name.toStdString(), row.shown.toStdString());
+    }
 }
 
 } // namespace

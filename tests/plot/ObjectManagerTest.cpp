@@ -67,6 +67,41 @@ TEST(ObjectManagers, ChannelNamesAndColours)
     EXPECT_EQ(named->XAxisName(), QString());
 }
 
+// The next name and colour follow every change made after the channels
+// came: recolouring, renaming (down as well as up) and deleting; a first
+// name is told to no other object, a later one to all.
+TEST(ObjectManagers, NextNameAndColourFollowEveryChange)
+{
+    TTestPlot plot;
+    TgPlotChannelManager *channels = plot.master->ChannelManager();
+    for (int i = 0; i < 3; ++i)
+        plot.master->AddChannel(); // red, yellow, blue
+    EXPECT_EQ(channels->GetNextChannelColor(), 0xFF00FF);
+    channels->GetItem(0)->SetColor(0xFF00FF);
+    EXPECT_EQ(channels->GetNextChannelColor(), 0x0000FF); // red is free again
+    delete channels->GetItem(1);                          // yellow goes
+    channels->GetItem(1)->SetColor(0x0000FF);             // blue becomes red
+    EXPECT_EQ(channels->GetNextChannelColor(), 0x00FFFF);
+
+    TgPlotChannelCustom *last = channels->GetItem(1); // "Channel 3"
+    last->SetName(QStringLiteral("Channel 10"));
+    EXPECT_EQ(channels->GetNextName(), QStringLiteral("Channel 11"));
+    last->SetName(QStringLiteral("Channel 5"));
+    EXPECT_EQ(channels->GetNextName(), QStringLiteral("Channel 6"));
+    delete last;
+    EXPECT_EQ(channels->GetNextName(), QStringLiteral("Channel 2"));
+
+    QStringList heard;
+    auto *legend = plot.Make<TListeningLegend>(QStringLiteral("L"));
+    legend->heard = &heard;
+    legend->DoInsert();
+    heard.clear();
+    plot.master->AddChannel();
+    EXPECT_EQ(heard, QStringList());
+    channels->GetItem(1)->SetName(QStringLiteral("Renamed"));
+    EXPECT_EQ(heard, QStringList({"L rename Renamed", "L rename Renamed"}));
+}
+
 TEST(ObjectManagers, LookupsAndKinds)
 {
     TTestPlot plot;

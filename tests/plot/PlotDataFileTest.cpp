@@ -3,6 +3,7 @@
 #include "FileTestSupport.h"
 #include "MessageOf.h"
 #include "gPlot.h"
+#include "gPlotDataFile.h"
 #include "gPlotAnnotation.h"
 #include "gPlotChannel.h"
 #include "gXYPlot.h"
@@ -10,6 +11,8 @@
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace {
 
@@ -211,6 +214,149 @@ TEST_F(PlotDataFileTest, CompactIntervalForm)
     back.GetChannel(0)->GetXYEmptyNull(999, x, y, empty, null);
     EXPECT_NEAR(x, 99.9, 1e-4);
     EXPECT_EQ(y, 999);
+}
+
+// A compact file's channel count is checked against its rows: one that does
+// not fit is refused with its line, and the plot keeps what it had. A
+// marker before the file's end (old files wrote values from 1.5E38 up as
+// they were) still ends the reading there.
+TEST_F(PlotDataFileTest, CompactChannelCountMustFitTheRows)
+{
+    TgXYPlot plot(nullptr);
+    Prepare(plot, 3);
+    for (int i = 0; i < 10; ++i)
+        for (int c = 0; c < 3; ++c)
+            plot.GetChannel(c)->AddXY(i, 10 * c + i);
+    plot.SetDataFileFormat(ipdffCompactInterval);
+    plot.SaveDataToFile(Path("three.bin"));
+    const QByteArray good = ReadBytes(Path("three.bin"));
+    ASSERT_TRUE(good.startsWith("Compact Interval\r\n3\r\n"));
+    const QByteArray rows = good.mid(21);
+    std::string oldBytes;
+    for (double v : {0.0, 1.0, 1.0, 2e38, 2.0, 3.0})
+        AppendSingle(oldBytes, v);
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        QString message; // "(nothing raised)": loads
+        int points;      // then channel 0's point count
+    } cases[] = {
+        {"the right count", good, "(nothing raised)", 10},
+        {"a count far too large", "Compact Interval\r\n99999999\r\n" + rows,
+         "Error Loading Data - Line 2: The channel count 99999999 does not match the point rows that follow", 0},
+        {"a count of 5", "Compact Interval\r\n5\r\n" + rows,
+         "Error Loading Data - Line 2: The channel count 5 does not match the point rows that follow", 0},
+        {"a count of 0 before rows", "Compact Interval\r\n0\r\n" + rows,
+         "Error Loading Data - Line 2: The channel count 0 does not match the point rows that follow", 0},
+        {"an old file with a value of 2E38", QByteArray("Compact Interval\r\n1\r\n") +
+                                                 QByteArray(oldBytes.data(), qsizetype(oldBytes.size())),
+         "(nothing raised)", 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteBytes(Path("count.bin"), c.bytes);
+        TgXYPlot other(nullptr);
+        Prepare(other, 3);
+        other.GetChannel(0)->AddXY(-1, -1);
+        const QString message = MessageOf([&] { other.LoadDataFromFile(Path("count.bin"), true); });
+        EXPECT_EQ(message.toStdString(), c.message.toStdString());
+        if (c.message == "(nothing raised)")
+            EXPECT_EQ(other.GetChannel(0)->Count(), c.points);
+        else
+            EXPECT_EQ(PointTexts(other.GetChannel(0)), QStringList{"-1 -1"});
+    }
+}
+
+// Every finite value comes back from a compact file as a single holds it,
+// or the save refuses it and the old file stays.
+TEST_F(PlotDataFileTest, CompactValuesComeBackOrAreRefused)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        const char *name;
+        double value;
+        bool held;
+    } cases[] = {
+        {"an ordinary value", -273.15, true},      {"just below the no-point marks", 8.9e37, true},
+        {"a large negative value", -3.3e38, true}, {"a tiny value", 1e-40, true},
+        {"the no-point marks", 9e37, false},       {"between the marks", 1.2e38, false},
+        {"the end marker's range", 2e38, false},   {"beyond any single", 1e39, false},
+        {"below any single", -1e39, false},        {"infinity", inf, false},
+    };
+    for (const auto &c : cases) {
+        for (const bool asX : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (asX ? " as X" : " as Y"));
+            TgXYPlot plot(nullptr);
+            Prepare(plot, 1);
+            plot.SetDataFileFormat(ipdffCompactInterval);
+            WriteBytes(Path("values.bin"), "old");
+            if (asX) { // two points: the only X of the form
+                plot.GetChannel(0)->AddXY(c.value, 1);
+                plot.GetChannel(0)->AddXY(c.value, 2);
+            } else {
+                for (int i = 0; i < 3; ++i)
+                    plot.GetChannel(0)->AddXY(i, i == 1 ? c.value : i);
+            }
+            const QString message = MessageOf([&] { plot.SaveDataToFile(Path("values.bin")); });
+            if (!c.held) {
+                EXPECT_TRUE(message.startsWith(QStringLiteral("Error Saving Data - Channel 0 (A): point 0 holds the value ")
+                                                   .replace("point 0", asX ? "point 0" : "point 1")))
+                    << message.toStdString();
+                EXPECT_TRUE(message.endsWith("which the Compact Interval form cannot hold")) << message.toStdString();
+                EXPECT_EQ(ReadBytes(Path("values.bin")), "old");
+                continue;
+            }
+            ASSERT_EQ(message.toStdString(), "(nothing raised)");
+            TgXYPlot back(nullptr);
+            Prepare(back, 1);
+            back.LoadDataFromFile(Path("values.bin"));
+            ASSERT_EQ(back.GetChannel(0)->Count(), plot.GetChannel(0)->Count());
+            double x, y;
+            bool empty, null;
+            back.GetChannel(0)->GetXYEmptyNull(1, x, y, empty, null);
+            EXPECT_EQ(asX ? x : y, double(float(c.value)));
+        }
+    }
+}
+
+// A channel's title with the column separator, a TAB or a line break in
+// it: every data and log file the plot writes, in either column form,
+// reads back into the plot's channels.
+TEST_F(PlotDataFileTest, TitlesWithSeparatorsReadBack)
+{
+    const QString titles[] = {"Level, dB", "Level\tdB", "two\nlines", "cr\r\nlf", "(X)",
+                              "ends(Y)", "\"quoted\"", u"电平 Ünï"_qs, ",", "\t"};
+    for (const QString &title : titles) {
+        for (TgPlotDataFileColumnSeparator separator : {ipdfcsTab, ipdfcsComma}) {
+            for (const bool log : {false, true}) {
+                SCOPED_TRACE(QStringLiteral("%1 %2 %3")
+                                 .arg(title, separator == ipdfcsTab ? "tab" : "comma", log ? "log" : "data")
+                                 .toStdString());
+                TgPlot plot(nullptr);
+                Prepare(plot, 2);
+                plot.GetChannel(0)->SetTitleText(title);
+                plot.SetDataFileColumnSeparator(separator);
+                const QString file = Path("titled.txt");
+                if (log) {
+                    plot.SetLogFileName(file);
+                    plot.LogActivate(false);
+                }
+                for (int i = 0; i < 3; ++i)
+                    plot.AddDataArray(0.5 * i, QVariantList{i, i == 1 ? 5e-301 : -2.0 * i});
+                if (log)
+                    plot.LogDeactivate();
+                else
+                    plot.SaveDataToFile(file);
+                const QStringList lines = Lines(ReadBytes(file));
+                EXPECT_EQ(lines.size(), 4);
+                TgPlot back(nullptr);
+                Prepare(back, 2);
+                EXPECT_EQ(MessageOf([&] { back.LoadDataFromFile(file); }).toStdString(), "(nothing raised)") << lines.join('|').toStdString();
+                EXPECT_EQ(PointTexts(back.GetChannel(0)), PointTexts(plot.GetChannel(0)));
+                EXPECT_EQ(PointTexts(back.GetChannel(1)), PointTexts(plot.GetChannel(1)));
+            }
+        }
+    }
 }
 
 TEST_F(PlotDataFileTest, BulkDataArrays)

@@ -169,6 +169,49 @@ TEST(TranslationTable, FileKeepsEveryText)
     }
 }
 
+// What the file can hold comes back from it; a line break in a text or a
+// TAB in a source text is refused by the save, and the old file stays.
+TEST(TranslationTable, FileHoldsWhatItCanAndRefusesTheRest)
+{
+    const struct {
+        const char *name;
+        QString source, replacement;
+        const char *refused; // the entry as the message shows it; null: held
+    } rows[] = {
+        {"a TAB in the replacement", "a", "b\tc", nullptr},
+        {"empty texts", "", "", nullptr},
+        {"a line break in the replacement", "Edit", "Edit\nnow", "Edit"},
+        {"a CR in the replacement", "Edit", "Edit\rnow", "Edit"},
+        {"a TAB in the source", "a\tb", "c", "a\\tb"},
+        {"a line break in the source", "two\nlines", "zwei", "two\\nlines"},
+        {"CR LF in the source", "cr\r\nlf", "x", "cr\\r\\nlf"},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("texts.txt");
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        WriteBytes(path, "old\tfile\r\n");
+        Master m;
+        m.Add("first", "erste");
+        m.Add(row.source, row.replacement);
+        m.Add("last", "letzte");
+        const QString message = MessageOf([&] { m.table->SaveToFile(path); });
+        if (row.refused) {
+            EXPECT_EQ(message.toStdString(), QStringLiteral("Error Saving Translation Data - Entry 1 (\"%1\"): the file "
+                                                            "cannot hold a line break in a text, nor a TAB in a source "
+                                                            "text")
+                                                 .arg(QLatin1String(row.refused))
+                                                 .toStdString());
+            EXPECT_EQ(ReadBytes(path), "old\tfile\r\n");
+            continue;
+        }
+        ASSERT_EQ(message.toStdString(), "(nothing raised)");
+        Master back;
+        back.table->LoadFromFile(path);
+        EXPECT_EQ(back.Entries(), m.Entries());
+    }
+}
+
 TEST(TranslationTable, FormStreamRoundTripKeepsWinner)
 {
     Master m;

@@ -26,6 +26,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -447,6 +448,64 @@ TEST_F(PlotEditorLayout, PopupCommandsActOnTheBlock)
     QMenu *menu = PopUpAt(QPoint(1, 1));
     EXPECT_TRUE(editor->XYAxesReverseMenuItem->Checked());
     menu->close();
+    EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
+}
+
+// A right press raises the popup, which takes the release; a left press
+// that a popup interrupts never gets its release either. Neither leaves a
+// drag behind: a later left drag from the data view (which drags nothing)
+// onto the X axis's band moves nothing.
+TEST_F(PlotEditorLayout, APopupLeavesNoDragBehind)
+{
+    ShowLayout();
+    QWidget *w = viewer->Widget();
+    const QPoint title = blocks.down[1], dataView = blocks.down[2], xAxis = blocks.down[3];
+    const auto where = [&] {
+        const auto of = [](const TgPlotLayoutObject *O) { return std::make_pair(O->Horizontal(), O->ZOrder()); };
+        return std::make_tuple(of(plot->GetLabel(0)), of(plot->GetXAxis(0)), of(plot->GetLegend(0)));
+    };
+    const auto before = where();
+    // The popup as the desktop shows it: it holds the mouse, so the
+    // release lands on it; Escape closes it.
+    const auto popUp = [&](QPoint At, QContextMenuEvent::Reason Reason) {
+        QContextMenuEvent ask(Reason, At, w->mapToGlobal(At));
+        QApplication::sendEvent(w, &ask);
+        QMenu *menu = editor->LayoutPopupMenu->Menu();
+        EXPECT_NE(menu, nullptr);
+        return menu;
+    };
+    const struct {
+        const char *name;
+        Qt::MouseButton button;
+        QContextMenuEvent::Reason reason;
+    } presses[] = {
+        {"a right press on the title", Qt::RightButton, QContextMenuEvent::Mouse},
+        {"a left press on the title, then the menu key", Qt::LeftButton, QContextMenuEvent::Keyboard},
+    };
+    for (const auto &p : presses) {
+        SCOPED_TRACE(p.name);
+        SendMouse(w, QEvent::MouseMove, title, Qt::NoButton, Qt::NoButton);
+        QTest::mousePress(w, p.button, Qt::NoModifier, title);
+        QMenu *menu = popUp(title, p.reason);
+        if (!menu)
+            continue;
+        QTest::mouseRelease(menu, p.button, Qt::NoModifier, QPoint(2, 2));
+        QTest::keyClick(menu, Qt::Key_Escape);
+        EXPECT_EQ(viewer->SelectedObject(), nullptr);
+
+        QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, dataView);
+        SendMouse(w, QEvent::MouseMove, xAxis, Qt::NoButton, Qt::LeftButton);
+        QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, xAxis);
+        EXPECT_TRUE(where() == before);
+        blocks = FindBlocks(Shot(viewer));
+        ASSERT_EQ(blocks.down.size(), 4u); // drawn as before
+    }
+    // A left drag still moves the title: onto the X axis's band, merged
+    // with it.
+    QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, title);
+    SendMouse(w, QEvent::MouseMove, xAxis, Qt::NoButton, Qt::LeftButton);
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, xAxis);
+    EXPECT_FALSE(where() == before);
     EXPECT_TRUE(reports.isEmpty()) << reports.join('\n').toStdString();
 }
 
