@@ -138,6 +138,47 @@ TEST_F(OnlineUserInput, PresetListsOpenOnlyTheRowTheUserPicks)
     }
 }
 
+// The arrow keys move a list's highlight and open nothing; Enter or Space
+// opens the highlighted row's dialog, and Escape there and in the list closes
+// them without sending anything.
+TEST_F(OnlineUserInput, PresetListKeysMoveTheHighlightAndOpenOnlyOnEnterOrSpace)
+{
+    MainDialogs *d = fmMain->Dialogs();
+    const struct {
+        const char *button;
+        TPresetListForm *list;
+        Qt::Key open;
+        const char *title;
+    } rows[] = {{"bStore", d->fmStorePreset, Qt::Key_Return, "U05 : "},
+                {"bRecall", d->fmRecallPreset, Qt::Key_Space, "U04 : "}};
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.button);
+        sim.ClearFrames();
+        ASSERT_TRUE(UserInput::Click(MainWidget(r.button)));
+        ASSERT_TRUE(PumpUntil([&] { return r.list->Visible(); }, 2000));
+        UserInput::Render();
+        ASSERT_TRUE(r.list->vledPresetName->Focused());
+        for (int i = 0; i < 4; ++i) {
+            UserInput::Key(KeyWindow(r.list), Qt::Key_Down);
+            UserInput::Render();
+            EXPECT_FALSE(d->fmStoreName->Visible()) << i;
+        }
+        UserInput::Key(KeyWindow(r.list), r.open);
+        UserInput::Render();
+        ASSERT_TRUE(d->fmStoreName->Visible());
+        EXPECT_EQ(d->fmStoreName->lTitle->Caption(), r.title);
+        UserInput::Key(KeyWindow(d->fmStoreName), Qt::Key_Escape);
+        UserInput::Render();
+        EXPECT_FALSE(d->fmStoreName->Visible());
+        ASSERT_TRUE(r.list->Visible());
+        UserInput::Key(KeyWindow(r.list), Qt::Key_Escape);
+        UserInput::Render();
+        EXPECT_FALSE(r.list->Visible());
+        PumpFor(400);
+        EXPECT_EQ(SentCodes(), std::set<int>{});
+    }
+}
+
 // A name typed into the name dialog over the store list, and Enter, store it:
 // the device gets the name and the store of U03, and the rows show it.
 TEST_F(OnlineUserInput, ANameTypedOverTheStoreListIsStored)
