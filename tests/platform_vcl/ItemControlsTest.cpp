@@ -117,17 +117,27 @@ TEST(ListBox, FocusArrivingPicksNoEntryTheUsersKeysDo)
     QApplication::setActiveWindow(nullptr);
 }
 
+// A key/value list of two rows on a form.
+struct TwoRowList {
+    TForm form{nullptr};
+    TValueListEditor *list = new TValueListEditor(&form);
+    TwoRowList()
+    {
+        form.SetBounds(0, 0, 300, 200);
+        list->SetParent(&form);
+        list->SetBounds(0, 0, 280, 150);
+        list->InsertRow("U01", "Live");
+        list->InsertRow("U02", "Studio");
+    }
+};
+
 // The focus arriving in the list (its window shown and activated, or Tab)
 // picks no row; the user's click and arrow keys do, the first row too.
 TEST(ValueListEditor, OnlyTheUsersPickSelectsACell)
 {
-    TForm form(nullptr);
-    form.SetBounds(0, 0, 300, 200);
-    auto *list = new TValueListEditor(&form);
-    list->SetParent(&form);
-    list->SetBounds(0, 0, 280, 150);
-    list->InsertRow("U01", "Live");
-    list->InsertRow("U02", "Studio");
+    TwoRowList l;
+    TForm &form = l.form;
+    TValueListEditor *list = l.list;
     std::vector<int> picked;
     list->OnSelectCell = [&](TObject *, int, int ARow, bool &) { picked.push_back(ARow); };
     form.Show();
@@ -154,13 +164,9 @@ TEST(ValueListEditor, OnlyTheUsersPickSelectsACell)
 // finds the key row under them: none over the space below the last row.
 TEST(ValueListEditor, MouseUpTellsTheCellUnderThePointer)
 {
-    TForm form(nullptr);
-    form.SetBounds(0, 0, 300, 200);
-    auto *list = new TValueListEditor(&form);
-    list->SetParent(&form);
-    list->SetBounds(0, 0, 280, 150);
-    list->InsertRow("U01", "Live");
-    list->InsertRow("U02", "Studio");
+    TwoRowList l;
+    TForm &form = l.form;
+    TValueListEditor *list = l.list;
     std::vector<std::pair<int, int>> cells;
     list->OnMouseUp = [&](TObject *, TMouseButton, TShiftState, int X, int Y) {
         int col = 0, row = 0;
