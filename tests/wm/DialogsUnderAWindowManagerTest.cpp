@@ -69,6 +69,7 @@ bool Normal(QWidget *window) { return XProperty(window, "WM_STATE").contains("No
 QImage Shot(QWidget *w)
 {
     QWidget *top = w->window();
+    w->repaint(); // painted and on the display now, however busy the machine
     const QRect r = UserInput::VisibleRect(w);
     return top->screen()->grabWindow(top->winId(), r.x(), r.y(), r.width(), r.height()).toImage();
 }
