@@ -25,6 +25,17 @@ void EnterActsAs(TEdit *Edit, std::function<void()> Ok)
     };
 }
 
+void EscapeClicks(TForm *Form, TControl *Exit)
+{
+    Form->SetKeyPreview(true);
+    Form->OnKeyDown = [Exit](TObject *, Word &Key, TShiftState) {
+        if (Key == VK_ESCAPE) {
+            Key = 0;
+            Exit->Click();
+        }
+    };
+}
+
 PasswordLayout BuildPasswordLayout(TForm *Form, const char *FormName, const char *LabelText, const char *CancelName)
 {
     Form->SetName(FormName);

@@ -32,6 +32,10 @@ std::string FixedBytes(const QString &Text, size_t size, char pad);
 // Enter in the edit does what the dialog's OK does.
 void EnterActsAs(TEdit *Edit, std::function<void()> Ok);
 
+// Escape anywhere in the dialog clicks Exit, as Escape clicks the Cancel
+// button of the dialogs that have one. Takes the form's OnKeyDown.
+void EscapeClicks(TForm *Form, TControl *Exit);
+
 // The lock dialogs' layout: a password label, an upper-case edit of four
 // printable characters, OK and a cancel button (named CancelName).
 struct PasswordLayout {

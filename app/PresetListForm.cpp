@@ -6,6 +6,7 @@
 #include "Label.h"
 #include "TfmStoreName.h"
 #include "ValueListEditor.h"
+#include "VirtualKeys.h"
 
 namespace {
 constexpr int kNameSize = 14;
@@ -31,7 +32,21 @@ TPresetListForm::TPresetListForm(TComponent *AOwner, DialogHost *Host, const cha
         const QString key = user == 0 ? QStringLiteral("F00") : QStringLiteral("U%1").arg(user, 2, 10, QChar('0'));
         vledPresetName->InsertRow(kKeyIndent + key, kNameIndent + FitName("Default Preset"));
     }
-    vledPresetName->OnSelectCell = [this](TObject *, int, int ARow, bool &) { vledPresetNameSelectCell(ARow); };
+    // The arrow keys move the highlight only; a click on a row, Enter or
+    // Space opens the highlighted row (Space first highlights the row the
+    // focus landed on, when none is).
+    vledPresetName->OnMouseUp = [this](TObject *, TMouseButton Button, TShiftState, int X, int Y) {
+        int col = -1, row = -1;
+        vledPresetName->MouseToCell(X, Y, col, row);
+        if (Button == mbLeft && row >= 1 && row == vledPresetName->Row())
+            vledPresetNameSelectCell(row);
+    };
+    vledPresetName->OnKeyDown = [this](TObject *, Word &Key, TShiftState) {
+        if ((Key == VK_RETURN || Key == VK_SPACE) && vledPresetName->Row() >= 1) {
+            Key = 0;
+            vledPresetNameSelectCell(vledPresetName->Row());
+        }
+    };
 
     bnCancel = PlaceControl<TButton>(this, "bnCancel", 243, 444, 75, 25, "Cancel");
     bnCancel->SetCancel(true);

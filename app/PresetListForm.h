@@ -45,8 +45,9 @@ protected:
     int storeMode_;
 
 private:
-    // Opens the name dialog on list row `row`: titled by the row's key, in
-    // store mode for the store list (the one without the factory row).
+    // Opens the name dialog on grid row ARow (1 the first key row): titled
+    // by the row's key, in store mode for the store list (the one without
+    // the factory row).
     void vledPresetNameSelectCell(int ARow);
     void bnCancelClick();
 };

@@ -52,6 +52,7 @@ TfmCopy::TfmCopy(TComponent *AOwner, DialogHost *Dialogs, ChannelLinkHost *Links
 
     bnExit = PlaceControl<TSkBmpButton>(this, "bnExit", 215, 150, 75, 28, "Exit");
     bnExit->OnClick = [this](TObject *) { bnExitClick(); };
+    EscapeClicks(this, bnExit);
     OnShow = [this](TObject *) { FormShow(); };
     // The main window's button faces; each copy button belongs to its group.
     for (TComponent *owner : {static_cast<TComponent *>(this), static_cast<TComponent *>(GroupBox1),

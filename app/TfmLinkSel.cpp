@@ -38,6 +38,7 @@ TfmLinkSel::TfmLinkSel(TComponent *AOwner, DialogHost *Dialogs, ChannelLinkHost 
     bnSet->OnClick = [this](TObject *) { bnSetClick(); };
     bnExit = PlaceControl<TSkBmpButton>(this, "bnExit", ClientWidth() - 95, 430, 75, 28, "Exit");
     bnExit->OnClick = [this](TObject *) { bnExitClick(); };
+    EscapeClicks(this, bnExit);
     OnShow = [this](TObject *) { FormShow(); };
     // The main window's button faces: a row's down button reads as down.
     Artwork::PaintControls(this);

@@ -9,6 +9,7 @@ pkgs=(
   libudev-dev libudev1
   libuemf-dev libqcustomplot-dev
   xvfb openbox x11-utils poppler-utils
+  xdotool
   fonts-dejavu-core fonts-liberation2 fonts-wqy-microhei fonts-wine
 )
 missing=()

@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "Application.h"
 #include "Button.h"
 #include "Exceptions.h"
 #include "FormFrame.h"
@@ -182,6 +183,14 @@ void TCustomForm::UpdateFrame()
     const TPoint offset = WindowOffset();
     const int barH = frame_->MenuBarHeight();
     const QRect window(Left() + offset.X, Top() + offset.Y, client.Width(), client.Height() + barH);
+    // The user resizes (or maximises) only a sizeable frame; the others keep
+    // the size the form gives them.
+    if (UserSizeable()) {
+        frame_->setMinimumSize(0, 0);
+        frame_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        frame_->setFixedSize(window.size());
+    }
     if (frame_->geometry() != window)
         frame_->setGeometry(window);
     const TPoint content = autoScroll_ ? ContentExtent() : TPoint(0, 0);
@@ -230,25 +239,40 @@ void TCustomForm::UpdateWidgetVisibility()
     if (Visible() && !frame_->isVisible()) {
         ApplyPosition();
         UpdateFrame();
-        StandOverModalWindow();
+        StandOverOwner();
     }
     frame_->setVisible(Visible());
 }
 
-void TCustomForm::StandOverModalWindow()
+void TCustomForm::StandOverOwner()
 {
     // A modal window holds back only the windows that were there when it came
     // (as on the desktop the layer stands for): one shown later over it takes
-    // input and stays above it, as Qt allows its transients.
-    QWidget *modal = QApplication::activeModalWidget();
-    if (modal == frame_)
-        modal = nullptr;
-    if (!modal && !overModal_)
+    // input and stays above it, as Qt allows its transients. A modal window
+    // itself stands over the window it belongs to, so that the window manager
+    // keeps it above that one and minimises and restores the two together.
+    QWidget *over = QApplication::activeModalWidget();
+    if (over == frame_)
+        over = nullptr;
+    if (!over && frame_->windowModality() != Qt::NonModal)
+        over = OwnerWindow();
+    if (!over && !transient_)
         return;
-    frame_->winId(); // the window handle exists from here on
+    transient_ = over != nullptr;
+    ApplyWindowFlags(); // the window system writes the owner of a dialog only
+    frame_->winId();    // the window handle exists from here on
     if (QWindow *handle = frame_->windowHandle())
-        handle->setTransientParent(modal ? modal->windowHandle() : nullptr);
-    overModal_ = modal != nullptr;
+        handle->setTransientParent(over ? over->windowHandle() : nullptr);
+}
+
+QWidget *TCustomForm::OwnerWindow() const
+{
+    for (TCustomForm *form : {dynamic_cast<TCustomForm *>(Owner()), Application->MainForm()}) {
+        QWidget *w = form && form != this ? form->WindowWidget() : nullptr;
+        if (w && w->isWindow() && w->isVisible())
+            return w;
+    }
+    return nullptr;
 }
 
 void TCustomForm::ApplyWindowFlags()
@@ -256,16 +280,22 @@ void TCustomForm::ApplyWindowFlags()
     QWidget *w = frame_;
     if (!w || Parent())
         return;
-    Qt::WindowFlags f = borderStyle_ == bsToolWindow || borderStyle_ == bsSizeToolWin ? Qt::Tool : Qt::Window;
+    // A dialog frame, and a window that stands over another, are dialogs to
+    // the window system (which then writes their owner); a dialog frame and
+    // the tool frames have no minimise or maximise box, whatever BorderIcons say.
+    const bool tool = borderStyle_ == bsToolWindow || borderStyle_ == bsSizeToolWin;
+    const bool dialog = borderStyle_ == bsDialog || transient_;
+    Qt::WindowFlags f = tool ? Qt::Tool : dialog ? Qt::Dialog : Qt::Window;
+    const bool boxes = !tool && borderStyle_ != bsDialog;
     if (borderStyle_ == bsNone) {
         f |= Qt::FramelessWindowHint;
     } else {
         f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
         if (borderIcons_.Contains(biSystemMenu))
             f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        if (borderIcons_.Contains(biMinimize))
+        if (boxes && borderIcons_.Contains(biMinimize))
             f |= Qt::WindowMinimizeButtonHint;
-        if (borderIcons_.Contains(biMaximize))
+        if (boxes && borderIcons_.Contains(biMaximize))
             f |= Qt::WindowMaximizeButtonHint;
         if (borderIcons_.Contains(biHelp))
             f |= Qt::WindowContextHelpButtonHint;
@@ -282,6 +312,12 @@ void TCustomForm::ApplyWindowFlags()
     UpdateFrame();
     if (shown)
         w->show();
+}
+
+bool TCustomForm::UserSizeable() const
+{
+    return borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin ||
+           (borderStyle_ == bsSingle && borderIcons_.Contains(biMaximize));
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle Value)

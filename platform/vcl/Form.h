@@ -82,8 +82,13 @@ public:
     ~TCustomForm() override;
 
     // Window frame and placement. BorderStyle bsNone gives a frameless window,
-    // the tool styles a tool window; BorderIcons are the title-bar buttons;
-    // fsStayOnTop keeps the window above ordinary ones. Position is applied
+    // the tool styles a tool window; only bsSizeable and bsSizeToolWin (and
+    // bsSingle with biMaximize) let the user resize the window. BorderIcons
+    // are the title-bar buttons; bsDialog and the tool styles have neither
+    // minimise nor maximise box. fsStayOnTop keeps the window above ordinary
+    // ones. A modal window (its window modality set before it shows) stands
+    // over its Owner form's window, else the main form's: the window manager
+    // keeps it above that one and minimises it only together with it. Position is applied
     // each time the window is shown: poScreenCenter and poDesktopCenter centre
     // it on the primary screen, poDesigned keeps Left and Top, the others
     // leave the place to the window system.
@@ -213,8 +218,15 @@ private:
     void ApplyOpacity();
     void ApplyPosition();
     // Makes the window, about to show, a transient of the modal window that
-    // is showing (none: it stands alone again).
-    void StandOverModalWindow();
+    // is showing, or, when it is modal itself, of its owner (none: it stands
+    // alone again).
+    void StandOverOwner();
+    // The shown window of the Owner form, else of the main form; none when
+    // neither is shown.
+    QWidget *OwnerWindow() const;
+    // Whether the user may resize the window: a sizeable frame, or a single
+    // one that can be maximised.
+    bool UserSizeable() const;
     // Places the frame's window, bar, viewport and scroll bars for the
     // bounds and the children as they are now.
     void UpdateFrame();
@@ -245,7 +257,7 @@ private:
     TMainMenu *menu_ = nullptr;
     bool autoScroll_ = false;
     bool updatingFrame_ = false;
-    bool overModal_ = false; // the window is a transient of a modal one
+    bool transient_ = false; // the window stands over another (its transient)
     bool active_ = false;    // as last told to OnActivate / OnDeactivate
     QPointer<QWidget> activeBefore_; // the active window when this one was shown
 };

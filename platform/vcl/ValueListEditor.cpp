@@ -45,6 +45,7 @@ TValueListEditor::TValueListEditor(TComponent *AOwner)
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setHorizontalHeaderLabels({QString(), QString()});
+    RouteMouseOf(table_->viewport());
     auto *table = static_cast<ListTable *>(table_);
     QObject::connect(table_, &QTableWidget::currentCellChanged, table_,
                      [this, table](int row, int col, int oldRow, int oldCol) {
@@ -129,7 +130,8 @@ void TValueListEditor::SetCell(int ACol, int ARow, const QString &Text)
 
 int TValueListEditor::Row() const
 {
-    return table_->currentRow() + 1;
+    const int row = table_->currentRow();
+    return row >= 0 && table_->selectionModel()->isRowSelected(row, QModelIndex()) ? row + 1 : 0;
 }
 
 void TValueListEditor::SetRow(int ARow)
@@ -137,4 +139,14 @@ void TValueListEditor::SetRow(int ARow)
     fromCode_ = true;
     table_->setCurrentCell(ARow - 1, 0);
     fromCode_ = false;
+}
+
+void TValueListEditor::MouseToCell(int X, int Y, int &ACol, int &ARow) const
+{
+    const QPoint at = table_->viewport()->mapFrom(table_, QPoint(X, Y));
+    const bool inside = table_->viewport()->rect().contains(at);
+    const int row = inside ? table_->rowAt(at.y()) : -1;
+    const int col = inside ? table_->columnAt(at.x()) : -1;
+    ARow = row >= 0 ? row + 1 : -1;
+    ACol = row >= 0 ? col : -1;
 }

@@ -525,8 +525,17 @@ TWinControl *TWinControl::FindNextControl(TWinControl *CurControl, bool GoForwar
 
 void TWinControl::SelectNext(TWinControl *CurControl, bool GoForward, bool CheckTabStop)
 {
-    if (TWinControl *c = FindNextControl(CurControl, GoForward, CheckTabStop, !CheckTabStop))
-        c->SetFocus();
+    TWinControl *c = FindNextControl(CurControl, GoForward, CheckTabStop, !CheckTabStop);
+    if (!c)
+        return;
+    c->SetFocus();
+    // Qt's styles draw the focus marks of a window only after a keyboard
+    // focus change (the desktop's focus cues): this walk is one, even when
+    // it comes back to the control that had the focus.
+    if (c->widget_) {
+        c->widget_->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        c->widget_->update();
+    }
 }
 
 void TWinControl::KeyDown(Word &Key, TShiftState Shift)

@@ -77,7 +77,9 @@ public:
     // and this control as its parent; none when no control qualifies.
     TWinControl *FindNextControl(TWinControl *CurControl, bool GoForward, bool CheckTabStop,
                                  bool CheckParent) const;
-    // Focuses the next control in Tab order (the Tab key walks with it).
+    // Focuses the next control in Tab order (the Tab key walks with it, and
+    // the arrow keys among siblings). A walk by keys is a keyboard focus
+    // change: the window's controls show their focus marks from then on.
     void SelectNext(TWinControl *CurControl, bool GoForward, bool CheckTabStop);
 
     void SetParent(TWinControl *AParent) override;

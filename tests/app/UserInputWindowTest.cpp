@@ -86,6 +86,14 @@ protected:
         QWidget *active = QApplication::activeWindow();
         return active ? active : Window(fallback);
     }
+    // Clears the device's frames and opens the preset list by its main-window button.
+    void OpenList(const char *button, TPresetListForm *list)
+    {
+        sim.ClearFrames();
+        ASSERT_TRUE(UserInput::Click(MainWidget(button)));
+        ASSERT_TRUE(PumpUntil([&] { return list->Visible(); }, 2000));
+        UserInput::Render();
+    }
     // A click on list row `row` (0 the first key row) where the list draws it.
     static void ClickRow(TPresetListForm *list, int row)
     {
@@ -114,10 +122,9 @@ TEST_F(OnlineUserInput, PresetListsOpenOnlyTheRowTheUserPicks)
     } rows[] = {{"bStore", d->fmStorePreset, 2, "U03 : ", 1}, {"bRecall", d->fmRecallPreset, 0, "F00 : ", 0}};
     for (const auto &r : rows) {
         SCOPED_TRACE(r.button);
-        sim.ClearFrames();
-        ASSERT_TRUE(UserInput::Click(MainWidget(r.button)));
-        ASSERT_TRUE(PumpUntil([&] { return r.list->Visible(); }, 2000));
-        UserInput::Render();
+        OpenList(r.button, r.list);
+        if (HasFatalFailure())
+            return;
         EXPECT_FALSE(d->fmStoreName->Visible());
         UserInput::Key(KeyWindow(r.list), Qt::Key_Return);
         PumpFor(400);
@@ -134,6 +141,46 @@ TEST_F(OnlineUserInput, PresetListsOpenOnlyTheRowTheUserPicks)
         ASSERT_TRUE(UserInput::Click(r.list->bnCancel->Widget()));
         EXPECT_FALSE(r.list->Visible());
         PumpFor(100);
+        EXPECT_EQ(SentCodes(), std::set<int>{});
+    }
+}
+
+// The arrow keys move a list's highlight and open nothing; Enter or Space
+// opens the highlighted row's dialog, and Escape there and in the list closes
+// them without sending anything.
+TEST_F(OnlineUserInput, PresetListKeysMoveTheHighlightAndOpenOnlyOnEnterOrSpace)
+{
+    MainDialogs *d = fmMain->Dialogs();
+    const struct {
+        const char *button;
+        TPresetListForm *list;
+        Qt::Key open;
+        const char *title;
+    } rows[] = {{"bStore", d->fmStorePreset, Qt::Key_Return, "U05 : "},
+                {"bRecall", d->fmRecallPreset, Qt::Key_Space, "U04 : "}};
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.button);
+        OpenList(r.button, r.list);
+        if (HasFatalFailure())
+            return;
+        ASSERT_TRUE(r.list->vledPresetName->Focused());
+        for (int i = 0; i < 4; ++i) {
+            UserInput::Key(KeyWindow(r.list), Qt::Key_Down);
+            UserInput::Render();
+            EXPECT_FALSE(d->fmStoreName->Visible()) << i;
+        }
+        UserInput::Key(KeyWindow(r.list), r.open);
+        UserInput::Render();
+        ASSERT_TRUE(d->fmStoreName->Visible());
+        EXPECT_EQ(d->fmStoreName->lTitle->Caption(), r.title);
+        UserInput::Key(KeyWindow(d->fmStoreName), Qt::Key_Escape);
+        UserInput::Render();
+        EXPECT_FALSE(d->fmStoreName->Visible());
+        ASSERT_TRUE(r.list->Visible());
+        UserInput::Key(KeyWindow(r.list), Qt::Key_Escape);
+        UserInput::Render();
+        EXPECT_FALSE(r.list->Visible());
+        PumpFor(400);
         EXPECT_EQ(SentCodes(), std::set<int>{});
     }
 }

@@ -6,6 +6,7 @@
 #include "TfmRecallPreset.h"
 #include "TfmStoreName.h"
 #include "TfmStorePreset.h"
+#include "TestInput.h"
 #include "ValueListEditor.h"
 
 #include <QTableWidget>
@@ -23,8 +24,16 @@ struct PresetFixture : ::testing::Test {
         store.SetNameDialog(&name);
         recall.SetNameDialog(&name);
     }
-    // A user's pick of list row `row` (the grid's title row not counted).
-    static void Pick(TPresetListForm &list, int row) { list.vledPresetName->Table()->setCurrentCell(row, 1); }
+    // A user's click on list row `row` (the grid's title row not counted),
+    // where the shown list draws it.
+    static void Pick(TPresetListForm &list, int row)
+    {
+        if (!list.Visible())
+            list.Show();
+        QTableWidget *table = list.vledPresetName->Table();
+        table->scrollTo(table->model()->index(row, 1));
+        Click(table->viewport(), table->visualRect(table->model()->index(row, 1)).center());
+    }
 };
 
 // Every row is 27 characters and reads back the name put into it.
@@ -87,7 +96,6 @@ TEST_F(PresetFixture, SlotsAndPresetNumbersFollowTheRows)
         host.stored.clear();
         host.recalled.clear();
         TPresetListForm &list = c.storeList ? static_cast<TPresetListForm &>(store) : recall;
-        list.vledPresetName->SetRow(0); // so that the pick below is a change
         Pick(list, c.row);
         EXPECT_EQ(name.lTitle->Caption(), c.title);
         EXPECT_EQ(name.edName->Enabled(), c.storeList);

@@ -117,17 +117,27 @@ TEST(ListBox, FocusArrivingPicksNoEntryTheUsersKeysDo)
     QApplication::setActiveWindow(nullptr);
 }
 
+// A key/value list of two rows on a form.
+struct TwoRowList {
+    TForm form{nullptr};
+    TValueListEditor *list = new TValueListEditor(&form);
+    TwoRowList()
+    {
+        form.SetBounds(0, 0, 300, 200);
+        list->SetParent(&form);
+        list->SetBounds(0, 0, 280, 150);
+        list->InsertRow("U01", "Live");
+        list->InsertRow("U02", "Studio");
+    }
+};
+
 // The focus arriving in the list (its window shown and activated, or Tab)
 // picks no row; the user's click and arrow keys do, the first row too.
 TEST(ValueListEditor, OnlyTheUsersPickSelectsACell)
 {
-    TForm form(nullptr);
-    form.SetBounds(0, 0, 300, 200);
-    auto *list = new TValueListEditor(&form);
-    list->SetParent(&form);
-    list->SetBounds(0, 0, 280, 150);
-    list->InsertRow("U01", "Live");
-    list->InsertRow("U02", "Studio");
+    TwoRowList l;
+    TForm &form = l.form;
+    TValueListEditor *list = l.list;
     std::vector<int> picked;
     list->OnSelectCell = [&](TObject *, int, int ARow, bool &) { picked.push_back(ARow); };
     form.Show();
@@ -135,16 +145,40 @@ TEST(ValueListEditor, OnlyTheUsersPickSelectsACell)
     list->SetFocus();
     ASSERT_TRUE(list->Focused());
     EXPECT_TRUE(picked.empty());
+    EXPECT_EQ(list->Row(), 0);
 
     QTableWidget *table = list->Table();
     const QRect first = table->visualRect(table->model()->index(0, 1));
     Click(table->viewport(), first.center());
     EXPECT_EQ(picked, std::vector<int>{1});
+    EXPECT_EQ(list->Row(), 1);
     Key(table, Qt::Key_Down);
     EXPECT_EQ(picked, (std::vector<int>{1, 2}));
+    EXPECT_EQ(list->Row(), 2);
     Click(table->viewport(), first.center()); // another row: one pick, not two
     EXPECT_EQ(picked, (std::vector<int>{1, 2, 1}));
     QApplication::setActiveWindow(nullptr);
+}
+
+// The list's mouse events come in its own coordinates, and MouseToCell
+// finds the key row under them: none over the space below the last row.
+TEST(ValueListEditor, MouseUpTellsTheCellUnderThePointer)
+{
+    TwoRowList l;
+    TForm &form = l.form;
+    TValueListEditor *list = l.list;
+    std::vector<std::pair<int, int>> cells;
+    list->OnMouseUp = [&](TObject *, TMouseButton, TShiftState, int X, int Y) {
+        int col = 0, row = 0;
+        list->MouseToCell(X, Y, col, row);
+        cells.emplace_back(col, row);
+    };
+    form.Show();
+    QTableWidget *table = list->Table();
+    const QRect second = table->visualRect(table->model()->index(1, 1));
+    Click(table->viewport(), second.center());
+    Click(table->viewport(), QPoint(second.center().x(), second.bottom() + 20));
+    EXPECT_EQ(cells, (std::vector<std::pair<int, int>>{{1, 2}, {-1, -1}}));
 }
 
 TEST(Edit, OnChangeForCodeAndTyping)
