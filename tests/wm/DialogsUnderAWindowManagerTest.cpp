@@ -3,6 +3,7 @@
 #include "Button.h"
 #include "MainDialogs.h"
 #include "OfflineUserInput.h"
+#include "OnScreen.h"
 #include "PumpEvents.h"
 #include "SkBmpButton.h"
 #include "TfmAbout.h"
@@ -68,10 +69,8 @@ bool Normal(QWidget *window) { return XProperty(window, "WM_STATE").contains("No
 // What shows of widget `w` on the display, read back from the X server.
 QImage Shot(QWidget *w)
 {
-    QWidget *top = w->window();
     w->repaint(); // painted and on the display now, however busy the machine
-    const QRect r = UserInput::VisibleRect(w);
-    return top->screen()->grabWindow(top->winId(), r.x(), r.y(), r.width(), r.height()).toImage();
+    return ScreenShot(w).copy(UserInput::VisibleRect(w));
 }
 
 void Settle()
