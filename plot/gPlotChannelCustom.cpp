@@ -57,8 +57,19 @@ int TgPlotChannelCustom::AddXY(double X, double Y)
     return DoAddXY(X, Y, false, false);
 }
 
+void TgPlotChannelCustom::CheckFiniteX(double X)
+{
+    if (!std::isfinite(X))
+        throw Exception(QStringLiteral("New Data-Point X-Value is not a finite number"));
+}
+
 int TgPlotChannelCustom::DoAddXY(double X, double Y, bool Null, bool Empty)
 {
+    CheckFiniteX(X);
+    // A Y that is not a finite number is a gap, as a Null point is; its
+    // value stays as given, and counts as 0 in the running statistics.
+    const bool finiteY = std::isfinite(Y);
+    Null = Null || (!finiteY && !Empty);
     // A full ring drops its oldest point: written first while it is unlogged.
     if (FLoggingActive && FLogBufferCount > 0 && FData->RingBufferEnabled() && Count() == Capacity() &&
         FLogBufferCount >= Count())
@@ -82,14 +93,15 @@ int TgPlotChannelCustom::DoAddXY(double X, double Y, bool Null, bool Empty)
         FRunningXMax = X;
     if (X < FRunningXMin)
         FRunningXMin = X;
-    if (Y > FRunningYMax)
-        FRunningYMax = Y;
-    if (Y < FRunningYMin)
-        FRunningYMin = Y;
+    const double runningY = finiteY ? Y : 0;
+    if (runningY > FRunningYMax)
+        FRunningYMax = runningY;
+    if (runningY < FRunningYMin)
+        FRunningYMin = runningY;
     ++FRunningCount;
     FRunningXTotal += X;
     FRunningXMean = double(FRunningXTotal / FRunningCount);
-    FRunningYTotal += Y;
+    FRunningYTotal += runningY;
     FRunningYMean = double(FRunningYTotal / FRunningCount);
     if (FXAxisTrackingEnabled || FYAxisTrackingEnabled) {
         const int last = Count() - 1;

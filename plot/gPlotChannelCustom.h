@@ -191,6 +191,9 @@ public:
     // channel's own); AddXYFlags adds one point with its flags as AddXY would.
     virtual void CheckAppend(int Count, const std::function<double(int)> &XAt, bool Replacing = false) const;
     virtual int AddXYFlags(double X, double Y, bool Null, bool Empty) { return DoAddXY(X, Y, Null, Empty); }
+    // Raises "New Data-Point X-Value is not a finite number" for a NaN or
+    // infinite X: every add refuses one (a Y of that kind is a Null point).
+    static void CheckFiniteX(double X);
     QVariant Tag;
 
     // Data-cursor readings and texts.
