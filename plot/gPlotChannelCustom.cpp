@@ -74,21 +74,10 @@ int TgPlotChannelCustom::DoAddXY(double X, double Y, bool Null, bool Empty)
     if (FLoggingActive && FLogBufferCount > 0 && FData->RingBufferEnabled() && Count() == Capacity() &&
         FLogBufferCount >= Count())
         FlushLog();
-    TgValidExtremes &e = FValidExtremes;
-    // A full ring drops its oldest point: extremes it held are counted again.
-    if (e.Current && FData->RingBufferEnabled() && Count() > 0 && Count() == Capacity() && IsValidPoint(0)) {
-        const double x = GetX(0), y = GetY(0);
-        e.Current = x != e.XMin && x != e.XMax && y != e.YMin && y != e.YMax;
-    }
+    // A full ring drops its oldest point: index 0 names the next one.
+    if (FData->RingBufferEnabled() && Count() > 0 && Count() == Capacity())
+        ++FFirstSequence;
     const int index = FData->Add(X, Y, Null, Empty);
-    // As the list keeps the point (a compact list in single precision).
-    if (e.Current && IsValidPoint(Count() - 1)) {
-        const double x = GetX(Count() - 1), y = GetY(Count() - 1);
-        e.XMin = std::min(e.XMin, x);
-        e.XMax = std::max(e.XMax, x);
-        e.YMin = std::min(e.YMin, y);
-        e.YMax = std::max(e.YMax, y);
-    }
     if (X > FRunningXMax)
         FRunningXMax = X;
     if (X < FRunningXMin)
@@ -139,29 +128,42 @@ int TgPlotChannelCustom::DoAddXY(double X, double Y, bool Null, bool Empty)
 
 void TgPlotChannelCustom::DoChange()
 {
-    if (!FKeepValidExtremes)
-        FValidExtremes.Current = false;
+    if (!FKeepValidExtremes) {
+        FXWindow.Clear();
+        FYWindow.Clear();
+    }
     TgPlotManagerObject::DoChange();
+}
+
+// The values are read back from the list, as it keeps them (a compact list
+// in single precision).
+void TgPlotChannelCustom::FollowRun(TgPlotWindowExtremes &Window, int From, int To, bool X)
+{
+    Window.MoveTo(FFirstSequence + From, FFirstSequence + To, [&](std::int64_t Sequence, double &Value) {
+        const int i = int(Sequence - FFirstSequence);
+        if (!IsValidPoint(i))
+            return false;
+        Value = X ? GetX(i) : GetY(i);
+        return true;
+    });
 }
 
 void TgPlotChannelCustom::GetValidExtremes(double &XMin, double &XMax, double &YMin, double &YMax)
 {
-    TgValidExtremes &e = FValidExtremes;
-    if (!e.Current) {
-        e = TgValidExtremes();
-        for (int i = 0; i < Count(); ++i)
-            if (IsValidPoint(i)) {
-                const double x = GetX(i), y = GetY(i);
-                e.XMin = std::min(e.XMin, x);
-                e.XMax = std::max(e.XMax, x);
-                e.YMin = std::min(e.YMin, y);
-                e.YMax = std::max(e.YMax, y);
-            }
-    }
-    XMin = e.XMin;
-    XMax = e.XMax;
-    YMin = e.YMin;
-    YMax = e.YMax;
+    FollowRun(FXWindow, 0, Count() - 1, true);
+    FollowRun(FYWindow, 0, Count() - 1, false);
+    const bool any = FXWindow.Any();
+    XMin = any ? FXWindow.Lowest() : HUGE_VAL;
+    XMax = any ? FXWindow.Highest() : -HUGE_VAL;
+    YMin = any ? FYWindow.Lowest() : HUGE_VAL;
+    YMax = any ? FYWindow.Highest() : -HUGE_VAL;
+}
+
+void TgPlotChannelCustom::ValidYExtremes(int From, int To, int &Lowest, int &Highest)
+{
+    FollowRun(FYWindow, From, To, false);
+    Lowest = FYWindow.Any() ? int(FYWindow.LowestAt() - FFirstSequence) : -1;
+    Highest = FYWindow.Any() ? int(FYWindow.HighestAt() - FFirstSequence) : -1;
 }
 
 void TgPlotChannelCustom::AddXYArrays(const QVariant &XData, const QVariant &YData)

@@ -4,6 +4,7 @@
 #include "Font.h"
 #include "gPlotDataCustomList.h"
 #include "gPlotManagerObject.h"
+#include "gPlotWindowExtremes.h"
 #include "gUtilities.h"
 
 #include <QVariant>
@@ -208,9 +209,10 @@ public:
     void SetLegendRect(const TRect &Rect) { FLegendRect = Rect; }
 
     // The smallest and largest X and Y over the valid points (neither Null
-    // nor Empty), infinite without one. Kept as points are added and counted
-    // again once after any other change, so that fitting an axis after every
-    // added point stays linear in the points.
+    // nor Empty), infinite without one. Kept as points are added and as a
+    // ring drops them, and counted again once after any other change, so
+    // that fitting an axis after every added point stays linear in the
+    // points.
     void GetValidExtremes(double &XMin, double &XMax, double &YMin, double &YMax);
     // A change of the channel: the valid extremes are counted again when next
     // asked for (adding a point keeps them).
@@ -305,6 +307,11 @@ protected:
     // The Y text of a valid reading (the Y axis's cursor text here).
     virtual QString CursorValidYText(double Y) { return GetYValueText(Y); }
     TgPlotDataCustomList &DataList() { return *FData; }
+    // The indexes of the valid points of smallest and largest Y among From
+    // .. To (the earliest of equal ones), -1 without a valid point. Kept as
+    // the run moves forward (points added, dropped by a ring, a view that
+    // scrolls on), like GetValidExtremes.
+    void ValidYExtremes(int From, int To, int &Lowest, int &Highest);
 
     int FDrawStartIndex = -1;
     int FDrawStopIndex = -1;
@@ -365,10 +372,11 @@ private:
     QString FDataCursorXText, FDataCursorYText;
     double FDataCursorYValue = 0, FDataCursorXValue = 0;
     TgPlotDataPointStatus FDataCursorStatus = ipdpsValid;
-    struct TgValidExtremes {
-        bool Current = true;
-        double XMin = HUGE_VAL, XMax = -HUGE_VAL, YMin = HUGE_VAL, YMax = -HUGE_VAL;
-    } FValidExtremes;
+    // X and Y of the valid points over a run of indexes, by sequence
+    // numbers: index i is point FFirstSequence + i (a ring's drop moves it).
+    void FollowRun(TgPlotWindowExtremes &Window, int From, int To, bool X);
+    TgPlotWindowExtremes FXWindow, FYWindow;
+    std::int64_t FFirstSequence = 0;
     bool FKeepValidExtremes = false;
     // Selection and drag of a data point.
     int FSelectDataIndex = -1;
