@@ -78,6 +78,11 @@ int TgPlotChannelCustom::DoAddXY(double X, double Y, bool Null, bool Empty)
     if (FData->RingBufferEnabled() && Count() > 0 && Count() == Capacity())
         ++FFirstSequence;
     const int index = FData->Add(X, Y, Null, Empty);
+    if (FXRises == 1 && IsValidPoint(Count() - 1)) {
+        const double x = GetX(Count() - 1); // as the list keeps it
+        FXRises = x >= FLastValidX;
+        FLastValidX = x;
+    }
     if (X > FRunningXMax)
         FRunningXMax = X;
     if (X < FRunningXMin)
@@ -131,6 +136,7 @@ void TgPlotChannelCustom::DoChange()
     if (!FKeepValidExtremes) {
         FXWindow.Clear();
         FYWindow.Clear();
+        FXRises = -1;
     }
     TgPlotManagerObject::DoChange();
 }
@@ -157,6 +163,20 @@ void TgPlotChannelCustom::GetValidExtremes(double &XMin, double &XMax, double &Y
     XMax = any ? FXWindow.Highest() : -HUGE_VAL;
     YMin = any ? FYWindow.Lowest() : HUGE_VAL;
     YMax = any ? FYWindow.Highest() : -HUGE_VAL;
+}
+
+bool TgPlotChannelCustom::ValidXRises()
+{
+    if (FXRises < 0) {
+        FXRises = 1;
+        FLastValidX = -HUGE_VAL;
+        for (int i = 0; i < Count() && FXRises; ++i)
+            if (IsValidPoint(i)) {
+                FXRises = GetX(i) >= FLastValidX;
+                FLastValidX = GetX(i);
+            }
+    }
+    return FXRises == 1;
 }
 
 void TgPlotChannelCustom::ValidYExtremes(int From, int To, int &Lowest, int &Highest)

@@ -15,6 +15,7 @@
 class IgPlotOwner;
 class TgPlotAxis;
 class TgPlotDataCursor;
+class TgPlotMinMaxPoint;
 class TgPlotDataView;
 class TgPlotXAxis;
 class TgPlotYAxis;
@@ -289,6 +290,20 @@ protected:
     // the first data view).
     void DrawTraceSegment(TCanvas *Canvas, bool XYAxesReversed, bool PercentY, double Xa, double Ya, double Xb,
                           double Yb);
+    // The straight trace of the points From .. To (in X order) decimated per
+    // pixel column: each column's stroke from its smallest to its largest Y
+    // and the segment to the next column, as DrawTraceSegment draws them.
+    // BothEnds: the pixels of the point-by-point trace, at the cost of a
+    // third segment in columns whose last value lies between the extremes;
+    // else at most two segments a column.
+    void DrawTraceColumns(TCanvas *Canvas, bool XYAxesReversed, int From, int To, bool BothEnds);
+    void DrawMinMaxColumns(TCanvas *Canvas, bool XYAxesReversed, const TgPlotMinMaxPoint &P,
+                           const TgPlotMinMaxPoint &Q, const TgPlotMinMaxPoint &R, bool BothEnds);
+    // Whether the valid points' X never falls from one to the next: kept as
+    // points are added, counted again once after any other change.
+    bool ValidXRises();
+    void DrawMinMaxColumns(TCanvas *Canvas, bool XYAxesReversed, const TgPlotMinMaxPoint &P,
+                           const TgPlotMinMaxPoint &Q, const TgPlotMinMaxPoint &R);
     // The four value points, each through the X and Y axis, filled as one
     // polygon with the canvas's pen and brush.
     void DrawQuadrilateral(TCanvas *Canvas, bool XYAxesReversed, TgDoublePoint P1, TgDoublePoint P2,
@@ -377,6 +392,8 @@ private:
     void FollowRun(TgPlotWindowExtremes &Window, int From, int To, bool X);
     TgPlotWindowExtremes FXWindow, FYWindow;
     std::int64_t FFirstSequence = 0;
+    int FXRises = -1; // 1 rising, 0 not, -1 to be counted
+    double FLastValidX = -HUGE_VAL;
     bool FKeepValidExtremes = false;
     // Selection and drag of a data point.
     int FSelectDataIndex = -1;

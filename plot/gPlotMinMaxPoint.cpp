@@ -16,4 +16,5 @@ void TgPlotMinMaxPoint::AssignDown(const TgPlotMinMaxPoint &Source)
     YMin = Source.YMin;
     YFirst = Source.YFirst;
     YLast = Source.YLast;
+    XLast = Source.XLast;
 }

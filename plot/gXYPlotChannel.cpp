@@ -63,6 +63,24 @@ void TgXYPlotChannel::Draw(TCanvas *Canvas, TColor BackGroundColor)
     Canvas->RestoreState();
 }
 
+void TgXYPlotChannel::DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor)
+{
+    // Per-point styles, broken lines and points beyond the X axis's ends
+    // (whose segments the axis cuts) keep the point-by-point drawing.
+    const auto within = [this] {
+        double xMin, xMax, yMin, yMax;
+        GetValidExtremes(xMin, xMax, yMin, yMax);
+        return xMin >= XAxis()->Min() && xMax <= XAxis()->Max();
+    };
+    if (TraceVisible() && HasAxes() && FDrawStopIndex > FDrawStartIndex && FDrawStartIndex >= 0 &&
+        TraceLineStyle() == iplsSolid && DataStyle() != ipdsFullFeature && ValidXRises() && within()) {
+        SetTracePen(Canvas);
+        DrawTraceColumns(Canvas, XYAxesReversed, FDrawStartIndex, FDrawStopIndex, true);
+        return;
+    }
+    TgPlotChannelCustom::DrawTrace(Canvas, XYAxesReversed, BackGroundColor);
+}
+
 double TgXYPlotChannel::VisibleExtent(bool X, int Sign)
 {
     const double start = Sign > 0 ? -1e300 : 1e300;
