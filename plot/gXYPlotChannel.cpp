@@ -67,10 +67,14 @@ void TgXYPlotChannel::DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor Bac
 {
     // Per-point styles, broken lines and points beyond the X axis's ends
     // (whose segments the axis cuts) keep the point-by-point drawing.
+    // Rising X: the first and last valid points hold its ends.
     const auto within = [this] {
-        double xMin, xMax, yMin, yMax;
-        GetValidExtremes(xMin, xMax, yMin, yMax);
-        return xMin >= XAxis()->Min() && xMax <= XAxis()->Max();
+        int first = 0, last = Count() - 1;
+        while (first <= last && !IsValidPoint(first))
+            ++first;
+        while (last >= first && !IsValidPoint(last))
+            --last;
+        return first > last || (GetX(first) >= XAxis()->Min() && GetX(last) <= XAxis()->Max());
     };
     if (TraceVisible() && HasAxes() && FDrawStopIndex > FDrawStartIndex && FDrawStartIndex >= 0 &&
         TraceLineStyle() == iplsSolid && DataStyle() != ipdsFullFeature && ValidXRises() && within()) {
