@@ -123,9 +123,9 @@ void TgPlotChannelCustom::DrawMinMaxColumns(TCanvas *Canvas, bool XYAxesReversed
     stroke(P);
     stroke(Q);
     if (!P.Empty && !Q.Empty)
-        DrawTraceSegment(Canvas, XYAxesReversed, false, P.XLast, P.YLast, Q.XValue, Q.YFirst);
+        DrawTraceSegment(Canvas, XYAxesReversed, false, P.XValue, P.YLast, Q.XValue, Q.YFirst);
     if (!Q.Empty && !R.Empty)
-        DrawTraceSegment(Canvas, XYAxesReversed, false, Q.XLast, Q.YLast, R.XValue, R.YFirst);
+        DrawTraceSegment(Canvas, XYAxesReversed, false, Q.XValue, Q.YLast, R.XValue, R.YFirst);
 }
 
 void TgPlotChannelCustom::DrawTraceColumns(TCanvas *Canvas, bool XYAxesReversed, int From, int To, bool BothEnds)

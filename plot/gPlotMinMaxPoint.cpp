@@ -16,5 +16,4 @@ void TgPlotMinMaxPoint::AssignDown(const TgPlotMinMaxPoint &Source)
     YMin = Source.YMin;
     YFirst = Source.YFirst;
     YLast = Source.YLast;
-    XLast = Source.XLast;
 }

@@ -25,14 +25,12 @@ public:
         if (NewYValue < YMin)
             YMin = NewYValue;
         YLast = NewYValue;
-        XLast = NewXValue;
     }
     void AssignDown(const TgPlotMinMaxPoint &Source); // every field
 
     bool Empty = true;
     int XPixels = 0;
     double XValue = 0; // X of the first sample
-    double XLast = 0;  // and of the last: the joint onward starts there
     double YMax = 0, YMin = 0, YFirst = 0, YLast = 0;
 };
 
