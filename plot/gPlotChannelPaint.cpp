@@ -1,6 +1,6 @@
 // How a strip-chart channel paints: the test before painting, the layers,
 // the straight trace decimated per pixel column, the digital trace, fills,
-// bars and the high-low figures; the decimated trace's columns are
+// bars and the high-low figures; the decimated trace draws its columns in
 // gPlotChannelColumns.cpp. The curves and steps are in
 // gPlotChannelCurves.cpp.
 #include "gPlotChannel.h"

@@ -84,7 +84,7 @@ double MeanMs(benchmark::State &state, F &&Run, double *Best = nullptr)
 }
 
 // One paint that lays the plot out (and fills the caches a first paint fills).
-void Plot0Paint(TgPlot &Plot, TBitmap &Image)
+void LayOut(TgPlot &Plot, TBitmap &Image)
 {
     Plot.PaintToCanvas(Image.Canvas());
 }
@@ -128,7 +128,7 @@ void BM_StripWholePlot(benchmark::State &state, const char *Name)
     for (int i = 0; i < Points; ++i)
         channel->AddXY(d.x[size_t(i)], d.y[size_t(i)]);
     TBitmap image(Width, Height);
-    Plot0Paint(*plot, image);
+    LayOut(*plot, image);
     double best = 0;
     const double ms = MeanMs(state, [&] { plot->PaintToCanvas(image.Canvas()); }, &best);
     const auto t0 = std::chrono::steady_clock::now();
