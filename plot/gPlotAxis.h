@@ -301,6 +301,15 @@ protected:
 
 private:
     void FitToChannels(bool Fast);
+    // The user's zooms end here: a narrower range is taken only while the
+    // axis can still label its ticks there (as many distinct labels as now,
+    // up to two, at steps the numbers resolve, no longer than 24 characters
+    // or than now); a wider one always.
+    void ZoomTo(double NewMin, double NewSpan);
+    // The count of distinct texts of the major ticks shown over AMin ..
+    // AMin + ASpan, and the longest's length (the axis's own ticks are left
+    // as they were).
+    int SurveyLabels(double AMin, double ASpan, int &Longest);
     void DrawTick(TCanvas *Canvas, const TgPlotTickObject &Tick);
     void DrawLabel(TCanvas *Canvas, const TgPlotTickObject &Tick);
     void DrawTitle(TCanvas *Canvas);

@@ -7,6 +7,8 @@
 #include "gPlotChannelCustom.h"
 #include "gPlotOwner.h"
 
+#include <QSet>
+
 #include <cmath>
 
 // Tracking.
@@ -152,11 +154,50 @@ void TgPlotAxis::Zoom(double Value)
         if (Value <= 0)
             throw Exception(QStringLiteral("Linear Scale Zoom Factor must be Greater than Zero"));
         const double span = FScale.Span * Value, centre = (Max() + Min()) / 2;
-        SetMinSpan(centre - span / 2, span);
+        ZoomTo(centre - span / 2, span);
     } else {
         const double k = std::pow(10.0, Value);
-        SetMinSpan(Min() / k, Span() * k);
+        ZoomTo(Min() / k, Span() * k);
     }
+}
+
+int TgPlotAxis::SurveyLabels(double AMin, double ASpan, int &Longest)
+{
+    const TgPlotAxisScale scale = FScale;
+    const TgPlotAxisTicks ticks = FTicks;
+    FScale.Min = AMin;
+    FScale.Span = ASpan;
+    QSet<QString> texts;
+    Longest = 0;
+    try {
+        CalcTicks();
+        for (const TgPlotTickObject &tick : FTicks.Ticks)
+            if (tick.TickType == ipttMajor && tick.Show) {
+                texts.insert(tick.Text);
+                Longest = std::max(Longest, int(tick.Text.size()));
+            }
+    } catch (...) {
+        texts.clear();
+    }
+    FScale = scale;
+    FTicks = ticks;
+    return int(texts.size());
+}
+
+void TgPlotAxis::ZoomTo(double NewMin, double NewSpan)
+{
+    if (NewSpan < FScale.Span && !FTickListCustom && FLabelsVisible) {
+        // Steps below about 1e-11 of the values print as noise in their
+        // last digits, though the texts may still differ.
+        const double magnitude = std::max(std::fabs(NewMin), std::fabs(NewMin + NewSpan));
+        if (FScale.ScaleType == ipstLinear && NewSpan < magnitude * 1e-11)
+            return;
+        int longestNow = 0, longest = 0;
+        const int now = SurveyLabels(Min(), Span(), longestNow);
+        if (SurveyLabels(NewMin, NewSpan, longest) < std::min(now, 2) || longest > std::max(24, longestNow))
+            return;
+    }
+    SetMinSpan(NewMin, NewSpan);
 }
 
 void TgPlotAxis::ZoomToPixelRect(const TRect &Rect)
@@ -208,9 +249,9 @@ void TgPlotAxis::ZoomByExponent(double AMin, double ASpan, double AMax, double E
     const double k = std::pow(10.0, E);
     if (FScale.ScaleType == ipstLinear) {
         const double span = ASpan / k, centre = (AMax + AMin) / 2;
-        SetMinSpan(centre - span / 2, span);
+        ZoomTo(centre - span / 2, span);
     } else {
-        SetMinSpan(AMin * k, ASpan / k);
+        ZoomTo(AMin * k, ASpan / k);
     }
 }
 

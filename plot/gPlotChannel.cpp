@@ -50,6 +50,7 @@ void TgPlotChannel::ResetElapsedStartTime()
 
 void TgPlotChannel::CheckOutOfOrderX(double X)
 {
+    CheckFiniteX(X); // a NaN would pass every comparison below
     if (FAllowOutOfOrderXValues || Count() <= 1)
         return;
     const double last = GetX(Count() - 1);

@@ -264,8 +264,6 @@ private:
     void DrawHighLowOpenClose(TCanvas *Canvas, bool XYAxesReversed);
     void DrawHighLowCandleStick(TCanvas *Canvas, bool XYAxesReversed);
     void DrawTraceFast(TCanvas *Canvas, bool XYAxesReversed);
-    void DrawMinMaxColumns(TCanvas *Canvas, bool XYAxesReversed, const TgPlotMinMaxPoint &P,
-                           const TgPlotMinMaxPoint &Q, const TgPlotMinMaxPoint &R);
     void DrawDigital(TCanvas *Canvas, bool XYAxesReversed);
     void DrawDigitalRun(TCanvas *Canvas, bool XYAxesReversed, TDigitalSequenceData &Run);
     void DrawCubicSpline(TCanvas *Canvas, bool XYAxesReversed);

@@ -9,6 +9,7 @@
 #include "gPlotYAxis.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -107,17 +108,23 @@ void TgPlotChannel::DrawCubicSpline(TCanvas *Canvas, bool XYAxesReversed)
 
 void TgPlotChannel::DrawInterpolatedCurve(TCanvas *Canvas, bool XYAxesReversed, bool Rational)
 {
-    const int n = Count();
-    if (n < 2)
+    if (Count() < 2)
         return;
     Canvas->Brush()->SetStyle(FFillStyle);
     Canvas->Brush()->SetColor(FillBrushColor());
-    // Every point, null and empty ones with their stored values.
-    std::vector<double> xs(size_t(n) + 1), ys(size_t(n) + 1);
-    for (int i = 0; i < n; ++i) {
-        xs[size_t(i) + 1] = GetX(i);
-        ys[size_t(i) + 1] = GetY(i);
-    }
+    // Every point, null and empty ones with their stored values, but for
+    // a stored Y that is no finite number: the curve cannot pass through it.
+    std::vector<double> xs{0}, ys{0}; // 1-based
+    xs.reserve(size_t(Count()) + 1);
+    ys.reserve(size_t(Count()) + 1);
+    for (int i = 0; i < Count(); ++i)
+        if (std::isfinite(GetY(i))) {
+            xs.push_back(GetX(i));
+            ys.push_back(GetY(i));
+        }
+    const int n = int(xs.size()) - 1;
+    if (n < 2)
+        return;
     const double first = xs[1], last = xs[size_t(n)];
     const double lo = std::max(std::min(first, last), XAxis()->Min());
     const double hi = std::min(std::max(first, last), XAxis()->Max());

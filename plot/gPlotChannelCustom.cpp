@@ -57,39 +57,45 @@ int TgPlotChannelCustom::AddXY(double X, double Y)
     return DoAddXY(X, Y, false, false);
 }
 
+void TgPlotChannelCustom::CheckFiniteX(double X)
+{
+    if (!std::isfinite(X))
+        throw Exception(QStringLiteral("New Data-Point X-Value is not a finite number"));
+}
+
 int TgPlotChannelCustom::DoAddXY(double X, double Y, bool Null, bool Empty)
 {
+    CheckFiniteX(X);
+    // A Y that is not a finite number is a gap, as a Null point is; its
+    // value stays as given, and counts as 0 in the running statistics.
+    const bool finiteY = std::isfinite(Y);
+    Null = Null || (!finiteY && !Empty);
     // A full ring drops its oldest point: written first while it is unlogged.
     if (FLoggingActive && FLogBufferCount > 0 && FData->RingBufferEnabled() && Count() == Capacity() &&
         FLogBufferCount >= Count())
         FlushLog();
-    TgValidExtremes &e = FValidExtremes;
-    // A full ring drops its oldest point: extremes it held are counted again.
-    if (e.Current && FData->RingBufferEnabled() && Count() > 0 && Count() == Capacity() && IsValidPoint(0)) {
-        const double x = GetX(0), y = GetY(0);
-        e.Current = x != e.XMin && x != e.XMax && y != e.YMin && y != e.YMax;
-    }
+    // A full ring drops its oldest point: index 0 names the next one.
+    if (FData->RingBufferEnabled() && Count() > 0 && Count() == Capacity())
+        ++FFirstSequence;
     const int index = FData->Add(X, Y, Null, Empty);
-    // As the list keeps the point (a compact list in single precision).
-    if (e.Current && IsValidPoint(Count() - 1)) {
-        const double x = GetX(Count() - 1), y = GetY(Count() - 1);
-        e.XMin = std::min(e.XMin, x);
-        e.XMax = std::max(e.XMax, x);
-        e.YMin = std::min(e.YMin, y);
-        e.YMax = std::max(e.YMax, y);
+    if (FXRises == 1 && IsValidPoint(Count() - 1)) {
+        const double x = GetX(Count() - 1); // as the list keeps it
+        FXRises = x >= FLastValidX;
+        FLastValidX = x;
     }
     if (X > FRunningXMax)
         FRunningXMax = X;
     if (X < FRunningXMin)
         FRunningXMin = X;
-    if (Y > FRunningYMax)
-        FRunningYMax = Y;
-    if (Y < FRunningYMin)
-        FRunningYMin = Y;
+    const double runningY = finiteY ? Y : 0;
+    if (runningY > FRunningYMax)
+        FRunningYMax = runningY;
+    if (runningY < FRunningYMin)
+        FRunningYMin = runningY;
     ++FRunningCount;
     FRunningXTotal += X;
     FRunningXMean = double(FRunningXTotal / FRunningCount);
-    FRunningYTotal += Y;
+    FRunningYTotal += runningY;
     FRunningYMean = double(FRunningYTotal / FRunningCount);
     if (FXAxisTrackingEnabled || FYAxisTrackingEnabled) {
         const int last = Count() - 1;
@@ -127,29 +133,57 @@ int TgPlotChannelCustom::DoAddXY(double X, double Y, bool Null, bool Empty)
 
 void TgPlotChannelCustom::DoChange()
 {
-    if (!FKeepValidExtremes)
-        FValidExtremes.Current = false;
+    if (!FKeepValidExtremes) {
+        FXWindow.Clear();
+        FYWindow.Clear();
+        FXRises = -1;
+    }
     TgPlotManagerObject::DoChange();
+}
+
+// The values are read back from the list, as it keeps them (a compact list
+// in single precision).
+void TgPlotChannelCustom::FollowRun(TgPlotWindowExtremes &Window, int From, int To, bool X)
+{
+    Window.MoveTo(FFirstSequence + From, FFirstSequence + To, [&](std::int64_t Sequence, double &Value) {
+        const int i = int(Sequence - FFirstSequence);
+        if (!IsValidPoint(i))
+            return false;
+        Value = X ? GetX(i) : GetY(i);
+        return true;
+    });
 }
 
 void TgPlotChannelCustom::GetValidExtremes(double &XMin, double &XMax, double &YMin, double &YMax)
 {
-    TgValidExtremes &e = FValidExtremes;
-    if (!e.Current) {
-        e = TgValidExtremes();
-        for (int i = 0; i < Count(); ++i)
+    FollowRun(FXWindow, 0, Count() - 1, true);
+    FollowRun(FYWindow, 0, Count() - 1, false);
+    const bool any = FXWindow.Any();
+    XMin = any ? FXWindow.Lowest() : HUGE_VAL;
+    XMax = any ? FXWindow.Highest() : -HUGE_VAL;
+    YMin = any ? FYWindow.Lowest() : HUGE_VAL;
+    YMax = any ? FYWindow.Highest() : -HUGE_VAL;
+}
+
+bool TgPlotChannelCustom::ValidXRises()
+{
+    if (FXRises < 0) {
+        FXRises = 1;
+        FLastValidX = -HUGE_VAL;
+        for (int i = 0; i < Count() && FXRises; ++i)
             if (IsValidPoint(i)) {
-                const double x = GetX(i), y = GetY(i);
-                e.XMin = std::min(e.XMin, x);
-                e.XMax = std::max(e.XMax, x);
-                e.YMin = std::min(e.YMin, y);
-                e.YMax = std::max(e.YMax, y);
+                FXRises = GetX(i) >= FLastValidX;
+                FLastValidX = GetX(i);
             }
     }
-    XMin = e.XMin;
-    XMax = e.XMax;
-    YMin = e.YMin;
-    YMax = e.YMax;
+    return FXRises == 1;
+}
+
+void TgPlotChannelCustom::ValidYExtremes(int From, int To, int &Lowest, int &Highest)
+{
+    FollowRun(FYWindow, From, To, false);
+    Lowest = FYWindow.Any() ? int(FYWindow.LowestAt() - FFirstSequence) : -1;
+    Highest = FYWindow.Any() ? int(FYWindow.HighestAt() - FFirstSequence) : -1;
 }
 
 void TgPlotChannelCustom::AddXYArrays(const QVariant &XData, const QVariant &YData)

@@ -4,6 +4,7 @@
 #include "Font.h"
 #include "gPlotDataCustomList.h"
 #include "gPlotManagerObject.h"
+#include "gPlotWindowExtremes.h"
 #include "gUtilities.h"
 
 #include <QVariant>
@@ -14,6 +15,7 @@
 class IgPlotOwner;
 class TgPlotAxis;
 class TgPlotDataCursor;
+class TgPlotMinMaxPoint;
 class TgPlotDataView;
 class TgPlotXAxis;
 class TgPlotYAxis;
@@ -200,6 +202,9 @@ public:
     // channel's own); AddXYFlags adds one point with its flags as AddXY would.
     virtual void CheckAppend(int Count, const std::function<double(int)> &XAt, bool Replacing = false) const;
     virtual int AddXYFlags(double X, double Y, bool Null, bool Empty) { return DoAddXY(X, Y, Null, Empty); }
+    // Raises "New Data-Point X-Value is not a finite number" for a NaN or
+    // infinite X: every add refuses one (a Y of that kind is a Null point).
+    static void CheckFiniteX(double X);
     QVariant Tag;
 
     // Data-cursor readings and texts.
@@ -214,9 +219,10 @@ public:
     void SetLegendRect(const TRect &Rect) { FLegendRect = Rect; }
 
     // The smallest and largest X and Y over the valid points (neither Null
-    // nor Empty), infinite without one. Kept as points are added and counted
-    // again once after any other change, so that fitting an axis after every
-    // added point stays linear in the points.
+    // nor Empty), infinite without one. Kept as points are added and as a
+    // ring drops them, and counted again once after any other change, so
+    // that fitting an axis after every added point stays linear in the
+    // points.
     void GetValidExtremes(double &XMin, double &XMax, double &YMin, double &YMax);
     // A change of the channel: the valid extremes are counted again when next
     // asked for (adding a point keeps them).
@@ -293,6 +299,20 @@ protected:
     // the first data view).
     void DrawTraceSegment(TCanvas *Canvas, bool XYAxesReversed, bool PercentY, double Xa, double Ya, double Xb,
                           double Yb);
+    // The straight trace of the points From .. To (in X order) decimated per
+    // pixel column: each column's stroke from its smallest to its largest Y
+    // and the segment to the next column, as DrawTraceSegment draws them.
+    // BothEnds: the pixels of the point-by-point trace, at the cost of a
+    // third segment in columns whose last value lies between the extremes;
+    // else at most two segments a column.
+    void DrawTraceColumns(TCanvas *Canvas, bool XYAxesReversed, int From, int To, bool BothEnds);
+    void DrawMinMaxColumns(TCanvas *Canvas, bool XYAxesReversed, const TgPlotMinMaxPoint &P,
+                           const TgPlotMinMaxPoint &Q, const TgPlotMinMaxPoint &R, bool BothEnds);
+    // Whether the valid points' X never falls from one to the next: kept as
+    // points are added, counted again once after any other change.
+    bool ValidXRises();
+    void DrawMinMaxColumns(TCanvas *Canvas, bool XYAxesReversed, const TgPlotMinMaxPoint &P,
+                           const TgPlotMinMaxPoint &Q, const TgPlotMinMaxPoint &R);
     // The four value points, each through the X and Y axis, filled as one
     // polygon with the canvas's pen and brush.
     void DrawQuadrilateral(TCanvas *Canvas, bool XYAxesReversed, TgDoublePoint P1, TgDoublePoint P2,
@@ -311,6 +331,11 @@ protected:
     // The Y text of a valid reading (the Y axis's cursor text here).
     virtual QString CursorValidYText(double Y) { return GetYValueText(Y); }
     TgPlotDataCustomList &DataList() { return *FData; }
+    // The indexes of the valid points of smallest and largest Y among From
+    // .. To (the earliest of equal ones), -1 without a valid point. Kept as
+    // the run moves forward (points added, dropped by a ring, a view that
+    // scrolls on), like GetValidExtremes.
+    void ValidYExtremes(int From, int To, int &Lowest, int &Highest);
 
     int FDrawStartIndex = -1;
     int FDrawStopIndex = -1;
@@ -371,10 +396,13 @@ private:
     QString FDataCursorXText, FDataCursorYText;
     double FDataCursorYValue = 0, FDataCursorXValue = 0;
     TgPlotDataPointStatus FDataCursorStatus = ipdpsValid;
-    struct TgValidExtremes {
-        bool Current = true;
-        double XMin = HUGE_VAL, XMax = -HUGE_VAL, YMin = HUGE_VAL, YMax = -HUGE_VAL;
-    } FValidExtremes;
+    // X and Y of the valid points over a run of indexes, by sequence
+    // numbers: index i is point FFirstSequence + i (a ring's drop moves it).
+    void FollowRun(TgPlotWindowExtremes &Window, int From, int To, bool X);
+    TgPlotWindowExtremes FXWindow, FYWindow;
+    std::int64_t FFirstSequence = 0;
+    int FXRises = -1; // 1 rising, 0 not, -1 to be counted
+    double FLastValidX = -HUGE_VAL;
     bool FKeepValidExtremes = false;
     // Selection and drag of a data point.
     int FSelectDataIndex = -1;

@@ -26,11 +26,13 @@ char TgPlotChannelCustom::DataFileSeparator() const
     return plot ? plot->GetDataFileSeparatorChar() : '\t';
 }
 
-void TgPlotChannelCustom::CheckAppend(int Count, const std::function<double(int)> &, bool Replacing) const
+void TgPlotChannelCustom::CheckAppend(int Count, const std::function<double(int)> &XAt, bool Replacing) const
 {
     const std::int64_t held = Replacing ? 0 : this->Count();
     if (!FData->RingBufferEnabled() && held + Count > MaxDataPoints())
         throw Exception(QStringLiteral("Exceed Maximum List Size"));
+    for (int i = 0; i < Count; ++i)
+        CheckFiniteX(XAt(i));
 }
 
 void TgPlotChannelCustom::SavePropertiesToFile(const QString &FileName)

@@ -1,6 +1,7 @@
 // How a strip-chart channel paints: the test before painting, the layers,
 // the straight trace decimated per pixel column, the digital trace, fills,
-// bars and the high-low figures. The curves and steps are in
+// bars and the high-low figures; the decimated trace draws its columns in
+// gPlotChannelColumns.cpp. The curves and steps are in
 // gPlotChannelCurves.cpp.
 #include "gPlotChannel.h"
 
@@ -36,95 +37,6 @@ TRect OrientedRect(int X1, int Y1, int X2, int Y2, bool Reversed)
 {
     return Reversed ? NormalizedRect(Y1, X1, Y2, X2) : NormalizedRect(X1, Y1, X2, Y2);
 }
-
-// The decimated straight trace's walk over pixel columns: P the earlier, Q
-// the middle and R the newest column. A point of the column being filled (Q
-// once begun, else P) costs a multiplication, a comparison and a min/max; a
-// point of a new column moves the columns on, and Draw gets the three
-// whenever a column is complete (and at a gap, and at the end).
-class TColumnWalk {
-public:
-    using TDraw = std::function<void(const TgPlotMinMaxPoint &, const TgPlotMinMaxPoint &, const TgPlotMinMaxPoint &)>;
-    TColumnWalk(const TgPlotAxisScale &Scale, TDraw Draw)
-        : scale_(Scale), draw_(std::move(Draw)), linear_(Scale.ScaleType == ipstLinear &&
-                                                         Scale.ActualStart() != Scale.ActualStop() &&
-                                                         Scale.Span > 1e-300)
-    {
-    }
-
-    void Add(double X, double Y, bool Empty, bool Null)
-    {
-        if (Empty)
-            return;
-        if (Null) {
-            Gap();
-            return;
-        }
-        // Strictly inside the current column's half-pixel bounds the offset
-        // rounds to that column: the same product the scale's conversion
-        // takes, without its rounding.
-        const double offset = (X - scale_.Min) * scale_.PixelsPerSpanUnit();
-        if (offset > lo_ && offset < hi_)
-            current_->AddData(X, Y, current_->XPixels);
-        else
-            Place(X, Y);
-    }
-    void Finish() { draw_(P, Q, R); }
-
-private:
-    // Kept out of Add, so that Add stays small enough to inline.
-    [[gnu::noinline]] void Place(double X, double Y)
-    {
-        const int c = scale_.PositionToPixels(X);
-        if (!current_->Empty && c == current_->XPixels)
-            current_->AddData(X, Y, c);
-        else
-            NewColumn(X, Y, c);
-    }
-    void NewColumn(double X, double Y, int C)
-    {
-        if (P.Empty || C == P.XPixels) {
-            P.AddData(X, Y, C);
-        } else if (Q.Empty || C == Q.XPixels) {
-            Q.AddData(X, Y, C);
-        } else {
-            R.AddData(X, Y, C);
-            draw_(P, Q, R);
-            P.AssignDown(R);
-            Q.Clear();
-            R.Clear();
-        }
-        current_ = Q.Empty ? &P : &Q;
-        TakeBounds();
-    }
-    [[gnu::noinline]] void Gap()
-    {
-        draw_(P, Q, R);
-        P.Clear();
-        Q.Clear();
-        R.Clear();
-        current_ = &P;
-        TakeBounds();
-    }
-    // The offsets that round to the current column; none off a linear
-    // scale or at the pixel limit.
-    void TakeBounds()
-    {
-        lo_ = 1, hi_ = 0;
-        if (!linear_ || current_->Empty || std::abs(current_->XPixels) >= 32000)
-            return;
-        const double k = scale_.ActualStart() - current_->XPixels;
-        lo_ = k - 0.5;
-        hi_ = k + 0.5;
-    }
-
-    const TgPlotAxisScale scale_; // a copy: nothing the walk writes can change it
-    TDraw draw_;
-    const bool linear_;
-    TgPlotMinMaxPoint P, Q, R;
-    TgPlotMinMaxPoint *current_ = &P;
-    double lo_ = 1, hi_ = 0;
-};
 
 } // namespace
 
@@ -379,45 +291,11 @@ void TgPlotChannel::DrawHighLowCandleStick(TCanvas *Canvas, bool XYAxesReversed)
     }
 }
 
-// Every pixel column costs at most its vertical stroke (smallest to largest
-// Y) and the segment that joins it to the next column, however many points
-// fall into it.
-void TgPlotChannel::DrawMinMaxColumns(TCanvas *Canvas, bool XYAxesReversed, const TgPlotMinMaxPoint &P,
-                                      const TgPlotMinMaxPoint &Q, const TgPlotMinMaxPoint &R)
-{
-    if (!P.Empty && P.YMax != P.YMin)
-        DrawTraceSegment(Canvas, XYAxesReversed, false, P.XValue, P.YMax, P.XValue, P.YMin);
-    if (!Q.Empty && Q.YMax != Q.YMin)
-        DrawTraceSegment(Canvas, XYAxesReversed, false, Q.XValue, Q.YMax, Q.XValue, Q.YMin);
-    if (!P.Empty && !Q.Empty)
-        DrawTraceSegment(Canvas, XYAxesReversed, false, P.XValue, P.YLast, Q.XValue, Q.YFirst);
-    if (!Q.Empty && !R.Empty)
-        DrawTraceSegment(Canvas, XYAxesReversed, false, Q.XValue, Q.YLast, R.XValue, R.YFirst);
-}
-
 void TgPlotChannel::DrawTraceFast(TCanvas *Canvas, bool XYAxesReversed)
 {
     if (FDrawStartIndex == FDrawStopIndex || FDrawStartIndex == -1)
         return;
-    TColumnWalk walk(XAxis()->Scale(), [&](const TgPlotMinMaxPoint &P, const TgPlotMinMaxPoint &Q,
-                                           const TgPlotMinMaxPoint &R) {
-        DrawMinMaxColumns(Canvas, XYAxesReversed, P, Q, R);
-    });
-    const int count = FDrawStopIndex - FDrawStartIndex + 1;
-    const TgPlotDataCustomList &list = Data();
-    if (const auto *standard = dynamic_cast<const TgPlotDataNullList *>(&list)) {
-        // The standard list is read in place: its points are the memory the
-        // walk has to cross anyway.
-        standard->ForEachRun(FDrawStartIndex, count, [&walk](const TgPlotDataNullPoint *Points, int N) {
-            for (const TgPlotDataNullPoint *p = Points, *end = Points + N; p != end; ++p)
-                walk.Add(p->X, p->Y, TgPlotDataNullList::IsEmpty(*p), TgPlotDataNullList::IsNull(*p));
-        });
-    } else {
-        ForEachPoint(FDrawStartIndex, FDrawStopIndex, [&walk](int, const TgPlotDataCustomList::XYEmptyNull &P) {
-            walk.Add(P.X, P.Y, P.Empty, P.Null);
-        });
-    }
-    walk.Finish();
+    DrawTraceColumns(Canvas, XYAxesReversed, FDrawStartIndex, FDrawStopIndex, false);
 }
 
 void TgPlotChannel::DrawDigitalRun(TCanvas *Canvas, bool XYAxesReversed, TDigitalSequenceData &Run)

@@ -145,22 +145,17 @@ double TgPlotChannel::GetVisibleXMin()
 }
 
 // The marker widens every point by the same amount, so the extreme point's
-// extent is the extreme extent: the scan reads the points a block at a time
-// and widens only the one it found.
+// extent is the extreme extent; the extremes follow the visible run as it
+// moves on.
 double TgPlotChannel::VisibleY(bool Largest)
 {
     CalcStartIndex();
     CalcStopIndex();
     if (!HasAxes() || !Visible() || FDrawStartIndex == -1 || FDrawStopIndex == -1)
         return Largest ? -1e300 : 1e300;
-    int best = -1;
-    double bestY = 0;
-    ForEachPoint(FDrawStartIndex, FDrawStopIndex, [&](int I, const TgPlotDataCustomList::XYEmptyNull &P) {
-        if (!P.Empty && !P.Null && (best < 0 || (Largest ? P.Y > bestY : P.Y < bestY))) {
-            best = I;
-            bestY = P.Y;
-        }
-    });
+    int lowest, highest;
+    ValidYExtremes(FDrawStartIndex, FDrawStopIndex, lowest, highest);
+    const int best = Largest ? highest : lowest;
     if (best < 0)
         return Largest ? -1e300 : 1e300;
     return Largest ? GetYPlusMarker(best) : GetYMinusMarker(best);

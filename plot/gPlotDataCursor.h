@@ -149,7 +149,8 @@ private:
     void DrawPointer(TCanvas *Canvas, TgOrientation Orientation, double Position, TRect &HitRect);
     void DrawHint(TCanvas *Canvas);
     // The box of a hint Width x Height beside the pointers, inside the data
-    // view; may flip HintOrientationSide where the box would not fit.
+    // view; may choose the other HintOrientationSide where the box would not
+    // fit, quietly (a paint's choice asks for no further paint).
     TRect PlaceHint(int Width, int Height, int TextWidth, int TextHeight, int CharWidth);
     // A pixel position along an orientation, and back.
     int PercentToPixels(TgOrientation Orientation, double Percent) const;

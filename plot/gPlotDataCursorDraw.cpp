@@ -84,10 +84,12 @@ TRect TgPlotDataCursor::PlaceHint(int Width, int Height, int TextWidth, int Text
     const int h = vertical ? FDataView->PositionPercentToPixelsY(FHintPosition)
                            : FDataView->PositionPercentToPixelsX(FHintPosition);
     const int reach = CharWidth + (vertical ? TextWidth + 5 : TextHeight);
+    // A side chosen while painting is kept without a change notice: a hint
+    // that fits on neither side would otherwise ask for paint after paint.
     if (p + reach > (vertical ? v.Right : v.Bottom))
-        SetHintOrientationSide(iosTopLeft);
+        FHintOrientationSide = iosTopLeft;
     if (p - reach < (vertical ? v.Left : v.Top))
-        SetHintOrientationSide(iosBottomRight);
+        FHintOrientationSide = iosBottomRight;
     const int across = vertical ? Width : Height, along = vertical ? Height : Width;
     int start;
     if (IsDeltaStyle())

@@ -63,6 +63,28 @@ void TgXYPlotChannel::Draw(TCanvas *Canvas, TColor BackGroundColor)
     Canvas->RestoreState();
 }
 
+void TgXYPlotChannel::DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor)
+{
+    // Per-point styles, broken lines and points beyond the X axis's ends
+    // (whose segments the axis cuts) keep the point-by-point drawing.
+    // Rising X: the first and last valid points hold its ends.
+    const auto within = [this] {
+        int first = 0, last = Count() - 1;
+        while (first <= last && !IsValidPoint(first))
+            ++first;
+        while (last >= first && !IsValidPoint(last))
+            --last;
+        return first > last || (GetX(first) >= XAxis()->Min() && GetX(last) <= XAxis()->Max());
+    };
+    if (TraceVisible() && HasAxes() && FDrawStopIndex > FDrawStartIndex && FDrawStartIndex >= 0 &&
+        TraceLineStyle() == iplsSolid && DataStyle() != ipdsFullFeature && ValidXRises() && within()) {
+        SetTracePen(Canvas);
+        DrawTraceColumns(Canvas, XYAxesReversed, FDrawStartIndex, FDrawStopIndex, true);
+        return;
+    }
+    TgPlotChannelCustom::DrawTrace(Canvas, XYAxesReversed, BackGroundColor);
+}
+
 double TgXYPlotChannel::VisibleExtent(bool X, int Sign)
 {
     const double start = Sign > 0 ? -1e300 : 1e300;

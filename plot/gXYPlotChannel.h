@@ -29,6 +29,10 @@ public:
 
     void UpdateCanDraw() override;
     void Draw(TCanvas *Canvas, TColor BackGroundColor) override;
+    // Points whose X rises are drawn per pixel column as the strip chart
+    // draws them (the same pixels, a stroke and a joint per column); other
+    // data point by point.
+    void DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor) override;
     // Registers the channel, then connects its items when OPCAutoConnect.
     void DoInsert() override;
 

@@ -19,3 +19,20 @@ struct SineSeries {
         }
     }
 };
+
+// The worst case for a decimating trace: X rising as in SineSeries, Y
+// uniform noise over -40 .. 40, so every pixel column spans nearly the view.
+struct NoiseSeries {
+    std::vector<double> x, y;
+    explicit NoiseSeries(int Points)
+    {
+        std::mt19937 rng(22);
+        std::uniform_real_distribution<double> noise(-40, 40);
+        x.resize(size_t(Points));
+        y.resize(size_t(Points));
+        for (int i = 0; i < Points; ++i) {
+            x[size_t(i)] = i * 100.0 / Points;
+            y[size_t(i)] = noise(rng);
+        }
+    }
+};

@@ -3,10 +3,14 @@
 // span and the margins; fitting the range to the channels.
 #include "gPlotXAxis.h"
 #include "gPlotYAxis.h"
+#include "gPlot.h"
 #include "gXYPlot.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <memory>
+#include <random>
 #include <vector>
 
 namespace {
@@ -160,6 +164,48 @@ TEST(AxisTracking, ZoomToFitTakesTheChannelsOfTheAxis)
     EXPECT_LT(y->Min(), 20);
     EXPECT_GT(y->Max(), 30);
     EXPECT_NEAR(20 - y->Min(), y->Max() - 30, 1e-9);
+}
+
+// Expand-collapse on both axes keeps the Y axis on the valid points' range
+// after every add, as a full scan of the channel finds it: rising and
+// falling values, Null, Empty and NaN points, and a ring that drops the
+// points holding the extremes (strip chart and XY plot, ring on and off).
+TEST(AxisTracking, ExpandCollapseEqualsAFullScanAfterAddsAndRingOverwrites)
+{
+    for (bool xy : {false, true})
+        for (int ring : {0, 7, 40}) {
+            SCOPED_TRACE(std::string(xy ? "XY plot" : "strip chart") + ", ring " + std::to_string(ring));
+            std::unique_ptr<TgPlotComponent> plot;
+            if (xy)
+                plot = std::make_unique<TgXYPlot>(nullptr);
+            else
+                plot = std::make_unique<TgPlot>(nullptr);
+            plot->SetBounds(0, 0, 600, 300);
+            TgPlotAxis *yAxis = plot->GetYAxis(0);
+            plot->GetXAxis(0)->SetTrackingStyle(iptsExpandCollapse);
+            yAxis->SetTrackingStyle(iptsExpandCollapse);
+            TgPlotChannelCustom *channel = plot->GetChannel(0);
+            if (ring)
+                channel->SetRingBufferSize(ring);
+            std::mt19937 rng(11);
+            std::uniform_int_distribution<int> kind(0, 19), level(-50, 50);
+            for (int i = 0; i < 300; ++i) {
+                const int k = kind(rng);
+                // Long climbs and falls, so that the ring drops extremes.
+                const double y = k == 0 ? std::nan("") : (i / 60 % 2 ? 1 : -1) * (i % 60) + level(rng) / 10.0;
+                channel->AddXYFlags(i, y, k == 1, k == 2);
+                double lo = HUGE_VAL, hi = -HUGE_VAL;
+                for (int p = 0; p < channel->Count(); ++p)
+                    if (!channel->Data().GetNull(p) && !channel->Data().GetEmpty(p)) {
+                        lo = std::min(lo, channel->Data().GetY(p));
+                        hi = std::max(hi, channel->Data().GetY(p));
+                    }
+                if (lo >= hi || k <= 2)
+                    continue; // one value keeps the span; a gap or NaN is no value to track
+                ASSERT_EQ(yAxis->Min(), lo) << "after point " << i;
+                ASSERT_NEAR(yAxis->Max(), hi, 1e-12 * (std::fabs(hi) + 1)) << "after point " << i; // Min + Span
+            }
+        }
 }
 
 } // namespace

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -29,7 +30,7 @@ const TColor kPointer = clFuchsia;
 template <class P>
 struct CursorPlot : TShownPlot<P> {
     TgPlotDataCursor *cursor;
-    CursorPlot()
+    CursorPlot(int Width = 500, int Height = 300) : TShownPlot<P>(Width, Height)
     {
         cursor = this->plot->GetDataCursor(0);
         cursor->SetVisible(true);
@@ -322,6 +323,62 @@ TEST(DataCursorKeys, MoveThePointersAndTheHint)
 }
 
 // --- Hint ---------------------------------------------------------------------------
+
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *E) override
+    {
+        paints += E->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// A hint too wide for either side of its pointer is drawn where it fits, and
+// the idle plot then paints once per change, not on and on.
+template <class P>
+void CheckIdleWithWideHint(int Width, const std::function<void(CursorPlot<P> &)> &Prepare)
+{
+    CursorPlot<P> shown(Width, 300);
+    Prepare(shown);
+    PaintCounter counter;
+    QWidget *w = shown.Widget();
+    w->installEventFilter(&counter);
+    w->update();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return counter.paints > 0; }));
+    const auto seen = shown.Look();
+    ASSERT_FALSE(seen.hint.isNull());
+    EXPECT_GT(seen.hint.width(), seen.frame.width() / 2); // wider than the room on either side
+    for (double position : {50.0, 45.0}) {
+        counter.paints = 0;
+        shown.cursor->SetPointer1Position(position); // one change
+        QTest::qWait(1000);
+        EXPECT_GE(counter.paints, 1) << position;
+        EXPECT_LE(counter.paints, 1) << position;
+    }
+}
+
+TEST(DataCursorHint, TooWideForEitherSidePaintsOncePerChange)
+{
+    {
+        SCOPED_TRACE("XY plot of 600 pixels, a 50-character hint");
+        CheckIdleWithWideHint<TgXYPlot>(600, [](CursorPlot<TgXYPlot> &S) {
+            S.plot->OnDataCursorCustomizeHint = [](TObject *, int, QString &Text) { Text = QString(50, u'W'); };
+        });
+    }
+    {
+        SCOPED_TRACE("strip chart of 400 pixels, a date-time reading");
+        CheckIdleWithWideHint<TgPlot>(400, [](CursorPlot<TgPlot> &S) {
+            TgPlotXAxis *x = S.plot->GetXAxis(0);
+            x->SetLabelsFormatStyle(iptfDateTime);
+            x->SetDateTimeFormat(QStringLiteral("dddd d mmmm yyyy hh:nn:ss.zzz"));
+            x->SetMinSpan(46000, 1);
+            S.plot->GetChannel(0)->AddXY(46000.25, 10);
+            S.plot->GetChannel(0)->AddXY(46000.75, 20);
+            S.cursor->SetStyle(ipcsValueXY);
+        });
+    }
+}
 
 TEST(DataCursorHint, BesideThePointerAndFlippedAtTheEdges)
 {

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 const TDateTime Noon = EncodeDate(2026, 3, 7) + EncodeTime(12, 0, 0, 0);
@@ -68,6 +70,11 @@ TEST_F(StripChart, OutOfOrderXIsRefusedWithTheDataOrdersMessage)
         {"falling, behind the last", {5, 4, 3}, 3.5, "New Data-Point X-Value is out of order."},
         {"falling, equal to the last", {5, 4, 3}, 3, nullptr},
         {"single point", {5}, -100, nullptr},
+        // No X order holds a NaN or an infinity.
+        {"rising, NaN", {1, 2, 3}, std::nan(""), "New Data-Point X-Value is not a finite number"},
+        {"falling, NaN", {5, 4, 3}, std::nan(""), "New Data-Point X-Value is not a finite number"},
+        {"single point, NaN", {5}, std::nan(""), "New Data-Point X-Value is not a finite number"},
+        {"no point, infinite", {}, -HUGE_VAL, "New Data-Point X-Value is not a finite number"},
     };
     const std::function<void(TgPlotChannel *, double)> adds[] = {
         [](TgPlotChannel *c, double x) { c->AddXY(x, 1); },
@@ -96,6 +103,15 @@ TEST_F(StripChart, OutOfOrderXIsRefusedWithTheDataOrdersMessage)
     channel->SetAllowOutOfOrderXValues(false);
     EXPECT_NO_THROW(channel->AddYArray(1, QVariantList{1, 2}));
     EXPECT_NO_THROW(channel->AddYElapsedSeconds(1));
+
+    // A NaN X is refused even where the order is free, on the XY plot too.
+    channel->SetAllowOutOfOrderXValues(true);
+    EXPECT_EQ(MessageOf([&] { channel->AddXY(std::nan(""), 1); }),
+              QStringLiteral("New Data-Point X-Value is not a finite number"));
+    TgXYPlot xy(nullptr);
+    EXPECT_EQ(MessageOf([&] { xy.GetChannel(0)->AddXY(std::nan(""), 1); }),
+              QStringLiteral("New Data-Point X-Value is not a finite number"));
+    EXPECT_EQ(xy.GetChannel(0)->Count(), 0);
 }
 
 TEST_F(StripChart, AddVariants)

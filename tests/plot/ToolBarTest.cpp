@@ -6,6 +6,7 @@
 #include "FakePlotEditor.h"
 #include "Form.h"
 #include "RenderedPlot.h"
+#include "ShownPlot.h"
 #include "TestInput.h"
 #include "gPlotDataCursor.h"
 #include "gPlotDataView.h"
@@ -15,6 +16,7 @@
 #include "gPlotYAxis.h"
 #include "gXYPlot.h"
 
+#include <QSet>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -224,6 +226,80 @@ TEST_F(ToolBarTest, ZoomFactorOnLinearAndLogAxes)
         EXPECT_DOUBLE_EQ(log->Min(), r.logMin) << r.factor;
         EXPECT_NEAR(log->Span(), r.logSpan, 1e-9 * r.logSpan) << r.factor;
     }
+}
+
+// The runs of columns (Vertical) or rows of Area holding a light grey or
+// white pixel (text, smoothed), apart by more than Gap: one per label along
+// an axis.
+int LabelsAlong(const QImage &Image, const QRect &Area, bool Vertical, int Gap)
+{
+    const auto light = [](QRgb P) { return qRed(P) >= 0xA0 && qGreen(P) >= 0xA0 && qBlue(P) >= 0xA0; };
+    int groups = 0, last = -Gap - 1;
+    const int first = Vertical ? Area.left() : Area.top(), end = Vertical ? Area.right() : Area.bottom();
+    for (int a = first; a <= end; ++a) {
+        bool on = false;
+        for (int b = Vertical ? Area.top() : Area.left(); b <= (Vertical ? Area.bottom() : Area.right()) && !on; ++b)
+            on = light(Image.pixel(Vertical ? a : b, Vertical ? b : a));
+        if (on) {
+            groups += a - last > Gap;
+            last = a;
+        }
+    }
+    return groups;
+}
+
+// Zoom In pressed on and on stops where the axes can still label their
+// ticks: the plot keeps its grid, two labels or more on each axis and its
+// curve; Zoom Out then widens again. The X axis closes in on 50, the Y axis
+// on 0.
+TEST_F(ToolBarTest, ZoomInStopsWhereTheAxesStillLabelTheirTicks)
+{
+    SetTracking(false);
+    plot->GetXAxis(0)->SetMinSpan(0, 100);
+    plot->GetYAxis(0)->SetMinSpan(-1, 2);
+    TgXYPlotChannel *channel = plot->GetChannel(0);
+    channel->SetColor(clYellow);
+    channel->AddXY(0, -1);
+    channel->AddXY(100, 1);
+    const size_t zoomIn = size_t(std::find(std::begin(kShownOrder), std::end(kShownOrder), iptbbtZoomIn) -
+                                 std::begin(kShownOrder));
+    const size_t zoomOut = zoomIn - 1;
+    const std::vector<QRect> buttons = Buttons();
+    ASSERT_GT(buttons.size(), zoomIn);
+    double spans[2] = {0, 0};
+    for (int press = 1; press <= 400; ++press) {
+        QTest::mouseClick(W(), Qt::LeftButton, Qt::NoModifier, buttons[zoomIn].center());
+        if (press == 390)
+            spans[0] = plot->GetXAxis(0)->Span();
+    }
+    spans[1] = plot->GetXAxis(0)->Span();
+    EXPECT_EQ(spans[0], spans[1]); // stopped
+    EXPECT_LT(spans[1], 1e-6);     // after a good way in
+
+    const QImage img = Shot(W());
+    const QRect frame = BoxOf(img, Rgb(clGreen), img.rect().adjusted(0, buttons[0].bottom() + 4, 0, 0));
+    ASSERT_FALSE(frame.isNull());
+    EXPECT_GE(LinesOf(img, Rgb(clGreen), true, frame.height() * 9 / 10).size(), 4u); // frame edges and grid
+    EXPECT_GE(LinesOf(img, Rgb(clGreen), false, frame.width() * 4 / 10).size(), 4u); // the curve crosses them
+    EXPECT_FALSE(BoxOf(img, Rgb(clYellow), frame).isNull()); // the curve
+    // Beyond the axis lines and their ticks.
+    const QRect below(frame.left() - 20, frame.bottom() + 12, frame.width() + 40, 20);
+    const QRect left(4, frame.top() - 10, frame.left() - 16, frame.height() + 20); // inside the border
+    EXPECT_GE(LabelsAlong(img, below, true, 8), 2);
+    EXPECT_GE(LabelsAlong(img, left, false, 4), 2);
+    for (TgPlotAxis *axis : Axes()) {
+        QStringList labels;
+        for (int i = 0; i < axis->TickListCount(); ++i)
+            if (axis->Tick(i).TickType == ipttMajor && axis->Tick(i).Show)
+                labels << axis->Tick(i).Text;
+        EXPECT_GE(labels.size(), 2) << labels.join(u' ').toStdString();
+        EXPECT_EQ(labels.size(), QSet<QString>(labels.begin(), labels.end()).size()) << labels.join(u' ').toStdString();
+    }
+    EXPECT_NEAR(plot->GetXAxis(0)->Mid(), 50, 1e-6);
+    EXPECT_NEAR(plot->GetYAxis(0)->Mid(), 0, 1e-6);
+
+    QTest::mouseClick(W(), Qt::LeftButton, Qt::NoModifier, buttons[zoomOut].center());
+    EXPECT_GT(plot->GetXAxis(0)->Span(), spans[1]);
 }
 
 // A button of a group released by a click on another: Select and Zoom box

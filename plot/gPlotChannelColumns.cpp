@@ -1,0 +1,156 @@
+// The decimated straight trace, shared by the strip chart and the XY plot
+// (for X that rises): every pixel column costs at most its vertical stroke
+// and the segment that joins it to the next column, however many points
+// fall into it.
+#include "gPlotChannelCustom.h"
+
+#include "gPlotDataNullList.h"
+#include "gPlotMinMaxPoint.h"
+#include "gPlotXAxis.h"
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// The decimated straight trace's walk over pixel columns: P the earlier, Q
+// the middle and R the newest column. A point of the column being filled (Q
+// once begun, else P) costs a multiplication, a comparison and a min/max; a
+// point of a new column moves the columns on, and Draw gets the three
+// whenever a column is complete (and at a gap, and at the end).
+class TColumnWalk {
+public:
+    using TDraw = std::function<void(const TgPlotMinMaxPoint &, const TgPlotMinMaxPoint &, const TgPlotMinMaxPoint &)>;
+    TColumnWalk(const TgPlotAxisScale &Scale, TDraw Draw)
+        : scale_(Scale), draw_(std::move(Draw)), linear_(Scale.ScaleType == ipstLinear &&
+                                                         Scale.ActualStart() != Scale.ActualStop() &&
+                                                         Scale.Span > 1e-300)
+    {
+    }
+
+    void Add(double X, double Y, bool Empty, bool Null)
+    {
+        if (Empty)
+            return;
+        if (Null) {
+            Gap();
+            return;
+        }
+        // Strictly inside the current column's half-pixel bounds the offset
+        // rounds to that column: the same product the scale's conversion
+        // takes, without its rounding.
+        const double offset = (X - scale_.Min) * scale_.PixelsPerSpanUnit();
+        if (offset > lo_ && offset < hi_)
+            current_->AddData(X, Y, current_->XPixels);
+        else
+            Place(X, Y);
+    }
+    void Finish() { draw_(P, Q, R); }
+
+private:
+    // Kept out of Add, so that Add stays small enough to inline.
+    [[gnu::noinline]] void Place(double X, double Y)
+    {
+        const int c = scale_.PositionToPixels(X);
+        if (!current_->Empty && c == current_->XPixels)
+            current_->AddData(X, Y, c);
+        else
+            NewColumn(X, Y, c);
+    }
+    void NewColumn(double X, double Y, int C)
+    {
+        if (P.Empty || C == P.XPixels) {
+            P.AddData(X, Y, C);
+        } else if (Q.Empty || C == Q.XPixels) {
+            Q.AddData(X, Y, C);
+        } else {
+            R.AddData(X, Y, C);
+            draw_(P, Q, R);
+            P.AssignDown(R);
+            Q.Clear();
+            R.Clear();
+        }
+        current_ = Q.Empty ? &P : &Q;
+        TakeBounds();
+    }
+    [[gnu::noinline]] void Gap()
+    {
+        draw_(P, Q, R);
+        P.Clear();
+        Q.Clear();
+        R.Clear();
+        current_ = &P;
+        TakeBounds();
+    }
+    // The offsets that round to the current column; none off a linear
+    // scale or at the pixel limit.
+    void TakeBounds()
+    {
+        lo_ = 1, hi_ = 0;
+        if (!linear_ || current_->Empty || std::abs(current_->XPixels) >= 32000)
+            return;
+        const double k = scale_.ActualStart() - current_->XPixels;
+        lo_ = k - 0.5;
+        hi_ = k + 0.5;
+    }
+
+    const TgPlotAxisScale scale_; // a copy: nothing the walk writes can change it
+    TDraw draw_;
+    const bool linear_;
+    TgPlotMinMaxPoint P, Q, R;
+    TgPlotMinMaxPoint *current_ = &P;
+    double lo_ = 1, hi_ = 0;
+};
+
+} // namespace
+
+void TgPlotChannelCustom::DrawMinMaxColumns(TCanvas *Canvas, bool XYAxesReversed, const TgPlotMinMaxPoint &P,
+                                            const TgPlotMinMaxPoint &Q, const TgPlotMinMaxPoint &R, bool BothEnds)
+{
+    // A segment leaves out its end pixel. With BothEnds the stroke ends at
+    // the extreme the column's last value holds, whose pixel the joint
+    // onward draws; a last value between the extremes takes a step back
+    // from the stroke's end to it.
+    const auto stroke = [&](const TgPlotMinMaxPoint &C) {
+        if (C.Empty || C.YMax == C.YMin)
+            return;
+        const bool upward = BothEnds && C.YLast == C.YMax;
+        const double to = upward ? C.YMax : C.YMin;
+        DrawTraceSegment(Canvas, XYAxesReversed, false, C.XValue, upward ? C.YMin : C.YMax, C.XValue, to);
+        if (BothEnds && C.YLast != to)
+            DrawTraceSegment(Canvas, XYAxesReversed, false, C.XValue, to, C.XValue, C.YLast);
+    };
+    stroke(P);
+    stroke(Q);
+    if (!P.Empty && !Q.Empty)
+        DrawTraceSegment(Canvas, XYAxesReversed, false, P.XValue, P.YLast, Q.XValue, Q.YFirst);
+    if (!Q.Empty && !R.Empty)
+        DrawTraceSegment(Canvas, XYAxesReversed, false, Q.XValue, Q.YLast, R.XValue, R.YFirst);
+}
+
+void TgPlotChannelCustom::DrawTraceColumns(TCanvas *Canvas, bool XYAxesReversed, int From, int To, bool BothEnds)
+{
+    TColumnWalk walk(XAxis()->Scale(), [&](const TgPlotMinMaxPoint &P, const TgPlotMinMaxPoint &Q,
+                                           const TgPlotMinMaxPoint &R) {
+        DrawMinMaxColumns(Canvas, XYAxesReversed, P, Q, R, BothEnds);
+    });
+    const int count = To - From + 1;
+    if (const auto *standard = dynamic_cast<const TgPlotDataNullList *>(FData.get())) {
+        // The standard list is read in place: its points are the memory the
+        // walk has to cross anyway.
+        standard->ForEachRun(From, count, [&walk](const TgPlotDataNullPoint *Points, int N) {
+            for (const TgPlotDataNullPoint *p = Points, *end = Points + N; p != end; ++p)
+                walk.Add(p->X, p->Y, TgPlotDataNullList::IsEmpty(*p), TgPlotDataNullList::IsNull(*p));
+        });
+    } else {
+        TgPlotDataCustomList::XYEmptyNull block[1024];
+        for (int i = From; i <= To;) {
+            const int n = std::min(To - i + 1, int(std::size(block)));
+            FData->GetXYEmptyNullBlock(i, n, block);
+            for (int k = 0; k < n; ++k)
+                walk.Add(block[k].X, block[k].Y, block[k].Empty, block[k].Null);
+            i += n;
+        }
+    }
+    walk.Finish();
+}

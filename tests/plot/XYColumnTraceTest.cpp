@@ -1,0 +1,72 @@
+// The XY plot draws points whose X rises (within the X axis's range) per
+// pixel column: the picture must be the one the point-by-point drawing gives
+// (what a list of per-point styles, falling X or points beyond the axis's
+// ends still get).
+#include "ShownPlot.h"
+#include "gXYPlot.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+// The pixels where two pictures differ.
+int Differences(const QImage &A, const QImage &B)
+{
+    if (A.size() != B.size())
+        return -1;
+    int n = 0;
+    for (int y = 0; y < A.height(); ++y)
+        for (int x = 0; x < A.width(); ++x)
+            n += A.pixel(x, y) != B.pixel(x, y);
+    return n;
+}
+
+struct Case {
+    const char *name;
+    int points;
+    double from, to; // X runs from .. to; the view shows 0 .. 100
+    double noise;    // added to a slow wave
+    int gapAt;       // a Null point there (-1: none)
+};
+
+TEST(XYColumnTrace, RisingXDrawsThePixelsOfThePointByPointTrace)
+{
+    const Case cases[] = {
+        {"dense noise, many points a column", 200000, 0, 100, 30, -1},
+        {"dense wave", 100000, 0, 100, 0.2, -1},
+        {"sparse, a point every few columns", 150, 0, 100, 10, -1},
+        {"beyond both edges", 50000, -20, 130, 5, -1},
+        {"a gap", 20000, 0, 100, 5, 9000},
+        {"equal X in a row", 5000, 0, 100, 20, -1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage pictures[2];
+        for (int exact = 0; exact < 2; ++exact) {
+            TShownPlot<TgXYPlot> shown(600, 300);
+            TgXYPlotChannel *channel = shown.plot->GetChannel(0);
+            // The full-feature list keeps per-point styles: drawn point by point.
+            channel->SetDataStyle(exact ? ipdsFullFeature : ipdsStandard);
+            channel->SetColor(clYellow);
+            std::mt19937 rng(3);
+            std::uniform_real_distribution<double> noise(-c.noise, c.noise);
+            for (int i = 0; i < c.points; ++i) {
+                double x = c.from + (c.to - c.from) * i / c.points;
+                if (std::string(c.name) == "equal X in a row")
+                    x = c.from + (c.to - c.from) * (i / 7) * 7 / c.points;
+                const double y = 50 + 30 * std::sin(x / 8) + noise(rng);
+                if (i == c.gapAt)
+                    channel->AddNull();
+                else
+                    channel->AddXY(x, y);
+            }
+            pictures[exact] = shown.Shot();
+        }
+        EXPECT_FALSE(BoxOf(pictures[0], Rgb(clYellow)).isNull());
+        EXPECT_EQ(Differences(pictures[0], pictures[1]), 0);
+    }
+}
+
+} // namespace
