@@ -1,5 +1,5 @@
-// Every caption of every window, in English and in Chinese, as the user
-// sees it: each one drawn whole inside its control, and clear of every other
+// Every caption of every window (and every value box's value), in English
+// and in Chinese, as the user sees it: each one drawn whole inside its control, and clear of every other
 // caption; no control cut by its parent, no windowed control lying under a
 // sibling. Where a caption is drawn is found from the pixels: the window is
 // rendered with the caption and without it, and the pixels that differ are
@@ -65,6 +65,15 @@ const std::vector<Variant> &Variants()
         {"main", "skbMenuLink", {"SID_ONLINE"}, true},
         {"main", "skbPhaseInA", {"SID_PHASE_ON"}, true},
         {"main", "skbPhaseBackupInA", {"SID_PHASE_ON"}, true},
+        // The widest values of the dynamics pages' boxes.
+        {"main", "cvdCompThresholdOut1", {"+20.0dB", "-90.0dB"}, false},
+        {"main", "cvdCompAttackOut1", {"999ms"}, false},
+        {"main", "cvdCompReleaseOut1", {"3000ms"}, false},
+        {"main", "cvdCompRatioOut1", {"1:1.5", "Limit"}, false},
+        {"main", "cvdCompKneeOut1", {"12dB"}, false},
+        {"main", "cvdLimitThresholdOut8", {"+20.0dB", "-90.0dB"}, false},
+        {"main", "cvdLimitAttackOut8", {"999ms"}, false},
+        {"main", "cvdLimitReleaseOut8", {"3000ms"}, false},
     };
     return v;
 }
@@ -111,7 +120,7 @@ Ink Measure(TControl *C, QWidget *Window)
 {
     Ink ink;
     ink.control = C;
-    ink.caption = C->Caption();
+    ink.caption = ShownText(C);
     ink.area = AreaInWindow(C, Window);
     ink.inSight = ink.area;
     for (QWidget *w = C->Parent()->Widget(); w && w != Window; w = w->parentWidget())
@@ -140,7 +149,7 @@ void Collect(TWinControl *Parent, QWidget *Window, std::vector<Ink> &Out)
         TControl *c = Parent->Controls(i);
         if (!c->Visible() || !ParentInSight(c, Window))
             continue;
-        if (!c->Caption().trimmed().isEmpty() && !DrawsNoCaption(c))
+        if (!ShownText(c).trimmed().isEmpty() && !DrawsNoCaption(c))
             Out.push_back(Measure(c, Window));
         if (auto *w = dynamic_cast<TWinControl *>(c))
             Collect(w, Window, Out);
@@ -267,16 +276,16 @@ void WalkVariants(const QString &Language, std::vector<Finding> &Out)
             ADD_FAILURE() << "no control " << v.control << " in " << v.window;
             continue;
         }
-        const QString was = c->Caption();
+        const QString was = ShownText(c);
         for (const char *text : v.texts) {
-            c->SetCaption(v.sid ? fmMain->TranslateQ(text) : QString::fromUtf8(text));
+            SetShownText(c, v.sid ? fmMain->TranslateQ(text) : QString::fromUtf8(text));
             std::vector<Finding> found;
             WalkWindow(QLatin1String(v.window), Language, found, c);
             for (const Finding &f : found)
                 if (f.control == c->Name())
                     Out.push_back(f);
         }
-        c->SetCaption(was);
+        SetShownText(c, was);
     }
 }
 

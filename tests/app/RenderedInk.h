@@ -4,6 +4,7 @@
 #include "Control.h"
 #include "Label.h"
 #include "LdDemoButton.h"
+#include "RoundedControls.h"
 #include "SkGroupBox.h"
 #include "SkTextUtils.h"
 #include "TestInput.h"
@@ -57,13 +58,29 @@ inline QFont DrawingFont(TControl *C)
     return C->Font()->ToQFont();
 }
 
+// The text the control shows as its caption: a value box its value.
+inline QString ShownText(TControl *C)
+{
+    if (auto *box = dynamic_cast<TRoundedEdit *>(C))
+        return box->Text();
+    return C->Caption();
+}
+
+inline void SetShownText(TControl *C, const QString &Text)
+{
+    if (auto *box = dynamic_cast<TRoundedEdit *>(C))
+        box->SetText(Text);
+    else
+        C->SetCaption(Text);
+}
+
 // The ink of the control's caption as Window shows it (in Window's
 // coordinates; empty when none shows): the window is rendered around the
 // control with the caption and without it, and the pixels that differ are
 // the caption's.
 inline QRect CaptionInk(TControl *C, QWidget *Window)
 {
-    const QString caption = C->Caption();
+    const QString caption = ShownText(C);
     const QString shown = StripAccelerators(caption);
     const QRect area = AreaInWindow(C, Window);
     const int reach = QFontMetrics(DrawingFont(C)).horizontalAdvance(shown) + 8;
@@ -74,9 +91,9 @@ inline QRect CaptionInk(TControl *C, QWidget *Window)
     const bool autoSize = label && label->AutoSize();
     if (autoSize)
         label->SetAutoSize(false);
-    C->SetCaption(QString());
+    SetShownText(C, QString());
     const QImage without = Window->grab(around).toImage().convertToFormat(QImage::Format_RGB32);
-    C->SetCaption(caption);
+    SetShownText(C, caption);
     if (autoSize)
         label->SetAutoSize(true);
     return DiffBox(with, without, around.topLeft());
