@@ -65,6 +65,12 @@ std::vector<ControlTable::Member> Channels(bool Input)
     return ControlTable::Members("", Input ? Each::Input : Each::Output);
 }
 
+// Left of the plot channel's meter panel at the base size.
+int FixedLeft(bool Input)
+{
+    return Input ? 830 : 608;
+}
+
 // The name suffixes of the page's meter panels: the plot channel's (none),
 // then each channel's.
 std::vector<QString> Panels(bool Input)
@@ -92,7 +98,7 @@ void DynamicsMeters::Build(TWinControl *Client)
     const char *panel = name("plLevel");
     const int fixedWidth = n.input ? 40 : 48;
     std::vector<Family> rows;
-    rows.push_back({panel, MakePanel, Each::One, frame.c_str(), n.input ? 830 : 608, 30, fixedWidth, 247, 0, ""});
+    rows.push_back({panel, MakePanel, Each::One, frame.c_str(), FixedLeft(n.input), 30, fixedWidth, 247, 0, ""});
     rows.push_back({panel, MakePanel, each, frame.c_str(), n.input ? 873 : 659, 30, 50, 247, 53, ""});
     for (const Each set : {Each::One, each}) {
         const int scaleWidth = (set == Each::One ? fixedWidth : 48) - 18;
@@ -154,6 +160,12 @@ bool DynamicsMeters::Stretch(int dw, int dh, bool Vertical, bool Horizontal)
         }
     }
     if (Horizontal) {
+        // The plot channel's panel keeps between the plot (W = dw + ...) and
+        // the channels' panels.
+        TControl *fixedPanel = find("plLevel" + n.side);
+        if (!fixedPanel)
+            return false;
+        fixedPanel->SetLeft(dw + FixedLeft(n.input));
         for (const auto &m : Channels(n.input)) {
             TControl *panel = find("plLevel" + n.side + m.name);
             if (!panel)
