@@ -77,8 +77,10 @@ inline void SetShownText(TControl *C, const QString &Text)
 // The ink of the control's caption as Window shows it (in Window's
 // coordinates; empty when none shows): the window is rendered around the
 // control with the caption and without it, and the pixels that differ are
-// the caption's.
-inline QRect CaptionInk(TControl *C, QWidget *Window)
+// the caption's. With a scale factor the box is the device pixels' logical
+// cover, and Device (when given) the device pixels themselves in the
+// window's device coordinates.
+inline QRect CaptionInk(TControl *C, QWidget *Window, QRect *Device = nullptr)
 {
     const QString caption = ShownText(C);
     const QString shown = StripAccelerators(caption);
@@ -96,7 +98,14 @@ inline QRect CaptionInk(TControl *C, QWidget *Window)
     SetShownText(C, caption);
     if (autoSize)
         label->SetAutoSize(true);
-    return DiffBox(with, without, around.topLeft());
+    const QRect device = DiffBox(with, without, QPoint());
+    const qreal dpr = with.devicePixelRatio();
+    if (Device)
+        *Device = device.isEmpty() ? QRect() : device.translated((QPointF(around.topLeft()) * dpr).toPoint());
+    if (device.isEmpty())
+        return QRect();
+    const QRectF logical(device.x() / dpr, device.y() / dpr, device.width() / dpr, device.height() / dpr);
+    return logical.toAlignedRect().translated(around.topLeft());
 }
 
 // A left click of the mouse at Point of Window, delivered to the widget
