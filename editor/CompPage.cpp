@@ -18,9 +18,7 @@ namespace {
 using namespace ControlTable;
 constexpr auto MakeCompactBox = DynamicsPage::MakeCompactBox;
 constexpr auto MakeFieldLabel = DynamicsPage::MakeFieldLabel;
-constexpr int kColumn = DynamicsPage::kOutputColumn, kSliderWidth = DynamicsPage::kSliderWidth;
-constexpr auto kThresholdColumn = DynamicsPage::kThresholdColumn, kAttackColumn = DynamicsPage::kAttackColumn,
-               kReleaseColumn = DynamicsPage::kReleaseColumn;
+constexpr int kColumn = DynamicsPage::kOutputColumn;
 
 // Columns of 133 pixels, one per output: the threshold, attack and release
 // sliders, each with its box below it, then the ratio and knee spinners
@@ -29,17 +27,8 @@ const Family kFamilies[] = {
     {"lbCompName", MakeLabel, Each::One, "skgFftComp", 20, 22, 538, 20, 0, ""},
     {"lbHeadCompOut", MakeLabel, Each::One, "skgFftComp", 560, 22, 46, 20, 0, "Out 1"},
     {"lbCompOut", MakeLabel, Each::Output, "skgParamComp", 8, 12, 120, 16, kColumn, "Out"},
-    // Each field's caption centred over its slider, none wider than the
-    // room between its neighbours.
-    {"lbCompThresholdOut", MakeFieldLabel, Each::Output, "skgParamComp", kThresholdColumn.left, 30, kThresholdColumn.width, 14, kColumn, ""},
-    {"lbCompAttackOut", MakeFieldLabel, Each::Output, "skgParamComp", kAttackColumn.left, 30, kAttackColumn.width, 14, kColumn, ""},
-    {"lbCompReleaseOut", MakeFieldLabel, Each::Output, "skgParamComp", kReleaseColumn.left, 30, kReleaseColumn.width, 14, kColumn, ""},
-    {"isCompThresholdOut", MakeSlider, Each::Output, "skgParamComp", kThresholdColumn.SliderLeft(), 44, kSliderWidth, 138, kColumn, ""},
-    {"isCompAttackOut", MakeSlider, Each::Output, "skgParamComp", kAttackColumn.SliderLeft(), 44, kSliderWidth, 138, kColumn, ""},
-    {"isCompReleaseOut", MakeSlider, Each::Output, "skgParamComp", kReleaseColumn.SliderLeft(), 44, kSliderWidth, 138, kColumn, ""},
-    {"cvdCompThresholdOut", MakeCompactBox, Each::Output, "skgParamComp", kThresholdColumn.left, 186, kThresholdColumn.width, 22, kColumn, ""},
-    {"cvdCompAttackOut", MakeCompactBox, Each::Output, "skgParamComp", kAttackColumn.left, 186, kAttackColumn.width, 22, kColumn, ""},
-    {"cvdCompReleaseOut", MakeCompactBox, Each::Output, "skgParamComp", kReleaseColumn.left, 186, kReleaseColumn.width, 22, kColumn, ""},
+    // Each field's caption centred over its slider, its box below.
+    DYNAMICS_SLIDER_FIELDS("Comp"),
     {"lbCompRatioOut", MakeFieldLabel, Each::Output, "skgParamComp", 2, 218, 62, 14, kColumn, ""},
     {"udCompRatioOut", MakeUpDown, Each::Output, "skgParamComp", 66, 214, 17, 22, kColumn, ""},
     {"cvdCompRatioOut", MakeCompactBox, Each::Output, "skgParamComp", 83, 214, 45, 22, kColumn, ""},

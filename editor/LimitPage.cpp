@@ -17,25 +17,14 @@ namespace {
 using namespace ControlTable;
 constexpr auto MakeCompactBox = DynamicsPage::MakeCompactBox;
 constexpr auto MakeFieldLabel = DynamicsPage::MakeFieldLabel;
-constexpr int kColumn = DynamicsPage::kOutputColumn, kSliderWidth = DynamicsPage::kSliderWidth;
-constexpr auto kThresholdColumn = DynamicsPage::kThresholdColumn, kAttackColumn = DynamicsPage::kAttackColumn,
-               kReleaseColumn = DynamicsPage::kReleaseColumn;
+constexpr int kColumn = DynamicsPage::kOutputColumn;
 
 const Family kFamilies[] = {
     {"lbLimitName", MakeLabel, Each::One, "skgFftLimit", 20, 22, 538, 20, 0, ""},
     {"lbHeadLimitOut", MakeLabel, Each::One, "skgFftLimit", 560, 22, 46, 20, 0, "Out 1"},
     {"lbLimitOut", MakeLabel, Each::Output, "skgParamLimit", 8, 12, 120, 16, kColumn, "Out"},
-    // Each field's caption centred over its slider, none wider than the
-    // room between its neighbours.
-    {"lbLimitThresholdOut", MakeFieldLabel, Each::Output, "skgParamLimit", kThresholdColumn.left, 30, kThresholdColumn.width, 14, kColumn, ""},
-    {"lbLimitAttackOut", MakeFieldLabel, Each::Output, "skgParamLimit", kAttackColumn.left, 30, kAttackColumn.width, 14, kColumn, ""},
-    {"lbLimitReleaseOut", MakeFieldLabel, Each::Output, "skgParamLimit", kReleaseColumn.left, 30, kReleaseColumn.width, 14, kColumn, ""},
-    {"isLimitThresholdOut", MakeSlider, Each::Output, "skgParamLimit", kThresholdColumn.SliderLeft(), 44, kSliderWidth, 138, kColumn, ""},
-    {"isLimitAttackOut", MakeSlider, Each::Output, "skgParamLimit", kAttackColumn.SliderLeft(), 44, kSliderWidth, 138, kColumn, ""},
-    {"isLimitReleaseOut", MakeSlider, Each::Output, "skgParamLimit", kReleaseColumn.SliderLeft(), 44, kSliderWidth, 138, kColumn, ""},
-    {"cvdLimitThresholdOut", MakeCompactBox, Each::Output, "skgParamLimit", kThresholdColumn.left, 186, kThresholdColumn.width, 22, kColumn, ""},
-    {"cvdLimitAttackOut", MakeCompactBox, Each::Output, "skgParamLimit", kAttackColumn.left, 186, kAttackColumn.width, 22, kColumn, ""},
-    {"cvdLimitReleaseOut", MakeCompactBox, Each::Output, "skgParamLimit", kReleaseColumn.left, 186, kReleaseColumn.width, 22, kColumn, ""},
+    // Each field's caption centred over its slider, its box below.
+    DYNAMICS_SLIDER_FIELDS("Limit"),
     {"lbLimitKneeOut", MakeFieldLabel, Each::Output, "skgParamLimit", 2, 218, 62, 14, kColumn, ""},
     {"udLimitKneeOut", MakeUpDown, Each::Output, "skgParamLimit", 66, 214, 17, 22, kColumn, ""},
     {"cvdLimitKneeOut", MakeCompactBox, Each::Output, "skgParamLimit", 83, 214, 45, 22, kColumn, ""},
