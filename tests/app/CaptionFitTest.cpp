@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QWidget>
 
@@ -111,16 +112,49 @@ QSize WholeInk(const QFont &Font, const QString &Text, int WrapWidth, qreal Scal
 
 bool DrawsNoCaption(TControl *C)
 {
-    // Text fields and lists show values, not captions; a form's caption is
-    // its window title.
-    return dynamic_cast<TCustomForm *>(C) || dynamic_cast<TEdit *>(C) || dynamic_cast<TCustomComboBox *>(C) ||
-           dynamic_cast<TMemo *>(C) || dynamic_cast<TListBox *>(C) || dynamic_cast<TRichEdit *>(C);
+    // Lists and many-line fields show values, not captions; a form's caption
+    // is its window title. A one-line field's text is read as its caption.
+    // A value box's inner field is read with the box.
+    return dynamic_cast<TCustomForm *>(C) || dynamic_cast<TCustomComboBox *>(C) || dynamic_cast<TMemo *>(C) ||
+           dynamic_cast<TListBox *>(C) || dynamic_cast<TRichEdit *>(C) || dynamic_cast<TRoundedEdit *>(C->Parent());
 }
+
+// A one-line field measured without its selection and its blinking caret,
+// as it shows its text to a reader.
+struct PlainField {
+    QLineEdit *line = nullptr;
+    bool readOnly = false;
+    int start = -1, length = 0, cursor = 0;
+    explicit PlainField(TControl *C)
+    {
+        auto *edit = dynamic_cast<TEdit *>(C);
+        line = edit ? qobject_cast<QLineEdit *>(edit->Widget()) : nullptr;
+        if (!line)
+            return;
+        readOnly = line->isReadOnly();
+        start = line->selectionStart();
+        length = line->selectedText().size();
+        cursor = line->cursorPosition();
+        line->deselect();
+        line->setReadOnly(true);
+    }
+    ~PlainField()
+    {
+        if (!line)
+            return;
+        line->setReadOnly(readOnly);
+        if (start >= 0)
+            line->setSelection(start, length);
+        else
+            line->setCursorPosition(cursor);
+    }
+};
 
 // The control's caption as shown: its ink, found by rendering the window
 // around it with and without the caption.
 Ink Measure(TControl *C, QWidget *Window)
 {
+    const PlainField plain(C);
     Ink ink;
     ink.control = C;
     ink.caption = ShownText(C);
