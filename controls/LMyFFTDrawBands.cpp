@@ -66,10 +66,14 @@ void LMyFFTDrawHpLp6dB::DrawHandle(TCanvas *C, double PX, double PY, const BandS
     C->Brush()->SetStyle(bsCross);
     C->Pen()->SetColor(Slot.Colour);
     C->Pen()->SetStyle(psSolid);
+    // The figure is centred on the pixel its position falls in, the pixel the
+    // pointer takes for that position (the right and bottom edges are
+    // exclusive, so the box reaches one past the position on those sides).
+    const int x = Px(PX), y = Px(PY);
     if (Slot.Style == 1)
-        C->Ellipse(Px(PX - 3), Px(PY - 3), Px(PX + 3), Px(PY + 3));
+        C->Ellipse(x - 3, y - 3, x + 4, y + 4);
     else
-        C->Rectangle(Px(PX - 3), Px(PY - 3), Px(PX + 3), Px(PY + 3));
+        C->Rectangle(x - 3, y - 3, x + 4, y + 4);
     C->Font()->SetColor(clWhite);
     if (Slot.Style == 2 || Slot.Style == 3) {
         C->Font()->SetSize(8);

@@ -274,8 +274,10 @@ void TSkShapeButton::MouseMove(TShiftState Shift, int X, int Y)
     const bool on = PtInMask(X, Y);
     if (preciseShowHint_ && !on) {
         if (!hintSaved_) {
+            savedParentShowHint_ = ParentShowHint();
             savedShowHint_ = ShowHint();
             hintSaved_ = true;
+            SetParentShowHint(false);
             SetShowHint(false);
         }
     } else if (preciseClick_ && !on) {
@@ -285,14 +287,7 @@ void TSkShapeButton::MouseMove(TShiftState Shift, int X, int Y)
             SetCursor(crDefault);
         }
     } else {
-        if (hintSaved_) {
-            SetShowHint(savedShowHint_);
-            hintSaved_ = false;
-        }
-        if (cursorSaved_) {
-            SetCursor(savedCursor_);
-            cursorSaved_ = false;
-        }
+        RestoreHintAndCursor();
     }
     if (dragging_) {
         const bool down = Inside(X, Y);
@@ -301,6 +296,27 @@ void TSkShapeButton::MouseMove(TShiftState Shift, int X, int Y)
             Repaint();
         }
     }
+}
+
+void TSkShapeButton::RestoreHintAndCursor()
+{
+    if (hintSaved_) {
+        SetShowHint(savedShowHint_); // clears ParentShowHint: restored after it
+        SetParentShowHint(savedParentShowHint_);
+        hintSaved_ = false;
+    }
+    if (cursorSaved_) {
+        SetCursor(savedCursor_);
+        cursorSaved_ = false;
+    }
+}
+
+void TSkShapeButton::MouseLeave()
+{
+    // Leaving over a transparent pixel: the next visit starts with the
+    // button's own settings.
+    RestoreHintAndCursor();
+    TGraphicControl::MouseLeave();
 }
 
 void TSkShapeButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)

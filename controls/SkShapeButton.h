@@ -30,6 +30,7 @@ public:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseLeave() override;
 
     // True without a mask, else whether (X, Y) lies on the shape.
     virtual bool PtInMask(int X, int Y) const;
@@ -100,7 +101,10 @@ private:
     std::vector<bool> mask_; // true on the shape
     bool down_ = false;
     bool dragging_ = false;
-    bool hintSaved_ = false, savedShowHint_ = false;
+    // Off the shape the hint settings and the cursor are switched off; back on
+    // it, and on leaving the button, they return as they were.
+    void RestoreHintAndCursor();
+    bool hintSaved_ = false, savedShowHint_ = false, savedParentShowHint_ = true;
     bool cursorSaved_ = false;
     TCursor savedCursor_ = crDefault;
 };

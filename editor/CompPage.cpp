@@ -18,31 +18,23 @@ namespace {
 using namespace ControlTable;
 constexpr auto MakeCompactBox = DynamicsPage::MakeCompactBox;
 constexpr auto MakeFieldLabel = DynamicsPage::MakeFieldLabel;
+constexpr int kColumn = DynamicsPage::kOutputColumn;
 
 // Columns of 133 pixels, one per output: the threshold, attack and release
-// sliders, their boxes below in two rows, the ratio and knee spinners with
-// their boxes beside.
+// sliders, each with its box below it, then the ratio and knee spinners
+// with their boxes beside.
 const Family kFamilies[] = {
     {"lbCompName", MakeLabel, Each::One, "skgFftComp", 20, 22, 538, 20, 0, ""},
     {"lbHeadCompOut", MakeLabel, Each::One, "skgFftComp", 560, 22, 46, 20, 0, "Out 1"},
-    {"lbCompOut", MakeLabel, Each::Output, "skgParamComp", 8, 12, 120, 16, 133, "Out"},
-    // Each field's caption centred over its slider, none wider than the
-    // room between its neighbours.
-    {"lbCompThresholdOut", MakeFieldLabel, Each::Output, "skgParamComp", 4, 30, 46, 14, 133, ""},
-    {"lbCompAttackOut", MakeFieldLabel, Each::Output, "skgParamComp", 48, 30, 36, 14, 133, ""},
-    {"lbCompReleaseOut", MakeFieldLabel, Each::Output, "skgParamComp", 86, 30, 38, 14, 133, ""},
-    {"isCompThresholdOut", MakeSlider, Each::Output, "skgParamComp", 14, 44, 27, 138, 133, ""},
-    {"isCompAttackOut", MakeSlider, Each::Output, "skgParamComp", 53, 44, 27, 138, 133, ""},
-    {"isCompReleaseOut", MakeSlider, Each::Output, "skgParamComp", 92, 44, 27, 138, 133, ""},
-    {"cvdCompThresholdOut", MakeCompactBox, Each::Output, "skgParamComp", 2, 186, 62, 22, 133, ""},
-    {"cvdCompAttackOut", MakeCompactBox, Each::Output, "skgParamComp", 66, 186, 62, 22, 133, ""},
-    {"cvdCompReleaseOut", MakeCompactBox, Each::Output, "skgParamComp", 2, 210, 62, 22, 133, ""},
-    {"lbCompRatioOut", MakeFieldLabel, Each::Output, "skgParamComp", 2, 238, 62, 14, 133, ""},
-    {"udCompRatioOut", MakeUpDown, Each::Output, "skgParamComp", 66, 234, 17, 22, 133, ""},
-    {"cvdCompRatioOut", MakeCompactBox, Each::Output, "skgParamComp", 83, 234, 45, 22, 133, ""},
-    {"lbCompKneeOut", MakeFieldLabel, Each::Output, "skgParamComp", 2, 262, 62, 14, 133, ""},
-    {"udCompKneeOut", MakeUpDown, Each::Output, "skgParamComp", 66, 258, 17, 22, 133, ""},
-    {"cvdCompKneeOut", MakeCompactBox, Each::Output, "skgParamComp", 83, 258, 45, 22, 133, ""},
+    {"lbCompOut", MakeLabel, Each::Output, "skgParamComp", 8, 12, 120, 16, kColumn, "Out"},
+    // Each field's caption centred over its slider, its box below.
+    DYNAMICS_SLIDER_FIELDS("Comp"),
+    {"lbCompRatioOut", MakeFieldLabel, Each::Output, "skgParamComp", 2, 218, 62, 14, kColumn, ""},
+    {"udCompRatioOut", MakeUpDown, Each::Output, "skgParamComp", 66, 214, 17, 22, kColumn, ""},
+    {"cvdCompRatioOut", MakeCompactBox, Each::Output, "skgParamComp", 83, 214, 45, 22, kColumn, ""},
+    {"lbCompKneeOut", MakeFieldLabel, Each::Output, "skgParamComp", 2, 242, 62, 14, kColumn, ""},
+    {"udCompKneeOut", MakeUpDown, Each::Output, "skgParamComp", 66, 238, 17, 22, kColumn, ""},
+    {"cvdCompKneeOut", MakeCompactBox, Each::Output, "skgParamComp", 83, 238, 45, 22, kColumn, ""},
 };
 
 struct Range {

@@ -27,10 +27,8 @@ const Scale kInputScale[] = {{"lbClip", "Clip"}, {"lb12", "12"},   {"lb5", "5"},
                              {"lbN15", "-15"},   {"lbN20", "-20"}, {"lbN30", "-30"}, {"lbN60", "-60"}};
 
 // Tops of the scale labels at dh = 0 (the offsets b of T = dh x k / 9 + b).
-const int kCompFixedTop[] = {45, 68, 91, 115, 138, 161, 184, 208};
 const int kOutputTop[] = {58, 81, 105, 128, 151, 175, 198, 222};
 const int kGateTop[] = {36, 59, 82, 105, 129, 152, 175, 198, 222};
-
 
 // White on the meters' black panels.
 TControl *MakeScaleLabel(TComponent *Owner)
@@ -67,6 +65,22 @@ std::vector<ControlTable::Member> Channels(bool Input)
     return ControlTable::Members("", Input ? Each::Input : Each::Output);
 }
 
+// Left of the plot channel's meter panel at the base size.
+int FixedLeft(bool Input)
+{
+    return Input ? 830 : 608;
+}
+
+// The name suffixes of the page's meter panels: the plot channel's (none),
+// then each channel's.
+std::vector<QString> Panels(bool Input)
+{
+    std::vector<QString> out{QString()};
+    for (const auto &m : Channels(Input))
+        out.push_back(m.name);
+    return out;
+}
+
 } // namespace
 
 void DynamicsMeters::Build(TWinControl *Client)
@@ -78,52 +92,39 @@ void DynamicsMeters::Build(TWinControl *Client)
     auto name = [&](const char *Stem) { return keep.emplace_back(Stem + side).c_str(); };
     const Each each = n.input ? Each::Input : Each::Output;
     // Beside the plot, in a panel of its own between the plot and the
-    // channels' panels: the plot channel's meters and scale (its activity
-    // bar at the panel's top); then one panel per channel.
+    // channels' panels: the plot channel's meters and scale; then one panel
+    // per channel. Every panel holds the same set in the same places, so
+    // that they all stand in one line.
     const char *panel = name("plLevel");
-    const int fixedLeft = n.input ? 830 : 608, fixedWidth = n.input ? 40 : 48;
+    const int fixedWidth = n.input ? 40 : 48;
     std::vector<Family> rows;
-    rows.push_back({panel, MakePanel, Each::One, frame.c_str(), fixedLeft, 30, fixedWidth, 247, 0, ""});
-    if (n.input) {
-        rows.push_back({name("pbLevel"), MakeMeter, Each::One, panel, 4, 32, 12, 208, 0, ""});
-    } else {
-        rows.push_back({name("pbLimit"), MakeMeter, Each::One, panel, 4, 0, 12, 22, 0, ""});
-        rows.push_back({name("lbLimit"), MakeScaleLabel, Each::One, panel, 2, 22, 46, 14, 0,
-                        kind == Kind::Comp ? "COMP" : "LIMIT"});
-        rows.push_back({name("pbLevel"), MakeMeter, Each::One, panel, 4, 43, 12, 185, 0, ""});
-    }
-    for (int j = 0; j < n.scaleCount; ++j) {
-        const int top = n.input ? kGateTop[j] : kCompFixedTop[j];
-        rows.push_back({name(n.scale[j].stem), MakeScaleLabel, Each::One, panel, 18, top, fixedWidth - 18, 14, 0,
-                        n.scale[j].caption});
-    }
+    rows.push_back({panel, MakePanel, Each::One, frame.c_str(), FixedLeft(n.input), 30, fixedWidth, 247, 0, ""});
     rows.push_back({panel, MakePanel, each, frame.c_str(), n.input ? 873 : 659, 30, 50, 247, 53, ""});
-    if (n.input) {
-        rows.push_back({name("pbLevel"), MakeMeter, each, panel, 4, 32, 12, 208, 0, ""});
-    } else {
-        rows.push_back({name("pbLimit"), MakeMeter, each, panel, 4, 8, 12, 22, 0, ""});
-        rows.push_back({name("lbLimit"), MakeScaleLabel, each, panel, 2, 35, 46, 14, 0, ""});
-        rows.push_back({name("pbLevel"), MakeMeter, each, panel, 4, 55, 12, 185, 0, ""});
-    }
-    for (int j = 0; j < n.scaleCount; ++j) {
-        const int top = n.input ? kGateTop[j] : kOutputTop[j];
-        rows.push_back({name(n.scale[j].stem), MakeScaleLabel, each, panel, 18, top, 30, 14, 0, ""});
+    for (const Each set : {Each::One, each}) {
+        const int scaleWidth = (set == Each::One ? fixedWidth : 48) - 18;
+        if (n.input) {
+            rows.push_back({name("pbLevel"), MakeMeter, set, panel, 4, 32, 12, 208, 0, ""});
+        } else {
+            rows.push_back({name("pbLimit"), MakeMeter, set, panel, 4, 8, 12, 22, 0, ""});
+            rows.push_back({name("lbLimit"), MakeScaleLabel, set, panel, 2, 35, 46, 14, 0, ""});
+            rows.push_back({name("pbLevel"), MakeMeter, set, panel, 4, 55, 12, 185, 0, ""});
+        }
+        for (int j = 0; j < n.scaleCount; ++j)
+            rows.push_back({name(n.scale[j].stem), MakeScaleLabel, set, panel, 18, n.input ? kGateTop[j] : kOutputTop[j],
+                            scaleWidth, 14, 0, ""});
     }
     ControlTable::Build(host, Client, rows.data(), rows.size());
 
-    // Per-channel captions carry no suffix; the meters get their scales.
-    for (const auto &m : Channels(n.input)) {
+    // The captions, and the meters' scales, in every panel.
+    for (const QString &suffix : Panels(n.input)) {
         for (int j = 0; j < n.scaleCount; ++j)
-            host.FindControl(n.scale[j].stem + n.side + m.name)->SetCaption(n.scale[j].caption);
-        SetUpLevelMeter(Find<LProgressBar>(host, "pbLevel" + n.side + m.name), n.input);
+            host.FindControl(n.scale[j].stem + n.side + suffix)->SetCaption(n.scale[j].caption);
+        SetUpLevelMeter(Find<LProgressBar>(host, "pbLevel" + n.side + suffix), n.input);
         if (!n.input) {
-            SetUpActivityBar(Find<LProgressBar>(host, "pbLimit" + n.side + m.name));
-            host.FindControl("lbLimit" + n.side + m.name)->SetCaption(kind == Kind::Comp ? "COMP" : "LIMIT");
+            SetUpActivityBar(Find<LProgressBar>(host, "pbLimit" + n.side + suffix));
+            host.FindControl("lbLimit" + n.side + suffix)->SetCaption(kind == Kind::Comp ? "COMP" : "LIMIT");
         }
     }
-    SetUpLevelMeter(Find<LProgressBar>(host, "pbLevel" + n.side), n.input);
-    if (!n.input)
-        SetUpActivityBar(Find<LProgressBar>(host, "pbLimit" + n.side));
 }
 
 bool DynamicsMeters::Stretch(int dw, int dh, bool Vertical, bool Horizontal)
@@ -131,39 +132,18 @@ bool DynamicsMeters::Stretch(int dw, int dh, bool Vertical, bool Horizontal)
     const Names n = NamesOf(kind);
     auto find = [&](const QString &Name) { return host.FindControl(Name); };
     if (Vertical) {
-        // The plot channel's set beside the plot.
-        TControl *meter = find("pbLevel" + n.side), *fixedPanel = find("plLevel" + n.side);
-        if (!meter || !fixedPanel)
-            return false;
-        fixedPanel->SetHeight(dh + 247);
-        if (n.input) {
-            meter->SetHeight(dh * 8 / 9 + 208);
-            meter->SetTop(dh / 9 + 32);
-        } else {
-            TControl *bar = find("pbLimit" + n.side), *label = find("lbLimit" + n.side);
-            if (!bar || !label)
-                return false;
-            meter->SetHeight(dh * 8 / 9 + 185);
-            meter->SetTop(dh / 9 + 43);
-            bar->SetHeight(dh / 9 + 22);
-            label->SetTop(dh / 9 + 22);
-        }
-        for (int j = 0; j < n.scaleCount; ++j) {
-            TControl *l = find(n.scale[j].stem + n.side);
-            if (!l)
-                return false;
-            l->SetTop(dh * (j + (n.input ? 1 : 2)) / 9 + (n.input ? kGateTop[j] : kCompFixedTop[j]));
-        }
-        for (const auto &m : Channels(n.input)) {
-            TControl *panel = find("plLevel" + n.side + m.name), *level = find("pbLevel" + n.side + m.name);
+        // Every panel alike: the meter ends 7 pixels above the panel's foot
+        // at every height.
+        for (const QString &suffix : Panels(n.input)) {
+            TControl *panel = find("plLevel" + n.side + suffix), *level = find("pbLevel" + n.side + suffix);
             if (!panel || !level)
                 return false;
             panel->SetHeight(dh + 247);
             if (n.input) {
-                level->SetHeight(dh + 208);
+                level->SetHeight(dh * 8 / 9 + 208);
                 level->SetTop(dh / 9 + 32);
             } else {
-                TControl *bar = find("pbLimit" + n.side + m.name), *label = find("lbLimit" + n.side + m.name);
+                TControl *bar = find("pbLimit" + n.side + suffix), *label = find("lbLimit" + n.side + suffix);
                 if (!bar || !label)
                     return false;
                 level->SetHeight(dh * 8 / 9 + 185);
@@ -172,7 +152,7 @@ bool DynamicsMeters::Stretch(int dw, int dh, bool Vertical, bool Horizontal)
                 label->SetTop(dh / 9 + 35);
             }
             for (int j = 0; j < n.scaleCount; ++j) {
-                TControl *l = find(n.scale[j].stem + n.side + m.name);
+                TControl *l = find(n.scale[j].stem + n.side + suffix);
                 if (!l)
                     return false;
                 l->SetTop(dh * (j + (n.input ? 1 : 2)) / 9 + (n.input ? kGateTop[j] : kOutputTop[j]));
@@ -180,6 +160,12 @@ bool DynamicsMeters::Stretch(int dw, int dh, bool Vertical, bool Horizontal)
         }
     }
     if (Horizontal) {
+        // The plot channel's panel keeps between the plot (W = dw + ...) and
+        // the channels' panels.
+        TControl *fixedPanel = find("plLevel" + n.side);
+        if (!fixedPanel)
+            return false;
+        fixedPanel->SetLeft(dw + FixedLeft(n.input));
         for (const auto &m : Channels(n.input)) {
             TControl *panel = find("plLevel" + n.side + m.name);
             if (!panel)

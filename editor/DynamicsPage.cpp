@@ -11,8 +11,9 @@
 
 TControl *DynamicsPage::MakeCompactBox(TComponent *Owner)
 {
-    TControl *box = ControlTable::MakeValueBox(Owner);
+    auto *box = static_cast<TRoundedEdit *>(ControlTable::MakeValueBox(Owner));
     box->Font()->SetSize(7);
+    box->SetRounding(3);
     return box;
 }
 

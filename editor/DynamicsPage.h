@@ -20,10 +20,34 @@ class TTimer;
 // slider or spinner beside a box (its own handler then commits).
 class DynamicsPage : public EditorPage {
 public:
-    // A value box in the smaller font of the eight-output columns.
+    // A value box in the smaller font of the eight-output columns, with
+    // tighter corners, so that the widest value fits a slider's sub-column.
     static TControl *MakeCompactBox(TComponent *Owner);
     // The small caption over a slider or beside a spinner.
     static TControl *MakeFieldLabel(TComponent *Owner);
+
+    // The compressor's and limiter's output columns, 133 pixels apart: the
+    // threshold, attack and release each stand in a sub-column of their own,
+    // caption over slider over value box.
+    static constexpr int kOutputColumn = 133, kSliderWidth = 27;
+    struct FieldColumn {
+        int left, width;
+        constexpr int SliderLeft() const { return left + (width - kSliderWidth) / 2; }
+    };
+    static constexpr FieldColumn kThresholdColumn{1, 45}, kAttackColumn{48, 39}, kReleaseColumn{89, 43};
+// The layout rows of one such field of Block ("Comp", "Limit"): caption,
+// slider and value box of Field ("Threshold", ...) in Column.
+#define DYNAMICS_SLIDER_FIELD(Block, Field, Column)                                                            \
+    {"lb" Block Field "Out", DynamicsPage::MakeFieldLabel, ControlTable::Each::Output, "skgParam" Block,        \
+     DynamicsPage::Column.left, 30, DynamicsPage::Column.width, 14, DynamicsPage::kOutputColumn, ""},          \
+        {"is" Block Field "Out", ControlTable::MakeSlider, ControlTable::Each::Output, "skgParam" Block,        \
+         DynamicsPage::Column.SliderLeft(), 44, DynamicsPage::kSliderWidth, 138, DynamicsPage::kOutputColumn, ""}, \
+        {"cvd" Block Field "Out", DynamicsPage::MakeCompactBox, ControlTable::Each::Output, "skgParam" Block,   \
+         DynamicsPage::Column.left, 186, DynamicsPage::Column.width, 22, DynamicsPage::kOutputColumn, ""}
+// The threshold, attack and release fields of Block side by side.
+#define DYNAMICS_SLIDER_FIELDS(Block)                                                                          \
+    DYNAMICS_SLIDER_FIELD(Block, "Threshold", kThresholdColumn),                                               \
+        DYNAMICS_SLIDER_FIELD(Block, "Attack", kAttackColumn), DYNAMICS_SLIDER_FIELD(Block, "Release", kReleaseColumn)
 
     // TitleLabel (W = dw + TitleWidth) is the plot's title, which grows with the window.
     DynamicsPage(PageHost &Host, DynamicsMeters::Kind Kind, const char *TitleLabel, int TitleWidth)

@@ -17,25 +17,17 @@ namespace {
 using namespace ControlTable;
 constexpr auto MakeCompactBox = DynamicsPage::MakeCompactBox;
 constexpr auto MakeFieldLabel = DynamicsPage::MakeFieldLabel;
+constexpr int kColumn = DynamicsPage::kOutputColumn;
 
 const Family kFamilies[] = {
     {"lbLimitName", MakeLabel, Each::One, "skgFftLimit", 20, 22, 538, 20, 0, ""},
     {"lbHeadLimitOut", MakeLabel, Each::One, "skgFftLimit", 560, 22, 46, 20, 0, "Out 1"},
-    {"lbLimitOut", MakeLabel, Each::Output, "skgParamLimit", 8, 12, 120, 16, 133, "Out"},
-    // Each field's caption centred over its slider, none wider than the
-    // room between its neighbours.
-    {"lbLimitThresholdOut", MakeFieldLabel, Each::Output, "skgParamLimit", 4, 30, 46, 14, 133, ""},
-    {"lbLimitAttackOut", MakeFieldLabel, Each::Output, "skgParamLimit", 48, 30, 36, 14, 133, ""},
-    {"lbLimitReleaseOut", MakeFieldLabel, Each::Output, "skgParamLimit", 86, 30, 38, 14, 133, ""},
-    {"isLimitThresholdOut", MakeSlider, Each::Output, "skgParamLimit", 14, 44, 27, 138, 133, ""},
-    {"isLimitAttackOut", MakeSlider, Each::Output, "skgParamLimit", 53, 44, 27, 138, 133, ""},
-    {"isLimitReleaseOut", MakeSlider, Each::Output, "skgParamLimit", 92, 44, 27, 138, 133, ""},
-    {"cvdLimitThresholdOut", MakeCompactBox, Each::Output, "skgParamLimit", 2, 186, 62, 22, 133, ""},
-    {"cvdLimitAttackOut", MakeCompactBox, Each::Output, "skgParamLimit", 66, 186, 62, 22, 133, ""},
-    {"cvdLimitReleaseOut", MakeCompactBox, Each::Output, "skgParamLimit", 2, 210, 62, 22, 133, ""},
-    {"lbLimitKneeOut", MakeFieldLabel, Each::Output, "skgParamLimit", 2, 238, 62, 14, 133, ""},
-    {"udLimitKneeOut", MakeUpDown, Each::Output, "skgParamLimit", 66, 234, 17, 22, 133, ""},
-    {"cvdLimitKneeOut", MakeCompactBox, Each::Output, "skgParamLimit", 83, 234, 45, 22, 133, ""},
+    {"lbLimitOut", MakeLabel, Each::Output, "skgParamLimit", 8, 12, 120, 16, kColumn, "Out"},
+    // Each field's caption centred over its slider, its box below.
+    DYNAMICS_SLIDER_FIELDS("Limit"),
+    {"lbLimitKneeOut", MakeFieldLabel, Each::Output, "skgParamLimit", 2, 218, 62, 14, kColumn, ""},
+    {"udLimitKneeOut", MakeUpDown, Each::Output, "skgParamLimit", 66, 214, 17, 22, kColumn, ""},
+    {"cvdLimitKneeOut", MakeCompactBox, Each::Output, "skgParamLimit", 83, 214, 45, 22, kColumn, ""},
 };
 
 const char *const kSlider[] = {"isLimitThresholdOut", "isLimitAttackOut", "isLimitReleaseOut", "udLimitKneeOut"};

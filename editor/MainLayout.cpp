@@ -139,6 +139,10 @@ const Rule kHorizontal[] = {
     {"ipComp", Each::One, Edge::Width, [](int d, int) { return d + 587; }},
     {"ipLimit", Each::One, Edge::Width, [](int d, int) { return d + 587; }},
     {"ipGate", Each::One, Edge::Width, [](int d, int) { return d + 810; }},
+    // The head labels over the plot channel's meter panel follow it.
+    {"lbHeadCompOut", Each::One, Edge::Left, [](int d, int) { return d + 560; }},
+    {"lbHeadLimitOut", Each::One, Edge::Left, [](int d, int) { return d + 560; }},
+    {"lbHeadGateIn", Each::One, Edge::Left, [](int d, int) { return d + 784; }},
     {"pbMatrix", Each::One, Edge::Left, [](int d, int) { return d / 3 + 465; }},
     {"pbMatrix", Each::One, Edge::Width, [](int d, int) { return d / 3 + 97; }},
     {"skgPreset", Each::One, Edge::Left, [](int d, int) { return d / 2 + 10; }},
@@ -150,6 +154,9 @@ const Rule kHorizontal[] = {
     {"fftDrawGeqIn", Each::Input, Edge::Width, [](int d, int) { return d + 1070; }},
     {"skgParamIn", Each::Input, Edge::Left, [](int d, int) { return d / 2 + 20; }},
     {"skgParamOut", Each::Output, Edge::Left, [](int d, int) { return d / 2 + 20; }},
+    // The channel's name stays right of the EQ buttons, which move with dw.
+    {"lbFftChannelIn", Each::Input, Edge::Left, [](int d, int) { return d + 1036; }},
+    {"lbFftChannelOut", Each::Output, Edge::Left, [](int d, int) { return d + 1036; }},
 };
 
 } // namespace

@@ -452,9 +452,9 @@ int HtmlRenderer::Pass(TagState &s, const QString &text, int from, int end, bool
             r_.StrippedText += run;
         if (placed) {
             if (s.inLink && o_.XPos >= x && o_.XPos < x + runWidth) {
-                m.textHit = true;
-                r_.MouseLink = s.linkIndex;
+                m.textHit = true; // the line's own band decides the result
                 if (o_.YPos >= lineTop && o_.YPos < lineBottom) {
+                    r_.MouseLink = s.linkIndex;
                     r_.AnchorValue = s.linkTarget;
                     r_.HoverRect = Rect(linkStartX_, lineTop, x + runWidth, lineBottom);
                     hoverPending_ = true;

@@ -206,7 +206,13 @@ void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
     ApplyPenMode();
     ApplyPen();
     ApplyBrush();
-    painter_->drawEllipse(QRect(X1, Y1, X2 - X1 - 1, Y2 - Y1 - 1));
+    if (pen_.Style() == psClear || pen_.Width() <= 1) {
+        painter_->drawEllipse(QRect(X1, Y1, X2 - X1 - 1, Y2 - Y1 - 1));
+        return;
+    }
+    // A wide pen straddles the outline through the centres of the box's edge
+    // pixels, as Rectangle draws it, so the figure stays centred on the box.
+    painter_->drawEllipse(QRectF(X1 + 0.5, Y1 + 0.5, X2 - X1 - 1, Y2 - Y1 - 1));
 }
 
 void TCanvas::FillRect(const TRect &R)

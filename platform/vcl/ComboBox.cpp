@@ -169,6 +169,7 @@ TCustomComboBox::TCustomComboBox(TComponent *AOwner, TComboBoxStyle InitialStyle
         if (!box_->lineEdit() || !box_->lineEdit()->isModified())
             return; // set by code or by a selection
         box_->lineEdit()->setModified(false);
+        FollowEditedText(t);
         syncing_ = true;
         SetText(t);
         syncing_ = false;
@@ -189,6 +190,27 @@ void TCustomComboBox::UserSelected()
         if (*alive)
             Select();
     });
+}
+
+void TCustomComboBox::FollowEditedText(const QString &Typed)
+{
+    const int i = box_->findText(Typed, Qt::MatchFixedString);
+    if (i == box_->currentIndex())
+        return;
+    // Qt keeps the old item current under an edited text, and changing the
+    // current item rewrites the edit: put back the text, caret and selection.
+    QLineEdit *e = box_->lineEdit();
+    const int caret = e->cursorPosition();
+    const int selStart = e->selectionStart();
+    const int selLength = e->selectedText().size();
+    QSignalBlocker block(box_);
+    QSignalBlocker blockEdit(e);
+    box_->setCurrentIndex(i);
+    e->setText(Typed);
+    if (selLength > 0)
+        e->setSelection(caret == selStart ? selStart + selLength : selStart, caret == selStart ? -selLength : selLength);
+    else
+        e->setCursorPosition(caret);
 }
 
 void TCustomComboBox::ApplyStyle()

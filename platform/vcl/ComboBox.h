@@ -118,6 +118,10 @@ private:
     // The user chose the current item: the text follows, then OnClick and
     // OnSelect.
     void UserSelected();
+    // The user edited the text: the item that carries it (letters compared
+    // without case) becomes current, none when no item does, as the system's
+    // list follows its edit field; the edit keeps the typed text and caret.
+    void FollowEditedText(const QString &Typed);
     QComboBox *box_;
     std::unique_ptr<TStrings> items_;
     TComboBoxStyle style_ = csDropDown;

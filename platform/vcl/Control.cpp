@@ -59,6 +59,8 @@ void TControl::ApplyParentStyle()
         ParentFontChanged();
     if (parentColor_)
         ParentColorChanged();
+    if (parentShowHint_)
+        ParentShowHintChanged();
 }
 
 void TControl::ParentFontChanged()
@@ -68,6 +70,12 @@ void TControl::ParentFontChanged()
     applyingParent_ = true;
     font_.Assign(parent_->Font());
     applyingParent_ = false;
+}
+
+void TControl::ParentShowHintChanged()
+{
+    if (parent_ && parentShowHint_)
+        StoreShowHint(parent_->ShowHint());
 }
 
 void TControl::ParentColorChanged()
@@ -256,8 +264,25 @@ void TControl::SetShowHint(bool Value)
 {
     if (Value == showHint_)
         return;
+    parentShowHint_ = false;
+    StoreShowHint(Value);
+}
+
+void TControl::StoreShowHint(bool Value)
+{
+    if (Value == showHint_)
+        return;
     showHint_ = Value;
     HintChanged();
+}
+
+void TControl::SetParentShowHint(bool Value)
+{
+    if (Value == parentShowHint_)
+        return;
+    parentShowHint_ = Value;
+    if (Value)
+        ParentShowHintChanged();
 }
 
 void TControl::SetCursor(TCursor Value)
@@ -578,6 +603,7 @@ void TControl::WndProc(TMessage &Message)
 {
     switch (Message.Msg) {
     case CM_PARENTCOLORCHANGED: ParentColorChanged(); break;
+    case CM_PARENTSHOWHINTCHANGED: ParentShowHintChanged(); break;
     case CM_SYSCOLORCHANGE: SysColorChanged(); break;
     case CM_FOCUSCHANGED: FocusChanged(reinterpret_cast<TWinControl *>(Message.LParam)); break;
     case WM_CAPTURECHANGED: CaptureChanged(reinterpret_cast<TControl *>(Message.LParam)); break;

@@ -30,6 +30,7 @@ enum : unsigned {
     // answer other than 0 keeps the key from the dialog navigation.
     CM_WANTSPECIALKEY = 0xB000 + 30,
     CM_PARENTCOLORCHANGED = 0xB000 + 9, // to every child when its parent's Color changed
+    CM_PARENTSHOWHINTCHANGED = 0xB000 + 12, // to every child when its parent's ShowHint changed
 };
 // To the control that loses the mouse capture during a press; LParam: the
 // control that takes it, or none.
@@ -188,7 +189,11 @@ public:
     const QString &Hint() const { return hint_; }
     void SetHint(const QString &Value);
     bool ShowHint() const { return showHint_; }
+    // A change also clears ParentShowHint.
     void SetShowHint(bool Value);
+    // ShowHint follows the parent's while set (from the start).
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool Value);
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor Value);
     // The menu a right click (or the menu key) pops up at the mouse; none
@@ -299,7 +304,8 @@ public:
 
 protected:
     // Answers the messages the control knows: CM_PARENTCOLORCHANGED takes
-    // the parent's colour when ParentColor is set; CM_SYSCOLORCHANGE calls
+    // the parent's colour when ParentColor is set, CM_PARENTSHOWHINTCHANGED
+    // the parent's ShowHint when ParentShowHint is set; CM_SYSCOLORCHANGE calls
     // SysColorChanged, CM_FOCUSCHANGED calls FocusChanged, WM_CAPTURECHANGED
     // calls CaptureChanged, CM_DIALOGCHAR calls DialogChar (Result 1 when it took the character). Anything else
     // is answered 0.
@@ -341,6 +347,8 @@ private:
     friend class TDragSession;
     void ParentFontChanged();
     void ParentColorChanged();
+    void ParentShowHintChanged();
+    void StoreShowHint(bool Value);
     void ApplyParentStyle();
     // The window that routes the mouse to this control (itself when windowed).
     TWinControl *MouseRouter() const;
@@ -370,6 +378,7 @@ private:
     QString text_;
     QString hint_;
     bool showHint_ = false;
+    bool parentShowHint_ = true;
     TCursor cursor_ = crDefault;
     TControlStyle style_{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
     TCanvas canvas_;

@@ -14,6 +14,9 @@ TEdit::TEdit(TComponent *AOwner) : TWinControl(AOwner, new QLineEdit), edit_(sta
     SetControlStyle(TControlStyle{csClickEvents, csSetCaption, csDoubleClicks});
     SetTabStop(true);
     SetBounds(0, 0, 121, 21);
+    // A pixel of room each side, as the system's edit keeps: at a fractional
+    // scale a glyph's edge would otherwise fall outside the text area.
+    edit_->setTextMargins(1, 0, 1, 0);
     GreyDisabledText();
     QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this](const QString &t) {
         if ((charCase_ != ecNormal || asciiOnly_) && Cased(t) != t) {

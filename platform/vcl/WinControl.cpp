@@ -611,6 +611,8 @@ void TWinControl::HintChanged()
 {
     if (widget_)
         widget_->setToolTip(ShowHint() ? Hint() : QString());
+    for (TControl *c : controls_)
+        c->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
 }
 
 void TWinControl::CursorChanged()

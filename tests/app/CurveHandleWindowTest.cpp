@@ -315,4 +315,55 @@ TEST_F(CurveHandleWindowTest, PointingAtAHandleShowsACross)
     }
 }
 
+// Band 3's dot stands on the column its frequency maps to on the decade
+// lines drawn, and a press at its centre dragged straight up changes the gain
+// only: the device keeps the frequency. At the base size and stretched, with
+// the band put on and a little beside a decade line, so that its frequency
+// falls at several places within a pixel.
+TEST_F(CurveHandleWindowTest, ADotStandsOnItsFrequencyAndAStraightDragKeepsIt)
+{
+    SimTcp sim;
+    ASSERT_TRUE(ShowOutput1(sim));
+    const struct Case {
+        int width, height;
+        int decade; // where the band is put first: beside a decade line
+        int upDb;   // then dragged straight up onto this grid row
+    } cases[] = {
+        {1118, 720, 1, 6}, {1118, 720, 2, 3}, {1300, 860, 0, 6}, {1300, 860, 1, 3},
+    };
+    for (const Case &c : cases)
+        for (int beside = 0; beside < 4; ++beside) {
+            const std::string at = std::to_string(c.width) + "x" + std::to_string(c.height) + " decade " +
+                                   std::to_string(c.decade) + " + " + std::to_string(beside) + " px";
+            const QRect display = Resized(c.width, c.height);
+            const QImage before = Shot();
+            const DrawnPlot plot = FindPlot(before, display);
+            ASSERT_TRUE(plot.Complete()) << at;
+            std::optional<Blob> handle = OneHandle(before, display, Band3);
+            ASSERT_TRUE(handle) << at;
+            Drag(handle->Centre(), QPoint(plot.decades[size_t(c.decade)] + beside, plot.Row(-3)));
+            ASSERT_TRUE(PumpUntil([&] { return SameImage(sim); }, 5000)) << at;
+            const int freqIndex =
+                sim.WithSim([](SimProcessor &s) { return int(s.image.outputs[0].peq[2].freqIndex); });
+
+            // Where that frequency lies between the decade lines drawn (a
+            // decade line stands on the column its exact frequency falls in).
+            const double decadePx = double(plot.decades[2] - plot.decades[0]) / 2;
+            const double mapped = plot.decades[1] + decadePx * std::log10(IndexToFreq(freqIndex) / 1000.0);
+            handle = OneHandle(Shot(), display, Band3);
+            ASSERT_TRUE(handle) << at;
+            EXPECT_LE(std::abs(handle->Centre().x() - mapped), 1.0)
+                << at << ": the dot's centre column " << handle->Centre().x() << ", its frequency at " << mapped;
+
+            sim.ClearFrames();
+            const QPoint from = handle->Centre();
+            Drag(from, QPoint(from.x(), plot.Row(c.upDb)));
+            ASSERT_TRUE(PumpUntil([&] { return SameImage(sim); }, 5000)) << at;
+            ASSERT_FALSE(Received(sim, CM_MCS_PEQ::kCode).empty()) << at;
+            const PeqBand b = sim.WithSim([](SimProcessor &s) { return s.image.outputs[0].peq[2]; });
+            EXPECT_EQ(b.freqIndex, freqIndex) << at << ": a straight drag moved the frequency";
+            EXPECT_NEAR(IndexToGain(b.gainIndex), c.upDb, 0.25) << at;
+        }
+}
+
 } // namespace

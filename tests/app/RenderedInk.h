@@ -4,6 +4,7 @@
 #include "Control.h"
 #include "Label.h"
 #include "LdDemoButton.h"
+#include "RoundedControls.h"
 #include "SkGroupBox.h"
 #include "SkTextUtils.h"
 #include "TestInput.h"
@@ -57,13 +58,31 @@ inline QFont DrawingFont(TControl *C)
     return C->Font()->ToQFont();
 }
 
+// The text the control shows as its caption: a value box its value.
+inline QString ShownText(TControl *C)
+{
+    if (auto *box = dynamic_cast<TRoundedEdit *>(C))
+        return box->Text();
+    return C->Caption();
+}
+
+inline void SetShownText(TControl *C, const QString &Text)
+{
+    if (auto *box = dynamic_cast<TRoundedEdit *>(C))
+        box->SetText(Text);
+    else
+        C->SetCaption(Text);
+}
+
 // The ink of the control's caption as Window shows it (in Window's
 // coordinates; empty when none shows): the window is rendered around the
 // control with the caption and without it, and the pixels that differ are
-// the caption's.
-inline QRect CaptionInk(TControl *C, QWidget *Window)
+// the caption's. With a scale factor the box is the device pixels' logical
+// cover, and Device (when given) the device pixels themselves in the
+// window's device coordinates.
+inline QRect CaptionInk(TControl *C, QWidget *Window, QRect *Device = nullptr)
 {
-    const QString caption = C->Caption();
+    const QString caption = ShownText(C);
     const QString shown = StripAccelerators(caption);
     const QRect area = AreaInWindow(C, Window);
     const int reach = QFontMetrics(DrawingFont(C)).horizontalAdvance(shown) + 8;
@@ -74,12 +93,19 @@ inline QRect CaptionInk(TControl *C, QWidget *Window)
     const bool autoSize = label && label->AutoSize();
     if (autoSize)
         label->SetAutoSize(false);
-    C->SetCaption(QString());
+    SetShownText(C, QString());
     const QImage without = Window->grab(around).toImage().convertToFormat(QImage::Format_RGB32);
-    C->SetCaption(caption);
+    SetShownText(C, caption);
     if (autoSize)
         label->SetAutoSize(true);
-    return DiffBox(with, without, around.topLeft());
+    const QRect device = DiffBox(with, without, QPoint());
+    const qreal dpr = with.devicePixelRatio();
+    if (Device)
+        *Device = device.isEmpty() ? QRect() : device.translated((QPointF(around.topLeft()) * dpr).toPoint());
+    if (device.isEmpty())
+        return QRect();
+    const QRectF logical(device.x() / dpr, device.y() / dpr, device.width() / dpr, device.height() / dpr);
+    return logical.toAlignedRect().translated(around.topLeft());
 }
 
 // A left click of the mouse at Point of Window, delivered to the widget

@@ -428,3 +428,41 @@ TEST_F(ComboFixture, DeletedItemsReportTheirObjects)
 }
 
 } // namespace
+
+// The whole text selected and a word typed over it that starts no item:
+// with AllowEdit the box shows the letters as typed and no item is
+// selected; without it every letter is refused and the item stays.
+TEST_F(ComboFixture, TypingOverTheWholeTextShowsWhatWasTyped)
+{
+    struct Row {
+        bool allowEdit;
+        const char *shown;
+        int item;
+        int beeps;
+    };
+    for (const Row &row : {Row{false, "LK -48", 3, 3}, Row{true, "xyz", -1, 0}}) {
+        SCOPED_TRACE(row.allowEdit ? "AllowEdit" : "no AllowEdit");
+        combo->SetStyle(csDropDown);
+        combo->SetAllowEdit(row.allowEdit);
+        combo->Items()->SetText("BW -6\nBL -6\nLK -12\nLK -48");
+        combo->SetItemIndex(3);
+        beeps = 0;
+        Show();
+        combo->SetFocus();
+        // Keys go where the focus is, as a user's do.
+        QWidget *focus = QApplication::focusWidget();
+        ASSERT_EQ(focus, combo->Widget());
+        Key(focus, Qt::Key_A, QString(QChar(1)), Qt::ControlModifier); // Ctrl+A, as X11 types it
+        ASSERT_EQ(Selected(), "LK -48");
+        QTest::keyClicks(focus, "xyz");
+        EXPECT_EQ(combo->LineEdit()->text(), row.shown);
+        EXPECT_EQ(combo->Text(), row.shown);
+        EXPECT_EQ(combo->ItemIndex(), row.item);
+        EXPECT_EQ(beeps, row.beeps);
+        // The caret stands after what was typed: more letters go on the end.
+        if (row.allowEdit) {
+            QTest::keyClicks(focus, "w");
+            EXPECT_EQ(combo->Text(), "xyzw");
+        }
+    }
+}

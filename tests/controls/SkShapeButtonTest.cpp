@@ -5,7 +5,9 @@
 #include "PixelMap.h"
 #include "TestInput.h"
 
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
@@ -147,6 +149,47 @@ TEST_F(ShapeOverBox, FacesSetFromOutside)
     QTest::mouseClick(form.Widget(), Qt::LeftButton, {}, red.topLeft() - QPoint(2, 2));
     EXPECT_EQ(buttonClicks, 1);
     EXPECT_EQ(belowClicks, 1);
+}
+
+// The whole button takes the mouse (no precise click) but its hint shows
+// over the shape only. Off the shape both hint settings are switched off;
+// leaving the button from there brings both back, so the button follows its
+// form's ShowHint again.
+TEST_F(ShapeOverBox, HintOverTheShapeOnlyAndItsSettingsBackOnLeaving)
+{
+    button->SetPreciseClick(false);
+    button->SetHint("Shape");
+    form.SetShowHint(true);
+    ASSERT_TRUE(button->ParentShowHint());
+    ASSERT_TRUE(button->ShowHint()) << "taken from the form";
+    QCursor::setPos(-1000, -1000);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()->window()));
+    QWidget *w = form.Widget();
+    // The hint the pointer gets where it stands.
+    auto hintAt = [&](QPoint p) {
+        Move(w, p);
+        QHelpEvent e(QEvent::ToolTip, p, w->mapToGlobal(p));
+        QApplication::sendEvent(w, &e);
+        const QString shown = QToolTip::isVisible() ? QToolTip::text() : QString();
+        QToolTip::hideText(); // gone after a moment: waited for, so the next answer is fresh
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 5000));
+        return shown.toStdString();
+    };
+    const QPoint onShape(15, 15), beside(11, 11), away(60, 60);
+    EXPECT_EQ(hintAt(onShape), "Shape");
+    EXPECT_EQ(hintAt(beside), "") << "inside the button, off the shape";
+    EXPECT_EQ(hintAt(onShape), "Shape") << "back on the shape";
+
+    EXPECT_EQ(hintAt(beside), "");
+    hintAt(away); // leaves the button from off the shape
+    EXPECT_TRUE(button->ParentShowHint());
+    EXPECT_TRUE(button->ShowHint());
+    form.SetShowHint(false);
+    EXPECT_EQ(hintAt(onShape), "") << "the button follows its form again";
+    hintAt(away);
+    form.SetShowHint(true);
+    EXPECT_EQ(hintAt(onShape), "Shape");
 }
 
 TEST(SkShapeButton, CaptionPlaceAndAButtonWithoutPicture)

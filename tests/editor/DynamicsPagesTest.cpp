@@ -276,13 +276,49 @@ TEST_F(DynamicsFixture, MetersAndScalesStretch)
 {
     for (auto &p : f.pages)
         ASSERT_TRUE(p->Stretch(82, 80, true, true));
-    EXPECT_EQ(f.Get("lb0CompOut")->Top(), 80 * 5 / 9 + 115);
+    EXPECT_EQ(f.Get("lb0CompOut")->Top(), 80 * 5 / 9 + 128);
     EXPECT_EQ(f.Get("lbN60GateIn")->Top(), 80 + 222);
     EXPECT_EQ(f.Get("lbN60LimitOut8")->Top(), 80 + 222);
     EXPECT_EQ(f.Get("pbLevelCompOut3")->Height(), 80 * 8 / 9 + 185);
     EXPECT_EQ(f.Get("plLevelLimitOut1")->Left(), 53 * 4 + 82 + 447);
     EXPECT_EQ(f.Get("plLevelGateInB")->Left(), 53 + 82 + 873);
     EXPECT_EQ(f.Get("lbLimitCompOut5")->Top(), 80 / 9 + 35);
+}
+
+// The plot channel's meter panel beside the plot holds its set where every
+// channel's panel does, so all stand in one line, and each piece lies
+// within its panel with room for the panel's edge: at the base size and
+// grown.
+TEST_F(DynamicsFixture, AllMeterPanelsOfAPageStandInOneLine)
+{
+    const struct Page {
+        const char *side;
+        std::vector<const char *> stems;
+        std::vector<const char *> channels;
+    } pages[] = {
+        {"CompOut", {"pbLimit", "lbLimit", "pbLevel", "lbClip", "lb0", "lbN60"}, {"1", "5", "8"}},
+        {"LimitOut", {"pbLimit", "lbLimit", "pbLevel", "lbClip", "lb0", "lbN60"}, {"1", "5", "8"}},
+        {"GateIn", {"pbLevel", "lbClip", "lbN20", "lbN60"}, {"A", "D"}},
+    };
+    for (const int dh : {0, 80, 300}) {
+        for (auto &p : f.pages)
+            ASSERT_TRUE(p->Stretch(0, dh, true, true));
+        for (const Page &page : pages)
+            for (const char *stem : page.stems) {
+                const QString fixed = QString(stem) + page.side;
+                TControl *a = f.Get(fixed.toLatin1().constData());
+                for (const char *ch : page.channels) {
+                    const std::string at = (fixed + ch).toStdString() + " at dh " + std::to_string(dh);
+                    TControl *b = f.Get((fixed + ch).toLatin1().constData());
+                    EXPECT_EQ(a->Top(), b->Top()) << at;
+                    EXPECT_EQ(a->Height(), b->Height()) << at;
+                    for (TControl *c : {a, b}) {
+                        EXPECT_GE(c->Top(), 2) << at;
+                        EXPECT_LE(c->Top() + c->Height(), c->Parent()->Height() - 2) << at;
+                    }
+                }
+            }
+    }
 }
 
 TEST_F(DynamicsFixture, LanguageCaptionsThePlotAndHintsTheControls)

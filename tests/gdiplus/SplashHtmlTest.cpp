@@ -172,7 +172,20 @@ TEST(SplashHtml, AnchorHitTest)
 
     o.XPos = 8;
     o.YPos = 150; // below the line
-    EXPECT_FALSE(Render(text, o).hit);
+    r = Render(text, o);
+    EXPECT_FALSE(r.hit);
+    EXPECT_EQ(r.result.MouseLink, -1);
+
+    // Above and below a link's line, in its columns: no link under the point.
+    const QString lines = QStringLiteral("plain words<br><a href=\"mid\">link</a><br>more words");
+    const int line = Render(QStringLiteral("x"), Measure()).result.YSize;
+    for (const int y : {line / 2, line + line / 2, 2 * line + line / 2}) {
+        o.YPos = y;
+        r = Render(lines, o);
+        const bool onLink = y > line && y < 2 * line;
+        EXPECT_EQ(r.result.MouseLink, onLink ? 0 : -1) << "y " << y;
+        EXPECT_EQ(r.hit, onLink) << "y " << y;
+    }
 
     // Links are drawn in the link colour.
     THtmlDrawOptions red;

@@ -154,6 +154,33 @@ TEST(ControlMessages, FocusChangeIsToldToEveryControlOfTheForm)
     EXPECT_NE(b->Color(), clNavy);
 }
 
+// ShowHint follows the parent's through the nesting while ParentShowHint is
+// set: on joining the parent and on each change; a ShowHint of its own ends
+// that, and ParentShowHint set again takes the parent's at once.
+TEST(ControlMessages, ShowHintFollowsTheParentWhileParentShowHintIsSet)
+{
+    TForm form(nullptr);
+    form.SetShowHint(true);
+    auto *panel = new TCustomControl(&form);
+    auto *inner = new TCustomControl(&form);
+    panel->SetParent(&form);
+    inner->SetParent(panel);
+    EXPECT_TRUE(panel->ParentShowHint());
+    EXPECT_TRUE(panel->ShowHint());
+    EXPECT_TRUE(inner->ShowHint());
+    form.SetShowHint(false);
+    EXPECT_FALSE(panel->ShowHint());
+    EXPECT_FALSE(inner->ShowHint());
+
+    inner->SetShowHint(true);
+    EXPECT_FALSE(inner->ParentShowHint());
+    form.SetShowHint(true);
+    form.SetShowHint(false);
+    EXPECT_TRUE(inner->ShowHint()) << "its own now";
+    inner->SetParentShowHint(true);
+    EXPECT_FALSE(inner->ShowHint());
+}
+
 TEST(ControlMessages, FixedSystemAnswersAndProgramCursor)
 {
     EXPECT_EQ(Win32MajorVersion * 10 + Win32MinorVersion, 61);
