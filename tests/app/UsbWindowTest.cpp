@@ -97,7 +97,7 @@ TEST_F(UsbWindowTest, ProcessorIsTriedFirstGoesOnlineAndItsUnplugBreaksTheLink)
     Create({port.SlavePath()});
 
     // The first enumeration takes the processor before the start timer's scan.
-    ASSERT_TRUE(PumpUntil([] { return fmMain->HasHidDevice(); }, 5000));
+    ASSERT_TRUE(PumpUntil([] { return fmMain->HasHidDevice(); }, 20000));
     EXPECT_EQ(fmMain->lbStatus->Caption(), "Detect HID");
     EXPECT_FALSE(fmMain->lbStatus->Visible());
     ASSERT_TRUE(PumpUntil(Settled, 15000));
@@ -115,14 +115,14 @@ TEST_F(UsbWindowTest, ProcessorIsTriedFirstGoesOnlineAndItsUnplugBreaksTheLink)
     sim->HangUp();
     bus.Remove(processor);
     bus.Signal();
-    ASSERT_TRUE(PumpUntil([] { return !fmMain->HasHidDevice(); }, 5000));
+    ASSERT_TRUE(PumpUntil([] { return !fmMain->HasHidDevice(); }, 20000));
     EXPECT_EQ(fmMain->lbStatus->Caption(), "OffLine");
     ASSERT_TRUE(PumpUntil(
         [] {
             return !fmMain->MainLink().HasLink() && fmNetwork->Visible() &&
                    fmNetwork->lblScan->Caption() == Tr("SID_LINK_BROKEN") && fmNetwork->btnOK->Enabled();
         },
-        5000));
+        20000));
     EXPECT_FALSE(fmMain->MainLink().IsOnline());
     EXPECT_EQ(fmMain->skbMenuLink->Caption(), Tr("SID_OFFLINE"));
     EXPECT_EQ(fmMain->lbConInterface->Caption(), "");
