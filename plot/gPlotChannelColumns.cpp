@@ -45,6 +45,34 @@ public:
         else
             Place(X, Y);
     }
+    // The standard list's points in place. Points inside the current
+    // column fold into figures held in registers (the walk's hot loop);
+    // any other point goes through Add.
+    void AddRun(const TgPlotDataNullPoint *Points, int N)
+    {
+        const TgPlotDataNullPoint *p = Points, *const end = Points + N;
+        const double min = scale_.Min, k = scale_.PixelsPerSpanUnit();
+        while (p != end) {
+            const double lo = lo_, hi = hi_;
+            double yMax = current_->YMax, yMin = current_->YMin, yLast = current_->YLast;
+            for (; p != end && TgPlotDataNullList::IsPlain(*p); ++p) {
+                const double offset = (p->X - min) * k;
+                if (!(offset > lo && offset < hi))
+                    break;
+                yLast = p->Y;
+                // As AddData: a NaN leaves the extremes.
+                yMax = yLast > yMax ? yLast : yMax;
+                yMin = yLast < yMin ? yLast : yMin;
+            }
+            current_->YMax = yMax;
+            current_->YMin = yMin;
+            current_->YLast = yLast;
+            if (p == end)
+                break;
+            Add(p->X, p->Y, TgPlotDataNullList::IsEmpty(*p), TgPlotDataNullList::IsNull(*p));
+            ++p;
+        }
+    }
     void Finish() { draw_(P, Q, R); }
 
 private:
@@ -104,9 +132,17 @@ private:
 
 } // namespace
 
-void TgPlotChannelCustom::DrawMinMaxColumns(TCanvas *Canvas, bool XYAxesReversed, const TgPlotMinMaxPoint &P,
-                                            const TgPlotMinMaxPoint &Q, const TgPlotMinMaxPoint &R, bool BothEnds)
+void TgPlotChannelCustom::AddMinMaxColumns(std::vector<TPoint> &Segments, bool XYAxesReversed,
+                                           const TgPlotMinMaxPoint &P, const TgPlotMinMaxPoint &Q,
+                                           const TgPlotMinMaxPoint &R, bool BothEnds)
 {
+    const auto segment = [&](double Xa, double Ya, double Xb, double Yb) {
+        TPoint a, b;
+        if (TraceSegmentEnds(XYAxesReversed, false, Xa, Ya, Xb, Yb, a, b)) {
+            Segments.push_back(a);
+            Segments.push_back(b);
+        }
+    };
     // A segment leaves out its end pixel. With BothEnds the stroke ends at
     // the extreme the column's last value holds, whose pixel the joint
     // onward draws; a last value between the extremes takes a step back
@@ -116,32 +152,38 @@ void TgPlotChannelCustom::DrawMinMaxColumns(TCanvas *Canvas, bool XYAxesReversed
             return;
         const bool upward = BothEnds && C.YLast == C.YMax;
         const double to = upward ? C.YMax : C.YMin;
-        DrawTraceSegment(Canvas, XYAxesReversed, false, C.XValue, upward ? C.YMin : C.YMax, C.XValue, to);
+        segment(C.XValue, upward ? C.YMin : C.YMax, C.XValue, to);
         if (BothEnds && C.YLast != to)
-            DrawTraceSegment(Canvas, XYAxesReversed, false, C.XValue, to, C.XValue, C.YLast);
+            segment(C.XValue, to, C.XValue, C.YLast);
     };
     stroke(P);
     stroke(Q);
     if (!P.Empty && !Q.Empty)
-        DrawTraceSegment(Canvas, XYAxesReversed, false, P.XValue, P.YLast, Q.XValue, Q.YFirst);
+        segment(P.XValue, P.YLast, Q.XValue, Q.YFirst);
     if (!Q.Empty && !R.Empty)
-        DrawTraceSegment(Canvas, XYAxesReversed, false, Q.XValue, Q.YLast, R.XValue, R.YFirst);
+        segment(Q.XValue, Q.YLast, R.XValue, R.YFirst);
 }
 
 void TgPlotChannelCustom::DrawTraceColumns(TCanvas *Canvas, bool XYAxesReversed, int From, int To, bool BothEnds)
 {
+    // The segments go to the canvas in batches: one set-up of the pen's
+    // pixels for many of them.
+    std::vector<TPoint> segments;
+    constexpr size_t Batch = 4096;
+    segments.reserve(Batch + 8);
     TColumnWalk walk(XAxis()->Scale(), [&](const TgPlotMinMaxPoint &P, const TgPlotMinMaxPoint &Q,
                                            const TgPlotMinMaxPoint &R) {
-        DrawMinMaxColumns(Canvas, XYAxesReversed, P, Q, R, BothEnds);
+        AddMinMaxColumns(segments, XYAxesReversed, P, Q, R, BothEnds);
+        if (segments.size() >= Batch) {
+            Canvas->Segments(segments.data(), segments.size());
+            segments.clear();
+        }
     });
     const int count = To - From + 1;
     if (const auto *standard = dynamic_cast<const TgPlotDataNullList *>(FData.get())) {
         // The standard list is read in place: its points are the memory the
         // walk has to cross anyway.
-        standard->ForEachRun(From, count, [&walk](const TgPlotDataNullPoint *Points, int N) {
-            for (const TgPlotDataNullPoint *p = Points, *end = Points + N; p != end; ++p)
-                walk.Add(p->X, p->Y, TgPlotDataNullList::IsEmpty(*p), TgPlotDataNullList::IsNull(*p));
-        });
+        standard->ForEachRun(From, count, [&walk](const TgPlotDataNullPoint *Points, int N) { walk.AddRun(Points, N); });
     } else {
         TgPlotDataCustomList::XYEmptyNull block[1024];
         for (int i = From; i <= To;) {
@@ -153,4 +195,5 @@ void TgPlotChannelCustom::DrawTraceColumns(TCanvas *Canvas, bool XYAxesReversed,
         }
     }
     walk.Finish();
+    Canvas->Segments(segments.data(), segments.size());
 }

@@ -252,7 +252,7 @@ QImage *TCanvas::DirectImage(QPoint &Offset, QRect &Clip)
     return img;
 }
 
-bool TCanvas::DrawLinesDirect(const TPoint *Points, size_t Count)
+bool TCanvas::DrawLinesDirect(const TPoint *Points, size_t Count, size_t Step)
 {
     QPoint offset;
     QRect clip;
@@ -264,7 +264,7 @@ bool TCanvas::DrawLinesDirect(const TPoint *Points, size_t Count)
     const std::vector<int> &pattern = LinePattern();
     DirectPixels pixels(*img, offset, clip, 0xFF000000u | ToQColor(pen_.Color()).rgb(),
                         PenDisc(WidePen() ? pen_.Width() : 1));
-    for (size_t i = 1; i < Count; ++i) {
+    for (size_t i = 1; i < Count; i += Step) {
         const TPoint a = Points[i - 1], b = Points[i];
         if (pattern.empty() && a.X == b.X) { // the walk's rows from a up to, not including, b, at once
             if (a.Y != b.Y)
@@ -382,4 +382,19 @@ void TCanvas::Polyline(const TPoint *Points, size_t Count)
     for (size_t i = 1; i < Count; ++i)
         AddLinePixels(Points[i - 1].X, Points[i - 1].Y, Points[i].X, Points[i].Y, clip, points);
     DrawLinePixels(points);
+}
+
+void TCanvas::Segments(const TPoint *Ends, size_t Count)
+{
+    Count -= Count % 2;
+    // Copying pixels straight into the image: the union of the lines'
+    // pixels, whatever the order. Elsewhere (a raster mode, a recording)
+    // line by line.
+    if (Count >= 2 && !record_ && Ready() && pen_.Style() != psClear && !VectorLines()) {
+        ApplyPenMode();
+        if (DrawLinesDirect(Ends, Count, 2))
+            return;
+    }
+    for (size_t i = 0; i < Count; i += 2)
+        Polyline(Ends + i, 2);
 }
