@@ -46,27 +46,44 @@ public:
             Place(X, Y);
     }
     // The standard list's points in place. Points inside the current
-    // column fold into figures held in registers (the walk's hot loop);
-    // any other point goes through Add.
+    // column fold into figures held in registers, two at a time in two
+    // lanes so that neither waits on the other's comparison (the walk's hot
+    // loop); any other point goes through Add.
     void AddRun(const TgPlotDataNullPoint *Points, int N)
     {
         const TgPlotDataNullPoint *p = Points, *const end = Points + N;
         const double min = scale_.Min, k = scale_.PixelsPerSpanUnit();
+        const auto inside = [&](const TgPlotDataNullPoint &Point) {
+            const double offset = (Point.X - min) * k;
+            return TgPlotDataNullList::IsPlain(Point) && offset > lo_ && offset < hi_;
+        };
+        // As AddData: a NaN leaves the extremes.
+        const auto fold = [](double Y, double &Max, double &Min) {
+            Max = Y > Max ? Y : Max;
+            Min = Y < Min ? Y : Min;
+        };
         while (p != end) {
-            const double lo = lo_, hi = hi_;
-            double yMax = current_->YMax, yMin = current_->YMin, yLast = current_->YLast;
-            for (; p != end && TgPlotDataNullList::IsPlain(*p); ++p) {
-                const double offset = (p->X - min) * k;
-                if (!(offset > lo && offset < hi))
+            double max0 = current_->YMax, min0 = current_->YMin, last = current_->YLast;
+            double max1 = max0, min1 = min0;
+            for (;;) {
+                if (end - p >= 2 && inside(p[0]) && inside(p[1])) {
+                    fold(p[0].Y, max0, min0);
+                    fold(p[1].Y, max1, min1);
+                    last = p[1].Y;
+                    p += 2;
+                } else if (p != end && inside(*p)) {
+                    fold(p->Y, max0, min0);
+                    last = p->Y;
+                    ++p;
+                } else {
                     break;
-                yLast = p->Y;
-                // As AddData: a NaN leaves the extremes.
-                yMax = yLast > yMax ? yLast : yMax;
-                yMin = yLast < yMin ? yLast : yMin;
+                }
             }
-            current_->YMax = yMax;
-            current_->YMin = yMin;
-            current_->YLast = yLast;
+            max0 = max1 > max0 ? max1 : max0;
+            min0 = min1 < min0 ? min1 : min0;
+            current_->YMax = max0;
+            current_->YMin = min0;
+            current_->YLast = last;
             if (p == end)
                 break;
             Add(p->X, p->Y, TgPlotDataNullList::IsEmpty(*p), TgPlotDataNullList::IsNull(*p));
