@@ -47,7 +47,7 @@ struct TEntry {
 };
 
 constexpr size_t MaxFonts = 16;
-constexpr qsizetype MaxTexts = 4096; // per font; the texts start afresh beyond
+constexpr qsizetype MaxTexts = 4096; // per font and kind of measure
 
 std::mutex lock;
 // Most recently used first. Never destroyed: Qt fonts must not outlive the
@@ -80,6 +80,21 @@ TEntry &EntryOf(const TFont &Font)
     return *entries.back();
 }
 
+// Store's value for K, made by Make when new; the store starts afresh when
+// full.
+template <class Key, class Value, class Maker>
+Value Kept(QHash<Key, Value> &Store, const Key &K, Maker &&Make)
+{
+    const auto found = Store.constFind(K);
+    if (found != Store.cend())
+        return *found;
+    if (Store.size() >= MaxTexts)
+        Store.clear();
+    const Value value = Make();
+    Store.insert(K, value);
+    return value;
+}
+
 } // namespace
 
 namespace FontMeasures {
@@ -98,14 +113,7 @@ int TextWidth(const TFont &Font, const QString &Text)
         return QFontMetrics(Font.ToQFont()).horizontalAdvance(Text);
     std::lock_guard<std::mutex> guard(lock);
     TEntry &e = EntryOf(Font);
-    const auto found = e.Widths.constFind(Text);
-    if (found != e.Widths.cend())
-        return *found;
-    if (e.Widths.size() >= MaxTexts)
-        e.Widths.clear();
-    const int width = QFontMetrics(e.Font).horizontalAdvance(Text);
-    e.Widths.insert(Text, width);
-    return width;
+    return Kept(e.Widths, Text, [&] { return QFontMetrics(e.Font).horizontalAdvance(Text); });
 }
 
 int CellHeight(const TFont &Font)
@@ -126,15 +134,8 @@ QRect TextBounds(const TFont &Font, QSize Area, int Flags, const QString &Text)
         return QFontMetrics(Font.ToQFont()).boundingRect(area, Flags, Text);
     std::lock_guard<std::mutex> guard(lock);
     TEntry &e = EntryOf(Font);
-    const TLayoutKey key{Text, Area.width(), Area.height(), Flags};
-    const auto found = e.Bounds.constFind(key);
-    if (found != e.Bounds.cend())
-        return *found;
-    if (e.Bounds.size() >= MaxTexts)
-        e.Bounds.clear();
-    const QRect bounds = QFontMetrics(e.Font).boundingRect(area, Flags, Text);
-    e.Bounds.insert(key, bounds);
-    return bounds;
+    return Kept(e.Bounds, TLayoutKey{Text, Area.width(), Area.height(), Flags},
+                [&] { return QFontMetrics(e.Font).boundingRect(area, Flags, Text); });
 }
 
 } // namespace FontMeasures
