@@ -179,6 +179,20 @@ public:
         y1_ = To;
     }
 
+    // The columns From..To of row Y, each pixel stamped: a band of each
+    // column of the disc.
+    void AddRow(int Y, long long From, long long To)
+    {
+        for (const DiscColumn &c : disc_) {
+            const long long x0 = std::max<long long>(From + c.Dx + ox_, left_);
+            const long long x1 = std::min<long long>(To + c.Dx + ox_, right_);
+            const long long y0 = std::max<long long>(Y + c.Top + oy_, top_);
+            const long long y1 = std::min<long long>(Y + c.Bottom + oy_, bottom_);
+            for (long long y = y0; x0 <= x1 && y <= y1; ++y)
+                std::fill_n(reinterpret_cast<QRgb *>(bits_ + y * stride_) + x0, x1 - x0 + 1, colour_);
+        }
+    }
+
     void Flush()
     {
         if (!open_)
@@ -269,6 +283,10 @@ bool TCanvas::DrawLinesDirect(const TPoint *Points, size_t Count, size_t Step)
         if (pattern.empty() && a.X == b.X) { // the walk's rows from a up to, not including, b, at once
             if (a.Y != b.Y)
                 pixels.AddRun(a.X, b.Y > a.Y ? a.Y : b.Y + 1LL, b.Y > a.Y ? b.Y - 1LL : a.Y);
+            continue;
+        }
+        if (pattern.empty() && a.Y == b.Y) { // and the walk's columns likewise
+            pixels.AddRow(a.Y, b.X > a.X ? a.X : b.X + 1LL, b.X > a.X ? b.X - 1LL : a.X);
             continue;
         }
         WalkPenLine(a.X, a.Y, b.X, b.Y, walk, reach, pattern, [&](int x, int y) { pixels.Add(x, y); });

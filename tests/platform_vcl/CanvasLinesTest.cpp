@@ -233,6 +233,8 @@ TEST(CanvasLines, EveryDirectionAndFarEndsMatchTheExactWalk)
         {TPoint(-big + 7, big), TPoint(big, -big)},
         {TPoint(big / 3, -big), TPoint(-big / 5 - 1, big)},
         {TPoint(-big, 20), TPoint(big, 21)},
+        {TPoint(-big, 20), TPoint(big, 20), TPoint(big, 7), TPoint(-big, 7)},
+        {TPoint(30, -1), TPoint(-3, -1), TPoint(-3, 35), TPoint(50, 35)},
         {TPoint(20, -big), TPoint(30, 10), TPoint(40, big)},
     };
     for (const std::vector<TPoint> &points : far)
