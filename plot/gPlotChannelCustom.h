@@ -316,8 +316,6 @@ protected:
     // Whether the valid points' X never falls from one to the next: kept as
     // points are added, counted again once after any other change.
     bool ValidXRises();
-    void DrawMinMaxColumns(TCanvas *Canvas, bool XYAxesReversed, const TgPlotMinMaxPoint &P,
-                           const TgPlotMinMaxPoint &Q, const TgPlotMinMaxPoint &R);
     // The four value points, each through the X and Y axis, filled as one
     // polygon with the canvas's pen and brush.
     void DrawQuadrilateral(TCanvas *Canvas, bool XYAxesReversed, TgDoublePoint P1, TgDoublePoint P2,
