@@ -45,6 +45,51 @@ public:
         else
             Place(X, Y);
     }
+    // The standard list's points in place. Points inside the current
+    // column fold into figures held in registers, two at a time in two
+    // lanes so that neither waits on the other's comparison (the walk's hot
+    // loop); any other point goes through Add.
+    void AddRun(const TgPlotDataNullPoint *Points, int N)
+    {
+        const TgPlotDataNullPoint *p = Points, *const end = Points + N;
+        const double min = scale_.Min, k = scale_.PixelsPerSpanUnit();
+        const auto inside = [&](const TgPlotDataNullPoint &Point) {
+            const double offset = (Point.X - min) * k;
+            return TgPlotDataNullList::IsPlain(Point) && offset > lo_ && offset < hi_;
+        };
+        // As AddData: a NaN leaves the extremes.
+        const auto fold = [](double Y, double &Max, double &Min) {
+            Max = Y > Max ? Y : Max;
+            Min = Y < Min ? Y : Min;
+        };
+        while (p != end) {
+            double max0 = current_->YMax, min0 = current_->YMin, last = current_->YLast;
+            double max1 = max0, min1 = min0;
+            for (;;) {
+                if (end - p >= 2 && inside(p[0]) && inside(p[1])) {
+                    fold(p[0].Y, max0, min0);
+                    fold(p[1].Y, max1, min1);
+                    last = p[1].Y;
+                    p += 2;
+                } else if (p != end && inside(*p)) {
+                    fold(p->Y, max0, min0);
+                    last = p->Y;
+                    ++p;
+                } else {
+                    break;
+                }
+            }
+            max0 = max1 > max0 ? max1 : max0;
+            min0 = min1 < min0 ? min1 : min0;
+            current_->YMax = max0;
+            current_->YMin = min0;
+            current_->YLast = last;
+            if (p == end)
+                break;
+            Add(p->X, p->Y, TgPlotDataNullList::IsEmpty(*p), TgPlotDataNullList::IsNull(*p));
+            ++p;
+        }
+    }
     void Finish() { draw_(P, Q, R); }
 
 private:
@@ -104,9 +149,17 @@ private:
 
 } // namespace
 
-void TgPlotChannelCustom::DrawMinMaxColumns(TCanvas *Canvas, bool XYAxesReversed, const TgPlotMinMaxPoint &P,
-                                            const TgPlotMinMaxPoint &Q, const TgPlotMinMaxPoint &R, bool BothEnds)
+void TgPlotChannelCustom::AddMinMaxColumns(std::vector<TPoint> &Segments, bool XYAxesReversed,
+                                           const TgPlotMinMaxPoint &P, const TgPlotMinMaxPoint &Q,
+                                           const TgPlotMinMaxPoint &R, bool BothEnds)
 {
+    const auto segment = [&](double Xa, double Ya, double Xb, double Yb) {
+        TPoint a, b;
+        if (TraceSegmentEnds(XYAxesReversed, false, Xa, Ya, Xb, Yb, a, b)) {
+            Segments.push_back(a);
+            Segments.push_back(b);
+        }
+    };
     // A segment leaves out its end pixel. With BothEnds the stroke ends at
     // the extreme the column's last value holds, whose pixel the joint
     // onward draws; a last value between the extremes takes a step back
@@ -116,32 +169,38 @@ void TgPlotChannelCustom::DrawMinMaxColumns(TCanvas *Canvas, bool XYAxesReversed
             return;
         const bool upward = BothEnds && C.YLast == C.YMax;
         const double to = upward ? C.YMax : C.YMin;
-        DrawTraceSegment(Canvas, XYAxesReversed, false, C.XValue, upward ? C.YMin : C.YMax, C.XValue, to);
+        segment(C.XValue, upward ? C.YMin : C.YMax, C.XValue, to);
         if (BothEnds && C.YLast != to)
-            DrawTraceSegment(Canvas, XYAxesReversed, false, C.XValue, to, C.XValue, C.YLast);
+            segment(C.XValue, to, C.XValue, C.YLast);
     };
     stroke(P);
     stroke(Q);
     if (!P.Empty && !Q.Empty)
-        DrawTraceSegment(Canvas, XYAxesReversed, false, P.XValue, P.YLast, Q.XValue, Q.YFirst);
+        segment(P.XValue, P.YLast, Q.XValue, Q.YFirst);
     if (!Q.Empty && !R.Empty)
-        DrawTraceSegment(Canvas, XYAxesReversed, false, Q.XValue, Q.YLast, R.XValue, R.YFirst);
+        segment(Q.XValue, Q.YLast, R.XValue, R.YFirst);
 }
 
 void TgPlotChannelCustom::DrawTraceColumns(TCanvas *Canvas, bool XYAxesReversed, int From, int To, bool BothEnds)
 {
+    // The segments go to the canvas in batches: one set-up of the pen's
+    // pixels for many of them.
+    std::vector<TPoint> segments;
+    constexpr size_t Batch = 4096;
+    segments.reserve(Batch + 8);
     TColumnWalk walk(XAxis()->Scale(), [&](const TgPlotMinMaxPoint &P, const TgPlotMinMaxPoint &Q,
                                            const TgPlotMinMaxPoint &R) {
-        DrawMinMaxColumns(Canvas, XYAxesReversed, P, Q, R, BothEnds);
+        AddMinMaxColumns(segments, XYAxesReversed, P, Q, R, BothEnds);
+        if (segments.size() >= Batch) {
+            Canvas->Segments(segments.data(), segments.size());
+            segments.clear();
+        }
     });
     const int count = To - From + 1;
     if (const auto *standard = dynamic_cast<const TgPlotDataNullList *>(FData.get())) {
         // The standard list is read in place: its points are the memory the
         // walk has to cross anyway.
-        standard->ForEachRun(From, count, [&walk](const TgPlotDataNullPoint *Points, int N) {
-            for (const TgPlotDataNullPoint *p = Points, *end = Points + N; p != end; ++p)
-                walk.Add(p->X, p->Y, TgPlotDataNullList::IsEmpty(*p), TgPlotDataNullList::IsNull(*p));
-        });
+        standard->ForEachRun(From, count, [&walk](const TgPlotDataNullPoint *Points, int N) { walk.AddRun(Points, N); });
     } else {
         TgPlotDataCustomList::XYEmptyNull block[1024];
         for (int i = From; i <= To;) {
@@ -153,4 +212,5 @@ void TgPlotChannelCustom::DrawTraceColumns(TCanvas *Canvas, bool XYAxesReversed,
         }
     }
     walk.Finish();
+    Canvas->Segments(segments.data(), segments.size());
 }

@@ -299,6 +299,10 @@ protected:
     // the first data view).
     void DrawTraceSegment(TCanvas *Canvas, bool XYAxesReversed, bool PercentY, double Xa, double Ya, double Xb,
                           double Yb);
+    // The pixels DrawTraceSegment joins (A drawn, B left out); false when
+    // nothing of the segment shows.
+    bool TraceSegmentEnds(bool XYAxesReversed, bool PercentY, double Xa, double Ya, double Xb, double Yb, TPoint &A,
+                          TPoint &B);
     // The straight trace of the points From .. To (in X order) decimated per
     // pixel column: each column's stroke from its smallest to its largest Y
     // and the segment to the next column, as DrawTraceSegment draws them.
@@ -306,13 +310,12 @@ protected:
     // third segment in columns whose last value lies between the extremes;
     // else at most two segments a column.
     void DrawTraceColumns(TCanvas *Canvas, bool XYAxesReversed, int From, int To, bool BothEnds);
-    void DrawMinMaxColumns(TCanvas *Canvas, bool XYAxesReversed, const TgPlotMinMaxPoint &P,
-                           const TgPlotMinMaxPoint &Q, const TgPlotMinMaxPoint &R, bool BothEnds);
+    // Appends the columns' segments, as pairs of ends, to Segments.
+    void AddMinMaxColumns(std::vector<TPoint> &Segments, bool XYAxesReversed, const TgPlotMinMaxPoint &P,
+                          const TgPlotMinMaxPoint &Q, const TgPlotMinMaxPoint &R, bool BothEnds);
     // Whether the valid points' X never falls from one to the next: kept as
     // points are added, counted again once after any other change.
     bool ValidXRises();
-    void DrawMinMaxColumns(TCanvas *Canvas, bool XYAxesReversed, const TgPlotMinMaxPoint &P,
-                           const TgPlotMinMaxPoint &Q, const TgPlotMinMaxPoint &R);
     // The four value points, each through the X and Y axis, filled as one
     // polygon with the canvas's pen and brush.
     void DrawQuadrilateral(TCanvas *Canvas, bool XYAxesReversed, TgDoublePoint P1, TgDoublePoint P2,

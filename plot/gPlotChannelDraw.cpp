@@ -177,6 +177,14 @@ void TgPlotChannelCustom::DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor
 void TgPlotChannelCustom::DrawTraceSegment(TCanvas *Canvas, bool XYAxesReversed, bool PercentY, double Xa,
                                            double Ya, double Xb, double Yb)
 {
+    TPoint ends[2];
+    if (TraceSegmentEnds(XYAxesReversed, PercentY, Xa, Ya, Xb, Yb, ends[0], ends[1]))
+        Canvas->Polyline(ends, 2);
+}
+
+bool TgPlotChannelCustom::TraceSegmentEnds(bool XYAxesReversed, bool PercentY, double Xa, double Ya, double Xb,
+                                           double Yb, TPoint &A, TPoint &B)
+{
     double x1 = Xa, y1 = Ya, x2 = Xb, y2 = Yb;
     if (x2 < x1) {
         std::swap(x1, x2);
@@ -193,7 +201,7 @@ void TgPlotChannelCustom::DrawTraceSegment(TCanvas *Canvas, bool XYAxesReversed,
         yVisible = (y1 < yMin && y2 > yMax) || (y2 < yMin && y1 > yMax) || inside(y1) || inside(y2);
     }
     if (!xVisible || !yVisible)
-        return;
+        return false;
     if (x1 < xMin) {
         y1 = LineYAtX(x1, y1, x2, y2, xMin);
         x1 = xMin;
@@ -226,7 +234,7 @@ void TgPlotChannelCustom::DrawTraceSegment(TCanvas *Canvas, bool XYAxesReversed,
     if (!ClipToAxes())
         onScale1 = onScale2 = true;
     if (!onScale1 || !onScale2)
-        return;
+        return false;
     auto yPixel = [&](double Y) {
         if (!PercentY)
             return yAxis->PositionToPixels(Y);
@@ -240,8 +248,9 @@ void TgPlotChannelCustom::DrawTraceSegment(TCanvas *Canvas, bool XYAxesReversed,
         a = TPoint(a.Y, a.X);
         b = TPoint(b.Y, b.X);
     }
-    const TPoint ends[2] = {a, b};
-    Canvas->Polyline(ends, 2);
+    A = a;
+    B = b;
+    return true;
 }
 
 bool TgPlotChannelCustom::ShouldDrawMarker(int Index)

@@ -34,6 +34,8 @@ public:
     // A point's flags as the list keeps them (for ForEachRun readers).
     static bool IsNull(const TgPlotDataNullPoint &Point) { return (Point.Flags & NullBit) != 0; }
     static bool IsEmpty(const TgPlotDataNullPoint &Point) { return (Point.Flags & EmptyBit) != 0; }
+    // Neither null nor empty: a point that plainly draws.
+    static bool IsPlain(const TgPlotDataNullPoint &Point) { return (Point.Flags & (NullBit | EmptyBit)) == 0; }
     void GetXYEmptyNull(int Index, double &X, double &Y, bool &Empty, bool &Null) const override;
     void GetXYEmptyNullBlock(int Index, int Count, XYEmptyNull *Out) const override;
 

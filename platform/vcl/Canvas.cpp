@@ -1,6 +1,7 @@
 #include "Canvas.h"
 
 #include "Exceptions.h"
+#include "FontMeasures.h"
 #include "Graphic.h"
 
 #include <QFontMetrics>
@@ -301,9 +302,9 @@ void TCanvas::TextOut(int X, int Y, const QString &Text)
 
 void TCanvas::DrawTextAt(int X, int Y, const QString &Text, bool FillCell)
 {
-    QFont f = font_.ToQFont();
+    QFont f = FontMeasures::QtFont(font_);
     QFontMetrics fm(f);
-    int width = fm.horizontalAdvance(Text);
+    int width = FontMeasures::TextWidth(font_, Text);
     if (Ready() && !Text.isEmpty()) {
         painter_->save();
         ApplyPenMode();
@@ -339,7 +340,7 @@ void TCanvas::TextRect(const TRect &R, int X, int Y, const QString &Text)
 
 int TCanvas::DrawText(const QString &Text, TRect &R, unsigned Flags)
 {
-    QFont f = font_.ToQFont();
+    QFont f = FontMeasures::QtFont(font_);
     QFontMetrics fm(f);
     const bool single = Flags & DT_SINGLELINE;
     int qf = (Flags & DT_CENTER) ? Qt::AlignHCenter : (Flags & DT_RIGHT) ? Qt::AlignRight : Qt::AlignLeft;
@@ -358,7 +359,7 @@ int TCanvas::DrawText(const QString &Text, TRect &R, unsigned Flags)
         text = fm.elidedText(text, (Flags & DT_PATH_ELLIPSIS) ? Qt::ElideMiddle : Qt::ElideRight,
                              std::max(R.Width(), 0), qf & Qt::TextShowMnemonic);
     const QRect area = ToQRect(R);
-    QRect bound = fm.boundingRect(area, qf, text);
+    QRect bound = FontMeasures::TextBounds(font_, area.size(), qf, text).translated(area.topLeft());
     if (text.isEmpty())
         bound = QRect(area.topLeft(), QSize(0, single ? fm.height() : 0));
     if (Flags & DT_CALCRECT) {
@@ -387,18 +388,17 @@ int TCanvas::DrawText(const QString &Text, TRect &R, unsigned Flags)
 
 int TCanvas::TextWidth(const QString &Text)
 {
-    return QFontMetrics(font_.ToQFont()).horizontalAdvance(Text);
+    return FontMeasures::TextWidth(font_, Text);
 }
 
 int TCanvas::TextHeight(const QString &)
 {
-    return QFontMetrics(font_.ToQFont()).height();
+    return FontMeasures::CellHeight(font_);
 }
 
 TSize TCanvas::TextExtent(const QString &Text)
 {
-    QFontMetrics fm(font_.ToQFont());
-    return TSize(fm.horizontalAdvance(Text), fm.height());
+    return TSize(FontMeasures::TextWidth(font_, Text), FontMeasures::CellHeight(font_));
 }
 
 void TCanvas::Draw(int X, int Y, TGraphic *Graphic)

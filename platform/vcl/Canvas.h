@@ -124,6 +124,10 @@ public:
     void LineTo(int X, int Y);
     void Polyline(const std::vector<TPoint> &Points);
     void Polyline(const TPoint *Points, size_t Count);
+    // Separate lines, each from Ends[2i] up to, not including, Ends[2i + 1]:
+    // the pixels and records of Polyline on each pair, with the pen set up
+    // once for all of them where it can. The pen position stays.
+    void Segments(const TPoint *Ends, size_t Count);
     void Polygon(const std::vector<TPoint> &Points);
     void Rectangle(int X1, int Y1, int X2, int Y2);
     void Rectangle(const TRect &R) { Rectangle(R.Left, R.Top, R.Right, R.Bottom); }
@@ -260,7 +264,8 @@ private:
     QImage *DirectImage(QPoint &Offset, QRect &Clip);
     // The lines from point to point straight into DirectImage; false (and
     // nothing drawn) when there is none.
-    bool DrawLinesDirect(const TPoint *Points, size_t Count);
+    // Step 1: a polyline; step 2: separate segments of two points each.
+    bool DrawLinesDirect(const TPoint *Points, size_t Count, size_t Step = 1);
     // Pens wider than a pixel, but for the alternate pen, which is always one.
     bool WidePen() const { return pen_.Width() > 1 && pen_.Style() != psAlternate; }
     void FillPixelsRect(const QRect &r, const QColor &c);

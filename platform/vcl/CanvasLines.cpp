@@ -179,6 +179,20 @@ public:
         y1_ = To;
     }
 
+    // The columns From..To of row Y, each pixel stamped: a band of each
+    // column of the disc.
+    void AddRow(int Y, long long From, long long To)
+    {
+        for (const DiscColumn &c : disc_) {
+            const long long x0 = std::max<long long>(From + c.Dx + ox_, left_);
+            const long long x1 = std::min<long long>(To + c.Dx + ox_, right_);
+            const long long y0 = std::max<long long>(Y + c.Top + oy_, top_);
+            const long long y1 = std::min<long long>(Y + c.Bottom + oy_, bottom_);
+            for (long long y = y0; x0 <= x1 && y <= y1; ++y)
+                std::fill_n(reinterpret_cast<QRgb *>(bits_ + y * stride_) + x0, x1 - x0 + 1, colour_);
+        }
+    }
+
     void Flush()
     {
         if (!open_)
@@ -252,7 +266,7 @@ QImage *TCanvas::DirectImage(QPoint &Offset, QRect &Clip)
     return img;
 }
 
-bool TCanvas::DrawLinesDirect(const TPoint *Points, size_t Count)
+bool TCanvas::DrawLinesDirect(const TPoint *Points, size_t Count, size_t Step)
 {
     QPoint offset;
     QRect clip;
@@ -264,11 +278,15 @@ bool TCanvas::DrawLinesDirect(const TPoint *Points, size_t Count)
     const std::vector<int> &pattern = LinePattern();
     DirectPixels pixels(*img, offset, clip, 0xFF000000u | ToQColor(pen_.Color()).rgb(),
                         PenDisc(WidePen() ? pen_.Width() : 1));
-    for (size_t i = 1; i < Count; ++i) {
+    for (size_t i = 1; i < Count; i += Step) {
         const TPoint a = Points[i - 1], b = Points[i];
         if (pattern.empty() && a.X == b.X) { // the walk's rows from a up to, not including, b, at once
             if (a.Y != b.Y)
                 pixels.AddRun(a.X, b.Y > a.Y ? a.Y : b.Y + 1LL, b.Y > a.Y ? b.Y - 1LL : a.Y);
+            continue;
+        }
+        if (pattern.empty() && a.Y == b.Y) { // and the walk's columns likewise
+            pixels.AddRow(a.Y, b.X > a.X ? a.X : b.X + 1LL, b.X > a.X ? b.X - 1LL : a.X);
             continue;
         }
         WalkPenLine(a.X, a.Y, b.X, b.Y, walk, reach, pattern, [&](int x, int y) { pixels.Add(x, y); });
@@ -382,4 +400,19 @@ void TCanvas::Polyline(const TPoint *Points, size_t Count)
     for (size_t i = 1; i < Count; ++i)
         AddLinePixels(Points[i - 1].X, Points[i - 1].Y, Points[i].X, Points[i].Y, clip, points);
     DrawLinePixels(points);
+}
+
+void TCanvas::Segments(const TPoint *Ends, size_t Count)
+{
+    Count -= Count % 2;
+    // Copying pixels straight into the image: the union of the lines'
+    // pixels, whatever the order. Elsewhere (a raster mode, a recording)
+    // line by line.
+    if (Count >= 2 && !record_ && Ready() && pen_.Style() != psClear && !VectorLines()) {
+        ApplyPenMode();
+        if (DrawLinesDirect(Ends, Count, 2))
+            return;
+    }
+    for (size_t i = 0; i < Count; i += 2)
+        Polyline(Ends + i, 2);
 }

@@ -182,18 +182,26 @@ TEST(CanvasLines, RandomPolylinesAndLinesMatchTheExactWalkOnBothPaths)
         SCOPED_TRACE(k.Describe());
         const QImage exact = ExactLines(k, 0xFF000000u | ToQColor(colour).rgb());
         ImageCanvas direct(true, k.origin), painter(false, k.origin), lines(true, k.origin);
-        SetPen(direct, k, colour);
-        SetPen(painter, k, colour);
-        SetPen(lines, k, colour);
+        ImageCanvas directSegments(true, k.origin), painterSegments(false, k.origin);
+        for (ImageCanvas *c : {&direct, &painter, &lines, &directSegments, &painterSegments})
+            SetPen(*c, k, colour);
         direct.Polyline(k.points);
         painter.Polyline(k.points);
         lines.MoveTo(k.points[0].X, k.points[0].Y);
         for (size_t i = 1; i < k.points.size(); ++i)
             lines.LineTo(k.points[i].X, k.points[i].Y);
+        // The polyline's lines as separate segments, last first.
+        std::vector<TPoint> ends;
+        for (size_t i = k.points.size() - 1; i > 0; --i)
+            ends.insert(ends.end(), {k.points[i - 1], k.points[i]});
+        directSegments.Segments(ends.data(), ends.size());
+        painterSegments.Segments(ends.data(), ends.size());
         const QImage a = direct.Finish(), b = painter.Finish(), c = lines.Finish();
         ASSERT_TRUE(a == exact) << "straight into the image";
         ASSERT_TRUE(b == exact) << "through the painter";
         ASSERT_TRUE(c == exact) << "LineTo from point to point";
+        ASSERT_TRUE(directSegments.Finish() == exact) << "segments straight into the image";
+        ASSERT_TRUE(painterSegments.Finish() == exact) << "segments through the painter";
     }
 }
 
@@ -225,6 +233,8 @@ TEST(CanvasLines, EveryDirectionAndFarEndsMatchTheExactWalk)
         {TPoint(-big + 7, big), TPoint(big, -big)},
         {TPoint(big / 3, -big), TPoint(-big / 5 - 1, big)},
         {TPoint(-big, 20), TPoint(big, 21)},
+        {TPoint(-big, 20), TPoint(big, 20), TPoint(big, 7), TPoint(-big, 7)},
+        {TPoint(30, -1), TPoint(-3, -1), TPoint(-3, 35), TPoint(50, 35)},
         {TPoint(20, -big), TPoint(30, 10), TPoint(40, big)},
     };
     for (const std::vector<TPoint> &points : far)

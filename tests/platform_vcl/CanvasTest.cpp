@@ -2,6 +2,8 @@
 #include "Canvas.h"
 #include "Region.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -186,6 +188,46 @@ TEST(Canvas, LinesFarOffTheCanvasEndAtOnceAndKeepTheirDashes)
         dots += c->Pixels(x, 3) == clBlack;
     EXPECT_GT(dots, 5);
     EXPECT_LT(dots, 15);
+}
+
+// The canvas keeps text measures per font: each answer is Qt's for the
+// canvas's font of the moment, however the font changes between calls.
+TEST(CanvasText, MeasuresFollowTheFontAndMatchQt)
+{
+    TBitmap bmp(40, 40);
+    TCanvas *c = bmp.Canvas();
+    const struct {
+        const char *name;
+        int height;
+        TFontStyles style;
+    } fonts[] = {
+        {"Tahoma", -11, {}}, {"Tahoma", -20, {}},          {"Tahoma", -11, {fsBold}},
+        {"Arial", 16, {}},   {"Courier New", -13, {}},      {"Tahoma", -11, {}},
+    };
+    const QString texts[] = {"", "0.25", "-1.5E+03", QString::fromUtf8("频率 Hz"), "W", "WWWWWWWW"};
+    for (int round = 0; round < 2; ++round) // the second round finds what the first kept
+        for (const auto &f : fonts) {
+            c->Font()->SetName(f.name);
+            c->Font()->SetHeight(f.height);
+            c->Font()->SetStyle(f.style);
+            const QFontMetrics qt(c->Font()->ToQFont());
+            for (const QString &text : texts) {
+                SCOPED_TRACE(QString("%1 %2 %3").arg(f.name).arg(f.height).arg(text).toStdString());
+                EXPECT_EQ(c->TextWidth(text), qt.horizontalAdvance(text));
+                EXPECT_EQ(c->TextExtent(text), TSize(qt.horizontalAdvance(text), qt.height()));
+                EXPECT_EQ(c->TextHeight(text), qt.height());
+                for (const unsigned flags : {DT_SINGLELINE | DT_CENTER | DT_VCENTER, unsigned(DT_WORDBREAK)}) {
+                    TRect r(7, 9, 37, 29);
+                    c->DrawText(text, r, flags | DT_CALCRECT | DT_NOPREFIX);
+                    const int qf = flags & DT_WORDBREAK ? Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap
+                                                        : Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine;
+                    const QRect bound = qt.boundingRect(QRect(7, 9, 30, 20), qf, text);
+                    if (!text.isEmpty()) {
+                        EXPECT_EQ(r, TRect(7, 9, 7 + bound.width(), 9 + bound.height())) << flags;
+                    }
+                }
+            }
+        }
 }
 
 TEST(Geometry, MulDivAndRoundingStayDefined)
