@@ -263,9 +263,10 @@ TEST(SplashHtml, MalformedInputEndsQuickly)
 }
 
 // Measuring and drawing take time in proportion to the text: four times the
-// lines cost about four times as much (at most five), whether the lines end
-// at tags or wrap at blanks. Each cost is the least of three runs, so that a
-// busy machine's stalls do not count.
+// lines cost about four times as much, whether the lines end at tags or wrap
+// at blanks. The bound is eight, well under the sixteen of a cost that grows
+// with the square, because on a busy machine the larger text loses more to the
+// shared cache; each cost is the least of three runs.
 TEST(SplashHtml, TimeGrowsInProportionToTheText)
 {
     struct Row { const char *line; int width; };
@@ -290,7 +291,7 @@ TEST(SplashHtml, TimeGrowsInProportionToTheText)
             draw[i] = std::min(draw[i], ThreadCpuMs() - measured);
             EXPECT_GT(result.YSize, (i == 0 ? 10000 : 40000) * 10) << row.line; // every line laid out
         }
-        EXPECT_LT(measure[1], 5 * measure[0]) << row.line << ' ' << measure[0] << ' ' << measure[1] << " ms";
-        EXPECT_LT(draw[1], 5 * draw[0]) << row.line << ' ' << draw[0] << ' ' << draw[1] << " ms";
+        EXPECT_LT(measure[1], 8 * measure[0]) << row.line << ' ' << measure[0] << ' ' << measure[1] << " ms";
+        EXPECT_LT(draw[1], 8 * draw[0]) << row.line << ' ' << draw[0] << ' ' << draw[1] << " ms";
     }
 }
