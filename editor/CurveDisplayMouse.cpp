@@ -113,6 +113,7 @@ void CurveDisplayMouse::MouseDown(TObject *Sender, TMouseButton Button, int X, i
         if (!Hit(display, i, X, Y, 1.0))
             continue;
         curves.dragBlock = i;
+        StartGrab(display, i, X, Y);
         if (i >= Plot::kHighPassSlot)
             break; // a filter handle has no band button
         if (auto *button = As<TSkBmpButton>(
@@ -144,20 +145,51 @@ void CurveDisplayMouse::MouseMove(TObject *Sender, int X, int Y)
             }
         return;
     }
-    // The values under the pointer through the display's own mapping, so that
-    // the handle is drawn where the pointer is. The gain goes in 0.1 dB steps
-    // toward zero; a level a rounding error short of a step counts as the step.
-    const double level = std::clamp(display->PlotY(Y), -kGainLimitDb, kGainLimitDb);
-    const double gain = std::trunc(level * 10 + std::copysign(1e-9, level)) * 0.1;
-    double f = IndexToFreq(FreqToIndex(GridFrequencyAt(display->PlotX(X))));
-    if (f < 19.6)
-        f = kLowestHz;
-    else if (f > kHighestHz)
-        f = kHighestHz;
+    // The handle goes where the pointer is less the grab's offset, through the
+    // display's own mapping, so that it is drawn that far from the pointer.
+    // The gain goes in 0.1 dB steps toward zero; a level a rounding error
+    // short of a step counts as the step.
+    int freqIndex = grab.pressFreqIndex;
+    if (X != grab.press.X) {
+        const double f = IndexToFreq(FreqToIndex(GridFrequencyAt(display->PlotX(X - grab.offset.X))));
+        freqIndex = FreqToIndex(f < 19.6 ? kLowestHz : std::min(f, kHighestHz));
+    }
+    int gainIndex = grab.pressGainIndex;
+    if (grabbed < Plot::kHighPassSlot && Y != grab.press.Y) {
+        const double level = std::clamp(display->PlotY(Y - grab.offset.Y), -kGainLimitDb, kGainLimitDb);
+        gainIndex = GainToIndex(std::trunc(level * 10 + std::copysign(1e-9, level)) * 0.1);
+    }
+    if (freqIndex == grab.sentFreqIndex && gainIndex == grab.sentGainIndex)
+        return;
+    grab.sentFreqIndex = freqIndex;
+    grab.sentGainIndex = gainIndex;
     if (grabbed < Plot::kHighPassSlot)
-        DragBand(ch, grabbed, f, gain);
+        DragBand(ch, grabbed, IndexToFreq(freqIndex), IndexToGain(gainIndex));
     else
-        DragFilter(ch, grabbed == Plot::kHighPassSlot, f);
+        DragFilter(ch, grabbed == Plot::kHighPassSlot, IndexToFreq(freqIndex));
+}
+
+// The values at the press are the device's own, so that a pointer back where
+// it pressed gives them back whatever the pixels round to.
+void CurveDisplayMouse::StartGrab(LMyFFTDrawHpLp6dB *Display, int Handle, int X, int Y)
+{
+    const TRect plot = PlotRect(Display);
+    const TPoint centre = Display->GetBlockPos(Handle);
+    grab.press = TPoint(X, Y);
+    grab.offset = TPoint(X - (plot.Left + centre.X), Y - (plot.Top + centre.Y));
+    const int ch = Display->Tag();
+    const LUnitControl &model = host.Model();
+    if (Handle < Plot::kHighPassSlot) {
+        const PeqBand band = model.GetPeqBand(ch, Handle);
+        grab.pressFreqIndex = band.freqIndex;
+        grab.pressGainIndex = band.gainIndex;
+    } else {
+        const CrossoverRecord x = model.GetCrossover(ch);
+        grab.pressFreqIndex = Handle == Plot::kHighPassSlot ? x.hpfFreq : x.lpfFreq;
+        grab.pressGainIndex = 0;
+    }
+    grab.sentFreqIndex = grab.pressFreqIndex;
+    grab.sentGainIndex = grab.pressGainIndex;
 }
 
 void CurveDisplayMouse::DragBand(int Channel, int Band, double FreqHz, double GainDb)

@@ -12,8 +12,10 @@ class TTimer;
 
 // Mouse handling of the 14 curve displays: hovering over a handle shows a
 // cross, the left button grabs a PEQ band handle (dragged in frequency and
-// gain) or the high-pass or low-pass handle (dragged in frequency). Every
-// accepted move writes the model and sends; the curve waits for a 1 ms tick.
+// gain) or the high-pass or low-pass handle (dragged in frequency). The
+// handle keeps the point where it was grabbed: it moves by what the pointer
+// moved, and an axis the pointer has not left keeps its value. A move that
+// changes a value writes the model and sends; the curve waits for a 1 ms tick.
 // A display too small for a plot area takes no mouse handling.
 class CurveDisplayMouse {
 public:
@@ -33,6 +35,15 @@ private:
     std::vector<int> Candidates(LMyFFTDrawHpLp6dB *Display) const;
     bool Hit(LMyFFTDrawHpLp6dB *Display, int Handle, int X, int Y, double Scale) const;
     double HandleGain(int Channel, int Handle) const;
+    // What a grab holds: where the press was, how far it lay from the
+    // handle's centre, and the values last sent (those at the press first).
+    struct Grab {
+        TPoint press{0, 0};
+        TPoint offset{0, 0};
+        int pressFreqIndex = 0, pressGainIndex = 0;
+        int sentFreqIndex = 0, sentGainIndex = 0;
+    };
+    void StartGrab(LMyFFTDrawHpLp6dB *Display, int Handle, int X, int Y);
     void DragBand(int Channel, int Band, double FreqHz, double GainDb);
     void DragFilter(int Channel, bool HighPass, double FreqHz);
 
@@ -40,4 +51,5 @@ private:
     PeqPage &page;
     TTimer *tmMouseEqCurve = nullptr;
     TPoint lastMovePoint{0, 0};
+    Grab grab;
 };

@@ -22,8 +22,10 @@
 #include "ValueScales.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -365,5 +367,150 @@ TEST_F(CurveHandleWindowTest, ADotStandsOnItsFrequencyAndAStraightDragKeepsIt)
             EXPECT_NEAR(IndexToGain(b.gainIndex), c.upDb, 0.25) << at;
         }
 }
+
+// A handle grabbed anywhere within its hit area keeps the point where it was
+// grabbed: it moves by what the pointer moved, so every press about the
+// centre gives the device the same values for the same drag, an axis the
+// pointer has not left keeps its value, and back at the press point the
+// device has its values from before. Band 3's dot and the filter squares,
+// at the base size and stretched.
+struct GrabCase {
+    int width, height;
+    Which which;
+};
+
+class CurveGrabTest : public CurveHandleWindowTest, public testing::WithParamInterface<GrabCase> {
+protected:
+    // What the device holds for the handle: frequency and gain indexes.
+    struct Values {
+        int freq = 0, gain = 0;
+        bool operator==(const Values &o) const { return freq == o.freq && gain == o.gain; }
+        friend void PrintTo(const Values &v, std::ostream *os) { *os << "freq " << v.freq << ", gain " << v.gain; }
+    };
+    static Values DeviceValues(SimTcp &sim, Which which)
+    {
+        const OutputChannelRecord out = sim.WithSim([](SimProcessor &s) { return s.image.outputs[0]; });
+        if (which == HighPass)
+            return {out.hpfFreq, 0};
+        if (which == LowPass)
+            return {out.lpfFreq, 0};
+        return {out.peq[2].freqIndex, out.peq[2].gainIndex};
+    }
+    static uint8_t Code(Which which)
+    {
+        return which == HighPass ? CM_MCS_HIGH_PASS::kCode : which == LowPass ? CM_MCS_LOW_PASS::kCode
+                                                                               : CM_MCS_PEQ::kCode;
+    }
+    // Every frame but the keep-alive and level polls.
+    static std::vector<int> Settings(SimTcp &sim)
+    {
+        std::vector<int> codes;
+        for (const ByteVector &f : sim.Frames()) {
+            const int code = f.size() > CommandFrame::kCodeByte ? f[CommandFrame::kCodeByte] : -1;
+            if (code != CMD_POLL && code != CMD_LEVELS)
+                codes.push_back(code);
+        }
+        return codes;
+    }
+    // The held button moved from one point to another in a few steps; the
+    // device's values once it has all that was sent, and how many frames of
+    // the handle's kind carried them.
+    static Values Move(SimTcp &sim, Which which, QPoint from, QPoint to, size_t *frames)
+    {
+        sim.ClearFrames();
+        const int steps = 4;
+        for (int i = 1; i <= steps; ++i)
+            QTest::mouseMove(Handle(), from + (to - from) * i / steps);
+        PumpFor(5);
+        PumpUntil([&] { return SameImage(sim); }, 5000);
+        *frames = Received(sim, Code(which)).size();
+        return DeviceValues(sim, which);
+    }
+};
+
+TEST_P(CurveGrabTest, EveryPressAboutTheCentreMovesTheHandleByWhatThePointerMoved)
+{
+    const GrabCase c = GetParam();
+    SimTcp sim;
+    ASSERT_TRUE(ShowOutput1(sim));
+    const QRect display = Resized(c.width, c.height);
+    const QImage shot = Shot();
+    const DrawnPlot plot = FindPlot(shot, display);
+    ASSERT_TRUE(plot.Complete());
+    const std::optional<Blob> handle = OneHandle(shot, display, c.which);
+    ASSERT_TRUE(handle);
+    const QPoint centre = handle->Centre();
+    const Values start = DeviceValues(sim, c.which);
+    const bool band = c.which == Band3;
+    if (band) {
+        ASSERT_LE(IndexToGain(start.gain), 9.0);
+    }
+
+    // Up by the 3 dB between grid rows; sideways a quarter decade toward the
+    // middle of the plot (the filters start at its ends).
+    const QPoint up(0, -(plot.Row(-3) - plot.Row(3)) / 2);
+    const double decadePx = double(plot.decades[2] - plot.decades[0]) / 2;
+    const QPoint side((centre.x() < (plot.left + plot.right) / 2 ? 1 : -1) * int(decadePx / 4), 0);
+    // A 1/30-octave step is about a hundredth of a decade: half a step off,
+    // and a pixel for where the drawn centre lies within its frequency.
+    const double freqSlackPx = decadePx / 200 + 1;
+    std::optional<Values> firstUp, firstSide;
+
+    for (int dy = -3; dy <= 3; ++dy)
+        for (int dx = -4; dx <= 4; ++dx) {
+            const QPoint press = centre + QPoint(dx, dy);
+            const std::string at = std::to_string(c.width) + "x" + std::to_string(c.height) + " " +
+                                   kWhich[c.which] + " pressed at (" + std::to_string(dx) + ", " +
+                                   std::to_string(dy) + ") from its centre";
+
+            sim.ClearFrames();
+            QTest::mousePress(Handle(), Qt::LeftButton, {}, press);
+            QTest::mouseRelease(Handle(), Qt::LeftButton, {}, press);
+            PumpFor(20);
+            EXPECT_TRUE(Settings(sim).empty()) << at << ": a press without a move sent a setting";
+            ASSERT_EQ(DeviceValues(sim, c.which), start) << at;
+
+            size_t frames = 0;
+            QTest::mousePress(Handle(), Qt::LeftButton, {}, press);
+            const Values upped = Move(sim, c.which, press, press + up, &frames);
+            if (band) {
+                EXPECT_EQ(upped.freq, start.freq) << at << ": straight up moved the frequency";
+                EXPECT_NEAR(IndexToGain(upped.gain), IndexToGain(start.gain) + 3, 0.25) << at;
+                EXPECT_GT(frames, 0u) << at;
+                if (!firstUp)
+                    firstUp = upped;
+                EXPECT_EQ(upped.gain, firstUp->gain) << at << ": the same drag from elsewhere in the dot";
+            } else {
+                EXPECT_EQ(upped, start) << at;
+                EXPECT_EQ(frames, 0u) << at << ": a filter handle moved up sent its frequency";
+            }
+            EXPECT_EQ(Move(sim, c.which, press + up, press, &frames), start) << at << ": back at the press";
+
+            const Values moved = Move(sim, c.which, press, press + side, &frames);
+            EXPECT_EQ(moved.gain, start.gain) << at << ": sideways moved the gain";
+            const double movedPx = decadePx * std::log10(IndexToFreq(moved.freq) / IndexToFreq(start.freq));
+            EXPECT_NEAR(movedPx, side.x(), freqSlackPx) << at;
+            EXPECT_GT(frames, 0u) << at;
+            if (!firstSide)
+                firstSide = moved;
+            EXPECT_EQ(moved.freq, firstSide->freq) << at << ": the same drag from elsewhere in the handle";
+            EXPECT_EQ(Move(sim, c.which, press + side, press, &frames), start) << at << ": back at the press";
+            QTest::mouseRelease(Handle(), Qt::LeftButton, {}, press);
+            PumpFor(5);
+            if (HasFailure())
+                return;
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(TwoSizes, CurveGrabTest,
+                         testing::Values(GrabCase{1118, 720, Band3}, GrabCase{1118, 720, HighPass},
+                                         GrabCase{1118, 720, LowPass}, GrabCase{1300, 860, Band3},
+                                         GrabCase{1300, 860, HighPass}, GrabCase{1300, 860, LowPass}),
+                         [](const testing::TestParamInfo<GrabCase> &i) {
+                             return std::to_string(i.param.width) + "x" + std::to_string(i.param.height) +
+                                    (i.param.which == Band3      ? "Band3"
+                                     : i.param.which == HighPass ? "HighPass"
+                                                                 : "LowPass");
+                         });
 
 } // namespace
