@@ -279,6 +279,8 @@ public:
 
     // Object overrides.
     void NotificationRemove(TObject *Sender) override;
+    // An axis may be aligned to another of its kind.
+    bool RefersToItsKind() const override { return true; }
     void NotificationRename(TObject *Sender) override;
     void NotificationSetFocus(TObject *Sender) override;
     bool gMouseHitTest(const TgPlotMouseData &MouseData) override;

@@ -123,8 +123,8 @@ void TgPlotComponent::FlushLog()
             for (size_t c = 0; c < width; ++c) {
                 const bool held = cells[c].Kind != NoPoint;
                 if (withX)
-                    AppendSingle(bytes, held ? cells[c].X : 1e38);
-                AppendSingle(bytes, held ? cells[c].Y : 1e38);
+                    AppendCompactValue(bytes, held ? cells[c].X : CompactNoPoint);
+                AppendCompactValue(bytes, held ? cells[c].Y : CompactNoPoint);
             }
             continue;
         }

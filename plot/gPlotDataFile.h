@@ -78,3 +78,11 @@ QString DataFileTitle(const TgPlotChannelCustom *Channel);
 QString DataFileHeaderTitle(const TgPlotChannelCustom *Channel, char Separator);
 // Four bytes of a little-endian IEEE single.
 void AppendSingle(std::string &Out, double Value);
+// The single a compact row holds where a channel has no point.
+constexpr double CompactNoPoint = 1e38;
+// Whether a compact file gives Value back as a single: a value from -3.4E38
+// to below 9E37, -infinity, or a NaN (which reads back as no point).
+bool CompactHolds(double Value);
+// Value as a single, or CompactNoPoint where the form cannot hold it: a
+// value the reader would take for the end marker must not end the file.
+void AppendCompactValue(std::string &Out, double Value);

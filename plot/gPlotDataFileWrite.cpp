@@ -86,15 +86,6 @@ bool EvenlySpaced(const TgPlotChannelCustom *Channel)
     return true;
 }
 
-// Whether a compact file gives Value back as a single: its reader takes
-// singles from 9E37 up for "no point" and above 1.5E38 for the end, and no
-// single holds a finite value beyond 3.4E38. A NaN stays a gap as it was.
-bool CompactHolds(double Value)
-{
-    const float f = Single(Value);
-    return std::isnan(Value) || (f < 9e37f && (std::isfinite(f) || !std::isfinite(Value)));
-}
-
 // Raises when the compact form cannot give Channel's points back.
 void CheckCompact(const TgPlotChannelCustom *Channel, size_t Index)
 {
@@ -110,7 +101,8 @@ void CheckCompact(const TgPlotChannelCustom *Channel, size_t Index)
         const TgPlotDataCustomList::XYEmptyNull &p = *points.At(i);
         for (const double v : {p.X, p.Y})
             if (!CompactHolds(v))
-                refuse(QStringLiteral("point %1 holds the value %2 (the form holds values below 9E37)")
+                refuse(QStringLiteral("point %1 holds the value %2 (the form holds values from -3.4E38 to below "
+                                      "9E37)")
                            .arg(i)
                            .arg(v));
     }
@@ -141,6 +133,19 @@ void AppendSingle(std::string &Out, double Value)
     std::memcpy(&bits, &f, 4);
     bits = qToLittleEndian(bits);
     Out.append(reinterpret_cast<const char *>(&bits), 4);
+}
+
+// Its reader takes singles from 9E37 up for "no point" and above 1.5E38 for
+// the end, and no single holds a finite value beyond 3.4E38.
+bool CompactHolds(double Value)
+{
+    const float f = Single(Value);
+    return std::isnan(Value) || (f < 9e37f && (std::isfinite(f) || !std::isfinite(Value)));
+}
+
+void AppendCompactValue(std::string &Out, double Value)
+{
+    AppendSingle(Out, CompactHolds(Value) ? Value : CompactNoPoint);
 }
 
 void WriteChannelDataFile(const QString &FileName, const TgPlotChannelCustom *Channel, char Separator)
@@ -222,8 +227,8 @@ void WritePlotCompactData(const QString &FileName, const std::vector<const TgPlo
         for (TgPointBlocks &channel : points) {
             const TgPlotDataCustomList::XYEmptyNull *p = channel.At(r);
             if (r < 2)
-                AppendSingle(row, p ? p->X : 1e38);
-            AppendSingle(row, p ? p->Y : 1e38);
+                AppendCompactValue(row, p ? p->X : CompactNoPoint);
+            AppendCompactValue(row, p ? p->Y : CompactNoPoint);
         }
         out.Append(row);
     }

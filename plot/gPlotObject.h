@@ -92,6 +92,9 @@ public:
     virtual void DoLayoutChange();
     // Another object is being removed / was renamed / became selected.
     virtual void NotificationRemove(TObject *Sender);
+    // Whether the object may hold a pointer to another of its own manager:
+    // a Clear of that manager then tells it of each removal all the same.
+    virtual bool RefersToItsKind() const { return false; }
     virtual void NotificationRename(TObject *Sender) {}
     virtual void NotificationSetFocus(TObject *Sender) {}
     virtual void UpdateCanDraw() { FCanDraw = true; }

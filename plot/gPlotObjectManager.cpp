@@ -18,14 +18,14 @@ void TgPlotObjectManager::NotificationInsert(TObject *Sender)
 
 void TgPlotObjectManager::ClearAllUserSelections()
 {
-    for (int i = 0; i < FList.Count(); ++i)
+    for (int i = 0; i < Count(); ++i)
         GetItem(i)->SetUserSelected(false);
 }
 
 void TgPlotObjectManager::SetShiftState(TShiftState Value)
 {
-    for (int i = 0; i < FList.Count(); ++i)
-        GetItem(i)->SetShiftState(Value);
+    for (TgPlotObject *object : FList)
+        object->SetShiftState(Value);
 }
 
 // The selected objects as they are before the first call: a handler may
@@ -34,11 +34,11 @@ template <class F>
 void TgPlotObjectManager::ForSelected(F &&Call)
 {
     std::vector<TgPlotObject *> selected;
-    for (int i = 0; i < FList.Count(); ++i)
-        if (GetItem(i)->UserSelected())
-            selected.push_back(GetItem(i));
+    for (TgPlotObject *object : FList)
+        if (object->UserSelected())
+            selected.push_back(object);
     for (TgPlotObject *object : selected)
-        if (FList.IndexOfObject(object) >= 0)
+        if (Holds(object))
             Call(object);
 }
 
@@ -79,8 +79,7 @@ bool TgPlotObjectManager::MouseWheelFocusObjects(int WheelDelta, TShiftState Shi
 
 void TgPlotObjectManager::ShutDownSetup()
 {
-    for (int i = 0; i < FList.Count(); ++i) {
-        TgPlotObject *object = GetItem(i);
+    for (TgPlotObject *object : FList) {
         object->SetOnRemove(nullptr);
         object->SetOnLayoutChange(nullptr);
         object->SetOnChange(nullptr);

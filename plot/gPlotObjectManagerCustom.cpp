@@ -1,6 +1,7 @@
 #include "gPlotObjectManagerCustom.h"
 
 #include "ComponentStream.h"
+#include "Exceptions.h"
 #include "gPlotObject.h"
 
 #include <algorithm>
@@ -32,9 +33,9 @@ void TgPlotObjectManagerCustom::Delete(int Index)
 
 void TgPlotObjectManagerCustom::Forget(int Index)
 {
-    const TObject *object = FList.GetObject(Index);
+    const TObject *object = GetItem(Index);
     FHeld.erase(object);
-    FList.Delete(Index);
+    FList.erase(FList.begin() + Index);
     FLargestKnown = false; // the object may be freed: its name is not read
     DoForget(object);
 }
@@ -43,28 +44,27 @@ void TgPlotObjectManagerCustom::InsertObject(TgPlotObject *AObject)
 {
     if (!FHeld.insert(AObject).second)
         return;
-    FList.AddObject(QString(), AObject);
+    FList.push_back(AObject);
     if (FLargestKnown)
         FLargestNumber = std::max(FLargestNumber, NameNumber(AObject->Name()));
 }
 
 TgPlotObject *TgPlotObjectManagerCustom::GetItem(int Index) const
 {
-    return static_cast<TgPlotObject *>(FList.GetObject(Index));
+    if (Index < 0 || Index >= Count())
+        ThrowListIndexError(Index);
+    return FList[static_cast<size_t>(Index)];
 }
 
 int TgPlotObjectManagerCustom::GetIndex(const TObject *AObject) const
 {
     if (!Holds(AObject))
         return -1;
-    // Objects are held once: looked for at both ends first, where the one
-    // just added and the one a Clear frees are.
-    const int last = FList.Count() - 1;
-    if (FList.GetObject(last) == AObject)
-        return last;
-    if (FList.GetObject(0) == AObject)
-        return 0;
-    return FList.IndexOfObject(AObject);
+    // Objects are held once: the one just added is looked for first, then
+    // from the front, where a Clear takes its objects.
+    if (FList.back() == AObject)
+        return Count() - 1;
+    return static_cast<int>(std::find(FList.begin(), FList.end(), AObject) - FList.begin());
 }
 
 TgPlotObject *TgPlotObjectManagerCustom::GetObjectByName(const QString &Value) const
@@ -75,7 +75,7 @@ TgPlotObject *TgPlotObjectManagerCustom::GetObjectByName(const QString &Value) c
 
 int TgPlotObjectManagerCustom::GetIndexByName(const QString &Value) const
 {
-    for (int i = 0; i < FList.Count(); ++i)
+    for (int i = 0; i < Count(); ++i)
         if (GetItem(i)->Name().compare(Value, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
@@ -100,8 +100,8 @@ QString TgPlotObjectManagerCustom::GetNextName() const
 {
     if (!FLargestKnown) {
         FLargestNumber = 0;
-        for (int i = 0; i < FList.Count(); ++i)
-            FLargestNumber = std::max(FLargestNumber, NameNumber(GetItem(i)->Name()));
+        for (const TgPlotObject *object : FList)
+            FLargestNumber = std::max(FLargestNumber, NameNumber(object->Name()));
         FLargestKnown = true;
     }
     return GetBaseName() + u' ' + QString::number(FLargestNumber + 1);
@@ -129,20 +129,20 @@ void TgPlotObjectManagerCustom::NotificationRename(TObject *Sender)
     }
     if (const auto *object = dynamic_cast<const TgPlotObject *>(Sender); object && object->FirstNaming())
         return;
-    for (int i = 0; i < FList.Count(); ++i)
+    for (int i = 0; i < Count(); ++i)
         GetItem(i)->NotificationRename(Sender);
 }
 
 void TgPlotObjectManagerCustom::NotificationSetFocus(TObject *Sender)
 {
-    for (int i = 0; i < FList.Count(); ++i)
+    for (int i = 0; i < Count(); ++i)
         GetItem(i)->NotificationSetFocus(Sender);
 }
 
 void TgPlotObjectManagerCustom::WriteToStream(TWriter *Writer) const
 {
     Writer->WriteValue(vaCollection);
-    for (int i = 0; i < FList.Count(); ++i) {
+    for (int i = 0; i < Count(); ++i) {
         Writer->WriteListBegin();
         Writer->WriteProperties(GetItem(i));
         Writer->WriteListEnd();

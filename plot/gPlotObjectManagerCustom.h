@@ -3,6 +3,7 @@
 #include "Object.h"
 #include "Strings.h"
 
+#include <deque>
 #include <unordered_set>
 
 class TComponent;
@@ -33,7 +34,7 @@ public:
     // Drops the entry; the object is neither freed nor told.
     virtual void Delete(int Index);
 
-    int Count() const { return FList.Count(); }
+    int Count() const { return static_cast<int>(FList.size()); }
     TComponent *Owner() const { return FOwner; }
     // Appends the object unless it is already held.
     void InsertObject(TgPlotObject *AObject);
@@ -50,7 +51,7 @@ public:
     // The form stream: a collection of the objects' published properties in
     // list order; written only when the manager holds objects. Reading
     // empties the manager, then creates and registers each object read.
-    bool DoWriteToStream() const { return FList.Count() > 0; }
+    bool DoWriteToStream() const { return !FList.empty(); }
     void WriteToStream(TWriter *Writer) const;
     void ReadFromStream(TReader *Reader);
 
@@ -63,12 +64,13 @@ protected:
     // After an object left the list.
     virtual void DoRemoveObject(TgPlotObject *AObject) {}
     // Drops the entry at Index (every change of FList goes through
-    // InsertObject or here).
+    // InsertObject or here); at either end of the list it costs no move.
     void Forget(int Index);
     // After Forget dropped AObject, which may be freed already.
     virtual void DoForget(const TObject *AObject) {}
 
-    TStringList FList;
+    // A deque: a Clear takes its objects from the front, one at a time.
+    std::deque<TgPlotObject *> FList;
 
 private:
     // The number that follows the base name in Name; 0 when none does.

@@ -1,7 +1,6 @@
 #include "gPlotObjectOwnedManager.h"
 
-#include <unordered_set>
-#include <vector>
+#include <algorithm>
 
 TgPlotObjectOwnedManager::~TgPlotObjectOwnedManager()
 {
@@ -12,23 +11,32 @@ void TgPlotObjectOwnedManager::NotificationRemove(TObject *Sender)
 {
     if (Sender == this)
         return;
-    for (int i = 0; i < FList.Count(); ++i)
-        if (FList.GetObject(i) != Sender)
+    const int index = GetIndex(Sender);
+    const bool cleared = index >= 0 && index < FClearing;
+    // The objects a Clear has still to free go with it: unless they may
+    // refer to one another, they need not hear of one another's removal.
+    const int first = cleared && FClearingQuietly ? FClearing : 0;
+    for (int i = first; i < Count(); ++i)
+        if (GetItem(i) != Sender)
             GetItem(i)->NotificationRemove(Sender);
+    if (cleared)
+        --FClearing;
     TgPlotObjectManagerCustom::NotificationRemove(Sender);
 }
 
 void TgPlotObjectOwnedManager::Clear()
 {
-    std::vector<TgPlotObject *> copy;
-    for (int i = 0; i < FList.Count(); ++i)
-        copy.push_back(GetItem(i));
-    for (TgPlotObject *object : copy)
-        delete object;
-    // Objects whose callbacks no longer reach this manager (shutdown) must
-    // not stay behind freed; dropped from the end, each costs no move.
-    const std::unordered_set<const TObject *> freed(copy.begin(), copy.end());
-    for (int i = FList.Count() - 1; i >= 0; --i)
-        if (freed.count(FList.GetObject(i)))
-            Forget(i);
+    FClearing = Count();
+    FClearingQuietly = std::none_of(FList.begin(), FList.end(),
+                                    [](const TgPlotObject *Object) { return Object->RefersToItsKind(); });
+    while (FClearing > 0) {
+        const int left = FClearing;
+        delete GetItem(0);
+        // Its removal notice did not reach this manager (shutdown): it must
+        // not stay behind freed.
+        if (FClearing == left) {
+            Forget(0);
+            --FClearing;
+        }
+    }
 }

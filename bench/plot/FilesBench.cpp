@@ -9,6 +9,8 @@
 // Loads in proportion to their files: a configuration of 1000 and of 10 000
 // channels, an annotations file of 5000 and of 50 000 annotations; the
 // larger load may take at most 15 times the smaller (ten times the items).
+// Clearing 1e4 and 1e5 annotations, and loading an annotations file over as
+// many held: per annotation, the larger within 2 times the smaller.
 // Figures print beside their budgets.
 #include <benchmark/benchmark.h>
 
@@ -28,6 +30,8 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -257,20 +261,27 @@ double LoadSeconds(int Items, M &&Make, L &&Load)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 }
 
+// Seconds of Run (given an item count) for Small and for ten times Small
+// items: the best of three runs of each, on a machine others share.
+template <class R>
+std::pair<double, double> SmallAndLarge(int Small, R &&Run)
+{
+    double small = HUGE_VAL, large = HUGE_VAL;
+    for (int run = 0; run < 3; ++run) {
+        small = std::min(small, Run(Small));
+        large = std::min(large, Run(10 * Small));
+    }
+    return {small, large};
+}
+
 // The loads of Small and of ten times Small items, and their ratio beside
 // the budget of 15.
 template <class M, class L>
 void Proportional(benchmark::State &state, const char *What, int Small, M &&Make, L &&Load)
 {
     double small = 0, large = 0;
-    for (auto _ : state) {
-        // The best of three runs of each, on a machine others share.
-        small = large = HUGE_VAL;
-        for (int run = 0; run < 3; ++run) {
-            small = std::min(small, LoadSeconds(Small, Make, Load));
-            large = std::min(large, LoadSeconds(10 * Small, Make, Load));
-        }
-    }
+    for (auto _ : state)
+        std::tie(small, large) = SmallAndLarge(Small, [&](int Items) { return LoadSeconds(Items, Make, Load); });
     state.counters["us_per_item_small"] = small / Small * 1e6;
     state.counters["us_per_item_large"] = large / (10 * Small) * 1e6;
     state.counters["large_over_small"] = small > 0 ? large / small : 0;
@@ -299,20 +310,82 @@ void BM_LoadChannels(benchmark::State &state)
 }
 BENCHMARK(BM_LoadChannels)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+void AddAnnotations(TgXYPlot &Plot, int Items)
+{
+    for (int i = 0; i < Items; ++i) {
+        TgPlotAnnotation *note = Plot.GetAnnotation(Plot.AddAnnotation());
+        note->SetX(i);
+        note->SetText(QStringLiteral("Note %1").arg(i));
+    }
+}
+
 void BM_LoadAnnotations(benchmark::State &state)
 {
     Proportional(
         state, "annotations", 5000,
         [](TgXYPlot &Plot, int Items, const QString &File) {
-            for (int i = 0; i < Items; ++i) {
-                TgPlotAnnotation *note = Plot.GetAnnotation(Plot.AddAnnotation());
-                note->SetX(i);
-                note->SetText(QStringLiteral("Note %1").arg(i));
-            }
+            AddAnnotations(Plot, Items);
             Plot.SaveAnnotationsToFile(File);
         },
         [](TgXYPlot &Plot, const QString &File) { Plot.LoadAnnotationsFromFile(File); });
 }
 BENCHMARK(BM_LoadAnnotations)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// What takes the seconds Run gives for 1e4 and for 1e5 annotations, per
+// annotation, and their ratio beside the budget: within 2 times.
+template <class R>
+void PerAnnotation(benchmark::State &state, const char *What, R &&Run)
+{
+    constexpr int Small = 10000;
+    double small = 0, large = 0;
+    for (auto _ : state)
+        std::tie(small, large) = SmallAndLarge(Small, Run);
+    const double perSmall = small / Small * 1e9, perLarge = large / (10 * Small) * 1e9;
+    state.counters["ns_per_annotation_1e4"] = perSmall;
+    state.counters["ns_per_annotation_1e5"] = perLarge;
+    state.counters["ratio_1e5_to_1e4"] = perSmall > 0 ? perLarge / perSmall : 0;
+    state.counters["budget_ratio"] = 2;
+    state.SetLabel(QStringLiteral("%1, 1e4 and 1e5 annotations; budget: the cost per annotation within 2 times")
+                       .arg(QLatin1String(What))
+                       .toStdString());
+}
+
+// Seconds of Work on a plot that holds Held annotations and is to hold Left
+// after it.
+template <class W>
+double SecondsOverHeld(int Held, int Left, W &&Work)
+{
+    auto plot = MakePlot(false);
+    AddAnnotations(*plot, Held);
+    const auto t0 = std::chrono::steady_clock::now();
+    Work(*plot);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    if (plot->AnnotationCount() != Left)
+        throw Exception(QStringLiteral("the plot holds %1 annotations").arg(plot->AnnotationCount()));
+    return seconds;
+}
+
+void BM_ClearAnnotations(benchmark::State &state)
+{
+    PerAnnotation(state, "RemoveAllAnnotations", [](int Held) {
+        return SecondsOverHeld(Held, 0, [](TgXYPlot &Plot) { Plot.RemoveAllAnnotations(); });
+    });
+}
+BENCHMARK(BM_ClearAnnotations)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A file of as many annotations as the plot holds, loaded in their place.
+void BM_LoadAnnotationsOverHeld(benchmark::State &state)
+{
+    PerAnnotation(state, "annotations file loaded over as many held", [](int Held) {
+        const QString file = Folder().filePath(QStringLiteral("held%1.txt").arg(Held));
+        if (!QFile::exists(file)) {
+            auto source = MakePlot(false);
+            AddAnnotations(*source, Held);
+            source->SaveAnnotationsToFile(file);
+        }
+        return SecondsOverHeld(Held, Held, [&file](TgXYPlot &Plot) { Plot.LoadAnnotationsFromFile(file); });
+    });
+}
+BENCHMARK(BM_LoadAnnotationsOverHeld)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -2,15 +2,21 @@
 // notification order and fan-out, shutdown, streams.
 #include "ComponentStream.h"
 #include "MessageOf.h"
+#include "PlotTestObjects.h"
 #include "PlotTestPlot.h"
+#include "ShownPlot.h"
 #include "Stream.h"
+#include "gPlotAnnotation.h"
+#include "gPlotDataCursor.h"
 #include "gPlotLegend.h"
 #include "gPlotLegendManager.h"
 #include "gPlotObjectManager.h"
 #include "gPlotXAxis.h"
 #include "gPlotXAxisManager.h"
 #include "gPlotYAxisManager.h"
+#include "gXYPlot.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,6 +33,19 @@ public:
     void NotificationSetFocus(TObject *Sender) override
     {
         *heard << Name() + QStringLiteral(" focus ") + static_cast<TgPlotObject *>(Sender)->Name();
+    }
+};
+
+// Objects of kind T that count the removals they are told of.
+template <class T>
+class TCounting : public T {
+public:
+    using T::T;
+    long *heard = nullptr;
+    void NotificationRemove(TObject *Sender) override
+    {
+        ++*heard;
+        T::NotificationRemove(Sender);
     }
 };
 
@@ -201,6 +220,96 @@ TEST(ObjectManagers, ShutDownIsSilent)
     plot.master.reset();
     EXPECT_EQ(removals, 0);
     EXPECT_EQ(changes, 0);
+}
+
+// Clearing a manager leaves the objects of the other managers as removing
+// its objects one by one would: an annotation and a data cursor bound to a
+// channel let go of it, and then find a new channel of its name.
+TEST(ObjectManagers, ClearLeavesTheOtherObjectsAsSingleRemovalsDo)
+{
+    for (const bool clear : {true, false}) {
+        SCOPED_TRACE(clear ? "RemoveAllChannels" : "DeleteChannel one by one");
+        TShownPlot<TgXYPlot> shown;
+        TgXYPlot *plot = shown.plot;
+        TgPlotXAxis *wide = plot->GetXAxis(plot->AddXAxis());
+        wide->SetTrackingEnabled(false);
+        wide->SetMinSpan(0, 1000);
+        plot->AddChannel();
+        const TgPlotChannelCustom *bound = plot->GetChannel(1);
+        TgPlotAnnotation *note = plot->GetAnnotation(plot->AddAnnotation());
+        note->SetReference(iprtChannel);
+        note->SetChannelName(bound->Name());
+        TgPlotDataCursor *cursor = plot->GetDataCursor(0);
+        cursor->SetChannelName(bound->Name());
+        shown.Shot();
+        const int before = note->PositionXToPixels(50);
+        ASSERT_NE(before, 0);
+        ASSERT_EQ(cursor->FindChannel(), bound);
+
+        if (clear)
+            plot->RemoveAllChannels();
+        else
+            while (plot->ChannelCount() > 0)
+                plot->DeleteChannel(0);
+        EXPECT_EQ(cursor->FindChannel(), nullptr);
+        EXPECT_EQ(note->PositionXToPixels(50), 0); // no channel, no channel frame
+
+        TgPlotChannelCustom *renewed = plot->GetChannel(plot->AddChannel());
+        renewed->SetName(note->ChannelName());
+        renewed->SetXAxisName(wide->Name());
+        shown.Shot();
+        EXPECT_EQ(cursor->FindChannel(), renewed);
+        EXPECT_NE(note->PositionXToPixels(50), before); // through the new channel's axis
+    }
+}
+
+// Axes may refer to one another (one aligned to another): in a clear they
+// still hear of each removal, so a handler meanwhile finds a freed axis gone.
+TEST(ObjectManagers, ClearedAxesHearOfOneAnother)
+{
+    TgXYPlot plot(nullptr);
+    plot.AddXAxis();
+    TgPlotXAxis *aligned = plot.GetXAxis(plot.AddXAxis());
+    aligned->SetAlignRefAxisName(plot.GetXAxis(0)->Name());
+    ASSERT_EQ(aligned->AlignRefAxis(), plot.GetXAxis(0));
+    QStringList seen;
+    plot.OnRemoveXAxis = [&](TObject *, int) {
+        if (plot.XAxisCount() > 1) // the aligned axis, the last, is not the one going
+            seen << (aligned->AlignRefAxis() ? "aligned" : "alone");
+    };
+    plot.RemoveAllXAxes();
+    EXPECT_EQ(seen, QStringList({"aligned", "alone"}));
+    EXPECT_EQ(plot.XAxisCount(), 0);
+}
+
+// Loading annotations over many held ones tells each object of another
+// manager of every removal once, and the held annotations hear of none of
+// one another's: the notices grow with the count, not with its square.
+TEST(ObjectManagers, LoadingAnnotationsOverManyHeldTellsInProportion)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("notes.txt"));
+    {
+        TgXYPlot source(nullptr);
+        source.GetAnnotation(source.AddAnnotation())->SetText(QStringLiteral("Loaded"));
+        source.SaveAnnotationsToFile(file);
+    }
+    constexpr long Held = 3000;
+    TgXYPlot plot(nullptr);
+    long heardByNotes = 0, heardByCursor = 0;
+    auto *cursor = MakePlotObject<TCounting<TgPlotDataCursor>>(&plot);
+    cursor->heard = &heardByCursor;
+    cursor->DoInsert();
+    for (long i = 0; i < Held; ++i) {
+        auto *note = MakePlotObject<TCounting<TgPlotAnnotation>>(&plot);
+        note->heard = &heardByNotes;
+        note->DoInsert();
+    }
+    plot.LoadAnnotationsFromFile(file);
+    ASSERT_EQ(plot.AnnotationCount(), 1);
+    EXPECT_EQ(plot.GetAnnotation(0)->Text(), QStringLiteral("Loaded"));
+    EXPECT_EQ(heardByCursor, Held);
+    EXPECT_LE(heardByNotes, Held);
 }
 
 TEST(ObjectManagers, PlotWideSwitches)

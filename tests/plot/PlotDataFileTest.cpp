@@ -305,7 +305,10 @@ TEST_F(PlotDataFileTest, CompactValuesComeBackOrAreRefused)
                 EXPECT_TRUE(message.startsWith(QStringLiteral("Error Saving Data - Channel 0 (A): point 0 holds the value ")
                                                    .replace("point 0", asX ? "point 0" : "point 1")))
                     << message.toStdString();
-                EXPECT_TRUE(message.endsWith("which the Compact Interval form cannot hold")) << message.toStdString();
+                // The range both ways: a value below the lowest single is refused as well.
+                EXPECT_TRUE(message.endsWith("(the form holds values from -3.4E38 to below 9E37), which the Compact "
+                                             "Interval form cannot hold"))
+                    << message.toStdString();
                 EXPECT_EQ(ReadBytes(Path("values.bin")), "old");
                 continue;
             }
@@ -449,6 +452,46 @@ TEST_F(PlotDataFileTest, LogFilesInBothForms)
         // The missing point leaves a gap; the compact form's later X still
         // count from the row.
         EXPECT_EQ(PointTexts(back.GetChannel(2)), (QStringList{"0 0", "2 100", "4 200", "8 400", "10 500"}));
+    }
+}
+
+// A value the compact log cannot hold, in a wide row (0, with X) or a
+// narrow one (2), is logged as a gap: every row after it still reloads.
+TEST_F(PlotDataFileTest, CompactLogKeepsEveryRowWhateverTheValues)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        const char *name;
+        double value;
+        bool comesBack; // else a gap
+    } cases[] = {
+        {"the no-point marks", 9e37, false},   {"the end marker's threshold", 1.5e38, false},
+        {"the end marker", 2e38, false},       {"the largest single", 3.4e38, false},
+        {"infinity", inf, false},              {"minus infinity", -inf, true},
+        {"below any single", -3.5e38, false},  {"not a number", std::nan(""), false},
+        {"the lowest single", -3.4e38, true},  {"an ordinary value", -273.15, true},
+    };
+    for (const int row : {0, 2}) {
+        for (const auto &c : cases) {
+            SCOPED_TRACE(std::string(c.name) + " in row " + std::to_string(row));
+            TgXYPlot plot(nullptr);
+            Prepare(plot, 2);
+            plot.SetDataFileFormat(ipdffCompactInterval);
+            plot.SetLogFileName(Path("values.log"));
+            plot.LogActivate(false);
+            for (int r = 0; r < 6; ++r)
+                plot.AddDataArray(r, QVariantList{r, r == row ? c.value : 10.0 * r});
+            plot.LogDeactivate();
+
+            TgXYPlot back(nullptr);
+            Prepare(back, 2);
+            ASSERT_EQ(MessageOf([&] { back.LoadDataFromFile(Path("values.log")); }), "(nothing raised)");
+            EXPECT_EQ(PointTexts(back.GetChannel(0)), (QStringList{"0 0", "1 1", "2 2", "3 3", "4 4", "5 5"}));
+            QStringList expected = PointTexts(plot.GetChannel(1));
+            if (!c.comesBack)
+                expected.removeAt(row);
+            EXPECT_EQ(PointTexts(back.GetChannel(1)), expected);
+        }
     }
 }
 
