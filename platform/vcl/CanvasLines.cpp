@@ -168,14 +168,14 @@ void WalkPenLine(int X1, int Y1, int X2, int Y2, const TRect &Clip, long long Re
 
 // Pixels of one colour written straight into a 32-bit image (under an
 // integer offset, within a clip rectangle of the image), each stamped with
-// a pen's disc. Neighbouring pixels of one column gather into a run stamped
-// once: a copying pen leaves the union of its stamps, whatever their order
-// or repetition, so the image is the same.
+// a pen's disc (which must outlive the object). Neighbouring pixels of one
+// column gather into a run stamped once: a copying pen leaves the union of
+// its stamps, whatever their order or repetition, so the image is the same.
 class DirectPixels {
 public:
-    DirectPixels(QImage &Image, QPoint Offset, const QRect &Clip, QRgb Colour, std::vector<DiscColumn> Disc)
+    DirectPixels(QImage &Image, QPoint Offset, const QRect &Clip, QRgb Colour, const std::vector<DiscColumn> &Disc)
         : bits_(Image.bits()), stride_(Image.bytesPerLine()), ox_(Offset.x()), oy_(Offset.y()), left_(Clip.left()),
-          right_(Clip.right()), top_(Clip.top()), bottom_(Clip.bottom()), colour_(Colour), disc_(std::move(Disc))
+          right_(Clip.right()), top_(Clip.top()), bottom_(Clip.bottom()), colour_(Colour), disc_(Disc)
     {
     }
     ~DirectPixels() { Flush(); }
@@ -231,7 +231,7 @@ private:
     qsizetype stride_;
     int ox_, oy_, left_, right_, top_, bottom_;
     QRgb colour_;
-    std::vector<DiscColumn> disc_;
+    const std::vector<DiscColumn> &disc_;
     bool open_ = false;
     int x_ = 0;
     long long y0_ = 0, y1_ = 0;
@@ -352,12 +352,16 @@ bool TCanvas::DrawLinesDirect(const TPoint *Points, size_t Count, size_t Step)
     QImage *img = DirectImage(offset, clip);
     if (!img)
         return false;
-    const TRect walk = ClipRect();
-    const long long reach = LineReach();
     const std::vector<int> &pattern = LinePattern();
-    const QRgb colour = 0xFF000000u | ToQColor(pen_.Color()).rgb();
-    DirectPixels pixels(*img, offset, clip, colour, PenDisc(WidePen() ? pen_.Width() : 1));
     const bool thin = pattern.empty() && !WidePen();
+    // A polyline of two points (a segment of a scatter) comes here on its
+    // own: what thin lines need no set-up for, they are spared.
+    const TRect walk = thin ? TRect() : ClipRect();
+    const long long reach = LineReach();
+    static const std::vector<DiscColumn> onePixel = PenDisc(1);
+    const std::vector<DiscColumn> wideDisc = WidePen() ? PenDisc(pen_.Width()) : std::vector<DiscColumn>();
+    const QRgb colour = 0xFF000000u | ToQColor(pen_.Color()).rgb();
+    DirectPixels pixels(*img, offset, clip, colour, WidePen() ? wideDisc : onePixel);
     ThinLinePixels thinLines(*img, clip, colour);
     const long long ox = offset.x(), oy = offset.y();
     for (size_t i = 1; i < Count; i += Step) {
