@@ -354,8 +354,8 @@ bool TCanvas::DrawLinesDirect(const TPoint *Points, size_t Count, size_t Step)
         return false;
     const std::vector<int> &pattern = LinePattern();
     const bool thin = pattern.empty() && !WidePen();
-    // A polyline of two points (a segment of a scatter) comes here on its
-    // own: what thin lines need no set-up for, they are spared.
+    // A scatter's two-point polylines come here one by one: thin lines skip
+    // what only the general walk needs (its clip rectangle, a wide disc).
     const TRect walk = thin ? TRect() : ClipRect();
     const long long reach = LineReach();
     static const std::vector<DiscColumn> onePixel = PenDisc(1);
