@@ -25,6 +25,24 @@ int Differences(const QImage &A, const QImage &B)
     return n;
 }
 
+// The picture of the points Add puts into a channel must be the one the
+// point-by-point drawing gives: the full-feature list keeps per-point
+// styles, so it is drawn point by point.
+void ExpectThePointByPointPicture(const std::function<void(TgXYPlotChannel *)> &Add)
+{
+    QImage pictures[2];
+    for (int exact = 0; exact < 2; ++exact) {
+        TShownPlot<TgXYPlot> shown(600, 300);
+        TgXYPlotChannel *channel = shown.plot->GetChannel(0);
+        channel->SetDataStyle(exact ? ipdsFullFeature : ipdsStandard);
+        channel->SetColor(clYellow);
+        Add(channel);
+        pictures[exact] = shown.Shot();
+    }
+    EXPECT_FALSE(BoxOf(pictures[0], Rgb(clYellow)).isNull());
+    EXPECT_EQ(Differences(pictures[0], pictures[1]), 0);
+}
+
 struct Case {
     const char *name;
     int points;
@@ -45,13 +63,7 @@ TEST(XYColumnTrace, RisingXDrawsThePixelsOfThePointByPointTrace)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        QImage pictures[2];
-        for (int exact = 0; exact < 2; ++exact) {
-            TShownPlot<TgXYPlot> shown(600, 300);
-            TgXYPlotChannel *channel = shown.plot->GetChannel(0);
-            // The full-feature list keeps per-point styles: drawn point by point.
-            channel->SetDataStyle(exact ? ipdsFullFeature : ipdsStandard);
-            channel->SetColor(clYellow);
+        ExpectThePointByPointPicture([&c](TgXYPlotChannel *channel) {
             std::mt19937 rng(3);
             std::uniform_real_distribution<double> noise(-c.noise, c.noise);
             for (int i = 0; i < c.points; ++i) {
@@ -64,10 +76,7 @@ TEST(XYColumnTrace, RisingXDrawsThePixelsOfThePointByPointTrace)
                 else
                     channel->AddXY(x, y);
             }
-            pictures[exact] = shown.Shot();
-        }
-        EXPECT_FALSE(BoxOf(pictures[0], Rgb(clYellow)).isNull());
-        EXPECT_EQ(Differences(pictures[0], pictures[1]), 0);
+        });
     }
 }
 
@@ -101,21 +110,13 @@ TEST(XYColumnTrace, PointsInAnyOrderDrawThePixelsOfThePointByPointTrace)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        QImage pictures[2];
-        for (int exact = 0; exact < 2; ++exact) {
-            TShownPlot<TgXYPlot> shown(600, 300);
-            TgXYPlotChannel *channel = shown.plot->GetChannel(0);
-            channel->SetDataStyle(exact ? ipdsFullFeature : ipdsStandard);
-            channel->SetColor(clYellow);
+        ExpectThePointByPointPicture([&c](TgXYPlotChannel *channel) {
             for (int i = 0; i < c.points; ++i) {
                 double x, y;
                 c.at(i, x, y);
                 channel->AddXY(x, y);
             }
-            pictures[exact] = shown.Shot();
-        }
-        EXPECT_FALSE(BoxOf(pictures[0], Rgb(clYellow)).isNull());
-        EXPECT_EQ(Differences(pictures[0], pictures[1]), 0);
+        });
     }
 }
 
