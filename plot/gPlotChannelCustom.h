@@ -362,8 +362,11 @@ private:
     double MeanOfValid(bool X, long double &Total);
     // A run of valid points whose segments need no clipping, drawn as one
     // polyline from (PX, PY); returns the index after the run and leaves the
-    // run's last point in (PX, PY).
-    int DrawTraceRun(TCanvas *Canvas, bool XYAxesReversed, int From, int Stop, double &PX, double &PY);
+    // run's last point in (PX, PY). Points holds the run's pixels: the
+    // caller keeps it from run to run, so that short runs (a scatter's
+    // pairs) cost no buffer each.
+    int DrawTraceRun(TCanvas *Canvas, bool XYAxesReversed, int From, int Stop, double &PX, double &PY,
+                     std::vector<TPoint> &Points);
     bool SegmentNeedsNoClip(double X1, double Y1, double X2, double Y2);
 
     std::unique_ptr<TgPlotDataCustomList> FData;

@@ -60,8 +60,15 @@ bool TgPlotChannelCustom::SegmentNeedsNoClip(double X1, double Y1, double X2, do
            y->ValueOnScale(Y1) && y->ValueOnScale(Y2);
 }
 
+namespace {
+
+// The pixels of a run go to the canvas in pieces of this many points.
+constexpr size_t RunPiece = 4096;
+
+} // namespace
+
 int TgPlotChannelCustom::DrawTraceRun(TCanvas *Canvas, bool XYAxesReversed, int From, int Stop, double &PX,
-                                      double &PY)
+                                      double &PY, std::vector<TPoint> &Points)
 {
     const TgPlotAxisScale &xs = XAxis()->Scale(), &ys = YAxis()->Scale();
     auto pixel = [&](double X, double Y) {
@@ -72,12 +79,11 @@ int TgPlotChannelCustom::DrawTraceRun(TCanvas *Canvas, bool XYAxesReversed, int 
     // the range lies on the scale.
     const double xMin = xs.Min, xMax = xs.Max(), yMin = ys.Min, yMax = ys.Max();
     const bool clip = ClipToAxes();
-    // The run goes out in pieces of a fixed buffer, each starting at the
+    // The run goes out in pieces of a fixed size, each starting at the
     // last point of the one before: the same pixels as one polyline, since
     // a polyline leaves out only its last point.
-    TPoint points[4096];
-    size_t n = 0;
-    points[n++] = pixel(PX, PY);
+    Points.clear();
+    Points.push_back(pixel(PX, PY));
     // The last point drawn is kept in locals, handed back once at the end.
     double lastX = PX, lastY = PY;
     // The points are read a block at a time, not one call each; blocks
@@ -100,13 +106,12 @@ int TgPlotChannelCustom::DrawTraceRun(TCanvas *Canvas, bool XYAxesReversed, int 
                 break;
             }
             const TPoint p = pixel(x, y);
-            if (!(p == points[n - 1])) {
-                if (n == std::size(points)) {
-                    Canvas->Polyline(points, n);
-                    points[0] = points[n - 1];
-                    n = 1;
+            if (!(p == Points.back())) {
+                if (Points.size() == RunPiece) {
+                    Canvas->Polyline(Points.data(), Points.size());
+                    Points.erase(Points.begin(), Points.end() - 1);
                 }
-                points[n++] = p;
+                Points.push_back(p);
             }
             lastX = x;
             lastY = y;
@@ -114,7 +119,7 @@ int TgPlotChannelCustom::DrawTraceRun(TCanvas *Canvas, bool XYAxesReversed, int 
     }
     PX = lastX;
     PY = lastY;
-    Canvas->Polyline(points, n);
+    Canvas->Polyline(Points.data(), Points.size());
     return i;
 }
 
@@ -139,6 +144,8 @@ void TgPlotChannelCustom::DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor
     const bool solid = !perPointStyles && TraceLineStyle() == iplsSolid;
     bool newRun = true;
     double px = 0, py = 0;
+    std::vector<TPoint> run;
+    run.reserve(RunPiece);
     int i = FDrawStartIndex;
     while (i <= FDrawStopIndex) {
         double x, y;
@@ -161,7 +168,7 @@ void TgPlotChannelCustom::DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor
             continue;
         }
         if (solid && SegmentNeedsNoClip(px, py, x, y)) {
-            i = DrawTraceRun(Canvas, XYAxesReversed, i, FDrawStopIndex, px, py);
+            i = DrawTraceRun(Canvas, XYAxesReversed, i, FDrawStopIndex, px, py, run);
             continue;
         }
         Canvas->Pen()->SetColor(FData->GetTraceLineColor(i));

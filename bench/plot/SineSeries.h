@@ -1,5 +1,7 @@
 #pragma once
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <random>
 #include <vector>
 
@@ -33,6 +35,25 @@ struct NoiseSeries {
         for (int i = 0; i < Points; ++i) {
             x[size_t(i)] = i * 100.0 / Points;
             y[size_t(i)] = noise(rng);
+        }
+    }
+};
+
+// A scatter of measured pairs drawn as a line: the pairs of SineSeries in a
+// random order, so that nearly every segment crosses the plot.
+struct ScatterSeries {
+    std::vector<double> x, y;
+    explicit ScatterSeries(int Points)
+    {
+        const SineSeries sine(Points);
+        std::vector<size_t> order(static_cast<size_t>(Points));
+        std::iota(order.begin(), order.end(), size_t(0));
+        std::shuffle(order.begin(), order.end(), std::mt19937(23));
+        x.resize(size_t(Points));
+        y.resize(size_t(Points));
+        for (size_t i = 0; i < order.size(); ++i) {
+            x[i] = sine.x[order[i]];
+            y[i] = sine.y[order[i]];
         }
     }
 };

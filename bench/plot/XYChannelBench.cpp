@@ -2,10 +2,13 @@
 // paint of that plot on a 1200 x 800 image (its X rises: drawn per pixel
 // column; budget 1.5 times a plain column min/max pass over the same points,
 // measured first in the same run, and at least twice as fast as
-// QCustomPlot's curve on the same data), and a ring buffer
-// of 1e5 points fed 1e6 (constant time per point, no reallocation once
-// full). When QCustomPlot is installed its curve (insertion order) and graph
-// (sorted keys) run beside ours on the same data at the same size.
+// QCustomPlot's curve on the same data), one paint of the same pairs in a
+// random order (a scatter drawn as a line, every segment across the plot:
+// budget at least as fast as QCustomPlot's curve without antialiasing on the
+// same data, measured first in the same run; aim 1.5 times), and a ring
+// buffer of 1e5 points fed 1e6 (constant time per point, no reallocation
+// once full). When QCustomPlot is installed its curve (insertion order) and
+// graph (sorted keys) run beside ours on the same data at the same size.
 #include <benchmark/benchmark.h>
 
 #include "Bitmap.h"
@@ -35,6 +38,12 @@ using Data = SineSeries;
 const Data &TheData()
 {
     static const Data data(Points);
+    return data;
+}
+
+const ScatterSeries &TheScatter()
+{
+    static const ScatterSeries data(Points);
     return data;
 }
 
@@ -134,22 +143,30 @@ void BM_ColumnMinMaxFloor(benchmark::State &state)
     state.SetLabel("floor: a plain column min/max pass over the same 1e6 points");
 }
 
-void BM_XYChannelPaint(benchmark::State &state)
+// Mean milliseconds of a whole paint of an XY plot holding Series; the
+// channel's trace alone is timed beside it.
+template <class Series>
+double PaintXYMs(benchmark::State &state, const Series &d)
 {
-    const Data &d = TheData();
     auto plot = MakePlot();
     TgXYPlotChannel *channel = plot->GetChannel(0);
     for (int i = 0; i < Points; ++i)
         channel->AddXY(d.x[size_t(i)], d.y[size_t(i)]);
     TBitmap image(Width, Height);
     plot->PaintToCanvas(image.Canvas()); // lays the plot out
-    OurPaintMs = PaintMs(state, [&] { plot->PaintToCanvas(image.Canvas()); });
+    const double ms = PaintMs(state, [&] { plot->PaintToCanvas(image.Canvas()); });
     TBitmap traceImage(Width, Height);
     const auto t0 = std::chrono::steady_clock::now();
     for (int i = 0; i < 5; ++i)
         channel->Draw(traceImage.Canvas(), clBlack);
     state.counters["trace_ms"] = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count() / 5;
-    state.counters["ms_per_paint"] = OurPaintMs;
+    state.counters["ms_per_paint"] = ms;
+    return ms;
+}
+
+void BM_XYChannelPaint(benchmark::State &state)
+{
+    OurPaintMs = PaintXYMs(state, TheData());
     state.counters["budget_ms"] = BudgetTimesFloor * FloorMs;
     state.SetLabel("whole paint of a 1e6-point XY channel whose X rises, 1200 x 800; budget 1.5 x the floor");
 }
@@ -179,28 +196,69 @@ void BM_QCustomPlotCurveAdd(benchmark::State &state)
     state.SetLabel("QCustomPlot: 1e6 QCPCurve::addData");
 }
 
-template <bool Graph>
-void BM_QCustomPlotPaint(benchmark::State &state)
+// Mean milliseconds of QCustomPlot's whole paint of Series at the
+// benchmark's size: its curve (insertion order) or its graph (sorted keys).
+template <class Series>
+double QCustomPlotPaintMs(benchmark::State &state, const Series &d, bool Graph, bool Antialiased)
 {
-    const Data &d = TheData();
     QCustomPlot plot;
     plot.resize(Width, Height);
     QVector<double> x(d.x.begin(), d.x.end()), y(d.y.begin(), d.y.end());
+    QCPAbstractPlottable *plottable = nullptr;
     if (Graph) {
-        plot.addGraph()->setData(x, y, true);
+        QCPGraph *graph = plot.addGraph();
+        graph->setData(x, y, true);
+        plottable = graph;
     } else {
         auto *curve = new QCPCurve(plot.xAxis, plot.yAxis);
         curve->setData(x, y);
+        plottable = curve;
     }
+    if (!Antialiased)
+        plottable->setAntialiased(false);
     plot.xAxis->setRange(0, 100);
     plot.yAxis->setRange(-50, 50);
-    const double ms = PaintMs(state, [&] { benchmark::DoNotOptimize(plot.toPixmap(Width, Height)); });
+    return PaintMs(state, [&] { benchmark::DoNotOptimize(plot.toPixmap(Width, Height)); });
+}
+
+template <bool Graph>
+void BM_QCustomPlotPaint(benchmark::State &state)
+{
+    const double ms = QCustomPlotPaintMs(state, TheData(), Graph, true);
     state.counters["ms_per_paint"] = ms;
     if (!Graph && OurPaintMs > 0)
         state.counters["ours_times_faster"] = ms / OurPaintMs;
     state.SetLabel(Graph ? "QCustomPlot graph (sorted keys), 1e6 points, 1200 x 800"
                          : "QCustomPlot curve (insertion order), 1e6 points, 1200 x 800; ours must be >= 2x faster");
 }
+
+double PeerScatterMs = 0;
+constexpr double ScatterBudgetTimesPeer = 1.0, ScatterAimTimesPeer = 1.5;
+
+void BM_QCustomPlotCurveScatter(benchmark::State &state)
+{
+    PeerScatterMs = QCustomPlotPaintMs(state, TheScatter(), false, false);
+    state.counters["ms_per_paint"] = PeerScatterMs;
+    state.SetLabel("QCustomPlot curve without antialiasing, 1e6 pairs in random order, 1200 x 800");
+}
+#endif
+
+// The same pairs as the rising case in a random order: every segment
+// crosses the plot.
+void BM_XYChannelPaintScatter(benchmark::State &state)
+{
+    const double ms = PaintXYMs(state, TheScatter());
+    if (PeerScatterMs > 0) {
+        state.counters["peer_ms"] = PeerScatterMs;
+        state.counters["times_peer_speed"] = PeerScatterMs / ms;
+        state.counters["budget_times"] = ScatterBudgetTimesPeer;
+        state.counters["aim_times"] = ScatterAimTimesPeer;
+    }
+    state.SetLabel("whole paint of 1e6 XY pairs in random order drawn as a line, 1200 x 800; budget >= 1.0 x "
+                   "QCustomPlot's curve without antialiasing (aim 1.5)");
+}
+
+#ifdef TQ62_HAVE_QCUSTOMPLOT
 #endif
 
 // A ring of 1e5 points fed 1e6: constant time per point, the storage
@@ -238,5 +296,7 @@ BENCHMARK(BM_XYChannelPaint)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_QCustomPlotCurveAdd)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_QCustomPlotPaint<false>)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_QCustomPlotPaint<true>)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_QCustomPlotCurveScatter)->Unit(benchmark::kMillisecond)->Iterations(5);
 #endif
+BENCHMARK(BM_XYChannelPaintScatter)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_RingBufferFeed)->Unit(benchmark::kMillisecond)->Iterations(3);

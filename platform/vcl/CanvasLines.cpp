@@ -57,6 +57,37 @@ std::vector<DiscColumn> PenDisc(int Width)
     return disc;
 }
 
+// Where Bresenham's walk of a line (see WalkLine) stands at step First: the
+// minor offset q = (2 First Minor + Major) div (2 Major) and r, the
+// remainder. Lines of the canvas's own size need 64 bits; only far-off ends
+// need 128.
+struct WalkStep {
+    long long q, r;
+};
+
+WalkStep WalkStepAt(long long First, long long Major, long long Minor)
+{
+    if (First == 0)
+        return {0, Major};
+    const long long twoMajor = 2 * Major;
+    if (Major < (1LL << 30)) {
+        const long long num = 2 * First * Minor + Major;
+        return {num / twoMajor, num % twoMajor};
+    }
+    const __int128 num = __int128(2) * First * Minor + Major;
+    return {static_cast<long long>(num / twoMajor), static_cast<long long>(num % twoMajor)};
+}
+
+// The first step of the walk whose minor offset reaches K (1 <= K <= Minor):
+// the least i with 2 i Minor + Major >= 2 K Major.
+long long FirstStepReaching(long long K, long long Major, long long Minor)
+{
+    const long long twoMinor = 2 * Minor;
+    if (Major < (1LL << 30))
+        return (Major * (2 * K - 1) + twoMinor - 1) / twoMinor;
+    return static_cast<long long>((__int128(Major) * (2 * K - 1) + twoMinor - 1) / twoMinor);
+}
+
 // Bresenham's walk of a one-pixel line from (X1, Y1) up to, not including,
 // (X2, Y2), without a division per step: step i along the major axis (x
 // when both deltas are equal) meets the minor axis at i * minor / major
@@ -79,22 +110,8 @@ void WalkLine(int X1, int Y1, int X2, int Y2, const TRect &Clip, long long Reach
     const long long last = std::min(major - 1, step > 0 ? hi - from : from - lo);
     if (first > last)
         return;
-    // The minor offset q of step i is (2 i minor + major) div (2 major); r
-    // is the remainder. Lines of the canvas's own size start in 64 bits;
-    // only far-off ends need 128.
     const long long twoMajor = 2 * major, twoMinor = 2 * minor;
-    long long q = 0, r = major;
-    if (first > 0) {
-        if (major < (1LL << 30)) {
-            const long long num = 2 * first * minor + major;
-            q = num / twoMajor;
-            r = num % twoMajor;
-        } else {
-            const __int128 num = __int128(2) * first * minor + major;
-            q = static_cast<long long>(num / twoMajor);
-            r = static_cast<long long>(num % twoMajor);
-        }
-    }
+    auto [q, r] = WalkStepAt(first, major, minor);
     const long long base = xMajor ? Y1 : X1, minorStep = (xMajor ? Y2 > Y1 : X2 > X1) ? 1 : -1;
     long long a = from + step * first;
     for (long long i = first; i <= last; ++i) {
@@ -151,14 +168,14 @@ void WalkPenLine(int X1, int Y1, int X2, int Y2, const TRect &Clip, long long Re
 
 // Pixels of one colour written straight into a 32-bit image (under an
 // integer offset, within a clip rectangle of the image), each stamped with
-// a pen's disc. Neighbouring pixels of one column gather into a run stamped
-// once: a copying pen leaves the union of its stamps, whatever their order
-// or repetition, so the image is the same.
+// a pen's disc (which must outlive the object). Neighbouring pixels of one
+// column gather into a run stamped once: a copying pen leaves the union of
+// its stamps, whatever their order or repetition, so the image is the same.
 class DirectPixels {
 public:
-    DirectPixels(QImage &Image, QPoint Offset, const QRect &Clip, QRgb Colour, std::vector<DiscColumn> Disc)
+    DirectPixels(QImage &Image, QPoint Offset, const QRect &Clip, QRgb Colour, const std::vector<DiscColumn> &Disc)
         : bits_(Image.bits()), stride_(Image.bytesPerLine()), ox_(Offset.x()), oy_(Offset.y()), left_(Clip.left()),
-          right_(Clip.right()), top_(Clip.top()), bottom_(Clip.bottom()), colour_(Colour), disc_(std::move(Disc))
+          right_(Clip.right()), top_(Clip.top()), bottom_(Clip.bottom()), colour_(Colour), disc_(Disc)
     {
     }
     ~DirectPixels() { Flush(); }
@@ -214,10 +231,72 @@ private:
     qsizetype stride_;
     int ox_, oy_, left_, right_, top_, bottom_;
     QRgb colour_;
-    std::vector<DiscColumn> disc_;
+    const std::vector<DiscColumn> &disc_;
     bool open_ = false;
     int x_ = 0;
     long long y0_ = 0, y1_ = 0;
+};
+
+// One-pixel solid lines written straight into a 32-bit image, in image
+// pixels: the pixels of WalkLine's walk of each whole line that lie within
+// a clip rectangle of the image. Each line is clipped once, and its walk
+// starts at the very step (minor offset and remainder) where the whole
+// line's walk enters the clip, so no pixel is tested on its own.
+class ThinLinePixels {
+public:
+    ThinLinePixels(QImage &Image, const QRect &Clip, QRgb Colour)
+        : bits_(reinterpret_cast<QRgb *>(Image.bits())), words_(Image.bytesPerLine() / 4), left_(Clip.left()),
+          right_(Clip.right()), top_(Clip.top()), bottom_(Clip.bottom()), colour_(Colour)
+    {
+    }
+
+    // The line from (X1, Y1) up to, not including, (X2, Y2).
+    void Add(long long X1, long long Y1, long long X2, long long Y2)
+    {
+        const long long dx = std::llabs(X2 - X1), dy = std::llabs(Y2 - Y1);
+        const bool xMajor = dx >= dy;
+        const long long major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
+        const long long from = xMajor ? X1 : Y1, step = (xMajor ? X2 > X1 : Y2 > Y1) ? 1 : -1;
+        const long long base = xMajor ? Y1 : X1, minorStep = (xMajor ? Y2 > Y1 : X2 > X1) ? 1 : -1;
+        const long long majorLo = xMajor ? left_ : top_, majorHi = xMajor ? right_ : bottom_;
+        const long long minorLo = xMajor ? top_ : left_, minorHi = xMajor ? bottom_ : right_;
+        // The steps whose major coordinate lies within the clip, and the
+        // minor offsets kLo..kHi that do; the offset rises from 0 to at most
+        // minor, step by step.
+        long long first = std::max(0LL, step > 0 ? majorLo - from : from - majorHi);
+        long long last = std::min(major - 1, step > 0 ? majorHi - from : from - majorLo);
+        const long long kLo = minorStep > 0 ? minorLo - base : base - minorHi;
+        const long long kHi = minorStep > 0 ? minorHi - base : base - minorLo;
+        if (first > last || kHi < 0 || kLo > minor)
+            return;
+        if (kLo > 0)
+            first = std::max(first, FirstStepReaching(kLo, major, minor));
+        if (kHi < minor)
+            last = std::min(last, FirstStepReaching(kHi + 1, major, minor) - 1);
+        if (first > last)
+            return;
+        auto [q, r] = WalkStepAt(first, major, minor);
+        const long long x = xMajor ? from + step * first : base + minorStep * q;
+        const long long y = xMajor ? base + minorStep * q : from + step * first;
+        const qsizetype along = xMajor ? step : step * words_, across = xMajor ? minorStep * words_ : minorStep;
+        const long long twoMajor = 2 * major, twoMinor = 2 * minor;
+        qsizetype at = y * words_ + x;
+        for (long long n = last - first + 1; n > 0; --n) {
+            bits_[at] = colour_;
+            at += along;
+            r += twoMinor;
+            if (r >= twoMajor) {
+                r -= twoMajor;
+                at += across;
+            }
+        }
+    }
+
+private:
+    QRgb *bits_;
+    qsizetype words_;
+    long long left_, right_, top_, bottom_;
+    QRgb colour_;
 };
 
 } // namespace
@@ -273,11 +352,18 @@ bool TCanvas::DrawLinesDirect(const TPoint *Points, size_t Count, size_t Step)
     QImage *img = DirectImage(offset, clip);
     if (!img)
         return false;
-    const TRect walk = ClipRect();
-    const long long reach = LineReach();
     const std::vector<int> &pattern = LinePattern();
-    DirectPixels pixels(*img, offset, clip, 0xFF000000u | ToQColor(pen_.Color()).rgb(),
-                        PenDisc(WidePen() ? pen_.Width() : 1));
+    const bool thin = pattern.empty() && !WidePen();
+    // A scatter's two-point polylines come here one by one: thin lines skip
+    // what only the general walk needs (its clip rectangle, a wide disc).
+    const TRect walk = thin ? TRect() : ClipRect();
+    const long long reach = LineReach();
+    static const std::vector<DiscColumn> onePixel = PenDisc(1);
+    const std::vector<DiscColumn> wideDisc = WidePen() ? PenDisc(pen_.Width()) : std::vector<DiscColumn>();
+    const QRgb colour = 0xFF000000u | ToQColor(pen_.Color()).rgb();
+    DirectPixels pixels(*img, offset, clip, colour, WidePen() ? wideDisc : onePixel);
+    ThinLinePixels thinLines(*img, clip, colour);
+    const long long ox = offset.x(), oy = offset.y();
     for (size_t i = 1; i < Count; i += Step) {
         const TPoint a = Points[i - 1], b = Points[i];
         if (pattern.empty() && a.X == b.X) { // the walk's rows from a up to, not including, b, at once
@@ -287,6 +373,10 @@ bool TCanvas::DrawLinesDirect(const TPoint *Points, size_t Count, size_t Step)
         }
         if (pattern.empty() && a.Y == b.Y) { // and the walk's columns likewise
             pixels.AddRow(a.Y, b.X > a.X ? a.X : b.X + 1LL, b.X > a.X ? b.X - 1LL : a.X);
+            continue;
+        }
+        if (thin) {
+            thinLines.Add(a.X + ox, a.Y + oy, b.X + ox, b.Y + oy);
             continue;
         }
         WalkPenLine(a.X, a.Y, b.X, b.Y, walk, reach, pattern, [&](int x, int y) { pixels.Add(x, y); });

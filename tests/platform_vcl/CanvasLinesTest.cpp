@@ -242,4 +242,76 @@ TEST(CanvasLines, EveryDirectionAndFarEndsMatchTheExactWalk)
             ExpectExact({width, psSolid, TPoint(5, 3), false, TRect(), points});
 }
 
+// The pixels where two pictures differ.
+int Differences(const QImage &A, const QImage &B)
+{
+    int n = 0;
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            n += A.pixel(x, y) != B.pixel(x, y);
+    return n;
+}
+
+// One-pixel solid lines go straight into the image clipped once per line:
+// their pixels must be the painter's walk of the whole lines (the general
+// path) within the clip, whether drawn as a polyline, as separate segments
+// or line by line. Clips smaller than the image catch a walk that starts
+// afresh at a rounded clip point.
+TEST(CanvasLines, ThinSolidLinesStraightIntoTheImageMatchTheGeneralWalk)
+{
+    const int big = 2147483647;
+    const struct {
+        const char *name;
+        std::vector<TPoint> points;
+    } rows[] = {
+        {"steep", {TPoint(10, 2), TPoint(13, 33), TPoint(11, 1), TPoint(12, 35)}},
+        {"shallow", {TPoint(1, 10), TPoint(46, 14), TPoint(2, 12), TPoint(47, 11)}},
+        {"diagonals", {TPoint(0, 0), TPoint(35, 35), TPoint(47, 23), TPoint(24, 0), TPoint(0, 24)}},
+        {"single pixels and ties", {TPoint(5, 5), TPoint(6, 6), TPoint(7, 6), TPoint(7, 7), TPoint(6, 8), TPoint(8, 9)}},
+        {"across the clip on every side",
+         {TPoint(-30, 5), TPoint(80, 30), TPoint(20, -40), TPoint(28, 90), TPoint(-20, 40), TPoint(70, -3)}},
+        {"ends outside the image", {TPoint(-5, -7), TPoint(53, 41), TPoint(60, -2), TPoint(-9, 38), TPoint(-1, 37)}},
+        {"huge and negative coordinates",
+         {TPoint(-big, -big), TPoint(big, big - 5), TPoint(-big + 3, 17), TPoint(big, -big), TPoint(20, big),
+          TPoint(-100000, -3), TPoint(99999, 40)}},
+        {"shared ends", {TPoint(20, 18), TPoint(30, 22), TPoint(20, 18), TPoint(14, 9), TPoint(30, 22), TPoint(14, 9)}},
+    };
+    const struct {
+        const char *name;
+        TPoint origin;
+        bool clipped;
+        TRect clip;
+    } clips[] = {
+        {"the whole image", TPoint(0, 0), false, TRect()},
+        {"a small clip", TPoint(0, 0), true, TRect(12, 9, 31, 24)},
+        {"a one-pixel clip", TPoint(0, 0), true, TRect(17, 13, 18, 14)},
+        {"a one-row strip", TPoint(0, 0), true, TRect(-5, 20, 60, 21)},
+        {"a clip over the image's corner, offset", TPoint(7, -5), true, TRect(-10, 2, 20, 25)},
+    };
+    const TColor colour = RGB(20, 160, 70);
+    for (const auto &row : rows)
+        for (const auto &c : clips) {
+            SCOPED_TRACE(std::string(row.name) + ", " + c.name);
+            const LineCase k{1, psSolid, c.origin, c.clipped, c.clip, row.points};
+            ImageCanvas general(false, k.origin), polyline(true, k.origin), segments(true, k.origin),
+                lines(true, k.origin);
+            for (ImageCanvas *canvas : {&general, &polyline, &segments, &lines})
+                SetPen(*canvas, k, colour);
+            general.Polyline(k.points);
+            polyline.Polyline(k.points);
+            std::vector<TPoint> ends;
+            for (size_t i = 1; i < k.points.size(); ++i)
+                ends.insert(ends.end(), {k.points[i - 1], k.points[i]});
+            segments.Segments(ends.data(), ends.size());
+            lines.MoveTo(k.points[0].X, k.points[0].Y);
+            for (size_t i = 1; i < k.points.size(); ++i)
+                lines.LineTo(k.points[i].X, k.points[i].Y);
+            const QImage expected = general.Finish();
+            ASSERT_TRUE(expected == ExactLines(k, 0xFF000000u | ToQColor(colour).rgb()));
+            EXPECT_EQ(Differences(polyline.Finish(), expected), 0) << "polyline";
+            EXPECT_EQ(Differences(segments.Finish(), expected), 0) << "segments";
+            EXPECT_EQ(Differences(lines.Finish(), expected), 0) << "line by line";
+        }
+}
+
 } // namespace
