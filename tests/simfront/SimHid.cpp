@@ -60,8 +60,14 @@ void SimHid::WriteOut(const uint8_t *p, size_t n)
 
 void SimHid::CloseTransport()
 {
+    // An unplugged hidraw node reads as gone (EOF, then ENODEV), never as a
+    // reset: nothing more is taken in and what the editor wrote is read away
+    // before the close, since a close over unread packets resets the peer.
     if (device >= 0) {
         shutdown(device, SHUT_RDWR);
+        uint8_t drop[1 + 256];
+        while (recv(device, drop, sizeof drop, MSG_DONTWAIT) > 0) {
+        }
         close(device);
     }
     device = -1;
