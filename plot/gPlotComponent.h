@@ -3,6 +3,7 @@
 #include "Pen.h"
 #include "Printers.h"
 #include "gDrawing.h"
+#include "gPlotDataFile.h"
 #include "gPlotEventTypes.h"
 #include "gPlotObject.h"
 #include "gPlotObjectHost.h"
@@ -255,6 +256,9 @@ public:
     // or an empty field where the channel took no point) or the compact one,
     // in blocks of LogBufferSize rows. The rows wait with their values, so
     // whatever happens to the channels meanwhile the log gets what was added.
+    // The compact log refuses a row that it would give back at another X
+    // (TgCompactX): the points stay in the channels, the rows before it are
+    // logged, and AddDataArray raises "Error Logging Data - " and why.
     void LogActivate(bool Append);
     void LogDeactivate();
     void FlushLog();
@@ -627,7 +631,9 @@ private:
     std::vector<double> FLogRowX;
     std::vector<TgLogCell> FLogCells;
     std::int64_t FLogRowsWritten = 0;
-    void BufferLogRow(double X, int Width);
+    std::vector<TgCompactX> FLogX; // per channel, in the compact form
+    // Empty when the row is buffered, else why the log refuses it.
+    QString BufferLogRow(double X, int Width);
 
     // Interaction state.
     bool FMouseDownFlag = false;

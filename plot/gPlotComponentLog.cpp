@@ -9,6 +9,7 @@
 #include "gPlotMasterManager.h"
 #include "gXYPlotChannel.h"
 
+#include <QtEndian>
 #include <algorithm>
 
 namespace {
@@ -36,9 +37,10 @@ double ToDouble(const QVariant &V)
     return v;
 }
 
-// The rows a compact log already holds (rows 0 and 1 carry X as well); its
-// header must be that of a log of Channels channels.
-std::int64_t CompactLogRows(TStream &File, int Channels)
+// The rows a compact log already holds (rows 0 and 1 carry X as well), with
+// the X those rows hold for each channel; its header must be that of a log
+// of Channels channels.
+std::int64_t CompactLogRows(TStream &File, int Channels, std::vector<TgCompactX> &X)
 {
     const QByteArray bytes = File.ReadAll();
     const QByteArray header = QByteArray(CompactHeader) + QByteArray::number(Channels) + "\r\n";
@@ -47,7 +49,11 @@ std::int64_t CompactLogRows(TStream &File, int Channels)
     if (Channels == 0)
         return 0;
     const std::int64_t body = bytes.size() - header.size(), wide = 8LL * Channels, narrow = 4LL * Channels;
-    return body <= 2 * wide ? body / wide : 2 + (body - 2 * wide) / narrow;
+    const std::int64_t rows = body <= 2 * wide ? body / wide : 2 + (body - 2 * wide) / narrow;
+    for (std::int64_t r = 0; r < std::min<std::int64_t>(rows, 2); ++r)
+        for (int c = 0; c < Channels; ++c)
+            X[size_t(c)].Hold(r, qFromLittleEndian<float>(bytes.constData() + header.size() + r * wide + 8 * c));
+    return rows;
 }
 
 } // namespace
@@ -60,10 +66,11 @@ void TgPlotComponent::LogActivate(bool Append)
         throw Exception(QStringLiteral("Logging Already Active"));
     const int channels = ChannelCount();
     std::int64_t rows = 0;
+    std::vector<TgCompactX> x(static_cast<size_t>(channels));
     if (Append) {
         TFileStream file(FLogFileName, fmOpenReadWrite);
         if (FDataFileFormat == ipdffCompactInterval)
-            rows = CompactLogRows(file, channels);
+            rows = CompactLogRows(file, channels, x);
     } else {
         std::string header;
         if (FDataFileFormat == ipdffCompactInterval) {
@@ -81,6 +88,7 @@ void TgPlotComponent::LogActivate(bool Append)
     FLoggingActive = true;
     FLogChannels = channels;
     FLogRowsWritten = rows;
+    FLogX = std::move(x);
     FLogRowX.clear();
     FLogCells.clear();
 }
@@ -93,9 +101,9 @@ void TgPlotComponent::LogDeactivate()
     FlushLog();
 }
 
-void TgPlotComponent::BufferLogRow(double X, int Width)
+QString TgPlotComponent::BufferLogRow(double X, int Width)
 {
-    FLogRowX.push_back(X);
+    const size_t first = FLogCells.size();
     for (int c = 0; c < FLogChannels; ++c) {
         TgLogCell cell{0, 0, NoPoint};
         if (c < Width && c < ChannelCount() && GetChannel(c)->Count() > 0) {
@@ -106,6 +114,25 @@ void TgPlotComponent::BufferLogRow(double X, int Width)
         }
         FLogCells.push_back(cell);
     }
+    if (FDataFileFormat == ipdffCompactInterval) {
+        // The file's row: the first two fix each channel's X, every later one
+        // is checked whole against them, so that a refused row leaves no trace.
+        const std::int64_t row = FLogRowsWritten + std::int64_t(FLogRowX.size());
+        for (size_t c = 0; c < size_t(FLogChannels); ++c) {
+            const TgLogCell &cell = FLogCells[first + c];
+            if (row < 2) {
+                FLogX[c].Hold(row, cell.Kind == NoPoint ? CompactNoPoint : cell.X);
+                continue;
+            }
+            const QString off = cell.Kind == NoPoint ? QString() : FLogX[c].Off(row, cell.X);
+            if (!off.isEmpty()) {
+                FLogCells.resize(first);
+                return CompactRefusal(GetChannel(int(c)), c, off);
+            }
+        }
+    }
+    FLogRowX.push_back(X);
+    return {};
 }
 
 void TgPlotComponent::FlushLog()
@@ -192,6 +219,7 @@ void TgPlotComponent::AddDataArray(double XValue, const QVariant &Data)
         channel->CheckAppend(points, [&xs](int i) { return xs[size_t(i)]; });
     }
 
+    QString refused; // the first row the log refuses: every point is added all the same
     if (!twoD) {
         for (int c = 0; c < width; ++c) {
             TgPlotChannelCustom *channel = GetChannel(c);
@@ -206,7 +234,7 @@ void TgPlotComponent::AddDataArray(double XValue, const QVariant &Data)
                 channel->AddXYFlags(XValue, 0, null, empty);
         }
         if (FLoggingActive && width > 0)
-            BufferLogRow(XValue, width);
+            refused = BufferLogRow(XValue, width);
     } else {
         for (int j = 0; j < points; ++j) {
             double rowX = XValue;
@@ -217,12 +245,17 @@ void TgPlotComponent::AddDataArray(double XValue, const QVariant &Data)
                 if (c == 0)
                     rowX = x;
             }
-            if (FLoggingActive)
-                BufferLogRow(rowX, width);
+            if (FLoggingActive) {
+                const QString off = BufferLogRow(rowX, width);
+                if (refused.isEmpty())
+                    refused = off;
+            }
         }
     }
     if (FLoggingActive && LogBufferCount() >= FLogBufferSize)
         FlushLog();
+    if (!refused.isEmpty())
+        throw Exception(QStringLiteral("Error Logging Data - ") + refused);
 }
 
 void TgPlotComponent::TransferChannelData(int SourceChannelIndex, int DestinationChannelIndex, int StartIndex,

@@ -66,8 +66,9 @@ std::vector<TgStagedPoints> ReadPlotDataFile(const QString &FileName, int Channe
 // with X and Y, "Null" or "Empty" per channel, or two empty fields.
 void WritePlotTextData(const QString &FileName, const std::vector<const TgPlotChannelCustom *> &Channels,
                        char Separator);
-// Compact-interval form. A channel whose X is not evenly spaced (as far as
-// 4-byte numbers can tell) is refused before anything is written.
+// Compact-interval form. A channel whose X the form would not give back (see
+// TgCompactX) or that holds a value it cannot hold is refused before
+// anything is written.
 void WritePlotCompactData(const QString &FileName, const std::vector<const TgPlotChannelCustom *> &Channels);
 
 // The text a data or log file heads a channel's columns with.
@@ -81,8 +82,33 @@ void AppendSingle(std::string &Out, double Value);
 // The single a compact row holds where a channel has no point.
 constexpr double CompactNoPoint = 1e38;
 // Whether a compact file gives Value back as a single: a value from -3.4E38
-// to below 9E37, -infinity, or a NaN (which reads back as no point).
+// to below 9E37, or -infinity (a NaN would read back as no point).
 bool CompactHolds(double Value);
-// Value as a single, or CompactNoPoint where the form cannot hold it: a
-// value the reader would take for the end marker must not end the file.
+// The single a compact file holds for Value: Value, or CompactNoPoint where
+// the form cannot hold it.
+double CompactSingle(double Value);
+// Value as its CompactSingle: a value the reader would take for the end
+// marker must not end the file.
 void AppendCompactValue(std::string &Out, double Value);
+// "Channel <n> (<title>): <Why>, which the Compact Interval form cannot hold".
+QString CompactRefusal(const TgPlotChannelCustom *Channel, size_t Index, const QString &Why);
+
+// How a compact file gives one channel's X back: rows 0 and 1 hold it as
+// singles, every later row counts it from them, X0 + Row * (X1 - X0) (or X0,
+// else 0, where row 1, or row 0, holds no point). Its save and its log check
+// each X against it, so that what they write reads back at the same X.
+class TgCompactX {
+public:
+    // Row 0 or 1 holds X (CompactNoPoint: no point).
+    void Hold(std::int64_t Row, double X) { (Row == 0 ? FX0 : FX1) = CompactSingle(X); }
+    // The X that row Row, from 2 on, gives back.
+    double At(std::int64_t Row) const;
+    // Empty where a point at X in row Row (from 2 on) comes back at X as
+    // closely as singles can tell (within a millionth of the X involved);
+    // else why not, naming the row (counted from 1) and the interval.
+    QString Off(std::int64_t Row, double X) const;
+
+private:
+    bool Counted() const { return FX0 < 9e37 && FX1 < 9e37; }
+    double FX0 = CompactNoPoint, FX1 = CompactNoPoint;
+};

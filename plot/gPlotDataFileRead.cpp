@@ -8,7 +8,6 @@
 
 #include <QtEndian>
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <string_view>
 
@@ -112,7 +111,7 @@ void ReadCompact(TgLineReader &Reader, std::vector<TgStagedPoints> &Channels)
     }
     const int n = static_cast<int>(count);
     const int kept = std::min<int>(n, static_cast<int>(Channels.size()));
-    std::vector<double> x0(static_cast<size_t>(kept), HUGE_VAL), x1(static_cast<size_t>(kept), HUGE_VAL);
+    std::vector<TgCompactX> xs(static_cast<size_t>(kept));
     auto single = [&](long long Row) {
         quint32 bits = 0;
         if (!Reader.ReadBytes(&bits, 4))
@@ -154,14 +153,10 @@ void ReadCompact(TgLineReader &Reader, std::vector<TgStagedPoints> &Channels)
             if (i >= kept)
                 continue;
             const size_t k = static_cast<size_t>(i);
-            if (r == 0)
-                x0[k] = x;
-            else if (r == 1)
-                x1[k] = x;
-            else if (x0[k] < 9e37 && x1[k] < 9e37)
-                x = x0[k] + double(r) * (x1[k] - x0[k]);
+            if (r < 2)
+                xs[k].Hold(r, x);
             else
-                x = x0[k] < 9e37 ? x0[k] : 0.0;
+                x = xs[k].At(r);
             if (x < 9e37 && y < 9e37)
                 Channels[k].Add(x, y, TgStagedPoints::Plain);
         }

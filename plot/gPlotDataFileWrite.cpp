@@ -7,6 +7,7 @@
 #include "gPlotDataText.h"
 #include "gPlotTextFile.h"
 
+#include <QLocale>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -66,45 +67,32 @@ float Single(double Value)
     return static_cast<float>(Value);
 }
 
-// Whether the compact form's X (the first two X as singles and a row count)
-// gives the channel's X back as closely as singles can hold them.
-bool EvenlySpaced(const TgPlotChannelCustom *Channel)
+QString Number(double Value)
 {
-    const int n = Channel->Count();
-    if (n < 3)
-        return true;
-    TgPointBlocks points(Channel);
-    const double x0 = Single(points.At(0)->X), x1 = Single(points.At(1)->X);
-    const double last = points.At(n - 1)->X;
-    const double scale = std::max({std::fabs(x0), std::fabs(last), std::fabs(x0 + (n - 1) * (x1 - x0))});
-    const double tolerance = 1e-6 * scale;
-    for (int r = 0; r < n; ++r) {
-        const double x = points.At(r)->X;
-        if (!(std::fabs(x - (x0 + r * (x1 - x0))) <= tolerance))
-            return false;
-    }
-    return true;
+    return QString::number(Value, 'g', QLocale::FloatingPointShortest);
 }
 
 // Raises when the compact form cannot give Channel's points back.
 void CheckCompact(const TgPlotChannelCustom *Channel, size_t Index)
 {
-    const auto refuse = [&](const QString &Why) {
-        throw Exception(QStringLiteral("Channel %1 (%2): %3, which the Compact Interval form cannot hold")
-                            .arg(Index)
-                            .arg(DataFileTitle(Channel), Why));
-    };
-    if (!EvenlySpaced(Channel))
-        refuse(QStringLiteral("X-Values are not evenly spaced"));
     TgPointBlocks points(Channel);
+    TgCompactX x;
     for (int i = 0; i < Channel->Count(); ++i) {
         const TgPlotDataCustomList::XYEmptyNull &p = *points.At(i);
         for (const double v : {p.X, p.Y})
             if (!CompactHolds(v))
-                refuse(QStringLiteral("point %1 holds the value %2 (the form holds values from -3.4E38 to below "
-                                      "9E37)")
-                           .arg(i)
-                           .arg(v));
+                throw Exception(CompactRefusal(
+                    Channel, Index,
+                    QStringLiteral("point %1 holds the value %2 (the form holds values from -3.4E38 to below 9E37)")
+                        .arg(i)
+                        .arg(v)));
+        if (i < 2) {
+            x.Hold(i, p.X);
+            continue;
+        }
+        const QString off = x.Off(i, p.X);
+        if (!off.isEmpty())
+            throw Exception(CompactRefusal(Channel, Index, off));
     }
 }
 
@@ -135,17 +123,53 @@ void AppendSingle(std::string &Out, double Value)
     Out.append(reinterpret_cast<const char *>(&bits), 4);
 }
 
-// Its reader takes singles from 9E37 up for "no point" and above 1.5E38 for
-// the end, and no single holds a finite value beyond 3.4E38.
+// Its reader takes singles from 9E37 up (and NaN) for "no point" and above
+// 1.5E38 for the end, and no single holds a finite value beyond 3.4E38.
 bool CompactHolds(double Value)
 {
     const float f = Single(Value);
-    return std::isnan(Value) || (f < 9e37f && (std::isfinite(f) || !std::isfinite(Value)));
+    return f < 9e37f && (std::isfinite(f) || !std::isfinite(Value));
+}
+
+double CompactSingle(double Value)
+{
+    return CompactHolds(Value) ? double(Single(Value)) : CompactNoPoint;
 }
 
 void AppendCompactValue(std::string &Out, double Value)
 {
-    AppendSingle(Out, CompactHolds(Value) ? Value : CompactNoPoint);
+    AppendSingle(Out, CompactSingle(Value));
+}
+
+QString CompactRefusal(const TgPlotChannelCustom *Channel, size_t Index, const QString &Why)
+{
+    return QStringLiteral("Channel %1 (%2): %3, which the Compact Interval form cannot hold")
+        .arg(Index)
+        .arg(DataFileTitle(Channel), Why);
+}
+
+double TgCompactX::At(std::int64_t Row) const
+{
+    if (Counted())
+        return FX0 + double(Row) * (FX1 - FX0);
+    return FX0 < 9e37 ? FX0 : 0.0;
+}
+
+QString TgCompactX::Off(std::int64_t Row, double X) const
+{
+    const double given = At(Row);
+    const bool counted = Counted();
+    // The first X is in the scale: an X near 0 counted from far away is as
+    // close as the interval's singles allow, not as close as 0 is.
+    const double scale = std::max({std::fabs(X), std::fabs(given), counted ? std::fabs(FX0) : 0.0});
+    if (std::fabs(X - given) <= 1e-6 * scale)
+        return {};
+    const QString where = counted ? QStringLiteral("the interval %1 from X %2 puts it at %3")
+                                        .arg(Number(FX1 - FX0), Number(FX0), Number(given))
+                                  : QStringLiteral("row %1 holds no X to count from").arg(FX0 < 9e37 ? 2 : 1);
+    return QStringLiteral("X-Values are not evenly spaced (row %1 is at X %2, where %3)")
+        .arg(Row + 1)
+        .arg(Number(X), where);
 }
 
 void WriteChannelDataFile(const QString &FileName, const TgPlotChannelCustom *Channel, char Separator)

@@ -268,8 +268,10 @@ TEST_F(PlotDataFileTest, CompactChannelCountMustFitTheRows)
     }
 }
 
-// Every finite value comes back from a compact file as a single holds it,
-// or the save refuses it and the old file stays.
+// Every value comes back from a compact file as a single holds it, or the
+// save refuses it and the old file stays, whatever the point's flags: a
+// NaN, which would read back as no point, is refused too. A channel with
+// fewer points comes back with its gap.
 TEST_F(PlotDataFileTest, CompactValuesComeBackOrAreRefused)
 {
     const double inf = std::numeric_limits<double>::infinity();
@@ -280,30 +282,41 @@ TEST_F(PlotDataFileTest, CompactValuesComeBackOrAreRefused)
     } cases[] = {
         {"an ordinary value", -273.15, true},      {"just below the no-point marks", 8.9e37, true},
         {"a large negative value", -3.3e38, true}, {"a tiny value", 1e-40, true},
-        {"the no-point marks", 9e37, false},       {"between the marks", 1.2e38, false},
-        {"the end marker's range", 2e38, false},   {"beyond any single", 1e39, false},
+        {"minus infinity", -inf, true},            {"the no-point marks", 9e37, false},
+        {"between the marks", 1.2e38, false},      {"the end marker's range", 2e38, false},
+        {"beyond any single", 1e39, false},        {"just below the lowest single", -3.5e38, false},
         {"below any single", -1e39, false},        {"infinity", inf, false},
+        {"not a number", std::nan(""), false},
     };
+    enum Flags { Plain, Null, Empty };
+    const struct {
+        const char *name;
+        bool asX;
+        Flags flags;
+    } ways[] = {{" as Y", false, Plain}, {" as a Null point's Y", false, Null}, {" as an Empty point's Y", false, Empty},
+                {" as X", true, Plain}};
     for (const auto &c : cases) {
-        for (const bool asX : {false, true}) {
-            if (asX && !std::isfinite(c.value))
+        for (const auto &way : ways) {
+            if (way.asX && !std::isfinite(c.value))
                 continue; // the channel refuses such an X when it is added
-            SCOPED_TRACE(std::string(c.name) + (asX ? " as X" : " as Y"));
+            SCOPED_TRACE(std::string(c.name) + way.name);
             TgXYPlot plot(nullptr);
-            Prepare(plot, 1);
+            Prepare(plot, 2);
             plot.SetDataFileFormat(ipdffCompactInterval);
             WriteBytes(Path("values.bin"), "old");
-            if (asX) { // two points: the only X of the form
-                plot.GetChannel(0)->AddXY(c.value, 1);
-                plot.GetChannel(0)->AddXY(c.value, 2);
+            TgPlotChannelCustom *a = plot.GetChannel(0);
+            if (way.asX) { // two points: the only X of the form
+                a->AddXY(c.value, 1);
+                a->AddXY(c.value, 2);
             } else {
                 for (int i = 0; i < 3; ++i)
-                    plot.GetChannel(0)->AddXY(i, i == 1 ? c.value : i);
+                    a->AddXYFlags(i, i == 1 ? c.value : i, i == 1 && way.flags == Null, i == 1 && way.flags == Empty);
+                plot.GetChannel(1)->AddXY(0, 5); // no point in row 2
             }
             const QString message = MessageOf([&] { plot.SaveDataToFile(Path("values.bin")); });
             if (!c.held) {
                 EXPECT_TRUE(message.startsWith(QStringLiteral("Error Saving Data - Channel 0 (A): point 0 holds the value ")
-                                                   .replace("point 0", asX ? "point 0" : "point 1")))
+                                                   .replace("point 0", way.asX ? "point 0" : "point 1")))
                     << message.toStdString();
                 // The range both ways: a value below the lowest single is refused as well.
                 EXPECT_TRUE(message.endsWith("(the form holds values from -3.4E38 to below 9E37), which the Compact "
@@ -314,13 +327,14 @@ TEST_F(PlotDataFileTest, CompactValuesComeBackOrAreRefused)
             }
             ASSERT_EQ(message.toStdString(), "(nothing raised)");
             TgXYPlot back(nullptr);
-            Prepare(back, 1);
+            Prepare(back, 2);
             back.LoadDataFromFile(Path("values.bin"));
-            ASSERT_EQ(back.GetChannel(0)->Count(), plot.GetChannel(0)->Count());
+            ASSERT_EQ(back.GetChannel(0)->Count(), a->Count());
             double x, y;
             bool empty, null;
             back.GetChannel(0)->GetXYEmptyNull(1, x, y, empty, null);
-            EXPECT_EQ(asX ? x : y, double(float(c.value)));
+            EXPECT_EQ(way.asX ? x : y, double(float(c.value)));
+            EXPECT_EQ(PointTexts(back.GetChannel(1)), PointTexts(plot.GetChannel(1)));
         }
     }
 }
@@ -493,6 +507,129 @@ TEST_F(PlotDataFileTest, CompactLogKeepsEveryRowWhateverTheValues)
             EXPECT_EQ(PointTexts(back.GetChannel(1)), expected);
         }
     }
+}
+
+// A compact log gives a row's X back counted from its first two rows: a
+// row it would give back at another X is refused, naming the row and the
+// interval, and the log holds exactly the rows before it, whole. The rows
+// go in one write each, in blocks of 4, and appended to a log restarted
+// after its first two rows; a compact save of the same points agrees.
+TEST_F(PlotDataFileTest, CompactLogRowsComeBackAtTheirXOrAreRefused)
+{
+    const struct {
+        const char *name;
+        std::vector<double> xs; // row r: channel A takes (X, r), B (X, 10 r)
+        const char *refusal;    // of the last row; "": every row is logged
+        int bSkips;             // a row where B takes no point, or -1
+    } cases[] = {
+        {"even", {0, 1, 2, 3, 4, 5, 6}, "", -1},
+        {"equal X", {5, 5, 5, 5}, "", -1},
+        {"decreasing X", {10, 8, 6, 4, 2, 0, -2}, "", -1},
+        {"an interval of tenths", {-0.3, -0.2, -0.1, 0, 0.1, 0.2, 0.3, 0.4, 0.5}, "", -1},
+        {"uneven at row 3", {0, 1, 2.5},
+         "Channel 0 (A): X-Values are not evenly spaced (row 3 is at X 2.5, where the interval 1 from X 0 puts it at 2)",
+         -1},
+        {"uneven at a later row", {0, 1, 2, 3, 4, 5, 7},
+         "Channel 0 (A): X-Values are not evenly spaced (row 7 is at X 7, where the interval 1 from X 0 puts it at 6)",
+         -1},
+        {"decreasing, then back up", {10, 8, 6, 7},
+         "Channel 0 (A): X-Values are not evenly spaced (row 4 is at X 7, where the interval -2 from X 10 puts it at "
+         "4)",
+         -1},
+        {"B without a point in row 2", {0, 1, 2},
+         "Channel 1 (B): X-Values are not evenly spaced (row 3 is at X 2, where row 2 holds no X to count from)", 1},
+        {"B without a point in row 1", {0, 1, 2},
+         "Channel 1 (B): X-Values are not evenly spaced (row 3 is at X 2, where row 1 holds no X to count from)", 0},
+        {"B without a point in row 4", {0, 1, 2, 3, 4, 5}, "", 3},
+    };
+    enum Mode { EachRow, Blocks, Appended };
+    for (const auto &c : cases) {
+        for (const Mode mode : {EachRow, Blocks, Appended}) {
+            SCOPED_TRACE(std::string(c.name) + (mode == EachRow ? ", each row" : mode == Blocks ? ", blocks" : ", appended"));
+            TgXYPlot plot(nullptr);
+            Prepare(plot, 2);
+            plot.SetDataFileFormat(ipdffCompactInterval);
+            plot.SetLogFileName(Path("rows.log"));
+            plot.SetLogBufferSize(mode == Blocks ? 4 : 0);
+            plot.LogActivate(false);
+            const int rows = int(c.xs.size());
+            QString message;
+            for (int r = 0; r < rows; ++r) {
+                if (mode == Appended && r == 2) {
+                    plot.LogDeactivate();
+                    plot.LogActivate(true);
+                }
+                const QVariantList row = r == c.bSkips ? QVariantList{r} : QVariantList{r, 10 * r};
+                message = MessageOf([&] { plot.AddDataArray(c.xs[size_t(r)], row); });
+                if (r < rows - 1) {
+                    ASSERT_EQ(message, "(nothing raised)") << "row " << r + 1;
+                }
+            }
+            plot.LogDeactivate();
+            const bool refused = *c.refusal != 0;
+            EXPECT_EQ(message.toStdString(), refused ? std::string("Error Logging Data - ") + c.refusal +
+                                                           ", which the Compact Interval form cannot hold"
+                                                     : "(nothing raised)");
+            const int kept = refused ? rows - 1 : rows;
+            EXPECT_EQ(ReadBytes(Path("rows.log")).size(), 21 + 16 * std::min(kept, 2) + 8 * std::max(kept - 2, 0));
+
+            // The points reached the channels; the log gives back those of its
+            // rows, at their X as closely as singles hold them.
+            EXPECT_EQ(plot.GetChannel(0)->Count(), rows);
+            TgXYPlot back(nullptr);
+            Prepare(back, 2);
+            ASSERT_EQ(MessageOf([&] { back.LoadDataFromFile(Path("rows.log")); }), "(nothing raised)");
+            for (int k = 0; k < 2; ++k) {
+                const TgPlotChannelCustom *channel = back.GetChannel(k);
+                const int points = kept - (k == 1 && c.bSkips >= 0 && c.bSkips < kept ? 1 : 0);
+                EXPECT_EQ(channel->Count(), points) << "channel " << k;
+                for (int i = 0, r = 0; i < std::min(points, channel->Count()); ++i, ++r) {
+                    if (k == 1 && r == c.bSkips)
+                        ++r;
+                    double x, y;
+                    bool empty, null;
+                    channel->GetXYEmptyNull(i, x, y, empty, null);
+                    EXPECT_NEAR(x, c.xs[size_t(r)], 1e-6) << "channel " << k << " row " << r + 1;
+                    EXPECT_EQ(y, (k == 0 ? 1 : 10) * r) << "channel " << k << " row " << r + 1;
+                }
+            }
+
+            if (c.bSkips < 0) { // the save judges the same X alike
+                WriteBytes(Path("rows.bin"), "old");
+                EXPECT_EQ(MessageOf([&] { plot.SaveDataToFile(Path("rows.bin")); }).toStdString(),
+                          refused ? std::string("Error Saving Data - ") + c.refusal +
+                                        ", which the Compact Interval form cannot hold"
+                                  : "(nothing raised)");
+            }
+        }
+    }
+}
+
+// A two-dimensional array's rows all reach the channels; the compact log
+// refuses each that it would give back at another X (the message names the
+// first), and logs the next row that is on its interval.
+TEST_F(PlotDataFileTest, CompactLogOfArrayRows)
+{
+    TgXYPlot plot(nullptr);
+    Prepare(plot, 2);
+    plot.SetDataFileFormat(ipdffCompactInterval);
+    plot.SetLogFileName(Path("array.log"));
+    plot.SetLogBufferSize(10);
+    plot.LogActivate(false);
+    plot.AddDataArray(1, QVariantList{QVariantList{0, 1, 2}, QVariantList{10, 11, 12}}); // X 0, 1, 2
+    EXPECT_EQ(MessageOf([&] { plot.AddDataArray(2, QVariantList{QVariantList{3, 4}, QVariantList{13, 14}}); }),
+              "Error Logging Data - Channel 0 (A): X-Values are not evenly spaced (row 4 is at X 4, where the "
+              "interval 1 from X 0 puts it at 3), which the Compact Interval form cannot hold");
+    EXPECT_EQ(PointTexts(plot.GetChannel(1)), (QStringList{"0 10", "1 11", "2 12", "4 13", "6 14"}));
+    EXPECT_EQ(plot.LogBufferCount(), 3);
+    plot.AddDataArray(-3, QVariantList{QVariantList{5}, QVariantList{15}}); // X 3: the log's next row
+    EXPECT_EQ(plot.LogBufferCount(), 4);
+    plot.LogDeactivate();
+
+    TgXYPlot back(nullptr);
+    Prepare(back, 2);
+    back.LoadDataFromFile(Path("array.log"));
+    EXPECT_EQ(PointTexts(back.GetChannel(1)), (QStringList{"0 10", "1 11", "2 12", "3 15"}));
 }
 
 TEST_F(PlotDataFileTest, LogOfChannelsWithRingsSmallerThanTheBuffer)
