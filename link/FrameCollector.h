@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 
 // Assembles received bytes into CommandFrames. A frame starts at 0x10 0x02 and
 // is complete at LEN + 8 bytes when 0x10 0x03 stand where LEN puts them; the
@@ -11,10 +12,11 @@
 // partial frame is dropped when its next byte comes more than the gap later.
 class FrameCollector {
 public:
-    static constexpr int64_t kDefaultGapMs = 200;
+    // The bytes of a frame belong together whatever the pause between them.
+    static constexpr int64_t kNoGap = std::numeric_limits<int64_t>::max();
     using FrameHandler = std::function<void(const ByteVector &frame)>;
 
-    explicit FrameCollector(int64_t gapMs = kDefaultGapMs) : gapMs(gapMs) {}
+    explicit FrameCollector(int64_t gapMs) : gapMs(gapMs) {}
 
     // Feeds n bytes that arrived at nowMs (a monotonic clock); calls onFrame for
     // every frame they complete, in order.

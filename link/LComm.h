@@ -36,6 +36,9 @@ public:
 
 protected:
     static constexpr uint32_t kPollTimeoutMs = 2000;
+    // Line noise may start a frame that never ends: a pause this long in a
+    // frame ends it, and the collector looks for the next one.
+    static constexpr int64_t kFrameGapMs = 200;
     // The message for a reply: WM_LINK_REPLY at 115200 baud, else WM_LINK_REPLY_ALT.
     uint32_t ReplyMessageId();
     // "COM R " line of a reply.

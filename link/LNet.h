@@ -1,5 +1,6 @@
 #pragma once
 #include "ChunkLinkTransport.h"
+#include "FrameCollector.h"
 
 // The network link's transport. Each frame is written through the writer
 // (TfmMain::NetWrite); a failed send ends the worker with WM_LINK_ERROR code 7.
@@ -13,6 +14,10 @@ public:
     void ConnectionLost();
 
 protected:
+    // TCP loses and reorders no bytes, but a lost segment comes again 200 ms
+    // or more later: the pieces of a reply belong together whatever the pause.
+    // A reply that never completes is ended by the reply timeout.
+    static constexpr int64_t kFrameGapMs = FrameCollector::kNoGap;
     int WriteFailureCode() const override { return LinkErrorConnectionLost; }
     void OnReplyTimeout() override;
 };

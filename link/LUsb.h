@@ -11,6 +11,9 @@ public:
     ~LUsb() override;
 
 protected:
+    // A report carries a whole frame; a piece that waits this long for the
+    // rest of its frame is a broken report and is dropped.
+    static constexpr int64_t kFrameGapMs = 200;
     bool WriteOut(const uint8_t *p, size_t n) override;
     void OnNewFrame() override { extraTimeouts = 0; }
     void OnReplyTimeout() override;

@@ -12,9 +12,11 @@
 
 // The request queue on top of a link transport (LComm, LUsb or LNet): at most
 // one frame outstanding, later frames queued and merged (RequestQueue), the
-// received bytes collected into frames (FrameCollector), each complete reply
-// sent to the main window as WM_LINK_REPLY with its round-trip time, and a poll
-// frame when the link has been idle for the poll interval.
+// received bytes collected into frames (FrameCollector, with the transport's
+// gap; a partial frame is also dropped when a new frame goes out and when the
+// reply timeout passes), each complete reply sent to the main window as
+// WM_LINK_REPLY with its round-trip time, and a poll frame when the link has
+// been idle for the poll interval.
 //
 // Threads: construction, Open, Close, QueueFrame, the setters and the poll
 // timer on the UI thread; the collector, FrameReceived and SendNext on the
@@ -117,6 +119,8 @@ protected:
         collector.Feed(&b, 1, nowMs, [this](const ByteVector &f) { FrameReceived(f); });
     }
 
+    void DropPartialReply() override { collector.Reset(); }
+
     // Worker, under the lock: a complete reply. A frame already queued goes
     // out before the reply is handed to the main window, so that the device
     // works on it while the UI thread handles the reply; still only one frame
@@ -184,7 +188,7 @@ private:
     bool busy = false;
     bool wroteAhead = false; // a frame went out while the reply before it is being handled
     RequestQueue queue;
-    FrameCollector collector;
+    FrameCollector collector{Transport::kFrameGapMs};
     std::unique_ptr<QTimer> pollTimer;
     int64_t replyStart = 0;
     int64_t counterFrequency = 1;

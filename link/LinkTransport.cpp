@@ -156,10 +156,12 @@ void LinkTransport::ThreadProc()
                 break;
             }
         } else if (r == 1) {
+            DropPartialReply();
             WriteNewFrameNow();
         } else if (r == 2) {
             break;
         } else if (r == kWaitTimeout) {
+            DropPartialReply();
             OnReplyTimeout();
         } else {
             if (!stopping.load())

@@ -67,6 +67,10 @@ protected:
     virtual void OnReplyTimeout() = 0;
     // Worker: a new frame is about to be written from the send request.
     virtual void OnNewFrame() {}
+    // Worker: a new frame is about to be written from the send request, or the
+    // reply timeout passed: the reply to come starts afresh, so received bytes
+    // that make no whole frame yet are stale.
+    virtual void DropPartialReply() {}
     // One received byte; the base posts WM_LINK_BYTE.
     virtual void OnByte(uint8_t b);
     // A line for a frame put into the send buffer (serial only).

@@ -6,6 +6,7 @@
 #include "CommandClasses.h"
 #include "ConnFixture.h"
 #include "LUnitControl.h"
+#include "SplitProxy.h"
 
 namespace {
 
@@ -170,6 +171,33 @@ TEST(OpenFailure, APortThatCannotBeOpenedIsReportedAndDropped)
     }
     EXPECT_EQ(ui.linkBrokenCount, 4);
     EXPECT_EQ(ui.connectResults, 0);
+}
+
+} // namespace
+
+namespace {
+
+// Every reply of the device in two pieces 300 ms apart, as a retransmitted
+// segment brings it: the handshake still goes online, each command leaves
+// once and each reply is acted on once.
+TEST(SplitReplies, TheHandshakeGoesOnlineWithEveryCommandSentOnce)
+{
+    ConnFixture f(Transport::Tcp);
+    f.ui.candidates.resize(1);
+    SplitProxy proxy(static_cast<SimTcp &>(*f.sim).Port(), {{5}, 300});
+    f.factory.SetNetAddress("127.0.0.1", proxy.Port());
+    f.Connect();
+    ASSERT_TRUE(PumpUntil([&] { return f.main.IsOnline() && f.sim->FrameCount() >= 6; }, 5000))
+        << (f.ui.informations.empty() ? "" : f.ui.informations.back());
+    const std::vector<uint8_t> expected = {CMD_CONNECT,      CMD_IDENTITY,       CMD_LOCK_STATUS,
+                                           CMD_UPLOAD_START, CMD_CURRENT_PRESET, CMD_PRESET_NAME};
+    std::vector<uint8_t> codes = f.Codes();
+    codes.resize(expected.size());
+    EXPECT_EQ(codes, expected);
+    EXPECT_EQ(f.ui.connectResults, 1);
+    EXPECT_EQ(f.ui.connectFailures, 0);
+    EXPECT_TRUE(f.ui.informations.empty());
+    f.main.CloseLink();
 }
 
 } // namespace

@@ -7,7 +7,10 @@ namespace {
 const ByteVector kGainAck = {0x10, 0x02, 0x01, 0x00, 0x01, 0x01, 0x10, 0x03, 0x00};
 const ByteVector kLevels = {0x10, 0x02, 0x01, 0x00, 0x04, 0x40, 0x10, 0x03, 0x02, 0x10, 0x03, 0x77};
 
+constexpr int64_t kGapMs = 200;
+
 struct Collected {
+    explicit Collected(int64_t gapMs = kGapMs) : c(gapMs) {}
     FrameCollector c;
     std::vector<ByteVector> frames;
     void Feed(const ByteVector &b, int64_t at = 0)
@@ -68,11 +71,31 @@ TEST(FrameCollector, APartialFrameIsDroppedAfterAGap)
 {
     Collected c;
     c.Feed({0x10, 0x02, 0x01, 0x00, 0x01}, 0);
-    c.Feed(kGainAck, FrameCollector::kDefaultGapMs + 1);
+    c.Feed(kGainAck, kGapMs + 1);
     EXPECT_EQ(c.frames, std::vector<ByteVector>{kGainAck});
     // Within the gap the bytes still belong together.
     Collected d;
     d.Feed({0x10, 0x02, 0x01, 0x00}, 0);
-    d.Feed({0x01, 0x01, 0x10, 0x03, 0x00}, FrameCollector::kDefaultGapMs);
+    d.Feed({0x01, 0x01, 0x10, 0x03, 0x00}, kGapMs);
     EXPECT_EQ(d.frames.size(), 1u);
+}
+
+TEST(FrameCollector, WithoutAGapPiecesBelongTogetherUntilReset)
+{
+    Collected c(FrameCollector::kNoGap);
+    c.Feed({0x10, 0x02, 0x01}, 0);
+    c.Feed({0x00, 0x01, 0x01}, 600);
+    c.Feed({0x10, 0x03, 0x00}, 3600000);
+    EXPECT_EQ(c.frames, std::vector<ByteVector>{kGainAck});
+    // A stale start that announces more bytes than the next reply brings
+    // would swallow that reply; a reset lets the reply stand alone.
+    const ByteVector stale = {0x10, 0x02, 0x01, 0x00, 0x40};
+    Collected glued(FrameCollector::kNoGap);
+    glued.Feed(stale, 0);
+    glued.Feed(kGainAck, 1000);
+    EXPECT_TRUE(glued.frames.empty());
+    c.Feed(stale, 0);
+    c.c.Reset();
+    c.Feed(kGainAck, 1000);
+    EXPECT_EQ(c.frames, (std::vector<ByteVector>{kGainAck, kGainAck}));
 }

@@ -87,3 +87,23 @@ TEST(SerialLink, AHangUpIsALinkError)
     rig.Close();
     EXPECT_LT(t.elapsed(), 1000);
 }
+
+// Line noise can start a frame that never ends: a pause of more than the gap
+// ends it, and the next frame is taken, without waiting for the reply timeout.
+TEST(SerialLink, APartialFrameIsDroppedAfterTheGapAndTheNextFrameIsTaken)
+{
+    SerialRig rig;
+    ASSERT_TRUE(rig.Open());
+    rig.link->SetPollingSuspended(true);
+    rig.link->SetTimeout(2000);
+    rig.link->SetRetryCount(1);
+    rig.sim.knobs.silent = true;
+    rig.link->QueueFrame(Gain(4, 1), false);
+    ASSERT_TRUE(rig.sim.WaitForFrames(1, 2000));
+    rig.sim.SendRaw({0x10, 0x02, 0x01, 0x00, 0x40, 0x24}); // announces 72 bytes
+    PumpFor(300);
+    rig.sim.SendRaw(kAck);
+    ASSERT_TRUE(PumpUntil([&] { return !rig.owner.replies.empty(); }, 1000));
+    EXPECT_EQ(rig.owner.replies[0].bytes, kAck);
+    EXPECT_EQ(rig.sim.FrameCount(), 1u);
+}

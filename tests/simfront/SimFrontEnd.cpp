@@ -119,7 +119,7 @@ void SimFrontEnd::Received(const ByteVector &bytes)
 {
     partial.insert(partial.end(), bytes.begin(), bytes.end());
     // The simulator's own framing: whole frames by LEN, junk skipped.
-    FrameCollector collector(1 << 30);
+    FrameCollector collector(FrameCollector::kNoGap);
     ByteVector rest;
     std::vector<ByteVector> whole;
     collector.Feed(partial.data(), partial.size(), 0, [&](const ByteVector &f) { whole.push_back(f); });
