@@ -39,7 +39,8 @@ double ToDouble(const QVariant &V)
 
 // The rows a compact log already holds (rows 0 and 1 carry X as well), with
 // the X those rows hold for each channel; its header must be that of a log
-// of Channels channels.
+// of Channels channels, and it must end with a whole row: rows appended after
+// a piece of one would be read a piece out of step.
 std::int64_t CompactLogRows(TStream &File, int Channels, std::vector<TgCompactX> &X)
 {
     const QByteArray bytes = File.ReadAll();
@@ -50,6 +51,12 @@ std::int64_t CompactLogRows(TStream &File, int Channels, std::vector<TgCompactX>
         return 0;
     const std::int64_t body = bytes.size() - header.size(), wide = 8LL * Channels, narrow = 4LL * Channels;
     const std::int64_t rows = body <= 2 * wide ? body / wide : 2 + (body - 2 * wide) / narrow;
+    const std::int64_t whole = std::min<std::int64_t>(rows, 2) * wide + std::max<std::int64_t>(rows - 2, 0) * narrow;
+    if (whole != body)
+        throw Exception(QStringLiteral("The log file does not end with a whole row: %1 bytes after row %2 belong to "
+                                       "no row, and rows appended after them would not read back")
+                            .arg(body - whole)
+                            .arg(rows));
     for (std::int64_t r = 0; r < std::min<std::int64_t>(rows, 2); ++r)
         for (int c = 0; c < Channels; ++c)
             X[size_t(c)].Hold(r, qFromLittleEndian<float>(bytes.constData() + header.size() + r * wide + 8 * c));

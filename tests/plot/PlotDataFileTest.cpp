@@ -669,6 +669,48 @@ TEST_F(PlotDataFileTest, LogOfChannelsWithRingsSmallerThanTheBuffer)
     EXPECT_EQ(PointTexts(back.GetChannel(1)), (QStringList{"1 20", "2 40", "3 60", "4 80"}));
 }
 
+// A compact log cut inside a row (a write that never ended) is not appended
+// to: the rows after the piece would be read out of step. Nothing is written
+// and logging stays off; a whole log is appended to as before.
+TEST_F(PlotDataFileTest, CompactLogEndingInsideARowIsNotAppendedTo)
+{
+    TgXYPlot plot(nullptr);
+    Prepare(plot, 2);
+    plot.SetDataFileFormat(ipdffCompactInterval);
+    plot.SetLogFileName(Path("cut.log"));
+    plot.SetLogBufferSize(0);
+    plot.LogActivate(false);
+    for (int r = 0; r < 4; ++r)
+        plot.AddDataArray(r, QVariantList{r, 10 * r});
+    plot.LogDeactivate();
+    const QByteArray whole = ReadBytes(Path("cut.log")); // header 21, rows 16 + 16 + 8 + 8
+    const struct {
+        int cut;
+        const char *refusal; // "": appended to
+    } cases[] = {
+        {0, ""},
+        {3, "5 bytes after row 3"},
+        {8, ""}, // a narrow row's length: it ends with row 3, whole
+        {20, "12 bytes after row 1"},
+        {40, "8 bytes after row 0"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE("cut by " + std::to_string(c.cut));
+        const QByteArray damaged = whole.left(whole.size() - c.cut);
+        WriteBytes(Path("cut.log"), damaged);
+        const QString message = MessageOf([&] { plot.LogActivate(true); });
+        if (!*c.refusal) {
+            ASSERT_EQ(message, "(nothing raised)");
+            plot.LogDeactivate();
+            continue;
+        }
+        EXPECT_EQ(message.toStdString(), std::string("The log file does not end with a whole row: ") + c.refusal +
+                                             " belong to no row, and rows appended after them would not read back");
+        EXPECT_FALSE(plot.LoggingActive());
+        EXPECT_EQ(ReadBytes(Path("cut.log")), damaged);
+    }
+}
+
 TEST_F(PlotDataFileTest, TransferChannelData)
 {
     TgPlot plot(nullptr);
