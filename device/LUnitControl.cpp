@@ -2,6 +2,7 @@
 
 #include "CM_MCS_CMD.h"
 #include "CommandClasses.h"
+#include "ImageRanges.h"
 
 #include <algorithm>
 #include <cstring>
@@ -424,6 +425,7 @@ bool LUnitControl::SetPresetName(const ByteVector &name)
     if (name.size() < size_t(kPresetNameSize))
         return false;
     std::memcpy(image.presetName, name.data(), kPresetNameSize);
+    ImageRanges::HoldName(image.presetName, kPresetNameSize, ' ');
     return true;
 }
 
@@ -441,10 +443,10 @@ bool LUnitControl::SetStoredPresetName(int n, const ByteVector &payload)
 {
     if (n < 1 || n > kPresetSlots || payload.size() < size_t(1 + kPresetNameSize))
         return false;
-    std::string name(kPresetNameSize, ' ');
-    for (int i = 0; i < kPresetNameSize; ++i)
-        if (payload[size_t(1 + i)] != 0)
-            name[size_t(i)] = char(payload[size_t(1 + i)]);
+    uint8_t held[kPresetNameSize];
+    std::memcpy(held, payload.data() + 1, kPresetNameSize);
+    ImageRanges::HoldName(held, kPresetNameSize, ' ');
+    const std::string name(held, held + kPresetNameSize);
     if (host) {
         host->SetRecallPresetName(n, name);
         host->SetStorePresetName(n - 1, name);
@@ -495,7 +497,10 @@ bool LUnitControl::ReceiveImageChunk(const ByteVector &payload)
         return false;
     if (block == kBlockCount - 1) {
         // The image's first word is never taken from the device.
-        std::memcpy(image.Bytes() + 2, blockStaging.data() + 2, ParameterImage::kSize - 2);
+        ParameterImage taken = image;
+        std::memcpy(taken.Bytes() + 2, blockStaging.data() + 2, ParameterImage::kSize - 2);
+        ImageRanges::Hold(taken);
+        image = taken;
     }
     return true;
 }
@@ -508,9 +513,12 @@ bool LUnitControl::ReceivePresetChunk(int number, const ByteVector &payload)
     if (!StageBlock(blockStaging.data(), payload, block))
         return false;
     if (block == kBlockCount - 1) {
+        ParameterImage taken;
+        std::memcpy(taken.Bytes(), blockStaging.data(), ParameterImage::kSize);
+        ImageRanges::Hold(taken);
         StoredPresetRecord &rec = storedPresets[size_t(number - 1)];
         rec.presetNumber = uint8_t(number);
-        std::memcpy(rec.image, blockStaging.data(), StoredPresetRecord::kImageSize);
+        std::memcpy(rec.image, taken.Bytes(), StoredPresetRecord::kImageSize);
     }
     return true;
 }

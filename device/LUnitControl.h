@@ -111,12 +111,13 @@ public:
     // Upload-start reply: slot i stored exactly when byte i is 255 (20 bytes).
     bool SetPresetFlags(const ByteVector &payload);
     void SetPresetStored(int slot);
-    // The first 14 bytes become the image's preset name.
+    // The first 14 bytes become the image's preset name, held to what the
+    // name edit accepts (ImageRanges::HoldName, blank padded).
     bool SetPresetName(const ByteVector &name);
     // "Default Preset" on user presets 1-20 of both dialogs' lists.
     void ResetPresetNames();
-    // Preset-name reply: bytes 1-14 (NUL shown as blank) named user preset n
-    // (1-20) in both lists; needs 15 bytes.
+    // Preset-name reply: bytes 1-14, held as SetPresetName holds them, name
+    // user preset n (1-20) in both lists; needs 15 bytes.
     bool SetStoredPresetName(int n, const ByteVector &payload);
 
     // --- preset files ---
@@ -131,11 +132,14 @@ public:
 
     // --- block transfers ---
     // Parameter-block reply: byte 0 block n (0-28), then at most 50 data bytes
-    // staged at 50n. Block 28 takes image bytes 2-1447 from the staging area.
+    // staged at 50n. Block 28 takes image bytes 2-1447 from the staging area,
+    // each field held to its stored range (ImageRanges::Hold), so that the
+    // pages show what the model holds and a save of it opens again.
     // A block number above 28 or more than 50 data bytes: false, nothing staged.
     bool ReceiveImageChunk(const ByteVector &payload);
     // Stored-preset block reply for preset number 1-20: staged likewise; block
-    // 28 fills storedPresets[number - 1] from staging bytes 0-1445.
+    // 28 fills storedPresets[number - 1] from staging bytes 0-1445, held the
+    // same way, so that a ".unt" written from them reads back.
     bool ReceivePresetChunk(int number, const ByteVector &payload);
     const uint8_t *GetBlockStaging() const { return blockStaging.data(); }
 

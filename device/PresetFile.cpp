@@ -2,6 +2,7 @@
 
 #include "CM_MCS_CMD.h"
 #include "CommandClasses.h"
+#include "ImageRanges.h"
 
 #include <cstring>
 
@@ -55,7 +56,7 @@ FileStatus PresetFile::FromBody(const uint8_t *body, size_t n, ParameterImage &i
     // Check on a copy so that a refused file leaves the caller's image untouched.
     ParameterImage loaded = image;
     std::memcpy(loaded.Bytes() + kFirstImageByte, body, kBodySize);
-    std::string fault = RangeFault(loaded, ImageFields::PresetBody);
+    std::string fault = ImageRanges::Fault(loaded, ImageFields::PresetBody);
     if (!fault.empty())
         return Refuse(FileStatus::OutOfRange, fault, why);
     image = loaded;
@@ -114,127 +115,4 @@ std::vector<LCmd> PresetFile::LoadCommands(const ParameterImage &img, uint8_t id
         }
     }
     return cmds;
-}
-
-namespace {
-
-// Stored ranges of the image fields.
-constexpr unsigned kMaxFreqIndex = 300;
-constexpr unsigned kMaxEqGainIndex = 240;
-constexpr unsigned kMaxQIndex = 100;
-constexpr unsigned kMaxPeqType = 8;
-constexpr unsigned kMaxCrossoverType = 20;
-constexpr unsigned kMaxGainWord = 400;
-constexpr unsigned kMaxMixWord = 280;
-constexpr unsigned kMaxDelay = 65280;
-constexpr unsigned kMaxPolarity = 1;
-// Preset files written elsewhere may hold 2 for an inverted channel: the device
-// gets 1 for it and the image keeps the word.
-constexpr unsigned kMaxPresetFilePolarity = 2;
-constexpr unsigned kMaxAttack = 998;
-constexpr unsigned kMinRelease = 9, kMaxRelease = 2999;
-constexpr unsigned kMinHold = 9, kMaxHold = 998;
-constexpr unsigned kMaxKnee = 12;
-constexpr unsigned kMaxRatio = 15;
-constexpr unsigned kMaxDynThreshold = 220; // compressor and limiter: -90 .. +20 dB
-constexpr unsigned kMaxGateThreshold = 180; // gate: -90 .. 0 dB
-constexpr unsigned kMaxTestSignalMode = 3;
-constexpr unsigned kMaxSineFreqIndex = 30;
-constexpr unsigned kMaxDelayUnit = 2;
-constexpr unsigned kInputBits = (1u << kInputCount) - 1;
-constexpr unsigned kOutputBits = (1u << kOutputCount) - 1;
-constexpr unsigned kInputBandBits = (1u << kInputPeqBands) - 1;
-constexpr unsigned kOutputBandBits = (1u << kOutputPeqBands) - 1;
-
-std::string ChannelName(int c)
-{
-    return c < kInputCount ? std::string("input ") + char('A' + c)
-                           : std::string("output ") + char('1' + (c - kInputCount));
-}
-
-// Collects the first field found outside its range.
-class RangeCheck {
-public:
-    void Range(unsigned v, unsigned lo, unsigned hi, const std::string &what)
-    {
-        if (fault.empty() && (v < lo || v > hi))
-            fault = what + " " + std::to_string(v) + " outside " + std::to_string(lo) + ".." + std::to_string(hi);
-    }
-    void Max(unsigned v, unsigned hi, const std::string &what) { Range(v, 0, hi, what); }
-
-    void Peq(const PeqBand *bands, int count, const std::string &ch)
-    {
-        for (int b = 0; b < count; ++b) {
-            const std::string band = ch + " PEQ band " + std::to_string(b);
-            Max(bands[b].gainIndex, kMaxEqGainIndex, band + " gain");
-            Max(bands[b].freqIndex, kMaxFreqIndex, band + " frequency");
-            Max(bands[b].qIndex, kMaxQIndex, band + " Q");
-            Max(bands[b].type, kMaxPeqType, band + " type");
-        }
-    }
-    template <class Record>
-    void Common(const Record &r, const std::string &ch, unsigned linkBits, unsigned maxPolarity)
-    {
-        Max(r.hpfFreq, kMaxFreqIndex, ch + " high-pass frequency");
-        Max(r.lpfFreq, kMaxFreqIndex, ch + " low-pass frequency");
-        Max(r.hpfType, kMaxCrossoverType, ch + " high-pass type");
-        Max(r.lpfType, kMaxCrossoverType, ch + " low-pass type");
-        Max(r.gain, kMaxGainWord, ch + " gain");
-        Max(r.polarity, maxPolarity, ch + " polarity");
-        Max(r.delay, kMaxDelay, ch + " delay");
-        Max(r.linkMask, linkBits, ch + " link mask");
-    }
-
-    std::string fault;
-};
-
-} // namespace
-
-std::string PresetFile::RangeFault(const ParameterImage &img, ImageFields fields)
-{
-    RangeCheck k;
-    const unsigned maxPolarity = fields == ImageFields::PresetBody ? kMaxPresetFilePolarity : kMaxPolarity;
-    for (int i = 0; i < kInputCount; ++i) {
-        const InputChannelRecord &r = img.inputs[i];
-        const std::string ch = ChannelName(i);
-        k.Max(r.gate[0], kMaxAttack, ch + " gate attack");
-        k.Range(r.gate[1], kMinRelease, kMaxRelease, ch + " gate release");
-        k.Range(r.gate[2], kMinHold, kMaxHold, ch + " gate hold");
-        k.Max(r.gate[3], kMaxGateThreshold, ch + " gate threshold");
-        for (int b = 0; b < kGeqBands; ++b)
-            k.Max(r.geq[b], kMaxEqGainIndex, ch + " GEQ band " + std::to_string(b));
-        k.Peq(r.peq, kInputPeqBands, ch);
-        k.Common(r, ch, kInputBits, maxPolarity);
-    }
-    for (int o = 0; o < kOutputCount; ++o) {
-        const OutputChannelRecord &r = img.outputs[o];
-        const std::string ch = ChannelName(kInputCount + o);
-        k.Max(r.routeMask, kInputBits, ch + " route mask");
-        for (int in = 0; in < kInputCount; ++in)
-            k.Max(r.mix[in], kMaxMixWord, ch + " mix " + char('A' + in));
-        k.Peq(r.peq, kOutputPeqBands, ch);
-        k.Max(r.comp[0], kMaxRatio, ch + " compressor ratio");
-        k.Max(r.comp[1], kMaxAttack, ch + " compressor attack");
-        k.Range(r.comp[2], kMinRelease, kMaxRelease, ch + " compressor release");
-        k.Max(r.comp[3], kMaxKnee, ch + " compressor knee");
-        k.Max(r.comp[4], kMaxDynThreshold, ch + " compressor threshold");
-        k.Max(r.limit[0], kMaxAttack, ch + " limiter attack");
-        k.Range(r.limit[1], kMinRelease, kMaxRelease, ch + " limiter release");
-        k.Max(r.limit[2], kMaxKnee, ch + " limiter knee");
-        k.Max(r.limit[3], kMaxDynThreshold, ch + " limiter threshold");
-        k.Common(r, ch, kOutputBits, maxPolarity);
-    }
-    k.Max(img.inputMuteMask, kInputBits, "input mute mask");
-    k.Max(img.outputMuteMask, kOutputBits, "output mute mask");
-    for (int c = 0; c < kChannelCount; ++c)
-        k.Max(img.peqBypassMasks[c], c < kInputCount ? kInputBandBits : kOutputBandBits,
-              ChannelName(c) + " PEQ bypass mask");
-    if (fields == ImageFields::UnitRecord) {
-        k.Max(img.testSignalMode, kMaxTestSignalMode, "test signal mode");
-        k.Max(img.sineFreqIndex, kMaxSineFreqIndex, "sine frequency");
-        k.Max(img.delayUnit, kMaxDelayUnit, "delay unit");
-        k.Max(img.inputEqBypassMask, kInputBits, "input EQ bypass mask");
-        // A record holds only the low byte of the output EQ bypass mask: all 8 bits are valid.
-    }
-    return k.fault;
 }

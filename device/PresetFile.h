@@ -16,12 +16,6 @@ enum class FileStatus {
     OutOfRange, // a field lies outside its stored range
 };
 
-// Which image fields a file carries, and so which ones are checked.
-enum class ImageFields {
-    PresetBody, // image bytes 2 to 1435: name, channel records, mute and PEQ bypass masks
-    UnitRecord, // image bytes 0 to 1444: the above plus test signal, delay unit, EQ bypass masks
-};
-
 // ".prs": the 16-byte magic, image bytes 2 to 1435 unchanged (file offset =
 // image offset + 14), CR LF; exactly 1452 bytes.
 class PresetFile {
@@ -69,8 +63,4 @@ public:
     static FileStatus CheckSizeAndMagic(const uint8_t *p, size_t n, size_t size, std::string *why);
     // `status`, with `text` put into `why` when given.
     static FileStatus Refuse(FileStatus status, std::string text, std::string *why);
-
-    // Empty when every field of the given part lies in its stored range; else
-    // the name of the first field that does not.
-    static std::string RangeFault(const ParameterImage &image, ImageFields fields);
 };

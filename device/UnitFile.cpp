@@ -1,5 +1,6 @@
 #include "UnitFile.h"
 
+#include "ImageRanges.h"
 #include "LUnitControl.h"
 
 #include <cstring>
@@ -82,7 +83,7 @@ FileStatus UnitFile::FromBytes(const uint8_t *p, size_t n, UnitFile &file, std::
         if (r.PresetNumber() != k + 1)
             return PresetFile::Refuse(FileStatus::OutOfRange,
                                       record + " preset number " + std::to_string(r.PresetNumber()), why);
-        const std::string fault = PresetFile::RangeFault(r.Image(), ImageFields::UnitRecord);
+        const std::string fault = ImageRanges::Fault(r.Image(), ImageFields::UnitRecord);
         if (!fault.empty())
             return PresetFile::Refuse(FileStatus::OutOfRange, record + ": " + fault, why);
     }

@@ -9,6 +9,7 @@
 #include "CM_MCS_CMD.h"
 #include "ConnFixture.h"
 #include "PresetFile.h"
+#include "UnitFile.h"
 
 namespace {
 
@@ -107,6 +108,48 @@ TEST_P(UnitTransfer, DownloadFillsTheDevicesSlotsFromTheFile)
             }
         }
     });
+}
+
+// A stored preset that holds words outside their ranges is held to them as it
+// is read: the ".unt" written opens again and downloads.
+TEST_P(UnitTransfer, UploadOfStoredValuesOutsideTheirRangesWritesAFileThatOpensAgain)
+{
+    QTemporaryDir dir;
+    ConnFixture f(GetParam());
+    ParameterImage odd = StoredImage(3);
+    odd.inputs[3].geq[17] = 0xFFFF;
+    odd.outputs[6].polarity = 2;
+    odd.outputs[0].comp[2] = 0;
+    odd.inputs[1].peq[4].type = 0xFF;
+    odd.delayUnit = 9;
+    odd.outputs[2].name[1] = 0xFF;
+    f.sim->WithSim([&](SimProcessor &s) {
+        s.storedSlots[2] = odd;
+        s.stored[2] = true;
+    });
+    ASSERT_TRUE(f.ConnectAndUpload());
+    const std::string name = dir.filePath("odd").toStdString();
+    f.ui.saveNames.push_back(name);
+    f.main.UploadUnit();
+    ASSERT_TRUE(PumpUntil([&] { return QFileInfo::exists(QString::fromStdString(name + ".unt")) && f.Settled(); }));
+
+    UnitFile file;
+    std::string why;
+    ASSERT_EQ(UnitFile::FromBytes(ReadFile(name + ".unt"), file, &why), FileStatus::Ok) << why;
+    const ParameterImage held = file.records[2].Image();
+    EXPECT_EQ(held.inputs[3].geq[17], 240);
+    EXPECT_EQ(held.outputs[6].polarity, 1);
+    EXPECT_EQ(held.outputs[0].comp[2], 9);
+    EXPECT_EQ(held.inputs[1].peq[4].type, 8);
+    EXPECT_EQ(held.delayUnit, 2);
+    EXPECT_EQ(held.outputs[2].name[0], odd.outputs[2].name[0]);
+    EXPECT_EQ(held.outputs[2].name[1], odd.outputs[2].name[2]) << "the unprintable byte dropped";
+
+    f.ui.openNames.push_back(name + ".unt");
+    f.main.DownloadUnit();
+    EXPECT_TRUE(f.ui.informations.empty());
+    ASSERT_TRUE(PumpUntil([&] { return !f.main.HasLink(); }, 10000)) << "the device takes the file and restarts";
+    f.sim->WithSim([&](SimProcessor &s) { EXPECT_EQ(s.storedSlots[2].inputs[3].geq[17], 240); });
 }
 
 TEST_P(UnitTransfer, DamagedFilesAreRefusedBeforeAnythingIsSent)

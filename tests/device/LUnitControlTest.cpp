@@ -401,7 +401,7 @@ TEST_F(LUnitControlTest, PresetFlagsAndNames)
     EXPECT_EQ(host.storeRows[3], "Vocal         ");
 
     EXPECT_TRUE(model.SetPresetName(ByteVector(reply.begin() + 1, reply.end())));
-    EXPECT_EQ(std::memcmp(model.GetPresetName(), "Vocal\0\0\0\0\0\0\0\0\0", 14), 0);
+    EXPECT_EQ(std::memcmp(model.GetPresetName(), "Vocal         ", 14), 0); // blank padded
 }
 
 TEST_F(LUnitControlTest, PresetBytesAreAppliedWholeAndSentEvenWhileControlsUpdate)
@@ -511,17 +511,17 @@ std::vector<ByteVector> Blocks(const ByteVector &image)
     return blocks;
 }
 
-ByteVector PatternImage()
+// An image with every field in its range, so that it is taken byte for byte.
+ByteVector InRangeImage()
 {
-    ByteVector img(ParameterImage::kSize);
-    for (size_t i = 0; i < img.size(); ++i)
-        img[i] = uint8_t(i * 13 + 5);
-    return img;
+    ParameterImage img = RandomImage(45);
+    img.reserved = 0xA55A;
+    return img.ToBytes();
 }
 
 TEST_F(LUnitControlTest, UploadTakesTheImageAtTheLastBlockAndKeepsTheFirstWord)
 {
-    const ByteVector src = PatternImage();
+    const ByteVector src = InRangeImage();
     std::vector<ByteVector> blocks = Blocks(src);
     std::swap(blocks[3], blocks[17]); // out of order: staged where their number says
     const ParameterImage before = model.GetImage();
@@ -538,7 +538,7 @@ TEST_F(LUnitControlTest, UploadTakesTheImageAtTheLastBlockAndKeepsTheFirstWord)
 
 TEST_F(LUnitControlTest, StoredPresetBlocksFillTheirSlotOnly)
 {
-    const ByteVector src = PatternImage();
+    const ByteVector src = InRangeImage();
     const ParameterImage before = model.GetImage();
     for (const ByteVector &b : Blocks(src))
         ASSERT_TRUE(model.ReceivePresetChunk(5, b));

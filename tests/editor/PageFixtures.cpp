@@ -5,6 +5,7 @@
 #include "SkBmpButton.h"
 #include "SkComboBox.h"
 #include "SkLabel.h"
+#include "ShownPosition.h"
 #include "SmTrackBar.h"
 #include "UpDown.h"
 
@@ -76,11 +77,7 @@ TControl *Spinner(PageHost &Host, const QString &Name, int Min, int Max)
 
 int Position(TControl *Control)
 {
-    if (auto *s = dynamic_cast<TCustomTrackBar *>(Control))
-        return s->Position();
-    if (auto *u = dynamic_cast<TUpDown *>(Control))
-        return u->Position();
-    return -99999;
+    return ShownPosition(Control);
 }
 
 } // namespace PageFixtures

@@ -2,6 +2,7 @@
 
 #include "CommandClasses.h"
 #include "CM_MCS_CMD.h"
+#include "ImageRanges.h"
 #include "PresetFile.h"
 #include "SimProcessor.h"
 #include "TestImages.h"
@@ -56,7 +57,7 @@ TEST(PresetFileTest, DefaultImageIsAccepted)
 {
     ParameterImage t = Target();
     EXPECT_EQ(PresetFile::FromBytes(PresetFile::ToBytes(ParameterImage::Default()), t), FileStatus::Ok);
-    EXPECT_EQ(PresetFile::RangeFault(ParameterImage::Default(), ImageFields::UnitRecord), "");
+    EXPECT_EQ(ImageRanges::Fault(ParameterImage::Default(), ImageFields::UnitRecord), "");
 }
 
 TEST(PresetFileTest, WrongSizeOrMagicIsRefusedAndTheImageStays)
@@ -173,8 +174,8 @@ TEST(PresetFileTest, FieldsOutsideTheFileAreNotChecked)
     src.testSignalMode = 9;
     ParameterImage t = Target();
     EXPECT_EQ(PresetFile::FromBytes(PresetFile::ToBytes(src), t), FileStatus::Ok);
-    EXPECT_NE(PresetFile::RangeFault(src, ImageFields::UnitRecord), "");
-    EXPECT_EQ(PresetFile::RangeFault(src, ImageFields::PresetBody), "");
+    EXPECT_NE(ImageRanges::Fault(src, ImageFields::UnitRecord), "");
+    EXPECT_EQ(ImageRanges::Fault(src, ImageFields::PresetBody), "");
 }
 
 // (code, channel) of every command a load sends, in order; channel -1 for none.
