@@ -182,7 +182,9 @@ void LMainLink::OnCurrentPresetReply(const ByteVector &payload)
     if (sequence != Sequence::Upload || payload.empty())
         return;
     Progress();
-    currentPreset = payload[0];
+    // 0 is the factory preset, 1 to 20 the user presets: a number beyond them
+    // is held to the last, as the model holds every value the device sends.
+    currentPreset = std::min<int>(payload[0], kPresetCount);
     SendArg(CMD_PRESET_NAME, 0);
 }
 

@@ -161,6 +161,24 @@ TEST_F(Faults, TheCurrentPresetsNameComesFromItsOwnSlot)
     EXPECT_EQ(ui.storeNames[2], "Right         ");
 }
 
+// A current preset beyond the user presets is held to the last: the label
+// names a preset the device has.
+TEST_F(Faults, ACurrentPresetBeyondTheUserPresetsIsHeldToTheLast)
+{
+    for (const uint8_t current : {uint8_t(21), uint8_t(255)}) {
+        SCOPED_TRACE(int(current));
+        GoOnline();
+        StartUpload(current);
+        for (int n = 0; n < 20; ++n)
+            Reply(CMD_PRESET_NAME, Name(n, "Name"));
+        for (int b = 0; b <= 28; ++b)
+            Reply(CMD_PARAMETER_BLOCK, Block(b));
+        EXPECT_EQ(main.GetCurrentPreset(), 20);
+        EXPECT_EQ(ui.presetNumberLabel, "U20");
+        main.CloseLink();
+    }
+}
+
 TEST_F(Faults, AStalledSequenceIsGivenUpAndALateBusyTimerShowsNothing)
 {
     GoOnline();
