@@ -236,21 +236,28 @@ void CurveDisplayMouse::DragFilter(int Channel, bool HighPass, double FreqHz)
         return;
     if (HighPass)
         box->SetText(SliderFreqText(FreqHz));
-    slider->SetPosition(FreqToIndex(FreqHz)); // the crossover slider's handler commits at once
-    PendingCurveEdit p = host.Curves().pending;
-    p.channel = Channel;
-    p.freqHz = float(FreqHz);
-    p.crossoverType = bypass->Down() ? 0 : combo->ItemIndex() + 1;
-    p.kind = HighPass ? 1 : 0;
-    host.Curves().ScheduleHpLpCurve(p);
-    LUnitControl &model = host.Model();
-    CrossoverRecord x = model.GetCrossover(Channel);
-    if (HighPass) {
-        x.hpfFreq = uint16_t(slider->Position());
-        model.SetHighPass(Channel, x);
-    } else {
-        x.lpfFreq = uint16_t(slider->Position());
-        model.SetLowPass(Channel, x);
+    // The slider's handler writes the model, sends once and schedules the
+    // curve. A slider already there (a link member's page shows its values
+    // only after a refresh) raises nothing: the value goes out from here.
+    const int index = FreqToIndex(FreqHz);
+    const bool sliderMoves = slider->Position() != index;
+    slider->SetPosition(index);
+    if (!sliderMoves) {
+        PendingCurveEdit p = host.Curves().pending;
+        p.channel = Channel;
+        p.freqHz = float(FreqHz);
+        p.crossoverType = bypass->Down() ? 0 : combo->ItemIndex() + 1;
+        p.kind = HighPass ? 1 : 0;
+        host.Curves().ScheduleHpLpCurve(p);
+        LUnitControl &model = host.Model();
+        CrossoverRecord x = model.GetCrossover(Channel);
+        if (HighPass) {
+            x.hpfFreq = uint16_t(index);
+            model.SetHighPass(Channel, x);
+        } else {
+            x.lpfFreq = uint16_t(index);
+            model.SetLowPass(Channel, x);
+        }
     }
     auto *table = As<TMyPEQType8>(host.FindControl(PageNames::SideName("peqPeq", Channel)));
     const int selected = table ? table->GetNowIndex() : 15;
