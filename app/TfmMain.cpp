@@ -431,12 +431,14 @@ void TfmMain::BusyInterrupted(const std::string &why)
 
 void TfmMain::ConnectResult(bool connected)
 {
+    EndGrabs();
     if (fmNetwork)
         fmNetwork->ConnectResult(connected);
 }
 
 void TfmMain::ShowLinkBroken()
 {
+    EndGrabs();
     if (fmNetwork)
         fmNetwork->ShowLinkBroken();
     CloseBusy();
@@ -453,6 +455,7 @@ void TfmMain::HideConnectDialog()
 
 void TfmMain::ShowConnectDialog()
 {
+    EndGrabs();
     if (fmNetwork)
         fmNetwork->Show();
 }
@@ -597,6 +600,12 @@ void TfmMain::InvalidateCurve(int channel)
 {
     for (auto &page : pages)
         page->InvalidateCurve(channel);
+}
+
+void TfmMain::EndGrabs()
+{
+    for (auto &page : pages)
+        page->EndGrab();
 }
 
 void TfmMain::ClearPeqBandSelection()

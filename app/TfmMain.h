@@ -166,6 +166,9 @@ public:
     void FormResize();
 
 private:
+    // A grab of a curve handle ends when the link goes or comes, whatever
+    // becomes of the press's release.
+    void EndGrabs();
     // The link dialog's row of a channel and its publication of the grid to
     // the menu buttons; nothing while the dialog does not exist.
     void ShowLinkRow(int Channel);

@@ -61,6 +61,7 @@ void CurveDisplayMouse::Attach()
         display->OnMouseDown = [this](TObject *S, TMouseButton B, TShiftState, int X, int Y) { MouseDown(S, B, X, Y); };
         display->OnMouseMove = [this](TObject *S, TShiftState, int X, int Y) { MouseMove(S, X, Y); };
         display->OnMouseUp = [this](TObject *S, TMouseButton, TShiftState, int, int) { MouseUp(S); };
+        display->OnMouseCaptureLost = [this](TObject *) { EndGrab(); };
     }
 }
 
@@ -103,7 +104,7 @@ void CurveDisplayMouse::MouseDown(TObject *Sender, TMouseButton Button, int X, i
 {
     auto *display = dynamic_cast<LMyFFTDrawHpLp6dB *>(Sender);
     EditorCurves &curves = host.Curves();
-    curves.dragBlock = -1;
+    EndGrab();
     if (!display || Button != mbLeft || !HasPlotArea(display))
         return;
     const int ch = display->Tag();
@@ -175,9 +176,10 @@ void CurveDisplayMouse::StartGrab(LMyFFTDrawHpLp6dB *Display, int Handle, int X,
 {
     const TRect plot = PlotRect(Display);
     const TPoint centre = Display->GetBlockPos(Handle);
+    grab.channel = Display->Tag();
     grab.press = TPoint(X, Y);
     grab.offset = TPoint(X - (plot.Left + centre.X), Y - (plot.Top + centre.Y));
-    const int ch = Display->Tag();
+    const int ch = grab.channel;
     const LUnitControl &model = host.Model();
     if (Handle < Plot::kHighPassSlot) {
         const PeqBand band = model.GetPeqBand(ch, Handle);
@@ -236,21 +238,28 @@ void CurveDisplayMouse::DragFilter(int Channel, bool HighPass, double FreqHz)
         return;
     if (HighPass)
         box->SetText(SliderFreqText(FreqHz));
-    slider->SetPosition(FreqToIndex(FreqHz)); // the crossover slider's handler commits at once
-    PendingCurveEdit p = host.Curves().pending;
-    p.channel = Channel;
-    p.freqHz = float(FreqHz);
-    p.crossoverType = bypass->Down() ? 0 : combo->ItemIndex() + 1;
-    p.kind = HighPass ? 1 : 0;
-    host.Curves().ScheduleHpLpCurve(p);
-    LUnitControl &model = host.Model();
-    CrossoverRecord x = model.GetCrossover(Channel);
-    if (HighPass) {
-        x.hpfFreq = uint16_t(slider->Position());
-        model.SetHighPass(Channel, x);
-    } else {
-        x.lpfFreq = uint16_t(slider->Position());
-        model.SetLowPass(Channel, x);
+    // The slider's handler writes the model, sends once and schedules the
+    // curve. A slider already there (a link member's page shows its values
+    // only after a refresh) raises nothing: the value goes out from here.
+    const int index = FreqToIndex(FreqHz);
+    const bool sliderMoves = slider->Position() != index;
+    slider->SetPosition(index);
+    if (!sliderMoves) {
+        PendingCurveEdit p = host.Curves().pending;
+        p.channel = Channel;
+        p.freqHz = float(FreqHz);
+        p.crossoverType = bypass->Down() ? 0 : combo->ItemIndex() + 1;
+        p.kind = HighPass ? 1 : 0;
+        host.Curves().ScheduleHpLpCurve(p);
+        LUnitControl &model = host.Model();
+        CrossoverRecord x = model.GetCrossover(Channel);
+        if (HighPass) {
+            x.hpfFreq = uint16_t(index);
+            model.SetHighPass(Channel, x);
+        } else {
+            x.lpfFreq = uint16_t(index);
+            model.SetLowPass(Channel, x);
+        }
     }
     auto *table = As<TMyPEQType8>(host.FindControl(PageNames::SideName("peqPeq", Channel)));
     const int selected = table ? table->GetNowIndex() : 15;
@@ -265,15 +274,16 @@ void CurveDisplayMouse::DragFilter(int Channel, bool HighPass, double FreqHz)
     box->Font()->SetColor(clGreen);
 }
 
-void CurveDisplayMouse::MouseUp(TObject *Sender)
+void CurveDisplayMouse::MouseUp(TObject *) { EndGrab(); }
+
+void CurveDisplayMouse::EndGrab()
 {
     // The grab ends whatever the page holds, so that the band table commits again.
     host.Curves().dragBlock = -1;
-    auto *display = dynamic_cast<TControl *>(Sender);
-    if (!display)
+    if (grab.channel < 0)
         return;
     for (const char *prefix : {"cvdLowCutFreq", "cvdHighCutFreq"})
-        if (auto *box = As<TRoundedEdit>(host.FindControl(PageNames::SideName(prefix, display->Tag()))))
+        if (auto *box = As<TRoundedEdit>(host.FindControl(PageNames::SideName(prefix, grab.channel))))
             box->Font()->SetColor(clBlack);
 }
 

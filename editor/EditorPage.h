@@ -35,6 +35,9 @@ public:
     virtual void RefreshCurves() {}
     virtual void InvalidateCurve(int /*Channel*/) {}
     virtual void ClearPeqBandSelection() {}
+    // The link went or came (lost, a connect began, a device answered): a
+    // press on a display ends here, whatever becomes of its release.
+    virtual void EndGrab() {}
     virtual void HideGeqBandOverlay() {}
     virtual void ShowLevels(const LMainLinkUi::LevelDisplay & /*Levels*/) {}
     virtual void ResetMeters() {}

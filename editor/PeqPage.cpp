@@ -588,6 +588,8 @@ void PeqPage::ResetPeq(int Channel)
     }
 }
 
+void PeqPage::EndGrab() { mouse->EndGrab(); }
+
 void PeqPage::ClearPeqBandSelection()
 {
     for (int ch = 0; ch < 12; ++ch) {

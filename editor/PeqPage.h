@@ -29,6 +29,7 @@ public:
     void RefreshCurves() override;
     void InvalidateCurve(int Channel) override;
     void ClearPeqBandSelection() override;
+    void EndGrab() override;
     void ResetPeq(int Channel) override;
 
     void SelectFirstPeqBands();

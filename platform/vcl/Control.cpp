@@ -452,7 +452,10 @@ void TControl::LoseMouseCapture(TControl *Taker)
             router->pressTarget_ = nullptr;
         router->captureLost_ = true;
     }
+    std::shared_ptr<bool> alive = aliveToken_;
     Perform(WM_CAPTURECHANGED, 0, reinterpret_cast<long>(Taker));
+    if (*alive && OnMouseCaptureLost)
+        OnMouseCaptureLost(this);
 }
 
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)

@@ -251,13 +251,17 @@ public:
     bool MouseCapture() const { return mouseCapture_; }
     void SetMouseCapture(bool Value);
     // Takes the mouse away from this control during a press: its window lost
-    // the activation, a popup menu opened, it (or a parent) was hidden or
-    // disabled, or another control (Taker) took the capture. The capture
-    // ends, the press makes no Click, the rest of the press reaches the
-    // control only over it, and the control hears WM_CAPTURECHANGED
-    // (CaptureChanged). Nothing when the control does not hold the capture;
-    // its own release of the capture is no loss and is not told.
+    // the activation (another window, a modal one too, came up), a popup menu
+    // opened, it (or a parent) was hidden or disabled, or another control
+    // (Taker) took the capture. The capture ends, the press makes no Click,
+    // the rest of the press reaches the control only over it, and the control
+    // hears WM_CAPTURECHANGED (CaptureChanged), then OnMouseCaptureLost fires.
+    // Nothing when the control does not hold the capture; its own release of
+    // the capture is no loss and is not told.
     void LoseMouseCapture(TControl *Taker = nullptr);
+    // The control lost the mouse during a press (LoseMouseCapture): the rest
+    // of the press, its release too, may never reach it.
+    TNotifyEvent OnMouseCaptureLost;
 
     // Called before this control's hint shows; the base leaves Info as it is.
     virtual void HintShow(THintInfo &Info) { (void)Info; }

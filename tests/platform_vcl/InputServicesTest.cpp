@@ -101,10 +101,14 @@ TEST_F(Window, MouseCaptureHoldsFromPressToLastRelease)
 }
 
 // Every way the mouse can go elsewhere during a press ends the holder's
-// capture once, tells it who took the mouse, and makes the release no click;
-// the holder's own end of the press is no loss.
+// capture once, tells it who took the mouse and fires its OnMouseCaptureLost
+// once, and makes the release no click; the holder's own end of the press is
+// no loss.
 TEST_F(Window, ControlLosesTheCaptureWhenTheMouseGoesElsewhere)
 {
+    TForm modal(nullptr);
+    modal.SetBounds(320, 0, 100, 60);
+    modal.WindowWidget()->setWindowModality(Qt::ApplicationModal);
     struct Case {
         const char *what;
         std::function<void(Holder *Self, TPanel *Box, Holder *Other)> take;
@@ -114,6 +118,7 @@ TEST_F(Window, ControlLosesTheCaptureWhenTheMouseGoesElsewhere)
     const Case cases[] = {
         {"window deactivated", [](Holder *, TPanel *, Holder *) { QApplication::setActiveWindow(nullptr); }, false,
          true},
+        {"modal window shown", [&modal](Holder *, TPanel *, Holder *) { modal.Show(); }, false, false},
         {"popup menu opened",
          [](Holder *, TPanel *, Holder *) {
              TPopupMenu menu(nullptr);
@@ -138,11 +143,19 @@ TEST_F(Window, ControlLosesTheCaptureWhenTheMouseGoesElsewhere)
         self->SetParent(box);
         self->SetBounds(10, 10, 40, 20);
         Holder *other = Add<Holder>(100, 150);
+        int lost = 0;
+        self->OnMouseCaptureLost = [&](TObject *Sender) {
+            EXPECT_EQ(Sender, self);
+            EXPECT_FALSE(self->MouseCapture());
+            ++lost;
+        };
         Activate();
         SendMouse(self->Widget(), QEvent::MouseButtonPress, {5, 5});
         ASSERT_EQ(GetCaptureControl(), self);
         c.take(self, box, other);
+        modal.Hide();
         EXPECT_FALSE(self->MouseCapture());
+        EXPECT_EQ(lost, 1);
         EXPECT_EQ(self->takers, std::vector<TControl *>{c.byOther ? other : nullptr});
         EXPECT_EQ(GetCaptureControl(), c.byOther ? other : nullptr);
         if (c.stillReachable) {
@@ -159,6 +172,7 @@ TEST_F(Window, ControlLosesTheCaptureWhenTheMouseGoesElsewhere)
 
     // The holder's own release, or its own letting go, tells it nothing.
     Holder *self = Add<Holder>(10, 10);
+    self->OnMouseCaptureLost = [](TObject *) { ADD_FAILURE() << "no loss"; };
     Activate();
     Click(self->Widget(), {5, 5});
     EXPECT_EQ(self->clicks, 1);
