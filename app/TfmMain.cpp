@@ -285,7 +285,6 @@ void TfmMain::FormCreate()
 {
     SetCaption(QString("%1 %2").arg(SharedConstants::kTitle, SharedConstants::kVersion));
     mainLink->SetDeviceId(1);
-    dragBlock = -1;
     currentPage = 14;
     gatePlotChannel = 0;
     compPlotChannel = 4;

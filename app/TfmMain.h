@@ -191,7 +191,6 @@ private:
     int mayClose = 0;
     int currentPage = 14;
     bool isBuildingPages = false;
-    int dragBlock = -1;
     int compPlotChannel = 4, gatePlotChannel = 0, limitPlotChannel = 4;
     int matrixRowPitch = 0;
     uint32_t deviceAddress = 0;
