@@ -23,17 +23,22 @@ struct StandardColor {
 
 // The colours a font could take by name, in the order users know them.
 const StandardColor kStandardColors[] = {
-    {clBlack, "Black"}, {clMaroon, "Maroon"}, {clGreen, "Green"},     {clOlive, "Olive"},
-    {clNavy, "Navy"},   {clPurple, "Purple"}, {clTeal, "Teal"},       {clGray, "Gray"},
-    {clSilver, "Silver"}, {clRed, "Red"},     {clLime, "Lime"},       {clYellow, "Yellow"},
-    {clBlue, "Blue"},   {clFuchsia, "Fuchsia"}, {clAqua, "Aqua"},     {clWhite, "White"},
+    {clBlack, "Black"}, {clMaroon, "Maroon"},   {clGreen, "Green"}, {clOlive, "Olive"},
+    {clNavy, "Navy"},   {clPurple, "Purple"},   {clTeal, "Teal"},   {clGray, "Gray"},
+    {clSilver, "Silver"}, {clRed, "Red"},       {clLime, "Lime"},   {clYellow, "Yellow"},
+    {clBlue, "Blue"},   {clFuchsia, "Fuchsia"}, {clAqua, "Aqua"},   {clWhite, "White"},
 };
 
 constexpr int kStandardCount = int(std::size(kStandardColors));
 
 // The gap between the parts of the colour column, its width, the list's
-// line height (also the room of the column's caption), the buttons' size.
-constexpr int kGap = 8, kColorWidth = 120, kLineHeight = 16, kButtonWidth = 75, kButtonHeight = 25;
+// line height (also the room of the column's caption), the colour field's
+// height, the buttons' size.
+constexpr int kGap = 8, kColorWidth = 120, kLineHeight = 16, kFieldHeight = 21;
+constexpr int kButtonWidth = 75, kButtonHeight = 25;
+
+// The lightest grey level that reads on white.
+constexpr int kLightest = 160;
 
 // A control of the window: owned by it, named, inside Parent; for a plain
 // windowed control Widget is the widget it shows.
@@ -45,9 +50,6 @@ T *Place(TComponent *Owner, TWinControl *Parent, const char *Name, Widget... W)
     c->SetParent(Parent);
     return c;
 }
-
-// The lightest grey level that reads on white.
-constexpr int kLightest = 160;
 
 } // namespace
 
@@ -120,8 +122,8 @@ TgFontDialogForm::TgFontDialogForm(TComponent *AOwner) : TgCustomEditorForm(AOwn
     const int inner = kColorWidth - 2 * kGap, listTop = kGap + kLineHeight;
     const int listHeight = kStandardCount * kLineHeight + 4;
     ColorListBox->SetBounds(kGap, listTop, inner, listHeight);
-    ColorPicker->SetBounds(kGap, listTop + listHeight + kGap, inner, 21);
-    const int column = std::max(font.height() - m.top() - m.bottom(), ColorPicker->Top() + 21 + kGap);
+    ColorPicker->SetBounds(kGap, listTop + listHeight + kGap, inner, kFieldHeight);
+    const int column = std::max(font.height() - m.top() - m.bottom(), ColorPicker->Top() + kFieldHeight + kGap);
     ColorGroupBox->SetBounds(font.width(), m.top(), kColorWidth, column);
     const int right = font.width() + kColorWidth, buttonsTop = m.top() + column + kGap;
     OkButton->SetBounds(right - 2 * kButtonWidth - 6, buttonsTop, kButtonWidth, kButtonHeight);

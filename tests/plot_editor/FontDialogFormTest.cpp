@@ -31,15 +31,6 @@ struct FontWindow : ::testing::Test {
 
 enum Closing { ByOk, ByCancel, ByEnter, ByEscape };
 
-int CountOf(const QImage &Image, QRgb Colour)
-{
-    int n = 0;
-    for (int y = 0; y < Image.height(); ++y)
-        for (int x = 0; x < Image.width(); ++x)
-            n += Image.pixel(x, y) == Colour;
-    return n;
-}
-
 // Each row: the font's colour before, the colour clicked in the list (0:
 // none), the colour answered through "..." (0: not asked), how the window
 // closes, the font's colour after.
@@ -111,7 +102,7 @@ TEST_F(FontWindow, TheColourChosenReachesTheFontOnOkOnly)
         // The sample showed the colour last chosen.
         const TColor shownColour = c.listed ? c.listed : c.asked;
         if (shownColour) {
-            EXPECT_GT(CountOf(sample, ToQColor(shownColour).rgb()), 20);
+            EXPECT_GT(ColourCount(sample, ToQColor(shownColour).rgb()), 20);
         }
     }
 }
@@ -138,7 +129,7 @@ TEST_F(FontWindow, TheSampleShowsALightColourOnBlack)
         const QRect text = ColourBox(sample, ToQColor(c.colour).rgb(), sample.rect());
         ASSERT_FALSE(text.isEmpty());
         const QRect around = text.adjusted(-4, -4, 4, 4);
-        EXPECT_GT(CountOf(sample.copy(around), c.ground), around.width() * around.height() / 3);
+        EXPECT_GT(ColourCount(sample.copy(around), c.ground), around.width() * around.height() / 3);
         window.Hide();
     }
 }

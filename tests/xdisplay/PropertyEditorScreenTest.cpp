@@ -174,19 +174,9 @@ TEST_F(PropertyEditorOnScreen, EveryTabStopOfTheControlPageShowsTheFocus)
 }
 
 // The pixels of the plot as the screen shows it.
-QImage PlotOnScreen(TControl *Plot)
+QImage PlotOnScreen(TWinControl *Plot)
 {
-    QWidget *w = static_cast<TWinControl *>(Plot)->Widget();
-    return ScreenShot(w).copy(AreaOnScreen(w));
-}
-
-int CountOf(const QImage &Image, QRgb Colour)
-{
-    int n = 0;
-    for (int y = 0; y < Image.height(); ++y)
-        for (int x = 0; x < Image.width(); ++x)
-            n += Image.pixel(x, y) == Colour;
-    return n;
+    return ScreenShot(Plot->Widget()).copy(AreaOnScreen(Plot->Widget()));
 }
 
 // The X axis title's font picked in the editor and, in the font window it
@@ -202,7 +192,7 @@ TEST_F(PropertyEditorOnScreen, TheFontWindowOfAFontPickerSetsTheTitlesColourOnOk
     plot->GetXAxis(0)->SetTitleShow(true);
     PumpFor(300);
     const QImage before = PlotOnScreen(plot);
-    ASSERT_EQ(CountOf(before, fuchsia), 0);
+    ASSERT_EQ(ColourCount(before, fuchsia), 0);
     OpenWithEditButton();
     auto *picker = dynamic_cast<TWinControl *>(editor->FindComponent("XAxisTitleFontPicker"));
     ASSERT_NE(picker, nullptr);
@@ -258,8 +248,8 @@ TEST_F(PropertyEditorOnScreen, TheFontWindowOfAFontPickerSetsTheTitlesColourOnOk
         QImage after;
         EXPECT_TRUE(PumpUntil([&] {
             after = PlotOnScreen(plot);
-            return CountOf(after, fuchsia) > 20;
-        })) << "the title is not drawn fuchsia: " << CountOf(after, fuchsia) << " fuchsia pixels";
+            return ColourCount(after, fuchsia) > 20;
+        })) << "the title is not drawn fuchsia: " << ColourCount(after, fuchsia) << " fuchsia pixels";
         int whiteThenFuchsia = 0, elsewhere = 0;
         for (int y = 0; y < after.height(); ++y)
             for (int x = 0; x < after.width(); ++x)
@@ -269,9 +259,9 @@ TEST_F(PropertyEditorOnScreen, TheFontWindowOfAFontPickerSetsTheTitlesColourOnOk
         EXPECT_EQ(elsewhere, 0) << "fuchsia where the title was not";
         // The whole title, at the bottom (the plot's own title is at the top).
         const QRect title = ColourBox(after, fuchsia, after.rect());
-        EXPECT_EQ(CountOf(before.copy(title), white), CountOf(after.copy(title), fuchsia));
+        EXPECT_EQ(ColourCount(before.copy(title), white), ColourCount(after.copy(title), fuchsia));
         EXPECT_GT(title.top(), after.height() / 2);
-        EXPECT_GT(CountOf(after, white), 0) << "the axis labels kept their white";
+        EXPECT_GT(ColourCount(after, white), 0) << "the axis labels kept their white";
     }
 }
 
