@@ -1,22 +1,38 @@
 #include "gFontDialog.h"
 
-#include "WinControl.h"
+#include "Control.h"
+#include "gFontDialogForm.h"
 
-#include <QFontDialog>
 #include <QFontInfo>
 
-std::function<bool(const TgFontDialog &Dialog, QFont &Chosen)> TgFontDialog::Runner;
+#include <memory>
+
+std::function<bool(const TgFontDialog &Dialog, QFont &Chosen, TColor &ChosenColor)> TgFontDialog::Runner;
 
 bool TgFontDialog::Execute()
 {
     const QFont start = FFont.ToQFont();
     QFont chosen = start;
+    TColor colour = FFont.Color();
     bool ok = false;
     if (Runner) {
-        ok = Runner(*this, chosen);
+        ok = Runner(*this, chosen, colour);
     } else {
-        auto *owner = dynamic_cast<TWinControl *>(Owner());
-        chosen = QFontDialog::getFont(&ok, start, owner ? owner->Widget() : nullptr);
+        // Owned by the Owner's form, so that it stands over that window.
+        auto *control = dynamic_cast<TControl *>(Owner());
+        auto form = std::make_unique<TgFontDialogForm>(control ? GetParentForm(control) : nullptr);
+        form->SetChosenFont(start);
+        form->SetChosenColor(colour);
+        form->FreeNotification(this);
+        FForm = form.get();
+        ok = form->ShowModal() == mrOk;
+        if (!FForm) {
+            (void)form.release(); // went with its owner
+            return false;
+        }
+        FForm = nullptr;
+        chosen = form->ChosenFont();
+        colour = form->ChosenColor();
     }
     if (!ok)
         return false;
@@ -35,5 +51,13 @@ bool TgFontDialog::Execute()
     if (chosen.strikeOut())
         style.Include(fsStrikeOut);
     FFont.SetStyle(style);
+    FFont.SetColor(colour);
     return true;
+}
+
+void TgFontDialog::Notification(TComponent *AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FForm)
+        FForm = nullptr;
 }

@@ -31,6 +31,8 @@
 #include "TfmTest.h"
 #include "Button.h"
 #include "ShownForm.h"
+#include "gComponentEditorFontPicker.h"
+#include "gFontDialogForm.h"
 #include "gPlotChannelCustom.h"
 #include "gPlotMasterManager.h"
 #include "gPlotPreviewForm.h"
@@ -157,8 +159,10 @@ inline void TourPlotPreview(const std::function<void(const QString &, TCustomFor
 
 // The plot library's windows: the property editor of a default XY plot (its
 // texts are the library's own, in English), on each page and sub-page, passed
-// to Visit named "plot-editor-<page>" (see TourPlotEditor); then its print
-// preview and the preview's settings (see TourPlotPreview).
+// to Visit named "plot-editor-<page>" (see TourPlotEditor), and the font
+// window of its font pickers as the X axis title's opens it,
+// "plot-font-dialog" (then cancelled); before them its print preview and the
+// preview's settings (see TourPlotPreview).
 inline void TourLibraryWindows(const std::function<void(const QString &, TCustomForm *)> &Visit)
 {
     TourPlotPreview(Visit);
@@ -177,5 +181,14 @@ inline void TourLibraryWindows(const std::function<void(const QString &, TCustom
             return Pages->ActivePageIndex() == Index;
         },
         [&](const QString &Name) { Visit("plot-editor-" + Name, editor); });
+    if (auto *picker = dynamic_cast<TgComponentEditorFontPicker *>(editor->FindComponent("XAxisTitleFontPicker"))) {
+        QTimer::singleShot(0, [&] {
+            if (auto *font = ShownForm<TgFontDialogForm>()) {
+                Visit("plot-font-dialog", font);
+                font->CancelButton->Click();
+            }
+        });
+        picker->Click();
+    }
     editor->Close();
 }

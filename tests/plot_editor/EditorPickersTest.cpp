@@ -68,32 +68,45 @@ TEST_F(Pickers, TheColourPickerTakesTheChosenColourAndKeepsItsOwnOnCancel)
     EXPECT_EQ(swatch(), QColor(Qt::green));
 }
 
-TEST_F(Pickers, TheFontPickerTakesFaceSizeAndStylesWeightsAbove400AreBold)
+TEST_F(Pickers, TheFontPickerTakesFaceSizeStylesAndColourWeightsAbove400AreBold)
 {
     auto *picker = host.Add<TgComponentEditorFontPicker>(20, 20, 75, 25);
     picker->OnChange = [this](TObject *) { ++changes; };
     const QString face = picker->Font()->Name();
+    ASSERT_EQ(picker->Font()->Color(), clWindowText);
+    // colour 0: the question's colour left as it started.
     struct Case {
         int weight;
         bool italic;
         int pixels;
+        TColor colour;
         bool take;
         bool bold;
+        TColor kept;
     };
-    const Case cases[] = {{500, true, 20, true, true}, {400, false, 14, true, false}, {700, false, 30, false, false}};
+    const Case cases[] = {{400, false, 14, 0, true, false, clWindowText}, // a system colour stays one
+                          {500, true, 20, clNavy, true, true, clNavy},
+                          {700, false, 30, clRed, false, false, clNavy}};
     int taken = 0;
     for (const Case &c : cases) {
         SCOPED_TRACE(c.weight);
-        TgFontDialog::Runner = [&](const TgFontDialog &, QFont &Chosen) {
+        TColor started = clNone;
+        TgFontDialog::Runner = [&](const TgFontDialog &, QFont &Chosen, TColor &ChosenColor) {
+            started = ChosenColor;
             Chosen.setWeight(QFont::Weight(c.weight));
             Chosen.setItalic(c.italic);
             Chosen.setPixelSize(c.pixels);
+            if (c.colour)
+                ChosenColor = c.colour;
             return c.take;
         };
+        const TColor before = picker->Font()->Color();
         QTest::mouseClick(picker->Widget(), Qt::LeftButton);
+        EXPECT_EQ(started, before); // the question starts on the font's colour
         taken += c.take;
         EXPECT_EQ(changes, taken);
         EXPECT_EQ(host.form.userChanges, taken);
+        EXPECT_EQ(picker->Font()->Color(), c.kept);
         if (!c.take)
             continue;
         EXPECT_EQ(picker->Font()->Name(), face); // the face stayed
@@ -101,7 +114,7 @@ TEST_F(Pickers, TheFontPickerTakesFaceSizeAndStylesWeightsAbove400AreBold)
         EXPECT_EQ(picker->Font()->Style().Contains(fsBold), c.bold);
         EXPECT_EQ(picker->Font()->Style().Contains(fsItalic), c.italic);
     }
-    EXPECT_EQ(picker->Font()->Height(), -14); // the cancelled one changed nothing
+    EXPECT_EQ(picker->Font()->Height(), -20); // the cancelled one changed nothing
     EXPECT_EQ(picker->Caption(), QStringLiteral("Font"));
 }
 

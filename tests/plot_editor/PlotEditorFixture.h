@@ -172,7 +172,7 @@ struct TPlotEditorFixture : ::testing::Test {
     // The font button clicked and a font of PixelSize taken.
     static void PickFont(TgComponentEditorFontPicker *Picker, int PixelSize)
     {
-        TgFontDialog::Runner = [PixelSize](const TgFontDialog &, QFont &Chosen) {
+        TgFontDialog::Runner = [PixelSize](const TgFontDialog &, QFont &Chosen, TColor &) {
             Chosen.setPixelSize(PixelSize);
             return true;
         };

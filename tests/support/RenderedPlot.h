@@ -64,6 +64,16 @@ inline QRect ColourBox(const QImage &Image, QRgb Colour, const QRect &Area)
     return box;
 }
 
+// How many pixels of Image have the colour Colour.
+inline int ColourCount(const QImage &Image, QRgb Colour)
+{
+    int n = 0;
+    for (int y = 0; y < Image.height(); ++y)
+        for (int x = 0; x < Image.width(); ++x)
+            n += Image.pixel(x, y) == Colour;
+    return n;
+}
+
 // The buttons of a plot toolbar as drawn: squares whose top edge is a line,
 // a run of one colour (the row below it differs) closed by a single corner
 // pixel of another, the top of the button's right side; raised, sunken and

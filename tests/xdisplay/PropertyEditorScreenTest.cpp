@@ -1,6 +1,8 @@
 // The plot library's property editor as a real X display shows it: opened
 // with a click on the toolbar's Edit button, its pages chosen with clicks on
-// their tabs, what the screen holds read back from the server.
+// their tabs, what the screen holds read back from the server; a font's
+// colour chosen in the font window of a font picker and drawn by the plot.
+#include "../app/UserInput.h"
 #include "CheckBoxBoxes.h"
 #include "OnScreen.h"
 #include "PlotEditorTour.h"
@@ -9,11 +11,15 @@
 #include "gCheckBox.h"
 #include "gPlotMasterManager.h"
 #include "gRadioGroup.h"
+#include "gPlotXAxis.h"
 #include "gXYPlot.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -165,6 +171,98 @@ TEST_F(PropertyEditorOnScreen, EveryTabStopOfTheControlPageShowsTheFocus)
     EXPECT_EQ(stops.last(), first->Name()) << "the walk went round: " << stops.join(", ").toStdString();
     EXPECT_GE(stops.size(), 10) << stops.join(", ").toStdString();
     EXPECT_TRUE(unmarked.isEmpty()) << "no focus shown on " << unmarked.join(", ").toStdString();
+}
+
+// The pixels of the plot as the screen shows it.
+QImage PlotOnScreen(TWinControl *Plot)
+{
+    return ScreenShot(Plot->Widget()).copy(AreaOnScreen(Plot->Widget()));
+}
+
+// The X axis title's font picked in the editor and, in the font window it
+// opens, the colour fuchsia (which the plot does not show) chosen with a
+// click on fuchsia as the window shows it, then the window closed with its
+// OK or its Cancel button: on OK the plot draws the title fuchsia (only
+// pixels that were the title's white turn fuchsia), on Cancel the plot
+// stays as it was.
+TEST_F(PropertyEditorOnScreen, TheFontWindowOfAFontPickerSetsTheTitlesColourOnOkOnly)
+{
+    const QRgb fuchsia = qRgb(255, 0, 255), white = qRgb(255, 255, 255);
+    plot->GetXAxis(0)->SetTitle(QStringLiteral("Time"));
+    plot->GetXAxis(0)->SetTitleShow(true);
+    PumpFor(300);
+    const QImage before = PlotOnScreen(plot);
+    ASSERT_EQ(ColourCount(before, fuchsia), 0);
+    OpenWithEditButton();
+    auto *picker = dynamic_cast<TWinControl *>(editor->FindComponent("XAxisTitleFontPicker"));
+    ASSERT_NE(picker, nullptr);
+
+    for (const QString button : {"Cancel", "OK"}) {
+        SCOPED_TRACE(button.toStdString());
+        std::vector<TTabSheet *> sheets; // the pages that hold the picker, the outermost first
+        for (TWinControl *p = picker->Parent(); p; p = p->Parent())
+            if (auto *sheet = dynamic_cast<TTabSheet *>(p))
+                sheets.insert(sheets.begin(), sheet);
+        for (TTabSheet *sheet : sheets)
+            ASSERT_TRUE(ClickTab(sheet->PageControl(), sheet->PageIndex()));
+        ASSERT_TRUE(PumpUntil([&] { return picker->Widget()->isVisible(); }));
+
+        // The window of the question, once it shows, driven as its user
+        // would: a click on fuchsia (waited for a while), then on the button.
+        bool chose = false, closed = false;
+        QElapsedTimer shown;
+        QTimer driver;
+        QObject::connect(&driver, &QTimer::timeout, [&] {
+            QWidget *window = QApplication::activeModalWidget();
+            if (!window || !window->windowHandle() || !window->windowHandle()->isExposed())
+                return;
+            if (!shown.isValid())
+                shown.start();
+            const QImage shot = ScreenShot(window);
+            const QRect swatch = ColourBox(shot, fuchsia, shot.rect());
+            chose = swatch.width() >= 6 && swatch.height() >= 6;
+            if (!chose && shown.elapsed() < 5000)
+                return;
+            driver.stop();
+            if (chose)
+                UserInput::ClickAt(window, swatch.center());
+            for (QPushButton *b : window->findChildren<QPushButton *>())
+                if (b->isVisible() && b->text().remove('&') == button) {
+                    UserInput::Click(b);
+                    closed = true;
+                    break;
+                }
+        });
+        driver.start(20);
+        UserInput::Click(picker->Widget());
+        driver.stop();
+        ASSERT_TRUE(closed) << "no " << button.toStdString() << " button in the font window";
+        ASSERT_TRUE(chose) << "the font window offers no fuchsia to choose";
+        ASSERT_EQ(QApplication::activeModalWidget(), nullptr);
+
+        if (button == "Cancel") {
+            PumpFor(300);
+            EXPECT_EQ(PlotOnScreen(plot), before) << "the cancelled colour reached the plot";
+            continue;
+        }
+        QImage after;
+        EXPECT_TRUE(PumpUntil([&] {
+            after = PlotOnScreen(plot);
+            return ColourCount(after, fuchsia) > 20;
+        })) << "the title is not drawn fuchsia: " << ColourCount(after, fuchsia) << " fuchsia pixels";
+        int whiteThenFuchsia = 0, elsewhere = 0;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                if (after.pixel(x, y) == fuchsia)
+                    ++(before.pixel(x, y) == white ? whiteThenFuchsia : elsewhere);
+        EXPECT_GT(whiteThenFuchsia, 20);
+        EXPECT_EQ(elsewhere, 0) << "fuchsia where the title was not";
+        // The whole title, at the bottom (the plot's own title is at the top).
+        const QRect title = ColourBox(after, fuchsia, after.rect());
+        EXPECT_EQ(ColourCount(before.copy(title), white), ColourCount(after.copy(title), fuchsia));
+        EXPECT_GT(title.top(), after.height() / 2);
+        EXPECT_GT(ColourCount(after, white), 0) << "the axis labels kept their white";
+    }
 }
 
 } // namespace
