@@ -51,3 +51,23 @@ function(tq62_bench name source)
     target_link_libraries(${name} PRIVATE tq62_benchmain_qt)
   endif()
 endfunction()
+
+# tq62_asan_library(name library): a second build of the library's sources,
+# instrumented with AddressSanitizer and linking what the library links. A
+# program that links it is instrumented as well and stops with a report at a
+# use of freed memory, a double free or a leak.
+function(tq62_asan_library name library)
+  get_target_property(dir ${library} SOURCE_DIR)
+  get_target_property(srcs ${library} SOURCES)
+  list(TRANSFORM srcs PREPEND ${dir}/ REGEX "^[^/]")
+  get_target_property(incs ${library} INCLUDE_DIRECTORIES)
+  get_target_property(deps ${library} LINK_LIBRARIES)
+  get_target_property(automoc ${library} AUTOMOC)
+  add_library(${name} STATIC ${srcs})
+  target_include_directories(${name} PUBLIC ${incs})
+  target_link_libraries(${name} PUBLIC ${deps})
+  set_target_properties(${name} PROPERTIES AUTOMOC ${automoc})
+  # Light optimisation and line tables keep the extra build short.
+  target_compile_options(${name} PUBLIC -fsanitize=address -fno-omit-frame-pointer -O1 -g1)
+  target_link_options(${name} PUBLIC -fsanitize=address)
+endfunction()

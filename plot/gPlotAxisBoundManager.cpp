@@ -7,10 +7,12 @@
 
 QString TgPlotAxisBoundManager::FirstXAxisName() const
 {
-    return FXAxisManager && FXAxisManager->Count() > 0 ? FXAxisManager->GetItem(0)->Name() : QString();
+    const TgPlotObject *axis = FXAxisManager ? FXAxisManager->FirstStaying() : nullptr;
+    return axis ? axis->Name() : QString();
 }
 
 QString TgPlotAxisBoundManager::FirstYAxisName() const
 {
-    return FYAxisManager && FYAxisManager->Count() > 0 ? FYAxisManager->GetItem(0)->Name() : QString();
+    const TgPlotObject *axis = FYAxisManager ? FYAxisManager->FirstStaying() : nullptr;
+    return axis ? axis->Name() : QString();
 }

@@ -16,7 +16,8 @@ public:
     void SetYAxisManager(TgPlotYAxisManager *Value) { FYAxisManager = Value; }
 
 protected:
-    // Names of X and Y axis 0; empty when there is none.
+    // Names of the first X and Y axes not on their way out; empty when
+    // there is none.
     QString FirstXAxisName() const;
     QString FirstYAxisName() const;
 

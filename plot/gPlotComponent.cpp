@@ -143,7 +143,7 @@ TgPlotLayoutManager *TgPlotComponent::LayoutManager() const { return FMasterMana
     int TgPlotComponent::Add##Kind() { return FMasterManager->Add##Kind(); }                                        \
     void TgPlotComponent::Delete##Kind(int Index)                                                                  \
     {                                                                                                              \
-        delete FMasterManager->Manager()->GetItem(Index);                                                          \
+        FMasterManager->Manager()->GetItem(Index)->Free();                                                         \
         InvalidateNow();                                                                                           \
     }                                                                                                              \
     int TgPlotComponent::Kind##Count() const { return FMasterManager->Manager()->Count(); }                         \
@@ -186,7 +186,7 @@ int TgPlotComponent::AddAnnotation()
 }
 void TgPlotComponent::DeleteAnnotation(int Index)
 {
-    delete FMasterManager->AnnotationManager()->GetItem(Index);
+    FMasterManager->AnnotationManager()->GetItem(Index)->Free();
     InvalidateNow();
 }
 int TgPlotComponent::AnnotationCount() const { return FMasterManager->AnnotationManager()->Count(); }
@@ -208,7 +208,7 @@ void TgPlotComponent::DeleteLabel(int Index)
 {
     if (Index == 0)
         throw Exception(QStringLiteral("Label Index 0 can not be Deleted (Resevered for Title)"));
-    delete FMasterManager->LabelManager()->GetItem(Index);
+    FMasterManager->LabelManager()->GetItem(Index)->Free();
     InvalidateNow();
 }
 int TgPlotComponent::LabelCount() const { return FMasterManager->LabelManager()->Count(); }
@@ -242,8 +242,14 @@ TQ62_REMOVE_ALL(Limits, LimitManager)
 
 void TgPlotComponent::RemoveAllLabels()
 {
-    while (LabelCount() > 1)
-        delete GetLabel(1);
+    // The title, label 0, stays; so does a label whose removal is under way.
+    for (int i = 1; i < LabelCount();) {
+        TgPlotLabel *label = GetLabel(i);
+        if (label->Removing())
+            ++i;
+        else
+            label->Free();
+    }
 }
 
 int TgPlotComponent::AddTranslation(const QString &OriginalString, const QString &ReplacementString)

@@ -15,10 +15,11 @@ void TgPlotDataCursorManager::NotificationInsert(TObject *Sender)
     TgPlotDataCursor *cursor = InsertKind<TgPlotDataCursor>(Sender);
     if (!cursor)
         return;
-    if (FDataViewManager && FDataViewManager->Count() > 0)
-        cursor->SetDataView(FDataViewManager->GetItem(0));
-    if (FChannelManager && FChannelManager->Count() > 0)
-        cursor->SetChannelName(FChannelManager->GetItem(0)->Name());
+    // Never one on its way out: the cursor would keep a freed view.
+    if (TgPlotObject *view = FDataViewManager ? FDataViewManager->FirstStaying() : nullptr)
+        cursor->SetDataView(dynamic_cast<TgPlotDataView *>(view));
+    if (const TgPlotObject *channel = FChannelManager ? FChannelManager->FirstStaying() : nullptr)
+        cursor->SetChannelName(channel->Name());
 }
 
 TgPlotDataCursor *TgPlotDataCursorManager::GetItem(int Index) const

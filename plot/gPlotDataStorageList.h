@@ -28,6 +28,9 @@ public:
         Unwrap();
         if (NewCapacity <= 0) { // CheckCapacity let only 0 through
             FData.reset();
+            // A ring of no slots has nowhere to put a point: as its size
+            // (0) says, the ring is off, and the list grows again.
+            FRingBufferEnabled = false;
         } else {
             // realloc keeps the points in index order and, for large
             // blocks, moves the pages instead of copying them.

@@ -235,14 +235,15 @@ void TgPlotMasterManager::ObjectInsert(TObject *Sender)
 
 void TgPlotMasterManager::ObjectRemove(TObject *Sender)
 {
+    // Whatever the plot's handler raises, every manager lets go of Sender
+    // before it is raised.
+    std::exception_ptr failure;
     if (OnRemove)
-        OnRemove(Sender);
+        KeepFirstFailure(failure, [&] { OnRemove(Sender); });
     if (dynamic_cast<TgPlotTranslationObject *>(Sender)) {
         if (FTranslationManager)
             FTranslationManager->NotificationRemove(Sender);
-        return;
-    }
-    if (dynamic_cast<TgPlotObject *>(Sender)) {
+    } else if (dynamic_cast<TgPlotObject *>(Sender)) {
         if (EditorOpen()) {
             // By the manager that holds it: a dying object may no longer
             // be of its own class.
@@ -279,6 +280,8 @@ void TgPlotMasterManager::ObjectRemove(TObject *Sender)
     clear(FAnnotationManager);
     clear(FLayoutManager);
     clear(FTranslationManager);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TgPlotMasterManager::ObjectSetFocus(TObject *Sender)

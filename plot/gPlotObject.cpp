@@ -37,18 +37,27 @@ TgPlotObject::~TgPlotObject()
     AnnounceRemoval();
 }
 
-void TgPlotObject::AnnounceRemoval()
+void TgPlotObject::Free()
 {
     if (FRemovalAnnounced)
         return;
+    const std::exception_ptr failure = NotifyRemoval();
+    delete this;
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+std::exception_ptr TgPlotObject::NotifyRemoval() noexcept
+{
+    std::exception_ptr failure;
+    if (FRemovalAnnounced)
+        return failure;
     FRemovalAnnounced = true;
     // Copies: a handler may clear the callbacks of the object it is told about.
-    if (TNotifyEvent onRemove = FOnRemove)
-        onRemove(this);
-    if (TNotifyEvent onLayout = FOnLayoutChange)
-        onLayout(this);
-    if (TNotifyEvent onChange = FOnChange)
-        onChange(this);
+    for (const TNotifyEvent *callback : {&FOnRemove, &FOnLayoutChange, &FOnChange})
+        if (TNotifyEvent call = *callback)
+            KeepFirstFailure(failure, [&] { call(this); });
+    return failure;
 }
 
 IgPlotObjectHost *TgPlotObject::Host() const

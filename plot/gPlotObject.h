@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <exception>
+
 class TCanvas;
 class TComponent;
 class TPopupMenu;
@@ -31,6 +33,19 @@ struct TgHintData {
     bool Visible = false;
 };
 
+// Runs Call; an exception it raises is kept in First unless First holds one
+// already, so that the rest of a removal still runs before it is raised.
+template <class F>
+void KeepFirstFailure(std::exception_ptr &First, F &&Call) noexcept
+{
+    try {
+        Call();
+    } catch (...) {
+        if (!First)
+            First = std::current_exception();
+    }
+}
+
 // What managers and manager objects insist on, raising in this order: the
 // owner (OwnerMessage), then OnChange, OnInsert, OnRemove and OnRename.
 void CheckPlotArguments(const TComponent *AOwner, const QString &OwnerMessage, const TNotifyEvent &AOnChange,
@@ -42,12 +57,23 @@ void CheckPlotArguments(const TComponent *AOwner, const QString &OwnerMessage, c
 // IgPlotObjectHost) to fire the user events on its behalf. Setters store a
 // value only when it differs and then call DoChange (appearance) or
 // DoLayoutChange (size or place). The creator calls DoInsert once the object
-// is built; the destructor announces the removal.
+// is built; Free announces the removal and then destroys the object.
+// A handler may add, remove or clear objects in a removal: each call completes; objects already going are left to it.
 class TgPlotObject : public TPersistent {
 public:
     TgPlotObject(TComponent *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
                  TNotifyEvent AOnRename);
+    // A plain delete still announces the removal, from the destructors,
+    // where the object is no longer of its own class to the handlers.
     ~TgPlotObject() override;
+
+    // Announces the removal while the object is whole, then deletes it;
+    // nothing when its removal is under way already. Every handler runs;
+    // the first exception one raised reaches the caller once the object is
+    // gone.
+    void Free();
+    // Its removal has begun (it is freed when that ends).
+    bool Removing() const { return FRemovalAnnounced; }
 
     TComponent *Owner() const { return FOwner; }
     const QString &Name() const { return FName; }
@@ -161,12 +187,11 @@ protected:
     IgPlotOwner *Plot() const;
     void EditMenuItemClick(TObject *Sender);
     void NotifyInvalidateNow();
-    // Fires the removal (OnRemove, then OnLayoutChange and OnChange) once.
-    // The base destructor calls it; a descendant that wants to be told apart
-    // by its class while the managers let it go calls it in its own
-    // destructor (layout objects do), since by the base destructor the object
-    // is only a TgPlotObject.
-    void AnnounceRemoval();
+    // For destructors, after a plain delete: fires the removal unless Free
+    // did. The base destructor calls it; a descendant that wants to be told
+    // apart by its class calls it in its own destructor (layout objects do).
+    // A handler's exception is dropped: none may leave a destructor.
+    void AnnounceRemoval() noexcept { (void)NotifyRemoval(); }
     // FOnLayoutChange alone (DoLayoutChange adds DoChange).
     void NotifyLayoutChange();
     void DoRename();
@@ -185,6 +210,10 @@ protected:
     bool FCanDraw = false;
 
 private:
+    // Fires the removal (OnRemove, then OnLayoutChange and OnChange) once;
+    // every callback runs, and the first exception raised is returned.
+    std::exception_ptr NotifyRemoval() noexcept;
+
     QString FName;
     QString FNameOld;
     bool FNamed = false, FFirstNaming = false;

@@ -22,8 +22,10 @@ TgPlotObjectManagerCustom::TgPlotObjectManagerCustom(TComponent *AOwner, TNotify
 
 TgPlotObjectManagerCustom::~TgPlotObjectManagerCustom()
 {
-    // Owning descendants have emptied the list in their own destructors.
-    FOnRemove(this);
+    // Owning descendants have emptied the list in their own destructors. A
+    // handler's failure cannot leave a destructor.
+    std::exception_ptr ignored;
+    KeepFirstFailure(ignored, [this] { FOnRemove(this); });
 }
 
 void TgPlotObjectManagerCustom::Delete(int Index)
@@ -54,6 +56,12 @@ TgPlotObject *TgPlotObjectManagerCustom::GetItem(int Index) const
     if (Index < 0 || Index >= Count())
         ThrowListIndexError(Index);
     return FList[static_cast<size_t>(Index)];
+}
+
+TgPlotObject *TgPlotObjectManagerCustom::FirstStaying() const
+{
+    const auto at = std::find_if(FList.begin(), FList.end(), [](const TgPlotObject *o) { return !o->Removing(); });
+    return at == FList.end() ? nullptr : *at;
 }
 
 int TgPlotObjectManagerCustom::GetIndex(const TObject *AObject) const

@@ -47,6 +47,8 @@ public:
     TgPlotObject *GetObjectByName(const QString &Value) const;
     int GetIndexByName(const QString &Value) const;
     TgPlotObject *GetItem(int Index) const;
+    // The first object whose removal is not under way; nullptr when none is.
+    TgPlotObject *FirstStaying() const;
 
     // The form stream: a collection of the objects' published properties in
     // list order; written only when the manager holds objects. Reading

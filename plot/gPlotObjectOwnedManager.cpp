@@ -4,7 +4,14 @@
 
 TgPlotObjectOwnedManager::~TgPlotObjectOwnedManager()
 {
-    Clear();
+    // Objects a handler adds meanwhile go too; a handler's failure cannot
+    // leave a destructor.
+    while (FirstStaying()) {
+        try {
+            Clear();
+        } catch (...) {
+        }
+    }
 }
 
 void TgPlotObjectOwnedManager::NotificationRemove(TObject *Sender)
@@ -26,17 +33,27 @@ void TgPlotObjectOwnedManager::NotificationRemove(TObject *Sender)
 
 void TgPlotObjectOwnedManager::Clear()
 {
+    std::exception_ptr failure;
     FClearing = Count();
     FClearingQuietly = std::none_of(FList.begin(), FList.end(),
                                     [](const TgPlotObject *Object) { return Object->RefersToItsKind(); });
-    while (FClearing > 0) {
-        const int left = FClearing;
-        delete GetItem(0);
+    // The first entries whose removal a caller up the stack has under way:
+    // they stay in place until it frees them.
+    int kept = 0;
+    while (FClearing > kept) {
+        TgPlotObject *object = GetItem(kept);
+        if (object->Removing()) {
+            ++kept;
+            continue;
+        }
+        KeepFirstFailure(failure, [object] { object->Free(); });
         // Its removal notice did not reach this manager (shutdown): it must
         // not stay behind freed.
-        if (FClearing == left) {
-            Forget(0);
+        if (const int at = GetIndex(object); at >= 0) {
+            Forget(at);
             --FClearing;
         }
     }
+    if (failure)
+        std::rethrow_exception(failure);
 }

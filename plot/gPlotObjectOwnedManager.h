@@ -12,10 +12,12 @@ public:
     ~TgPlotObjectOwnedManager() override;
 
     void NotificationRemove(TObject *Sender) override;
-    // Frees every object from the first; each one's removal notice takes it
-    // out of this and every other manager. The objects it frees do not hear
-    // of one another's removal (unless one may refer to its own kind), so
-    // that a clear costs time in proportion to what the manager holds.
+    // Frees every object held when it starts, from the first; each one's
+    // removal notice takes it out of this and every other manager. Objects
+    // added meanwhile stay; one whose removal is under way is left to it. The
+    // objects it frees do not hear of one another's removal (unless one may
+    // refer to its own kind), so that a clear costs time in proportion to
+    // what the manager holds. A handler's exception is raised at the end.
     void Clear() override;
 
 protected:

@@ -1,5 +1,7 @@
 #include "gComponentEditorListBox.h"
 
+#include "gPlotObject.h"
+
 TgComponentEditorListBox::TgComponentEditorListBox(TComponent *AOwner) : TListBox(AOwner)
 {
     SetStyle(lbOwnerDrawFixed);
@@ -19,7 +21,10 @@ void TgComponentEditorListBox::DeleteSelectedObject()
         return;
     TObject *object = Items()->GetObject(i);
     Items()->Delete(i);
-    delete object;
+    if (auto *plotObject = dynamic_cast<TgPlotObject *>(object))
+        plotObject->Free();
+    else
+        delete object;
     if (Items()->Count() > 0)
         SetItemIndex(std::min(i, Items()->Count() - 1));
 }

@@ -104,7 +104,7 @@ void TgPlotEditorForm::LayoutMenuClick(TMenuItem *Item)
         FMaster->AddLabel();
     } else if (Item == DeleteMenuItem && target) {
         FRightClickObject = nullptr;
-        delete target;
+        target->Free();
         UpdateAll();
     } else if (Item == VisibleMenuItem && target) {
         target->SetVisible(!target->Visible());
