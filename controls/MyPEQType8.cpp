@@ -176,6 +176,19 @@ void TMyPEQType8::BuildRow(int I)
             e->Font()->SetColor(*r.valueColour);
     if (updownVisable_)
         MakeSpinners();
+    // In the window's focus chain (where the focus goes when the focused
+    // control is hidden) the row follows the rows before it, as it would had
+    // the table made every row when it was made.
+    QWidget *previous = Widget();
+    for (int i = I - 1; i >= 0; --i)
+        if (Built(i)) {
+            previous = rows_[i].bypass->Widget();
+            break;
+        }
+    for (TWinControl *c : std::initializer_list<TWinControl *>{r.freq, r.q, r.gain, r.type, r.bypass}) {
+        QWidget::setTabOrder(previous, c->Widget());
+        previous = c->Widget();
+    }
 }
 
 void TMyPEQType8::FillTypeList(int Row)
@@ -216,10 +229,16 @@ void TMyPEQType8::Relayout(bool Anyway)
         return;
     if (!Anyway && !Widget()->isVisible())
         return; // laid out when shown
+    // A row's control that repaints as it is made paints this table too: the
+    // layout under way is not begun again from there.
+    if (laying_)
+        return;
+    laying_ = true;
     laidWidth_ = Width();
     laidHeight_ = Height();
     ++layoutCount_;
     PlaceRows();
+    laying_ = false;
 }
 
 void TMyPEQType8::PlaceRows()

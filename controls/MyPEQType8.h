@@ -172,6 +172,7 @@ private:
     int laidWidth_ = 490, laidHeight_ = 420;
     int layoutCount_ = 0;
     bool constructing_ = false;
+    bool laying_ = false;
 };
 
 // The default captions of the nine band types (0..8) and of the bypass

@@ -350,6 +350,7 @@ TEST(MyPEQType8, ATableFilledWhileHiddenShowsWhatOneShownAllAlongShows)
     pages[1]->SetVisible(false);
     form.Show();
     QApplication::setActiveWindow(form.Widget());
+    QApplication::processEvents(); // on screen: a control's repaint paints at once
     ASSERT_EQ(hidden->MadeRows(), 0);
     for (TMyPEQType8 *t : tables) {
         t->SetEqParamValue(0, 1000, 20, 1.2, 0, false);
