@@ -185,10 +185,15 @@ void TMyPEQType8::BuildRow(int I)
             previous = rows_[i].bypass->Widget();
             break;
         }
+    // Qt places a control after another only when that one takes the focus;
+    // the table itself does not, but stands where its rows begin.
+    const Qt::FocusPolicy tablePolicy = Widget()->focusPolicy();
+    Widget()->setFocusPolicy(Qt::TabFocus);
     for (TWinControl *c : std::initializer_list<TWinControl *>{r.freq, r.q, r.gain, r.type, r.bypass}) {
         QWidget::setTabOrder(previous, c->Widget());
         previous = c->Widget();
     }
+    Widget()->setFocusPolicy(tablePolicy);
 }
 
 void TMyPEQType8::FillTypeList(int Row)

@@ -387,6 +387,17 @@ TEST(MyPEQType8, ATableFilledWhileHiddenShowsWhatOneShownAllAlongShows)
         EXPECT_EQ(hidden->GetBypassValue(i), shown->GetBypassValue(i));
     }
     EXPECT_EQ(hidden->MadeRows(), 9) << "no row beyond the count";
+    // Where the focus goes from a hidden control: the rows follow their
+    // table in the window's focus chain, row by row, as if made with it.
+    for (TMyPEQType8 *t : tables) {
+        QWidget *w = t->Widget();
+        for (int i = 0; i < 9; ++i)
+            for (TWinControl *c : std::initializer_list<TWinControl *>{t->FreqEdit(i), t->QEdit(i), t->GainEdit(i),
+                                                                         t->TypeList(i), t->BypassButton(i)}) {
+                w = w->nextInFocusChain();
+                EXPECT_EQ(w, c->Widget()) << "row " << i << (t == hidden ? ", made when shown" : "");
+            }
+    }
     QApplication::processEvents();
     elsewhere->SetFocus(); // no table edit shows the caret
     QApplication::processEvents();
