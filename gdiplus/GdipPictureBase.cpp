@@ -120,7 +120,11 @@ void TGdipPictureBase::AssignFrom(TPersistent *Source, TGdipPictureBase *Same, b
         // found (a header, a decode, a file name's reader): for damaged
         // data these differ, and a copy must not.
         const int width = Same->width_, height = Same->height_;
-        SetData(QByteArray(Same->Data()));
+        // Its bytes passed SetData's size check when it took them: no header
+        // is read again (sliders share one thumb picture by the hundred).
+        decoded_.reset();
+        canvasBitmap_.reset();
+        data_ = Same->data_;
         empty_ = data_.isEmpty();
         width_ = width;
         height_ = height;
