@@ -210,6 +210,15 @@ private:
             Handle(e, Clock::now());
     }
 
+    // Notes the first time only.
+    static void First(bool &Noted, Clock::time_point &At, Clock::time_point Now)
+    {
+        if (!Noted) {
+            Noted = true;
+            At = Now;
+        }
+    }
+
     // Watches each new top-level window and notes its first map and exposure.
     void Handle(xcb_generic_event_t *e, Clock::time_point now)
     {
@@ -226,18 +235,12 @@ private:
         }
         case XCB_MAP_NOTIFY: {
             Seen &s = seen_[reinterpret_cast<xcb_map_notify_event_t *>(e)->window];
-            if (!s.mapped) {
-                s.mapped = true;
-                s.mappedAt = now;
-            }
+            First(s.mapped, s.mappedAt, now);
             break;
         }
         case XCB_EXPOSE: {
             Seen &s = seen_[reinterpret_cast<xcb_expose_event_t *>(e)->window];
-            if (!s.exposed) {
-                s.exposed = true;
-                s.exposedAt = now;
-            }
+            First(s.exposed, s.exposedAt, now);
             break;
         }
         default:
