@@ -74,7 +74,7 @@ pid_t Spawn(const std::vector<std::string> &argv, const std::vector<std::string>
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     }
     pid_t pid = -1;
-    if (posix_spawn(&pid, args[0], &actions, nullptr, args.data(), envp.data()) != 0)
+    if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), envp.data()) != 0)
         pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     return pid;
@@ -109,7 +109,7 @@ public:
         int fds[2];
         if (pipe(fds) != 0)
             return;
-        xvfb_ = Spawn({"/usr/bin/Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1600x1200x24",
+        xvfb_ = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1600x1200x24",
                        "-nolisten", "tcp", "-noreset"},
                       {}, true);
         close(fds[1]);
