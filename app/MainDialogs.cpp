@@ -36,28 +36,38 @@ void ShowModally(TForm *Form)
 }
 } // namespace
 
-MainDialogs::MainDialogs(TfmMain *Main) : main_(Main)
+MainDialogs::MainDialogs(TfmMain *Main)
+    : fmStorePreset([this] { MakePresetDialogs(); return storePreset_; }),
+      fmRecallPreset([this] { MakePresetDialogs(); return recallPreset_; }),
+      fmStoreName([this] { MakePresetDialogs(); return storeName_; }),
+      fmChannelName([this] { return new TfmChannelName(main_, this); }),
+      fmChNameList([this] { return new TfmChNameList(main_, this); }),
+      fmTest([this] { return new TfmTest(main_, this); }),
+      fmLockSetup([this] { return new TfmLockSetup(main_, this); }),
+      fmLockPassWord([this] { return new TfmLockPassWord(main_, this); }),
+      fmPeqRst([this] { return new TfmPeqRst(main_, this); }),
+      fmFactory([this] { return new TfmFactory(main_, this); }),
+      fmAbout([this] { return new TfmAbout(main_, this); }),
+      fmNetworkSetup([this] { return new TfmNetworkSetup(main_, this); }),
+      fmHidData([this] { return new TfmHidData(main_); }),
+      fmMemo([this] { return new TfmMemo(main_); }),
+      fmRs232CodeEnglish([this] { return new TfmRs232CodeEnglish(main_); }),
+      fmRs232Code([this] { return new TfmRs232Code(main_); }),
+      fmLinkSel([this] { return new TfmLinkSel(main_, this, main_); }),
+      fmCopy([this] { return new TfmCopy(main_, this, main_); }),
+      main_(Main)
 {
-    fmStorePreset = new TfmStorePreset(Main, this);
-    fmRecallPreset = new TfmRecallPreset(Main, this);
-    fmStoreName = new TfmStoreName(Main, this, fmStorePreset, fmRecallPreset);
-    fmStorePreset->SetNameDialog(fmStoreName);
-    fmRecallPreset->SetNameDialog(fmStoreName);
-    fmChannelName = new TfmChannelName(Main, this);
-    fmChNameList = new TfmChNameList(Main, this);
-    fmTest = new TfmTest(Main, this);
-    fmLockSetup = new TfmLockSetup(Main, this);
-    fmLockPassWord = new TfmLockPassWord(Main, this);
-    fmPeqRst = new TfmPeqRst(Main, this);
-    fmFactory = new TfmFactory(Main, this);
-    fmAbout = new TfmAbout(Main, this);
-    fmNetworkSetup = new TfmNetworkSetup(Main, this);
-    fmHidData = new TfmHidData(Main);
-    fmMemo = new TfmMemo(Main);
-    fmRs232CodeEnglish = new TfmRs232CodeEnglish(Main);
-    fmRs232Code = new TfmRs232Code(Main);
-    fmLinkSel = new TfmLinkSel(Main, this, Main);
-    fmCopy = new TfmCopy(Main, this, Main);
+}
+
+void MainDialogs::MakePresetDialogs()
+{
+    if (storeName_)
+        return;
+    storePreset_ = new TfmStorePreset(main_, this);
+    recallPreset_ = new TfmRecallPreset(main_, this);
+    storeName_ = new TfmStoreName(main_, this, storePreset_, recallPreset_);
+    storePreset_->SetNameDialog(storeName_);
+    recallPreset_->SetNameDialog(storeName_);
 }
 
 // The forms belong to the main window, which frees them.
@@ -120,12 +130,14 @@ void MainDialogs::ShowFactoryConfirmation()
 
 bool MainDialogs::IsTrafficLogVisible()
 {
-    return fmHidData->Wanted();
+    // A log never opened wants no lines.
+    return fmHidData.Made() && fmHidData->Wanted();
 }
 
 void MainDialogs::AddTrafficLine(const std::string &line)
 {
-    fmHidData->AddLine(line);
+    if (fmHidData.Made())
+        fmHidData->AddLine(line);
 }
 
 void MainDialogs::LockAnswered()

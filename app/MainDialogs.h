@@ -1,5 +1,6 @@
 #pragma once
 #include "DialogHost.h"
+#include "OnFirstUse.h"
 
 #include <functional>
 #include <memory>
@@ -24,7 +25,8 @@ class TfmStoreName;
 class TfmStorePreset;
 class TfmTest;
 
-// The dialogs of the editor, made once for the main window, and the window's
+// The dialogs of the editor, each made once for the main window when it is
+// first asked for (opened, filled or looked at), and the window's
 // side of them: the DialogHost calls answered through the main window and its
 // connection logic, the menu items that open them (Attach), and what the
 // connection logic's window interface hands to them (preset names, the unlock
@@ -82,27 +84,32 @@ public:
     void ShowInformation(const QString &text, std::function<void()> closed = {}) override;
     void ShowMessageBox(const QString &text) override;
 
-    TfmStorePreset *fmStorePreset;
-    TfmRecallPreset *fmRecallPreset;
-    TfmStoreName *fmStoreName;
-    TfmChannelName *fmChannelName;
-    TfmChNameList *fmChNameList;
-    TfmTest *fmTest;
-    TfmLockSetup *fmLockSetup;
-    TfmLockPassWord *fmLockPassWord;
-    TfmPeqRst *fmPeqRst;
-    TfmFactory *fmFactory;
-    TfmAbout *fmAbout;
-    TfmNetworkSetup *fmNetworkSetup;
-    TfmHidData *fmHidData;
-    TfmMemo *fmMemo;
-    TfmRs232CodeEnglish *fmRs232CodeEnglish;
-    TfmRs232Code *fmRs232Code;
-    TfmLinkSel *fmLinkSel;
-    TfmCopy *fmCopy;
+    OnFirstUse<TfmStorePreset> fmStorePreset;
+    OnFirstUse<TfmRecallPreset> fmRecallPreset;
+    OnFirstUse<TfmStoreName> fmStoreName;
+    OnFirstUse<TfmChannelName> fmChannelName;
+    OnFirstUse<TfmChNameList> fmChNameList;
+    OnFirstUse<TfmTest> fmTest;
+    OnFirstUse<TfmLockSetup> fmLockSetup;
+    OnFirstUse<TfmLockPassWord> fmLockPassWord;
+    OnFirstUse<TfmPeqRst> fmPeqRst;
+    OnFirstUse<TfmFactory> fmFactory;
+    OnFirstUse<TfmAbout> fmAbout;
+    OnFirstUse<TfmNetworkSetup> fmNetworkSetup;
+    OnFirstUse<TfmHidData> fmHidData;
+    OnFirstUse<TfmMemo> fmMemo;
+    OnFirstUse<TfmRs232CodeEnglish> fmRs232CodeEnglish;
+    OnFirstUse<TfmRs232Code> fmRs232Code;
+    OnFirstUse<TfmLinkSel> fmLinkSel;
+    OnFirstUse<TfmCopy> fmCopy;
 
 private:
     void ShowNetworkSetup();
+    // The store and recall lists share the naming dialog: the three are made together.
+    void MakePresetDialogs();
 
     TfmMain *main_;
+    TfmStorePreset *storePreset_ = nullptr;
+    TfmRecallPreset *recallPreset_ = nullptr;
+    TfmStoreName *storeName_ = nullptr;
 };

@@ -9,6 +9,10 @@
 #include "UpDown.h"
 #include "VirtualKeys.h"
 
+#include <QEvent>
+#include <QObject>
+#include <QWidget>
+
 #include <algorithm>
 
 namespace {
@@ -24,6 +28,21 @@ TColor BandColour(int Row)
 // The spinner ranges of the three cells: frequency, Q, gain.
 const int SpinMin[3] = {kPeqFreqPosMin, kPeqQPosMin, kPeqGainPosMin};
 const int SpinMax[3] = {kPeqFreqPosMax, kPeqQPosMax, kPeqGainPosMax};
+
+// Tells a table that its widget has come on screen (itself or a parent shown).
+class ShownWatch : public QObject {
+public:
+    ShownWatch(QObject *Parent, std::function<void()> Shown) : QObject(Parent), shown_(std::move(Shown)) {}
+    bool eventFilter(QObject *, QEvent *Event) override
+    {
+        if (Event->type() == QEvent::Show)
+            shown_();
+        return false;
+    }
+
+private:
+    std::function<void()> shown_;
+};
 
 } // namespace
 
@@ -43,6 +62,12 @@ TMyPEQType8::TMyPEQType8(TComponent *AOwner) : TSkGroupBox(AOwner)
     // The defaults are loaded once, here: a language chosen before the table
     // is first shown stays.
     captions_ = PeqDefaultCaptions();
+    for (int i = 0; i < MaxRows; ++i) {
+        rows_[i].freqText = QString::number(i);
+        rows_[i].qText = QText(0);
+        rows_[i].gainText = QStringLiteral("0dB");
+    }
+    Widget()->installEventFilter(new ShownWatch(Widget(), [this] { Relayout(); }));
     for (TSkLabel *&title : titles_) {
         title = new TSkLabel(this);
         title->SetVisible(false);
@@ -60,6 +85,34 @@ TMyPEQType8::BandRow &TMyPEQType8::EnsureRow(int Row)
     if (!Built(Row))
         BuildRow(Row);
     return rows_[Row];
+}
+
+TMyPEQType8::BandRow &TMyPEQType8::LaidRow(int Row)
+{
+    Relayout(true);
+    const bool made = Built(Row);
+    BandRow &r = EnsureRow(Row);
+    if (!made && Row >= channelNumber_)
+        HideRow(r);
+    return r;
+}
+
+void TMyPEQType8::HideRow(BandRow &R)
+{
+    for (TControl *c : std::initializer_list<TControl *>{R.number, R.freq, R.q, R.gain, R.type, R.bypass}) {
+        c->SetVisible(false);
+        c->SetTop(10000);
+    }
+    for (TUpDown *s : R.spinners)
+        if (s) {
+            s->SetVisible(false);
+            s->SetTop(10000);
+        }
+}
+
+int TMyPEQType8::MadeRows() const
+{
+    return int(std::count_if(rows_.begin(), rows_.end(), [](const BandRow &r) { return r.number != nullptr; }));
 }
 
 void TMyPEQType8::BuildRow(int I)
@@ -90,16 +143,19 @@ void TMyPEQType8::BuildRow(int I)
         e->OnMouseDown = [this](TObject *s, TMouseButton b, TShiftState sh, int x, int y) { EditMouseDown(s, b, sh, x, y); };
         return e;
     };
-    r.freq = makeEdit(QString::number(I), &TMyPEQType8::FrequencyKeyDown, &TMyPEQType8::FrequencyExit);
-    r.q = makeEdit(QText(0), &TMyPEQType8::QfactorKeyDown, &TMyPEQType8::QfactorExit);
-    r.gain = makeEdit(QStringLiteral("0dB"), &TMyPEQType8::GainKeyDown, &TMyPEQType8::GainExit);
+    r.freq = makeEdit(r.freqText, &TMyPEQType8::FrequencyKeyDown, &TMyPEQType8::FrequencyExit);
+    r.q = makeEdit(r.qText, &TMyPEQType8::QfactorKeyDown, &TMyPEQType8::QfactorExit);
+    r.gain = makeEdit(r.gainText, &TMyPEQType8::GainKeyDown, &TMyPEQType8::GainExit);
+    // The first row made tells the values' colour of every row: its parent's.
+    if (MadeRows() == 1)
+        normalFontColor_ = r.freq->Font()->Color();
     r.type = new TSkComboBox(this, csDropDownList);
     r.type->SetParent(this);
     r.type->SetTag(I);
     r.type->OnChange = [this](TObject *s) { PeqTypeChange(s); };
     r.type->OnMouseWheel = [this](TObject *s, TShiftState sh, int d, TPoint p, bool &h) { PeqTypeMouseWheel(s, sh, d, p, h); };
     FillTypeList(I);
-    r.type->SetItemIndex(1);
+    r.type->SetItemIndex(r.typeIndex);
     r.bypass = new TSkButton(this);
     r.bypass->SetParent(this);
     r.bypass->SetThemeAware(false);
@@ -111,18 +167,40 @@ void TMyPEQType8::BuildRow(int I)
             e->SetColor(editBackColor_);
         r.type->SetColor(editBackColor_);
     }
-    if (bypassBackColor_ != 0)
+    if (r.bypassColour)
+        r.bypass->SetColor(*r.bypassColour);
+    else if (bypassBackColor_ != 0)
         r.bypass->SetColor(bypassBackColor_);
     if (r.valueColour)
         for (TEdit *e : {r.freq, r.q, r.gain})
             e->Font()->SetColor(*r.valueColour);
     if (updownVisable_)
         MakeSpinners();
+    // In the window's focus chain (where the focus goes when the focused
+    // control is hidden) the row follows the rows before it, as it would had
+    // the table made every row when it was made.
+    QWidget *previous = Widget();
+    for (int i = I - 1; i >= 0; --i)
+        if (Built(i)) {
+            previous = rows_[i].bypass->Widget();
+            break;
+        }
+    // Qt places a control after another only when that one takes the focus;
+    // the table itself does not, but stands where its rows begin.
+    const Qt::FocusPolicy tablePolicy = Widget()->focusPolicy();
+    Widget()->setFocusPolicy(Qt::TabFocus);
+    for (TWinControl *c : std::initializer_list<TWinControl *>{r.freq, r.q, r.gain, r.type, r.bypass}) {
+        QWidget::setTabOrder(previous, c->Widget());
+        previous = c->Widget();
+    }
+    Widget()->setFocusPolicy(tablePolicy);
 }
 
 void TMyPEQType8::FillTypeList(int Row)
 {
-    TSkComboBox *list = EnsureRow(Row).type;
+    if (!Built(Row))
+        return; // filled when made
+    TSkComboBox *list = rows_[Row].type;
     const int selected = list->ItemIndex();
     TStrings *items = list->Items();
     bool same = items->Count() == 9;
@@ -150,15 +228,22 @@ void TMyPEQType8::Resize()
     Relayout();
 }
 
-void TMyPEQType8::Relayout()
+void TMyPEQType8::Relayout(bool Anyway)
 {
     if (constructing_ || (Width() == laidWidth_ && Height() == laidHeight_ && Built(channelNumber_ - 1)))
         return;
+    if (!Anyway && !Widget()->isVisible())
+        return; // laid out when shown
+    // A row's control that repaints as it is made paints this table too: the
+    // layout under way is not begun again from there.
+    if (laying_)
+        return;
+    laying_ = true;
     laidWidth_ = Width();
     laidHeight_ = Height();
     ++layoutCount_;
-    normalFontColor_ = EnsureRow(0).freq->Font()->Color();
     PlaceRows();
+    laying_ = false;
 }
 
 void TMyPEQType8::PlaceRows()
@@ -180,15 +265,7 @@ void TMyPEQType8::PlaceRows()
             continue;
         BandRow &r = EnsureRow(i);
         if (i >= channelNumber_) {
-            for (TControl *c : std::initializer_list<TControl *>{r.number, r.freq, r.q, r.gain, r.type, r.bypass}) {
-                c->SetVisible(false);
-                c->SetTop(10000);
-            }
-            for (TUpDown *s : r.spinners)
-                if (s) {
-                    s->SetVisible(false);
-                    s->SetTop(10000);
-                }
+            HideRow(r);
             continue;
         }
         const int top = topBottomSpace_ + titleH + rowH * i + 8;
@@ -220,38 +297,37 @@ void TMyPEQType8::Touch(int Row)
     nowIndex_ = Row;
 }
 
-void TMyPEQType8::PaintRowColours(int Row, TColor Colour)
+void TMyPEQType8::PaintRowColours(int Row, std::optional<TColor> Colour)
 {
     if (Row < 0 || Row >= MaxRows)
         return;
-    // A row beyond the count that nothing has made stays unmade (the page's
-    // "no band" selection points there); it takes the colour when made.
-    if (Row >= channelNumber_ && !Built(Row)) {
+    // A row that nothing has made stays unmade (the page's "no band"
+    // selection points beyond the count); it takes the colour when made.
+    if (!Built(Row)) {
         rows_[Row].valueColour = Colour;
         return;
     }
-    EnsureRow(Row);
     for (TEdit *e : {rows_[Row].freq, rows_[Row].q, rows_[Row].gain})
-        e->Font()->SetColor(Colour);
+        e->Font()->SetColor(Colour.value_or(normalFontColor_));
 }
 
 void TMyPEQType8::SetNowIndex(int Row)
 {
     if (Row == -1) {
-        PaintRowColours(nowIndex_, normalFontColor_);
+        PaintRowColours(nowIndex_, std::nullopt);
         return;
     }
     if (Row < 0 || Row >= MaxRows)
         return;
     if (Row != nowIndex_) {
-        PaintRowColours(nowIndex_, normalFontColor_);
+        PaintRowColours(nowIndex_, std::nullopt);
         nowIndex_ = Row;
         PaintRowColours(Row, HighlightColor);
         return;
     }
     if (previousIndex_ == nowIndex_)
         return;
-    PaintRowColours(previousIndex_, normalFontColor_);
+    PaintRowColours(previousIndex_, std::nullopt);
     previousIndex_ = nowIndex_;
     PaintRowColours(nowIndex_, HighlightColor);
 }
@@ -270,8 +346,10 @@ void TMyPEQType8::SetBypassString(const QString &Text)
 void TMyPEQType8::ChangeLanguage()
 {
     for (int i = 0; i < channelNumber_; ++i) {
+        if (!Built(i))
+            continue; // captioned when made
         FillTypeList(i);
-        EnsureRow(i).bypass->SetCaption(captions_[9]);
+        rows_[i].bypass->SetCaption(captions_[9]);
     }
 }
 
@@ -279,8 +357,13 @@ void TMyPEQType8::Change()
 {
     if (!OnChange)
         return;
-    for (int i = 0; i < channelNumber_; ++i)
-        EnsureRow(i).bypass->SetColor(rows_[i].bypassed ? BypassedColor : bypassBackColor_);
+    for (int i = 0; i < channelNumber_; ++i) {
+        const TColor colour = rows_[i].bypassed ? BypassedColor : bypassBackColor_;
+        if (Built(i))
+            rows_[i].bypass->SetColor(colour);
+        else
+            rows_[i].bypassColour = colour;
+    }
     OnChange(this);
 }
 
@@ -303,7 +386,9 @@ double TMyPEQType8::GetGainValue(int Row) const
 
 int TMyPEQType8::GetTypeValue(int Row) const
 {
-    return RowOk(Row) ? const_cast<TMyPEQType8 *>(this)->EnsureRow(Row).type->ItemIndex() : -1;
+    if (!RowOk(Row))
+        return -1;
+    return Built(Row) ? rows_[Row].type->ItemIndex() : rows_[Row].typeIndex;
 }
 
 bool TMyPEQType8::GetBypassValue(int Row) const
@@ -313,26 +398,41 @@ bool TMyPEQType8::GetBypassValue(int Row) const
 
 void TMyPEQType8::ShowCell(int Row, Cell Kind)
 {
-    const BandRow &r = EnsureRow(Row);
-    switch (Kind) {
-    case FreqCell: r.freq->SetText(FreqText(r.freqPos)); break;
-    case QCell: r.q->SetText(QText(r.qPos)); break;
-    case GainCell: r.gain->SetText(GainPositionText(r.gainPos)); break;
-    }
+    const BandRow &r = rows_[Row];
+    SetCellText(Row, Kind,
+                Kind == FreqCell ? FreqText(r.freqPos) : Kind == QCell ? QText(r.qPos) : GainPositionText(r.gainPos));
     if (TUpDown *s = r.spinners[Kind])
         s->SetPosition(Kind == FreqCell ? r.freqPos : Kind == QCell ? r.qPos : r.gainPos);
+}
+
+void TMyPEQType8::SetCellText(int Row, Cell Kind, const QString &Text)
+{
+    BandRow &r = rows_[Row];
+    if (Built(Row))
+        (Kind == FreqCell ? r.freq : Kind == QCell ? r.q : r.gain)->SetText(Text);
+    else
+        (Kind == FreqCell ? r.freqText : Kind == QCell ? r.qText : r.gainText) = Text;
+}
+
+void TMyPEQType8::SetRowType(int Row, int Type)
+{
+    BandRow &r = rows_[Row];
+    if (Built(Row))
+        r.type->SetItemIndex(Type);
+    else if (Type >= -1 && Type < 9) // what the list takes
+        r.typeIndex = Type;
 }
 
 void TMyPEQType8::SetEqParamValue(int Row, double FreqHz, double QPosition, double GainDb, int Type, bool Bypass)
 {
     if (!RowOk(Row))
         return;
-    BandRow &r = EnsureRow(Row);
+    BandRow &r = rows_[Row];
     r.freqPos = FreqPositionFromHz(FreqHz);
     ShowCell(Row, FreqCell);
     r.gainPos = GainPositionFromDb(GainDb);
-    r.gain->SetText(GainDbText(GainDb));
-    r.type->SetItemIndex(Type);
+    SetCellText(Row, GainCell, GainDbText(GainDb));
+    SetRowType(Row, Type);
     r.bypassed = Bypass;
     r.qPos = QPositionFromValue(QPosition);
     ShowCell(Row, QCell);
@@ -352,8 +452,8 @@ void TMyPEQType8::SetGainValue(int Row, double Db)
 {
     if (!RowOk(Row))
         return;
-    EnsureRow(Row).gainPos = GainPositionFromDb(Db);
-    rows_[Row].gain->SetText(GainDbText(Db)); // the value as given, not the position
+    rows_[Row].gainPos = GainPositionFromDb(Db);
+    SetCellText(Row, GainCell, GainDbText(Db)); // the value as given, not the position
     Change();
 }
 
@@ -370,7 +470,7 @@ void TMyPEQType8::SetTypeValue(int Row, int Type)
 {
     if (!RowOk(Row))
         return;
-    EnsureRow(Row).type->SetItemIndex(Type);
+    SetRowType(Row, Type);
     Change();
 }
 
@@ -564,8 +664,11 @@ void TMyPEQType8::SetBypassBackColor(TColor Value)
     if (Value == bypassBackColor_)
         return;
     bypassBackColor_ = Value;
-    for (int i = 0; i < channelNumber_; ++i)
+    for (int i = 0; i < channelNumber_; ++i) {
         if (Built(i))
             rows_[i].bypass->SetColor(Value);
+        else
+            rows_[i].bypassColour = Value;
+    }
     Relayout();
 }

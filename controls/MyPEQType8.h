@@ -22,11 +22,14 @@ using TPeqTypeMouseWheelEvent = TMouseWheelEvent;
 // and the row the user last touched is the now index.
 //
 // The table holds 50 rows; ChannelNumber (1..50) of them are laid out and
-// shown. A row's controls are made when the row is first needed (laid out,
-// set or asked for), so that a window of twelve 8- and 9-row tables does not
-// build 600 rows of controls it never shows. It lays its rows out again when its size changes, never on a
-// repaint at the same size. Operations on a row outside 0..ChannelNumber-1
-// do nothing (getters answer 0, or -1 for the type).
+// shown. A row's controls are made when the row is first laid out or asked
+// for, and a table lays its rows out only once it is on screen (or a row's
+// control is asked for): values set before that are kept with the row and
+// shown by its controls when they are made, so that a window of twelve
+// tables on hidden pages makes none of their rows at start. It lays its rows
+// out again when its size changes, never on a repaint at the same size.
+// Operations on a row outside 0..ChannelNumber-1 do nothing (getters answer
+// 0, or -1 for the type).
 class TMyPEQType8 : public TSkGroupBox {
 public:
     static constexpr int MaxRows = 50;
@@ -75,13 +78,16 @@ public:
     TColor BypassBackColor() const { return bypassBackColor_; }
     void SetBypassBackColor(TColor Value);
 
-    // The row's controls (0 <= Row < 50), for layouts and tests.
-    TSkLabel *NumberLabel(int Row) { return EnsureRow(Row).number; }
-    TEdit *FreqEdit(int Row) { return EnsureRow(Row).freq; }
-    TEdit *QEdit(int Row) { return EnsureRow(Row).q; }
-    TEdit *GainEdit(int Row) { return EnsureRow(Row).gain; }
-    TSkComboBox *TypeList(int Row) { return EnsureRow(Row).type; }
-    TSkButton *BypassButton(int Row) { return EnsureRow(Row).bypass; }
+    // The row's controls (0 <= Row < 50), for layouts and tests: the rows
+    // are laid out first if they wait for the table to be shown.
+    TSkLabel *NumberLabel(int Row) { return LaidRow(Row).number; }
+    TEdit *FreqEdit(int Row) { return LaidRow(Row).freq; }
+    TEdit *QEdit(int Row) { return LaidRow(Row).q; }
+    TEdit *GainEdit(int Row) { return LaidRow(Row).gain; }
+    TSkComboBox *TypeList(int Row) { return LaidRow(Row).type; }
+    TSkButton *BypassButton(int Row) { return LaidRow(Row).bypass; }
+    // Rows whose controls are made (a test of what the table builds).
+    int MadeRows() const;
     int FreqPosition(int Row) const { return RowOk(Row) ? rows_[Row].freqPos : 0; }
     int QPosition(int Row) const { return RowOk(Row) ? rows_[Row].qPos : 0; }
     int GainPosition(int Row) const { return RowOk(Row) ? rows_[Row].gainPos : 0; }
@@ -95,8 +101,9 @@ public:
 
 protected:
     void Resize() override;
-    // Lays the rows out unless the size is the one last laid out.
-    void Relayout();
+    // Lays the rows out unless the size is the one last laid out; a table
+    // not on screen waits to be shown unless Anyway.
+    void Relayout(bool Anyway = false);
 
     void FrequencyKeyDown(TObject *Sender, Word &Key, TShiftState Shift);
     void QfactorKeyDown(TObject *Sender, Word &Key, TShiftState Shift);
@@ -119,20 +126,32 @@ private:
         TSkButton *bypass = nullptr;
         int freqPos = 0, qPos = 0, gainPos = 0;
         bool bypassed = false;
-        // A font colour given while the row was not made, applied when it is.
+        // What the controls show once made, while the row is not: the cells'
+        // texts, the type, the font colour of the values (none: the
+        // controls' own) and the bypass button's colour (none: its default).
+        QString freqText, qText, gainText;
+        int typeIndex = 1;
         std::optional<TColor> valueColour;
+        std::optional<TColor> bypassColour;
     };
     bool RowOk(int Row) const { return Row >= 0 && Row < channelNumber_; }
     bool Built(int Row) const { return rows_[Row].number != nullptr; }
     BandRow &EnsureRow(int Row);
+    // The row made and laid out (a row beyond the count hidden).
+    BandRow &LaidRow(int Row);
+    void HideRow(BandRow &R);
     void BuildRow(int I);
+    // A cell's text and a row's type, in the controls or kept for them.
+    void SetCellText(int Row, Cell Kind, const QString &Text);
+    void SetRowType(int Row, int Type);
     void PlaceRows();
     void Touch(int Row);
     // Reads the edit of Cell in Row: Enter and leaving the edit alike.
     void TypedEntry(TObject *Sender, Cell Kind);
     void ShowCell(int Row, Cell Kind);
     void FillTypeList(int Row);
-    void PaintRowColours(int Row, TColor Colour);
+    // None paints the row in the values' normal colour.
+    void PaintRowColours(int Row, std::optional<TColor> Colour);
     void MakeSpinners();
     void SpinnerClick(int Row, Cell Kind, int Position);
 
@@ -148,10 +167,12 @@ private:
     TColor bypassBackColor_ = 0;
     int nowIndex_ = 0;
     int previousIndex_ = 0;
+    // The values' colour in a row as made: known once a row is made.
     TColor normalFontColor_ = 0;
     int laidWidth_ = 490, laidHeight_ = 420;
     int layoutCount_ = 0;
     bool constructing_ = false;
+    bool laying_ = false;
 };
 
 // The default captions of the nine band types (0..8) and of the bypass

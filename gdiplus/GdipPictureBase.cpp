@@ -27,6 +27,7 @@ bool TGdipPictureBase::SetData(const QByteArray &bytes)
 {
     decoded_.reset();
     canvasBitmap_.reset();
+    headerSize_.reset();
     QBuffer header;
     header.setData(bytes);
     header.open(QIODevice::ReadOnly);
@@ -59,9 +60,12 @@ TGPImage *TGdipPictureBase::Decoded()
 bool TGdipPictureBase::GetImageSizes()
 {
     if (!decoded_ && !empty_ && !data_.isEmpty()) {
-        QBuffer header(&data_);
-        header.open(QIODevice::ReadOnly);
-        const QSize size = QImageReader(&header).size();
+        if (!headerSize_) {
+            QBuffer header(&data_);
+            header.open(QIODevice::ReadOnly);
+            headerSize_ = QImageReader(&header).size();
+        }
+        const QSize size = *headerSize_;
         if (!size.isEmpty()) {
             width_ = size.width();
             height_ = size.height();
@@ -120,7 +124,12 @@ void TGdipPictureBase::AssignFrom(TPersistent *Source, TGdipPictureBase *Same, b
         // found (a header, a decode, a file name's reader): for damaged
         // data these differ, and a copy must not.
         const int width = Same->width_, height = Same->height_;
-        SetData(QByteArray(Same->Data()));
+        // Its bytes passed SetData's size check when it took them: no header
+        // is read again (sliders share one thumb picture by the hundred).
+        decoded_.reset();
+        canvasBitmap_.reset();
+        data_ = Same->data_;
+        headerSize_ = Same->headerSize_;
         empty_ = data_.isEmpty();
         width_ = width;
         height_ = height;

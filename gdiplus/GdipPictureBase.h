@@ -11,8 +11,10 @@
 #include "SmGDIP.h"
 
 #include <QByteArray>
+#include <QSize>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class TBitmap;
 
@@ -83,4 +85,7 @@ private:
     std::unique_ptr<TGPImage> decoded_;
     // A BMP as the class library draws it on a canvas, made on the first such draw.
     std::unique_ptr<TBitmap> canvasBitmap_;
+    // The size the bytes' header tells, once read (the bytes do not change
+    // under it; copies share it with their bytes).
+    std::optional<QSize> headerSize_;
 };

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "ConnectOption.h"
+#include "Edit.h"
+#include "MyPEQType8.h"
+#include "PumpEvents.h"
+#include "SkButton.h"
+#include "UserInput.h"
 #include "EditorWindows.h"
 #include "LMainLink.h"
 #include "LUnitControl.h"
@@ -78,6 +83,57 @@ TEST_F(PageRefreshWindowTest, TestSignalDialogFollowsModesZeroToThreeOnly)
     fmMain->RefreshAllPages();
     EXPECT_TRUE(test->rbSineWave->Checked());
     EXPECT_EQ(test->cbSineFreq->ItemIndex(), 5);
+}
+
+// A channel's band table makes its rows when its page is first opened; what
+// the refresh gave it while hidden is what it shows then, and a refresh with
+// the page open shows the same.
+TEST_F(PageRefreshWindowTest, BandTableOfAHiddenPageShowsTheModelWhenOpened)
+{
+    fmMain->Show();
+    auto *table = dynamic_cast<TMyPEQType8 *>(fmMain->FindControl("peqPeqOut1"));
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->MadeRows(), 0) << "the start makes no row of a hidden page";
+    PeqBand band = Model().GetPeqBand(4, 2);
+    band.freqIndex = 200;
+    band.gainIndex = uint16_t(band.gainIndex + 45);
+    band.qIndex = 12;
+    band.type = 2;
+    Model().SetPeqBand(4, 2, band, true);
+    fmMain->RefreshAllPages();
+    EXPECT_EQ(table->MadeRows(), 0);
+
+    ASSERT_TRUE(UserInput::Click(fmMain->FindControl("skbMenuOut1")));
+    ASSERT_TRUE(PumpUntil([&] { return table->Showing(); }, 2000));
+    EXPECT_EQ(table->MadeRows(), table->GetChannelNumber());
+    struct Row {
+        QString freq, q, gain;
+        int type;
+        TColor bypass, values;
+        bool operator==(const Row &o) const
+        {
+            return freq == o.freq && q == o.q && gain == o.gain && type == o.type && bypass == o.bypass &&
+                   values == o.values;
+        }
+    };
+    const auto rows = [&] {
+        std::vector<Row> out;
+        for (int i = 0; i < table->GetChannelNumber(); ++i)
+            out.push_back({table->FreqEdit(i)->Text(), table->QEdit(i)->Text(), table->GainEdit(i)->Text(),
+                           table->GetTypeValue(i), table->BypassButton(i)->Color(),
+                           table->FreqEdit(i)->Font()->Color()});
+        return out;
+    };
+    const std::vector<Row> opened = rows();
+    EXPECT_EQ(opened[2].type, 2);
+    EXPECT_EQ(opened[2].bypass, TMyPEQType8::BypassedColor);
+    EXPECT_NE(opened[2].freq, opened[1].freq);
+    UserInput::Render();
+    const QImage shownFirst = table->Widget()->grab().toImage();
+    fmMain->RefreshAllPages();
+    EXPECT_TRUE(rows() == opened) << "a refresh of the open page shows what opening it showed";
+    UserInput::Render();
+    EXPECT_EQ(table->Widget()->grab().toImage(), shownFirst);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "Edit.h"
 #include "Form.h"
+#include "Panel.h"
 #include "FormatSettings.h"
 #include "SkButton.h"
 #include "SkComboBox.h"
@@ -319,6 +320,89 @@ TEST(MyPEQType8, LanguageChosenBeforeTheFirstShowStays)
     EXPECT_EQ(table->GetTypeValue(0), 1) << "Low Shelf selected at the start";
     EXPECT_EQ(table->QEdit(0)->Text(), "0.40");
     EXPECT_EQ(table->GainEdit(0)->Text(), "0dB");
+}
+
+// A table on a hidden page makes no rows; what it is given meanwhile (values,
+// types, bypass flags, the highlight, a language) is in its rows once it is
+// shown, as in a table shown all along that was given the same.
+TEST(MyPEQType8, ATableFilledWhileHiddenShowsWhatOneShownAllAlongShows)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 1150, 330);
+    TMyPEQType8 *tables[2];
+    TPanel *pages[2];
+    for (int k = 0; k < 2; ++k) {
+        pages[k] = new TPanel(&form);
+        pages[k]->SetParent(&form);
+        pages[k]->SetBounds(k * 560, 0, 550, 300);
+        tables[k] = new TMyPEQType8(&form); // as the editor's page makes it
+        tables[k]->SetChannelNumber(9);
+        tables[k]->SetTitleVisable(true);
+        tables[k]->SetBypassBackColor(clSilver);
+        tables[k]->SetParent(pages[k]);
+        tables[k]->SetBounds(8, 24, 520, 256);
+        tables[k]->OnChange = [](TObject *) {};
+    }
+    TMyPEQType8 *shown = tables[0], *hidden = tables[1];
+    auto *elsewhere = new TEdit(&form);
+    elsewhere->SetParent(&form);
+    elsewhere->SetBounds(10, 305, 60, 21);
+    pages[1]->SetVisible(false);
+    form.Show();
+    QApplication::setActiveWindow(form.Widget());
+    QApplication::processEvents(); // on screen: a control's repaint paints at once
+    ASSERT_EQ(hidden->MadeRows(), 0);
+    for (TMyPEQType8 *t : tables) {
+        t->SetEqParamValue(0, 1000, 20, 1.2, 0, false);
+        t->SetEqParamValue(1, 50, 10, -3, 1, true);
+        t->SetFreqValue(2, 1500);
+        t->SetGainValue(3, 1.25);
+        t->SetQValue(4, 10);
+        t->SetTypeValue(5, 8);
+        t->SetTypeValue(6, 12); // not a type: the list keeps its own
+        t->SetBypassValue(7, true);
+        for (int i = 0; i < 9; ++i)
+            t->SetEqTypeString(QStringLiteral("T%1").arg(i), i);
+        t->SetBypassString(QStringLiteral("AUS"));
+        t->ChangeLanguage();
+        t->SetNowIndex(2);
+        t->SetNowIndex(6); // 6 highlighted, 2 back to the normal colour
+        t->SetColor(8, clRed);
+    }
+    EXPECT_EQ(hidden->MadeRows(), 0);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(hidden->GetTypeValue(i), shown->GetTypeValue(i)) << "before the show, row " << i;
+    pages[1]->SetVisible(true);
+    EXPECT_EQ(hidden->MadeRows(), 9);
+    for (int i = 0; i < 9; ++i) {
+        SCOPED_TRACE(i);
+        for (auto edit : {&TMyPEQType8::FreqEdit, &TMyPEQType8::QEdit, &TMyPEQType8::GainEdit}) {
+            EXPECT_EQ((hidden->*edit)(i)->Text(), (shown->*edit)(i)->Text());
+            EXPECT_EQ((hidden->*edit)(i)->Font()->Color(), (shown->*edit)(i)->Font()->Color());
+        }
+        EXPECT_EQ(hidden->TypeList(i)->ItemIndex(), shown->TypeList(i)->ItemIndex());
+        EXPECT_EQ(hidden->TypeList(i)->Items()->Strings(3), "T3");
+        EXPECT_EQ(hidden->BypassButton(i)->Color(), shown->BypassButton(i)->Color());
+        EXPECT_EQ(hidden->BypassButton(i)->Caption(), "AUS");
+        EXPECT_EQ(hidden->GetBypassValue(i), shown->GetBypassValue(i));
+    }
+    EXPECT_EQ(hidden->MadeRows(), 9) << "no row beyond the count";
+    // Where the focus goes from a hidden control: the rows follow their
+    // table in the window's focus chain, row by row, as if made with it.
+    for (TMyPEQType8 *t : tables) {
+        QWidget *w = t->Widget();
+        for (int i = 0; i < 9; ++i)
+            for (TWinControl *c : std::initializer_list<TWinControl *>{t->FreqEdit(i), t->QEdit(i), t->GainEdit(i),
+                                                                         t->TypeList(i), t->BypassButton(i)}) {
+                w = w->nextInFocusChain();
+                EXPECT_EQ(w, c->Widget()) << "row " << i << (t == hidden ? ", made when shown" : "");
+            }
+    }
+    QApplication::processEvents();
+    elsewhere->SetFocus(); // no table edit shows the caret
+    QApplication::processEvents();
+    EXPECT_EQ(hidden->Widget()->grab().toImage(), shown->Widget()->grab().toImage());
+    QApplication::setActiveWindow(nullptr);
 }
 
 } // namespace

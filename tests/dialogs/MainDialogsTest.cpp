@@ -18,6 +18,8 @@
 #include "TfmFactory.h"
 #include "TfmLockSetup.h"
 #include "TfmMemo.h"
+#include "ComboBox.h"
+#include "RadioButton.h"
 
 #include <gtest/gtest.h>
 
@@ -105,4 +107,59 @@ TEST_F(MainDialogsTest, ConnectionLogicCallsReachTheDialogs)
     const uint8_t kick[8] = {'K', 'i', 'c', 'k', 0, 0, 0, 0};
     dialogs->SetChannelName(6, kick);
     EXPECT_EQ(dialogs->GetChannelName(6), std::string("Kick\0\0\0\0", 8));
+}
+
+// The start makes none of the dialogs; each is made when first asked for,
+// and what reached the window before that is in it then.
+TEST_F(MainDialogsTest, DialogsAreMadeWhenFirstAskedFor)
+{
+    const std::pair<const char *, std::function<bool(MainDialogs &)>> made[] = {
+        {"store", [](MainDialogs &d) { return d.fmStorePreset.Made(); }},
+        {"recall", [](MainDialogs &d) { return d.fmRecallPreset.Made(); }},
+        {"store name", [](MainDialogs &d) { return d.fmStoreName.Made(); }},
+        {"channel name", [](MainDialogs &d) { return d.fmChannelName.Made(); }},
+        {"name list", [](MainDialogs &d) { return d.fmChNameList.Made(); }},
+        {"test", [](MainDialogs &d) { return d.fmTest.Made(); }},
+        {"lock", [](MainDialogs &d) { return d.fmLockSetup.Made(); }},
+        {"unlock", [](MainDialogs &d) { return d.fmLockPassWord.Made(); }},
+        {"EQ reset", [](MainDialogs &d) { return d.fmPeqRst.Made(); }},
+        {"factory", [](MainDialogs &d) { return d.fmFactory.Made(); }},
+        {"about", [](MainDialogs &d) { return d.fmAbout.Made(); }},
+        {"network", [](MainDialogs &d) { return d.fmNetworkSetup.Made(); }},
+        {"traffic log", [](MainDialogs &d) { return d.fmHidData.Made(); }},
+        {"memo", [](MainDialogs &d) { return d.fmMemo.Made(); }},
+        {"protocol, English", [](MainDialogs &d) { return d.fmRs232CodeEnglish.Made(); }},
+        {"protocol, Chinese", [](MainDialogs &d) { return d.fmRs232Code.Made(); }},
+        {"link", [](MainDialogs &d) { return d.fmLinkSel.Made(); }},
+        {"copy", [](MainDialogs &d) { return d.fmCopy.Made(); }},
+    };
+    for (const auto &[name, isMade] : made)
+        EXPECT_FALSE(isMade(*dialogs)) << name;
+
+    // Asking whether the traffic log wants a line makes no log.
+    LMainLinkUi &ui = *fmMain;
+    EXPECT_FALSE(ui.IsTrafficLogVisible());
+    ui.AddTrafficLine("COM W 10 02 ");
+    EXPECT_FALSE(dialogs->fmHidData.Made());
+    EXPECT_EQ(dialogs->fmHidData->LineCount(), 0);
+
+    // A preset name read from the device before the lists were ever opened.
+    ui.SetRecallPresetName(4, "Stage");
+    dialogs->ShowRecallPresets();
+    ASSERT_TRUE(dialogs->fmRecallPreset->Visible());
+    EXPECT_EQ(dialogs->fmRecallPreset->PresetName(4), "Stage         ");
+    dialogs->fmRecallPreset->Close();
+
+    // The page refresh brings the test-signal dialog in line with the model,
+    // whether or not it was opened before.
+    ParameterImage img = fmMain->Model().GetImage();
+    img.testSignalMode = 3;
+    img.sineFreqIndex = 5;
+    fmMain->Model().SetImage(img);
+    fmMain->RefreshAllPages();
+    fmMain->TestTone->Click();
+    ASSERT_TRUE(dialogs->fmTest->Visible());
+    EXPECT_TRUE(dialogs->fmTest->rbSineWave->Checked());
+    EXPECT_EQ(dialogs->fmTest->cbSineFreq->ItemIndex(), 5);
+    dialogs->fmTest->Close();
 }

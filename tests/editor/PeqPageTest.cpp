@@ -35,11 +35,15 @@ TEST_F(PeqFixture, RefreshSelectsBandOneAndShowsItsValues)
     EXPECT_TRUE(sent.empty()); // a refresh sends nothing
 }
 
-// Each table makes the rows of its own bands only, the bypass buttons in
-// the page's colour: rows that the table's default count or the cleared
+// A table makes no rows before it is on screen (the pages are filled while
+// hidden); then it makes the rows of its own bands only, the bypass buttons
+// in the page's colour: rows that the table's default count or the cleared
 // selection would make are never shown and cost a row of controls each.
 TEST_F(PeqFixture, TablesMakeTheRowsOfTheirBandsOnly)
 {
+    for (int ch = 0; ch < 12; ++ch)
+        EXPECT_EQ(Table(ch)->MadeRows(), 0) << ch;
+    host.form->Show();
     for (int ch = 0; ch < 12; ++ch) {
         TMyPEQType8 *table = Table(ch);
         int edits = 0, buttons = 0;

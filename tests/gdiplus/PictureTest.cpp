@@ -277,6 +277,26 @@ TEST(Pictures, FileLoadFiresClearThenChange)
     EXPECT_EQ(sm.Height(), 20);
 }
 
+// The size read from a picture's header follows its bytes: a new load tells
+// the new size, a copy its original's.
+TEST(Pictures, SizesFollowTheBytes)
+{
+    for (auto [w, h] : {std::pair{5, 4}, std::pair{9, 8}, std::pair{3, 7}}) {
+        TGpPicture gp, copy;
+        loadBytes(gp, EncodedPicture("PNG", 2, 2));
+        ASSERT_TRUE(gp.GetImageSizes());
+        loadBytes(gp, EncodedPicture("PNG", w, h));
+        ASSERT_TRUE(gp.GetImageSizes());
+        EXPECT_EQ(std::make_pair(gp.Width(), gp.Height()), std::make_pair(w, h));
+        copy.Assign(&gp);
+        ASSERT_TRUE(copy.GetImageSizes());
+        EXPECT_EQ(std::make_pair(copy.Width(), copy.Height()), std::make_pair(w, h));
+        loadBytes(copy, EncodedPicture("BMP", h, w));
+        ASSERT_TRUE(copy.GetImageSizes());
+        EXPECT_EQ(std::make_pair(copy.Width(), copy.Height()), std::make_pair(h, w));
+    }
+}
+
 TEST(Pictures, AssignNoneEmptyAndLoaded)
 {
     TSmGDIPPicture a, b, empty;
