@@ -108,7 +108,9 @@ void TSkLabel::FontChanged()
     if (!Loading()) {
         if (!blinking_)
             fontColor_ = currentColor_ = Font()->Color();
-        if (!IsTrueTypeFont(*Font()))
+        // Only outline fonts turn; the check loads the font, so it waits
+        // for a label that turns.
+        if (angle_ != 0 && !IsTrueTypeFont(*Font()))
             angle_ = 0;
     }
     TLabel::FontChanged();
