@@ -6,6 +6,8 @@
 #include <QSet>
 
 #include <atomic>
+#include <cstring>
+#include <iterator>
 #include <mutex>
 
 namespace {
@@ -19,10 +21,19 @@ const char *const kCjk = "WenQuanYi Micro Hei";
 // Debian's fonts-wine: outline fonts with the metrics of the Windows faces
 // the layouts were drawn for, in a folder that fontconfig does not scan.
 // The Japanese variants share family names with these and stay out.
+// Each family's files are added when a name first resolves to it: adding a
+// file costs the font database a scan of it.
 const char *const kTwinFolder = "/usr/share/wine/fonts/";
-const char *const kTwinFiles[] = {
-    "tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf", "small_fonts.ttf", "marlett.ttf", "symbol.ttf",
-    "wingding.ttf", "webdings.ttf", "courier.ttf", "fixedsys.ttf", "system.ttf",
+struct TwinFiles {
+    const char *family;
+    const char *files[2];
+};
+const TwinFiles kTwinFiles[] = {
+    {"Tahoma", {"tahoma.ttf", "tahomabd.ttf"}},   {"MS Sans Serif", {"ms_sans_serif.ttf"}},
+    {"Small Fonts", {"small_fonts.ttf"}},         {"Marlett", {"marlett.ttf"}},
+    {"Symbol", {"symbol.ttf"}},                   {"Wingdings", {"wingding.ttf"}},
+    {"Webdings", {"webdings.ttf"}},               {"Courier", {"courier.ttf"}},
+    {"Fixedsys", {"fixedsys.ttf"}},               {"System", {"system.ttf"}},
 };
 
 struct Substitute {
@@ -84,30 +95,53 @@ const Substitute kTable[] = {
     {"WenQuanYi Micro Hei", nullptr, kCjk},
 };
 
-std::atomic<bool> twinsAdded{false};
 std::mutex twinsMutex;
-QSet<QString> twinFamilies; // written once, before twinsAdded turns true
+// Per twin: whether its files were added, and then whether they brought its
+// family; read without the lock once added.
+std::atomic<bool> twinAdded[std::size(kTwinFiles)];
+bool twinPresent[std::size(kTwinFiles)]; // written before twinAdded[i] turns true
 
-// The families the twin files brought; empty until a Qt GUI application
-// exists (the font database needs one), then filled on the first call.
-const QSet<QString> &TwinFamilies()
+// Adds twin I's files unless they were; whether they brought its family.
+// Nothing until a Qt GUI application exists: the font database needs one.
+bool AddTwin(size_t I)
 {
-    static const QSet<QString> none;
-    if (!twinsAdded.load(std::memory_order_acquire)) {
-        std::lock_guard<std::mutex> lock(twinsMutex);
-        if (!twinsAdded.load(std::memory_order_relaxed)) {
-            if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-                return none;
-            for (const char *file : kTwinFiles) {
-                const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kTwinFolder) + file);
-                if (id >= 0)
-                    for (const QString &family : QFontDatabase::applicationFontFamilies(id))
-                        twinFamilies.insert(family.toCaseFolded());
-            }
-            twinsAdded.store(true, std::memory_order_release);
-        }
+    if (twinAdded[I].load(std::memory_order_acquire))
+        return twinPresent[I];
+    std::lock_guard<std::mutex> lock(twinsMutex);
+    if (twinAdded[I].load(std::memory_order_relaxed))
+        return twinPresent[I];
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return false;
+    const QString wanted = QString::fromLatin1(kTwinFiles[I].family).toCaseFolded();
+    for (const char *file : kTwinFiles[I].files) {
+        if (!file)
+            continue;
+        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kTwinFolder) + file);
+        if (id >= 0)
+            for (const QString &family : QFontDatabase::applicationFontFamilies(id))
+                twinPresent[I] = twinPresent[I] || family.toCaseFolded() == wanted;
     }
-    return twinFamilies;
+    twinAdded[I].store(true, std::memory_order_release);
+    return twinPresent[I];
+}
+
+// Whether the twin family is there, its files added if they were not.
+bool HasTwin(const char *Family)
+{
+    for (size_t i = 0; i < std::size(kTwinFiles); ++i)
+        if (std::strcmp(kTwinFiles[i].family, Family) == 0)
+            return AddTwin(i);
+    return false;
+}
+
+// Every twin added (a name no table row knows may still be one of theirs);
+// whether any family came.
+bool AddAllTwins()
+{
+    bool any = false;
+    for (size_t i = 0; i < std::size(kTwinFiles); ++i)
+        any = AddTwin(i) || any;
+    return any;
 }
 
 // Every text measurement looks a name up: a hash of the case-folded names.
@@ -124,7 +158,7 @@ const Substitute *Lookup(const QString &Name)
 
 const char *Resolve(const Substitute &S)
 {
-    if (S.twin && TwinFamilies().contains(QString::fromLatin1(S.twin).toCaseFolded()))
+    if (S.twin && HasTwin(S.twin))
         return S.twin;
     return S.installed;
 }
@@ -138,7 +172,7 @@ bool Installed(const QString &Name)
 
 bool AddWindowsFontTwins()
 {
-    return !TwinFamilies().isEmpty();
+    return AddAllTwins();
 }
 
 QString DefaultFontFamily()
@@ -150,7 +184,7 @@ QString SubstituteFontFamily(const QString &Name)
 {
     if (const Substitute *s = Lookup(Name))
         return QString::fromLatin1(Resolve(*s));
-    TwinFamilies();
+    AddAllTwins();
     if (Installed(Name.trimmed()))
         return Name.trimmed();
     return DefaultFontFamily();
@@ -160,7 +194,7 @@ bool IsKnownFontFamily(const QString &Name)
 {
     if (Lookup(Name))
         return true;
-    TwinFamilies();
+    AddAllTwins();
     return Installed(Name.trimmed());
 }
 
