@@ -314,32 +314,28 @@ void TControl::Update()
 
 void TControl::BringToFront()
 {
-    if (windowed_) {
-        if (auto *w = static_cast<TWinControl *>(this)->Widget())
-            w->raise();
-        return;
-    }
-    if (!parent_)
-        return;
-    auto &list = parent_->controls_;
-    list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    list.push_back(this);
-    Invalidate();
+    MoveInParent(true);
 }
 
 void TControl::SendToBack()
 {
+    MoveInParent(false);
+}
+
+void TControl::MoveInParent(bool Front)
+{
+    if (parent_) {
+        auto &list = parent_->controls_;
+        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+        list.insert(Front ? list.end() : list.begin(), this);
+    }
     if (windowed_) {
         if (auto *w = static_cast<TWinControl *>(this)->Widget())
-            w->lower();
+            Front ? w->raise() : w->lower();
         return;
     }
-    if (!parent_)
-        return;
-    auto &list = parent_->controls_;
-    list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    list.insert(list.begin(), this);
-    Invalidate();
+    if (parent_)
+        Invalidate();
 }
 
 QImage TControl::PaintToImage()

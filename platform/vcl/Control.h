@@ -210,6 +210,9 @@ public:
     // Paints what is pending now.
     void Update();
     void Refresh() { Repaint(); }
+    // The control goes to the top (the bottom) of its siblings: last (first)
+    // among its parent's controls, its window raised (lowered). The tab order
+    // stays.
     void BringToFront();
     void SendToBack();
 
@@ -347,6 +350,7 @@ protected:
     void PaintWith(QPainter *Painter, const TRect &Area);
 
 private:
+    void MoveInParent(bool Front);
     friend class TWinControl;
     friend class TDragSession;
     void ParentFontChanged();
