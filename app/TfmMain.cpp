@@ -7,6 +7,7 @@
 #include "Label.h"
 #include "Application.h"
 #include "FileDialogs.h"
+#include "HandlerGuard.h"
 #include "MainLayout.h"
 #include "SmSplashScreen.h"
 #include "SplashLayout.h"
@@ -36,8 +37,11 @@
 
 #include <arpa/inet.h>
 
+#include <limits>
+
 TfmMain *fmMain = nullptr;
 ConnectOption TfmMain::connectOption;
+bool TfmMain::makePagesAtOnce = false;
 
 namespace {
 
@@ -121,6 +125,7 @@ TfmMain::TfmMain(TComponent *AOwner) : TForm(AOwner, CreateNew)
     // from the event loop, before the start timer's scan.
     linkHid = std::make_unique<LMainLinkHid>(*mainLink, factory, this);
     FormCreate();
+    pagesState = makePagesAtOnce ? PagesState::All : PagesState::Later;
 }
 
 TfmMain::~TfmMain()
@@ -171,8 +176,17 @@ void TfmMain::BuildControls()
     SetClientHeight(kClientHeight);
     MainLayout::Build(*this, this);
     pages = CreateEditorPages(*this);
-    for (auto &page : pages)
-        page->Build(this);
+    pageMade.assign(pages.size(), false);
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (!makePagesAtOnce && !pages[i]->OnStartPage())
+            continue;
+        const int first = ComponentCount();
+        pages[i]->Build(this);
+        pageMade[i] = true;
+        for (int c = first; c < ComponentCount(); ++c)
+            if (auto *control = dynamic_cast<TControl *>(Components(c)))
+                startControls.push_back(control);
+    }
 
     auto find = [this](const char *name) { return FindControl(QString::fromLatin1(name)); };
     skbMenuLink = static_cast<TSkBmpButton *>(find("skbMenuLink"));
@@ -201,7 +215,57 @@ void TfmMain::BuildControls()
 
 TControl *TfmMain::FindControl(const QString &Name) const
 {
-    return byName.value(Name.toUpper(), nullptr);
+    const QString key = Name.toUpper();
+    if (TControl *c = byName.value(key, nullptr))
+        return c;
+    if (pagesState != PagesState::Later)
+        return nullptr;
+    const_cast<TfmMain *>(this)->MakeAllPages();
+    return byName.value(key, nullptr);
+}
+
+const std::vector<std::unique_ptr<EditorPage>> &TfmMain::Pages()
+{
+    MakeAllPages();
+    return pages;
+}
+
+void TfmMain::MakeAllPages()
+{
+    if (pagesState != PagesState::Later)
+        return;
+    pagesState = PagesState::All; // lookups while they are made look no further
+    for (size_t i = 0; i < pages.size(); ++i)
+        if (!pageMade[i]) {
+            pages[i]->Build(this);
+            pageMade[i] = true;
+        }
+    // The start page's controls were made first; made at once they would
+    // have come last: above the other pages' controls in the same frames,
+    // and after them in the tab order.
+    for (TControl *c : startControls) {
+        c->BringToFront();
+        if (auto *w = dynamic_cast<TWinControl *>(c))
+            w->SetTabOrder(std::numeric_limits<int>::max());
+    }
+    startControls.clear();
+    FormResize();
+    ApplyLanguage();
+    isBuildingPages = true;
+    RefreshAllPages();
+    isBuildingPages = false;
+    SeedTransferPlots(); // the refresh drew their pages' curves: seeded after it, as at start
+    Artwork::PaintControls(*this);
+    Artwork::SharePictures(*this);
+}
+
+void TfmMain::Paint()
+{
+    TForm::Paint();
+    if (pagesState == PagesState::Later && !madeSent) {
+        madeSent = true;
+        QTimer::singleShot(0, Widget(), [this] { GuardHandler("timer", Name(), [this] { MakeAllPages(); }); });
+    }
 }
 
 void TfmMain::RegisterControl(TControl *Control)
@@ -252,8 +316,7 @@ void TfmMain::FormResize()
         matrixRowPitch = dh;
     // A missing control ends the resize where it stands.
     bool whole = MainLayout::Stretch(*this, dw, dh, dh >= 0, dw >= 0);
-    for (auto &page : pages)
-        whole = whole && page->Stretch(dw, dh, dh >= 0, dw >= 0);
+    ForMadePages([&](EditorPage &page) { whole = whole && page.Stretch(dw, dh, dh >= 0, dw >= 0); });
     if (!whole)
         return;
     if (TControl *main = FindControl("skgMain")) {
@@ -364,8 +427,7 @@ void TfmMain::ApplyLanguage()
                                     std::pair{"bStore", "SID_BT_STORE"}, std::pair{"bRecall", "SID_BT_RECALL"}})
         if (TControl *c = FindControl(QString::fromLatin1(name)))
             c->SetCaption(TranslateQ(sid));
-    for (auto &page : pages)
-        page->ApplyLanguage();
+    ForMadePages([](EditorPage &page) { page.ApplyLanguage(); });
     MainMenu->Rebuild();
 }
 
@@ -481,12 +543,10 @@ void TfmMain::CreateDialogs()
     dialogs = std::make_unique<MainDialogs>(this);
     dialogs->Attach();
     dialogs->resetPeq = [this](int channel) {
-        for (auto &page : pages)
-            page->ResetPeq(channel);
+        ForEachPage([channel](EditorPage &page) { page.ResetPeq(channel); });
     };
     dialogs->resetGeq = [this](int target) {
-        for (auto &page : pages)
-            page->ResetGeq(target);
+        ForEachPage([target](EditorPage &page) { page.ResetGeq(target); });
     };
 }
 
@@ -597,37 +657,31 @@ void TfmMain::SetStatusLabel(const std::string &text)
 }
 void TfmMain::InvalidateCurve(int channel)
 {
-    for (auto &page : pages)
-        page->InvalidateCurve(channel);
+    ForEachPage([&channel](EditorPage &page) { page.InvalidateCurve(channel); });
 }
 
 void TfmMain::EndGrabs()
 {
-    for (auto &page : pages)
-        page->EndGrab();
+    ForMadePages([](EditorPage &page) { page.EndGrab(); });
 }
 
 void TfmMain::ClearPeqBandSelection()
 {
-    for (auto &page : pages)
-        page->ClearPeqBandSelection();
+    ForEachPage([](EditorPage &page) { page.ClearPeqBandSelection(); });
 }
 
 void TfmMain::HideGeqBandOverlay()
 {
-    for (auto &page : pages)
-        page->HideGeqBandOverlay();
+    ForEachPage([](EditorPage &page) { page.HideGeqBandOverlay(); });
 }
 
 void TfmMain::ShowLevels(const LevelDisplay &levels)
 {
-    for (auto &page : pages)
-        page->ShowLevels(levels);
+    ForEachPage([&levels](EditorPage &page) { page.ShowLevels(levels); });
 }
 void TfmMain::PageShown(int Page, int Shown)
 {
-    for (auto &page : pages)
-        page->PageShown(Page, Shown);
+    ForMadePages([Page, Shown](EditorPage &page) { page.PageShown(Page, Shown); });
 }
 
 void TfmMain::ShowChannelName(int Channel)
@@ -638,8 +692,7 @@ void TfmMain::ShowChannelName(int Channel)
 
 void TfmMain::ResetMeters()
 {
-    for (auto &page : pages)
-        page->ResetMeters();
+    ForEachPage([](EditorPage &page) { page.ResetMeters(); });
 }
 
 void TfmMain::ShowMessageBox(const std::string &text)

@@ -159,7 +159,15 @@ public:
     uint8_t DeviceId() const override;
     EditorCurves &Curves() override;
     void ShowEqReset(int Target) override;
-    const std::vector<std::unique_ptr<EditorPage>> &Pages() const { return pages; }
+    // Every page, each made (see MakeAllPages).
+    const std::vector<std::unique_ptr<EditorPage>> &Pages();
+    // The window is made with the pages its start page shows; the others are
+    // made once it has painted, or as soon as a control of theirs is looked
+    // up, a page is shown or the pages are refreshed, whichever comes first.
+    // They are then filled, captioned and stretched as if made with the window.
+    void MakeAllPages() override;
+    // Tests: make every page with the window, as one list.
+    static bool makePagesAtOnce;
     int ControlCount() const { return int(byName.size()); }
 
     int MatrixRowPitch() const override { return matrixRowPitch; }
@@ -180,6 +188,23 @@ private:
     void BuildControls();
     void FormCreate();
     void FormClose(TCloseAction &Action);
+    // The window's first paint sends for the pages not made yet.
+    void Paint() override;
+    // Calls F for each page made so far, in the list's order: the window's
+    // own passes (captions, stretch), which MakeAllPages repeats for the rest.
+    template <class F> void ForMadePages(F f)
+    {
+        for (size_t i = 0; i < pages.size(); ++i)
+            if (pageMade[i])
+                f(*pages[i]);
+    }
+    // The pages made first (none while the window is being made): what the
+    // connection logic and the dialogs tell the pages reaches every one.
+    template <class F> void ForEachPage(F f)
+    {
+        MakeAllPages();
+        ForMadePages(f);
+    }
     void SeedTransferPlots();
     // Every size change, from code or the window system, runs FormResize.
     void Resize() override;
@@ -204,6 +229,13 @@ private:
     std::unique_ptr<MainDialogs> dialogs;
     std::unique_ptr<EditorCurves> curves;
     std::vector<std::unique_ptr<EditorPage>> pages;
+    std::vector<bool> pageMade;
+    // None until the window is made; then Later while pages wait, All once made.
+    enum class PagesState { Making, Later, All } pagesState = PagesState::Making;
+    // The controls of the pages made with the window, in the order made: they
+    // go back on top of their siblings once the others are made.
+    std::vector<TControl *> startControls;
+    bool madeSent = false; // the first paint sent for the other pages
 };
 
 extern TfmMain *fmMain;

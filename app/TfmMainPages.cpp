@@ -45,6 +45,7 @@ private:
 
 void TfmMain::RefreshAllPages()
 {
+    MakeAllPages();
     LUnitControl &model = Model();
     PaintPause paused(Widget());
     ClearPeqBandSelection();
@@ -69,8 +70,7 @@ void TfmMain::RefreshAllPages()
     }
     // What only the pages know (their own controls, the delay unit and lines,
     // the compressor and limiter plots) follows the named controls.
-    for (auto &page : pages)
-        page->Refresh();
+    ForMadePages([](EditorPage &page) { page.Refresh(); });
 
     const int mode = model.GetTestSignalMode();
     if (dialogs && dialogs->fmTest && mode <= 3)
@@ -88,8 +88,7 @@ void TfmMain::RefreshAllPages()
     for (int input = 0; input < 4; ++input)
         curves.BuildGeqCurve(input);
     // The first band of every channel selected and drawn, by the pages.
-    for (auto &page : pages)
-        page->RefreshCurves();
+    ForMadePages([](EditorPage &page) { page.RefreshCurves(); });
     if (currentPage == 14)
         curves.RefreshGainOverlays();
     else

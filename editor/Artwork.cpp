@@ -212,7 +212,6 @@ bool SharePictures(PageHost &Host)
         Take(b->Bitmaps()->StayDown(), g->StayDown());
     }
     TSkBmpButton *inA = button("skbMenuInA");
-    auto *geqSource = Named<TSmTrackBar>(Host, "isGeqCh01InA");
     if (!inA)
         return false;
     for (int i = 0; i < 4; ++i) {
@@ -224,24 +223,27 @@ bool SharePictures(PageHost &Host)
         Take(b->Bitmaps()->Down(), a->Down());
         Take(b->Bitmaps()->Hot(), a->Hot());
         Take(b->Bitmaps()->StayDown(), a->StayDown());
+    }
+    for (int o = 1; o < 8; ++o) {
+        TSkBmpButton *b = button(QStringLiteral("skbMenuOut%1").arg(o));
+        if (!b)
+            return false;
+        Take(b->Bitmaps()->Disabled(), g->StayDown());
+        Take(b->Bitmaps()->Down(), g->Down());
+        Take(b->Bitmaps()->Hot(), g->Hot());
+        Take(b->Bitmaps()->StayDown(), g->StayDown());
+    }
+    // The pages' own: the GEQ sliders' thumbs and the routing buttons.
+    auto *geqSource = Named<TSmTrackBar>(Host, "isGeqCh01InA");
+    for (int i = 0; i < 4; ++i)
         for (int band = 1; band <= 31; ++band) {
             auto *s = Named<TSmTrackBar>(Host, QStringLiteral("isGeqCh%1In").arg(band, 2, 10, QChar('0')) + InputLetter(i));
             if (!s || !geqSource)
                 return false;
             TakeThumb(s, geqSource);
         }
-    }
     TSkBmpButton *routeSource = button("skbAMatrixOut1");
-    for (int o = 1; o <= 8; ++o) {
-        if (o < 8) {
-            TSkBmpButton *b = button(QStringLiteral("skbMenuOut%1").arg(o));
-            if (!b)
-                return false;
-            Take(b->Bitmaps()->Disabled(), g->StayDown());
-            Take(b->Bitmaps()->Down(), g->Down());
-            Take(b->Bitmaps()->Hot(), g->Hot());
-            Take(b->Bitmaps()->StayDown(), g->StayDown());
-        }
+    for (int o = 1; o <= 8; ++o)
         for (int i = 0; i < 4; ++i) {
             TSkBmpButton *r = button("skb" + InputLetter(i) + QStringLiteral("MatrixOut%1").arg(o));
             if (!r || !routeSource)
@@ -251,7 +253,6 @@ bool SharePictures(PageHost &Host)
             Take(r->Bitmaps()->Hot(), s->Hot());
             Take(r->Bitmaps()->StayDown(), s->StayDown());
         }
-    }
     return true;
 }
 

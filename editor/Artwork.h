@@ -33,9 +33,11 @@ QByteArray ThumbPicture(Thumb State);
 void PaintControls(PageHost &Host);
 void PaintControls(TComponent *Owner);
 
-// Shares the pictures of the page buttons, routing buttons and GEQ sliders
-// with their named sources. Stops at the first name that does not exist and
-// answers false then (the controls handled so far keep what they took).
+// Shares the pictures of the page buttons, then of the routing buttons and
+// GEQ sliders, with their named sources. Stops at the first name that does
+// not exist and answers false then (the controls handled so far keep what
+// they took): the page buttons are the layout's, so they share theirs before
+// the pages are made.
 bool SharePictures(PageHost &Host);
 
 } // namespace Artwork

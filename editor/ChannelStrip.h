@@ -13,6 +13,7 @@ class ChannelStrip : public EditorPage {
 public:
     explicit ChannelStrip(PageHost &Host) : EditorPage(Host) {}
 
+    bool OnStartPage() const override { return true; }
     void Build(TWinControl *Client) override;
     bool Stretch(int dw, int dh, bool Vertical, bool Horizontal) override;
     void ApplyLanguage() override;

@@ -17,6 +17,11 @@ public:
     // Makes the page's controls; `Client` is the window's client area, the
     // parent of controls whose family names none.
     virtual void Build(TWinControl *Client) = 0;
+    // Whether the page shows on the Gain page, where the window opens: such a
+    // page is made with the window, every other one once the window has
+    // painted (or first asked for). Pages shown at start come last in the
+    // list, so that every page's controls stack as when all are made at once.
+    virtual bool OnStartPage() const { return false; }
     // Applies the page's stretch rules (see ControlTable::Apply); false when a
     // named control is missing, which ends the window's resize there.
     virtual bool Stretch(int /*dw*/, int /*dh*/, bool /*Vertical*/, bool /*Horizontal*/) { return true; }

@@ -1,10 +1,12 @@
 #include "EditorPages.h"
 
+#include "BlockDiagram.h"
 #include "ChannelStrip.h"
 #include "CompPage.h"
 #include "CrossoverPage.h"
 #include "DelayPage.h"
 #include "EditorPage.h"
+#include "GainOverviewToggles.h"
 #include "GatePage.h"
 #include "GeqPage.h"
 #include "LimitPage.h"
@@ -25,6 +27,8 @@ std::vector<std::unique_ptr<EditorPage>> CreateEditorPages(PageHost &Host)
     pages.push_back(std::make_unique<CrossoverPage>(Host));
     pages.push_back(std::make_unique<GeqPage>(Host));
     pages.push_back(std::make_unique<PeqPage>(Host));
+    pages.push_back(std::make_unique<BlockDiagram>(Host));
+    pages.push_back(std::make_unique<GainOverviewToggles>(Host));
     pages.push_back(std::make_unique<PageNavigation>(Host));
     pages.push_back(std::make_unique<ChannelStrip>(Host));
     return pages;

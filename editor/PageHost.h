@@ -52,6 +52,9 @@ public:
     // 15 Matrix, 16 Gate, 17 Limit, 18 GEQ.
     virtual int CurrentPage() const = 0;
     virtual void SetCurrentPage(int Page) = 0;
+    // Makes the pages not made yet (see EditorPage::OnStartPage); nothing
+    // when every page is made.
+    virtual void MakeAllPages() {}
     // Tells every page that `Page` has come to the front; `Shown` is the
     // channel whose frames show it (a link member shows its leader's), -1 for
     // a block page.

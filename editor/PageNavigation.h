@@ -8,9 +8,8 @@ class TObject;
 class TSkBmpButton;
 
 // The row of page buttons, which brings one page's display and parameter
-// frames to the front, and the block diagram of the Matrix page: per channel
-// a panel of block labels (a click opens the page that edits the block) and
-// the channel's name (a click opens the name dialog).
+// frames to the front, and the channel pages' titles. The window opens on the
+// Gain page with its button down: this is made with the window.
 class PageNavigation : public EditorPage {
 public:
     static constexpr int kCompPage = 12, kDelayPage = 13, kGainPage = 14, kMatrixPage = 15, kGatePage = 16,
@@ -18,8 +17,8 @@ public:
 
     explicit PageNavigation(PageHost &Host) : EditorPage(Host) {}
 
+    bool OnStartPage() const override { return true; }
     void Build(TWinControl *Client) override;
-    bool Stretch(int dw, int dh, bool Vertical, bool Horizontal) override;
 
     // Click of the 19 page buttons; the page is the button's Tag.
     void MenuClick(TObject *Sender);
@@ -41,11 +40,6 @@ public:
     static bool SetChannelName(PageHost &Host, int Channel, const uint8_t *Name8);
 
 private:
-    // A block label leads to the page of its channel, or to a block page.
-    void ChannelLabelClick(TObject *Sender);
-    void OpenPageFromDiagram(TSkBmpButton *Target);
-    void LabelMouseMove(TObject *Sender);
-    void LabelMouseLeave(TObject *Sender);
     TSkBmpButton *Button(int Page) const;
 
     int shownChannel_ = -1; // whose channel frames are up, -1 for a block page

@@ -73,8 +73,6 @@ const Family kFamilies[] = {
     {"lbFftParamOut", MakeKeyHelp, Each::Output, "skgFftOut", 142, 5, 276, 16, 0, ""},
     {"skgFftShowChIn", MakeGroupBox, Each::Input, "skgFftIn", 460, 1, 160, 22, 0, ""},
     {"skgFftShowChOut", MakeGroupBox, Each::Output, "skgFftOut", 420, 1, 352, 22, 0, ""},
-    {"skgFftShowChIn", MakeGroupBox, Each::One, "skgFftGain", 180, 1, 220, 22, 0, ""},
-    {"skgFftShowChOut", MakeGroupBox, Each::One, "skgFftGain", 662, 1, 420, 22, 0, ""},
     {"ldbEqBypassIn", MakeDisplayButton, Each::Input, "skgFftIn", 776, 3, 65, 17, 0, ""},
     {"ldbEqBypassOut", MakeDisplayButton, Each::Output, "skgFftOut", 776, 3, 65, 17, 0, ""},
     {"ldbEqResetIn", MakeDisplayButton, Each::Input, "skgFftIn", 857, 3, 65, 17, 0, ""},
@@ -110,8 +108,6 @@ const Family kFamilies[] = {
 };
 
 const Rule kHorizontal[] = {
-    {"skgFftShowChIn", Each::One, Edge::Left, [](int d, int) { return d / 2 + 180; }},
-    {"skgFftShowChOut", Each::One, Edge::Left, [](int d, int) { return d + 662; }},
     {"skgFftShowChIn", Each::Input, Edge::Left, [](int d, int) { return d / 2 + 460; }},
     {"skgFftShowChOut", Each::Output, Edge::Left, [](int d, int) { return d / 2 + 420; }},
     {"ldbEqBypassIn", Each::Input, Edge::Left, [](int d, int) { return d + 776; }},
@@ -174,27 +170,7 @@ void PeqPage::Build(TWinControl *Client)
         phase->OnClick = [this, ch](TObject *) { host.Curves().ShowPhase(ch, true); };
         BuildDisplayControls(ch);
     }
-    BuildOverviewToggles();
     mouse->Attach();
-}
-
-// The Gain page's overviews: a toggle per channel of the side.
-void PeqPage::BuildOverviewToggles()
-{
-    for (int n = 0; n < 12; ++n) {
-        const bool input = n < 4;
-        const int d = input ? EditorCurves::kGainIn : EditorCurves::kGainOut;
-        auto *toggle = static_cast<TLdPowerButton *>(MakeDisplayToggle(host.ControlOwner()));
-        toggle->SetName(EditorCurves::OverlayToggleName(d, n));
-        toggle->SetParent(As<TWinControl>(host.FindControl(input ? "skgFftShowChIn" : "skgFftShowChOut")));
-        toggle->SetBounds(4 + 52 * (input ? n : n - 4), 3, 47, 16);
-        const RgbColour &colour = ChannelColours[n];
-        toggle->Font()->SetColor(RGB(colour.r, colour.g, colour.b));
-        toggle->SetCaption(PageNames::SideName("", n));
-        toggle->SetTag(n);
-        toggle->OnClick = [this, d](TObject *S) { host.Curves().OverlayToggleClick(d, S); };
-        host.RegisterControl(toggle);
-    }
 }
 
 // Band buttons (Tag band, GroupIndex channel + 1) and the overlay toggles

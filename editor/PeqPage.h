@@ -61,7 +61,6 @@ private:
     // Steps 2-8 of selecting a band: values, handle, fill, sum, label.
     bool SelectBand(int Channel, int Band);
     void BuildDisplayControls(int Channel);
-    void BuildOverviewToggles();
 
     TTimer *tmEqCurve = nullptr;
     bool showingValues = false;

@@ -1,6 +1,7 @@
 #include "PageNavigation.h"
 
 #include "../device/RecordingHost.h"
+#include "BlockDiagram.h"
 #include "CommandClasses.h"
 #include "EditorCurves.h"
 #include "FakePageHost.h"
@@ -21,11 +22,13 @@ namespace {
 struct Navigation : ::testing::Test {
     FakePageHost host;
     RecordingHost commands;
+    BlockDiagram diagram{host};
     PageNavigation nav{host};
 
     void SetUp() override
     {
         MainLayout::Build(host, host.form);
+        diagram.Build(host.form);
         nav.Build(host.form);
         host.model.SetHost(&commands);
         host.form->Show();
@@ -202,13 +205,13 @@ TEST(NavigationNames, AMissingLabelChangesNothing)
 
 TEST_F(Navigation, DiagramStretchesByItsRules)
 {
-    ASSERT_TRUE(nav.Stretch(0, 0, true, true));
+    ASSERT_TRUE(diagram.Stretch(0, 0, true, true));
     EXPECT_EQ(Find("plMatrixOut1")->Top(), 23);
     EXPECT_EQ(Find("plMatrixOut1")->Left(), 561);
     EXPECT_EQ(Find("spMatrixNameOut1")->Left(), 416);
     EXPECT_EQ(Find("spMatrixNameOut1")->Width(), 58);
 
-    ASSERT_TRUE(nav.Stretch(82, 80, true, true)); // 1200 x 800; w = 27
+    ASSERT_TRUE(diagram.Stretch(82, 80, true, true)); // 1200 x 800; w = 27
     EXPECT_EQ(Find("plMatrixInC")->Top(), 80 / 5 * 3 + 61 * 2 + 35);
     EXPECT_EQ(Find("plMatrixInC")->Width(), 27 + 415);
     EXPECT_EQ(Find("plMatrixOut8")->Top(), 80 / 9 * 8 + 30 * 11 - 97);
@@ -221,7 +224,7 @@ TEST_F(Navigation, DiagramStretchesByItsRules)
     EXPECT_EQ(Find("spMatrixNameOut2")->Width(), 27 / 8 + 58);
 
     // Only one direction: the other keeps its place.
-    ASSERT_TRUE(nav.Stretch(0, 160, true, false));
+    ASSERT_TRUE(diagram.Stretch(0, 160, true, false));
     EXPECT_EQ(Find("plMatrixOut8")->Left(), 82 * 2 / 3 + 561);
     EXPECT_EQ(Find("plMatrixOut8")->Top(), 160 / 9 * 8 + 30 * 11 - 97);
 }

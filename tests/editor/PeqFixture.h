@@ -1,5 +1,6 @@
 #pragma once
 #include "EditorCurves.h"
+#include "GainOverviewToggles.h"
 #include "MonotonicClock.h"
 #include "MyPEQType8.h"
 #include "PageFixture.h"
@@ -40,5 +41,6 @@ struct PeqFixture : ::testing::Test, ManualTime, PageFixture {
     QString Box(const char *stem, int ch) { return Get<TRoundedEdit>(PageNames::SideName(stem, ch))->Text(); }
 
     PeqPage &page = Add<PeqPage>();
+    GainOverviewToggles &overviewToggles = Add<GainOverviewToggles>(); // the Gain page's toggles
 };
 
