@@ -80,6 +80,20 @@ bool TGdipPictureBase::GetImageSizes()
     return true;
 }
 
+void TGdipPictureBase::LoadDecoded(const QByteArray &Bytes, const QImage &Decoded, const GUID &RawFormat)
+{
+    canvasBitmap_.reset();
+    data_ = Bytes;
+    headerSize_ = Decoded.size();
+    GpImage *native = nullptr;
+    const Status status = GdipLoadImageFromDecoded(Decoded, RawFormat, &native);
+    decoded_ = std::make_unique<TGPImage>(native, status);
+    empty_ = data_.isEmpty();
+    width_ = Decoded.width();
+    height_ = Decoded.height();
+    Changed(this);
+}
+
 QByteArray TGdipPictureBase::ReadWholeStream(TStream *Stream)
 {
     const std::int64_t size = Stream->Size();

@@ -45,6 +45,11 @@ public:
     // Decodes the picture and stores its size: false for an empty picture
     // or no data.
     bool GetImageSizes();
+    // Takes the bytes of a picture file (RawFormat: ImageFormatPNG, ...)
+    // with the picture they decode to, decoded beforehand: the picture is as
+    // after loading and drawing the bytes, and they are neither read nor
+    // decoded. The caller answers for the two being one picture.
+    void LoadDecoded(const QByteArray &Bytes, const QImage &Decoded, const GUID &RawFormat);
 
     const QByteArray &Data() const { return data_; }
 

@@ -38,9 +38,8 @@ Heading SolidHeading(TFont *font)
     return {font, font->Color(), clNone, 255, 255, gtSolid, HatchStyleHorizontal, nullptr, 0};
 }
 
-// Measures (and unless MeasureOnly draws) one styled text line with its top
-// left at (x, y), coloured by the heading's brush rather than its font.
-TextSize DrawHeadingText(TGPGraphics *g, const QString &text, int x, int y, const Heading &h, bool MeasureOnly)
+// The size of one styled text line, wherever it is drawn.
+TextSize MeasureHeadingText(TGPGraphics *g, const QString &text, const Heading &h)
 {
     if (text.isEmpty())
         return {};
@@ -48,12 +47,20 @@ TextSize DrawHeadingText(TGPGraphics *g, const QString &text, int x, int y, cons
     TGPStringFormat format;
     format.SetAlignment(StringAlignmentNear);
     TGPRectF box{};
-    g->MeasureString(text, -1, font, MakeRectF(REAL(x), REAL(y), 1500, 500), &format, box);
-    const TextSize size{RoundHalfEven(box.Width), RoundHalfEven(box.Height)};
-    if (MeasureOnly) {
-        delete font;
-        return size;
-    }
+    g->MeasureString(text, -1, font, MakeRectF(0, 0, 1500, 500), &format, box);
+    delete font;
+    return {RoundHalfEven(box.Width), RoundHalfEven(box.Height)};
+}
+
+// Draws one styled text line of that measured size with its top left at
+// (x, y), coloured by the heading's brush rather than its font.
+void DrawHeadingText(TGPGraphics *g, const QString &text, int x, int y, const Heading &h, TextSize size)
+{
+    if (text.isEmpty())
+        return;
+    TGPFont *font = g->MakeFont(h.font);
+    TGPStringFormat format;
+    format.SetAlignment(StringAlignmentNear);
     const ARGB start = ArgbFromColor(h.opacityStart, h.colorStart);
     const ARGB end = ArgbFromColor(h.opacityEnd, h.colorEnd == clNone ? clBlack : h.colorEnd);
     TSmGradientType kind = h.gradient;
@@ -100,7 +107,11 @@ TextSize DrawHeadingText(TGPGraphics *g, const QString &text, int x, int y, cons
         g->DrawString(text, -1, font, MakeRectF(fx, fy, fw + 10, fh + 10), &format, brush);
     delete brush;
     delete font;
-    return size;
+}
+
+void DrawHeadingText(TGPGraphics *g, const QString &text, int x, int y, const Heading &h)
+{
+    DrawHeadingText(g, text, x, y, h, MeasureHeadingText(g, text, h));
 }
 
 TextSize CanvasTextSize(TFont *font, const QString &text)
@@ -170,8 +181,8 @@ void TSplashScreenWindow::DrawProgramInfo(TGPGraphics *g)
     TSplashHeadingText *name = info->ProgramName();
     TSplashHeadingText *version = info->ProgramVersion();
     const Heading nameStyle = HeadingOf(name), versionStyle = HeadingOf(version);
-    const TextSize n = DrawHeadingText(g, name->Text(), 0, 0, nameStyle, true);
-    const TextSize v = DrawHeadingText(g, version->Text(), 0, 0, versionStyle, true);
+    const TextSize n = MeasureHeadingText(g, name->Text(), nameStyle);
+    const TextSize v = MeasureHeadingText(g, version->Text(), versionStyle);
     const TextSize c = CanvasTextSize(info->CopyRightFont(), info->CopyRight());
     const TRect r = ProgramInfoRect();
     const int L = r.Left, T = r.Top, R = r.Right, B = r.Bottom;
@@ -260,9 +271,10 @@ void TSplashScreenWindow::DrawProgramInfo(TGPGraphics *g)
     case ilCustom: cx = info->CopyRightPosX(); cy = info->CopyRightPosY(); break;
     }
 
-    DrawHeadingText(g, name->Text(), nx, ny, nameStyle, false);
-    DrawHeadingText(g, version->Text(), vx, vy, versionStyle, false);
-    DrawHeadingText(g, info->CopyRight(), cx, cy, SolidHeading(info->CopyRightFont()), false);
+    DrawHeadingText(g, name->Text(), nx, ny, nameStyle, n);
+    DrawHeadingText(g, version->Text(), vx, vy, versionStyle, v);
+    // Placed by its canvas size, drawn at the size the drawing layer measures.
+    DrawHeadingText(g, info->CopyRight(), cx, cy, SolidHeading(info->CopyRightFont()));
 }
 
 void TSplashScreenWindow::DrawItems(TGPGraphics *g)
@@ -286,7 +298,7 @@ void TSplashScreenWindow::DrawItems(TGPGraphics *g)
                                      REAL(images->Height())));
             x += images->Width() + splash_->PictureGap();
         }
-        DrawHeadingText(g, item->Text(), x, item->PosY(), SolidHeading(item->Font()), false);
+        DrawHeadingText(g, item->Text(), x, item->PosY(), SolidHeading(item->Font()));
     }
 }
 

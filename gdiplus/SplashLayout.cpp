@@ -2,7 +2,6 @@
 
 #include "SmSplashScreen.h"
 #include "SplashPicture.h"
-#include "Stream.h"
 
 namespace {
 
@@ -32,8 +31,8 @@ void LoadProgramSplashLayout(TSmSplashScreen *Splash)
     Splash->SetTimeOut(100);
 
     TGpFill *fill = Splash->Fill();
-    TMemoryStream picture(SplashPicturePng());
-    fill->Picture()->LoadFromStream(&picture);
+    // Decoded when the program was built: no reader is made, nothing decoded.
+    fill->Picture()->LoadDecoded(SplashPicturePng(), SplashPictureImage(), ImageFormatPNG);
     fill->SetPicturePosition(ppBottomCenter);
     fill->SetOpacity(249);
     fill->SetColor(clNone);

@@ -1,5 +1,7 @@
 // Paints the splash picture (620 x 350, blue, shapes only) and writes it as
-// a PNG file and as a C++ source holding the PNG bytes. Run by the build.
+// a PNG file and as a C++ source holding the PNG bytes and, beside them, the
+// pixels the PNG decodes to, so that the program shows the picture without
+// decoding it. Run by the build.
 
 #include <QBuffer>
 #include <QByteArray>
@@ -89,6 +91,11 @@ int main(int argc, char **argv)
     buffer.open(QIODevice::WriteOnly);
     if (!PaintSplash().save(&buffer, "PNG"))
         return 1;
+    // Decoded as the program's picture loader decodes it: the same format
+    // and pixels. Every 32-bit format keeps one word per pixel with no padding.
+    const QImage decoded = QImage::fromData(png, "PNG");
+    if (decoded.isNull() || decoded.depth() != 32)
+        return 1;
     QFile picture(QString::fromLocal8Bit(argv[1]));
     if (!picture.open(QIODevice::WriteOnly) || picture.write(png) != png.size())
         return 1;
@@ -100,8 +107,21 @@ int main(int argc, char **argv)
             src += "\n   ";
         src += ' ' + QByteArray::number(static_cast<unsigned char>(png[i])) + ',';
     }
+    src += "\n};\n\nconst quint32 kPixels[] = {";
+    for (int y = 0; y < decoded.height(); ++y) {
+        const auto *line = reinterpret_cast<const quint32 *>(decoded.constScanLine(y));
+        for (int x = 0; x < decoded.width(); ++x) {
+            if (x % 8 == 0)
+                src += "\n   ";
+            src += " 0x" + QByteArray::number(line[x], 16).rightJustified(8, '0') + ',';
+        }
+    }
+    const QByteArray w = QByteArray::number(decoded.width()), h = QByteArray::number(decoded.height());
     src += "\n};\n} // namespace\n\nQByteArray SplashPicturePng()\n{\n"
-           "    return QByteArray::fromRawData(reinterpret_cast<const char *>(kPng), int(sizeof kPng));\n}\n";
+           "    return QByteArray::fromRawData(reinterpret_cast<const char *>(kPng), int(sizeof kPng));\n}\n\n"
+           "QImage SplashPictureImage()\n{\n"
+           "    return QImage(reinterpret_cast<const uchar *>(kPixels), " + w + ", " + h + ", " + w + " * 4, QImage::Format("
+           + QByteArray::number(int(decoded.format())) + "));\n}\n";
     QFile source(QString::fromLocal8Bit(argv[2]));
     if (!source.open(QIODevice::WriteOnly) || source.write(src) != src.size())
         return 1;

@@ -312,6 +312,10 @@ Status GdipLoadImageFromFile(const WCHAR *filename, GpImage **image);
 Status GdipLoadImageFromFileICM(const WCHAR *filename, GpImage **image);
 Status GdipLoadImageFromStream(QIODevice *stream, GpImage **image);
 Status GdipLoadImageFromStreamICM(QIODevice *stream, GpImage **image);
+// The picture a stream of that raw format (ImageFormatPNG, ...) decoded to,
+// decoded beforehand: the image as the stream loaders would have made it,
+// sharing the pixels.
+Status GdipLoadImageFromDecoded(const QImage &decoded, const GUID &rawFormat, GpImage **image);
 Status GdipDisposeImage(GpImage *image);
 Status GdipGetImageRawFormat(GpImage *image, GUID *format);
 Status GdipGetImagePixelFormat(GpImage *image, PixelFormat *format);

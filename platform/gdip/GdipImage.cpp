@@ -66,6 +66,14 @@ PixelFormat pixelFormatOf(const QImage &img)
     }
 }
 
+// What every loader keeps of a decoded picture.
+void adopt(GpImage *img, const QImage &decoded, const GUID &rawFormat)
+{
+    img->image = decoded;
+    img->rawFormat = rawFormat;
+    img->pixelFormat = pixelFormatOf(decoded);
+}
+
 // Decodes everything from the stream's position to its end.
 Status decode(QIODevice *stream, GpImage *img)
 {
@@ -87,9 +95,7 @@ Status decode(QIODevice *stream, GpImage *img)
     QImage decoded;
     if (!reader.read(&decoded) || decoded.isNull())
         return OutOfMemory;
-    img->image = decoded;
-    img->rawFormat = rawFormatOf(format);
-    img->pixelFormat = pixelFormatOf(decoded);
+    adopt(img, decoded, rawFormatOf(format));
     return Ok;
 }
 
@@ -197,6 +203,16 @@ Status GdipLoadImageFromStream(QIODevice *stream, GpImage **image)
 Status GdipLoadImageFromStreamICM(QIODevice *stream, GpImage **image)
 {
     return loadStream(stream, image, false);
+}
+
+Status GdipLoadImageFromDecoded(const QImage &decoded, const GUID &rawFormat, GpImage **image)
+{
+    if (!image || decoded.isNull())
+        return InvalidParameter;
+    auto *img = new GpBitmap;
+    adopt(img, decoded, rawFormat);
+    *image = img;
+    return Ok;
 }
 
 Status GdipDisposeImage(GpImage *image)

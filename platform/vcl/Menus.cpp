@@ -74,39 +74,97 @@ void TMenuItem::Click()
         OnClick(this);
 }
 
+// What a menu shows for one visible item: its action (a separator line's
+// too) and, for an item with sub-items, the submenu and what that shows.
+struct TMenuEntry {
+    TMenuItem *item = nullptr;
+    QPointer<QAction> action;
+    QPointer<QMenu> menu;
+    std::vector<TMenuEntry> children;
+};
+
 namespace {
-void Fill(QMenu *menu, TMenuItem *items);
+std::vector<TMenuEntry> Fill(QMenu *menu, TMenuItem *items);
+
+// A QMenu shows "-" as a separator line; a bar shows every item as an entry.
+bool IsSeparator(const TMenuItem *item, bool separators)
+{
+    return separators && item->Caption() == QLatin1String("-");
+}
+
+void ShowState(QAction *a, const TMenuItem *item)
+{
+    a->setText(item->Caption());
+    a->setEnabled(item->Enabled());
+    a->setCheckable(item->Checked());
+    a->setChecked(item->Checked());
+}
 
 // One visible item as a menu action or a submenu of `menu` (QMenu or QMenuBar).
 template <typename Menu>
-void AddItem(Menu *menu, TMenuItem *item)
+TMenuEntry AddItem(Menu *menu, TMenuItem *item)
 {
     if (item->Count() > 0) {
         QMenu *sub = menu->addMenu(item->Caption());
         sub->setEnabled(item->Enabled());
-        Fill(sub, item);
-        return;
+        return {item, sub->menuAction(), sub, Fill(sub, item)};
     }
     QAction *a = menu->addAction(item->Caption());
-    a->setEnabled(item->Enabled());
-    a->setCheckable(item->Checked());
-    a->setChecked(item->Checked());
+    ShowState(a, item);
     QObject::connect(a, &QAction::triggered, a, [item] {
         GuardHandler("menu", item->Name(), [item] { item->Click(); });
     });
+    return {item, a, nullptr, {}};
 }
 
-void Fill(QMenu *menu, TMenuItem *items)
+std::vector<TMenuEntry> Fill(QMenu *menu, TMenuItem *items)
 {
+    std::vector<TMenuEntry> shown;
     for (int i = 0; i < items->Count(); ++i) {
         TMenuItem *item = items->Items(i);
         if (!item->Visible())
             continue;
-        if (item->Caption() == QLatin1String("-")) {
-            menu->addSeparator();
+        if (IsSeparator(item, true))
+            shown.push_back({item, menu->addSeparator(), nullptr, {}});
+        else
+            shown.push_back(AddItem(menu, item));
+    }
+    return shown;
+}
+
+// Whether the entries still stand for the visible sub-items of `items`, in
+// their order, each shown as what it is now (separator, action or submenu).
+bool SameShape(const std::vector<TMenuEntry> &shown, const TMenuItem *items, bool separators)
+{
+    size_t at = 0;
+    for (int i = 0; i < items->Count(); ++i) {
+        const TMenuItem *item = items->Items(i);
+        if (!item->Visible())
             continue;
+        if (at == shown.size())
+            return false;
+        const TMenuEntry &e = shown[at++];
+        const bool separator = IsSeparator(item, separators);
+        if (e.item != item || !e.action || e.action->isSeparator() != separator ||
+            e.menu.isNull() == (item->Count() > 0 && !separator))
+            return false;
+        if (e.menu && !SameShape(e.children, item, true))
+            return false;
+    }
+    return at == shown.size();
+}
+
+// Captions, enabled and check states onto entries of the same shape.
+void ShowStates(const std::vector<TMenuEntry> &shown)
+{
+    for (const TMenuEntry &e : shown) {
+        if (e.menu) {
+            e.menu->setTitle(e.item->Caption());
+            e.menu->setEnabled(e.item->Enabled());
+            ShowStates(e.children);
+        } else if (!e.action->isSeparator()) {
+            ShowState(e.action, e.item);
         }
-        AddItem(menu, item);
     }
 }
 } // namespace
@@ -149,6 +207,7 @@ TMainMenu::~TMainMenu()
 void TMainMenu::Attach(QWidget *Window)
 {
     delete bar_.data();
+    shown_.clear();
     if (!Window)
         return;
     bar_ = new QMenuBar(Window);
@@ -160,11 +219,18 @@ void TMainMenu::Rebuild()
 {
     if (!bar_)
         return;
-    bar_->clear();
-    for (int i = 0; i < items_->Count(); ++i) {
-        TMenuItem *item = items_->Items(i);
-        if (item->Visible())
-            AddItem(bar_.data(), item);
+    // New texts and states go onto the entries there are: making the entries
+    // again makes the bar measure every caption again, at once when it shows.
+    if (SameShape(shown_, items_, false)) {
+        ShowStates(shown_);
+    } else {
+        bar_->clear();
+        shown_.clear();
+        for (int i = 0; i < items_->Count(); ++i) {
+            TMenuItem *item = items_->Items(i);
+            if (item->Visible())
+                shown_.push_back(AddItem(bar_.data(), item));
+        }
     }
     // New captions keep the width the window gave the bar.
     const QSize hint = bar_->sizeHint();

@@ -72,10 +72,13 @@ private:
     QPointer<QMenu> menu_;
 };
 
+struct TMenuEntry;
+
 // A window's menu bar. Items are its top-level entries; Attach puts a Qt menu
 // bar into a window and Rebuild shows the items as they are now (call it after
-// changing captions, checks or visibility). Hidden items stay in Items and
-// their Click still runs their handler.
+// changing captions, checks or visibility): the bar's actions and submenus
+// stay while the same items show, only their texts and states change. Hidden
+// items stay in Items and their Click still runs their handler.
 class TMainMenu : public TComponent {
 public:
     explicit TMainMenu(TComponent *AOwner);
@@ -90,4 +93,5 @@ public:
 private:
     TMenuItem *items_;
     QPointer<QMenuBar> bar_;
+    std::vector<TMenuEntry> shown_;
 };

@@ -11,6 +11,7 @@
 #include "Resources.h"
 #include "Stream.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -105,6 +106,46 @@ TEST(Pictures, StreamLoadGivesSizeAndSavesIdenticalBytes)
 }
 
 // A stream without bytes leaves both kinds of picture empty.
+// Bytes handed over with their decode make the picture that loading the bytes
+// makes: size, bytes, events, pixel format and drawn pixels, translucent ones
+// too (premultiplied on the way to the screen).
+TEST(Pictures, BytesWithTheirDecodeAreThePictureTheBytesLoad)
+{
+    QImage art(9, 7, QImage::Format_ARGB32);
+    art.fill(QColor(20, 90, 200, 120));
+    art.setPixelColor(2, 3, QColor(250, 10, 10, 255));
+    art.setPixelColor(5, 1, QColor(0, 0, 0, 0));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    art.save(&buffer, "PNG");
+    const QImage decoded = QImage::fromData(png, "PNG");
+    ASSERT_FALSE(decoded.isNull());
+
+    TSmGDIPPicture loaded, given;
+    Events loadedEvents, givenEvents;
+    loadedEvents.watch(loaded);
+    givenEvents.watch(given);
+    loadBytes(loaded, png);
+    given.LoadDecoded(png, decoded, ImageFormatPNG);
+    EXPECT_EQ(givenEvents.log, loadedEvents.log);
+    EXPECT_FALSE(given.Empty());
+    EXPECT_EQ(std::make_pair(given.Width(), given.Height()), std::make_pair(9, 7));
+    EXPECT_EQ(given.Data(), loaded.Data());
+
+    auto draw = [](TSmGDIPPicture &pic) {
+        QImage image(12, 10, QImage::Format_ARGB32_Premultiplied);
+        image.fill(QColor(240, 240, 0));
+        QPainter painter(&image);
+        TGPGraphics g(&painter);
+        pic.GpDraw(&g, Rect(1, 2, 10, 9));
+        return image;
+    };
+    EXPECT_EQ(draw(given), draw(loaded));
+    EXPECT_EQ(given.GetPixelFormat(), loaded.GetPixelFormat());
+    EXPECT_EQ(given.HasAlpha(), loaded.HasAlpha());
+}
+
 TEST(Pictures, ZeroByteStreamLeavesThePictureEmpty)
 {
     TGpPicture gp;

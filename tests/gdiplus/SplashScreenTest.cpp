@@ -255,6 +255,25 @@ TEST_F(SplashScreen, OpaqueFillFadesTheWholeWindowToMaxOpacity)
     }
 }
 
+// The program's picture is stored decoded beside its PNG bytes: the stored
+// pixels are those the bytes decode to, and the frame shows exactly the
+// pixels it shows with the picture read from the bytes.
+TEST_F(SplashScreen, StoredPictureIsItsPngDecoded)
+{
+    const QImage stored = SplashPictureImage();
+    EXPECT_EQ(stored.size(), QSize(620, 350));
+    EXPECT_EQ(stored, QImage::fromData(SplashPicturePng()));
+
+    LoadProgramLayout();
+    TSplashScreenWindow *w = splash->SplashWindow();
+    ASSERT_NE(w, nullptr);
+    const QImage frame = w->LayeredImage();
+    TMemoryStream png(SplashPicturePng());
+    splash->Fill()->Picture()->LoadFromStream(&png);
+    w->RenderLayered();
+    EXPECT_EQ(w->LayeredImage(), frame);
+}
+
 TEST_F(SplashScreen, WindowSizeFromPictureAndBorder)
 {
     struct Row { bool picture; int border; int width, height; };
