@@ -85,9 +85,8 @@ void TfmMain::RefreshAllPages()
         curves.UpdateHighPassCurve(c);
         curves.UpdateLowPassCurve(c);
     }
-    for (int input = 0; input < 4; ++input)
-        curves.BuildGeqCurve(input);
-    // The first band of every channel selected and drawn, by the pages.
+    // The GEQ curves and the first band of every channel selected and drawn,
+    // by the pages.
     ForMadePages([](EditorPage &page) { page.RefreshCurves(); });
     if (currentPage == 14)
         curves.RefreshGainOverlays();

@@ -219,6 +219,12 @@ void GeqPage::GeqCurveTimer()
     curves.UpdateCurvePage(geqEditPlot);
 }
 
+void GeqPage::RefreshCurves()
+{
+    for (int input = 0; input < 4; ++input)
+        host.Curves().BuildGeqCurve(input);
+}
+
 void GeqPage::HideGeqBandOverlay()
 {
     EditorCurves &curves = host.Curves();

@@ -20,6 +20,8 @@ public:
     bool Stretch(int dw, int dh, bool Vertical, bool Horizontal) override;
     void ApplyLanguage() override;
     void HideGeqBandOverlay() override;
+    // Each input's GEQ curve, from the model, after the window's refresh.
+    void RefreshCurves() override;
     // The EQ reset confirmation's GEQ targets 12-15 (inputs A-D): every band
     // back to its factory value through its slider, each band also sent with
     // the append flag.
