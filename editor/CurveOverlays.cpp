@@ -2,6 +2,7 @@
 // onto the Gain page's overviews, each switched by a toggle on that display.
 // A display copies a curve only when its stale bit says the curve changed.
 #include "EditorCurves.h"
+#include "ControlTable.h"
 
 #include "LdPowerButton.h"
 #include "PageHost.h"
@@ -38,6 +39,20 @@ QString EditorCurves::OverlayToggleName(int Display, int Channel)
     if (Display == kGainIn || Display == kGainOut)
         return name + QStringLiteral("Gain");
     return name + (IsInput(Display) ? QStringLiteral("In") : QStringLiteral("Out")) + ChannelMark(Display);
+}
+
+void EditorCurves::MakeOverlayToggle(int Display, int Channel, TWinControl *Parent, int Left)
+{
+    auto *toggle = static_cast<TLdPowerButton *>(ControlTable::MakeDisplayToggle(host.ControlOwner()));
+    toggle->SetName(OverlayToggleName(Display, Channel));
+    toggle->SetParent(Parent);
+    toggle->SetBounds(Left, 3, 47, 16);
+    const RgbColour &colour = ChannelColours[Channel];
+    toggle->Font()->SetColor(RGB(colour.r, colour.g, colour.b));
+    toggle->SetCaption(PageNames::SideName("", Channel));
+    toggle->SetTag(Channel);
+    toggle->OnClick = [this, Display](TObject *S) { OverlayToggleClick(Display, S); };
+    host.RegisterControl(toggle);
 }
 
 void EditorCurves::InvalidateCurve(int Channel)

@@ -8,6 +8,7 @@
 class FftDrawDisplay;
 class LMyFFTDrawHpLp6dB;
 class PageHost;
+class TWinControl;
 class Plot;
 class TObject;
 class TTimer;
@@ -75,6 +76,9 @@ public:
     // The toggle on display d that shows channel n ("ldbShowBInA",
     // "ldbShow3Gain"...).
     static QString OverlayToggleName(int Display, int Channel);
+    // Makes and names that toggle at (Left, 3) in Parent: the channel's name
+    // in its colour, Tag the channel, a click toggling the overlay.
+    void MakeOverlayToggle(int Display, int Channel, TWinControl *Parent, int Left);
 
 private:
     struct Binding;

@@ -2,10 +2,8 @@
 
 #include "ControlTable.h"
 #include "EditorCurves.h"
-#include "LdPowerButton.h"
 #include "PageHost.h"
-#include "PageNames.h"
-#include "SharedConstants.h"
+#include "WinControl.h"
 
 namespace {
 
@@ -26,19 +24,13 @@ const Rule kHorizontal[] = {
 void GainOverviewToggles::Build(TWinControl *Client)
 {
     ControlTable::Build(host, Client, kFamilies);
+    auto *in = dynamic_cast<TWinControl *>(host.FindControl("skgFftShowChIn"));
+    auto *out = dynamic_cast<TWinControl *>(host.FindControl("skgFftShowChOut"));
     for (int n = 0; n < 12; ++n) {
-        const bool input = n < 4;
-        const int d = input ? EditorCurves::kGainIn : EditorCurves::kGainOut;
-        auto *toggle = static_cast<TLdPowerButton *>(MakeDisplayToggle(host.ControlOwner()));
-        toggle->SetName(EditorCurves::OverlayToggleName(d, n));
-        toggle->SetParent(dynamic_cast<TWinControl *>(host.FindControl(input ? "skgFftShowChIn" : "skgFftShowChOut")));
-        toggle->SetBounds(4 + 52 * (input ? n : n - 4), 3, 47, 16);
-        const RgbColour &colour = ChannelColours[n];
-        toggle->Font()->SetColor(RGB(colour.r, colour.g, colour.b));
-        toggle->SetCaption(PageNames::SideName("", n));
-        toggle->SetTag(n);
-        toggle->OnClick = [this, d](TObject *S) { host.Curves().OverlayToggleClick(d, S); };
-        host.RegisterControl(toggle);
+        if (n < 4)
+            host.Curves().MakeOverlayToggle(EditorCurves::kGainIn, n, in, 4 + 52 * n);
+        else
+            host.Curves().MakeOverlayToggle(EditorCurves::kGainOut, n, out, 4 + 52 * (n - 4));
     }
 }
 

@@ -195,16 +195,7 @@ void PeqPage::BuildDisplayControls(int ch)
     for (int n = first; n <= last; ++n) {
         if (n == ch)
             continue;
-        auto *toggle = static_cast<TLdPowerButton *>(MakeDisplayToggle(host.ControlOwner()));
-        toggle->SetName(EditorCurves::OverlayToggleName(ch, n));
-        toggle->SetParent(group);
-        toggle->SetBounds(x, 3, 47, 16);
-        const RgbColour &colour = ChannelColours[n];
-        toggle->Font()->SetColor(RGB(colour.r, colour.g, colour.b));
-        toggle->SetCaption(PageNames::SideName("", n));
-        toggle->SetTag(n);
-        toggle->OnClick = [this, ch](TObject *S) { host.Curves().OverlayToggleClick(ch, S); };
-        host.RegisterControl(toggle);
+        host.Curves().MakeOverlayToggle(ch, n, group, x);
         x += 50;
     }
 }
