@@ -1,6 +1,7 @@
 #include "gFontDialogForm.h"
 
 #include "Button.h"
+#include "Color.h"
 #include "GroupBox.h"
 #include "gComponentEditorColorPicker.h"
 #include "gComponentEditorListBox.h"
@@ -16,17 +17,11 @@
 
 namespace {
 
-struct StandardColor {
-    TColor color;
-    const char *name;
-};
-
-// The colours a font could take by name, in the order users know them.
-const StandardColor kStandardColors[] = {
-    {clBlack, "Black"}, {clMaroon, "Maroon"},   {clGreen, "Green"}, {clOlive, "Olive"},
-    {clNavy, "Navy"},   {clPurple, "Purple"},   {clTeal, "Teal"},   {clGray, "Gray"},
-    {clSilver, "Silver"}, {clRed, "Red"},       {clLime, "Lime"},   {clYellow, "Yellow"},
-    {clBlue, "Blue"},   {clFuchsia, "Fuchsia"}, {clAqua, "Aqua"},   {clWhite, "White"},
+// The colours a font could take by name, in the order users know them; each
+// is listed by its name without the "cl".
+const TColor kStandardColors[] = {
+    clBlack, clMaroon, clGreen, clOlive, clNavy, clPurple,  clTeal, clGray,
+    clSilver, clRed,   clLime,  clYellow, clBlue, clFuchsia, clAqua, clWhite,
 };
 
 constexpr int kStandardCount = int(std::size(kStandardColors));
@@ -86,17 +81,17 @@ TgFontDialogForm::TgFontDialogForm(TComponent *AOwner) : TgCustomEditorForm(AOwn
     ColorListBox = Place<TgComponentEditorListBox>(this, ColorGroupBox, "ColorListBox");
     ColorListBox->SetDragMode(dmManual);
     ColorListBox->SetItemHeight(kLineHeight);
-    for (const StandardColor &c : kStandardColors)
-        ColorListBox->Items()->Add(QString::fromLatin1(c.name));
+    for (TColor c : kStandardColors)
+        ColorListBox->Items()->Add(ColorToString(c).mid(2));
     ColorListBox->OnGetData = [](TObject *, int Index, bool &, TColor &AColor, QString &) {
         if (Index >= 0 && Index < kStandardCount)
-            AColor = kStandardColors[Index].color;
+            AColor = kStandardColors[Index];
     };
     ColorListBox->OnClick = [this](TObject *) {
         const int i = ColorListBox->ItemIndex();
         if (i < 0 || i >= kStandardCount)
             return;
-        FColor = kStandardColors[i].color;
+        FColor = kStandardColors[i];
         ShowColor();
     };
     ColorPicker = Place<TgComponentEditorColorPicker>(this, ColorGroupBox, "ColorPicker");
@@ -152,8 +147,7 @@ void TgFontDialogForm::SetChosenColor(TColor Value)
 void TgFontDialogForm::ShowColor()
 {
     const TColor rgb = ColorToRGB(FColor);
-    const auto *at = std::find_if(std::begin(kStandardColors), std::end(kStandardColors),
-                                  [rgb](const StandardColor &c) { return c.color == rgb; });
+    const auto *at = std::find(std::begin(kStandardColors), std::end(kStandardColors), rgb);
     ColorListBox->SetItemIndex(at == std::end(kStandardColors) ? -1 : int(at - std::begin(kStandardColors)));
     ColorPicker->SetColor(FColor);
     if (FSample) {
