@@ -80,13 +80,8 @@ void TfmMain::RefreshAllPages()
     PublishLinks();
     updating.End();
 
-    for (int c = 0; c < 12; ++c) {
-        curves.BuildPeqCurve(c);
-        curves.UpdateHighPassCurve(c);
-        curves.UpdateLowPassCurve(c);
-    }
-    // The GEQ curves and the first band of every channel selected and drawn,
-    // by the pages.
+    // The channels' and the GEQ curves, and the first band of every channel
+    // selected and drawn, by the pages.
     ForMadePages([](EditorPage &page) { page.RefreshCurves(); });
     if (currentPage == 14)
         curves.RefreshGainOverlays();

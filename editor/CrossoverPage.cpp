@@ -148,6 +148,14 @@ void CrossoverPage::Build(TWinControl *Client)
     }
 }
 
+void CrossoverPage::RefreshCurves()
+{
+    for (int c = 0; c < 12; ++c) {
+        host.Curves().UpdateHighPassCurve(c);
+        host.Curves().UpdateLowPassCurve(c);
+    }
+}
+
 void CrossoverPage::ApplyLanguage()
 {
     for (int ch = 0; ch < 12; ++ch) {

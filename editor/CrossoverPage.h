@@ -15,6 +15,9 @@ public:
 
     void Build(TWinControl *Client) override;
     void ApplyLanguage() override;
+    // Every channel's high- and low-pass curves, from the model, after the
+    // window's refresh.
+    void RefreshCurves() override;
 
     // The handlers, public so that the drag on a display and the tests reach
     // them as the controls do.

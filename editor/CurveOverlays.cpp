@@ -10,6 +10,7 @@
 #include "Plot.h"
 #include "SharedConstants.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -67,8 +68,15 @@ void EditorCurves::InvalidateCurve(int Channel)
 
 void EditorCurves::RefreshGainOverlays()
 {
-    for (int n = 0; n < 12; ++n)
-        CopySum(PlotOf(n), PlotOf(IsInput(n) ? kGainIn : kGainOut), n);
+    // A channel whose curves were never drawn sums to nothing: its display is
+    // not bound for that (binding lays the display out).
+    for (int n = 0; n < 12; ++n) {
+        Plot &overview = PlotOf(IsInput(n) ? kGainIn : kGainOut);
+        if (bindings[size_t(n)])
+            CopySum(PlotOf(n), overview, n);
+        else
+            std::fill(overview.Filter(n).response.begin(), overview.Filter(n).response.end(), 0.0);
+    }
     for (int n = 0; n < 12; ++n) {
         const int d = IsInput(n) ? kGainIn : kGainOut;
         auto *toggle = dynamic_cast<TLdPowerButton *>(host.FindControl(OverlayToggleName(d, n)));

@@ -249,7 +249,12 @@ TControl *PeqPage::BandButton(int Channel, int Band) const
 
 void PeqPage::InvalidateCurve(int Channel) { host.Curves().InvalidateCurve(Channel); }
 
-void PeqPage::RefreshCurves() { SelectFirstPeqBands(); }
+void PeqPage::RefreshCurves()
+{
+    for (int c = 0; c < 12; ++c)
+        host.Curves().BuildPeqCurve(c);
+    SelectFirstPeqBands();
+}
 
 void PeqPage::ShowPeqBandValues(int Channel, bool Enabled, double FreqHz, double GainDb, double Q)
 {

@@ -24,8 +24,8 @@ public:
     void Build(TWinControl *Client) override;
     bool Stretch(int dw, int dh, bool Vertical, bool Horizontal) override;
     void ApplyLanguage() override;
-    // After the window's refresh filled the tables and built the curves: the
-    // first band of each channel selected.
+    // After the window's refresh filled the tables: every channel's PEQ
+    // curve from its table, then the first band of each channel selected.
     void RefreshCurves() override;
     void InvalidateCurve(int Channel) override;
     void ClearPeqBandSelection() override;
